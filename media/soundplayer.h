@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace quintarlow {
+
+// Plays a WAV file to its end before returning, so whatever the caller does next follows the
+// sound. A file that cannot be played gives a short default sound instead.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void PlaySoundFile(const QString& fileName) = 0;
+};
+
+} // namespace quintarlow

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quintarlow! needs that are not there yet.
+#   install-deps.sh          what building and playing need
+#   install-deps.sh --tests  and what the test suite needs as well
+set -euo pipefail
+
+packages=(cmake g++ make pkg-config qt6-base-dev libasound2-dev flite1-dev
+          fonts-liberation2 fonts-comic-neue fonts-urw-base35 fonts-dejavu-core)
+if [[ "${1:-}" == "--tests" ]]; then
+    packages+=(xvfb xauth openbox)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
