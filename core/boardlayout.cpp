@@ -23,7 +23,7 @@ constexpr std::array<int, BoardSquareCount> ShadowBehind{
 };
 
 constexpr std::array<int, BoardSide> ColumnLefts{4440, 5370, 6285, 7215, 8145, 9060, 9990, 10920};
-constexpr std::array<int, BoardSide> ShadowColumnLefts{4560, 5490, 6405, 7335,
+constexpr std::array<int, BoardSide> ShadowColumnLefts{4560, 5490, 6405,  7335,
                                                        8265, 9180, 10110, 11040};
 constexpr int FirstRowTop = 840;
 constexpr int RowPitch = 960;
@@ -85,8 +85,7 @@ std::array<int, BoardSquareCount> computeSquareProducts() {
     const auto& products = distinctProducts();
     std::size_t next = 0;
     for (int index = 0; index < BoardSquareCount; ++index)
-        squareProducts[index] =
-            squareKind(index) == SquareKind::Numbered ? products[next++] : 0;
+        squareProducts[index] = squareKind(index) == SquareKind::Numbered ? products[next++] : 0;
     return squareProducts;
 }
 
@@ -126,7 +125,9 @@ bool isShadowIndex(int labelIndex) {
     return labelIndex >= BoardSquareCount && labelIndex < SquareLabelCount;
 }
 
-int shadowIndexBehind(int boardIndex) { return ShadowBehind.at(boardIndex); }
+int shadowIndexBehind(int boardIndex) {
+    return ShadowBehind.at(boardIndex);
+}
 
 int boardIndexInFrontOf(int shadowIndex) {
     const auto found = std::find(ShadowBehind.begin(), ShadowBehind.end(), shadowIndex);

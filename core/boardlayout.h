@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QLatin1String>
-#include <array>
 #include <QRect>
 #include <QString>
+#include <array>
 
 namespace quintarlow {
 
@@ -40,7 +40,9 @@ int boardIndexInFrontOf(int shadowIndex);
 // Geometry of Label1(index) in twips, as the board was designed.
 QRect squareGeometryTwips(int labelIndex);
 
-constexpr int twipsToPixels(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+constexpr int twipsToPixels(int twips) {
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
 QRect twipsToPixels(const QRect& twips);
 
 } // namespace quintarlow

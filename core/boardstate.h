@@ -13,11 +13,11 @@ struct BoardState {
     std::int16_t Product = 0;
     std::int16_t Multiplier1 = 0;
     std::int16_t Multiplier2 = 0;
-    QString TurnColour;             // "BLUE" or "RED"; the winner's colour in lower case after a win
-    std::int16_t GameWon = 0;       // -1 once a line of four is found
+    QString TurnColour;       // "BLUE" or "RED"; the winner's colour in lower case after a win
+    std::int16_t GameWon = 0; // -1 once a line of four is found
     std::int16_t SecondsLeft = AnswerSeconds;
 
-    QString ClaimColour;            // decimal text of the colour just claimed: "16711680" or "255"
+    QString ClaimColour; // decimal text of the colour just claimed: "16711680" or "255"
     std::int16_t WinSquare1 = 0;
     std::int16_t WinSquare2 = 0;
     std::int16_t WinSquare3 = 0;

@@ -25,10 +25,18 @@ inline constexpr VbColour SystemButtonFace = 0x8000000F;
 inline constexpr VbColour SystemButtonText = 0x80000012;
 } // namespace Colour
 
-constexpr bool isSystemColour(VbColour colour) { return (colour & 0xFF000000u) == 0x80000000u; }
-constexpr int redOf(VbColour colour) { return static_cast<int>(colour & 0xFFu); }
-constexpr int greenOf(VbColour colour) { return static_cast<int>((colour >> 8) & 0xFFu); }
-constexpr int blueOf(VbColour colour) { return static_cast<int>((colour >> 16) & 0xFFu); }
+constexpr bool isSystemColour(VbColour colour) {
+    return (colour & 0xFF000000u) == 0x80000000u;
+}
+constexpr int redOf(VbColour colour) {
+    return static_cast<int>(colour & 0xFFu);
+}
+constexpr int greenOf(VbColour colour) {
+    return static_cast<int>((colour >> 8) & 0xFFu);
+}
+constexpr int blueOf(VbColour colour) {
+    return static_cast<int>((colour >> 16) & 0xFFu);
+}
 
 enum class Player { Nobody, Blue, Red };
 

@@ -32,7 +32,9 @@ Board boardWith(const Indices& blue, const Indices& red = {}) {
     return board;
 }
 
-std::array<int, 4> toArray(const Indices& four) { return {four[0], four[1], four[2], four[3]}; }
+std::array<int, 4> toArray(const Indices& four) {
+    return {four[0], four[1], four[2], four[3]};
+}
 
 // Every straight line of at least four squares, worked out from geometry rather than listed.
 std::set<std::vector<int>> allLinesByGeometry() {
@@ -122,8 +124,7 @@ private Q_SLOTS:
         QFETCH(Indices, claimed);
         QFETCH(quint32, colour);
         QFETCH(Indices, winning);
-        const Board board =
-            colour == Colour::Blue ? boardWith(claimed) : boardWith({}, claimed);
+        const Board board = colour == Colour::Blue ? boardWith(claimed) : boardWith({}, claimed);
         const auto result = CheckFourInLine(board, colour);
         QVERIFY(result.found);
         QCOMPARE(result.winSquares, toArray(winning));

@@ -16,10 +16,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("actual");
         QTest::addColumn<QString>("expected");
         QTest::newRow("question") << Texts::question(7, 8) << QStringLiteral("7, times, 8");
-        QTest::newRow("equal factors") << Texts::question(12, 12) << QStringLiteral("12, times, 12");
-        QTest::newRow("no question yet")
-            << Texts::generateYourMultipliers(QStringLiteral("RED"))
-            << QStringLiteral("red,, generate your multipliers");
+        QTest::newRow("equal factors")
+            << Texts::question(12, 12) << QStringLiteral("12, times, 12");
+        QTest::newRow("no question yet") << Texts::generateYourMultipliers(QStringLiteral("RED"))
+                                         << QStringLiteral("red,, generate your multipliers");
         QTest::newRow("blue verdict")
             << Texts::verdictAndTurn(Texts::verdict(QStringLiteral("42"), QStringLiteral("BLUE")),
                                      QStringLiteral("RED"))
@@ -30,7 +30,8 @@ private Q_SLOTS:
             << QStringLiteral("144, that is correct, red gets the square. , it is, blues turn");
         QTest::newRow("time out")
             << Texts::correctAnswerSpeech(QString(Texts::OutOfTime), 42, QStringLiteral("RED"))
-            << QStringLiteral("you are out of time.  the correct answer was,, 42, it is, REDs turn.");
+            << QStringLiteral(
+                   "you are out of time.  the correct answer was,, 42, it is, REDs turn.");
         QTest::newRow("wrong square")
             << Texts::correctAnswerSpeech(Texts::wrongPrompt(QStringLiteral("42")), 56,
                                           QStringLiteral("BLUE"))
@@ -39,8 +40,8 @@ private Q_SLOTS:
         QTest::newRow("winner") << Texts::winnerAnnouncement(QStringLiteral("red"))
                                 << QStringLiteral("attention! attention! we have a winner! "
                                                   "congratulations to the,, red, player");
-        QTest::newRow("turn line") << Texts::turnLine(QStringLiteral("RED"))
-                                   << QStringLiteral("IT'S RED's TURN");
+        QTest::newRow("turn line")
+            << Texts::turnLine(QStringLiteral("RED")) << QStringLiteral("IT'S RED's TURN");
     }
     void spoken() {
         QFETCH(QString, actual);
@@ -76,11 +77,13 @@ private Q_SLOTS:
         QTest::newRow("two names") << QStringLiteral("Bo") << QStringLiteral("Ann") << true;
         QTest::newRow("blanks only") << QStringLiteral("   ") << QStringLiteral(" ") << true;
         QTest::newRow("defaults swapped") << blueDefault << redDefault << true;
-        QTest::newRow("default in lower case") << redDefault.toLower() << QStringLiteral("A") << true;
-        QTest::newRow("markup") << QStringLiteral("<b>x</b>") << QStringLiteral("<img src=x>") << true;
+        QTest::newRow("default in lower case")
+            << redDefault.toLower() << QStringLiteral("A") << true;
+        QTest::newRow("markup") << QStringLiteral("<b>x</b>") << QStringLiteral("<img src=x>")
+                                << true;
         QTest::newRow("non-latin") << QStringLiteral("Zoë") << QStringLiteral("Ωμέγα 李") << true;
-        QTest::newRow("thirty characters") << QString(30, QLatin1Char('r')) << QStringLiteral("b")
-                                           << true;
+        QTest::newRow("thirty characters")
+            << QString(30, QLatin1Char('r')) << QStringLiteral("b") << true;
     }
     void names() {
         QFETCH(QString, red);
@@ -98,8 +101,8 @@ private Q_SLOTS:
                                   << Phrases{{QStringLiteral("7"), one},
                                              {QStringLiteral("times"), one},
                                              {QStringLiteral("8"), 0}};
-        QTest::newRow("no commas") << QStringLiteral("blue goes first")
-                                   << Phrases{{QStringLiteral("blue goes first"), 0}};
+        QTest::newRow("no commas")
+            << QStringLiteral("blue goes first") << Phrases{{QStringLiteral("blue goes first"), 0}};
         QTest::newRow("double without blanks")
             << QStringLiteral("four in a row,,across")
             << Phrases{{QStringLiteral("four in a row"), two}, {QStringLiteral("across"), 0}};

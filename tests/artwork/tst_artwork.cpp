@@ -19,25 +19,22 @@
 
 namespace {
 
-QString sourceFile(const char *relative)
-{
+QString sourceFile(const char* relative) {
     return QStringLiteral(QUINTARLOW_SOURCE_DIR "/") + QString::fromUtf8(relative);
 }
 
 // WCAG relative luminance: 0 for black, 1 for white. Black text on a background of luminance L
 // has contrast (L + 0.05) / 0.05, white text (1.05) / (L + 0.05).
-double relativeLuminance(QRgb colour)
-{
+double relativeLuminance(QRgb colour) {
     const auto linear = [](int value) {
         const double s = value / 255.0;
         return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
     };
-    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour))
-        + 0.0722 * linear(qBlue(colour));
+    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
+           0.0722 * linear(qBlue(colour));
 }
 
-struct WavFile
-{
+struct WavFile {
     QString problem; // empty when the file could be read
     quint16 format = 0;
     quint16 channels = 0;
@@ -50,8 +47,7 @@ struct WavFile
 
 // Reads a RIFF/WAVE file chunk by chunk, the way the sound player does, so that a file with
 // extra chunks or a chunk out of the usual order is read as the player would read it.
-WavFile readWav(const QString &path)
-{
+WavFile readWav(const QString& path) {
     WavFile wav;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -78,8 +74,8 @@ WavFile readWav(const QString &path)
         const quint32 size = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
         const qsizetype body = at + 8;
         if (body + qsizetype(size) > bytes.size()) {
-            wav.problem = QStringLiteral("chunk ") + QString::fromLatin1(id)
-                + QStringLiteral(" runs past the end of the file");
+            wav.problem = QStringLiteral("chunk ") + QString::fromLatin1(id) +
+                          QStringLiteral(" runs past the end of the file");
             return wav;
         }
         if (id == "fmt ") {
@@ -87,7 +83,7 @@ WavFile readWav(const QString &path)
                 wav.problem = QStringLiteral("format chunk too short");
                 return wav;
             }
-            const char *p = bytes.constData() + body;
+            const char* p = bytes.constData() + body;
             wav.format = qFromLittleEndian<quint16>(p);
             wav.channels = qFromLittleEndian<quint16>(p + 2);
             wav.sampleRate = qFromLittleEndian<quint32>(p + 4);
@@ -108,15 +104,13 @@ WavFile readWav(const QString &path)
     return wav;
 }
 
-qint16 sampleAt(const QByteArray &data, qsizetype index)
-{
+qint16 sampleAt(const QByteArray& data, qsizetype index) {
     return qFromLittleEndian<qint16>(data.constData() + 2 * index);
 }
 
 } // namespace
 
-class TestArtwork : public QObject
-{
+class TestArtwork : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -132,8 +126,7 @@ private Q_SLOTS:
     void sounds();
 };
 
-void TestArtwork::animations_data()
-{
+void TestArtwork::animations_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
     // The colour of the window each picture sits on; its corners must match it exactly, or the
@@ -149,14 +142,13 @@ void TestArtwork::animations_data()
     QTest::newRow("game over") << sourceFile("data/gif/gameover.gif") << QSize(281, 49) << orange;
     QTest::newRow("fireworks") << sourceFile("data/gif/fireworks.gif") << QSize(89, 89) << orange;
     QTest::newRow("dancer") << sourceFile("data/gif/dance.gif") << QSize(153, 193) << buttonGrey;
-    for (const char *letter : {"q", "u", "i", "n", "t", "a", "r", "l", "o", "w"}) {
+    for (const char* letter : {"q", "u", "i", "n", "t", "a", "r", "l", "o", "w"}) {
         const QByteArray file = QByteArray("data/gif/") + letter + ".gif";
         QTest::newRow(file.constData()) << sourceFile(file.constData()) << QSize(75, 89) << white;
     }
 }
 
-void TestArtwork::animations()
-{
+void TestArtwork::animations() {
     QFETCH(QString, path);
     QFETCH(QSize, size);
     QFETCH(QColor, surround);
@@ -170,27 +162,31 @@ void TestArtwork::animations()
     QCOMPARE(reader.loopCount(), -1);
 
     const int frames = reader.imageCount();
-    QVERIFY2(frames >= 8 && frames <= 24, qPrintable(QString::number(frames) + QStringLiteral(" frames")));
+    QVERIFY2(frames >= 8 && frames <= 24,
+             qPrintable(QString::number(frames) + QStringLiteral(" frames")));
 
     QImage previous;
     for (int i = 0; i < frames; ++i) {
         const QImage frame = reader.read();
-        QVERIFY2(!frame.isNull(), qPrintable(QStringLiteral("frame %1: %2").arg(i).arg(reader.errorString())));
+        QVERIFY2(!frame.isNull(),
+                 qPrintable(QStringLiteral("frame %1: %2").arg(i).arg(reader.errorString())));
         QCOMPARE(frame.size(), size);
         // Too short a delay is ignored by some players; too long looks like a slide show.
         const int delay = reader.nextImageDelay();
-        QVERIFY2(delay >= 40 && delay <= 150, qPrintable(QStringLiteral("frame %1 lasts %2 ms").arg(i).arg(delay)));
+        QVERIFY2(delay >= 40 && delay <= 150,
+                 qPrintable(QStringLiteral("frame %1 lasts %2 ms").arg(i).arg(delay)));
         if (surround.isValid()) {
             const QRgb want = surround.rgb();
-            for (const QPoint corner : {QPoint(0, 0), QPoint(size.width() - 1, 0),
-                                        QPoint(0, size.height() - 1),
-                                        QPoint(size.width() - 1, size.height() - 1)}) {
+            for (const QPoint corner :
+                 {QPoint(0, 0), QPoint(size.width() - 1, 0), QPoint(0, size.height() - 1),
+                  QPoint(size.width() - 1, size.height() - 1)}) {
                 const QRgb got = frame.pixel(corner) | 0xff000000u;
-                QVERIFY2(got == want, qPrintable(QStringLiteral("frame %1 corner (%2,%3) is %4, not %5")
-                                                     .arg(i)
-                                                     .arg(corner.x())
-                                                     .arg(corner.y())
-                                                     .arg(QColor(got).name(), surround.name())));
+                QVERIFY2(got == want,
+                         qPrintable(QStringLiteral("frame %1 corner (%2,%3) is %4, not %5")
+                                        .arg(i)
+                                        .arg(corner.x())
+                                        .arg(corner.y())
+                                        .arg(QColor(got).name(), surround.name())));
             }
         }
         // A frame the same as the one before would be a stutter in the movement.
@@ -201,8 +197,7 @@ void TestArtwork::animations()
     }
 }
 
-void TestArtwork::pictureSizes_data()
-{
+void TestArtwork::pictureSizes_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("format");
     QTest::addColumn<QSize>("size");
@@ -215,13 +210,12 @@ void TestArtwork::pictureSizes_data()
                                 << QByteArray("png") << QSize(344, 197);
     for (int side : {16, 32, 48, 64, 128, 256}) {
         const QByteArray file = "resources/icons/quintarlow-" + QByteArray::number(side) + ".png";
-        QTest::newRow(file.constData()) << sourceFile(file.constData()) << QByteArray("png")
-                                        << QSize(side, side);
+        QTest::newRow(file.constData())
+            << sourceFile(file.constData()) << QByteArray("png") << QSize(side, side);
     }
 }
 
-void TestArtwork::pictureSizes()
-{
+void TestArtwork::pictureSizes() {
     QFETCH(QString, path);
     QFETCH(QByteArray, format);
     QFETCH(QSize, size);
@@ -233,8 +227,7 @@ void TestArtwork::pictureSizes()
     QCOMPARE(image.size(), size);
 }
 
-void TestArtwork::textStaysReadable_data()
-{
+void TestArtwork::textStaysReadable_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QRect>("area");
     // Bounds on the relative luminance of every pixel in the area where text is drawn.
@@ -245,17 +238,23 @@ void TestArtwork::textStaysReadable_data()
     const QString board = sourceFile("resources/backgrounds/board.jpg");
     const QString welcome = sourceFile("resources/backgrounds/welcome.png");
     const QString chalkboard = sourceFile("resources/backgrounds/chalkboard.png");
-    QTest::newRow("board, left column") << board << QRect(QPoint(8, 8), QPoint(270, 470)) << 0.3 << 1.0;
-    QTest::newRow("welcome, letters") << welcome << QRect(QPoint(8, 8), QPoint(782, 97)) << 0.9 << 1.0;
-    QTest::newRow("welcome, first name") << welcome << QRect(QPoint(92, 144), QPoint(709, 181)) << 0.3 << 1.0;
-    QTest::newRow("welcome, second name") << welcome << QRect(QPoint(92, 208), QPoint(709, 245)) << 0.3 << 1.0;
-    QTest::newRow("welcome, button") << welcome << QRect(QPoint(272, 304), QPoint(529, 337)) << 0.3 << 1.0;
-    QTest::newRow("chalkboard, heading") << chalkboard << QRect(QPoint(53, 32), QPoint(294, 81)) << 0.0 << 0.1;
-    QTest::newRow("chalkboard, answer") << chalkboard << QRect(QPoint(37, 99), QPoint(302, 140)) << 0.0 << 0.1;
+    QTest::newRow("board, left column")
+        << board << QRect(QPoint(8, 8), QPoint(270, 470)) << 0.3 << 1.0;
+    QTest::newRow("welcome, letters")
+        << welcome << QRect(QPoint(8, 8), QPoint(782, 97)) << 0.9 << 1.0;
+    QTest::newRow("welcome, first name")
+        << welcome << QRect(QPoint(92, 144), QPoint(709, 181)) << 0.3 << 1.0;
+    QTest::newRow("welcome, second name")
+        << welcome << QRect(QPoint(92, 208), QPoint(709, 245)) << 0.3 << 1.0;
+    QTest::newRow("welcome, button")
+        << welcome << QRect(QPoint(272, 304), QPoint(529, 337)) << 0.3 << 1.0;
+    QTest::newRow("chalkboard, heading")
+        << chalkboard << QRect(QPoint(53, 32), QPoint(294, 81)) << 0.0 << 0.1;
+    QTest::newRow("chalkboard, answer")
+        << chalkboard << QRect(QPoint(37, 99), QPoint(302, 140)) << 0.0 << 0.1;
 }
 
-void TestArtwork::textStaysReadable()
-{
+void TestArtwork::textStaysReadable() {
     QFETCH(QString, path);
     QFETCH(QRect, area);
     QFETCH(double, lowest);
@@ -290,8 +289,7 @@ void TestArtwork::textStaysReadable()
                                                  .arg(lightest)));
 }
 
-void TestArtwork::appleStaysClearOfTheAnswer()
-{
+void TestArtwork::appleStaysClearOfTheAnswer() {
     // The apple is the only bright red on the chalkboard (the frame is a dull red-brown); it must
     // be there, and only in the lower right corner, below and right of the written answer.
     const QImage image(sourceFile("resources/backgrounds/chalkboard.png"));
@@ -308,11 +306,11 @@ void TestArtwork::appleStaysClearOfTheAnswer()
             }
         }
     }
-    QVERIFY2(applePixels > 300, qPrintable(QString::number(applePixels) + QStringLiteral(" red pixels")));
+    QVERIFY2(applePixels > 300,
+             qPrintable(QString::number(applePixels) + QStringLiteral(" red pixels")));
 }
 
-void TestArtwork::iconIsAnSvgDocument()
-{
+void TestArtwork::iconIsAnSvgDocument() {
     QFile file(sourceFile("resources/icons/quintarlow.svg"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
@@ -322,9 +320,9 @@ void TestArtwork::iconIsAnSvgDocument()
     QVERIFY(!xml.attributes().value(QStringLiteral("viewBox")).isEmpty());
     int shapes = 0;
     while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement
-            && (xml.name() == QStringLiteral("circle") || xml.name() == QStringLiteral("polygon")
-                || xml.name() == QStringLiteral("rect")))
+        if (xml.readNext() == QXmlStreamReader::StartElement &&
+            (xml.name() == QStringLiteral("circle") || xml.name() == QStringLiteral("polygon") ||
+             xml.name() == QStringLiteral("rect")))
             ++shapes;
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
@@ -332,8 +330,7 @@ void TestArtwork::iconIsAnSvgDocument()
     QVERIFY2(shapes >= 6, qPrintable(QString::number(shapes) + QStringLiteral(" shapes")));
 }
 
-void TestArtwork::sounds_data()
-{
+void TestArtwork::sounds_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<double>("shortest");
     QTest::addColumn<double>("longest");
@@ -344,8 +341,7 @@ void TestArtwork::sounds_data()
     QTest::newRow("default") << sourceFile("resources/sounds/default.wav") << 0.1 << 0.3;
 }
 
-void TestArtwork::sounds()
-{
+void TestArtwork::sounds() {
     QFETCH(QString, path);
     QFETCH(double, shortest);
     QFETCH(double, longest);

@@ -1,0 +1,50 @@
+#include "shutdownsignals.h"
+
+#include <csignal>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+namespace quintarlow {
+
+namespace {
+
+sigset_t shutdownSet() {
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGTERM);
+    return set;
+}
+
+} // namespace
+
+void ShutdownSignals::blockInEveryThread() {
+    const sigset_t set = shutdownSet();
+    pthread_sigmask(SIG_BLOCK, &set, nullptr);
+}
+
+ShutdownSignals::ShutdownSignals(QObject* parent) : QObject(parent) {
+    const sigset_t set = shutdownSet();
+    m_fd = signalfd(-1, &set, SFD_NONBLOCK | SFD_CLOEXEC);
+    if (m_fd < 0)
+        return;
+    m_notifier = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
+    connect(m_notifier.get(), &QSocketNotifier::activated, this, &ShutdownSignals::drain);
+}
+
+ShutdownSignals::~ShutdownSignals() {
+    m_notifier.reset();
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+void ShutdownSignals::drain() {
+    signalfd_siginfo info{};
+    bool any = false;
+    while (::read(m_fd, &info, sizeof info) == static_cast<ssize_t>(sizeof info))
+        any = true;
+    if (any)
+        Q_EMIT received();
+}
+
+} // namespace quintarlow

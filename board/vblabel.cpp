@@ -1,0 +1,127 @@
+#include "vblabel.h"
+
+#include "boardlayout.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace quintarlow {
+
+QColor toQColor(VbColour colour, const QPalette& palette) {
+    switch (colour) {
+    case Colour::SystemWindowBackground:
+        return palette.color(QPalette::Active, QPalette::Base);
+    case Colour::SystemWindowText:
+        return palette.color(QPalette::Active, QPalette::WindowText);
+    case Colour::SystemButtonFace:
+        return palette.color(QPalette::Active, QPalette::Button);
+    case Colour::SystemButtonText:
+        return palette.color(QPalette::Active, QPalette::ButtonText);
+    default:
+        return {redOf(colour), greenOf(colour), blueOf(colour)};
+    }
+}
+
+VbLabel::VbLabel(QWidget* parent, const QRect& geometryTwips) : QWidget(parent) {
+    if (!geometryTwips.isNull())
+        setGeometry(twipsToPixels(geometryTwips));
+}
+
+void VbLabel::setCaption(const QString& caption) {
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    if (m_autoSize)
+        fitToCaption();
+    update();
+}
+
+void VbLabel::setBackColour(VbColour colour) {
+    if (colour == m_backColour)
+        return;
+    m_backColour = colour;
+    update();
+}
+
+void VbLabel::setForeColour(VbColour colour) {
+    if (colour == m_foreColour)
+        return;
+    m_foreColour = colour;
+    update();
+}
+
+void VbLabel::setBorderStyle(BorderStyle style) {
+    if (style == m_borderStyle)
+        return;
+    m_borderStyle = style;
+    update();
+}
+
+void VbLabel::setTransparent(bool transparent) {
+    m_transparent = transparent;
+    update();
+}
+
+void VbLabel::setTextAlignment(Qt::Alignment alignment) {
+    m_alignment = alignment;
+    update();
+}
+
+void VbLabel::setAutoSize(bool autoSize) {
+    m_autoSize = autoSize;
+    if (autoSize)
+        fitToCaption();
+}
+
+void VbLabel::fitToCaption() {
+    const QFontMetrics metrics(font());
+    const int width = std::max(1, metrics.horizontalAdvance(m_caption) + 2);
+    const int height = metrics.height();
+    const int right = geometry().right();
+    if (m_alignment & Qt::AlignRight)
+        setGeometry(right - width + 1, y(), width, height);
+    else
+        resize(width, height);
+}
+
+void VbLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange && m_autoSize)
+        fitToCaption();
+    QWidget::changeEvent(event);
+}
+
+void VbLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    if (!m_transparent)
+        painter.fillRect(rect(), toQColor(m_backColour, colours));
+    QRect textArea = rect();
+    if (m_borderStyle == BorderStyle::FixedSingle) {
+        painter.setPen(QColor(Qt::black));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        textArea.adjust(1, 1, -1, -1);
+    }
+    if (m_caption.isEmpty())
+        return;
+    const int flags = static_cast<int>(m_alignment | Qt::AlignVCenter) | Qt::TextWordWrap;
+    QFont fitted = font();
+    // Shrink rather than clip: a three-digit product or a long name must stay whole.
+    while (fitted.pixelSize() > 6) {
+        const QRect needed = QFontMetrics(fitted).boundingRect(textArea, flags, m_caption);
+        if (needed.width() <= textArea.width() && needed.height() <= textArea.height())
+            break;
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    }
+    painter.setFont(fitted);
+    painter.setPen(toQColor(m_foreColour, colours));
+    painter.drawText(textArea, flags, m_caption);
+}
+
+void VbLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT clicked();
+    event->accept();
+}
+
+} // namespace quintarlow

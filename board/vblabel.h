@@ -1,0 +1,57 @@
+#pragma once
+
+#include "colours.h"
+
+#include <QWidget>
+
+namespace quintarlow {
+
+QColor toQColor(VbColour colour, const QPalette& palette);
+
+// A caption drawn as plain text, never as markup, on a back colour, with an optional single
+// line border, in the colour model the game's rules read and write. It looks the same
+// whether or not its window is enabled, so a board that waits behind a pop-up keeps its
+// colours. A caption too wide for the label is drawn smaller rather than cut off.
+class VbLabel : public QWidget {
+    Q_OBJECT
+public:
+    enum class BorderStyle { None = 0, FixedSingle = 1 };
+
+    explicit VbLabel(QWidget* parent, const QRect& geometryTwips = {});
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+    VbColour backColour() const { return m_backColour; }
+    void setBackColour(VbColour colour);
+    VbColour foreColour() const { return m_foreColour; }
+    void setForeColour(VbColour colour);
+    BorderStyle borderStyle() const { return m_borderStyle; }
+    void setBorderStyle(BorderStyle style);
+    bool isTransparent() const { return m_transparent; }
+    void setTransparent(bool transparent);
+    void setTextAlignment(Qt::Alignment alignment);
+    Qt::Alignment textAlignment() const { return m_alignment; }
+    // Grows or shrinks the label to its caption, keeping the right edge when right-aligned.
+    void setAutoSize(bool autoSize);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void fitToCaption();
+
+    QString m_caption;
+    VbColour m_backColour = Colour::SystemButtonFace;
+    VbColour m_foreColour = Colour::SystemButtonText;
+    BorderStyle m_borderStyle = BorderStyle::None;
+    bool m_transparent = false;
+    bool m_autoSize = false;
+    Qt::Alignment m_alignment = Qt::AlignLeft;
+};
+
+} // namespace quintarlow

@@ -1,0 +1,60 @@
+#include "animatedgif.h"
+
+#include "boardlayout.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace quintarlow {
+
+AnimatedGif::AnimatedGif(QWidget* parent, const QRect& geometryTwips) : QWidget(parent) {
+    if (!geometryTwips.isNull())
+        setGeometry(twipsToPixels(geometryTwips));
+    m_movie.setCacheMode(QMovie::CacheAll);
+    connect(&m_movie, &QMovie::frameChanged, this, [this] { update(); });
+}
+
+void AnimatedGif::SetPictureFile(const QString& path) {
+    m_movie.stop();
+    m_movie.setFileName(path);
+    // Show the first frame at once; a stopped picture is still a picture.
+    if (m_movie.isValid())
+        m_movie.jumpToFrame(0);
+    update();
+}
+
+void AnimatedGif::StartAnimation() {
+    if (!m_movie.isValid())
+        return;
+    if (m_movie.state() == QMovie::Paused)
+        m_movie.setPaused(false);
+    else if (m_movie.state() == QMovie::NotRunning)
+        m_movie.start();
+}
+
+void AnimatedGif::StopAnimation() {
+    if (m_movie.state() == QMovie::Running)
+        m_movie.setPaused(true);
+}
+
+void AnimatedGif::paintEvent(QPaintEvent*) {
+    if (!m_movie.isValid())
+        return;
+    const QPixmap frame = m_movie.currentPixmap();
+    if (frame.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, frame);
+}
+
+void AnimatedGif::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT clicked();
+}
+
+void AnimatedGif::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT doubleClicked();
+}
+
+} // namespace quintarlow

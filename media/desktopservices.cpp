@@ -1,0 +1,37 @@
+#include "desktopservices.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace quintarlow {
+
+QRect ScreenWorkArea::ReadWorkArea() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+namespace {
+
+int runMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                  const QString& title, QMessageBox::StandardButtons buttons,
+                  QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, title, QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")),
+                    buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    return box.exec();
+}
+
+} // namespace
+
+bool MessageBoxDialogs::askYesNo(QWidget* parent, const QString& prompt, const QString& title) {
+    return runMessageBox(parent, QMessageBox::NoIcon, prompt, title,
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void MessageBoxDialogs::warn(QWidget* parent, const QString& text, const QString& title) {
+    runMessageBox(parent, QMessageBox::Warning, text, title, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+} // namespace quintarlow

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "colours.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+class QTimer;
+
+namespace quintarlow {
+
+class ScreenSet;
+
+// Timers are switched on and off like the flag they are: switching on a running timer does
+// not restart its interval.
+void setTimerEnabled(QTimer& timer, bool enabled);
+
+// One of the game's top-level windows. Each is loaded once and then only shown, hidden,
+// enabled and disabled, until the player quits and every screen is unloaded.
+class ScreenWindow : public QWidget {
+    Q_OBJECT
+public:
+    enum class Frame { ThinBorderNoTitle, None };
+
+    ScreenWindow(ScreenSet& screens, const QSize& clientTwips,
+                 Frame frame = Frame::ThinBorderNoTitle);
+
+    // Stops the screen's timers and hides it for good.
+    void unload();
+    bool isUnloaded() const { return m_unloaded; }
+
+    void centreOnScreen();
+    // Shows this window and keeps it above `owner`, even when the player clicks the owner.
+    void showOver(QWidget& owner);
+
+    VbColour backColour() const { return m_backColour; }
+
+protected:
+    void setBackColour(VbColour colour);
+    void setBackgroundPicture(const QString& resourcePath);
+    void useGameIcon();
+
+    // A close request from the desktop (Alt+F4, the window manager). By default the player is
+    // asked whether to end the game, as with the quit buttons.
+    virtual void onCloseRequest();
+
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+    ScreenSet& screens;
+
+private:
+    VbColour m_backColour = Colour::SystemButtonFace;
+    QPixmap m_picture;
+    bool m_unloaded = false;
+};
+
+} // namespace quintarlow

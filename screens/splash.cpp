@@ -1,0 +1,110 @@
+#include "splash.h"
+
+#include "board/multiplication.h"
+#include "board/vblabel.h"
+#include "media/animatedgif.h"
+#include "media/speech.h"
+#include "screens/background.h"
+#include "screens/correctanswer.h"
+#include "screens/fonts.h"
+#include "screens/screenset.h"
+#include "screens/welcome.h"
+#include "screens/winner.h"
+#include "spokentexts.h"
+
+#include <QFrame>
+
+namespace quintarlow {
+
+namespace {
+
+VbLabel* makeText(QWidget* parent, const QRect& twips, const QString& text, double points,
+                  int style, Qt::Alignment alignment = Qt::AlignLeft, bool autoSize = false) {
+    auto* label = new VbLabel(parent, twips);
+    label->setTransparent(true);
+    label->setFont(gameFont(Face::Arial, points, style));
+    label->setTextAlignment(alignment);
+    label->setCaption(text);
+    label->setAutoSize(autoSize);
+    return label;
+}
+
+} // namespace
+
+frmSplash::frmSplash(ScreenSet& screens)
+    : ScreenWindow(screens, QSize(7380, 4245)), spkSpeak(screens.services().speech) {
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QStringLiteral("Quintarlow!"));
+
+    auto* frame = new QFrame(this);
+    frame->setGeometry(twipsToPixels(QRect(120, 120, 7080, 4050)));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+
+    AnimatedGif1 = new AnimatedGif(frame, {240, 360, 2295, 2895});
+    for (int index = 0; index < static_cast<int>(Label1.size()); ++index) {
+        const int width = index == 6 ? 375 : 255;
+        auto* block = new VbLabel(frame, {240 + 240 * index, 3240, width, 195});
+        block->setBackColour(Colour::Red);
+        block->hide();
+        Label1[index] = block;
+    }
+    makeText(frame, {4440, 3240, 2415, 255}, QStringLiteral("Made by the Quintarlow! team"), 8.25,
+             Regular);
+    makeText(frame, {4440, 3480, 2415, 255}, QStringLiteral("Voice by Flite, made with Qt"), 8.25,
+             Regular);
+    makeText(frame, {150, 3660, 3135, 315}, QStringLiteral("Game Loading Please Wait....."), 9.75,
+             Bold);
+    makeText(frame, {5580, 2700, 1275, 285}, QStringLiteral("Version 3.0"), 12, Bold,
+             Qt::AlignRight, true);
+    makeText(frame, {6765, 2340, 90, 360}, QString(), 15.75, Bold, Qt::AlignRight, true);
+    makeText(frame, {2520, 1140, 3960, 735}, QStringLiteral("Quintarlow!"), 32.25, Bold | Italic,
+             Qt::AlignLeft, true);
+    makeText(frame, {2520, 720, 3465, 435}, QStringLiteral("Multiplication Game"), 18, Bold,
+             Qt::AlignLeft, true);
+
+    Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, &frmSplash::onTick);
+    centreOnScreen();
+}
+
+void frmSplash::onLoad() {
+    SplashTicks = 0;
+    setTimerEnabled(Timer1, true);
+    AnimatedGif1->SetPictureFile(QStringLiteral("gif/dance.gif"));
+    AnimatedGif1->StartAnimation();
+}
+
+void frmSplash::onTick() {
+    if (SplashTicks >= 0 && SplashTicks < static_cast<int>(Label1.size()))
+        Label1[SplashTicks]->show();
+    ++SplashTicks;
+    switch (SplashTicks) {
+    case 1:
+        screens.background();
+        screens.welcome();
+        screens.board();
+        screens.winner();
+        screens.correctAnswer();
+        break;
+    case 6:
+        spkSpeak.Speak(Texts::Welcome);
+        break;
+    case 7:
+        screens.background().show();
+        screens.welcome().show();
+        screens.welcome().raise();
+        screens.welcome().activateWindow();
+        break;
+    case 10:
+        unload();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmSplash::onCloseRequest() {
+    screens.quitGame();
+}
+
+} // namespace quintarlow

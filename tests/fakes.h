@@ -1,0 +1,95 @@
+#pragma once
+
+#include "media/dialogs.h"
+#include "media/soundplayer.h"
+#include "media/speech.h"
+#include "media/workarea.h"
+#include "screens/screenset.h"
+
+#include <QStringList>
+#include <deque>
+#include <memory>
+
+namespace quintarlow::testing {
+
+// One ordered record of everything the game said and played: "say: …" and "play: …".
+struct MediaLog {
+    QStringList entries;
+
+    QStringList spoken() const {
+        QStringList texts;
+        for (const QString& entry : entries)
+            if (entry.startsWith(QLatin1String("say: ")))
+                texts.append(entry.mid(5));
+        return texts;
+    }
+    QStringList played() const {
+        QStringList files;
+        for (const QString& entry : entries)
+            if (entry.startsWith(QLatin1String("play: ")))
+                files.append(entry.mid(6));
+        return files;
+    }
+    void clear() { entries.clear(); }
+};
+
+class RecordingSpeech final : public Speech {
+public:
+    explicit RecordingSpeech(MediaLog& log) : log(log) {}
+    void Speak(const QString& text) override { log.entries.append(QLatin1String("say: ") + text); }
+    MediaLog& log;
+};
+
+class RecordingSound final : public SoundPlayer {
+public:
+    explicit RecordingSound(MediaLog& log) : log(log) {}
+    void PlaySoundFile(const QString& fileName) override {
+        log.entries.append(QLatin1String("play: ") + fileName);
+    }
+    MediaLog& log;
+};
+
+class FixedWorkArea final : public WorkArea {
+public:
+    QRect area{0, 24, 1280, 776};
+    QRect ReadWorkArea() const override { return area; }
+};
+
+// Answers the message boxes from a script (Yes when the script runs dry) and keeps what
+// was asked.
+class ScriptedDialogs final : public Dialogs {
+public:
+    std::deque<bool> answers;
+    QStringList asked;
+
+    bool askYesNo(QWidget*, const QString& prompt, const QString& title) override {
+        asked.append(title + QLatin1String(": ") + prompt);
+        if (answers.empty())
+            return true;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void warn(QWidget*, const QString& text, const QString& title) override {
+        asked.append(title + QLatin1String(": ") + text);
+    }
+};
+
+// The whole set of screens over recording fakes, with factors drawn from a script.
+struct Game {
+    MediaLog log;
+    RecordingSpeech speech{log};
+    RecordingSound sound{log};
+    FixedWorkArea workArea;
+    ScriptedDialogs dialogs;
+    std::deque<int> factors;
+    ScreenSet screens{{speech, sound, workArea, dialogs, [this] {
+                           if (factors.empty())
+                               return 7;
+                           const int factor = factors.front();
+                           factors.pop_front();
+                           return factor;
+                       }}};
+};
+
+} // namespace quintarlow::testing
