@@ -1,5 +1,6 @@
 #include "desktopservices.h"
 
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -19,6 +20,10 @@ int runMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
     QMessageBox box(icon, title, QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")),
                     buttons, parent);
     box.setTextFormat(Qt::PlainText);
+    // Wide enough for the window manager to show the whole title, "Start a New Game".
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(260, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     box.setDefaultButton(defaultButton);
     return box.exec();
 }
