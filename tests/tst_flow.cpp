@@ -93,6 +93,7 @@ private Q_SLOTS:
                                     << "" << false;
         QTest::newRow("defaults swapped") << "Blue Player - Enter Name Here"
                                           << "Red Player - Enter Name Here" << true;
+        QTest::newRow("default in lower case") << "red player - enter name here" << "Ann" << true;
         QTest::newRow("spaces only") << "   "
                                      << " " << true;
         QTest::newRow("markup") << "<b>x</b>"
