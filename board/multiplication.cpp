@@ -22,19 +22,9 @@ namespace {
 
 constexpr QLatin1String NoQuestion{"?"};
 
-VbLabel* makeLabel(QWidget* parent, const QRect& twips, const QString& caption, const QFont& font,
-                   Qt::Alignment alignment = Qt::AlignLeft) {
-    auto* label = new VbLabel(parent, twips);
-    label->setFont(font);
-    label->setCaption(caption);
-    label->setTextAlignment(alignment);
-    label->setTransparent(true);
-    return label;
-}
-
 VbLabel* makeNameLabel(QWidget* parent, const QRect& twips, VbColour back, VbColour fore) {
-    auto* label = makeLabel(parent, twips, QString(), gameFont(Face::MsSansSerif, 9.75, Bold),
-                            Qt::AlignHCenter);
+    auto* label = makeCaption(parent, twips, QString(), gameFont(Face::MsSansSerif, 9.75, Bold),
+                              Qt::AlignHCenter);
     label->setTransparent(false);
     label->setBackColour(back);
     label->setForeColour(fore);
@@ -92,23 +82,25 @@ void MULTIPLICATION::buildControls() {
 
     const QFont multiplierFont = gameFont(Face::Palatino, 72, Bold);
     const QFont messageFont = gameFont(Face::MsSansSerif, 9.75, Bold);
-    Label5 = makeLabel(this, {240, 120, 1335, 1695}, NoQuestion, multiplierFont, Qt::AlignHCenter);
+    Label5 =
+        makeCaption(this, {240, 120, 1335, 1695}, NoQuestion, multiplierFont, Qt::AlignHCenter);
     Label3 =
-        makeLabel(this, {1800, 600, 615, 1215}, QStringLiteral("X"), gameFont(Face::Tahoma, 48));
-    Label6 = makeLabel(this, {2520, 120, 1335, 1695}, NoQuestion, multiplierFont, Qt::AlignHCenter);
+        makeCaption(this, {1800, 600, 615, 1215}, QStringLiteral("X"), gameFont(Face::Tahoma, 48));
+    Label6 =
+        makeCaption(this, {2520, 120, 1335, 1695}, NoQuestion, multiplierFont, Qt::AlignHCenter);
     Command1 = makeButton(this, {720, 2400, 2655, 495}, QStringLiteral("Generate Multipliers"));
-    lblTime = makeLabel(this, {1680, 3240, 735, 615}, clockCaption(AnswerSeconds),
-                        gameFont(Face::MsSansSerif, 24, Bold));
+    lblTime = makeCaption(this, {1680, 3240, 735, 615}, clockCaption(AnswerSeconds),
+                          gameFont(Face::MsSansSerif, 24, Bold));
     lblTime->hide();
-    Label2[0] = makeLabel(this, {240, 3240, 3735, 375}, QString(), messageFont, Qt::AlignHCenter);
-    Label2[1] = makeLabel(this, {240, 3720, 3735, 375}, QString(), messageFont, Qt::AlignHCenter);
+    Label2[0] = makeCaption(this, {240, 3240, 3735, 375}, QString(), messageFont, Qt::AlignHCenter);
+    Label2[1] = makeCaption(this, {240, 3720, 3735, 375}, QString(), messageFont, Qt::AlignHCenter);
     lblRed = makeNameLabel(this, {120, 4560, 3975, 495}, Colour::Red, Colour::White);
     Label4 = makeNameLabel(this, {120, 5040, 3975, 495}, Colour::SystemWindowBackground,
                            Colour::SystemWindowText);
     lblBlue = makeNameLabel(this, {120, 5520, 3975, 495}, Colour::Blue, Colour::White);
-    Label8 = makeLabel(this, {240, 6240, 3975, 735},
-                       QStringLiteral("FOUR IN A ROW - ACROSS, UP AND DOWN OR DIAGONALLY WINS."),
-                       messageFont);
+    Label8 = makeCaption(this, {240, 6240, 3975, 735},
+                         QStringLiteral("FOUR IN A ROW - ACROSS, UP AND DOWN OR DIAGONALLY WINS."),
+                         messageFont);
     Command2 = makeButton(this, {660, 7200, 2895, 495}, QStringLiteral("START NEW GAME"));
     Command3 = makeButton(this, {660, 8040, 2895, 495}, QStringLiteral("QUIT GAME"));
     AnimatedGif1 = new AnimatedGif(this, {4920, 120, 6615, 495});
@@ -137,16 +129,16 @@ void MULTIPLICATION::buildSquares() {
     // Shadows first, so that every board square lies above them.
     for (int boardIndex = 0; boardIndex < BoardSquareCount; ++boardIndex) {
         const int index = shadowIndexBehind(boardIndex);
-        auto* shadow = makeLabel(this, squareGeometryTwips(index), squareCaption(index),
-                                 fontOf(boardIndex), Qt::AlignHCenter);
+        auto* shadow = makeCaption(this, squareGeometryTwips(index), squareCaption(index),
+                                   fontOf(boardIndex), Qt::AlignHCenter);
         shadow->setTransparent(false);
         shadow->setBackColour(Colour::Black);
         shadow->setForeColour(Colour::SystemWindowText);
         Label1[index] = shadow;
     }
     for (int index = 0; index < BoardSquareCount; ++index) {
-        auto* square = makeLabel(this, squareGeometryTwips(index), squareCaption(index),
-                                 fontOf(index), Qt::AlignHCenter);
+        auto* square = makeCaption(this, squareGeometryTwips(index), squareCaption(index),
+                                   fontOf(index), Qt::AlignHCenter);
         square->setTransparent(false);
         switch (squareKind(index)) {
         case SquareKind::Corner:

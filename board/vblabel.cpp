@@ -23,6 +23,16 @@ QColor toQColor(VbColour colour, const QPalette& palette) {
     }
 }
 
+VbLabel* makeCaption(QWidget* parent, const QRect& geometryTwips, const QString& caption,
+                     const QFont& font, Qt::Alignment alignment) {
+    auto* label = new VbLabel(parent, geometryTwips);
+    label->setFont(font);
+    label->setCaption(caption);
+    label->setTextAlignment(alignment);
+    label->setTransparent(true);
+    return label;
+}
+
 VbLabel::VbLabel(QWidget* parent, const QRect& geometryTwips) : QWidget(parent) {
     if (!geometryTwips.isNull())
         setGeometry(twipsToPixels(geometryTwips));

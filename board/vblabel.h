@@ -8,6 +8,11 @@ namespace quintarlow {
 
 QColor toQColor(VbColour colour, const QPalette& palette);
 
+class VbLabel;
+// A caption with no background of its own, as most of the screens' texts are.
+VbLabel* makeCaption(QWidget* parent, const QRect& geometryTwips, const QString& caption,
+                     const QFont& font, Qt::Alignment alignment = Qt::AlignLeft);
+
 // A caption drawn as plain text, never as markup, on a back colour, with an optional single
 // line border, in the colour model the game's rules read and write. It looks the same
 // whether or not its window is enabled, so a board that waits behind a pop-up keeps its

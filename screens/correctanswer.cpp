@@ -16,12 +16,8 @@ namespace {
 
 VbLabel* chalk(QWidget* parent, const QRect& twips, const QString& text, Face face,
                Qt::Alignment alignment = Qt::AlignHCenter) {
-    auto* label = new VbLabel(parent, twips);
-    label->setTransparent(true);
+    auto* label = makeCaption(parent, twips, text, gameFont(face, 24, Bold), alignment);
     label->setForeColour(Colour::White);
-    label->setFont(gameFont(face, 24, Bold));
-    label->setTextAlignment(alignment);
-    label->setCaption(text);
     return label;
 }
 

@@ -20,11 +20,7 @@ namespace {
 
 VbLabel* makeText(QWidget* parent, const QRect& twips, const QString& text, double points,
                   int style, Qt::Alignment alignment = Qt::AlignLeft, bool autoSize = false) {
-    auto* label = new VbLabel(parent, twips);
-    label->setTransparent(true);
-    label->setFont(gameFont(Face::Arial, points, style));
-    label->setTextAlignment(alignment);
-    label->setCaption(text);
+    auto* label = makeCaption(parent, twips, text, gameFont(Face::Arial, points, style), alignment);
     label->setAutoSize(autoSize);
     return label;
 }

@@ -57,11 +57,8 @@ WINNER::WINNER(ScreenSet& screens)
     // The fireworks go first so the headline is drawn over them and stays readable.
     AnimatedGif1 = new AnimatedGif(this, {180, 0, 1335, 1335});
     AnimatedGif2 = new AnimatedGif(this, {2940, 0, 1335, 1335});
-    Label1 = new VbLabel(this, {360, 120, 3855, 495});
-    Label1->setFont(gameFont(Face::MsSansSerif, 13.5, Bold | Italic));
-    Label1->setTransparent(true);
-    Label1->setTextAlignment(Qt::AlignHCenter);
-    Label1->setCaption(Texts::WeHaveAWinner);
+    Label1 = makeCaption(this, {360, 120, 3855, 495}, Texts::WeHaveAWinner,
+                         gameFont(Face::MsSansSerif, 13.5, Bold | Italic), Qt::AlignHCenter);
     lblName = new VbLabel(this, {270, 840, 4095, 615});
     lblName->setFont(gameFont(Face::MsSansSerif, 9.75, Bold));
     lblName->setBackColour(Colour::Orange);
