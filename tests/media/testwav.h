@@ -1,54 +1,42 @@
 #pragma once
 
-#include <QByteArray>
 #include <QFile>
-#include <QString>
+#include <QTemporaryDir>
 #include <QtEndian>
 
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 namespace quintarlow::testing {
 
-inline QByteArray le16(quint16 value) {
-    QByteArray bytes(2, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
+// The little-endian bytes of a value, as WAV files hold them.
+template <typename T> QByteArray le(T value) {
+    const T little = qToLittleEndian(value);
+    return QByteArray(reinterpret_cast<const char*>(&little), sizeof(T));
 }
 
-inline QByteArray le32(quint32 value) {
-    QByteArray bytes(4, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
+// A RIFF chunk, padded to an even length.
+inline QByteArray chunk(const QByteArray& id, const QByteArray& body) {
+    return id + le<quint32>(body.size()) + body + QByteArray(body.size() % 2, '\0');
 }
 
-inline QByteArray chunk(const QByteArray& id, const QByteArray& body,
-                        std::optional<quint32> declaredSize = std::nullopt) {
-    QByteArray bytes = id + le32(declaredSize.value_or(static_cast<quint32>(body.size()))) + body;
-    if (body.size() % 2 != 0 && !declaredSize)
-        bytes += '\0';
-    return bytes;
-}
-
-inline QByteArray formatChunk(int code, int channels, int rate, int bits) {
-    const int blockAlign = channels * bits / 8;
-    return chunk("fmt ", le16(code) + le16(channels) + le32(rate) + le32(rate * blockAlign) +
-                             le16(blockAlign) + le16(bits));
+inline QByteArray formatChunk(quint16 code, quint16 channels, quint32 rate, quint16 bits) {
+    const quint16 blockAlign = channels * bits / 8;
+    return chunk("fmt ", le(code) + le(channels) + le(rate) + le(rate * blockAlign) +
+                             le(blockAlign) + le(bits));
 }
 
 inline QByteArray riff(const QByteArray& chunks) {
-    return "RIFF" + le32(4 + chunks.size()) + "WAVE" + chunks;
+    return "RIFF" + le<quint32>(4 + chunks.size()) + "WAVE" + chunks;
 }
 
 inline QByteArray samples16(const std::vector<std::int16_t>& samples) {
-    QByteArray bytes;
-    for (const std::int16_t sample : samples)
-        bytes += le16(static_cast<quint16>(sample));
+    QByteArray bytes(2 * qsizetype(samples.size()), '\0');
+    qToLittleEndian<std::int16_t>(samples.data(), samples.size(), bytes.data());
     return bytes;
 }
 
-inline QByteArray wav16(int channels, int rate, const std::vector<std::int16_t>& samples) {
+inline QByteArray wav16(quint16 channels, quint32 rate, const std::vector<std::int16_t>& samples) {
     return riff(formatChunk(1, channels, rate, 16) + chunk("data", samples16(samples)));
 }
 
@@ -56,5 +44,34 @@ inline bool writeFile(const QString& fileName, const QByteArray& bytes) {
     QFile file(fileName);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
+
+// Gives this process an ALSA configuration of its own, in a temporary folder that also holds the
+// test's files, so that the tests behave the same with a sound card as without one, and never
+// make a noise. ALSA reads its configuration again whenever ALSA_CONFIG_PATH names another file.
+class AlsaTestDevice : public QTemporaryDir {
+public:
+    // No "default" device at all, as on a machine without a sound card.
+    bool useNoDevice() { return use("none.conf", {}); }
+
+    // "default" takes samples as fast as they come, without playing them out, and keeps them.
+    bool useCaptureDevice() {
+        QFile::remove(capture());
+        return use("capture.conf", "pcm.!default { type file slave.pcm { type null } file \"" +
+                                       QFile::encodeName(capture()) + "\" format \"raw\" }\n");
+    }
+
+    QByteArray captured() const {
+        QFile file(capture());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    QString capture() const { return filePath(QStringLiteral("captured.raw")); }
+
+    bool use(const char* name, const QByteArray& config) {
+        const QString path = filePath(QString::fromLatin1(name));
+        return writeFile(path, config) && qputenv("ALSA_CONFIG_PATH", QFile::encodeName(path));
+    }
+};
 
 } // namespace quintarlow::testing
