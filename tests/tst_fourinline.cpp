@@ -72,25 +72,6 @@ private Q_SLOTS:
         QVERIFY(scanned == allLinesByGeometry());
     }
 
-    void scanOrderIsRowsColumnsThenDiagonals() {
-        const auto& lines = scannedLines();
-        QCOMPARE(lines[0][1] - lines[0][0], 1);
-        QCOMPARE(lines[7][0], 56);
-        QCOMPARE(lines[8][1] - lines[8][0], 8);
-        QCOMPARE(lines[15][0], 7);
-        QCOMPARE(lines[16][0], 0);
-        QCOMPARE(lines[16][1], 9);
-        QCOMPARE(lines[21][0], 7);
-        QCOMPARE(lines[21][1], 14);
-        QCOMPARE(lines[33][0], 39);
-        QList<int> linesThroughFree;
-        for (int number = 0; number < ScannedLineCount; ++number)
-            if (std::find(lines[number].begin(), lines[number].end(), FreeSquareIndex) !=
-                lines[number].end())
-                linesThroughFree.append(number + 1);
-        QCOMPARE(linesThroughFree, (QList<int>{4, 13, 18, 22}));
-    }
-
     // For every scanned line and every colour: the first four claimable squares of the line
     // win, and where the line crosses the FREE square, FREE stands in for a claim.
     void everyLineWins_data() {
