@@ -49,13 +49,12 @@ QPushButton* makeButton(QWidget* parent, const QRect& twips, const QString& capt
 } // namespace
 
 MULTIPLICATION::MULTIPLICATION(ScreenSet& screens)
-    : ScreenWindow(screens, QSize(12210, 8715)), spkSpeak(screens.services().speech),
-      sound(screens.services().sound) {
-    setObjectName(QStringLiteral("MULTIPLICATION"));
-    setWindowTitle(QStringLiteral("Quintarlow!"));
-    setBackColour(Colour::White);
-    setBackgroundPicture(QStringLiteral(":/backgrounds/board.jpg"));
-    useGameIcon();
+    : ScreenWindow(screens, {.name = QStringLiteral("MULTIPLICATION"),
+                             .clientTwips = {12210, 8715},
+                             .backColour = Colour::White,
+                             .picture = QStringLiteral(":/backgrounds/board.jpg"),
+                             .gameIcon = true}),
+      spkSpeak(screens.services().speech), sound(screens.services().sound) {
     setFont(gameFont(Face::MsSansSerif, 8.25));
 
     Timer1.setInterval(500);

@@ -13,12 +13,13 @@ constexpr int ExtraHeightTwips = 400;
 } // namespace
 
 Background::Background(ScreenSet& screens)
-    : ScreenWindow(screens, QSize(4680, 3090), Frame::None), sound(screens.services().sound) {
-    setObjectName(QStringLiteral("Background"));
-    setWindowTitle(QStringLiteral("Quintarlow!"));
+    : ScreenWindow(screens, {.name = QStringLiteral("Background"),
+                             .clientTwips = {4680, 3090},
+                             .backColour = Colour::Blue,
+                             .gameIcon = true,
+                             .frameless = true}),
+      sound(screens.services().sound) {
     setWindowFlag(Qt::WindowStaysOnBottomHint);
-    setBackColour(Colour::Blue);
-    useGameIcon();
     Timer1.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, &Background::onTick);
 }

@@ -24,11 +24,12 @@ VbLabel* chalk(QWidget* parent, const QRect& twips, const QString& text, Face fa
 } // namespace
 
 CorrectAnswer::CorrectAnswer(ScreenSet& screens)
-    : ScreenWindow(screens, QSize(5145, 2955)), spkSpeak(screens.services().speech) {
-    setObjectName(QStringLiteral("CorrectAnswer"));
-    setWindowTitle(QStringLiteral("Correct Answer"));
-    setBackColour(Colour::Black);
-    setBackgroundPicture(QStringLiteral(":/backgrounds/chalkboard.png"));
+    : ScreenWindow(screens, {.name = QStringLiteral("CorrectAnswer"),
+                             .clientTwips = {5145, 2955},
+                             .backColour = Colour::Black,
+                             .picture = QStringLiteral(":/backgrounds/chalkboard.png"),
+                             .title = QStringLiteral("Correct Answer")}),
+      spkSpeak(screens.services().speech) {
     Label1 = chalk(this, {795, 480, 3615, 735}, QStringLiteral("Correct Answer"), Face::ComicSans,
                    Qt::AlignLeft);
     MultOne = chalk(this, {555, 1485, 615, 615}, QStringLiteral("99"), Face::ComicSans);

@@ -21,15 +21,30 @@ void setTimerEnabled(QTimer& timer, bool enabled) {
         timer.start();
 }
 
-ScreenWindow::ScreenWindow(ScreenSet& screens, const QSize& clientTwips, Frame frame)
-    : QWidget(nullptr), screens(screens) {
-    Qt::WindowFlags flags = Qt::Window;
-    if (frame == Frame::None)
-        flags |= Qt::FramelessWindowHint;
-    else
-        flags |= Qt::CustomizeWindowHint; // a border, but no title bar and no buttons
-    setWindowFlags(flags);
-    setFixedSize(twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height()));
+namespace {
+
+QIcon gameIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/quintarlow-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
+ScreenWindow::ScreenWindow(ScreenSet& screens, const ScreenDesign& design)
+    : QWidget(nullptr), screens(screens), m_backColour(design.backColour) {
+    // A border without a title bar or buttons, unless there is no frame at all.
+    setWindowFlags(Qt::Window |
+                   (design.frameless ? Qt::FramelessWindowHint : Qt::CustomizeWindowHint));
+    setFixedSize(twipsToPixels(design.clientTwips.width()),
+                 twipsToPixels(design.clientTwips.height()));
+    setObjectName(design.name);
+    setWindowTitle(design.title);
+    if (!design.picture.isEmpty())
+        m_picture = QPixmap(design.picture);
+    if (design.gameIcon)
+        setWindowIcon(gameIcon());
 }
 
 void ScreenWindow::unload() {
@@ -58,23 +73,6 @@ void ScreenWindow::showOver(QWidget& owner) {
     show();
     raise();
     activateWindow();
-}
-
-void ScreenWindow::setBackColour(VbColour colour) {
-    m_backColour = colour;
-    update();
-}
-
-void ScreenWindow::setBackgroundPicture(const QString& resourcePath) {
-    m_picture = QPixmap(resourcePath);
-    update();
-}
-
-void ScreenWindow::useGameIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/quintarlow-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
 }
 
 void ScreenWindow::onCloseRequest() {

@@ -15,15 +15,23 @@ class ScreenSet;
 // not restart its interval.
 void setTimerEnabled(QTimer& timer, bool enabled);
 
+// How a screen was designed: everything its window needs before its controls are placed.
+struct ScreenDesign {
+    QString name{}; // as the game calls the screen, e.g. "MULTIPLICATION"
+    QSize clientTwips{};
+    VbColour backColour = Colour::SystemButtonFace;
+    QString picture{}; // drawn at its natural size from the top-left corner; empty for none
+    bool gameIcon = false;
+    bool frameless = false; // otherwise a thin border and no title bar
+    QString title = QStringLiteral("Quintarlow!");
+};
+
 // One of the game's top-level windows. Each is loaded once and then only shown, hidden,
 // enabled and disabled, until the player quits and every screen is unloaded.
 class ScreenWindow : public QWidget {
     Q_OBJECT
 public:
-    enum class Frame { ThinBorderNoTitle, None };
-
-    ScreenWindow(ScreenSet& screens, const QSize& clientTwips,
-                 Frame frame = Frame::ThinBorderNoTitle);
+    ScreenWindow(ScreenSet& screens, const ScreenDesign& design);
 
     // Stops the screen's timers and hides it for good.
     void unload();
@@ -36,10 +44,6 @@ public:
     VbColour backColour() const { return m_backColour; }
 
 protected:
-    void setBackColour(VbColour colour);
-    void setBackgroundPicture(const QString& resourcePath);
-    void useGameIcon();
-
     // A close request from the desktop (Alt+F4, the window manager). By default the player is
     // asked whether to end the game, as with the quit buttons.
     virtual void onCloseRequest();

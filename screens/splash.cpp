@@ -28,10 +28,8 @@ VbLabel* makeText(QWidget* parent, const QRect& twips, const QString& text, doub
 } // namespace
 
 frmSplash::frmSplash(ScreenSet& screens)
-    : ScreenWindow(screens, QSize(7380, 4245)), spkSpeak(screens.services().speech) {
-    setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("Quintarlow!"));
-
+    : ScreenWindow(screens, {.name = QStringLiteral("frmSplash"), .clientTwips = {7380, 4245}}),
+      spkSpeak(screens.services().speech) {
     auto* frame = new QFrame(this);
     frame->setGeometry(twipsToPixels(QRect(120, 120, 7080, 4050)));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);

@@ -41,12 +41,12 @@ QLineEdit* makeNameBox(QWidget* parent, const QRect& twips, const QString& text,
 } // namespace
 
 WELCOME::WELCOME(ScreenSet& screens)
-    : ScreenWindow(screens, QSize(12015, 5265)), spkSpeak(screens.services().speech) {
-    setObjectName(QStringLiteral("WELCOME"));
-    setWindowTitle(QStringLiteral("Quintarlow!"));
-    setBackColour(Colour::White);
-    setBackgroundPicture(QStringLiteral(":/backgrounds/welcome.png"));
-    useGameIcon();
+    : ScreenWindow(screens, {.name = QStringLiteral("WELCOME"),
+                             .clientTwips = {12015, 5265},
+                             .backColour = Colour::White,
+                             .picture = QStringLiteral(":/backgrounds/welcome.png"),
+                             .gameIcon = true}),
+      spkSpeak(screens.services().speech) {
 
     Command1 = new QPushButton(QStringLiteral("START PLAYING"), this);
     Command1->setGeometry(twipsToPixels(QRect(4080, 4560, 3855, 495)));

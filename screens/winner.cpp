@@ -47,11 +47,11 @@ QPushButton* makeButton(QWidget* parent, const QRect& twips, const QString& capt
 } // namespace
 
 WINNER::WINNER(ScreenSet& screens)
-    : ScreenWindow(screens, QSize(4455, 2265)), spkSpeak(screens.services().speech) {
-    setObjectName(QStringLiteral("WINNER"));
-    setWindowTitle(QStringLiteral("Quintarlow!"));
-    setBackColour(Colour::Orange);
-    useGameIcon();
+    : ScreenWindow(screens, {.name = QStringLiteral("WINNER"),
+                             .clientTwips = {4455, 2265},
+                             .backColour = Colour::Orange,
+                             .gameIcon = true}),
+      spkSpeak(screens.services().speech) {
     setFont(gameFont(Face::MsSansSerif, 8.25));
 
     // The fireworks go first so the headline is drawn over them and stays readable.

@@ -16,19 +16,14 @@ namespace quintarlow::testing {
 struct MediaLog {
     QStringList entries;
 
-    QStringList spoken() const {
-        QStringList texts;
+    QStringList spoken() const { return withPrefix(QStringLiteral("say: ")); }
+    QStringList played() const { return withPrefix(QStringLiteral("play: ")); }
+    QStringList withPrefix(const QString& prefix) const {
+        QStringList rest;
         for (const QString& entry : entries)
-            if (entry.startsWith(QLatin1String("say: ")))
-                texts.append(entry.mid(5));
-        return texts;
-    }
-    QStringList played() const {
-        QStringList files;
-        for (const QString& entry : entries)
-            if (entry.startsWith(QLatin1String("play: ")))
-                files.append(entry.mid(6));
-        return files;
+            if (entry.startsWith(prefix))
+                rest.append(entry.mid(prefix.size()));
+        return rest;
     }
     void clear() { entries.clear(); }
 };
