@@ -28,6 +28,7 @@ CorrectAnswer::CorrectAnswer(ScreenSet& screens)
                              .clientTwips = {5145, 2955},
                              .backColour = Colour::Black,
                              .picture = QStringLiteral(":/backgrounds/chalkboard.png"),
+                             .opensOver = true,
                              .title = QStringLiteral("Correct Answer")}),
       spkSpeak(screens.services().speech) {
     Label1 = chalk(this, {795, 480, 3615, 735}, QStringLiteral("Correct Answer"), Face::ComicSans,
@@ -41,7 +42,7 @@ CorrectAnswer::CorrectAnswer(ScreenSet& screens)
     connect(&Timer1, &QTimer::timeout, this, &CorrectAnswer::onTick);
 }
 
-void CorrectAnswer::showOver(QWidget& owner) {
+void CorrectAnswer::showOver(ScreenWindow& owner) {
     if (!m_placed) {
         centreOnScreen();
         m_placed = true;

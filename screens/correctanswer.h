@@ -19,7 +19,7 @@ public:
     void onLoad() {}
 
     // Centred the first time it shows; afterwards where it was.
-    void showOver(QWidget& owner);
+    void showOver(ScreenWindow& owner);
 
     QString PromptText;          // the board's message that leads the spoken answer
     std::int16_t PopupTicks = 0; // ticks handled since the pop-up opened

@@ -4,6 +4,7 @@
 #include "boardlayout.h"
 #include "screens/screenset.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -34,8 +35,10 @@ QIcon gameIcon() {
 
 ScreenWindow::ScreenWindow(ScreenSet& screens, const ScreenDesign& design)
     : QWidget(nullptr), screens(screens), m_backColour(design.backColour) {
-    // A border without a title bar or buttons, unless there is no frame at all.
-    setWindowFlags(Qt::Window |
+    // A border without a title bar or buttons, unless there is no frame at all. The desktop
+    // keeps a window above the one it is transient for only when it is a dialog: an ordinary
+    // window gets no WM_TRANSIENT_FOR, and one click on its owner would bury it.
+    setWindowFlags((design.opensOver ? Qt::Dialog : Qt::Window) |
                    (design.frameless ? Qt::FramelessWindowHint : Qt::CustomizeWindowHint));
     setFixedSize(twipsToPixels(design.clientTwips.width()),
                  twipsToPixels(design.clientTwips.height()));
@@ -65,14 +68,28 @@ void ScreenWindow::centreOnScreen() {
     move(area.center() - QPoint(width() / 2, height() / 2));
 }
 
-void ScreenWindow::showOver(QWidget& owner) {
+void ScreenWindow::showOver(ScreenWindow& owner) {
     winId();
     owner.winId();
     if (windowHandle() && owner.windowHandle())
         windowHandle()->setTransientParent(owner.windowHandle());
+    owner.m_over = this;
     show();
     raise();
     activateWindow();
+}
+
+bool ScreenWindow::event(QEvent* event) {
+    // A click on a screen that waits disabled behind another must change nothing: the
+    // desktop hands it the focus all the same, so hand it on to what the player must answer.
+    if (event->type() == QEvent::WindowActivate && !isEnabled() && m_over && m_over->isVisible()) {
+        QWidget* answer = QApplication::activeModalWidget();
+        if (!answer)
+            answer = m_over;
+        answer->raise();
+        answer->activateWindow();
+    }
+    return QWidget::event(event);
 }
 
 void ScreenWindow::onCloseRequest() {

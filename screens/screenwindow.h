@@ -3,6 +3,7 @@
 #include "colours.h"
 
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 class QTimer;
@@ -23,6 +24,8 @@ struct ScreenDesign {
     QString picture{}; // drawn at its natural size from the top-left corner; empty for none
     bool gameIcon = false;
     bool frameless = false; // otherwise a thin border and no title bar
+    // Opens over another screen (showOver): the desktop must keep it above that screen.
+    bool opensOver = false;
     QString title = QStringLiteral("Quintarlow!");
 };
 
@@ -39,7 +42,7 @@ public:
 
     void centreOnScreen();
     // Shows this window and keeps it above `owner`, even when the player clicks the owner.
-    void showOver(QWidget& owner);
+    void showOver(ScreenWindow& owner);
 
     VbColour backColour() const { return m_backColour; }
 
@@ -48,6 +51,7 @@ protected:
     // asked whether to end the game, as with the quit buttons.
     virtual void onCloseRequest();
 
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -57,6 +61,7 @@ private:
     VbColour m_backColour = Colour::SystemButtonFace;
     QPixmap m_picture;
     bool m_unloaded = false;
+    QPointer<ScreenWindow> m_over; // the screen last opened over this one
 };
 
 } // namespace quintarlow

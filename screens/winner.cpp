@@ -50,7 +50,8 @@ WINNER::WINNER(ScreenSet& screens)
     : ScreenWindow(screens, {.name = QStringLiteral("WINNER"),
                              .clientTwips = {4455, 2265},
                              .backColour = Colour::Orange,
-                             .gameIcon = true}),
+                             .gameIcon = true,
+                             .opensOver = true}),
       spkSpeak(screens.services().speech) {
     setFont(gameFont(Face::MsSansSerif, 8.25));
 

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev libasound2-dev flite1-dev
           fonts-liberation2 fonts-comic-neue fonts-urw-base35 fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(xvfb xauth openbox)
+    packages+=(xvfb xauth openbox libxcb1-dev libxcb-xtest0-dev)
 fi
 
 missing=()
