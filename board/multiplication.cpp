@@ -1,5 +1,6 @@
 #include "multiplication.h"
 
+#include "board/vbbutton.h"
 #include "board/vblabel.h"
 #include "clocktext.h"
 #include "fourinline.h"
@@ -29,6 +30,7 @@ VbLabel* makeNameLabel(QWidget* parent, const QRect& twips, VbColour back, VbCol
     label->setBackColour(back);
     label->setForeColour(fore);
     label->setBorderStyle(VbLabel::BorderStyle::FixedSingle);
+    label->setBreakAnywhere(true);
     return label;
 }
 
@@ -40,7 +42,7 @@ void makeShadow(QWidget* parent, const QRect& twips) {
 }
 
 QPushButton* makeButton(QWidget* parent, const QRect& twips, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new VbButton(caption, parent);
     button->setGeometry(twipsToPixels(twips));
     button->setFocusPolicy(Qt::TabFocus);
     return button;

@@ -8,6 +8,15 @@
 
 namespace quintarlow {
 
+namespace {
+
+// Between a caption and its label's edge or border, however much the caption is shrunk.
+constexpr int ClearSpace = 2;
+// The smallest size at which a player's name still reads easily.
+constexpr int ReadablePixels = 11;
+
+} // namespace
+
 QColor toQColor(VbColour colour, const QPalette& palette) {
     switch (colour) {
     case Colour::SystemWindowBackground:
@@ -80,19 +89,58 @@ void VbLabel::setTextAlignment(Qt::Alignment alignment) {
 
 void VbLabel::setAutoSize(bool autoSize) {
     m_autoSize = autoSize;
-    if (autoSize)
+    if (autoSize) {
+        m_autoAnchor = geometry();
         fitToCaption();
+    }
 }
 
+void VbLabel::setBreakAnywhere(bool breakAnywhere) {
+    m_breakAnywhere = breakAnywhere;
+    update();
+}
+
+// The clear space grows the label around its caption, so the text stays where it was designed.
 void VbLabel::fitToCaption() {
     const QFontMetrics metrics(font());
-    const int width = std::max(1, metrics.horizontalAdvance(m_caption) + 2);
-    const int height = metrics.height();
-    const int right = geometry().right();
+    const int width = std::max(1, metrics.horizontalAdvance(m_caption) + 2) + 2 * ClearSpace;
+    const int height = metrics.height() + 2 * ClearSpace;
+    const int top = m_autoAnchor.top() - ClearSpace;
     if (m_alignment & Qt::AlignRight)
-        setGeometry(right - width + 1, y(), width, height);
+        setGeometry(m_autoAnchor.right() + ClearSpace - width + 1, top, width, height);
     else
-        resize(width, height);
+        setGeometry(m_autoAnchor.left() - ClearSpace, top, width, height);
+}
+
+QRect VbLabel::textArea() const {
+    const int inset = (m_borderStyle == BorderStyle::FixedSingle ? 1 : 0) + ClearSpace;
+    return rect().adjusted(inset, inset, -inset, -inset);
+}
+
+VbLabel::Fit VbLabel::fittedCaption() const {
+    const QRect area = textArea();
+    auto shrunk = [&](int wrap) {
+        Fit fit{font(), static_cast<int>(m_alignment | Qt::AlignVCenter) | wrap};
+        while (fit.font.pixelSize() > 6) {
+            const QRect needed = QFontMetrics(fit.font).boundingRect(area, fit.flags, m_caption);
+            if (needed.width() <= area.width() && needed.height() <= area.height())
+                break;
+            fit.font.setPixelSize(fit.font.pixelSize() - 1);
+        }
+        return fit;
+    };
+    const Fit byWords = shrunk(Qt::TextWordWrap);
+    if (!m_breakAnywhere || byWords.font.pixelSize() >= ReadablePixels)
+        return byWords;
+    const Fit anywhere = shrunk(Qt::TextWrapAnywhere);
+    return anywhere.font.pixelSize() > byWords.font.pixelSize() ? anywhere : byWords;
+}
+
+QRect VbLabel::captionRect() const {
+    if (m_caption.isEmpty())
+        return {};
+    const Fit fit = fittedCaption();
+    return QFontMetrics(fit.font).boundingRect(textArea(), fit.flags, m_caption);
 }
 
 void VbLabel::changeEvent(QEvent* event) {
@@ -106,26 +154,16 @@ void VbLabel::paintEvent(QPaintEvent*) {
     const QPalette& colours = palette();
     if (!m_transparent)
         painter.fillRect(rect(), toQColor(m_backColour, colours));
-    QRect textArea = rect();
     if (m_borderStyle == BorderStyle::FixedSingle) {
         painter.setPen(QColor(Qt::black));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        textArea.adjust(1, 1, -1, -1);
     }
     if (m_caption.isEmpty())
         return;
-    const int flags = static_cast<int>(m_alignment | Qt::AlignVCenter) | Qt::TextWordWrap;
-    QFont fitted = font();
-    // Shrink rather than clip: a three-digit product or a long name must stay whole.
-    while (fitted.pixelSize() > 6) {
-        const QRect needed = QFontMetrics(fitted).boundingRect(textArea, flags, m_caption);
-        if (needed.width() <= textArea.width() && needed.height() <= textArea.height())
-            break;
-        fitted.setPixelSize(fitted.pixelSize() - 1);
-    }
-    painter.setFont(fitted);
+    const Fit fit = fittedCaption();
+    painter.setFont(fit.font);
     painter.setPen(toQColor(m_foreColour, colours));
-    painter.drawText(textArea, flags, m_caption);
+    painter.drawText(textArea(), fit.flags, m_caption);
 }
 
 void VbLabel::mousePressEvent(QMouseEvent* event) {

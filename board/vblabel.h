@@ -16,7 +16,8 @@ VbLabel* makeCaption(QWidget* parent, const QRect& geometryTwips, const QString&
 // A caption drawn as plain text, never as markup, on a back colour, with an optional single
 // line border, in the colour model the game's rules read and write. It looks the same
 // whether or not its window is enabled, so a board that waits behind a pop-up keeps its
-// colours. A caption too wide for the label is drawn smaller rather than cut off.
+// colours. A caption too big for the label is drawn smaller rather than cut off, always with
+// clear space between it and the label's edge.
 class VbLabel : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +39,11 @@ public:
     Qt::Alignment textAlignment() const { return m_alignment; }
     // Grows or shrinks the label to its caption, keeping the right edge when right-aligned.
     void setAutoSize(bool autoSize);
+    // A name may break inside a word rather than shrink below a readable size.
+    void setBreakAnywhere(bool breakAnywhere);
+    // Where and in which font the caption is drawn, in the label's coordinates.
+    QRect captionRect() const;
+    QFont captionFont() const { return fittedCaption().font; }
 
 Q_SIGNALS:
     void clicked();
@@ -48,6 +54,12 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    struct Fit {
+        QFont font;
+        int flags = 0;
+    };
+    QRect textArea() const;
+    Fit fittedCaption() const;
     void fitToCaption();
 
     QString m_caption;
@@ -56,6 +68,8 @@ private:
     BorderStyle m_borderStyle = BorderStyle::None;
     bool m_transparent = false;
     bool m_autoSize = false;
+    QRect m_autoAnchor; // where an auto-sized caption's text starts, as designed
+    bool m_breakAnywhere = false;
     Qt::Alignment m_alignment = Qt::AlignLeft;
 };
 

@@ -5,6 +5,7 @@
 #include "screens/screenset.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -31,6 +32,23 @@ QIcon gameIcon() {
     return icon;
 }
 
+// The thin single border a window without a title bar gets, one pixel wide inside the client
+// area, drawn over the controls so that a picture reaching the edge does not hide it.
+class ThinBorder : public QWidget {
+public:
+    explicit ThinBorder(QWidget* window) : QWidget(window) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(window->rect());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::Active, QPalette::Shadow));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
 } // namespace
 
 ScreenWindow::ScreenWindow(ScreenSet& screens, const ScreenDesign& design)
@@ -48,6 +66,8 @@ ScreenWindow::ScreenWindow(ScreenSet& screens, const ScreenDesign& design)
         m_picture = QPixmap(design.picture);
     if (design.gameIcon)
         setWindowIcon(gameIcon());
+    if (!design.frameless)
+        m_border = new ThinBorder(this);
 }
 
 void ScreenWindow::unload() {
@@ -90,6 +110,13 @@ bool ScreenWindow::event(QEvent* event) {
         answer->activateWindow();
     }
     return QWidget::event(event);
+}
+
+void ScreenWindow::childEvent(QChildEvent* event) {
+    // Each control placed later would otherwise cover the border.
+    if (event->added() && m_border && event->child() != m_border && event->child()->isWidgetType())
+        m_border->raise();
+    QWidget::childEvent(event);
 }
 
 void ScreenWindow::onCloseRequest() {

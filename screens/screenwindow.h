@@ -52,6 +52,7 @@ protected:
     virtual void onCloseRequest();
 
     bool event(QEvent* event) override;
+    void childEvent(QChildEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -62,6 +63,7 @@ private:
     QPixmap m_picture;
     bool m_unloaded = false;
     QPointer<ScreenWindow> m_over; // the screen last opened over this one
+    QWidget* m_border = nullptr;   // drawn over every control; none on a frameless screen
 };
 
 } // namespace quintarlow

@@ -55,16 +55,20 @@ WINNER::WINNER(ScreenSet& screens)
       spkSpeak(screens.services().speech) {
     setFont(gameFont(Face::MsSansSerif, 8.25));
 
-    // The fireworks go first so the headline is drawn over them and stays readable.
+    // The fireworks go first: the headline and the name bar lie over them, and the bursts are
+    // drawn for the orange band left between the two.
     AnimatedGif1 = new AnimatedGif(this, {180, 0, 1335, 1335});
     AnimatedGif2 = new AnimatedGif(this, {2940, 0, 1335, 1335});
     Label1 = makeCaption(this, {360, 120, 3855, 495}, Texts::WeHaveAWinner,
                          gameFont(Face::MsSansSerif, 13.5, Bold | Italic), Qt::AlignHCenter);
+    Label1->setTransparent(false);
+    Label1->setBackColour(Colour::Orange);
     lblName = new VbLabel(this, {270, 840, 4095, 615});
     lblName->setFont(gameFont(Face::MsSansSerif, 9.75, Bold));
     lblName->setBackColour(Colour::Orange);
     lblName->setForeColour(Colour::White);
     lblName->setTextAlignment(Qt::AlignHCenter);
+    lblName->setBreakAnywhere(true);
     Command1 =
         makeButton(this, {240, 1680, 1215, 495}, QStringLiteral("Play Again - Same Players"));
     Command2 =

@@ -255,54 +255,66 @@ def game_over(path):
 
 
 def fireworks(path):
-    """Three rockets rise and burst in turn, on the orange of the window around them."""
-    size, count = 89, 20
+    """Small rockets burst in turn in the orange band of the winner screen.
+
+    Both pictures sit at the top corners of the screen, under the headline (window rows 8 to 40)
+    and the name bar (rows 56 and below). What shows of them is the strip above the headline
+    and the band between headline and name bar, rows 41 to 55, so each burst is drawn whole in
+    that band: a rocket climbs out from behind the name bar and bursts before the headline.
+    Stars twinkle in the strip above the headline.
+    """
+    size, count = 89, 24
     background = hexrgb(0xFF8000)
+    band_top, band_bottom = 42, 54  # inclusive rows a burst may touch, a pixel clear of both
+    cy = (band_top + band_bottom) / 2
     rng = random.Random(89)
     bursts = []
-    for cx, cy, start, colour, second in [(28, 30, 0.0, (255, 255, 255), (70, 230, 255)),
-                                          (62, 27, 0.33, (40, 60, 240), (255, 255, 255)),
-                                          (45, 55, 0.66, (255, 40, 190), (255, 255, 140))]:
+    for cx, start, colour, second in [(14, 0.0, (255, 255, 255), (70, 230, 255)),
+                                      (44, 0.33, (40, 60, 240), (255, 255, 255)),
+                                      (74, 0.66, (255, 40, 190), (255, 255, 140))]:
         sparks = []
-        for k in range(18):
-            angle = 2 * math.pi * k / 18 + rng.uniform(-0.1, 0.1)
-            sparks.append((angle, rng.uniform(0.8, 1.0), colour if k % 2 == 0 else second))
-        bursts.append((cx, cy, start, sparks))
+        for k in range(16):
+            angle = 2 * math.pi * k / 16 + rng.uniform(-0.1, 0.1)
+            sparks.append((angle, rng.uniform(0.85, 1.0), colour if k % 2 == 0 else second))
+        bursts.append((cx, start, sparks))
+    stars = [(rng.uniform(4, size - 4), rng.uniform(2.5, 5.0), rng.randrange(count)) for _ in range(6)]
     frames = []
     for f in range(count):
         img = Image.new("RGB", (size * SS, size * SS), background)
         draw = ImageDraw.Draw(img)
-        for cx, cy, start, sparks in bursts:
+        for x, y, phase in stars:
+            glow = math.sin(math.pi * ((f - phase) % count) / 8) if (f - phase) % count < 8 else 0.0
+            if glow > 0:
+                sparkle(draw, x * SS, y * SS, 2.4 * SS * glow, mix(background, (255, 255, 230), glow))
+        for cx, start, sparks in bursts:
             u = (f / count - start) % 1.0
             if u < 0.2:
-                # The rocket climbs, slowing as it nears the top.
-                v = smooth(u / 0.2)
-                y = size + 4 - (size + 4 - cy) * v
-                tail = min(size + 4, y + 12)
-                draw.line([(cx * SS, y * SS), (cx * SS, tail * SS)], fill=(255, 236, 170), width=round(1.5 * SS))
-                draw.ellipse([(cx - 2) * SS, (y - 2) * SS, (cx + 2) * SS, (y + 2) * SS], fill=(255, 255, 255))
-            elif u < 0.9:
-                v = (u - 0.2) / 0.7
+                # The rocket climbs from behind the name bar, slowing as it nears the burst.
+                y = size - (size - cy) * smooth(u / 0.2)
+                tail = min(size, y + 8)
+                draw.line([(cx * SS, y * SS), (cx * SS, tail * SS)], fill=(255, 236, 170), width=round(1.2 * SS))
+                draw.ellipse([(cx - 1.3) * SS, (y - 1.3) * SS, (cx + 1.3) * SS, (y + 1.3) * SS], fill=(255, 255, 255))
+            elif u < 0.85:
+                v = (u - 0.2) / 0.65
                 # Sparks keep their full colour for most of their flight and fade at the end.
-                fade = 1.0 - smooth((v - 0.5) / 0.5)
+                fade = 1.0 - smooth((v - 0.55) / 0.45)
                 if v < 0.2:
                     flash = 1 - v / 0.2
-                    r = (4 + 7 * v / 0.2) * SS
+                    r = (1.5 + 2.5 * v / 0.2) * SS
                     draw.ellipse([cx * SS - r, cy * SS - r, cx * SS + r, cy * SS + r],
                                  fill=mix(background, (255, 255, 220), flash))
                 for angle, reach, colour in sparks:
                     def at(w):
-                        spread = 25 * reach * (1 - (1 - w) ** 2.5)
-                        return (cx + spread * math.cos(angle), cy + spread * math.sin(angle) + 8 * w * w)
+                        spread = 4.6 * reach * (1 - (1 - w) ** 2.5)
+                        # Wider than high, to fill more of the low band.
+                        return (cx + 1.6 * spread * math.cos(angle), cy - 0.4 + spread * math.sin(angle) * 0.95 + 0.6 * w * w)
                     head = at(v)
-                    back = at(max(0.0, v - 0.3))
+                    back = at(max(0.0, v - 0.35))
                     draw.line([(back[0] * SS, back[1] * SS), (head[0] * SS, head[1] * SS)],
-                              fill=mix(background, colour, fade * 0.6), width=round(1.6 * SS))
-                    r = (2.4 - 0.9 * v) * SS
+                              fill=mix(background, colour, fade * 0.6), width=round(1.0 * SS))
+                    r = 0.9 * SS
                     draw.ellipse([head[0] * SS - r, head[1] * SS - r, head[0] * SS + r, head[1] * SS + r],
                                  fill=mix(background, colour, fade))
-                    if 0.45 < v < 0.9 and (f + round(angle * 10)) % 3 == 0:
-                        sparkle(draw, head[0] * SS, (head[1] + 3) * SS, 2.2 * SS * fade, mix(background, (255, 255, 255), fade))
         frames.append(img.resize((size, size), Image.LANCZOS))
     save_gif(path, frames, 70, background)
 
@@ -538,6 +550,13 @@ def welcome_background(path):
     for y in range(height * 2):
         fd.line([(0, y), (width * 2, y)], fill=round(255 * (1 - smooth((y / 2 - 96) / 22))))
     img.paste((255, 255, 255), (0, 0), fade)
+    # The window is a little wider than the picture and white beyond it: the numerals fade into
+    # that white towards the right edge instead of being sliced there.
+    edge = Image.new("L", img.size, 0)
+    ed = ImageDraw.Draw(edge)
+    for x in range(width * 2):
+        ed.line([(x, 0), (x, height * 2)], fill=round(255 * smooth((x / 2 - (width - 60)) / 56)))
+    img.paste((255, 255, 255), (0, 0), edge)
     ensure_dir(path)
     img.resize((width, height), Image.LANCZOS).save(path, optimize=False)
 

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "boardfixture.h"
+#include "screens/splash.h"
+
+#include <functional>
+
+namespace quintarlow::testing {
+
+// Every screen in the states that show the most of it: long captions, three-digit claims,
+// names at their longest, a disabled board behind each screen opened over it. `look` gets a
+// name for the state and the screens showing in it.
+inline void
+forEachTellingState(const std::function<void(const QString&, const QList<ScreenWindow*>&)>& look) {
+    {
+        Game game;
+        frmSplash& splash = game.screens.splash();
+        splash.show();
+        for (int tick = 0; tick < 4; ++tick)
+            splash.onTick();
+        look(QStringLiteral("splash"), {&splash});
+        look(QStringLiteral("welcome"), {&game.screens.welcome()});
+    }
+    {
+        BoardFixture fixture;
+        fixture.claim(20);
+        fixture.claim(44);
+        fixture.ask(12, 9);
+        for (int tick = 0; tick < 7; ++tick)
+            fixture.board.onClockTick();
+        look(QStringLiteral("board-question"), {&fixture.board});
+        fixture.board.judgeSquareClick(boardIndexOfProduct(48));
+        look(QStringLiteral("popup"), {&fixture.board, &fixture.popup});
+        fixture.runPopupToEnd();
+        for (int index : {25, 9, 26, 10, 27})
+            fixture.claim(index);
+        fixture.board.onWinningLineTick();
+        look(QStringLiteral("won"), {&fixture.board, &fixture.winner});
+        fixture.winner.Command1->click();
+        fixture.board.Command2->click();
+        look(QStringLiteral("menu"), {&fixture.board, &fixture.winner});
+    }
+    BoardFixture fixture;
+    for (int index : {55, 57, 58, 59, 60, 61, 62})
+        fixture.claim(index);
+    look(QStringLiteral("three-digits"), {&fixture.board});
+    fixture.board.lblRed->setCaption(QString(30, QLatin1Char('W')));
+    fixture.board.lblBlue->setCaption(QStringLiteral("MMMMMMMMMMMMMM MMMMMMMMMMMMMMM"));
+    for (int index : {25, 1, 26, 2, 27})
+        fixture.claim(index);
+    look(QStringLiteral("long-names"), {&fixture.board, &fixture.winner});
+}
+
+} // namespace quintarlow::testing
