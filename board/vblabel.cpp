@@ -45,6 +45,7 @@ void VbLabel::setCaption(const QString& caption) {
     if (m_autoSize)
         fitToCaption();
     update();
+    spokenNameChanged();
 }
 
 void VbLabel::setBackColour(VbColour colour) {
@@ -52,6 +53,7 @@ void VbLabel::setBackColour(VbColour colour) {
         return;
     m_backColour = colour;
     update();
+    spokenNameChanged(); // a square's owner
 }
 
 void VbLabel::setForeColour(VbColour colour) {
@@ -112,6 +114,14 @@ void VbLabel::paintEvent(QPaintEvent*) {
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
         textArea.adjust(1, 1, -1, -1);
     }
+    // The keyboard's focus frame, only once the player uses keys: black outside and white
+    // inside, so it shows on every colour a square can take.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(Qt::black, 3));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        painter.setPen(QPen(Qt::white, 2));
+        painter.drawRect(rect().adjusted(4, 4, -4, -4));
+    }
     if (m_caption.isEmpty())
         return;
     const int flags = static_cast<int>(m_alignment | Qt::AlignVCenter) | Qt::TextWordWrap;
@@ -126,6 +136,23 @@ void VbLabel::paintEvent(QPaintEvent*) {
     painter.setFont(fitted);
     painter.setPen(toQColor(m_foreColour, colours));
     painter.drawText(textArea, flags, m_caption);
+}
+
+void VbLabel::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void VbLabel::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void VbLabel::spokenNameChanged() {
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void VbLabel::mousePressEvent(QMouseEvent* event) {

@@ -2,7 +2,9 @@
 
 #include "colours.h"
 
+#include <QAccessible>
 #include <QWidget>
+#include <functional>
 
 namespace quintarlow {
 
@@ -39,6 +41,13 @@ public:
     // Grows or shrinks the label to its caption, keeping the right edge when right-aligned.
     void setAutoSize(bool autoSize);
 
+    // What a screen reader hears: the caption, unless `name` tells more (a square's owner, the
+    // seconds left). QAccessible::NoRole hides a mere decoration from screen readers.
+    void setSpokenName(std::function<QString()> name) { m_spokenName = std::move(name); }
+    QString spokenName() const { return m_spokenName ? m_spokenName() : m_caption; }
+    void setAccessibleRole(QAccessible::Role role) { m_accessibleRole = role; }
+    QAccessible::Role accessibleRole() const { return m_accessibleRole; }
+
 Q_SIGNALS:
     void clicked();
 
@@ -46,9 +55,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void fitToCaption();
+    void spokenNameChanged();
 
     QString m_caption;
     VbColour m_backColour = Colour::SystemButtonFace;
@@ -57,6 +69,8 @@ private:
     bool m_transparent = false;
     bool m_autoSize = false;
     Qt::Alignment m_alignment = Qt::AlignLeft;
+    std::function<QString()> m_spokenName;
+    QAccessible::Role m_accessibleRole = QAccessible::StaticText;
 };
 
 } // namespace quintarlow
