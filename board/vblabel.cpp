@@ -117,10 +117,10 @@ void VbLabel::paintEvent(QPaintEvent*) {
     // The keyboard's focus frame, only once the player uses keys: black outside and white
     // inside, so it shows on every colour a square can take.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(Qt::black, 3));
-        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        painter.setPen(QPen(Qt::black, 4));
+        painter.drawRect(rect().adjusted(2, 2, -2, -2));
         painter.setPen(QPen(Qt::white, 2));
-        painter.drawRect(rect().adjusted(4, 4, -4, -4));
+        painter.drawRect(rect().adjusted(5, 5, -5, -5));
     }
     if (m_caption.isEmpty())
         return;

@@ -3,8 +3,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyleOption>
 
 namespace quintarlow {
 
@@ -15,7 +18,30 @@ void addAltShortcut(QAbstractButton* button, Qt::Key letter) {
     QObject::connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
 }
 
+namespace {
+
+// The desktop style's own focus frame is a faint tint that a child can miss: the game's is a
+// plain black line, drawn only when the keyboard is in use.
+class ClearFocusFrameStyle final : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        const auto keyboardFocus = State_HasFocus | State_KeyboardFocusChange;
+        if (element != CE_PushButton || (option->state & keyboardFocus) != keyboardFocus)
+            return;
+        painter->save();
+        painter->setPen(QPen(Qt::black, 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(option->rect).adjusted(2, 2, -2, -2));
+        painter->restore();
+    }
+};
+
+} // namespace
+
 KeyboardCues::KeyboardCues(QObject* parent) : QObject(parent) {
+    QApplication::setStyle(new ClearFocusFrameStyle);
     qApp->installEventFilter(this);
 }
 
