@@ -25,7 +25,7 @@ void key(QWidget& screen, Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
 void heldKey(QWidget& screen, Qt::Key k) {
     for (bool repeat : {false, true, true}) {
         QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, QString(), repeat);
-        QApplication::sendEvent(screen.focusWidget(), &press);
+        QApplication::sendEvent(screen.focusWidget() ? screen.focusWidget() : &screen, &press);
     }
 }
 
@@ -187,6 +187,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("errors");
         QTest::addColumn<QString>("turn");
         QTest::newRow("held Enter on the draw button") << "held-enter" << 1 << 0 << 0 << "BLUE";
+        QTest::newRow("held Enter on a corner") << "draw held-corner" << 1 << 0 << 1 << "BLUE";
         QTest::newRow("held Enter on the right square")
             << "draw held-enter" << 1 << 1 << 0 << "RED";
         // The verdict hands the focus to the draw button: Enter asks Red's question.
@@ -210,6 +211,8 @@ private Q_SLOTS:
                 QTest::mouseClick(board.Command1, Qt::LeftButton);
             else if (input == QLatin1String("held-enter"))
                 (arrowsTo(board, right), heldKey(board, Qt::Key_Return));
+            else if (input == QLatin1String("held-corner"))
+                (arrowsTo(board, 0), heldKey(board, Qt::Key_Return));
             else if (input == QLatin1String("enter"))
                 (arrowsTo(board, right), key(board, Qt::Key_Return));
             else if (input == QLatin1String("click"))
