@@ -10,11 +10,14 @@
 #include "media/speech.h"
 #include "screens/correctanswer.h"
 #include "screens/fonts.h"
+#include "screens/keyboard.h"
 #include "screens/screenset.h"
 #include "screens/winner.h"
 #include "spokentexts.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
+#include <algorithm>
 #include <limits>
 
 namespace quintarlow {
@@ -39,6 +42,7 @@ void makeShadow(QWidget* parent, const QRect& twips) {
     auto* shadow = new VbLabel(parent, twips);
     shadow->setBackColour(Colour::Black);
     shadow->setAttribute(Qt::WA_TransparentForMouseEvents);
+    shadow->setAccessibleRole(QAccessible::NoRole);
 }
 
 QPushButton* makeButton(QWidget* parent, const QRect& twips, const QString& caption) {
@@ -72,6 +76,7 @@ MULTIPLICATION::MULTIPLICATION(ScreenSet& screens)
 
     buildControls();
     buildSquares();
+    buildKeyboardAccess();
     centreOnScreen();
 }
 
@@ -167,6 +172,122 @@ void MULTIPLICATION::buildSquares() {
     connect(AnimatedGif2, &AnimatedGif::doubleClicked, this, &MULTIPLICATION::onFreePictureClicked);
 }
 
+void MULTIPLICATION::buildKeyboardAccess() {
+    addAltShortcut(Command1, Qt::Key_G);
+    addAltShortcut(Command2, Qt::Key_S);
+    addAltShortcut(Command3, Qt::Key_Q);
+    Command1->installEventFilter(this);
+
+    auto factor = [](const QString& which, const VbLabel* label) {
+        return which + (label->caption() == NoQuestion ? QStringLiteral(", none drawn")
+                                                       : QStringLiteral(", ") + label->caption());
+    };
+    Label5->setSpokenName([=, this] { return factor(QStringLiteral("First factor"), Label5); });
+    Label6->setSpokenName([=, this] { return factor(QStringLiteral("Second factor"), Label6); });
+    Label3->setSpokenName([] { return QStringLiteral("times"); });
+    lblTime->setSpokenName([this] {
+        return QStringLiteral("%1 seconds left").arg(std::max<int>(state.SecondsLeft, 0));
+    });
+    auto player = [](const QString& colour, const VbLabel* name, const QTimer& blinking) {
+        return colour + QStringLiteral(" player, ") + name->caption() +
+               (blinking.isActive() ? QStringLiteral(", to move") : QString());
+    };
+    lblBlue->setSpokenName([=, this] { return player(QStringLiteral("Blue"), lblBlue, tmrBlue); });
+    lblRed->setSpokenName([=, this] { return player(QStringLiteral("Red"), lblRed, tmrRed); });
+    Label4->setAccessibleRole(QAccessible::NoRole);
+
+    for (int index = 0; index < BoardSquareCount; ++index) {
+        VbLabel* square = Label1[index];
+        square->setAccessibleRole(QAccessible::Button);
+        square->installEventFilter(this);
+        switch (squareKind(index)) {
+        case SquareKind::Corner:
+            square->setSpokenName([] { return QStringLiteral("Quintarlow! corner"); });
+            square->setAccessibleDescription(QStringLiteral("Cannot be chosen."));
+            break;
+        case SquareKind::Free:
+            square->setSpokenName([] { return QStringLiteral("FREE square"); });
+            square->setAccessibleDescription(
+                QStringLiteral("Counts for both players in a line. Cannot be chosen."));
+            break;
+        case SquareKind::Numbered:
+            square->setSpokenName([square] {
+                switch (SquareOwner(square->backColour())) {
+                case Player::Blue:
+                    return square->caption() + QStringLiteral(", Blue");
+                case Player::Red:
+                    return square->caption() + QStringLiteral(", Red");
+                case Player::Nobody:
+                    break;
+                }
+                return square->caption();
+            });
+            break;
+        }
+    }
+    for (int index = BoardSquareCount; index < SquareLabelCount; ++index)
+        Label1[index]->setAccessibleRole(QAccessible::NoRole);
+    resetKeyboardFocus();
+}
+
+// One square at a time takes part in Tab: the arrow keys move it over the board.
+void MULTIPLICATION::focusSquare(int index) {
+    Label1[m_focusedSquare]->setFocusPolicy(Qt::NoFocus);
+    m_focusedSquare = index;
+    Label1[index]->setFocusPolicy(Qt::TabFocus);
+    Label1[index]->setFocus(Qt::OtherFocusReason);
+}
+
+void MULTIPLICATION::resetKeyboardFocus() {
+    focusSquare(1);
+    Command1->setFocus(Qt::OtherFocusReason);
+}
+
+bool MULTIPLICATION::eventFilter(QObject* watched, QEvent* event) {
+    // Whenever a question may be asked again (after a verdict, the pop-up, on a new game),
+    // a turn starts at the draw button.
+    if (watched == Command1 && event->type() == QEvent::EnabledChange && Command1->isEnabled())
+        Command1->setFocus(Qt::OtherFocusReason);
+    // A disabled board takes no keys, as it takes no clicks.
+    if (event->type() != QEvent::KeyPress || watched != Label1[m_focusedSquare] || !isEnabled())
+        return ScreenWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int row = m_focusedSquare / BoardSide;
+    const int column = m_focusedSquare % BoardSide;
+    auto moveTo = [this](int toRow, int toColumn) {
+        focusSquare(std::clamp(toRow, 0, BoardSide - 1) * BoardSide +
+                    std::clamp(toColumn, 0, BoardSide - 1));
+        return true;
+    };
+    switch (key->key()) {
+    case Qt::Key_Left:
+        return moveTo(row, column - 1);
+    case Qt::Key_Right:
+        return moveTo(row, column + 1);
+    case Qt::Key_Up:
+        return moveTo(row - 1, column);
+    case Qt::Key_Down:
+        return moveTo(row + 1, column);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        // A held key answers once, as one click does.
+        if (!key->isAutoRepeat())
+            pressSquare(m_focusedSquare);
+        return true;
+    default:
+        return ScreenWindow::eventFilter(watched, event);
+    }
+}
+
+void MULTIPLICATION::pressSquare(int index) {
+    // The FREE picture lies over the middle of its square and takes the click there.
+    if (index == FreeSquareIndex && AnimatedGif2->isVisible())
+        onFreePictureClicked();
+    else
+        judgeSquareClick(index);
+}
+
 void MULTIPLICATION::onLoad() {
     AnimatedGif1->show();
     AnimatedGif1->SetPictureFile(QStringLiteral("gif/quintarlow_small.gif"));
@@ -206,6 +327,7 @@ void MULTIPLICATION::generateMultipliers() {
     lblTime->show();
     Command2->setEnabled(false);
     Command3->setEnabled(false);
+    focusSquare(m_focusedSquare);
 }
 
 void MULTIPLICATION::judgeSquareClick(int index) {

@@ -57,6 +57,9 @@ public:
     void moveBlinkingTo(const QString& turnColour);
     // Clock off, hidden and back at ":20" with 20 seconds.
     void resetClock();
+    // A new game's keyboard focus starts again on the draw button and the square "1".
+    void resetKeyboardFocus();
+    int focusedSquare() const { return m_focusedSquare; }
 
     void ShowCorrectAnswer();
     void CheckFourInLine();
@@ -74,14 +77,22 @@ public Q_SLOTS:
     void onTimer3Tick() {}            // Timer3: nothing to see
     void onBlueBlinkTick();           // tmrBlue
     void onRedBlinkTick();            // tmrRed
+    // Enter or Space on a square: whatever a click on its middle does.
+    void pressSquare(int index);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildSquares();
     void buildControls();
     void claimSquare(int index);
+    void buildKeyboardAccess();
+    void focusSquare(int index);
     Speech& spkSpeak; // speaks the board's texts
     SoundPlayer& sound;
     BoardState state;
+    int m_focusedSquare = 1; // the square the arrow keys move from, "1" at a game's start
 };
 
 } // namespace quintarlow

@@ -54,6 +54,7 @@ void VbLabel::setCaption(const QString& caption) {
     if (m_autoSize)
         fitToCaption();
     update();
+    spokenNameChanged();
 }
 
 void VbLabel::setBackColour(VbColour colour) {
@@ -61,6 +62,7 @@ void VbLabel::setBackColour(VbColour colour) {
         return;
     m_backColour = colour;
     update();
+    spokenNameChanged(); // a square's owner
 }
 
 void VbLabel::setForeColour(VbColour colour) {
@@ -158,12 +160,37 @@ void VbLabel::paintEvent(QPaintEvent*) {
         painter.setPen(QColor(Qt::black));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    // The keyboard's focus frame, only once the player uses keys: black outside and white
+    // inside, so it shows on every colour a square can take.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(Qt::black, 4));
+        painter.drawRect(rect().adjusted(2, 2, -2, -2));
+        painter.setPen(QPen(Qt::white, 2));
+        painter.drawRect(rect().adjusted(5, 5, -5, -5));
+    }
     if (m_caption.isEmpty())
         return;
     const Fit fit = fittedCaption();
     painter.setFont(fit.font);
     painter.setPen(toQColor(m_foreColour, colours));
     painter.drawText(textArea(), fit.flags, m_caption);
+}
+
+void VbLabel::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void VbLabel::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void VbLabel::spokenNameChanged() {
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void VbLabel::mousePressEvent(QMouseEvent* event) {

@@ -2,7 +2,9 @@
 
 #include "colours.h"
 
+#include <QAccessible>
 #include <QWidget>
+#include <functional>
 
 namespace quintarlow {
 
@@ -45,6 +47,13 @@ public:
     QRect captionRect() const;
     QFont captionFont() const { return fittedCaption().font; }
 
+    // What a screen reader hears: the caption, unless `name` tells more (a square's owner, the
+    // seconds left). QAccessible::NoRole hides a mere decoration from screen readers.
+    void setSpokenName(std::function<QString()> name) { m_spokenName = std::move(name); }
+    QString spokenName() const { return m_spokenName ? m_spokenName() : m_caption; }
+    void setAccessibleRole(QAccessible::Role role) { m_accessibleRole = role; }
+    QAccessible::Role accessibleRole() const { return m_accessibleRole; }
+
 Q_SIGNALS:
     void clicked();
 
@@ -52,6 +61,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct Fit {
@@ -61,6 +72,7 @@ private:
     QRect textArea() const;
     Fit fittedCaption() const;
     void fitToCaption();
+    void spokenNameChanged();
 
     QString m_caption;
     VbColour m_backColour = Colour::SystemButtonFace;
@@ -71,6 +83,8 @@ private:
     QRect m_autoAnchor; // where an auto-sized caption's text starts, as designed
     bool m_breakAnywhere = false;
     Qt::Alignment m_alignment = Qt::AlignLeft;
+    std::function<QString()> m_spokenName;
+    QAccessible::Role m_accessibleRole = QAccessible::StaticText;
 };
 
 } // namespace quintarlow

@@ -25,6 +25,9 @@ int runMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
         grid->addItem(new QSpacerItem(260, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
     box.setDefaultButton(defaultButton);
+    // Escape answers No where there is a No, as closing the box would.
+    if (buttons.testFlag(QMessageBox::No))
+        box.setEscapeButton(QMessageBox::No);
     return box.exec();
 }
 

@@ -1,13 +1,16 @@
 #include "screenset.h"
 
 #include "board/multiplication.h"
+#include "board/vblabelaccessible.h"
 #include "media/dialogs.h"
 #include "screens/background.h"
 #include "screens/correctanswer.h"
+#include "screens/keyboard.h"
 #include "screens/splash.h"
 #include "screens/welcome.h"
 #include "screens/winner.h"
 
+#include <QAccessible>
 #include <QRandomGenerator>
 
 namespace quintarlow {
@@ -19,6 +22,8 @@ int drawFactorUniformly() {
 ScreenSet::ScreenSet(Services services) : m_services(std::move(services)) {
     if (!m_services.drawFactor)
         m_services.drawFactor = drawFactorUniformly;
+    new KeyboardCues(this);
+    QAccessible::installFactory(accessibleVbLabel);
 }
 
 // Screens are destroyed before the services they hold references to.

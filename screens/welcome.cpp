@@ -7,10 +7,12 @@
 #include "media/speech.h"
 #include "namecheck.h"
 #include "screens/fonts.h"
+#include "screens/keyboard.h"
 #include "screens/screenset.h"
 #include "spokentexts.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -55,9 +57,12 @@ WELCOME::WELCOME(ScreenSet& screens)
     Text2 = makeNameBox(this, {1380, 3120, 9255, 555}, BlueNamePlaceholder, Colour::DarkBlue);
     for (std::size_t index = 0; index < AnimatedGif1.size(); ++index)
         AnimatedGif1[index] = new AnimatedGif(this, {LetterLefts[index], 120, 1125, 1335});
-    setTabOrder(Command1, Text2);
-    setTabOrder(Text2, Text1);
-    Command1->setFocus();
+    Text1->setAccessibleName(QStringLiteral("Red player's name"));
+    Text2->setAccessibleName(QStringLiteral("Blue player's name"));
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Command1);
+    Text1->setFocus();
+    addAltShortcut(Command1, Qt::Key_S);
 
     Text1->installEventFilter(this);
     Text2->installEventFilter(this);
@@ -84,6 +89,22 @@ bool WELCOME::eventFilter(QObject* watched, QEvent* event) {
             Text1->clear();
         else if (watched == Text2 && Text2->text() == BlueNamePlaceholder)
             Text2->clear();
+    }
+    if (event->type() == QEvent::KeyPress && (watched == Text1 || watched == Text2)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // Held down, Enter would refuse missing names again and again.
+            if (!key->isAutoRepeat())
+                Command1->click();
+            return true;
+        }
+        // Typing into an untouched default text replaces it, as after Tab.
+        auto* box = static_cast<QLineEdit*>(watched);
+        const bool untouched =
+            box->text() == (box == Text1 ? RedNamePlaceholder : BlueNamePlaceholder);
+        if (untouched && !box->hasSelectedText() && !key->text().isEmpty() &&
+            key->text()[0].isPrint())
+            box->selectAll();
     }
     return ScreenWindow::eventFilter(watched, event);
 }
@@ -112,7 +133,7 @@ void WELCOME::showForNewPlayers() {
     Text2->setText(BlueNamePlaceholder);
     startLetters();
     show();
-    Command1->setFocus();
+    Text1->setFocus();
 }
 
 } // namespace quintarlow

@@ -5,6 +5,7 @@
 #include "media/animatedgif.h"
 #include "media/speech.h"
 #include "screens/fonts.h"
+#include "screens/keyboard.h"
 #include "screens/screenset.h"
 #include "screens/welcome.h"
 #include "spokentexts.h"
@@ -77,9 +78,17 @@ WINNER::WINNER(ScreenSet& screens)
     connect(Command1, &QPushButton::clicked, this, &WINNER::playAgainSamePlayers);
     connect(Command2, &QPushButton::clicked, this, &WINNER::playAgainNewPlayers);
     connect(Command3, &QPushButton::clicked, this, &WINNER::quitGame);
+    addAltShortcut(Command1, Qt::Key_P);
+    addAltShortcut(Command2, Qt::Key_N); // P is taken by the first button
+    addAltShortcut(Command3, Qt::Key_Q);
 
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &WINNER::onTick);
+}
+
+void WINNER::showEvent(QShowEvent* event) {
+    Command1->setFocus(Qt::OtherFocusReason);
+    ScreenWindow::showEvent(event);
 }
 
 void WINNER::onLoad() {
@@ -124,6 +133,7 @@ void WINNER::prepareBoard(bool sayBlueGoesFirst) {
     board.AnimatedGif3->hide();
     board.AnimatedGif1->show();
     board.Command1->setEnabled(true);
+    board.resetKeyboardFocus();
     setTimerEnabled(board.Timer1, false);
     if (sayBlueGoesFirst)
         spkSpeak.Speak(Texts::BlueGoesFirstSpoken);

@@ -40,6 +40,10 @@ public Q_SLOTS:
     void playAgainNewPlayers();  // Command2
     void quitGame();             // Command3
 
+protected:
+    // The first option takes the focus each time the screen opens.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void resetSquares();
     void prepareBoard(bool sayBlueGoesFirst);

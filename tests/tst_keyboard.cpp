@@ -1,0 +1,235 @@
+#include "boardfixture.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+
+using namespace quintarlow;
+using namespace quintarlow::testing;
+
+namespace {
+
+// Real activation: shortcuts answer only in the active window.
+void activate(QWidget& screen) {
+    QTRY_VERIFY((screen.activateWindow(), QApplication::activeWindow() == &screen));
+}
+
+// A key as the player presses it: to the focus; held down, the desktop repeats the press.
+void key(QWidget& screen, Qt::Key k, Qt::KeyboardModifiers modifiers = {}, int repeats = 0) {
+    QWidget* target = screen.focusWidget() ? screen.focusWidget() : &screen;
+    QTest::keyClick(target, k, modifiers);
+    for (int repeat = 0; repeat < repeats; ++repeat) {
+        QKeyEvent press(QEvent::KeyPress, k, modifiers, QString(), true);
+        QApplication::sendEvent(screen.focusWidget() ? screen.focusWidget() : &screen, &press);
+    }
+}
+
+// A mouse click lands on whatever lies topmost at the square's middle.
+void clickSquare(MULTIPLICATION& board, int index) {
+    const QPoint middle = board.Label1[index]->geometry().center();
+    QWidget* target = board.childAt(middle);
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&board, middle));
+}
+
+// Tab onto the squares, then arrows to `index`.
+void arrowsTo(MULTIPLICATION& board, int index) {
+    for (int tab = 0; tab < 4 && board.focusWidget() != board.Label1[board.focusedSquare()]; ++tab)
+        key(board, Qt::Key_Tab);
+    while (board.focusedSquare() != index) {
+        const int from = board.focusedSquare();
+        key(board, from % 8 < index % 8   ? Qt::Key_Right
+                   : from % 8 > index % 8 ? Qt::Key_Left
+                   : from < index         ? Qt::Key_Down
+                                          : Qt::Key_Up);
+    }
+}
+
+// Plays one game and a new one, with the mouse or keys only; returns all that was heard.
+QStringList play(bool keys) {
+    Game game;
+    WELCOME& welcome = game.screens.welcome();
+    MULTIPLICATION& board = game.screens.board();
+    WINNER& winner = game.screens.winner();
+    auto press = [&](QWidget& screen, QPushButton* button, Qt::Key k, Qt::KeyboardModifiers alt) {
+        activate(screen);
+        if (!keys)
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            key(screen, k, alt);
+    };
+    auto enterNames = [&] {
+        welcome.show();
+        activate(welcome);
+        for (auto [box, name] : {std::pair{welcome.Text1, "Rosa"}, {welcome.Text2, "Ben"}}) {
+            if (!keys)
+                QTest::mouseClick(box, Qt::LeftButton);
+            QTest::keyClicks(welcome.focusWidget(), QLatin1String(name));
+            if (keys && box == welcome.Text1)
+                key(welcome, Qt::Key_Tab); // Enter in the second box starts the game
+        }
+        keys ? key(welcome, Qt::Key_Return) : QTest::mouseClick(welcome.Command1, Qt::LeftButton);
+    };
+    auto square = [&](int index) {
+        activate(board);
+        keys ? (arrowsTo(board, index), key(board, Qt::Key_Space)) : clickSquare(board, index);
+    };
+    auto draw = [&](int a, int b, int index) {
+        game.factors = {a, b};
+        // Enter where a turn starts, on the draw button; its shortcut from anywhere else.
+        if (board.focusWidget() == board.Command1)
+            press(board, board.Command1, Qt::Key_Return, {});
+        else
+            press(board, board.Command1, Qt::Key_G, Qt::AltModifier);
+        square(index);
+    };
+
+    enterNames();
+    square(40); // before any question: a hint
+    game.factors = {5, 6};
+    press(board, board.Command1, Qt::Key_G, Qt::AltModifier);
+    square(28);    // the FREE picture
+    square(7);     // a corner
+    square(25);    // Blue takes 30
+    draw(2, 7, 2); // Red is wrong
+    for (int tick = 0; tick < 9; ++tick)
+        game.screens.correctAnswer().onTick();
+    draw(4, 8, 26);
+    draw(2, 4, 9);
+    draw(3, 11, 27); // Blue wins along row 3 with the FREE square
+    winner.onTick();
+    winner.onTick();
+    press(winner, winner.Command1, Qt::Key_Return, {}); // the first option has the focus
+    draw(1, 1, 1);
+    press(board, board.Command2, Qt::Key_S, Qt::AltModifier);
+    press(winner, winner.Command2, Qt::Key_N, Qt::AltModifier);
+    enterNames();
+    draw(12, 12, 62);
+    return game.log.entries + game.dialogs.asked;
+}
+
+} // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void keyboardGameSaysWhatTheMouseGameSays() {
+        const QStringList byMouse = play(false);
+        QVERIFY(byMouse.contains(QStringLiteral("say: 144, that is correct, blue gets the square. "
+                                                ", it is, reds turn")));
+        QCOMPARE(play(true), byMouse);
+    }
+
+    void focusOrderPerScreen() {
+        BoardFixture fixture;
+        WELCOME& welcome = fixture.game->screens.welcome();
+        MULTIPLICATION& board = fixture.board;
+        WINNER& winner = fixture.winner;
+        auto tabs = [](QWidget& screen, const QList<QWidget*>& order) {
+            screen.show();
+            activate(screen);
+            for (QWidget* expected : order + order.first(1)) {
+                QCOMPARE(screen.focusWidget(), expected);
+                key(screen, Qt::Key_Tab);
+            }
+        };
+        welcome.showForNewPlayers();
+        tabs(welcome, {welcome.Text1, welcome.Text2, welcome.Command1});
+        tabs(board, {board.Command1, board.Command2, board.Command3, board.Label1[1]});
+        board.Command2->click();
+        tabs(winner, {winner.Command1, winner.Command2, winner.Command3});
+        winner.Command1->click();
+        activate(board);
+        // During a question only the squares take the focus; the arrows stop at the edges.
+        key(board, Qt::Key_Return);
+        for (Qt::Key k : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Down, Qt::Key_Tab})
+            key(board, k);
+        QCOMPARE(board.focusWidget(), board.Label1[8]);
+    }
+
+    void keysAndClicksJudgeOnce_data() {
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<QString>("heard"); // questions, dings, errors, then whose turn
+        QTest::newRow("held Enter on the draw button") << "held-draw"
+                                                       << "1 0 0 BLUE";
+        QTest::newRow("held Enter on a corner") << "draw held-0"
+                                                << "1 0 1 BLUE";
+        QTest::newRow("held Enter on the right square") << "draw held-25"
+                                                        << "1 1 0 RED";
+        // The verdict hands the focus to the draw button: Enter asks Red's question.
+        QTest::newRow("click, then Enter") << "draw click enter"
+                                           << "2 1 0 RED";
+        QTest::newRow("Enter, then a click") << "draw enter-25 click"
+                                             << "1 1 1 RED";
+        QTest::newRow("Alt+G during a question") << "draw alt-g enter-25"
+                                                 << "1 1 0 RED";
+        QTest::newRow("keys behind the pop-up") << "draw wrong enter alt-g"
+                                                << "1 0 1 BLUE";
+        QTest::newRow("Enter after the pop-up") << "draw wrong popup enter"
+                                                << "2 0 1 RED";
+    }
+    void keysAndClicksJudgeOnce() {
+        QFETCH(QString, inputs);
+        BoardFixture fixture;
+        MULTIPLICATION& board = fixture.board;
+        activate(board);
+        fixture.game->factors = {5, 6, 5, 6}; // 30, on square 25
+        for (const QString& input : inputs.split(QLatin1Char(' '))) {
+            if (input == QLatin1String("draw"))
+                QTest::mouseClick(board.Command1, Qt::LeftButton);
+            else if (input.startsWith(QLatin1String("held-")) &&
+                     input != QLatin1String("held-draw"))
+                (arrowsTo(board, input.mid(5).toInt()), key(board, Qt::Key_Return, {}, 2));
+            else if (input == QLatin1String("held-draw"))
+                key(board, Qt::Key_Return, {}, 2);
+            else if (input == QLatin1String("enter-25"))
+                (arrowsTo(board, 25), key(board, Qt::Key_Return));
+            else if (input == QLatin1String("enter"))
+                key(board, Qt::Key_Return);
+            else if (input == QLatin1String("click") || input == QLatin1String("wrong"))
+                clickSquare(board, input == QLatin1String("click") ? 25 : 26);
+            else if (input == QLatin1String("alt-g"))
+                key(board, Qt::Key_G, Qt::AltModifier);
+            else if (input == QLatin1String("popup"))
+                (fixture.runPopupToEnd(), activate(board));
+        }
+        const QStringList played = fixture.log.played();
+        QTEST(QStringLiteral("%1 %2 %3 %4")
+                  .arg(fixture.log.spoken().count(QStringLiteral("5, times, 6")))
+                  .arg(played.count(QStringLiteral("ding.WAV")))
+                  .arg(played.count(QStringLiteral("error.WAV")))
+                  .arg(fixture.state().TurnColour),
+              "heard");
+    }
+
+    void accessibleNamesAndRoles() {
+        BoardFixture fixture;
+        MULTIPLICATION& board = fixture.board;
+        fixture.claim(40); // Blue takes 56
+        fixture.ask(7, 8);
+        board.onClockTick();
+        const QList<std::tuple<QObject*, const char*, QAccessible::Role>> table{
+            {fixture.game->screens.welcome().Text1, "Red player's name", QAccessible::EditableText},
+            {board.Label5, "First factor, 7", QAccessible::StaticText},
+            {board.Label6, "Second factor, 8", QAccessible::StaticText},
+            {board.lblTime, "19 seconds left", QAccessible::StaticText},
+            {board.lblBlue, "Blue player, Ben", QAccessible::StaticText},
+            {board.lblRed, "Red player, Rosa, to move", QAccessible::StaticText},
+            {board.Label1[40], "56, Blue", QAccessible::Button},
+            {board.Label1[41], "60", QAccessible::Button},
+            {board.Label1[56], "Quintarlow! corner", QAccessible::Button},
+            {board.Label1[28], "FREE square", QAccessible::Button},
+        };
+        for (const auto& [control, name, role] : table) {
+            QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name),
+                     QString::fromUtf8(name));
+            QCOMPARE(QAccessible::queryAccessibleInterface(control)->role(), role);
+        }
+        QVERIFY(QAccessible::queryAccessibleInterface(board.Label1[64])->state().invisible);
+        board.judgeSquareClick(40);
+        QCOMPARE(QAccessible::queryAccessibleInterface(board.Label5)->text(QAccessible::Name),
+                 QStringLiteral("First factor, none drawn"));
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "tst_keyboard.moc"
