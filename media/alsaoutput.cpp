@@ -103,8 +103,10 @@ void AlsaOutput::finish(Clock::time_point deadline, std::stop_token stop) {
         snd_pcm_start(pcm);
     // snd_pcm_drain is not used: depending on the plugin it blocks without a limit or keeps
     // answering EAGAIN. The delay says how much is still to be heard; once the device has
-    // played everything it underruns and stops answering.
+    // played everything it underruns, and some devices then leave the last delay standing.
     while (!stop.stop_requested() && Clock::now() < deadline) {
+        if (snd_pcm_state(pcm) != SND_PCM_STATE_RUNNING)
+            return;
         snd_pcm_sframes_t delay = 0;
         if (snd_pcm_delay(pcm, &delay) < 0 || delay <= 0)
             return;

@@ -272,6 +272,15 @@ struct FliteSpeech::Voice {
 
 FliteSpeech::FliteSpeech(SpeechHooks hooks) : voice_(std::make_shared<Voice>()) {
     voice_->hooks = std::move(hooks);
+    // Loading the voice takes a moment; done now, alongside, the first text starts at once.
+    try {
+        std::thread([] {
+            const std::scoped_lock lock(fliteLock());
+            loadedVoice();
+        }).detach();
+    } catch (const std::system_error&) {
+        // The first text loads it instead.
+    }
 }
 
 FliteSpeech::~FliteSpeech() {
