@@ -79,6 +79,7 @@ private:
     void buildSquares();
     void buildControls();
     void claimSquare(int index);
+    void refuseDuringQuestion();
     Speech& spkSpeak; // speaks the board's texts
     SoundPlayer& sound;
     BoardState state;
