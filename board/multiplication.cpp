@@ -345,7 +345,7 @@ void MULTIPLICATION::judgeSquareClick(int index) {
     const QString caption = Label1[index]->caption();
     if (caption == CornerCaption || caption == FreeCaption) {
         PlaySoundFile(QStringLiteral("error.WAV"));
-        spkSpeak.Speak(Texts::InvalidSelection);
+        refuseDuringQuestion();
         return;
     }
     resetClock();
@@ -402,11 +402,17 @@ void MULTIPLICATION::resetClock() {
 
 void MULTIPLICATION::onFreePictureClicked() {
     if (Label5->caption() != NoQuestion) {
-        spkSpeak.Speak(Texts::InvalidSelection);
+        refuseDuringQuestion();
         return;
     }
     PlaySoundFile(QStringLiteral("error.WAV"));
     spkSpeak.Speak(Texts::generateYourMultipliers(state.TurnColour));
+}
+
+// The hint cuts the question short, as every new text cuts off the last, so the question is
+// asked again after it: the player still has to answer it.
+void MULTIPLICATION::refuseDuringQuestion() {
+    spkSpeak.Speak(Texts::InvalidSelection + Texts::question(state.Multiplier1, state.Multiplier2));
 }
 
 void MULTIPLICATION::ShowCorrectAnswer() {

@@ -89,6 +89,7 @@ private:
     void claimSquare(int index);
     void buildKeyboardAccess();
     void focusSquare(int index);
+    void refuseDuringQuestion();
     Speech& spkSpeak; // speaks the board's texts
     SoundPlayer& sound;
     BoardState state;

@@ -15,8 +15,8 @@ using namespace std::chrono_literals;
 // Small enough that a stop request or the deadline is noticed quickly, large enough that the
 // device is not starved while playback goes on.
 constexpr unsigned int deviceLatencyUs = 100'000;
-constexpr snd_pcm_uframes_t framesPerWrite = 1024;
-constexpr auto longestWait = 20ms;
+constexpr std::int64_t framesPerWrite = 1024;
+constexpr auto longestWait = 10ms;
 
 void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
@@ -49,56 +49,77 @@ std::optional<AlsaOutput> AlsaOutput::openDefault() {
     return AlsaOutput(pcm);
 }
 
-void AlsaOutput::play(const PcmSound& sound, Clock::time_point deadline, std::stop_token stop) {
-    snd_pcm_t* pcm = pcm_.get();
-    if (!pcm || sound.channels < 1 || sound.sampleRate <= 0 || sound.samples.empty())
-        return;
-    if (snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED,
-                           static_cast<unsigned int>(sound.channels),
-                           static_cast<unsigned int>(sound.sampleRate), 1, deviceLatencyUs) < 0)
-        return;
-    const auto givenUp = [&] { return stop.stop_requested() || Clock::now() >= deadline; };
+bool AlsaOutput::configure(int channels, int sampleRate) {
+    if (channels < 1 || sampleRate <= 0)
+        return false;
+    if (snd_pcm_set_params(pcm_.get(), SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED,
+                           static_cast<unsigned int>(channels),
+                           static_cast<unsigned int>(sampleRate), 1, deviceLatencyUs) < 0)
+        return false;
+    channels_ = channels;
+    sampleRate_ = sampleRate;
+    return true;
+}
 
-    const auto frames = static_cast<snd_pcm_uframes_t>(sound.frames());
-    snd_pcm_uframes_t written = 0;
+bool AlsaOutput::write(const std::int16_t* samples, std::int64_t frames, Clock::time_point deadline,
+                       std::stop_token stop) {
+    snd_pcm_t* pcm = pcm_.get();
+    if (channels_ < 1)
+        return false;
+    std::int64_t written = 0;
     while (written < frames) {
-        if (givenUp())
-            return;
-        const snd_pcm_sframes_t result =
-            snd_pcm_writei(pcm, sound.samples.data() + written * sound.channels,
-                           std::min(framesPerWrite, frames - written));
+        if (stop.stop_requested() || Clock::now() >= deadline)
+            return false;
+        const snd_pcm_sframes_t result = snd_pcm_writei(
+            pcm, samples + written * channels_,
+            static_cast<snd_pcm_uframes_t>(std::min(framesPerWrite, frames - written)));
         if (result >= 0) {
-            written += static_cast<snd_pcm_uframes_t>(result);
+            written += result;
         } else if (result == -EAGAIN) {
             snd_pcm_wait(pcm, static_cast<int>(waitBefore(deadline).count()));
         } else if (result == -EPIPE) {
             if (snd_pcm_prepare(pcm) < 0)
-                return;
+                return false;
         } else if (result == -ESTRPIPE) {
             // snd_pcm_recover would wait for the resume without any limit.
             const int resumed = snd_pcm_resume(pcm);
             if (resumed == -EAGAIN)
                 std::this_thread::sleep_for(waitBefore(deadline));
             else if (resumed < 0 && snd_pcm_prepare(pcm) < 0)
-                return;
+                return false;
         } else if (result != -EINTR) {
-            return;
+            return false;
         }
     }
+    return true;
+}
 
+void AlsaOutput::finish(Clock::time_point deadline, std::stop_token stop) {
+    snd_pcm_t* pcm = pcm_.get();
+    if (sampleRate_ <= 0)
+        return;
     // A sound shorter than the device's buffer has not reached the start threshold yet.
     if (snd_pcm_state(pcm) == SND_PCM_STATE_PREPARED)
         snd_pcm_start(pcm);
     // snd_pcm_drain is not used: depending on the plugin it blocks without a limit or keeps
     // answering EAGAIN. The delay says how much is still to be heard; once the device has
-    // played everything it underruns and stops answering.
-    while (!givenUp()) {
+    // played everything it underruns, and some devices then leave the last delay standing.
+    while (!stop.stop_requested() && Clock::now() < deadline) {
+        if (snd_pcm_state(pcm) != SND_PCM_STATE_RUNNING)
+            return;
         snd_pcm_sframes_t delay = 0;
         if (snd_pcm_delay(pcm, &delay) < 0 || delay <= 0)
             return;
-        const std::chrono::milliseconds left(delay * 1000 / sound.sampleRate + 1);
+        const std::chrono::milliseconds left(delay * 1000 / sampleRate_ + 1);
         std::this_thread::sleep_for(std::min(left, waitBefore(deadline)));
     }
+}
+
+void AlsaOutput::play(const PcmSound& sound, Clock::time_point deadline, std::stop_token stop) {
+    if (sound.samples.empty() || !configure(sound.channels, sound.sampleRate))
+        return;
+    if (write(sound.samples.data(), sound.frames(), deadline, stop))
+        finish(deadline, stop);
 }
 
 } // namespace quintarlow

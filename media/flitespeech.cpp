@@ -1,15 +1,21 @@
 #include "flitespeech.h"
 
 #include "alsaoutput.h"
+#include "loudness.h"
 #include "speechpauses.h"
+#include "spokentexts.h"
 
 #include <QtGlobal>
 
 #include <flite/flite.h>
 
-#include <memory>
+#include <algorithm>
+#include <cmath>
+#include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <system_error>
+#include <thread>
 
 extern "C" cst_voice* register_cmu_us_kal16(const char* voxdir);
 
@@ -18,14 +24,96 @@ namespace quintarlow {
 namespace {
 
 using namespace std::chrono_literals;
+using Clock = AlsaOutput::Clock;
 
-// Extra time an utterance may take over its length before its worker gives up on the device.
+// Extra time a phrase may take over its length before the worker gives up on the device.
 constexpr auto speechMargin = 2s;
+// How long closing the voice waits for the worker to let go of the device.
+constexpr auto shutdownWait = 250ms;
+// flite's text analysis grows faster than the text, so a long run without commas is said in
+// pieces of at most this many characters, cut at a blank where there is one.
+constexpr qsizetype longestPiece = 80;
+
+// The voice's level over its voiced frames, the same as the game's sounds, and the ceiling its
+// peaks are held under.
+constexpr double voiceLevelDbfs = -13.0;
+constexpr double voiceCeilingDbfs = -2.0;
+// How quickly the limiter lets the voice back up after a peak.
+constexpr double limiterReleaseSeconds = 0.05;
 
 struct WaveDeleter {
     void operator()(cst_wave* wave) const { delete_wave(wave); }
 };
 using WavePointer = std::unique_ptr<cst_wave, WaveDeleter>;
+
+// Raises the voice by a fixed gain and holds the peaks under the ceiling: a peak louder than
+// the ceiling turns the gain down at once, and the gain comes back up gradually after it.
+class Leveller {
+public:
+    Leveller(double gainDb, int sampleRate)
+        : gain_(std::pow(10.0, gainDb / 20.0)),
+          release_(std::exp(-1.0 / (limiterReleaseSeconds * std::max(sampleRate, 1)))) {}
+
+    void apply(std::int16_t* samples, std::size_t count) {
+        const double ceiling = 32768.0 * std::pow(10.0, voiceCeilingDbfs / 20.0);
+        for (std::size_t index = 0; index < count; ++index) {
+            const double raised = samples[index] * gain_;
+            envelope_ = std::max(std::abs(raised), envelope_ * release_);
+            const double held = envelope_ > ceiling ? raised * ceiling / envelope_ : raised;
+            samples[index] = static_cast<std::int16_t>(std::lround(held));
+        }
+    }
+
+private:
+    double gain_;
+    double release_;
+    double envelope_ = 0.0;
+};
+
+int stopWhenAsked(const cst_wave*, int, int, int, cst_audio_streaming_info* info) {
+    const auto* stop = static_cast<const std::stop_token*>(info->userdata);
+    return stop && stop->stop_requested() ? CST_AUDIO_STREAM_STOP : CST_AUDIO_STREAM_CONT;
+}
+
+struct LoadedVoice {
+    cst_voice* voice = nullptr;
+    // flite reports its progress through this while it makes a wave; answering "stop" ends
+    // the wave there, so a long piece can be given up on.
+    cst_audio_streaming_info* progress = nullptr;
+    double gainDb = 0.0;
+};
+
+PcmSound waveOf(const LoadedVoice& loaded, const QString& text, std::stop_token stop) {
+    loaded.progress->userdata = &stop;
+    const WavePointer wave(flite_text_to_wave(text.toUtf8().constData(), loaded.voice));
+    loaded.progress->userdata = nullptr;
+    if (!wave || stop.stop_requested() || wave->num_channels != 1 || wave->sample_rate <= 0 ||
+        wave->num_samples <= 0)
+        return {};
+    return {{wave->samples, wave->samples + wave->num_samples}, 1, wave->sample_rate};
+}
+
+// The gain that brings the game's own texts, limited, to the voice's level: worked out once,
+// when the voice loads.
+double voiceGainDb(const LoadedVoice& loaded) {
+    PcmSound reference;
+    for (const QString& text : {QString(Texts::Rules).toLower(), Texts::question(7, 8)}) {
+        PcmSound part = waveOf(loaded, text, {});
+        reference.sampleRate = part.sampleRate;
+        reference.samples.insert(reference.samples.end(), part.samples.begin(), part.samples.end());
+    }
+    const double raw = voicedLevelDbfs(reference);
+    if (!std::isfinite(raw))
+        return 0.0;
+    // The limiter takes a little off the level; a few rounds make up for it.
+    double gain = voiceLevelDbfs - raw;
+    for (int round = 0; round < 4; ++round) {
+        PcmSound levelled = reference;
+        Leveller(gain, levelled.sampleRate).apply(levelled.samples.data(), levelled.samples.size());
+        gain += voiceLevelDbfs - voicedLevelDbfs(levelled);
+    }
+    return gain;
+}
 
 // flite keeps process-wide state and is not known to be thread-safe, so every voice in the
 // process takes turns with this one lock; playback does not need it.
@@ -35,85 +123,188 @@ std::mutex& fliteLock() {
 }
 
 // Loaded on first use, on whichever thread speaks first, with fliteLock held.
-cst_voice* fliteVoice() {
-    static cst_voice* const voice = [] {
+const LoadedVoice* loadedVoice() {
+    static const std::optional<LoadedVoice> voice = []() -> std::optional<LoadedVoice> {
         flite_init();
-        cst_voice* loaded = register_cmu_us_kal16(nullptr);
-        if (!loaded)
+        LoadedVoice loaded;
+        loaded.voice = register_cmu_us_kal16(nullptr);
+        if (!loaded.voice) {
             qWarning("Speech: the flite voice cmu_us_kal16 could not be loaded; the game stays "
                      "silent.");
+            return std::nullopt;
+        }
+        loaded.progress = new_audio_streaming_info();
+        loaded.progress->asc = &stopWhenAsked;
+        loaded.progress->userdata = nullptr;
+        // The voice owns it from here on.
+        feat_set(loaded.voice->features, "streaming_info",
+                 audio_streaming_info_val(loaded.progress));
+        loaded.gainDb = voiceGainDb(loaded);
         return loaded;
     }();
-    return voice;
+    return voice ? &*voice : nullptr;
 }
 
-void appendPhrase(PcmSound& audio, const QString& phrase) {
-    const std::scoped_lock lock(fliteLock());
-    cst_voice* voice = fliteVoice();
-    if (!voice)
-        return;
-    const WavePointer wave(flite_text_to_wave(phrase.toUtf8().constData(), voice));
-    if (!wave || wave->num_channels != 1 || wave->sample_rate <= 0 || wave->num_samples <= 0)
-        return;
-    if (audio.sampleRate == 0)
-        audio.sampleRate = wave->sample_rate;
-    audio.samples.insert(audio.samples.end(), wave->samples, wave->samples + wave->num_samples);
-}
-
-PcmSound synthesise(const QString& text, std::stop_token stop) {
-    PcmSound audio;
+QList<SpeechPhrase> speechPieces(const QString& text) {
+    QList<SpeechPhrase> pieces;
     // The voice spells out words in capitals ("BLUE" as B-L-U-E), and the game's texts use
     // capitals for emphasis, not for letters.
     for (const SpeechPhrase& phrase : splitAtCommaRuns(text.toLower())) {
-        if (stop.stop_requested())
-            return {};
-        appendPhrase(audio, phrase.text);
-        const auto pauseSamples =
-            static_cast<std::size_t>(phrase.pauseAfterMs) * audio.sampleRate / 1000;
-        audio.samples.insert(audio.samples.end(), pauseSamples, 0);
+        QString rest = phrase.text;
+        while (rest.size() > longestPiece) {
+            qsizetype cut = rest.lastIndexOf(QLatin1Char(' '), longestPiece);
+            if (cut <= 0)
+                cut = longestPiece;
+            pieces.append({rest.left(cut), 0});
+            rest = rest.mid(cut).trimmed();
+        }
+        pieces.append({rest, phrase.pauseAfterMs});
     }
-    return audio;
+    return pieces;
 }
 
-void speakOnDevice(const QString& text, std::stop_token stop) {
-    // Without a device the utterance is dropped before anything is synthesised.
-    std::optional<AlsaOutput> output = AlsaOutput::openDefault();
-    if (!output)
-        return;
-    const PcmSound audio = synthesise(text, stop);
-    if (audio.samples.empty() || stop.stop_requested())
-        return;
-    output->play(audio, AlsaOutput::Clock::now() + audio.duration() + speechMargin, stop);
+// Synthesises the text a piece at a time, each piece levelled and followed by its pause, and
+// hands each to `take` as soon as it is made. Ends early when `take` says so or a stop is
+// requested.
+template <typename Take> void synthesise(const QString& text, std::stop_token stop, Take take) {
+    std::optional<Leveller> leveller;
+    for (const SpeechPhrase& piece : speechPieces(text)) {
+        if (stop.stop_requested())
+            return;
+        PcmSound audio;
+        double gainDb = 0.0;
+        {
+            const std::scoped_lock lock(fliteLock());
+            const LoadedVoice* voice = loadedVoice();
+            if (!voice)
+                return;
+            audio = waveOf(*voice, piece.text, stop);
+            gainDb = voice->gainDb;
+        }
+        if (audio.samples.empty()) {
+            if (stop.stop_requested())
+                return;
+            continue;
+        }
+        if (!leveller)
+            leveller.emplace(gainDb, audio.sampleRate);
+        leveller->apply(audio.samples.data(), audio.samples.size());
+        audio.samples.insert(audio.samples.end(),
+                             static_cast<std::size_t>(piece.pauseAfterMs) * audio.sampleRate / 1000,
+                             0);
+        if (!take(audio))
+            return;
+    }
 }
 
 } // namespace
 
 PcmSound synthesiseSpeech(const QString& text) {
-    return synthesise(text, {});
+    PcmSound whole;
+    synthesise(text, {}, [&whole](const PcmSound& piece) {
+        whole.sampleRate = piece.sampleRate;
+        whole.samples.insert(whole.samples.end(), piece.samples.begin(), piece.samples.end());
+        return true;
+    });
+    return whole;
+}
+
+// What the owner and the worker share; either may outlive the other.
+struct FliteSpeech::Voice {
+    struct Utterance {
+        QString text;
+        std::stop_token stop;
+        bool withoutDevice = false;
+    };
+
+    std::mutex mutex;
+    std::condition_variable idle;
+    std::optional<QString> pending; // the newest text, not yet begun
+    std::stop_source current;       // stops the utterance being said
+    bool working = false;           // a worker is running
+    bool closing = false;
+    SpeechHooks hooks;
+
+    // The next text to say, or nothing when the worker is to end.
+    std::optional<Utterance> next() {
+        const std::scoped_lock lock(mutex);
+        if (closing || !pending) {
+            working = false;
+            idle.notify_all();
+            return std::nullopt;
+        }
+        Utterance utterance{*pending, current.get_token(), hooks.speakWithoutDevice};
+        pending.reset();
+        return utterance;
+    }
+
+    void firstSamplesHandedOver(const QString& text) {
+        const std::scoped_lock lock(mutex);
+        if (hooks.firstSamplesHandedOver)
+            hooks.firstSamplesHandedOver(text);
+    }
+
+    void say(const Utterance& utterance) {
+        // Without a device nothing is synthesised: there is nobody to hear it.
+        std::optional<AlsaOutput> output = AlsaOutput::openDefault();
+        if (!output && !utterance.withoutDevice)
+            return;
+        bool started = false;
+        synthesise(utterance.text, utterance.stop, [&](const PcmSound& piece) {
+            if (!started && output && !output->configure(piece.channels, piece.sampleRate))
+                return false;
+            if (!started)
+                firstSamplesHandedOver(utterance.text);
+            started = true;
+            return !output ||
+                   output->write(piece.samples.data(), piece.frames(),
+                                 Clock::now() + piece.duration() + speechMargin, utterance.stop);
+        });
+        if (output && started)
+            output->finish(Clock::now() + speechMargin, utterance.stop);
+    }
+
+    static void work(const std::shared_ptr<Voice>& voice) {
+        while (const std::optional<Utterance> utterance = voice->next())
+            voice->say(*utterance);
+    }
+};
+
+FliteSpeech::FliteSpeech(SpeechHooks hooks) : voice_(std::make_shared<Voice>()) {
+    voice_->hooks = std::move(hooks);
+    // Loading the voice takes a moment; done now, alongside, the first text starts at once.
+    try {
+        std::thread([] {
+            const std::scoped_lock lock(fliteLock());
+            loadedVoice();
+        }).detach();
+    } catch (const std::system_error&) {
+        // The first text loads it instead.
+    }
 }
 
 FliteSpeech::~FliteSpeech() {
-    // Stop them all before joining any, so they wind down side by side.
-    for (Worker& worker : workers_)
-        worker.thread.request_stop();
-    workers_.clear();
-}
-
-void FliteSpeech::joinFinishedWorkers() {
-    workers_.remove_if([](const Worker& worker) { return worker.finished.load(); });
+    std::unique_lock lock(voice_->mutex);
+    voice_->closing = true;
+    voice_->pending.reset();
+    voice_->current.request_stop();
+    voice_->hooks = {};
+    voice_->idle.wait_for(lock, shutdownWait, [this] { return !voice_->working; });
 }
 
 void FliteSpeech::Speak(const QString& text) {
-    joinFinishedWorkers();
-    Worker& worker = workers_.emplace_back();
+    const std::scoped_lock lock(voice_->mutex);
+    voice_->current.request_stop();
+    voice_->current = std::stop_source();
+    voice_->pending = text;
+    if (voice_->working)
+        return;
     try {
-        worker.thread = std::jthread([text, &finished = worker.finished](std::stop_token stop) {
-            speakOnDevice(text, stop);
-            finished = true;
-        });
+        std::thread([voice = voice_] { Voice::work(voice); }).detach();
+        voice_->working = true;
     } catch (const std::system_error&) {
-        // Out of threads: this utterance goes unsaid rather than taking the game down.
-        workers_.pop_back();
+        // Out of threads: this text goes unsaid rather than taking the game down.
+        voice_->pending.reset();
     }
 }
 

@@ -3,39 +3,44 @@
 #include "pcmsound.h"
 #include "speech.h"
 
-#include <atomic>
-#include <list>
-#include <thread>
+#include <functional>
+#include <memory>
 
 namespace quintarlow {
 
-// The words as the voice says them, without playing them: mono, at the voice's rate. Runs of
-// commas become silences of their own length. Empty when the voice cannot be loaded.
+// The words as the voice says them, without playing them: mono, at the voice's rate, raised to
+// the game's loudness. Runs of commas become silences of their own length. Empty when the
+// voice cannot be loaded.
 PcmSound synthesiseSpeech(const QString& text);
 
-// Speaks with flite's cmu_us_kal16 voice on ALSA's "default" device. Every utterance gets its
-// own worker thread, so Speak returns at once and utterances may overlap. Speak is meant to be
-// called from one thread, the one that owns the object.
+// What a measuring tool may ask of the voice; the game uses none of it.
+struct SpeechHooks {
+    // Called on the speaking thread as the first samples of a text go to the device.
+    std::function<void(const QString& text)> firstSamplesHandedOver;
+    // Without a sound device, synthesise all the same and hand the samples to nobody.
+    bool speakWithoutDevice = false;
+};
+
+// The game's one voice: flite's cmu_us_kal16 on ALSA's "default" device. A new Speak cuts off
+// whatever is being said and says the new text from its start; Speak itself returns at once.
+// The text is synthesised and played a phrase at a time on a worker thread, which ends when
+// there is nothing left to say. Speak is meant to be called from one thread, the one that owns
+// the object.
 class FliteSpeech final : public Speech {
 public:
-    FliteSpeech() = default;
-    // Cuts off what is still being said and waits for every worker to end.
+    explicit FliteSpeech(SpeechHooks hooks = {});
+    // Cuts off what is being said. Waits a moment for the worker to end, and never for a
+    // worker stuck in the device: that one is left behind and ends when the device lets go.
     ~FliteSpeech() override;
     FliteSpeech(const FliteSpeech&) = delete;
     FliteSpeech& operator=(const FliteSpeech&) = delete;
 
     void Speak(const QString& text) override;
 
+    struct Voice;
+
 private:
-    struct Worker {
-        std::atomic<bool> finished{false};
-        std::jthread thread;
-    };
-
-    void joinFinishedWorkers();
-
-    // A list, so that a running worker's flag stays where it is while others come and go.
-    std::list<Worker> workers_;
+    std::shared_ptr<Voice> voice_;
 };
 
 } // namespace quintarlow

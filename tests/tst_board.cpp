@@ -89,7 +89,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
         const QStringList notYet{"play: error.WAV", "say: blue,, generate your multipliers"};
         const QStringList invalid{"play: error.WAV",
-                                  "say: that is not a valid selection,, try again,, "};
+                                  "say: that is not a valid selection,, try again,, 3, times, 4"};
         QTest::newRow("product before a question") << false << 10 << notYet;
         QTest::newRow("shadow before a question") << false << 65 << notYet;
         QTest::newRow("corner before a question") << false << 0 << notYet;
@@ -125,7 +125,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("questionPending");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("during a question")
-            << true << QStringList{"say: that is not a valid selection,, try again,, "};
+            << true << QStringList{"say: that is not a valid selection,, try again,, 2, times, 2"};
         QTest::newRow("before a question")
             << false << QStringList{"play: error.WAV", "say: blue,, generate your multipliers"};
     }

@@ -65,6 +65,8 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    bool useConfig(const QByteArray& config) { return use("custom.conf", config); }
+
 private:
     QString capture() const { return filePath(QStringLiteral("captured.raw")); }
 
