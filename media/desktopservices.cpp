@@ -1,9 +1,17 @@
 #include "desktopservices.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QWidget>
+#include <QtGui/qguiapplication_platform.h>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <xcb/xcb.h>
 
 namespace quintarlow {
 
@@ -13,6 +21,42 @@ QRect ScreenWorkArea::ReadWorkArea() const {
 }
 
 namespace {
+
+xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(
+            connection,
+            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+            nullptr),
+        &std::free);
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+// Qt has no window flag for it, but it merges the states already set on an unmapped window
+// with its own when it maps it; so the hint is written just before each show.
+class TaskbarSkipper final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            markSkipped(static_cast<QWidget*>(watched)->winId());
+        return false;
+    }
+
+private:
+    static void markSkipped(WId window) {
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (!x11 || !x11->connection())
+            return;
+        xcb_connection_t* connection = x11->connection();
+        const xcb_atom_t states[] = {internAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                     internAtom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window),
+                            internAtom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, states);
+        xcb_flush(connection);
+    }
+};
 
 int runMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                   const QString& title, QMessageBox::StandardButtons buttons,
@@ -32,6 +76,10 @@ int runMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
 }
 
 } // namespace
+
+void keepOffTaskbar(QWidget& window) {
+    window.installEventFilter(new TaskbarSkipper(&window));
+}
 
 bool MessageBoxDialogs::askYesNo(QWidget* parent, const QString& prompt, const QString& title) {
     return runMessageBox(parent, QMessageBox::NoIcon, prompt, title,

@@ -3,7 +3,13 @@
 #include "dialogs.h"
 #include "workarea.h"
 
+class QWidget;
+
 namespace quintarlow {
+
+// Keeps a top-level window out of the desktop's taskbar and window switcher, each time it is
+// shown: the game should appear there once, as the window the player is using.
+void keepOffTaskbar(QWidget& window);
 
 class ScreenWorkArea final : public WorkArea {
 public:

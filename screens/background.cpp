@@ -1,6 +1,7 @@
 #include "background.h"
 
 #include "boardlayout.h"
+#include "media/desktopservices.h"
 #include "media/soundplayer.h"
 #include "media/workarea.h"
 #include "screens/screenset.h"
@@ -20,6 +21,7 @@ Background::Background(ScreenSet& screens)
                              .frameless = true}),
       sound(screens.services().sound) {
     setWindowFlag(Qt::WindowStaysOnBottomHint);
+    keepOffTaskbar(*this);
     Timer1.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, &Background::onTick);
 }

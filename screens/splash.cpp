@@ -3,6 +3,7 @@
 #include "board/multiplication.h"
 #include "board/vblabel.h"
 #include "media/animatedgif.h"
+#include "media/desktopservices.h"
 #include "media/speech.h"
 #include "screens/background.h"
 #include "screens/correctanswer.h"
@@ -58,6 +59,7 @@ frmSplash::frmSplash(ScreenSet& screens)
 
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &frmSplash::onTick);
+    keepOffTaskbar(*this);
     centreOnScreen();
 }
 

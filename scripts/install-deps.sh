@@ -2,13 +2,15 @@
 # Installs the Debian packages Quintarlow! needs that are not there yet.
 #   install-deps.sh          what building and playing need
 #   install-deps.sh --tests  and what the test suite needs as well
+#   install-deps.sh --package  and what making the Debian package needs
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config qt6-base-dev libasound2-dev flite1-dev
+packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev libasound2-dev flite1-dev
           fonts-liberation2 fonts-comic-neue fonts-urw-base35 fonts-dejavu-core)
-if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(xvfb xauth openbox libxcb1-dev libxcb-xtest0-dev)
-fi
+case "${1:-}" in
+    --tests) packages+=(xvfb xauth openbox libxcb-xtest0-dev desktop-file-utils appstream) ;;
+    --package) packages+=(dpkg-dev file) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
