@@ -2,7 +2,8 @@
 # Plants known faults in the game one at a time, builds, runs the suite and lists which test
 # functions fail for each; every planted file is put back afterwards. A fault nobody catches
 # shows as "NOT CAUGHT". Usage: tools/plant-faults.sh [build-dir] [fault-number ...]
-# Slow tests that no fault below reaches are left out; FAULT_CTEST_ARGS overrides that.
+# Slow tests that no fault below reaches are left out; FAULT_CTEST_ARGS overrides that, and
+# FAULT_TARGETS="tst_a tst_b" builds only those targets.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$top/build-faults}")
@@ -36,9 +37,11 @@ faults=(
 'media/animatedgif.cpp%s/if \(m_movie.state\(\) == QMovie::Paused\)\n\s*m_movie.setPaused\(false\);\n\s*else //%a stopped picture never starts again'
 'core/speechpauses.cpp%s/if \(text.at\(position\) == QLatin1Char\(\x27,\x27\)\)\n\s*(\+\+commas;)/$1/%a blank in a comma run adds a pause'
 'media/animatedgif.cpp%s/Q_EMIT doubleClicked\(\);//%a double-click on a picture is not reported'
+'core/boardlayout.cpp%s/b <= 12; \+\+b\)\n(\s*products.insert)/b <= 11; ++b)\n$1/%products of 12 missing from the board'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig})
+targets=(${FAULT_TARGETS:+--target $FAULT_TARGETS})
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-/work}
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || exit 1
 backup=$(mktemp -d)
@@ -52,7 +55,7 @@ for number in "${selected[@]}"; do
     perl -0pi -e "$change" "$file"
     if cmp -s "$file" "$backup/original"; then
         result="PATTERN NOT FOUND"
-    elif ! cmake --build "$build" -j2 >"$backup/build.log" 2>&1; then
+    elif ! cmake --build "$build" -j2 "${targets[@]}" >"$backup/build.log" 2>&1; then
         result="BUILD FAILED"
     else
         (cd "$build" && ctest --output-on-failure --timeout 120 "${ctest_args[@]}") >"$backup/test.log" 2>&1
