@@ -27,7 +27,7 @@ faults=(
 'screens/correctanswer.cpp%s/tick == 8/tick == 9/%pop-up'"'"'s ninth tick does not hand the board back'
 'screens/correctanswer.h%s/onCloseRequest\(\) override \{\}/onCloseRequest() override { ScreenWindow::onCloseRequest(); }/%pop-up asks to quit on a close request'
 'screens/screenwindow.cpp%s/event->ignore\(\);/event->accept();/%close request answered No still closes the window'
-'screens/winner.cpp%s/for \(int index = 0; index < BoardSquareCount/for (int index = 1; index < BoardSquareCount/%replay leaves square 1 coloured'
+'screens/winner.cpp%s/for \(int index = 0; index < BoardSquareCount/for (int index = 10; index < BoardSquareCount/%replay leaves squares 1 to 9 coloured'
 'screens/winner.cpp%s/\n\s*state.TurnColour = BlueTurn;//%replay does not reset the turn in BoardState'
 'screens/winner.cpp%s/AnnounceTicks != 1/AnnounceTicks != 2/%winner announced a tick late'
 'screens/splash.cpp%s/case 6:/case SIX:/; s/case 7:/case 6:/; s/case SIX:/case 7:/%splash speaks after showing the name entry'
