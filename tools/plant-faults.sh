@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Plants known faults in the game one at a time, builds, runs the suite and lists which test
+# functions fail for each; every planted file is put back afterwards. A fault nobody catches
+# shows as "NOT CAUGHT". Usage: tools/plant-faults.sh [build-dir] [fault-number ...]
+# Slow tests that no fault below reaches are left out; FAULT_CTEST_ARGS overrides that, and
+# FAULT_TARGETS="tst_a tst_b" builds only those targets.
+set -uo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=$(realpath -m "${1:-$top/build-faults}")
+shift || true
+cd "$top"
+
+# file % perl substitution (whole file) % what the fault is
+faults=(
+'core/fourinline.cpp%s/\{39, 7, 4\}/{39, 7, 3}/%scan table: last line one square short'
+'core/fourinline.cpp%s/square.caption == FreeCaption \|\|/false ||/%FREE square does not count for a line'
+'core/fourinline.cpp%s/(if \(!squareCounts.*\n)\s*run = 0;/$1/%a gap does not break a run'
+'board/multiplication.cpp%s/SecondsLeft != -1/SecondsLeft != 0/%clock times out at 0'
+'board/multiplication.cpp%s/\n\s*resetClock\(\);\n(\s*Command2->setEnabled\(true\);)/\n$1/%clock not stopped by an answer'
+'board/multiplication.cpp%s/caption == CornerCaption \|\| //%corner click not refused'
+'board/multiplication.cpp%s/\n\s*index = boardIndexInFrontOf\(index\);/\n        return;/%shadow strip click ignored instead of answering'
+'board/multiplication.cpp%s/PlaySoundFile\(QStringLiteral\("error.WAV"\)\);\n(\s*Label2\[0\]->setCaption\(Texts::YouWereWrong)/$1/%wrong answer plays no sound'
+'board/multiplication.cpp%s/blueWon \? lblBlue : lblRed/blueWon ? lblRed : lblBlue/%winner screen shows the loser'"'"'s name'
+'board/multiplication.cpp%s/Label5->caption\(\) != NoQuestion/Label5->caption() == NoQuestion/%FREE picture answers as if no question were asked'
+'screens/correctanswer.cpp%s/\n\s*state.TurnColour = nextTurnColour\(state.TurnColour\);//%turn does not pass after the pop-up'
+'screens/correctanswer.cpp%s/state.Product, state.TurnColour/state.Multiplier1, state.TurnColour/%pop-up speaks the wrong answer'
+'screens/correctanswer.cpp%s/tick == 8/tick == 9/%pop-up'"'"'s ninth tick does not hand the board back'
+'screens/correctanswer.h%s/onCloseRequest\(\) override \{\}/onCloseRequest() override { ScreenWindow::onCloseRequest(); }/%pop-up asks to quit on a close request'
+'screens/screenwindow.cpp%s/event->ignore\(\);/event->accept();/%close request answered No still closes the window'
+'screens/winner.cpp%s/for \(int index = 0; index < BoardSquareCount/for (int index = 10; index < BoardSquareCount/%replay leaves squares 1 to 9 coloured'
+'screens/winner.cpp%s/\n\s*state.TurnColour = BlueTurn;//%replay does not reset the turn in BoardState'
+'screens/winner.cpp%s/AnnounceTicks != 1/AnnounceTicks != 2/%winner announced a tick late'
+'screens/splash.cpp%s/case 6:/case SIX:/; s/case 7:/case 6:/; s/case SIX:/case 7:/%splash speaks after showing the name entry'
+'screens/screenset.cpp%s/bounded\(1, 13\)/bounded(1, 12)/%factors never reach 12'
+'screens/welcome.cpp%s/#include <QEvent>/#include <QEvent>\n#include <QTextDocumentFragment>/; s/setCaption\(Text1->text\(\)\)/setCaption(QTextDocumentFragment::fromHtml(Text1->text()).toPlainText())/%red name read as markup'
+'core/namecheck.h%s/ \|\| redName == RedNamePlaceholder//%red default text accepted as a name'
+'media/animatedgif.cpp%s/if \(m_movie.state\(\) == QMovie::Paused\)\n\s*m_movie.setPaused\(false\);\n\s*else //%a stopped picture never starts again'
+'core/speechpauses.cpp%s/if \(text.at\(position\) == QLatin1Char\(\x27,\x27\)\)\n\s*(\+\+commas;)/$1/%a blank in a comma run adds a pause'
+'media/animatedgif.cpp%s/Q_EMIT doubleClicked\(\);//%a double-click on a picture is not reported'
+'core/boardlayout.cpp%s/b <= 12; \+\+b\)\n(\s*products.insert)/b <= 11; ++b)\n$1/%products of 12 missing from the board'
+)
+
+ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig})
+targets=(${FAULT_TARGETS:+--target $FAULT_TARGETS})
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-/work}
+cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || exit 1
+backup=$(mktemp -d)
+trap 'rm -rf "$backup"' EXIT
+
+selected=("$@")
+[ ${#selected[@]} -eq 0 ] && selected=($(seq 1 ${#faults[@]}))
+for number in "${selected[@]}"; do
+    IFS='%' read -r file change what <<<"${faults[number - 1]}"
+    cp "$file" "$backup/original"
+    perl -0pi -e "$change" "$file"
+    if cmp -s "$file" "$backup/original"; then
+        result="PATTERN NOT FOUND"
+    elif ! cmake --build "$build" -j2 "${targets[@]}" >"$backup/build.log" 2>&1; then
+        result="BUILD FAILED"
+    else
+        (cd "$build" && ctest --output-on-failure --timeout 120 "${ctest_args[@]}") >"$backup/test.log" 2>&1
+        result=$(grep -oE '^FAIL!  : [A-Za-z]+::[A-Za-z_]+' "$backup/test.log" | sed 's/^FAIL!  : //' |
+                     sort -u | paste -sd' ')
+        [ -z "$result" ] && result=$(grep -oE '[0-9]+ - [A-Za-z_]+ \(Failed\)' "$backup/test.log" | paste -sd' ')
+        [ -z "$result" ] && result="NOT CAUGHT"
+    fi
+    cp "$backup/original" "$file" # a fresh time stamp: the next build drops the fault
+    printf '%2d. %s (%s): %s\n' "$number" "$what" "$file" "$result"
+done
+cmake --build "$build" -j2 >/dev/null 2>&1
