@@ -16,12 +16,12 @@ namespace {
 enum class Phase { Splash, Names, Waiting, Pending, Popup, Won, Menu, Ended };
 using enum Phase;
 
-std::vector<QWidget*> visibleWindows() {
+// The game's windows, in a fixed order: a seed must replay the same run.
+std::vector<QWidget*> windows(bool visibleOnly = true) {
     std::vector<QWidget*> windows;
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible())
+        if (window->isVisible() || !visibleOnly)
             windows.push_back(window);
-    // The application keeps its windows in no fixed order; a seed must replay the same run.
     std::sort(windows.begin(), windows.end(),
               [](QWidget* a, QWidget* b) { return a->objectName() < b->objectName(); });
     return windows;
@@ -89,7 +89,7 @@ private:
 
     // Anywhere in a visible window; a player who plays along asks, or clicks the answer.
     void click(bool playAlong) {
-        QWidget* window = pick(visibleWindows());
+        QWidget* window = pick(windows());
         QPoint at(uniform(0, window->width() - 1), uniform(0, window->height() - 1));
         if (playAlong && (phase == Waiting || phase == Pending)) {
             window = &game->screens.board();
@@ -108,7 +108,7 @@ private:
 
     void pressButton() {
         std::vector<QPushButton*> buttons;
-        for (QWidget* window : visibleWindows())
+        for (QWidget* window : windows())
             for (QPushButton* button : window->findChildren<QPushButton*>())
                 buttons.push_back(button);
         if (buttons.empty())
@@ -119,55 +119,42 @@ private:
         button->click();
     }
 
-    // One tick of a running timer, or the next of a wait: a run of ticks of one timer.
+    // One tick of a running timer of any screen, given as the timer's own event so that it runs
+    // the screen's tick slot; or the next of a wait, a run of ticks of one timer.
     void tick() {
-        ScreenSet& s = game->screens;
-        std::vector<std::tuple<QTimer*, const char*, std::function<void()>>> ticks{
-            {&s.splash().Timer1, "splash", [&] {
-                 phase = ++splashTicks == 7 ? Names : phase;
-                 s.splash().onTick();
-             }}};
-        if (s.hasBoard()) {
-            MULTIPLICATION& board = s.board();
-            ticks.insert(ticks.end(),
-                         {{&s.background().Timer1, "backdrop", [&] { s.background().onTick(); }},
-                          {&board.Timer1, "winning line", [&] { board.onWinningLineTick(); }},
-                          {&board.Timer3, "Timer3", [&] { board.onTimer3Tick(); }},
-                          {&board.tmrBlue, "blue name", [&] { board.onBlueBlinkTick(); }},
-                          {&board.tmrRed, "red name", [&] { board.onRedBlinkTick(); }},
-                          {&s.winner().Timer1, "winner", [&] { s.winner().onTick(); }},
-                          {&board.Timer2, "clock",
-                           [&] {
-                               if (phase == Pending && ++clockTicks == 21) {
-                                   std::tie(phase, popupTicks, timedOut) =
-                                       std::tuple(Popup, 0, true);
-                                   ++seen["time-outs"];
-                               }
-                               board.onClockTick();
-                           }},
-                          {&s.correctAnswer().Timer1, "pop-up", [&] {
-                               blueToMove = popupTicks == 0 ? !blueToMove : blueToMove;
-                               phase = ++popupTicks == 9 ? Waiting : phase;
-                               s.correctAnswer().onTick();
-                           }}});
-        }
-        std::erase_if(ticks, [](const auto& entry) { return !std::get<0>(entry)->isActive(); });
-        auto chosen = std::find_if(ticks.begin(), ticks.end(), [&](const auto& entry) {
-            return std::get<0>(entry) == waitingOn;
-        });
-        if (waitTicks-- <= 0 || chosen == ticks.end()) {
-            if (ticks.empty())
-                return;
-            chosen = ticks.begin() + uniform(0, int(ticks.size()) - 1);
-            waitingOn = std::get<0>(*chosen);
+        std::vector<QTimer*> running;
+        for (QWidget* window : windows(false))
+            for (QTimer* timer : window->findChildren<QTimer*>(Qt::FindDirectChildrenOnly))
+                if (timer->isActive())
+                    running.push_back(timer);
+        if (running.empty())
+            return;
+        if (waitTicks-- <= 0 ||
+            std::find(running.begin(), running.end(), waitingOn) == running.end()) {
+            waitingOn = pick(running);
             waitTicks = uniform(0, 2) == 0 ? uniform(3, 25) : 0;
         }
-        recent.append("tick " + QString(std::get<1>(*chosen)));
-        std::get<2> (*chosen)();
+        ScreenSet& s = game->screens;
+        if (waitingOn == &s.splash().Timer1 && ++splashTicks == 7)
+            phase = Names;
+        if (s.hasBoard() && waitingOn == &s.board().Timer2 && phase == Pending &&
+            ++clockTicks == 21) {
+            std::tie(phase, popupTicks, timedOut) = std::tuple(Popup, 0, true);
+            ++seen["time-outs"];
+        }
+        if (s.hasBoard() && waitingOn == &s.correctAnswer().Timer1) {
+            blueToMove = popupTicks == 0 ? !blueToMove : blueToMove;
+            phase = ++popupTicks == 9 ? Waiting : phase;
+        }
+        recent.append(QString("tick %1's timer %2")
+                          .arg(waitingOn->parent()->objectName())
+                          .arg(waitingOn->parent()->children().indexOf(waitingOn)));
+        QTimerEvent event(waitingOn->timerId());
+        QCoreApplication::sendEvent(waitingOn, &event);
     }
 
     void closeWindow() {
-        QWidget* window = pick(visibleWindows());
+        QWidget* window = pick(windows());
         recent.append("close " + window->objectName() + (yes ? ", Yes" : ", No"));
         // The splash just ends the program; the pop-up goes away by itself.
         if (window == &game->screens.splash())
@@ -275,7 +262,7 @@ private:
                  {loaded && (phase == Won || phase == Menu), loaded ? &s.winner() : nullptr}})
             if (shown)
                 expected.insert(window);
-        const auto visible = visibleWindows();
+        const auto visible = windows();
         if (std::set<QWidget*>(visible.begin(), visible.end()) != expected)
             return QString::asprintf("%zu windows showing, %zu in phase %d", visible.size(),
                                      expected.size(), int(phase));
