@@ -123,7 +123,9 @@ private Q_SLOTS:
             qInfo("%d games: resident %lld kB after ten games, %lld kB more after all; "
                   "%d threads and %d files open at the start, %d files during play",
                   games, residentAfterTen, growth, threads, files, filesAfterTen);
+#ifndef __SANITIZE_ADDRESS__ // which holds freed memory back on purpose; it finds leaks itself
             QVERIFY2(growth < 2048, qPrintable(QString("grew by %1 kB").arg(growth)));
+#endif
             QTRY_COMPARE(entriesIn("/proc/self/task"), threads);
             QCOMPARE(entriesIn("/proc/self/fd"), filesAfterTen);
             game.board.Command3->click();
