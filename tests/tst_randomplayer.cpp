@@ -27,10 +27,10 @@ std::vector<QWidget*> windows(bool visibleOnly = true) {
     return windows;
 }
 
-// Offscreen shows only a window's owner; under a real window manager the stacking order can
-// be compared here as well.
+// The desktop keeps a window above another only when it is a dialog transient for it. Offscreen
+// shows no stacking order; under a real window manager it can be compared here as well.
 bool keptAbove(QWidget& window, QWidget& board) {
-    return window.windowHandle() &&
+    return window.windowType() == Qt::Dialog && window.windowHandle() &&
            window.windowHandle()->transientParent() == board.windowHandle();
 }
 
