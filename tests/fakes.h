@@ -87,4 +87,13 @@ struct Game {
                        }}};
 };
 
+// The offscreen platform warns at every raise of a window; long runs keep their logs readable.
+inline void silenceOffscreenRaise() {
+    static const QtMessageHandler qt = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (!message.contains(QLatin1String("does not support raise")))
+                qt(type, context, message);
+        });
+}
+
 } // namespace quintarlow::testing
