@@ -1,6 +1,8 @@
 // Drives the game through its own handlers, with the services the game itself uses, into the
 // states bench/run measures. Not a test: it prints figures and judges nothing.
-//   quintarlow_benchgame welcome|board|question   reach that state, print "ready", keep running
+//   quintarlow_benchgame welcome|board|question [SECONDS]
+//                                                reach that state, print "ready", keep running
+//                                                (for SECONDS, then end: for heaptrack or perf)
 //   quintarlow_benchgame click RUNS               click latency, game square against a bare one
 //   quintarlow_benchgame session GAMES            memory, threads and files over many games
 // Run it in the data folder, as the game.
@@ -95,7 +97,7 @@ void waitUntilShown(QWidget& window) {
     QTest::qWait(200);
 }
 
-int holdState(const QString& state) {
+int holdState(const QString& state, int seconds) {
     AlsaSoundPlayer sound;
     Game game(sound);
     game.startUp();
@@ -109,6 +111,8 @@ int holdState(const QString& state) {
     waitUntilShown(*shown);
     std::printf("ready\n");
     std::fflush(stdout);
+    if (seconds > 0)
+        QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
     return QApplication::exec();
 }
 
@@ -261,12 +265,13 @@ int main(int argc, char* argv[]) {
     const int count = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 0;
     if (mode == QLatin1String("welcome") || mode == QLatin1String("board") ||
         mode == QLatin1String("question"))
-        return holdState(mode);
+        return holdState(mode, count);
     if (mode == QLatin1String("click") && count > 0)
         return clickLatency(count);
     if (mode == QLatin1String("session") && count > 0)
         return longSession(count);
-    std::fprintf(stderr, "usage: %s welcome|board|question | click RUNS | session GAMES\n",
+    std::fprintf(stderr,
+                 "usage: %s welcome|board|question [SECONDS] | click RUNS | session GAMES\n",
                  argv[0]);
     return 2;
 }
