@@ -1,6 +1,7 @@
 #include "alsasoundplayer.h"
 #include "app/datafolder.h"
 #include "app/shutdownsignals.h"
+#include "app/startuptrace.h"
 #include "flitespeech.h"
 #include "media/desktopservices.h"
 #include "screens/screenset.h"
@@ -67,6 +68,7 @@ int main(int argc, char* argv[]) {
     ShutdownSignals shutdown;
     QObject::connect(&shutdown, &ShutdownSignals::received, &screens, &ScreenSet::quitGame);
 
+    traceFirstFrame(screens.splash());
     screens.splash().show();
     return QApplication::exec();
 }

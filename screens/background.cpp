@@ -1,10 +1,15 @@
 #include "background.h"
 
+#include "board/vblabel.h"
 #include "boardlayout.h"
 #include "media/desktopservices.h"
 #include "media/soundplayer.h"
 #include "media/workarea.h"
 #include "screens/screenset.h"
+
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
 
 namespace quintarlow {
 
@@ -22,8 +27,31 @@ Background::Background(ScreenSet& screens)
       sound(screens.services().sound) {
     setWindowFlag(Qt::WindowStaysOnBottomHint);
     keepOffTaskbar(*this);
+    letServerPaint();
     Timer1.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, &Background::onTick);
+}
+
+void Background::letServerPaint() {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !x11 || !x11->connection())
+        return;
+    const uint32_t pixel =
+        static_cast<uint32_t>(toQColor(backColour(), palette()).rgb() & 0xFFFFFF);
+    xcb_change_window_attributes(x11->connection(), static_cast<xcb_window_t>(winId()),
+                                 XCB_CW_BACK_PIXEL, &pixel);
+    setAttribute(Qt::WA_PaintOnScreen);
+    setAttribute(Qt::WA_NoSystemBackground);
+    m_serverPaints = true;
+}
+
+QPaintEngine* Background::paintEngine() const {
+    return m_serverPaints ? nullptr : ScreenWindow::paintEngine();
+}
+
+void Background::paintEvent(QPaintEvent* event) {
+    if (!m_serverPaints)
+        ScreenWindow::paintEvent(event);
 }
 
 void Background::onLoad() {

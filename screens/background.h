@@ -22,8 +22,17 @@ public:
 public Q_SLOTS:
     void onTick();
 
+protected:
+    QPaintEngine* paintEngine() const override;
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    // On X11 the server fills the window with its background colour, so Qt keeps no
+    // screen-sized buffer for a window that never shows anything but blue.
+    void letServerPaint();
+
     SoundPlayer& sound;
+    bool m_serverPaints = false;
 };
 
 } // namespace quintarlow

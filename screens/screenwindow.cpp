@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -62,8 +63,7 @@ ScreenWindow::ScreenWindow(ScreenSet& screens, const ScreenDesign& design)
                  twipsToPixels(design.clientTwips.height()));
     setObjectName(design.name);
     setWindowTitle(design.title);
-    if (!design.picture.isEmpty())
-        m_picture = QPixmap(design.picture);
+    m_pictureFile = design.picture;
     if (design.gameIcon)
         setWindowIcon(gameIcon());
     if (!design.frameless)
@@ -131,10 +131,20 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
 }
 
 void ScreenWindow::paintEvent(QPaintEvent*) {
+    if (m_picture.isNull() && !m_pictureFile.isEmpty()) {
+        QImageReader reader(m_pictureFile);
+        reader.setClipRect(QRect(QPoint(), reader.size()) & rect());
+        m_picture = QPixmap::fromImage(reader.read());
+    }
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(m_backColour, palette()));
     if (!m_picture.isNull())
         painter.drawPixmap(0, 0, m_picture);
+}
+
+void ScreenWindow::hideEvent(QHideEvent* event) {
+    m_picture = QPixmap();
+    QWidget::hideEvent(event);
 }
 
 } // namespace quintarlow

@@ -55,11 +55,15 @@ protected:
     void childEvent(QChildEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
     ScreenSet& screens;
 
 private:
     VbColour m_backColour = Colour::SystemButtonFace;
+    // Decoded when the screen is painted, cut to the part that shows, and dropped when it
+    // hides: most screens spend most of the game hidden.
+    QString m_pictureFile;
     QPixmap m_picture;
     bool m_unloaded = false;
     QPointer<ScreenWindow> m_over; // the screen last opened over this one
