@@ -1,5 +1,6 @@
 #include "alsasoundplayer.h"
 #include "boardfixture.h"
+#include "factorscript.h"
 #include "media/testwav.h"
 #include "screens/background.h"
 #include "screens/splash.h"
@@ -95,13 +96,8 @@ private Q_SLOTS:
         AlsaSoundPlayer sound;
         FixedWorkArea workArea;
         ScriptedDialogs dialogs;
-        std::deque<int> factors;
-        ScreenSet screens({speech, sound, workArea, dialogs, [&] {
-                               const int factor = factors.empty() ? 1 : factors.front();
-                               if (!factors.empty())
-                                   factors.pop_front();
-                               return factor;
-                           }});
+        FactorScript script;
+        ScreenSet screens({speech, sound, workArea, dialogs, std::ref(script)});
         QElapsedTimer longestSound;
         qint64 longest = 0;
         const auto timed = [&](auto step) {
@@ -115,7 +111,7 @@ private Q_SLOTS:
         MULTIPLICATION& board = screens.board();
         const auto answer = [&](int askedIndex, int clickedIndex) {
             const auto [a, b] = factorsOf(board.Label1[askedIndex]->caption().toInt());
-            factors = {a, b};
+            script.factors = {a, b};
             board.generateMultipliers();
             timed([&] { board.judgeSquareClick(clickedIndex); });
         };

@@ -1,5 +1,6 @@
 #include "app/shutdownsignals.h"
 #include "boardfixture.h"
+#include "factorscript.h"
 #include "media/desktopservices.h"
 #include "screens/splash.h"
 
@@ -56,13 +57,8 @@ private Q_SLOTS:
         RecordingSound sound{log};
         FixedWorkArea workArea;
         SwitchableDialogs dialogs;
-        std::deque<int> factors;
-        ScreenSet screens({speech, sound, workArea, dialogs, [&] {
-                               const int factor = factors.empty() ? 1 : factors.front();
-                               if (!factors.empty())
-                                   factors.pop_front();
-                               return factor;
-                           }});
+        FactorScript script;
+        ScreenSet screens({speech, sound, workArea, dialogs, std::ref(script)});
         // Wired as the program wires them.
         QObject::connect(&screens, &ScreenSet::allUnloaded, qApp, &QCoreApplication::quit,
                          Qt::QueuedConnection);
@@ -76,7 +72,7 @@ private Q_SLOTS:
         MULTIPLICATION& board = screens.board();
         const auto answer = [&](int askedIndex, int clickedIndex) {
             const auto [a, b] = factorsOf(board.Label1[askedIndex]->caption().toInt());
-            factors = {a, b};
+            script.factors = {a, b};
             board.generateMultipliers();
             board.judgeSquareClick(clickedIndex);
         };
