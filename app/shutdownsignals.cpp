@@ -8,11 +8,13 @@ namespace quintarlow {
 
 namespace {
 
+// SIGHUP comes with a session's logout or a closed terminal: the player is gone, but the game
+// still ends as tidily as when asked to. SIGQUIT is left alone, to dump core as it is meant to.
 sigset_t shutdownSet() {
     sigset_t set;
     sigemptyset(&set);
-    sigaddset(&set, SIGINT);
-    sigaddset(&set, SIGTERM);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&set, signal);
     return set;
 }
 

@@ -6,7 +6,7 @@
 
 namespace quintarlow {
 
-// Turns SIGINT and SIGTERM into a Qt signal on the main thread, so the game can close its
+// Turns SIGINT, SIGTERM and SIGHUP into a Qt signal on the main thread, so the game can close its
 // windows and end with status 0 instead of dying mid-paint.
 class ShutdownSignals : public QObject {
     Q_OBJECT

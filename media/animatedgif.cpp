@@ -1,6 +1,7 @@
 #include "animatedgif.h"
 
 #include "boardlayout.h"
+#include "unusablefile.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,6 +13,12 @@ AnimatedGif::AnimatedGif(QWidget* parent, const QRect& geometryTwips) : QWidget(
         setGeometry(twipsToPixels(geometryTwips));
     m_movie.setCacheMode(QMovie::CacheAll);
     connect(&m_movie, &QMovie::frameChanged, this, [this] { update(); });
+    // A file cut short shows its frames up to the cut and stops there.
+    connect(&m_movie, &QMovie::error, this, [this] { reportMissingPicture(); });
+}
+
+void AnimatedGif::reportMissingPicture() const {
+    reportUnusableFile(m_movie.fileName(), "picture", "the game goes on without it");
 }
 
 void AnimatedGif::SetPictureFile(const QString& path) {
@@ -20,6 +27,8 @@ void AnimatedGif::SetPictureFile(const QString& path) {
     // Show the first frame at once; a stopped picture is still a picture.
     if (m_movie.isValid())
         m_movie.jumpToFrame(0);
+    else
+        reportMissingPicture();
     update();
 }
 

@@ -33,6 +33,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    void reportMissingPicture() const;
+
     QMovie m_movie;
 };
 

@@ -1,5 +1,7 @@
 #include "wavsound.h"
 
+#include "unusablefile.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QtEndian>
@@ -167,6 +169,7 @@ const PcmSound& defaultSound() {
 PcmSound readWavOrDefault(const QString& fileName, std::chrono::milliseconds longest) {
     if (std::optional<PcmSound> sound = readWavFile(fileName, longest))
         return std::move(*sound);
+    reportUnusableFile(fileName, "sound", "a short beep plays instead");
     return defaultSound();
 }
 

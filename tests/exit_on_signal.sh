@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Starts the game, waits until it listens for shutdown signals, sends SIGNAL and expects the
-# program to close its windows and end with status 0 within a few seconds.
-#   exit_on_signal.sh GAME DATA_FOLDER SIGNAL [SECONDS_BEFORE_SIGNAL]
+# program to end within a few seconds with STATUS: 0 when it closed its windows itself.
+#   exit_on_signal.sh GAME DATA_FOLDER SIGNAL [SECONDS_BEFORE_SIGNAL [STATUS]]
 set -u
-game=$1 data=$2 signal=$3 settle=${4:-0}
+game=$1 data=$2 signal=$3 settle=${4:-0} expected=${5:-0}
+# A signal that dumps core must not leave a core file in the data folder.
+ulimit -c 0
 cd "$data" || exit 2
-"$game" &
+# A script's background command starts with SIGINT and SIGQUIT ignored; the game must get them as
+# a terminal would send them.
+env --default-signal=INT,QUIT "$game" &
 pid=$!
 listening=no
 for _ in $(seq 100); do
@@ -26,5 +30,5 @@ if kill -0 "$pid" 2>/dev/null; then
 fi
 wait "$pid"
 status=$?
-echo "SIG$signal after ${settle}s: exit status $status"
-[ "$status" -eq 0 ]
+echo "SIG$signal after ${settle}s: exit status $status (expected $expected)"
+[ "$status" -eq "$expected" ]

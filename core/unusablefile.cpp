@@ -1,0 +1,26 @@
+#include "unusablefile.h"
+
+#include <QFileInfo>
+#include <QSet>
+
+#include <mutex>
+
+namespace quintarlow {
+
+void reportUnusableFile(const QString& fileName, const char* kind, const char* instead) {
+    // Kept for the whole run, as the files are, and shared by every screen and the speech
+    // threads: the one place that knows what has been said already.
+    static std::mutex lock;
+    static QSet<QString> reported;
+    const QString path = QFileInfo(fileName).absoluteFilePath();
+    {
+        const std::scoped_lock guard(lock);
+        if (reported.contains(path))
+            return;
+        reported.insert(path);
+    }
+    qWarning("Quintarlow!: the %s %s is missing or damaged; %s.", kind, qUtf8Printable(path),
+             instead);
+}
+
+} // namespace quintarlow

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace quintarlow {
+
+// Tells whoever started the game, in one line on stderr, that a picture or sound it needs is
+// missing or damaged and what the game does instead. Each file is reported once per run, however
+// often a screen asks for it again.
+void reportUnusableFile(const QString& fileName, const char* kind, const char* instead);
+
+} // namespace quintarlow
