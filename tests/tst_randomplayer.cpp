@@ -98,11 +98,9 @@ private:
                 if (phase == Pending && square->caption() == QString::number(product))
                     at = square->geometry().center();
         }
-        QWidget* target = window->childAt(at);
-        recent.append(QString::asprintf("click %s at %d,%d on %s", qPrintable(window->objectName()),
-                                        at.x(), at.y(),
-                                        target ? target->metaObject()->className() : "nothing"));
-        use(target);
+        recent.append(
+            QString("click %1 at %2,%3").arg(window->objectName()).arg(at.x()).arg(at.y()));
+        use(window->childAt(at));
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
     }
 
@@ -146,9 +144,7 @@ private:
             blueToMove = popupTicks == 0 ? !blueToMove : blueToMove;
             phase = ++popupTicks == 9 ? Waiting : phase;
         }
-        recent.append(QString("tick %1's timer %2")
-                          .arg(waitingOn->parent()->objectName())
-                          .arg(waitingOn->parent()->children().indexOf(waitingOn)));
+        recent.append("tick " + waitingOn->parent()->objectName());
         QTimerEvent event(waitingOn->timerId());
         QCoreApplication::sendEvent(waitingOn, &event);
     }
@@ -253,15 +249,17 @@ private:
         ScreenSet& s = game->screens;
         const bool up = phase != Ended, loaded = up && s.hasBoard();
         std::set<QWidget*> expected;
-        for (auto [shown, window] : std::initializer_list<std::pair<bool, QWidget*>>{
-                 {up && splashTicks < 10, &s.splash()},
-                 {loaded && splashTicks >= 7, loaded ? &s.background() : nullptr},
-                 {loaded && phase == Names, loaded ? &s.welcome() : nullptr},
-                 {loaded && phase >= Waiting && phase <= Menu, loaded ? &s.board() : nullptr},
-                 {loaded && phase == Popup, loaded ? &s.correctAnswer() : nullptr},
-                 {loaded && (phase == Won || phase == Menu), loaded ? &s.winner() : nullptr}})
-            if (shown)
-                expected.insert(window);
+        if (up && splashTicks < 10)
+            expected.insert(&s.splash());
+        if (loaded)
+            for (auto [shown, window] : std::initializer_list<std::pair<bool, QWidget*>>{
+                     {splashTicks >= 7, &s.background()},
+                     {phase == Names, &s.welcome()},
+                     {phase >= Waiting && phase <= Menu, &s.board()},
+                     {phase == Popup, &s.correctAnswer()},
+                     {phase == Won || phase == Menu, &s.winner()}})
+                if (shown)
+                    expected.insert(window);
         const auto visible = windows();
         if (std::set<QWidget*>(visible.begin(), visible.end()) != expected)
             return QString::asprintf("%zu windows showing, %zu in phase %d", visible.size(),
@@ -294,19 +292,11 @@ private:
              "board buttons enabled wrongly"},
             {board.Timer2.isActive() != (pending || (phase == Popup && timedOut)),
              "clock runs without a question"},
-            {board.lblTime->isVisible() != pending ||
-                 (pending &&
-                  board.lblTime->caption() != QString::asprintf(":%02d", 20 - clockTicks)),
-             "clock shows the wrong time"},
-            {phase != Won &&
-                 (board.tmrBlue.isActive() != blueToMove || board.tmrRed.isActive() == blueToMove),
-             "the wrong name blinks"},
             {board.isVisible() && phase != Won &&
                  board.boardState().TurnColour != (blueToMove ? "BLUE" : "RED"),
              "the turn went to the wrong player"},
             {phase == Won && winner.lblName->caption() != winnerName, "wrong winner"},
             {popup.Timer1.isActive() != (phase == Popup), "pop-up sequence runs wrongly"},
-            {popup.isVisible() && winner.isVisible(), "two pop-ups"},
             {popup.isVisible() && !keptAbove(popup, board), "pop-up not kept above the board"},
             {winner.isVisible() && !keptAbove(winner, board), "winner not kept above the board"},
             {!takesInput, "stuck: nothing takes input"}};
