@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <cstdint>
+#include <sys/stat.h>
 #include <vector>
 
 namespace quintarlow::testing {
@@ -45,6 +47,13 @@ inline bool writeFile(const QString& fileName, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+template <typename Call> qint64 millisecondsTaken(Call&& call) {
+    QElapsedTimer timer;
+    timer.start();
+    call();
+    return timer.elapsed();
+}
+
 // Gives this process an ALSA configuration of its own, in a temporary folder that also holds the
 // test's files, so that the tests behave the same with a sound card as without one, and never
 // make a noise. ALSA reads its configuration again whenever ALSA_CONFIG_PATH names another file.
@@ -56,8 +65,7 @@ public:
     // "default" takes samples as fast as they come, without playing them out, and keeps them.
     bool useCaptureDevice() {
         QFile::remove(capture());
-        return use("capture.conf", "pcm.!default { type file slave.pcm { type null } file \"" +
-                                       QFile::encodeName(capture()) + "\" format \"raw\" }\n");
+        return useFile("capture.conf", capture());
     }
 
     QByteArray captured() const {
@@ -65,10 +73,18 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    bool useConfig(const QByteArray& config) { return use("custom.conf", config); }
+    // "default" writes into a new pipe, which blocks once full until someone reads it.
+    bool usePipe(const QString& pipe) {
+        return mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0 && useFile("pipe.conf", pipe);
+    }
 
 private:
     QString capture() const { return filePath(QStringLiteral("captured.raw")); }
+
+    bool useFile(const char* name, const QString& file) {
+        return use(name, "pcm.!default { type file slave.pcm { type null } file \"" +
+                             QFile::encodeName(file) + "\" format \"raw\" }\n");
+    }
 
     bool use(const char* name, const QByteArray& config) {
         const QString path = filePath(QString::fromLatin1(name));
