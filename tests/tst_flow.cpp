@@ -211,69 +211,6 @@ private Q_SLOTS:
         QVERIFY(fixture.game->dialogs.asked.isEmpty());
         QCOMPARE(ended.count(), 1);
     }
-
-    // From the splash to a win, a replay and a quit, through the real windows' controls.
-    void wholeGame() {
-        Game game;
-        ScreenSet& screens = game.screens;
-        QSignalSpy ended(&screens, &ScreenSet::allUnloaded);
-        frmSplash& splash = screens.splash();
-        splash.show();
-        for (int tick = 0; tick < 10; ++tick)
-            splash.onTick();
-        WELCOME& welcome = screens.welcome();
-        enterNames(welcome, QStringLiteral("<b>Rosa</b>"), QStringLiteral("Ben"));
-        MULTIPLICATION& board = screens.board();
-        QCOMPARE(board.lblRed->caption(), QStringLiteral("<b>Rosa</b>"));
-
-        // Blue: right; Red: wrong, then the pop-up; Blue: right; Red: right; Blue wins.
-        const std::vector<std::pair<std::pair<int, int>, int>> turns{
-            {{5, 6}, 25}, {{3, 3}, boardIndexOfProduct(8)},
-            {{2, 13}, 0}, {{4, 8}, 26},
-            {{6, 6}, 30}, {{3, 11}, 27}};
-        for (const auto& [factors, square] : turns) {
-            if (factors.second == 13) { // the pop-up's nine ticks
-                for (int tick = 0; tick < 9; ++tick)
-                    screens.correctAnswer().onTick();
-                continue;
-            }
-            game.factors = {factors.first, factors.second};
-            QTest::mouseClick(board.Command1, Qt::LeftButton);
-            QTest::mouseClick(board.Label1[square], Qt::LeftButton);
-        }
-        WINNER& winner = screens.winner();
-        QCOMPARE(winner.lblName->caption(), QStringLiteral("Ben"));
-        winner.onTick();
-        winner.onTick();
-        QTest::mouseClick(winner.Command1, Qt::LeftButton);
-        QVERIFY(board.isEnabled());
-        QTest::mouseClick(board.Command3, Qt::LeftButton);
-        QCOMPARE(ended.count(), 1);
-
-        QCOMPARE(game.log.entries,
-                 (QStringList{
-                     "say: welcome to quintarlow,, enter your names and we'll get started!",
-                     "say: four in a row,,across, up and down or diagonally wins,, you have 20 "
-                     "seconds to answer,, blue goes first",
-                     "say: 5, times, 6",
-                     "play: ding.WAV",
-                     "say: 30, that is correct, blue gets the square. , it is, reds turn",
-                     "say: 3, times, 3",
-                     "play: error.WAV",
-                     "say: 8  that is wrong.  the correct answer was,, 9, it is, BLUEs turn.",
-                     "say: 4, times, 8",
-                     "play: ding.WAV",
-                     "say: 32, that is correct, blue gets the square. , it is, reds turn",
-                     "say: 6, times, 6",
-                     "play: ding.WAV",
-                     "say: 36, that is correct, red gets the square. , it is, blues turn",
-                     "say: 3, times, 11",
-                     "play: ding.WAV",
-                     "say: attention! attention! we have a winner! congratulations to the,, "
-                     "blue, player",
-                     "say: blue goes first",
-                 }));
-    }
 };
 
 QTEST_MAIN(FlowTest)

@@ -52,10 +52,7 @@ QStringList play(bool keys) {
     WINNER& winner = game.screens.winner();
     auto press = [&](QWidget& screen, QPushButton* button, Qt::Key k, Qt::KeyboardModifiers alt) {
         activate(screen);
-        if (!keys)
-            QTest::mouseClick(button, Qt::LeftButton);
-        else
-            key(screen, k, alt);
+        keys ? key(screen, k, alt) : QTest::mouseClick(button, Qt::LeftButton);
     };
     auto enterNames = [&] {
         welcome.show();
@@ -67,7 +64,7 @@ QStringList play(bool keys) {
             if (keys && box == welcome.Text1)
                 key(welcome, Qt::Key_Tab); // Enter in the second box starts the game
         }
-        keys ? key(welcome, Qt::Key_Return) : QTest::mouseClick(welcome.Command1, Qt::LeftButton);
+        press(welcome, welcome.Command1, Qt::Key_Return, {});
     };
     auto square = [&](int index) {
         activate(board);
@@ -112,11 +109,51 @@ QStringList play(bool keys) {
 class KeyboardTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void keyboardGameSaysWhatTheMouseGameSays() {
-        const QStringList byMouse = play(false);
-        QVERIFY(byMouse.contains(QStringLiteral("say: 144, that is correct, blue gets the square. "
-                                                ", it is, reds turn")));
-        QCOMPARE(play(true), byMouse);
+    void wholeGame_data() {
+        QTest::addColumn<bool>("keys");
+        QTest::newRow("mouse") << false;
+        QTest::newRow("keys") << true;
+    }
+    // One game, a replay and a game for new players, by mouse or by keys alone.
+    void wholeGame() {
+        QFETCH(bool, keys);
+        QCOMPARE(play(keys),
+                 (QStringList{
+                     "say: four in a row,,across, up and down or diagonally wins,, you have 20 "
+                     "seconds to answer,, blue goes first",
+                     "play: error.WAV",
+                     "say: blue,, generate your multipliers",
+                     "say: 5, times, 6",
+                     "say: that is not a valid selection,, try again,, 5, times, 6",
+                     "play: error.WAV",
+                     "say: that is not a valid selection,, try again,, 5, times, 6",
+                     "play: ding.WAV",
+                     "say: 30, that is correct, blue gets the square. , it is, reds turn",
+                     "say: 2, times, 7",
+                     "play: error.WAV",
+                     "say: 2  that is wrong.  the correct answer was,, 14, it is, BLUEs turn.",
+                     "say: 4, times, 8",
+                     "play: ding.WAV",
+                     "say: 32, that is correct, blue gets the square. , it is, reds turn",
+                     "say: 2, times, 4",
+                     "play: ding.WAV",
+                     "say: 8, that is correct, red gets the square. , it is, blues turn",
+                     "say: 3, times, 11",
+                     "play: ding.WAV",
+                     "say: attention! attention! we have a winner! congratulations to the,, blue, "
+                     "player",
+                     "say: blue goes first",
+                     "say: 1, times, 1",
+                     "play: ding.WAV",
+                     "say: 1, that is correct, blue gets the square. , it is, reds turn",
+                     "say: enter the players names",
+                     "say: four in a row,,across, up and down or diagonally wins,, you have 20 "
+                     "seconds to answer,, blue goes first",
+                     "say: 12, times, 12",
+                     "play: ding.WAV",
+                     "say: 144, that is correct, blue gets the square. , it is, reds turn",
+                     "Start a New Game: Are you sure?",
+                 }));
     }
 
     void focusOrderPerScreen() {
@@ -153,6 +190,8 @@ private Q_SLOTS:
                                                        << "1 0 0 BLUE";
         QTest::newRow("held Enter on a corner") << "draw held-0"
                                                 << "1 0 1 BLUE";
+        QTest::newRow("double-click on the right square") << "draw dclick"
+                                                          << "1 1 0 RED";
         QTest::newRow("held Enter on the right square") << "draw held-25"
                                                         << "1 1 0 RED";
         // The verdict hands the focus to the draw button: Enter asks Red's question.
@@ -187,6 +226,8 @@ private Q_SLOTS:
                 key(board, Qt::Key_Return);
             else if (input == QLatin1String("click") || input == QLatin1String("wrong"))
                 clickSquare(board, input == QLatin1String("click") ? 25 : 26);
+            else if (input == QLatin1String("dclick"))
+                QTest::mouseDClick(board.Label1[25], Qt::LeftButton);
             else if (input == QLatin1String("alt-g"))
                 key(board, Qt::Key_G, Qt::AltModifier);
             else if (input == QLatin1String("popup"))
