@@ -3,6 +3,7 @@
 # program to end within a few seconds with STATUS: 0 when it closed its windows itself.
 #   exit_on_signal.sh GAME DATA_FOLDER SIGNAL [SECONDS_BEFORE_SIGNAL [STATUS]]
 set -u
+. "$(dirname "$0")/gameprocess.sh"
 game=$1 data=$2 signal=$3 settle=${4:-0} expected=${5:-0}
 # A signal that dumps core must not leave a core file in the data folder.
 ulimit -c 0
@@ -11,19 +12,10 @@ cd "$data" || exit 2
 # a terminal would send them.
 env --default-signal=INT,QUIT "$game" &
 pid=$!
-listening=no
-for _ in $(seq 100); do
-    if grep -qs '^sigmask' /proc/"$pid"/fdinfo/* 2>/dev/null; then listening=yes; break; fi
-    sleep 0.1
-done
-[ "$listening" = yes ] || { echo "the game never listened for signals"; kill -KILL "$pid"; exit 1; }
+wait_until_listening "$pid" || { echo "the game never listened for signals"; kill -KILL "$pid"; exit 1; }
 sleep "$settle"
 kill -s "$signal" "$pid"
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then
+if ! wait_for_exit "$pid" 100; then
     echo "still running 10 s after SIG$signal"
     kill -KILL "$pid"
     exit 1

@@ -3,6 +3,7 @@
 # under it: the game must end by itself within 2 s, without crashing.
 #   x_server_gone.sh GAME DATA_FOLDER
 set -u
+. "$(dirname "$0")/gameprocess.sh"
 game=$1 data=$2
 cd "$data" || exit 2
 work=$(mktemp -d)
@@ -18,19 +19,12 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
 DISPLAY=:$(head -n1 "$work/display") "$game" &
 game_pid=$!
-for _ in $(seq 100); do
-    grep -qs '^sigmask' /proc/"$game_pid"/fdinfo/* && break
-    sleep 0.1
-done
+wait_until_listening "$game_pid"
 # The splash loads every screen at its first tick.
 sleep 2
 kill -0 "$game_pid" 2>/dev/null || { echo "the game ended before the X server went away"; exit 1; }
 kill -KILL "$server"
-for _ in $(seq 20); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$game_pid" 2>/dev/null; then
+if ! wait_for_exit "$game_pid" 20; then
     echo "still running 2 s after the X server went away"
     exit 1
 fi
