@@ -19,34 +19,50 @@ inline std::pair<int, int> factorsOf(int product) {
     return {0, 0};
 }
 
-// A game whose names were entered, with Blue to move and nothing yet recorded.
+// A game and the moves a test makes in it; unless told otherwise, the names were entered and
+// Blue is to move, with nothing yet recorded.
 struct BoardFixture {
-    std::unique_ptr<Game> game = std::make_unique<Game>();
-    MULTIPLICATION& board = game->screens.board();
-    CorrectAnswer& popup = game->screens.correctAnswer();
-    WINNER& winner = game->screens.winner();
-    MediaLog& log = game->log;
+    std::unique_ptr<Game> game;
+    MULTIPLICATION& board;
+    CorrectAnswer& popup;
+    WINNER& winner;
+    MediaLog& log;
 
-    BoardFixture() {
-        WELCOME& welcome = game->screens.welcome();
-        welcome.Text1->setText(QStringLiteral("Rosa"));
-        welcome.Text2->setText(QStringLiteral("Ben"));
-        welcome.startPlaying();
+    explicit BoardFixture(std::unique_ptr<Game> played = std::make_unique<Game>(),
+                          bool namesEntered = true)
+        : game(std::move(played)), board(game->screens.board()),
+          popup(game->screens.correctAnswer()), winner(game->screens.winner()), log(game->log) {
+        if (namesEntered)
+            enterNames();
         log.clear();
     }
 
     BoardState& state() { return board.boardState(); }
+
+    void enterNames() {
+        WELCOME& welcome = game->screens.welcome();
+        welcome.Text1->setText(QStringLiteral("Rosa"));
+        welcome.Text2->setText(QStringLiteral("Ben"));
+        welcome.startPlaying();
+    }
 
     void ask(int multiplier1, int multiplier2) {
         game->factors = {multiplier1, multiplier2};
         board.generateMultipliers();
     }
 
-    // Asks for the product on square `index` and clicks it.
-    void claim(int index) {
-        const auto [a, b] = factorsOf(board.Label1[index]->caption().toInt());
+    // Asks for the product on square `asked` and clicks square `clicked`.
+    void answer(int asked, int clicked) {
+        const auto [a, b] = factorsOf(board.Label1[asked]->caption().toInt());
         ask(a, b);
-        board.judgeSquareClick(index);
+        board.judgeSquareClick(clicked);
+    }
+    void claim(int index) { answer(index, index); }
+
+    // Blue takes row 3 with the FREE square while Red answers in row 1.
+    void blueWins() {
+        for (int index : {25, 9, 26, 10, 27})
+            claim(index);
     }
 
     void runPopupToEnd() {

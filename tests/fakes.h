@@ -70,21 +70,34 @@ public:
     }
 };
 
-// The whole set of screens over recording fakes, with factors drawn from a script.
+// Draws the factors a test queued, and 7 once they run out.
+struct FactorScript {
+    std::deque<int> factors;
+    int operator()() {
+        if (factors.empty())
+            return 7;
+        const int factor = factors.front();
+        factors.pop_front();
+        return factor;
+    }
+};
+
+// The whole set of screens over recording fakes, or over the real services a test hands in,
+// with factors drawn from a script.
 struct Game {
     MediaLog log;
-    RecordingSpeech speech{log};
-    RecordingSound sound{log};
+    RecordingSpeech recordingSpeech{log};
+    RecordingSound recordingSound{log};
     FixedWorkArea workArea;
     ScriptedDialogs dialogs;
-    std::deque<int> factors;
-    ScreenSet screens{{speech, sound, workArea, dialogs, [this] {
-                           if (factors.empty())
-                               return 7;
-                           const int factor = factors.front();
-                           factors.pop_front();
-                           return factor;
-                       }}};
+    FactorScript script;
+    std::deque<int>& factors = script.factors;
+    ScreenSet screens;
+
+    explicit Game(Speech* speech = nullptr, SoundPlayer* sound = nullptr,
+                  Dialogs* realDialogs = nullptr)
+        : screens({speech ? *speech : recordingSpeech, sound ? *sound : recordingSound, workArea,
+                   realDialogs ? *realDialogs : dialogs, std::ref(script)}) {}
 };
 
 // The offscreen platform warns at every raise of a window; long runs keep their logs readable.

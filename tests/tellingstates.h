@@ -32,8 +32,7 @@ forEachTellingState(const std::function<void(const QString&, const QList<ScreenW
         fixture.board.judgeSquareClick(boardIndexOfProduct(48));
         look(QStringLiteral("popup"), {&fixture.board, &fixture.popup});
         fixture.runPopupToEnd();
-        for (int index : {25, 9, 26, 10, 27})
-            fixture.claim(index);
+        fixture.blueWins();
         fixture.board.onWinningLineTick();
         look(QStringLiteral("won"), {&fixture.board, &fixture.winner});
         fixture.winner.Command1->click();

@@ -1,6 +1,5 @@
 #include "alsasoundplayer.h"
 #include "boardfixture.h"
-#include "factorscript.h"
 #include "media/testwav.h"
 #include "screens/background.h"
 #include "screens/splash.h"
@@ -91,13 +90,9 @@ private Q_SLOTS:
         warnings.clear();
         const QtMessageHandler previous = qInstallMessageHandler(recordWarning);
 
-        MediaLog log;
-        RecordingSpeech speech{log};
         AlsaSoundPlayer sound;
-        FixedWorkArea workArea;
-        ScriptedDialogs dialogs;
-        FactorScript script;
-        ScreenSet screens({speech, sound, workArea, dialogs, std::ref(script)});
+        BoardFixture game(std::make_unique<Game>(nullptr, &sound), false);
+        ScreenSet& screens = game.game->screens;
         QElapsedTimer longestSound;
         qint64 longest = 0;
         const auto timed = [&](auto step) {
@@ -108,25 +103,14 @@ private Q_SLOTS:
         for (int tick = 0; tick < 10; ++tick)
             screens.splash().onTick();
         timed([&] { screens.background().onTick(); });
-        MULTIPLICATION& board = screens.board();
-        const auto answer = [&](int askedIndex, int clickedIndex) {
-            const auto [a, b] = factorsOf(board.Label1[askedIndex]->caption().toInt());
-            script.factors = {a, b};
-            board.generateMultipliers();
-            timed([&] { board.judgeSquareClick(clickedIndex); });
-        };
-        for (int game = 0; game < 2; ++game) {
-            WELCOME& welcome = screens.welcome();
-            welcome.Text1->setText(QStringLiteral("Rosa"));
-            welcome.Text2->setText(QStringLiteral("Ben"));
-            welcome.startPlaying();
-            answer(10, 9); // wrong: the pop-up answers for Blue
-            for (int tick = 0; tick < 9; ++tick)
-                screens.correctAnswer().onTick();
+        for (int round = 0; round < 2; ++round) {
+            game.enterNames();
+            timed([&] { game.answer(10, 9); }); // wrong: the pop-up answers for Blue
+            game.runPopupToEnd();
             for (int index : {25, 9, 26, 10, 27}) // Red's row through the FREE square
-                answer(index, index);
-            QVERIFY(screens.winner().isVisible());
-            screens.winner().playAgainNewPlayers();
+                timed([&] { game.claim(index); });
+            QVERIFY(game.winner.isVisible());
+            game.winner.playAgainNewPlayers();
         }
         qInstallMessageHandler(previous);
         QVERIFY(QDir::setCurrent(QStringLiteral(QUINTARLOW_DATA)));

@@ -1,6 +1,5 @@
 #include "app/shutdownsignals.h"
 #include "boardfixture.h"
-#include "factorscript.h"
 #include "media/desktopservices.h"
 #include "screens/splash.h"
 
@@ -52,13 +51,10 @@ private Q_SLOTS:
     void endsCleanlyFromEveryScreen() {
         QFETCH(int, signal);
         QFETCH(QString, screen);
-        MediaLog log;
-        RecordingSpeech speech{log};
-        RecordingSound sound{log};
-        FixedWorkArea workArea;
         SwitchableDialogs dialogs;
-        FactorScript script;
-        ScreenSet screens({speech, sound, workArea, dialogs, std::ref(script)});
+        BoardFixture game(std::make_unique<Game>(nullptr, nullptr, &dialogs), false);
+        ScreenSet& screens = game.game->screens;
+        MULTIPLICATION& board = game.board;
         // Wired as the program wires them.
         QObject::connect(&screens, &ScreenSet::allUnloaded, qApp, &QCoreApplication::quit,
                          Qt::QueuedConnection);
@@ -69,26 +65,14 @@ private Q_SLOTS:
         if (screen != QLatin1String("splash"))
             for (int tick = 0; tick < 7; ++tick)
                 screens.splash().onTick();
-        MULTIPLICATION& board = screens.board();
-        const auto answer = [&](int askedIndex, int clickedIndex) {
-            const auto [a, b] = factorsOf(board.Label1[askedIndex]->caption().toInt());
-            script.factors = {a, b};
-            board.generateMultipliers();
-            board.judgeSquareClick(clickedIndex);
-        };
-        if (!screen.contains(QLatin1String("name")) && screen != QLatin1String("splash")) {
-            WELCOME& welcome = screens.welcome();
-            welcome.Text1->setText(QStringLiteral("Rosa"));
-            welcome.Text2->setText(QStringLiteral("Ben"));
-            welcome.startPlaying();
-        }
+        if (!screen.contains(QLatin1String("name")) && screen != QLatin1String("splash"))
+            game.enterNames();
         if (screen == QLatin1String("question"))
             board.generateMultipliers();
         if (screen == QLatin1String("pop-up"))
-            answer(10, 9);
+            game.answer(10, 9);
         if (screen == QLatin1String("winner"))
-            for (int index : {25, 9, 26, 10, 27}) // Blue's row through the FREE square
-                answer(index, index);
+            game.blueWins();
         if (screen == QLatin1String("menu"))
             board.startNewGame();
         QVERIFY(screen == QLatin1String("splash") || board.isVisible() ||

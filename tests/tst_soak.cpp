@@ -30,35 +30,17 @@ qint64 residentKb() {
 struct RealGame {
     FliteSpeech speech;
     AlsaSoundPlayer sound;
-    FixedWorkArea workArea;
-    ScriptedDialogs dialogs;
-    std::array<int, 2> next{7, 7};
-    ScreenSet screens{
-        {speech, sound, workArea, dialogs, [this] { return std::exchange(next[0], next[1]); }}};
-    MULTIPLICATION& board = screens.board();
+    BoardFixture moves{std::make_unique<Game>(&speech, &sound), false};
+    ScreenSet& screens = moves.game->screens;
+    MULTIPLICATION& board = moves.board;
 
-    void answer(int square, int asked) {
-        const auto [a, b] = factorsOf(board.Label1[asked]->caption().toInt());
-        next = {a, b};
-        board.Command1->click();
-        board.judgeSquareClick(square);
-    }
-    void popupToEnd() {
-        for (int tick = 0; tick < 9; ++tick)
-            screens.correctAnswer().onTick();
-    }
-    void enterNames() {
-        screens.welcome().Text1->setText("Rosa");
-        screens.welcome().Text2->setText("Ben");
-        screens.welcome().Command1->click();
-    }
     // Blue wins on row 3 after a wrong answer and a time-out on Red's side; every fifth game
     // is left through "START NEW GAME" instead, every third replay has new players.
     void playOneGame(int game) {
-        answer(25, 25);
-        answer(10, 9);
-        popupToEnd();
-        answer(26, 26);
+        moves.claim(25);
+        moves.answer(10, 9);
+        moves.runPopupToEnd();
+        moves.claim(26);
         board.onBlueBlinkTick();
         board.onRedBlinkTick();
         if (game % 5 == 4) {
@@ -67,8 +49,8 @@ struct RealGame {
             board.Command1->click();
             for (int tick = 0; tick < 21; ++tick)
                 board.onClockTick();
-            popupToEnd();
-            answer(27, 27);
+            moves.runPopupToEnd();
+            moves.claim(27);
             board.onWinningLineTick();
             screens.winner().onTick();
             screens.winner().onTick();
@@ -76,7 +58,7 @@ struct RealGame {
         QVERIFY2(screens.winner().isVisible(), qPrintable(QString("game %1").arg(game)));
         (game % 3 == 2 ? screens.winner().Command2 : screens.winner().Command1)->click();
         if (game % 3 == 2)
-            enterNames();
+            moves.enterNames();
     }
 };
 
@@ -99,7 +81,7 @@ private Q_SLOTS:
             for (int tick = 0; tick < 10; ++tick)
                 game.screens.splash().onTick();
             game.screens.background().onTick();
-            game.enterNames();
+            game.moves.enterNames();
             for (int played = 0; played < games && !QTest::currentTestFailed(); ++played) {
                 game.playOneGame(played);
                 // Between games the program is back in its event loop.
