@@ -15,16 +15,6 @@ namespace quintarlow::testing {
 // One ordered record of everything the game said and played: "say: …" and "play: …".
 struct MediaLog {
     QStringList entries;
-
-    QStringList spoken() const { return withPrefix(QStringLiteral("say: ")); }
-    QStringList played() const { return withPrefix(QStringLiteral("play: ")); }
-    QStringList withPrefix(const QString& prefix) const {
-        QStringList rest;
-        for (const QString& entry : entries)
-            if (entry.startsWith(prefix))
-                rest.append(entry.mid(prefix.size()));
-        return rest;
-    }
     void clear() { entries.clear(); }
 };
 

@@ -259,11 +259,11 @@ private Q_SLOTS:
             {"popup", [&] { (fixture.runPopupToEnd(), activate(board)); }}};
         for (const QString& input : inputs.split(QLatin1Char(' ')))
             act.at(input)();
-        const QStringList played = fixture.log.played();
+        const QStringList& heard = fixture.log.entries;
         QTEST(QStringLiteral("%1 %2 %3 %4")
-                  .arg(fixture.log.spoken().count(QStringLiteral("5, times, 6")))
-                  .arg(played.count(QStringLiteral("ding.WAV")))
-                  .arg(played.count(QStringLiteral("error.WAV")))
+                  .arg(heard.count(QStringLiteral("say: 5, times, 6")))
+                  .arg(heard.count(QStringLiteral("play: ding.WAV")))
+                  .arg(heard.count(QStringLiteral("play: error.WAV")))
                   .arg(fixture.state().TurnColour),
               "heard");
     }
