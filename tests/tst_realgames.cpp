@@ -34,11 +34,6 @@ QStringList dataFiles() {
     return files;
 }
 
-int entriesIn(const char* folder) {
-    return int(
-        QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size());
-}
-
 qint64 residentKb() {
     QFile statm("/proc/self/statm");
     statm.open(QIODevice::ReadOnly);
@@ -140,9 +135,9 @@ private Q_SLOTS:
         QVERIFY(QDir::setCurrent(data.path()));
         warnings.clear();
         const QtMessageHandler previous = qInstallMessageHandler(recordWarning);
-        const int threads = entriesIn("/proc/self/task"), files = entriesIn("/proc/self/fd");
+        const auto before = threadsAndHandles();
+        auto afterTen = before;
         qint64 residentAfterTen = 0, longestGame = 0;
-        int filesAfterTen = 0;
         {
             FliteSpeech speech;
             AlsaSoundPlayer sound;
@@ -159,9 +154,9 @@ private Q_SLOTS:
                 QCoreApplication::processEvents();
                 if (played == 9) {
                     // Speech workers end by themselves, each soon after its text is spoken.
-                    QTRY_COMPARE(entriesIn("/proc/self/task"), threads);
+                    QTRY_COMPARE(threadsAndHandles().first, before.first);
                     residentAfterTen = residentKb();
-                    filesAfterTen = entriesIn("/proc/self/fd");
+                    afterTen = threadsAndHandles();
                 }
             }
             // The game went on: the board is ready for the next question.
@@ -171,14 +166,12 @@ private Q_SLOTS:
 #ifndef __SANITIZE_ADDRESS__ // which holds freed memory back on purpose; it finds leaks itself
                 QVERIFY2(growth < 2048, qPrintable(QString("grew by %1 kB").arg(growth)));
 #endif
-                QTRY_COMPARE(entriesIn("/proc/self/task"), threads);
-                QCOMPARE(entriesIn("/proc/self/fd"), filesAfterTen);
+                QTRY_COMPARE(threadsAndHandles(), afterTen);
             }
         }
         qInstallMessageHandler(previous);
         QVERIFY(QDir::setCurrent(QStringLiteral(QUINTARLOW_DATA)));
-        QTRY_COMPARE(entriesIn("/proc/self/task"), threads);
-        QCOMPARE(entriesIn("/proc/self/fd"), files);
+        QTRY_COMPARE(threadsAndHandles(), before);
         // A sound that plays too long holds the whole game up.
         QVERIFY2(longestGame < 6000, qPrintable(QString::number(longestGame)));
         for (const QString& each : dataFiles()) {

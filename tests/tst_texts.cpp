@@ -1,4 +1,3 @@
-#include "boardstate.h"
 #include "speechpauses.h"
 
 #include <QTest>
@@ -10,13 +9,6 @@ using Phrases = QList<QPair<QString, int>>;
 class TextsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // After a win the turn holds the winner's colour in lower case; the next game is Blue's.
-    void turnPasses() {
-        QCOMPARE(nextTurnColour(QStringLiteral("BLUE")), QStringLiteral("RED"));
-        QCOMPARE(nextTurnColour(QStringLiteral("RED")), QStringLiteral("BLUE"));
-        QCOMPARE(nextTurnColour(QStringLiteral("blue")), QStringLiteral("BLUE"));
-    }
-
     void commaRuns_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<Phrases>("phrases");

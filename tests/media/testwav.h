@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -45,6 +46,16 @@ inline QByteArray wav16(quint16 channels, quint32 rate, const std::vector<std::i
 inline bool writeFile(const QString& fileName, const QByteArray& bytes) {
     QFile file(fileName);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The threads and open files of this process, to see that nothing is left behind.
+inline std::pair<int, int> threadsAndHandles() {
+    const auto count = [](const char* folder) {
+        return int(QDir(QString::fromLatin1(folder))
+                       .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)
+                       .size());
+    };
+    return {count("/proc/self/task"), count("/proc/self/fd")};
 }
 
 template <typename Call> qint64 millisecondsTaken(Call&& call) {

@@ -26,14 +26,6 @@ QByteArray spoken(const QString& text) {
     return samples16(synthesiseSpeech(text).samples);
 }
 
-std::pair<int, int> threadsAndHandles() {
-    const auto count = [](const QString& folder) {
-        return int(
-            QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size());
-    };
-    return {count(u"/proc/self/task"_s), count(u"/proc/self/fd"_s)};
-}
-
 } // namespace
 
 class TestFliteSpeech : public QObject {
