@@ -41,9 +41,12 @@ faults=(
 'media/alsasoundplayer.cpp%s/started \+ playbackTimeLimit\(sound->duration\(\)\)/started + std::chrono::seconds(10)/%a WAV that is not cut at its deadline'
 'app/datafolder.cpp%s/filePath\(QStringLiteral\("gif"\)\)\)\.isDir\(\)/filePath(QStringLiteral("gif"))).isFile()/%the data folder not found'
 'board/multiplication.cpp%s/if \(!key->isAutoRepeat\(\)\)\n\s*(pressSquare)/$1/%a held key on a square answers twice'
+'screens/screenwindow.cpp%s/!isEnabled\(\) && m_over/false \&\& m_over/%a click on the waiting board takes the focus from the screen over it'
+'media/flitespeech.cpp%s/(lock\(voice_->mutex\);\n)\s*voice_->current.request_stop\(\);\n(\s*voice_->current = std::stop_source)/$1$2/%a new text does not stop the one being spoken'
+'board/multiplication.cpp%s/\(blinking.isActive\(\) \? QStringLiteral\(", to move"\) : QString\(\)\)/QString()/%a screen reader never hears whose move it is'
 )
 
-ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig})
+ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
 targets=(${FAULT_TARGETS:+--target $FAULT_TARGETS})
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-/work}
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || exit 1
