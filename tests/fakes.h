@@ -41,22 +41,27 @@ public:
 };
 
 // Answers the message boxes from a script (Yes when the script runs dry) and keeps what
-// was asked.
+// was asked; or hands them to real ones once a test sets `real`.
 class ScriptedDialogs final : public Dialogs {
 public:
     std::deque<bool> answers;
     QStringList asked;
+    Dialogs* real = nullptr;
 
-    bool askYesNo(QWidget*, const QString& prompt, const QString& title) override {
+    bool askYesNo(QWidget* parent, const QString& prompt, const QString& title) override {
         asked.append(title + QLatin1String(": ") + prompt);
+        if (real)
+            return real->askYesNo(parent, prompt, title);
         if (answers.empty())
             return true;
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    void warn(QWidget*, const QString& text, const QString& title) override {
+    void warn(QWidget* parent, const QString& text, const QString& title) override {
         asked.append(title + QLatin1String(": ") + text);
+        if (real)
+            real->warn(parent, text, title);
     }
 };
 
@@ -84,10 +89,9 @@ struct Game {
     std::deque<int>& factors = script.factors;
     ScreenSet screens;
 
-    explicit Game(Speech* speech = nullptr, SoundPlayer* sound = nullptr,
-                  Dialogs* realDialogs = nullptr)
+    explicit Game(Speech* speech = nullptr, SoundPlayer* sound = nullptr)
         : screens({speech ? *speech : recordingSpeech, sound ? *sound : recordingSound, workArea,
-                   realDialogs ? *realDialogs : dialogs, std::ref(script)}) {}
+                   dialogs, std::ref(script)}) {}
 };
 
 // The offscreen platform warns at every raise of a window; long runs keep their logs readable.

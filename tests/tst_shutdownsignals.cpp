@@ -13,26 +13,6 @@
 using namespace quintarlow;
 using namespace quintarlow::testing;
 
-namespace {
-
-// Yes to every question on the way to a screen; the real message box once the test opens one.
-class SwitchableDialogs final : public Dialogs {
-public:
-    bool real = false;
-    bool askYesNo(QWidget* parent, const QString& prompt, const QString& title) override {
-        return real ? boxes.askYesNo(parent, prompt, title) : true;
-    }
-    void warn(QWidget* parent, const QString& text, const QString& title) override {
-        if (real)
-            boxes.warn(parent, text, title);
-    }
-
-private:
-    MessageBoxDialogs boxes;
-};
-
-} // namespace
-
 // Each row brings the game to a screen, sends the process a shutdown signal and runs the main
 // loop as the program does: it must end within two seconds with status 0 and nothing showing.
 class ShutdownSignalsTest : public QObject {
@@ -51,8 +31,7 @@ private Q_SLOTS:
     void endsCleanlyFromEveryScreen() {
         QFETCH(int, signal);
         QFETCH(QString, screen);
-        SwitchableDialogs dialogs;
-        BoardFixture game(std::make_unique<Game>(nullptr, nullptr, &dialogs), false);
+        BoardFixture game(std::make_unique<Game>(), false);
         ScreenSet& screens = game.game->screens;
         MULTIPLICATION& board = game.board;
         // Wired as the program wires them.
@@ -78,11 +57,12 @@ private Q_SLOTS:
         QVERIFY(screen == QLatin1String("splash") || board.isVisible() ||
                 screens.welcome().isVisible());
 
+        MessageBoxDialogs boxes;
         bool boxWasOpen = false;
         const QObject row; // takes this row's pending timers with it
         // Opened from the loop, as a click would open it; the signal comes while it waits.
         if (screen.endsWith(QLatin1String("message box"))) {
-            dialogs.real = true;
+            game.game->dialogs.real = &boxes;
             QTimer::singleShot(0, &row, [&] {
                 if (screen.startsWith(QLatin1String("quit")))
                     board.quitGame();
