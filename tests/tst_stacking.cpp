@@ -55,12 +55,9 @@ struct Desktop {
         const xcb_window_t probe = xcb_generate_id(c);
         xcb_create_window(c, 0, probe, root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, 0, 0,
                           nullptr);
-        const xcb_client_message_event_t request{.response_type = XCB_CLIENT_MESSAGE,
-                                                 .format = 32,
-                                                 .sequence = 0,
-                                                 .window = probe,
-                                                 .type = atom("_NET_REQUEST_FRAME_EXTENTS"),
-                                                 .data = {}};
+        xcb_client_message_event_t request{};
+        std::tie(request.response_type, request.format, request.window, request.type) =
+            std::tuple(XCB_CLIENT_MESSAGE, 32, probe, atom("_NET_REQUEST_FRAME_EXTENTS"));
         xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                        reinterpret_cast<const char*>(&request));
         QTRY_VERIFY(hasProperty(probe, "_NET_FRAME_EXTENTS"));
