@@ -196,33 +196,6 @@ private Q_SLOTS:
         QCOMPARE(heard, expected);
     }
 
-    void focusOrderPerScreen() {
-        BoardFixture fixture;
-        WELCOME& welcome = fixture.game->screens.welcome();
-        MULTIPLICATION& board = fixture.board;
-        WINNER& winner = fixture.winner;
-        auto tabs = [](QWidget& screen, const QList<QWidget*>& order) {
-            screen.show();
-            activate(screen);
-            for (QWidget* expected : order + order.first(1)) {
-                QCOMPARE(screen.focusWidget(), expected);
-                key(screen, Qt::Key_Tab);
-            }
-        };
-        welcome.showForNewPlayers();
-        tabs(welcome, {welcome.Text1, welcome.Text2, welcome.Command1});
-        tabs(board, {board.Command1, board.Command2, board.Command3, board.Label1[1]});
-        board.Command2->click();
-        tabs(winner, {winner.Command1, winner.Command2, winner.Command3});
-        winner.Command1->click();
-        activate(board);
-        // During a question only the squares take the focus; the arrows stop at the edges.
-        key(board, Qt::Key_Return);
-        for (Qt::Key k : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Down, Qt::Key_Tab})
-            key(board, k);
-        QCOMPARE(board.focusWidget(), board.Label1[8]);
-    }
-
     void keysAndClicksJudgeOnce_data() {
         QTest::addColumn<QString>("inputs");
         QTest::addColumn<QString>("heard"); // questions, dings, errors, then whose turn

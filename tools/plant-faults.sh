@@ -36,7 +36,7 @@ faults=(
 'core/namecheck.h%s/ \|\| redName == RedNamePlaceholder//%red default text accepted as a name'
 'media/animatedgif.cpp%s/if \(m_movie.state\(\) == QMovie::Paused\)\n\s*m_movie.setPaused\(false\);\n\s*else //%a stopped picture never starts again'
 'core/speechpauses.cpp%s/if \(text.at\(position\) == QLatin1Char\(\x27,\x27\)\)\n\s*(\+\+commas;)/$1/%a blank in a comma run adds a pause'
-'media/animatedgif.cpp%s/Q_EMIT doubleClicked\(\);//%a double-click on a picture is not reported'
+'media/animatedgif.cpp%s/if \(event->button\(\) == Qt::LeftButton\)\n\s*Q_EMIT doubleClicked\(\);//%a double-click on a picture is not reported'
 'core/boardlayout.cpp%s/b <= 12; \+\+b\)\n(\s*products.insert)/b <= 11; ++b)\n$1/%products of 12 missing from the board'
 'media/alsasoundplayer.cpp%s/started \+ playbackTimeLimit\(sound->duration\(\)\)/started + std::chrono::seconds(10)/%a WAV that is not cut at its deadline'
 'app/datafolder.cpp%s/filePath\(QStringLiteral\("gif"\)\)\)\.isDir\(\)/filePath(QStringLiteral("gif"))).isFile()/%the data folder not found'
