@@ -88,8 +88,6 @@ private Q_SLOTS:
             << Indices{26, 27, 29} << Indices{} << Indices{26, 27, 28, 29};
         QTest::newRow("row before column")
             << Indices{9, 10, 11, 12, 2, 18, 26} << Indices{} << Indices{9, 10, 11, 12};
-        QTest::newRow("last line")
-            << Indices{39, 46, 53, 60} << Indices{} << Indices{39, 46, 53, 60};
         QTest::newRow("four with a gap") << Indices{1, 2, 3, 5} << Indices{} << Indices{};
         QTest::newRow("corner never counts")
             << Indices{1, 2, 3, 8, 16, 24} << Indices{} << Indices{};

@@ -47,12 +47,9 @@ private Q_SLOTS:
                                                           "00001000800000aa00389b71");
         row("PCM in the extensible layout", riff(chunk("fmt ", extensible) + data),
             {mono, 1, 16000});
-        row("RIFF but not WAVE", riff(monoFormat + data).replace(8, 4, "AVI "), {});
         row("no data chunk", riff(monoFormat), {});
-        row("no samples", riff(monoFormat + chunk("data", {})), {});
         row("data before format", riff(data + monoFormat), {});
         row("A-law", riff(formatChunk(6, 1, 8000, 8) + data), {});
-        row("24-bit PCM", riff(formatChunk(1, 1, 22050, 24) + data), {});
         row("three channels", riff(formatChunk(1, 3, 22050, 16) + data), {});
         row("format chunk too short", riff(chunk("fmt ", monoFormat.mid(8, 8)) + data), {});
 
