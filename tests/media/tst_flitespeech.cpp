@@ -32,19 +32,11 @@ class TestFliteSpeech : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void speaksTheTextWithLongerPausesForMoreCommas() {
-        const QString text = u"7, times, 8"_s;
-        const PcmSound audio = synthesiseSpeech(text);
-        QVERIFY2(audio.duration() >= 1s && audio.duration() <= 4s,
-                 qPrintable(QString::number(audio.duration().count())));
-        // A further comma lengthens one pause by about a quarter second.
-        const auto extra = synthesiseSpeech(u"7, times,, 8"_s).duration() - audio.duration();
+    // A further comma lengthens one pause by about a quarter second.
+    void moreCommasMakeALongerPause() {
+        const auto extra = synthesiseSpeech(u"7, times,, 8"_s).duration() -
+                           synthesiseSpeech(u"7, times, 8"_s).duration();
         QVERIFY2(extra >= 200ms && extra <= 350ms, qPrintable(QString::number(extra.count())));
-
-        QVERIFY(device_.useCaptureDevice());
-        FliteSpeech speech;
-        speech.Speak(text);
-        QTRY_COMPARE(device_.captured(), samples16(audio.samples));
     }
 
     void theVoiceIsAsLoudAsEachSoundAndNeverClips_data() {
