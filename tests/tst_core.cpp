@@ -1,11 +1,9 @@
-#include "app/datafolder.h"
 #include "boardlayout.h"
 #include "clocktext.h"
 #include "fourinline.h"
 #include "speechpauses.h"
 
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTest>
 #include <set>
 #include <vector>
@@ -14,8 +12,8 @@ using namespace quintarlow;
 using Indices = QList<int>;
 using Phrases = QList<QPair<QString, int>>;
 
-// The rules that need no screen: the board's layout, the four-in-a-line scan, the spoken
-// texts' pauses and the choice of the data folder.
+// The rules that need no screen: the board's layout, the four-in-a-line scan and the spoken
+// texts' pauses.
 class CoreTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -131,42 +129,6 @@ private Q_SLOTS:
         for (const auto& phrase : splitAtCommaRuns(text))
             actual.append({phrase.text, phrase.pauseAfterMs});
         QCOMPARE(actual, phrases);
-    }
-
-    // Which folder the game plays from, in a temporary tree laid out as current, installed and
-    // source folders: here/  prefix/bin/  prefix/share/quintarlow/  source/data/
-    void dataFolderChoice_data() {
-        QTest::addColumn<QStringList>("withPictures");
-        QTest::addColumn<bool>("inBuildFolder");
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<int>("tried");
-        const QString here = QStringLiteral("here"), source = QStringLiteral("source/data");
-        const QString installed = QStringLiteral("prefix/share/quintarlow");
-        QTest::newRow("current") << QStringList{here, installed, source} << true << here << 1;
-        QTest::newRow("installed") << QStringList{installed, source} << true << installed << 2;
-        QTest::newRow("build tree") << QStringList{source} << true << source << 3;
-        QTest::newRow("tree when installed") << QStringList{source} << false << QString() << 2;
-        QTest::newRow("none") << QStringList{} << true << QString() << 3;
-    }
-    void dataFolderChoice() {
-        QFETCH(QStringList, withPictures);
-        QFETCH(bool, inBuildFolder);
-        QFETCH(QString, chosen);
-        QFETCH(int, tried);
-        QTemporaryDir root;
-        const QDir tree(root.path());
-        QVERIFY(tree.mkpath(QStringLiteral("prefix/bin")));
-        for (const QString& folder : withPictures)
-            QVERIFY(tree.mkpath(folder + QStringLiteral("/gif")));
-        if (inBuildFolder)
-            QVERIFY(QFile(tree.filePath(QStringLiteral("prefix/bin/CMakeCache.txt")))
-                        .open(QIODevice::WriteOnly));
-
-        const DataFolderChoice choice = chooseDataFolder(
-            tree.filePath(QStringLiteral("here")), tree.filePath(QStringLiteral("prefix/bin")),
-            QStringLiteral("../share/quintarlow"), tree.filePath(QStringLiteral("source/data")));
-        QCOMPARE(choice.folder, chosen.isEmpty() ? QString() : tree.filePath(chosen));
-        QCOMPARE(choice.tried.size(), tried);
     }
 };
 
