@@ -4,8 +4,8 @@
 
 namespace quintarlow {
 
-// A screen's voice. Speak returns at once; the words go on in the background and may
-// overlap with another screen's.
+// The game's one voice. Speak returns at once; the words go on in the background until the
+// next text cuts them off.
 class Speech {
 public:
     virtual ~Speech() = default;

@@ -12,26 +12,15 @@
 
 namespace quintarlow::testing {
 
-// One ordered record of everything the game said and played: "say: …" and "play: …".
-struct MediaLog {
+// The game's voice and sound, recorded: one ordered record of everything the game said and
+// played, "say: …" and "play: …".
+struct MediaLog final : Speech, SoundPlayer {
     QStringList entries;
     void clear() { entries.clear(); }
-};
-
-class RecordingSpeech final : public Speech {
-public:
-    explicit RecordingSpeech(MediaLog& log) : log(log) {}
-    void Speak(const QString& text) override { log.entries.append(QLatin1String("say: ") + text); }
-    MediaLog& log;
-};
-
-class RecordingSound final : public SoundPlayer {
-public:
-    explicit RecordingSound(MediaLog& log) : log(log) {}
+    void Speak(const QString& text) override { entries.append(QLatin1String("say: ") + text); }
     void PlaySoundFile(const QString& fileName) override {
-        log.entries.append(QLatin1String("play: ") + fileName);
+        entries.append(QLatin1String("play: ") + fileName);
     }
-    MediaLog& log;
 };
 
 class FixedWorkArea final : public WorkArea {
@@ -81,8 +70,6 @@ struct FactorScript {
 // with factors drawn from a script.
 struct Game {
     MediaLog log;
-    RecordingSpeech recordingSpeech{log};
-    RecordingSound recordingSound{log};
     FixedWorkArea workArea;
     ScriptedDialogs dialogs;
     FactorScript script;
@@ -90,8 +77,8 @@ struct Game {
     ScreenSet screens;
 
     explicit Game(Speech* speech = nullptr, SoundPlayer* sound = nullptr)
-        : screens({speech ? *speech : recordingSpeech, sound ? *sound : recordingSound, workArea,
-                   dialogs, std::ref(script)}) {}
+        : screens({speech ? *speech : log, sound ? *sound : log, workArea, dialogs,
+                   std::ref(script)}) {}
 };
 
 // The offscreen platform warns at every raise of a window; long runs keep their logs readable.
