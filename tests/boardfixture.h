@@ -37,8 +37,6 @@ struct BoardFixture {
         log.clear();
     }
 
-    BoardState& state() { return board.boardState(); }
-
     void enterNames() {
         WELCOME& welcome = game->screens.welcome();
         welcome.Text1->setText(QStringLiteral("Rosa"));

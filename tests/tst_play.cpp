@@ -240,7 +240,7 @@ private Q_SLOTS:
                   .arg(heard.count(QStringLiteral("say: 5, times, 6")))
                   .arg(heard.count(QStringLiteral("play: ding.WAV")))
                   .arg(heard.count(QStringLiteral("play: error.WAV")))
-                  .arg(fixture.state().TurnColour),
+                  .arg(board.boardState().TurnColour),
               "heard");
     }
 
@@ -251,7 +251,6 @@ private Q_SLOTS:
         fixture.ask(7, 8);
         board.onClockTick();
         const QList<std::tuple<QObject*, const char*, QAccessible::Role>> table{
-            {fixture.game->screens.welcome().Text1, "Red player's name", QAccessible::EditableText},
             {board.Label5, "First factor, 7", QAccessible::StaticText},
             {board.lblTime, "19 seconds left", QAccessible::StaticText},
             {board.lblRed, "Red player, Rosa, to move", QAccessible::StaticText},
