@@ -34,7 +34,7 @@ struct BoardFixture {
           popup(game->screens.correctAnswer()), winner(game->screens.winner()), log(game->log) {
         if (namesEntered)
             enterNames();
-        log.clear();
+        log.entries.clear();
     }
 
     void enterNames() {

@@ -16,7 +16,6 @@ namespace quintarlow::testing {
 // played, "say: …" and "play: …".
 struct MediaLog final : Speech, SoundPlayer {
     QStringList entries;
-    void clear() { entries.clear(); }
     void Speak(const QString& text) override { entries.append(QLatin1String("say: ") + text); }
     void PlaySoundFile(const QString& fileName) override {
         entries.append(QLatin1String("play: ") + fileName);
