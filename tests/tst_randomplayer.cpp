@@ -57,7 +57,7 @@ public:
         for (QWidget* window : QApplication::topLevelWidgets())
             for (QTimer* timer : window->findChildren<QTimer*>(Qt::FindDirectChildrenOnly))
                 timer->setInterval(24 * 3600 * 1000);
-        // Keyboard play: key presses join this table once the screens take keys.
+        // Clicks only: keys are the play test's.
         static std::discrete_distribution<int> kinds{25, 20, 20, 30, 1, 10};
         const std::function<void()> actions[]{[this] { click(false); },  [this] { click(true); },
                                               [this] { pressButton(); }, [this] { tick(); },
