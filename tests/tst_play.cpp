@@ -197,21 +197,17 @@ private Q_SLOTS:
     void keysAndClicksJudgeOnce_data() {
         QTest::addColumn<QString>("inputs");
         QTest::addColumn<QString>("heard"); // questions, dings, errors, then whose turn
-        QTest::newRow("held Enter on the draw button") << "held"
-                                                       << "1 0 0 BLUE";
-        QTest::newRow("held Enter on the right square") << "draw to-25 held"
-                                                        << "1 1 0 RED";
-        QTest::newRow("double-click on the right square") << "draw dclick"
-                                                          << "1 1 0 RED";
+        const auto row = [](const char* name, const char* inputs, const char* heard) {
+            QTest::newRow(name) << QString::fromLatin1(inputs) << QString::fromLatin1(heard);
+        };
+        row("held Enter on the draw button", "held", "1 0 0 BLUE");
+        row("held Enter on the right square", "draw to-25 held", "1 1 0 RED");
+        row("double-click on the right square", "draw dclick", "1 1 0 RED");
         // The verdict hands the focus to the draw button: Enter asks Red's question.
-        QTest::newRow("Enter, then Enter") << "draw to-25 enter enter"
-                                           << "2 1 0 RED";
-        QTest::newRow("Alt+G during a question") << "draw alt-g to-25 enter"
-                                                 << "1 1 0 RED";
-        QTest::newRow("keys behind the pop-up") << "draw wrong enter alt-g"
-                                                << "1 0 1 BLUE";
-        QTest::newRow("Enter after the pop-up") << "draw wrong popup enter"
-                                                << "2 0 1 RED";
+        row("Enter, then Enter", "draw to-25 enter enter", "2 1 0 RED");
+        row("Alt+G during a question", "draw alt-g to-25 enter", "1 1 0 RED");
+        row("keys behind the pop-up", "draw wrong enter alt-g", "1 0 1 BLUE");
+        row("Enter after the pop-up", "draw wrong popup enter", "2 0 1 RED");
     }
     void keysAndClicksJudgeOnce() {
         QFETCH(QString, inputs);
