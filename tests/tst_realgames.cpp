@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QTest>
 #include <unistd.h>
 
