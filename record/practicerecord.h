@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace quintarlow {
+
+enum class Outcome { Right, Wrong, Timeout };
+
+// One judged answer as the board saw it. A refused click (a corner, FREE, no question yet)
+// is not an answer and is never reported.
+struct JudgedAnswer {
+    QString player;              // as typed, trimmed
+    QDateTime judgedAt;          // local time, with its offset from UTC
+    int a = 0;                   // the first factor, as shown and spoken
+    int b = 0;                   // the second factor
+    std::optional<int> answered; // the value on the square chosen; none on a time-out
+    Outcome outcome = Outcome::Right;
+    qint64 ms = 0; // from the question being shown to the verdict
+};
+
+// Per-player practice settings; the default (all tables, misses not asked again) is the
+// game's own draw.
+struct PracticeSettings {
+    std::vector<int> tables; // 1 to 12, ascending; empty means every table
+    bool askMissed = false;
+    bool isDefault() const { return tables.empty() && !askMissed; }
+};
+
+// Where the board reports what happens in a game. Every call returns at once: the record
+// never holds up a turn, and a record that cannot be written changes nothing in the game.
+class PracticeRecord {
+public:
+    virtual ~PracticeRecord() = default;
+    // A game begins: the board shows with these names (trimmed), Blue to move.
+    virtual void gameStarted(const QString& blue, const QString& red, const QDateTime& at) = 0;
+    // Numbered by the record as the game's next turn.
+    virtual void answerJudged(const JudgedAnswer& answer) = 0;
+    // The game ends: a line of four (winner's name) or left unfinished (empty winner) by a new
+    // game, new players or quitting.
+    virtual void gameFinished(const QString& winner, const QDateTime& at) = 0;
+};
+
+// Plays without keeping anything: --no-record, and a record that could not be opened.
+class NoRecord final : public PracticeRecord {
+public:
+    void gameStarted(const QString&, const QString&, const QDateTime&) override {}
+    void answerJudged(const JudgedAnswer&) override {}
+    void gameFinished(const QString&, const QDateTime&) override {}
+};
+
+} // namespace quintarlow
