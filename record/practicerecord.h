@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fact.h"
+
 #include <QDateTime>
 #include <QString>
 #include <optional>
@@ -19,14 +21,6 @@ struct JudgedAnswer {
     std::optional<int> answered; // the value on the square chosen; none on a time-out
     Outcome outcome = Outcome::Right;
     qint64 ms = 0; // from the question being shown to the verdict
-};
-
-// Per-player practice settings; the default (all tables, misses not asked again) is the
-// game's own draw.
-struct PracticeSettings {
-    std::vector<int> tables; // 1 to 12, ascending; empty means every table
-    bool askMissed = false;
-    bool isDefault() const { return tables.empty() && !askMissed; }
 };
 
 // Where the board reports what happens in a game. Every call returns at once: the record

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <vector>
+
+namespace quintarlow {
+
+// One multiplication fact as the game asks it: 7 x 8 and 8 x 7 are separate facts, because a
+// child may know one and not the other.
+struct Fact {
+    int a = 0;
+    int b = 0;
+    friend bool operator==(const Fact&, const Fact&) = default;
+};
+
+// Per-player practice settings; the default (all tables, misses not asked again) is the
+// game's own draw.
+struct PracticeSettings {
+    std::vector<int> tables; // 1 to 12, ascending; empty means every table
+    bool askMissed = false;
+    bool isDefault() const { return tables.empty() && !askMissed; }
+    friend bool operator==(const PracticeSettings&, const PracticeSettings&) = default;
+};
+
+} // namespace quintarlow
