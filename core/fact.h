@@ -21,4 +21,11 @@ struct PracticeSettings {
     friend bool operator==(const PracticeSettings&, const PracticeSettings&) = default;
 };
 
+// What the draw needs to know of one player: their settings and, when misses are asked again,
+// their facts to practise, weakest first.
+struct PracticePlan {
+    PracticeSettings settings;
+    std::vector<Fact> missed;
+};
+
 } // namespace quintarlow

@@ -35,6 +35,9 @@ public:
     // The game ends: a line of four (winner's name) or left unfinished (empty winner) by a new
     // game, new players or quitting.
     virtual void gameFinished(const QString& winner, const QDateTime& at) = 0;
+    // How this player's questions are drawn, as the record knew it when the game started;
+    // answered from memory, so asking costs a turn nothing.
+    virtual PracticePlan practicePlan(const QString& player) const = 0;
 };
 
 // Plays without keeping anything: --no-record, and a record that could not be opened.
@@ -43,6 +46,7 @@ public:
     void gameStarted(const QString&, const QString&, const QDateTime&) override {}
     void answerJudged(const JudgedAnswer&) override {}
     void gameFinished(const QString&, const QDateTime&) override {}
+    PracticePlan practicePlan(const QString&) const override { return {}; }
 };
 
 } // namespace quintarlow

@@ -41,6 +41,13 @@ public:
     virtual std::vector<PlayerSummary> players() = 0;
     // One player's answers (every player's for an empty name), oldest first.
     virtual std::vector<AnswerRow> answers(const QString& player) = 0;
+
+    // The only changes the progress window makes, each on a parent's or teacher's word.
+    // Deletes the player's answers and games; returns how many answers went, -1 on failure.
+    virtual int forgetPlayer(const QString& name) = 0;
+    // Names compare trimmed and ignoring case.
+    virtual PracticeSettings practiceSettings(const QString& name) = 0;
+    virtual bool setPracticeSettings(const QString& name, const PracticeSettings& settings) = 0;
 };
 
 } // namespace quintarlow
