@@ -4,6 +4,7 @@
 #include "app/startuptrace.h"
 #include "flitespeech.h"
 #include "media/desktopservices.h"
+#include "platformchoice.h"
 #include "screens/screenset.h"
 #include "screens/splash.h"
 
@@ -32,6 +33,28 @@ void answerInformationOptions(int argc, char* argv[]) {
         parser.showVersion();
 }
 
+// Must run before the application object exists: Qt picks its platform plugin there.
+void runThroughXWaylandOnWayland(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    const DisplayEnvironment environment{
+        qEnvironmentVariable("XDG_SESSION_TYPE"), qEnvironmentVariable("WAYLAND_DISPLAY"),
+        qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("QT_QPA_PLATFORM"), arguments};
+    switch (choosePlatform(environment)) {
+    case PlatformChoice::Xcb:
+        // Wayland itself only when XWayland cannot be reached after all.
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+        break;
+    case PlatformChoice::XWaylandMissing:
+        std::fprintf(stderr, "quintarlow: Wayland session without XWayland (DISPLAY is not "
+                             "set); the game's windows may not keep their places\n");
+        break;
+    case PlatformChoice::LeaveToQt:
+        break;
+    }
+}
+
 void enterDataFolder() {
     const DataFolderChoice choice = chooseDataFolder(
         QDir::currentPath(), QCoreApplication::applicationDirPath(),
@@ -51,6 +74,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Quintarlow!"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUINTARLOW_VERSION));
     answerInformationOptions(argc, argv);
+    runThroughXWaylandOnWayland(argc, argv);
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quintarlow.Quintarlow"));

@@ -1,6 +1,7 @@
 #include "startuptrace.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -24,8 +25,9 @@ protected:
         watched->removeEventFilter(this);
         const bool handled = watched->event(event);
         const auto now = std::chrono::steady_clock::now().time_since_epoch();
-        std::fprintf(stderr, "startup painted_ns=%lld\n",
-                     static_cast<long long>(std::chrono::nanoseconds(now).count()));
+        std::fprintf(stderr, "startup painted_ns=%lld platform=%s\n",
+                     static_cast<long long>(std::chrono::nanoseconds(now).count()),
+                     qPrintable(QGuiApplication::platformName()));
         std::fflush(stderr);
         deleteLater();
         return handled;

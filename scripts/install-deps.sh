@@ -8,7 +8,10 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev libasound2-dev flite1-dev
           fonts-liberation2 fonts-comic-neue fonts-urw-base35 fonts-dejavu-core)
 case "${1:-}" in
-    --tests) packages+=(xvfb xauth openbox libxcb-xtest0-dev desktop-file-utils appstream) ;;
+    # A headless Weston with XWayland is the Wayland desktop of the tests; with qt6-wayland
+    # there, Qt itself would start natively on Wayland, which the game must avoid.
+    --tests) packages+=(xvfb xauth openbox libxcb-xtest0-dev desktop-file-utils appstream
+                        weston xwayland qt6-wayland) ;;
     --package) packages+=(dpkg-dev file) ;;
 esac
 

@@ -1,6 +1,7 @@
 #include "boardlayout.h"
 #include "clocktext.h"
 #include "fourinline.h"
+#include "platformchoice.h"
 #include "speechpauses.h"
 
 #include <QSet>
@@ -129,6 +130,70 @@ private Q_SLOTS:
         for (const auto& phrase : splitAtCommaRuns(text))
             actual.append({phrase.text, phrase.pauseAfterMs});
         QCOMPARE(actual, phrases);
+    }
+
+    void platformOnWayland_data() {
+        QTest::addColumn<QString>("sessionType");
+        QTest::addColumn<QString>("waylandDisplay");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("qtPlatform");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<PlatformChoice>("choice");
+        const QStringList none;
+        QTest::newRow("X11 session") << "x11"
+                                     << ""
+                                     << ":0"
+                                     << "" << none << PlatformChoice::LeaveToQt;
+        QTest::newRow("console") << "tty"
+                                 << ""
+                                 << ""
+                                 << "" << none << PlatformChoice::LeaveToQt;
+        QTest::newRow("Wayland session") << "wayland"
+                                         << "wayland-0"
+                                         << ":0"
+                                         << "" << none << PlatformChoice::Xcb;
+        QTest::newRow("only the session type") << "wayland"
+                                               << ""
+                                               << ":1"
+                                               << "" << none << PlatformChoice::Xcb;
+        QTest::newRow("only WAYLAND_DISPLAY") << ""
+                                              << "wayland-1"
+                                              << ":1"
+                                              << "" << none << PlatformChoice::Xcb;
+        QTest::newRow("no XWayland") << "wayland"
+                                     << "wayland-0"
+                                     << ""
+                                     << "" << none << PlatformChoice::XWaylandMissing;
+        QTest::newRow("QT_QPA_PLATFORM") << "wayland"
+                                         << "wayland-0"
+                                         << ":0"
+                                         << "wayland" << none << PlatformChoice::LeaveToQt;
+        QTest::newRow("-platform")
+            << "wayland"
+            << "wayland-0"
+            << ":0"
+            << "" << QStringList{"-platform", "wayland"} << PlatformChoice::LeaveToQt;
+        QTest::newRow("--platform, no XWayland")
+            << "wayland"
+            << "wayland-0"
+            << ""
+            << "" << QStringList{"--platform", "wayland"} << PlatformChoice::LeaveToQt;
+        QTest::newRow("-platform naming nothing")
+            << "wayland"
+            << "wayland-0"
+            << ":0"
+            << "" << QStringList{"-platform"} << PlatformChoice::Xcb;
+    }
+    void platformOnWayland() {
+        QFETCH(QString, sessionType);
+        QFETCH(QString, waylandDisplay);
+        QFETCH(QString, display);
+        QFETCH(QString, qtPlatform);
+        QFETCH(QStringList, options);
+        QFETCH(PlatformChoice, choice);
+        const DisplayEnvironment environment{sessionType, waylandDisplay, display, qtPlatform,
+                                             QStringList{"quintarlow"} + options};
+        QCOMPARE(choosePlatform(environment), choice);
     }
 };
 
