@@ -1,7 +1,7 @@
 # What `cmake --install` puts where, and the Debian package made from it by CPack.
 set(QUINTARLOW_APP_ID io.github.quintarlow.Quintarlow)
 
-install(TARGETS quintarlow RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS quintarlow RUNTIME DESTINATION ${QUINTARLOW_BINDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/gif DESTINATION ${QUINTARLOW_DATADIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/ding.WAV ${PROJECT_SOURCE_DIR}/data/error.WAV
     ${PROJECT_SOURCE_DIR}/data/ring.WAV DESTINATION ${QUINTARLOW_DATADIR})
@@ -19,17 +19,44 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/${QUINTARLOW_APP_ID}.desktop
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${QUINTARLOW_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR}
-    RENAME copyright)
+# Debian's machine-readable form, pointing at the licence every Debian system holds.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# The change log (Debian's form, as the package's own) and the manual page, compressed as Debian
+# compresses them: the most, with no name or time in the header, so every build is the same.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog QUINTARLOW_CHANGELOG_TOP LIMIT_COUNT 1)
+if(NOT QUINTARLOW_CHANGELOG_TOP MATCHES "^quintarlow \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "packaging/changelog has no entry for ${PROJECT_VERSION} at the top")
+endif()
+set(QUINTARLOW_COMPRESSED_DOCS)
+foreach(page changelog quintarlow.6)
+    set(compressed ${CMAKE_CURRENT_BINARY_DIR}/packaging/${page}.gz)
+    add_custom_command(OUTPUT ${compressed}
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/${page} packaging/${page}
+        COMMAND gzip -9nf packaging/${page}
+        DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${page}
+        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} VERBATIM)
+    list(APPEND QUINTARLOW_COMPRESSED_DOCS ${compressed})
+endforeach()
+# Made with the program, so that installing the program always finds them.
+add_custom_target(quintarlow_docs DEPENDS ${QUINTARLOW_COMPRESSED_DOCS})
+add_dependencies(quintarlow quintarlow_docs)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/quintarlow.6.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quintarlow)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Quintarlow! team <quintarlow@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "two-player spoken multiplication game")
-set(CPACK_PACKAGE_DESCRIPTION "Blue and Red take turns: the game says two factors from 1 to 12 \
-and the player has 20 seconds to click their product on an 8 x 8 board. Four squares in a line \
-win.")
+# One line of the extended description per line here, each short enough for any terminal.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Blue and Red take turns: the game says two factors from 1 to 12, and the"
+    "player has 20 seconds to click their product on an 8 x 8 board. Four"
+    "squares of one colour in a line win. Every screen speaks its texts and"
+    "can be played from the keyboard alone.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/quintarlow/quintarlow)
@@ -38,4 +65,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation2, fonts-comic-neue, fonts-urw-base35, fonts-dejavu-core")
 set(CPACK_STRIP_FILES ON)
+set(CPACK_QUINTARLOW_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip-comments.cmake)
 include(CPack)

@@ -11,7 +11,7 @@ case "${1:-}" in
     # A headless Weston with XWayland is the Wayland desktop of the tests; with qt6-wayland
     # there, Qt itself would start natively on Wayland, which the game must avoid.
     --tests) packages+=(xvfb xauth openbox libxcb-xtest0-dev desktop-file-utils appstream
-                        weston xwayland qt6-wayland) ;;
+                        weston xwayland qt6-wayland dpkg-dev file lintian) ;;
     --package) packages+=(dpkg-dev file) ;;
 esac
 
