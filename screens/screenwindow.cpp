@@ -75,6 +75,10 @@ ScreenWindow::ScreenWindow(ScreenSet& screens, const ScreenDesign& design)
 void ScreenWindow::setSpokenSummary(VbLabel* headline, const QList<VbLabel*>& shown) {
     m_headline = headline;
     m_shown = shown;
+    // Told whole in the description: read one by one, a reader would take them in the order of
+    // their tops ("X 4 4 16 =") and say them twice.
+    for (VbLabel* label : shown)
+        label->setAccessibleRole(QAccessible::NoRole);
     const auto tell = [this](QAccessible::Event change) {
         if (!QAccessible::isActive())
             return;

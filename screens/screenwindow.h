@@ -55,7 +55,7 @@ public:
     QAccessible::Role accessibleRole() const { return m_accessibleRole; }
     // What a screen reader hears when the screen appears: the headline as its name (the title
     // while the headline is empty) and what `shown` say as its description, both following the
-    // captions as they change.
+    // captions as they change. The `shown` labels are no longer read on their own.
     void setSpokenSummary(VbLabel* headline, const QList<VbLabel*>& shown);
     QString spokenName() const;
     QString spokenDescription() const;
