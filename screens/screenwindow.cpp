@@ -75,10 +75,6 @@ ScreenWindow::ScreenWindow(ScreenSet& screens, const ScreenDesign& design)
 void ScreenWindow::setSpokenSummary(VbLabel* headline, const QList<VbLabel*>& shown) {
     m_headline = headline;
     m_shown = shown;
-    // Told whole in the description: read one by one, a reader would take them in the order of
-    // their tops ("X 4 4 16 =") and say them twice.
-    for (VbLabel* label : shown)
-        label->setAccessibleRole(QAccessible::NoRole);
     const auto tell = [this](QAccessible::Event change) {
         if (!QAccessible::isActive())
             return;
@@ -86,9 +82,13 @@ void ScreenWindow::setSpokenSummary(VbLabel* headline, const QList<VbLabel*>& sh
         QAccessible::updateAccessibility(&event);
     };
     connect(headline, &VbLabel::spokenNameChanged, this, [=] { tell(QAccessible::NameChanged); });
-    for (VbLabel* label : shown)
+    for (VbLabel* label : shown) {
+        // Told whole in the description: read one by one, a reader would take them in the
+        // order of their tops ("X 4 4 16 =") and say them twice.
+        label->setAccessibleRole(QAccessible::NoRole);
         connect(label, &VbLabel::spokenNameChanged, this,
                 [=] { tell(QAccessible::DescriptionChanged); });
+    }
 }
 
 QString ScreenWindow::spokenName() const {
