@@ -195,6 +195,16 @@ void MULTIPLICATION::buildKeyboardAccess() {
     lblBlue->setSpokenName([=, this] { return player(QStringLiteral("Blue"), lblBlue, tmrBlue); });
     lblRed->setSpokenName([=, this] { return player(QStringLiteral("Red"), lblRed, tmrRed); });
     Label4->setAccessibleRole(QAccessible::NoRole);
+    // The verdict and whose turn it is are heard with the draw button, which takes the focus
+    // after every answer.
+    for (VbLabel* line : Label2)
+        connect(line, &VbLabel::spokenNameChanged, this, [this] {
+            QStringList lines;
+            for (const VbLabel* shown : Label2)
+                if (!shown->caption().isEmpty())
+                    lines.append(shown->caption());
+            Command1->setAccessibleDescription(lines.join(QStringLiteral(", ")));
+        });
 
     for (int index = 0; index < BoardSquareCount; ++index) {
         VbLabel* square = Label1[index];

@@ -54,7 +54,7 @@ void VbLabel::setCaption(const QString& caption) {
     if (m_autoSize)
         fitToCaption();
     update();
-    spokenNameChanged();
+    announceSpokenName();
 }
 
 void VbLabel::setBackColour(VbColour colour) {
@@ -62,7 +62,7 @@ void VbLabel::setBackColour(VbColour colour) {
         return;
     m_backColour = colour;
     update();
-    spokenNameChanged(); // a square's owner
+    announceSpokenName(); // a square's owner
 }
 
 void VbLabel::setForeColour(VbColour colour) {
@@ -186,7 +186,8 @@ void VbLabel::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
 }
 
-void VbLabel::spokenNameChanged() {
+void VbLabel::announceSpokenName() {
+    Q_EMIT spokenNameChanged();
     if (!QAccessible::isActive())
         return;
     QAccessibleEvent event(this, QAccessible::NameChanged);

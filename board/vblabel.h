@@ -56,6 +56,8 @@ public:
 
 Q_SIGNALS:
     void clicked();
+    // The caption or the owner changed: whatever repeats the spoken name must follow it.
+    void spokenNameChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -72,7 +74,7 @@ private:
     QRect textArea() const;
     Fit fittedCaption() const;
     void fitToCaption();
-    void spokenNameChanged();
+    void announceSpokenName();
 
     QString m_caption;
     VbColour m_backColour = Colour::SystemButtonFace;

@@ -29,7 +29,8 @@ CorrectAnswer::CorrectAnswer(ScreenSet& screens)
                              .backColour = Colour::Black,
                              .picture = QStringLiteral(":/backgrounds/chalkboard.png"),
                              .opensOver = true,
-                             .title = QStringLiteral("Correct Answer")}),
+                             .title = QStringLiteral("Correct Answer"),
+                             .accessibleRole = QAccessible::AlertMessage}),
       spkSpeak(screens.services().speech) {
     Label1 = chalk(this, {795, 480, 3615, 735}, QStringLiteral("Correct Answer"), Face::ComicSans,
                    Qt::AlignLeft);
@@ -38,6 +39,7 @@ CorrectAnswer::CorrectAnswer(ScreenSet& screens)
     MultTwo = chalk(this, {2115, 1485, 615, 615}, QStringLiteral("99"), Face::ComicSans);
     Label5 = chalk(this, {2955, 1545, 495, 495}, QStringLiteral("="), Face::MsSansSerif);
     Answer = chalk(this, {3555, 1485, 975, 615}, QStringLiteral("999"), Face::ComicSans);
+    setSpokenSummary(Label1, {MultOne, Label3, MultTwo, Label5, Answer});
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &CorrectAnswer::onTick);
 }

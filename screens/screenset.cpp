@@ -6,6 +6,7 @@
 #include "screens/background.h"
 #include "screens/correctanswer.h"
 #include "screens/keyboard.h"
+#include "screens/screenwindow.h"
 #include "screens/splash.h"
 #include "screens/welcome.h"
 #include "screens/winner.h"
@@ -24,6 +25,7 @@ ScreenSet::ScreenSet(Services services) : m_services(std::move(services)) {
         m_services.drawFactor = drawFactorUniformly;
     new KeyboardCues(this);
     QAccessible::installFactory(accessibleVbLabel);
+    QAccessible::installFactory(accessibleScreenWindow);
 }
 
 // Screens are destroyed before the services they hold references to.

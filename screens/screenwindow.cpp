@@ -4,6 +4,7 @@
 #include "boardlayout.h"
 #include "screens/screenset.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QChildEvent>
 #include <QCloseEvent>
@@ -64,10 +65,43 @@ ScreenWindow::ScreenWindow(ScreenSet& screens, const ScreenDesign& design)
     setObjectName(design.name);
     setWindowTitle(design.title);
     m_pictureFile = design.picture;
+    m_accessibleRole = design.accessibleRole;
     if (design.gameIcon)
         setWindowIcon(gameIcon());
     if (!design.frameless)
         m_border = new ThinBorder(this);
+}
+
+void ScreenWindow::setSpokenSummary(VbLabel* headline, const QList<VbLabel*>& shown) {
+    m_headline = headline;
+    m_shown = shown;
+    const auto tell = [this](QAccessible::Event change) {
+        if (!QAccessible::isActive())
+            return;
+        QAccessibleEvent event(this, change);
+        QAccessible::updateAccessibility(&event);
+    };
+    connect(headline, &VbLabel::spokenNameChanged, this, [=] { tell(QAccessible::NameChanged); });
+    for (VbLabel* label : shown) {
+        // Told whole in the description: read one by one, a reader would take them in the
+        // order of their tops ("X 4 4 16 =") and say them twice.
+        label->setAccessibleRole(QAccessible::NoRole);
+        connect(label, &VbLabel::spokenNameChanged, this,
+                [=] { tell(QAccessible::DescriptionChanged); });
+    }
+}
+
+QString ScreenWindow::spokenName() const {
+    const QString headline = m_headline ? m_headline->spokenName().trimmed() : QString();
+    return headline.isEmpty() ? windowTitle() : headline;
+}
+
+QString ScreenWindow::spokenDescription() const {
+    QStringList said;
+    for (const VbLabel* label : m_shown)
+        if (const QString text = label->spokenName().trimmed(); !text.isEmpty())
+            said.append(text);
+    return said.join(QLatin1Char(' '));
 }
 
 void ScreenWindow::unload() {
@@ -145,6 +179,34 @@ void ScreenWindow::paintEvent(QPaintEvent*) {
 void ScreenWindow::hideEvent(QHideEvent* event) {
     m_picture = QPixmap();
     QWidget::hideEvent(event);
+}
+
+namespace {
+
+class ScreenWindowAccessible final : public QAccessibleWidget {
+public:
+    explicit ScreenWindowAccessible(ScreenWindow* screen)
+        : QAccessibleWidget(screen, screen->accessibleRole()) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const auto* screen = static_cast<const ScreenWindow*>(widget());
+        switch (kind) {
+        case QAccessible::Name:
+            return screen->spokenName();
+        case QAccessible::Description:
+            return screen->spokenDescription();
+        default:
+            return QAccessibleWidget::text(kind);
+        }
+    }
+};
+
+} // namespace
+
+QAccessibleInterface* accessibleScreenWindow(const QString& className, QObject* object) {
+    if (className != QLatin1String(ScreenWindow::staticMetaObject.className()))
+        return nullptr;
+    return new ScreenWindowAccessible(static_cast<ScreenWindow*>(object));
 }
 
 } // namespace quintarlow

@@ -2,15 +2,18 @@
 
 #include "colours.h"
 
+#include <QAccessible>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
+class QAccessibleInterface;
 class QTimer;
 
 namespace quintarlow {
 
 class ScreenSet;
+class VbLabel;
 
 // Timers are switched on and off like the flag they are: switching on a running timer does
 // not restart its interval.
@@ -27,6 +30,9 @@ struct ScreenDesign {
     // Opens over another screen (showOver): the desktop must keep it above that screen.
     bool opensOver = false;
     QString title = QStringLiteral("Quintarlow!");
+    // What a screen reader takes the window for: a frame to play in, a dialog that offers a
+    // choice, an alert that only tells.
+    QAccessible::Role accessibleRole = QAccessible::Window;
 };
 
 // One of the game's top-level windows. Each is loaded once and then only shown, hidden,
@@ -46,6 +52,14 @@ public:
 
     VbColour backColour() const { return m_backColour; }
 
+    QAccessible::Role accessibleRole() const { return m_accessibleRole; }
+    // What a screen reader hears when the screen appears: the headline as its name (the title
+    // while the headline is empty) and what `shown` say as its description, both following the
+    // captions as they change. The `shown` labels are no longer read on their own.
+    void setSpokenSummary(VbLabel* headline, const QList<VbLabel*>& shown);
+    QString spokenName() const;
+    QString spokenDescription() const;
+
 protected:
     // A close request from the desktop (Alt+F4, the window manager). By default the player is
     // asked whether to end the game, as with the quit buttons.
@@ -64,10 +78,16 @@ private:
     // Decoded when the screen is painted, cut to the part that shows, and dropped when it
     // hides: most screens spend most of the game hidden.
     QString m_pictureFile;
+    QAccessible::Role m_accessibleRole = QAccessible::Window;
+    VbLabel* m_headline = nullptr;
+    QList<VbLabel*> m_shown;
     QPixmap m_picture;
     bool m_unloaded = false;
     QPointer<ScreenWindow> m_over; // the screen last opened over this one
     QWidget* m_border = nullptr;   // drawn over every control; none on a frameless screen
 };
+
+// The accessibility factory for the screens: each in its role, named by what it shows.
+QAccessibleInterface* accessibleScreenWindow(const QString& className, QObject* object);
 
 } // namespace quintarlow

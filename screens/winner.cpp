@@ -52,7 +52,8 @@ WINNER::WINNER(ScreenSet& screens)
                              .clientTwips = {4455, 2265},
                              .backColour = Colour::Orange,
                              .gameIcon = true,
-                             .opensOver = true}),
+                             .opensOver = true,
+                             .accessibleRole = QAccessible::Dialog}),
       spkSpeak(screens.services().speech) {
     setFont(gameFont(Face::MsSansSerif, 8.25));
 
@@ -70,6 +71,14 @@ WINNER::WINNER(ScreenSet& screens)
     lblName->setForeColour(Colour::White);
     lblName->setTextAlignment(Qt::AlignHCenter);
     lblName->setBreakAnywhere(true);
+    // The bar's colour tells whose line it was.
+    lblName->setSpokenName([this] {
+        if (lblName->caption().isEmpty())
+            return QString();
+        const bool blue = SquareOwner(lblName->backColour()) == Player::Blue;
+        return lblName->caption() + (blue ? QStringLiteral(", Blue") : QStringLiteral(", Red"));
+    });
+    setSpokenSummary(Label1, {lblName});
     Command1 =
         makeButton(this, {240, 1680, 1215, 495}, QStringLiteral("Play Again - Same Players"));
     Command2 =

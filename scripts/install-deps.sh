@@ -3,6 +3,7 @@
 #   install-deps.sh          what building and playing need
 #   install-deps.sh --tests  and what the test suite needs as well
 #   install-deps.sh --package  and what making the Debian package needs
+#   install-deps.sh --screenreader  and what tools/screenreader-check.sh needs
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev libasound2-dev flite1-dev
@@ -13,6 +14,8 @@ case "${1:-}" in
     --tests) packages+=(xvfb xauth openbox libxcb-xtest0-dev desktop-file-utils appstream
                         weston xwayland qt6-wayland dpkg-dev file lintian) ;;
     --package) packages+=(dpkg-dev file) ;;
+    --screenreader) packages+=(xvfb xauth openbox dbus at-spi2-core orca python3-pyatspi
+                               speech-dispatcher xdotool) ;;
 esac
 
 missing=()

@@ -270,6 +270,57 @@ private Q_SLOTS:
         QVERIFY(QAccessible::queryAccessibleInterface(board.Label1[64])->state().invisible);
     }
 
+    // Each screen in a role a screen reader presents as it appears, named by what it shows; the
+    // verdict goes with the draw button, which takes the focus after an answer.
+    void screensTellWhatTheyShow_data() {
+        QTest::addColumn<QString>("moment");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        const auto row = [](const char* moment, QAccessible::Role role, const char* name,
+                            const char* description) {
+            QTest::newRow(moment) << moment << int(role) << name << description;
+        };
+        row("name entry", QAccessible::Window, "Quintarlow!", "");
+        row("board", QAccessible::Window, "Quintarlow!", "");
+        row("right answer", QAccessible::Button, "Generate Multipliers",
+            "CORRECT, IT'S RED's TURN");
+        row("pop-up", QAccessible::AlertMessage, "Correct Answer", "7 X 8 = 56");
+        row("second pop-up", QAccessible::AlertMessage, "Correct Answer", "12 X 11 = 132");
+        row("after the pop-up", QAccessible::Button, "Generate Multipliers", "IT'S RED's TURN.");
+        row("win", QAccessible::Dialog, "WE HAVE A WINNER", "Ben, Blue");
+        row("menu", QAccessible::Dialog, "Choose Option Below", "");
+    }
+    void screensTellWhatTheyShow() {
+        QFETCH(QString, moment);
+        BoardFixture fixture;
+        MULTIPLICATION& board = fixture.board;
+        const auto wrong = [&](int a, int b) {
+            fixture.ask(a, b);
+            board.judgeSquareClick(9);
+        };
+        const std::map<QString, std::function<QObject*()>> reach{
+            {"name entry", [&] { return &fixture.game->screens.welcome(); }},
+            {"board", [&] { return &board; }},
+            {"right answer", [&] { return (fixture.claim(25), board.Command1); }},
+            {"pop-up", [&] { return (wrong(7, 8), &fixture.popup); }},
+            {"second pop-up",
+             [&] { return (wrong(7, 8), fixture.runPopupToEnd(), wrong(12, 11), &fixture.popup); }},
+            {"after the pop-up",
+             [&] { return (wrong(7, 8), fixture.runPopupToEnd(), board.Command1); }},
+            {"win", [&] { return (fixture.blueWins(), &fixture.winner); }},
+            {"menu", [&] {
+                 fixture.blueWins();
+                 fixture.winner.playAgainSamePlayers();
+                 board.startNewGame();
+                 return &fixture.winner;
+             }}};
+        QAccessibleInterface* told = QAccessible::queryAccessibleInterface(reach.at(moment)());
+        QTEST(int(told->role()), "role");
+        QTEST(told->text(QAccessible::Name), "name");
+        QTEST(told->text(QAccessible::Description), "description");
+    }
+
     // A missing or broken picture leaves the control empty, and painting it is harmless.
     void pictures_data() {
         QTest::addColumn<QString>("file");
