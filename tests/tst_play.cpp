@@ -311,10 +311,14 @@ private Q_SLOTS:
         QCOMPARE(picture.isRunning(), animates);
         screen.show();
         QVERIFY(!picture.grab().isNull());
-        // A stopped picture starts again without a new file.
+        // A stopped picture starts again without a new file, and a running one hidden for a
+        // while goes on when it shows again: its frames move on.
         picture.StopAnimation();
         QVERIFY(!picture.isRunning());
         picture.StartAnimation();
+        picture.hide();
+        picture.show();
+        QTRY_COMPARE(picture.currentFrame() > 0, animates);
         QCOMPARE(picture.isRunning(), animates);
     }
 
