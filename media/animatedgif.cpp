@@ -15,6 +15,7 @@ AnimatedGif::AnimatedGif(QWidget* parent, const QRect& geometryTwips) : QWidget(
     connect(&m_movie, &QMovie::frameChanged, this, [this] { update(); });
     // A file cut short shows its frames up to the cut and stops there.
     connect(&m_movie, &QMovie::error, this, [this] { reportMissingPicture(); });
+    connect(&m_movie, &QMovie::finished, this, [this] { m_running = false; });
 }
 
 void AnimatedGif::reportMissingPicture() const {
@@ -22,6 +23,7 @@ void AnimatedGif::reportMissingPicture() const {
 }
 
 void AnimatedGif::SetPictureFile(const QString& path) {
+    m_running = false;
     m_movie.stop();
     m_movie.setFileName(path);
     // Show the first frame at once; a stopped picture is still a picture.
@@ -35,15 +37,35 @@ void AnimatedGif::SetPictureFile(const QString& path) {
 void AnimatedGif::StartAnimation() {
     if (!m_movie.isValid())
         return;
-    if (m_movie.state() == QMovie::Paused)
-        m_movie.setPaused(false);
-    else if (m_movie.state() == QMovie::NotRunning)
-        m_movie.start();
+    m_running = true;
+    followState();
 }
 
 void AnimatedGif::StopAnimation() {
-    if (m_movie.state() == QMovie::Running)
+    m_running = false;
+    followState();
+}
+
+void AnimatedGif::showEvent(QShowEvent*) {
+    followState();
+}
+
+void AnimatedGif::hideEvent(QHideEvent*) {
+    followState();
+}
+
+void AnimatedGif::followState() {
+    if (m_running && isVisible()) {
+        if (m_movie.state() == QMovie::Paused)
+            m_movie.setPaused(false);
+        else if (m_movie.state() == QMovie::NotRunning)
+            m_movie.start();
+    } else if (m_movie.state() == QMovie::Running) {
         m_movie.setPaused(true);
+        // Naming the file again lets go of every frame read so far but the one on show; the
+        // movie starts again from its first frame when it plays again.
+        m_movie.setFileName(m_movie.fileName());
+    }
 }
 
 void AnimatedGif::paintEvent(QPaintEvent*) {

@@ -6,7 +6,10 @@
 namespace quintarlow {
 
 // An animated picture on a screen. Shown and hidden like any control; running and stopped
-// independently of that. A file that is missing or not a picture leaves it empty.
+// independently of that. A file that is missing or not a picture leaves it empty. Only a
+// running picture on screen keeps its frames, so that it need not decode them again on every
+// round; a stopped one keeps the one frame it shows, and a hidden one rests until it shows
+// again.
 class AnimatedGif : public QWidget {
     Q_OBJECT
 public:
@@ -18,7 +21,7 @@ public:
     void StopAnimation();
 
     QString pictureFile() const { return m_movie.fileName(); }
-    bool isRunning() const { return m_movie.state() == QMovie::Running; }
+    bool isRunning() const { return m_running; }
     bool hasPicture() const { return m_movie.isValid(); }
     int currentFrame() const { return m_movie.currentFrameNumber(); }
 
@@ -31,11 +34,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void reportMissingPicture() const;
+    // Plays the movie while the picture runs and shows, and rests it otherwise.
+    void followState();
 
     QMovie m_movie;
+    bool m_running = false;
 };
 
 } // namespace quintarlow

@@ -293,6 +293,10 @@ FliteSpeech::~FliteSpeech() {
 }
 
 void FliteSpeech::Speak(const QString& text) {
+    // A screen may hand over a text it has already emptied (the winner screen's announcement
+    // after a quick replay); silencing the game for it would cut off what another screen says.
+    if (text.trimmed().isEmpty())
+        return;
     const std::scoped_lock lock(voice_->mutex);
     voice_->current.request_stop();
     voice_->current = std::stop_source();

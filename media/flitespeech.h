@@ -22,7 +22,8 @@ struct SpeechHooks {
 };
 
 // The game's one voice: flite's cmu_us_kal16 on ALSA's "default" device. A new Speak cuts off
-// whatever is being said and says the new text from its start; Speak itself returns at once.
+// whatever is being said and says the new text from its start; an empty or blank text cuts off
+// nothing. Speak itself returns at once.
 // The text is synthesised and played a phrase at a time on a worker thread, which ends when
 // there is nothing left to say. Speak is meant to be called from one thread, the one that owns
 // the object.

@@ -5,7 +5,8 @@
 namespace quintarlow {
 
 // The game's one voice. Speak returns at once; the words go on in the background until the
-// next text cuts them off.
+// next text cuts them off. A text with nothing to say (empty or blank) is no new text: it
+// leaves whatever is being said alone.
 class Speech {
 public:
     virtual ~Speech() = default;

@@ -235,6 +235,22 @@ private Q_SLOTS:
               "heard");
     }
 
+    // "Play Again - Same Players" within two seconds of a win, and a question at once: the
+    // winner screen's due tick has only the emptied announcement left to hand the voice, which
+    // says nothing and cuts nothing off (Speech), and then it rests.
+    void replayBeforeTheCongratulation() {
+        BoardFixture fixture;
+        fixture.blueWins();
+        fixture.winner.onTick();
+        fixture.winner.playAgainSamePlayers();
+        fixture.ask(1, 1);
+        fixture.winner.onTick();
+        const QStringList& heard = fixture.log.entries;
+        QCOMPARE(heard.mid(heard.indexOf("say: blue goes first")),
+                 QStringList({"say: blue goes first", "say: 1, times, 1", "say: "}));
+        QVERIFY(!fixture.winner.Timer1.isActive());
+    }
+
     // The desktop may hand the focus to the board waiting behind the winner screen (a click on
     // it, a window list): the board hands it on.
     void waitingBoardHandsTheFocusOn() {
@@ -346,10 +362,14 @@ private Q_SLOTS:
         QCOMPARE(picture.isRunning(), animates);
         screen.show();
         QVERIFY(!picture.grab().isNull());
-        // A stopped picture starts again without a new file.
+        // A stopped picture starts again without a new file, and a running one hidden for a
+        // while goes on when it shows again: its frames move on.
         picture.StopAnimation();
         QVERIFY(!picture.isRunning());
         picture.StartAnimation();
+        picture.hide();
+        picture.show();
+        QTRY_COMPARE(picture.currentFrame() > 0, animates);
         QCOMPARE(picture.isRunning(), animates);
     }
 

@@ -1,5 +1,6 @@
-// Under a real X server with openbox: a screen opened over the disabled board stays above it
-// and keeps the focus however often the player clicks the board, and still answers.
+// Under a real X server with openbox: a screen opened over the disabled board tells the desktop
+// it is a dialog of the board, stays above it and keeps the focus however often the player
+// clicks the board, and still answers.
 #include "boardfixture.h"
 
 #include <QProcess>
@@ -27,9 +28,17 @@ struct Desktop {
         return own(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, strlen(name), name), nullptr))
             ->atom;
     }
+    // The 32-bit values of a property of `window` (windows, atoms, numbers); none when unset.
+    std::vector<uint32_t> values(xcb_window_t window, const char* name) {
+        const auto cookie = xcb_get_property(c, 0, window, atom(name), XCB_ATOM_ANY, 0, 64);
+        const auto reply = own(xcb_get_property_reply(c, cookie, nullptr));
+        if (!reply || reply->format != 32)
+            return {};
+        const auto* first = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
+        return {first, first + xcb_get_property_value_length(reply.get()) / 4};
+    }
     bool hasProperty(xcb_window_t window, const char* name) {
-        const auto cookie = xcb_get_property(c, 0, window, atom(name), XCB_ATOM_ANY, 0, 1);
-        return own(xcb_get_property_reply(c, cookie, nullptr))->type != XCB_NONE;
+        return !values(window, name).empty();
     }
     // Place in the stacking order of the window manager's frame around `window`.
     int stackingIndex(xcb_window_t window) {
@@ -99,6 +108,13 @@ private Q_SLOTS:
         ScreenWindow* over =
             game.popup.isVisible() ? static_cast<ScreenWindow*>(&game.popup) : &game.winner;
         QVERIFY(QTest::qWaitForWindowActive(over));
+        // What the desktop keeps it on top for: a dialog, transient for the board.
+        const auto isIn = [](uint32_t value, const std::vector<uint32_t>& list) {
+            return std::ranges::find(list, value) != list.end();
+        };
+        QVERIFY(isIn(game.board.winId(), desktop.values(over->winId(), "WM_TRANSIENT_FOR")));
+        QVERIFY(isIn(desktop.atom("_NET_WM_WINDOW_TYPE_DIALOG"),
+                     desktop.values(over->winId(), "_NET_WM_WINDOW_TYPE")));
         for (int click = 0; click < 10; ++click) {
             desktop.click(game.board.Label1[63]);
             QTRY_COMPARE(desktop.focus(), xcb_window_t(over->winId()));
