@@ -180,11 +180,17 @@ std::vector<DayProgress> dailyProgress(const std::vector<FactAnswer>& history, i
         std::vector<qint64> rightMs;
     };
     std::map<QDate, Day> byDay;
+    Day* day = nullptr;
+    QDate current;
     for (const FactAnswer& answer : history) {
-        Day& day = byDay[answer.day];
-        ++day.answers;
+        // Histories come oldest first, so the day mostly stays the same from one to the next.
+        if (!day || answer.day != current) {
+            current = answer.day;
+            day = &byDay[current];
+        }
+        ++day->answers;
         if (answer.outcome == Outcome::Right)
-            day.rightMs.push_back(answer.ms);
+            day->rightMs.push_back(answer.ms);
     }
     std::vector<DayProgress> progress;
     auto first = byDay.begin();
