@@ -5,10 +5,13 @@
 #   install-deps.sh --package  and what making the Debian package needs
 set -euo pipefail
 
+# Debian's qt6-charts-dev needs Qt OpenGL's CMake files but does not depend on them.
 packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev libasound2-dev flite1-dev
+          qt6-charts-dev libqt6opengl6-dev
           fonts-liberation2 fonts-comic-neue fonts-urw-base35 fonts-dejavu-core)
 case "${1:-}" in
-    --tests) packages+=(xvfb xauth openbox libxcb-xtest0-dev desktop-file-utils appstream) ;;
+    --tests) packages+=(xvfb xauth openbox libxcb-xtest0-dev desktop-file-utils appstream
+                       poppler-utils) ;;
     --package) packages+=(dpkg-dev file) ;;
 esac
 
