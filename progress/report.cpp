@@ -5,7 +5,9 @@
 #include "progresschart.h"
 #include "screens/fonts.h"
 
+#include <QCoreApplication>
 #include <QGraphicsScene>
+#include <QImage>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -112,15 +114,27 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
     painter.drawText(QRectF(Margin, y, width, 24), Qt::AlignLeft,
                      QStringLiteral("The last %1 days of play").arg(page.days.size()));
     y += 26;
-    // The chart draws through a scene of its own; the scene owns it.
-    QGraphicsScene scene;
+    // The chart is laid out for the screen, so it is drawn as a picture at three times the
+    // screen's detail and placed on the page: its labels keep their size against its bars.
+    const QSizeF chartSize(width, std::min(320.0, height - y - Margin));
+    QGraphicsScene scene; // owns the chart
     auto* chart = new QChart;
     scene.addItem(chart);
     chart->setAnimationOptions(QChart::NoAnimation);
-    chart->resize(width, std::min(320.0, height - y - Margin));
+    chart->resize(chartSize);
     showProgress(*chart, page.days);
-    scene.render(&painter, QRectF(Margin, y, chart->size().width(), chart->size().height()),
-                 chart->rect());
+    QCoreApplication::sendPostedEvents(chart);
+    QCoreApplication::sendPostedEvents(&scene);
+    constexpr int Detail = 3;
+    QImage picture((chartSize * Detail).toSize(), QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(Detail);
+    picture.fill(Qt::white);
+    {
+        QPainter chartPainter(&picture);
+        chartPainter.setRenderHint(QPainter::Antialiasing);
+        scene.render(&chartPainter, QRectF(QPointF(), chartSize), chart->rect());
+    }
+    painter.drawImage(QRectF(QPointF(Margin, y), chartSize), picture);
     return painter.end();
 }
 
