@@ -5,6 +5,9 @@
 #include "flitespeech.h"
 #include "media/desktopservices.h"
 #include "platformchoice.h"
+#include "progress/memoryrecord.h"
+#include "progress/progresswindow.h"
+#include "progress/reportdevices.h"
 #include "screens/screenset.h"
 #include "screens/splash.h"
 
@@ -18,19 +21,24 @@ using namespace quintarlow;
 namespace {
 
 // Answers --help and --version before any window exists, so they work without a display.
-// Other arguments are left to Qt.
-void answerInformationOptions(int argc, char* argv[]) {
+// Other arguments are left to Qt. True when the progress window is asked for instead of a game.
+bool answerInformationOptions(int argc, char* argv[]) {
     QCoreApplication info(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Two-player spoken multiplication game: four in a line wins."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption progress(
+        QStringLiteral("progress"),
+        QStringLiteral("Open the Practice Record: which facts each player knows."));
+    parser.addOption(progress);
     parser.parse(QCoreApplication::arguments());
     if (parser.isSet(help))
         parser.showHelp();
     if (parser.isSet(version))
         parser.showVersion();
+    return parser.isSet(progress);
 }
 
 // Must run before the application object exists: Qt picks its platform plugin there.
@@ -73,11 +81,18 @@ int main(int argc, char* argv[]) {
     ShutdownSignals::blockInEveryThread();
     QCoreApplication::setApplicationName(QStringLiteral("Quintarlow!"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUINTARLOW_VERSION));
-    answerInformationOptions(argc, argv);
+    const bool progress = answerInformationOptions(argc, argv);
     runThroughXWaylandOnWayland(argc, argv);
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quintarlow.Quintarlow"));
+    if (progress) {
+        // Until the practice record is kept, the window has an empty one to show.
+        MemoryRecord record;
+        MessageBoxDialogs dialogs;
+        DesktopReportDevices devices;
+        return runProgressWindow(record, dialogs, devices);
+    }
     QApplication::setQuitOnLastWindowClosed(false);
     enterDataFolder();
 

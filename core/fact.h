@@ -12,6 +12,9 @@ struct Fact {
     friend bool operator==(const Fact&, const Fact&) = default;
 };
 
+// How a question ended; the record keeps it and the statistics read it.
+enum class Outcome { Right, Wrong, Timeout };
+
 // Per-player practice settings; the default (all tables, misses not asked again) is the
 // game's own draw.
 struct PracticeSettings {

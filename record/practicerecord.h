@@ -9,8 +9,6 @@
 
 namespace quintarlow {
 
-enum class Outcome { Right, Wrong, Timeout };
-
 // One judged answer as the board saw it. A refused click (a corner, FREE, no question yet)
 // is not an answer and is never reported.
 struct JudgedAnswer {

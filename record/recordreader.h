@@ -1,5 +1,6 @@
 #pragma once
 
+#include "factstats.h"
 #include "practicerecord.h"
 
 #include <QDateTime>
@@ -41,6 +42,18 @@ public:
     virtual std::vector<PlayerSummary> players() = 0;
     // One player's answers (every player's for an empty name), oldest first.
     virtual std::vector<AnswerRow> answers(const QString& player) = 0;
+    // The same answers as the statistics read them. A record can answer this with a query of
+    // its own: a class's year is 100,000 answers, and the grid needs only five columns of them.
+    virtual std::vector<FactAnswer> factAnswers(const QString& player) {
+        std::vector<FactAnswer> facts;
+        for (const AnswerRow& row : answers(player))
+            facts.push_back({row.a, row.b, row.outcome, row.ms, row.playedAt.date()});
+        return facts;
+    }
+    // Why the record cannot be read (it could not be opened, or its last read failed); empty
+    // while it reads fine. An unreadable record reads as empty, so the window asks this to
+    // tell an empty record from a broken one.
+    virtual QString readError() const { return {}; }
 
     // The only changes the progress window makes, each on a parent's or teacher's word.
     // Deletes the player's answers and games; returns how many answers went, -1 on failure.

@@ -15,10 +15,11 @@ for name in quintarlow_small free_ gameover fireworks dance q u i n t a r l o w;
     expect share/quintarlow/gif/$name.gif
 done
 for name in ding error ring; do expect share/quintarlow/$name.WAV; done
-# The entry must name what was installed.
-program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' share/applications/$id.desktop)
+# The entry and each of its actions must name what was installed.
 icon=$(sed -n 's/^Icon=//p' share/applications/$id.desktop)
-[[ -x games/$program ]] || { echo "Exec names no installed program: '$program'"; status=1; }
+for program in $(sed -n 's/^Exec=\([^ ]*\).*/\1/p' share/applications/$id.desktop); do
+    [[ -x games/$program ]] || { echo "Exec names no installed program: '$program'"; status=1; }
+done
 for size in 16 32 48 64 128 256; do expect share/icons/hicolor/${size}x$size/apps/$icon.png; done
 expect share/icons/hicolor/scalable/apps/$icon.svg
 desktop-file-validate share/applications/$id.desktop || status=1

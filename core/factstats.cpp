@@ -1,0 +1,239 @@
+#include "factstats.h"
+
+#include <algorithm>
+#include <limits>
+#include <map>
+#include <tuple>
+
+namespace quintarlow {
+
+namespace {
+
+bool inGrid(int a, int b) {
+    return a >= 1 && a <= FactorCount && b >= 1 && b <= FactorCount;
+}
+
+// The middle of the times; the mean of the two middle ones for an even count.
+std::optional<qint64> median(std::vector<qint64>& ms) {
+    if (ms.empty())
+        return std::nullopt;
+    const auto middle = ms.begin() + static_cast<std::ptrdiff_t>(ms.size() / 2);
+    std::nth_element(ms.begin(), middle, ms.end());
+    if (ms.size() % 2 == 1)
+        return *middle;
+    const qint64 below = *std::max_element(ms.begin(), middle);
+    return (below + *middle) / 2;
+}
+
+// What one fact's answers add up to while the history is read.
+struct Tally {
+    int tries = 0;
+    int rights = 0;
+    std::vector<qint64> rightMs;
+    std::vector<FactAnswer> lastFive; // oldest first
+
+    void add(const FactAnswer& answer) {
+        ++tries;
+        if (answer.outcome == Outcome::Right) {
+            ++rights;
+            rightMs.push_back(answer.ms);
+        }
+        if (lastFive.size() == 5)
+            lastFive.erase(lastFive.begin());
+        lastFive.push_back(answer);
+    }
+
+    FactStats stats(qint64 fluencyMs) {
+        FactStats stats;
+        stats.tries = tries;
+        stats.rights = rights;
+        stats.medianRightMs = median(rightMs);
+        for (const FactAnswer& answer : lastFive)
+            stats.lastFive.push_back(answer.outcome);
+        if (tries == 0)
+            return stats;
+        int recentRights = 0;
+        int recentMisses = 0;
+        bool recentRightsFluent = true;
+        const auto lastThree = lastFive.end() - std::min<std::ptrdiff_t>(3, lastFive.size());
+        for (auto it = lastThree; it != lastFive.end(); ++it) {
+            if (it->outcome == Outcome::Right) {
+                ++recentRights;
+                recentRightsFluent = recentRightsFluent && it->ms <= fluencyMs;
+            } else {
+                ++recentMisses;
+            }
+        }
+        if (recentRights >= 2 && recentRightsFluent)
+            stats.status = FactStatus::Known;
+        else if (recentMisses > recentRights)
+            stats.status = FactStatus::Missed;
+        else
+            stats.status = FactStatus::Slow;
+        return stats;
+    }
+};
+
+int missesOf(const FactStats& stats) {
+    return static_cast<int>(std::count_if(stats.lastFive.begin(), stats.lastFive.end(),
+                                          [](Outcome o) { return o != Outcome::Right; }));
+}
+
+QString practiseText(Fact fact, const FactStats& stats) {
+    const QString sum =
+        QStringLiteral("%1 × %2 = %3: ").arg(fact.a).arg(fact.b).arg(fact.a * fact.b);
+    const int shown = static_cast<int>(stats.lastFive.size());
+    const int misses = missesOf(stats);
+    if (shown == 1)
+        return sum + (misses == 1 ? QStringLiteral("missed its only try")
+                                  : QStringLiteral("right once so far, in %1 seconds")
+                                        .arg(secondsText(stats.medianRightMs.value_or(0))));
+    if (misses > 0)
+        return sum + QStringLiteral("missed %1 of the last %2").arg(misses).arg(shown);
+    QString text = sum + QStringLiteral("right %1 of the last %1").arg(shown);
+    if (stats.medianRightMs)
+        text += QStringLiteral(", median %1 seconds").arg(secondsText(*stats.medianRightMs));
+    return text;
+}
+
+QString outcomeWord(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::Right:
+        return QStringLiteral("right");
+    case Outcome::Wrong:
+        return QStringLiteral("wrong");
+    case Outcome::Timeout:
+        return QStringLiteral("timed out");
+    }
+    return {};
+}
+
+} // namespace
+
+FactStats factStats(const std::vector<FactAnswer>& history, Fact fact, qint64 fluencyMs) {
+    Tally tally;
+    for (const FactAnswer& answer : history)
+        if (answer.a == fact.a && answer.b == fact.b)
+            tally.add(answer);
+    return tally.stats(fluencyMs);
+}
+
+FactGrid factGrid(const std::vector<FactAnswer>& history, qint64 fluencyMs) {
+    std::array<std::array<Tally, FactorCount>, FactorCount> tallies;
+    for (const FactAnswer& answer : history)
+        if (inGrid(answer.a, answer.b))
+            tallies[answer.a - 1][answer.b - 1].add(answer);
+    FactGrid grid;
+    for (int a = 0; a < FactorCount; ++a)
+        for (int b = 0; b < FactorCount; ++b)
+            grid[a][b] = tallies[a][b].stats(fluencyMs);
+    return grid;
+}
+
+std::vector<FactToPractise> factsToPractise(const std::vector<FactAnswer>& history,
+                                            qint64 fluencyMs, int count) {
+    return factsToPractise(factGrid(history, fluencyMs), count);
+}
+
+// Weakest first means, in this order of precedence:
+//  1. missed facts before right-but-slow ones (known and unasked facts are never listed);
+//  2. more misses among the last five tries first;
+//  3. a larger share of those tries missed first (3 of 3 before 3 of 5);
+//  4. the slower median right answer first, a fact never answered right slowest of all;
+//  5. grid order (first factor, then second), so equal facts always come out the same way.
+std::vector<FactToPractise> factsToPractise(const FactGrid& grid, int count) {
+    struct Candidate {
+        Fact fact;
+        const FactStats* stats;
+    };
+    std::vector<Candidate> candidates;
+    for (int a = 1; a <= FactorCount; ++a)
+        for (int b = 1; b <= FactorCount; ++b) {
+            const FactStats& stats = grid[a - 1][b - 1];
+            if (stats.status == FactStatus::Missed || stats.status == FactStatus::Slow)
+                candidates.push_back({{a, b}, &stats});
+        }
+    const auto weakness = [](const Candidate& c) {
+        const FactStats& s = *c.stats;
+        const int misses = missesOf(s);
+        const auto shown = static_cast<qint64>(s.lastFive.size());
+        // The share compares as misses / shown without rounding: scaled by the common 60.
+        const qint64 share = misses * (60 / shown);
+        const qint64 slowness = s.medianRightMs.value_or(std::numeric_limits<qint64>::max());
+        return std::tuple(s.status == FactStatus::Missed, misses, share, slowness, -c.fact.a,
+                          -c.fact.b);
+    };
+    std::sort(candidates.begin(), candidates.end(),
+              [&](const Candidate& x, const Candidate& y) { return weakness(x) > weakness(y); });
+    std::vector<FactToPractise> facts;
+    for (const Candidate& c : candidates) {
+        if (static_cast<int>(facts.size()) >= count)
+            break;
+        facts.push_back({c.fact, practiseText(c.fact, *c.stats)});
+    }
+    return facts;
+}
+
+std::vector<DayProgress> dailyProgress(const std::vector<FactAnswer>& history, int days) {
+    struct Day {
+        int answers = 0;
+        std::vector<qint64> rightMs;
+    };
+    std::map<QDate, Day> byDay;
+    Day* day = nullptr;
+    QDate current;
+    for (const FactAnswer& answer : history) {
+        // Histories come oldest first, so the day mostly stays the same from one to the next.
+        if (!day || answer.day != current) {
+            current = answer.day;
+            day = &byDay[current];
+        }
+        ++day->answers;
+        if (answer.outcome == Outcome::Right)
+            day->rightMs.push_back(answer.ms);
+    }
+    std::vector<DayProgress> progress;
+    auto first = byDay.begin();
+    std::advance(first, std::max<std::ptrdiff_t>(0, std::ssize(byDay) - days));
+    for (auto it = first; it != byDay.end(); ++it) {
+        const int rights = static_cast<int>(it->second.rightMs.size());
+        progress.push_back({it->first, it->second.answers, rights, median(it->second.rightMs)});
+    }
+    return progress;
+}
+
+QString statusWords(FactStatus status) {
+    switch (status) {
+    case FactStatus::NotAsked:
+        return QStringLiteral("not asked yet");
+    case FactStatus::Known:
+        return QStringLiteral("known");
+    case FactStatus::Slow:
+        return QStringLiteral("right but slow");
+    case FactStatus::Missed:
+        return QStringLiteral("missed");
+    }
+    return {};
+}
+
+QString secondsText(qint64 ms) {
+    return QString::number(static_cast<double>(ms) / 1000.0, 'f', 1);
+}
+
+QString factDescription(Fact fact, const FactStats& stats) {
+    QString text =
+        QStringLiteral("%1 times %2: %3").arg(fact.a).arg(fact.b).arg(statusWords(stats.status));
+    if (stats.tries == 0)
+        return text;
+    if (stats.medianRightMs)
+        text += QStringLiteral(", median %1 seconds").arg(secondsText(*stats.medianRightMs));
+    text += stats.tries == 1 ? QStringLiteral(", 1 try")
+                             : QStringLiteral(", %1 tries").arg(stats.tries);
+    text += QStringLiteral(", %1 right, last %2: ").arg(stats.rights).arg(stats.lastFive.size());
+    QStringList words;
+    for (Outcome outcome : stats.lastFive)
+        words.append(outcomeWord(outcome));
+    return text + words.join(QStringLiteral(", "));
+}
+
+} // namespace quintarlow

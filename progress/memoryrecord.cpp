@@ -1,0 +1,83 @@
+#include "memoryrecord.h"
+
+#include <QSet>
+#include <algorithm>
+
+namespace quintarlow {
+
+namespace {
+QString keyOf(const QString& name) {
+    return name.trimmed().toCaseFolded();
+}
+} // namespace
+
+std::vector<PlayerSummary> MemoryRecord::players() {
+    if (!failure.isEmpty())
+        return {};
+    std::vector<PlayerSummary> summaries;
+    QHash<QString, std::size_t> index;
+    QHash<QString, QSet<QString>> games;
+    for (const AnswerRow& row : rows) {
+        auto found = index.find(row.player);
+        if (found == index.end()) {
+            found = index.insert(row.player, summaries.size());
+            PlayerSummary summary;
+            summary.name = row.player;
+            summaries.push_back(summary);
+        }
+        PlayerSummary& summary = summaries[*found];
+        ++summary.answers;
+        summary.right += row.outcome == Outcome::Right;
+        summary.lastPlayed = std::max(summary.lastPlayed, row.playedAt);
+        games[row.player].insert(row.gameId);
+    }
+    for (PlayerSummary& summary : summaries) {
+        summary.games = static_cast<int>(games[summary.name].size());
+        summary.hasPracticeSettings = !practiceSettings(summary.name).isDefault();
+    }
+    std::stable_sort(
+        summaries.begin(), summaries.end(),
+        [](const PlayerSummary& x, const PlayerSummary& y) { return x.lastPlayed > y.lastPlayed; });
+    return summaries;
+}
+
+std::vector<AnswerRow> MemoryRecord::answers(const QString& player) {
+    if (!failure.isEmpty())
+        return {};
+    std::vector<AnswerRow> answers;
+    std::copy_if(rows.begin(), rows.end(), std::back_inserter(answers),
+                 [&](const AnswerRow& row) { return player.isEmpty() || row.player == player; });
+    return answers;
+}
+
+std::vector<FactAnswer> MemoryRecord::factAnswers(const QString& player) {
+    if (!failure.isEmpty())
+        return {};
+    std::vector<FactAnswer> answers;
+    for (const AnswerRow& row : rows)
+        if (player.isEmpty() || row.player == player)
+            answers.push_back({row.a, row.b, row.outcome, row.ms, row.playedAt.date()});
+    return answers;
+}
+
+int MemoryRecord::forgetPlayer(const QString& name) {
+    forgotten.append(name);
+    if (!failure.isEmpty())
+        return -1;
+    const auto gone = std::erase_if(rows, [&](const AnswerRow& row) { return row.player == name; });
+    settings.remove(keyOf(name));
+    return static_cast<int>(gone);
+}
+
+PracticeSettings MemoryRecord::practiceSettings(const QString& name) {
+    return settings.value(keyOf(name));
+}
+
+bool MemoryRecord::setPracticeSettings(const QString& name, const PracticeSettings& chosen) {
+    if (!failure.isEmpty())
+        return false;
+    settings.insert(keyOf(name), chosen);
+    return true;
+}
+
+} // namespace quintarlow

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "record/recordreader.h"
+
+#include <QHash>
+
+namespace quintarlow {
+
+// A record kept in memory: for the tests, the bench and a window opened without a record.
+class MemoryRecord final : public RecordReader {
+public:
+    MemoryRecord() = default;
+    explicit MemoryRecord(std::vector<AnswerRow> answers) : rows(std::move(answers)) {}
+
+    std::vector<AnswerRow> rows; // oldest first
+    QString failure;             // when set, nothing can be read and nothing is changed
+    QStringList forgotten;       // the names forgetPlayer was called with
+
+    std::vector<PlayerSummary> players() override;
+    std::vector<AnswerRow> answers(const QString& player) override;
+    std::vector<FactAnswer> factAnswers(const QString& player) override;
+    int forgetPlayer(const QString& name) override;
+    PracticeSettings practiceSettings(const QString& name) override;
+    bool setPracticeSettings(const QString& name, const PracticeSettings& settings) override;
+    QString readError() const override { return failure; }
+
+private:
+    QHash<QString, PracticeSettings> settings;
+};
+
+} // namespace quintarlow

@@ -1,0 +1,25 @@
+#include "reportdevices.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace quintarlow {
+
+QString DesktopReportDevices::chooseReportFile(QWidget* parent, const QString& suggested) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Report"), suggested,
+                                        QStringLiteral("PDF documents (*.pdf)"));
+}
+
+bool DesktopReportDevices::print(QWidget* parent,
+                                 const std::function<bool(QPagedPaintDevice&)>& draw) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print Report"));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return draw(printer);
+}
+
+} // namespace quintarlow

@@ -1,0 +1,153 @@
+#include "factstats.h"
+
+#include <QTest>
+
+using namespace quintarlow;
+
+namespace {
+
+// "R2400 W1800 T": right in 2.4 s, wrong after 1.8 s, timed out; all on one day.
+std::vector<FactAnswer> answersTo(Fact fact, const QString& script) {
+    std::vector<FactAnswer> answers;
+    for (const QString& token : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const Outcome outcome = token.startsWith(QLatin1Char('R'))   ? Outcome::Right
+                                : token.startsWith(QLatin1Char('W')) ? Outcome::Wrong
+                                                                     : Outcome::Timeout;
+        const qint64 ms = outcome == Outcome::Timeout ? 20000 : token.mid(1).toLongLong();
+        answers.push_back({fact.a, fact.b, outcome, ms, QDate(2026, 12, 1)});
+    }
+    return answers;
+}
+
+QString outcomeLetters(const std::vector<Outcome>& outcomes) {
+    QString letters;
+    for (Outcome o : outcomes)
+        letters += o == Outcome::Right   ? QLatin1Char('R')
+                   : o == Outcome::Wrong ? QLatin1Char('W')
+                                         : QLatin1Char('T');
+    return letters;
+}
+
+} // namespace
+
+// How a fact's answers become its colour, its median and the numbers the grid tells.
+class FactStatsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void cell_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("fluencyMs");
+        QTest::addColumn<FactStatus>("status");
+        QTest::addColumn<qint64>("medianMs"); // -1: none
+        QTest::addColumn<QString>("lastFive");
+        const auto row = [](const char* name, const char* script, int fluency, FactStatus status,
+                            qint64 median, const char* lastFive) {
+            QTest::newRow(name) << QString::fromLatin1(script) << fluency << status << median
+                                << QString::fromLatin1(lastFive);
+        };
+        row("never asked", "", 6000, FactStatus::NotAsked, -1, "");
+        row("one try, right and quick: not known yet", "R1000", 6000, FactStatus::Slow, 1000, "R");
+        row("one try, wrong", "W3000", 6000, FactStatus::Missed, -1, "W");
+        row("one try, timed out", "T", 6000, FactStatus::Missed, -1, "T");
+        row("exactly 2 of 3 right, quick", "R1000 W2000 R2000", 6000, FactStatus::Known, 1500,
+            "RWR");
+        row("right exactly at the fluency time", "R6000 R6000", 6000, FactStatus::Known, 6000,
+            "RR");
+        row("2 of 3 right, one just over the fluency time", "R6000 W900 R6001", 6000,
+            FactStatus::Slow, 6000, "RWR");
+        row("every right slow", "R7000 R8000 R9000", 6000, FactStatus::Slow, 8000, "RRR");
+        row("one right, one wrong: not more misses", "R1000 W1000", 6000, FactStatus::Slow, 1000,
+            "RW");
+        row("old misses no longer count", "W500 W500 W500 R1000 R1000 R1000", 6000,
+            FactStatus::Known, 1000, "WWRRR");
+        row("2 misses of the last 3 after knowing it", "R1000 R1000 R1000 W500 T R1000", 6000,
+            FactStatus::Missed, 1000, "RRWTR");
+        row("median of an even count", "R1000 R2000 R4000 R9000", 10000, FactStatus::Known, 3000,
+            "RRRR");
+        row("the same answers with 3 seconds to be fluent", "R1000 R2000 R4000 R9000", 3000,
+            FactStatus::Slow, 3000, "RRRR");
+    }
+    void cell() {
+        QFETCH(QString, script);
+        QFETCH(int, fluencyMs);
+        const Fact fact{7, 8};
+        // Answers to 8 x 7, wrong every time, lie between them: a separate fact.
+        std::vector<FactAnswer> history;
+        for (const FactAnswer& answer : answersTo(fact, script)) {
+            history.push_back({8, 7, Outcome::Wrong, 100, answer.day});
+            history.push_back(answer);
+        }
+        const FactStats stats = factStats(history, fact, fluencyMs);
+        QTEST(stats.status, "status");
+        QTEST(stats.medianRightMs.value_or(-1), "medianMs");
+        QTEST(outcomeLetters(stats.lastFive), "lastFive");
+        QCOMPARE(stats.tries,
+                 static_cast<int>(script.split(QLatin1Char(' '), Qt::SkipEmptyParts).size()));
+        QCOMPARE(stats.rights, static_cast<int>(script.count(QLatin1Char('R'))));
+        // The whole grid reads the same answers the same way.
+        const FactGrid grid = factGrid(history, fluencyMs);
+        QCOMPARE(grid[6][7].status, stats.status);
+        QCOMPARE(grid[6][7].medianRightMs, stats.medianRightMs);
+        QCOMPARE(grid[7][6].status, script.isEmpty() ? FactStatus::NotAsked : FactStatus::Missed);
+    }
+
+    void weakestFirst() {
+        std::vector<FactAnswer> history;
+        const auto add = [&](Fact fact, const char* script) {
+            const auto answers = answersTo(fact, QString::fromLatin1(script));
+            history.insert(history.end(), answers.begin(), answers.end());
+        };
+        add({7, 8}, "R7000 R7000");
+        add({3, 3}, "R1000 R1000");
+        add({8, 7}, "R8000 R7000 R9000");
+        add({9, 9}, "W100");
+        add({12, 12}, "W100 R1000 R9000");
+        add({6, 7}, "T T");
+        add({4, 5}, "R9000 W100 W100 W100 R9000");
+        add({1, 2}, "R1000 W100 W100 W100 W100 W100");
+        add({2, 2}, "W100 W100 W100 W100 W100");
+        add({1, 1}, "W100 T");
+        add({5, 5}, "R1000 W100 R1000 R1000");
+        add({2, 3}, "W100 W100 R1000 W100");
+        const QStringList expected = {
+            QStringLiteral("2 × 2 = 4: missed 5 of the last 5"),
+            QStringLiteral("1 × 2 = 2: missed 5 of the last 5"),
+            QStringLiteral("2 × 3 = 6: missed 3 of the last 4"),
+            QStringLiteral("4 × 5 = 20: missed 3 of the last 5"),
+            QStringLiteral("1 × 1 = 1: missed 2 of the last 2"),
+            QStringLiteral("6 × 7 = 42: missed 2 of the last 2"),
+            QStringLiteral("9 × 9 = 81: missed its only try"),
+            QStringLiteral("12 × 12 = 144: missed 1 of the last 3"),
+            QStringLiteral("8 × 7 = 56: right 3 of the last 3, median 8.0 seconds"),
+            QStringLiteral("7 × 8 = 56: right 2 of the last 2, median 7.0 seconds"),
+        };
+        QStringList texts;
+        for (const FactToPractise& fact : factsToPractise(history, 6000, 20))
+            texts.append(fact.text);
+        QCOMPARE(texts, expected);
+        const auto six = factsToPractise(history, 6000);
+        QCOMPARE(six.size(), 6u);
+        QCOMPARE(six.back().fact, (Fact{6, 7}));
+    }
+
+    // The chart's days: only days with answers, the last 30 of them, medians of right answers.
+    void lastThirtyDaysWithAnswers() {
+        std::vector<FactAnswer> history;
+        const QDate first(2026, 10, 1);
+        for (int day = 0; day < 40; ++day) {
+            history.push_back({2, 2, Outcome::Right, 1000 + day, first.addDays(2 * day)});
+            history.push_back({2, 2, Outcome::Wrong, 50, first.addDays(2 * day)});
+            history.push_back({2, 2, Outcome::Right, 3000 + day, first.addDays(2 * day)});
+        }
+        const auto days = dailyProgress(history);
+        QCOMPARE(days.size(), 30u);
+        QCOMPARE(days.front().day, first.addDays(20));
+        QCOMPARE(days.back().day, first.addDays(78));
+        QCOMPARE(days.back().answers, 3);
+        QCOMPARE(days.back().rights, 2);
+        QCOMPARE(days.back().medianRightMs, std::optional<qint64>(2039));
+    }
+};
+
+QTEST_GUILESS_MAIN(FactStatsTest)
+#include "tst_factstats.moc"

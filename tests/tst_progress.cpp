@@ -1,0 +1,217 @@
+#include "fakes.h"
+#include "progress/factgridview.h"
+#include "progress/memoryrecord.h"
+#include "progress/progresswindow.h"
+#include "progress/reportdevices.h"
+
+#include <QAccessible>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+
+using namespace quintarlow;
+using quintarlow::testing::ScriptedDialogs;
+
+namespace {
+
+// Saves where the test says; keeps what it was offered.
+class FakeReportDevices final : public ReportDevices {
+public:
+    QString path;
+    QStringList offered;
+    QString chooseReportFile(QWidget*, const QString& suggested) override {
+        offered.append(suggested);
+        return path;
+    }
+    bool print(QWidget*, const std::function<bool(QPagedPaintDevice&)>&) override { return false; }
+};
+
+// "7x8 R2400 W1000 T": one player's answers to one fact, a minute apart from 1 December on.
+void play(MemoryRecord& record, const QString& player, const QString& script) {
+    const QStringList tokens = script.split(QLatin1Char(' '));
+    const int a = tokens[0].section(QLatin1Char('x'), 0, 0).toInt();
+    const int b = tokens[0].section(QLatin1Char('x'), 1, 1).toInt();
+    for (const QString& token : tokens.mid(1)) {
+        AnswerRow row;
+        row.answerId = QString::number(record.rows.size());
+        row.player = player;
+        row.playedAt = QDateTime(QDate(2026, 12, 1), QTime(9, 0), QTimeZone(3600))
+                           .addSecs(60 * static_cast<int>(record.rows.size()));
+        row.gameId = player;
+        row.a = a;
+        row.b = b;
+        row.product = a * b;
+        row.outcome = token[0] == QLatin1Char('R')   ? Outcome::Right
+                      : token[0] == QLatin1Char('W') ? Outcome::Wrong
+                                                     : Outcome::Timeout;
+        row.ms = row.outcome == Outcome::Timeout ? 20000 : token.mid(1).toLongLong();
+        record.rows.push_back(row);
+    }
+}
+
+// Two children; Zoë played last, and her name would be markup if it were ever read as such.
+MemoryRecord twoChildren() {
+    MemoryRecord record;
+    play(record, QStringLiteral("Leo"), QStringLiteral("7x8 R2000 R2400 R2400 W1000 R3200"));
+    play(record, QStringLiteral("Leo"), QStringLiteral("3x4 T"));
+    play(record, QStringLiteral("<b>Zoë</b>"), QStringLiteral("7x8 W900 W800 R9000"));
+    play(record, QStringLiteral("<b>Zoë</b>"), QStringLiteral("2x2 R1000 R1000"));
+    return record;
+}
+
+QString cellName(ProgressWindow& window, int a, int b) {
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(&window.grid());
+    QAccessibleInterface* cell = grid->tableInterface()->cellAt(a - 1, b - 1);
+    return cell ? cell->text(QAccessible::Name) : QStringLiteral("no cell");
+}
+
+} // namespace
+
+// The window over a record: what each cell tells a screen reader, the report on paper, and
+// what it says and does when there is nothing to show or the record cannot be read.
+class ProgressTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir settingsHome;
+
+private Q_SLOTS:
+    void initTestCase() {
+        // The remembered fluency time goes to a folder of the test's own.
+        qputenv("XDG_CONFIG_HOME", settingsHome.path().toUtf8());
+    }
+
+    void cellsTellScreenReaders_data() {
+        QTest::addColumn<QString>("player");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("known") << "Leo" << 7 << 8
+                               << "7 times 8: known, median 2.4 seconds, 5 tries, 4 right, "
+                                  "last 5: right, right, right, wrong, right";
+        QTest::newRow("the other order is another fact")
+            << "Leo" << 8 << 7 << "8 times 7: not asked yet";
+        QTest::newRow("one time-out")
+            << "Leo" << 3 << 4 << "3 times 4: missed, 1 try, 0 right, last 1: timed out";
+        QTest::newRow("another child's answers") << "<b>Zoë</b>" << 7 << 8
+                                                 << "7 times 8: missed, median 9.0 seconds, 3 "
+                                                    "tries, 1 right, last 3: wrong, wrong, right";
+        QTest::newRow("the class together")
+            << "" << 7 << 8
+            << "7 times 8: missed, median 2.4 seconds, 8 tries, 5 right, last 5: wrong, right, "
+               "wrong, wrong, right";
+    }
+    void cellsTellScreenReaders() {
+        QFETCH(QString, player);
+        MemoryRecord record = twoChildren();
+        ScriptedDialogs dialogs;
+        FakeReportDevices devices;
+        ProgressWindow window({record, dialogs, devices});
+        QCOMPARE(window.shownPlayer(), QStringLiteral("<b>Zoë</b>")); // played last
+        window.showPlayer(player);
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QTEST(cellName(window, a, b), "name");
+        QCOMPARE(window.grid().model()->index(a - 1, b - 1).data(Qt::ToolTipRole).toString(),
+                 cellName(window, a, b));
+    }
+
+    void reportIsOnePageNamingPlayerAndWeakestFact() {
+        MemoryRecord record = twoChildren();
+        ScriptedDialogs dialogs;
+        FakeReportDevices devices;
+        QTemporaryDir folder;
+        devices.path = folder.filePath(QStringLiteral("report.pdf"));
+        ProgressWindow window({record, dialogs, devices});
+        window.saveReportAsked();
+        QVERIFY2(dialogs.asked.isEmpty(), qPrintable(dialogs.asked.join(QLatin1Char('\n'))));
+        QCOMPARE(devices.offered.size(), 1);
+        QVERIFY(devices.offered[0].endsWith(QStringLiteral("Practice Record - <b>Zoë<-b>.pdf")));
+
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {devices.path});
+        QVERIFY(info.waitForFinished());
+        QVERIFY(info.readAllStandardOutput().contains("Pages:           1\n"));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), devices.path, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(page.contains(QStringLiteral("<b>Zoë</b>")), qPrintable(page));
+        QVERIFY2(page.contains(QStringLiteral("7 × 8 = 56: missed 2 of the last 3")),
+                 qPrintable(page));
+        QVERIFY2(page.contains(QStringLiteral("1 December 2026")), qPrintable(page));
+
+        // A folder that is not there: the user is told, and no file appears.
+        devices.path = folder.filePath(QStringLiteral("gone/report.pdf"));
+        window.saveReportAsked();
+        QCOMPARE(dialogs.asked.size(), 1);
+        QVERIFY(dialogs.asked[0].startsWith(
+            QStringLiteral("Save Report: The report could not be saved")));
+        QVERIFY(!QFile::exists(devices.path));
+    }
+
+    void forgetAsksFirst() {
+        MemoryRecord record = twoChildren();
+        ScriptedDialogs dialogs;
+        dialogs.answers = {false, true};
+        FakeReportDevices devices;
+        ProgressWindow window({record, dialogs, devices});
+        window.showPlayer(QStringLiteral("Leo"));
+        window.forgetAsked();
+        QVERIFY(record.forgotten.isEmpty());
+        window.forgetAsked();
+        QCOMPARE(record.forgotten, QStringList{QStringLiteral("Leo")});
+        QCOMPARE(dialogs.asked.size(), 2);
+        QVERIFY(dialogs.asked[0].startsWith(QStringLiteral("Forget Player: Forget Leo?")));
+        // The list is read again: the one left is shown.
+        QCOMPARE(window.shownPlayer(), QStringLiteral("<b>Zoë</b>"));
+        QCOMPARE(record.players().size(), 1u);
+    }
+
+    void fluencyTimeIsRemembered() {
+        MemoryRecord record = twoChildren();
+        ScriptedDialogs dialogs;
+        FakeReportDevices devices;
+        {
+            ProgressWindow window({record, dialogs, devices});
+            QCOMPARE(window.fluencyMs(), DefaultFluencyMs);
+            window.showPlayer(QStringLiteral("Leo"));
+            window.setFluencyMs(3000);
+            QVERIFY(cellName(window, 7, 8).startsWith(QStringLiteral("7 times 8: right but slow")));
+        }
+        ProgressWindow window({record, dialogs, devices});
+        QCOMPARE(window.fluencyMs(), 3000);
+        window.setFluencyMs(DefaultFluencyMs);
+    }
+
+    void nothingToShow_data() {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("nobody has played") << ""
+                                           << "Nobody has played yet.";
+        QTest::newRow("record cannot be read")
+            << "database disk image is malformed"
+            << "The practice record could not be read, so there is nothing to show. Nothing in it "
+               "was changed or deleted.\n\ndatabase disk image is malformed";
+    }
+    void nothingToShow() {
+        QFETCH(QString, failure);
+        MemoryRecord record = failure.isEmpty() ? MemoryRecord() : twoChildren();
+        record.failure = failure;
+        const auto kept = record.rows.size();
+        ScriptedDialogs dialogs;
+        FakeReportDevices devices;
+        ProgressWindow window({record, dialogs, devices});
+        QTEST(window.notice().left(failure.isEmpty() ? 22 : 1000), "notice");
+        QVERIFY(!window.grid().isVisibleTo(&window));
+        window.forgetAsked();
+        window.saveReportAsked();
+        QVERIFY(dialogs.asked.isEmpty());
+        QVERIFY(devices.offered.isEmpty());
+        QVERIFY(record.forgotten.isEmpty());
+        QCOMPARE(record.rows.size(), kept);
+    }
+};
+
+QTEST_MAIN(ProgressTest)
+#include "tst_progress.moc"
