@@ -4,6 +4,7 @@
 #include "app/startuptrace.h"
 #include "flitespeech.h"
 #include "media/desktopservices.h"
+#include "record/practicerecord.h"
 #include "screens/screenset.h"
 #include "screens/splash.h"
 
@@ -61,7 +62,8 @@ int main(int argc, char* argv[]) {
     AlsaSoundPlayer sound;
     ScreenWorkArea workArea;
     MessageBoxDialogs dialogs;
-    ScreenSet screens({speech, sound, workArea, dialogs, drawFactorUniformly});
+    NoRecord record;
+    ScreenSet screens({speech, sound, workArea, dialogs, record, drawQuestionAtRandom});
     QObject::connect(&screens, &ScreenSet::allUnloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 
