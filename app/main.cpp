@@ -1,5 +1,6 @@
 #include "alsasoundplayer.h"
 #include "app/datafolder.h"
+#include "app/practicecommand.h"
 #include "app/shutdownsignals.h"
 #include "app/startuptrace.h"
 #include "flitespeech.h"
@@ -11,26 +12,34 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QTextStream>
 #include <cstdio>
+#include <cstdlib>
 
 using namespace quintarlow;
 
 namespace {
 
-// Answers --help and --version before any window exists, so they work without a display.
-// Other arguments are left to Qt.
-void answerInformationOptions(int argc, char* argv[]) {
+// Answers --help, --version and --practice before any window exists, so they work without a
+// display. Other arguments are left to Qt.
+void answerTerminalOptions(int argc, char* argv[]) {
     QCoreApplication info(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Two-player spoken multiplication game: four in a line wins."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    addPracticeOptions(parser);
     parser.parse(QCoreApplication::arguments());
     if (parser.isSet(help))
         parser.showHelp();
     if (parser.isSet(version))
         parser.showVersion();
+    if (isPracticeCommand(QCoreApplication::arguments())) {
+        QTextStream out(stdout), err(stderr);
+        // The practice record is passed here once this build keeps one.
+        std::exit(runPracticeCommand(QCoreApplication::arguments(), nullptr, out, err));
+    }
 }
 
 void enterDataFolder() {
@@ -51,7 +60,7 @@ int main(int argc, char* argv[]) {
     ShutdownSignals::blockInEveryThread();
     QCoreApplication::setApplicationName(QStringLiteral("Quintarlow!"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUINTARLOW_VERSION));
-    answerInformationOptions(argc, argv);
+    answerTerminalOptions(argc, argv);
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quintarlow.Quintarlow"));
