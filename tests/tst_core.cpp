@@ -247,24 +247,17 @@ private Q_SLOTS:
     void tablesList_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("read"); // the list read back, or the error
-        QTest::newRow("three") << " 6, 3 ,4,3"
-                               << "3,4,6";
-        QTest::newRow("all, any case") << "ALL"
-                                       << "all";
-        QTest::newRow("every table") << "12,11,10,9,8,7,6,5,4,3,2,1"
-                                     << "all";
-        QTest::newRow("empty") << " "
-                               << "the list of tables is empty (give tables like 3,4,6 or all)";
-        QTest::newRow("empty entry") << "3,,4"
-                                     << "\"3,,4\" has an empty entry";
-        QTest::newRow("trailing comma") << "3,"
-                                        << "\"3,\" has an empty entry";
-        QTest::newRow("zero") << "3,0"
-                              << "\"0\" is not a table from 1 to 12";
-        QTest::newRow("thirteen") << "13"
-                                  << "\"13\" is not a table from 1 to 12";
-        QTest::newRow("range") << "3-5"
-                               << "\"3-5\" is not a table from 1 to 12";
+        const auto row = [](const char* typed, const char* read) {
+            QTest::newRow(typed) << typed << read;
+        };
+        row(" 6, 3 ,4,3", "3,4,6");
+        row("ALL", "all");
+        row("12,11,10,9,8,7,6,5,4,3,2,1", "all");
+        row(" ", "the list of tables is empty (give tables like 3,4,6 or all)");
+        row("3,,4", "\"3,,4\" has an empty entry");
+        row("3,0", "\"0\" is not a table from 1 to 12");
+        row("13", "\"13\" is not a table from 1 to 12");
+        row("3-5", "\"3-5\" is not a table from 1 to 12");
     }
     void tablesList() {
         QFETCH(QString, typed);

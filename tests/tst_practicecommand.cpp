@@ -36,66 +36,44 @@ class PracticeCommandTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void command_data() {
-        QTest::addColumn<QStringList>("arguments"); // after the program's name
-        QTest::addColumn<QString>("record");        // "keeps", "refuses" or "none"
-        QTest::addColumn<PracticeSettings>("before");
-        QTest::addColumn<QString>("printed"); // stdout, or "! " and stderr
-        QTest::addColumn<PracticeSettings>("after");
-        const PracticeSettings threes{{3}, false};
-        const PracticeSettings missed{{}, true};
-        QTest::newRow("print") << QStringList{"--practice", "Ana"} << "keeps" << threes
-                               << "Ana: --tables 3 --ask-missed off\n"
-                               << threes;
-        QTest::newRow("set both") << QStringList{"--practice", " ana ",        "--tables",
-                                                 "4, 3",       "--ask-missed", "ON"}
-                                  << "keeps" << PracticeSettings{}
-                                  << "ana: --tables 3,4 --ask-missed on\n"
-                                  << PracticeSettings{{3, 4}, true};
-        QTest::newRow("tables alone") << QStringList{"--practice", "Ana", "--tables", "6"}
-                                      << "keeps" << missed << "Ana: --tables 6 --ask-missed on\n"
-                                      << PracticeSettings{{6}, true};
-        QTest::newRow("ask-missed alone")
-            << QStringList{"--practice=Ana", "--ask-missed", "on"} << "keeps" << threes
-            << "Ana: --tables 3 --ask-missed on\n"
-            << PracticeSettings{{3}, true};
-        QTest::newRow("all tables")
-            << QStringList{"--practice", "Ana", "--tables", "all"} << "keeps"
-            << PracticeSettings{{3}, true} << "Ana: --tables all --ask-missed on\n"
-            << missed;
-        QTest::newRow("bad list") << QStringList{"--practice", "Ana", "--tables", "3,13"} << "keeps"
-                                  << threes
-                                  << "! quintarlow: --tables: \"13\" is not a table from 1 to 12\n"
-                                  << threes;
-        QTest::newRow("bad switch")
-            << QStringList{"--practice", "Ana", "--ask-missed", "yes"} << "keeps" << threes
-            << "! quintarlow: --ask-missed takes on or off, not \"yes\"\n"
-            << threes;
-        QTest::newRow("no name") << QStringList{"--tables", "3"} << "keeps" << threes
-                                 << "! quintarlow: --tables and --ask-missed need --practice NAME\n"
-                                 << threes;
-        QTest::newRow("blank name") << QStringList{"--practice", " ", "--tables", "3"} << "keeps"
-                                    << threes << "! quintarlow: --practice needs a player's name\n"
-                                    << threes;
-        QTest::newRow("misspelt option")
-            << QStringList{"--practice", "Ana", "--tabels", "3"} << "keeps" << threes
-            << "! quintarlow: Unknown option 'tabels'.\n"
-            << threes;
-        QTest::newRow("record refuses")
-            << QStringList{"--practice", "Ana", "--tables", "4"} << "refuses" << threes
-            << "! quintarlow: could not keep the practice settings of Ana\n"
-            << threes;
-        QTest::newRow("no record") << QStringList{"--practice", "Ana"} << "none" << threes
-                                   << "! quintarlow: no practice record to keep settings in\n"
-                                   << threes;
+        QTest::addColumn<QStringList>("arguments");  // after the program's name
+        QTest::addColumn<QString>("record");         // "keeps", "refuses" or "none"
+        QTest::addColumn<QString>("printed");        // stdout, or "! " and stderr
+        QTest::addColumn<PracticeSettings>("after"); // Ana had the 3s, missed facts on
+        const PracticeSettings before{{3}, true};
+        const auto row = [](const char* name, const QStringList& arguments, const char* printed,
+                            const PracticeSettings& after, const char* record = "keeps") {
+            QTest::newRow(name) << arguments << record << printed << after;
+        };
+        row("print", {"--practice", "Ana"}, "Ana: --tables 3 --ask-missed on\n", before);
+        row("set both", {"--practice", " ana ", "--tables", "6, 4", "--ask-missed", "OFF"},
+            "ana: --tables 4,6 --ask-missed off\n", {{4, 6}, false});
+        row("tables alone", {"--practice", "Ana", "--tables", "all"},
+            "Ana: --tables all --ask-missed on\n", {{}, true});
+        row("ask-missed alone", {"--practice=Ana", "--ask-missed", "off"},
+            "Ana: --tables 3 --ask-missed off\n", {{3}, false});
+        row("bad list", {"--practice", "Ana", "--tables", "3,13"},
+            "! quintarlow: --tables: \"13\" is not a table from 1 to 12\n", before);
+        row("bad switch", {"--practice", "Ana", "--ask-missed", "yes"},
+            "! quintarlow: --ask-missed takes on or off, not \"yes\"\n", before);
+        row("no name", {"--tables", "3"},
+            "! quintarlow: --tables and --ask-missed need --practice NAME\n", before);
+        row("blank name", {"--practice", " ", "--tables", "3"},
+            "! quintarlow: --practice needs a player's name\n", before);
+        row("misspelt option", {"--practice", "Ana", "--tabels", "3"},
+            "! quintarlow: Unknown option 'tabels'.\n", before);
+        row("record refuses", {"--practice", "Ana", "--tables", "4"},
+            "! quintarlow: could not keep the practice settings of Ana\n", before, "refuses");
+        row("no record", {"--practice", "Ana"},
+            "! quintarlow: no practice record to keep settings in\n", before, "none");
     }
     void command() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, record);
-        QFETCH(PracticeSettings, before);
         QFETCH(QString, printed);
         QFETCH(PracticeSettings, after);
         SettingsRecord settings;
-        settings.kept[QStringLiteral("ana")] = before;
+        settings.kept[QStringLiteral("ana")] = {{3}, true};
         settings.refuses = record == QLatin1String("refuses");
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
@@ -103,8 +81,8 @@ private Q_SLOTS:
         QVERIFY(isPracticeCommand(arguments));
         const int status = runPracticeCommand(
             arguments, record == QLatin1String("none") ? nullptr : &settings, outStream, errStream);
-        QCOMPARE(status, printed.startsWith(QLatin1String("! ")) ? 1 : 0);
         QCOMPARE(status ? QLatin1String("! ") + err : out + err, printed);
+        QCOMPARE(status, printed.startsWith(QLatin1String("! ")) ? 1 : 0);
         QCOMPARE(settings.kept[QStringLiteral("ana")], after);
     }
 
