@@ -1,5 +1,6 @@
 #include "alsasoundplayer.h"
 #include "app/datafolder.h"
+#include "app/practicecommand.h"
 #include "app/shutdownsignals.h"
 #include "app/startuptrace.h"
 #include "flitespeech.h"
@@ -8,21 +9,25 @@
 #include "progress/memoryrecord.h"
 #include "progress/progresswindow.h"
 #include "progress/reportdevices.h"
+#include "record/practicerecord.h"
 #include "screens/screenset.h"
 #include "screens/splash.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QTextStream>
 #include <cstdio>
+#include <cstdlib>
 
 using namespace quintarlow;
 
 namespace {
 
-// Answers --help and --version before any window exists, so they work without a display.
-// Other arguments are left to Qt. True when the progress window is asked for instead of a game.
-bool answerInformationOptions(int argc, char* argv[]) {
+// Answers --help, --version and --practice before any window exists, so they work without a
+// display. Other arguments are left to Qt. True when the progress window is asked for instead
+// of a game.
+bool answerTerminalOptions(int argc, char* argv[]) {
     QCoreApplication info(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -33,11 +38,17 @@ bool answerInformationOptions(int argc, char* argv[]) {
         QStringLiteral("progress"),
         QStringLiteral("Open the Practice Record: which facts each player knows."));
     parser.addOption(progress);
+    addPracticeOptions(parser);
     parser.parse(QCoreApplication::arguments());
     if (parser.isSet(help))
         parser.showHelp();
     if (parser.isSet(version))
         parser.showVersion();
+    if (isPracticeCommand(QCoreApplication::arguments())) {
+        QTextStream out(stdout), err(stderr);
+        // The practice record is passed here once this build keeps one.
+        std::exit(runPracticeCommand(QCoreApplication::arguments(), nullptr, out, err));
+    }
     return parser.isSet(progress);
 }
 
@@ -81,7 +92,7 @@ int main(int argc, char* argv[]) {
     ShutdownSignals::blockInEveryThread();
     QCoreApplication::setApplicationName(QStringLiteral("Quintarlow!"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUINTARLOW_VERSION));
-    const bool progress = answerInformationOptions(argc, argv);
+    const bool progress = answerTerminalOptions(argc, argv);
     runThroughXWaylandOnWayland(argc, argv);
 
     QApplication app(argc, argv);
@@ -100,7 +111,8 @@ int main(int argc, char* argv[]) {
     AlsaSoundPlayer sound;
     ScreenWorkArea workArea;
     MessageBoxDialogs dialogs;
-    ScreenSet screens({speech, sound, workArea, dialogs, drawFactorUniformly});
+    NoRecord record;
+    ScreenSet screens({speech, sound, workArea, dialogs, record, drawQuestionAtRandom});
     QObject::connect(&screens, &ScreenSet::allUnloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 

@@ -11,6 +11,7 @@
 #include "board/vblabel.h"
 #include "flitespeech.h"
 #include "media/desktopservices.h"
+#include "record/practicerecord.h"
 #include "screens/correctanswer.h"
 #include "screens/screenset.h"
 #include "screens/splash.h"
@@ -45,12 +46,13 @@ public:
 // The game as app/main.cpp wires it, with the factors of each question chosen by the bench.
 struct Game {
     explicit Game(SoundPlayer& sound)
-        : screens({speech, sound, workArea, dialogs, [this] {
-                       if (factors.empty())
-                           return drawFactorUniformly();
-                       const int factor = factors.front();
-                       factors.pop_front();
-                       return factor;
+        : screens({speech, sound, workArea, dialogs, record,
+                   [this](const PracticePlan& plan, DrawMemory& memory) {
+                       if (factors.size() < 2)
+                           return drawQuestionAtRandom(plan, memory);
+                       const Fact question{factors[0], factors[1]};
+                       factors.clear();
+                       return question;
                    }}) {}
 
     // The start-up sequence's ten ticks, one after another: the name entry is up.
@@ -87,6 +89,7 @@ struct Game {
     FliteSpeech speech;
     ScreenWorkArea workArea;
     MessageBoxDialogs dialogs;
+    NoRecord record;
     std::deque<int> factors;
     ScreenSet screens;
 };

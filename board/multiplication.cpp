@@ -8,6 +8,7 @@
 #include "media/dialogs.h"
 #include "media/soundplayer.h"
 #include "media/speech.h"
+#include "record/practicerecord.h"
 #include "screens/correctanswer.h"
 #include "screens/fonts.h"
 #include "screens/keyboard.h"
@@ -320,10 +321,14 @@ void MULTIPLICATION::PlaySoundFile(const QString& fileName) {
 }
 
 void MULTIPLICATION::generateMultipliers() {
-    auto& drawFactor = screens.services().drawFactor;
+    Services& services = screens.services();
+    const bool blue = state.TurnColour == BlueTurn;
+    const PracticePlan plan =
+        services.record.practicePlan((blue ? lblBlue : lblRed)->caption().trimmed());
     state.Product = 0;
-    state.Multiplier1 = static_cast<std::int16_t>(drawFactor());
-    state.Multiplier2 = static_cast<std::int16_t>(drawFactor());
+    const Fact question = services.drawQuestion(plan, blue ? m_blueDraw : m_redDraw);
+    state.Multiplier1 = static_cast<std::int16_t>(question.a);
+    state.Multiplier2 = static_cast<std::int16_t>(question.b);
     Label5->setCaption(QString::number(state.Multiplier1));
     Label6->setCaption(QString::number(state.Multiplier2));
     state.Product = static_cast<std::int16_t>(state.Multiplier1 * state.Multiplier2);

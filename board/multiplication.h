@@ -2,6 +2,7 @@
 
 #include "boardlayout.h"
 #include "boardstate.h"
+#include "questiondraw.h"
 #include "screens/screenwindow.h"
 
 #include <QTimer>
@@ -94,6 +95,8 @@ private:
     SoundPlayer& sound;
     BoardState state;
     int m_focusedSquare = 1; // the square the arrow keys move from, "1" at a game's start
+    DrawMemory m_blueDraw;   // what the draw remembers of each player between their questions
+    DrawMemory m_redDraw;
 };
 
 } // namespace quintarlow

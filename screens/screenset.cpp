@@ -16,13 +16,13 @@
 
 namespace quintarlow {
 
-int drawFactorUniformly() {
-    return static_cast<int>(QRandomGenerator::global()->bounded(1, 13));
+Fact drawQuestionAtRandom(const PracticePlan& plan, DrawMemory& memory) {
+    return drawQuestion(plan, memory, *QRandomGenerator::global());
 }
 
 ScreenSet::ScreenSet(Services services) : m_services(std::move(services)) {
-    if (!m_services.drawFactor)
-        m_services.drawFactor = drawFactorUniformly;
+    if (!m_services.drawQuestion)
+        m_services.drawQuestion = drawQuestionAtRandom;
     new KeyboardCues(this);
     QAccessible::installFactory(accessibleVbLabel);
     QAccessible::installFactory(accessibleScreenWindow);

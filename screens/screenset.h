@@ -1,5 +1,7 @@
 #pragma once
 
+#include "questiondraw.h"
+
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -19,6 +21,7 @@ class WELCOME;
 class MULTIPLICATION;
 class CorrectAnswer;
 class WINNER;
+class PracticeRecord;
 
 // What the screens need from outside the program; the application wires the real ones,
 // tests wire recording fakes.
@@ -27,11 +30,12 @@ struct Services {
     SoundPlayer& sound;
     WorkArea& workArea;
     Dialogs& dialogs;
-    // Draws one factor from 1 to 12.
-    std::function<int()> drawFactor;
+    PracticeRecord& record;
+    // Draws the question for one player from their plan; `memory` is that player's own.
+    std::function<Fact(const PracticePlan& plan, DrawMemory& memory)> drawQuestion;
 };
 
-int drawFactorUniformly();
+Fact drawQuestionAtRandom(const PracticePlan& plan, DrawMemory& memory);
 
 // The game's six screens, each a single instance created on first use. Screens work on each
 // other directly through this set.

@@ -4,6 +4,7 @@
 #include "media/soundplayer.h"
 #include "media/speech.h"
 #include "media/workarea.h"
+#include "record/practicerecord.h"
 #include "screens/screenset.h"
 
 #include <QStringList>
@@ -53,15 +54,19 @@ public:
     }
 };
 
-// Draws the factors a test queued, and 7 once they run out.
+// Draws the factors a test queued, and 7 once they run out, whatever the player's plan.
 struct FactorScript {
     std::deque<int> factors;
-    int operator()() {
+    int next() {
         if (factors.empty())
             return 7;
         const int factor = factors.front();
         factors.pop_front();
         return factor;
+    }
+    Fact operator()(const PracticePlan&, DrawMemory&) {
+        const int a = next();
+        return {a, next()};
     }
 };
 
@@ -71,13 +76,15 @@ struct Game {
     MediaLog log;
     FixedWorkArea workArea;
     ScriptedDialogs dialogs;
+    NoRecord noRecord;
     FactorScript script;
     std::deque<int>& factors = script.factors;
     ScreenSet screens;
 
-    explicit Game(Speech* speech = nullptr, SoundPlayer* sound = nullptr)
+    explicit Game(Speech* speech = nullptr, SoundPlayer* sound = nullptr,
+                  PracticeRecord* record = nullptr)
         : screens({speech ? *speech : log, sound ? *sound : log, workArea, dialogs,
-                   std::ref(script)}) {}
+                   record ? *record : noRecord, std::ref(script)}) {}
 };
 
 // The offscreen platform warns at every raise of a window; long runs keep their logs readable.

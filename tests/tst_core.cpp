@@ -2,16 +2,46 @@
 #include "clocktext.h"
 #include "fourinline.h"
 #include "platformchoice.h"
+#include "practicetext.h"
+#include "questiondraw.h"
 #include "speechpauses.h"
 
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <set>
 #include <vector>
 
 using namespace quintarlow;
 using Indices = QList<int>;
 using Phrases = QList<QPair<QString, int>>;
+using Facts = std::vector<Fact>;
+Q_DECLARE_METATYPE(quintarlow::PracticePlan)
+Q_DECLARE_METATYPE(quintarlow::PracticeSettings)
+
+namespace {
+
+// Pearson's statistic of counts against the shares they should have.
+double chiSquare(const std::vector<int>& counts, const std::vector<double>& shares, int draws) {
+    double sum = 0;
+    for (std::size_t cell = 0; cell < counts.size(); ++cell) {
+        const double expected = shares[cell] * draws;
+        sum += (counts[cell] - expected) * (counts[cell] - expected) / expected;
+    }
+    return sum;
+}
+
+// Chi-square values exceeded with probability 0.001 by chance.
+constexpr double ChiSquare11 = 31.264;   // 11 degrees of freedom: one factor's 12 values
+constexpr double ChiSquare143 = 201.002; // 143: the 144 pairs
+
+bool contains(const Facts& facts, const Fact& fact) {
+    return std::find(facts.begin(), facts.end(), fact) != facts.end();
+}
+
+} // namespace
 
 // The rules that need no screen: the board's layout, the four-in-a-line scan and the spoken
 // texts' pauses.
@@ -194,6 +224,128 @@ private Q_SLOTS:
         const DisplayEnvironment environment{sessionType, waylandDisplay, display, qtPlatform,
                                              QStringList{"quintarlow"} + options};
         QCOMPARE(choosePlatform(environment), choice);
+    }
+
+    void questionDraw_data() {
+        QTest::addColumn<PracticePlan>("plan");
+        // Of all questions, the share promised from the missed list. The lists lie outside
+        // what the tables reach, so a listed fact drawn can only have come from the list.
+        QTest::addColumn<double>("missedShare");
+        const Facts four{{7, 8}, {8, 7}, {6, 9}, {12, 11}};
+        QTest::newRow("default") << PracticePlan{} << 0.0;
+        QTest::newRow("one table") << PracticePlan{{{7}, false}, {}} << 0.0;
+        QTest::newRow("three tables") << PracticePlan{{{2, 5, 10}, false}, {}} << 0.0;
+        QTest::newRow("missed, four facts") << PracticePlan{{{3}, true}, four} << 0.5;
+        // After its fact the list has nothing else to ask: a coin only every other time.
+        QTest::newRow("missed, one fact") << PracticePlan{{{3}, true}, {{7, 8}}} << 1.0 / 3;
+        QTest::newRow("missed, empty list") << PracticePlan{{{}, true}, {}} << 0.0;
+    }
+    void questionDraw() {
+        QFETCH(PracticePlan, plan);
+        QFETCH(double, missedShare);
+        constexpr int Draws = 100000;
+        const std::vector<int>& tables = plan.settings.tables;
+        const auto inTables = [&](int x) {
+            return std::find(tables.begin(), tables.end(), x) != tables.end();
+        };
+        QRandomGenerator random(27);
+        DrawMemory memory;
+        std::vector<int> firsts(12), seconds(12), pairs(144);
+        int fromList = 0;
+        Fact previous;
+        for (int draw = 0; draw < Draws; ++draw) {
+            const Fact question = drawQuestion(plan, memory, random);
+            QVERIFY(question.a >= 1 && question.a <= 12 && question.b >= 1 && question.b <= 12);
+            ++firsts[question.a - 1];
+            ++seconds[question.b - 1];
+            ++pairs[(question.a - 1) * 12 + question.b - 1];
+            if (contains(plan.missed, question)) {
+                ++fromList;
+                QVERIFY(question != previous);
+            } else {
+                QVERIFY(tables.empty() || inTables(question.a) || inTables(question.b));
+            }
+            previous = question;
+        }
+
+        // Half of the plain questions lead with a chosen table, half follow with one.
+        const auto share = [&](int x, auto factorOf) {
+            const double plain =
+                tables.empty() ? 1.0 / 12 : 0.5 * inTables(x) / double(tables.size()) + 0.5 / 12;
+            const double listed = std::count_if(plan.missed.begin(), plan.missed.end(),
+                                                [&](const Fact& f) { return factorOf(f) == x; });
+            return (1 - missedShare) * plain +
+                   (plan.missed.empty() ? 0 : missedShare * listed / double(plan.missed.size()));
+        };
+        std::vector<double> firstShares, secondShares;
+        for (int x = 1; x <= 12; ++x) {
+            firstShares.push_back(share(x, [](const Fact& f) { return f.a; }));
+            secondShares.push_back(share(x, [](const Fact& f) { return f.b; }));
+        }
+        QVERIFY2(chiSquare(firsts, firstShares, Draws) < ChiSquare11, "first factor");
+        QVERIFY2(chiSquare(seconds, secondShares, Draws) < ChiSquare11, "second factor");
+        // The game's own draw: every pair equally often, so the factors are independent.
+        if (tables.empty() && missedShare == 0)
+            QVERIFY(chiSquare(pairs, std::vector<double>(144, 1.0 / 144), Draws) < ChiSquare143);
+        // Three and a bit standard deviations: a chance of 0.001 of failing a true promise.
+        const double bound = 3.3 * std::sqrt(missedShare * (1 - missedShare) / Draws);
+        QVERIFY2(std::abs(double(fromList) / Draws - missedShare) <= bound,
+                 qPrintable(QString::number(double(fromList) / Draws)));
+    }
+
+    // The 7s reach 7 x 8 too: the plain draw must not repeat it right after the list asked it.
+    void aMissedFactTheTablesReachIsNotAskedTwiceRunning() {
+        const PracticePlan plan{{{7}, true}, {{7, 8}}};
+        QRandomGenerator random(27);
+        DrawMemory memory;
+        int asked = 0;
+        Fact previous;
+        for (int draw = 0; draw < 100000; ++draw) {
+            const Fact question = drawQuestion(plan, memory, random);
+            QVERIFY(!(question == Fact{7, 8} && previous == question));
+            asked += question == Fact{7, 8};
+            previous = question;
+        }
+        QVERIFY(asked > 30000);
+    }
+
+    void tablesList_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("read"); // the list read back, or the error
+        const auto row = [](const char* typed, const char* read) {
+            QTest::newRow(typed) << typed << read;
+        };
+        row(" 6, 3 ,4,3", "3,4,6");
+        row("ALL", "all");
+        row("12,11,10,9,8,7,6,5,4,3,2,1", "all");
+        row(" ", "the list of tables is empty (give tables like 3,4,6 or all)");
+        row("3,,4", "\"3,,4\" has an empty entry");
+        row("3,0", "\"0\" is not a table from 1 to 12");
+        row("13", "\"13\" is not a table from 1 to 12");
+        row("3-5", "\"3-5\" is not a table from 1 to 12");
+    }
+    void tablesList() {
+        QFETCH(QString, typed);
+        QFETCH(QString, read);
+        const TableList list = parseTables(typed);
+        QCOMPARE(list.error.isEmpty() ? tablesText(list.tables) : list.error, read);
+    }
+
+    void practiceWords_data() {
+        QTest::addColumn<PracticeSettings>("settings");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("default") << PracticeSettings{} << "";
+        QTest::newRow("one table") << PracticeSettings{{3}, false} << "practising the 3s";
+        QTest::newRow("two and missed") << PracticeSettings{{3, 4}, true}
+                                        << "practising the 3s and 4s; missed facts asked again";
+        QTest::newRow("three") << PracticeSettings{{2, 5, 10}, false}
+                               << "practising the 2s, 5s and 10s";
+        QTest::newRow("missed only") << PracticeSettings{{}, true} << "missed facts asked again";
+    }
+    void practiceWords() {
+        QFETCH(PracticeSettings, settings);
+        QFETCH(QString, words);
+        QCOMPARE(quintarlow::practiceWords(settings), words);
     }
 };
 

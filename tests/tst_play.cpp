@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -426,13 +427,47 @@ private Q_SLOTS:
         QCOMPARE(headline.pixelColor(1, 1), QColor(0xFF, 0x80, 0x00));
     }
 
-    void factorsAreDrawnFromOneToTwelve() {
-        std::array<int, 14> seen{};
-        for (int draw = 0; draw < 12000; ++draw)
-            ++seen.at(drawFactorUniformly());
-        QCOMPARE(seen[0] + seen[13], 0);
-        for (int factor = 1; factor <= 12; ++factor)
-            QVERIFY2(seen[factor] > 800, qPrintable(QString::number(factor)));
+    // Red practises the 3s and has 7 x 8 asked again; Blue has no settings. Forty wrong
+    // answers in one game: each player's questions follow their own plan, and the draw
+    // remembers each player apart.
+    void eachPlayerIsAskedByTheirOwnPlan() {
+        struct Plans final : PracticeRecord {
+            void gameStarted(const QString&, const QString&, const QDateTime&) override {}
+            void answerJudged(const JudgedAnswer&) override {}
+            void gameFinished(const QString&, const QDateTime&) override {}
+            PracticePlan practicePlan(const QString& player) const override {
+                return player == "Rosa" ? PracticePlan{{{3}, true}, {{7, 8}}} : PracticePlan{};
+            }
+        } plans;
+        BoardFixture fixture(std::make_unique<Game>(nullptr, nullptr, &plans));
+        QRandomGenerator random(27);
+        fixture.game->screens.services().drawQuestion = [&](const PracticePlan& plan,
+                                                            DrawMemory& memory) {
+            return drawQuestion(plan, memory, random);
+        };
+        std::map<QString, std::vector<Fact>> asked;
+        for (int turn = 0; turn < 40; ++turn) {
+            const QString colour = fixture.board.boardState().TurnColour;
+            fixture.board.generateMultipliers();
+            const Fact question{fixture.board.Label5->caption().toInt(),
+                                fixture.board.Label6->caption().toInt()};
+            asked[colour].push_back(question);
+            fixture.board.judgeSquareClick(
+                boardIndexOfProduct(question.a * question.b == 1 ? 2 : 1));
+            fixture.runPopupToEnd();
+        }
+        const std::vector<Fact>& red = asked["RED"];
+        QCOMPARE(red.size(), std::size_t(20));
+        for (std::size_t turn = 0; turn < red.size(); ++turn) {
+            const bool missed = red[turn] == Fact{7, 8};
+            QVERIFY(missed || red[turn].a == 3 || red[turn].b == 3);
+            QVERIFY(!(missed && turn > 0 && red[turn - 1] == red[turn]));
+        }
+        QVERIFY(std::count(red.begin(), red.end(), Fact{7, 8}) > 0);
+        const std::vector<Fact>& blue = asked["BLUE"];
+        QVERIFY(std::any_of(blue.begin(), blue.end(), [](const Fact& f) {
+            return f.a != 3 && f.b != 3 && f != Fact{7, 8};
+        }));
     }
 };
 

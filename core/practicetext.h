@@ -1,0 +1,26 @@
+#pragma once
+
+#include "fact.h"
+
+#include <QString>
+#include <vector>
+
+namespace quintarlow {
+
+// A list of tables as a teacher types it: "3,4,6" or "all".
+struct TableList {
+    std::vector<int> tables; // ascending, each once; empty for all
+    QString error;           // one line naming what is wrong; empty when the list is good
+};
+
+// Blanks around the entries are allowed and repeats are dropped; every table from 1 to 12
+// chosen is the same as "all".
+TableList parseTables(const QString& text);
+// "all" or "3,4,6": what parseTables reads back to the same tables.
+QString tablesText(const std::vector<int>& tables);
+
+// What a report says of the settings: "practising the 3s and 4s; missed facts asked again",
+// or nothing for the default.
+QString practiceWords(const PracticeSettings& settings);
+
+} // namespace quintarlow
