@@ -1,5 +1,6 @@
 #include "alsasoundplayer.h"
 #include "app/datafolder.h"
+#include "app/recordcommands.h"
 #include "app/shutdownsignals.h"
 #include "app/startuptrace.h"
 #include "flitespeech.h"
@@ -11,25 +12,36 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <cstdio>
+#include <variant>
 
 using namespace quintarlow;
 
 namespace {
 
-// Answers --help and --version before any window exists, so they work without a display.
-// Other arguments are left to Qt.
-void answerInformationOptions(int argc, char* argv[]) {
+// What the command line asks of the game itself.
+struct GameOptions {
+    bool record = true;
+};
+
+// Answers --help, --version and the record commands before any window exists, so they work
+// without a display: an exit status then. Other arguments are left to Qt.
+std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[]) {
     QCoreApplication info(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Two-player spoken multiplication game: four in a line wins."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const RecordCommands recordCommands(parser);
+    // Options that open a window of their own instead of the game go here.
     parser.parse(QCoreApplication::arguments());
     if (parser.isSet(help))
         parser.showHelp();
     if (parser.isSet(version))
         parser.showVersion();
+    if (const auto status = recordCommands.run(parser))
+        return *status;
+    return GameOptions{.record = !recordCommands.noRecord(parser)};
 }
 
 void enterDataFolder() {
@@ -50,7 +62,10 @@ int main(int argc, char* argv[]) {
     ShutdownSignals::blockInEveryThread();
     QCoreApplication::setApplicationName(QStringLiteral("Quintarlow!"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUINTARLOW_VERSION));
-    answerInformationOptions(argc, argv);
+    const auto answered = answerWithoutDisplay(argc, argv);
+    if (const int* status = std::get_if<int>(&answered))
+        return *status;
+    const GameOptions options = std::get<GameOptions>(answered);
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quintarlow.Quintarlow"));
@@ -61,7 +76,9 @@ int main(int argc, char* argv[]) {
     AlsaSoundPlayer sound;
     ScreenWorkArea workArea;
     MessageBoxDialogs dialogs;
-    ScreenSet screens({speech, sound, workArea, dialogs, drawFactorUniformly});
+    // Made before the screens and gone after them, so that every report is written.
+    PlayRecord record(options.record);
+    ScreenSet screens({speech, sound, workArea, dialogs, record.record(), drawFactorUniformly});
     QObject::connect(&screens, &ScreenSet::allUnloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 

@@ -11,6 +11,7 @@
 #include "board/vblabel.h"
 #include "flitespeech.h"
 #include "media/desktopservices.h"
+#include "record/practicerecord.h"
 #include "screens/correctanswer.h"
 #include "screens/screenset.h"
 #include "screens/splash.h"
@@ -45,7 +46,7 @@ public:
 // The game as app/main.cpp wires it, with the factors of each question chosen by the bench.
 struct Game {
     explicit Game(SoundPlayer& sound)
-        : screens({speech, sound, workArea, dialogs, [this] {
+        : screens({speech, sound, workArea, dialogs, record, [this] {
                        if (factors.empty())
                            return drawFactorUniformly();
                        const int factor = factors.front();
@@ -87,6 +88,7 @@ struct Game {
     FliteSpeech speech;
     ScreenWorkArea workArea;
     MessageBoxDialogs dialogs;
+    NoRecord record;
     std::deque<int> factors;
     ScreenSet screens;
 };

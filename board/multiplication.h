@@ -4,8 +4,10 @@
 #include "boardstate.h"
 #include "screens/screenwindow.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <array>
+#include <optional>
 
 class QPushButton;
 
@@ -15,6 +17,7 @@ class AnimatedGif;
 class Speech;
 class SoundPlayer;
 class VbLabel;
+enum class Outcome;
 
 // The board screen: the 8 x 8 board, the question, the players' names and the game's
 // timers. Its state lives in BoardState and in its controls, which the other screens read
@@ -90,9 +93,12 @@ private:
     void buildKeyboardAccess();
     void focusSquare(int index);
     void refuseDuringQuestion();
+    // Reports the pending question's verdict for the player to move.
+    void reportAnswer(std::optional<int> answered, Outcome outcome);
     Speech& spkSpeak; // speaks the board's texts
     SoundPlayer& sound;
     BoardState state;
+    QElapsedTimer m_questionShown;
     int m_focusedSquare = 1; // the square the arrow keys move from, "1" at a game's start
 };
 

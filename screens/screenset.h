@@ -19,6 +19,7 @@ class WELCOME;
 class MULTIPLICATION;
 class CorrectAnswer;
 class WINNER;
+class PracticeRecord;
 
 // What the screens need from outside the program; the application wires the real ones,
 // tests wire recording fakes.
@@ -27,6 +28,8 @@ struct Services {
     SoundPlayer& sound;
     WorkArea& workArea;
     Dialogs& dialogs;
+    // Where every game and judged answer is reported; NoRecord plays without one.
+    PracticeRecord& record;
     // Draws one factor from 1 to 12.
     std::function<int()> drawFactor;
 };
@@ -57,6 +60,11 @@ public:
     // Hides what is showing and unloads every screen, the backdrop last.
     void quitGame();
 
+    // A game begins with the names on the board, or ends with a winner (empty when it is left
+    // unfinished); a game ends once however it is left.
+    void beginGame();
+    void endGame(const QString& winner);
+
     // Called by each screen as it is unloaded.
     void screenUnloaded();
 
@@ -75,6 +83,7 @@ private:
     std::unique_ptr<CorrectAnswer> m_correctAnswer;
     std::unique_ptr<WINNER> m_winner;
     bool m_allUnloadedSignalled = false;
+    bool m_gameRunning = false;
 };
 
 } // namespace quintarlow

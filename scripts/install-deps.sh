@@ -5,10 +5,10 @@
 #   install-deps.sh --package  and what making the Debian package needs
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev libasound2-dev flite1-dev
-          fonts-liberation2 fonts-comic-neue fonts-urw-base35 fonts-dejavu-core)
+packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libxcb1-dev libasound2-dev
+          flite1-dev fonts-liberation2 fonts-comic-neue fonts-urw-base35 fonts-dejavu-core)
 case "${1:-}" in
-    --tests) packages+=(xvfb xauth openbox libxcb-xtest0-dev desktop-file-utils appstream) ;;
+    --tests) packages+=(xvfb xauth openbox libxcb-xtest0-dev desktop-file-utils appstream xdotool) ;;
     --package) packages+=(dpkg-dev file) ;;
 esac
 

@@ -4,6 +4,7 @@
 #include "media/soundplayer.h"
 #include "media/speech.h"
 #include "media/workarea.h"
+#include "practicerecord.h"
 #include "screens/screenset.h"
 
 #include <QStringList>
@@ -53,6 +54,32 @@ public:
     }
 };
 
+// What the board reported to the record, one line a report: "start: Blue / Red",
+// "answer: Ben 3x4 12 right" (the value clicked, "-" on a time-out), "finish: Ben" (empty
+// winner for a game left unfinished); every answer's time since its question in `ms`.
+struct RecordLog final : PracticeRecord {
+    QStringList entries;
+    QList<qint64> ms;
+    void gameStarted(const QString& blue, const QString& red, const QDateTime&) override {
+        entries.append(QLatin1String("start: ") + blue + QLatin1String(" / ") + red);
+    }
+    void answerJudged(const JudgedAnswer& answer) override {
+        const char* outcomes[] = {"right", "wrong", "timeout"};
+        entries.append(
+            QStringLiteral("answer: %1 %2x%3 %4 %5")
+                .arg(answer.player)
+                .arg(answer.a)
+                .arg(answer.b)
+                .arg(answer.answered ? QString::number(*answer.answered) : QStringLiteral("-"))
+                .arg(QLatin1String(outcomes[static_cast<int>(answer.outcome)])));
+        ms.append(answer.ms);
+    }
+    void gameFinished(const QString& winner, const QDateTime&) override {
+        entries.append(QLatin1String("finish: ") + winner);
+    }
+    PracticePlan practicePlan(const QString&) const override { return {}; }
+};
+
 // Draws the factors a test queued, and 7 once they run out.
 struct FactorScript {
     std::deque<int> factors;
@@ -72,11 +99,12 @@ struct Game {
     FixedWorkArea workArea;
     ScriptedDialogs dialogs;
     FactorScript script;
+    RecordLog record;
     std::deque<int>& factors = script.factors;
     ScreenSet screens;
 
     explicit Game(Speech* speech = nullptr, SoundPlayer* sound = nullptr)
-        : screens({speech ? *speech : log, sound ? *sound : log, workArea, dialogs,
+        : screens({speech ? *speech : log, sound ? *sound : log, workArea, dialogs, record,
                    std::ref(script)}) {}
 };
 
