@@ -69,7 +69,9 @@ std::optional<Failure> failureOf(const QSqlQuery& query) {
 // Runs one statement with its values; the query, to read from or check.
 QSqlQuery run(QSqlDatabase& db, const QString& sql, const QVariantList& values = {}) {
     QSqlQuery query(db);
-    query.prepare(sql);
+    // A statement that cannot be prepared keeps the driver's reason (a damaged file says so here).
+    if (!query.prepare(sql))
+        return query;
     for (const QVariant& value : values)
         query.addBindValue(value);
     query.exec();
@@ -287,13 +289,14 @@ QString SqliteRecord::defaultFolder() {
 }
 
 std::unique_ptr<SqliteRecord> SqliteRecord::open(const QString& folder, QString* error) {
-    // The record is the child's own: nobody else on the computer may read it.
-    if (!QDir().mkpath(folder) ||
-        !QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                           QFileDevice::ExeOwner)) {
+    if (!QDir().mkpath(folder)) {
         *error = QStringLiteral("cannot make the folder %1").arg(folder);
         return nullptr;
     }
+    // The record is the child's own: nobody else on the computer may read it. A folder that
+    // cannot be changed at all is found out below, on opening or on the first answer.
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     auto writer = std::make_unique<Writer>(QDir(folder).filePath(QStringLiteral("record.sqlite")));
     if (QString why = writer->start(); !why.isEmpty()) {
         *error = why;
@@ -374,7 +377,8 @@ std::vector<AnswerRow> SqliteRecord::answers(const QString& player) {
         QSqlQuery query = run(db, QStringLiteral("SELECT answer_id, player, played_at, game_id,"
                                                  " turn, a, b, product, answered, outcome, ms"
                                                  " FROM answers"
-                                                 " ORDER BY played_ms, turn, answer_id"));
+                                                 // Within one millisecond, as reported.
+                                                 " ORDER BY played_ms, rowid"));
         std::vector<AnswerRow> rows;
         while (query.next()) {
             if (!key.isEmpty() && playerKey(query.value(1).toString()) != key)
