@@ -253,13 +253,18 @@ private:
         QSqlQuery check = run(db, QStringLiteral("PRAGMA quick_check"));
         if (auto failure = failureOf(check))
             return failure;
-        if (!check.next() || check.value(0).toString() != QLatin1String("ok"))
+        const bool intact = check.next() && check.value(0).toString() == QLatin1String("ok");
+        // A statement left open keeps its read lock, and SQLite refuses a writer that holds
+        // one at once, without waiting out the busy timeout.
+        check.finish();
+        if (!intact)
             return Failure{QStringLiteral("damaged"), true};
         if (auto failure = failureOf(run(db, QStringLiteral("PRAGMA synchronous = FULL"))))
             return failure;
         return inTransaction(db, [&db]() -> std::optional<Failure> {
             QSqlQuery version = run(db, QStringLiteral("PRAGMA user_version"));
             const int from = version.next() ? version.value(0).toInt() : 0;
+            version.finish();
             if (from > static_cast<int>(Migrations.size()))
                 return Failure{QStringLiteral("written by a newer version of the game")};
             for (int step = from; step < static_cast<int>(Migrations.size()); ++step) {

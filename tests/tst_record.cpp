@@ -5,8 +5,11 @@
 
 #include <QApplication>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 #include <functional>
 
 using namespace quintarlow;
@@ -273,15 +276,47 @@ private Q_SLOTS:
         QCOMPARE(record->answers(QString()).size(), 120u);
         QCOMPARE(record->players().size(), 2u);
     }
+
+    // Another game holding the file waits its turn for up to 2 s; longer, and the record is
+    // given up with one line saying why.
+    void lockedByAnotherGame() {
+        QTemporaryDir dir;
+        openIn(dir).reset();
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+        other.setDatabaseName(folderIn(dir) + QStringLiteral("/record.sqlite"));
+        QVERIFY(other.open());
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN IMMEDIATE")));
+        QProcess writer;
+        writer.start(QCoreApplication::applicationFilePath(),
+                     {QStringLiteral("write"), folderIn(dir), QStringLiteral("5")});
+        QVERIFY(!writer.waitForFinished(500)); // waiting, not failed
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("ROLLBACK")));
+        QVERIFY(writer.waitForFinished(10000));
+        QCOMPARE(writer.readAllStandardError(), QByteArray());
+        QCOMPARE(openIn(dir)->answers(QString()).size(), 5u);
+
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN IMMEDIATE")));
+        writer.start(QCoreApplication::applicationFilePath(),
+                     {QStringLiteral("write"), folderIn(dir), QStringLiteral("5")});
+        QVERIFY(writer.waitForFinished(10000));
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("ROLLBACK")));
+        const QByteArray said = writer.readAllStandardError();
+        QVERIFY2(said.contains("locked by another game for more than 2 s") && said.count('\n') == 1,
+                 said.constData());
+        other.close();
+    }
 };
 
-// `write FOLDER COUNT`: one game of COUNT answers as fast as the board could report them.
+// `write FOLDER COUNT`: one game of COUNT answers as fast as the board could report them; says
+// on stderr, as the game does, when the record cannot be opened.
 int writeAnswers(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QString error;
     auto record = SqliteRecord::open(QString::fromLocal8Bit(argv[2]), &error);
-    if (!record)
+    if (!record) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
+    }
     const QString player = QStringLiteral("Writer %1").arg(QCoreApplication::applicationPid());
     record->gameStarted(player, QStringLiteral("Other"), QDateTime::currentDateTime());
     for (int answer = 0; answer < std::atoi(argv[3]); ++answer)
