@@ -33,7 +33,8 @@ std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[]) {
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const RecordCommands recordCommands(parser);
-    // Options that open a window of their own instead of the game go here.
+    // Options that choose what the program opens (a window other than the game's) are added
+    // here and handed on in GameOptions.
     parser.parse(QCoreApplication::arguments());
     if (parser.isSet(help))
         parser.showHelp();

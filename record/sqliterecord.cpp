@@ -27,28 +27,32 @@ namespace {
 
 // Each step brings the record from the version before it to its own number, in
 // PRAGMA user_version. The tables are plain SQL, so that another database can hold them too.
-const std::vector<std::vector<QLatin1String>> Migrations{
-    {
-        QLatin1String("CREATE TABLE games (game_id TEXT PRIMARY KEY, blue TEXT NOT NULL,"
-                      " red TEXT NOT NULL, winner TEXT, started_at TEXT NOT NULL, ended_at TEXT)"),
-        QLatin1String("CREATE TABLE answers (answer_id TEXT PRIMARY KEY, player TEXT NOT NULL,"
-                      " played_at TEXT NOT NULL, played_ms BIGINT NOT NULL,"
-                      " game_id TEXT NOT NULL, turn INTEGER NOT NULL, a INTEGER NOT NULL,"
-                      " b INTEGER NOT NULL, product INTEGER NOT NULL, answered INTEGER,"
-                      " outcome TEXT NOT NULL, ms INTEGER NOT NULL)"),
-        QLatin1String("CREATE INDEX answers_by_time ON answers (played_ms)"),
-    },
-    {
-        QLatin1String("CREATE TABLE practice (player_key TEXT PRIMARY KEY, player TEXT NOT NULL,"
-                      " tables TEXT NOT NULL, ask_missed INTEGER NOT NULL)"),
-    },
-};
+std::vector<std::vector<QLatin1String>> migrations() {
+    return {
+        {
+            QLatin1String(
+                "CREATE TABLE games (game_id TEXT PRIMARY KEY, blue TEXT NOT NULL,"
+                " red TEXT NOT NULL, winner TEXT, started_at TEXT NOT NULL, ended_at TEXT)"),
+            QLatin1String("CREATE TABLE answers (answer_id TEXT PRIMARY KEY, player TEXT NOT NULL,"
+                          " played_at TEXT NOT NULL, played_ms BIGINT NOT NULL,"
+                          " game_id TEXT NOT NULL, turn INTEGER NOT NULL, a INTEGER NOT NULL,"
+                          " b INTEGER NOT NULL, product INTEGER NOT NULL, answered INTEGER,"
+                          " outcome TEXT NOT NULL, ms INTEGER NOT NULL)"),
+            QLatin1String("CREATE INDEX answers_by_time ON answers (played_ms)"),
+        },
+        {
+            QLatin1String(
+                "CREATE TABLE practice (player_key TEXT PRIMARY KEY, player TEXT NOT NULL,"
+                " tables TEXT NOT NULL, ask_missed INTEGER NOT NULL)"),
+        },
+    };
+}
 
 constexpr int BusyTimeoutMs = 2000;
 // SQLite's own result codes, as the driver reports them.
-const QString SqliteBusy = QStringLiteral("5");
-const QString SqliteCorrupt = QStringLiteral("11");
-const QString SqliteNotADatabase = QStringLiteral("26");
+constexpr QLatin1String SqliteBusy{"5"};
+constexpr QLatin1String SqliteCorrupt{"11"};
+constexpr QLatin1String SqliteNotADatabase{"26"};
 
 // A failed step: the driver's words, for the one line on stderr.
 struct Failure {
@@ -265,10 +269,11 @@ private:
             QSqlQuery version = run(db, QStringLiteral("PRAGMA user_version"));
             const int from = version.next() ? version.value(0).toInt() : 0;
             version.finish();
-            if (from > static_cast<int>(Migrations.size()))
+            const auto steps = migrations();
+            if (from > static_cast<int>(steps.size()))
                 return Failure{QStringLiteral("written by a newer version of the game")};
-            for (int step = from; step < static_cast<int>(Migrations.size()); ++step) {
-                for (const QLatin1String& statement : Migrations[step])
+            for (int step = from; step < static_cast<int>(steps.size()); ++step) {
+                for (const QLatin1String& statement : steps[step])
                     if (auto failure = failureOf(run(db, statement)))
                         return failure;
                 if (auto failure = failureOf(

@@ -4,7 +4,7 @@
 #include "media/soundplayer.h"
 #include "media/speech.h"
 #include "media/workarea.h"
-#include "practicerecord.h"
+#include "recordcsv.h"
 #include "screens/screenset.h"
 
 #include <QStringList>
@@ -56,23 +56,20 @@ public:
 
 // What the board reported to the record, one line a report: "start: Blue / Red",
 // "answer: Ben 3x4 12 right" (the value clicked, "-" on a time-out), "finish: Ben" (empty
-// winner for a game left unfinished); every answer's time since its question in `ms`.
+// winner for a game left unfinished).
 struct RecordLog final : PracticeRecord {
     QStringList entries;
-    QList<qint64> ms;
     void gameStarted(const QString& blue, const QString& red, const QDateTime&) override {
         entries.append(QLatin1String("start: ") + blue + QLatin1String(" / ") + red);
     }
     void answerJudged(const JudgedAnswer& answer) override {
-        const char* outcomes[] = {"right", "wrong", "timeout"};
         entries.append(
             QStringLiteral("answer: %1 %2x%3 %4 %5")
                 .arg(answer.player)
                 .arg(answer.a)
                 .arg(answer.b)
                 .arg(answer.answered ? QString::number(*answer.answered) : QStringLiteral("-"))
-                .arg(QLatin1String(outcomes[static_cast<int>(answer.outcome)])));
-        ms.append(answer.ms);
+                .arg(outcomeName(answer.outcome)));
     }
     void gameFinished(const QString& winner, const QDateTime&) override {
         entries.append(QLatin1String("finish: ") + winner);
