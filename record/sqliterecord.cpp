@@ -337,6 +337,12 @@ QString SqliteRecord::fileName() const {
 void SqliteRecord::gameStarted(const QString& blue, const QString& red, const QDateTime& at) {
     m_gameId = newId();
     m_turn = 0;
+    {
+        std::lock_guard lock(m_settingsLock);
+        m_gameSettings.clear();
+        for (const QString& player : {blue, red})
+            m_gameSettings.insert(playerKey(player), m_settings.value(playerKey(player)));
+    }
     m_writer->post([game = m_gameId, blue = blue.trimmed(), red = red.trimmed(),
                     at = isoWithOffset(at)](QSqlDatabase& db) {
         return inTransaction(db, [&] {
@@ -374,11 +380,14 @@ void SqliteRecord::gameFinished(const QString& winner, const QDateTime& at) {
         });
     });
     m_gameId.clear();
+    std::lock_guard lock(m_settingsLock);
+    m_gameSettings.clear();
 }
 
 PracticePlan SqliteRecord::practicePlan(const QString& player) const {
     std::lock_guard lock(m_settingsLock);
-    return {m_settings.value(playerKey(player)), {}};
+    const QString key = playerKey(player);
+    return {m_gameSettings.contains(key) ? m_gameSettings.value(key) : m_settings.value(key), {}};
 }
 
 std::vector<AnswerRow> SqliteRecord::answers(const QString& player) {
@@ -479,7 +488,8 @@ int SqliteRecord::forgetPlayer(const QString& name) {
 }
 
 PracticeSettings SqliteRecord::practiceSettings(const QString& name) {
-    return practicePlan(name).settings;
+    std::lock_guard lock(m_settingsLock);
+    return m_settings.value(playerKey(name));
 }
 
 bool SqliteRecord::setPracticeSettings(const QString& name, const PracticeSettings& settings) {

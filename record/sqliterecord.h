@@ -57,6 +57,9 @@ private:
     int m_turn = 0;
     mutable std::mutex m_settingsLock; // the settings are read on the board's thread
     QHash<QString, PracticeSettings> m_settings;
+    // The players' settings as the game being played started with them: a change made meanwhile
+    // applies from the next game on.
+    QHash<QString, PracticeSettings> m_gameSettings;
 };
 
 // Names compare trimmed and ignoring case.

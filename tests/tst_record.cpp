@@ -186,6 +186,22 @@ private Q_SLOTS:
         QCOMPARE(record->players().size(), 1u);
     }
 
+    // Settings changed during a game apply from the next game on.
+    void settingsTakeEffectAtTheNextGame() {
+        QTemporaryDir dir;
+        auto record = openIn(dir);
+        const PracticeSettings sevens{{7}, false};
+        record->gameStarted(QStringLiteral("Ben"), QStringLiteral("Rosa"),
+                            QDateTime::currentDateTime());
+        QVERIFY(record->setPracticeSettings(QStringLiteral("ben"), sevens));
+        QCOMPARE(record->practiceSettings(QStringLiteral("Ben")), sevens);
+        QCOMPARE(record->practicePlan(QStringLiteral("Ben")).settings, PracticeSettings());
+        record->gameFinished(QString(), QDateTime::currentDateTime());
+        record->gameStarted(QStringLiteral("Ben"), QStringLiteral("Rosa"),
+                            QDateTime::currentDateTime());
+        QCOMPARE(record->practicePlan(QStringLiteral("Ben")).settings, sevens);
+    }
+
     // Awkward names survive the file exactly; a second import changes nothing.
     void exportImportExportIsIdentical() {
         const QStringList names{QStringLiteral("\"Quote\" O\"Neil"),
