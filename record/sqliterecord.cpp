@@ -303,10 +303,14 @@ std::unique_ptr<SqliteRecord> SqliteRecord::open(const QString& folder, QString*
         *error = QStringLiteral("cannot make the folder %1").arg(folder);
         return nullptr;
     }
-    // The record is the child's own: nobody else on the computer may read it. A folder that
-    // cannot be changed at all is found out below, on opening or on the first answer.
-    QFile::setPermissions(folder,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // The record is the child's own: nobody else on the computer may look in. Only others'
+    // rights are taken away; a folder its owner made read-only stays so, and is found out on
+    // opening or at the first answer.
+    constexpr QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                QFileDevice::WriteOther | QFileDevice::ExeOther;
+    if (const auto rights = QFile::permissions(folder); rights & others)
+        QFile::setPermissions(folder, rights & ~others);
     auto writer = std::make_unique<Writer>(QDir(folder).filePath(QStringLiteral("record.sqlite")));
     if (QString why = writer->start(); !why.isEmpty()) {
         *error = why;

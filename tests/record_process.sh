@@ -15,7 +15,7 @@ XDG_RUNTIME_DIR=$XDG_DATA_HOME/runtime
 export XDG_DATA_HOME XDG_RUNTIME_DIR
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 record="$XDG_DATA_HOME/Quintarlow!"
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$XDG_DATA_HOME"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null; chmod -R u+w "$XDG_DATA_HOME" 2>/dev/null; rm -rf "$XDG_DATA_HOME"' EXIT
 failed() { echo "FAIL: $*"; exit 1; }
 
 # The answers of an export, one a line, without the header.
@@ -79,10 +79,20 @@ damaged)
     one_answer_of_ben
     ;;
 readonly)
-    # A record made earlier, in a folder that has become read-only (for root too: a read-only
-    # bind mount in a namespace of its own).
+    # A record made earlier, in a folder that has become read-only: a read-only bind mount in a
+    # namespace of its own (which holds for root too), else the folder's mode; root without
+    # namespaces cannot be kept from writing, and the case is skipped (status 77).
     exported >/dev/null
-    play_one_answer unshare -rm sh -c 'mount --bind -o ro "$0" "$0" && exec "$@"' "$record"
+    readonly_mount=(unshare -rm sh -c 'mount --bind -o ro "$0" "$0" && exec "$@"' "$record")
+    if "${readonly_mount[@]}" true 2>/dev/null; then
+        play_one_answer "${readonly_mount[@]}"
+    elif [[ $(id -u) -ne 0 ]]; then
+        chmod 500 "$record"
+        play_one_answer
+    else
+        echo "SKIP: no way to make a folder read-only for root here"
+        exit 77
+    fi
     sleep 1
     end_game
     cat "$XDG_DATA_HOME/err"
