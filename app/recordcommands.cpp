@@ -106,6 +106,10 @@ RecordCommands::RecordCommands(QCommandLineParser& parser)
 }
 
 std::optional<int> RecordCommands::run(const QCommandLineParser& parser) const {
+    for (const QCommandLineOption* option : {&m_export, &m_import, &m_forget, &m_player})
+        if (parser.isSet(*option) && parser.value(*option).trimmed().isEmpty())
+            return fail(QStringLiteral("--%1 needs a %2")
+                            .arg(option->names().constFirst(), option->valueName()));
     if (parser.isSet(m_export))
         return exportRecord(parser.value(m_export), parser.value(m_player));
     if (parser.isSet(m_import))
