@@ -1,6 +1,7 @@
 #include "alsasoundplayer.h"
 #include "app/datafolder.h"
 #include "app/practicecommand.h"
+#include "app/recordcommands.h"
 #include "app/shutdownsignals.h"
 #include "app/startuptrace.h"
 #include "flitespeech.h"
@@ -9,6 +10,7 @@
 #include "progress/memoryrecord.h"
 #include "progress/progresswindow.h"
 #include "progress/reportdevices.h"
+#include "record/sqliterecord.h"
 #include "record/practicerecord.h"
 #include "screens/screenset.h"
 #include "screens/splash.h"
@@ -19,37 +21,50 @@
 #include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
+#include <variant>
 
 using namespace quintarlow;
 
 namespace {
 
-// Answers --help, --version and --practice before any window exists, so they work without a
-// display. Other arguments are left to Qt. True when the progress window is asked for instead
-// of a game.
-bool answerTerminalOptions(int argc, char* argv[]) {
+// What the command line asks of the program once it has a display.
+struct GameOptions {
+    bool record = true;
+    bool progress = false; // the Practice Record window instead of a game
+};
+
+// Answers --help, --version, --practice and the record commands before any window exists, so
+// they work without a display: an exit status then. Other arguments are left to Qt.
+std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[]) {
     QCoreApplication info(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Two-player spoken multiplication game: four in a line wins."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const RecordCommands recordCommands(parser);
+    addPracticeOptions(parser);
     const QCommandLineOption progress(
         QStringLiteral("progress"),
         QStringLiteral("Open the Practice Record: which facts each player knows."));
     parser.addOption(progress);
-    addPracticeOptions(parser);
     parser.parse(QCoreApplication::arguments());
     if (parser.isSet(help))
         parser.showHelp();
     if (parser.isSet(version))
         parser.showVersion();
+    if (const auto status = recordCommands.run(parser))
+        return *status;
     if (isPracticeCommand(QCoreApplication::arguments())) {
         QTextStream out(stdout), err(stderr);
-        // The practice record is passed here once this build keeps one.
-        std::exit(runPracticeCommand(QCoreApplication::arguments(), nullptr, out, err));
+        QString error;
+        const auto record = openKeptRecord(&error);
+        if (!record)
+            err << "quintarlow: cannot open the practice record: " << error << Qt::endl;
+        return runPracticeCommand(QCoreApplication::arguments(), record.get(), out, err);
     }
-    return parser.isSet(progress);
+    return GameOptions{.record = !recordCommands.noRecord(parser),
+                       .progress = parser.isSet(progress)};
 }
 
 // Must run before the application object exists: Qt picks its platform plugin there.
@@ -86,24 +101,35 @@ void enterDataFolder() {
     QDir::setCurrent(choice.folder);
 }
 
+// The window reads the record as it is: a damaged file is told of, never moved aside for a
+// fresh one, since a parent looking is no reason to start the children's record again.
+int showProgress() {
+    MessageBoxDialogs dialogs;
+    DesktopReportDevices devices;
+    QString error;
+    if (const auto record = openKeptRecord(&error, SqliteRecord::Damaged::Refuse))
+        return runProgressWindow(*record, dialogs, devices);
+    MemoryRecord unreadable;
+    unreadable.failure = error;
+    return runProgressWindow(unreadable, dialogs, devices);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     ShutdownSignals::blockInEveryThread();
     QCoreApplication::setApplicationName(QStringLiteral("Quintarlow!"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUINTARLOW_VERSION));
-    const bool progress = answerTerminalOptions(argc, argv);
+    const auto answered = answerWithoutDisplay(argc, argv);
+    if (const int* status = std::get_if<int>(&answered))
+        return *status;
+    const GameOptions options = std::get<GameOptions>(answered);
     runThroughXWaylandOnWayland(argc, argv);
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quintarlow.Quintarlow"));
-    if (progress) {
-        // Until the practice record is kept, the window has an empty one to show.
-        MemoryRecord record;
-        MessageBoxDialogs dialogs;
-        DesktopReportDevices devices;
-        return runProgressWindow(record, dialogs, devices);
-    }
+    if (options.progress)
+        return showProgress();
     QApplication::setQuitOnLastWindowClosed(false);
     enterDataFolder();
 
@@ -111,8 +137,9 @@ int main(int argc, char* argv[]) {
     AlsaSoundPlayer sound;
     ScreenWorkArea workArea;
     MessageBoxDialogs dialogs;
-    NoRecord record;
-    ScreenSet screens({speech, sound, workArea, dialogs, record, drawQuestionAtRandom});
+    // Made before the screens and gone after them, so that every report is written.
+    PlayRecord record(options.record);
+    ScreenSet screens({speech, sound, workArea, dialogs, record.record(), drawQuestionAtRandom});
     QObject::connect(&screens, &ScreenSet::allUnloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 

@@ -331,6 +331,7 @@ void MULTIPLICATION::generateMultipliers() {
     state.Multiplier2 = static_cast<std::int16_t>(question.b);
     Label5->setCaption(QString::number(state.Multiplier1));
     Label6->setCaption(QString::number(state.Multiplier2));
+    m_questionShown.start();
     state.Product = static_cast<std::int16_t>(state.Multiplier1 * state.Multiplier2);
     spkSpeak.Speak(Texts::question(state.Multiplier1, state.Multiplier2));
     Command1->setEnabled(false);
@@ -363,14 +364,17 @@ void MULTIPLICATION::judgeSquareClick(int index) {
         refuseDuringQuestion();
         return;
     }
+    bool isNumber = false;
+    const int chosen = caption.toInt(&isNumber);
+    const bool right = isNumber && chosen == state.Product;
+    reportAnswer(isNumber ? std::optional(chosen) : std::nullopt,
+                 right ? Outcome::Right : Outcome::Wrong);
     resetClock();
     Command2->setEnabled(true);
     Command3->setEnabled(true);
     Label2[0]->show();
     Label2[1]->show();
-    bool isNumber = false;
-    const int chosen = caption.toInt(&isNumber);
-    if (isNumber && chosen == state.Product) {
+    if (right) {
         claimSquare(index);
         return;
     }
@@ -399,6 +403,17 @@ void MULTIPLICATION::claimSquare(int index) {
     Label5->setCaption(NoQuestion);
     Label6->setCaption(NoQuestion);
     Command1->setEnabled(true);
+}
+
+void MULTIPLICATION::reportAnswer(std::optional<int> answered, Outcome outcome) {
+    const VbLabel* player = state.TurnColour == BlueTurn ? lblBlue : lblRed;
+    screens.services().record.answerJudged({.player = player->caption().trimmed(),
+                                            .judgedAt = QDateTime::currentDateTime(),
+                                            .a = state.Multiplier1,
+                                            .b = state.Multiplier2,
+                                            .answered = answered,
+                                            .outcome = outcome,
+                                            .ms = m_questionShown.elapsed()});
 }
 
 void MULTIPLICATION::moveBlinkingTo(const QString& turnColour) {
@@ -451,6 +466,7 @@ void MULTIPLICATION::onClockTick() {
     lblTime->setCaption(clockCaption(state.SecondsLeft));
     if (state.SecondsLeft != -1)
         return;
+    reportAnswer(std::nullopt, Outcome::Timeout);
     PlaySoundFile(QStringLiteral("error.WAV"));
     lblTime->hide();
     Label2[0]->show();
@@ -492,6 +508,7 @@ void MULTIPLICATION::AnnounceWinner() {
     const bool blueWon = state.ClaimColour.toUInt() == Colour::Blue;
     winner.lblName->setBackColour(blueWon ? Colour::Blue : Colour::Red);
     winner.lblName->setCaption((blueWon ? lblBlue : lblRed)->caption());
+    screens.endGame(winner.lblName->caption());
     state.TurnColour = blueWon ? QStringLiteral("blue") : QStringLiteral("red");
     winner.Label1->setCaption(Texts::WeHaveAWinner);
     setTimerEnabled(winner.Timer1, true);
@@ -532,6 +549,7 @@ void MULTIPLICATION::startNewGame() {
     if (!screens.services().dialogs.askYesNo(this, QStringLiteral("Are you sure?"),
                                              QStringLiteral("Start a New Game")))
         return;
+    screens.endGame(QString());
     AnimatedGif1->StopAnimation();
     AnimatedGif2->StopAnimation();
     setEnabled(false);

@@ -5,8 +5,10 @@
 #include "questiondraw.h"
 #include "screens/screenwindow.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <array>
+#include <optional>
 
 class QPushButton;
 
@@ -16,6 +18,7 @@ class AnimatedGif;
 class Speech;
 class SoundPlayer;
 class VbLabel;
+enum class Outcome;
 
 // The board screen: the 8 x 8 board, the question, the players' names and the game's
 // timers. Its state lives in BoardState and in its controls, which the other screens read
@@ -91,9 +94,12 @@ private:
     void buildKeyboardAccess();
     void focusSquare(int index);
     void refuseDuringQuestion();
+    // Reports the pending question's verdict for the player to move.
+    void reportAnswer(std::optional<int> answered, Outcome outcome);
     Speech& spkSpeak; // speaks the board's texts
     SoundPlayer& sound;
     BoardState state;
+    QElapsedTimer m_questionShown;
     int m_focusedSquare = 1; // the square the arrow keys move from, "1" at a game's start
     DrawMemory m_blueDraw;   // what the draw remembers of each player between their questions
     DrawMemory m_redDraw;

@@ -61,9 +61,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/quintarlow/quintarlow)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded by name at run time, so no library dependency names them.
+# Loaded by name at run time, so no library dependency names them: the fonts, and the SQLite
+# driver that Qt SQL loads as a plugin for the practice record.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation2, fonts-comic-neue, fonts-urw-base35, fonts-dejavu-core")
+    "fonts-liberation2, fonts-comic-neue, fonts-urw-base35, fonts-dejavu-core, libqt6sql6-sqlite")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_QUINTARLOW_STRIP ${CMAKE_STRIP})
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip-comments.cmake)

@@ -1,8 +1,10 @@
 #include "screenset.h"
 
 #include "board/multiplication.h"
+#include "board/vblabel.h"
 #include "board/vblabelaccessible.h"
 #include "media/dialogs.h"
+#include "practicerecord.h"
 #include "screens/background.h"
 #include "screens/correctanswer.h"
 #include "screens/keyboard.h"
@@ -82,7 +84,22 @@ bool ScreenSet::confirmQuit(QWidget* asker) {
     return true;
 }
 
+void ScreenSet::beginGame() {
+    MULTIPLICATION& shown = board();
+    m_gameRunning = true;
+    m_services.record.gameStarted(shown.lblBlue->caption().trimmed(),
+                                  shown.lblRed->caption().trimmed(), QDateTime::currentDateTime());
+}
+
+void ScreenSet::endGame(const QString& winner) {
+    if (!m_gameRunning)
+        return;
+    m_gameRunning = false;
+    m_services.record.gameFinished(winner.trimmed(), QDateTime::currentDateTime());
+}
+
 void ScreenSet::quitGame() {
+    endGame(QString());
     for (ScreenWindow* screen : loadedScreens())
         if (screen != m_background.get())
             screen->hide();

@@ -30,6 +30,7 @@ struct Services {
     SoundPlayer& sound;
     WorkArea& workArea;
     Dialogs& dialogs;
+    // Where every game and judged answer is reported; NoRecord plays without one.
     PracticeRecord& record;
     // Draws the question for one player from their plan; `memory` is that player's own.
     std::function<Fact(const PracticePlan& plan, DrawMemory& memory)> drawQuestion;
@@ -61,6 +62,11 @@ public:
     // Hides what is showing and unloads every screen, the backdrop last.
     void quitGame();
 
+    // A game begins with the names on the board, or ends with a winner (empty when it is left
+    // unfinished); a game ends once however it is left.
+    void beginGame();
+    void endGame(const QString& winner);
+
     // Called by each screen as it is unloaded.
     void screenUnloaded();
 
@@ -79,6 +85,7 @@ private:
     std::unique_ptr<CorrectAnswer> m_correctAnswer;
     std::unique_ptr<WINNER> m_winner;
     bool m_allUnloadedSignalled = false;
+    bool m_gameRunning = false;
 };
 
 } // namespace quintarlow

@@ -119,6 +119,7 @@ void WELCOME::startPlaying() {
     MULTIPLICATION& board = screens.board();
     board.lblBlue->setCaption(Text2->text());
     board.lblRed->setCaption(Text1->text());
+    screens.beginGame();
     board.show();
     board.boardState().TurnColour = BlueTurn;
     board.resetClock();

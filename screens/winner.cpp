@@ -160,6 +160,7 @@ void WINNER::prepareBoard(bool sayBlueGoesFirst) {
 void WINNER::playAgainSamePlayers() {
     resetSquares();
     prepareBoard(true);
+    screens.beginGame();
     screens.board().show();
     AnnouncementText.clear();
     Label1->setCaption(QString());

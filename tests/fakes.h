@@ -5,6 +5,7 @@
 #include "media/speech.h"
 #include "media/workarea.h"
 #include "record/practicerecord.h"
+#include "recordcsv.h"
 #include "screens/screenset.h"
 
 #include <QStringList>
@@ -54,6 +55,29 @@ public:
     }
 };
 
+// What the board reported to the record, one line a report: "start: Blue / Red",
+// "answer: Ben 3x4 12 right" (the value clicked, "-" on a time-out), "finish: Ben" (empty
+// winner for a game left unfinished).
+struct RecordLog final : PracticeRecord {
+    QStringList entries;
+    void gameStarted(const QString& blue, const QString& red, const QDateTime&) override {
+        entries.append(QLatin1String("start: ") + blue + QLatin1String(" / ") + red);
+    }
+    void answerJudged(const JudgedAnswer& answer) override {
+        entries.append(
+            QStringLiteral("answer: %1 %2x%3 %4 %5")
+                .arg(answer.player)
+                .arg(answer.a)
+                .arg(answer.b)
+                .arg(answer.answered ? QString::number(*answer.answered) : QStringLiteral("-"))
+                .arg(outcomeName(answer.outcome)));
+    }
+    void gameFinished(const QString& winner, const QDateTime&) override {
+        entries.append(QLatin1String("finish: ") + winner);
+    }
+    PracticePlan practicePlan(const QString&) const override { return {}; }
+};
+
 // Draws the factors a test queued, and 7 once they run out, whatever the player's plan.
 struct FactorScript {
     std::deque<int> factors;
@@ -76,15 +100,16 @@ struct Game {
     MediaLog log;
     FixedWorkArea workArea;
     ScriptedDialogs dialogs;
-    NoRecord noRecord;
     FactorScript script;
+    RecordLog record;
     std::deque<int>& factors = script.factors;
     ScreenSet screens;
 
+    // Reports go to `record` unless a test hands in a record of its own.
     explicit Game(Speech* speech = nullptr, SoundPlayer* sound = nullptr,
-                  PracticeRecord* record = nullptr)
+                  PracticeRecord* ownRecord = nullptr)
         : screens({speech ? *speech : log, sound ? *sound : log, workArea, dialogs,
-                   record ? *record : noRecord, std::ref(script)}) {}
+                   ownRecord ? *ownRecord : record, std::ref(script)}) {}
 };
 
 // The offscreen platform warns at every raise of a window; long runs keep their logs readable.

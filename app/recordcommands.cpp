@@ -1,0 +1,144 @@
+#include "recordcommands.h"
+
+#include "recordcsv.h"
+#include "sqliterecord.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QSaveFile>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace quintarlow {
+
+namespace {
+
+int fail(const QString& why) {
+    std::fprintf(stderr, "quintarlow: %s\n", qPrintable(why));
+    return 1;
+}
+
+void say(const QString& text) {
+    std::printf("%s\n", qPrintable(text));
+}
+
+int exportRecord(const QString& fileName, const QString& player) {
+    QString error;
+    auto record = openKeptRecord(&error);
+    if (!record)
+        return fail(QStringLiteral("cannot open the practice record: ") + error);
+    const std::vector<AnswerRow> rows = record->answers(player);
+    // Written aside and renamed into place: a failed export leaves no half file.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(answersToCsv(rows)) < 0 || !file.commit())
+        return fail(QStringLiteral("cannot write %1: %2").arg(fileName, file.errorString()));
+    say(QStringLiteral("Exported %1 answers to %2.").arg(rows.size()).arg(fileName));
+    return 0;
+}
+
+int importRecord(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("cannot read %1: %2").arg(fileName, file.errorString()));
+    const CsvReading reading = answersFromCsv(file.readAll());
+    if (!reading.error.isEmpty())
+        return fail(QStringLiteral("%1 %2; nothing imported").arg(fileName, reading.error));
+    QString error;
+    auto record = openKeptRecord(&error);
+    if (!record)
+        return fail(QStringLiteral("cannot open the practice record: ") + error);
+    const SqliteRecord::Merge merge = record->importAnswers(reading.rows);
+    if (!merge.error.isEmpty())
+        return fail(
+            QStringLiteral("cannot import %1: %2; nothing imported").arg(fileName, merge.error));
+    say(QStringLiteral("Added %1 answers, skipped %2 already kept.")
+            .arg(merge.added)
+            .arg(merge.skipped));
+    return 0;
+}
+
+int forgetPlayer(const QString& name, bool sure) {
+    if (!sure) {
+        std::printf("Delete every answer and game of %s from the practice record? [y/N] ",
+                    qPrintable(name));
+        std::fflush(stdout);
+        std::string reply;
+        std::getline(std::cin, reply);
+        if (reply.empty() || (reply[0] != 'y' && reply[0] != 'Y')) {
+            say(QStringLiteral("Nothing deleted."));
+            return 0;
+        }
+    }
+    QString error;
+    auto record = openKeptRecord(&error);
+    if (!record)
+        return fail(QStringLiteral("cannot open the practice record: ") + error);
+    const int deleted = record->forgetPlayer(name);
+    if (deleted < 0)
+        return fail(QStringLiteral("cannot delete %1 from the practice record").arg(name));
+    say(QStringLiteral("Deleted %1 answers of %2.").arg(deleted).arg(name));
+    return 0;
+}
+
+} // namespace
+
+std::unique_ptr<SqliteRecord> openKeptRecord(QString* error, SqliteRecord::Damaged damaged) {
+    return SqliteRecord::open(SqliteRecord::defaultFolder(), error, damaged);
+}
+
+RecordCommands::RecordCommands(QCommandLineParser& parser)
+    : m_export(QStringLiteral("export-record"),
+               QStringLiteral("Write the practice record (or one player's part) as CSV."),
+               QStringLiteral("FILE")),
+      m_player(QStringLiteral("player"), QStringLiteral("With --export-record: only this player."),
+               QStringLiteral("NAME")),
+      m_import(QStringLiteral("import-record"),
+               QStringLiteral("Add the answers of a CSV file exported on another computer."),
+               QStringLiteral("FILE")),
+      m_forget(QStringLiteral("forget-player"),
+               QStringLiteral("Delete a player's answers and games from the practice record."),
+               QStringLiteral("NAME")),
+      m_yes(QStringLiteral("yes"), QStringLiteral("With --forget-player: do not ask first.")),
+      m_noRecord(QStringLiteral("no-record"),
+                 QStringLiteral("Play without reading or writing the practice record.")) {
+    parser.addOptions({m_export, m_player, m_import, m_forget, m_yes, m_noRecord});
+}
+
+std::optional<int> RecordCommands::run(const QCommandLineParser& parser) const {
+    for (const QCommandLineOption* option : {&m_export, &m_import, &m_forget, &m_player})
+        if (parser.isSet(*option) && parser.value(*option).trimmed().isEmpty())
+            return fail(QStringLiteral("--%1 needs a %2")
+                            .arg(option->names().constFirst(), option->valueName()));
+    if (parser.isSet(m_export))
+        return exportRecord(parser.value(m_export), parser.value(m_player));
+    if (parser.isSet(m_import))
+        return importRecord(parser.value(m_import));
+    if (parser.isSet(m_forget))
+        return forgetPlayer(parser.value(m_forget), parser.isSet(m_yes));
+    return std::nullopt;
+}
+
+bool RecordCommands::noRecord(const QCommandLineParser& parser) const {
+    return parser.isSet(m_noRecord);
+}
+
+PlayRecord::PlayRecord(bool wanted) {
+    if (!wanted)
+        return;
+    QString error;
+    m_kept = openKeptRecord(&error);
+    if (!m_kept)
+        std::fprintf(stderr, "quintarlow: no practice record (%s); playing without one\n",
+                     qPrintable(error));
+}
+
+PlayRecord::~PlayRecord() = default;
+
+PracticeRecord& PlayRecord::record() {
+    if (m_kept)
+        return *m_kept;
+    return m_none;
+}
+
+} // namespace quintarlow

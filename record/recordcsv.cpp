@@ -1,0 +1,225 @@
+#include "recordcsv.h"
+
+#include <QStringList>
+#include <QUuid>
+#include <cstdlib>
+
+namespace quintarlow {
+
+QString outcomeName(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::Right:
+        return QStringLiteral("right");
+    case Outcome::Wrong:
+        return QStringLiteral("wrong");
+    case Outcome::Timeout:
+        break;
+    }
+    return QStringLiteral("timeout");
+}
+
+QString isoWithOffset(const QDateTime& at) {
+    // The offset always written out, UTC itself as "+00:00" rather than "Z".
+    const int offset = at.offsetFromUtc();
+    const int minutes = std::abs(offset) / 60;
+    return at.toOffsetFromUtc(offset).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz")) +
+           QStringLiteral("%1%2:%3")
+               .arg(QLatin1Char(offset < 0 ? '-' : '+'))
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+namespace {
+
+QString quoted(const QString& field) {
+    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
+        !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r')))
+        return field;
+    QString escaped = field;
+    escaped.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+// One record of fields; `line` moves on by the physical lines it spans.
+struct Record {
+    QStringList fields;
+    int firstLine = 0;
+    bool wellFormed = true;
+};
+
+std::vector<Record> splitRecords(const QString& text) {
+    std::vector<Record> records;
+    int line = 1;
+    qsizetype at = 0;
+    while (at < text.size()) {
+        Record record{{}, line, true};
+        QString field;
+        bool inQuotes = false;
+        bool wasQuoted = false;
+        for (;; ++at) {
+            if (at == text.size()) {
+                record.wellFormed = record.wellFormed && !inQuotes;
+                record.fields.append(field);
+                break;
+            }
+            const QChar c = text[at];
+            if (inQuotes) {
+                if (c == QLatin1Char('"') && at + 1 < text.size() &&
+                    text[at + 1] == QLatin1Char('"')) {
+                    field += c;
+                    ++at;
+                } else if (c == QLatin1Char('"')) {
+                    inQuotes = false;
+                } else {
+                    if (c == QLatin1Char('\n'))
+                        ++line;
+                    field += c;
+                }
+            } else if (c == QLatin1Char('"')) {
+                // A quote only opens a field; anywhere else the line is garbled.
+                if (!field.isEmpty() || wasQuoted)
+                    record.wellFormed = false;
+                inQuotes = wasQuoted = true;
+            } else if (c == QLatin1Char(',')) {
+                record.fields.append(field);
+                field.clear();
+                wasQuoted = false;
+            } else if (c == QLatin1Char('\r') && at + 1 < text.size() &&
+                       text[at + 1] == QLatin1Char('\n')) {
+                continue;
+            } else if (c == QLatin1Char('\n')) {
+                record.fields.append(field);
+                ++at;
+                ++line;
+                break;
+            } else {
+                if (wasQuoted)
+                    record.wellFormed = false;
+                field += c;
+            }
+        }
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
+std::optional<int> number(const QString& text, qint64 lowest, qint64 highest) {
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    if (!ok || value < lowest || value > highest || text != QString::number(value))
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+std::optional<Outcome> outcomeFrom(const QString& name) {
+    for (Outcome outcome : {Outcome::Right, Outcome::Wrong, Outcome::Timeout})
+        if (outcomeName(outcome) == name)
+            return outcome;
+    return std::nullopt;
+}
+
+// The row of one record, or what is wrong with it.
+std::optional<AnswerRow> rowFrom(const QStringList& f, QString& problem) {
+    auto bad = [&problem](const QString& what) {
+        problem = what;
+        return std::nullopt;
+    };
+    AnswerRow row;
+    row.answerId = f[0];
+    if (QUuid::fromString(row.answerId).isNull())
+        return bad(QStringLiteral("answer_id is not a UUID"));
+    row.player = f[1];
+    if (row.player.trimmed().isEmpty() || row.player != row.player.trimmed())
+        return bad(QStringLiteral("player is empty or has spaces around it"));
+    row.playedAt = QDateTime::fromString(f[2], Qt::ISODateWithMs);
+    if (!row.playedAt.isValid() || row.playedAt.timeSpec() == Qt::LocalTime)
+        return bad(QStringLiteral("played_at is not a date and time with its offset"));
+    row.gameId = f[3];
+    if (QUuid::fromString(row.gameId).isNull())
+        return bad(QStringLiteral("game is not a UUID"));
+    const auto turn = number(f[4], 1, 1000000);
+    const auto a = number(f[5], 1, 12);
+    const auto b = number(f[6], 1, 12);
+    const auto product = number(f[7], 1, 144);
+    if (!turn || !a || !b || !product)
+        return bad(QStringLiteral("turn, a, b or product is not a number in range"));
+    if (*product != *a * *b)
+        return bad(QStringLiteral("product is not a times b"));
+    row.turn = *turn;
+    row.a = *a;
+    row.b = *b;
+    row.product = *product;
+    if (!f[8].isEmpty()) {
+        row.answered = number(f[8], 1, 144);
+        if (!row.answered)
+            return bad(QStringLiteral("answered is not a number from 1 to 144"));
+    }
+    const auto outcome = outcomeFrom(f[9]);
+    if (!outcome)
+        return bad(QStringLiteral("outcome is not right, wrong or timeout"));
+    row.outcome = *outcome;
+    const bool consistent =
+        row.outcome == Outcome::Timeout
+            ? !row.answered
+            : row.answered && ((*row.answered == row.product) == (row.outcome == Outcome::Right));
+    if (!consistent)
+        return bad(QStringLiteral("answered and outcome do not agree"));
+    const auto ms = number(f[10], 0, 24 * 3600 * 1000);
+    if (!ms)
+        return bad(QStringLiteral("ms is not a number in range"));
+    row.ms = *ms;
+    return row;
+}
+
+} // namespace
+
+QByteArray answersToCsv(const std::vector<AnswerRow>& rows) {
+    QString text = CsvHeader + QLatin1String("\r\n");
+    for (const AnswerRow& row : rows) {
+        const QStringList fields{row.answerId,
+                                 row.player,
+                                 isoWithOffset(row.playedAt),
+                                 row.gameId,
+                                 QString::number(row.turn),
+                                 QString::number(row.a),
+                                 QString::number(row.b),
+                                 QString::number(row.product),
+                                 row.answered ? QString::number(*row.answered) : QString(),
+                                 outcomeName(row.outcome),
+                                 QString::number(row.ms)};
+        QStringList cells;
+        for (const QString& field : fields)
+            cells.append(quoted(field));
+        text += cells.join(QLatin1Char(',')) + QLatin1String("\r\n");
+    }
+    return text.toUtf8();
+}
+
+CsvReading answersFromCsv(const QByteArray& csv) {
+    QString text = QString::fromUtf8(csv);
+    if (text.toUtf8() != csv)
+        return {{}, QStringLiteral("the file is not UTF-8 text")};
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    const std::vector<Record> records = splitRecords(text);
+    if (records.empty() || records.front().fields.join(QLatin1Char(',')) != CsvHeader)
+        return {{}, QStringLiteral("line 1: the header is not \"%1\"").arg(CsvHeader)};
+    CsvReading reading;
+    for (std::size_t index = 1; index < records.size(); ++index) {
+        const Record& record = records[index];
+        QString problem;
+        if (!record.wellFormed)
+            problem = QStringLiteral("garbled quotes");
+        else if (record.fields.size() != 11)
+            problem = QStringLiteral("%1 fields instead of 11").arg(record.fields.size());
+        std::optional<AnswerRow> row;
+        if (problem.isEmpty())
+            row = rowFrom(record.fields, problem);
+        if (!row)
+            return {{}, QStringLiteral("line %1: %2").arg(record.firstLine).arg(problem)};
+        reading.rows.push_back(*row);
+    }
+    return reading;
+}
+
+} // namespace quintarlow

@@ -1,0 +1,559 @@
+#include "sqliterecord.h"
+
+#include "recordcsv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QUuid>
+#include <QVariant>
+#include <algorithm>
+#include <condition_variable>
+#include <cstdio>
+#include <deque>
+#include <future>
+#include <thread>
+
+namespace quintarlow {
+
+QString playerKey(const QString& name) {
+    return name.trimmed().toCaseFolded();
+}
+
+namespace {
+
+// Each step brings the record from the version before it to its own number, in
+// PRAGMA user_version. The tables are plain SQL, so that another database can hold them too.
+std::vector<std::vector<QLatin1String>> migrations() {
+    return {
+        {
+            QLatin1String(
+                "CREATE TABLE games (game_id TEXT PRIMARY KEY, blue TEXT NOT NULL,"
+                " red TEXT NOT NULL, winner TEXT, started_at TEXT NOT NULL, ended_at TEXT)"),
+            QLatin1String("CREATE TABLE answers (answer_id TEXT PRIMARY KEY, player TEXT NOT NULL,"
+                          " played_at TEXT NOT NULL, played_ms BIGINT NOT NULL,"
+                          " game_id TEXT NOT NULL, turn INTEGER NOT NULL, a INTEGER NOT NULL,"
+                          " b INTEGER NOT NULL, product INTEGER NOT NULL, answered INTEGER,"
+                          " outcome TEXT NOT NULL, ms INTEGER NOT NULL)"),
+            QLatin1String("CREATE INDEX answers_by_time ON answers (played_ms)"),
+        },
+        {
+            QLatin1String(
+                "CREATE TABLE practice (player_key TEXT PRIMARY KEY, player TEXT NOT NULL,"
+                " tables TEXT NOT NULL, ask_missed INTEGER NOT NULL)"),
+        },
+    };
+}
+
+constexpr int BusyTimeoutMs = 2000;
+// SQLite's own result codes, as the driver reports them.
+constexpr QLatin1String SqliteBusy{"5"};
+constexpr QLatin1String SqliteCorrupt{"11"};
+constexpr QLatin1String SqliteNotADatabase{"26"};
+
+// A failed step: the driver's words, for the one line on stderr.
+struct Failure {
+    QString what;
+    bool damaged = false;
+    bool locked = false;
+};
+
+std::optional<Failure> failureOf(const QSqlQuery& query) {
+    const QSqlError error = query.lastError();
+    if (error.type() == QSqlError::NoError)
+        return std::nullopt;
+    const QString code = error.nativeErrorCode();
+    return Failure{error.text(), code == SqliteCorrupt || code == SqliteNotADatabase,
+                   code == SqliteBusy};
+}
+
+// Runs one statement with its values; the query, to read from or check.
+QSqlQuery run(QSqlDatabase& db, const QString& sql, const QVariantList& values = {}) {
+    QSqlQuery query(db);
+    // A statement that cannot be prepared keeps the driver's reason (a damaged file says so here).
+    if (!query.prepare(sql))
+        return query;
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    query.exec();
+    return query;
+}
+
+// BEGIN IMMEDIATE takes the write lock at once, so two games writing together wait for each
+// other (up to the busy timeout) instead of one failing midway.
+std::optional<Failure> inTransaction(QSqlDatabase& db,
+                                     const std::function<std::optional<Failure>()>& work) {
+    if (auto failure = failureOf(run(db, QStringLiteral("BEGIN IMMEDIATE"))))
+        return failure;
+    auto failure = work();
+    if (!failure)
+        failure = failureOf(run(db, QStringLiteral("COMMIT")));
+    if (failure)
+        run(db, QStringLiteral("ROLLBACK"));
+    return failure;
+}
+
+QString tablesText(const std::vector<int>& tables) {
+    QStringList numbers;
+    for (int table : tables)
+        numbers.append(QString::number(table));
+    return numbers.join(QLatin1Char(','));
+}
+
+std::vector<int> tablesFrom(const QString& text) {
+    std::vector<int> tables;
+    for (const QString& number : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        if (const int table = number.toInt(); table >= 1 && table <= 12)
+            tables.push_back(table);
+    std::sort(tables.begin(), tables.end());
+    return tables;
+}
+
+std::optional<Failure> insertAnswer(QSqlDatabase& db, const AnswerRow& row) {
+    return failureOf(
+        run(db,
+            QStringLiteral("INSERT INTO answers (answer_id, player, played_at, played_ms, game_id,"
+                           " turn, a, b, product, answered, outcome, ms)"
+                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            {row.answerId, row.player, isoWithOffset(row.playedAt),
+             row.playedAt.toMSecsSinceEpoch(), row.gameId, row.turn, row.a, row.b, row.product,
+             row.answered ? QVariant(*row.answered) : QVariant(QMetaType(QMetaType::Int)),
+             outcomeName(row.outcome), row.ms}));
+}
+
+QString newId() {
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+} // namespace
+
+// The thread that owns the connection: every read and write runs here, in the order asked.
+class SqliteRecord::Writer {
+public:
+    using Job = std::function<void(QSqlDatabase&)>;
+
+    Writer(QString file, bool moveDamagedAside)
+        : m_file(std::move(file)), m_connection(QStringLiteral("record-") + newId()),
+          m_moveDamagedAside(moveDamagedAside) {}
+
+    ~Writer() {
+        {
+            std::lock_guard lock(m_lock);
+            m_stopping = true;
+        }
+        m_wake.notify_one();
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+    // Opens the file on the thread; an empty text on success.
+    QString start() {
+        std::promise<QString> opened;
+        auto result = opened.get_future();
+        m_thread = std::thread([this, opened = std::move(opened)]() mutable { live(opened); });
+        return result.get();
+    }
+
+    // A write the board does not wait for. After the first failure the record is given up,
+    // said once, and the game plays on as without one.
+    void post(std::function<std::optional<Failure>(QSqlDatabase&)> write) {
+        enqueue([this, write = std::move(write)](QSqlDatabase& db) {
+            if (m_givenUp)
+                return;
+            if (const auto failure = write(db)) {
+                m_givenUp = true;
+                std::fprintf(stderr,
+                             "quintarlow: the practice record %s cannot be written (%s); "
+                             "playing on without it\n",
+                             qPrintable(m_file), qPrintable(whyNot(*failure)));
+            }
+        });
+    }
+
+    // A job whose result the caller waits for.
+    template <typename Result> Result call(std::function<Result(QSqlDatabase&)> job) {
+        // The job owns the promise, so that it outlives the waiter's wake-up.
+        auto done = std::make_shared<std::promise<Result>>();
+        auto result = done->get_future();
+        enqueue([done, &job](QSqlDatabase& db) { done->set_value(job(db)); });
+        return result.get();
+    }
+
+    const QString& file() const { return m_file; }
+
+    static QString whyNot(const Failure& failure) {
+        return failure.locked ? QStringLiteral("locked by another game for more than 2 s")
+                              : failure.what;
+    }
+
+private:
+    void enqueue(Job job) {
+        {
+            std::lock_guard lock(m_lock);
+            m_jobs.push_back(std::move(job));
+        }
+        m_wake.notify_one();
+    }
+
+    void live(std::promise<QString>& opened) {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+            QString error = openFile(db);
+            const bool ok = error.isEmpty();
+            opened.set_value(std::move(error));
+            if (ok)
+                serve(db);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+
+    // Until told to stop, and then until the queue is empty: nothing reported is lost.
+    void serve(QSqlDatabase& db) {
+        for (;;) {
+            Job job;
+            {
+                std::unique_lock lock(m_lock);
+                m_wake.wait(lock, [this] { return m_stopping || !m_jobs.empty(); });
+                if (m_jobs.empty())
+                    return;
+                job = std::move(m_jobs.front());
+                m_jobs.pop_front();
+            }
+            job(db);
+        }
+    }
+
+    QString openFile(QSqlDatabase& db) {
+        std::optional<Failure> failure = connect(db);
+        if (failure && failure->damaged && m_moveDamagedAside) {
+            db.close();
+            const QString aside =
+                QStringLiteral("%1.damaged-%2")
+                    .arg(m_file,
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+            if (!QFile::rename(m_file, aside))
+                return QStringLiteral("%1 is damaged and cannot be moved aside").arg(m_file);
+            // A journal left by the damaged file belongs to it, not to the fresh one.
+            QFile::rename(m_file + QStringLiteral("-journal"), aside + QStringLiteral("-journal"));
+            std::fprintf(stderr,
+                         "quintarlow: the practice record was damaged; kept it as %s and "
+                         "started a fresh one\n",
+                         qPrintable(aside));
+            failure = connect(db);
+        }
+        if (failure)
+            return QStringLiteral("%1: %2").arg(m_file, whyNot(*failure));
+        return {};
+    }
+
+    std::optional<Failure> connect(QSqlDatabase& db) {
+        db.setDatabaseName(m_file);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+        if (!db.open())
+            return Failure{db.lastError().text()};
+        QSqlQuery check = run(db, QStringLiteral("PRAGMA quick_check"));
+        if (auto failure = failureOf(check))
+            return failure;
+        const bool intact = check.next() && check.value(0).toString() == QLatin1String("ok");
+        // A statement left open keeps its read lock, and SQLite refuses a writer that holds
+        // one at once, without waiting out the busy timeout.
+        check.finish();
+        if (!intact)
+            return Failure{QStringLiteral("damaged"), true};
+        if (auto failure = failureOf(run(db, QStringLiteral("PRAGMA synchronous = FULL"))))
+            return failure;
+        return inTransaction(db, [&db]() -> std::optional<Failure> {
+            QSqlQuery version = run(db, QStringLiteral("PRAGMA user_version"));
+            const int from = version.next() ? version.value(0).toInt() : 0;
+            version.finish();
+            const auto steps = migrations();
+            if (from > static_cast<int>(steps.size()))
+                return Failure{QStringLiteral("written by a newer version of the game")};
+            for (int step = from; step < static_cast<int>(steps.size()); ++step) {
+                for (const QLatin1String& statement : steps[step])
+                    if (auto failure = failureOf(run(db, statement)))
+                        return failure;
+                if (auto failure = failureOf(
+                        run(db, QStringLiteral("PRAGMA user_version = %1").arg(step + 1))))
+                    return failure;
+            }
+            return std::nullopt;
+        });
+    }
+
+    const QString m_file;
+    const QString m_connection;
+    std::thread m_thread;
+    std::mutex m_lock;
+    std::condition_variable m_wake;
+    std::deque<Job> m_jobs;
+    bool m_stopping = false;
+    bool m_givenUp = false; // only the thread reads and writes it
+    const bool m_moveDamagedAside;
+};
+
+QString SqliteRecord::defaultFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+std::unique_ptr<SqliteRecord> SqliteRecord::open(const QString& folder, QString* error,
+                                                 Damaged damaged) {
+    if (!QDir().mkpath(folder)) {
+        *error = QStringLiteral("cannot make the folder %1").arg(folder);
+        return nullptr;
+    }
+    // The record is the child's own: nobody else on the computer may look in. Only others'
+    // rights are taken away; a folder its owner made read-only stays so, and is found out on
+    // opening or at the first answer.
+    constexpr QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                QFileDevice::WriteOther | QFileDevice::ExeOther;
+    if (const auto rights = QFile::permissions(folder); rights & others)
+        QFile::setPermissions(folder, rights & ~others);
+    auto writer = std::make_unique<Writer>(QDir(folder).filePath(QStringLiteral("record.sqlite")),
+                                           damaged == Damaged::MoveAside);
+    if (QString why = writer->start(); !why.isEmpty()) {
+        *error = why;
+        return nullptr;
+    }
+    std::unique_ptr<SqliteRecord> record(new SqliteRecord(std::move(writer)));
+    record->m_settings =
+        record->m_writer->call<QHash<QString, PracticeSettings>>([](QSqlDatabase& db) {
+            QHash<QString, PracticeSettings> settings;
+            QSqlQuery query = run(db, QStringLiteral("SELECT player_key, tables, ask_missed"
+                                                     " FROM practice"));
+            while (query.next())
+                settings.insert(query.value(0).toString(),
+                                {tablesFrom(query.value(1).toString()), query.value(2).toBool()});
+            return settings;
+        });
+    return record;
+}
+
+SqliteRecord::SqliteRecord(std::unique_ptr<Writer> writer) : m_writer(std::move(writer)) {}
+
+SqliteRecord::~SqliteRecord() = default;
+
+QString SqliteRecord::fileName() const {
+    return m_writer->file();
+}
+
+void SqliteRecord::gameStarted(const QString& blue, const QString& red, const QDateTime& at) {
+    m_gameId = newId();
+    m_turn = 0;
+    {
+        std::lock_guard lock(m_settingsLock);
+        m_gameSettings.clear();
+        for (const QString& player : {blue, red})
+            m_gameSettings.insert(playerKey(player), m_settings.value(playerKey(player)));
+    }
+    m_writer->post([game = m_gameId, blue = blue.trimmed(), red = red.trimmed(),
+                    at = isoWithOffset(at)](QSqlDatabase& db) {
+        return inTransaction(db, [&] {
+            return failureOf(run(db,
+                                 QStringLiteral("INSERT INTO games (game_id, blue, red, started_at)"
+                                                " VALUES (?, ?, ?, ?)"),
+                                 {game, blue, red, at}));
+        });
+    });
+}
+
+void SqliteRecord::answerJudged(const JudgedAnswer& answer) {
+    if (m_gameId.isEmpty())
+        return;
+    const AnswerRow row{
+        newId(),  answer.player.trimmed(), answer.judgedAt, m_gameId,       ++m_turn, answer.a,
+        answer.b, answer.a * answer.b,     answer.answered, answer.outcome, answer.ms};
+    m_writer->post([row](QSqlDatabase& db) {
+        return inTransaction(db, [&] { return insertAnswer(db, row); });
+    });
+}
+
+void SqliteRecord::gameFinished(const QString& winner, const QDateTime& at) {
+    if (m_gameId.isEmpty())
+        return;
+    m_writer->post([game = m_gameId, winner = winner.trimmed(),
+                    at = isoWithOffset(at)](QSqlDatabase& db) {
+        return inTransaction(db, [&] {
+            return failureOf(
+                run(db,
+                    QStringLiteral("UPDATE games SET winner = ?, ended_at = ?"
+                                   " WHERE game_id = ?"),
+                    {winner.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(winner),
+                     at, game}));
+        });
+    });
+    m_gameId.clear();
+    std::lock_guard lock(m_settingsLock);
+    m_gameSettings.clear();
+}
+
+PracticePlan SqliteRecord::practicePlan(const QString& player) const {
+    std::lock_guard lock(m_settingsLock);
+    const QString key = playerKey(player);
+    return {m_gameSettings.contains(key) ? m_gameSettings.value(key) : m_settings.value(key), {}};
+}
+
+std::vector<AnswerRow> SqliteRecord::answers(const QString& player) {
+    const QString key = playerKey(player);
+    return m_writer->call<std::vector<AnswerRow>>([&key](QSqlDatabase& db) {
+        QSqlQuery query = run(db, QStringLiteral("SELECT answer_id, player, played_at, game_id,"
+                                                 " turn, a, b, product, answered, outcome, ms"
+                                                 " FROM answers"
+                                                 // Within one millisecond, as reported.
+                                                 " ORDER BY played_ms, rowid"));
+        std::vector<AnswerRow> rows;
+        while (query.next()) {
+            if (!key.isEmpty() && playerKey(query.value(1).toString()) != key)
+                continue;
+            AnswerRow row;
+            row.answerId = query.value(0).toString();
+            row.player = query.value(1).toString();
+            row.playedAt = QDateTime::fromString(query.value(2).toString(), Qt::ISODateWithMs);
+            row.gameId = query.value(3).toString();
+            row.turn = query.value(4).toInt();
+            row.a = query.value(5).toInt();
+            row.b = query.value(6).toInt();
+            row.product = query.value(7).toInt();
+            if (!query.value(8).isNull())
+                row.answered = query.value(8).toInt();
+            const QString outcome = query.value(9).toString();
+            row.outcome = outcome == QLatin1String("right")   ? Outcome::Right
+                          : outcome == QLatin1String("wrong") ? Outcome::Wrong
+                                                              : Outcome::Timeout;
+            row.ms = query.value(10).toLongLong();
+            rows.push_back(std::move(row));
+        }
+        return rows;
+    });
+}
+
+std::vector<PlayerSummary> SqliteRecord::players() {
+    std::vector<PlayerSummary> summaries;
+    QHash<QString, std::size_t> byKey;
+    QHash<QString, QSet<QString>> games;
+    for (const AnswerRow& row : answers(QString())) {
+        const QString key = playerKey(row.player);
+        if (!byKey.contains(key)) {
+            byKey.insert(key, summaries.size());
+            summaries.push_back({});
+        }
+        PlayerSummary& summary = summaries[byKey.value(key)];
+        summary.name = row.player; // the spelling used last
+        ++summary.answers;
+        summary.right += row.outcome == Outcome::Right;
+        summary.lastPlayed = std::max(summary.lastPlayed, row.playedAt);
+        games[key].insert(row.gameId);
+    }
+    std::lock_guard lock(m_settingsLock);
+    for (PlayerSummary& summary : summaries) {
+        summary.games = static_cast<int>(games.value(playerKey(summary.name)).size());
+        summary.hasPracticeSettings = m_settings.contains(playerKey(summary.name));
+    }
+    std::stable_sort(
+        summaries.begin(), summaries.end(),
+        [](const PlayerSummary& x, const PlayerSummary& y) { return x.lastPlayed > y.lastPlayed; });
+    return summaries;
+}
+
+int SqliteRecord::forgetPlayer(const QString& name) {
+    const QString key = playerKey(name);
+    const int deleted = m_writer->call<int>([&key](QSqlDatabase& db) {
+        int answers = 0;
+        const auto failure = inTransaction(db, [&]() -> std::optional<Failure> {
+            QSet<QString> spellings;
+            QSqlQuery names = run(db, QStringLiteral("SELECT player FROM answers UNION"
+                                                     " SELECT blue FROM games UNION"
+                                                     " SELECT red FROM games"));
+            while (names.next())
+                if (playerKey(names.value(0).toString()) == key)
+                    spellings.insert(names.value(0).toString());
+            for (const QString& spelling : spellings) {
+                QSqlQuery gone =
+                    run(db, QStringLiteral("DELETE FROM answers WHERE player = ?"), {spelling});
+                if (auto failure = failureOf(gone))
+                    return failure;
+                answers += gone.numRowsAffected();
+                if (auto failure = failureOf(
+                        run(db, QStringLiteral("DELETE FROM games WHERE blue = ? OR red = ?"),
+                            {spelling, spelling})))
+                    return failure;
+            }
+            return failureOf(
+                run(db, QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key}));
+        });
+        return failure ? -1 : answers;
+    });
+    if (deleted >= 0) {
+        std::lock_guard lock(m_settingsLock);
+        m_settings.remove(key);
+    }
+    return deleted;
+}
+
+PracticeSettings SqliteRecord::practiceSettings(const QString& name) {
+    std::lock_guard lock(m_settingsLock);
+    return m_settings.value(playerKey(name));
+}
+
+bool SqliteRecord::setPracticeSettings(const QString& name, const PracticeSettings& settings) {
+    const QString key = playerKey(name);
+    const bool saved = m_writer->call<bool>([&](QSqlDatabase& db) {
+        return !inTransaction(db, [&]() -> std::optional<Failure> {
+            if (auto failure = failureOf(
+                    run(db, QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key})))
+                return failure;
+            if (settings.isDefault())
+                return std::nullopt;
+            return failureOf(run(
+                db,
+                QStringLiteral("INSERT INTO practice (player_key, player, tables,"
+                               " ask_missed) VALUES (?, ?, ?, ?)"),
+                {key, name.trimmed(), tablesText(settings.tables), settings.askMissed ? 1 : 0}));
+        });
+    });
+    if (saved) {
+        std::lock_guard lock(m_settingsLock);
+        if (settings.isDefault())
+            m_settings.remove(key);
+        else
+            m_settings.insert(key, settings);
+    }
+    return saved;
+}
+
+SqliteRecord::Merge SqliteRecord::importAnswers(const std::vector<AnswerRow>& rows) {
+    return m_writer->call<Merge>([&rows](QSqlDatabase& db) {
+        Merge merge;
+        const auto failure = inTransaction(db, [&]() -> std::optional<Failure> {
+            for (const AnswerRow& row : rows) {
+                QSqlQuery kept =
+                    run(db, QStringLiteral("SELECT 1 FROM answers WHERE answer_id = ?"),
+                        {row.answerId});
+                if (auto failure = failureOf(kept))
+                    return failure;
+                if (kept.next()) {
+                    ++merge.skipped;
+                    continue;
+                }
+                if (auto failure = insertAnswer(db, row))
+                    return failure;
+                ++merge.added;
+            }
+            return std::nullopt;
+        });
+        if (failure)
+            return Merge{0, 0, Writer::whyNot(*failure)};
+        return merge;
+    });
+}
+
+void SqliteRecord::waitUntilWritten() {
+    m_writer->call<bool>([](QSqlDatabase&) { return true; });
+}
+
+} // namespace quintarlow

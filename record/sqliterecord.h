@@ -1,0 +1,71 @@
+#pragma once
+
+#include "practicerecord.h"
+#include "recordreader.h"
+
+#include <QHash>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+namespace quintarlow {
+
+// The practice record in one SQLite file. The board's reports only queue their row: a
+// worker thread with its own connection writes them in order, one transaction each, so the
+// board never waits for the disk. Reading and the other changes wait for their answer.
+class SqliteRecord final : public PracticeRecord, public RecordReader {
+public:
+    // The record's folder under the user's data folder ($XDG_DATA_HOME).
+    static QString defaultFolder();
+    // What opening does with a damaged file: move it aside under a dated name and start a
+    // fresh record (a game), or leave it as it is and fail (a window that only looks).
+    enum class Damaged { MoveAside, Refuse };
+    // Opens or creates the record in `folder`; on failure returns null and says why in `error`.
+    static std::unique_ptr<SqliteRecord> open(const QString& folder, QString* error,
+                                              Damaged damaged = Damaged::MoveAside);
+    // Whatever was reported is on disk before this returns.
+    ~SqliteRecord() override;
+
+    void gameStarted(const QString& blue, const QString& red, const QDateTime& at) override;
+    void answerJudged(const JudgedAnswer& answer) override;
+    void gameFinished(const QString& winner, const QDateTime& at) override;
+    PracticePlan practicePlan(const QString& player) const override;
+
+    std::vector<PlayerSummary> players() override;
+    std::vector<AnswerRow> answers(const QString& player) override;
+    int forgetPlayer(const QString& name) override;
+    PracticeSettings practiceSettings(const QString& name) override;
+    bool setPracticeSettings(const QString& name, const PracticeSettings& settings) override;
+
+    struct Merge {
+        int added = 0;
+        int skipped = 0;
+        QString error; // empty on success; nothing was added otherwise
+    };
+    // Adds rows whose answer id is not kept yet, all in one transaction.
+    Merge importAnswers(const std::vector<AnswerRow>& rows);
+    // Returns once every report so far is on disk (or given up on).
+    void waitUntilWritten();
+    // The file the record lives in, and what went wrong when it could not be written (once).
+    QString fileName() const;
+
+    class Writer;
+
+private:
+    explicit SqliteRecord(std::unique_ptr<Writer> writer);
+
+    std::unique_ptr<Writer> m_writer;
+    QString m_gameId; // the game being played, empty between games
+    int m_turn = 0;
+    mutable std::mutex m_settingsLock; // the settings are read on the board's thread
+    QHash<QString, PracticeSettings> m_settings;
+    // The players' settings as the game being played started with them: a change made meanwhile
+    // applies from the next game on.
+    QHash<QString, PracticeSettings> m_gameSettings;
+};
+
+// Names compare trimmed and ignoring case.
+QString playerKey(const QString& name);
+
+} // namespace quintarlow

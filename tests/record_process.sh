@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# The practice record of the real program, in a fresh $XDG_DATA_HOME:
+#   record_process.sh CASE GAME DATA_FOLDER
+#   killed     SIGKILL 200 ms after an answer: the answer is in the next export
+#   damaged    a damaged record is moved aside, the game plays and keeps new answers
+#   readonly   a read-only record folder: the game plays and says so in one stderr line
+#   nofolder   an export to a folder that does not exist fails and leaves no file
+#   badimport  an import with one bad line is refused whole, naming the line
+# The cases with a game run under a real X server with a window manager (xvfb-run -a).
+set -u
+. "$(dirname "$0")/gameprocess.sh"
+case=$1 game=$2 data=$3
+XDG_DATA_HOME=$(mktemp -d)
+XDG_RUNTIME_DIR=$XDG_DATA_HOME/runtime
+export XDG_DATA_HOME XDG_RUNTIME_DIR
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+record="$XDG_DATA_HOME/Quintarlow!"
+trap 'kill $(jobs -p) 2>/dev/null; chmod -R u+w "$XDG_DATA_HOME" 2>/dev/null; rm -rf "$XDG_DATA_HOME"' EXIT
+failed() { echo "FAIL: $*"; exit 1; }
+
+# The answers of an export, one a line, without the header.
+exported() {
+    "$game" --export-record "$XDG_DATA_HOME/out.csv" >/dev/null || failed "export failed"
+    tail -n +2 "$XDG_DATA_HOME/out.csv" | tr -d '\r'
+}
+
+# Starts the game ($1: how, e.g. a wrapper) with its stderr in $XDG_DATA_HOME/err, waits for the
+# name entry, enters two names and answers one question with the square "1"; sets $pid.
+play_one_answer() {
+    openbox >/dev/null 2>&1 &
+    (cd "$data" && exec env --default-signal=INT,QUIT "$@" "$game") 2>"$XDG_DATA_HOME/err" &
+    pid=$!
+    wait_until_listening "$pid" || failed "the game never started"
+    # The splash's ten one-second ticks, then the name entry has the focus.
+    sleep 11
+    xdotool type --delay 20 Rosa
+    xdotool key Tab ctrl+a
+    xdotool type --delay 20 Ben
+    xdotool key Return
+    sleep 1
+    xdotool key alt+g
+    sleep 1
+    xdotool key Return
+}
+
+end_game() {
+    kill -TERM "$pid"
+    wait_for_exit "$pid" 100 || failed "still running 10 s after SIGTERM"
+    wait "$pid" || failed "exit status $? after SIGTERM"
+}
+
+one_answer_of_ben() {
+    local rows
+    rows=$(exported)
+    echo "$rows"
+    [[ $(printf '%s\n' "$rows" | grep -c .) -eq 1 ]] || failed "not exactly one answer"
+    [[ $rows =~ ^[0-9a-f-]{36},Ben,[0-9T:.+-]{29},[0-9a-f-]{36},1,[0-9]+,[0-9]+,[0-9]+,1,(right|wrong),[0-9]+$ ]] ||
+        failed "not Ben's answer with the square 1"
+}
+
+case $case in
+killed)
+    play_one_answer
+    sleep 0.2
+    kill -KILL "$pid"
+    wait "$pid" 2>/dev/null
+    one_answer_of_ben
+    ;;
+damaged)
+    mkdir -m 700 "$record"
+    head -c 8192 /dev/urandom >"$record/record.sqlite"
+    cp "$record/record.sqlite" "$XDG_DATA_HOME/garbage"
+    play_one_answer
+    end_game
+    cat "$XDG_DATA_HOME/err"
+    aside=("$record"/record.sqlite.damaged-*)
+    [[ ${#aside[@]} -eq 1 ]] && cmp -s "${aside[0]}" "$XDG_DATA_HOME/garbage" ||
+        failed "the damaged file was not kept aside"
+    one_answer_of_ben
+    ;;
+readonly)
+    # A record made earlier, in a folder that has become read-only: a read-only bind mount in a
+    # namespace of its own (which holds for root too), else the folder's mode; root without
+    # namespaces cannot be kept from writing, and the case is skipped (status 77).
+    exported >/dev/null
+    readonly_mount=(unshare -rm sh -c 'mount --bind -o ro "$0" "$0" && exec "$@"' "$record")
+    if "${readonly_mount[@]}" true 2>/dev/null; then
+        play_one_answer "${readonly_mount[@]}"
+    elif [[ $(id -u) -ne 0 ]]; then
+        chmod 500 "$record"
+        play_one_answer
+    else
+        echo "SKIP: no way to make a folder read-only for root here"
+        exit 77
+    fi
+    sleep 1
+    end_game
+    cat "$XDG_DATA_HOME/err"
+    [[ $(wc -l <"$XDG_DATA_HOME/err") -eq 1 ]] || failed "not exactly one line on stderr"
+    grep -q "practice record" "$XDG_DATA_HOME/err" || failed "stderr does not name the record"
+    [[ -z $(exported) ]] || failed "an answer was written into a read-only folder"
+    ;;
+nofolder)
+    "$game" --export-record "$XDG_DATA_HOME/missing/out.csv" 2>"$XDG_DATA_HOME/err"
+    status=$?
+    cat "$XDG_DATA_HOME/err"
+    [[ $status -eq 1 && $(wc -l <"$XDG_DATA_HOME/err") -eq 1 ]] || failed "status $status"
+    [[ ! -e $XDG_DATA_HOME/missing ]] || failed "a file appeared"
+    ;;
+badimport)
+    {
+        echo "answer_id,player,played_at,game,turn,a,b,product,answered,outcome,ms"
+        echo "3f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11,Ben,2026-12-07T10:00:00.000+01:00,8a4e2d1c-1111-4f4f-8a8a-123456789abc,1,3,4,12,12,right,2500"
+        echo "4f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11,Ben,2026-12-07T10:00:05.000+01:00,8a4e2d1c-1111-4f4f-8a8a-123456789abc,2,3,4,12,12,right"
+    } >"$XDG_DATA_HOME/in.csv"
+    "$game" --import-record "$XDG_DATA_HOME/in.csv" 2>"$XDG_DATA_HOME/err"
+    status=$?
+    cat "$XDG_DATA_HOME/err"
+    [[ $status -eq 1 ]] && grep -q "line 3" "$XDG_DATA_HOME/err" || failed "status $status"
+    [[ -z $(exported) ]] || failed "part of the file was imported"
+    ;;
+*)
+    failed "no case $case"
+    ;;
+esac
+echo "$case: passed"

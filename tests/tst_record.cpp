@@ -1,0 +1,352 @@
+#include "boardfixture.h"
+#include "boardlayout.h"
+#include "recordcsv.h"
+#include "sqliterecord.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <functional>
+
+using namespace quintarlow;
+using namespace quintarlow::testing;
+
+using Moves = std::function<void(BoardFixture&)>;
+Q_DECLARE_METATYPE(Moves)
+
+namespace {
+
+void click(BoardFixture& f, int product) {
+    f.board.judgeSquareClick(boardIndexOfProduct(product));
+}
+
+QStringList gamesOnly(const QStringList& entries) {
+    QStringList games;
+    for (const QString& entry : entries)
+        if (!entry.startsWith(QLatin1String("answer: ")))
+            games.append(entry);
+    return games;
+}
+
+// The record in a folder it makes itself, as under a fresh XDG_DATA_HOME.
+QString folderIn(const QTemporaryDir& dir) {
+    return dir.filePath(QStringLiteral("Quintarlow!"));
+}
+
+std::unique_ptr<SqliteRecord> openIn(const QTemporaryDir& dir) {
+    QString error;
+    auto record = SqliteRecord::open(folderIn(dir), &error);
+    if (!record)
+        qWarning("cannot open the record: %s", qPrintable(error));
+    return record;
+}
+
+JudgedAnswer judged(const QString& player, int a, int b, std::optional<int> answered) {
+    const Outcome outcome = !answered            ? Outcome::Timeout
+                            : *answered == a * b ? Outcome::Right
+                                                 : Outcome::Wrong;
+    return {player, QDateTime::currentDateTime(), a, b, answered, outcome, 1234};
+}
+
+const QByteArray GoodLine =
+    "3f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11,Ben,2026-12-07T10:00:00.000+01:00,"
+    "8a4e2d1c-1111-4f4f-8a8a-123456789abc,1,3,4,12,12,right,2500\r\n";
+
+} // namespace
+
+// What the board reports to the record, and what the record keeps and exchanges.
+class RecordTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { silenceOffscreenRaise(); }
+
+    // Judged answers only, for the player to move, factors in the order shown; each game once.
+    void turnsLeaveRows_data() {
+        QTest::addColumn<Moves>("moves");
+        QTest::addColumn<bool>("gamesOnly");
+        QTest::addColumn<QStringList>("expected");
+        const QString start = QStringLiteral("start: Ben / Rosa");
+        QTest::newRow("right, factors as shown") << Moves([](BoardFixture& f) {
+            f.ask(4, 3);
+            click(f, 12);
+        }) << false << QStringList{start, QStringLiteral("answer: Ben 4x3 12 right")};
+        QTest::newRow("wrong") << Moves([](BoardFixture& f) {
+            f.ask(3, 4);
+            click(f, 15);
+        }) << false << QStringList{start, QStringLiteral("answer: Ben 3x4 15 wrong")};
+        QTest::newRow("time-out") << Moves([](BoardFixture& f) {
+            f.ask(3, 4);
+            for (int tick = 0; tick < AnswerSeconds + 1; ++tick)
+                f.board.onClockTick();
+        }) << false << QStringList{start, QStringLiteral("answer: Ben 3x4 - timeout")};
+        QTest::newRow("refused clicks are not answers") << Moves([](BoardFixture& f) {
+            click(f, 12); // no question yet
+            f.ask(3, 4);
+            f.board.judgeSquareClick(0);
+            f.board.judgeSquareClick(FreeSquareIndex);
+            f.board.onFreePictureClicked();
+            click(f, 12);
+        }) << false << QStringList{start, QStringLiteral("answer: Ben 3x4 12 right")};
+        QTest::newRow("Red answers after Blue's claim")
+            << Moves([](BoardFixture& f) {
+                   f.ask(3, 4);
+                   click(f, 12);
+                   f.ask(2, 3);
+                   click(f, 5);
+               })
+            << false
+            << QStringList{start, QStringLiteral("answer: Ben 3x4 12 right"),
+                           QStringLiteral("answer: Rosa 2x3 5 wrong")};
+        QTest::newRow("won, replay with the same players") << Moves([](BoardFixture& f) {
+            f.blueWins();
+            f.winner.playAgainSamePlayers();
+        }) << true << QStringList{start, QStringLiteral("finish: Ben"), start};
+        QTest::newRow("won, replay with new players, names trimmed")
+            << Moves([](BoardFixture& f) {
+                   f.blueWins();
+                   f.winner.playAgainNewPlayers();
+                   f.game->screens.welcome().Text1->setText(QStringLiteral(" Ana "));
+                   f.game->screens.welcome().Text2->setText(QStringLiteral("Tom"));
+                   f.game->screens.welcome().startPlaying();
+               })
+            << true
+            << QStringList{start, QStringLiteral("finish: Ben"),
+                           QStringLiteral("start: Tom / Ana")};
+        QTest::newRow("START NEW GAME mid-game leaves it unfinished") << Moves([](BoardFixture& f) {
+            f.claim(25);
+            f.board.startNewGame();
+            f.winner.playAgainSamePlayers();
+        }) << true << QStringList{start, QStringLiteral("finish: "), start};
+        QTest::newRow("START NEW GAME declined") << Moves([](BoardFixture& f) {
+            f.game->dialogs.answers = {false};
+            f.board.startNewGame();
+        }) << true << QStringList{start};
+        QTest::newRow("quit after a win ends the game once") << Moves([](BoardFixture& f) {
+            f.blueWins();
+            f.game->screens.quitGame();
+        }) << true << QStringList{start, QStringLiteral("finish: Ben")};
+        QTest::newRow("quit mid-game") << Moves([](BoardFixture& f) { f.game->screens.quitGame(); })
+                                       << true << QStringList{start, QStringLiteral("finish: ")};
+    }
+    void turnsLeaveRows() {
+        QFETCH(Moves, moves);
+        QFETCH(bool, gamesOnly);
+        QFETCH(QStringList, expected);
+        BoardFixture f;
+        moves(f);
+        const QStringList& entries = f.game->record.entries;
+        QCOMPARE(gamesOnly ? ::gamesOnly(entries) : entries, expected);
+    }
+
+    // What the board reports is there after the record is closed and opened again.
+    void keptAcrossRuns() {
+        QTemporaryDir dir;
+        {
+            auto record = openIn(dir);
+            QVERIFY(record);
+            record->gameStarted(QStringLiteral("Ben"), QStringLiteral("Rosa"),
+                                QDateTime::currentDateTime());
+            record->answerJudged(judged(QStringLiteral("Ben"), 3, 4, 12));
+            record->answerJudged(judged(QStringLiteral("Rosa"), 4, 3, 13));
+            record->answerJudged(judged(QStringLiteral("Ben"), 7, 8, std::nullopt));
+            record->gameFinished(QString(), QDateTime::currentDateTime());
+            QVERIFY(record->setPracticeSettings(QStringLiteral(" Ben"), {{3, 4}, true}));
+        }
+        // The child's own: nobody else on the computer may look in.
+        QCOMPARE(QFileInfo(folderIn(dir)).permissions() & 0x0077, QFileDevice::Permissions());
+        auto record = openIn(dir);
+        QVERIFY(record);
+        const auto rows = record->answers(QString());
+        QCOMPARE(rows.size(), 3u);
+        QStringList seen;
+        for (const AnswerRow& row : rows)
+            seen.append(
+                QStringLiteral("%1 %2 %3x%4=%5 %6 %7 %8")
+                    .arg(row.turn)
+                    .arg(row.player)
+                    .arg(row.a)
+                    .arg(row.b)
+                    .arg(row.product)
+                    .arg(row.answered ? QString::number(*row.answered) : QStringLiteral("-"))
+                    .arg(outcomeName(row.outcome))
+                    .arg(row.ms));
+        QCOMPARE(seen, (QStringList{QStringLiteral("1 Ben 3x4=12 12 right 1234"),
+                                    QStringLiteral("2 Rosa 4x3=12 13 wrong 1234"),
+                                    QStringLiteral("3 Ben 7x8=56 - timeout 1234")}));
+        QCOMPARE(rows[0].gameId, rows[2].gameId);
+        QCOMPARE(record->answers(QStringLiteral("BEN ")).size(), 2u);
+        QCOMPARE(record->practicePlan(QStringLiteral("ben")).settings,
+                 (PracticeSettings{{3, 4}, true}));
+        QCOMPARE(record->forgetPlayer(QStringLiteral("rosa")), 1);
+        QCOMPARE(record->answers(QString()).size(), 2u);
+        QCOMPARE(record->players().size(), 1u);
+    }
+
+    // Settings changed during a game apply from the next game on.
+    void settingsTakeEffectAtTheNextGame() {
+        QTemporaryDir dir;
+        auto record = openIn(dir);
+        const PracticeSettings sevens{{7}, false};
+        record->gameStarted(QStringLiteral("Ben"), QStringLiteral("Rosa"),
+                            QDateTime::currentDateTime());
+        QVERIFY(record->setPracticeSettings(QStringLiteral("ben"), sevens));
+        QCOMPARE(record->practiceSettings(QStringLiteral("Ben")), sevens);
+        QCOMPARE(record->practicePlan(QStringLiteral("Ben")).settings, PracticeSettings());
+        record->gameFinished(QString(), QDateTime::currentDateTime());
+        record->gameStarted(QStringLiteral("Ben"), QStringLiteral("Rosa"),
+                            QDateTime::currentDateTime());
+        QCOMPARE(record->practicePlan(QStringLiteral("Ben")).settings, sevens);
+    }
+
+    // Awkward names survive the file exactly; a second import changes nothing.
+    void exportImportExportIsIdentical() {
+        const QStringList names{QStringLiteral("\"Quote\" O\"Neil"),
+                                QStringLiteral("Comma, Jr."),
+                                QStringLiteral("Line\nbreak"),
+                                QStringLiteral("Maximiliana Wolfeschlegelsteinhausen"),
+                                QStringLiteral("Зоя Ковалёва"),
+                                QStringLiteral("李小龍"),
+                                QStringLiteral("مريم")};
+        QTemporaryDir first;
+        QTemporaryDir second;
+        QByteArray exported;
+        {
+            auto record = openIn(first);
+            for (qsizetype index = 0; index + 1 < names.size(); index += 2) {
+                record->gameStarted(names[index], names[index + 1], QDateTime::currentDateTime());
+                record->answerJudged(judged(names[index], 6, 7, 42));
+                record->answerJudged(judged(names[index + 1], 12, 12, std::nullopt));
+            }
+            record->gameStarted(names.last(), names.first(), QDateTime::currentDateTime());
+            record->answerJudged(judged(names.last(), 1, 9, 8));
+            exported = answersToCsv(record->answers(QString()));
+        }
+        const CsvReading reading = answersFromCsv(exported);
+        QCOMPARE(reading.error, QString());
+        QStringList players;
+        for (const AnswerRow& row : reading.rows)
+            players.append(row.player);
+        QCOMPARE(players, names);
+        auto fresh = openIn(second);
+        const auto merged = fresh->importAnswers(reading.rows);
+        QCOMPARE(merged.added, 7);
+        QCOMPARE(answersToCsv(fresh->answers(QString())), exported);
+        const auto again = fresh->importAnswers(reading.rows);
+        QCOMPARE(again.added, 0);
+        QCOMPARE(again.skipped, 7);
+    }
+
+    // A bad file is refused whole, naming the line it went wrong on.
+    void importRefusals_data() {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("line");
+        const QByteArray header = CsvHeader.latin1() + QByteArray("\r\n");
+        auto with = [](QByteArray line, const char* from, const char* to) {
+            return line.replace(from, to);
+        };
+        QTest::newRow("wrong header") << QByteArray("id,player\r\n" + GoodLine) << "line 1:";
+        QTest::newRow("short line") << header + GoodLine + "3f0b6f7e,Ben,\r\n"
+                                    << "line 3:";
+        QTest::newRow("garbled quotes")
+            << header + GoodLine + with(GoodLine, ",Ben,", ",B\"e\"n,") << "line 3:";
+        QTest::newRow("factor out of range")
+            << header + with(GoodLine, ",3,4,12,12,", ",13,4,52,52,") << "line 2:";
+        QTest::newRow("product is not a times b")
+            << header + with(GoodLine, ",3,4,12,12,", ",3,4,13,13,") << "line 2:";
+        QTest::newRow("negative time") << header + with(GoodLine, ",2500", ",-5") << "line 2:";
+        QTest::newRow("unknown outcome") << header + with(GoodLine, "right", "nearly") << "line 2:";
+        QTest::newRow("time without its offset")
+            << header + with(GoodLine, "00.000+01:00", "00.000") << "line 2:";
+        QTest::newRow("after a name with a line break")
+            << header + with(GoodLine, ",Ben,", ",\"Be\nn\",") + "garbage\r\n"
+            << "line 4:";
+    }
+    void importRefusals() {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, line);
+        const CsvReading reading = answersFromCsv(csv);
+        QVERIFY2(reading.error.startsWith(line), qPrintable(reading.error));
+        QVERIFY(reading.rows.empty());
+    }
+
+    // Two games on the same account write at once: every answer of both is kept.
+    void twoGamesWritingAtOnce() {
+        QTemporaryDir dir;
+        QList<QProcess*> writers;
+        for (int run = 0; run < 2; ++run) {
+            auto* writer = new QProcess(this);
+            writer->start(QCoreApplication::applicationFilePath(),
+                          {QStringLiteral("write"), folderIn(dir), QStringLiteral("60")});
+            writers.append(writer);
+        }
+        for (QProcess* writer : writers) {
+            QVERIFY(writer->waitForFinished(60000));
+            QCOMPARE(writer->exitCode(), 0);
+            QCOMPARE(writer->readAllStandardError(), QByteArray());
+        }
+        auto record = openIn(dir);
+        QCOMPARE(record->answers(QString()).size(), 120u);
+        QCOMPARE(record->players().size(), 2u);
+    }
+
+    // Another game holding the file waits its turn for up to 2 s; longer, and the record is
+    // given up with one line saying why.
+    void lockedByAnotherGame() {
+        QTemporaryDir dir;
+        openIn(dir).reset();
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+        other.setDatabaseName(folderIn(dir) + QStringLiteral("/record.sqlite"));
+        QVERIFY(other.open());
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN IMMEDIATE")));
+        QProcess writer;
+        writer.start(QCoreApplication::applicationFilePath(),
+                     {QStringLiteral("write"), folderIn(dir), QStringLiteral("5")});
+        QVERIFY(!writer.waitForFinished(500)); // waiting, not failed
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("ROLLBACK")));
+        QVERIFY(writer.waitForFinished(10000));
+        QCOMPARE(writer.readAllStandardError(), QByteArray());
+        QCOMPARE(openIn(dir)->answers(QString()).size(), 5u);
+
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN IMMEDIATE")));
+        writer.start(QCoreApplication::applicationFilePath(),
+                     {QStringLiteral("write"), folderIn(dir), QStringLiteral("5")});
+        QVERIFY(writer.waitForFinished(10000));
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("ROLLBACK")));
+        const QByteArray said = writer.readAllStandardError();
+        QVERIFY2(said.contains("locked by another game for more than 2 s") && said.count('\n') == 1,
+                 said.constData());
+        other.close();
+    }
+};
+
+// `write FOLDER COUNT`: one game of COUNT answers as fast as the board could report them; says
+// on stderr, as the game does, when the record cannot be opened.
+int writeAnswers(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QString error;
+    auto record = SqliteRecord::open(QString::fromLocal8Bit(argv[2]), &error);
+    if (!record) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    const QString player = QStringLiteral("Writer %1").arg(QCoreApplication::applicationPid());
+    record->gameStarted(player, QStringLiteral("Other"), QDateTime::currentDateTime());
+    for (int answer = 0; answer < std::atoi(argv[3]); ++answer)
+        record->answerJudged(judged(player, 2, 5, 10));
+    record->gameFinished(player, QDateTime::currentDateTime());
+    return 0;
+}
+
+int main(int argc, char* argv[]) {
+    if (argc == 4 && qstrcmp(argv[1], "write") == 0)
+        return writeAnswers(argc, argv);
+    QApplication app(argc, argv);
+    RecordTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_record.moc"
