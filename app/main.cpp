@@ -4,6 +4,7 @@
 #include "app/startuptrace.h"
 #include "flitespeech.h"
 #include "media/desktopservices.h"
+#include "record/serversync.h"
 #include "screens/screenset.h"
 #include "screens/splash.h"
 
@@ -47,6 +48,11 @@ void enterDataFolder() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The process the game starts to send its record to a school's server: no window.
+    if (argc == 2 && qstrcmp(argv[1], "--sync-record") == 0) {
+        QCoreApplication sync(argc, argv);
+        return runSyncRecord();
+    }
     ShutdownSignals::blockInEveryThread();
     QCoreApplication::setApplicationName(QStringLiteral("Quintarlow!"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUINTARLOW_VERSION));
