@@ -37,5 +37,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded by name at run time, so no library dependency names them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation2, fonts-comic-neue, fonts-urw-base35, fonts-dejavu-core")
+# A school's record server speaks PostgreSQL through this Qt SQL driver; a family never needs it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

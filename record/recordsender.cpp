@@ -1,6 +1,7 @@
 #include "recordsender.h"
 
 #include <QCoreApplication>
+#include <QSqlDatabase>
 #include <csignal>
 #include <cstdio>
 #include <sys/prctl.h>
@@ -70,6 +71,13 @@ std::unique_ptr<RecordSender> RecordSender::forThisMachine(const QString& localD
         std::fprintf(stderr, "%s\n", qUtf8Printable(problem));
     if (!server.isSet())
         return nullptr;
+    // A recommendation of the package, not a requirement: a family never needs it.
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+        std::fprintf(stderr, "quintarlow: a school's record server is set, but Qt's PostgreSQL "
+                             "driver (Debian: libqt6sql6-psql) is not installed; answers are "
+                             "kept on this computer\n");
+        return nullptr;
+    }
     return std::make_unique<RecordSender>(
         localDatabase, std::move(server),
         Command{QCoreApplication::applicationFilePath(), {QStringLiteral("--sync-record")}},
@@ -108,10 +116,15 @@ void RecordSender::sendNow() {
         if (error == QProcess::FailedToStart)
             roundFinished(SyncStatus::NotStarted);
     });
-    m_process->start(m_command.program, m_command.arguments);
-    m_process->write(m_localDatabase.toUtf8().toPercentEncoding() + '\n' + m_server.serialize());
-    m_process->closeWriteChannel();
     m_roundLimit.start();
+    QProcess* const process = m_process;
+    process->start(m_command.program, m_command.arguments);
+    // A program that cannot be started may end the round inside start() already.
+    if (m_process != process)
+        return;
+    process->write(m_localDatabase.toUtf8().toPercentEncoding() + '\n' +
+                   (m_rounds++ == 0 ? "1\n" : "0\n") + m_server.serialize());
+    process->closeWriteChannel();
 }
 
 void RecordSender::endLongRound() {

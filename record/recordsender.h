@@ -68,6 +68,7 @@ private:
     Say m_say;
     QProcess* m_process = nullptr; // in Qt's parent tree while a round runs
     bool m_again = false;
+    int m_rounds = 0;
     SyncStatus m_lastStatus = SyncStatus::Sent;
     QTimer m_everyMinute;
     QTimer m_roundLimit;

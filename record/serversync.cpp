@@ -153,25 +153,25 @@ SyncStatus serverFailure(const QSqlDatabase& server) {
 
 } // namespace
 
-SyncStatus sendUnsent(const QString& localDatabase, const ServerSettings& settings) {
+SyncStatus sendUnsent(const QString& localDatabase, const ServerSettings& settings,
+                      bool evenIfNothingToSend) {
     Connection local(QStringLiteral("quintarlow-local"));
     local.db() = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), local.name());
     local.db().setDatabaseName(localDatabase);
     // The game writes an answer in a few milliseconds; this process waits for it rather than
     // the other way round.
     local.db().setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-    if (!QFile::exists(localDatabase) || !local.db().open())
-        return SyncStatus::LocalUnreadable;
-    const int localVersion = schema::storedVersion(local.db());
-    if (localVersion == 0)
-        return SyncStatus::Sent;
-    if (localVersion < 0 || localVersion > schema::newestVersion() || !prepareLocal(local.db()))
-        return SyncStatus::LocalUnreadable;
-
     Batch batch;
-    if (!readUnsent(local.db(), batch))
-        return SyncStatus::LocalUnreadable;
-    if (batch.empty())
+    // No file yet (opening would make one) or no tables yet: nothing to send.
+    if (QFile::exists(localDatabase)) {
+        if (!local.db().open())
+            return SyncStatus::LocalUnreadable;
+        const int localVersion = schema::storedVersion(local.db());
+        if (localVersion != 0 && (localVersion < 0 || localVersion > schema::newestVersion() ||
+                                  !prepareLocal(local.db()) || !readUnsent(local.db(), batch)))
+            return SyncStatus::LocalUnreadable;
+    }
+    if (batch.empty() && !evenIfNothingToSend)
         return SyncStatus::Sent;
 
     Connection server(QStringLiteral("quintarlow-server"));
@@ -203,12 +203,16 @@ int runSyncRecord() {
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
         return static_cast<int>(SyncStatus::LocalUnreadable);
-    const QByteArray lines = input.readAll();
-    const qsizetype firstEnd = lines.indexOf('\n');
-    const QString localDatabase =
-        QString::fromUtf8(QByteArray::fromPercentEncoding(lines.left(firstEnd)));
-    return static_cast<int>(
-        sendUnsent(localDatabase, ServerSettings::deserialize(lines.mid(firstEnd + 1))));
+    // The local database's path, whether to reach the server with nothing to send, then the
+    // server settings.
+    QList<QByteArray> lines = input.readAll().split('\n');
+    while (lines.size() < 2)
+        lines.append(QByteArray());
+    const QString localDatabase = QString::fromUtf8(QByteArray::fromPercentEncoding(lines[0]));
+    const bool evenIfNothingToSend = lines[1] == "1";
+    lines.remove(0, 2);
+    return static_cast<int>(sendUnsent(localDatabase, ServerSettings::deserialize(lines.join('\n')),
+                                       evenIfNothingToSend));
 }
 
 } // namespace quintarlow

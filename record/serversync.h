@@ -20,12 +20,14 @@ enum class SyncStatus {
 // answer's game is there before it), then answers oldest first, each batch in one server
 // transaction. Only once the server has committed are they marked sent locally, in the
 // local-only tables server_sent and server_sent_games; a round cut short anywhere sends them
-// again, which the server skips by their ids. Blocks on the network: it runs only in the
-// sending process.
-SyncStatus sendUnsent(const QString& localDatabase, const ServerSettings& server);
+// again, which the server skips by their ids. With nothing to send it reaches the server only
+// when asked to (a game's first round: the server's version is checked and its tables set up
+// at start). Blocks on the network: it runs only in the sending process.
+SyncStatus sendUnsent(const QString& localDatabase, const ServerSettings& server,
+                      bool evenIfNothingToSend);
 
-// The sending process (`quintarlow --sync-record`): reads the local database's path and the
-// server settings on standard input, sends, and exits with the SyncStatus.
+// The sending process (`quintarlow --sync-record`): reads on standard input what
+// RecordSender writes there, sends, and exits with the SyncStatus.
 int runSyncRecord();
 
 } // namespace quintarlow

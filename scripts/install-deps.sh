@@ -6,9 +6,12 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev libasound2-dev flite1-dev
-          fonts-liberation2 fonts-comic-neue fonts-urw-base35 fonts-dejavu-core)
+          fonts-liberation2 fonts-comic-neue fonts-urw-base35 fonts-dejavu-core
+          libqt6sql6-sqlite libqt6sql6-psql)
 case "${1:-}" in
-    --tests) packages+=(xvfb xauth openbox libxcb-xtest0-dev desktop-file-utils appstream) ;;
+    # postgresql: the record's server tests start a PostgreSQL server of their own.
+    --tests) packages+=(xvfb xauth openbox libxcb-xtest0-dev desktop-file-utils appstream
+                        postgresql) ;;
     --package) packages+=(dpkg-dev file) ;;
 esac
 
