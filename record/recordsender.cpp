@@ -95,8 +95,10 @@ void RecordSender::sendNow() {
     }
     m_again = false;
     m_process = new QProcess(this);
-    m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // libpq and Qt may name the host, the user or the password file in what they print; the
+    // game says the round's outcome itself, in words that name none of them.
     m_process->setStandardOutputFile(QProcess::nullDevice());
+    m_process->setStandardErrorFile(QProcess::nullDevice());
     m_process->setChildProcessModifier([] {
         // Dies with the game, however the game ends; and takes back the shutdown signals the
         // game blocks for itself.
