@@ -47,17 +47,12 @@ QStringList rows(const QSqlDatabase& db, const QString& select) {
 // network address; run as the postgres user when the test runs as root, as PostgreSQL insists.
 class TestPostgres {
 public:
-    // The newest installed server, or empty.
+    // The newest installed server's programs, or empty.
     static QString findPrograms() {
         QDir versions(QStringLiteral("/usr/lib/postgresql"));
-        const QStringList found =
-            versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::Reversed);
-        for (const QString& version : found) {
-            const QString bin = versions.filePath(version + QLatin1String("/bin"));
-            if (QFile::exists(bin + QLatin1String("/initdb")) &&
-                QFile::exists(bin + QLatin1String("/pg_ctl")))
-                return bin;
-        }
+        for (const QString& version : versions.entryList(QDir::Dirs, QDir::Name | QDir::Reversed))
+            if (QFile::exists(versions.filePath(version + QLatin1String("/bin/pg_ctl"))))
+                return versions.filePath(version + QLatin1String("/bin"));
         return {};
     }
 
@@ -66,32 +61,23 @@ public:
     TestPostgres& operator=(const TestPostgres&) = delete;
     ~TestPostgres() {
         if (m_running)
-            pgCtl({QStringLiteral("-m"), QStringLiteral("immediate"), QStringLiteral("stop")});
+            run(QStringLiteral("pg_ctl -w -D %1/data -m immediate stop"));
     }
 
     bool create() {
-        if (!m_dir.isValid())
-            return false;
-        if (geteuid() == 0) {
-            const passwd* postgres = getpwnam("postgres");
-            if (!postgres || chown(QFile::encodeName(m_dir.path()).constData(), postgres->pw_uid,
-                                   postgres->pw_gid) != 0)
-                return false;
-        }
-        return run(QStringLiteral("initdb"),
-                   {QStringLiteral("-D"), dataFolder(), QStringLiteral("-A"),
-                    QStringLiteral("trust"), QStringLiteral("-U"), QStringLiteral("postgres"),
-                    QStringLiteral("--no-sync")});
+        const passwd* postgres = getpwnam("postgres");
+        return m_dir.isValid() &&
+               (geteuid() != 0 || (postgres && chown(QFile::encodeName(m_dir.path()).constData(),
+                                                     postgres->pw_uid, postgres->pw_gid) == 0)) &&
+               run(QStringLiteral("initdb -D %1/data -A trust -U postgres --no-sync"));
     }
     bool start() {
-        m_running = pgCtl(
-            {QStringLiteral("-o"),
-             QStringLiteral("-k %1 -c listen_addresses='' -c fsync=off").arg(m_dir.path()),
-             QStringLiteral("-l"), m_dir.filePath(QStringLiteral("log")), QStringLiteral("start")});
+        m_running = run(QStringLiteral("pg_ctl -w -D %1/data -l %1/log "
+                                       "-o \"-k %1 -c listen_addresses='' -c fsync=off\" start"));
         return m_running;
     }
     bool stop() {
-        m_running = !pgCtl({QStringLiteral("-m"), QStringLiteral("fast"), QStringLiteral("stop")});
+        m_running = !run(QStringLiteral("pg_ctl -w -D %1/data -m fast stop"));
         return !m_running;
     }
 
@@ -104,25 +90,18 @@ public:
     }
 
 private:
-    QString dataFolder() const { return m_dir.filePath(QStringLiteral("data")); }
-    bool pgCtl(QStringList arguments) {
-        arguments.prepend(dataFolder());
-        arguments.prepend(QStringLiteral("-D"));
-        arguments.prepend(QStringLiteral("-w"));
-        return run(QStringLiteral("pg_ctl"), arguments);
-    }
-    bool run(const QString& tool, QStringList arguments) {
-        QString program = m_bin + QLatin1Char('/') + tool;
-        if (geteuid() == 0) {
-            arguments = QStringList{QStringLiteral("-u"), QStringLiteral("postgres"),
-                                    QStringLiteral("--"), program} +
+    // %1 in the command is the server's folder.
+    bool run(const QString& command) {
+        QStringList arguments =
+            QProcess::splitCommand(m_bin + QLatin1Char('/') + command.arg(m_dir.path()));
+        if (geteuid() == 0)
+            arguments = QStringList{QStringLiteral("runuser"), QStringLiteral("-u"),
+                                    QStringLiteral("postgres"), QStringLiteral("--")} +
                         arguments;
-            program = QStringLiteral("runuser");
-        }
         QProcess process;
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.setStandardOutputFile(QProcess::nullDevice());
-        process.start(program, arguments);
+        process.start(arguments.takeFirst(), arguments);
         return process.waitForFinished(120'000) && process.exitStatus() == QProcess::NormalExit &&
                process.exitCode() == 0;
     }
@@ -366,6 +345,9 @@ private Q_SLOTS:
                                                   "and sent later")});
 
         QVERIFY(m_postgres->start());
+        // The admin connection broke when the server stopped.
+        m_admin.close();
+        QVERIFY(m_admin.open());
         QCOMPARE(round(*sending), SyncStatus::Sent);
         QCOMPARE(round(*sending), SyncStatus::Sent);
         QSqlDatabase db = openServer(server);
@@ -373,9 +355,6 @@ private Q_SLOTS:
         QCOMPARE(rows(db, QStringLiteral("SELECT answer_id FROM answers ORDER BY ctid")), played);
         QCOMPARE(said.size(), 2);
         QVERIFY(said.last().contains(QLatin1String("reachable again")));
-        // The admin connection broke when the server stopped.
-        m_admin.close();
-        QVERIFY(m_admin.open());
     }
 
     void aServerThatNeverAnswersHoldsUpNothing() {
