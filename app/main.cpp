@@ -11,7 +11,7 @@
 #include "progress/progresswindow.h"
 #include "progress/reportdevices.h"
 #include "record/sqliterecord.h"
-#include "record/practicerecord.h"
+#include "record/serversync.h"
 #include "screens/screenset.h"
 #include "screens/splash.h"
 
@@ -117,6 +117,11 @@ int showProgress() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The process the game starts to send its record to a school's server: no window.
+    if (argc == 2 && qstrcmp(argv[1], "--sync-record") == 0) {
+        QCoreApplication sync(argc, argv);
+        return runSyncRecord();
+    }
     ShutdownSignals::blockInEveryThread();
     QCoreApplication::setApplicationName(QStringLiteral("Quintarlow!"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUINTARLOW_VERSION));

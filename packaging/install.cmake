@@ -65,6 +65,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # driver that Qt SQL loads as a plugin for the practice record.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation2, fonts-comic-neue, fonts-urw-base35, fonts-dejavu-core, libqt6sql6-sqlite")
+# A school's record server speaks PostgreSQL through this Qt SQL driver; a family never needs it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_QUINTARLOW_STRIP ${CMAKE_STRIP})
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip-comments.cmake)

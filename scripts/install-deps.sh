@@ -7,15 +7,16 @@
 set -euo pipefail
 
 # Debian's qt6-charts-dev needs Qt OpenGL's CMake files but does not depend on them.
-packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libxcb1-dev libasound2-dev flite1-dev
-          qt6-charts-dev libqt6opengl6-dev
+packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libxcb1-dev
+          libasound2-dev flite1-dev qt6-charts-dev libqt6opengl6-dev
           fonts-liberation2 fonts-comic-neue fonts-urw-base35 fonts-dejavu-core)
 case "${1:-}" in
     # A headless Weston with XWayland is the Wayland desktop of the tests; with qt6-wayland
     # there, Qt itself would start natively on Wayland, which the game must avoid.
+    # postgresql: the record's server tests start a PostgreSQL server of their own.
     --tests) packages+=(xvfb xauth openbox libxcb-xtest0-dev desktop-file-utils appstream
                         weston xwayland qt6-wayland dpkg-dev file lintian poppler-utils
-                        xdotool) ;;
+                        xdotool postgresql) ;;
     --package) packages+=(dpkg-dev file) ;;
     --screenreader) packages+=(xvfb xauth openbox dbus at-spi2-core orca python3-pyatspi
                                speech-dispatcher xdotool) ;;

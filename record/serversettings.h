@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+class QSettings;
+class QSqlDatabase;
+
+namespace quintarlow {
+
+// Where a school keeps its practice record: a PostgreSQL server named once per machine by
+// whoever manages the computers, in the [record] group of quintarlow.conf. Never holds a
+// password: the login is a password file or, on the server's own machine, peer login on its
+// Unix socket.
+struct ServerSettings {
+    QString host; // a name, an address, or a Unix-socket folder ("/var/run/postgresql")
+    int port = 0; // 0: PostgreSQL's own default
+    QString database;
+    QString user;
+    QString passwordFile; // a libpq password file, mode 0600
+    QString sslMode;      // empty: require, unless the server is on this machine
+    QString sslRootCert;  // the school's certificate authority, for verify-ca and verify-full
+
+    // No host: the record stays in the local file only.
+    bool isSet() const { return !host.isEmpty(); }
+    bool isOnThisMachine() const;
+    QString effectiveSslMode() const;
+
+    // Reads the [record] group; a per-user file overrides the machine's, key by key. A password
+    // in the file is never used: the server is left out and *problem says why, in one line
+    // that names no setting's value.
+    static ServerSettings read(QSettings& settings, QString* problem);
+    // The machine's settings: /etc/xdg/quintarlow/quintarlow.conf, overridden by
+    // ~/.config/quintarlow/quintarlow.conf.
+    static ServerSettings forThisMachine(QString* problem);
+
+    // How the sending process is told, on its standard input rather than its command line,
+    // which anyone on the machine can read.
+    QByteArray serialize() const;
+    static ServerSettings deserialize(const QByteArray& lines);
+
+    // A PostgreSQL connection with short timeouts, so a server that hangs costs a sending
+    // round seconds, never minutes.
+    QSqlDatabase open(const QString& connectionName) const;
+
+    friend bool operator==(const ServerSettings&, const ServerSettings&) = default;
+};
+
+} // namespace quintarlow

@@ -1,0 +1,471 @@
+// The practice record on a school's PostgreSQL server: its tables, where the settings come
+// from, and sending answers from local record folders to a real server this test starts.
+
+#include "recordsender.h"
+#include "schema.h"
+#include "serversettings.h"
+#include "serversync.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QProcess>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUuid>
+
+#include <csignal>
+#include <memory>
+#include <pwd.h>
+#include <unistd.h>
+
+using namespace quintarlow;
+
+namespace {
+
+// Runs a query and hands back every row's values, each row joined by '|'.
+QStringList rows(const QSqlDatabase& db, const QString& select) {
+    QSqlQuery query(db);
+    if (!query.exec(select))
+        return {QLatin1String("error: ") + query.lastError().text()};
+    QStringList all;
+    while (query.next()) {
+        QStringList values;
+        for (int i = 0; i < query.record().count(); ++i)
+            values.append(query.isNull(i) ? QStringLiteral("NULL") : query.value(i).toString());
+        all.append(values.join(QLatin1Char('|')));
+    }
+    return all;
+}
+
+// A PostgreSQL server of the test's own, on a Unix socket in a temporary folder and on no
+// network address; run as the postgres user when the test runs as root, as PostgreSQL insists.
+class TestPostgres {
+public:
+    // The newest installed server's programs, or empty.
+    static QString findPrograms() {
+        QDir versions(QStringLiteral("/usr/lib/postgresql"));
+        for (const QString& version : versions.entryList(QDir::Dirs, QDir::Name | QDir::Reversed))
+            if (QFile::exists(versions.filePath(version + QLatin1String("/bin/pg_ctl"))))
+                return versions.filePath(version + QLatin1String("/bin"));
+        return {};
+    }
+
+    explicit TestPostgres(QString bin) : m_bin(std::move(bin)) {}
+    TestPostgres(const TestPostgres&) = delete;
+    TestPostgres& operator=(const TestPostgres&) = delete;
+    ~TestPostgres() {
+        if (m_running)
+            run(QStringLiteral("pg_ctl -w -D %1/data -m immediate stop"));
+    }
+
+    bool create() {
+        const passwd* postgres = getpwnam("postgres");
+        return m_dir.isValid() &&
+               (geteuid() != 0 || (postgres && chown(QFile::encodeName(m_dir.path()).constData(),
+                                                     postgres->pw_uid, postgres->pw_gid) == 0)) &&
+               run(QStringLiteral("initdb -D %1/data -A trust -U postgres --no-sync"));
+    }
+    bool start() {
+        m_running = run(QStringLiteral("pg_ctl -w -D %1/data -l %1/log "
+                                       "-o \"-k %1 -c listen_addresses='' -c fsync=off\" start"));
+        return m_running;
+    }
+    bool stop() {
+        m_running = !run(QStringLiteral("pg_ctl -w -D %1/data -m fast stop"));
+        return !m_running;
+    }
+
+    ServerSettings settings(const QString& database) const {
+        ServerSettings server;
+        server.host = m_dir.path();
+        server.database = database;
+        server.user = QStringLiteral("postgres");
+        return server;
+    }
+
+private:
+    // %1 in the command is the server's folder.
+    bool run(const QString& command) {
+        QStringList arguments =
+            QProcess::splitCommand(m_bin + QLatin1Char('/') + command.arg(m_dir.path()));
+        if (geteuid() == 0)
+            arguments = QStringList{QStringLiteral("runuser"), QStringLiteral("-u"),
+                                    QStringLiteral("postgres"), QStringLiteral("--")} +
+                        arguments;
+        QProcess process;
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.start(arguments.takeFirst(), arguments);
+        return process.waitForFinished(120'000) && process.exitStatus() == QProcess::NormalExit &&
+               process.exitCode() == 0;
+    }
+
+    QString m_bin;
+    QTemporaryDir m_dir;
+    bool m_running = false;
+};
+
+// A local record file as the game keeps it, in a folder of its own; empty, or with the newest
+// tables.
+class LocalRecord {
+public:
+    explicit LocalRecord(bool withTables = true) : m_name(QUuid::createUuid().toString()) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(path());
+        if (db.open() && withTables)
+            schema::upgrade(db);
+    }
+    LocalRecord(const LocalRecord&) = delete;
+    LocalRecord& operator=(const LocalRecord&) = delete;
+    ~LocalRecord() {
+        QSqlDatabase::database(m_name).close();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    QSqlDatabase db() const { return QSqlDatabase::database(m_name); }
+    QString path() const { return m_dir.filePath(QStringLiteral("record.sqlite")); }
+
+    QString addGame() {
+        const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        QSqlQuery(db()).exec(QStringLiteral("INSERT INTO games VALUES ('%1', 'Ann', 'Bo', NULL, "
+                                            "'2026-12-07T10:00:00+01:00', NULL)")
+                                 .arg(id));
+        return id;
+    }
+    // Answers are played a second apart, in the order they are added.
+    QString addAnswer(const QString& game, int turn, const QVariant& answered,
+                      const QString& outcome) {
+        const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        QSqlQuery insert(db());
+        insert.prepare(QStringLiteral("INSERT INTO answers VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                                      "?, ?)"));
+        for (const QVariant& value :
+             {QVariant(id), QVariant(QStringLiteral("Zoë \"O'Neil\", Jr")),
+              QVariant(
+                  QStringLiteral("2026-12-07T10:00:%1+01:00").arg(turn, 2, 10, QLatin1Char('0'))),
+              QVariant(qint64(1'796'634'000'000) + 1000 * turn), QVariant(game), QVariant(turn),
+              QVariant(7), QVariant(8), QVariant(56), answered, QVariant(outcome),
+              QVariant(1500 + turn)})
+            insert.addBindValue(value);
+        insert.exec();
+        return id;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_name;
+};
+
+} // namespace
+
+class TestRecordServer : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestPostgres> m_postgres;
+    QSqlDatabase m_admin;
+    int m_databases = 0;
+
+    // A fresh database on the test's server, with no tables in it.
+    ServerSettings newDatabase() {
+        const QString name = QStringLiteral("school%1").arg(++m_databases);
+        QSqlQuery(m_admin).exec(QStringLiteral("CREATE DATABASE ") + name);
+        return m_postgres->settings(name);
+    }
+    static QSqlDatabase openServer(const ServerSettings& server) {
+        return server.open(QStringLiteral("server-") + server.database);
+    }
+
+    std::unique_ptr<RecordSender> sender(const LocalRecord& local, const ServerSettings& server,
+                                         QStringList* said) {
+        return std::make_unique<RecordSender>(
+            local.path(), server,
+            RecordSender::Command{QCoreApplication::applicationFilePath(),
+                                  {QStringLiteral("--sync-record")}},
+            [said](const QString& line) { said->append(line); });
+    }
+    // One whole round, as the game's minute tick or a kept answer starts it.
+    static SyncStatus round(RecordSender& sender) {
+        QSignalSpy ended(&sender, &RecordSender::roundEnded);
+        sender.sendNow();
+        if (!ended.wait(60'000))
+            return SyncStatus::NotStarted;
+        return ended.takeFirst().at(0).value<SyncStatus>();
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        const QString bin = TestPostgres::findPrograms();
+        if (bin.isEmpty())
+            return;
+        m_postgres = std::make_unique<TestPostgres>(bin);
+        QVERIFY(m_postgres->create());
+        QVERIFY(m_postgres->start());
+        m_admin = openServer(m_postgres->settings(QStringLiteral("postgres")));
+        QVERIFY2(m_admin.isOpen(), qPrintable(m_admin.lastError().text()));
+    }
+    void cleanupTestCase() {
+        m_admin.close();
+        m_postgres.reset();
+    }
+
+    void localFileUpgrades_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("empty file") << 0 << false;
+        QTest::newRow("first version, with an answer") << 1 << false;
+        QTest::newRow("made by a newer game") << schema::newestVersion() + 1 << true;
+    }
+    void localFileUpgrades() {
+        QFETCH(int, from);
+        QFETCH(bool, refused);
+        LocalRecord local(false);
+        QSqlDatabase db = local.db();
+        for (const schema::Migration& migration : schema::migrations())
+            for (const QString& statement : migration.statements)
+                if (migration.version <= from)
+                    QVERIFY(QSqlQuery(db).exec(statement));
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = %1").arg(from));
+        if (from > 0)
+            local.addAnswer(local.addGame(), 1, 56, QStringLiteral("right"));
+
+        const QString error = schema::upgrade(db);
+        QCOMPARE(error.isEmpty(), !refused);
+        QCOMPARE(schema::storedVersion(db), refused ? from : schema::newestVersion());
+        QCOMPARE(rows(db, QStringLiteral("SELECT count(*) FROM answers")),
+                 QStringList(QString::number(from > 0 ? 1 : 0)));
+        QCOMPARE(rows(db, QStringLiteral("SELECT count(*) FROM practice")).size(), 1);
+    }
+
+    void settingsComeFromTheMachineAndTheUser_data() {
+        QTest::addColumn<QString>("machine");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("sslMode");
+        QTest::addColumn<bool>("problem");
+        const QString school = QStringLiteral("[record]\nhost=db.school.example\ndatabase=q\n");
+        QTest::newRow("nothing set") << QString() << QString() << QString() << "require" << false;
+        QTest::newRow("machine, across the network") << school << QString() << "db.school.example"
+                                                     << "require" << false;
+        QTest::newRow("machine, the server's own socket") << "[record]\nhost=/var/run/postgresql\n"
+                                                          << QString() << "/var/run/postgresql"
+                                                          << "prefer" << false;
+        QTest::newRow("machine, loopback") << "[record]\nhost=127.0.0.1\n"
+                                           << QString() << "127.0.0.1"
+                                           << "prefer" << false;
+        QTest::newRow("machine, stricter TLS")
+            << school + QLatin1String("sslmode=verify-full\n") << QString() << "db.school.example"
+            << "verify-full" << false;
+        QTest::newRow("user's own server") << school << "[record]\nhost=localhost\n"
+                                           << "localhost"
+                                           << "prefer" << false;
+        QTest::newRow("user turns it off") << school << "[record]\nhost=\n"
+                                           << QString() << "require" << false;
+        QTest::newRow("a password in the file") << school + QLatin1String("password=s3cret\n")
+                                                << QString() << QString() << "require" << true;
+    }
+    void settingsComeFromTheMachineAndTheUser() {
+        QFETCH(QString, machine);
+        QFETCH(QString, user);
+        QFETCH(QString, host);
+        QFETCH(QString, sslMode);
+        QFETCH(bool, problem);
+        QTemporaryDir machineDir;
+        QTemporaryDir userDir;
+        const auto write = [](const QTemporaryDir& dir, const QString& text) {
+            QDir(dir.path()).mkpath(QStringLiteral("quintarlow"));
+            QFile file(dir.filePath(QStringLiteral("quintarlow/quintarlow.conf")));
+            return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.size();
+        };
+        QVERIFY(write(machineDir, machine));
+        QVERIFY(write(userDir, user));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, machineDir.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userDir.path());
+
+        QString said;
+        const ServerSettings read = ServerSettings::forThisMachine(&said);
+        QCOMPARE(read.host, host);
+        QCOMPARE(read.effectiveSslMode(), sslMode);
+        QCOMPARE(!said.isEmpty(), problem);
+        QVERIFY(!said.contains(QLatin1String("s3cret")));
+        // As the sending process receives them.
+        QCOMPARE(ServerSettings::deserialize(read.serialize()), read);
+    }
+
+    void answersAndGamesReachTheServer() {
+        if (!m_postgres)
+            QSKIP("PostgreSQL is not installed (Debian: postgresql); the server is not tried");
+        const ServerSettings server = newDatabase();
+        LocalRecord local;
+        const QString game = local.addGame();
+        local.addAnswer(game, 1, 56, QStringLiteral("right"));
+        local.addAnswer(game, 2, 54, QStringLiteral("wrong"));
+        local.addAnswer(game, 3, QVariant(), QStringLiteral("timeout"));
+        QStringList said;
+        const auto sending = sender(local, server, &said);
+        QCOMPARE(round(*sending), SyncStatus::Sent);
+
+        // The game ends after it was first sent: its winner and end follow.
+        QSqlQuery(local.db())
+            .exec(QStringLiteral("UPDATE games SET winner = 'Bo', "
+                                 "ended_at = '2026-12-07T10:05:00+01:00'"));
+        local.addAnswer(game, 4, 56, QStringLiteral("right"));
+        QCOMPARE(round(*sending), SyncStatus::Sent);
+
+        QSqlDatabase db = openServer(server);
+        const QString everyAnswer = QStringLiteral("SELECT * FROM answers ORDER BY played_ms");
+        QCOMPARE(rows(db, everyAnswer).size(), 4);
+        QCOMPARE(rows(db, everyAnswer), rows(local.db(), everyAnswer));
+        QCOMPARE(rows(db, QStringLiteral("SELECT * FROM games")),
+                 rows(local.db(), QStringLiteral("SELECT * FROM games")));
+        QCOMPARE(said, QStringList());
+    }
+
+    void answersPlayedWhileTheServerIsDownArriveOnceInOrder() {
+        if (!m_postgres)
+            QSKIP("PostgreSQL is not installed (Debian: postgresql); the server is not tried");
+        const ServerSettings server = newDatabase();
+        LocalRecord local;
+        QStringList said;
+        const auto sending = sender(local, server, &said);
+        QVERIFY(m_postgres->stop());
+
+        const QString game = local.addGame();
+        QStringList played;
+        for (int turn = 1; turn <= 10; ++turn) {
+            played.append(local.addAnswer(game, turn, 56, QStringLiteral("right")));
+            QCOMPARE(round(*sending), SyncStatus::Unreachable);
+        }
+        QCOMPARE(said, QStringList{QStringLiteral("quintarlow: the school's record server cannot "
+                                                  "be reached; answers are kept on this computer "
+                                                  "and sent later")});
+
+        QVERIFY(m_postgres->start());
+        // The admin connection broke when the server stopped.
+        m_admin.close();
+        QVERIFY(m_admin.open());
+        QCOMPARE(round(*sending), SyncStatus::Sent);
+        QCOMPARE(round(*sending), SyncStatus::Sent);
+        QSqlDatabase db = openServer(server);
+        // A fresh table keeps rows where they were inserted: ctid is the order of arrival.
+        QCOMPARE(rows(db, QStringLiteral("SELECT answer_id FROM answers ORDER BY ctid")), played);
+        QCOMPARE(said.size(), 2);
+        QVERIFY(said.last().contains(QLatin1String("reachable again")));
+    }
+
+    void aServerThatNeverAnswersHoldsUpNothing() {
+        QTemporaryDir socketFolder;
+        QLocalServer silent;
+        QVERIFY(silent.listen(socketFolder.filePath(QStringLiteral(".s.PGSQL.5432"))));
+        ServerSettings server;
+        server.host = socketFolder.path();
+        server.database = QStringLiteral("school");
+        LocalRecord local;
+        local.addAnswer(local.addGame(), 1, 56, QStringLiteral("right"));
+        QStringList said;
+        auto sending = sender(local, server, &said);
+
+        // A round that takes too long is ended, and says so.
+        QSignalSpy ended(sending.get(), &RecordSender::roundEnded);
+        QSignalSpy connected(&silent, &QLocalServer::newConnection);
+        sending->sendNow();
+        QVERIFY(connected.wait(30'000));
+        sending->endLongRound();
+        QVERIFY(ended.wait(10'000));
+        QCOMPARE(ended.takeFirst().at(0).value<SyncStatus>(), SyncStatus::Unreachable);
+        QCOMPARE(said.size(), 1);
+
+        QElapsedTimer clock;
+        clock.start();
+        sending->sendNow();
+        const qint64 sendNowMs = clock.elapsed();
+        QVERIFY2(sendNowMs < 250, qPrintable(QString::number(sendNowMs)));
+        QVERIFY(connected.wait(30'000));
+        const qint64 child = sending->sendingProcessId();
+        QVERIFY(child > 0);
+        clock.restart();
+        sending.reset();
+        const qint64 quitMs = clock.elapsed();
+        QVERIFY2(quitMs < 1000, qPrintable(QString::number(quitMs)));
+        QCOMPARE(kill(static_cast<pid_t>(child), 0), -1);
+    }
+
+    void twoRecordFoldersSendingToOneServerAtOnce() {
+        if (!m_postgres)
+            QSKIP("PostgreSQL is not installed (Debian: postgresql); the server is not tried");
+        // Nothing on the server yet: the first rounds race to make its tables too.
+        const ServerSettings server = newDatabase();
+        LocalRecord first;
+        LocalRecord second;
+        QStringList played;
+        for (LocalRecord* local : {&first, &second}) {
+            const QString game = local->addGame();
+            for (int turn = 1; turn <= 20; ++turn)
+                played.append(local->addAnswer(game, turn, 56, QStringLiteral("right")));
+        }
+        QStringList said;
+        // Two games on the first folder's account at once as well.
+        const std::unique_ptr<RecordSender> senders[] = {sender(first, server, &said),
+                                                         sender(first, server, &said),
+                                                         sender(second, server, &said)};
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        for (const auto& sending : senders) {
+            spies.push_back(std::make_unique<QSignalSpy>(sending.get(), &RecordSender::roundEnded));
+            sending->sendNow();
+        }
+        for (const auto& ended : spies) {
+            QVERIFY(!ended->isEmpty() || ended->wait(60'000));
+            QCOMPARE(ended->takeFirst().at(0).value<SyncStatus>(), SyncStatus::Sent);
+        }
+        QSqlDatabase db = openServer(server);
+        played.sort();
+        QCOMPARE(rows(db, QStringLiteral("SELECT answer_id FROM answers ORDER BY answer_id")),
+                 played);
+        QCOMPARE(said, QStringList());
+    }
+
+    void aNewerServerIsRefusedAndTheAnswersWait() {
+        if (!m_postgres)
+            QSKIP("PostgreSQL is not installed (Debian: postgresql); the server is not tried");
+        const ServerSettings server = newDatabase();
+        QSqlDatabase db = openServer(server);
+        QVERIFY(schema::upgrade(db).isEmpty());
+        const QString newer = QString::number(schema::newestVersion() + 1);
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral("UPDATE schema_version SET version = ") + newer));
+        LocalRecord local;
+        const QString answer = local.addAnswer(local.addGame(), 1, 56, QStringLiteral("right"));
+        QStringList said;
+        const auto sending = sender(local, server, &said);
+
+        QCOMPARE(round(*sending), SyncStatus::NewerServer);
+        QCOMPARE(said, QStringList{QStringLiteral(
+                           "quintarlow: the school's record server holds a newer record than "
+                           "this version of the game knows; answers are kept on this computer")});
+        QCOMPARE(rows(db, QStringLiteral("SELECT version FROM schema_version")),
+                 QStringList{newer});
+        QCOMPARE(rows(db, QStringLiteral("SELECT count(*) FROM answers")), QStringList{"0"});
+
+        // Once the server is back at a version this game knows, the kept answer goes.
+        QSqlQuery(db).exec(
+            QStringLiteral("UPDATE schema_version SET version = %1").arg(schema::newestVersion()));
+        QCOMPARE(round(*sending), SyncStatus::Sent);
+        QCOMPARE(rows(db, QStringLiteral("SELECT answer_id FROM answers")), QStringList{answer});
+    }
+};
+
+// The test program is also the sending process the senders start, as the game is.
+int main(int argc, char* argv[]) {
+    if (argc == 2 && qstrcmp(argv[1], "--sync-record") == 0) {
+        QCoreApplication sync(argc, argv);
+        return runSyncRecord();
+    }
+    QCoreApplication app(argc, argv);
+    TestRecordServer test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_recordserver.moc"
