@@ -10,8 +10,8 @@
 #include "progress/memoryrecord.h"
 #include "progress/progresswindow.h"
 #include "progress/reportdevices.h"
-#include "record/sqliterecord.h"
 #include "record/serversync.h"
+#include "record/sqliterecord.h"
 #include "screens/screenset.h"
 #include "screens/splash.h"
 

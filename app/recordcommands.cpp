@@ -1,5 +1,6 @@
 #include "recordcommands.h"
 
+#include "progress/progresswindow.h"
 #include "recordcsv.h"
 #include "sqliterecord.h"
 
@@ -128,12 +129,29 @@ PlayRecord::PlayRecord(bool wanted) {
         return;
     QString error;
     m_kept = openKeptRecord(&error);
-    if (!m_kept)
+    if (!m_kept) {
         std::fprintf(stderr, "quintarlow: no practice record (%s); playing without one\n",
                      qPrintable(error));
+        return;
+    }
+    m_kept->setFluencyMs(chosenFluencyMs());
+    m_sender = RecordSender::forThisMachine(m_kept->fileName());
+    if (!m_sender)
+        return;
+    // The record's thread only asks; the round itself starts on the game's thread.
+    m_kept->onWritten([sender = m_sender.get()] {
+        QMetaObject::invokeMethod(sender, &RecordSender::sendNow, Qt::QueuedConnection);
+    });
+    m_sender->sendNow();
 }
 
-PlayRecord::~PlayRecord() = default;
+PlayRecord::~PlayRecord() {
+    // Everything reported is written before the sender it would ask goes.
+    if (m_kept && m_sender) {
+        m_kept->waitUntilWritten();
+        m_kept->onWritten({});
+    }
+}
 
 PracticeRecord& PlayRecord::record() {
     if (m_kept)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "practicerecord.h"
+#include "recordsender.h"
 #include "sqliterecord.h"
 
 #include <QCommandLineOption>
@@ -45,6 +46,8 @@ public:
 
 private:
     std::unique_ptr<SqliteRecord> m_kept;
+    // Sends what is kept to a school's server, where the machine has one.
+    std::unique_ptr<RecordSender> m_sender;
     NoRecord m_none;
 };
 

@@ -133,10 +133,7 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     cheerful.setColor(QPalette::Window, QColor(255, 250, 205));
     setPalette(cheerful);
     setAutoFillBackground(true);
-    fluency = settings().value(FluencyKey, DefaultFluencyMs).toInt();
-    if (std::find(FluencyChoicesMs.begin(), FluencyChoicesMs.end(), fluency) ==
-        FluencyChoicesMs.end())
-        fluency = DefaultFluencyMs;
+    fluency = chosenFluencyMs();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 6, 10, 8);
@@ -464,6 +461,14 @@ void ProgressWindow::forgetAsked() {
         return;
     }
     reload();
+}
+
+int chosenFluencyMs() {
+    const int fluency = settings().value(FluencyKey, DefaultFluencyMs).toInt();
+    if (std::find(FluencyChoicesMs.begin(), FluencyChoicesMs.end(), fluency) ==
+        FluencyChoicesMs.end())
+        return DefaultFluencyMs;
+    return fluency;
 }
 
 int runProgressWindow(RecordReader& record, Dialogs& dialogs, ReportDevices& devices) {

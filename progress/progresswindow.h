@@ -93,5 +93,8 @@ private:
 
 // Opens the window and runs until it is closed; the program's exit status.
 int runProgressWindow(RecordReader& record, Dialogs& dialogs, ReportDevices& devices);
+// The fluency time last chosen in the window: the game asks missed facts again by the same
+// list the window shows.
+int chosenFluencyMs();
 
 } // namespace quintarlow

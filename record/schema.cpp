@@ -67,7 +67,10 @@ const std::vector<Migration>& migrations() {
                          "played_ms BIGINT NOT NULL, game_id TEXT NOT NULL, "
                          "turn INTEGER NOT NULL, a INTEGER NOT NULL, b INTEGER NOT NULL, "
                          "product INTEGER NOT NULL, answered INTEGER, outcome TEXT NOT NULL, "
-                         "ms INTEGER NOT NULL)")}},
+                         "ms INTEGER NOT NULL)"),
+          // Export reads in time order; the window reads one player at a time.
+          QStringLiteral("CREATE INDEX answers_by_time ON answers (played_ms)"),
+          QStringLiteral("CREATE INDEX answers_by_player ON answers (player)")}},
         {2,
          {QStringLiteral("CREATE TABLE practice (player_key TEXT PRIMARY KEY, "
                          "player TEXT NOT NULL, tables TEXT NOT NULL, "

@@ -1,5 +1,7 @@
 #include "sqliterecord.h"
 
+#include "schema.h"
+
 #include "recordcsv.h"
 
 #include <QDir>
@@ -24,29 +26,6 @@ QString playerKey(const QString& name) {
 }
 
 namespace {
-
-// Each step brings the record from the version before it to its own number, in
-// PRAGMA user_version. The tables are plain SQL, so that another database can hold them too.
-std::vector<std::vector<QLatin1String>> migrations() {
-    return {
-        {
-            QLatin1String(
-                "CREATE TABLE games (game_id TEXT PRIMARY KEY, blue TEXT NOT NULL,"
-                " red TEXT NOT NULL, winner TEXT, started_at TEXT NOT NULL, ended_at TEXT)"),
-            QLatin1String("CREATE TABLE answers (answer_id TEXT PRIMARY KEY, player TEXT NOT NULL,"
-                          " played_at TEXT NOT NULL, played_ms BIGINT NOT NULL,"
-                          " game_id TEXT NOT NULL, turn INTEGER NOT NULL, a INTEGER NOT NULL,"
-                          " b INTEGER NOT NULL, product INTEGER NOT NULL, answered INTEGER,"
-                          " outcome TEXT NOT NULL, ms INTEGER NOT NULL)"),
-            QLatin1String("CREATE INDEX answers_by_time ON answers (played_ms)"),
-        },
-        {
-            QLatin1String(
-                "CREATE TABLE practice (player_key TEXT PRIMARY KEY, player TEXT NOT NULL,"
-                " tables TEXT NOT NULL, ask_missed INTEGER NOT NULL)"),
-        },
-    };
-}
 
 constexpr int BusyTimeoutMs = 2000;
 // SQLite's own result codes, as the driver reports them.
@@ -73,6 +52,8 @@ std::optional<Failure> failureOf(const QSqlQuery& query) {
 // Runs one statement with its values; the query, to read from or check.
 QSqlQuery run(QSqlDatabase& db, const QString& sql, const QVariantList& values = {}) {
     QSqlQuery query(db);
+    // Every read here goes through its rows once.
+    query.setForwardOnly(true);
     // A statement that cannot be prepared keeps the driver's reason (a damaged file says so here).
     if (!query.prepare(sql))
         return query;
@@ -128,6 +109,49 @@ QString newId() {
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
+Outcome outcomeOf(const QString& name) {
+    return name == QLatin1String("right")   ? Outcome::Right
+           : name == QLatin1String("wrong") ? Outcome::Wrong
+                                            : Outcome::Timeout;
+}
+
+// Which rows are one player's (everyone's for an empty name). A name may have been typed with
+// other capitals or spaces around it, so the spellings kept are found first, and the rows then
+// read through the index on the name rather than by looking at every row.
+QString playerFilter(QSqlDatabase& db, const QString& player, QVariantList* values) {
+    if (player.trimmed().isEmpty())
+        return {};
+    const QString key = playerKey(player);
+    QStringList marks;
+    QSqlQuery names = run(db, QStringLiteral("SELECT DISTINCT player FROM answers"));
+    while (names.next()) {
+        if (playerKey(names.value(0).toString()) == key) {
+            values->append(names.value(0));
+            marks.append(QStringLiteral("?"));
+        }
+    }
+    if (marks.isEmpty())
+        return QStringLiteral(" WHERE 0 = 1");
+    return QStringLiteral(" WHERE player IN (%1)").arg(marks.join(QStringLiteral(", ")));
+}
+
+// The five columns the statistics need. The day is the local date the answer was played on,
+// as its own text says it.
+std::vector<FactAnswer> factAnswersOf(QSqlDatabase& db, const QString& player) {
+    QVariantList values;
+    const QString filter = playerFilter(db, player, &values);
+    QSqlQuery query = run(db,
+                          QStringLiteral("SELECT a, b, outcome, ms, played_at FROM answers") +
+                              filter + QStringLiteral(" ORDER BY played_ms, rowid"),
+                          values);
+    std::vector<FactAnswer> answers;
+    while (query.next())
+        answers.push_back({query.value(0).toInt(), query.value(1).toInt(),
+                           outcomeOf(query.value(2).toString()), query.value(3).toLongLong(),
+                           QDate::fromString(query.value(4).toString().left(10), Qt::ISODate)});
+    return answers;
+}
+
 } // namespace
 
 // The thread that owns the connection: every read and write runs here, in the order asked.
@@ -163,7 +187,15 @@ public:
         enqueue([this, write = std::move(write)](QSqlDatabase& db) {
             if (m_givenUp)
                 return;
-            if (const auto failure = write(db)) {
+            if (const auto failure = write(db); !failure) {
+                std::function<void()> written;
+                {
+                    std::lock_guard lock(m_lock);
+                    written = m_written;
+                }
+                if (written)
+                    written();
+            } else {
                 m_givenUp = true;
                 std::fprintf(stderr,
                              "quintarlow: the practice record %s cannot be written (%s); "
@@ -171,6 +203,14 @@ public:
                              qPrintable(m_file), qPrintable(whyNot(*failure)));
             }
         });
+    }
+
+    // A read whose result goes elsewhere; nobody waits for it.
+    void later(Job job) { enqueue(std::move(job)); }
+
+    void onWritten(std::function<void()> call) {
+        std::lock_guard lock(m_lock);
+        m_written = std::move(call);
     }
 
     // A job whose result the caller waits for.
@@ -266,23 +306,9 @@ private:
             return Failure{QStringLiteral("damaged"), true};
         if (auto failure = failureOf(run(db, QStringLiteral("PRAGMA synchronous = FULL"))))
             return failure;
-        return inTransaction(db, [&db]() -> std::optional<Failure> {
-            QSqlQuery version = run(db, QStringLiteral("PRAGMA user_version"));
-            const int from = version.next() ? version.value(0).toInt() : 0;
-            version.finish();
-            const auto steps = migrations();
-            if (from > static_cast<int>(steps.size()))
-                return Failure{QStringLiteral("written by a newer version of the game")};
-            for (int step = from; step < static_cast<int>(steps.size()); ++step) {
-                for (const QLatin1String& statement : steps[step])
-                    if (auto failure = failureOf(run(db, statement)))
-                        return failure;
-                if (auto failure = failureOf(
-                        run(db, QStringLiteral("PRAGMA user_version = %1").arg(step + 1))))
-                    return failure;
-            }
-            return std::nullopt;
-        });
+        if (const QString why = schema::upgrade(db); !why.isEmpty())
+            return Failure{why};
+        return std::nullopt;
     }
 
     const QString m_file;
@@ -294,6 +320,7 @@ private:
     bool m_stopping = false;
     bool m_givenUp = false; // only the thread reads and writes it
     const bool m_moveDamagedAside;
+    std::function<void()> m_written; // under m_lock
 };
 
 QString SqliteRecord::defaultFolder() {
@@ -336,6 +363,15 @@ std::unique_ptr<SqliteRecord> SqliteRecord::open(const QString& folder, QString*
 
 SqliteRecord::SqliteRecord(std::unique_ptr<Writer> writer) : m_writer(std::move(writer)) {}
 
+std::vector<FactAnswer> SqliteRecord::factAnswers(const QString& player) {
+    return m_writer->call<std::vector<FactAnswer>>(
+        [&player](QSqlDatabase& db) { return factAnswersOf(db, player); });
+}
+
+void SqliteRecord::onWritten(std::function<void()> call) {
+    m_writer->onWritten(std::move(call));
+}
+
 SqliteRecord::~SqliteRecord() = default;
 
 QString SqliteRecord::fileName() const {
@@ -345,11 +381,17 @@ QString SqliteRecord::fileName() const {
 void SqliteRecord::gameStarted(const QString& blue, const QString& red, const QDateTime& at) {
     m_gameId = newId();
     m_turn = 0;
+    QStringList missing; // players whose misses are asked again
     {
         std::lock_guard lock(m_settingsLock);
-        m_gameSettings.clear();
-        for (const QString& player : {blue, red})
-            m_gameSettings.insert(playerKey(player), m_settings.value(playerKey(player)));
+        m_gamePlans.clear();
+        m_plansGame = m_gameId;
+        for (const QString& player : {blue, red}) {
+            const PracticeSettings settings = m_settings.value(playerKey(player));
+            m_gamePlans.insert(playerKey(player), {settings, {}});
+            if (settings.askMissed)
+                missing.append(player.trimmed());
+        }
     }
     m_writer->post([game = m_gameId, blue = blue.trimmed(), red = red.trimmed(),
                     at = isoWithOffset(at)](QSqlDatabase& db) {
@@ -359,6 +401,19 @@ void SqliteRecord::gameStarted(const QString& blue, const QString& red, const QD
                                                 " VALUES (?, ?, ?, ?)"),
                                  {game, blue, red, at}));
         });
+    });
+    if (missing.isEmpty())
+        return;
+    m_writer->later([this, game = m_gameId, missing,
+                     fluency = m_fluencyMs.load()](QSqlDatabase& db) {
+        for (const QString& player : missing) {
+            std::vector<Fact> facts;
+            for (const FactToPractise& weak : factsToPractise(factAnswersOf(db, player), fluency))
+                facts.push_back(weak.fact);
+            std::lock_guard lock(m_settingsLock);
+            if (m_plansGame == game)
+                m_gamePlans[playerKey(player)].missed = std::move(facts);
+        }
     });
 }
 
@@ -389,27 +444,32 @@ void SqliteRecord::gameFinished(const QString& winner, const QDateTime& at) {
     });
     m_gameId.clear();
     std::lock_guard lock(m_settingsLock);
-    m_gameSettings.clear();
+    m_gamePlans.clear();
+    m_plansGame.clear();
 }
 
 PracticePlan SqliteRecord::practicePlan(const QString& player) const {
     std::lock_guard lock(m_settingsLock);
     const QString key = playerKey(player);
-    return {m_gameSettings.contains(key) ? m_gameSettings.value(key) : m_settings.value(key), {}};
+    if (const auto plan = m_gamePlans.constFind(key); plan != m_gamePlans.constEnd())
+        return *plan;
+    return {m_settings.value(key), {}};
 }
 
 std::vector<AnswerRow> SqliteRecord::answers(const QString& player) {
-    const QString key = playerKey(player);
-    return m_writer->call<std::vector<AnswerRow>>([&key](QSqlDatabase& db) {
-        QSqlQuery query = run(db, QStringLiteral("SELECT answer_id, player, played_at, game_id,"
-                                                 " turn, a, b, product, answered, outcome, ms"
-                                                 " FROM answers"
-                                                 // Within one millisecond, as reported.
-                                                 " ORDER BY played_ms, rowid"));
+    return m_writer->call<std::vector<AnswerRow>>([&player](QSqlDatabase& db) {
+        QVariantList values;
+        const QString filter = playerFilter(db, player, &values);
+        QSqlQuery query = run(db,
+                              QStringLiteral("SELECT answer_id, player, played_at, game_id,"
+                                             " turn, a, b, product, answered, outcome, ms"
+                                             " FROM answers") +
+                                  filter +
+                                  // Within one millisecond, as reported.
+                                  QStringLiteral(" ORDER BY played_ms, rowid"),
+                              values);
         std::vector<AnswerRow> rows;
         while (query.next()) {
-            if (!key.isEmpty() && playerKey(query.value(1).toString()) != key)
-                continue;
             AnswerRow row;
             row.answerId = query.value(0).toString();
             row.player = query.value(1).toString();
@@ -421,10 +481,7 @@ std::vector<AnswerRow> SqliteRecord::answers(const QString& player) {
             row.product = query.value(7).toInt();
             if (!query.value(8).isNull())
                 row.answered = query.value(8).toInt();
-            const QString outcome = query.value(9).toString();
-            row.outcome = outcome == QLatin1String("right")   ? Outcome::Right
-                          : outcome == QLatin1String("wrong") ? Outcome::Wrong
-                                                              : Outcome::Timeout;
+            row.outcome = outcomeOf(query.value(9).toString());
             row.ms = query.value(10).toLongLong();
             rows.push_back(std::move(row));
         }
@@ -433,21 +490,49 @@ std::vector<AnswerRow> SqliteRecord::answers(const QString& player) {
 }
 
 std::vector<PlayerSummary> SqliteRecord::players() {
+    struct Spelling {
+        QString name;
+        int answers = 0;
+        int right = 0;
+        qint64 lastMs = 0;
+        QString lastAt;
+        QString games; // the game ids, one per line
+    };
+    // Counted by the database, one line per spelling of a name: a class's year is 100,000
+    // answers, too many to hand over one by one for a list of names. (SQLite takes played_at
+    // from the row that holds the MAX.)
+    const auto spellings = m_writer->call<std::vector<Spelling>>([](QSqlDatabase& db) {
+        QSqlQuery query = run(db, QStringLiteral("SELECT player, COUNT(*),"
+                                                 " SUM(outcome = 'right'), MAX(played_ms),"
+                                                 " played_at, GROUP_CONCAT(DISTINCT game_id)"
+                                                 " FROM answers GROUP BY player"));
+        std::vector<Spelling> found;
+        while (query.next())
+            found.push_back({query.value(0).toString(), query.value(1).toInt(),
+                             query.value(2).toInt(), query.value(3).toLongLong(),
+                             query.value(4).toString(), query.value(5).toString()});
+        return found;
+    });
     std::vector<PlayerSummary> summaries;
     QHash<QString, std::size_t> byKey;
+    QHash<QString, qint64> lastMs;
     QHash<QString, QSet<QString>> games;
-    for (const AnswerRow& row : answers(QString())) {
-        const QString key = playerKey(row.player);
+    for (const Spelling& spelling : spellings) {
+        const QString key = playerKey(spelling.name);
         if (!byKey.contains(key)) {
             byKey.insert(key, summaries.size());
             summaries.push_back({});
         }
         PlayerSummary& summary = summaries[byKey.value(key)];
-        summary.name = row.player; // the spelling used last
-        ++summary.answers;
-        summary.right += row.outcome == Outcome::Right;
-        summary.lastPlayed = std::max(summary.lastPlayed, row.playedAt);
-        games[key].insert(row.gameId);
+        summary.answers += spelling.answers;
+        summary.right += spelling.right;
+        if (summary.name.isEmpty() || spelling.lastMs > lastMs.value(key)) {
+            summary.name = spelling.name; // the spelling used last
+            summary.lastPlayed = QDateTime::fromString(spelling.lastAt, Qt::ISODateWithMs);
+            lastMs.insert(key, spelling.lastMs);
+        }
+        for (const QString& game : spelling.games.split(QLatin1Char(','), Qt::SkipEmptyParts))
+            games[key].insert(game);
     }
     std::lock_guard lock(m_settingsLock);
     for (PlayerSummary& summary : summaries) {

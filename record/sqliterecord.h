@@ -3,8 +3,11 @@
 #include "practicerecord.h"
 #include "recordreader.h"
 
+#include "factstats.h"
+
 #include <QHash>
 #include <QString>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -49,6 +52,13 @@ public:
     void waitUntilWritten();
     // The file the record lives in, and what went wrong when it could not be written (once).
     QString fileName() const;
+    std::vector<FactAnswer> factAnswers(const QString& player) override;
+
+    // Called on the record's own thread after each report is on disk (the school's server is
+    // sent what is new); set before the first report, cleared once the last is written.
+    void onWritten(std::function<void()> call);
+    // The fluency time the facts to practise are judged by, as the progress window shows them.
+    void setFluencyMs(qint64 ms) { m_fluencyMs = ms; }
 
     class Writer;
 
@@ -60,9 +70,12 @@ private:
     int m_turn = 0;
     mutable std::mutex m_settingsLock; // the settings are read on the board's thread
     QHash<QString, PracticeSettings> m_settings;
-    // The players' settings as the game being played started with them: a change made meanwhile
-    // applies from the next game on.
-    QHash<QString, PracticeSettings> m_gameSettings;
+    // The players' plans as the game being played started with them: a change made meanwhile
+    // applies from the next game on. Their facts to practise arrive from the record's thread
+    // moments after the start; until then a question is drawn from the settings alone.
+    QHash<QString, PracticePlan> m_gamePlans;
+    QString m_plansGame; // the game m_gamePlans belong to
+    std::atomic<qint64> m_fluencyMs = DefaultFluencyMs;
 };
 
 // Names compare trimmed and ignoring case.
