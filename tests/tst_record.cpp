@@ -181,6 +181,14 @@ private Q_SLOTS:
         QCOMPARE(record->answers(QStringLiteral("BEN ")).size(), 2u);
         QCOMPARE(record->practicePlan(QStringLiteral("ben")).settings,
                  (PracticeSettings{{3, 4}, true}));
+        // Ben's misses are asked again from the window's facts to practise, weakest first.
+        record->gameStarted(QStringLiteral("Ben"), QStringLiteral("Rosa"),
+                            QDateTime::currentDateTime());
+        record->waitUntilWritten();
+        const std::vector<Fact> missed = record->practicePlan(QStringLiteral("BEN")).missed;
+        QVERIFY(!missed.empty());
+        QCOMPARE(missed.front(), (Fact{7, 8}));
+        QVERIFY(record->practicePlan(QStringLiteral("Rosa")).missed.empty());
         QCOMPARE(record->forgetPlayer(QStringLiteral("rosa")), 1);
         QCOMPARE(record->answers(QString()).size(), 2u);
         QCOMPARE(record->players().size(), 1u);
