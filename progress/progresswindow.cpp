@@ -265,8 +265,10 @@ QWidget* ProgressWindow::makePracticePanel(QWidget* parent) {
     layout->addLayout(tables, 1, 1);
     auto* more = new QHBoxLayout;
     allTablesButton = button(QStringLiteral("&All tables"), practicePanel);
+    allTablesButton->setAccessibleName(QStringLiteral("All tables"));
     allTablesButton->setToolTip(QStringLiteral("Every table from 1 to 12, as in any game"));
     askMissedBox = new QCheckBox(QStringLiteral("Ask again what I &miss"), practicePanel);
+    askMissedBox->setAccessibleName(QStringLiteral("Ask again what I miss"));
     more->addWidget(allTablesButton);
     more->addWidget(askMissedBox);
     more->addStretch();
