@@ -240,17 +240,20 @@ QWidget* ProgressWindow::makeSidePanel() {
 }
 
 QWidget* ProgressWindow::makePracticePanel(QWidget* parent) {
-    practicePanel = new QWidget(parent);
+    auto* practicePanel = new QWidget(parent);
     auto* layout = new QGridLayout(practicePanel);
     layout->setContentsMargins(0, 4, 0, 4);
     layout->setVerticalSpacing(4);
     layout->addWidget(heading(QStringLiteral("Practice settings"), practicePanel), 0, 0, 1, 2);
     auto* tablesLabel = new QLabel(QStringLiteral("&Tables:"), practicePanel);
     layout->addWidget(tablesLabel, 1, 0);
-    auto* tables = new QHBoxLayout;
+    // The label leads into the row, not onto a button: a label's key would press the 1s.
+    auto* row = new QWidget(practicePanel);
+    auto* tables = new QHBoxLayout(row);
+    tables->setContentsMargins(0, 0, 0, 0);
     tables->setSpacing(2);
     for (int table = 1; table <= FactorCount; ++table) {
-        auto* toggle = button(QString::number(table), practicePanel);
+        auto* toggle = button(QString::number(table), row);
         toggle->setCheckable(true);
         toggle->setFixedWidth(24);
         toggle->setAccessibleName(QStringLiteral("The %1s").arg(table));
@@ -261,10 +264,13 @@ QWidget* ProgressWindow::makePracticePanel(QWidget* parent) {
         tableButtons.push_back(toggle);
     }
     tables->addStretch();
-    tablesLabel->setBuddy(tableButtons.front());
-    layout->addLayout(tables, 1, 1);
+    row->setFocusPolicy(Qt::TabFocus);
+    row->setFocusProxy(tableButtons.front());
+    tablesLabel->setBuddy(row);
+    layout->addWidget(row, 1, 1);
     auto* more = new QHBoxLayout;
     allTablesButton = button(QStringLiteral("&All tables"), practicePanel);
+    allTablesButton->setCheckable(true);
     allTablesButton->setAccessibleName(QStringLiteral("All tables"));
     allTablesButton->setToolTip(QStringLiteral("Every table from 1 to 12, as in any game"));
     askMissedBox = new QCheckBox(QStringLiteral("Ask again what I &miss"), practicePanel);
@@ -469,20 +475,25 @@ void ProgressWindow::savePractice(const PracticeSettings& chosen) {
 }
 
 void ProgressWindow::showPractice() {
-    practicePanel->setEnabled(!wholeClass);
-    for (int table = 1; table <= FactorCount; ++table) {
-        QPushButton* toggle = tableButtons[table - 1];
-        const bool chosen = std::find(practice.tables.begin(), practice.tables.end(), table) !=
-                            practice.tables.end();
-        toggle->setChecked(chosen);
-        // A pressed button alone is hard to tell from the others: a chosen table is orange, as
-        // the star beside the player's name.
+    // The words stay clear for the class: they say why nothing can be set.
+    for (QPushButton* toggle : tableButtons)
+        toggle->setEnabled(!wholeClass);
+    allTablesButton->setEnabled(!wholeClass);
+    askMissedBox->setEnabled(!wholeClass);
+    // A pressed button alone is hard to tell from the others: a chosen one is orange, as the
+    // star beside the player's name.
+    const auto press = [this](QPushButton& toggle, bool chosen) {
+        toggle.setChecked(chosen);
         QPalette colours = palette();
         if (chosen)
             colours.setColor(QPalette::Button, QColor(255, 160, 64));
-        toggle->setPalette(colours);
-    }
-    allTablesButton->setEnabled(!wholeClass && !practice.tables.empty());
+        toggle.setPalette(colours);
+    };
+    for (int table = 1; table <= FactorCount; ++table)
+        press(*tableButtons[table - 1], std::find(practice.tables.begin(), practice.tables.end(),
+                                                  table) != practice.tables.end());
+    // Pressed while every table is asked, so the default is seen as a choice of its own.
+    press(*allTablesButton, !wholeClass && practice.tables.empty());
     askMissedBox->setChecked(practice.askMissed);
     const QString words = practiceSentence(practice);
     practiceLabel->setText(

@@ -101,7 +101,6 @@ private:
     QPushButton* forgetButton = nullptr;
     QPushButton* saveButton = nullptr;
     QPushButton* printButton = nullptr;
-    QWidget* practicePanel = nullptr;
     std::vector<QPushButton*> tableButtons; // the 1s to the 12s
     QPushButton* allTablesButton = nullptr;
     QCheckBox* askMissedBox = nullptr;
