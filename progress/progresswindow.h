@@ -52,13 +52,6 @@ public:
     // The line shown instead of the grid for an empty or unreadable record; empty otherwise.
     QString notice() const;
     const std::vector<FactToPractise>& practiseList() const { return facts; }
-    // The chosen player's practice settings as the window shows them; the class has none.
-    const PracticeSettings& practiceShown() const { return practice; }
-    // Each change is saved at once, as a parent who ticks a box expects; the game uses it from
-    // the next game. Nothing is saved for the class.
-    void setTableChosen(int table, bool chosen);
-    void chooseAllTables();
-    void setAskMissed(bool on);
     FactGridView& grid() { return *gridView; }
     ReportPage reportPage() const;
 
@@ -70,6 +63,11 @@ public Q_SLOTS:
 private:
     void playerRowChosen();
     void redraw();
+    // Each change of the chosen player's practice settings is saved at once, as a parent who
+    // ticks a box expects; the game uses it from the next game. Nothing is saved for the class.
+    void setTableChosen(int table, bool chosen);
+    void chooseAllTables();
+    void setAskMissed(bool on);
     void savePractice(const PracticeSettings& chosen);
     void showPractice();
     QWidget* makeSidePanel();
@@ -85,7 +83,7 @@ private:
     FactGrid stats{};
     std::vector<FactToPractise> facts;
     std::vector<DayProgress> days;
-    PracticeSettings practice;
+    PracticeSettings practice; // the chosen player's; the default for the class
 
     QStackedWidget* pages = nullptr;
     QLabel* noticeLabel = nullptr;
