@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
@@ -116,6 +117,17 @@ QPixmap practiceMark() {
     return mark;
 }
 
+// The star, and the same told to a screen reader and on hovering; none for the default.
+void markPractice(QStandardItem& name, bool hasSettings) {
+    name.setData(hasSettings ? QVariant(practiceMark()) : QVariant(), Qt::DecorationRole);
+    name.setData(
+        hasSettings
+            ? QVariant(QStringLiteral("%1, has practice settings of their own").arg(name.text()))
+            : QVariant(),
+        Qt::AccessibleTextRole);
+    name.setToolTip(hasSettings ? QStringLiteral("Has practice settings of their own") : QString());
+}
+
 QPushButton* button(const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setFont(gameFont(Face::MsSansSerif, 10, Bold));
@@ -212,6 +224,7 @@ QWidget* ProgressWindow::makeSidePanel() {
     playerList->setAccessibleName(QStringLiteral("Players"));
     label->setBuddy(playerList);
     layout->addWidget(playerList, 1);
+    layout->addWidget(makePracticePanel(panel));
     auto* buttons = new QHBoxLayout;
     saveButton = button(QStringLiteral("&Save Report…"), panel);
     printButton = button(QStringLiteral("P&rint…"), panel);
@@ -221,6 +234,55 @@ QWidget* ProgressWindow::makeSidePanel() {
     buttons->addWidget(forgetButton);
     layout->addLayout(buttons);
     return panel;
+}
+
+QWidget* ProgressWindow::makePracticePanel(QWidget* parent) {
+    auto* practicePanel = new QWidget(parent);
+    auto* layout = new QGridLayout(practicePanel);
+    layout->setContentsMargins(0, 4, 0, 4);
+    layout->setVerticalSpacing(4);
+    layout->addWidget(heading(QStringLiteral("Practice settings"), practicePanel), 0, 0, 1, 2);
+    auto* tablesLabel = new QLabel(QStringLiteral("&Tables:"), practicePanel);
+    layout->addWidget(tablesLabel, 1, 0);
+    // The label leads into the row, not onto a button: a label's key would press the 1s.
+    auto* row = new QWidget(practicePanel);
+    auto* tables = new QHBoxLayout(row);
+    tables->setContentsMargins(0, 0, 0, 0);
+    tables->setSpacing(2);
+    for (int table = 1; table <= FactorCount; ++table) {
+        auto* toggle = button(QString::number(table), row);
+        toggle->setCheckable(true);
+        toggle->setFixedWidth(24);
+        toggle->setAccessibleName(QStringLiteral("The %1s").arg(table));
+        toggle->setToolTip(QStringLiteral("Practise the %1s").arg(table));
+        connect(toggle, &QPushButton::clicked, this,
+                [this, table](bool chosen) { setTableChosen(table, chosen); });
+        tables->addWidget(toggle);
+        tableButtons.push_back(toggle);
+    }
+    tables->addStretch();
+    row->setFocusPolicy(Qt::TabFocus);
+    row->setFocusProxy(tableButtons.front());
+    tablesLabel->setBuddy(row);
+    layout->addWidget(row, 1, 1);
+    auto* more = new QHBoxLayout;
+    allTablesButton = button(QStringLiteral("&All tables"), practicePanel);
+    allTablesButton->setCheckable(true);
+    allTablesButton->setAccessibleName(QStringLiteral("All tables"));
+    allTablesButton->setToolTip(QStringLiteral("Every table from 1 to 12, as in any game"));
+    askMissedBox = new QCheckBox(QStringLiteral("Ask again what I &miss"), practicePanel);
+    askMissedBox->setAccessibleName(QStringLiteral("Ask again what I miss"));
+    more->addWidget(allTablesButton);
+    more->addWidget(askMissedBox);
+    more->addStretch();
+    layout->addLayout(more, 2, 1);
+    practiceLabel = plainLabel(practicePanel);
+    practiceLabel->setFont(gameFont(Face::Arial, 9, Italic));
+    layout->addWidget(practiceLabel, 3, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
+    connect(allTablesButton, &QPushButton::clicked, this, &ProgressWindow::chooseAllTables);
+    connect(askMissedBox, &QCheckBox::clicked, this, &ProgressWindow::setAskMissed);
+    return practicePanel;
 }
 
 QWidget* ProgressWindow::makeGridPanel() {
@@ -322,13 +384,7 @@ void ProgressWindow::reload() {
             cell(locale.toString(summary.lastPlayed.date(), QStringLiteral("d MMM yyyy")),
                  summary.lastPlayed.toMSecsSinceEpoch())};
         row[NameColumn]->setData(key, NameRole);
-        if (summary.hasPracticeSettings) {
-            row[NameColumn]->setData(practiceMark(), Qt::DecorationRole);
-            row[NameColumn]->setData(
-                QStringLiteral("%1, has practice settings of their own").arg(summary.name),
-                Qt::AccessibleTextRole);
-            row[NameColumn]->setToolTip(QStringLiteral("Has practice settings of their own"));
-        }
+        markPractice(*row[NameColumn], summary.hasPracticeSettings);
         playerModel->appendRow(row);
     };
     for (const PlayerSummary& summary : players) {
@@ -366,7 +422,83 @@ void ProgressWindow::showPlayer(const QString& name) {
         }
     }
     forgetButton->setEnabled(!wholeClass && !history.empty());
+    practice = wholeClass ? PracticeSettings{} : services.record.practiceSettings(name);
+    showPractice();
     redraw();
+}
+
+void ProgressWindow::setTableChosen(int table, bool chosen) {
+    PracticeSettings next = practice;
+    std::erase(next.tables, table);
+    if (chosen)
+        next.tables.insert(std::upper_bound(next.tables.begin(), next.tables.end(), table), table);
+    // Every table chosen is no choice at all: the game's own draw.
+    if (next.tables.size() == FactorCount)
+        next.tables.clear();
+    savePractice(next);
+}
+
+void ProgressWindow::chooseAllTables() {
+    PracticeSettings next = practice;
+    next.tables.clear();
+    savePractice(next);
+}
+
+void ProgressWindow::setAskMissed(bool on) {
+    PracticeSettings next = practice;
+    next.askMissed = on;
+    savePractice(next);
+}
+
+void ProgressWindow::savePractice(const PracticeSettings& chosen) {
+    if (!wholeClass && chosen != practice) {
+        if (services.record.setPracticeSettings(player, chosen)) {
+            practice = chosen;
+            for (int row = 0; row < playerModel->rowCount(); ++row)
+                if (QStandardItem* name = playerModel->item(row, NameColumn);
+                    name->data(NameRole).toString() == player)
+                    markPractice(*name, !practice.isDefault());
+        } else {
+            services.dialogs.warn(
+                this,
+                QStringLiteral("The practice settings of %1 could not be saved: the record could "
+                               "not be changed.")
+                    .arg(player),
+                QStringLiteral("Practice Settings"));
+        }
+    }
+    // On failure, and for the class, the controls go back to what the record holds.
+    showPractice();
+}
+
+void ProgressWindow::showPractice() {
+    // The words stay clear for the class: they say why nothing can be set.
+    for (QPushButton* toggle : tableButtons)
+        toggle->setEnabled(!wholeClass);
+    allTablesButton->setEnabled(!wholeClass);
+    askMissedBox->setEnabled(!wholeClass);
+    // A pressed button alone is hard to tell from the others: a chosen one is orange, as the
+    // star beside the player's name.
+    const auto press = [this](QPushButton& toggle, bool chosen) {
+        toggle.setChecked(chosen);
+        QPalette colours = palette();
+        if (chosen)
+            colours.setColor(QPalette::Button, QColor(255, 160, 64));
+        toggle.setPalette(colours);
+    };
+    for (int table = 1; table <= FactorCount; ++table)
+        press(*tableButtons[table - 1], std::find(practice.tables.begin(), practice.tables.end(),
+                                                  table) != practice.tables.end());
+    // Pressed while every table is asked, so the default is seen as a choice of its own.
+    press(*allTablesButton, !wholeClass && practice.tables.empty());
+    askMissedBox->setChecked(practice.askMissed);
+    const QString words = practiceSentence(practice);
+    practiceLabel->setText(
+        wholeClass ? QStringLiteral("Settings are made for one player: choose a player above.")
+        : words.isEmpty()
+            ? QStringLiteral("Every table from 1 to 12, as in any game. Changes count from the "
+                             "next game.")
+            : words + QStringLiteral(" Changes count from the next game."));
 }
 
 void ProgressWindow::setFluencyMs(int ms) {
@@ -404,6 +536,7 @@ QString ProgressWindow::notice() const {
 ReportPage ProgressWindow::reportPage() const {
     ReportPage page;
     page.player = wholeClass ? QStringLiteral("The whole class") : player;
+    page.practice = practiceSentence(practice);
     if (!history.empty()) {
         const auto [first, last] = std::minmax_element(
             history.begin(), history.end(),

@@ -8,6 +8,7 @@
 
 class QChart;
 class QChartView;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -30,7 +31,7 @@ struct ProgressServices {
 
 // "Practice Record": the players, the chosen player's facts as a 12 x 12 grid, the facts to
 // practise and the last 30 days of play. It reads the record and changes it only when
-// "Forget player…" is confirmed.
+// "Forget player…" is confirmed and when the chosen player's practice settings are changed.
 class ProgressWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -62,9 +63,17 @@ public Q_SLOTS:
 private:
     void playerRowChosen();
     void redraw();
+    // Each change of the chosen player's practice settings is saved at once, as a parent who
+    // ticks a box expects; the game uses it from the next game. Nothing is saved for the class.
+    void setTableChosen(int table, bool chosen);
+    void chooseAllTables();
+    void setAskMissed(bool on);
+    void savePractice(const PracticeSettings& chosen);
+    void showPractice();
     QWidget* makeSidePanel();
     QWidget* makeGridPanel();
     QWidget* makeRightPanel();
+    QWidget* makePracticePanel(QWidget* parent);
 
     ProgressServices services;
     QString player; // empty: the class
@@ -74,6 +83,7 @@ private:
     FactGrid stats{};
     std::vector<FactToPractise> facts;
     std::vector<DayProgress> days;
+    PracticeSettings practice; // the chosen player's; the default for the class
 
     QStackedWidget* pages = nullptr;
     QLabel* noticeLabel = nullptr;
@@ -89,6 +99,10 @@ private:
     QPushButton* forgetButton = nullptr;
     QPushButton* saveButton = nullptr;
     QPushButton* printButton = nullptr;
+    std::vector<QPushButton*> tableButtons; // the 1s to the 12s
+    QPushButton* allTablesButton = nullptr;
+    QCheckBox* askMissedBox = nullptr;
+    QLabel* practiceLabel = nullptr;
 };
 
 // Opens the window and runs until it is closed; the program's exit status.

@@ -2,6 +2,7 @@
 
 #include "colours.h"
 #include "factcell.h"
+#include "practicetext.h"
 #include "progresschart.h"
 #include "screens/fonts.h"
 
@@ -47,6 +48,14 @@ double drawGrid(QPainter& painter, QPointF origin, double cell, const FactGrid& 
 }
 } // namespace
 
+QString practiceSentence(const PracticeSettings& settings) {
+    QString words = practiceWords(settings);
+    if (words.isEmpty())
+        return words;
+    words[0] = words[0].toUpper();
+    return words + QLatin1Char('.');
+}
+
 bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
     QPainter painter;
     if (!painter.begin(&device))
@@ -74,7 +83,11 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
                          .arg(locale.toString(page.from, QLocale::LongFormat),
                               locale.toString(page.to, QLocale::LongFormat))
                          .arg(page.fluencyMs / 1000));
-    y += 34;
+    y += 20;
+    if (!page.practice.isEmpty())
+        painter.drawText(QRectF(Margin, y, width, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                         page.practice);
+    y += 14 + (page.practice.isEmpty() ? 0 : 20);
 
     const double gridSize = drawGrid(painter, {Margin, y}, 31, page.grid);
     // Beside the grid: the legend, then the facts to practise.

@@ -1,11 +1,14 @@
 #include "fakes.h"
+#include "practicetext.h"
 #include "progress/factgridview.h"
 #include "progress/memoryrecord.h"
 #include "progress/progresswindow.h"
 #include "progress/reportdevices.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QProcess>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -66,6 +69,18 @@ QString cellName(ProgressWindow& window, int a, int b) {
     return cell ? cell->text(QAccessible::Name) : QStringLiteral("no cell");
 }
 
+// A practice setting's control by what a screen reader calls it: "3" the 3s, "all" all
+// tables, "miss" asking again what was missed.
+QAbstractButton* practiceControl(ProgressWindow& window, const QString& click) {
+    const QString name = click == QLatin1String("all")    ? QStringLiteral("All tables")
+                         : click == QLatin1String("miss") ? QStringLiteral("Ask again what I miss")
+                                                          : QStringLiteral("The %1s").arg(click);
+    for (auto* control : window.findChildren<QAbstractButton*>())
+        if (control->accessibleName() == name)
+            return control;
+    qFatal("no control named %s", qPrintable(name));
+}
+
 } // namespace
 
 // The window over a record: what each cell tells a screen reader, the report on paper, and
@@ -121,6 +136,7 @@ private Q_SLOTS:
         FakeReportDevices devices;
         QTemporaryDir folder;
         devices.path = folder.filePath(QStringLiteral("report.pdf"));
+        record.setPracticeSettings(QStringLiteral("<b>Zoë</b>"), {{3, 4}, true});
         ProgressWindow window({record, dialogs, devices});
         window.saveReportAsked();
         QVERIFY2(dialogs.asked.isEmpty(), qPrintable(dialogs.asked.join(QLatin1Char('\n'))));
@@ -140,6 +156,9 @@ private Q_SLOTS:
         QVERIFY2(page.contains(QStringLiteral("7 × 8 = 56: missed 2 of the last 3")),
                  qPrintable(page));
         QVERIFY2(page.contains(QStringLiteral("1 December 2026")), qPrintable(page));
+        QVERIFY2(
+            page.contains(QStringLiteral("Practising the 3s and 4s; missed facts asked again.")),
+            qPrintable(page));
 
         // A folder that is not there: the user is told, and no file appears.
         devices.path = folder.filePath(QStringLiteral("gone/report.pdf"));
@@ -148,6 +167,69 @@ private Q_SLOTS:
         QVERIFY(dialogs.asked[0].startsWith(
             QStringLiteral("Save Report: The report could not be saved")));
         QVERIFY(!QFile::exists(devices.path));
+    }
+
+    void practiceSettingsAreSavedForTheChosenPlayer_data() {
+        QTest::addColumn<QString>("player");
+        QTest::addColumn<QString>("clicks"); // tables by number, "all", "miss"
+        QTest::addColumn<bool>("recordFails");
+        QTest::addColumn<QString>("tables");
+        QTest::addColumn<bool>("askMissed");
+        QTest::newRow("two tables") << "Leo"
+                                    << "3 4" << false << "3,4" << false;
+        QTest::newRow("a table chosen and left again") << "Leo"
+                                                       << "3 4 3" << false << "4" << false;
+        QTest::newRow("missed facts") << "Leo"
+                                      << "miss" << false << "all" << true;
+        QTest::newRow("back to all tables") << "Leo"
+                                            << "3 miss all" << false << "all" << true;
+        QTest::newRow("back to the default") << "Leo"
+                                             << "3 all" << false << "all" << false;
+        QTest::newRow("every table is all tables")
+            << "Leo"
+            << "1 2 3 4 5 6 7 8 9 10 11 12" << false << "all" << false;
+        QTest::newRow("the class has none") << ""
+                                            << "3 miss" << false << "all" << false;
+        QTest::newRow("record cannot be changed") << "Leo"
+                                                  << "3" << true << "all" << false;
+    }
+    void practiceSettingsAreSavedForTheChosenPlayer() {
+        QFETCH(QString, player);
+        QFETCH(bool, recordFails);
+        MemoryRecord record = twoChildren();
+        ScriptedDialogs dialogs;
+        FakeReportDevices devices;
+        ProgressWindow window({record, dialogs, devices});
+        window.showPlayer(player);
+        if (recordFails)
+            record.failure = QStringLiteral("attempt to write a readonly database");
+        QFETCH(QString, clicks);
+        for (const QString& click : clicks.split(QLatin1Char(' ')))
+            practiceControl(window, click)->click();
+        QCOMPARE(dialogs.asked.size(), recordFails ? 1 : 0);
+        record.failure.clear();
+        QCOMPARE(practiceControl(window, QStringLiteral("3"))->isEnabled(), !player.isEmpty());
+
+        QFETCH(QString, tables);
+        QFETCH(bool, askMissed);
+        const PracticeSettings saved = record.practiceSettings(player);
+        QCOMPARE(tablesText(saved.tables), tables);
+        QCOMPARE(saved.askMissed, askMissed);
+        // What the window shows is what the record holds, pressed buttons and all.
+        std::vector<int> pressed;
+        for (int table = 1; table <= FactorCount; ++table)
+            if (practiceControl(window, QString::number(table))->isChecked())
+                pressed.push_back(table);
+        QCOMPARE(tablesText(pressed), tables);
+        QCOMPARE(practiceControl(window, QStringLiteral("miss"))->isChecked(), askMissed);
+        // Only the chosen player is starred, and only while they have settings.
+        const auto* names = window.findChild<QTableView*>()->model();
+        for (int row = 0; row < names->rowCount(); ++row) {
+            const QModelIndex name = names->index(row, 0);
+            const bool starred = !name.data(Qt::DecorationRole).isNull();
+            QCOMPARE(starred, !player.isEmpty() && name.data().toString() == player &&
+                                  (tables != QLatin1String("all") || askMissed));
+        }
     }
 
     void forgetAsksFirst() {
