@@ -4,12 +4,14 @@
 //   quintarlow_benchprogress show [PLAYERS ANSWERS DAYS] the window, to look at, until closed
 //   quintarlow_benchprogress report FILE [PLAYERS ANSWERS DAYS]  the first player's PDF report
 //   quintarlow_benchprogress csv FILE [PLAYERS ANSWERS]  the record in the export's format
+//   quintarlow_benchprogress kept FOLDER                the same speed over a kept record
 #include "historygenerator.h"
 #include "media/desktopservices.h"
 #include "progress/factgridview.h"
 #include "progress/memoryrecord.h"
 #include "progress/progresswindow.h"
 #include "progress/reportdevices.h"
+#include "record/sqliterecord.h"
 
 #include <QApplication>
 #include <QFile>
@@ -64,14 +66,11 @@ HistoryOptions optionsFrom(const QStringList& args, int from) {
     return options;
 }
 
-int speed(const HistoryOptions& options) {
-    const long bareKb = statusKb("VmRSS:");
-    MemoryRecord record(generateHistory(options));
-    const long recordKb = statusKb("VmRSS:");
+int speed(RecordReader& record, long bareKb, long recordKb) {
     MessageBoxDialogs dialogs;
     DesktopReportDevices devices;
 
-    // What the in-memory record itself takes to list the players and read the first one's
+    // What the record itself takes to list the players and read the first one's
     // answers, the part of the start-up a real record does in its own way.
     const auto readStart = Clock::now();
     const QString first = record.players().front().name;
@@ -106,14 +105,34 @@ int speed(const HistoryOptions& options) {
     return 0;
 }
 
+int speedInMemory(const HistoryOptions& options) {
+    const long bareKb = statusKb("VmRSS:");
+    MemoryRecord record(generateHistory(options));
+    return speed(record, bareKb, statusKb("VmRSS:"));
+}
+
+// The kept record in FOLDER, as `quintarlow --progress` opens it.
+int speedKept(const QString& folder) {
+    const long bareKb = statusKb("VmRSS:");
+    QString error;
+    const auto record = SqliteRecord::open(folder, &error, SqliteRecord::Damaged::Refuse);
+    if (!record) {
+        std::fprintf(stderr, "benchprogress: %s\n", qPrintable(error));
+        return 1;
+    }
+    return speed(*record, bareKb, statusKb("VmRSS:"));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     const QString mode = args.value(1);
+    if (mode == QLatin1String("kept") && args.size() > 2)
+        return speedKept(args[2]);
     if (mode == QLatin1String("speed"))
-        return speed(optionsFrom(args, 2));
+        return speedInMemory(optionsFrom(args, 2));
     if (mode == QLatin1String("show")) {
         MemoryRecord record(generateHistory(optionsFrom(args, 2)));
         // One player practises some tables of their own, so the list shows its mark.

@@ -496,7 +496,7 @@ std::vector<PlayerSummary> SqliteRecord::players() {
         int right = 0;
         qint64 lastMs = 0;
         QString lastAt;
-        QString games; // the game ids, one per line
+        int games = 0;
     };
     // Counted by the database, one line per spelling of a name: a class's year is 100,000
     // answers, too many to hand over one by one for a list of names. (SQLite takes played_at
@@ -504,19 +504,18 @@ std::vector<PlayerSummary> SqliteRecord::players() {
     const auto spellings = m_writer->call<std::vector<Spelling>>([](QSqlDatabase& db) {
         QSqlQuery query = run(db, QStringLiteral("SELECT player, COUNT(*),"
                                                  " SUM(outcome = 'right'), MAX(played_ms),"
-                                                 " played_at, GROUP_CONCAT(DISTINCT game_id)"
+                                                 " played_at, COUNT(DISTINCT game_id)"
                                                  " FROM answers GROUP BY player"));
         std::vector<Spelling> found;
         while (query.next())
             found.push_back({query.value(0).toString(), query.value(1).toInt(),
                              query.value(2).toInt(), query.value(3).toLongLong(),
-                             query.value(4).toString(), query.value(5).toString()});
+                             query.value(4).toString(), query.value(5).toInt()});
         return found;
     });
     std::vector<PlayerSummary> summaries;
     QHash<QString, std::size_t> byKey;
     QHash<QString, qint64> lastMs;
-    QHash<QString, QSet<QString>> games;
     for (const Spelling& spelling : spellings) {
         const QString key = playerKey(spelling.name);
         if (!byKey.contains(key)) {
@@ -526,17 +525,17 @@ std::vector<PlayerSummary> SqliteRecord::players() {
         PlayerSummary& summary = summaries[byKey.value(key)];
         summary.answers += spelling.answers;
         summary.right += spelling.right;
+        // Two spellings of one name in the same game would count it twice; a child keeps to
+        // one spelling within a game.
+        summary.games += spelling.games;
         if (summary.name.isEmpty() || spelling.lastMs > lastMs.value(key)) {
             summary.name = spelling.name; // the spelling used last
             summary.lastPlayed = QDateTime::fromString(spelling.lastAt, Qt::ISODateWithMs);
             lastMs.insert(key, spelling.lastMs);
         }
-        for (const QString& game : spelling.games.split(QLatin1Char(','), Qt::SkipEmptyParts))
-            games[key].insert(game);
     }
     std::lock_guard lock(m_settingsLock);
     for (PlayerSummary& summary : summaries) {
-        summary.games = static_cast<int>(games.value(playerKey(summary.name)).size());
         summary.hasPracticeSettings = m_settings.contains(playerKey(summary.name));
     }
     std::stable_sort(
