@@ -11,6 +11,7 @@
 #include "progress/memoryrecord.h"
 #include "progress/progresswindow.h"
 #include "progress/reportdevices.h"
+#include "record/recordcsv.h"
 #include "record/sqliterecord.h"
 
 #include <QApplication>
@@ -153,9 +154,9 @@ int main(int argc, char* argv[]) {
     }
     if (mode == QLatin1String("csv") && args.size() > 2) {
         QSaveFile file(args[2]);
-        const bool written = file.open(QIODevice::WriteOnly) &&
-                             writeAnswersCsv(file, generateHistory(optionsFrom(args, 3))) &&
-                             file.commit();
+        const QByteArray csv = answersToCsv(generateHistory(optionsFrom(args, 3)));
+        const bool written =
+            file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit();
         if (!written)
             std::fprintf(stderr, "csv: %s\n", qPrintable(file.errorString()));
         return written ? 0 : 1;

@@ -56,26 +56,6 @@ struct Child {
     int tries[12][12] = {};
 };
 
-QString csvField(const QString& text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    return QLatin1Char('"') + QString(text).replace(QLatin1String("\""), QLatin1String("\"\"")) +
-           QLatin1Char('"');
-}
-
-QString outcomeText(Outcome outcome) {
-    switch (outcome) {
-    case Outcome::Right:
-        return QStringLiteral("right");
-    case Outcome::Wrong:
-        return QStringLiteral("wrong");
-    case Outcome::Timeout:
-        return QStringLiteral("timeout");
-    }
-    return {};
-}
-
 } // namespace
 
 std::vector<AnswerRow> generateHistory(const HistoryOptions& options) {
@@ -155,34 +135,6 @@ std::vector<AnswerRow> generateHistory(const HistoryOptions& options) {
         ++day;
     }
     return rows;
-}
-
-bool writeAnswersCsv(QIODevice& device, const std::vector<AnswerRow>& rows) {
-    const auto line = [&](const QString& text) {
-        const QByteArray bytes = (text + QLatin1String("\r\n")).toUtf8();
-        return device.write(bytes) == bytes.size();
-    };
-    if (!line(
-            QStringLiteral("answer_id,player,played_at,game,turn,a,b,product,answered,outcome,ms")))
-        return false;
-    for (const AnswerRow& row : rows) {
-        const QStringList fields = {
-            row.answerId,
-            csvField(row.player),
-            row.playedAt.toString(Qt::ISODate),
-            row.gameId,
-            QString::number(row.turn),
-            QString::number(row.a),
-            QString::number(row.b),
-            QString::number(row.product),
-            row.answered ? QString::number(*row.answered) : QString(),
-            outcomeText(row.outcome),
-            QString::number(row.ms),
-        };
-        if (!line(fields.join(QLatin1Char(','))))
-            return false;
-    }
-    return true;
 }
 
 } // namespace quintarlow

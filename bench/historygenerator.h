@@ -21,7 +21,4 @@ struct HistoryOptions {
 // their own and gets better at it with practice.
 std::vector<AnswerRow> generateHistory(const HistoryOptions& options);
 
-// The answers as the record's export writes them: RFC 4180, UTF-8, header line first.
-bool writeAnswersCsv(QIODevice& device, const std::vector<AnswerRow>& rows);
-
 } // namespace quintarlow
