@@ -116,7 +116,9 @@ int speedInMemory(const HistoryOptions& options) {
 int speedKept(const QString& folder) {
     const long bareKb = statusKb("VmRSS:");
     QString error;
+    const auto openStart = Clock::now();
     const auto record = SqliteRecord::open(folder, &error, SqliteRecord::Damaged::Refuse);
+    std::printf("open_ms=%.1f\n", msSince(openStart));
     if (!record) {
         std::fprintf(stderr, "benchprogress: %s\n", qPrintable(error));
         return 1;
