@@ -54,6 +54,14 @@ bool failed(const QSqlQuery& query) {
     return query.lastError().type() != QSqlError::NoError;
 }
 
+// What the server said, on one line; a broken connection's text may name the host, so it is
+// only said to be broken.
+QString whyNot(const QSqlError& error) {
+    if (error.type() == QSqlError::ConnectionError)
+        return QStringLiteral("the connection broke");
+    return error.databaseText().simplified();
+}
+
 // Within one millisecond, in the order the server took them.
 const QLatin1String inPlayOrder{" ORDER BY played_ms, answer_id"};
 
@@ -99,7 +107,7 @@ QSqlDatabase ServerRecord::db() const {
 QSqlQuery ServerRecord::read(const QString& sql, const QVariantList& values) {
     QSqlQuery query = run(db(), sql, values);
     m_readError = failed(query) ? QStringLiteral("the school's record server cannot be read (%1)")
-                                      .arg(query.lastError().databaseText())
+                                      .arg(whyNot(query.lastError()))
                                 : QString();
     return query;
 }
@@ -299,7 +307,7 @@ SqliteRecord::Merge ServerRecord::importAnswers(const std::vector<AnswerRow>& ro
         (insert.numRowsAffected() > 0 ? merge.added : merge.skipped)++;
     }
     if (!done || !database.commit()) {
-        const QString why = insert.lastError().databaseText();
+        const QString why = whyNot(done ? database.lastError() : insert.lastError());
         database.rollback();
         return {0, 0,
                 QStringLiteral("the school's record server refused the answers (%1)").arg(why)};
