@@ -1,54 +1,19 @@
 #include "serverrecord.h"
 
 #include "recordcsv.h"
+#include "recordrows.h"
 #include "schema.h"
 
-#include <QHash>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 #include <QVariant>
-#include <algorithm>
 
 namespace quintarlow {
 
 namespace {
-
-Outcome outcomeOf(const QString& name) {
-    for (const Outcome outcome : {Outcome::Right, Outcome::Wrong, Outcome::Timeout})
-        if (outcomeName(outcome) == name)
-            return outcome;
-    return Outcome::Timeout;
-}
-
-QString tablesText(const std::vector<int>& tables) {
-    QStringList numbers;
-    for (int table : tables)
-        numbers.append(QString::number(table));
-    return numbers.join(QLatin1Char(','));
-}
-
-std::vector<int> tablesFrom(const QString& text) {
-    std::vector<int> tables;
-    for (const QString& number : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
-        if (const int table = number.toInt(); table >= 1 && table <= 12)
-            tables.push_back(table);
-    std::sort(tables.begin(), tables.end());
-    return tables;
-}
-
-QSqlQuery run(const QSqlDatabase& db, const QString& sql, const QVariantList& values) {
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        return query;
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    query.exec();
-    return query;
-}
 
 bool failed(const QSqlQuery& query) {
     return query.lastError().type() != QSqlError::NoError;
@@ -105,112 +70,47 @@ QSqlDatabase ServerRecord::db() const {
 }
 
 QSqlQuery ServerRecord::read(const QString& sql, const QVariantList& values) {
-    QSqlQuery query = run(db(), sql, values);
+    QSqlQuery query = runStatement(db(), sql, values);
     m_readError = failed(query) ? QStringLiteral("the school's record server cannot be read (%1)")
                                       .arg(whyNot(query.lastError()))
                                 : QString();
     return query;
 }
 
-QString ServerRecord::playerFilter(const QString& player, QVariantList* values) {
-    if (player.trimmed().isEmpty())
-        return {};
-    const QString key = playerKey(player);
-    QStringList marks;
-    QSqlQuery names = read(QStringLiteral("SELECT DISTINCT player FROM answers"));
-    while (names.next()) {
-        if (playerKey(names.value(0).toString()) == key) {
-            values->append(names.value(0));
-            marks.append(QStringLiteral("?"));
-        }
-    }
-    if (marks.isEmpty())
-        return QStringLiteral(" WHERE false");
-    return QStringLiteral(" WHERE player IN (%1)").arg(marks.join(QStringLiteral(", ")));
-}
-
 std::vector<PlayerSummary> ServerRecord::players() {
-    // Counted by the server, one line per spelling of a name; the spellings are merged here by
-    // the same rule as everywhere else, which SQL's lower() does not follow.
     QSqlQuery query = read(QStringLiteral(
         "SELECT player, count(*), count(*) FILTER (WHERE outcome = 'right'), max(played_ms),"
         " (array_agg(played_at ORDER BY played_ms DESC))[1],"
         " string_agg(DISTINCT game_id, ',') FROM answers GROUP BY player"));
-    std::vector<PlayerSummary> summaries;
-    QHash<QString, std::size_t> byKey;
-    QHash<QString, qint64> lastMs;
-    QHash<QString, QSet<QString>> games;
-    while (query.next()) {
-        const QString name = query.value(0).toString();
-        const QString key = playerKey(name);
-        if (!byKey.contains(key)) {
-            byKey.insert(key, summaries.size());
-            summaries.push_back({});
-        }
-        PlayerSummary& summary = summaries[byKey.value(key)];
-        summary.answers += query.value(1).toInt();
-        summary.right += query.value(2).toInt();
-        const qint64 ms = query.value(3).toLongLong();
-        if (summary.name.isEmpty() || ms > lastMs.value(key)) {
-            summary.name = name; // the spelling used last
-            summary.lastPlayed =
-                QDateTime::fromString(query.value(4).toString(), Qt::ISODateWithMs);
-            lastMs.insert(key, ms);
-        }
-        for (const QString& game :
-             query.value(5).toString().split(QLatin1Char(','), Qt::SkipEmptyParts))
-            games[key].insert(game);
-    }
+    PlayerMerge merge;
+    while (query.next())
+        merge.add(query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt(),
+                  query.value(3).toLongLong(), query.value(4).toString(),
+                  query.value(5).toString());
     if (!m_readError.isEmpty())
         return {};
     QSet<QString> withSettings;
     QSqlQuery settings = read(QStringLiteral("SELECT player_key FROM practice"));
     while (settings.next())
         withSettings.insert(settings.value(0).toString());
-    for (PlayerSummary& summary : summaries) {
-        summary.games = static_cast<int>(games.value(playerKey(summary.name)).size());
-        summary.hasPracticeSettings = withSettings.contains(playerKey(summary.name));
-    }
-    std::stable_sort(
-        summaries.begin(), summaries.end(),
-        [](const PlayerSummary& x, const PlayerSummary& y) { return x.lastPlayed > y.lastPlayed; });
-    return summaries;
+    return merge.players(
+        [&withSettings](const QString& key) { return withSettings.contains(key); });
 }
 
 std::vector<AnswerRow> ServerRecord::answers(const QString& player) {
     QVariantList values;
-    const QString filter = playerFilter(player, &values);
-    if (!m_readError.isEmpty())
-        return {};
-    QSqlQuery query = read(QStringLiteral("SELECT answer_id, player, played_at, game_id, turn, a,"
-                                          " b, product, answered, outcome, ms FROM answers") +
-                               filter + inPlayOrder,
-                           values);
+    const QString filter = playerFilter(db(), player, &values);
+    QSqlQuery query = read(
+        QStringLiteral("SELECT %1 FROM answers").arg(AnswerColumns) + filter + inPlayOrder, values);
     std::vector<AnswerRow> rows;
-    while (query.next()) {
-        AnswerRow row;
-        row.answerId = query.value(0).toString();
-        row.player = query.value(1).toString();
-        row.playedAt = QDateTime::fromString(query.value(2).toString(), Qt::ISODateWithMs);
-        row.gameId = query.value(3).toString();
-        row.turn = query.value(4).toInt();
-        row.a = query.value(5).toInt();
-        row.b = query.value(6).toInt();
-        row.product = query.value(7).toInt();
-        if (!query.isNull(8))
-            row.answered = query.value(8).toInt();
-        row.outcome = outcomeOf(query.value(9).toString());
-        row.ms = query.value(10).toLongLong();
-        rows.push_back(std::move(row));
-    }
+    while (query.next())
+        rows.push_back(answerRowFrom(query));
     return rows;
 }
 
 std::vector<FactAnswer> ServerRecord::factAnswers(const QString& player) {
     QVariantList values;
-    const QString filter = playerFilter(player, &values);
-    if (!m_readError.isEmpty())
-        return {};
+    const QString filter = playerFilter(db(), player, &values);
     // The day is the date the answer was played on where it was played, as its text says.
     QSqlQuery query =
         read(QStringLiteral("SELECT a, b, outcome, ms, left(played_at, 10) FROM answers") + filter +
@@ -228,10 +128,11 @@ int ServerRecord::forgetPlayer(const QString& name) {
     const QString key = playerKey(name);
     QSqlDatabase database = db();
     QSet<QString> spellings;
-    QSqlQuery names = run(database,
-                          QStringLiteral("SELECT player FROM answers UNION SELECT blue FROM games"
-                                         " UNION SELECT red FROM games"),
-                          {});
+    QSqlQuery names =
+        runStatement(database,
+                     QStringLiteral("SELECT player FROM answers UNION SELECT blue FROM games"
+                                    " UNION SELECT red FROM games"),
+                     {});
     while (names.next())
         if (playerKey(names.value(0).toString()) == key)
             spellings.insert(names.value(0).toString());
@@ -240,18 +141,19 @@ int ServerRecord::forgetPlayer(const QString& name) {
     int answers = 0;
     bool done = true;
     for (const QString& spelling : std::as_const(spellings)) {
-        QSqlQuery gone =
-            run(database, QStringLiteral("DELETE FROM answers WHERE player = ?"), {spelling});
+        QSqlQuery gone = runStatement(
+            database, QStringLiteral("DELETE FROM answers WHERE player = ?"), {spelling});
         answers += gone.numRowsAffected();
         done = done && !failed(gone) &&
-               !failed(run(database, QStringLiteral("DELETE FROM games WHERE blue = ? OR red = ?"),
-                           {spelling, spelling}));
+               !failed(runStatement(database,
+                                    QStringLiteral("DELETE FROM games WHERE blue = ? OR red = ?"),
+                                    {spelling, spelling}));
         if (!done)
             break;
     }
     done = done &&
-           !failed(
-               run(database, QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key})) &&
+           !failed(runStatement(
+               database, QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key})) &&
            database.commit();
     if (!done) {
         database.rollback();
@@ -266,22 +168,22 @@ PracticeSettings ServerRecord::practiceSettings(const QString& name) {
              {playerKey(name)});
     if (!query.next())
         return {};
-    return {tablesFrom(query.value(0).toString()), query.value(1).toInt() != 0};
+    return {keptTables(query.value(0).toString()), query.value(1).toInt() != 0};
 }
 
 bool ServerRecord::setPracticeSettings(const QString& name, const PracticeSettings& settings) {
     const QString key = playerKey(name);
     if (settings.isDefault())
         return !failed(
-            run(db(), QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key}));
-    return !failed(
-        run(db(),
-            QStringLiteral("INSERT INTO practice (player_key, player, tables,"
-                           " ask_missed) VALUES (?, ?, ?, ?) ON CONFLICT (player_key)"
-                           " DO UPDATE SET player = excluded.player,"
-                           " tables = excluded.tables,"
-                           " ask_missed = excluded.ask_missed"),
-            {key, name.trimmed(), tablesText(settings.tables), settings.askMissed ? 1 : 0}));
+            runStatement(db(), QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key}));
+    return !failed(runStatement(
+        db(),
+        QStringLiteral("INSERT INTO practice (player_key, player, tables,"
+                       " ask_missed) VALUES (?, ?, ?, ?) ON CONFLICT (player_key)"
+                       " DO UPDATE SET player = excluded.player,"
+                       " tables = excluded.tables,"
+                       " ask_missed = excluded.ask_missed"),
+        {key, name.trimmed(), keptTablesText(settings.tables), settings.askMissed ? 1 : 0}));
 }
 
 SqliteRecord::Merge ServerRecord::importAnswers(const std::vector<AnswerRow>& rows) {
@@ -290,18 +192,9 @@ SqliteRecord::Merge ServerRecord::importAnswers(const std::vector<AnswerRow>& ro
     if (!database.transaction())
         return {0, 0, QStringLiteral("the school's record server cannot be written")};
     QSqlQuery insert(database);
-    bool done = insert.prepare(
-        QStringLiteral("INSERT INTO answers (answer_id, player, played_at, played_ms, game_id,"
-                       " turn, a, b, product, answered, outcome, ms)"
-                       " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING"));
+    bool done = insert.prepare(InsertAnswer + QLatin1String(" ON CONFLICT DO NOTHING"));
     for (auto row = rows.begin(); done && row != rows.end(); ++row) {
-        for (const QVariant& value :
-             {QVariant(row->answerId), QVariant(row->player),
-              QVariant(isoWithOffset(row->playedAt)), QVariant(row->playedAt.toMSecsSinceEpoch()),
-              QVariant(row->gameId), QVariant(row->turn), QVariant(row->a), QVariant(row->b),
-              QVariant(row->product),
-              row->answered ? QVariant(*row->answered) : QVariant(QMetaType(QMetaType::Int)),
-              QVariant(outcomeName(row->outcome)), QVariant(row->ms)})
+        for (const QVariant& value : answerValues(*row))
             insert.addBindValue(value);
         done = insert.exec();
         (insert.numRowsAffected() > 0 ? merge.added : merge.skipped)++;

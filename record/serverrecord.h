@@ -42,8 +42,6 @@ private:
     QSqlDatabase db() const;
     // Runs one statement with its values; a failed read is remembered for readError().
     QSqlQuery read(const QString& sql, const QVariantList& values = {});
-    // Which rows are one player's: every spelling that folds to the same name.
-    QString playerFilter(const QString& player, QVariantList* values);
 
     QString m_connection;
     QString m_readError;
