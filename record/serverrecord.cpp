@@ -27,7 +27,7 @@ QString whyNot(const QSqlError& error) {
     return error.databaseText().simplified();
 }
 
-// Within one millisecond, in the order the server took them.
+// Within one millisecond by id, so that every read gives the same order.
 const QLatin1String inPlayOrder{" ORDER BY played_ms, answer_id"};
 
 } // namespace
