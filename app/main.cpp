@@ -106,11 +106,11 @@ void enterDataFolder() {
 int showProgress() {
     MessageBoxDialogs dialogs;
     DesktopReportDevices devices;
-    QString error;
-    if (const auto record = openKeptRecord(&error, SqliteRecord::Damaged::Refuse))
-        return runProgressWindow(*record, dialogs, devices);
+    const ReadRecord record(SqliteRecord::Damaged::Refuse);
+    if (RecordReader* reader = record.reader())
+        return runProgressWindow(*reader, dialogs, devices);
     MemoryRecord unreadable;
-    unreadable.failure = error;
+    unreadable.failure = record.error();
     return runProgressWindow(unreadable, dialogs, devices);
 }
 

@@ -25,11 +25,12 @@ void say(const QString& text) {
 }
 
 int exportRecord(const QString& fileName, const QString& player) {
-    QString error;
-    auto record = openKeptRecord(&error);
-    if (!record)
-        return fail(QStringLiteral("cannot open the practice record: ") + error);
-    const std::vector<AnswerRow> rows = record->answers(player);
+    const ReadRecord record(SqliteRecord::Damaged::MoveAside);
+    if (!record.reader())
+        return fail(QStringLiteral("cannot open the practice record: ") + record.error());
+    const std::vector<AnswerRow> rows = record.reader()->answers(player);
+    if (!record.reader()->readError().isEmpty())
+        return fail(record.reader()->readError());
     // Written aside and renamed into place: a failed export leaves no half file.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(answersToCsv(rows)) < 0 || !file.commit())
@@ -45,11 +46,10 @@ int importRecord(const QString& fileName) {
     const CsvReading reading = answersFromCsv(file.readAll());
     if (!reading.error.isEmpty())
         return fail(QStringLiteral("%1 %2; nothing imported").arg(fileName, reading.error));
-    QString error;
-    auto record = openKeptRecord(&error);
-    if (!record)
-        return fail(QStringLiteral("cannot open the practice record: ") + error);
-    const SqliteRecord::Merge merge = record->importAnswers(reading.rows);
+    ReadRecord record(SqliteRecord::Damaged::MoveAside);
+    if (!record.reader())
+        return fail(QStringLiteral("cannot open the practice record: ") + record.error());
+    const SqliteRecord::Merge merge = record.importAnswers(reading.rows);
     if (!merge.error.isEmpty())
         return fail(
             QStringLiteral("cannot import %1: %2; nothing imported").arg(fileName, merge.error));
@@ -86,6 +86,32 @@ int forgetPlayer(const QString& name, bool sure) {
 
 std::unique_ptr<SqliteRecord> openKeptRecord(QString* error, SqliteRecord::Damaged damaged) {
     return SqliteRecord::open(SqliteRecord::defaultFolder(), error, damaged);
+}
+
+ReadRecord::ReadRecord(SqliteRecord::Damaged damaged) {
+    QString problem;
+    const ServerSettings server = ServerSettings::forThisMachine(&problem);
+    // Settings meant to name a server: reading the file instead would look like a school
+    // with one machine.
+    if (!problem.isEmpty()) {
+        m_error = QStringLiteral("the record server's settings hold a password, which the game "
+                                 "never uses (see the README, For schools)");
+        return;
+    }
+    if (server.isSet())
+        m_server = ServerRecord::open(server, &m_error);
+    else
+        m_file = openKeptRecord(&m_error, damaged);
+}
+
+RecordReader* ReadRecord::reader() const {
+    if (m_server)
+        return m_server.get();
+    return m_file.get();
+}
+
+SqliteRecord::Merge ReadRecord::importAnswers(const std::vector<AnswerRow>& rows) {
+    return m_server ? m_server->importAnswers(rows) : m_file->importAnswers(rows);
 }
 
 RecordCommands::RecordCommands(QCommandLineParser& parser)

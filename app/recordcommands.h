@@ -2,6 +2,7 @@
 
 #include "practicerecord.h"
 #include "recordsender.h"
+#include "serverrecord.h"
 #include "sqliterecord.h"
 
 #include <QCommandLineOption>
@@ -15,6 +16,23 @@ namespace quintarlow {
 // The record kept on this computer, or null with the reason in `error`.
 std::unique_ptr<SqliteRecord>
 openKeptRecord(QString* error, SqliteRecord::Damaged damaged = SqliteRecord::Damaged::MoveAside);
+
+// The record the progress window, --export-record and --import-record work on: the school's
+// server where this machine names one, otherwise the kept file. A server that cannot be reached
+// is said, never replaced by the file: a teacher would then see one machine's children only.
+class ReadRecord {
+public:
+    explicit ReadRecord(SqliteRecord::Damaged damaged);
+    // Null when the record cannot be opened; error() says why, in one line.
+    RecordReader* reader() const;
+    const QString& error() const { return m_error; }
+    SqliteRecord::Merge importAnswers(const std::vector<AnswerRow>& rows);
+
+private:
+    std::unique_ptr<SqliteRecord> m_file;
+    std::unique_ptr<ServerRecord> m_server;
+    QString m_error;
+};
 
 // The practice record's command-line options: export, import, forgetting a player, and playing
 // without a record.

@@ -3,6 +3,7 @@
 #include "schema.h"
 
 #include "recordcsv.h"
+#include "recordrows.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,90 +50,26 @@ std::optional<Failure> failureOf(const QSqlQuery& query) {
                    code == SqliteBusy};
 }
 
-// Runs one statement with its values; the query, to read from or check.
-QSqlQuery run(QSqlDatabase& db, const QString& sql, const QVariantList& values = {}) {
-    QSqlQuery query(db);
-    // Every read here goes through its rows once.
-    query.setForwardOnly(true);
-    // A statement that cannot be prepared keeps the driver's reason (a damaged file says so here).
-    if (!query.prepare(sql))
-        return query;
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    query.exec();
-    return query;
-}
-
 // BEGIN IMMEDIATE takes the write lock at once, so two games writing together wait for each
 // other (up to the busy timeout) instead of one failing midway.
 std::optional<Failure> inTransaction(QSqlDatabase& db,
                                      const std::function<std::optional<Failure>()>& work) {
-    if (auto failure = failureOf(run(db, QStringLiteral("BEGIN IMMEDIATE"))))
+    if (auto failure = failureOf(runStatement(db, QStringLiteral("BEGIN IMMEDIATE"))))
         return failure;
     auto failure = work();
     if (!failure)
-        failure = failureOf(run(db, QStringLiteral("COMMIT")));
+        failure = failureOf(runStatement(db, QStringLiteral("COMMIT")));
     if (failure)
-        run(db, QStringLiteral("ROLLBACK"));
+        runStatement(db, QStringLiteral("ROLLBACK"));
     return failure;
 }
 
-QString tablesText(const std::vector<int>& tables) {
-    QStringList numbers;
-    for (int table : tables)
-        numbers.append(QString::number(table));
-    return numbers.join(QLatin1Char(','));
-}
-
-std::vector<int> tablesFrom(const QString& text) {
-    std::vector<int> tables;
-    for (const QString& number : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
-        if (const int table = number.toInt(); table >= 1 && table <= 12)
-            tables.push_back(table);
-    std::sort(tables.begin(), tables.end());
-    return tables;
-}
-
 std::optional<Failure> insertAnswer(QSqlDatabase& db, const AnswerRow& row) {
-    return failureOf(
-        run(db,
-            QStringLiteral("INSERT INTO answers (answer_id, player, played_at, played_ms, game_id,"
-                           " turn, a, b, product, answered, outcome, ms)"
-                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-            {row.answerId, row.player, isoWithOffset(row.playedAt),
-             row.playedAt.toMSecsSinceEpoch(), row.gameId, row.turn, row.a, row.b, row.product,
-             row.answered ? QVariant(*row.answered) : QVariant(QMetaType(QMetaType::Int)),
-             outcomeName(row.outcome), row.ms}));
+    return failureOf(runStatement(db, InsertAnswer, answerValues(row)));
 }
 
 QString newId() {
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
-}
-
-Outcome outcomeOf(const QString& name) {
-    return name == QLatin1String("right")   ? Outcome::Right
-           : name == QLatin1String("wrong") ? Outcome::Wrong
-                                            : Outcome::Timeout;
-}
-
-// Which rows are one player's (everyone's for an empty name). A name may have been typed with
-// other capitals or spaces around it, so the spellings kept are found first, and the rows then
-// read through the index on the name rather than by looking at every row.
-QString playerFilter(QSqlDatabase& db, const QString& player, QVariantList* values) {
-    if (player.trimmed().isEmpty())
-        return {};
-    const QString key = playerKey(player);
-    QStringList marks;
-    QSqlQuery names = run(db, QStringLiteral("SELECT DISTINCT player FROM answers"));
-    while (names.next()) {
-        if (playerKey(names.value(0).toString()) == key) {
-            values->append(names.value(0));
-            marks.append(QStringLiteral("?"));
-        }
-    }
-    if (marks.isEmpty())
-        return QStringLiteral(" WHERE 0 = 1");
-    return QStringLiteral(" WHERE player IN (%1)").arg(marks.join(QStringLiteral(", ")));
 }
 
 // The five columns the statistics need. The day is the local date the answer was played on,
@@ -140,10 +77,11 @@ QString playerFilter(QSqlDatabase& db, const QString& player, QVariantList* valu
 std::vector<FactAnswer> factAnswersOf(QSqlDatabase& db, const QString& player) {
     QVariantList values;
     const QString filter = playerFilter(db, player, &values);
-    QSqlQuery query = run(db,
-                          QStringLiteral("SELECT a, b, outcome, ms, played_at FROM answers") +
-                              filter + QStringLiteral(" ORDER BY played_ms, rowid"),
-                          values);
+    QSqlQuery query =
+        runStatement(db,
+                     QStringLiteral("SELECT a, b, outcome, ms, played_at FROM answers") + filter +
+                         QStringLiteral(" ORDER BY played_ms, rowid"),
+                     values);
     std::vector<FactAnswer> answers;
     while (query.next())
         answers.push_back({query.value(0).toInt(), query.value(1).toInt(),
@@ -295,7 +233,7 @@ private:
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
         if (!db.open())
             return Failure{db.lastError().text()};
-        QSqlQuery check = run(db, QStringLiteral("PRAGMA quick_check"));
+        QSqlQuery check = runStatement(db, QStringLiteral("PRAGMA quick_check"));
         if (auto failure = failureOf(check))
             return failure;
         const bool intact = check.next() && check.value(0).toString() == QLatin1String("ok");
@@ -304,7 +242,7 @@ private:
         check.finish();
         if (!intact)
             return Failure{QStringLiteral("damaged"), true};
-        if (auto failure = failureOf(run(db, QStringLiteral("PRAGMA synchronous = FULL"))))
+        if (auto failure = failureOf(runStatement(db, QStringLiteral("PRAGMA synchronous = FULL"))))
             return failure;
         if (const QString why = schema::upgrade(db); !why.isEmpty())
             return Failure{why};
@@ -351,11 +289,12 @@ std::unique_ptr<SqliteRecord> SqliteRecord::open(const QString& folder, QString*
     record->m_settings =
         record->m_writer->call<QHash<QString, PracticeSettings>>([](QSqlDatabase& db) {
             QHash<QString, PracticeSettings> settings;
-            QSqlQuery query = run(db, QStringLiteral("SELECT player_key, tables, ask_missed"
-                                                     " FROM practice"));
+            QSqlQuery query =
+                runStatement(db, QStringLiteral("SELECT player_key, tables, ask_missed"
+                                                " FROM practice"));
             while (query.next())
                 settings.insert(query.value(0).toString(),
-                                {tablesFrom(query.value(1).toString()), query.value(2).toBool()});
+                                {keptTables(query.value(1).toString()), query.value(2).toBool()});
             return settings;
         });
     return record;
@@ -396,10 +335,11 @@ void SqliteRecord::gameStarted(const QString& blue, const QString& red, const QD
     m_writer->post([game = m_gameId, blue = blue.trimmed(), red = red.trimmed(),
                     at = isoWithOffset(at)](QSqlDatabase& db) {
         return inTransaction(db, [&] {
-            return failureOf(run(db,
-                                 QStringLiteral("INSERT INTO games (game_id, blue, red, started_at)"
-                                                " VALUES (?, ?, ?, ?)"),
-                                 {game, blue, red, at}));
+            return failureOf(
+                runStatement(db,
+                             QStringLiteral("INSERT INTO games (game_id, blue, red, started_at)"
+                                            " VALUES (?, ?, ?, ?)"),
+                             {game, blue, red, at}));
         });
     });
     if (missing.isEmpty())
@@ -431,17 +371,17 @@ void SqliteRecord::answerJudged(const JudgedAnswer& answer) {
 void SqliteRecord::gameFinished(const QString& winner, const QDateTime& at) {
     if (m_gameId.isEmpty())
         return;
-    m_writer->post([game = m_gameId, winner = winner.trimmed(),
-                    at = isoWithOffset(at)](QSqlDatabase& db) {
-        return inTransaction(db, [&] {
-            return failureOf(
-                run(db,
+    m_writer->post(
+        [game = m_gameId, winner = winner.trimmed(), at = isoWithOffset(at)](QSqlDatabase& db) {
+            return inTransaction(db, [&] {
+                return failureOf(runStatement(
+                    db,
                     QStringLiteral("UPDATE games SET winner = ?, ended_at = ?"
                                    " WHERE game_id = ?"),
                     {winner.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(winner),
                      at, game}));
+            });
         });
-    });
     m_gameId.clear();
     std::lock_guard lock(m_settingsLock);
     m_gamePlans.clear();
@@ -460,88 +400,36 @@ std::vector<AnswerRow> SqliteRecord::answers(const QString& player) {
     return m_writer->call<std::vector<AnswerRow>>([&player](QSqlDatabase& db) {
         QVariantList values;
         const QString filter = playerFilter(db, player, &values);
-        QSqlQuery query = run(db,
-                              QStringLiteral("SELECT answer_id, player, played_at, game_id,"
-                                             " turn, a, b, product, answered, outcome, ms"
-                                             " FROM answers") +
-                                  filter +
-                                  // Within one millisecond, as reported.
-                                  QStringLiteral(" ORDER BY played_ms, rowid"),
-                              values);
+        QSqlQuery query =
+            runStatement(db,
+                         QStringLiteral("SELECT %1 FROM answers").arg(AnswerColumns) + filter +
+                             // Within one millisecond, as reported.
+                             QStringLiteral(" ORDER BY played_ms, rowid"),
+                         values);
         std::vector<AnswerRow> rows;
-        while (query.next()) {
-            AnswerRow row;
-            row.answerId = query.value(0).toString();
-            row.player = query.value(1).toString();
-            row.playedAt = QDateTime::fromString(query.value(2).toString(), Qt::ISODateWithMs);
-            row.gameId = query.value(3).toString();
-            row.turn = query.value(4).toInt();
-            row.a = query.value(5).toInt();
-            row.b = query.value(6).toInt();
-            row.product = query.value(7).toInt();
-            if (!query.value(8).isNull())
-                row.answered = query.value(8).toInt();
-            row.outcome = outcomeOf(query.value(9).toString());
-            row.ms = query.value(10).toLongLong();
-            rows.push_back(std::move(row));
-        }
+        while (query.next())
+            rows.push_back(answerRowFrom(query));
         return rows;
     });
 }
 
 std::vector<PlayerSummary> SqliteRecord::players() {
-    struct Spelling {
-        QString name;
-        int answers = 0;
-        int right = 0;
-        qint64 lastMs = 0;
-        QString lastAt;
-        int games = 0;
-    };
-    // Counted by the database, one line per spelling of a name: a class's year is 100,000
-    // answers, too many to hand over one by one for a list of names. (SQLite takes played_at
-    // from the row that holds the MAX.)
-    const auto spellings = m_writer->call<std::vector<Spelling>>([](QSqlDatabase& db) {
-        QSqlQuery query = run(db, QStringLiteral("SELECT player, COUNT(*),"
-                                                 " SUM(outcome = 'right'), MAX(played_ms),"
-                                                 " played_at, COUNT(DISTINCT game_id)"
-                                                 " FROM answers GROUP BY player"));
-        std::vector<Spelling> found;
+    // One line per spelling of a name. (SQLite takes played_at from the row that holds the MAX.)
+    const auto merge = m_writer->call<PlayerMerge>([](QSqlDatabase& db) {
+        QSqlQuery query =
+            runStatement(db, QStringLiteral("SELECT player, COUNT(*),"
+                                            " SUM(outcome = 'right'), MAX(played_ms),"
+                                            " played_at, GROUP_CONCAT(DISTINCT game_id)"
+                                            " FROM answers GROUP BY player"));
+        PlayerMerge found;
         while (query.next())
-            found.push_back({query.value(0).toString(), query.value(1).toInt(),
-                             query.value(2).toInt(), query.value(3).toLongLong(),
-                             query.value(4).toString(), query.value(5).toInt()});
+            found.add(query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt(),
+                      query.value(3).toLongLong(), query.value(4).toString(),
+                      query.value(5).toString());
         return found;
     });
-    std::vector<PlayerSummary> summaries;
-    QHash<QString, std::size_t> byKey;
-    QHash<QString, qint64> lastMs;
-    for (const Spelling& spelling : spellings) {
-        const QString key = playerKey(spelling.name);
-        if (!byKey.contains(key)) {
-            byKey.insert(key, summaries.size());
-            summaries.push_back({});
-        }
-        PlayerSummary& summary = summaries[byKey.value(key)];
-        summary.answers += spelling.answers;
-        summary.right += spelling.right;
-        // Two spellings of one name in the same game would count it twice; a child keeps to
-        // one spelling within a game.
-        summary.games += spelling.games;
-        if (summary.name.isEmpty() || spelling.lastMs > lastMs.value(key)) {
-            summary.name = spelling.name; // the spelling used last
-            summary.lastPlayed = QDateTime::fromString(spelling.lastAt, Qt::ISODateWithMs);
-            lastMs.insert(key, spelling.lastMs);
-        }
-    }
     std::lock_guard lock(m_settingsLock);
-    for (PlayerSummary& summary : summaries) {
-        summary.hasPracticeSettings = m_settings.contains(playerKey(summary.name));
-    }
-    std::stable_sort(
-        summaries.begin(), summaries.end(),
-        [](const PlayerSummary& x, const PlayerSummary& y) { return x.lastPlayed > y.lastPlayed; });
-    return summaries;
+    return merge.players([this](const QString& key) { return m_settings.contains(key); });
 }
 
 int SqliteRecord::forgetPlayer(const QString& name) {
@@ -550,25 +438,25 @@ int SqliteRecord::forgetPlayer(const QString& name) {
         int answers = 0;
         const auto failure = inTransaction(db, [&]() -> std::optional<Failure> {
             QSet<QString> spellings;
-            QSqlQuery names = run(db, QStringLiteral("SELECT player FROM answers UNION"
-                                                     " SELECT blue FROM games UNION"
-                                                     " SELECT red FROM games"));
+            QSqlQuery names = runStatement(db, QStringLiteral("SELECT player FROM answers UNION"
+                                                              " SELECT blue FROM games UNION"
+                                                              " SELECT red FROM games"));
             while (names.next())
                 if (playerKey(names.value(0).toString()) == key)
                     spellings.insert(names.value(0).toString());
             for (const QString& spelling : spellings) {
-                QSqlQuery gone =
-                    run(db, QStringLiteral("DELETE FROM answers WHERE player = ?"), {spelling});
+                QSqlQuery gone = runStatement(
+                    db, QStringLiteral("DELETE FROM answers WHERE player = ?"), {spelling});
                 if (auto failure = failureOf(gone))
                     return failure;
                 answers += gone.numRowsAffected();
-                if (auto failure = failureOf(
-                        run(db, QStringLiteral("DELETE FROM games WHERE blue = ? OR red = ?"),
-                            {spelling, spelling})))
+                if (auto failure = failureOf(runStatement(
+                        db, QStringLiteral("DELETE FROM games WHERE blue = ? OR red = ?"),
+                        {spelling, spelling})))
                     return failure;
             }
-            return failureOf(
-                run(db, QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key}));
+            return failureOf(runStatement(
+                db, QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key}));
         });
         return failure ? -1 : answers;
     });
@@ -588,16 +476,17 @@ bool SqliteRecord::setPracticeSettings(const QString& name, const PracticeSettin
     const QString key = playerKey(name);
     const bool saved = m_writer->call<bool>([&](QSqlDatabase& db) {
         return !inTransaction(db, [&]() -> std::optional<Failure> {
-            if (auto failure = failureOf(
-                    run(db, QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key})))
+            if (auto failure = failureOf(runStatement(
+                    db, QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key})))
                 return failure;
             if (settings.isDefault())
                 return std::nullopt;
-            return failureOf(run(
-                db,
-                QStringLiteral("INSERT INTO practice (player_key, player, tables,"
-                               " ask_missed) VALUES (?, ?, ?, ?)"),
-                {key, name.trimmed(), tablesText(settings.tables), settings.askMissed ? 1 : 0}));
+            return failureOf(
+                runStatement(db,
+                             QStringLiteral("INSERT INTO practice (player_key, player, tables,"
+                                            " ask_missed) VALUES (?, ?, ?, ?)"),
+                             {key, name.trimmed(), keptTablesText(settings.tables),
+                              settings.askMissed ? 1 : 0}));
         });
     });
     if (saved) {
@@ -616,8 +505,8 @@ SqliteRecord::Merge SqliteRecord::importAnswers(const std::vector<AnswerRow>& ro
         const auto failure = inTransaction(db, [&]() -> std::optional<Failure> {
             for (const AnswerRow& row : rows) {
                 QSqlQuery kept =
-                    run(db, QStringLiteral("SELECT 1 FROM answers WHERE answer_id = ?"),
-                        {row.answerId});
+                    runStatement(db, QStringLiteral("SELECT 1 FROM answers WHERE answer_id = ?"),
+                                 {row.answerId});
                 if (auto failure = failureOf(kept))
                     return failure;
                 if (kept.next()) {

@@ -1,8 +1,11 @@
 // The practice record on a school's PostgreSQL server: its tables, where the settings come
-// from, and sending answers from local record folders to a real server this test starts.
+// from, sending answers from local record folders to a real server this test starts, and
+// reading the whole school back from it.
 
+#include "recordcsv.h"
 #include "recordsender.h"
 #include "schema.h"
+#include "serverrecord.h"
 #include "serversettings.h"
 #include "serversync.h"
 
@@ -17,6 +20,7 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 #include <QUuid>
 
 #include <csignal>
@@ -160,6 +164,21 @@ private:
     QTemporaryDir m_dir;
     QString m_name;
 };
+
+// Three spellings of two children over two games, as a school's machines send them; the last
+// answer is played last, after midnight where it was played but not yet in UTC.
+std::vector<AnswerRow> classAnswers() {
+    const auto at = [](int day, int hour) {
+        return QDateTime(QDate(2026, 12, day), QTime(hour, 30), QTimeZone(3600));
+    };
+    const auto id = [](int n) {
+        return QStringLiteral("00000000-0000-4000-8000-%1").arg(n, 12, 10, QLatin1Char('0'));
+    };
+    return {{id(1), "Ann", at(7, 10), id(10), 1, 7, 8, 56, 56, Outcome::Right, 1200},
+            {id(2), "Bo", at(7, 11), id(10), 2, 6, 9, 54, 45, Outcome::Wrong, 3000},
+            {id(3), "ann", at(7, 12), id(20), 1, 3, 4, 12, std::nullopt, Outcome::Timeout, 20000},
+            {id(4), "ANN", at(8, 0), id(20), 2, 12, 12, 144, 144, Outcome::Right, 900}};
+}
 
 } // namespace
 
@@ -448,12 +467,65 @@ private Q_SLOTS:
         QCOMPARE(rows(db, QStringLiteral("SELECT version FROM schema_version")),
                  QStringList{newer});
         QCOMPARE(rows(db, QStringLiteral("SELECT count(*) FROM answers")), QStringList{"0"});
+        QString error;
+        QVERIFY(!ServerRecord::open(server, &error));
+        QCOMPARE(error, QStringLiteral("the school's record server holds a newer record than "
+                                       "this version of the game knows"));
 
         // Once the server is back at a version this game knows, the kept answer goes.
         QSqlQuery(db).exec(
             QStringLiteral("UPDATE schema_version SET version = %1").arg(schema::newestVersion()));
         QCOMPARE(round(*sending), SyncStatus::Sent);
         QCOMPARE(rows(db, QStringLiteral("SELECT answer_id FROM answers")), QStringList{answer});
+    }
+
+    // The window and the commands on a teacher's machine, against what the machines sent.
+    void theServerIsReadAsOneRecord_data() {
+        QTest::addColumn<QString>("player");
+        QTest::addColumn<QStringList>("facts"); // a x b and the day, oldest first
+        QTest::newRow("one child, any spelling")
+            << " aNN " << QStringList{"7x8 2026-12-07", "3x4 2026-12-07", "12x12 2026-12-08"};
+        QTest::newRow("the whole class") << QString()
+                                         << QStringList{"7x8 2026-12-07", "6x9 2026-12-07",
+                                                        "3x4 2026-12-07", "12x12 2026-12-08"};
+        QTest::newRow("nobody of that name") << "Cy" << QStringList();
+    }
+    void theServerIsReadAsOneRecord() {
+        if (!m_postgres)
+            QSKIP("PostgreSQL is not installed (Debian: postgresql); the server is not tried");
+        QFETCH(QString, player);
+        QFETCH(QStringList, facts);
+        QString error;
+        const auto record = ServerRecord::open(newDatabase(), &error);
+        QVERIFY2(record, qPrintable(error));
+        // An exported file imported twice, as a teacher merging a machine that never reached
+        // the server might do: the second time adds nothing.
+        const CsvReading csv = answersFromCsv(answersToCsv(classAnswers()));
+        QCOMPARE(csv.error, QString());
+        for (int added : {4, 0}) {
+            const SqliteRecord::Merge merge = record->importAnswers(csv.rows);
+            QVERIFY2(merge.error.isEmpty(), qPrintable(merge.error));
+            QCOMPARE(merge.added, added);
+            QCOMPARE(merge.skipped, 4 - added);
+        }
+        QCOMPARE(record->answers({}).size(), 4u);
+
+        const std::vector<PlayerSummary> players = record->players();
+        QCOMPARE(record->readError(), QString());
+        QCOMPARE(players.size(), 2u);
+        QCOMPARE(players[0].name, QStringLiteral("ANN"));
+        QCOMPARE(players[0].lastPlayed, classAnswers()[3].playedAt);
+        QCOMPARE(QList<int>({players[0].games, players[0].answers, players[0].right}),
+                 QList<int>({2, 3, 2}));
+        QCOMPARE(QList<int>({players[1].games, players[1].answers, players[1].right}),
+                 QList<int>({1, 1, 0}));
+        QStringList read;
+        for (const FactAnswer& fact : record->factAnswers(player))
+            read.append(QStringLiteral("%1x%2 %3")
+                            .arg(fact.a)
+                            .arg(fact.b)
+                            .arg(fact.day.toString(Qt::ISODate)));
+        QCOMPARE(read, facts);
     }
 };
 

@@ -1,0 +1,130 @@
+#include "recordrows.h"
+
+#include "recordcsv.h"
+#include "sqliterecord.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+#include <algorithm>
+
+namespace quintarlow {
+
+QSqlQuery runStatement(const QSqlDatabase& db, const QString& sql, const QVariantList& values) {
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        return query;
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    query.exec();
+    return query;
+}
+
+QString keptTablesText(const std::vector<int>& tables) {
+    QStringList numbers;
+    for (int table : tables)
+        numbers.append(QString::number(table));
+    return numbers.join(QLatin1Char(','));
+}
+
+std::vector<int> keptTables(const QString& text) {
+    std::vector<int> tables;
+    for (const QString& number : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        if (const int table = number.toInt(); table >= 1 && table <= 12)
+            tables.push_back(table);
+    std::sort(tables.begin(), tables.end());
+    return tables;
+}
+
+Outcome outcomeOf(const QString& name) {
+    return name == QLatin1String("right")   ? Outcome::Right
+           : name == QLatin1String("wrong") ? Outcome::Wrong
+                                            : Outcome::Timeout;
+}
+
+AnswerRow answerRowFrom(const QSqlQuery& query) {
+    AnswerRow row;
+    row.answerId = query.value(0).toString();
+    row.player = query.value(1).toString();
+    row.playedAt = QDateTime::fromString(query.value(2).toString(), Qt::ISODateWithMs);
+    row.gameId = query.value(3).toString();
+    row.turn = query.value(4).toInt();
+    row.a = query.value(5).toInt();
+    row.b = query.value(6).toInt();
+    row.product = query.value(7).toInt();
+    if (!query.isNull(8))
+        row.answered = query.value(8).toInt();
+    row.outcome = outcomeOf(query.value(9).toString());
+    row.ms = query.value(10).toLongLong();
+    return row;
+}
+
+QVariantList answerValues(const AnswerRow& row) {
+    return {row.answerId,
+            row.player,
+            isoWithOffset(row.playedAt),
+            row.playedAt.toMSecsSinceEpoch(),
+            row.gameId,
+            row.turn,
+            row.a,
+            row.b,
+            row.product,
+            row.answered ? QVariant(*row.answered) : QVariant(QMetaType(QMetaType::Int)),
+            outcomeName(row.outcome),
+            row.ms};
+}
+
+QString playerFilter(const QSqlDatabase& db, const QString& player, QVariantList* values) {
+    if (player.trimmed().isEmpty())
+        return {};
+    const QString key = playerKey(player);
+    QStringList marks;
+    QSqlQuery names(db);
+    names.setForwardOnly(true);
+    names.exec(QStringLiteral("SELECT DISTINCT player FROM answers"));
+    while (names.next()) {
+        if (playerKey(names.value(0).toString()) == key) {
+            values->append(names.value(0));
+            marks.append(QStringLiteral("?"));
+        }
+    }
+    if (marks.isEmpty())
+        return QStringLiteral(" WHERE 0 = 1");
+    return QStringLiteral(" WHERE player IN (%1)").arg(marks.join(QStringLiteral(", ")));
+}
+
+void PlayerMerge::add(const QString& name, int answers, int right, qint64 lastMs,
+                      const QString& lastAt, const QString& gameIds) {
+    const QString key = playerKey(name);
+    if (!m_byKey.contains(key)) {
+        m_byKey.insert(key, m_summaries.size());
+        m_summaries.push_back({});
+    }
+    PlayerSummary& summary = m_summaries[m_byKey.value(key)];
+    summary.answers += answers;
+    summary.right += right;
+    if (summary.name.isEmpty() || lastMs > m_lastMs.value(key)) {
+        summary.name = name; // the spelling used last
+        summary.lastPlayed = QDateTime::fromString(lastAt, Qt::ISODateWithMs);
+        m_lastMs.insert(key, lastMs);
+    }
+    for (const QString& game : gameIds.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        m_games[key].insert(game);
+}
+
+std::vector<PlayerSummary>
+PlayerMerge::players(const std::function<bool(const QString& key)>& hasPracticeSettings) const {
+    std::vector<PlayerSummary> summaries = m_summaries;
+    for (PlayerSummary& summary : summaries) {
+        const QString key = playerKey(summary.name);
+        summary.games = static_cast<int>(m_games.value(key).size());
+        summary.hasPracticeSettings = hasPracticeSettings(key);
+    }
+    std::stable_sort(
+        summaries.begin(), summaries.end(),
+        [](const PlayerSummary& x, const PlayerSummary& y) { return x.lastPlayed > y.lastPlayed; });
+    return summaries;
+}
+
+} // namespace quintarlow

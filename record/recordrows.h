@@ -1,0 +1,62 @@
+#pragma once
+
+#include "recordreader.h"
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QSqlDatabase;
+class QSqlQuery;
+
+namespace quintarlow {
+
+// The record's rows as the local file and a school's server both keep them, read and written
+// the same way by either.
+
+// Runs one statement with its values; the query, to read from or check. Every read here goes
+// through its rows once. A statement that cannot be prepared keeps the driver's reason.
+QSqlQuery runStatement(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});
+
+// A player's practice tables as kept: "3,4,6"; empty for every table.
+QString keptTablesText(const std::vector<int>& tables);
+std::vector<int> keptTables(const QString& text);
+Outcome outcomeOf(const QString& name);
+
+// The columns answerRowFrom reads, in its order.
+inline constexpr QLatin1String AnswerColumns{
+    "answer_id, player, played_at, game_id, turn, a, b, product, answered, outcome, ms"};
+AnswerRow answerRowFrom(const QSqlQuery& query);
+
+// One answer row added, with answerValues(row) for its places.
+inline constexpr QLatin1String InsertAnswer{
+    "INSERT INTO answers (answer_id, player, played_at, played_ms, game_id, turn, a, b, product,"
+    " answered, outcome, ms) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"};
+QVariantList answerValues(const AnswerRow& row);
+
+// Which rows are one player's (everyone's for an empty name): a name may have been typed with
+// other capitals or spaces around it, so the spellings kept are found first, and the rows then
+// read through the index on the name rather than by looking at every row.
+QString playerFilter(const QSqlDatabase& db, const QString& player, QVariantList* values);
+
+// The player list from one line per spelling of a name, as the database counts them: a class's
+// year is 100,000 answers, too many to hand over one by one for a list of names.
+class PlayerMerge {
+public:
+    // gameIds: the spelling's games, comma-separated.
+    void add(const QString& name, int answers, int right, qint64 lastMs, const QString& lastAt,
+             const QString& gameIds);
+    // The one who played last first.
+    std::vector<PlayerSummary>
+    players(const std::function<bool(const QString& key)>& hasPracticeSettings) const;
+
+private:
+    std::vector<PlayerSummary> m_summaries;
+    QHash<QString, std::size_t> m_byKey;
+    QHash<QString, qint64> m_lastMs;
+    QHash<QString, QSet<QString>> m_games;
+};
+
+} // namespace quintarlow
