@@ -104,6 +104,10 @@ void enterDataFolder() {
 // The window reads the record as it is: a damaged file is told of, never moved aside for a
 // fresh one, since a parent looking is no reason to start the children's record again.
 int showProgress() {
+    // The signals a desktop ends a session with are blocked for the game's own handling; the
+    // window only reads, so it simply closes.
+    ShutdownSignals shutdown;
+    QObject::connect(&shutdown, &ShutdownSignals::received, qApp, &QCoreApplication::quit);
     MessageBoxDialogs dialogs;
     DesktopReportDevices devices;
     const ReadRecord record(SqliteRecord::Damaged::Refuse);
