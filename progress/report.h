@@ -1,6 +1,7 @@
 #pragma once
 
 #include "factstats.h"
+#include "practicerecord.h"
 
 #include <QDate>
 #include <QString>
@@ -9,20 +10,40 @@ class QPagedPaintDevice;
 
 namespace quintarlow {
 
-// What the one-page report shows for one player (or the whole class).
+// What the window shows and the one-page report prints for one player (or the whole class).
 struct ReportPage {
-    QString player;
+    QString player;   // as the page names them: "The whole class" for the class
     QString practice; // the player's practice settings as a sentence; empty for none
-    QDate from;
+    QString period;   // "this school year"
+    QDate from;       // the first and last day with answers
     QDate to;
     qint64 fluencyMs = DefaultFluencyMs;
+    int answers = 0;
+    int rights = 0;
+    int children = 0; // the class's page only
     FactGrid grid{};
     std::vector<FactToPractise> facts;
     std::vector<DayProgress> days;
+    Trend trend;
 };
+
+// One player's page from their answers in the period.
+ReportPage playerPage(const QString& player, const std::vector<FactAnswer>& history,
+                      qint64 fluencyMs, QDate today);
+// The class's page from each child's answers in the period: each fact judged per child.
+ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs,
+                     QDate today);
+
+// The line a parent can act on: how much, how well, how fast, what changed, what to practise.
+QString summaryLine(const ReportPage& page);
+// "The last 12 days of play"
+QString daysHeading(const ReportPage& page);
 
 // "Practising the 3s and 4s; missed facts asked again.", or empty for the default settings.
 QString practiceSentence(const PracticeSettings& settings);
+
+// "Practice Record - Leo.pdf"; the class's for an empty name. A "/" cannot be in a file name.
+QString reportFileName(const QString& player);
 
 // Draws the page on a printer or a PDF writer; false when the device could not be painted on.
 bool drawReport(QPagedPaintDevice& device, const ReportPage& page);

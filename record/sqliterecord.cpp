@@ -139,6 +139,13 @@ public:
                              "quintarlow: the practice record %s cannot be written (%s); "
                              "playing on without it\n",
                              qPrintable(m_file), qPrintable(whyNot(*failure)));
+                std::function<void(const QString&)> givenUp;
+                {
+                    std::lock_guard lock(m_lock);
+                    givenUp = m_givenUpCall;
+                }
+                if (givenUp)
+                    givenUp(whyNot(*failure));
             }
         });
     }
@@ -149,6 +156,11 @@ public:
     void onWritten(std::function<void()> call) {
         std::lock_guard lock(m_lock);
         m_written = std::move(call);
+    }
+
+    void onGivenUp(std::function<void(const QString&)> call) {
+        std::lock_guard lock(m_lock);
+        m_givenUpCall = std::move(call);
     }
 
     // A job whose result the caller waits for.
@@ -259,6 +271,7 @@ private:
     bool m_givenUp = false; // only the thread reads and writes it
     const bool m_moveDamagedAside;
     std::function<void()> m_written; // under m_lock
+    std::function<void(const QString&)> m_givenUpCall; // under m_lock
 };
 
 QString SqliteRecord::defaultFolder() {
@@ -309,6 +322,10 @@ std::vector<FactAnswer> SqliteRecord::factAnswers(const QString& player) {
 
 void SqliteRecord::onWritten(std::function<void()> call) {
     m_writer->onWritten(std::move(call));
+}
+
+void SqliteRecord::onGivenUp(std::function<void(const QString&)> call) {
+    m_writer->onGivenUp(std::move(call));
 }
 
 SqliteRecord::~SqliteRecord() = default;
