@@ -2,8 +2,8 @@
 
 #include "playernames.h"
 #include "progress/progresswindow.h"
-#include "recordcsv.h"
 #include "progress/recordtrouble.h"
+#include "recordcsv.h"
 #include "sqliterecord.h"
 
 #include <QCommandLineParser>
@@ -156,7 +156,8 @@ RecordCommands::RecordCommands(QCommandLineParser& parser)
     : m_export(QStringLiteral("export-record"),
                QStringLiteral("Write the practice record (or one player's part) as CSV."),
                QStringLiteral("FILE")),
-      m_player(QStringLiteral("player"), QStringLiteral("With --export-record or --report: only this player."),
+      m_player(QStringLiteral("player"),
+               QStringLiteral("With --export-record or --report: only this player."),
                QStringLiteral("NAME")),
       m_import(QStringLiteral("import-record"),
                QStringLiteral("Add the answers of a CSV file exported on another computer."),

@@ -6,7 +6,6 @@
 #include "progress/report.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 #include <cstdio>
 #include <cstring>
 
@@ -82,27 +81,15 @@ int runReportCommand(const QStringList& arguments) {
 
     const QDate today = QDate::currentDate();
     const QDate from = days > 0 ? today.addDays(1 - days) : QDate();
-    const QString period =
-        days == 0   ? QStringLiteral("in all")
-        : days == 1 ? QStringLiteral("today")
-                    : QStringLiteral("in the last %1 days").arg(days);
+    const QString period = days == 0   ? QStringLiteral("in all")
+                           : days == 1 ? QStringLiteral("today")
+                                       : QStringLiteral("in the last %1 days").arg(days);
     const int fluency = chosenFluencyMs();
-    const auto answersOf = [&](const QString& name) {
-        return answersFrom(reader->factAnswers(name), from);
-    };
-    const auto pageOf = [&](const QString& name) {
-        ReportPage page = playerPage(name, answersOf(name), fluency, today);
-        page.practice = practiceSentence(record.editor()->practiceSettings(name));
-        page.period = period;
-        return page;
-    };
-    const auto classReport = [&] {
-        std::vector<std::vector<FactAnswer>> children;
-        for (const QString& name : names)
-            children.push_back(answersOf(name));
-        ReportPage page = classPage(children, fluency, today);
-        page.period = period;
-        return page;
+    const auto pagesOf = [&](const QStringList& players) {
+        return everyPage(
+            players,
+            [&](const QString& name) { return answersFrom(reader->factAnswers(name), from); },
+            *record.editor(), fluency, today, period);
     };
     const auto write = [](const QString& path, const ReportPage& page) {
         const QString failure = saveReport(path, page);
@@ -117,26 +104,26 @@ int runReportCommand(const QStringList& arguments) {
     if (names.isEmpty())
         return fail(QStringLiteral("nobody has played yet, so there is no report to write."));
     if (parser.isSet(AllOption)) {
-        if (!QDir().mkpath(target))
-            return fail(QStringLiteral("cannot make the folder %1. Choose a folder you can "
+        const std::vector<ReportPage> pages = pagesOf(names);
+        if (const QString failure = saveReports(target, pages); !failure.isEmpty())
+            return fail(QStringLiteral("cannot write every report: %1. Choose a folder you can "
                                        "write to and try again.")
-                            .arg(target));
-        const QDir folder(target);
-        for (const QString& name : names)
-            if (const int status = write(folder.filePath(reportFileName(name)), pageOf(name)))
-                return status;
-        return write(folder.filePath(reportFileName({})), classReport());
+                            .arg(failure));
+        std::printf("Wrote %s into %s.\n",
+                    qPrintable(counted(static_cast<qint64>(pages.size()), QStringLiteral("report"),
+                                       QStringLiteral("reports"))),
+                    qPrintable(target));
+        return 0;
     }
     if (parser.isSet(player)) {
         const QString asked = parser.value(player);
-        const auto known = std::find_if(names.begin(), names.end(), [&](const QString& name) {
-            return sameName(name, asked);
-        });
+        const auto known = std::find_if(names.begin(), names.end(),
+                                        [&](const QString& name) { return sameName(name, asked); });
         if (known == names.end())
             return fail(unknownPlayerText(asked, names));
-        return write(target, pageOf(*known));
+        return write(target, pagesOf({*known}).front());
     }
-    return write(target, classReport());
+    return write(target, pagesOf(names).back());
 }
 
 } // namespace quintarlow

@@ -67,8 +67,7 @@ HistoryOptions optionsFrom(const QStringList& args, int from) {
     return options;
 }
 
-template <typename Record>
-int speed(Record& record, long bareKb, long recordKb) {
+template <typename Record> int speed(Record& record, long bareKb, long recordKb) {
     MessageBoxDialogs dialogs;
     DesktopReportDevices devices;
 
@@ -90,6 +89,12 @@ int speed(Record& record, long bareKb, long recordKb) {
     std::printf("up_ms=%.1f\n", msSince(start));
 
     const long upKb = statusKb("VmRSS:");
+
+    // What the window reads once it is up: every player's answers, for the list's columns of
+    // who needs help and the class view.
+    const auto everyoneStart = Clock::now();
+    window.readEveryone();
+    std::printf("everyone_ms=%.1f\n", msSince(everyoneStart));
 
     // Each player in turn and then the class, each shown and the window drawn again.
     QStringList names;

@@ -232,19 +232,19 @@ QString factDescription(Fact fact, const FactStats& stats) {
     if (stats.tries == 0)
         return text;
     if (const ChildCounts& c = stats.children; c.asked() > 0)
-        return text +
-               QStringLiteral("; children: %1 %2 it, %3 learning it, %4 %5 missing it; %6, %7 right")
-                   .arg(c.know)
-                   .arg(c.know == 1 ? QStringLiteral("knows") : QStringLiteral("know"))
-                   .arg(c.learning)
-                   .arg(c.missing)
-                   .arg(c.missing == 1 ? QStringLiteral("keeps") : QStringLiteral("keep"))
-                   .arg(counted(stats.tries, QStringLiteral("try"), QStringLiteral("tries")))
-                   .arg(stats.rights);
+        return text + QStringLiteral(
+                          "; children: %1 %2 it, %3 learning it, %4 %5 missing it; %6, %7 right")
+                          .arg(c.know)
+                          .arg(c.know == 1 ? QStringLiteral("knows") : QStringLiteral("know"))
+                          .arg(c.learning)
+                          .arg(c.missing)
+                          .arg(c.missing == 1 ? QStringLiteral("keeps") : QStringLiteral("keep"))
+                          .arg(counted(stats.tries, QStringLiteral("try"), QStringLiteral("tries")))
+                          .arg(stats.rights);
     if (stats.medianRightMs)
         text += QStringLiteral(", median %1 seconds").arg(secondsText(*stats.medianRightMs));
-    text += QStringLiteral(", ") +
-            counted(stats.tries, QStringLiteral("try"), QStringLiteral("tries"));
+    text +=
+        QStringLiteral(", ") + counted(stats.tries, QStringLiteral("try"), QStringLiteral("tries"));
     text += QStringLiteral(", %1 right, last %2: ").arg(stats.rights).arg(stats.lastFive.size());
     QStringList words;
     for (Outcome outcome : stats.lastFive)

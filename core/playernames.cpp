@@ -30,6 +30,10 @@ int editDistance(const QString& x, const QString& y) {
 
 } // namespace
 
+QString shownName(const QString& name) {
+    return name.trimmed().isEmpty() ? QStringLiteral("“%1”").arg(name) : name;
+}
+
 bool sameName(const QString& x, const QString& y) {
     return key(x) == key(y);
 }
@@ -63,7 +67,8 @@ QString unknownPlayerText(const QString& asked, const QStringList& names) {
                           .arg(close.mid(0, 5).join(QStringLiteral("”, “")));
     if (names.isEmpty())
         return text + QStringLiteral(" Nobody has played yet.");
-    text += QStringLiteral(" The players are “%1”").arg(names.mid(0, 12).join(QStringLiteral("”, “")));
+    text +=
+        QStringLiteral(" The players are “%1”").arg(names.mid(0, 12).join(QStringLiteral("”, “")));
     if (names.size() > 12)
         text += QStringLiteral(" and %1 more").arg(names.size() - 12);
     return text + QStringLiteral(". Check the spelling and try again.");

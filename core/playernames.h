@@ -4,6 +4,9 @@
 
 namespace quintarlow {
 
+// A name as a page or a list shows it: one made only of blanks is a player too, so it is
+// shown between quotes, where it can be seen.
+QString shownName(const QString& name);
 // Names as the record matches them: trimmed and ignoring case.
 bool sameName(const QString& x, const QString& y);
 // The names that look like a misspelling of `asked`, closest first: a letter or two off, or

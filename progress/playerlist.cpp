@@ -1,5 +1,6 @@
 #include "playerlist.h"
 
+#include "playernames.h"
 #include "progresskit.h"
 #include "screens/fonts.h"
 
@@ -130,10 +131,7 @@ void PlayerList::setPlayers(const std::vector<PlayerSummary>& players) {
     const auto addRow = [&](const PlayerSummary& summary, const QVariant& key) {
         const double share = summary.answers > 0 ? double(summary.right) / summary.answers : 0.0;
         QList<QStandardItem*> row{
-            // A name of blanks is a player too: shown between quotes so that it can be seen.
-            cell(summary.name.trimmed().isEmpty() ? QStringLiteral("“%1”").arg(summary.name)
-                                                  : summary.name,
-                 key.isValid() ? summary.name.toCaseFolded() : QString()),
+            cell(shownName(summary.name), key.isValid() ? summary.name.toCaseFolded() : QString()),
             cell(locale.toString(summary.answers), summary.answers),
             cell(QStringLiteral("%1 %").arg(qRound(100 * share)), share),
             cell({}, -1),

@@ -38,8 +38,8 @@ private:
 
     RecordEditor& record;
     Dialogs& dialogs;
-    QString player; // empty: the class
-    PracticeSettings practice; // the chosen player's; the default for the class
+    QString player;                         // empty: the class
+    PracticeSettings practice;              // the chosen player's; the default for the class
     std::vector<QPushButton*> tableButtons; // the 1s to the 12s
     QPushButton* allTablesButton = nullptr;
     QCheckBox* askMissedBox = nullptr;

@@ -4,6 +4,7 @@
 #include "factgridview.h"
 #include "media/dialogs.h"
 #include "playerlist.h"
+#include "playernames.h"
 #include "practiceeditor.h"
 #include "progresschart.h"
 #include "progresskit.h"
@@ -122,6 +123,7 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     connect(fluencyChooser, &QComboBox::currentIndexChanged, this,
             [this](int index) { setFluencyMs(fluencyChooser->itemData(index).toInt()); });
     connect(saveButton, &QPushButton::clicked, this, &ProgressWindow::saveReportAsked);
+    connect(saveAllButton, &QPushButton::clicked, this, &ProgressWindow::saveAllReportsAsked);
     connect(printButton, &QPushButton::clicked, this, &ProgressWindow::printAsked);
     connect(forgetButton, &QPushButton::clicked, this, &ProgressWindow::forgetAsked);
     connect(players, &PlayerList::chosen, this, &ProgressWindow::showPlayer);
@@ -134,7 +136,6 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
                .expandedTo(QSize(1024, 600))
                .boundedTo(screenRoom - QSize(0, 32)));
     reload();
-    QTimer::singleShot(0, this, &ProgressWindow::readEveryone);
 }
 
 ProgressWindow::~ProgressWindow() = default;
@@ -149,9 +150,13 @@ QWidget* ProgressWindow::makeSidePanel() {
     layout->addWidget(practiceEditor);
     auto* buttons = new QHBoxLayout;
     saveButton = button(QStringLiteral("&Save Report…"), panel);
+    saveAllButton = button(QStringLiteral("Save A&ll…"), panel);
+    saveAllButton->setToolTip(QStringLiteral("Every player's report and the class's, each a PDF "
+                                             "of its own in one folder"));
     printButton = button(QStringLiteral("P&rint…"), panel);
     forgetButton = button(QStringLiteral("&Forget player…"), panel);
     buttons->addWidget(saveButton);
+    buttons->addWidget(saveAllButton);
     buttons->addWidget(printButton);
     buttons->addWidget(forgetButton);
     layout->addLayout(buttons);
@@ -233,7 +238,7 @@ void ProgressWindow::reload() {
         summaries = services.reader.players();
     const QString failure = services.reader.readError();
     const bool usable = failure.isEmpty() && !summaries.empty();
-    for (QPushButton* b : {saveButton, printButton, forgetButton})
+    for (QPushButton* b : {saveButton, saveAllButton, printButton, forgetButton})
         b->setEnabled(usable);
     if (!failure.isEmpty()) {
         noticeLabel->setText(
@@ -343,8 +348,7 @@ void ProgressWindow::redraw() {
     }
     page.period = periodWords(period);
     forgetButton->setEnabled(!wholeClass);
-    gridTitle->setText(page.player.trimmed().isEmpty() ? QStringLiteral("“%1”").arg(page.player)
-                                                       : page.player);
+    gridTitle->setText(shownName(page.player));
     summary->setText(summaryLine(page));
     gridView->setGrid(page.grid);
     cellWords->setText(
@@ -373,6 +377,15 @@ void ProgressWindow::drawChart() {
     showProgress(*chart, page.days, chartView->width());
 }
 
+void ProgressWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // Everyone's answers are read once the first player is on the screen, not before.
+    if (!everyoneAsked) {
+        everyoneAsked = true;
+        QTimer::singleShot(0, this, &ProgressWindow::readEveryone);
+    }
+}
+
 void ProgressWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // How many days get a label depends on the chart's width.
@@ -387,8 +400,8 @@ QString ProgressWindow::notice() const {
 void ProgressWindow::saveReportAsked() {
     if (!notice().isEmpty())
         return;
-    const QString path = services.devices.chooseReportFile(
-        this, QDir::home().filePath(reportFileName(player.isEmpty() ? QString() : player)));
+    const QString path =
+        services.devices.chooseReportFile(this, QDir::home().filePath(reportFileName(page)));
     if (path.isEmpty())
         return;
     const QString failure = saveReport(path, page);
@@ -398,6 +411,27 @@ void ProgressWindow::saveReportAsked() {
                                              "folder and try again.")
                                   .arg(failure),
                               QStringLiteral("Save Report"));
+}
+
+void ProgressWindow::saveAllReportsAsked() {
+    if (!notice().isEmpty())
+        return;
+    const QString folder = services.devices.chooseReportFolder(
+        this, QDir::home().filePath(QStringLiteral("Practice Records")));
+    if (folder.isEmpty())
+        return;
+    const QDate from = periodStart(period, today);
+    const QStringList every(names.begin(), names.end());
+    const QString failure = saveReports(
+        folder, everyPage(
+                    every, [&](const QString& name) { return answersFrom(historyOf(name), from); },
+                    services.editor, fluency, today, periodWords(period)));
+    if (!failure.isEmpty())
+        services.dialogs.warn(this,
+                              QStringLiteral("Not every report could be saved: %1. Choose "
+                                             "another folder and try again.")
+                                  .arg(failure),
+                              QStringLiteral("Save All Reports"));
 }
 
 void ProgressWindow::printAsked() {

@@ -60,6 +60,8 @@ public:
 
 public Q_SLOTS:
     void saveReportAsked();
+    // Every player's report and the class's into a folder, as `quintarlow --report --all`.
+    void saveAllReportsAsked();
     void printAsked();
     void forgetAsked();
     // Reads every player's answers: the class view and the list's columns of who needs help.
@@ -68,6 +70,7 @@ public Q_SLOTS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     const std::vector<FactAnswer>& historyOf(const QString& name);
@@ -85,6 +88,7 @@ private:
     std::vector<QString> names;                         // every player, as the record lists them
     std::map<QString, std::vector<FactAnswer>> history; // every answer of each player read so far
     bool everyoneRead = false;
+    bool everyoneAsked = false; // once the window is first painted
     ReportPage page;
 
     QStackedWidget* pages = nullptr;
@@ -106,6 +110,7 @@ private:
     QChartView* chartView = nullptr;
     QPushButton* forgetButton = nullptr;
     QPushButton* saveButton = nullptr;
+    QPushButton* saveAllButton = nullptr;
     QPushButton* printButton = nullptr;
 };
 

@@ -2,11 +2,14 @@
 
 #include "colours.h"
 #include "factcell.h"
+#include "playernames.h"
 #include "practicetext.h"
 #include "progresschart.h"
+#include "record/recordreader.h"
 #include "screens/fonts.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QLocale>
@@ -78,10 +81,28 @@ ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint6
         grids.push_back(factGrid(child, fluencyMs));
     }
     ReportPage page = playerPage(QStringLiteral("The whole class"), everyone, fluencyMs, today);
+    page.wholeClass = true;
     page.children = static_cast<int>(grids.size());
     page.grid = classGrid(grids);
     page.facts = factsMostMissed(page.grid);
     return page;
+}
+
+std::vector<ReportPage>
+everyPage(const QStringList& players,
+          const std::function<std::vector<FactAnswer>(const QString&)>& answersOf,
+          RecordEditor& editor, qint64 fluencyMs, QDate today, const QString& period) {
+    std::vector<ReportPage> pages;
+    std::vector<std::vector<FactAnswer>> children;
+    for (const QString& name : players) {
+        children.push_back(answersOf(name));
+        pages.push_back(playerPage(name, children.back(), fluencyMs, today));
+        pages.back().practice = practiceSentence(editor.practiceSettings(name));
+    }
+    pages.push_back(classPage(children, fluencyMs, today));
+    for (ReportPage& page : pages)
+        page.period = period;
+    return pages;
 }
 
 QString summaryLine(const ReportPage& page) {
@@ -92,7 +113,7 @@ QString summaryLine(const ReportPage& page) {
             .arg(counted(page.answers, QStringLiteral("answer"), QStringLiteral("answers")),
                  page.period)
             .arg(qRound(100.0 * page.rights / page.answers));
-    if (page.children > 0)
+    if (page.wholeClass)
         line += QStringLiteral(" by ") +
                 counted(page.children, QStringLiteral("child"), QStringLiteral("children"));
     line += QStringLiteral(". ") + trendSentence(page.trend);
@@ -104,7 +125,9 @@ QString summaryLine(const ReportPage& page) {
         return line + QStringLiteral(" Nothing to practise: every fact asked lately is known.");
     const QString last = weakest.takeLast();
     return line + QStringLiteral(" Practise ") +
-           (weakest.isEmpty() ? last : weakest.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last) +
+           (weakest.isEmpty()
+                ? last
+                : weakest.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last) +
            QLatin1Char('.');
 }
 
@@ -114,9 +137,9 @@ QString daysHeading(const ReportPage& page) {
     return QStringLiteral("The last %1 days of play").arg(page.days.size());
 }
 
-QString reportFileName(const QString& player) {
+QString reportFileName(const ReportPage& page) {
     QString name = QStringLiteral("Practice Record - %1.pdf")
-                       .arg(player.isEmpty() ? QStringLiteral("Class") : player);
+                       .arg(page.wholeClass ? QStringLiteral("Class") : page.player);
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     return name;
 }
@@ -147,7 +170,7 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
     painter.setPen(Qt::black);
     painter.setFont(pixelFont(Face::Arial, 20, Bold));
     painter.drawText(QRectF(Margin, y, width, 28),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, page.player);
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shownName(page.player));
     y += 30;
     painter.setFont(pixelFont(Face::Arial, 13));
     const QLocale locale;
@@ -158,8 +181,8 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
                          .arg(page.fluencyMs / 1000));
     y += 22;
     painter.setFont(pixelFont(Face::Arial, 14, Bold));
-    const QRectF summary = painter.boundingRect(QRectF(Margin, y, width, 200),
-                                                Qt::TextWordWrap, summaryLine(page));
+    const QRectF summary =
+        painter.boundingRect(QRectF(Margin, y, width, 200), Qt::TextWordWrap, summaryLine(page));
     painter.drawText(summary, Qt::TextWordWrap, summaryLine(page));
     y += summary.height() + 4;
     painter.setFont(pixelFont(Face::Arial, 13));
@@ -182,7 +205,7 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
     }
     painter.setFont(pixelFont(Face::Arial, 12, Italic));
     painter.drawText(QRectF(side, sideY, sideWidth, 34), Qt::TextWordWrap,
-                     page.children > 0
+                     page.wholeClass
                          ? QStringLiteral("A cell's colour is what most children show; its "
                                           "number, how many keep missing it.")
                          : QStringLiteral("The number in a cell is the median time of the right "
@@ -191,8 +214,8 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
     painter.setFont(pixelFont(Face::ComicSans, 18, Bold));
     painter.setPen(QColor(0, 0, 192));
     painter.drawText(QRectF(side, sideY, sideWidth, 24), Qt::AlignLeft,
-                     page.children > 0 ? QStringLiteral("Facts most children miss")
-                                       : QStringLiteral("Facts to practise"));
+                     page.wholeClass ? QStringLiteral("Facts most children miss")
+                                     : QStringLiteral("Facts to practise"));
     sideY += 28;
     painter.setPen(Qt::black);
     painter.setFont(pixelFont(Face::Arial, 13));
@@ -251,6 +274,17 @@ QString saveReport(const QString& path, const ReportPage& page) {
     }
     if (!file.commit())
         return file.errorString();
+    return {};
+}
+
+QString saveReports(const QString& folder, const std::vector<ReportPage>& pages) {
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("the folder %1 cannot be made").arg(folder);
+    for (const ReportPage& page : pages) {
+        const QString path = QDir(folder).filePath(reportFileName(page));
+        if (const QString failure = saveReport(path, page); !failure.isEmpty())
+            return QStringLiteral("%1: %2").arg(path, failure);
+    }
     return {};
 }
 

@@ -270,7 +270,7 @@ private:
     bool m_stopping = false;
     bool m_givenUp = false; // only the thread reads and writes it
     const bool m_moveDamagedAside;
-    std::function<void()> m_written; // under m_lock
+    std::function<void()> m_written;                   // under m_lock
     std::function<void(const QString&)> m_givenUpCall; // under m_lock
 };
 

@@ -356,9 +356,12 @@ private Q_SLOTS:
         const QString close = QStringLiteral("nobody called “%1” is in the practice record. Did "
                                              "you mean “%2”? Check the spelling and try again.");
         QTest::newRow("a letter changed, and a name it holds")
-            << "Rosalynd" << close.arg(QStringLiteral("Rosalynd"), QStringLiteral("Rosalind”, “Rosa"));
-        QTest::newRow("the closest first") << "Rosal" << close.arg(QStringLiteral("Rosal"), QStringLiteral("Rosa”, “Rosalind"));
-        QTest::newRow("short names spare one letter") << "Ban" << close.arg(QStringLiteral("Ban"), QStringLiteral("Ben"));
+            << "Rosalynd"
+            << close.arg(QStringLiteral("Rosalynd"), QStringLiteral("Rosalind”, “Rosa"));
+        QTest::newRow("the closest first")
+            << "Rosal" << close.arg(QStringLiteral("Rosal"), QStringLiteral("Rosa”, “Rosalind"));
+        QTest::newRow("short names spare one letter")
+            << "Ban" << close.arg(QStringLiteral("Ban"), QStringLiteral("Ben"));
         QTest::newRow("nothing close: the names there are")
             << "Xavier"
             << "nobody called “Xavier” is in the practice record. The players are “Rosalind”, "

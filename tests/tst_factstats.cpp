@@ -138,7 +138,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("description");
         QTest::addColumn<QString>("mostMissed"); // the first of the facts most children miss
         QTest::newRow("most answers right, most children missing")
-            << QStringList{QStringLiteral("R1000 R1000 R1000 R1000 R1000 R1000 R1000 R1000 R1000 R1000"),
+            << QStringList{QStringLiteral(
+                               "R1000 R1000 R1000 R1000 R1000 R1000 R1000 R1000 R1000 R1000"),
                            QStringLiteral("W100 W100 R1000"), QStringLiteral("T W100")}
             << "7 times 8: missed; children: 1 knows it, 0 learning it, 2 keep missing it; 15 "
                "tries, 11 right"
@@ -148,10 +149,11 @@ private Q_SLOTS:
             << "7 times 8: right but slow; children: 1 knows it, 1 learning it, 0 keep missing "
                "it; 3 tries, 3 right"
             << "7 × 8 = 56: 1 of 2 children is still learning it";
-        QTest::newRow("everyone knows it") << QStringList{QStringLiteral("R1000 R1000"), QStringLiteral("R2000 W100 R2000")}
-                                           << "7 times 8: known; children: 2 know it, 0 learning "
-                                              "it, 0 keep missing it; 5 tries, 4 right"
-                                           << "";
+        QTest::newRow("everyone knows it")
+            << QStringList{QStringLiteral("R1000 R1000"), QStringLiteral("R2000 W100 R2000")}
+            << "7 times 8: known; children: 2 know it, 0 learning "
+               "it, 0 keep missing it; 5 tries, 4 right"
+            << "";
     }
     void classCountsChildren() {
         QFETCH(QStringList, children);
@@ -169,15 +171,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("earlier"); // 8 to 13 days before
         QTest::addColumn<QString>("later");   // the last 7 days
         QTest::addColumn<QString>("sentence");
-        QTest::newRow("faster") << "R4100 W100" << "R3200 R3200"
+        QTest::newRow("faster") << "R4100 W100"
+                                << "R3200 R3200"
                                 << "Answers got faster over the last two weeks: 4.1 s → 3.2 s.";
-        QTest::newRow("slower") << "R2000" << "R3000 T"
+        QTest::newRow("slower") << "R2000"
+                                << "R3000 T"
                                 << "Answers got slower over the last two weeks: 2.0 s → 3.0 s.";
         QTest::newRow("within a tenth is the same")
-            << "R3000" << "R2800"
+            << "R3000"
+            << "R2800"
             << "Answers took about as long as the week before: 3.0 s → 2.8 s.";
         QTest::newRow("nothing right the week before")
-            << "W100" << "R3000"
+            << "W100"
+            << "R3000"
             << "Too few right answers in the last two weeks to say whether answers get faster.";
     }
     void trend() {
@@ -207,8 +213,8 @@ private Q_SLOTS:
         QTest::addColumn<QDate>("start");
         QTest::newRow("a week starts on Monday")
             << Period::ThisWeek << QDate(2026, 12, 6) << QDate(2026, 11, 30);
-        QTest::newRow("30 days with today") << Period::Last30Days << QDate(2026, 12, 6)
-                                            << QDate(2026, 11, 7);
+        QTest::newRow("30 days with today")
+            << Period::Last30Days << QDate(2026, 12, 6) << QDate(2026, 11, 7);
         QTest::newRow("a school year from September")
             << Period::SchoolYear << QDate(2026, 9, 1) << QDate(2026, 9, 1);
         QTest::newRow("the school year that began last year")

@@ -1,8 +1,8 @@
 #include "fakes.h"
+#include "media/notifier.h"
 #include "practicetext.h"
 #include "progress/factgridview.h"
 #include "progress/memoryrecord.h"
-#include "media/notifier.h"
 #include "progress/progresschart.h"
 #include "progress/progresswindow.h"
 #include "progress/recordtrouble.h"
@@ -28,6 +28,10 @@ public:
     QString path;
     QStringList offered;
     QString chooseReportFile(QWidget*, const QString& suggested) override {
+        offered.append(suggested);
+        return path;
+    }
+    QString chooseReportFolder(QWidget*, const QString& suggested) override {
         offered.append(suggested);
         return path;
     }
@@ -313,8 +317,8 @@ private Q_SLOTS:
         trouble.cannotWrite(QStringLiteral("database or disk is full"), at.addSecs(60));
         QCOMPARE(notifier.shown.size(), 1);
         QVERIFY2(notifier.shown[0].contains(QStringLiteral("On 7 December 2026 at 10:14 the game "
-                                                            "could not write the practice record "
-                                                            "(database or disk is full)")),
+                                                           "could not write the practice record "
+                                                           "(database or disk is full)")),
                  qPrintable(notifier.shown[0]));
         MemoryRecord record = twoChildren();
         ScriptedDialogs dialogs;
