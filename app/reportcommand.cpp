@@ -89,7 +89,7 @@ int runReportCommand(const QStringList& arguments) {
         return everyPage(
             players,
             [&](const QString& name) { return answersFrom(reader->factAnswers(name), from); },
-            *record.editor(), fluency, today, period);
+            *record.editor(), fluency, period);
     };
     const auto write = [](const QString& path, const ReportPage& page) {
         const QString failure = saveReport(path, page);

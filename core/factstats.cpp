@@ -1,5 +1,6 @@
 #include "factstats.h"
 
+#include <QLocale>
 #include <algorithm>
 #include <limits>
 #include <map>
@@ -406,7 +407,7 @@ QString trendWord(const Trend& trend) {
         return QStringLiteral("faster");
     if (change >= SameWithin)
         return QStringLiteral("slower");
-    return QStringLiteral("the same");
+    return QStringLiteral("same");
 }
 
 QString trendSentence(const Trend& trend) {
@@ -416,13 +417,13 @@ QString trendSentence(const Trend& trend) {
                               "answers get faster.");
     const QString times = QStringLiteral("%1 s → %2 s")
                               .arg(secondsText(*trend.earlierMs), secondsText(*trend.laterMs));
-    if (word == QLatin1String("the same"))
+    if (word == QLatin1String("same"))
         return QStringLiteral("Answers took about as long as the week before: %1.").arg(times);
     return QStringLiteral("Answers got %1 over the last two weeks: %2.").arg(word, times);
 }
 
 QString counted(qint64 count, const QString& one, const QString& many) {
-    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? one : many);
+    return QStringLiteral("%1 %2").arg(QLocale().toString(count), count == 1 ? one : many);
 }
 
 } // namespace quintarlow

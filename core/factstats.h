@@ -98,7 +98,7 @@ struct Trend {
     double change() const;
 };
 Trend twoWeekTrend(const std::vector<FactAnswer>& history, QDate lastDay);
-// "faster", "slower", "the same", or empty when there is not enough to say.
+// "faster", "slower", "same", or empty when there is not enough to say.
 QString trendWord(const Trend& trend);
 // "Answers got faster over the last two weeks: 4.1 s → 3.2 s."; a sentence for every case.
 QString trendSentence(const Trend& trend);

@@ -40,7 +40,7 @@ void paintCell(QPainter& painter, const QRectF& cell, FactStatus status, const Q
     painter.setPen(colourOf(Colour::Black));
     painter.drawText(corner, Qt::AlignLeft | Qt::AlignVCenter, look.mark);
     if (!time.isEmpty()) {
-        font.setPixelSize(std::max(6, static_cast<int>(box.height() * 0.34)));
+        font.setPixelSize(std::max(9, static_cast<int>(box.height() * 0.34)));
         painter.setFont(font);
         // A white plate keeps the numbers readable over any fill and pattern.
         const QRectF plate(box.left() + box.width() * 0.08, box.top() + box.height() * 0.45,

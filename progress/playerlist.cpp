@@ -96,7 +96,7 @@ PlayerList::PlayerList(QWidget* parent) : QWidget(parent) {
     model = new QStandardItemModel(0, ColumnCount, this);
     model->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Answers"),
                                       QStringLiteral("Right"), QStringLiteral("Missing"),
-                                      QStringLiteral("2 weeks"), QStringLiteral("Last played")});
+                                      QStringLiteral("Trend"), QStringLiteral("Last played")});
     model->horizontalHeaderItem(MissingColumn)
         ->setToolTip(QStringLiteral("How many facts the player keeps missing"));
     model->horizontalHeaderItem(TrendColumn)
@@ -112,8 +112,10 @@ PlayerList::PlayerList(QWidget* parent) : QWidget(parent) {
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setTabKeyNavigation(false);
     table->verticalHeader()->hide();
+    // Every column as wide as it needs, the names too: on a small screen the list scrolls
+    // sideways rather than cut names short.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
+    table->horizontalHeader()->setStretchLastSection(true);
     table->setWordWrap(false);
     table->setFont(gameFont(Face::Arial, 9));
     table->horizontalHeader()->setFont(gameFont(Face::Arial, 9, Bold));
@@ -136,7 +138,7 @@ void PlayerList::setPlayers(const std::vector<PlayerSummary>& players) {
             cell(QStringLiteral("%1 %").arg(qRound(100 * share)), share),
             cell({}, -1),
             cell({}, 0.0),
-            cell(locale.toString(summary.lastPlayed.date(), QStringLiteral("d MMM yyyy")),
+            cell(locale.toString(summary.lastPlayed.date(), QStringLiteral("d MMM yy")),
                  summary.lastPlayed.toMSecsSinceEpoch())};
         row[NameColumn]->setData(key, NameRole);
         markPracticeOn(*row[NameColumn], summary.hasPracticeSettings);

@@ -44,7 +44,7 @@ void showProgress(QChart& chart, const std::vector<DayProgress>& days, int width
     auto* bars = new QBarSeries;
     bars->append(share);
     auto* time = new QLineSeries;
-    time->setName(QStringLiteral("median time of right answers (s): lower is faster"));
+    time->setName(QStringLiteral("time (s)"));
     time->setPen(QPen(QColor(0, 0, 192), 2.5));
     time->setPointsVisible(true);
     double slowest = 0;

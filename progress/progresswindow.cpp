@@ -219,6 +219,7 @@ QWidget* ProgressWindow::makeRightPanel() {
     chartView = new QChartView(chart, panel);
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumHeight(200);
+    chartView->installEventFilter(this);
     chartView->setAccessibleName(QStringLiteral("Share right and median time per day"));
     layout->addWidget(chartView, 1);
     trendLabel = plainLabel(panel);
@@ -277,8 +278,8 @@ void ProgressWindow::readEveryone() {
     const QDate from = periodStart(period, today);
     for (const QString& name : names) {
         const auto answers = answersFrom(historyOf(name), from);
-        players->setNeeds(name, missedFacts(factGrid(answers, fluency)),
-                          twoWeekTrend(answers, today));
+        const ReportPage own = playerPage(name, answers, fluency);
+        players->setNeeds(name, missedFacts(own.grid), own.trend);
     }
 }
 
@@ -341,9 +342,9 @@ void ProgressWindow::redraw() {
         std::vector<std::vector<FactAnswer>> children;
         for (const QString& name : names)
             children.push_back(answersFrom(historyOf(name), from));
-        page = classPage(children, fluency, today);
+        page = classPage(children, fluency);
     } else {
-        page = playerPage(player, answersFrom(historyOf(player), from), fluency, today);
+        page = playerPage(player, answersFrom(historyOf(player), from), fluency);
         page.practice = practiceSentence(practiceEditor->settings());
     }
     page.period = periodWords(period);
@@ -369,7 +370,9 @@ void ProgressWindow::redraw() {
                                ? QStringLiteral("None: every fact asked lately is known.")
                                : lines.join(QLatin1Char('\n')));
     daysLabel->setText(daysHeading(page));
-    trendLabel->setText(trendSentence(page.trend));
+    trendLabel->setText(QStringLiteral("Bars: the share right. Line: the median time of right "
+                                       "answers; lower is faster. ") +
+                        trendSentence(page.trend));
     drawChart();
 }
 
@@ -386,11 +389,11 @@ void ProgressWindow::paintEvent(QPaintEvent* event) {
     }
 }
 
-void ProgressWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
+bool ProgressWindow::eventFilter(QObject* watched, QEvent* event) {
     // How many days get a label depends on the chart's width.
-    if (!names.empty())
+    if (watched == chartView && event->type() == QEvent::Resize && !names.empty())
         drawChart();
+    return QWidget::eventFilter(watched, event);
 }
 
 QString ProgressWindow::notice() const {
@@ -425,7 +428,7 @@ void ProgressWindow::saveAllReportsAsked() {
     const QString failure = saveReports(
         folder, everyPage(
                     every, [&](const QString& name) { return answersFrom(historyOf(name), from); },
-                    services.editor, fluency, today, periodWords(period)));
+                    services.editor, fluency, periodWords(period)));
     if (!failure.isEmpty())
         services.dialogs.warn(this,
                               QStringLiteral("Not every report could be saved: %1. Choose "

@@ -46,7 +46,7 @@ public:
     void showPlayer(const QString& name);
     void setFluencyMs(int ms);
     void setPeriod(Period period);
-    // The day periods and trends count back from; the clock's today unless a test says.
+    // The day the periods count back from; the clock's today unless a test says.
     void setToday(QDate day);
 
     QString shownPlayer() const { return player; }
@@ -69,7 +69,7 @@ public Q_SLOTS:
     void readEveryone();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -52,14 +52,13 @@ double drawGrid(QPainter& painter, QPointF origin, double cell, const FactGrid& 
 } // namespace
 
 ReportPage playerPage(const QString& player, const std::vector<FactAnswer>& history,
-                      qint64 fluencyMs, QDate today) {
+                      qint64 fluencyMs) {
     ReportPage page;
     page.player = player;
     page.fluencyMs = fluencyMs;
     page.grid = factGrid(history, fluencyMs);
     page.facts = factsToPractise(page.grid);
     page.days = dailyProgress(history);
-    page.trend = twoWeekTrend(history, today);
     for (const FactAnswer& answer : history) {
         ++page.answers;
         page.rights += answer.outcome == Outcome::Right;
@@ -67,11 +66,13 @@ ReportPage playerPage(const QString& player, const std::vector<FactAnswer>& hist
             page.from = answer.day;
         page.to = std::max(page.to, answer.day);
     }
+    // The last two weeks of play, however long ago they were: a child back from the holidays
+    // is compared with how they were before them.
+    page.trend = twoWeekTrend(history, page.to);
     return page;
 }
 
-ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs,
-                     QDate today) {
+ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs) {
     std::vector<FactAnswer> everyone;
     std::vector<FactGrid> grids;
     for (const std::vector<FactAnswer>& child : children) {
@@ -80,7 +81,7 @@ ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint6
         everyone.insert(everyone.end(), child.begin(), child.end());
         grids.push_back(factGrid(child, fluencyMs));
     }
-    ReportPage page = playerPage(QStringLiteral("The whole class"), everyone, fluencyMs, today);
+    ReportPage page = playerPage(QStringLiteral("The whole class"), everyone, fluencyMs);
     page.wholeClass = true;
     page.children = static_cast<int>(grids.size());
     page.grid = classGrid(grids);
@@ -91,15 +92,15 @@ ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint6
 std::vector<ReportPage>
 everyPage(const QStringList& players,
           const std::function<std::vector<FactAnswer>(const QString&)>& answersOf,
-          RecordEditor& editor, qint64 fluencyMs, QDate today, const QString& period) {
+          RecordEditor& editor, qint64 fluencyMs, const QString& period) {
     std::vector<ReportPage> pages;
     std::vector<std::vector<FactAnswer>> children;
     for (const QString& name : players) {
         children.push_back(answersOf(name));
-        pages.push_back(playerPage(name, children.back(), fluencyMs, today));
+        pages.push_back(playerPage(name, children.back(), fluencyMs));
         pages.back().practice = practiceSentence(editor.practiceSettings(name));
     }
-    pages.push_back(classPage(children, fluencyMs, today));
+    pages.push_back(classPage(children, fluencyMs));
     for (ReportPage& page : pages)
         page.period = period;
     return pages;

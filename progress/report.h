@@ -33,17 +33,16 @@ struct ReportPage {
 
 // One player's page from their answers in the period.
 ReportPage playerPage(const QString& player, const std::vector<FactAnswer>& history,
-                      qint64 fluencyMs, QDate today);
+                      qint64 fluencyMs);
 // The class's page from each child's answers in the period: each fact judged per child.
-ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs,
-                     QDate today);
+ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs);
 
 // Every player's page and then the class's, each from the player's answers in the period, as
 // `answersOf` gives them; `period` as the summary line says it ("in the last 7 days").
 std::vector<ReportPage>
 everyPage(const QStringList& players,
           const std::function<std::vector<FactAnswer>(const QString&)>& answersOf,
-          RecordEditor& editor, qint64 fluencyMs, QDate today, const QString& period);
+          RecordEditor& editor, qint64 fluencyMs, const QString& period);
 
 // The line a parent can act on: how much, how well, how fast, what changed, what to practise.
 QString summaryLine(const ReportPage& page);

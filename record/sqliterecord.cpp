@@ -46,7 +46,9 @@ std::optional<Failure> failureOf(const QSqlQuery& query) {
     if (error.type() == QSqlError::NoError)
         return std::nullopt;
     const QString code = error.nativeErrorCode();
-    return Failure{error.text(), code == SqliteCorrupt || code == SqliteNotADatabase,
+    // SQLite's own words ("file is not a database"), without the driver's ("Unable to execute
+    // statement"), which tell a parent nothing.
+    return Failure{error.databaseText(), code == SqliteCorrupt || code == SqliteNotADatabase,
                    code == SqliteBusy};
 }
 
@@ -244,7 +246,7 @@ private:
         db.setDatabaseName(m_file);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
         if (!db.open())
-            return Failure{db.lastError().text()};
+            return Failure{db.lastError().databaseText()};
         QSqlQuery check = runStatement(db, QStringLiteral("PRAGMA quick_check"));
         if (auto failure = failureOf(check))
             return failure;
