@@ -79,8 +79,8 @@ int importRecord(const QString& fileName) {
     if (!merge.error.isEmpty())
         return fail(
             QStringLiteral("cannot import %1: %2; nothing imported").arg(fileName, merge.error));
-    say(QStringLiteral("Added %1 answers, skipped %2 already kept.")
-            .arg(merge.added)
+    say(QStringLiteral("Added %1, skipped %2 already kept.")
+            .arg(counted(merge.added, QStringLiteral("answer"), QStringLiteral("answers")))
             .arg(merge.skipped));
     return 0;
 }

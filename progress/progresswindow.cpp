@@ -324,15 +324,6 @@ void ProgressWindow::setPeriod(Period chosen) {
     redraw();
 }
 
-void ProgressWindow::setToday(QDate day) {
-    today = day;
-    if (everyoneRead) {
-        everyoneRead = false;
-        readEveryone();
-    }
-    redraw();
-}
-
 void ProgressWindow::redraw() {
     if (names.empty())
         return;

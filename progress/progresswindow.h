@@ -46,8 +46,6 @@ public:
     void showPlayer(const QString& name);
     void setFluencyMs(int ms);
     void setPeriod(Period period);
-    // The day the periods count back from; the clock's today unless a test says.
-    void setToday(QDate day);
 
     QString shownPlayer() const { return player; }
     int fluencyMs() const { return fluency; }
@@ -84,7 +82,7 @@ private:
     QString player; // empty: the class
     int fluency = DefaultFluencyMs;
     Period period = Period::All;
-    QDate today = QDate::currentDate();
+    QDate today = QDate::currentDate();                 // the periods count back from it
     std::vector<QString> names;                         // every player, as the record lists them
     std::map<QString, std::vector<FactAnswer>> history; // every answer of each player read so far
     bool everyoneRead = false;
