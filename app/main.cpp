@@ -2,13 +2,16 @@
 #include "app/datafolder.h"
 #include "app/practicecommand.h"
 #include "app/recordcommands.h"
+#include "app/reportcommand.h"
 #include "app/shutdownsignals.h"
 #include "app/startuptrace.h"
 #include "flitespeech.h"
+#include "media/desktopnotifier.h"
 #include "media/desktopservices.h"
 #include "platformchoice.h"
 #include "progress/memoryrecord.h"
 #include "progress/progresswindow.h"
+#include "progress/recordtrouble.h"
 #include "progress/reportdevices.h"
 #include "record/serversync.h"
 #include "record/sqliterecord.h"
@@ -44,6 +47,7 @@ std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[]) {
     const QCommandLineOption version = parser.addVersionOption();
     const RecordCommands recordCommands(parser);
     addPracticeOptions(parser);
+    addReportOptions(parser);
     const QCommandLineOption progress(
         QStringLiteral("progress"),
         QStringLiteral("Open the Practice Record: which facts each player knows."));
@@ -112,10 +116,10 @@ int showProgress() {
     DesktopReportDevices devices;
     const ReadRecord record(SqliteRecord::Damaged::Refuse);
     if (RecordReader* reader = record.reader())
-        return runProgressWindow(*reader, dialogs, devices);
+        return runProgressWindow(*reader, *record.editor(), dialogs, devices);
     MemoryRecord unreadable;
     unreadable.failure = record.error();
-    return runProgressWindow(unreadable, dialogs, devices);
+    return runProgressWindow(unreadable, unreadable, dialogs, devices);
 }
 
 } // namespace
@@ -129,6 +133,12 @@ int main(int argc, char* argv[]) {
     ShutdownSignals::blockInEveryThread();
     QCoreApplication::setApplicationName(QStringLiteral("Quintarlow!"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUINTARLOW_VERSION));
+    if (isReportCommand(argc, argv)) {
+        // The pages are drawn without a window, so that reports are made where no display is.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication reports(argc, argv);
+        return runReportCommand(QCoreApplication::arguments());
+    }
     const auto answered = answerWithoutDisplay(argc, argv);
     if (const int* status = std::get_if<int>(&answered))
         return *status;
@@ -147,7 +157,9 @@ int main(int argc, char* argv[]) {
     ScreenWorkArea workArea;
     MessageBoxDialogs dialogs;
     // Made before the screens and gone after them, so that every report is written.
-    PlayRecord record(options.record);
+    DesktopNotifier notifier;
+    RecordTrouble trouble(notifier);
+    PlayRecord record(options.record, trouble);
     ScreenSet screens({speech, sound, workArea, dialogs, record.record(), drawQuestionAtRandom});
     QObject::connect(&screens, &ScreenSet::allUnloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);

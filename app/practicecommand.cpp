@@ -47,7 +47,7 @@ bool isPracticeCommand(const QStringList& arguments) {
     return parser.isSet(Practice) || parser.isSet(Tables) || parser.isSet(AskMissed);
 }
 
-int runPracticeCommand(const QStringList& arguments, RecordReader* record, QTextStream& out,
+int runPracticeCommand(const QStringList& arguments, RecordEditor* record, QTextStream& out,
                        QTextStream& err) {
     QCommandLineParser parser;
     addPracticeOptions(parser);

@@ -7,7 +7,7 @@ class QTextStream;
 
 namespace quintarlow {
 
-class RecordReader;
+class RecordEditor;
 
 // quintarlow --practice NAME [--tables LIST|all] [--ask-missed on|off]: a teacher sets or reads
 // one player's practice settings on the terminal, without a display.
@@ -18,7 +18,7 @@ void addPracticeOptions(QCommandLineParser& parser);
 bool isPracticeCommand(const QStringList& arguments);
 // Changes what the options give, keeps the rest, then prints the settings as kept; anything
 // wrong is one line on `err`. Returns the exit status. Without a record nothing can be kept.
-int runPracticeCommand(const QStringList& arguments, RecordReader* record, QTextStream& out,
+int runPracticeCommand(const QStringList& arguments, RecordEditor* record, QTextStream& out,
                        QTextStream& err);
 
 } // namespace quintarlow

@@ -1,10 +1,13 @@
 #include "recordcommands.h"
 
+#include "playernames.h"
 #include "progress/progresswindow.h"
+#include "progress/recordtrouble.h"
 #include "recordcsv.h"
 #include "sqliterecord.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <cstdio>
@@ -24,10 +27,30 @@ void say(const QString& text) {
     std::printf("%s\n", qPrintable(text));
 }
 
+// What to do when the record will not open, after why: a reading command leaves it as it is.
+const QString CannotOpen = QStringLiteral(
+    "cannot open the practice record: %1. Nothing was changed; start the game once, which "
+    "keeps a damaged record aside and says where, or see the README, Practice record.");
+
+// The player's name as the record spells it; empty, with the reason said, when nobody of
+// that name is there.
+QString keptName(RecordReader& record, const QString& asked) {
+    QStringList names;
+    for (const PlayerSummary& summary : record.players())
+        names.append(summary.name);
+    for (const QString& name : names)
+        if (sameName(name, asked))
+            return name;
+    fail(unknownPlayerText(asked, names));
+    return {};
+}
+
 int exportRecord(const QString& fileName, const QString& player) {
-    const ReadRecord record(SqliteRecord::Damaged::MoveAside);
+    const ReadRecord record(SqliteRecord::Damaged::Refuse);
     if (!record.reader())
-        return fail(QStringLiteral("cannot open the practice record: ") + record.error());
+        return fail(CannotOpen.arg(record.error()));
+    if (!player.isEmpty() && keptName(*record.reader(), player).isEmpty())
+        return 1;
     const std::vector<AnswerRow> rows = record.reader()->answers(player);
     if (!record.reader()->readError().isEmpty())
         return fail(record.reader()->readError());
@@ -35,7 +58,10 @@ int exportRecord(const QString& fileName, const QString& player) {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(answersToCsv(rows)) < 0 || !file.commit())
         return fail(QStringLiteral("cannot write %1: %2").arg(fileName, file.errorString()));
-    say(QStringLiteral("Exported %1 answers to %2.").arg(rows.size()).arg(fileName));
+    say(QStringLiteral("Exported %1 to %2.")
+            .arg(counted(static_cast<qint64>(rows.size()), QStringLiteral("answer"),
+                         QStringLiteral("answers")),
+                 fileName));
     return 0;
 }
 
@@ -53,13 +79,20 @@ int importRecord(const QString& fileName) {
     if (!merge.error.isEmpty())
         return fail(
             QStringLiteral("cannot import %1: %2; nothing imported").arg(fileName, merge.error));
-    say(QStringLiteral("Added %1 answers, skipped %2 already kept.")
-            .arg(merge.added)
+    say(QStringLiteral("Added %1, skipped %2 already kept.")
+            .arg(counted(merge.added, QStringLiteral("answer"), QStringLiteral("answers")))
             .arg(merge.skipped));
     return 0;
 }
 
-int forgetPlayer(const QString& name, bool sure) {
+int forgetPlayer(const QString& asked, bool sure) {
+    QString error;
+    auto record = openKeptRecord(&error, SqliteRecord::Damaged::Refuse);
+    if (!record)
+        return fail(CannotOpen.arg(error));
+    const QString name = keptName(*record, asked);
+    if (name.isEmpty())
+        return 1;
     if (!sure) {
         std::printf("Delete every answer and game of %s from the practice record? [y/N] ",
                     qPrintable(name));
@@ -71,14 +104,13 @@ int forgetPlayer(const QString& name, bool sure) {
             return 0;
         }
     }
-    QString error;
-    auto record = openKeptRecord(&error);
-    if (!record)
-        return fail(QStringLiteral("cannot open the practice record: ") + error);
     const int deleted = record->forgetPlayer(name);
     if (deleted < 0)
-        return fail(QStringLiteral("cannot delete %1 from the practice record").arg(name));
-    say(QStringLiteral("Deleted %1 answers of %2.").arg(deleted).arg(name));
+        return fail(QStringLiteral("cannot delete %1 from the practice record: it could not be "
+                                   "changed. Nothing was deleted; close the game and try again.")
+                        .arg(name));
+    say(QStringLiteral("Deleted %1 of %2.")
+            .arg(counted(deleted, QStringLiteral("answer"), QStringLiteral("answers")), name));
     return 0;
 }
 
@@ -110,6 +142,12 @@ RecordReader* ReadRecord::reader() const {
     return m_file.get();
 }
 
+RecordEditor* ReadRecord::editor() const {
+    if (m_server)
+        return m_server.get();
+    return m_file.get();
+}
+
 SqliteRecord::Merge ReadRecord::importAnswers(const std::vector<AnswerRow>& rows) {
     return m_server ? m_server->importAnswers(rows) : m_file->importAnswers(rows);
 }
@@ -118,7 +156,8 @@ RecordCommands::RecordCommands(QCommandLineParser& parser)
     : m_export(QStringLiteral("export-record"),
                QStringLiteral("Write the practice record (or one player's part) as CSV."),
                QStringLiteral("FILE")),
-      m_player(QStringLiteral("player"), QStringLiteral("With --export-record: only this player."),
+      m_player(QStringLiteral("player"),
+               QStringLiteral("With --export-record or --report: only this player."),
                QStringLiteral("NAME")),
       m_import(QStringLiteral("import-record"),
                QStringLiteral("Add the answers of a CSV file exported on another computer."),
@@ -150,7 +189,7 @@ bool RecordCommands::noRecord(const QCommandLineParser& parser) const {
     return parser.isSet(m_noRecord);
 }
 
-PlayRecord::PlayRecord(bool wanted) {
+PlayRecord::PlayRecord(bool wanted, RecordTrouble& trouble) {
     if (!wanted)
         return;
     QString error;
@@ -158,8 +197,16 @@ PlayRecord::PlayRecord(bool wanted) {
     if (!m_kept) {
         std::fprintf(stderr, "quintarlow: no practice record (%s); playing without one\n",
                      qPrintable(error));
+        trouble.cannotWrite(error, QDateTime::currentDateTime());
         return;
     }
+    trouble.recordOpened();
+    // Said on the game's thread, between turns.
+    m_kept->onGivenUp([&trouble](const QString& why) {
+        QMetaObject::invokeMethod(
+            qApp, [&trouble, why] { trouble.cannotWrite(why, QDateTime::currentDateTime()); },
+            Qt::QueuedConnection);
+    });
     m_kept->setFluencyMs(chosenFluencyMs());
     m_sender = RecordSender::forThisMachine(m_kept->fileName());
     if (!m_sender)

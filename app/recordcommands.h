@@ -13,6 +13,8 @@ class QCommandLineParser;
 
 namespace quintarlow {
 
+class RecordTrouble;
+
 // The record kept on this computer, or null with the reason in `error`.
 std::unique_ptr<SqliteRecord>
 openKeptRecord(QString* error, SqliteRecord::Damaged damaged = SqliteRecord::Damaged::MoveAside);
@@ -25,6 +27,8 @@ public:
     explicit ReadRecord(SqliteRecord::Damaged damaged);
     // Null when the record cannot be opened; error() says why, in one line.
     RecordReader* reader() const;
+    // The same record's door for forgetting and practice settings; null with reader().
+    RecordEditor* editor() const;
     const QString& error() const { return m_error; }
     SqliteRecord::Merge importAnswers(const std::vector<AnswerRow>& rows);
 
@@ -58,7 +62,8 @@ private:
 // cannot be opened (said once on stderr).
 class PlayRecord {
 public:
-    explicit PlayRecord(bool wanted);
+    // What cannot be kept is said through `trouble` as well as on stderr.
+    PlayRecord(bool wanted, RecordTrouble& trouble);
     ~PlayRecord();
     PracticeRecord& record();
 

@@ -67,7 +67,7 @@ HistoryOptions optionsFrom(const QStringList& args, int from) {
     return options;
 }
 
-int speed(RecordReader& record, long bareKb, long recordKb) {
+template <typename Record> int speed(Record& record, long bareKb, long recordKb) {
     MessageBoxDialogs dialogs;
     DesktopReportDevices devices;
 
@@ -79,7 +79,7 @@ int speed(RecordReader& record, long bareKb, long recordKb) {
     std::printf("record_read_ms=%.1f\n", msSince(readStart));
 
     const auto start = Clock::now();
-    ProgressWindow window({record, dialogs, devices});
+    ProgressWindow window({record, record, dialogs, devices});
     std::printf("created_ms=%.1f\n", msSince(start));
     PaintWatch watch;
     window.installEventFilter(&watch);
@@ -89,6 +89,12 @@ int speed(RecordReader& record, long bareKb, long recordKb) {
     std::printf("up_ms=%.1f\n", msSince(start));
 
     const long upKb = statusKb("VmRSS:");
+
+    // What the window reads once it is up: every player's answers, for the list's columns of
+    // who needs help and the class view.
+    const auto everyoneStart = Clock::now();
+    window.readEveryone();
+    std::printf("everyone_ms=%.1f\n", msSince(everyoneStart));
 
     // Each player in turn and then the class, each shown and the window drawn again.
     QStringList names;
@@ -142,13 +148,13 @@ int main(int argc, char* argv[]) {
         record.setPracticeSettings(record.rows.front().player, {{6, 7, 8}, true});
         MessageBoxDialogs dialogs;
         DesktopReportDevices devices;
-        return runProgressWindow(record, dialogs, devices);
+        return runProgressWindow(record, record, dialogs, devices);
     }
     if (mode == QLatin1String("report") && args.size() > 2) {
         MemoryRecord record(generateHistory(optionsFrom(args, 3)));
         MessageBoxDialogs dialogs;
         DesktopReportDevices devices;
-        const ProgressWindow window({record, dialogs, devices});
+        const ProgressWindow window({record, record, dialogs, devices});
         const QString failure = saveReport(args[2], window.reportPage());
         if (!failure.isEmpty())
             std::fprintf(stderr, "report: %s\n", qPrintable(failure));

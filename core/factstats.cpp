@@ -1,5 +1,6 @@
 #include "factstats.h"
 
+#include <QLocale>
 #include <algorithm>
 #include <limits>
 #include <map>
@@ -29,15 +30,11 @@ std::optional<qint64> median(std::vector<qint64>& ms) {
 struct Tally {
     int tries = 0;
     int rights = 0;
-    std::vector<qint64> rightMs;
     std::vector<FactAnswer> lastFive; // oldest first
 
     void add(const FactAnswer& answer) {
         ++tries;
-        if (answer.outcome == Outcome::Right) {
-            ++rights;
-            rightMs.push_back(answer.ms);
-        }
+        rights += answer.outcome == Outcome::Right;
         if (lastFive.size() == 5)
             lastFive.erase(lastFive.begin());
         lastFive.push_back(answer);
@@ -47,7 +44,6 @@ struct Tally {
         FactStats stats;
         stats.tries = tries;
         stats.rights = rights;
-        stats.medianRightMs = median(rightMs);
         for (const FactAnswer& answer : lastFive)
             stats.lastFive.push_back(answer.outcome);
         if (tries == 0)
@@ -55,15 +51,20 @@ struct Tally {
         int recentRights = 0;
         int recentMisses = 0;
         bool recentRightsFluent = true;
+        // The cell's time is of the same answers as its colour: a child who has become quick
+        // is not shown last term's times.
+        std::vector<qint64> recentMs;
         const auto lastThree = lastFive.end() - std::min<std::ptrdiff_t>(3, lastFive.size());
         for (auto it = lastThree; it != lastFive.end(); ++it) {
             if (it->outcome == Outcome::Right) {
                 ++recentRights;
+                recentMs.push_back(it->ms);
                 recentRightsFluent = recentRightsFluent && it->ms <= fluencyMs;
             } else {
                 ++recentMisses;
             }
         }
+        stats.medianRightMs = median(recentMs);
         if (recentRights >= 2 && recentRightsFluent)
             stats.status = FactStatus::Known;
         else if (recentMisses > recentRights)
@@ -216,6 +217,12 @@ QString statusWords(FactStatus status) {
     return {};
 }
 
+QString cellText(const FactStats& stats) {
+    if (stats.children.asked() > 0)
+        return stats.children.missing > 0 ? QString::number(stats.children.missing) : QString();
+    return stats.medianRightMs ? secondsText(*stats.medianRightMs) : QString();
+}
+
 QString secondsText(qint64 ms) {
     return QString::number(static_cast<double>(ms) / 1000.0, 'f', 1);
 }
@@ -225,15 +232,198 @@ QString factDescription(Fact fact, const FactStats& stats) {
         QStringLiteral("%1 times %2: %3").arg(fact.a).arg(fact.b).arg(statusWords(stats.status));
     if (stats.tries == 0)
         return text;
+    if (const ChildCounts& c = stats.children; c.asked() > 0)
+        return text + QStringLiteral(
+                          "; children: %1 %2 it, %3 learning it, %4 %5 missing it; %6, %7 right")
+                          .arg(c.know)
+                          .arg(c.know == 1 ? QStringLiteral("knows") : QStringLiteral("know"))
+                          .arg(c.learning)
+                          .arg(c.missing)
+                          .arg(c.missing == 1 ? QStringLiteral("keeps") : QStringLiteral("keep"))
+                          .arg(counted(stats.tries, QStringLiteral("try"), QStringLiteral("tries")))
+                          .arg(stats.rights);
     if (stats.medianRightMs)
         text += QStringLiteral(", median %1 seconds").arg(secondsText(*stats.medianRightMs));
-    text += stats.tries == 1 ? QStringLiteral(", 1 try")
-                             : QStringLiteral(", %1 tries").arg(stats.tries);
+    text +=
+        QStringLiteral(", ") + counted(stats.tries, QStringLiteral("try"), QStringLiteral("tries"));
     text += QStringLiteral(", %1 right, last %2: ").arg(stats.rights).arg(stats.lastFive.size());
     QStringList words;
     for (Outcome outcome : stats.lastFive)
         words.append(outcomeWord(outcome));
     return text + words.join(QStringLiteral(", "));
+}
+
+} // namespace quintarlow
+
+namespace quintarlow {
+
+FactGrid classGrid(const std::vector<FactGrid>& children) {
+    FactGrid grid{};
+    for (const FactGrid& child : children)
+        for (int a = 0; a < FactorCount; ++a)
+            for (int b = 0; b < FactorCount; ++b) {
+                const FactStats& own = child[a][b];
+                FactStats& cell = grid[a][b];
+                cell.tries += own.tries;
+                cell.rights += own.rights;
+                switch (own.status) {
+                case FactStatus::Known:
+                    ++cell.children.know;
+                    break;
+                case FactStatus::Slow:
+                    ++cell.children.learning;
+                    break;
+                case FactStatus::Missed:
+                    ++cell.children.missing;
+                    break;
+                case FactStatus::NotAsked:
+                    break;
+                }
+            }
+    for (auto& row : grid)
+        for (FactStats& cell : row) {
+            const ChildCounts& c = cell.children;
+            if (c.asked() == 0)
+                cell.status = FactStatus::NotAsked;
+            else if (c.missing >= c.know && c.missing >= c.learning)
+                cell.status = FactStatus::Missed;
+            else if (c.learning >= c.know)
+                cell.status = FactStatus::Slow;
+            else
+                cell.status = FactStatus::Known;
+        }
+    return grid;
+}
+
+std::vector<FactToPractise> factsMostMissed(const FactGrid& grid, int count) {
+    std::vector<Fact> candidates;
+    for (int a = 1; a <= FactorCount; ++a)
+        for (int b = 1; b <= FactorCount; ++b)
+            if (const ChildCounts& c = grid[a - 1][b - 1].children; c.missing + c.learning > 0)
+                candidates.push_back({a, b});
+    const auto weakness = [&grid](Fact f) {
+        const ChildCounts& c = grid[f.a - 1][f.b - 1].children;
+        return std::tuple(c.missing, c.learning, -f.a, -f.b);
+    };
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [&](Fact x, Fact y) { return weakness(x) > weakness(y); });
+    std::vector<FactToPractise> facts;
+    for (Fact f : candidates) {
+        if (std::ssize(facts) >= count)
+            break;
+        const ChildCounts& c = grid[f.a - 1][f.b - 1].children;
+        QString text = QStringLiteral("%1 × %2 = %3: ").arg(f.a).arg(f.b).arg(f.a * f.b);
+        const QString of =
+            QStringLiteral("%1 of %2 ")
+                .arg(c.missing > 0 ? c.missing : c.learning)
+                .arg(counted(c.asked(), QStringLiteral("child"), QStringLiteral("children")));
+        if (c.missing > 0)
+            text += of + (c.missing == 1 ? QStringLiteral("keeps missing it")
+                                         : QStringLiteral("keep missing it"));
+        else
+            text += of + (c.learning == 1 ? QStringLiteral("is still learning it")
+                                          : QStringLiteral("are still learning it"));
+        facts.push_back({f, text});
+    }
+    return facts;
+}
+
+int missedFacts(const FactGrid& grid) {
+    int missed = 0;
+    for (const auto& row : grid)
+        for (const FactStats& cell : row)
+            missed += cell.status == FactStatus::Missed;
+    return missed;
+}
+
+std::vector<FactAnswer> answersFrom(const std::vector<FactAnswer>& history, QDate from) {
+    if (!from.isValid())
+        return history;
+    std::vector<FactAnswer> kept;
+    std::copy_if(history.begin(), history.end(), std::back_inserter(kept),
+                 [from](const FactAnswer& answer) { return answer.day >= from; });
+    return kept;
+}
+
+QDate periodStart(Period period, QDate today) {
+    switch (period) {
+    case Period::ThisWeek:
+        return today.addDays(1 - today.dayOfWeek());
+    case Period::Last30Days:
+        return today.addDays(-29);
+    case Period::SchoolYear:
+        return QDate(today.month() >= 9 ? today.year() : today.year() - 1, 9, 1);
+    case Period::All:
+        break;
+    }
+    return {};
+}
+
+QString periodWords(Period period) {
+    switch (period) {
+    case Period::ThisWeek:
+        return QStringLiteral("this week");
+    case Period::Last30Days:
+        return QStringLiteral("in the last 30 days");
+    case Period::SchoolYear:
+        return QStringLiteral("this school year");
+    case Period::All:
+        break;
+    }
+    return QStringLiteral("in all");
+}
+
+double Trend::change() const {
+    if (!earlierMs || !laterMs || *earlierMs <= 0)
+        return 0;
+    return static_cast<double>(*laterMs - *earlierMs) / static_cast<double>(*earlierMs);
+}
+
+Trend twoWeekTrend(const std::vector<FactAnswer>& history, QDate lastDay) {
+    std::vector<qint64> earlier;
+    std::vector<qint64> later;
+    for (const FactAnswer& answer : history) {
+        if (answer.outcome != Outcome::Right || answer.day > lastDay)
+            continue;
+        const qint64 back = answer.day.daysTo(lastDay);
+        if (back < 7)
+            later.push_back(answer.ms);
+        else if (back < 14)
+            earlier.push_back(answer.ms);
+    }
+    return {median(earlier), median(later)};
+}
+
+namespace {
+// A change of less than a tenth is the day-to-day wobble of a child's times.
+constexpr double SameWithin = 0.1;
+} // namespace
+
+QString trendWord(const Trend& trend) {
+    if (!trend.earlierMs || !trend.laterMs)
+        return {};
+    const double change = trend.change();
+    if (change <= -SameWithin)
+        return QStringLiteral("faster");
+    if (change >= SameWithin)
+        return QStringLiteral("slower");
+    return QStringLiteral("same");
+}
+
+QString trendSentence(const Trend& trend) {
+    const QString word = trendWord(trend);
+    if (word.isEmpty())
+        return QStringLiteral("Too few right answers in the last two weeks to say whether "
+                              "answers get faster.");
+    const QString times = QStringLiteral("%1 s → %2 s")
+                              .arg(secondsText(*trend.earlierMs), secondsText(*trend.laterMs));
+    if (word == QLatin1String("same"))
+        return QStringLiteral("Answers took about as long as the week before: %1.").arg(times);
+    return QStringLiteral("Answers got %1 over the last two weeks: %2.").arg(word, times);
+}
+
+QString counted(qint64 count, const QString& one, const QString& many) {
+    return QStringLiteral("%1 %2").arg(QLocale().toString(count), count == 1 ? one : many);
 }
 
 } // namespace quintarlow

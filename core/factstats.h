@@ -34,11 +34,20 @@ enum class FactStatus {
     Missed, // wrong or timed out in the last 3 tries more often than right
 };
 
+// For the class: how many children stand where on one fact, each judged on their own answers.
+struct ChildCounts {
+    int know = 0;
+    int learning = 0;
+    int missing = 0;
+    int asked() const { return know + learning + missing; }
+};
+
 struct FactStats {
     FactStatus status = FactStatus::NotAsked;
+    ChildCounts children; // the class's cells only
     int tries = 0;
     int rights = 0;
-    std::optional<qint64> medianRightMs; // none until it is answered right once
+    std::optional<qint64> medianRightMs; // of the right answers among the last three tries
     std::vector<Outcome> lastFive;       // oldest first
 };
 
@@ -60,6 +69,43 @@ std::vector<FactToPractise> factsToPractise(const std::vector<FactAnswer>& histo
 // The same from statistics already worked out.
 std::vector<FactToPractise> factsToPractise(const FactGrid& grid, int count = 6);
 
+// The class's grid from each child's: a cell takes the status most children have (a tie goes
+// to the weaker), its tries and rights are everyone's, and its median is left out because a
+// class's median would hide the children it is about.
+FactGrid classGrid(const std::vector<FactGrid>& children);
+// The facts the most children keep missing, most first; then the most still learning.
+std::vector<FactToPractise> factsMostMissed(const FactGrid& classGrid, int count = 6);
+// How many facts a grid shows as missed.
+int missedFacts(const FactGrid& grid);
+
+// A history from `from` on (every answer for an invalid date).
+std::vector<FactAnswer> answersFrom(const std::vector<FactAnswer>& history, QDate from);
+
+// The periods a parent or teacher looks at, and the first day of each as seen on `today`.
+enum class Period { ThisWeek, Last30Days, SchoolYear, All };
+inline constexpr std::array<Period, 4> Periods = {Period::ThisWeek, Period::Last30Days,
+                                                  Period::SchoolYear, Period::All};
+// Weeks start on Monday, school years on 1 September; an invalid date for all.
+QDate periodStart(Period period, QDate today);
+// As it follows "412 answers": "this week", "in the last 30 days", "this school year", "in all".
+QString periodWords(Period period);
+
+// The median time of right answers in the week up to `lastDay` against the week before it.
+struct Trend {
+    std::optional<qint64> earlierMs;
+    std::optional<qint64> laterMs;
+    // Later against earlier: below 0 faster, above 0 slower; 0 when either is missing.
+    double change() const;
+};
+Trend twoWeekTrend(const std::vector<FactAnswer>& history, QDate lastDay);
+// "faster", "slower", "same", or empty when there is not enough to say.
+QString trendWord(const Trend& trend);
+// "Answers got faster over the last two weeks: 4.1 s → 3.2 s."; a sentence for every case.
+QString trendSentence(const Trend& trend);
+
+// "1 answer", "3 answers": a count with its noun, in the singular for one.
+QString counted(qint64 count, const QString& one, const QString& many);
+
 // One day of play, as the progress chart draws it.
 struct DayProgress {
     QDate day;
@@ -73,6 +119,9 @@ std::vector<DayProgress> dailyProgress(const std::vector<FactAnswer>& history, i
 
 // "missed", "known", ... as the legend and the screen reader say them.
 QString statusWords(FactStatus status);
+// What a cell shows: a child's median time of the right answers its colour is judged on, or
+// for the class how many children keep missing the fact.
+QString cellText(const FactStats& stats);
 // "2.4": seconds with one decimal, as a cell shows them.
 QString secondsText(qint64 ms);
 // "7 times 8: known, median 2.4 seconds, 5 tries, 4 right, last five: right, wrong, ..."

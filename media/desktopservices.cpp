@@ -86,6 +86,11 @@ bool MessageBoxDialogs::askYesNo(QWidget* parent, const QString& prompt, const Q
                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+bool MessageBoxDialogs::askToDelete(QWidget* parent, const QString& prompt, const QString& title) {
+    return runMessageBox(parent, QMessageBox::Warning, prompt, title,
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
 void MessageBoxDialogs::warn(QWidget* parent, const QString& text, const QString& title) {
     runMessageBox(parent, QMessageBox::Warning, text, title, QMessageBox::Ok, QMessageBox::Ok);
 }

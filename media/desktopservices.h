@@ -19,6 +19,7 @@ public:
 class MessageBoxDialogs final : public Dialogs {
 public:
     bool askYesNo(QWidget* parent, const QString& prompt, const QString& title) override;
+    bool askToDelete(QWidget* parent, const QString& prompt, const QString& title) override;
     void warn(QWidget* parent, const QString& text, const QString& title) override;
 };
 

@@ -32,14 +32,15 @@ void paintCell(QPainter& painter, const QRectF& cell, FactStatus status, const Q
 
     QFont font = painter.font();
     font.setBold(true);
-    font.setPixelSize(std::max(6, static_cast<int>(box.height() * 0.3)));
+    // Marks of a few pixels blur into dashes: never below 10 pixels, and larger as the cell grows.
+    font.setPixelSize(std::max(10, static_cast<int>(box.height() * 0.42)));
     painter.setFont(font);
-    const QRectF corner(box.left() + box.width() * 0.06, box.top(), box.width() * 0.5,
-                        box.height() * 0.45);
+    const QRectF corner(box.left() + box.width() * 0.06, box.top() - box.height() * 0.04,
+                        box.width() * 0.6, box.height() * 0.5);
     painter.setPen(colourOf(Colour::Black));
     painter.drawText(corner, Qt::AlignLeft | Qt::AlignVCenter, look.mark);
     if (!time.isEmpty()) {
-        font.setPixelSize(std::max(6, static_cast<int>(box.height() * 0.34)));
+        font.setPixelSize(std::max(9, static_cast<int>(box.height() * 0.34)));
         painter.setFont(font);
         // A white plate keeps the numbers readable over any fill and pattern.
         const QRectF plate(box.left() + box.width() * 0.08, box.top() + box.height() * 0.45,
@@ -59,7 +60,8 @@ StatusLook statusLook(FactStatus status) {
     case FactStatus::NotAsked:
         return {colourOf(Colour::White), {}, Qt::NoBrush, {}};
     case FactStatus::Known:
-        return {colourOf(Colour::BrightGreen), {}, Qt::NoBrush, QStringLiteral("✓")};
+        // A darker green than the game's: printed in grey it stays apart from the striped red.
+        return {QColor(60, 190, 60), {}, Qt::NoBrush, QStringLiteral("✓")};
     case FactStatus::Slow:
         return {colourOf(Colour::Yellow), colourOf(Colour::Orange), Qt::Dense6Pattern,
                 QStringLiteral("~")};
@@ -71,8 +73,7 @@ StatusLook statusLook(FactStatus status) {
 }
 
 void paintFactCell(QPainter& painter, const QRectF& cell, const FactStats& stats) {
-    paintCell(painter, cell, stats.status,
-              stats.medianRightMs ? secondsText(*stats.medianRightMs) : QString());
+    paintCell(painter, cell, stats.status, cellText(stats));
 }
 
 void paintStatusSwatch(QPainter& painter, const QRectF& cell, FactStatus status) {

@@ -52,7 +52,7 @@ QVariant FactGridModel::data(const QModelIndex& index, int role) const {
     const FactStats& stats = statsAt(index);
     switch (role) {
     case Qt::DisplayRole:
-        return stats.medianRightMs ? secondsText(*stats.medianRightMs) : QString();
+        return cellText(stats);
     case Qt::ToolTipRole:
     case Qt::AccessibleTextRole:
         return factDescription({index.row() + 1, index.column() + 1}, stats);

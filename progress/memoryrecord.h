@@ -7,7 +7,7 @@
 namespace quintarlow {
 
 // A record kept in memory: for the tests, the bench and a window opened without a record.
-class MemoryRecord final : public RecordReader {
+class MemoryRecord final : public RecordReader, public RecordEditor {
 public:
     MemoryRecord() = default;
     explicit MemoryRecord(std::vector<AnswerRow> answers) : rows(std::move(answers)) {}

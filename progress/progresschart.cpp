@@ -1,15 +1,38 @@
 #include "progresschart.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QLineSeries>
 #include <QLocale>
 #include <QValueAxis>
 
 namespace quintarlow {
 
-void showProgress(QChart& chart, const std::vector<DayProgress>& days) {
+namespace {
+// Room for "30 Nov" in the chart's font, with a gap to the next.
+constexpr int LabelWidth = 64;
+} // namespace
+
+std::vector<int> labelledDays(int count, int width) {
+    std::vector<int> shown;
+    if (count <= 0)
+        return shown;
+    const int fit = std::max(2, width / LabelWidth);
+    const int step = (count + fit - 1) / fit;
+    for (int day = 0; day < count; day += step)
+        shown.push_back(day);
+    // The last day always: it is the one a parent asks about. The label before it goes when
+    // the two would touch.
+    if (shown.back() != count - 1) {
+        if (count - 1 - shown.back() < step && shown.size() > 1)
+            shown.pop_back();
+        shown.push_back(count - 1);
+    }
+    return shown;
+}
+
+void showProgress(QChart& chart, const std::vector<DayProgress>& days, int width) {
     chart.removeAllSeries();
     for (QAbstractAxis* axis : chart.axes()) {
         chart.removeAxis(axis);
@@ -21,14 +44,12 @@ void showProgress(QChart& chart, const std::vector<DayProgress>& days) {
     auto* bars = new QBarSeries;
     bars->append(share);
     auto* time = new QLineSeries;
-    time->setName(QStringLiteral("median time (s)"));
+    time->setName(QStringLiteral("time (s)"));
     time->setPen(QPen(QColor(0, 0, 192), 2.5));
     time->setPointsVisible(true);
-    QStringList labels;
     double slowest = 0;
-    for (const DayProgress& day : days) {
-        const int x = static_cast<int>(labels.size());
-        labels.append(QLocale().toString(day.day, QStringLiteral("d MMM")));
+    for (int x = 0; x < std::ssize(days); ++x) {
+        const DayProgress& day = days[x];
         share->append(day.answers > 0 ? 100.0 * day.rights / day.answers : 0.0);
         if (day.medianRightMs) {
             const double seconds = static_cast<double>(*day.medianRightMs) / 1000.0;
@@ -38,9 +59,13 @@ void showProgress(QChart& chart, const std::vector<DayProgress>& days) {
     }
     chart.addSeries(bars);
     chart.addSeries(time);
-    auto* daysAxis = new QBarCategoryAxis;
-    daysAxis->append(labels);
-    daysAxis->setLabelsAngle(-90);
+    // Labels at chosen days, level so they can be read, rather than one on end for every day.
+    auto* daysAxis = new QCategoryAxis;
+    daysAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    daysAxis->setRange(-0.5, std::max<double>(0.5, std::ssize(days) - 0.5));
+    daysAxis->setGridLineVisible(false);
+    for (int x : labelledDays(static_cast<int>(days.size()), width))
+        daysAxis->append(QLocale().toString(days[x].day, QStringLiteral("d MMM")), x);
     chart.addAxis(daysAxis, Qt::AlignBottom);
     auto* shareAxis = new QValueAxis;
     shareAxis->setRange(0, 100);

@@ -3,29 +3,29 @@
 #include "factcell.h"
 #include "factgridview.h"
 #include "media/dialogs.h"
+#include "playerlist.h"
+#include "playernames.h"
+#include "practiceeditor.h"
 #include "progresschart.h"
+#include "progresskit.h"
+#include "recordtrouble.h"
 #include "reportdevices.h"
 #include "screens/fonts.h"
 
 #include <QApplication>
 #include <QChartView>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QSortFilterProxyModel>
 #include <QStackedWidget>
-#include <QStandardItemModel>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
-#include <cmath>
 
 namespace quintarlow {
 
@@ -37,50 +37,6 @@ const QString FluencyKey = QStringLiteral("fluencyMs");
 QSettings settings() {
     return QSettings(QStringLiteral("quintarlow"), QStringLiteral("progress"));
 }
-constexpr int SortRole = Qt::UserRole;
-constexpr int NameRole = Qt::UserRole + 1;
-enum Column { NameColumn, GamesColumn, AnswersColumn, RightColumn, LastColumn, ColumnCount };
-
-QLabel* heading(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(gameFont(Face::ComicSans, 14, Bold));
-    label->setStyleSheet(QStringLiteral("color: #0000c0;"));
-    return label;
-}
-
-QLabel* plainLabel(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
-
-QStandardItem* cell(const QString& text, const QVariant& sortKey) {
-    auto* item = new QStandardItem(text);
-    item->setData(sortKey, SortRole);
-    item->setEditable(false);
-    return item;
-}
-
-// Keeps "Class" on top however the list is sorted.
-class PlayerSort final : public QSortFilterProxyModel {
-public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
-
-protected:
-    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
-        const bool leftClass = isClass(left);
-        const bool rightClass = isClass(right);
-        if (leftClass != rightClass)
-            return leftClass == (sortOrder() == Qt::AscendingOrder);
-        return QSortFilterProxyModel::lessThan(left, right);
-    }
-
-private:
-    bool isClass(const QModelIndex& index) const {
-        return sourceModel()->index(index.row(), NameColumn).data(NameRole).toString().isEmpty();
-    }
-};
 
 // A status swatch beside its words in the legend.
 class Swatch final : public QWidget {
@@ -98,41 +54,6 @@ protected:
 private:
     FactStatus status;
 };
-
-// The mark beside a player who has practice settings of their own: an orange star.
-QPixmap practiceMark() {
-    QPixmap mark(14, 14);
-    mark.fill(Qt::transparent);
-    QPainter painter(&mark);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPolygonF star;
-    for (int i = 0; i < 10; ++i) {
-        const double radius = i % 2 ? 2.8 : 6.8;
-        const double angle = M_PI / 5 * i - M_PI / 2;
-        star << QPointF(7 + radius * std::cos(angle), 7 + radius * std::sin(angle));
-    }
-    painter.setPen(QPen(Qt::black, 0.8));
-    painter.setBrush(QColor(255, 128, 0));
-    painter.drawPolygon(star);
-    return mark;
-}
-
-// The star, and the same told to a screen reader and on hovering; none for the default.
-void markPractice(QStandardItem& name, bool hasSettings) {
-    name.setData(hasSettings ? QVariant(practiceMark()) : QVariant(), Qt::DecorationRole);
-    name.setData(
-        hasSettings
-            ? QVariant(QStringLiteral("%1, has practice settings of their own").arg(name.text()))
-            : QVariant(),
-        Qt::AccessibleTextRole);
-    name.setToolTip(hasSettings ? QStringLiteral("Has practice settings of their own") : QString());
-}
-
-QPushButton* button(const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setFont(gameFont(Face::MsSansSerif, 10, Bold));
-    return button;
-}
 
 } // namespace
 
@@ -155,6 +76,16 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     title->setStyleSheet(QStringLiteral("color: #0000c0;"));
     top->addWidget(title);
     top->addStretch();
+    auto* periodLabel = new QLabel(QStringLiteral("&Show"), this);
+    periodChooser = new QComboBox(this);
+    for (Period each : Periods)
+        periodChooser->addItem(periodWords(each), static_cast<int>(each));
+    periodChooser->setCurrentIndex(periodChooser->findData(static_cast<int>(period)));
+    periodLabel->setBuddy(periodChooser);
+    periodChooser->setAccessibleName(QStringLiteral("Show"));
+    top->addWidget(periodLabel);
+    top->addWidget(periodChooser);
+    top->addSpacing(12);
     auto* fluencyLabel = new QLabel(QStringLiteral("&Known means right within"), this);
     fluencyChooser = new QComboBox(this);
     for (int ms : FluencyChoicesMs)
@@ -165,6 +96,10 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     top->addWidget(fluencyLabel);
     top->addWidget(fluencyChooser);
     layout->addLayout(top);
+    troubleLabel = plainLabel(this);
+    troubleLabel->setFont(gameFont(Face::Arial, 10, Bold));
+    troubleLabel->setStyleSheet(QStringLiteral("color: #b00000;"));
+    layout->addWidget(troubleLabel);
 
     pages = new QStackedWidget(this);
     auto* content = new QWidget(pages);
@@ -182,15 +117,24 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     pages->addWidget(noticeLabel);
     layout->addWidget(pages, 1);
 
+    connect(periodChooser, &QComboBox::currentIndexChanged, this, [this](int index) {
+        setPeriod(static_cast<Period>(periodChooser->itemData(index).toInt()));
+    });
     connect(fluencyChooser, &QComboBox::currentIndexChanged, this,
             [this](int index) { setFluencyMs(fluencyChooser->itemData(index).toInt()); });
     connect(saveButton, &QPushButton::clicked, this, &ProgressWindow::saveReportAsked);
+    connect(saveAllButton, &QPushButton::clicked, this, &ProgressWindow::saveAllReportsAsked);
     connect(printButton, &QPushButton::clicked, this, &ProgressWindow::printAsked);
     connect(forgetButton, &QPushButton::clicked, this, &ProgressWindow::forgetAsked);
-    connect(playerList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &ProgressWindow::playerRowChosen);
-    // 1024 x 600 at most: on a netbook's screen the frame and a panel must fit as well.
-    resize(QSize(1024, 600).boundedTo(screen()->availableGeometry().size() - QSize(0, 32)));
+    connect(players, &PlayerList::chosen, this, &ProgressWindow::showPlayer);
+    connect(practiceEditor, &PracticeEditor::saved, players, &PlayerList::markPractice);
+    // Most of the screen it opens on, from a netbook's 1024 x 600 (where the frame and a panel
+    // must fit as well) to a desktop's, where a fixed small window leaves the grid tiny.
+    const QSize screenRoom = screen()->availableGeometry().size();
+    resize((screenRoom * 0.85)
+               .boundedTo(QSize(1600, 1000))
+               .expandedTo(QSize(1024, 600))
+               .boundedTo(screenRoom - QSize(0, 32)));
     reload();
 }
 
@@ -200,89 +144,23 @@ QWidget* ProgressWindow::makeSidePanel() {
     auto* panel = new QWidget(this);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* label = heading(QStringLiteral("&Players"), panel);
-    layout->addWidget(label);
-    playerModel = new QStandardItemModel(0, ColumnCount, panel);
-    playerModel->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Games"),
-                                            QStringLiteral("Answers"), QStringLiteral("Right"),
-                                            QStringLiteral("Last played")});
-    sortedPlayers = new PlayerSort(panel);
-    sortedPlayers->setSourceModel(playerModel);
-    sortedPlayers->setSortRole(SortRole);
-    playerList = new QTableView(panel);
-    playerList->setModel(sortedPlayers);
-    playerList->setSortingEnabled(true);
-    playerList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    playerList->setSelectionMode(QAbstractItemView::SingleSelection);
-    playerList->setTabKeyNavigation(false);
-    playerList->verticalHeader()->hide();
-    playerList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    playerList->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
-    playerList->setWordWrap(false);
-    playerList->setFont(gameFont(Face::Arial, 9));
-    playerList->horizontalHeader()->setFont(gameFont(Face::Arial, 9, Bold));
-    playerList->setAccessibleName(QStringLiteral("Players"));
-    label->setBuddy(playerList);
-    layout->addWidget(playerList, 1);
-    layout->addWidget(makePracticePanel(panel));
+    players = new PlayerList(panel);
+    layout->addWidget(players, 1);
+    practiceEditor = new PracticeEditor(services.editor, services.dialogs, panel);
+    layout->addWidget(practiceEditor);
     auto* buttons = new QHBoxLayout;
     saveButton = button(QStringLiteral("&Save Report…"), panel);
+    saveAllButton = button(QStringLiteral("Save A&ll…"), panel);
+    saveAllButton->setToolTip(QStringLiteral("Every player's report and the class's, each a PDF "
+                                             "of its own in one folder"));
     printButton = button(QStringLiteral("P&rint…"), panel);
     forgetButton = button(QStringLiteral("&Forget player…"), panel);
     buttons->addWidget(saveButton);
+    buttons->addWidget(saveAllButton);
     buttons->addWidget(printButton);
     buttons->addWidget(forgetButton);
     layout->addLayout(buttons);
     return panel;
-}
-
-QWidget* ProgressWindow::makePracticePanel(QWidget* parent) {
-    auto* practicePanel = new QWidget(parent);
-    auto* layout = new QGridLayout(practicePanel);
-    layout->setContentsMargins(0, 4, 0, 4);
-    layout->setVerticalSpacing(4);
-    layout->addWidget(heading(QStringLiteral("Practice settings"), practicePanel), 0, 0, 1, 2);
-    auto* tablesLabel = new QLabel(QStringLiteral("&Tables:"), practicePanel);
-    layout->addWidget(tablesLabel, 1, 0);
-    // The label leads into the row, not onto a button: a label's key would press the 1s.
-    auto* row = new QWidget(practicePanel);
-    auto* tables = new QHBoxLayout(row);
-    tables->setContentsMargins(0, 0, 0, 0);
-    tables->setSpacing(2);
-    for (int table = 1; table <= FactorCount; ++table) {
-        auto* toggle = button(QString::number(table), row);
-        toggle->setCheckable(true);
-        toggle->setFixedWidth(24);
-        toggle->setAccessibleName(QStringLiteral("The %1s").arg(table));
-        toggle->setToolTip(QStringLiteral("Practise the %1s").arg(table));
-        connect(toggle, &QPushButton::clicked, this,
-                [this, table](bool chosen) { setTableChosen(table, chosen); });
-        tables->addWidget(toggle);
-        tableButtons.push_back(toggle);
-    }
-    tables->addStretch();
-    row->setFocusPolicy(Qt::TabFocus);
-    row->setFocusProxy(tableButtons.front());
-    tablesLabel->setBuddy(row);
-    layout->addWidget(row, 1, 1);
-    auto* more = new QHBoxLayout;
-    allTablesButton = button(QStringLiteral("&All tables"), practicePanel);
-    allTablesButton->setCheckable(true);
-    allTablesButton->setAccessibleName(QStringLiteral("All tables"));
-    allTablesButton->setToolTip(QStringLiteral("Every table from 1 to 12, as in any game"));
-    askMissedBox = new QCheckBox(QStringLiteral("Ask again what I &miss"), practicePanel);
-    askMissedBox->setAccessibleName(QStringLiteral("Ask again what I miss"));
-    more->addWidget(allTablesButton);
-    more->addWidget(askMissedBox);
-    more->addStretch();
-    layout->addLayout(more, 2, 1);
-    practiceLabel = plainLabel(practicePanel);
-    practiceLabel->setFont(gameFont(Face::Arial, 9, Italic));
-    layout->addWidget(practiceLabel, 3, 0, 1, 2);
-    layout->setColumnStretch(1, 1);
-    connect(allTablesButton, &QPushButton::clicked, this, &ProgressWindow::chooseAllTables);
-    connect(askMissedBox, &QCheckBox::clicked, this, &ProgressWindow::setAskMissed);
-    return practicePanel;
 }
 
 QWidget* ProgressWindow::makeGridPanel() {
@@ -292,6 +170,9 @@ QWidget* ProgressWindow::makeGridPanel() {
     gridTitle = heading({}, panel);
     gridTitle->setTextFormat(Qt::PlainText);
     layout->addWidget(gridTitle);
+    summary = plainLabel(panel);
+    summary->setFont(gameFont(Face::Arial, 9, Bold));
+    layout->addWidget(summary);
     gridView = new FactGridView(panel);
     gridView->setMinimumSize(300, 300);
     layout->addWidget(gridView, 1);
@@ -310,12 +191,9 @@ QWidget* ProgressWindow::makeGridPanel() {
     legend->setColumnStretch(1, 1);
     legend->setColumnStretch(3, 1);
     layout->addLayout(legend);
-    auto* medians = plainLabel(panel);
-    medians->setFont(gameFont(Face::Arial, 8.5, Italic));
-    medians->setText(QStringLiteral("The number in a cell is the median time of its right answers, "
-                                    "in seconds. Rows: first factor; columns: second. An orange "
-                                    "star: the player has practice settings of their own."));
-    layout->addWidget(medians);
+    cellWords = plainLabel(panel);
+    cellWords->setFont(gameFont(Face::Arial, 8.5, Italic));
+    layout->addWidget(cellWords);
     return panel;
 }
 
@@ -323,14 +201,16 @@ QWidget* ProgressWindow::makeRightPanel() {
     auto* panel = new QWidget(this);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(heading(QStringLiteral("Facts to practise"), panel));
+    practiseHeading = heading(QStringLiteral("Facts to practise"), panel);
+    layout->addWidget(practiseHeading);
     practiseLabel = plainLabel(panel);
     practiseLabel->setFont(gameFont(Face::Arial, 10, Bold));
     practiseLabel->setFocusPolicy(Qt::StrongFocus);
     practiseLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
                                            Qt::TextSelectableByMouse);
     layout->addWidget(practiseLabel);
-    layout->addWidget(heading(QStringLiteral("The last 30 days of play"), panel));
+    daysLabel = heading({}, panel);
+    layout->addWidget(daysLabel);
     chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setMargins(QMargins(2, 2, 2, 2));
@@ -339,20 +219,27 @@ QWidget* ProgressWindow::makeRightPanel() {
     chartView = new QChartView(chart, panel);
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumHeight(200);
+    chartView->installEventFilter(this);
     chartView->setAccessibleName(QStringLiteral("Share right and median time per day"));
     layout->addWidget(chartView, 1);
+    trendLabel = plainLabel(panel);
+    trendLabel->setFont(gameFont(Face::Arial, 9, Bold));
+    layout->addWidget(trendLabel);
     return panel;
 }
 
 void ProgressWindow::reload() {
-    const QSignalBlocker blocker(playerList->selectionModel());
-    playerModel->removeRows(0, playerModel->rowCount());
-    std::vector<PlayerSummary> players;
-    if (services.record.readError().isEmpty())
-        players = services.record.players();
-    const QString failure = services.record.readError();
-    const bool usable = failure.isEmpty() && !players.empty();
-    for (QPushButton* b : {saveButton, printButton, forgetButton})
+    history.clear();
+    names.clear();
+    everyoneRead = false;
+    troubleLabel->setText(RecordTrouble::lastTrouble());
+    troubleLabel->setVisible(!troubleLabel->text().isEmpty());
+    std::vector<PlayerSummary> summaries;
+    if (services.reader.readError().isEmpty())
+        summaries = services.reader.players();
+    const QString failure = services.reader.readError();
+    const bool usable = failure.isEmpty() && !summaries.empty();
+    for (QPushButton* b : {saveButton, saveAllButton, printButton, forgetButton})
         b->setEnabled(usable);
     if (!failure.isEmpty()) {
         noticeLabel->setText(
@@ -362,7 +249,7 @@ void ProgressWindow::reload() {
         pages->setCurrentWidget(noticeLabel);
         return;
     }
-    if (players.empty()) {
+    if (summaries.empty()) {
         noticeLabel->setText(
             QStringLiteral("Nobody has played yet.\n\nThe record fills by itself: every answer "
                            "in a game of Quintarlow! is kept here. Play a game, then open the "
@@ -371,134 +258,41 @@ void ProgressWindow::reload() {
         return;
     }
     pages->setCurrentIndex(0);
-    const QLocale locale;
-    PlayerSummary everyone;
-    everyone.name = classEntry();
-    const auto addRow = [&](const PlayerSummary& summary, const QString& key) {
-        const double share = summary.answers > 0 ? double(summary.right) / summary.answers : 0.0;
-        QList<QStandardItem*> row{
-            cell(summary.name, key.isEmpty() ? QString() : summary.name.toCaseFolded()),
-            cell(key.isEmpty() ? QString() : locale.toString(summary.games), summary.games),
-            cell(locale.toString(summary.answers), summary.answers),
-            cell(QStringLiteral("%1 %").arg(qRound(100 * share)), share),
-            cell(locale.toString(summary.lastPlayed.date(), QStringLiteral("d MMM yyyy")),
-                 summary.lastPlayed.toMSecsSinceEpoch())};
-        row[NameColumn]->setData(key, NameRole);
-        markPractice(*row[NameColumn], summary.hasPracticeSettings);
-        playerModel->appendRow(row);
-    };
-    for (const PlayerSummary& summary : players) {
-        everyone.answers += summary.answers;
-        everyone.right += summary.right;
-        everyone.lastPlayed = std::max(everyone.lastPlayed, summary.lastPlayed);
-    }
-    // The class's games are left blank: two players share a game, and the summaries cannot
-    // tell which.
-    addRow(everyone, {});
-    for (const PlayerSummary& summary : players)
-        addRow(summary, summary.name);
-    playerList->sortByColumn(LastColumn, Qt::DescendingOrder);
-    showPlayer(players.front().name);
+    for (const PlayerSummary& summary : summaries)
+        names.push_back(summary.name);
+    players->setPlayers(summaries);
+    showPlayer(summaries.front().name);
 }
 
-void ProgressWindow::playerRowChosen() {
-    const QModelIndex current = playerList->currentIndex();
-    if (!current.isValid())
+const std::vector<FactAnswer>& ProgressWindow::historyOf(const QString& name) {
+    auto found = history.find(name);
+    if (found == history.end())
+        found = history.emplace(name, services.reader.factAnswers(name)).first;
+    return found->second;
+}
+
+void ProgressWindow::readEveryone() {
+    if (everyoneRead || names.empty())
         return;
-    showPlayer(sortedPlayers->index(current.row(), NameColumn).data(NameRole).toString());
+    everyoneRead = true;
+    const QDate from = periodStart(period, today);
+    for (const QString& name : names) {
+        const auto answers = answersFrom(historyOf(name), from);
+        const ReportPage own = playerPage(name, answers, fluency);
+        players->setNeeds(name, missedFacts(own.grid), own.trend);
+    }
 }
 
 void ProgressWindow::showPlayer(const QString& name) {
+    if (names.empty())
+        return;
     player = name;
-    wholeClass = name.isEmpty();
-    history = services.record.factAnswers(name);
     // The list follows, so the keyboard and the window agree on who is shown.
-    for (int row = 0; row < sortedPlayers->rowCount(); ++row) {
-        const QModelIndex index = sortedPlayers->index(row, NameColumn);
-        if (index.data(NameRole).toString() == name) {
-            const QSignalBlocker blocker(playerList->selectionModel());
-            playerList->setCurrentIndex(index);
-            break;
-        }
-    }
-    forgetButton->setEnabled(!wholeClass && !history.empty());
-    practice = wholeClass ? PracticeSettings{} : services.record.practiceSettings(name);
-    showPractice();
+    players->select(name);
+    if (name.isEmpty())
+        readEveryone();
+    practiceEditor->showPlayer(name);
     redraw();
-}
-
-void ProgressWindow::setTableChosen(int table, bool chosen) {
-    PracticeSettings next = practice;
-    std::erase(next.tables, table);
-    if (chosen)
-        next.tables.insert(std::upper_bound(next.tables.begin(), next.tables.end(), table), table);
-    // Every table chosen is no choice at all: the game's own draw.
-    if (next.tables.size() == FactorCount)
-        next.tables.clear();
-    savePractice(next);
-}
-
-void ProgressWindow::chooseAllTables() {
-    PracticeSettings next = practice;
-    next.tables.clear();
-    savePractice(next);
-}
-
-void ProgressWindow::setAskMissed(bool on) {
-    PracticeSettings next = practice;
-    next.askMissed = on;
-    savePractice(next);
-}
-
-void ProgressWindow::savePractice(const PracticeSettings& chosen) {
-    if (!wholeClass && chosen != practice) {
-        if (services.record.setPracticeSettings(player, chosen)) {
-            practice = chosen;
-            for (int row = 0; row < playerModel->rowCount(); ++row)
-                if (QStandardItem* name = playerModel->item(row, NameColumn);
-                    name->data(NameRole).toString() == player)
-                    markPractice(*name, !practice.isDefault());
-        } else {
-            services.dialogs.warn(
-                this,
-                QStringLiteral("The practice settings of %1 could not be saved: the record could "
-                               "not be changed.")
-                    .arg(player),
-                QStringLiteral("Practice Settings"));
-        }
-    }
-    // On failure, and for the class, the controls go back to what the record holds.
-    showPractice();
-}
-
-void ProgressWindow::showPractice() {
-    // The words stay clear for the class: they say why nothing can be set.
-    for (QPushButton* toggle : tableButtons)
-        toggle->setEnabled(!wholeClass);
-    allTablesButton->setEnabled(!wholeClass);
-    askMissedBox->setEnabled(!wholeClass);
-    // A pressed button alone is hard to tell from the others: a chosen one is orange, as the
-    // star beside the player's name.
-    const auto press = [this](QPushButton& toggle, bool chosen) {
-        toggle.setChecked(chosen);
-        QPalette colours = palette();
-        if (chosen)
-            colours.setColor(QPalette::Button, QColor(255, 160, 64));
-        toggle.setPalette(colours);
-    };
-    for (int table = 1; table <= FactorCount; ++table)
-        press(*tableButtons[table - 1], std::find(practice.tables.begin(), practice.tables.end(),
-                                                  table) != practice.tables.end());
-    // Pressed while every table is asked, so the default is seen as a choice of its own.
-    press(*allTablesButton, !wholeClass && practice.tables.empty());
-    askMissedBox->setChecked(practice.askMissed);
-    const QString words = practiceSentence(practice);
-    practiceLabel->setText(
-        wholeClass ? QStringLiteral("Settings are made for one player: choose a player above.")
-        : words.isEmpty()
-            ? QStringLiteral("Every table from 1 to 12, as in any game. Changes count from the "
-                             "next game.")
-            : words + QStringLiteral(" Changes count from the next game."));
 }
 
 void ProgressWindow::setFluencyMs(int ms) {
@@ -511,89 +305,159 @@ void ProgressWindow::setFluencyMs(int ms) {
     for (int i = 0; i < static_cast<int>(entries.size()); ++i)
         if (auto* words = findChild<QLabel*>(QStringLiteral("legend%1").arg(i)))
             words->setText(entries[i].words);
+    if (everyoneRead) {
+        everyoneRead = false;
+        readEveryone();
+    }
+    redraw();
+}
+
+void ProgressWindow::setPeriod(Period chosen) {
+    if (chosen == period)
+        return;
+    period = chosen;
+    periodChooser->setCurrentIndex(periodChooser->findData(static_cast<int>(period)));
+    if (everyoneRead) {
+        everyoneRead = false;
+        readEveryone();
+    }
     redraw();
 }
 
 void ProgressWindow::redraw() {
-    stats = factGrid(history, fluency);
-    facts = factsToPractise(stats);
-    days = dailyProgress(history);
-    gridTitle->setText(wholeClass ? QStringLiteral("The whole class") : player);
-    gridView->setGrid(stats);
+    if (names.empty())
+        return;
+    const QDate from = periodStart(period, today);
+    const bool wholeClass = player.isEmpty();
+    if (wholeClass) {
+        std::vector<std::vector<FactAnswer>> children;
+        for (const QString& name : names)
+            children.push_back(answersFrom(historyOf(name), from));
+        page = classPage(children, fluency);
+    } else {
+        page = playerPage(player, answersFrom(historyOf(player), from), fluency);
+        page.practice = practiceSentence(practiceEditor->settings());
+    }
+    page.period = periodWords(period);
+    forgetButton->setEnabled(!wholeClass);
+    gridTitle->setText(shownName(page.player));
+    summary->setText(summaryLine(page));
+    gridView->setGrid(page.grid);
+    cellWords->setText(
+        wholeClass
+            ? QStringLiteral("Each child is judged on their own answers; a cell's colour is what "
+                             "most children show, its number how many keep missing it. Rows: "
+                             "first factor; columns: second.")
+            : QStringLiteral("The number in a cell is the median time of the right answers among "
+                             "its last three tries, in seconds: the same answers its colour is "
+                             "judged on. Rows: first factor; columns: second. An orange star: "
+                             "the player has practice settings of their own."));
+    practiseHeading->setText(wholeClass ? QStringLiteral("Facts most children miss")
+                                        : QStringLiteral("Facts to practise"));
     QStringList lines;
-    for (const FactToPractise& fact : facts)
+    for (const FactToPractise& fact : page.facts)
         lines.append(fact.text);
     practiseLabel->setText(lines.isEmpty()
                                ? QStringLiteral("None: every fact asked lately is known.")
                                : lines.join(QLatin1Char('\n')));
-    showProgress(*chart, days);
+    daysLabel->setText(daysHeading(page));
+    trendLabel->setText(QStringLiteral("Bars: the share right. Line: the median time of right "
+                                       "answers; lower is faster. ") +
+                        trendSentence(page.trend));
+    drawChart();
+}
+
+void ProgressWindow::drawChart() {
+    showProgress(*chart, page.days, chartView->width());
+}
+
+void ProgressWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // Everyone's answers are read once the first player is on the screen, not before.
+    if (!everyoneAsked) {
+        everyoneAsked = true;
+        QTimer::singleShot(0, this, &ProgressWindow::readEveryone);
+    }
+}
+
+bool ProgressWindow::eventFilter(QObject* watched, QEvent* event) {
+    // How many days get a label depends on the chart's width.
+    if (watched == chartView && event->type() == QEvent::Resize && !names.empty())
+        drawChart();
+    return QWidget::eventFilter(watched, event);
 }
 
 QString ProgressWindow::notice() const {
     return pages->currentWidget() == noticeLabel ? noticeLabel->text() : QString();
 }
 
-ReportPage ProgressWindow::reportPage() const {
-    ReportPage page;
-    page.player = wholeClass ? QStringLiteral("The whole class") : player;
-    page.practice = practiceSentence(practice);
-    if (!history.empty()) {
-        const auto [first, last] = std::minmax_element(
-            history.begin(), history.end(),
-            [](const FactAnswer& x, const FactAnswer& y) { return x.day < y.day; });
-        page.from = first->day;
-        page.to = last->day;
-    }
-    page.fluencyMs = fluency;
-    page.grid = stats;
-    page.facts = facts;
-    page.days = days;
-    return page;
-}
-
 void ProgressWindow::saveReportAsked() {
     if (!notice().isEmpty())
         return;
-    QString fileName =
-        QStringLiteral("Practice Record - %1.pdf").arg(wholeClass ? classEntry() : player);
-    fileName.replace(QLatin1Char('/'), QLatin1Char('-'));
-    const QString path = services.devices.chooseReportFile(this, QDir::home().filePath(fileName));
+    const QString path =
+        services.devices.chooseReportFile(this, QDir::home().filePath(reportFileName(page)));
     if (path.isEmpty())
         return;
-    const QString failure = saveReport(path, reportPage());
+    const QString failure = saveReport(path, page);
     if (!failure.isEmpty())
         services.dialogs.warn(this,
-                              QStringLiteral("The report could not be saved: %1").arg(failure),
+                              QStringLiteral("The report could not be saved: %1. Choose another "
+                                             "folder and try again.")
+                                  .arg(failure),
                               QStringLiteral("Save Report"));
+}
+
+void ProgressWindow::saveAllReportsAsked() {
+    if (!notice().isEmpty())
+        return;
+    const QString folder = services.devices.chooseReportFolder(
+        this, QDir::home().filePath(QStringLiteral("Practice Records")));
+    if (folder.isEmpty())
+        return;
+    const QDate from = periodStart(period, today);
+    const QStringList every(names.begin(), names.end());
+    const QString failure = saveReports(
+        folder, everyPage(
+                    every, [&](const QString& name) { return answersFrom(historyOf(name), from); },
+                    services.editor, fluency, periodWords(period)));
+    if (!failure.isEmpty())
+        services.dialogs.warn(this,
+                              QStringLiteral("Not every report could be saved: %1. Choose "
+                                             "another folder and try again.")
+                                  .arg(failure),
+                              QStringLiteral("Save All Reports"));
 }
 
 void ProgressWindow::printAsked() {
     if (!notice().isEmpty())
         return;
-    const ReportPage page = reportPage();
     services.devices.print(this,
-                           [&page](QPagedPaintDevice& device) { return drawReport(device, page); });
+                           [this](QPagedPaintDevice& device) { return drawReport(device, page); });
 }
 
 void ProgressWindow::forgetAsked() {
-    if (wholeClass || player.isEmpty())
+    if (player.isEmpty() || names.empty())
         return;
     const QString name = player;
-    if (!services.dialogs.askYesNo(
+    const auto answers = static_cast<qint64>(historyOf(name).size());
+    if (!services.dialogs.askToDelete(
             this,
-            QStringLiteral("Forget %1? Every answer %1 gave is deleted from the practice record "
+            QStringLiteral("Forget %1? All %2 that %1 gave are deleted from the practice record "
                            "on this computer. This cannot be undone.")
-                .arg(name),
+                .arg(name, counted(answers, QStringLiteral("answer"), QStringLiteral("answers"))),
             QStringLiteral("Forget Player")))
         return;
-    if (services.record.forgetPlayer(name) < 0) {
-        services.dialogs.warn(
-            this,
-            QStringLiteral("%1 could not be forgotten: the record could not be changed.").arg(name),
-            QStringLiteral("Forget Player"));
+    if (services.editor.forgetPlayer(name) < 0) {
+        services.dialogs.warn(this,
+                              QStringLiteral("%1 could not be forgotten: the record could not be "
+                                             "changed. Nothing was deleted; close the window and "
+                                             "try again.")
+                                  .arg(name),
+                              QStringLiteral("Forget Player"));
         return;
     }
     reload();
+    readEveryone();
 }
 
 int chosenFluencyMs() {
@@ -604,8 +468,9 @@ int chosenFluencyMs() {
     return fluency;
 }
 
-int runProgressWindow(RecordReader& record, Dialogs& dialogs, ReportDevices& devices) {
-    ProgressWindow window({record, dialogs, devices});
+int runProgressWindow(RecordReader& reader, RecordEditor& editor, Dialogs& dialogs,
+                      ReportDevices& devices) {
+    ProgressWindow window({reader, editor, dialogs, devices});
     QApplication::setQuitOnLastWindowClosed(true);
     window.show();
     return QApplication::exec();

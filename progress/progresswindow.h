@@ -4,109 +4,117 @@
 #include "record/recordreader.h"
 #include "report.h"
 
+#include <QDate>
 #include <QWidget>
+#include <map>
 
 class QChart;
 class QChartView;
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QSortFilterProxyModel;
 class QStackedWidget;
-class QStandardItemModel;
-class QTableView;
 
 namespace quintarlow {
 
 class Dialogs;
 class FactGridView;
+class PlayerList;
+class PracticeEditor;
 class ReportDevices;
 
 struct ProgressServices {
-    RecordReader& record;
+    RecordReader& reader;
+    RecordEditor& editor;
     Dialogs& dialogs;
     ReportDevices& devices;
 };
 
 // "Practice Record": the players, the chosen player's facts as a 12 x 12 grid, the facts to
-// practise and the last 30 days of play. It reads the record and changes it only when
-// "Forget player…" is confirmed and when the chosen player's practice settings are changed.
+// practise and their days of play, over a period. It joins the parts: the player list, the
+// practice editor, the grid and the chart. It changes the record only when "Forget player…"
+// is confirmed and through the practice editor.
 class ProgressWindow final : public QWidget {
     Q_OBJECT
 public:
     explicit ProgressWindow(ProgressServices services, QWidget* parent = nullptr);
     ~ProgressWindow() override;
 
-    // What the "Class" entry shows: every player's answers together.
-    static QString classEntry() { return QStringLiteral("Class"); }
-
     // Reads the players again and shows the first (the one who played last).
     void reload();
     // Shows a player's facts; an empty name shows the whole class.
     void showPlayer(const QString& name);
     void setFluencyMs(int ms);
+    void setPeriod(Period period);
 
     QString shownPlayer() const { return player; }
     int fluencyMs() const { return fluency; }
     // The line shown instead of the grid for an empty or unreadable record; empty otherwise.
     QString notice() const;
-    const std::vector<FactToPractise>& practiseList() const { return facts; }
+    const std::vector<FactToPractise>& practiseList() const { return page.facts; }
     FactGridView& grid() { return *gridView; }
-    ReportPage reportPage() const;
+    PlayerList& playerList() { return *players; }
+    const ReportPage& reportPage() const { return page; }
 
 public Q_SLOTS:
     void saveReportAsked();
+    // Every player's report and the class's into a folder, as `quintarlow --report --all`.
+    void saveAllReportsAsked();
     void printAsked();
     void forgetAsked();
+    // Reads every player's answers: the class view and the list's columns of who needs help.
+    // Run once the window is up, so that it opens as fast as one player can be shown.
+    void readEveryone();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    void playerRowChosen();
+    const std::vector<FactAnswer>& historyOf(const QString& name);
     void redraw();
-    // Each change of the chosen player's practice settings is saved at once, as a parent who
-    // ticks a box expects; the game uses it from the next game. Nothing is saved for the class.
-    void setTableChosen(int table, bool chosen);
-    void chooseAllTables();
-    void setAskMissed(bool on);
-    void savePractice(const PracticeSettings& chosen);
-    void showPractice();
+    void drawChart();
     QWidget* makeSidePanel();
     QWidget* makeGridPanel();
     QWidget* makeRightPanel();
-    QWidget* makePracticePanel(QWidget* parent);
 
     ProgressServices services;
     QString player; // empty: the class
-    bool wholeClass = false;
     int fluency = DefaultFluencyMs;
-    std::vector<FactAnswer> history;
-    FactGrid stats{};
-    std::vector<FactToPractise> facts;
-    std::vector<DayProgress> days;
-    PracticeSettings practice; // the chosen player's; the default for the class
+    Period period = Period::All;
+    QDate today = QDate::currentDate();                 // the periods count back from it
+    std::vector<QString> names;                         // every player, as the record lists them
+    std::map<QString, std::vector<FactAnswer>> history; // every answer of each player read so far
+    bool everyoneRead = false;
+    bool everyoneAsked = false; // once the window is first painted
+    ReportPage page;
 
     QStackedWidget* pages = nullptr;
     QLabel* noticeLabel = nullptr;
-    QStandardItemModel* playerModel = nullptr;
-    QSortFilterProxyModel* sortedPlayers = nullptr;
-    QTableView* playerList = nullptr;
+    QLabel* troubleLabel = nullptr; // what the game could not keep, when it could not
+    PlayerList* players = nullptr;
+    PracticeEditor* practiceEditor = nullptr;
     QComboBox* fluencyChooser = nullptr;
+    QComboBox* periodChooser = nullptr;
     QLabel* gridTitle = nullptr;
+    QLabel* summary = nullptr;
     FactGridView* gridView = nullptr;
+    QLabel* cellWords = nullptr;
+    QLabel* practiseHeading = nullptr;
     QLabel* practiseLabel = nullptr;
+    QLabel* daysLabel = nullptr;
+    QLabel* trendLabel = nullptr;
     QChart* chart = nullptr;
     QChartView* chartView = nullptr;
     QPushButton* forgetButton = nullptr;
     QPushButton* saveButton = nullptr;
+    QPushButton* saveAllButton = nullptr;
     QPushButton* printButton = nullptr;
-    std::vector<QPushButton*> tableButtons; // the 1s to the 12s
-    QPushButton* allTablesButton = nullptr;
-    QCheckBox* askMissedBox = nullptr;
-    QLabel* practiceLabel = nullptr;
 };
 
 // Opens the window and runs until it is closed; the program's exit status.
-int runProgressWindow(RecordReader& record, Dialogs& dialogs, ReportDevices& devices);
+int runProgressWindow(RecordReader& reader, RecordEditor& editor, Dialogs& dialogs,
+                      ReportDevices& devices);
 // The fluency time last chosen in the window: the game asks missed facts again by the same
 // list the window shows.
 int chosenFluencyMs();

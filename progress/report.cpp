@@ -2,11 +2,14 @@
 
 #include "colours.h"
 #include "factcell.h"
+#include "playernames.h"
 #include "practicetext.h"
 #include "progresschart.h"
+#include "record/recordreader.h"
 #include "screens/fonts.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QLocale>
@@ -48,6 +51,100 @@ double drawGrid(QPainter& painter, QPointF origin, double cell, const FactGrid& 
 }
 } // namespace
 
+ReportPage playerPage(const QString& player, const std::vector<FactAnswer>& history,
+                      qint64 fluencyMs) {
+    ReportPage page;
+    page.player = player;
+    page.fluencyMs = fluencyMs;
+    page.grid = factGrid(history, fluencyMs);
+    page.facts = factsToPractise(page.grid);
+    page.days = dailyProgress(history);
+    for (const FactAnswer& answer : history) {
+        ++page.answers;
+        page.rights += answer.outcome == Outcome::Right;
+        if (!page.from.isValid() || answer.day < page.from)
+            page.from = answer.day;
+        page.to = std::max(page.to, answer.day);
+    }
+    // The last two weeks of play, however long ago they were: a child back from the holidays
+    // is compared with how they were before them.
+    page.trend = twoWeekTrend(history, page.to);
+    return page;
+}
+
+ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs) {
+    std::vector<FactAnswer> everyone;
+    std::vector<FactGrid> grids;
+    for (const std::vector<FactAnswer>& child : children) {
+        if (child.empty())
+            continue;
+        everyone.insert(everyone.end(), child.begin(), child.end());
+        grids.push_back(factGrid(child, fluencyMs));
+    }
+    ReportPage page = playerPage(QStringLiteral("The whole class"), everyone, fluencyMs);
+    page.wholeClass = true;
+    page.children = static_cast<int>(grids.size());
+    page.grid = classGrid(grids);
+    page.facts = factsMostMissed(page.grid);
+    return page;
+}
+
+std::vector<ReportPage>
+everyPage(const QStringList& players,
+          const std::function<std::vector<FactAnswer>(const QString&)>& answersOf,
+          RecordEditor& editor, qint64 fluencyMs, const QString& period) {
+    std::vector<ReportPage> pages;
+    std::vector<std::vector<FactAnswer>> children;
+    for (const QString& name : players) {
+        children.push_back(answersOf(name));
+        pages.push_back(playerPage(name, children.back(), fluencyMs));
+        pages.back().practice = practiceSentence(editor.practiceSettings(name));
+    }
+    pages.push_back(classPage(children, fluencyMs));
+    for (ReportPage& page : pages)
+        page.period = period;
+    return pages;
+}
+
+QString summaryLine(const ReportPage& page) {
+    if (page.answers == 0)
+        return QStringLiteral("No answers %1.").arg(page.period);
+    QString line =
+        QStringLiteral("%1 %2, %3 % right")
+            .arg(counted(page.answers, QStringLiteral("answer"), QStringLiteral("answers")),
+                 page.period)
+            .arg(qRound(100.0 * page.rights / page.answers));
+    if (page.wholeClass)
+        line += QStringLiteral(" by ") +
+                counted(page.children, QStringLiteral("child"), QStringLiteral("children"));
+    line += QStringLiteral(". ") + trendSentence(page.trend);
+    QStringList weakest;
+    for (const FactToPractise& fact : page.facts)
+        if (weakest.size() < 3)
+            weakest.append(QStringLiteral("%1 × %2").arg(fact.fact.a).arg(fact.fact.b));
+    if (weakest.isEmpty())
+        return line + QStringLiteral(" Nothing to practise: every fact asked lately is known.");
+    const QString last = weakest.takeLast();
+    return line + QStringLiteral(" Practise ") +
+           (weakest.isEmpty()
+                ? last
+                : weakest.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last) +
+           QLatin1Char('.');
+}
+
+QString daysHeading(const ReportPage& page) {
+    if (page.days.size() == 1)
+        return QStringLiteral("The one day of play");
+    return QStringLiteral("The last %1 days of play").arg(page.days.size());
+}
+
+QString reportFileName(const ReportPage& page) {
+    QString name = QStringLiteral("Practice Record - %1.pdf")
+                       .arg(page.wholeClass ? QStringLiteral("Class") : page.player);
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    return name;
+}
+
 QString practiceSentence(const PracticeSettings& settings) {
     QString words = practiceWords(settings);
     if (words.isEmpty())
@@ -74,7 +171,7 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
     painter.setPen(Qt::black);
     painter.setFont(pixelFont(Face::Arial, 20, Bold));
     painter.drawText(QRectF(Margin, y, width, 28),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, page.player);
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shownName(page.player));
     y += 30;
     painter.setFont(pixelFont(Face::Arial, 13));
     const QLocale locale;
@@ -83,13 +180,19 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
                          .arg(locale.toString(page.from, QLocale::LongFormat),
                               locale.toString(page.to, QLocale::LongFormat))
                          .arg(page.fluencyMs / 1000));
-    y += 20;
+    y += 22;
+    painter.setFont(pixelFont(Face::Arial, 14, Bold));
+    const QRectF summary =
+        painter.boundingRect(QRectF(Margin, y, width, 200), Qt::TextWordWrap, summaryLine(page));
+    painter.drawText(summary, Qt::TextWordWrap, summaryLine(page));
+    y += summary.height() + 4;
+    painter.setFont(pixelFont(Face::Arial, 13));
     if (!page.practice.isEmpty())
         painter.drawText(QRectF(Margin, y, width, 20), Qt::AlignLeft | Qt::AlignVCenter,
                          page.practice);
     y += 14 + (page.practice.isEmpty() ? 0 : 20);
 
-    const double gridSize = drawGrid(painter, {Margin, y}, 31, page.grid);
+    const double gridSize = drawGrid(painter, {Margin, y}, 33, page.grid);
     // Beside the grid: the legend, then the facts to practise.
     const double side = Margin + gridSize + 24;
     const double sideWidth = PageWidth - Margin - side;
@@ -103,13 +206,17 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
     }
     painter.setFont(pixelFont(Face::Arial, 12, Italic));
     painter.drawText(QRectF(side, sideY, sideWidth, 34), Qt::TextWordWrap,
-                     QStringLiteral("The number in a cell is the median time of its right "
-                                    "answers, in seconds."));
+                     page.wholeClass
+                         ? QStringLiteral("A cell's colour is what most children show; its "
+                                          "number, how many keep missing it.")
+                         : QStringLiteral("The number in a cell is the median time of the right "
+                                          "answers among its last three, in seconds."));
     sideY += 46;
     painter.setFont(pixelFont(Face::ComicSans, 18, Bold));
     painter.setPen(QColor(0, 0, 192));
     painter.drawText(QRectF(side, sideY, sideWidth, 24), Qt::AlignLeft,
-                     QStringLiteral("Facts to practise"));
+                     page.wholeClass ? QStringLiteral("Facts most children miss")
+                                     : QStringLiteral("Facts to practise"));
     sideY += 28;
     painter.setPen(Qt::black);
     painter.setFont(pixelFont(Face::Arial, 13));
@@ -120,22 +227,22 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
         painter.drawText(QRectF(side, sideY, sideWidth, 36), Qt::TextWordWrap, fact.text);
         sideY += 36;
     }
-    y += gridSize + 20;
+    y = std::max(y + gridSize, sideY) + 20;
 
     painter.setPen(QColor(0, 0, 192));
     painter.setFont(pixelFont(Face::ComicSans, 18, Bold));
-    painter.drawText(QRectF(Margin, y, width, 24), Qt::AlignLeft,
-                     QStringLiteral("The last %1 days of play").arg(page.days.size()));
+    painter.drawText(QRectF(Margin, y, width, 24), Qt::AlignLeft, daysHeading(page));
     y += 26;
     // The chart is laid out for the screen, so it is drawn as a picture at three times the
     // screen's detail and placed on the page: its labels keep their size against its bars.
-    const QSizeF chartSize(width, std::min(320.0, height - y - Margin));
+    // It takes what is left of the page.
+    const QSizeF chartSize(width, std::max(160.0, height - y - Margin));
     QGraphicsScene scene; // owns the chart
     auto* chart = new QChart;
     scene.addItem(chart);
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->resize(chartSize);
-    showProgress(*chart, page.days);
+    showProgress(*chart, page.days, static_cast<int>(chartSize.width()));
     QCoreApplication::sendPostedEvents(chart);
     QCoreApplication::sendPostedEvents(&scene);
     constexpr int Detail = 3;
@@ -168,6 +275,17 @@ QString saveReport(const QString& path, const ReportPage& page) {
     }
     if (!file.commit())
         return file.errorString();
+    return {};
+}
+
+QString saveReports(const QString& folder, const std::vector<ReportPage>& pages) {
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("the folder %1 cannot be made").arg(folder);
+    for (const ReportPage& page : pages) {
+        const QString path = QDir(folder).filePath(reportFileName(page));
+        if (const QString failure = saveReport(path, page); !failure.isEmpty())
+            return QStringLiteral("%1: %2").arg(path, failure);
+    }
     return {};
 }
 

@@ -1,32 +1,66 @@
 #pragma once
 
 #include "factstats.h"
+#include "practicerecord.h"
 
 #include <QDate>
 #include <QString>
+#include <functional>
 
 class QPagedPaintDevice;
 
 namespace quintarlow {
 
-// What the one-page report shows for one player (or the whole class).
+class RecordEditor;
+
+// What the window shows and the one-page report prints for one player (or the whole class).
 struct ReportPage {
-    QString player;
+    QString player;   // as the page names them: "The whole class" for the class
     QString practice; // the player's practice settings as a sentence; empty for none
-    QDate from;
+    QString period;   // "this school year"
+    QDate from;       // the first and last day with answers
     QDate to;
     qint64 fluencyMs = DefaultFluencyMs;
+    int answers = 0;
+    int rights = 0;
+    bool wholeClass = false;
+    int children = 0; // on the class's page, how many children have answers
     FactGrid grid{};
     std::vector<FactToPractise> facts;
     std::vector<DayProgress> days;
+    Trend trend;
 };
+
+// One player's page from their answers in the period.
+ReportPage playerPage(const QString& player, const std::vector<FactAnswer>& history,
+                      qint64 fluencyMs);
+// The class's page from each child's answers in the period: each fact judged per child.
+ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs);
+
+// Every player's page and then the class's, each from the player's answers in the period, as
+// `answersOf` gives them; `period` as the summary line says it ("in the last 7 days").
+std::vector<ReportPage>
+everyPage(const QStringList& players,
+          const std::function<std::vector<FactAnswer>(const QString&)>& answersOf,
+          RecordEditor& editor, qint64 fluencyMs, const QString& period);
+
+// The line a parent can act on: how much, how well, how fast, what changed, what to practise.
+QString summaryLine(const ReportPage& page);
+// "The last 12 days of play"
+QString daysHeading(const ReportPage& page);
 
 // "Practising the 3s and 4s; missed facts asked again.", or empty for the default settings.
 QString practiceSentence(const PracticeSettings& settings);
+
+// "Practice Record - Leo.pdf", "Practice Record - Class.pdf". A "/" cannot be in a file name.
+QString reportFileName(const ReportPage& page);
 
 // Draws the page on a printer or a PDF writer; false when the device could not be painted on.
 bool drawReport(QPagedPaintDevice& device, const ReportPage& page);
 // Writes the page as a PDF: all of it or nothing; an empty string or why it failed.
 QString saveReport(const QString& path, const ReportPage& page);
+// Writes each page into the folder, made if need be, under its file name; an empty string or
+// the first failure, with the file it was.
+QString saveReports(const QString& folder, const std::vector<ReportPage>& pages);
 
 } // namespace quintarlow

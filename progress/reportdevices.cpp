@@ -11,6 +11,11 @@ QString DesktopReportDevices::chooseReportFile(QWidget* parent, const QString& s
                                         QStringLiteral("PDF documents (*.pdf)"));
 }
 
+QString DesktopReportDevices::chooseReportFolder(QWidget* parent, const QString& suggested) {
+    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Save All Reports In"),
+                                             suggested);
+}
+
 bool DesktopReportDevices::print(QWidget* parent,
                                  const std::function<bool(QPagedPaintDevice&)>& draw) {
     QPrinter printer(QPrinter::HighResolution);

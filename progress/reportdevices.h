@@ -14,6 +14,8 @@ public:
     virtual ~ReportDevices() = default;
     // The file to save to, starting from `suggested`; empty when the user cancelled.
     virtual QString chooseReportFile(QWidget* parent, const QString& suggested) = 0;
+    // The folder to save every report in; empty when the user cancelled.
+    virtual QString chooseReportFolder(QWidget* parent, const QString& suggested) = 0;
     // Lets the user pick and set up a printer, then draws on it; false when cancelled or
     // when drawing failed.
     virtual bool print(QWidget* parent, const std::function<bool(QPagedPaintDevice&)>& draw) = 0;
@@ -23,6 +25,7 @@ public:
 class DesktopReportDevices final : public ReportDevices {
 public:
     QString chooseReportFile(QWidget* parent, const QString& suggested) override;
+    QString chooseReportFolder(QWidget* parent, const QString& suggested) override;
     bool print(QWidget* parent, const std::function<bool(QPagedPaintDevice&)>& draw) override;
 };
 

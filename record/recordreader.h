@@ -34,7 +34,7 @@ struct PlayerSummary {
     bool hasPracticeSettings = false;
 };
 
-// What reading the record needs; the progress window only reads.
+// What reading the record needs: the progress window, the reports and the export.
 class RecordReader {
 public:
     virtual ~RecordReader() = default;
@@ -54,8 +54,12 @@ public:
     // while it reads fine. An unreadable record reads as empty, so the window asks this to
     // tell an empty record from a broken one.
     virtual QString readError() const { return {}; }
+};
 
-    // The only changes the progress window makes, each on a parent's or teacher's word.
+// The only changes made to the record outside a game, each on a parent's or teacher's word.
+class RecordEditor {
+public:
+    virtual ~RecordEditor() = default;
     // Deletes the player's answers and games; returns how many answers went, -1 on failure.
     virtual int forgetPlayer(const QString& name) = 0;
     // Names compare trimmed and ignoring case.

@@ -16,7 +16,7 @@ namespace quintarlow {
 // that sends there. Read by a teacher's window and commands, on the caller's thread; a server
 // that hangs costs seconds (the connection's own timeouts), never a game, which never reads
 // from here.
-class ServerRecord final : public RecordReader {
+class ServerRecord final : public RecordReader, public RecordEditor {
 public:
     // Connects and checks the server's tables; on failure returns null and says why in one
     // line that names no host, user or password.

@@ -46,7 +46,9 @@ std::optional<Failure> failureOf(const QSqlQuery& query) {
     if (error.type() == QSqlError::NoError)
         return std::nullopt;
     const QString code = error.nativeErrorCode();
-    return Failure{error.text(), code == SqliteCorrupt || code == SqliteNotADatabase,
+    // SQLite's own words ("file is not a database"), without the driver's ("Unable to execute
+    // statement"), which tell a parent nothing.
+    return Failure{error.databaseText(), code == SqliteCorrupt || code == SqliteNotADatabase,
                    code == SqliteBusy};
 }
 
@@ -139,6 +141,13 @@ public:
                              "quintarlow: the practice record %s cannot be written (%s); "
                              "playing on without it\n",
                              qPrintable(m_file), qPrintable(whyNot(*failure)));
+                std::function<void(const QString&)> givenUp;
+                {
+                    std::lock_guard lock(m_lock);
+                    givenUp = m_givenUpCall;
+                }
+                if (givenUp)
+                    givenUp(whyNot(*failure));
             }
         });
     }
@@ -149,6 +158,11 @@ public:
     void onWritten(std::function<void()> call) {
         std::lock_guard lock(m_lock);
         m_written = std::move(call);
+    }
+
+    void onGivenUp(std::function<void(const QString&)> call) {
+        std::lock_guard lock(m_lock);
+        m_givenUpCall = std::move(call);
     }
 
     // A job whose result the caller waits for.
@@ -232,7 +246,7 @@ private:
         db.setDatabaseName(m_file);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
         if (!db.open())
-            return Failure{db.lastError().text()};
+            return Failure{db.lastError().databaseText()};
         QSqlQuery check = runStatement(db, QStringLiteral("PRAGMA quick_check"));
         if (auto failure = failureOf(check))
             return failure;
@@ -258,7 +272,8 @@ private:
     bool m_stopping = false;
     bool m_givenUp = false; // only the thread reads and writes it
     const bool m_moveDamagedAside;
-    std::function<void()> m_written; // under m_lock
+    std::function<void()> m_written;                   // under m_lock
+    std::function<void(const QString&)> m_givenUpCall; // under m_lock
 };
 
 QString SqliteRecord::defaultFolder() {
@@ -309,6 +324,10 @@ std::vector<FactAnswer> SqliteRecord::factAnswers(const QString& player) {
 
 void SqliteRecord::onWritten(std::function<void()> call) {
     m_writer->onWritten(std::move(call));
+}
+
+void SqliteRecord::onGivenUp(std::function<void(const QString&)> call) {
+    m_writer->onGivenUp(std::move(call));
 }
 
 SqliteRecord::~SqliteRecord() = default;

@@ -17,7 +17,7 @@ namespace quintarlow {
 // The practice record in one SQLite file. The board's reports only queue their row: a
 // worker thread with its own connection writes them in order, one transaction each, so the
 // board never waits for the disk. Reading and the other changes wait for their answer.
-class SqliteRecord final : public PracticeRecord, public RecordReader {
+class SqliteRecord final : public PracticeRecord, public RecordReader, public RecordEditor {
 public:
     // The record's folder under the user's data folder ($XDG_DATA_HOME).
     static QString defaultFolder();
@@ -57,6 +57,9 @@ public:
     // Called on the record's own thread after each report is on disk (the school's server is
     // sent what is new); set before the first report, cleared once the last is written.
     void onWritten(std::function<void()> call);
+    // Called once on the record's own thread, with why, when it gives up writing (the same
+    // moment it says so on stderr); set before the first report.
+    void onGivenUp(std::function<void(const QString&)> call);
     // The fluency time the facts to practise are judged by, as the progress window shows them.
     void setFluencyMs(qint64 ms) { m_fluencyMs = ms; }
 

@@ -48,6 +48,12 @@ public:
         answers.pop_front();
         return answer;
     }
+    // Said as "(No by default)" after the title, so that a test sees which default was offered.
+    bool askToDelete(QWidget* parent, const QString& prompt, const QString& title) override {
+        if (real)
+            return real->askToDelete(parent, prompt, title);
+        return askYesNo(parent, prompt, title + QLatin1String(" (No by default)"));
+    }
     void warn(QWidget* parent, const QString& text, const QString& title) override {
         asked.append(title + QLatin1String(": ") + text);
         if (real)

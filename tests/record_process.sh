@@ -6,6 +6,10 @@
 #   readonly   a read-only record folder: the game plays and says so in one stderr line
 #   nofolder   an export to a folder that does not exist fails and leaves no file
 #   badimport  an import with one bad line is refused whole, naming the line
+#   misspelt   forgetting or exporting a name nobody has fails, naming the close one
+#   readdamaged an export of a damaged record fails and leaves the file where it is
+#   report     --report writes one child's page and --all one per child and the class's, with
+#              no display
 # The cases with a game run under a real X server with a window manager (xvfb-run -a).
 set -u
 . "$(dirname "$0")/gameprocess.sh"
@@ -118,6 +122,50 @@ badimport)
     cat "$XDG_DATA_HOME/err"
     [[ $status -eq 1 ]] && grep -q "line 3" "$XDG_DATA_HOME/err" || failed "status $status"
     [[ -z $(exported) ]] || failed "part of the file was imported"
+    ;;
+misspelt)
+    csv="$XDG_DATA_HOME/in.csv"
+    {
+        echo "answer_id,player,played_at,game,turn,a,b,product,answered,outcome,ms"
+        echo "3f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11,Rosalind,2026-12-07T10:00:00.000+01:00,8a4e2d1c-1111-4f4f-8a8a-123456789abc,1,3,4,12,12,right,2500"
+    } >"$csv"
+    "$game" --import-record "$csv" >/dev/null || failed "import failed"
+    for command in "--forget-player Rosalynd --yes" "--export-record $XDG_DATA_HOME/out.csv --player Rosalynd"; do
+        # shellcheck disable=SC2086
+        "$game" $command 2>"$XDG_DATA_HOME/err"
+        status=$?
+        cat "$XDG_DATA_HOME/err"
+        [[ $status -ne 0 ]] || failed "$command: status 0"
+        grep -q '“Rosalind”' "$XDG_DATA_HOME/err" || failed "$command: the close name is not said"
+    done
+    [[ -n $(exported) ]] || failed "the answer went"
+    ;;
+report)
+    csv="$XDG_DATA_HOME/in.csv"
+    {
+        echo "answer_id,player,played_at,game,turn,a,b,product,answered,outcome,ms"
+        echo "3f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11,Rosa,2026-12-07T10:00:00.000+01:00,8a4e2d1c-1111-4f4f-8a8a-123456789abc,1,3,4,12,12,right,2500"
+        echo "4f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11,Ben,2026-12-07T10:00:05.000+01:00,8a4e2d1c-1111-4f4f-8a8a-123456789abc,2,7,8,56,54,wrong,4000"
+    } >"$csv"
+    "$game" --import-record "$csv" >/dev/null || failed "import failed"
+    env -u DISPLAY -u WAYLAND_DISPLAY "$game" --report "$XDG_DATA_HOME/ben.pdf" --player ben ||
+        failed "one child's report failed"
+    pdftotext "$XDG_DATA_HOME/ben.pdf" - | grep -q "Practise 7 × 8" || failed "not Ben's page"
+    env -u DISPLAY -u WAYLAND_DISPLAY "$game" --report "$XDG_DATA_HOME/all" --all ||
+        failed "--all failed"
+    ls "$XDG_DATA_HOME/all"
+    [[ $(ls "$XDG_DATA_HOME/all" | wc -l) -eq 3 && -s "$XDG_DATA_HOME/all/Practice Record - Class.pdf" ]] ||
+        failed "not one report per child and the class's"
+    ;;
+readdamaged)
+    mkdir -m 700 "$record"
+    head -c 8192 /dev/urandom >"$record/record.sqlite"
+    cp "$record/record.sqlite" "$XDG_DATA_HOME/garbage"
+    "$game" --export-record "$XDG_DATA_HOME/out.csv" 2>"$XDG_DATA_HOME/err"
+    status=$?
+    cat "$XDG_DATA_HOME/err"
+    [[ $status -ne 0 ]] || failed "status 0"
+    cmp -s "$record/record.sqlite" "$XDG_DATA_HOME/garbage" || failed "the record was moved or changed"
     ;;
 *)
     failed "no case $case"

@@ -2,6 +2,7 @@
 #include "clocktext.h"
 #include "fourinline.h"
 #include "platformchoice.h"
+#include "playernames.h"
 #include "practicetext.h"
 #include "questiondraw.h"
 #include "speechpauses.h"
@@ -346,6 +347,32 @@ private Q_SLOTS:
         QFETCH(PracticeSettings, settings);
         QFETCH(QString, words);
         QCOMPARE(quintarlow::practiceWords(settings), words);
+    }
+
+    // A name typed for a command that is nobody in the record: what the command says.
+    void unknownPlayer_data() {
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("said");
+        const QString close = QStringLiteral("nobody called “%1” is in the practice record. Did "
+                                             "you mean “%2”? Check the spelling and try again.");
+        QTest::newRow("a letter changed, and a name it holds")
+            << "Rosalynd"
+            << close.arg(QStringLiteral("Rosalynd"), QStringLiteral("Rosalind”, “Rosa"));
+        QTest::newRow("the closest first")
+            << "Rosal" << close.arg(QStringLiteral("Rosal"), QStringLiteral("Rosa”, “Rosalind"));
+        QTest::newRow("short names spare one letter")
+            << "Ban" << close.arg(QStringLiteral("Ban"), QStringLiteral("Ben"));
+        QTest::newRow("nothing close: the names there are")
+            << "Xavier"
+            << "nobody called “Xavier” is in the practice record. The players are “Rosalind”, "
+               "“Ben”, “Rosa”, “Bo”. Check the spelling and try again.";
+    }
+    void unknownPlayer() {
+        QFETCH(QString, asked);
+        const QStringList names = {QStringLiteral("Rosalind"), QStringLiteral("Ben"),
+                                   QStringLiteral("Rosa"), QStringLiteral("Bo")};
+        QTEST(unknownPlayerText(asked, names), "said");
+        QVERIFY(sameName(QStringLiteral(" ben "), QStringLiteral("Ben")));
     }
 };
 

@@ -62,10 +62,11 @@ private Q_SLOTS:
             FactStatus::Known, 1000, "WWRRR");
         row("2 misses of the last 3 after knowing it", "R1000 R1000 R1000 W500 T R1000", 6000,
             FactStatus::Missed, 1000, "RRWTR");
-        row("median of an even count", "R1000 R2000 R4000 R9000", 10000, FactStatus::Known, 3000,
-            "RRRR");
-        row("the same answers with 3 seconds to be fluent", "R1000 R2000 R4000 R9000", 3000,
-            FactStatus::Slow, 3000, "RRRR");
+        // The time is of the answers the colour is judged on: the last three, not all of them.
+        row("median of the last three, an even count", "R9000 R1000 W100 R2000", 10000,
+            FactStatus::Known, 1500, "RRWR");
+        row("the same answers with 1.5 seconds to be fluent", "R9000 R1000 W100 R2000", 1500,
+            FactStatus::Slow, 1500, "RRWR");
     }
     void cell() {
         QFETCH(QString, script);
@@ -110,8 +111,9 @@ private Q_SLOTS:
         add({5, 5}, "R1000 W100 R1000 R1000");
         add({2, 3}, "W100 W100 R1000 W100");
         const QStringList expected = {
-            QStringLiteral("2 × 2 = 4: missed 5 of the last 5"),
+            // Neither has a right answer among its last three: grid order.
             QStringLiteral("1 × 2 = 2: missed 5 of the last 5"),
+            QStringLiteral("2 × 2 = 4: missed 5 of the last 5"),
             QStringLiteral("2 × 3 = 6: missed 3 of the last 4"),
             QStringLiteral("4 × 5 = 20: missed 3 of the last 5"),
             QStringLiteral("1 × 1 = 1: missed 2 of the last 2"),
@@ -128,6 +130,100 @@ private Q_SLOTS:
         const auto six = factsToPractise(history, 6000);
         QCOMPARE(six.size(), 6u);
         QCOMPARE(six.back().fact, (Fact{6, 7}));
+    }
+
+    // Each child is judged on their own answers; the class's cell counts the children.
+    void classCountsChildren_data() {
+        QTest::addColumn<QStringList>("children"); // each child's answers to 7 x 8
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("mostMissed"); // the first of the facts most children miss
+        QTest::newRow("most answers right, most children missing")
+            << QStringList{QStringLiteral(
+                               "R1000 R1000 R1000 R1000 R1000 R1000 R1000 R1000 R1000 R1000"),
+                           QStringLiteral("W100 W100 R1000"), QStringLiteral("T W100")}
+            << "7 times 8: missed; children: 1 knows it, 0 learning it, 2 keep missing it; 15 "
+               "tries, 11 right"
+            << "7 × 8 = 56: 2 of 3 children keep missing it";
+        QTest::newRow("a tie goes to the weaker")
+            << QStringList{QStringLiteral("R1000 R1000"), QStringLiteral("R9000"), QString()}
+            << "7 times 8: right but slow; children: 1 knows it, 1 learning it, 0 keep missing "
+               "it; 3 tries, 3 right"
+            << "7 × 8 = 56: 1 of 2 children is still learning it";
+        QTest::newRow("everyone knows it")
+            << QStringList{QStringLiteral("R1000 R1000"), QStringLiteral("R2000 W100 R2000")}
+            << "7 times 8: known; children: 2 know it, 0 learning "
+               "it, 0 keep missing it; 5 tries, 4 right"
+            << "";
+    }
+    void classCountsChildren() {
+        QFETCH(QStringList, children);
+        std::vector<FactGrid> grids;
+        for (const QString& script : children)
+            grids.push_back(factGrid(answersTo({7, 8}, script), 6000));
+        const FactGrid grid = classGrid(grids);
+        QTEST(factDescription({7, 8}, grid[6][7]), "description");
+        const auto most = factsMostMissed(grid);
+        QTEST(most.empty() ? QString() : most.front().text, "mostMissed");
+    }
+
+    // The week up to the last day against the week before it, in words.
+    void trend_data() {
+        QTest::addColumn<QString>("earlier"); // 8 to 13 days before
+        QTest::addColumn<QString>("later");   // the last 7 days
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("faster") << "R4100 W100"
+                                << "R3200 R3200"
+                                << "Answers got faster over the last two weeks: 4.1 s → 3.2 s.";
+        QTest::newRow("slower") << "R2000"
+                                << "R3000 T"
+                                << "Answers got slower over the last two weeks: 2.0 s → 3.0 s.";
+        QTest::newRow("within a tenth is the same")
+            << "R3000"
+            << "R2800"
+            << "Answers took about as long as the week before: 3.0 s → 2.8 s.";
+        QTest::newRow("nothing right the week before")
+            << "W100"
+            << "R3000"
+            << "Too few right answers in the last two weeks to say whether answers get faster.";
+    }
+    void trend() {
+        QFETCH(QString, earlier);
+        QFETCH(QString, later);
+        const QDate last(2026, 12, 4);
+        std::vector<FactAnswer> history;
+        // Two weeks and more ago: never counted.
+        for (FactAnswer answer : answersTo({2, 2}, QStringLiteral("R100 R100"))) {
+            answer.day = last.addDays(-14);
+            history.push_back(answer);
+        }
+        for (FactAnswer answer : answersTo({2, 2}, earlier)) {
+            answer.day = last.addDays(-8);
+            history.push_back(answer);
+        }
+        for (FactAnswer answer : answersTo({2, 2}, later)) {
+            answer.day = last.addDays(-6);
+            history.push_back(answer);
+        }
+        QTEST(trendSentence(twoWeekTrend(history, last)), "sentence");
+    }
+
+    void periodStarts_data() {
+        QTest::addColumn<Period>("period");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QDate>("start");
+        QTest::newRow("a week starts on Monday")
+            << Period::ThisWeek << QDate(2026, 12, 6) << QDate(2026, 11, 30);
+        QTest::newRow("30 days with today")
+            << Period::Last30Days << QDate(2026, 12, 6) << QDate(2026, 11, 7);
+        QTest::newRow("a school year from September")
+            << Period::SchoolYear << QDate(2026, 9, 1) << QDate(2026, 9, 1);
+        QTest::newRow("the school year that began last year")
+            << Period::SchoolYear << QDate(2027, 8, 31) << QDate(2026, 9, 1);
+    }
+    void periodStarts() {
+        QFETCH(Period, period);
+        QFETCH(QDate, today);
+        QTEST(periodStart(period, today), "start");
     }
 
     // The chart's days: only days with answers, the last 30 of them, medians of right answers.

@@ -11,13 +11,11 @@ Q_DECLARE_METATYPE(quintarlow::PracticeSettings)
 namespace {
 
 // Keeps practice settings in memory, by name trimmed and ignoring case, or refuses to keep.
-class SettingsRecord final : public RecordReader {
+class SettingsRecord final : public RecordEditor {
 public:
     std::map<QString, PracticeSettings> kept;
     bool refuses = false;
 
-    std::vector<PlayerSummary> players() override { return {}; }
-    std::vector<AnswerRow> answers(const QString&) override { return {}; }
     int forgetPlayer(const QString&) override { return -1; }
     PracticeSettings practiceSettings(const QString& name) override { return kept[key(name)]; }
     bool setPracticeSettings(const QString& name, const PracticeSettings& settings) override {

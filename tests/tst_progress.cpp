@@ -1,12 +1,16 @@
 #include "fakes.h"
+#include "media/notifier.h"
 #include "practicetext.h"
 #include "progress/factgridview.h"
 #include "progress/memoryrecord.h"
+#include "progress/progresschart.h"
 #include "progress/progresswindow.h"
+#include "progress/recordtrouble.h"
 #include "progress/reportdevices.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QLabel>
 #include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -27,7 +31,20 @@ public:
         offered.append(suggested);
         return path;
     }
+    QString chooseReportFolder(QWidget*, const QString& suggested) override {
+        offered.append(suggested);
+        return path;
+    }
     bool print(QWidget*, const std::function<bool(QPagedPaintDevice&)>&) override { return false; }
+};
+
+// Keeps what it was asked to show.
+class FakeNotifier final : public Notifier {
+public:
+    QStringList shown;
+    void notify(const QString& summary, const QString& body) override {
+        shown.append(summary + QLatin1String(": ") + body);
+    }
 };
 
 // "7x8 R2400 W1000 T": one player's answers to one fact, a minute apart from 1 December on.
@@ -101,7 +118,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("b");
         QTest::addColumn<QString>("name");
         QTest::newRow("known") << "Leo" << 7 << 8
-                               << "7 times 8: known, median 2.4 seconds, 5 tries, 4 right, "
+                               << "7 times 8: known, median 2.8 seconds, 5 tries, 4 right, "
                                   "last 5: right, right, right, wrong, right";
         QTest::newRow("the other order is another fact")
             << "Leo" << 8 << 7 << "8 times 7: not asked yet";
@@ -110,17 +127,17 @@ private Q_SLOTS:
         QTest::newRow("another child's answers") << "<b>Zoë</b>" << 7 << 8
                                                  << "7 times 8: missed, median 9.0 seconds, 3 "
                                                     "tries, 1 right, last 3: wrong, wrong, right";
-        QTest::newRow("the class together")
+        QTest::newRow("the class counts children")
             << "" << 7 << 8
-            << "7 times 8: missed, median 2.4 seconds, 8 tries, 5 right, last 5: wrong, right, "
-               "wrong, wrong, right";
+            << "7 times 8: missed; children: 1 knows it, 0 learning it, 1 keeps missing it; 8 "
+               "tries, 5 right";
     }
     void cellsTellScreenReaders() {
         QFETCH(QString, player);
         MemoryRecord record = twoChildren();
         ScriptedDialogs dialogs;
         FakeReportDevices devices;
-        ProgressWindow window({record, dialogs, devices});
+        ProgressWindow window({record, record, dialogs, devices});
         QCOMPARE(window.shownPlayer(), QStringLiteral("<b>Zoë</b>")); // played last
         window.showPlayer(player);
         QFETCH(int, a);
@@ -137,7 +154,7 @@ private Q_SLOTS:
         QTemporaryDir folder;
         devices.path = folder.filePath(QStringLiteral("report.pdf"));
         record.setPracticeSettings(QStringLiteral("<b>Zoë</b>"), {{3, 4}, true});
-        ProgressWindow window({record, dialogs, devices});
+        ProgressWindow window({record, record, dialogs, devices});
         window.saveReportAsked();
         QVERIFY2(dialogs.asked.isEmpty(), qPrintable(dialogs.asked.join(QLatin1Char('\n'))));
         QCOMPARE(devices.offered.size(), 1);
@@ -156,6 +173,9 @@ private Q_SLOTS:
         QVERIFY2(page.contains(QStringLiteral("7 × 8 = 56: missed 2 of the last 3")),
                  qPrintable(page));
         QVERIFY2(page.contains(QStringLiteral("1 December 2026")), qPrintable(page));
+        QVERIFY2(page.contains(QStringLiteral("5 answers in all, 60 % right.")), qPrintable(page));
+        QVERIFY2(page.contains(QStringLiteral("Practise 7 × 8.")), qPrintable(page));
+        QVERIFY2(page.contains(QStringLiteral("The one day of play")), qPrintable(page));
         QVERIFY2(
             page.contains(QStringLiteral("Practising the 3s and 4s; missed facts asked again.")),
             qPrintable(page));
@@ -199,7 +219,7 @@ private Q_SLOTS:
         MemoryRecord record = twoChildren();
         ScriptedDialogs dialogs;
         FakeReportDevices devices;
-        ProgressWindow window({record, dialogs, devices});
+        ProgressWindow window({record, record, dialogs, devices});
         window.showPlayer(player);
         if (recordFails)
             record.failure = QStringLiteral("attempt to write a readonly database");
@@ -237,14 +257,17 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         dialogs.answers = {false, true};
         FakeReportDevices devices;
-        ProgressWindow window({record, dialogs, devices});
+        ProgressWindow window({record, record, dialogs, devices});
         window.showPlayer(QStringLiteral("Leo"));
         window.forgetAsked();
         QVERIFY(record.forgotten.isEmpty());
         window.forgetAsked();
         QCOMPARE(record.forgotten, QStringList{QStringLiteral("Leo")});
         QCOMPARE(dialogs.asked.size(), 2);
-        QVERIFY(dialogs.asked[0].startsWith(QStringLiteral("Forget Player: Forget Leo?")));
+        // Enter must not delete a child's record: No is the default, and what goes is named.
+        QVERIFY2(dialogs.asked[0].startsWith(QStringLiteral(
+                     "Forget Player (No by default): Forget Leo? All 6 answers that Leo gave")),
+                 qPrintable(dialogs.asked[0]));
         // The list is read again: the one left is shown.
         QCOMPARE(window.shownPlayer(), QStringLiteral("<b>Zoë</b>"));
         QCOMPARE(record.players().size(), 1u);
@@ -255,15 +278,61 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         FakeReportDevices devices;
         {
-            ProgressWindow window({record, dialogs, devices});
+            ProgressWindow window({record, record, dialogs, devices});
             QCOMPARE(window.fluencyMs(), DefaultFluencyMs);
             window.showPlayer(QStringLiteral("Leo"));
             window.setFluencyMs(3000);
             QVERIFY(cellName(window, 7, 8).startsWith(QStringLiteral("7 times 8: right but slow")));
         }
-        ProgressWindow window({record, dialogs, devices});
+        ProgressWindow window({record, record, dialogs, devices});
         QCOMPARE(window.fluencyMs(), 3000);
         window.setFluencyMs(DefaultFluencyMs);
+    }
+
+    // Which days of the chart get a label: level labels that fit, the last day always.
+    void dayLabels_data() {
+        QTest::addColumn<int>("days");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QList<int>>("labelled");
+        QTest::newRow("room for every day") << 4 << 400 << QList<int>{0, 1, 2, 3};
+        QTest::newRow("every other day") << 10 << 320 << QList<int>{0, 2, 4, 6, 9};
+        QTest::newRow("the last day not crowded") << 7 << 192 << QList<int>{0, 3, 6};
+        QTest::newRow("a narrow chart keeps both ends") << 30 << 60 << QList<int>{0, 29};
+        QTest::newRow("no days") << 0 << 400 << QList<int>{};
+    }
+    void dayLabels() {
+        QFETCH(int, days);
+        QFETCH(int, width);
+        const std::vector<int> labelled = labelledDays(days, width);
+        QTEST(QList<int>(labelled.begin(), labelled.end()), "labelled");
+    }
+
+    // A record the game could not write: said once on the desktop, and on the window's line
+    // until the record opens fine again.
+    void unwrittenRecordIsSaid() {
+        FakeNotifier notifier;
+        RecordTrouble trouble(notifier);
+        const QDateTime at(QDate(2026, 12, 7), QTime(10, 14));
+        trouble.cannotWrite(QStringLiteral("database or disk is full"), at);
+        trouble.cannotWrite(QStringLiteral("database or disk is full"), at.addSecs(60));
+        QCOMPARE(notifier.shown.size(), 1);
+        QVERIFY2(notifier.shown[0].contains(QStringLiteral("On 7 December 2026 at 10:14 the game "
+                                                           "could not write the practice record "
+                                                           "(database or disk is full)")),
+                 qPrintable(notifier.shown[0]));
+        MemoryRecord record = twoChildren();
+        ScriptedDialogs dialogs;
+        FakeReportDevices devices;
+        {
+            ProgressWindow window({record, record, dialogs, devices});
+            QStringList lines;
+            for (auto* label : window.findChildren<QLabel*>())
+                if (label->isVisibleTo(&window))
+                    lines.append(label->text());
+            QVERIFY(lines.contains(RecordTrouble::lastTrouble()));
+        }
+        trouble.recordOpened();
+        QVERIFY(RecordTrouble::lastTrouble().isEmpty());
     }
 
     void nothingToShow_data() {
@@ -283,7 +352,7 @@ private Q_SLOTS:
         const auto kept = record.rows.size();
         ScriptedDialogs dialogs;
         FakeReportDevices devices;
-        ProgressWindow window({record, dialogs, devices});
+        ProgressWindow window({record, record, dialogs, devices});
         QTEST(window.notice().left(failure.isEmpty() ? 22 : 1000), "notice");
         QVERIFY(!window.grid().isVisibleTo(&window));
         window.forgetAsked();

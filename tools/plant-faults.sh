@@ -47,6 +47,8 @@ faults=(
 'screens/screenwindow.cpp%s/design.opensOver \? Qt::Dialog : Qt::Window/Qt::Window/; s/windowHandle\(\)->setTransientParent\(owner.windowHandle\(\)\);/;/%the pop-up and the winner screen are plain windows'
 'media/flitespeech.cpp%s/if \(text.trimmed\(\).isEmpty\(\)\)\n\s*return;\n//%an empty text silences the game'
 'record/sqliterecord.cpp%s/m_gamePlans\[playerKey\(player\)\]\.missed = std::move\(facts\);/(void)facts;/%missed facts never reach the draw'
+'core/factstats.cpp%s/c.missing >= c.know && c.missing >= c.learning/c.missing > c.know && c.missing > c.learning/%a fact half the class keeps missing shows as known'
+'progress/progresswindow.cpp%s/services.dialogs.askToDelete\(/services.dialogs.askYesNo(/%Enter forgets a player: Yes the default'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})

@@ -1,0 +1,202 @@
+#include "playerlist.h"
+
+#include "playernames.h"
+#include "progresskit.h"
+#include "screens/fonts.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace quintarlow {
+
+namespace {
+
+constexpr int SortRole = Qt::UserRole;
+constexpr int NameRole = Qt::UserRole + 1;
+enum Column {
+    NameColumn,
+    AnswersColumn,
+    RightColumn,
+    MissingColumn,
+    TrendColumn,
+    LastColumn,
+    ColumnCount
+};
+
+QStandardItem* cell(const QString& text, const QVariant& sortKey) {
+    auto* item = new QStandardItem(text);
+    item->setData(sortKey, SortRole);
+    item->setEditable(false);
+    return item;
+}
+
+// Keeps "Class" on top however the list is sorted.
+class PlayerSort final : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
+        const bool leftClass = isClass(left);
+        const bool rightClass = isClass(right);
+        if (leftClass != rightClass)
+            return leftClass == (sortOrder() == Qt::AscendingOrder);
+        return QSortFilterProxyModel::lessThan(left, right);
+    }
+
+private:
+    bool isClass(const QModelIndex& index) const {
+        return !sourceModel()->index(index.row(), NameColumn).data(NameRole).isValid();
+    }
+};
+
+// The mark beside a player who has practice settings of their own: an orange star.
+QPixmap practiceMark() {
+    QPixmap mark(14, 14);
+    mark.fill(Qt::transparent);
+    QPainter painter(&mark);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPolygonF star;
+    for (int i = 0; i < 10; ++i) {
+        const double radius = i % 2 ? 2.8 : 6.8;
+        const double angle = M_PI / 5 * i - M_PI / 2;
+        star << QPointF(7 + radius * std::cos(angle), 7 + radius * std::sin(angle));
+    }
+    painter.setPen(QPen(Qt::black, 0.8));
+    painter.setBrush(QColor(255, 128, 0));
+    painter.drawPolygon(star);
+    return mark;
+}
+
+// The star, and the same told to a screen reader and on hovering; none for the default.
+void markPracticeOn(QStandardItem& name, bool hasSettings) {
+    name.setData(hasSettings ? QVariant(practiceMark()) : QVariant(), Qt::DecorationRole);
+    name.setData(
+        hasSettings
+            ? QVariant(QStringLiteral("%1, has practice settings of their own").arg(name.text()))
+            : QVariant(),
+        Qt::AccessibleTextRole);
+    name.setToolTip(hasSettings ? QStringLiteral("Has practice settings of their own") : QString());
+}
+
+} // namespace
+
+PlayerList::PlayerList(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* label = heading(QStringLiteral("&Players"), this);
+    layout->addWidget(label);
+    model = new QStandardItemModel(0, ColumnCount, this);
+    model->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Answers"),
+                                      QStringLiteral("Right"), QStringLiteral("Missing"),
+                                      QStringLiteral("Trend"), QStringLiteral("Last played")});
+    model->horizontalHeaderItem(MissingColumn)
+        ->setToolTip(QStringLiteral("How many facts the player keeps missing"));
+    model->horizontalHeaderItem(TrendColumn)
+        ->setToolTip(QStringLiteral("Whether right answers got faster or slower over the last "
+                                    "two weeks; sorted by how much they moved"));
+    sorted = new PlayerSort(this);
+    sorted->setSourceModel(model);
+    sorted->setSortRole(SortRole);
+    table = new QTableView(this);
+    table->setModel(sorted);
+    table->setSortingEnabled(true);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setTabKeyNavigation(false);
+    table->verticalHeader()->hide();
+    // Every column as wide as it needs, the names too: on a small screen the list scrolls
+    // sideways rather than cut names short.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setWordWrap(false);
+    table->setFont(gameFont(Face::Arial, 9));
+    table->horizontalHeader()->setFont(gameFont(Face::Arial, 9, Bold));
+    table->setAccessibleName(QStringLiteral("Players"));
+    label->setBuddy(table);
+    layout->addWidget(table, 1);
+    connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &PlayerList::rowChosen);
+}
+
+void PlayerList::setPlayers(const std::vector<PlayerSummary>& players) {
+    const QSignalBlocker blocker(table->selectionModel());
+    model->removeRows(0, model->rowCount());
+    const QLocale locale;
+    const auto addRow = [&](const PlayerSummary& summary, const QVariant& key) {
+        const double share = summary.answers > 0 ? double(summary.right) / summary.answers : 0.0;
+        QList<QStandardItem*> row{
+            cell(shownName(summary.name), key.isValid() ? summary.name.toCaseFolded() : QString()),
+            cell(locale.toString(summary.answers), summary.answers),
+            cell(QStringLiteral("%1 %").arg(qRound(100 * share)), share),
+            cell({}, -1),
+            cell({}, 0.0),
+            cell(locale.toString(summary.lastPlayed.date(), QStringLiteral("d MMM yy")),
+                 summary.lastPlayed.toMSecsSinceEpoch())};
+        row[NameColumn]->setData(key, NameRole);
+        markPracticeOn(*row[NameColumn], summary.hasPracticeSettings);
+        model->appendRow(row);
+    };
+    PlayerSummary everyone;
+    everyone.name = classEntry();
+    for (const PlayerSummary& summary : players) {
+        everyone.answers += summary.answers;
+        everyone.right += summary.right;
+        everyone.lastPlayed = std::max(everyone.lastPlayed, summary.lastPlayed);
+    }
+    addRow(everyone, QVariant());
+    for (const PlayerSummary& summary : players)
+        addRow(summary, summary.name);
+    table->sortByColumn(LastColumn, Qt::DescendingOrder);
+}
+
+void PlayerList::setNeeds(const QString& name, int missed, const Trend& trend) {
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (model->item(row, NameColumn)->data(NameRole) != QVariant(name))
+            continue;
+        QStandardItem* missing = model->item(row, MissingColumn);
+        missing->setText(QString::number(missed));
+        missing->setData(missed, SortRole);
+        QStandardItem* moved = model->item(row, TrendColumn);
+        const QString word = trendWord(trend);
+        moved->setText(word.isEmpty() ? QStringLiteral("–") : word);
+        moved->setToolTip(trendSentence(trend));
+        // Sorted by how far the times moved, either way: both are worth a look.
+        moved->setData(std::abs(trend.change()), SortRole);
+    }
+}
+
+void PlayerList::select(const QString& name) {
+    for (int row = 0; row < sorted->rowCount(); ++row) {
+        const QModelIndex index = sorted->index(row, NameColumn);
+        const QVariant key = index.data(NameRole);
+        if (name.isEmpty() ? !key.isValid() : key == QVariant(name)) {
+            const QSignalBlocker blocker(table->selectionModel());
+            table->setCurrentIndex(index);
+            return;
+        }
+    }
+}
+
+void PlayerList::markPractice(const QString& name, bool hasSettings) {
+    for (int row = 0; row < model->rowCount(); ++row)
+        if (QStandardItem* item = model->item(row, NameColumn);
+            item->data(NameRole) == QVariant(name))
+            markPracticeOn(*item, hasSettings);
+}
+
+void PlayerList::rowChosen() {
+    const QModelIndex current = table->currentIndex();
+    if (!current.isValid())
+        return;
+    Q_EMIT chosen(sorted->index(current.row(), NameColumn).data(NameRole).toString());
+}
+
+} // namespace quintarlow

@@ -1,0 +1,145 @@
+#include "practiceeditor.h"
+
+#include "factstats.h"
+#include "media/dialogs.h"
+#include "progresskit.h"
+#include "record/recordreader.h"
+#include "report.h"
+#include "screens/fonts.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace quintarlow {
+
+PracticeEditor::PracticeEditor(RecordEditor& record, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), record(record), dialogs(dialogs) {
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 4, 0, 4);
+    layout->setVerticalSpacing(4);
+    layout->addWidget(heading(QStringLiteral("Practice settings"), this), 0, 0, 1, 2);
+    auto* tablesLabel = new QLabel(QStringLiteral("&Tables:"), this);
+    layout->addWidget(tablesLabel, 1, 0);
+    // The label leads into the row, not onto a button: a label's key would press the 1s.
+    auto* row = new QWidget(this);
+    auto* tables = new QHBoxLayout(row);
+    tables->setContentsMargins(0, 0, 0, 0);
+    tables->setSpacing(2);
+    for (int table = 1; table <= FactorCount; ++table) {
+        auto* toggle = button(QString::number(table), row);
+        toggle->setCheckable(true);
+        toggle->setFixedWidth(24);
+        toggle->setAccessibleName(QStringLiteral("The %1s").arg(table));
+        toggle->setToolTip(QStringLiteral("Practise the %1s").arg(table));
+        connect(toggle, &QPushButton::clicked, this,
+                [this, table](bool chosen) { setTableChosen(table, chosen); });
+        tables->addWidget(toggle);
+        tableButtons.push_back(toggle);
+    }
+    tables->addStretch();
+    row->setFocusPolicy(Qt::TabFocus);
+    row->setFocusProxy(tableButtons.front());
+    tablesLabel->setBuddy(row);
+    layout->addWidget(row, 1, 1);
+    auto* more = new QHBoxLayout;
+    allTablesButton = button(QStringLiteral("&All tables"), this);
+    allTablesButton->setCheckable(true);
+    allTablesButton->setAccessibleName(QStringLiteral("All tables"));
+    allTablesButton->setToolTip(QStringLiteral("Every table from 1 to 12, as in any game"));
+    askMissedBox = new QCheckBox(QStringLiteral("Ask again what I &miss"), this);
+    askMissedBox->setAccessibleName(QStringLiteral("Ask again what I miss"));
+    more->addWidget(allTablesButton);
+    more->addWidget(askMissedBox);
+    more->addStretch();
+    layout->addLayout(more, 2, 1);
+    sentence = plainLabel(this);
+    sentence->setFont(gameFont(Face::Arial, 9, Italic));
+    layout->addWidget(sentence, 3, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
+    connect(allTablesButton, &QPushButton::clicked, this, &PracticeEditor::chooseAllTables);
+    connect(askMissedBox, &QCheckBox::clicked, this, &PracticeEditor::setAskMissed);
+}
+
+void PracticeEditor::showPlayer(const QString& name) {
+    player = name;
+    practice = name.isEmpty() ? PracticeSettings{} : record.practiceSettings(name);
+    showSettings();
+}
+
+void PracticeEditor::setTableChosen(int table, bool chosen) {
+    PracticeSettings next = practice;
+    std::erase(next.tables, table);
+    if (chosen)
+        next.tables.insert(std::upper_bound(next.tables.begin(), next.tables.end(), table), table);
+    // Every table chosen is no choice at all: the game's own draw.
+    if (next.tables.size() == FactorCount)
+        next.tables.clear();
+    save(next);
+}
+
+void PracticeEditor::chooseAllTables() {
+    PracticeSettings next = practice;
+    next.tables.clear();
+    save(next);
+}
+
+void PracticeEditor::setAskMissed(bool on) {
+    PracticeSettings next = practice;
+    next.askMissed = on;
+    save(next);
+}
+
+void PracticeEditor::save(const PracticeSettings& chosen) {
+    if (!player.isEmpty() && chosen != practice) {
+        if (record.setPracticeSettings(player, chosen)) {
+            practice = chosen;
+            Q_EMIT saved(player, !practice.isDefault());
+        } else {
+            dialogs.warn(this,
+                         QStringLiteral("The practice settings of %1 could not be saved: the "
+                                        "record could not be changed. Close the window and try "
+                                        "again; if it keeps failing, see the README, Practice "
+                                        "record.")
+                             .arg(player),
+                         QStringLiteral("Practice Settings"));
+        }
+    }
+    // On failure, and for the class, the controls go back to what the record holds.
+    showSettings();
+}
+
+void PracticeEditor::showSettings() {
+    const bool wholeClass = player.isEmpty();
+    // The words stay clear for the class: they say why nothing can be set.
+    for (QPushButton* toggle : tableButtons)
+        toggle->setEnabled(!wholeClass);
+    allTablesButton->setEnabled(!wholeClass);
+    askMissedBox->setEnabled(!wholeClass);
+    // A pressed button alone is hard to tell from the others: a chosen one is orange, as the
+    // star beside the player's name.
+    const auto press = [this](QPushButton& toggle, bool chosen) {
+        toggle.setChecked(chosen);
+        QPalette colours = palette();
+        if (chosen)
+            colours.setColor(QPalette::Button, QColor(255, 160, 64));
+        toggle.setPalette(colours);
+    };
+    for (int table = 1; table <= FactorCount; ++table)
+        press(*tableButtons[table - 1], std::find(practice.tables.begin(), practice.tables.end(),
+                                                  table) != practice.tables.end());
+    // Pressed while every table is asked, so the default is seen as a choice of its own.
+    press(*allTablesButton, !wholeClass && practice.tables.empty());
+    askMissedBox->setChecked(practice.askMissed);
+    const QString words = practiceSentence(practice);
+    sentence->setText(
+        wholeClass ? QStringLiteral("Settings are made for one player: choose a player above.")
+        : words.isEmpty()
+            ? QStringLiteral("Every table from 1 to 12, as in any game. Changes count from the "
+                             "next game.")
+            : words + QStringLiteral(" Changes count from the next game."));
+}
+
+} // namespace quintarlow

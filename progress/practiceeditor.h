@@ -1,0 +1,49 @@
+#pragma once
+
+#include "practicerecord.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace quintarlow {
+
+class Dialogs;
+class RecordEditor;
+
+// How the chosen player's questions are drawn: the tables to practise and whether missed
+// facts are asked again. Each change is saved at once, as a parent who ticks a box expects;
+// the game uses it from the next game. Nothing can be set for the whole class.
+class PracticeEditor final : public QWidget {
+    Q_OBJECT
+public:
+    PracticeEditor(RecordEditor& record, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Shows what the record holds for the player; an empty name is the class.
+    void showPlayer(const QString& name);
+    const PracticeSettings& settings() const { return practice; }
+
+Q_SIGNALS:
+    // The player's settings were saved; `ownSettings` is false when they are the default again.
+    void saved(const QString& name, bool ownSettings);
+
+private:
+    void setTableChosen(int table, bool chosen);
+    void chooseAllTables();
+    void setAskMissed(bool on);
+    void save(const PracticeSettings& chosen);
+    void showSettings();
+
+    RecordEditor& record;
+    Dialogs& dialogs;
+    QString player;                         // empty: the class
+    PracticeSettings practice;              // the chosen player's; the default for the class
+    std::vector<QPushButton*> tableButtons; // the 1s to the 12s
+    QPushButton* allTablesButton = nullptr;
+    QCheckBox* askMissedBox = nullptr;
+    QLabel* sentence = nullptr;
+};
+
+} // namespace quintarlow

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+namespace quintarlow {
+
+class Notifier;
+
+// A record the game could not write is said where a parent will see it, without stopping the
+// game or touching its screens: once on the desktop, and on the progress window's own line
+// until the game next opens its record fine.
+class RecordTrouble {
+public:
+    explicit RecordTrouble(Notifier& notifier) : notifier(notifier) {}
+
+    // The answers from `at` on are not kept, for the reason given; said once a run.
+    void cannotWrite(const QString& why, const QDateTime& at);
+    // The record opened fine: what was said before is over.
+    void recordOpened();
+
+    // The progress window's line; empty when the last game kept its record.
+    static QString lastTrouble();
+
+private:
+    Notifier& notifier;
+    bool said = false;
+};
+
+} // namespace quintarlow
