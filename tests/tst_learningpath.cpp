@@ -158,9 +158,9 @@ private Q_SLOTS:
         const Facts unknowns{{7, 8}, {8, 7}, {6, 8}};
         const Facts known{{2, 2}, {2, 3}, {3, 2}, {2, 4}};
         const Facts due{{5, 5}, {5, 6}};
-        QTest::newRow("mixed") << PathPlan{unknowns, due, known, Monday} << "DDUKKUKKUKKUKK";
+        QTest::newRow("mixed") << PathPlan{unknowns, due, known, Monday} << "DDUKKUKKUUUUUU";
         QTest::newRow("nothing known yet") << PathPlan{unknowns, {}, {}, Monday} << "UUUUUU";
-        QTest::newRow("all known") << PathPlan{{}, due, known, Monday} << "DDKKKKKK";
+        QTest::newRow("all known") << PathPlan{{}, due, known, Monday} << "DDKKKK";
         QTest::newRow("only due ones") << PathPlan{{}, due, {}, Monday} << "DDDDDD";
     }
     void draw() {
