@@ -38,7 +38,7 @@ struct PracticeSettings {
 struct PathPlan {
     std::vector<Fact> unknowns; // the few new or missed facts being learned now, first first
     std::vector<Fact> due;      // known facts whose day of review has come, longest due first
-    std::vector<Fact> known;    // the other known facts of the sets open so far
+    std::vector<Fact> known;    // the other known facts of the sets open, soonest due first
     QDate day;                  // the day the plan was worked out for
     bool isEmpty() const { return unknowns.empty() && due.empty() && known.empty(); }
 };

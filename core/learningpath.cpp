@@ -14,15 +14,17 @@ namespace quintarlow {
 //   practice within one sitting adds little (Rohrer and Taylor 2006).
 // - KnownBox 2: known means answered right within the fluency time on more than one day; one
 //   fluent day can be the fresh memory of that very game.
-// - UnknownsAtOnce 3: incremental rehearsal teaches one to three unknown facts at a time
-//   (Burns and colleagues); more at once and a child's few questions a game no longer come
-//   back to each of them within the game.
-// - KnownsBetweenUnknowns 2: incremental rehearsal mixes each unknown fact among seven to nine
-//   known ones. A game gives a child about ten questions, not the fifty of a rehearsal
-//   sitting: at one unknown in nine a child meets one unknown fact a game, and the simulated
-//   class (docs/learning.md) then needs more questions to know the 144 facts than practising
-//   chosen tables does. Two knowns between unknowns keeps the known facts a third of the game
-//   and most answers right, and is the ratio the simulation found fastest.
+// - UnknownsAtOnce 6: incremental rehearsal teaches a few unknown facts at a time (Burns and
+//   colleagues); a game gives a child about ten questions, so six keeps each of them coming
+//   back every day or two without crowding out the reviews. The simulated class
+//   (docs/learning.md) learned no faster with 12 or 24.
+// - KnownsBetweenUnknowns 1: incremental rehearsal mixes each unknown fact among seven to nine
+//   known ones, over a rehearsal sitting of fifty questions. In a game of ten, seven knowns
+//   between unknowns leave about one unknown fact a game, and the simulated class then learned
+//   fewer facts in its first 20 days than with chosen tables. One known between two unknowns
+//   keeps half of the questions on known facts (most answers right) and let the class learn
+//   fastest of the mixes tried. The known facts asked are the due ones only: a known fact
+//   asked again before its day is practice in one sitting, which adds little.
 
 namespace {
 
@@ -114,19 +116,19 @@ PathPlan pathPlan(const PathGrid& grid, const std::vector<int>& tables) {
                 return placeOf(grid, fact).stage != FactStage::New;
             }))
             open = set + 1;
-    const auto allKnown = [&](std::size_t upTo) {
-        for (std::size_t set = 0; set < upTo; ++set)
-            for (const Fact& fact : sets[set])
-                if (!isKnown(placeOf(grid, fact)))
-                    return false;
-        return true;
+    // Only the newest set holds the next one back: a fact of an older set missed again is
+    // learned again first, but does not close what the child has reached.
+    const auto setKnown = [&](const std::vector<Fact>& set) {
+        return std::all_of(set.begin(), set.end(),
+                           [&](const Fact& fact) { return isKnown(placeOf(grid, fact)); });
     };
-    while (open < sets.size() && (open == 0 || allKnown(open)))
+    while (open < sets.size() && (open == 0 || setKnown(sets[open - 1])))
         ++open;
 
     PathPlan plan;
     std::vector<Fact> fresh;
-    std::multimap<QDate, Fact> due; // longest due first
+    // Longest due first; of the others, the soonest due first: the nearest to being forgotten.
+    std::multimap<QDate, Fact> due, known;
     for (std::size_t set = 0; set < open; ++set)
         for (const Fact& fact : sets[set]) {
             const FactPlace& place = placeOf(grid, fact);
@@ -141,15 +143,22 @@ PathPlan pathPlan(const PathGrid& grid, const std::vector<int>& tables) {
                 due.emplace(place.due, fact);
                 break;
             case FactStage::Known:
-                plan.known.push_back(fact);
+                known.emplace(place.due, fact);
                 break;
             }
         }
+    // The missed fact asked longest ago first: the unknown facts' questions spread over days.
+    std::stable_sort(plan.unknowns.begin(), plan.unknowns.end(),
+                     [&](const Fact& one, const Fact& other) {
+                         return placeOf(grid, one).lastSeen < placeOf(grid, other).lastSeen;
+                     });
     plan.unknowns.insert(plan.unknowns.end(), fresh.begin(), fresh.end());
     if (plan.unknowns.size() > std::size_t(UnknownsAtOnce))
         plan.unknowns.resize(UnknownsAtOnce);
     for (const auto& [day, fact] : due)
         plan.due.push_back(fact);
+    for (const auto& [day, fact] : known)
+        plan.known.push_back(fact);
     return plan;
 }
 
@@ -158,37 +167,35 @@ Fact drawOnPath(const PathPlan& path, DrawMemory& memory, QRandomGenerator& rand
         memory.reviewed.clear();
         memory.reviewedOn = path.day;
     }
-    const auto notAgain = [&](const std::vector<Fact>& facts) {
-        std::vector<Fact> left;
-        std::copy_if(facts.begin(), facts.end(), std::back_inserter(left), [&](const Fact& fact) {
+    const auto notYet = [&](const std::vector<Fact>& facts) {
+        const auto fact = std::find_if(facts.begin(), facts.end(), [&](const Fact& fact) {
             return fact != memory.previous &&
                    std::find(memory.reviewed.begin(), memory.reviewed.end(), fact) ==
                        memory.reviewed.end();
         });
-        return left;
+        return fact == facts.end() ? std::nullopt : std::optional<Fact>(*fact);
     };
-    const std::vector<Fact> reviews = notAgain(path.due);
-    const bool knownsLeft = !reviews.empty() || !path.known.empty() || !path.due.empty();
+    std::optional<Fact> known = notYet(path.due);
+    if (!known && path.unknowns.empty())
+        known = notYet(path.known);
 
     Fact question;
-    if (!path.unknowns.empty() &&
-        (memory.knownsSinceUnknown >= KnownsBetweenUnknowns || !knownsLeft)) {
+    if (!path.unknowns.empty() && (memory.knownsSinceUnknown >= KnownsBetweenUnknowns || !known)) {
         const std::size_t count = path.unknowns.size();
         question = path.unknowns[std::size_t(memory.nextUnknown) % count];
         if (question == memory.previous && count > 1)
             question = path.unknowns[std::size_t(++memory.nextUnknown) % count];
         ++memory.nextUnknown;
         memory.knownsSinceUnknown = 0;
-    } else {
-        if (!reviews.empty()) {
-            question = reviews.front();
-            memory.reviewed.push_back(question);
-        } else if (!path.known.empty()) {
-            question = anyBut(path.known, memory.previous, random);
-        } else {
-            question = anyBut(path.due, memory.previous, random);
-        }
+    } else if (known) {
+        question = *known;
+        memory.reviewed.push_back(question);
         ++memory.knownsSinceUnknown;
+    } else {
+        // Nothing left to learn and every known fact asked once today: any of them again.
+        std::vector<Fact> all = path.due;
+        all.insert(all.end(), path.known.begin(), path.known.end());
+        question = anyBut(all, memory.previous, random);
     }
     memory.previous = question;
     return question;

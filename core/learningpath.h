@@ -52,21 +52,22 @@ PathGrid pathGrid(const std::vector<FactAnswer>& history, qint64 fluencyMs, cons
 std::vector<std::vector<Fact>> pathSets(const std::vector<int>& tables);
 
 // What the child's questions are drawn from today. The sets are open up to the furthest one
-// the child has been asked a fact of, and one more for as long as every open fact is known:
-// the next set opens when the current one is known. The facts being learned are the missed
-// ones of the open sets first, then new ones in the set's order, at most UnknownsAtOnce.
+// the child has been asked a fact of, and one more for as long as the newest open set is all
+// known: the next set opens when the current one is known. The facts being learned are the
+// missed ones of the open sets first, the one asked longest ago first, then new ones in the
+// set's order; at most UnknownsAtOnce.
 PathPlan pathPlan(const PathGrid& grid, const std::vector<int>& tables);
 
 // How many unknown facts a child learns at once, and how many known ones come between two of
 // them (see learningpath.cpp for why).
-inline constexpr int UnknownsAtOnce = 3;
-inline constexpr int KnownsBetweenUnknowns = 2;
+inline constexpr int UnknownsAtOnce = 6;
+inline constexpr int KnownsBetweenUnknowns = 1;
 
-// One question on the path. Known facts are asked between the unknown ones, KnownsBetween-
-// Unknowns of them each time, due ones first (each once a game), then any other known fact;
-// the unknown facts take turns. Without known facts every question is an unknown one; with
-// nothing left to learn, reviews and known facts fill the game. Never the same fact twice in
-// a row while there is another to ask.
+// One question on the path. Due facts are asked between the unknown ones, KnownsBetween-
+// Unknowns of them each time, longest due first, each once a day. The unknown facts take
+// turns, and fill the game when no due fact is left to ask. With nothing left to learn, the
+// other known facts follow the due ones, soonest due first, and once all are asked any of
+// them again. Never the same fact twice in a row while there is another to ask.
 Fact drawOnPath(const PathPlan& path, DrawMemory& memory, QRandomGenerator& random);
 
 // The plan a game starts with for one child: their settings and time to answer; their missed
