@@ -45,10 +45,6 @@ bool onTheBoard(int a, int b) {
     return a >= 1 && a <= FactorCount && b >= 1 && b <= FactorCount;
 }
 
-bool isKnown(const FactPlace& place) {
-    return place.stage == FactStage::Known || place.stage == FactStage::Due;
-}
-
 // A fact from a list, any but `avoid` when there is another; the list is not empty.
 Fact anyBut(const std::vector<Fact>& facts, const std::optional<Fact>& avoid,
             QRandomGenerator& random) {
@@ -75,6 +71,7 @@ PathGrid pathGrid(const std::vector<FactAnswer>& history, qint64 fluencyMs, cons
         } else if (answer.ms <= fluencyMs && (!place.due.isValid() || answer.day >= place.due)) {
             place.box = std::min(place.box + 1, HighestBox);
             place.due = answer.day.addDays(ReviewDays[place.box - 1]);
+            place.wasKnown = place.wasKnown || place.box >= KnownBox;
         }
         place.stage = FactStage::Learning;
     }
@@ -116,11 +113,11 @@ PathPlan pathPlan(const PathGrid& grid, const std::vector<int>& tables) {
                 return placeOf(grid, fact).stage != FactStage::New;
             }))
             open = set + 1;
-    // Only the newest set holds the next one back: a fact of an older set missed again is
-    // learned again first, but does not close what the child has reached.
+    // A fact missed again is learned again first, but does not close what the child has
+    // reached: with a few slips a day, a set whose facts must all be known at once may never be.
     const auto setKnown = [&](const std::vector<Fact>& set) {
         return std::all_of(set.begin(), set.end(),
-                           [&](const Fact& fact) { return isKnown(placeOf(grid, fact)); });
+                           [&](const Fact& fact) { return placeOf(grid, fact).wasKnown; });
     };
     while (open < sets.size() && (open == 0 || setKnown(sets[open - 1])))
         ++open;

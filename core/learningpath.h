@@ -32,9 +32,10 @@ enum class FactStage {
 
 struct FactPlace {
     FactStage stage = FactStage::New;
-    int box = 0;    // 0 before the first fluent day; 1 to 4 after each fluent day on its day
-    QDate due;      // the day it comes back; invalid until it is first answered fluently
-    QDate lastSeen; // the day it was last asked
+    int box = 0;           // 0 before the first fluent day; 1 to 4 after each fluent day on its day
+    QDate due;             // the day it comes back; invalid until it is first answered fluently
+    QDate lastSeen;        // the day it was last asked
+    bool wasKnown = false; // known on some day, even if missed since
 };
 
 // Indexed [a - 1][b - 1].
@@ -52,10 +53,11 @@ PathGrid pathGrid(const std::vector<FactAnswer>& history, qint64 fluencyMs, cons
 std::vector<std::vector<Fact>> pathSets(const std::vector<int>& tables);
 
 // What the child's questions are drawn from today. The sets are open up to the furthest one
-// the child has been asked a fact of, and one more for as long as the newest open set is all
-// known: the next set opens when the current one is known. The facts being learned are the
-// missed ones of the open sets first, the one asked longest ago first, then new ones in the
-// set's order; at most UnknownsAtOnce.
+// the child has been asked a fact of, and one more for as long as each fact of the newest open
+// set has been known: the next set opens when the current one is known, and a fact of it
+// missed since is learned again among the next set's without holding it back. The facts being
+// learned are the missed ones of the open sets first, the one asked longest ago first, then new
+// ones in the set's order; at most UnknownsAtOnce.
 PathPlan pathPlan(const PathGrid& grid, const std::vector<int>& tables);
 
 // How many unknown facts a child learns at once, and how many known ones come between two of
