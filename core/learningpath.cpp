@@ -3,6 +3,7 @@
 #include "questiondraw.h"
 
 #include <QRandomGenerator>
+#include <QStringList>
 #include <algorithm>
 #include <map>
 
@@ -221,6 +222,71 @@ PracticePlan planFromAnswers(const PracticeSettings& settings,
         plan.path.day = today;
     }
     return plan;
+}
+
+PathSummary pathSummary(const std::vector<FactAnswer>& history, qint64 fluencyMs,
+                        const QDate& today, const std::vector<int>& tables) {
+    const PathGrid grid = pathGrid(history, fluencyMs, today);
+    PathSummary summary;
+    for (const auto& row : grid)
+        for (const FactPlace& place : row) {
+            summary.known += place.stage == FactStage::Known || place.stage == FactStage::Due;
+            summary.learning += place.stage == FactStage::Learning;
+            summary.fresh += place.stage == FactStage::New;
+        }
+    summary.due = pathPlan(grid, tables).due;
+
+    const QDate weekAgo = today.addDays(-7);
+    std::vector<FactAnswer> before;
+    std::copy_if(history.begin(), history.end(), std::back_inserter(before),
+                 [&](const FactAnswer& answer) { return answer.day < weekAgo; });
+    const PathGrid then = pathGrid(before, fluencyMs, weekAgo);
+    const auto learned = [](const PathGrid& places, const std::vector<Fact>& set) {
+        return std::all_of(set.begin(), set.end(),
+                           [&](const Fact& fact) { return placeOf(places, fact).wasKnown; });
+    };
+    std::vector<int> order;
+    std::copy_if(
+        StrategyOrder.begin(), StrategyOrder.end(), std::back_inserter(order), [&](int table) {
+            return tables.empty() || std::find(tables.begin(), tables.end(), table) != tables.end();
+        });
+    const auto sets = pathSets(tables);
+    for (std::size_t set = 0; set < sets.size(); ++set) {
+        if (learned(grid, sets[set])) {
+            if (!learned(then, sets[set]))
+                summary.learnedThisWeek.push_back(order[set]);
+        } else if (summary.currentTable == 0) {
+            summary.currentTable = order[set];
+            summary.nextTable = set + 1 < sets.size() ? order[set + 1] : 0;
+        }
+    }
+    return summary;
+}
+
+QString parentLine(const QString& name, const PathSummary& summary) {
+    constexpr int NamedDue = 5; // a line a parent reads at a glance
+    QString line = QStringLiteral("%1 knows %2 of 144 facts").arg(name).arg(summary.known);
+    if (!summary.learnedThisWeek.empty()) {
+        QStringList tables;
+        for (int table : summary.learnedThisWeek)
+            tables.append(QStringLiteral("%1s").arg(table));
+        const QString last = tables.takeLast();
+        line += QStringLiteral("; this week %1 learned the %2")
+                    .arg(name, tables.isEmpty() ? last
+                                                : tables.join(QLatin1String(", ")) +
+                                                      QLatin1String(" and ") + last);
+    }
+    if (!summary.due.empty()) {
+        QStringList facts;
+        for (std::size_t fact = 0; fact < summary.due.size() && fact < std::size_t(NamedDue);
+             ++fact)
+            facts.append(
+                QStringLiteral("%1 × %2").arg(summary.due[fact].a).arg(summary.due[fact].b));
+        if (summary.due.size() > std::size_t(NamedDue))
+            facts.append(QStringLiteral("%1 more").arg(summary.due.size() - NamedDue));
+        line += QLatin1String("; due today: ") + facts.join(QLatin1String(", "));
+    }
+    return line;
 }
 
 } // namespace quintarlow

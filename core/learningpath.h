@@ -82,4 +82,20 @@ PracticePlan planFromAnswers(const PracticeSettings& settings,
                              const std::vector<FactAnswer>& history, qint64 fluencyMs,
                              const QDate& today);
 
+// Where a child stands on the path, as the progress window and the report tell a parent.
+struct PathSummary {
+    int known = 0; // known or due
+    int learning = 0;
+    int fresh = 0;         // never asked
+    std::vector<Fact> due; // known facts due today, longest due first
+    int currentTable = 0;  // the table of the newest open set; 0 once every set is learned
+    int nextTable = 0;     // the table that opens next; 0 when none is left
+    std::vector<int> learnedThisWeek; // tables whose every fact became known in the last 7 days
+};
+PathSummary pathSummary(const std::vector<FactAnswer>& history, qint64 fluencyMs,
+                        const QDate& today, const std::vector<int>& tables);
+// "Maya knows 41 of 144 facts; this week Maya learned the 5s; due today: 7 × 8, 6 × 7" (at most
+// five due facts named, then how many more).
+QString parentLine(const QString& name, const PathSummary& summary);
+
 } // namespace quintarlow

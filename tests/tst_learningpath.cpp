@@ -200,6 +200,41 @@ private Q_SLOTS:
         for (std::size_t asked = 0; asked < unknownsAsked.size(); ++asked)
             QCOMPARE(unknownsAsked[asked], plan.unknowns[asked % plan.unknowns.size()]);
     }
+
+    // What a parent reads, and the set the child is on and the next.
+    void summary_data() {
+        QTest::addColumn<int>("today"); // the 1s were known on days 0 and 1
+        QTest::addColumn<QList<int>>("tables");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("sets"); // the current table > the next
+        const char* due = "; due today: 1 × 1, 1 × 2, 2 × 1, 1 × 3, 3 × 1, 18 more";
+        QTest::newRow("this week") << 3 << QList<int>{}
+                                   << QString("Maya knows 23 of 144 facts; this week Maya "
+                                              "learned the 1s") +
+                                          due
+                                   << "2>5";
+        QTest::newRow("a week later")
+            << 9 << QList<int>{} << QString("Maya knows 23 of 144 facts") + due << "2>5";
+        QTest::newRow("not due yet") << 2 << QList<int>{}
+                                     << "Maya knows 23 of 144 facts; this week Maya learned "
+                                        "the 1s"
+                                     << "2>5";
+        QTest::newRow("chosen tables") << 2 << QList<int>{7, 3, 12} << "Maya knows 23 of 144 facts"
+                                       << "3>7";
+    }
+    void summary() {
+        QFETCH(int, today);
+        QFETCH(QList<int>, tables);
+        QFETCH(QString, line);
+        QFETCH(QString, sets);
+        std::sort(tables.begin(), tables.end());
+        const PathSummary summary = pathSummary(::setsKnown(1), 6000, Monday.addDays(today),
+                                                {tables.begin(), tables.end()});
+        QCOMPARE(parentLine(QStringLiteral("Maya"), summary), line);
+        QCOMPARE(QStringLiteral("%1>%2").arg(summary.currentTable).arg(summary.nextTable), sets);
+        QCOMPARE(summary.known + summary.learning + summary.fresh, 144);
+        QCOMPARE(summary.fresh, 121);
+    }
 };
 
 QTEST_GUILESS_MAIN(LearningPathTest)
