@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QTextStream>
+#include <optional>
 
 namespace quintarlow {
 
@@ -14,6 +15,8 @@ namespace {
 const QString Practice = QStringLiteral("practice");
 const QString Tables = QStringLiteral("tables");
 const QString AskMissed = QStringLiteral("ask-missed");
+const QString Path = QStringLiteral("path");
+const QString Seconds = QStringLiteral("seconds");
 
 QString onOff(bool on) {
     return on ? QStringLiteral("on") : QStringLiteral("off");
@@ -38,13 +41,22 @@ void addPracticeOptions(QCommandLineParser& parser) {
                       QStringLiteral("Ask NAME's missed facts again: on or off (with "
                                      "--practice)."),
                       QStringLiteral("on|off")});
+    parser.addOption({Path,
+                      QStringLiteral("NAME follows a learning path over the tables: on or off "
+                                     "(with --practice)."),
+                      QStringLiteral("on|off")});
+    parser.addOption({Seconds,
+                      QStringLiteral("The seconds NAME has to answer, 20 to 90 (with "
+                                     "--practice)."),
+                      QStringLiteral("N")});
 }
 
 bool isPracticeCommand(const QStringList& arguments) {
     QCommandLineParser parser;
     addPracticeOptions(parser);
     parser.parse(arguments);
-    return parser.isSet(Practice) || parser.isSet(Tables) || parser.isSet(AskMissed);
+    return parser.isSet(Practice) || parser.isSet(Tables) || parser.isSet(AskMissed) ||
+           parser.isSet(Path) || parser.isSet(Seconds);
 }
 
 int runPracticeCommand(const QStringList& arguments, RecordEditor* record, QTextStream& out,
@@ -57,7 +69,8 @@ int runPracticeCommand(const QStringList& arguments, RecordEditor* record, QText
         return refuse(
             err, QStringLiteral("unexpected \"%1\"").arg(parser.positionalArguments().first()));
     if (!parser.isSet(Practice))
-        return refuse(err, QStringLiteral("--tables and --ask-missed need --practice NAME"));
+        return refuse(err, QStringLiteral("--tables, --ask-missed, --path and --seconds need "
+                                          "--practice NAME"));
     const QString name = parser.value(Practice).trimmed();
     if (name.isEmpty())
         return refuse(err, QStringLiteral("--practice needs a player's name"));
@@ -68,26 +81,43 @@ int runPracticeCommand(const QStringList& arguments, RecordEditor* record, QText
     const TableList tables = parseTables(parser.value(Tables));
     if (parser.isSet(Tables) && !tables.error.isEmpty())
         return refuse(err, QLatin1String("--tables: ") + tables.error);
-    const QString askMissed = parser.value(AskMissed).trimmed().toLower();
-    if (parser.isSet(AskMissed) && askMissed != onOff(true) && askMissed != onOff(false))
-        return refuse(err, QStringLiteral("--ask-missed takes on or off, not \"%1\"")
-                               .arg(parser.value(AskMissed)));
+    std::optional<bool> askMissed, path;
+    for (const auto& [option, chosen] : {std::pair{&AskMissed, &askMissed}, {&Path, &path}}) {
+        const QString said = parser.value(*option).trimmed().toLower();
+        if (!parser.isSet(*option))
+            continue;
+        if (said != onOff(true) && said != onOff(false))
+            return refuse(err, QStringLiteral("--%1 takes on or off, not \"%2\"")
+                                   .arg(*option, parser.value(*option)));
+        *chosen = said == onOff(true);
+    }
+    bool isNumber = false;
+    const int seconds = parser.value(Seconds).trimmed().toInt(&isNumber);
+    if (parser.isSet(Seconds) &&
+        (!isNumber || seconds < AnswerSeconds || seconds > MostAnswerSeconds))
+        return refuse(err, QStringLiteral("--seconds takes a number from %1 to %2, not \"%3\"")
+                               .arg(AnswerSeconds)
+                               .arg(MostAnswerSeconds)
+                               .arg(parser.value(Seconds)));
     if (!record)
         return refuse(err, QStringLiteral("no practice record to keep settings in"));
 
-    if (parser.isSet(Tables) || parser.isSet(AskMissed)) {
+    if (parser.isSet(Tables) || askMissed || path || parser.isSet(Seconds)) {
         PracticeSettings settings = record->practiceSettings(name);
         if (parser.isSet(Tables))
             settings.tables = tables.tables;
-        if (parser.isSet(AskMissed))
-            settings.askMissed = askMissed == onOff(true);
+        settings.askMissed = askMissed.value_or(settings.askMissed);
+        settings.path = path.value_or(settings.path);
+        if (parser.isSet(Seconds))
+            settings.answerSeconds = seconds;
         if (!record->setPracticeSettings(name, settings))
             return refuse(err,
                           QStringLiteral("could not keep the practice settings of %1").arg(name));
     }
     const PracticeSettings kept = record->practiceSettings(name);
     out << name << ": --tables " << tablesText(kept.tables) << " --ask-missed "
-        << onOff(kept.askMissed) << '\n';
+        << onOff(kept.askMissed) << " --path " << onOff(kept.path) << " --seconds "
+        << kept.answerSeconds << '\n';
     out.flush();
     return 0;
 }

@@ -9,8 +9,9 @@ namespace quintarlow {
 
 class RecordEditor;
 
-// quintarlow --practice NAME [--tables LIST|all] [--ask-missed on|off]: a teacher sets or reads
-// one player's practice settings on the terminal, without a display.
+// quintarlow --practice NAME [--tables LIST|all] [--ask-missed on|off] [--path on|off]
+// [--seconds N]: a teacher sets or reads one player's practice settings on the terminal,
+// without a display.
 
 // For --help to list them.
 void addPracticeOptions(QCommandLineParser& parser);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "boardstate.h"
+
+#include <QDate>
 #include <vector>
 
 namespace quintarlow {
@@ -15,20 +18,38 @@ struct Fact {
 // How a question ended; the record keeps it and the statistics read it.
 enum class Outcome { Right, Wrong, Timeout };
 
-// Per-player practice settings; the default (all tables, misses not asked again) is the
-// game's own draw.
+// The longest time a parent or teacher may give a child to answer.
+inline constexpr int MostAnswerSeconds = 90;
+
+// Per-player practice settings; the default (all tables, misses not asked again, no path, the
+// game's own time to answer) is the game's own draw.
 struct PracticeSettings {
     std::vector<int> tables; // 1 to 12, ascending; empty means every table
     bool askMissed = false;
-    bool isDefault() const { return tables.empty() && !askMissed; }
+    bool path = false; // the questions follow the child's learning path over the tables
+    int answerSeconds = AnswerSeconds;
+    bool isDefault() const {
+        return tables.empty() && !askMissed && !path && answerSeconds == AnswerSeconds;
+    }
     friend bool operator==(const PracticeSettings&, const PracticeSettings&) = default;
 };
 
+// What the path draws from for one child, as the child stood on the day the game started.
+struct PathPlan {
+    std::vector<Fact> unknowns; // the few new or missed facts being learned now, first first
+    std::vector<Fact> due;      // known facts whose day of review has come, longest due first
+    std::vector<Fact> known;    // the other known facts of the sets open, soonest due first
+    QDate day;                  // the day the plan was worked out for
+    bool isEmpty() const { return unknowns.empty() && due.empty() && known.empty(); }
+};
+
 // What the draw needs to know of one player: their settings and, when misses are asked again,
-// their facts to practise, weakest first.
+// their facts to practise, weakest first; on the path, where the child stands.
 struct PracticePlan {
     PracticeSettings settings;
     std::vector<Fact> missed;
+    int answerSeconds = AnswerSeconds;
+    PathPlan path{}; // empty until the child's answers are read, and off the path
 };
 
 } // namespace quintarlow

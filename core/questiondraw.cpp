@@ -1,5 +1,7 @@
 #include "questiondraw.h"
 
+#include "learningpath.h"
+
 #include <QRandomGenerator>
 #include <algorithm>
 #include <vector>
@@ -31,6 +33,8 @@ Fact fromTables(const std::vector<int>& tables, QRandomGenerator& random) {
 } // namespace
 
 Fact drawQuestion(const PracticePlan& plan, DrawMemory& memory, QRandomGenerator& random) {
+    if (plan.settings.path && !plan.path.isEmpty())
+        return drawOnPath(plan.path, memory, random);
     std::vector<Fact> candidates;
     if (plan.settings.askMissed)
         // A fact the board has no square for would be a question nobody can answer.

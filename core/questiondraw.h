@@ -2,7 +2,9 @@
 
 #include "fact.h"
 
+#include <QDate>
 #include <optional>
+#include <vector>
 
 class QRandomGenerator;
 
@@ -11,6 +13,12 @@ namespace quintarlow {
 // What the draw remembers of one player from one of their questions to the next.
 struct DrawMemory {
     std::optional<Fact> previous; // the player's last question
+    // On the learning path: known facts asked since the last unknown one, whose turn it is
+    // among the unknown ones, and the reviews already asked on the plan's day.
+    int knownsSinceUnknown = 0;
+    int nextUnknown = 0;
+    std::vector<Fact> reviewed;
+    QDate reviewedOn;
 };
 
 // The one place where a question is drawn.
@@ -24,6 +32,7 @@ struct DrawMemory {
 // of the questions come from the list: exactly half while it holds two facts or more, a third
 // with a single fact, none with an empty list. A missed fact is never asked twice in a row:
 // a draw from the tables that would repeat it is drawn again.
+// On the learning path, once the child's place on it is known, drawOnPath decides instead.
 Fact drawQuestion(const PracticePlan& plan, DrawMemory& memory, QRandomGenerator& random);
 
 } // namespace quintarlow

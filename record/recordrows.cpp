@@ -37,6 +37,20 @@ std::vector<int> keptTables(const QString& text) {
     return tables;
 }
 
+PracticeSettings practiceSettingsFrom(const QSqlQuery& query, int first) {
+    PracticeSettings settings;
+    settings.tables = keptTables(query.value(first).toString());
+    settings.askMissed = query.value(first + 1).toInt() != 0;
+    settings.path = query.value(first + 2).toInt() != 0;
+    settings.answerSeconds = query.value(first + 3).toInt();
+    return settings;
+}
+
+QVariantList practiceValues(const PracticeSettings& settings) {
+    return {keptTablesText(settings.tables), settings.askMissed ? 1 : 0, settings.path ? 1 : 0,
+            settings.answerSeconds};
+}
+
 Outcome outcomeOf(const QString& name) {
     return name == QLatin1String("right")   ? Outcome::Right
            : name == QLatin1String("wrong") ? Outcome::Wrong

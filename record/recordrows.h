@@ -25,6 +25,12 @@ QString keptTablesText(const std::vector<int>& tables);
 std::vector<int> keptTables(const QString& text);
 Outcome outcomeOf(const QString& name);
 
+// A player's practice settings as the practice table keeps them: these columns, in this order,
+// read by practiceSettingsFrom (from column `first` on) and written from practiceValues.
+inline constexpr QLatin1String PracticeColumns{"tables, ask_missed, path, answer_seconds"};
+PracticeSettings practiceSettingsFrom(const QSqlQuery& query, int first);
+QVariantList practiceValues(const PracticeSettings& settings);
+
 // The columns answerRowFrom reads, in its order.
 inline constexpr QLatin1String AnswerColumns{
     "answer_id, player, played_at, game_id, turn, a, b, product, answered, outcome, ms"};

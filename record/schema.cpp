@@ -75,6 +75,11 @@ const std::vector<Migration>& migrations() {
          {QStringLiteral("CREATE TABLE practice (player_key TEXT PRIMARY KEY, "
                          "player TEXT NOT NULL, tables TEXT NOT NULL, "
                          "ask_missed INTEGER NOT NULL)")}},
+        // The learning path and the time to answer; a kept row gets the game's own.
+        {3,
+         {QStringLiteral("ALTER TABLE practice ADD COLUMN path INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral(
+              "ALTER TABLE practice ADD COLUMN answer_seconds INTEGER NOT NULL DEFAULT 20")}},
     };
     return all;
 }

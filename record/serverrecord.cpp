@@ -164,11 +164,11 @@ int ServerRecord::forgetPlayer(const QString& name) {
 
 PracticeSettings ServerRecord::practiceSettings(const QString& name) {
     QSqlQuery query =
-        read(QStringLiteral("SELECT tables, ask_missed FROM practice WHERE player_key = ?"),
+        read(QStringLiteral("SELECT %1 FROM practice WHERE player_key = ?").arg(PracticeColumns),
              {playerKey(name)});
     if (!query.next())
         return {};
-    return {keptTables(query.value(0).toString()), query.value(1).toInt() != 0};
+    return practiceSettingsFrom(query, 0);
 }
 
 bool ServerRecord::setPracticeSettings(const QString& name, const PracticeSettings& settings) {
@@ -178,12 +178,12 @@ bool ServerRecord::setPracticeSettings(const QString& name, const PracticeSettin
             runStatement(db(), QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key}));
     return !failed(runStatement(
         db(),
-        QStringLiteral("INSERT INTO practice (player_key, player, tables,"
-                       " ask_missed) VALUES (?, ?, ?, ?) ON CONFLICT (player_key)"
-                       " DO UPDATE SET player = excluded.player,"
-                       " tables = excluded.tables,"
-                       " ask_missed = excluded.ask_missed"),
-        {key, name.trimmed(), keptTablesText(settings.tables), settings.askMissed ? 1 : 0}));
+        QStringLiteral("INSERT INTO practice (player_key, player, %1) VALUES (?, ?, ?, ?, ?, ?)"
+                       " ON CONFLICT (player_key) DO UPDATE SET player = excluded.player,"
+                       " tables = excluded.tables, ask_missed = excluded.ask_missed,"
+                       " path = excluded.path, answer_seconds = excluded.answer_seconds")
+            .arg(PracticeColumns),
+        QVariantList{key, name.trimmed()} + practiceValues(settings)));
 }
 
 SqliteRecord::Merge ServerRecord::importAnswers(const std::vector<AnswerRow>& rows) {

@@ -2,6 +2,8 @@
 
 #include "schema.h"
 
+#include "learningpath.h"
+
 #include "recordcsv.h"
 #include "recordrows.h"
 
@@ -304,12 +306,10 @@ std::unique_ptr<SqliteRecord> SqliteRecord::open(const QString& folder, QString*
     record->m_settings =
         record->m_writer->call<QHash<QString, PracticeSettings>>([](QSqlDatabase& db) {
             QHash<QString, PracticeSettings> settings;
-            QSqlQuery query =
-                runStatement(db, QStringLiteral("SELECT player_key, tables, ask_missed"
-                                                " FROM practice"));
+            QSqlQuery query = runStatement(
+                db, QStringLiteral("SELECT player_key, %1 FROM practice").arg(PracticeColumns));
             while (query.next())
-                settings.insert(query.value(0).toString(),
-                                {keptTables(query.value(1).toString()), query.value(2).toBool()});
+                settings.insert(query.value(0).toString(), practiceSettingsFrom(query, 1));
             return settings;
         });
     return record;
@@ -339,15 +339,15 @@ QString SqliteRecord::fileName() const {
 void SqliteRecord::gameStarted(const QString& blue, const QString& red, const QDateTime& at) {
     m_gameId = newId();
     m_turn = 0;
-    QStringList missing; // players whose misses are asked again
+    QStringList missing; // players whose plan needs their answers read
     {
         std::lock_guard lock(m_settingsLock);
         m_gamePlans.clear();
         m_plansGame = m_gameId;
         for (const QString& player : {blue, red}) {
             const PracticeSettings settings = m_settings.value(playerKey(player));
-            m_gamePlans.insert(playerKey(player), {settings, {}});
-            if (settings.askMissed)
+            m_gamePlans.insert(playerKey(player), startingPlan(settings));
+            if (needsAnswers(settings))
                 missing.append(player.trimmed());
         }
     }
@@ -363,15 +363,15 @@ void SqliteRecord::gameStarted(const QString& blue, const QString& red, const QD
     });
     if (missing.isEmpty())
         return;
-    m_writer->later([this, game = m_gameId, missing,
-                     fluency = m_fluencyMs.load()](QSqlDatabase& db) {
+    m_writer->later([this, game = m_gameId, missing, fluency = m_fluencyMs.load(),
+                     today = at.date()](QSqlDatabase& db) {
         for (const QString& player : missing) {
-            std::vector<Fact> facts;
-            for (const FactToPractise& weak : factsToPractise(factAnswersOf(db, player), fluency))
-                facts.push_back(weak.fact);
+            const auto answers = factAnswersOf(db, player);
             std::lock_guard lock(m_settingsLock);
-            if (m_plansGame == game)
-                m_gamePlans[playerKey(player)].missed = std::move(facts);
+            if (m_plansGame == game) {
+                PracticePlan& plan = m_gamePlans[playerKey(player)];
+                plan = planFromAnswers(plan.settings, answers, fluency, today);
+            }
         }
     });
 }
@@ -502,10 +502,10 @@ bool SqliteRecord::setPracticeSettings(const QString& name, const PracticeSettin
                 return std::nullopt;
             return failureOf(
                 runStatement(db,
-                             QStringLiteral("INSERT INTO practice (player_key, player, tables,"
-                                            " ask_missed) VALUES (?, ?, ?, ?)"),
-                             {key, name.trimmed(), keptTablesText(settings.tables),
-                              settings.askMissed ? 1 : 0}));
+                             QStringLiteral("INSERT INTO practice (player_key, player, %1)"
+                                            " VALUES (?, ?, ?, ?, ?, ?)")
+                                 .arg(PracticeColumns),
+                             QVariantList{key, name.trimmed()} + practiceValues(settings)));
         });
     });
     if (saved) {

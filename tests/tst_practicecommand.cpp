@@ -43,19 +43,31 @@ private Q_SLOTS:
                             const PracticeSettings& after, const char* record = "keeps") {
             QTest::newRow(name) << arguments << record << printed << after;
         };
-        row("print", {"--practice", "Ana"}, "Ana: --tables 3 --ask-missed on\n", before);
+        row("print", {"--practice", "Ana"},
+            "Ana: --tables 3 --ask-missed on --path off --seconds 20\n", before);
         row("set both", {"--practice", " ana ", "--tables", "6, 4", "--ask-missed", "OFF"},
-            "ana: --tables 4,6 --ask-missed off\n", {{4, 6}, false});
+            "ana: --tables 4,6 --ask-missed off --path off --seconds 20\n", {{4, 6}, false});
         row("tables alone", {"--practice", "Ana", "--tables", "all"},
-            "Ana: --tables all --ask-missed on\n", {{}, true});
+            "Ana: --tables all --ask-missed on --path off --seconds 20\n", {{}, true});
         row("ask-missed alone", {"--practice=Ana", "--ask-missed", "off"},
-            "Ana: --tables 3 --ask-missed off\n", {{3}, false});
+            "Ana: --tables 3 --ask-missed off --path off --seconds 20\n", {{3}, false});
+        row("path and seconds", {"--practice", "Ana", "--path", "on", "--seconds", " 90"},
+            "Ana: --tables 3 --ask-missed on --path on --seconds 90\n", {{3}, true, true, 90});
+        row("seconds alone", {"--seconds", "40", "--practice", "Ana"},
+            "Ana: --tables 3 --ask-missed on --path off --seconds 40\n", {{3}, true, false, 40});
+        row("too few seconds", {"--practice", "Ana", "--seconds", "19"},
+            "! quintarlow: --seconds takes a number from 20 to 90, not \"19\"\n", before);
+        row("too many seconds", {"--practice", "Ana", "--seconds", "91"},
+            "! quintarlow: --seconds takes a number from 20 to 90, not \"91\"\n", before);
+        row("bad path", {"--practice", "Ana", "--path", "yes"},
+            "! quintarlow: --path takes on or off, not \"yes\"\n", before);
         row("bad list", {"--practice", "Ana", "--tables", "3,13"},
             "! quintarlow: --tables: \"13\" is not a table from 1 to 12\n", before);
         row("bad switch", {"--practice", "Ana", "--ask-missed", "yes"},
             "! quintarlow: --ask-missed takes on or off, not \"yes\"\n", before);
         row("no name", {"--tables", "3"},
-            "! quintarlow: --tables and --ask-missed need --practice NAME\n", before);
+            "! quintarlow: --tables, --ask-missed, --path and --seconds need --practice NAME\n",
+            before);
         row("blank name", {"--practice", " ", "--tables", "3"},
             "! quintarlow: --practice needs a player's name\n", before);
         row("misspelt option", {"--practice", "Ana", "--tabels", "3"},

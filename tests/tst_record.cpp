@@ -154,7 +154,7 @@ private Q_SLOTS:
             record->answerJudged(judged(QStringLiteral("Rosa"), 4, 3, 13));
             record->answerJudged(judged(QStringLiteral("Ben"), 7, 8, std::nullopt));
             record->gameFinished(QString(), QDateTime::currentDateTime());
-            QVERIFY(record->setPracticeSettings(QStringLiteral(" Ben"), {{3, 4}, true}));
+            QVERIFY(record->setPracticeSettings(QStringLiteral(" Ben"), {{3, 4}, true, true, 40}));
         }
         // The child's own: nobody else on the computer may look in.
         QCOMPARE(QFileInfo(folderIn(dir)).permissions() & 0x0077, QFileDevice::Permissions());
@@ -180,7 +180,7 @@ private Q_SLOTS:
         QCOMPARE(rows[0].gameId, rows[2].gameId);
         QCOMPARE(record->answers(QStringLiteral("BEN ")).size(), 2u);
         QCOMPARE(record->practicePlan(QStringLiteral("ben")).settings,
-                 (PracticeSettings{{3, 4}, true}));
+                 (PracticeSettings{{3, 4}, true, true, 40}));
         // Ben's misses are asked again from the window's facts to practise, weakest first.
         record->gameStarted(QStringLiteral("Ben"), QStringLiteral("Rosa"),
                             QDateTime::currentDateTime());
@@ -188,6 +188,9 @@ private Q_SLOTS:
         const std::vector<Fact> missed = record->practicePlan(QStringLiteral("BEN")).missed;
         QVERIFY(!missed.empty());
         QCOMPARE(missed.front(), (Fact{7, 8}));
+        // Ben's time and path: 3 x 4 answered once is what he learns on the 3s.
+        QCOMPARE(record->practicePlan(QStringLiteral("Ben")).answerSeconds, 40);
+        QCOMPARE(record->practicePlan(QStringLiteral("Ben")).path.unknowns.front(), (Fact{3, 4}));
         QVERIFY(record->practicePlan(QStringLiteral("Rosa")).missed.empty());
         QCOMPARE(record->forgetPlayer(QStringLiteral("rosa")), 1);
         QCOMPARE(record->answers(QString()).size(), 2u);
