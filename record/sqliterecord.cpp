@@ -197,7 +197,12 @@ public:
     }
 
     // A read whose result goes elsewhere; nobody waits for it.
-    void later(Job job) { enqueue(std::move(job)); }
+    void later(Job job) {
+        enqueue([this, job = std::move(job)](QSqlDatabase& db) {
+            if (!m_givenUp)
+                job(db);
+        });
+    }
 
     void onWritten(std::function<void()> call) {
         std::lock_guard lock(m_lock);
