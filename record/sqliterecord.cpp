@@ -13,6 +13,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QUrl>
 #include <QUuid>
 #include <QVariant>
 #include <algorithm>
@@ -389,8 +390,18 @@ private:
     }
 
     std::optional<Failure> connect(QSqlDatabase& db) {
-        db.setDatabaseName(m_file);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+        // The write-ahead log keeps its index in a file beside the record, which a folder that
+        // cannot be written cannot hold: there the record is read as it stands, and a write
+        // fails as it would anyway.
+        const bool readOnly = !QFileInfo(QFileInfo(m_file).path()).isWritable();
+        db.setDatabaseName(readOnly ? QUrl::fromLocalFile(m_file).toString(QUrl::FullyEncoded) +
+                                          QStringLiteral("?immutable=1")
+                                    : m_file);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1%2")
+                                 .arg(BusyTimeoutMs)
+                                 .arg(readOnly ? QStringLiteral(";QSQLITE_OPEN_URI;"
+                                                                "QSQLITE_OPEN_READONLY")
+                                               : QString()));
         if (!db.open())
             return Failure{db.lastError().text()};
         QSqlQuery check = runStatement(db, QStringLiteral("PRAGMA quick_check"));
@@ -404,14 +415,15 @@ private:
             return Failure{QStringLiteral("damaged"), true};
         // With a write-ahead log, reading (the progress window, an export) never waits for
         // the game's writes nor holds them up; only two writers take turns. The log needs
-        // shared memory beside the file, so the record must be on a local disk, and a folder
-        // that cannot be written cannot be read either: both are said on opening.
-        QSqlQuery journal = runStatement(db, QStringLiteral("PRAGMA journal_mode = WAL"));
-        if (auto failure = failureOf(journal))
-            return failure;
-        if (!journal.next() || journal.value(0).toString() != QLatin1String("wal"))
-            return Failure{QStringLiteral("no write-ahead log: ") + journal.value(0).toString()};
-        journal.finish();
+        // shared memory beside the file, so the record must be on a local disk.
+        if (!readOnly) {
+            QSqlQuery journal = runStatement(db, QStringLiteral("PRAGMA journal_mode = WAL"));
+            if (auto failure = failureOf(journal))
+                return failure;
+            if (!journal.next() || journal.value(0).toString() != QLatin1String("wal"))
+                return Failure{QStringLiteral("no write-ahead log: ") +
+                               journal.value(0).toString()};
+        }
         if (auto failure = failureOf(runStatement(db, QStringLiteral("PRAGMA synchronous = FULL"))))
             return failure;
         if (const QString why = schema::upgrade(db); !why.isEmpty())
