@@ -22,6 +22,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QTextStream>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <variant>
@@ -36,8 +37,49 @@ struct GameOptions {
     bool progress = false; // the Practice Record window instead of a game
 };
 
+// The command line less Qt's own options, for this program's parser to judge the rest.
+QStringList withoutQtOptions(const QStringList& arguments) {
+    // Qt's own options, which the application object reads later: with a value, and without
+    // one. Each may be written with one dash or two, and with its value after "=".
+    static const QStringList withValue{
+        QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
+        QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
+        QStringLiteral("session"),       QStringLiteral("display"),
+        QStringLiteral("geometry"),      QStringLiteral("title"),
+        QStringLiteral("name"),          QStringLiteral("style"),
+        QStringLiteral("stylesheet")};
+    static const QStringList flags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                                   QStringLiteral("nograb"), QStringLiteral("dograb"),
+                                   QStringLiteral("sync")};
+    QStringList own;
+    for (qsizetype index = 0; index < arguments.size(); ++index) {
+        const QString& argument = arguments[index];
+        QString name = argument;
+        if (name.startsWith(QLatin1String("--")))
+            name.remove(0, 2);
+        else if (name.startsWith(QLatin1Char('-')))
+            name.remove(0, 1);
+        else {
+            own.append(argument);
+            continue;
+        }
+        const qsizetype equals = name.indexOf(QLatin1Char('='));
+        const QString bare = name.left(equals);
+        if (withValue.contains(bare)) {
+            if (equals < 0)
+                ++index; // its value
+        } else if (!flags.contains(bare) || equals >= 0) {
+            own.append(argument);
+        }
+    }
+    return own;
+}
+
 // Answers --help, --version, --practice and the record commands before any window exists, so
-// they work without a display: an exit status then. Other arguments are left to Qt.
+// they work without a display: an exit status then. A mistyped option or a missing value is
+// said in one line, also before anything needs a display. Qt's own options are left to Qt.
 std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[]) {
     QCoreApplication info(argc, argv);
     QCommandLineParser parser;
@@ -52,7 +94,15 @@ std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[]) {
         QStringLiteral("progress"),
         QStringLiteral("Open the Practice Record: which facts each player knows."));
     parser.addOption(progress);
-    parser.parse(QCoreApplication::arguments());
+    const QStringList own = withoutQtOptions(QCoreApplication::arguments());
+    const bool parsed = parser.parse(own);
+    if (!parsed || parser.positionalArguments().size() > 0) {
+        const QString why = parsed ? QStringLiteral("Unexpected argument '%1'.")
+                                         .arg(parser.positionalArguments().constFirst())
+                                   : parser.errorText().split(QLatin1Char('\n')).constFirst();
+        std::fprintf(stderr, "quintarlow: %s See quintarlow --help.\n", qPrintable(why));
+        return 2;
+    }
     if (parser.isSet(help))
         parser.showHelp();
     if (parser.isSet(version))
@@ -122,6 +172,21 @@ int showProgress() {
     return runProgressWindow(unreadable, unreadable, dialogs, devices);
 }
 
+// The record says its trouble on its own thread; the parent hears it on the game's, between
+// turns.
+void tellTroubleOf(PlayRecord& record, RecordTrouble& trouble) {
+    record.tellTrouble(
+        [&trouble](const QString& why) {
+            QMetaObject::invokeMethod(
+                qApp, [&trouble, why] { trouble.cannotWrite(why, QDateTime::currentDateTime()); },
+                Qt::QueuedConnection);
+        },
+        [&trouble] {
+            QMetaObject::invokeMethod(
+                qApp, [&trouble] { trouble.recordOpened(); }, Qt::QueuedConnection);
+        });
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -156,10 +221,12 @@ int main(int argc, char* argv[]) {
     AlsaSoundPlayer sound;
     ScreenWorkArea workArea;
     MessageBoxDialogs dialogs;
-    // Made before the screens and gone after them, so that every report is written.
+    // Made before the screens and gone after them, so that every report is written. It opens
+    // once the splash is up, on its own thread.
     DesktopNotifier notifier;
     RecordTrouble trouble(notifier);
-    PlayRecord record(options.record, trouble);
+    PlayRecord record(options.record, chosenFluencyMs());
+    tellTroubleOf(record, trouble);
     ScreenSet screens({speech, sound, workArea, dialogs, record.record(), drawQuestionAtRandom});
     QObject::connect(&screens, &ScreenSet::allUnloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
@@ -169,5 +236,6 @@ int main(int argc, char* argv[]) {
 
     traceFirstFrame(screens.splash());
     screens.splash().show();
+    QTimer::singleShot(0, &app, [&record] { record.startOpening(); });
     return QApplication::exec();
 }

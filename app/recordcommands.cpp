@@ -2,7 +2,6 @@
 
 #include "playernames.h"
 #include "progress/progresswindow.h"
-#include "progress/recordtrouble.h"
 #include "recordcsv.h"
 #include "sqliterecord.h"
 
@@ -72,10 +71,10 @@ int importRecord(const QString& fileName) {
     const CsvReading reading = answersFromCsv(file.readAll());
     if (!reading.error.isEmpty())
         return fail(QStringLiteral("%1 %2; nothing imported").arg(fileName, reading.error));
-    ReadRecord record(SqliteRecord::Damaged::MoveAside);
+    const ReadRecord record(SqliteRecord::Damaged::MoveAside);
     if (!record.reader())
         return fail(QStringLiteral("cannot open the practice record: ") + record.error());
-    const SqliteRecord::Merge merge = record.importAnswers(reading.rows);
+    const RecordMerge merge = record.editor()->importAnswers(reading.rows);
     if (!merge.error.isEmpty())
         return fail(
             QStringLiteral("cannot import %1: %2; nothing imported").arg(fileName, merge.error));
@@ -116,42 +115,6 @@ int forgetPlayer(const QString& asked, bool sure) {
 
 } // namespace
 
-std::unique_ptr<SqliteRecord> openKeptRecord(QString* error, SqliteRecord::Damaged damaged) {
-    return SqliteRecord::open(SqliteRecord::defaultFolder(), error, damaged);
-}
-
-ReadRecord::ReadRecord(SqliteRecord::Damaged damaged) {
-    QString problem;
-    const ServerSettings server = ServerSettings::forThisMachine(&problem);
-    // Settings meant to name a server: reading the file instead would look like a school
-    // with one machine.
-    if (!problem.isEmpty()) {
-        m_error = QStringLiteral("the record server's settings hold a password, which the game "
-                                 "never uses (see the README, For schools)");
-        return;
-    }
-    if (server.isSet())
-        m_server = ServerRecord::open(server, &m_error);
-    else
-        m_file = openKeptRecord(&m_error, damaged);
-}
-
-RecordReader* ReadRecord::reader() const {
-    if (m_server)
-        return m_server.get();
-    return m_file.get();
-}
-
-RecordEditor* ReadRecord::editor() const {
-    if (m_server)
-        return m_server.get();
-    return m_file.get();
-}
-
-SqliteRecord::Merge ReadRecord::importAnswers(const std::vector<AnswerRow>& rows) {
-    return m_server ? m_server->importAnswers(rows) : m_file->importAnswers(rows);
-}
-
 RecordCommands::RecordCommands(QCommandLineParser& parser)
     : m_export(QStringLiteral("export-record"),
                QStringLiteral("Write the practice record (or one player's part) as CSV."),
@@ -172,8 +135,12 @@ RecordCommands::RecordCommands(QCommandLineParser& parser)
 }
 
 std::optional<int> RecordCommands::run(const QCommandLineParser& parser) const {
+    // A name of blanks is a player's name; a file name of blanks is a slip.
     for (const QCommandLineOption* option : {&m_export, &m_import, &m_forget, &m_player})
-        if (parser.isSet(*option) && parser.value(*option).trimmed().isEmpty())
+        if (parser.isSet(*option) &&
+            (option == &m_export || option == &m_import ? parser.value(*option).trimmed()
+                                                        : parser.value(*option))
+                .isEmpty())
             return fail(QStringLiteral("--%1 needs a %2")
                             .arg(option->names().constFirst(), option->valueName()));
     if (parser.isSet(m_export))
@@ -187,49 +154,6 @@ std::optional<int> RecordCommands::run(const QCommandLineParser& parser) const {
 
 bool RecordCommands::noRecord(const QCommandLineParser& parser) const {
     return parser.isSet(m_noRecord);
-}
-
-PlayRecord::PlayRecord(bool wanted, RecordTrouble& trouble) {
-    if (!wanted)
-        return;
-    QString error;
-    m_kept = openKeptRecord(&error);
-    if (!m_kept) {
-        std::fprintf(stderr, "quintarlow: no practice record (%s); playing without one\n",
-                     qPrintable(error));
-        trouble.cannotWrite(error, QDateTime::currentDateTime());
-        return;
-    }
-    trouble.recordOpened();
-    // Said on the game's thread, between turns.
-    m_kept->onGivenUp([&trouble](const QString& why) {
-        QMetaObject::invokeMethod(
-            qApp, [&trouble, why] { trouble.cannotWrite(why, QDateTime::currentDateTime()); },
-            Qt::QueuedConnection);
-    });
-    m_kept->setFluencyMs(chosenFluencyMs());
-    m_sender = RecordSender::forThisMachine(m_kept->fileName());
-    if (!m_sender)
-        return;
-    // The record's thread only asks; the round itself starts on the game's thread.
-    m_kept->onWritten([sender = m_sender.get()] {
-        QMetaObject::invokeMethod(sender, &RecordSender::sendNow, Qt::QueuedConnection);
-    });
-    m_sender->sendNow();
-}
-
-PlayRecord::~PlayRecord() {
-    // Everything reported is written before the sender it would ask goes.
-    if (m_kept && m_sender) {
-        m_kept->waitUntilWritten();
-        m_kept->onWritten({});
-    }
-}
-
-PracticeRecord& PlayRecord::record() {
-    if (m_kept)
-        return *m_kept;
-    return m_none;
 }
 
 } // namespace quintarlow

@@ -12,7 +12,7 @@ namespace quintarlow {
 // One judged answer as the board saw it. A refused click (a corner, FREE, no question yet)
 // is not an answer and is never reported.
 struct JudgedAnswer {
-    QString player;              // as typed, trimmed
+    QString player;              // as typed
     QDateTime judgedAt;          // local time, with its offset from UTC
     int a = 0;                   // the first factor, as shown and spoken
     int b = 0;                   // the second factor
@@ -26,12 +26,13 @@ struct JudgedAnswer {
 class PracticeRecord {
 public:
     virtual ~PracticeRecord() = default;
-    // A game begins: the board shows with these names (trimmed), Blue to move.
+    // A game begins: the board shows with these names, Blue to move. The record keeps every
+    // name exactly as given; only comparing names trims them and ignores case.
     virtual void gameStarted(const QString& blue, const QString& red, const QDateTime& at) = 0;
     // Numbered by the record as the game's next turn.
     virtual void answerJudged(const JudgedAnswer& answer) = 0;
-    // The game ends: a line of four (winner's name) or left unfinished (empty winner) by a new
-    // game, new players or quitting.
+    // The game ends: a line of four (winner's name, which may be all blanks) or left
+    // unfinished (an empty winner) by a new game, new players or quitting.
     virtual void gameFinished(const QString& winner, const QDateTime& at) = 0;
     // How this player's questions are drawn, as the record knew it when the game started;
     // answered from memory, so asking costs a turn nothing.

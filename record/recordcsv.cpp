@@ -1,5 +1,7 @@
 #include "recordcsv.h"
 
+#include "outcomewords.h"
+
 #include <QStringList>
 #include <QUuid>
 #include <cstdlib>
@@ -7,15 +9,12 @@
 namespace quintarlow {
 
 QString outcomeName(Outcome outcome) {
-    switch (outcome) {
-    case Outcome::Right:
-        return QStringLiteral("right");
-    case Outcome::Wrong:
-        return QStringLiteral("wrong");
-    case Outcome::Timeout:
-        break;
-    }
-    return QStringLiteral("timeout");
+    const std::string_view word = outcomeWord(outcome);
+    return QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()));
+}
+
+std::optional<Outcome> outcomeOf(const QString& name) {
+    return outcomeOfWord(name.toStdString());
 }
 
 QString isoWithOffset(const QDateTime& at) {
@@ -31,7 +30,21 @@ QString isoWithOffset(const QDateTime& at) {
 
 namespace {
 
-QString quoted(const QString& field) {
+// A cell a spreadsheet would take for a formula (or would strip of its leading tab or
+// carriage return) is written behind an apostrophe, which spreadsheets show as text and do not
+// show; a value that itself begins with an apostrophe gets one more, so reading takes exactly
+// one away.
+bool needsApostrophe(const QString& field) {
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r'");
+    return !field.isEmpty() && formulaStarts.contains(field.front());
+}
+
+QString unescaped(const QString& cell) {
+    return cell.startsWith(QLatin1Char('\'')) ? cell.mid(1) : cell;
+}
+
+QString quoted(const QString& value) {
+    const QString field = needsApostrophe(value) ? QLatin1Char('\'') + value : value;
     if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
         !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r')))
         return field;
@@ -111,13 +124,6 @@ std::optional<int> number(const QString& text, qint64 lowest, qint64 highest) {
     return static_cast<int>(value);
 }
 
-std::optional<Outcome> outcomeFrom(const QString& name) {
-    for (Outcome outcome : {Outcome::Right, Outcome::Wrong, Outcome::Timeout})
-        if (outcomeName(outcome) == name)
-            return outcome;
-    return std::nullopt;
-}
-
 // The row of one record, or what is wrong with it.
 std::optional<AnswerRow> rowFrom(const QStringList& f, QString& problem) {
     auto bad = [&problem](const QString& what) {
@@ -128,9 +134,10 @@ std::optional<AnswerRow> rowFrom(const QStringList& f, QString& problem) {
     row.answerId = f[0];
     if (QUuid::fromString(row.answerId).isNull())
         return bad(QStringLiteral("answer_id is not a UUID"));
-    row.player = f[1];
-    if (row.player.trimmed().isEmpty() || row.player != row.player.trimmed())
-        return bad(QStringLiteral("player is empty or has spaces around it"));
+    // Exactly as typed: a name of blanks, or with blanks around it, is a player too.
+    row.player = unescaped(f[1]);
+    if (row.player.isEmpty())
+        return bad(QStringLiteral("player is empty"));
     row.playedAt = QDateTime::fromString(f[2], Qt::ISODateWithMs);
     if (!row.playedAt.isValid() || row.playedAt.timeSpec() == Qt::LocalTime)
         return bad(QStringLiteral("played_at is not a date and time with its offset"));
@@ -154,7 +161,7 @@ std::optional<AnswerRow> rowFrom(const QStringList& f, QString& problem) {
         if (!row.answered)
             return bad(QStringLiteral("answered is not a number from 1 to 144"));
     }
-    const auto outcome = outcomeFrom(f[9]);
+    const auto outcome = outcomeOf(f[9]);
     if (!outcome)
         return bad(QStringLiteral("outcome is not right, wrong or timeout"));
     row.outcome = *outcome;
@@ -174,7 +181,8 @@ std::optional<AnswerRow> rowFrom(const QStringList& f, QString& problem) {
 } // namespace
 
 QByteArray answersToCsv(const std::vector<AnswerRow>& rows) {
-    QString text = CsvHeader + QLatin1String("\r\n");
+    // The byte-order mark tells a spreadsheet the file is UTF-8, so accented names read right.
+    QString text = QChar(0xFEFF) + CsvHeader + QLatin1String("\r\n");
     for (const AnswerRow& row : rows) {
         const QStringList fields{row.answerId,
                                  row.player,
@@ -195,12 +203,12 @@ QByteArray answersToCsv(const std::vector<AnswerRow>& rows) {
     return text.toUtf8();
 }
 
-CsvReading answersFromCsv(const QByteArray& csv) {
-    QString text = QString::fromUtf8(csv);
+CsvReading answersFromCsv(const QByteArray& file) {
+    const QByteArray bom("\xEF\xBB\xBF");
+    const QByteArray csv = file.startsWith(bom) ? file.mid(bom.size()) : file;
+    const QString text = QString::fromUtf8(csv);
     if (text.toUtf8() != csv)
         return {{}, QStringLiteral("the file is not UTF-8 text")};
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
     const std::vector<Record> records = splitRecords(text);
     if (records.empty() || records.front().fields.join(QLatin1Char(',')) != CsvHeader)
         return {{}, QStringLiteral("line 1: the header is not \"%1\"").arg(CsvHeader)};

@@ -8,11 +8,16 @@
 
 namespace quintarlow {
 
-// The record's exchange file: RFC 4180 CSV in UTF-8, one header line, one answer a line.
+// The record's exchange file: RFC 4180 CSV in UTF-8 with a byte-order mark, one header line,
+// one answer a line. A cell that would begin with = + - @ ' a tab or a carriage return is
+// written behind one more apostrophe, so that no spreadsheet runs it as a formula; reading
+// takes that apostrophe away again. A file without the byte-order mark reads the same.
 inline constexpr QLatin1String CsvHeader{
     "answer_id,player,played_at,game,turn,a,b,product,answered,outcome,ms"};
 
+// The outcome's word (see OutcomeWords), and the outcome of a word; none for an unknown word.
 QString outcomeName(Outcome outcome);
+std::optional<Outcome> outcomeOf(const QString& name);
 // The time as the file and the record write it: ISO 8601 with milliseconds and the offset.
 QString isoWithOffset(const QDateTime& at);
 

@@ -34,13 +34,21 @@ struct PlayerSummary {
     bool hasPracticeSettings = false;
 };
 
+// What adding another computer's answers did.
+struct RecordMerge {
+    int added = 0;
+    int skipped = 0;
+    QString error; // empty on success; nothing was added otherwise
+};
+
 // What reading the record needs: the progress window, the reports and the export.
 class RecordReader {
 public:
     virtual ~RecordReader() = default;
     // Every player, the one who played last first.
     virtual std::vector<PlayerSummary> players() = 0;
-    // One player's answers (every player's for an empty name), oldest first.
+    // One player's answers (every player's for an empty name; a name of blanks is a player),
+    // oldest first.
     virtual std::vector<AnswerRow> answers(const QString& player) = 0;
     // The same answers as the statistics read them. A record can answer this with a query of
     // its own: a class's year is 100,000 answers, and the grid needs only five columns of them.
@@ -65,6 +73,12 @@ public:
     // Names compare trimmed and ignoring case.
     virtual PracticeSettings practiceSettings(const QString& name) = 0;
     virtual bool setPracticeSettings(const QString& name, const PracticeSettings& settings) = 0;
+
+    // --import-record: adds the rows whose answer id is not kept yet, all or none. A record
+    // that holds no answers of its own (the window's in-memory one) takes none.
+    virtual RecordMerge importAnswers(const std::vector<AnswerRow>& rows) {
+        return {0, 0, rows.empty() ? QString() : QStringLiteral("this record takes no answers")};
+    }
 };
 
 } // namespace quintarlow

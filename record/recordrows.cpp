@@ -25,7 +25,8 @@ QString keptTablesText(const std::vector<int>& tables) {
     QStringList numbers;
     for (int table : tables)
         numbers.append(QString::number(table));
-    return numbers.join(QLatin1Char(','));
+    // Every table is an empty text, never a null one, which the column refuses.
+    return numbers.isEmpty() ? QStringLiteral("") : numbers.join(QLatin1Char(','));
 }
 
 std::vector<int> keptTables(const QString& text) {
@@ -51,13 +52,25 @@ QVariantList practiceValues(const PracticeSettings& settings) {
             settings.answerSeconds};
 }
 
-Outcome outcomeOf(const QString& name) {
-    return name == QLatin1String("right")   ? Outcome::Right
-           : name == QLatin1String("wrong") ? Outcome::Wrong
-                                            : Outcome::Timeout;
+namespace {
+
+std::optional<Outcome> outcomeIn(const QSqlQuery& query, int column, int idColumn, QString* error) {
+    const QString word = query.value(column).toString();
+    const auto outcome = outcomeOf(word);
+    if (!outcome)
+        *error =
+            QStringLiteral("the record holds an answer (%1) with the unknown outcome \"%2\"")
+                .arg(idColumn < 0 ? QStringLiteral("no id read") : query.value(idColumn).toString(),
+                     word);
+    return outcome;
 }
 
-AnswerRow answerRowFrom(const QSqlQuery& query) {
+} // namespace
+
+std::optional<AnswerRow> answerRowFrom(const QSqlQuery& query, QString* error) {
+    const auto outcome = outcomeIn(query, 9, 0, error);
+    if (!outcome)
+        return std::nullopt;
     AnswerRow row;
     row.answerId = query.value(0).toString();
     row.player = query.value(1).toString();
@@ -69,9 +82,18 @@ AnswerRow answerRowFrom(const QSqlQuery& query) {
     row.product = query.value(7).toInt();
     if (!query.isNull(8))
         row.answered = query.value(8).toInt();
-    row.outcome = outcomeOf(query.value(9).toString());
+    row.outcome = *outcome;
     row.ms = query.value(10).toLongLong();
     return row;
+}
+
+std::optional<FactAnswer> factAnswerFrom(const QSqlQuery& query, QString* error) {
+    const auto outcome = outcomeIn(query, 2, -1, error);
+    if (!outcome)
+        return std::nullopt;
+    return FactAnswer{query.value(0).toInt(), query.value(1).toInt(), *outcome,
+                      query.value(3).toLongLong(),
+                      QDate::fromString(query.value(4).toString().left(10), Qt::ISODate)};
 }
 
 QVariantList answerValues(const AnswerRow& row) {
@@ -90,7 +112,7 @@ QVariantList answerValues(const AnswerRow& row) {
 }
 
 QString playerFilter(const QSqlDatabase& db, const QString& player, QVariantList* values) {
-    if (player.trimmed().isEmpty())
+    if (player.isEmpty())
         return {};
     const QString key = playerKey(player);
     QStringList marks;

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QSqlDatabase;
@@ -23,7 +24,6 @@ QSqlQuery runStatement(const QSqlDatabase& db, const QString& sql, const QVarian
 // A player's practice tables as kept: "3,4,6"; empty for every table.
 QString keptTablesText(const std::vector<int>& tables);
 std::vector<int> keptTables(const QString& text);
-Outcome outcomeOf(const QString& name);
 
 // A player's practice settings as the practice table keeps them: these columns, in this order,
 // read by practiceSettingsFrom (from column `first` on) and written from practiceValues.
@@ -34,7 +34,11 @@ QVariantList practiceValues(const PracticeSettings& settings);
 // The columns answerRowFrom reads, in its order.
 inline constexpr QLatin1String AnswerColumns{
     "answer_id, player, played_at, game_id, turn, a, b, product, answered, outcome, ms"};
-AnswerRow answerRowFrom(const QSqlQuery& query);
+// None for a row whose outcome is no known word; `error` then says which row.
+std::optional<AnswerRow> answerRowFrom(const QSqlQuery& query, QString* error);
+// The same of the statistics' five columns: a, b, outcome, ms, played_at (its first ten
+// characters are the local date).
+std::optional<FactAnswer> factAnswerFrom(const QSqlQuery& query, QString* error);
 
 // One answer row added, with answerValues(row) for its places.
 inline constexpr QLatin1String InsertAnswer{

@@ -104,7 +104,8 @@ std::vector<AnswerRow> ServerRecord::answers(const QString& player) {
         QStringLiteral("SELECT %1 FROM answers").arg(AnswerColumns) + filter + inPlayOrder, values);
     std::vector<AnswerRow> rows;
     while (query.next())
-        rows.push_back(answerRowFrom(query));
+        if (auto row = answerRowFrom(query, &m_readError))
+            rows.push_back(std::move(*row));
     return rows;
 }
 
@@ -118,9 +119,8 @@ std::vector<FactAnswer> ServerRecord::factAnswers(const QString& player) {
              values);
     std::vector<FactAnswer> facts;
     while (query.next())
-        facts.push_back({query.value(0).toInt(), query.value(1).toInt(),
-                         outcomeOf(query.value(2).toString()), query.value(3).toLongLong(),
-                         QDate::fromString(query.value(4).toString(), Qt::ISODate)});
+        if (const auto fact = factAnswerFrom(query, &m_readError))
+            facts.push_back(*fact);
     return facts;
 }
 

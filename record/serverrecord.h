@@ -35,7 +35,7 @@ public:
     bool setPracticeSettings(const QString& name, const PracticeSettings& settings) override;
 
     // Adds rows whose answer id the server does not hold yet, all in one transaction.
-    SqliteRecord::Merge importAnswers(const std::vector<AnswerRow>& rows);
+    SqliteRecord::Merge importAnswers(const std::vector<AnswerRow>& rows) override;
 
 private:
     explicit ServerRecord(QString connection);

@@ -9,13 +9,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QUrl>
 #include <QUuid>
 #include <QVariant>
 #include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <deque>
@@ -72,13 +76,35 @@ std::optional<Failure> insertAnswer(QSqlDatabase& db, const AnswerRow& row) {
     return failureOf(runStatement(db, InsertAnswer, answerValues(row)));
 }
 
+// Adds the rows whose answer id is not kept yet; counts what it added and skipped.
+std::optional<Failure> addNewRows(QSqlDatabase& db, const std::vector<AnswerRow>& rows,
+                                  RecordMerge& merge) {
+    for (const AnswerRow& row : rows) {
+        QSqlQuery kept = runStatement(
+            db, QStringLiteral("SELECT 1 FROM answers WHERE answer_id = ?"), {row.answerId});
+        if (auto failure = failureOf(kept))
+            return failure;
+        if (kept.next()) {
+            ++merge.skipped;
+            continue;
+        }
+        if (auto failure = insertAnswer(db, row))
+            return failure;
+        ++merge.added;
+    }
+    return std::nullopt;
+}
+
 QString newId() {
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
-// The five columns the statistics need. The day is the local date the answer was played on,
-// as its own text says it.
-std::vector<FactAnswer> factAnswersOf(QSqlDatabase& db, const QString& player) {
+// The five columns the statistics need, and why a row could not be read (the last such).
+struct FactReading {
+    std::vector<FactAnswer> answers;
+    QString error;
+};
+FactReading factAnswersOf(QSqlDatabase& db, const QString& player) {
     QVariantList values;
     const QString filter = playerFilter(db, player, &values);
     QSqlQuery query =
@@ -86,12 +112,11 @@ std::vector<FactAnswer> factAnswersOf(QSqlDatabase& db, const QString& player) {
                      QStringLiteral("SELECT a, b, outcome, ms, played_at FROM answers") + filter +
                          QStringLiteral(" ORDER BY played_ms, rowid"),
                      values);
-    std::vector<FactAnswer> answers;
+    FactReading reading;
     while (query.next())
-        answers.push_back({query.value(0).toInt(), query.value(1).toInt(),
-                           outcomeOf(query.value(2).toString()), query.value(3).toLongLong(),
-                           QDate::fromString(query.value(4).toString().left(10), Qt::ISODate)});
-    return answers;
+        if (const auto answer = factAnswerFrom(query, &reading.error))
+            reading.answers.push_back(*answer);
+    return reading;
 }
 
 } // namespace
@@ -115,47 +140,85 @@ public:
             m_thread.join();
     }
 
-    // Opens the file on the thread; an empty text on success.
+    // Opens the file on the thread and waits for it; an empty text on success.
     QString start() {
         std::promise<QString> opened;
         auto result = opened.get_future();
-        m_thread = std::thread([this, opened = std::move(opened)]() mutable { live(opened); });
+        m_thread = std::thread([this, opened = std::move(opened)]() mutable {
+            live(false, [&opened](const QString& error) { opened.set_value(error); });
+        });
         return result.get();
     }
 
-    // A write the board does not wait for. After the first failure the record is given up,
-    // said once, and the game plays on as without one.
-    void post(std::function<std::optional<Failure>(QSqlDatabase&)> write) {
-        enqueue([this, write = std::move(write)](QSqlDatabase& db) {
-            if (m_givenUp)
-                return;
-            if (const auto failure = write(db); !failure) {
-                std::function<void()> written;
-                {
-                    std::lock_guard lock(m_lock);
-                    written = m_written;
+    // Opens the file on the thread without waiting: while another program holds it locked,
+    // opening is tried again and again, and what is asked meanwhile waits its turn. A record
+    // that cannot be opened at all is said once, and the game plays on as without one.
+    void startInBackground() {
+        m_thread = std::thread([this] {
+            live(true, [this](const QString& error) {
+                if (error.isEmpty()) {
+                    std::function<void()> opened;
+                    {
+                        std::lock_guard lock(m_lock);
+                        opened = m_openedCall;
+                    }
+                    if (opened)
+                        opened();
+                    return;
                 }
-                if (written)
-                    written();
-            } else {
                 m_givenUp = true;
-                std::fprintf(stderr,
-                             "quintarlow: the practice record %s cannot be written (%s); "
-                             "playing on without it\n",
-                             qPrintable(m_file), qPrintable(whyNot(*failure)));
-                std::function<void(const QString&)> givenUp;
-                {
-                    std::lock_guard lock(m_lock);
-                    givenUp = m_givenUpCall;
-                }
-                if (givenUp)
-                    givenUp(whyNot(*failure));
-            }
+                std::fprintf(stderr, "quintarlow: no practice record (%s); playing without one\n",
+                             qPrintable(error));
+                sayGivenUp(error);
+            });
         });
     }
 
+    // A write the board does not wait for. While another program holds the file locked, the
+    // write is tried again with longer and longer pauses, and every later one waits behind it
+    // in order. Any other failure gives the record up, said once, and the game plays on.
+    // An answer comes with its row, to be kept aside while the file is locked.
+    void post(std::function<std::optional<Failure>(QSqlDatabase&)> write,
+              std::optional<AnswerRow> answer = std::nullopt) {
+        enqueue(
+            [this, write = std::move(write)](QSqlDatabase& db) {
+                if (m_givenUp) {
+                    m_lost += m_stillLocked ? 1 : 0;
+                    return;
+                }
+                const std::optional<Failure> failure = whenUnlocked([&] { return write(db); });
+                if (!failure) {
+                    std::function<void()> written;
+                    {
+                        std::lock_guard lock(m_lock);
+                        written = m_written;
+                    }
+                    if (written)
+                        written();
+                    dropKeptAside();
+                    return;
+                }
+                m_givenUp = true;
+                m_stillLocked = failure->locked;
+                m_lost += m_stillLocked ? 1 : 0;
+                if (!m_stillLocked) {
+                    std::fprintf(stderr,
+                                 "quintarlow: the practice record %s cannot be written (%s); "
+                                 "playing on without it\n",
+                                 qPrintable(m_file), qPrintable(failure->what));
+                    sayGivenUp(failure->what);
+                }
+            },
+            std::move(answer));
+    }
+
     // A read whose result goes elsewhere; nobody waits for it.
-    void later(Job job) { enqueue(std::move(job)); }
+    void later(Job job) {
+        enqueue([this, job = std::move(job)](QSqlDatabase& db) {
+            if (!m_givenUp)
+                job(db);
+        });
+    }
 
     void onWritten(std::function<void()> call) {
         std::lock_guard lock(m_lock);
@@ -165,6 +228,22 @@ public:
     void onGivenUp(std::function<void(const QString&)> call) {
         std::lock_guard lock(m_lock);
         m_givenUpCall = std::move(call);
+    }
+
+    void onOpened(std::function<void()> call) {
+        std::lock_guard lock(m_lock);
+        m_openedCall = std::move(call);
+    }
+
+    // Beside stderr, where a parent who started the game from the menu sees it too.
+    void sayGivenUp(const QString& why) {
+        std::function<void(const QString&)> givenUp;
+        {
+            std::lock_guard lock(m_lock);
+            givenUp = m_givenUpCall;
+        }
+        if (givenUp)
+            givenUp(why);
     }
 
     // A job whose result the caller waits for.
@@ -177,32 +256,130 @@ public:
     }
 
     const QString& file() const { return m_file; }
+    bool started() const { return m_thread.joinable(); }
 
     static QString whyNot(const Failure& failure) {
-        return failure.locked ? QStringLiteral("locked by another game for more than 2 s")
+        return failure.locked ? QStringLiteral("locked by another program for more than %1 s")
+                                    .arg(BusyTimeoutMs / 1000)
                               : failure.what;
     }
 
 private:
-    void enqueue(Job job) {
+    void enqueue(Job job, std::optional<AnswerRow> answer = std::nullopt) {
         {
             std::lock_guard lock(m_lock);
-            m_jobs.push_back(std::move(job));
+            m_jobs.push_back({std::move(job), std::move(answer)});
         }
         m_wake.notify_one();
     }
 
-    void live(std::promise<QString>& opened) {
+    // Beside the record while it is locked: the answers waiting for it, so that a game killed
+    // meanwhile loses none of them. Whoever opens the record next adds them.
+    QString keptAsideFile() const { return m_file + QStringLiteral("-waiting.csv"); }
+
+    void keepAside() {
+        std::vector<AnswerRow> waiting;
+        if (m_current)
+            waiting.push_back(*m_current);
+        {
+            std::lock_guard lock(m_lock);
+            for (const Queued& queued : m_jobs)
+                if (queued.answer)
+                    waiting.push_back(*queued.answer);
+        }
+        if (waiting.size() == m_keptAside)
+            return;
+        QSaveFile file(keptAsideFile());
+        if (file.open(QIODevice::WriteOnly) && file.write(answersToCsv(waiting)) >= 0 &&
+            file.commit())
+            m_keptAside = waiting.size();
+    }
+
+    // Once the last answer kept aside is in the record.
+    void dropKeptAside() {
+        if (m_keptAside == 0)
+            return;
+        {
+            std::lock_guard lock(m_lock);
+            for (const Queued& queued : m_jobs)
+                if (queued.answer)
+                    return;
+        }
+        QFile::remove(keptAsideFile());
+        m_keptAside = 0;
+    }
+
+    // What a game killed while the record was locked kept aside; left for the next opening
+    // when it cannot be added now.
+    void addKeptAside(QSqlDatabase& db) {
+        QFile file(keptAsideFile());
+        if (!file.open(QIODevice::ReadOnly))
+            return;
+        const CsvReading reading = answersFromCsv(file.readAll());
+        file.close();
+        RecordMerge merge;
+        if (reading.error.isEmpty() &&
+            inTransaction(db, [&] { return addNewRows(db, reading.rows, merge); }))
+            return;
+        QFile::remove(keptAsideFile());
+        if (merge.added > 0)
+            std::fprintf(stderr,
+                         "quintarlow: added %d answers a game could not write while the practice "
+                         "record was locked\n",
+                         merge.added);
+    }
+
+    // Tries `attempt` until it does not fail for a lock. Each try already waits out the busy
+    // timeout; between tries the thread pauses, longer each time, so that a lock held for
+    // minutes costs a few tries a minute. Once the program is quitting, the tries go on for
+    // QuitPatience at most: a quit then waits that long at worst, and what could not be
+    // written is said.
+    std::optional<Failure> whenUnlocked(const std::function<std::optional<Failure>()>& attempt) {
+        std::optional<Failure> result = attempt();
+        std::chrono::milliseconds pause = FirstPause;
+        std::optional<std::chrono::steady_clock::time_point> quitBy;
+        while (isLocked(result)) {
+            keepAside();
+            if (!m_saidLocked) {
+                m_saidLocked = true;
+                std::fprintf(stderr,
+                             "quintarlow: the practice record %s is locked by another program; "
+                             "the answers wait and are written once it is free\n",
+                             qPrintable(m_file));
+            }
+            std::unique_lock lock(m_lock);
+            m_wake.wait_for(lock, pause, [this] { return m_stopping; });
+            if (m_stopping && !quitBy)
+                quitBy = std::chrono::steady_clock::now() + QuitPatience;
+            lock.unlock();
+            if (quitBy && std::chrono::steady_clock::now() > *quitBy)
+                return result;
+            pause = std::min(pause * 2, LongestPause);
+            result = attempt();
+        }
+        return result;
+    }
+
+    static bool isLocked(const std::optional<Failure>& failure) {
+        return failure && failure->locked;
+    }
+
+    // patient: a file locked by another program is waited for, not refused.
+    void live(bool patient, const std::function<void(const QString&)>& opened) {
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-            QString error = openFile(db);
-            const bool ok = error.isEmpty();
-            opened.set_value(std::move(error));
-            if (ok)
-                serve(db);
+            const std::optional<Failure> failure =
+                patient ? whenUnlocked([&] { return openFile(db); }) : openFile(db);
+            opened(failure ? QStringLiteral("%1: %2").arg(m_file, whyNot(*failure)) : QString());
+            serve(db);
             db.close();
         }
         QSqlDatabase::removeDatabase(m_connection);
+        if (m_lost > 0)
+            std::fprintf(stderr,
+                         "quintarlow: %d reports of this session were not written to the "
+                         "practice record %s\n",
+                         m_lost, qPrintable(m_file));
     }
 
     // Until told to stop, and then until the queue is empty: nothing reported is lost.
@@ -214,14 +391,15 @@ private:
                 m_wake.wait(lock, [this] { return m_stopping || !m_jobs.empty(); });
                 if (m_jobs.empty())
                     return;
-                job = std::move(m_jobs.front());
+                job = std::move(m_jobs.front().job);
+                m_current = std::move(m_jobs.front().answer);
                 m_jobs.pop_front();
             }
             job(db);
         }
     }
 
-    QString openFile(QSqlDatabase& db) {
+    std::optional<Failure> openFile(QSqlDatabase& db) {
         std::optional<Failure> failure = connect(db);
         if (failure && failure->damaged && m_moveDamagedAside) {
             db.close();
@@ -230,9 +408,12 @@ private:
                     .arg(m_file,
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
             if (!QFile::rename(m_file, aside))
-                return QStringLiteral("%1 is damaged and cannot be moved aside").arg(m_file);
-            // A journal left by the damaged file belongs to it, not to the fresh one.
-            QFile::rename(m_file + QStringLiteral("-journal"), aside + QStringLiteral("-journal"));
+                return Failure{QStringLiteral("damaged and cannot be moved aside")};
+            // A journal or write-ahead log left by the damaged file belongs to it, not to the
+            // fresh one; the shared-memory index is rebuilt from the log.
+            for (const QLatin1String suffix : {QLatin1String("-journal"), QLatin1String("-wal")})
+                QFile::rename(m_file + suffix, aside + suffix);
+            QFile::remove(m_file + QStringLiteral("-shm"));
             std::fprintf(stderr,
                          "quintarlow: the practice record was damaged; kept it as %s and "
                          "started a fresh one\n",
@@ -240,13 +421,23 @@ private:
             failure = connect(db);
         }
         if (failure)
-            return QStringLiteral("%1: %2").arg(m_file, whyNot(*failure));
-        return {};
+            db.close();
+        return failure;
     }
 
     std::optional<Failure> connect(QSqlDatabase& db) {
-        db.setDatabaseName(m_file);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+        // The write-ahead log keeps its index in a file beside the record, which a folder that
+        // cannot be written cannot hold: there the record is read as it stands, and a write
+        // fails as it would anyway.
+        const bool readOnly = !QFileInfo(QFileInfo(m_file).path()).isWritable();
+        db.setDatabaseName(readOnly ? QUrl::fromLocalFile(m_file).toString(QUrl::FullyEncoded) +
+                                          QStringLiteral("?immutable=1")
+                                    : m_file);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1%2")
+                                 .arg(BusyTimeoutMs)
+                                 .arg(readOnly ? QStringLiteral(";QSQLITE_OPEN_URI;"
+                                                                "QSQLITE_OPEN_READONLY")
+                                               : QString()));
         if (!db.open())
             return Failure{db.lastError().databaseText()};
         QSqlQuery check = runStatement(db, QStringLiteral("PRAGMA quick_check"));
@@ -258,35 +449,63 @@ private:
         check.finish();
         if (!intact)
             return Failure{QStringLiteral("damaged"), true};
+        // With a write-ahead log, reading (the progress window, an export) never waits for
+        // the game's writes nor holds them up; only two writers take turns. The log needs
+        // shared memory beside the file, so the record must be on a local disk.
+        if (!readOnly) {
+            QSqlQuery journal = runStatement(db, QStringLiteral("PRAGMA journal_mode = WAL"));
+            if (auto failure = failureOf(journal))
+                return failure;
+            if (!journal.next() || journal.value(0).toString() != QLatin1String("wal"))
+                return Failure{QStringLiteral("no write-ahead log: ") +
+                               journal.value(0).toString()};
+        }
         if (auto failure = failureOf(runStatement(db, QStringLiteral("PRAGMA synchronous = FULL"))))
             return failure;
         if (const QString why = schema::upgrade(db); !why.isEmpty())
-            return Failure{why};
+            return Failure{why, false, why.contains(QLatin1String("locked"))};
+        addKeptAside(db);
         return std::nullopt;
     }
+
+    static constexpr std::chrono::milliseconds FirstPause{100};
+    static constexpr std::chrono::milliseconds LongestPause{4000};
+    static constexpr std::chrono::milliseconds QuitPatience{10000};
 
     const QString m_file;
     const QString m_connection;
     std::thread m_thread;
     std::mutex m_lock;
     std::condition_variable m_wake;
-    std::deque<Job> m_jobs;
+    struct Queued {
+        Job job;
+        std::optional<AnswerRow> answer;
+    };
+    std::deque<Queued> m_jobs;
+    std::optional<AnswerRow> m_current; // the answer being written
+    std::size_t m_keptAside = 0;        // answers in keptAsideFile()
     bool m_stopping = false;
-    bool m_givenUp = false; // only the thread reads and writes it
+    // Only the thread reads and writes these.
+    bool m_givenUp = false;
+    bool m_saidLocked = false;
+    bool m_stillLocked = false; // given up at quitting, the file still locked
+    int m_lost = 0;             // reports that waited in vain
     const bool m_moveDamagedAside;
     std::function<void()> m_written;                   // under m_lock
     std::function<void(const QString&)> m_givenUpCall; // under m_lock
+    std::function<void()> m_openedCall;                // under m_lock
 };
 
 QString SqliteRecord::defaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-std::unique_ptr<SqliteRecord> SqliteRecord::open(const QString& folder, QString* error,
-                                                 Damaged damaged) {
+namespace {
+
+bool keptPrivate(const QString& folder, QString* error) {
     if (!QDir().mkpath(folder)) {
         *error = QStringLiteral("cannot make the folder %1").arg(folder);
-        return nullptr;
+        return false;
     }
     // The record is the child's own: nobody else on the computer may look in. Only others'
     // rights are taken away; a folder its owner made read-only stays so, and is found out on
@@ -296,30 +515,66 @@ std::unique_ptr<SqliteRecord> SqliteRecord::open(const QString& folder, QString*
                                                 QFileDevice::WriteOther | QFileDevice::ExeOther;
     if (const auto rights = QFile::permissions(folder); rights & others)
         QFile::setPermissions(folder, rights & ~others);
-    auto writer = std::make_unique<Writer>(QDir(folder).filePath(QStringLiteral("record.sqlite")),
-                                           damaged == Damaged::MoveAside);
+    return true;
+}
+
+QString recordFile(const QString& folder) {
+    return QDir(folder).filePath(QStringLiteral("record.sqlite"));
+}
+
+// The practice settings kept for `keys` (every player's when empty). A player without a row
+// plays with the defaults.
+QHash<QString, PracticeSettings> keptSettings(QSqlDatabase& db, const QStringList& keys = {}) {
+    QHash<QString, PracticeSettings> settings;
+    QSqlQuery query = runStatement(
+        db, QStringLiteral("SELECT player_key, %1 FROM practice").arg(PracticeColumns));
+    while (query.next())
+        if (keys.isEmpty() || keys.contains(query.value(0).toString()))
+            settings.insert(query.value(0).toString(), practiceSettingsFrom(query, 1));
+    return settings;
+}
+
+} // namespace
+
+std::unique_ptr<SqliteRecord> SqliteRecord::open(const QString& folder, QString* error,
+                                                 Damaged damaged) {
+    if (!keptPrivate(folder, error))
+        return nullptr;
+    auto writer = std::make_unique<Writer>(recordFile(folder), damaged == Damaged::MoveAside);
     if (QString why = writer->start(); !why.isEmpty()) {
         *error = why;
         return nullptr;
     }
     std::unique_ptr<SqliteRecord> record(new SqliteRecord(std::move(writer)));
-    record->m_settings =
-        record->m_writer->call<QHash<QString, PracticeSettings>>([](QSqlDatabase& db) {
-            QHash<QString, PracticeSettings> settings;
-            QSqlQuery query = runStatement(
-                db, QStringLiteral("SELECT player_key, %1 FROM practice").arg(PracticeColumns));
-            while (query.next())
-                settings.insert(query.value(0).toString(), practiceSettingsFrom(query, 1));
-            return settings;
-        });
+    record->m_settings = record->m_writer->call<QHash<QString, PracticeSettings>>(
+        [](QSqlDatabase& db) { return keptSettings(db); });
     return record;
+}
+
+std::unique_ptr<SqliteRecord> SqliteRecord::openForPlay(const QString& folder) {
+    return std::unique_ptr<SqliteRecord>(
+        new SqliteRecord(std::make_unique<Writer>(recordFile(folder), true)));
+}
+
+void SqliteRecord::startOpening() {
+    // Found out on opening when it cannot be made.
+    QString unused;
+    keptPrivate(QFileInfo(fileName()).path(), &unused);
+    m_writer->startInBackground();
+    m_writer->later([this](QSqlDatabase& db) {
+        auto settings = keptSettings(db);
+        std::lock_guard lock(m_settingsLock);
+        m_settings = std::move(settings);
+    });
 }
 
 SqliteRecord::SqliteRecord(std::unique_ptr<Writer> writer) : m_writer(std::move(writer)) {}
 
 std::vector<FactAnswer> SqliteRecord::factAnswers(const QString& player) {
-    return m_writer->call<std::vector<FactAnswer>>(
+    FactReading reading = m_writer->call<FactReading>(
         [&player](QSqlDatabase& db) { return factAnswersOf(db, player); });
+    m_readError = reading.error;
+    return std::move(reading.answers);
 }
 
 void SqliteRecord::onWritten(std::function<void()> call) {
@@ -330,7 +585,14 @@ void SqliteRecord::onGivenUp(std::function<void(const QString&)> call) {
     m_writer->onGivenUp(std::move(call));
 }
 
-SqliteRecord::~SqliteRecord() = default;
+void SqliteRecord::onOpened(std::function<void()> call) {
+    m_writer->onOpened(std::move(call));
+}
+
+SqliteRecord::~SqliteRecord() {
+    // The writer's last jobs still use the plans and settings: it ends while they exist.
+    m_writer.reset();
+}
 
 QString SqliteRecord::fileName() const {
     return m_writer->file();
@@ -339,20 +601,42 @@ QString SqliteRecord::fileName() const {
 void SqliteRecord::gameStarted(const QString& blue, const QString& red, const QDateTime& at) {
     m_gameId = newId();
     m_turn = 0;
-    QStringList missing; // players whose plan needs their answers read
     {
+        // Until the record has read this game's settings, the ones known last.
         std::lock_guard lock(m_settingsLock);
         m_gamePlans.clear();
         m_plansGame = m_gameId;
-        for (const QString& player : {blue, red}) {
-            const PracticeSettings settings = m_settings.value(playerKey(player));
-            m_gamePlans.insert(playerKey(player), startingPlan(settings));
-            if (needsAnswers(settings))
-                missing.append(player.trimmed());
-        }
+        for (const QString& player : {blue, red})
+            m_gamePlans.insert(playerKey(player),
+                               startingPlan(m_settings.value(playerKey(player))));
     }
-    m_writer->post([game = m_gameId, blue = blue.trimmed(), red = red.trimmed(),
-                    at = isoWithOffset(at)](QSqlDatabase& db) {
+    // The settings as the file holds them now: the Practice Record window or --practice may
+    // have changed them, or forgotten the player, since the last game. Read before the game's
+    // row is written, since reading goes on while another program holds the write lock.
+    m_writer->later([this, game = m_gameId, players = QStringList{blue, red},
+                     fluency = m_fluencyMs.load(), today = at.date()](QSqlDatabase& db) {
+        const QStringList keys{playerKey(players[0]), playerKey(players[1])};
+        const QHash<QString, PracticeSettings> settings = keptSettings(db, keys);
+        QHash<QString, PracticePlan> plans;
+        for (const QString& player : players) {
+            const PracticeSettings kept = settings.value(playerKey(player));
+            plans.insert(
+                playerKey(player),
+                needsAnswers(kept)
+                    ? planFromAnswers(kept, factAnswersOf(db, player).answers, fluency, today)
+                    : startingPlan(kept));
+        }
+        std::lock_guard lock(m_settingsLock);
+        for (const QString& key : keys) {
+            if (settings.contains(key))
+                m_settings.insert(key, settings.value(key));
+            else
+                m_settings.remove(key);
+        }
+        if (m_plansGame == game)
+            m_gamePlans = plans;
+    });
+    m_writer->post([game = m_gameId, blue, red, at = isoWithOffset(at)](QSqlDatabase& db) {
         return inTransaction(db, [&] {
             return failureOf(
                 runStatement(db,
@@ -361,46 +645,36 @@ void SqliteRecord::gameStarted(const QString& blue, const QString& red, const QD
                              {game, blue, red, at}));
         });
     });
-    if (missing.isEmpty())
-        return;
-    m_writer->later([this, game = m_gameId, missing, fluency = m_fluencyMs.load(),
-                     today = at.date()](QSqlDatabase& db) {
-        for (const QString& player : missing) {
-            const auto answers = factAnswersOf(db, player);
-            std::lock_guard lock(m_settingsLock);
-            if (m_plansGame == game) {
-                PracticePlan& plan = m_gamePlans[playerKey(player)];
-                plan = planFromAnswers(plan.settings, answers, fluency, today);
-            }
-        }
-    });
 }
 
 void SqliteRecord::answerJudged(const JudgedAnswer& answer) {
     if (m_gameId.isEmpty())
         return;
-    const AnswerRow row{
-        newId(),  answer.player.trimmed(), answer.judgedAt, m_gameId,       ++m_turn, answer.a,
-        answer.b, answer.a * answer.b,     answer.answered, answer.outcome, answer.ms};
-    m_writer->post([row](QSqlDatabase& db) {
-        return inTransaction(db, [&] { return insertAnswer(db, row); });
-    });
+    const AnswerRow row{newId(),         answer.player,  answer.judgedAt, m_gameId,
+                        ++m_turn,        answer.a,       answer.b,        answer.a * answer.b,
+                        answer.answered, answer.outcome, answer.ms};
+    // Another program may have added it already from the answers kept aside while locked.
+    m_writer->post(
+        [row](QSqlDatabase& db) {
+            RecordMerge merge;
+            return inTransaction(db, [&] { return addNewRows(db, {row}, merge); });
+        },
+        row);
 }
 
 void SqliteRecord::gameFinished(const QString& winner, const QDateTime& at) {
     if (m_gameId.isEmpty())
         return;
-    m_writer->post(
-        [game = m_gameId, winner = winner.trimmed(), at = isoWithOffset(at)](QSqlDatabase& db) {
-            return inTransaction(db, [&] {
-                return failureOf(runStatement(
-                    db,
-                    QStringLiteral("UPDATE games SET winner = ?, ended_at = ?"
-                                   " WHERE game_id = ?"),
-                    {winner.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(winner),
-                     at, game}));
-            });
+    m_writer->post([game = m_gameId, winner, at = isoWithOffset(at)](QSqlDatabase& db) {
+        return inTransaction(db, [&] {
+            return failureOf(runStatement(
+                db,
+                QStringLiteral("UPDATE games SET winner = ?, ended_at = ?"
+                               " WHERE game_id = ?"),
+                {winner.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(winner), at,
+                 game}));
         });
+    });
     m_gameId.clear();
     std::lock_guard lock(m_settingsLock);
     m_gamePlans.clear();
@@ -416,7 +690,11 @@ PracticePlan SqliteRecord::practicePlan(const QString& player) const {
 }
 
 std::vector<AnswerRow> SqliteRecord::answers(const QString& player) {
-    return m_writer->call<std::vector<AnswerRow>>([&player](QSqlDatabase& db) {
+    struct Reading {
+        std::vector<AnswerRow> rows;
+        QString error;
+    };
+    Reading reading = m_writer->call<Reading>([&player](QSqlDatabase& db) {
         QVariantList values;
         const QString filter = playerFilter(db, player, &values);
         QSqlQuery query =
@@ -425,11 +703,14 @@ std::vector<AnswerRow> SqliteRecord::answers(const QString& player) {
                              // Within one millisecond, as reported.
                              QStringLiteral(" ORDER BY played_ms, rowid"),
                          values);
-        std::vector<AnswerRow> rows;
+        Reading found;
         while (query.next())
-            rows.push_back(answerRowFrom(query));
-        return rows;
+            if (auto row = answerRowFrom(query, &found.error))
+                found.rows.push_back(std::move(*row));
+        return found;
     });
+    m_readError = reading.error;
+    return std::move(reading.rows);
 }
 
 std::vector<PlayerSummary> SqliteRecord::players() {
@@ -505,7 +786,7 @@ bool SqliteRecord::setPracticeSettings(const QString& name, const PracticeSettin
                              QStringLiteral("INSERT INTO practice (player_key, player, %1)"
                                             " VALUES (?, ?, ?, ?, ?, ?)")
                                  .arg(PracticeColumns),
-                             QVariantList{key, name.trimmed()} + practiceValues(settings)));
+                             QVariantList{key, name} + practiceValues(settings)));
         });
     });
     if (saved) {
@@ -521,30 +802,16 @@ bool SqliteRecord::setPracticeSettings(const QString& name, const PracticeSettin
 SqliteRecord::Merge SqliteRecord::importAnswers(const std::vector<AnswerRow>& rows) {
     return m_writer->call<Merge>([&rows](QSqlDatabase& db) {
         Merge merge;
-        const auto failure = inTransaction(db, [&]() -> std::optional<Failure> {
-            for (const AnswerRow& row : rows) {
-                QSqlQuery kept =
-                    runStatement(db, QStringLiteral("SELECT 1 FROM answers WHERE answer_id = ?"),
-                                 {row.answerId});
-                if (auto failure = failureOf(kept))
-                    return failure;
-                if (kept.next()) {
-                    ++merge.skipped;
-                    continue;
-                }
-                if (auto failure = insertAnswer(db, row))
-                    return failure;
-                ++merge.added;
-            }
-            return std::nullopt;
-        });
-        if (failure)
+        if (const auto failure = inTransaction(db, [&] { return addNewRows(db, rows, merge); }))
             return Merge{0, 0, Writer::whyNot(*failure)};
         return merge;
     });
 }
 
 void SqliteRecord::waitUntilWritten() {
+    // A record never asked to open has nothing to write, and nobody to wait for.
+    if (!m_writer->started())
+        return;
     m_writer->call<bool>([](QSqlDatabase&) { return true; });
 }
 

@@ -27,7 +27,14 @@ public:
     // Opens or creates the record in `folder`; on failure returns null and says why in `error`.
     static std::unique_ptr<SqliteRecord> open(const QString& folder, QString* error,
                                               Damaged damaged = Damaged::MoveAside);
-    // Whatever was reported is on disk before this returns.
+    // The record a game plays with, at once: it opens on its own thread once startOpening()
+    // is called, waiting out another program's lock, and what the game reports meanwhile is
+    // written once it is open. A record that cannot be opened is said once on stderr, and the
+    // game plays on as without one.
+    static std::unique_ptr<SqliteRecord> openForPlay(const QString& folder);
+    void startOpening();
+    // Whatever was reported is on disk before this returns (a file another program keeps
+    // locked is waited for a few seconds, and what could not be written then is said).
     ~SqliteRecord() override;
 
     void gameStarted(const QString& blue, const QString& red, const QDateTime& at) override;
@@ -41,18 +48,16 @@ public:
     PracticeSettings practiceSettings(const QString& name) override;
     bool setPracticeSettings(const QString& name, const PracticeSettings& settings) override;
 
-    struct Merge {
-        int added = 0;
-        int skipped = 0;
-        QString error; // empty on success; nothing was added otherwise
-    };
-    // Adds rows whose answer id is not kept yet, all in one transaction.
-    Merge importAnswers(const std::vector<AnswerRow>& rows);
+    using Merge = RecordMerge;
+    // In one transaction.
+    Merge importAnswers(const std::vector<AnswerRow>& rows) override;
     // Returns once every report so far is on disk (or given up on).
     void waitUntilWritten();
     // The file the record lives in, and what went wrong when it could not be written (once).
     QString fileName() const;
     std::vector<FactAnswer> factAnswers(const QString& player) override;
+    // A row the last read could not understand (an outcome of no known word).
+    QString readError() const override { return m_readError; }
 
     // Called on the record's own thread after each report is on disk (the school's server is
     // sent what is new); set before the first report, cleared once the last is written.
@@ -60,6 +65,8 @@ public:
     // Called once on the record's own thread, with why, when it gives up writing (the same
     // moment it says so on stderr); set before the first report.
     void onGivenUp(std::function<void(const QString&)> call);
+    // Called on the record's thread once a record opened by startOpening() can be written.
+    void onOpened(std::function<void()> call);
     // The fluency time the facts to practise are judged by, as the progress window shows them.
     void setFluencyMs(qint64 ms) { m_fluencyMs = ms; }
 
@@ -68,8 +75,8 @@ public:
 private:
     explicit SqliteRecord(std::unique_ptr<Writer> writer);
 
-    std::unique_ptr<Writer> m_writer;
-    QString m_gameId; // the game being played, empty between games
+    QString m_gameId;    // the game being played, empty between games
+    QString m_readError; // of the last read, on the reader's thread
     int m_turn = 0;
     mutable std::mutex m_settingsLock; // the settings are read on the board's thread
     QHash<QString, PracticeSettings> m_settings;
@@ -79,6 +86,8 @@ private:
     QHash<QString, PracticePlan> m_gamePlans;
     QString m_plansGame; // the game m_gamePlans belong to
     std::atomic<qint64> m_fluencyMs = DefaultFluencyMs;
+    // Last, so that it ends first: its jobs use the members above.
+    std::unique_ptr<Writer> m_writer;
 };
 
 // Names compare trimmed and ignoring case.

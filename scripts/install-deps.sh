@@ -16,7 +16,7 @@ case "${1:-}" in
     # postgresql: the record's server tests start a PostgreSQL server of their own.
     --tests) packages+=(xvfb xauth openbox libxcb-xtest0-dev desktop-file-utils appstream
                         weston xwayland qt6-wayland dpkg-dev file lintian poppler-utils
-                        xdotool postgresql) ;;
+                        xdotool postgresql sqlite3) ;;
     --package) packages+=(dpkg-dev file) ;;
     --screenreader) packages+=(xvfb xauth openbox dbus at-spi2-core orca python3-pyatspi
                                speech-dispatcher xdotool) ;;

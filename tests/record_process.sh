@@ -4,6 +4,10 @@
 #   killed     SIGKILL 200 ms after an answer: the answer is in the next export
 #   damaged    a damaged record is moved aside, the game plays and keeps new answers
 #   readonly   a read-only record folder: the game plays and says so in one stderr line
+#   locked     another program holds the write lock from before the game starts until after its
+#              answer, far beyond the busy timeout: the answer is written once the lock goes
+#   lockedkill the same, and the game is killed while the lock is still held: the next opening
+#              of the record (here the export) adds the answer the game kept aside
 #   nofolder   an export to a folder that does not exist fails and leaves no file
 #   badimport  an import with one bad line is refused whole, naming the line
 #   misspelt   forgetting or exporting a name nobody has fails, naming the close one
@@ -103,6 +107,36 @@ readonly)
     [[ $(wc -l <"$XDG_DATA_HOME/err") -eq 1 ]] || failed "not exactly one line on stderr"
     grep -q "practice record" "$XDG_DATA_HOME/err" || failed "stderr does not name the record"
     [[ -z $(exported) ]] || failed "an answer was written into a read-only folder"
+    ;;
+locked)
+    exported >/dev/null
+    sqlite3 "$record/record.sqlite" "BEGIN IMMEDIATE;" ".shell sleep 16" "COMMIT;" &
+    holder=$!
+    play_one_answer
+    kill -0 "$holder" || failed "the lock went before the answer"
+    wait "$holder"
+    # Written while the game plays on, a few seconds at most after the lock goes.
+    for _ in $(seq 100); do
+        [[ -n $(exported) ]] && break
+        sleep 0.1
+    done
+    one_answer_of_ben
+    end_game
+    cat "$XDG_DATA_HOME/err"
+    grep -q "is locked by another program" "$XDG_DATA_HOME/err" || failed "the wait was not said"
+    ;;
+lockedkill)
+    exported >/dev/null
+    sqlite3 "$record/record.sqlite" "BEGIN IMMEDIATE;" ".shell sleep 25" "COMMIT;" &
+    holder=$!
+    play_one_answer
+    # The answer's first try waits out the 2 s busy timeout before it is kept aside.
+    sleep 3
+    kill -0 "$holder" || failed "the lock went before the kill"
+    kill -KILL "$pid"
+    wait "$pid" 2>/dev/null
+    wait "$holder"
+    one_answer_of_ben
     ;;
 nofolder)
     "$game" --export-record "$XDG_DATA_HOME/missing/out.csv" 2>"$XDG_DATA_HOME/err"

@@ -1,0 +1,82 @@
+#include "recordchoice.h"
+
+#include <QMetaObject>
+
+namespace quintarlow {
+
+std::unique_ptr<SqliteRecord> openKeptRecord(QString* error, SqliteRecord::Damaged damaged) {
+    return SqliteRecord::open(SqliteRecord::defaultFolder(), error, damaged);
+}
+
+ReadRecord::ReadRecord(SqliteRecord::Damaged damaged) {
+    QString problem;
+    const ServerSettings server = ServerSettings::forThisMachine(&problem);
+    // Settings meant to name a server: reading the file instead would look like a school
+    // with one machine.
+    if (!problem.isEmpty()) {
+        m_error = QStringLiteral("the record server's settings hold a password, which the game "
+                                 "never uses (see the README, For schools)");
+        return;
+    }
+    if (server.isSet())
+        m_server = ServerRecord::open(server, &m_error);
+    else
+        m_file = openKeptRecord(&m_error, damaged);
+}
+
+RecordReader* ReadRecord::reader() const {
+    if (m_server)
+        return m_server.get();
+    return m_file.get();
+}
+
+RecordEditor* ReadRecord::editor() const {
+    if (m_server)
+        return m_server.get();
+    return m_file.get();
+}
+
+PlayRecord::PlayRecord(bool wanted, qint64 fluencyMs) {
+    if (!wanted)
+        return;
+    m_kept = SqliteRecord::openForPlay(SqliteRecord::defaultFolder());
+    m_kept->setFluencyMs(fluencyMs);
+    m_sender = RecordSender::forThisMachine(m_kept->fileName());
+    if (!m_sender)
+        return;
+    // The record's thread only asks; the round itself starts on the game's thread.
+    m_kept->onWritten([sender = m_sender.get()] {
+        QMetaObject::invokeMethod(sender, &RecordSender::sendNow, Qt::QueuedConnection);
+    });
+}
+
+void PlayRecord::tellTrouble(std::function<void(const QString&)> cannotWrite,
+                             std::function<void()> opened) {
+    if (!m_kept)
+        return;
+    m_kept->onGivenUp(std::move(cannotWrite));
+    m_kept->onOpened(std::move(opened));
+}
+
+void PlayRecord::startOpening() {
+    if (m_kept)
+        m_kept->startOpening();
+    if (m_sender)
+        m_sender->sendNow();
+}
+
+PlayRecord::~PlayRecord() {
+    // Everything reported is written before the sender it would ask goes.
+    if (m_kept && m_sender) {
+        m_kept->waitUntilWritten();
+        m_kept->onWritten({});
+    }
+}
+
+PracticeRecord& PlayRecord::record() {
+    if (m_kept)
+        return *m_kept;
+    return m_none;
+}
+
+} // namespace quintarlow
