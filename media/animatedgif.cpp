@@ -24,6 +24,7 @@ void AnimatedGif::reportMissingPicture() const {
 
 void AnimatedGif::SetPictureFile(const QString& path) {
     m_running = false;
+    m_restingFrame = 0;
     m_movie.stop();
     m_movie.setFileName(path);
     // Show the first frame at once; a stopped picture is still a picture.
@@ -43,6 +44,8 @@ void AnimatedGif::StartAnimation() {
 
 void AnimatedGif::StopAnimation() {
     m_running = false;
+    // A stopped picture that is started again plays from its first frame.
+    m_restingFrame = 0;
     followState();
 }
 
@@ -56,14 +59,21 @@ void AnimatedGif::hideEvent(QHideEvent*) {
 
 void AnimatedGif::followState() {
     if (m_running && isVisible()) {
-        if (m_movie.state() == QMovie::Paused)
+        if (m_movie.state() == QMovie::Paused) {
+            // Back to the frame it rested on, read again from the file, so that it goes on
+            // from where it was hidden.
+            if (m_restingFrame > 0)
+                m_movie.jumpToFrame(m_restingFrame);
+            m_restingFrame = 0;
             m_movie.setPaused(false);
-        else if (m_movie.state() == QMovie::NotRunning)
+        } else if (m_movie.state() == QMovie::NotRunning) {
             m_movie.start();
+        }
     } else if (m_movie.state() == QMovie::Running) {
         m_movie.setPaused(true);
-        // Naming the file again lets go of every frame read so far but the one on show; the
-        // movie starts again from its first frame when it plays again.
+        // Naming the file again lets go of every frame read so far but the one on show; only
+        // its number is kept, for a picture that was hidden while it runs.
+        m_restingFrame = m_running ? m_movie.currentFrameNumber() : 0;
         m_movie.setFileName(m_movie.fileName());
     }
 }
