@@ -1,5 +1,6 @@
 #include "alsasoundplayer.h"
 #include "app/datafolder.h"
+#include "app/heaparenas.h"
 #include "app/practicecommand.h"
 #include "app/recordcommands.h"
 #include "app/shutdownsignals.h"
@@ -121,6 +122,7 @@ int showProgress() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    shareOneHeap();
     // The process the game starts to send its record to a school's server: no window.
     if (argc == 2 && qstrcmp(argv[1], "--sync-record") == 0) {
         QCoreApplication sync(argc, argv);

@@ -11,7 +11,6 @@ namespace quintarlow {
 AnimatedGif::AnimatedGif(QWidget* parent, const QRect& geometryTwips) : QWidget(parent) {
     if (!geometryTwips.isNull())
         setGeometry(twipsToPixels(geometryTwips));
-    m_movie.setCacheMode(QMovie::CacheAll);
     connect(&m_movie, &QMovie::frameChanged, this, [this] { update(); });
     // A file cut short shows its frames up to the cut and stops there.
     connect(&m_movie, &QMovie::error, this, [this] { reportMissingPicture(); });
@@ -60,10 +59,10 @@ void AnimatedGif::hideEvent(QHideEvent*) {
 void AnimatedGif::followState() {
     if (m_running && isVisible()) {
         if (m_movie.state() == QMovie::Paused) {
-            // Back to the frame it rested on, read again from the file, so that it goes on
-            // from where it was hidden.
-            if (m_restingFrame > 0)
-                m_movie.jumpToFrame(m_restingFrame);
+            // Back to the frame it rested on, so that it goes on from where it was hidden. A
+            // GIF is read frame after frame, so the frames up to it are read again.
+            for (int frame = 0; frame <= m_restingFrame && m_restingFrame > 0; ++frame)
+                m_movie.jumpToFrame(frame);
             m_restingFrame = 0;
             m_movie.setPaused(false);
         } else if (m_movie.state() == QMovie::NotRunning) {
@@ -71,7 +70,7 @@ void AnimatedGif::followState() {
         }
     } else if (m_movie.state() == QMovie::Running) {
         m_movie.setPaused(true);
-        // Naming the file again lets go of every frame read so far but the one on show; only
+        // Naming the file again lets go of what the reader holds but the frame on show; only
         // its number is kept, for a picture that was hidden while it runs.
         m_restingFrame = m_running ? m_movie.currentFrameNumber() : 0;
         m_movie.setFileName(m_movie.fileName());
