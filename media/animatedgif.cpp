@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <malloc.h>
+
 namespace quintarlow {
 
 AnimatedGif::AnimatedGif(QWidget* parent, const QRect& geometryTwips) : QWidget(parent) {
@@ -74,6 +76,9 @@ void AnimatedGif::followState() {
         // its number is kept, for a picture that was hidden while it runs.
         m_restingFrame = m_running ? m_movie.currentFrameNumber() : 0;
         m_movie.setFileName(m_movie.fileName());
+        // What the reader let go of lies amid the heap, where glibc keeps it resident until
+        // asked to give back its pages.
+        malloc_trim(0);
     }
 }
 
