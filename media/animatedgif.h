@@ -6,11 +6,10 @@
 namespace quintarlow {
 
 // An animated picture on a screen. Shown and hidden like any control; running and stopped
-// independently of that. A file that is missing or not a picture leaves it empty. A picture
-// keeps only the frame it shows: a running one on screen reads each next frame from the file
-// as it comes (a little work each frame, instead of a megabyte for the banner's frames), a
-// stopped one keeps its frame, and a hidden one rests until it shows again, keeping the
-// number of its frame so that it goes on from there.
+// independently of that. A file that is missing or not a picture leaves it empty. Only a
+// running picture on screen keeps its frames, so that it need not decode them again on every
+// round; a stopped one keeps the one frame it shows, and a hidden one rests until it shows
+// again, keeping only the number of its frame so that it goes on from there.
 class AnimatedGif : public QWidget {
     Q_OBJECT
 public:
