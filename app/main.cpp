@@ -1,5 +1,6 @@
 #include "alsasoundplayer.h"
 #include "app/datafolder.h"
+#include "app/heaparenas.h"
 #include "app/practicecommand.h"
 #include "app/recordcommands.h"
 #include "app/reportcommand.h"
@@ -190,6 +191,7 @@ void tellTroubleOf(PlayRecord& record, RecordTrouble& trouble) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    shareOneHeap();
     // The process the game starts to send its record to a school's server: no window.
     if (argc == 2 && qstrcmp(argv[1], "--sync-record") == 0) {
         QCoreApplication sync(argc, argv);

@@ -7,6 +7,7 @@
 //   quintarlow_benchgame session GAMES            memory, threads and files over many games
 // Run it in the data folder, as the game.
 #include "alsasoundplayer.h"
+#include "app/heaparenas.h"
 #include "board/multiplication.h"
 #include "board/vblabel.h"
 #include "flitespeech.h"
@@ -263,6 +264,7 @@ int longSession(int games) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    shareOneHeap();
     QApplication app(argc, argv);
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const int count = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 0;

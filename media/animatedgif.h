@@ -9,7 +9,7 @@ namespace quintarlow {
 // independently of that. A file that is missing or not a picture leaves it empty. Only a
 // running picture on screen keeps its frames, so that it need not decode them again on every
 // round; a stopped one keeps the one frame it shows, and a hidden one rests until it shows
-// again.
+// again, keeping only the number of its frame so that it goes on from there.
 class AnimatedGif : public QWidget {
     Q_OBJECT
 public:
@@ -44,6 +44,8 @@ private:
 
     QMovie m_movie;
     bool m_running = false;
+    // The frame a running picture showed when it was hidden, to go on from.
+    int m_restingFrame = 0;
 };
 
 } // namespace quintarlow

@@ -8,12 +8,17 @@
 #include <QtGlobal>
 
 #include <flite/flite.h>
+#include <link.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
 #include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <optional>
+#include <string_view>
 #include <system_error>
 #include <thread>
 
@@ -122,6 +127,36 @@ std::mutex& fliteLock() {
     return lock;
 }
 
+// The voice's recordings (3.9 MB) and the lexicon (0.6 MB) are read-only data of flite's
+// libraries, mapped from their files; a text reads a few pages of them, but working out the
+// voice's level reads most. Those pages go back to the page cache, which keeps them, so a text
+// maps what it needs again without reading the disk. They are let go once, after the level:
+// letting go after every text would make each next text map its pages again and start later.
+// Only segments that are read-only in the file are let go, whole pages of them, so nothing the
+// loader wrote is lost.
+void releaseVoicePages() {
+    dl_iterate_phdr(
+        [](dl_phdr_info* library, std::size_t, void*) {
+            const std::string_view name = library->dlpi_name ? library->dlpi_name : "";
+            if (name.find("libflite_cmu_us_kal16.") == std::string_view::npos &&
+                name.find("libflite_cmulex.") == std::string_view::npos)
+                return 0;
+            const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+            for (int index = 0; index < library->dlpi_phnum; ++index) {
+                const ElfW(Phdr)& segment = library->dlpi_phdr[index];
+                if (segment.p_type != PT_LOAD || segment.p_flags != PF_R)
+                    continue;
+                const std::uintptr_t from = library->dlpi_addr + segment.p_vaddr;
+                const std::uintptr_t start = (from + page - 1) / page * page;
+                const std::uintptr_t end = (from + segment.p_filesz) / page * page;
+                if (end > start)
+                    madvise(reinterpret_cast<void*>(start), end - start, MADV_DONTNEED);
+            }
+            return 0;
+        },
+        nullptr);
+}
+
 // Loaded on first use, on whichever thread speaks first, with fliteLock held.
 const LoadedVoice* loadedVoice() {
     static const std::optional<LoadedVoice> voice = []() -> std::optional<LoadedVoice> {
@@ -140,6 +175,8 @@ const LoadedVoice* loadedVoice() {
         feat_set(loaded.voice->features, "streaming_info",
                  audio_streaming_info_val(loaded.progress));
         loaded.gainDb = voiceGainDb(loaded);
+        // Working out the level read most of the recordings.
+        releaseVoicePages();
         return loaded;
     }();
     return voice ? &*voice : nullptr;

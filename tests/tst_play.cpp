@@ -364,13 +364,16 @@ private Q_SLOTS:
         screen.show();
         QVERIFY(!picture.grab().isNull());
         // A stopped picture starts again without a new file, and a running one hidden for a
-        // while goes on when it shows again: its frames move on.
+        // while goes on when it shows again from the frame it had reached.
         picture.StopAnimation();
         QVERIFY(!picture.isRunning());
         picture.StartAnimation();
+        QTRY_COMPARE(picture.currentFrame() > 0, animates);
+        const int reached = picture.currentFrame();
         picture.hide();
         picture.show();
-        QTRY_COMPARE(picture.currentFrame() > 0, animates);
+        QCOMPARE(picture.currentFrame(), reached);
+        QTRY_COMPARE(picture.currentFrame() != reached, animates);
         QCOMPARE(picture.isRunning(), animates);
     }
 

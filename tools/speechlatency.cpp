@@ -7,6 +7,7 @@
 // where they would be handed over.
 
 #include "alsaoutput.h"
+#include "app/heaparenas.h"
 #include "flitespeech.h"
 #include "spokentexts.h"
 
@@ -72,6 +73,8 @@ QString longestSpokenText() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The voice's threads allocate as they do in the game.
+    shareOneHeap();
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     int runs = 10;
