@@ -2,11 +2,13 @@
 
 #include "progress/progresswindow.h"
 #include "recordcsv.h"
+#include "schoolsetup.h"
 #include "sqliterecord.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QSaveFile>
+#include <QSqlDatabase>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -71,14 +73,45 @@ int forgetPlayer(const QString& name, bool sure) {
             return 0;
         }
     }
-    QString error;
-    auto record = openKeptRecord(&error);
-    if (!record)
-        return fail(QStringLiteral("cannot open the practice record: ") + error);
-    const int deleted = record->forgetPlayer(name);
+    // On the school's server where one is set: every machine then forgets the child too.
+    const ReadRecord record(SqliteRecord::Damaged::MoveAside);
+    if (!record.reader())
+        return fail(QStringLiteral("cannot open the practice record: ") + record.error());
+    const int deleted = record.reader()->forgetPlayer(name);
     if (deleted < 0)
         return fail(QStringLiteral("cannot delete %1 from the practice record").arg(name));
     say(QStringLiteral("Deleted %1 answers of %2.").arg(deleted).arg(name));
+    return 0;
+}
+
+int setUpServer(const QString& classes, const QString& keepDays, bool keepDaysGiven) {
+    bool number = true;
+    const int days = keepDays.toInt(&number);
+    if (keepDaysGiven && (!number || days < 0))
+        return fail(QStringLiteral("--keep-days needs a number of days (0: until forgotten)"));
+    QString problem;
+    const ServerSettings server = ServerSettings::forThisMachine(&problem);
+    if (!problem.isEmpty() || !server.isSet())
+        return fail(problem.isEmpty() ? QStringLiteral("no school's record server is set in "
+                                                       "[record] (see the README, For schools)")
+                                      : problem);
+    const QString connection = QStringLiteral("quintarlow-setup");
+    QStringList said;
+    QString error;
+    {
+        const QSqlDatabase db = server.open(connection);
+        if (!db.isOpen())
+            error = QStringLiteral("the school's record server cannot be reached");
+        else
+            said =
+                setUpSchoolServer(db, classes.split(QLatin1Char(','), Qt::SkipEmptyParts),
+                                  keepDaysGiven ? std::optional<int>(days) : std::nullopt, &error);
+    }
+    QSqlDatabase::removeDatabase(connection);
+    if (said.isEmpty())
+        return fail(QStringLiteral("cannot set up the school's record server: ") + error);
+    for (const QString& line : std::as_const(said))
+        say(line);
     return 0;
 }
 
@@ -128,8 +161,19 @@ RecordCommands::RecordCommands(QCommandLineParser& parser)
                QStringLiteral("NAME")),
       m_yes(QStringLiteral("yes"), QStringLiteral("With --forget-player: do not ask first.")),
       m_noRecord(QStringLiteral("no-record"),
-                 QStringLiteral("Play without reading or writing the practice record.")) {
-    parser.addOptions({m_export, m_player, m_import, m_forget, m_yes, m_noRecord});
+                 QStringLiteral("Play without reading or writing the practice record.")),
+      m_setup(QStringLiteral("setup-school-server"),
+              QStringLiteral("Set up the school's record server named in [record]: tables, "
+                             "roles and their rights (run as the tables' owner).")),
+      m_classes(QStringLiteral("classes"),
+                QStringLiteral("With --setup-school-server: a role for each of these classes."),
+                QStringLiteral("LIST")),
+      m_keepDays(QStringLiteral("keep-days"),
+                 QStringLiteral("With --setup-school-server: delete answers older than this "
+                                "(0: keep them until forgotten)."),
+                 QStringLiteral("N")) {
+    parser.addOptions({m_export, m_player, m_import, m_forget, m_yes, m_noRecord, m_setup,
+                       m_classes, m_keepDays});
 }
 
 std::optional<int> RecordCommands::run(const QCommandLineParser& parser) const {
@@ -143,6 +187,9 @@ std::optional<int> RecordCommands::run(const QCommandLineParser& parser) const {
         return importRecord(parser.value(m_import));
     if (parser.isSet(m_forget))
         return forgetPlayer(parser.value(m_forget), parser.isSet(m_yes));
+    if (parser.isSet(m_setup))
+        return setUpServer(parser.value(m_classes), parser.value(m_keepDays),
+                           parser.isSet(m_keepDays));
     return std::nullopt;
 }
 
@@ -168,6 +215,9 @@ PlayRecord::PlayRecord(bool wanted) {
     m_kept->onWritten([sender = m_sender.get()] {
         QMetaObject::invokeMethod(sender, &RecordSender::sendNow, Qt::QueuedConnection);
     });
+    // The round may have brought the school's practice settings into the file.
+    QObject::connect(m_sender.get(), &RecordSender::roundEnded, m_sender.get(),
+                     [kept = m_kept.get()] { kept->reloadSettings(); });
     m_sender->sendNow();
 }
 

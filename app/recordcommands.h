@@ -34,8 +34,8 @@ private:
     QString m_error;
 };
 
-// The practice record's command-line options: export, import, forgetting a player, and playing
-// without a record.
+// The practice record's command-line options: export, import, forgetting a player, playing
+// without a record, and setting up a school's server.
 class RecordCommands {
 public:
     explicit RecordCommands(QCommandLineParser& parser);
@@ -52,6 +52,9 @@ private:
     QCommandLineOption m_forget;
     QCommandLineOption m_yes;
     QCommandLineOption m_noRecord;
+    QCommandLineOption m_setup;
+    QCommandLineOption m_classes;
+    QCommandLineOption m_keepDays;
 };
 
 // The record the game plays with: the kept one, or none when asked to play without or when it

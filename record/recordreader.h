@@ -61,6 +61,8 @@ public:
     // Names compare trimmed and ignoring case.
     virtual PracticeSettings practiceSettings(const QString& name) = 0;
     virtual bool setPracticeSettings(const QString& name, const PracticeSettings& settings) = 0;
+    // How many days answers are kept before they are deleted; 0: for as long as the record is.
+    virtual int keepDays() { return 0; }
 };
 
 } // namespace quintarlow

@@ -90,6 +90,16 @@ std::vector<FactAnswer> factAnswersOf(QSqlDatabase& db, const QString& player) {
     return answers;
 }
 
+QHash<QString, PracticeSettings> settingsOf(QSqlDatabase& db) {
+    QHash<QString, PracticeSettings> settings;
+    QSqlQuery query =
+        runStatement(db, QStringLiteral("SELECT player_key, tables, ask_missed FROM practice"));
+    while (query.next())
+        settings.insert(query.value(0).toString(),
+                        {keptTables(query.value(1).toString()), query.value(2).toBool()});
+    return settings;
+}
+
 } // namespace
 
 // The thread that owns the connection: every read and write runs here, in the order asked.
@@ -244,6 +254,9 @@ private:
             return Failure{QStringLiteral("damaged"), true};
         if (auto failure = failureOf(runStatement(db, QStringLiteral("PRAGMA synchronous = FULL"))))
             return failure;
+        // A forgotten child's rows are overwritten, not only unlinked into free pages.
+        if (auto failure = failureOf(runStatement(db, QStringLiteral("PRAGMA secure_delete = ON"))))
+            return failure;
         if (const QString why = schema::upgrade(db); !why.isEmpty())
             return Failure{why};
         return std::nullopt;
@@ -286,18 +299,16 @@ std::unique_ptr<SqliteRecord> SqliteRecord::open(const QString& folder, QString*
         return nullptr;
     }
     std::unique_ptr<SqliteRecord> record(new SqliteRecord(std::move(writer)));
-    record->m_settings =
-        record->m_writer->call<QHash<QString, PracticeSettings>>([](QSqlDatabase& db) {
-            QHash<QString, PracticeSettings> settings;
-            QSqlQuery query =
-                runStatement(db, QStringLiteral("SELECT player_key, tables, ask_missed"
-                                                " FROM practice"));
-            while (query.next())
-                settings.insert(query.value(0).toString(),
-                                {keptTables(query.value(1).toString()), query.value(2).toBool()});
-            return settings;
-        });
+    record->m_settings = record->m_writer->call<QHash<QString, PracticeSettings>>(settingsOf);
     return record;
+}
+
+void SqliteRecord::reloadSettings() {
+    m_writer->later([this](QSqlDatabase& db) {
+        QHash<QString, PracticeSettings> settings = settingsOf(db);
+        std::lock_guard lock(m_settingsLock);
+        m_settings = std::move(settings);
+    });
 }
 
 SqliteRecord::SqliteRecord(std::unique_ptr<Writer> writer) : m_writer(std::move(writer)) {}
@@ -484,9 +495,9 @@ bool SqliteRecord::setPracticeSettings(const QString& name, const PracticeSettin
             return failureOf(
                 runStatement(db,
                              QStringLiteral("INSERT INTO practice (player_key, player, tables,"
-                                            " ask_missed) VALUES (?, ?, ?, ?)"),
+                                            " ask_missed, changed_ms) VALUES (?, ?, ?, ?, ?)"),
                              {key, name.trimmed(), keptTablesText(settings.tables),
-                              settings.askMissed ? 1 : 0}));
+                              settings.askMissed ? 1 : 0, QDateTime::currentMSecsSinceEpoch()}));
         });
     });
     if (saved) {

@@ -57,6 +57,9 @@ public:
     // Called on the record's own thread after each report is on disk (the school's server is
     // sent what is new); set before the first report, cleared once the last is written.
     void onWritten(std::function<void()> call);
+    // Reads the practice settings again, in the background, for the games after this one: the
+    // sending process keeps the school's settings in the file.
+    void reloadSettings();
     // The fluency time the facts to practise are judged by, as the progress window shows them.
     void setFluencyMs(qint64 ms) { m_fluencyMs = ms; }
 
