@@ -48,7 +48,7 @@ faults=(
 'media/flitespeech.cpp%s/if \(text.trimmed\(\).isEmpty\(\)\)\n\s*return;\n//%an empty text silences the game'
 'record/sqliterecord.cpp%s/m_gamePlans\[playerKey\(player\)\]\.missed = std::move\(facts\);/(void)facts;/%missed facts never reach the draw'
 'record/serversync.cpp%s/PRAGMA secure_delete = ON/PRAGMA secure_delete = OFF/%the name of a forgotten child stays readable in the file of a machine'
-'record/schema.cpp%s/OR class = ANY/OR class <> \x27\x27 OR class = ANY/%a teacher sees every class'
+'record/schema.cpp%s/OR class = ANY/OR class IS NOT NULL OR class = ANY/%a teacher sees every class'
 'record/schema.cpp%s/WHERE p.changed < excluded.changed/WHERE true/%older practice settings of a machine replace those of the teacher'
 )
 
