@@ -112,11 +112,21 @@ std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[]) {
         return *status;
     if (isPracticeCommand(QCoreApplication::arguments())) {
         QTextStream out(stdout), err(stderr);
-        QString error;
-        const auto record = openKeptRecord(&error);
-        if (!record)
-            err << "quintarlow: cannot open the practice record: " << error << Qt::endl;
-        return runPracticeCommand(QCoreApplication::arguments(), record.get(), out, err);
+        // The school's server where one is set; while it cannot be reached, this computer's
+        // file, whose change the server takes at the next contact if it is the later one.
+        const ReadRecord school(SqliteRecord::Damaged::MoveAside);
+        RecordEditor* record = school.editor();
+        std::unique_ptr<SqliteRecord> kept;
+        if (!record) {
+            QString error;
+            kept = openKeptRecord(&error);
+            record = kept.get();
+            err << "quintarlow: " << school.error()
+                << (kept ? QStringLiteral("; kept on this computer until it can be reached")
+                         : QStringLiteral("; cannot open the practice record: ") + error)
+                << Qt::endl;
+        }
+        return runPracticeCommand(QCoreApplication::arguments(), record, out, err);
     }
     return GameOptions{.record = !recordCommands.noRecord(parser),
                        .progress = parser.isSet(progress)};

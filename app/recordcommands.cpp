@@ -3,12 +3,14 @@
 #include "playernames.h"
 #include "progress/progresswindow.h"
 #include "recordcsv.h"
+#include "schoolsetup.h"
 #include "sqliterecord.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
+#include <QSqlDatabase>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -85,11 +87,11 @@ int importRecord(const QString& fileName) {
 }
 
 int forgetPlayer(const QString& asked, bool sure) {
-    QString error;
-    auto record = openKeptRecord(&error, SqliteRecord::Damaged::Refuse);
-    if (!record)
-        return fail(CannotOpen.arg(error));
-    const QString name = keptName(*record, asked);
+    // On the school's server where one is set: every machine then forgets the child too.
+    const ReadRecord record(SqliteRecord::Damaged::Refuse);
+    if (!record.reader())
+        return fail(CannotOpen.arg(record.error()));
+    const QString name = keptName(*record.reader(), asked);
     if (name.isEmpty())
         return 1;
     if (!sure) {
@@ -103,13 +105,44 @@ int forgetPlayer(const QString& asked, bool sure) {
             return 0;
         }
     }
-    const int deleted = record->forgetPlayer(name);
+    const int deleted = record.editor()->forgetPlayer(name);
     if (deleted < 0)
         return fail(QStringLiteral("cannot delete %1 from the practice record: it could not be "
                                    "changed. Nothing was deleted; close the game and try again.")
                         .arg(name));
     say(QStringLiteral("Deleted %1 of %2.")
             .arg(counted(deleted, QStringLiteral("answer"), QStringLiteral("answers")), name));
+    return 0;
+}
+
+int setUpServer(const QString& classes, const QString& keepDays, bool keepDaysGiven) {
+    bool number = true;
+    const int days = keepDays.toInt(&number);
+    if (keepDaysGiven && (!number || days < 0))
+        return fail(QStringLiteral("--keep-days needs a number of days (0: until forgotten)"));
+    QString problem;
+    const ServerSettings server = ServerSettings::forThisMachine(&problem);
+    if (!problem.isEmpty() || !server.isSet())
+        return fail(problem.isEmpty() ? QStringLiteral("no school's record server is set in "
+                                                       "[record] (see the README, For schools)")
+                                      : problem);
+    const QString connection = QStringLiteral("quintarlow-setup");
+    QStringList said;
+    QString error;
+    {
+        const QSqlDatabase db = server.open(connection);
+        if (!db.isOpen())
+            error = QStringLiteral("the school's record server cannot be reached");
+        else
+            said =
+                setUpSchoolServer(db, classes.split(QLatin1Char(','), Qt::SkipEmptyParts),
+                                  keepDaysGiven ? std::optional<int>(days) : std::nullopt, &error);
+    }
+    QSqlDatabase::removeDatabase(connection);
+    if (said.isEmpty())
+        return fail(QStringLiteral("cannot set up the school's record server: ") + error);
+    for (const QString& line : std::as_const(said))
+        say(line);
     return 0;
 }
 
@@ -130,8 +163,19 @@ RecordCommands::RecordCommands(QCommandLineParser& parser)
                QStringLiteral("NAME")),
       m_yes(QStringLiteral("yes"), QStringLiteral("With --forget-player: do not ask first.")),
       m_noRecord(QStringLiteral("no-record"),
-                 QStringLiteral("Play without reading or writing the practice record.")) {
-    parser.addOptions({m_export, m_player, m_import, m_forget, m_yes, m_noRecord});
+                 QStringLiteral("Play without reading or writing the practice record.")),
+      m_setup(QStringLiteral("setup-school-server"),
+              QStringLiteral("Set up the school's record server named in [record]: tables, "
+                             "roles and their rights (run as the tables' owner).")),
+      m_classes(QStringLiteral("classes"),
+                QStringLiteral("With --setup-school-server: a role for each of these classes."),
+                QStringLiteral("LIST")),
+      m_keepDays(QStringLiteral("keep-days"),
+                 QStringLiteral("With --setup-school-server: delete answers older than this "
+                                "(0: keep them until forgotten)."),
+                 QStringLiteral("N")) {
+    parser.addOptions({m_export, m_player, m_import, m_forget, m_yes, m_noRecord, m_setup,
+                       m_classes, m_keepDays});
 }
 
 std::optional<int> RecordCommands::run(const QCommandLineParser& parser) const {
@@ -149,6 +193,9 @@ std::optional<int> RecordCommands::run(const QCommandLineParser& parser) const {
         return importRecord(parser.value(m_import));
     if (parser.isSet(m_forget))
         return forgetPlayer(parser.value(m_forget), parser.isSet(m_yes));
+    if (parser.isSet(m_setup))
+        return setUpServer(parser.value(m_classes), parser.value(m_keepDays),
+                           parser.isSet(m_keepDays));
     return std::nullopt;
 }
 

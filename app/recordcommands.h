@@ -10,8 +10,8 @@ class QCommandLineParser;
 
 namespace quintarlow {
 
-// The practice record's command-line options: export, import, forgetting a player, and playing
-// without a record.
+// The practice record's command-line options: export, import, forgetting a player, playing
+// without a record, and setting up a school's server.
 class RecordCommands {
 public:
     explicit RecordCommands(QCommandLineParser& parser);
@@ -28,6 +28,9 @@ private:
     QCommandLineOption m_forget;
     QCommandLineOption m_yes;
     QCommandLineOption m_noRecord;
+    QCommandLineOption m_setup;
+    QCommandLineOption m_classes;
+    QCommandLineOption m_keepDays;
 };
 
 } // namespace quintarlow

@@ -48,6 +48,9 @@ PlayRecord::PlayRecord(bool wanted, qint64 fluencyMs) {
     m_kept->onWritten([sender = m_sender.get()] {
         QMetaObject::invokeMethod(sender, &RecordSender::sendNow, Qt::QueuedConnection);
     });
+    // The round may have brought the school's practice settings into the file.
+    QObject::connect(m_sender.get(), &RecordSender::roundEnded, m_sender.get(),
+                     [kept = m_kept.get()] { kept->reloadSettings(); });
 }
 
 void PlayRecord::tellTrouble(std::function<void(const QString&)> cannotWrite,

@@ -62,6 +62,8 @@ public:
     // while it reads fine. An unreadable record reads as empty, so the window asks this to
     // tell an empty record from a broken one.
     virtual QString readError() const { return {}; }
+    // How many days answers are kept before they are deleted; 0: for as long as the record is.
+    virtual int keepDays() { return 0; }
 };
 
 // The only changes made to the record outside a game, each on a parent's or teacher's word.

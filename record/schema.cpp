@@ -54,6 +54,133 @@ QString newerRecord(int stored) {
         .arg(newestVersion());
 }
 
+// The server's own types and a school's classes. Times become timestamptz with the offset
+// they were played at kept beside them, so the export still writes each answer's own local
+// time; every child's rows carry their class, and row-level security shows a teacher only the
+// classes whose roles they hold. Machines hold no right on the tables: they add and ask
+// through the functions below, which run as the tables' owner and return only what a game
+// needs.
+QStringList serverClasses() {
+    return {
+        QStringLiteral("ALTER TABLE games ALTER game_id TYPE uuid USING game_id::uuid,"
+                       " ALTER started_at TYPE timestamptz USING started_at::timestamptz,"
+                       " ALTER ended_at TYPE timestamptz USING ended_at::timestamptz,"
+                       " ADD class text NOT NULL DEFAULT ''"),
+        QStringLiteral("ALTER TABLE answers ADD played timestamptz, ADD utc_offset integer,"
+                       " ADD player_key text, ADD class text NOT NULL DEFAULT ''"),
+        // The offset is the text's last six characters ("+01:00").
+        QStringLiteral("UPDATE answers SET played = played_at::timestamptz,"
+                       " player_key = lower(btrim(player)), utc_offset ="
+                       " CASE WHEN played_at ~ '[+-][0-9]{2}:[0-9]{2}$' THEN"
+                       " (CASE WHEN substr(right(played_at, 6), 1, 1) = '-' THEN -1 ELSE 1 END)"
+                       " * (substr(right(played_at, 5), 1, 2)::integer * 3600"
+                       " + right(played_at, 2)::integer * 60) ELSE 0 END"),
+        QStringLiteral("ALTER TABLE answers DROP played_at, DROP played_ms,"
+                       " ALTER answer_id TYPE uuid USING answer_id::uuid,"
+                       " ALTER game_id TYPE uuid USING game_id::uuid,"
+                       " ALTER played SET NOT NULL, ALTER utc_offset SET NOT NULL,"
+                       " ALTER player_key SET NOT NULL"),
+        QStringLiteral("DROP INDEX IF EXISTS answers_by_player"),
+        // A class's view reads its children's rows; one child's grid reads one key's rows.
+        QStringLiteral("CREATE INDEX answers_by_class ON answers (class, player_key)"),
+        QStringLiteral("CREATE INDEX answers_by_child ON answers (player_key, played)"),
+        QStringLiteral("CREATE INDEX answers_by_time ON answers (played)"),
+        QStringLiteral("CREATE INDEX games_by_class ON games (class)"),
+        QStringLiteral("ALTER TABLE practice ADD class text NOT NULL DEFAULT '',"
+                       " ADD changed timestamptz NOT NULL DEFAULT now()"),
+        // Only a hash of the forgotten name: enough for a machine that knows the name.
+        QStringLiteral("CREATE TABLE forgotten (player_hash text PRIMARY KEY,"
+                       " forgotten timestamptz NOT NULL)"),
+        QStringLiteral("CREATE TABLE school_settings (keep_days integer)"),
+        QStringLiteral("INSERT INTO school_settings VALUES (NULL)"),
+        // The rows as the file keeps them, read with the reader's own rights.
+        QStringLiteral(
+            "CREATE VIEW answer_rows WITH (security_invoker = true) AS SELECT"
+            " answer_id::text AS answer_id, player, player_key, class,"
+            " to_char(played AT TIME ZONE 'UTC' + utc_offset * interval '1 second',"
+            " 'YYYY-MM-DD\"T\"HH24:MI:SS.MS') || CASE WHEN utc_offset < 0 THEN '-' ELSE '+' END"
+            " || to_char(make_interval(secs => abs(utc_offset)), 'HH24:MI') AS played_at,"
+            " (extract(epoch FROM played) * 1000)::bigint AS played_ms, played,"
+            " game_id::text AS game_id, turn, a, b, product, answered, outcome, ms"
+            " FROM answers"),
+        QStringLiteral("CREATE FUNCTION quintarlow_class_key(class_name text) RETURNS text"
+                       " IMMUTABLE LANGUAGE sql"
+                       " RETURN coalesce(regexp_replace(lower(btrim(class_name)), '[^a-z0-9]', '_',"
+                       " 'g'), '')"),
+        QStringLiteral("CREATE FUNCTION quintarlow_sees_all() RETURNS boolean STABLE"
+                       " LANGUAGE sql RETURN EXISTS (SELECT 1 FROM pg_roles WHERE rolname ="
+                       " 'quintarlow_school' AND pg_has_role(oid, 'MEMBER'))"),
+        QStringLiteral("CREATE FUNCTION quintarlow_my_classes() RETURNS text[] STABLE"
+                       " LANGUAGE sql RETURN (SELECT coalesce(array_agg(substr(rolname, 18)),"
+                       " '{}') FROM pg_roles WHERE rolname LIKE 'quintarlow\\_class\\_%'"
+                       " AND pg_has_role(oid, 'MEMBER'))"),
+        // Each one evaluated once per statement, not once per row.
+        QStringLiteral("CREATE FUNCTION quintarlow_policies() RETURNS void LANGUAGE plpgsql AS $$"
+                       " DECLARE t text; BEGIN FOREACH t IN ARRAY"
+                       " ARRAY['answers', 'games', 'practice'] LOOP"
+                       " EXECUTE format('ALTER TABLE %I ENABLE ROW LEVEL SECURITY', t);"
+                       " EXECUTE format('CREATE POLICY by_class ON %I USING"
+                       " ((SELECT quintarlow_sees_all()) OR class = ANY"
+                       " (CAST((SELECT quintarlow_my_classes()) AS text[])))', t); END LOOP;"
+                       " END $$"),
+        QStringLiteral("SELECT quintarlow_policies()"),
+        QStringLiteral("DROP FUNCTION quintarlow_policies()"),
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_add_game(id uuid, blue text, red text, winner text,"
+            " started timestamptz, ended timestamptz, class_name text) RETURNS void"
+            " SECURITY DEFINER SET search_path FROM CURRENT LANGUAGE sql AS $$"
+            " INSERT INTO games (game_id, blue, red, winner, started_at, ended_at, class)"
+            " VALUES (id, blue, red, winner, started, ended, quintarlow_class_key(class_name))"
+            " ON CONFLICT (game_id) DO UPDATE SET winner = excluded.winner,"
+            " ended_at = excluded.ended_at WHERE excluded.ended_at IS NOT NULL $$"),
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_add_answer(id uuid, player text, key text,"
+            " played timestamptz, utc_offset integer, game uuid, turn integer, a integer,"
+            " b integer, product integer, answered integer, outcome text, ms integer,"
+            " class_name text) RETURNS boolean SECURITY DEFINER SET search_path FROM CURRENT"
+            " LANGUAGE sql AS $$ WITH added AS (INSERT INTO answers (answer_id, player,"
+            " player_key, played, utc_offset, game_id, turn, a, b, product, answered, outcome,"
+            " ms, class) VALUES (id, player, key, played, utc_offset, game, turn, a, b,"
+            " product, answered, outcome, ms, quintarlow_class_key(class_name))"
+            " ON CONFLICT DO NOTHING RETURNING 1) SELECT EXISTS (SELECT 1 FROM added) $$"),
+        // At each contact: what the school keeps, and older answers gone.
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_contact() RETURNS integer SECURITY DEFINER"
+            " SET search_path FROM CURRENT LANGUAGE plpgsql AS $$ DECLARE days integer; BEGIN"
+            " SELECT keep_days INTO days FROM school_settings; IF days IS NOT NULL THEN"
+            " DELETE FROM answers WHERE played < now() - days * interval '1 day';"
+            " DELETE FROM games WHERE started_at < now() - days * interval '1 day'; END IF;"
+            " RETURN days; END $$"),
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_practice_for(keys text[]) RETURNS TABLE (player_key"
+            " text, tables text, ask_missed integer, changed_ms bigint) SECURITY DEFINER"
+            " SET search_path FROM CURRENT LANGUAGE sql AS $$ SELECT p.player_key, p.tables,"
+            " p.ask_missed, (extract(epoch FROM p.changed) * 1000)::bigint FROM practice p"
+            " WHERE p.player_key = ANY (keys) $$"),
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_offer_practice(key text, player text, tables text,"
+            " ask_missed integer, changed_ms bigint, class_name text) RETURNS void"
+            " SECURITY DEFINER SET search_path FROM CURRENT LANGUAGE sql AS $$"
+            " INSERT INTO practice AS p (player_key, player, tables, ask_missed, class, changed)"
+            " VALUES (key, player, tables, ask_missed, quintarlow_class_key(class_name),"
+            " to_timestamp(changed_ms / 1000.0)) ON CONFLICT (player_key) DO UPDATE SET"
+            " tables = excluded.tables, ask_missed = excluded.ask_missed,"
+            " changed = excluded.changed WHERE p.changed < excluded.changed $$"),
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_forgotten_among(hashes text[]) RETURNS TABLE"
+            " (player_hash text, forgotten_ms bigint) SECURITY DEFINER SET search_path FROM"
+            " CURRENT LANGUAGE sql AS $$ SELECT f.player_hash, (extract(epoch FROM f.forgotten)"
+            " * 1000)::bigint FROM forgotten f WHERE f.player_hash = ANY (hashes) $$"),
+        QStringLiteral("CREATE FUNCTION quintarlow_forget(hash text) RETURNS void SECURITY"
+                       " DEFINER SET search_path FROM CURRENT LANGUAGE sql AS $$ INSERT INTO"
+                       " forgotten VALUES (hash, now()) ON CONFLICT (player_hash) DO UPDATE"
+                       " SET forgotten = now() $$"),
+        QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_add_game, quintarlow_add_answer,"
+                       " quintarlow_contact, quintarlow_practice_for, quintarlow_offer_practice,"
+                       " quintarlow_forgotten_among, quintarlow_forget FROM PUBLIC"),
+    };
+}
+
 } // namespace
 
 const std::vector<Migration>& migrations() {
@@ -70,16 +197,32 @@ const std::vector<Migration>& migrations() {
                          "ms INTEGER NOT NULL)"),
           // Export reads in time order; the window reads one player at a time.
           QStringLiteral("CREATE INDEX answers_by_time ON answers (played_ms)"),
-          QStringLiteral("CREATE INDEX answers_by_player ON answers (player)")}},
+          QStringLiteral("CREATE INDEX answers_by_player ON answers (player)")},
+         {},
+         {}},
         {2,
          {QStringLiteral("CREATE TABLE practice (player_key TEXT PRIMARY KEY, "
                          "player TEXT NOT NULL, tables TEXT NOT NULL, "
-                         "ask_missed INTEGER NOT NULL)")}},
-        // The learning path and the time to answer; a kept row gets the game's own.
+                         "ask_missed INTEGER NOT NULL)")},
+         {},
+         {}},
         {3,
+         {},
+         // Which answers and games the server has confirmed (files made before this step
+         // already have them), and when a player's settings were last changed, so that the
+         // later of a machine's and a teacher's change wins.
+         {QStringLiteral("CREATE TABLE IF NOT EXISTS server_sent (answer_id TEXT PRIMARY KEY)"),
+          QStringLiteral("CREATE TABLE IF NOT EXISTS server_sent_games "
+                         "(game_id TEXT PRIMARY KEY, ended_at TEXT)"),
+          QStringLiteral("ALTER TABLE practice ADD COLUMN changed_ms BIGINT NOT NULL DEFAULT 0")},
+         serverClasses()},
+        // The learning path and the time to answer; a kept row gets the game's own.
+        {4,
          {QStringLiteral("ALTER TABLE practice ADD COLUMN path INTEGER NOT NULL DEFAULT 0"),
           QStringLiteral(
-              "ALTER TABLE practice ADD COLUMN answer_seconds INTEGER NOT NULL DEFAULT 20")}},
+              "ALTER TABLE practice ADD COLUMN answer_seconds INTEGER NOT NULL DEFAULT 20")},
+         {},
+         {}},
     };
     return all;
 }
@@ -134,8 +277,10 @@ QString upgrade(const QSqlDatabase& db) {
     for (const Migration& migration : migrations()) {
         if (migration.version <= stored)
             continue;
-        for (const QString& statement : migration.statements)
-            done = done && run(db, statement, &error);
+        for (const QStringList* statements :
+             {&migration.statements, isPostgres(db) ? &migration.serverOnly : &migration.localOnly})
+            for (const QString& statement : *statements)
+                done = done && run(db, statement, &error);
     }
     done = done &&
            (stored == newestVersion() || writeVersion(db, stored, newestVersion(), &error)) &&

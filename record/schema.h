@@ -8,12 +8,15 @@ class QSqlDatabase;
 
 namespace quintarlow::schema {
 
-// One numbered step of the record's tables. The statements use only what SQLite and PostgreSQL
-// both understand (TEXT, INTEGER, BIGINT, PRIMARY KEY), so the file on a family's computer and
-// a school's server are made by the very same list.
+// One numbered step of the record's tables. Shared statements use only what SQLite and
+// PostgreSQL both understand (TEXT, INTEGER, BIGINT, PRIMARY KEY), so the file on a family's
+// computer and a school's server are made by the very same list; a step may also hold what
+// only the file (its sending state) or only the server (native types, classes, rights) keeps.
 struct Migration {
     int version = 0;
     QStringList statements;
+    QStringList localOnly;
+    QStringList serverOnly;
 };
 
 // Every step from an empty database on, oldest first.

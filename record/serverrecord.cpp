@@ -3,11 +3,14 @@
 #include "recordcsv.h"
 #include "recordrows.h"
 #include "schema.h"
+#include "serverwriter.h"
 
+#include <QDateTime>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTimeZone>
 #include <QUuid>
 #include <QVariant>
 
@@ -28,14 +31,14 @@ QString whyNot(const QSqlError& error) {
 }
 
 // Within one millisecond by id, so that every read gives the same order.
-const QLatin1String inPlayOrder{" ORDER BY played_ms, answer_id"};
+const QLatin1String inPlayOrder{" ORDER BY played, answer_id"};
 
 } // namespace
 
 std::unique_ptr<ServerRecord> ServerRecord::open(const ServerSettings& settings, QString* error) {
     const QString connection =
         QStringLiteral("server-record-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    std::unique_ptr<ServerRecord> record(new ServerRecord(connection));
+    std::unique_ptr<ServerRecord> record(new ServerRecord(connection, settings.className));
     QSqlDatabase db = settings.open(connection);
     // The driver's own words may name the host or the user: only what happened is said.
     if (!db.isOpen()) {
@@ -58,7 +61,8 @@ std::unique_ptr<ServerRecord> ServerRecord::open(const ServerSettings& settings,
     return record;
 }
 
-ServerRecord::ServerRecord(QString connection) : m_connection(std::move(connection)) {}
+ServerRecord::ServerRecord(QString connection, QString className)
+    : m_connection(std::move(connection)), m_className(std::move(className)) {}
 
 ServerRecord::~ServerRecord() {
     QSqlDatabase::database(m_connection, false).close();
@@ -78,19 +82,26 @@ QSqlQuery ServerRecord::read(const QString& sql, const QVariantList& values) {
 }
 
 std::vector<PlayerSummary> ServerRecord::players() {
-    QSqlQuery query = read(QStringLiteral(
-        "SELECT player, count(*), count(*) FILTER (WHERE outcome = 'right'), max(played_ms),"
-        " (array_agg(played_at ORDER BY played_ms DESC))[1],"
-        " string_agg(DISTINCT game_id, ',') FROM answers GROUP BY player"));
+    // Straight from the table, so that the class's rows are read through its index and only
+    // each spelling's last time is turned into text.
+    QSqlQuery query = read(
+        QStringLiteral("SELECT player, count(*), count(*) FILTER (WHERE outcome = 'right'),"
+                       " (extract(epoch FROM max(played)) * 1000)::bigint,"
+                       " (array_agg(utc_offset ORDER BY played DESC))[1],"
+                       " string_agg(DISTINCT game_id::text, ',') FROM answers GROUP BY player"));
     PlayerMerge merge;
-    while (query.next())
-        merge.add(query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt(),
-                  query.value(3).toLongLong(), query.value(4).toString(),
+    while (query.next()) {
+        const qint64 lastMs = query.value(3).toLongLong();
+        merge.add(query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt(), lastMs,
+                  isoWithOffset(
+                      QDateTime::fromMSecsSinceEpoch(lastMs, QTimeZone(query.value(4).toInt()))),
                   query.value(5).toString());
+    }
     if (!m_readError.isEmpty())
         return {};
     QSet<QString> withSettings;
-    QSqlQuery settings = read(QStringLiteral("SELECT player_key FROM practice"));
+    QSqlQuery settings = read(
+        QStringLiteral("SELECT player_key FROM practice WHERE tables <> '' OR ask_missed <> 0"));
     while (settings.next())
         withSettings.insert(settings.value(0).toString());
     return merge.players(
@@ -99,9 +110,10 @@ std::vector<PlayerSummary> ServerRecord::players() {
 
 std::vector<AnswerRow> ServerRecord::answers(const QString& player) {
     QVariantList values;
-    const QString filter = playerFilter(db(), player, &values);
-    QSqlQuery query = read(
-        QStringLiteral("SELECT %1 FROM answers").arg(AnswerColumns) + filter + inPlayOrder, values);
+    const QString filter = keyFilter(player, &values);
+    QSqlQuery query =
+        read(QStringLiteral("SELECT %1 FROM answer_rows").arg(AnswerColumns) + filter + inPlayOrder,
+             values);
     std::vector<AnswerRow> rows;
     while (query.next())
         if (auto row = answerRowFrom(query, &m_readError))
@@ -111,12 +123,12 @@ std::vector<AnswerRow> ServerRecord::answers(const QString& player) {
 
 std::vector<FactAnswer> ServerRecord::factAnswers(const QString& player) {
     QVariantList values;
-    const QString filter = playerFilter(db(), player, &values);
-    // The day is the date the answer was played on where it was played, as its text says.
-    QSqlQuery query =
-        read(QStringLiteral("SELECT a, b, outcome, ms, left(played_at, 10) FROM answers") + filter +
-                 inPlayOrder,
-             values);
+    const QString filter = keyFilter(player, &values);
+    // The day is the date the answer was played on where it was played.
+    QSqlQuery query = read(QStringLiteral("SELECT a, b, outcome, ms, (played AT TIME ZONE 'UTC' +"
+                                          " utc_offset * interval '1 second')::date FROM answers") +
+                               filter + inPlayOrder,
+                           values);
     std::vector<FactAnswer> facts;
     while (query.next())
         if (const auto fact = factAnswerFrom(query, &m_readError))
@@ -127,39 +139,30 @@ std::vector<FactAnswer> ServerRecord::factAnswers(const QString& player) {
 int ServerRecord::forgetPlayer(const QString& name) {
     const QString key = playerKey(name);
     QSqlDatabase database = db();
-    QSet<QString> spellings;
-    QSqlQuery names =
-        runStatement(database,
-                     QStringLiteral("SELECT player FROM answers UNION SELECT blue FROM games"
-                                    " UNION SELECT red FROM games"),
-                     {});
-    while (names.next())
-        if (playerKey(names.value(0).toString()) == key)
-            spellings.insert(names.value(0).toString());
-    if (failed(names) || !database.transaction())
+    if (!database.transaction())
         return -1;
-    int answers = 0;
-    bool done = true;
-    for (const QString& spelling : std::as_const(spellings)) {
-        QSqlQuery gone = runStatement(
-            database, QStringLiteral("DELETE FROM answers WHERE player = ?"), {spelling});
-        answers += gone.numRowsAffected();
-        done = done && !failed(gone) &&
-               !failed(runStatement(database,
-                                    QStringLiteral("DELETE FROM games WHERE blue = ? OR red = ?"),
-                                    {spelling, spelling}));
-        if (!done)
-            break;
-    }
-    done = done &&
-           !failed(runStatement(
-               database, QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key})) &&
-           database.commit();
-    if (!done) {
+    // Games by every spelling the child's answers were kept under, or by the name itself.
+    QSqlQuery games = runStatement(
+        database,
+        QStringLiteral("DELETE FROM games WHERE lower(btrim(blue)) = ? OR lower(btrim(red)) = ?"
+                       " OR blue IN (SELECT player FROM answers WHERE player_key = ?)"
+                       " OR red IN (SELECT player FROM answers WHERE player_key = ?)"),
+        {key, key, key, key});
+    QSqlQuery answers =
+        runStatement(database, QStringLiteral("DELETE FROM answers WHERE player_key = ?"), {key});
+    QSqlQuery practice =
+        runStatement(database, QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key});
+    bool done = !failed(games) && !failed(answers) && !failed(practice);
+    // Machines are told only of a child this teacher could see: one of another class stays.
+    if (done &&
+        games.numRowsAffected() + answers.numRowsAffected() + practice.numRowsAffected() > 0)
+        done = !failed(runStatement(database, QStringLiteral("SELECT quintarlow_forget(?)"),
+                                    {forgottenHash(name)}));
+    if (!done || !database.commit()) {
         database.rollback();
         return -1;
     }
-    return answers;
+    return answers.numRowsAffected();
 }
 
 PracticeSettings ServerRecord::practiceSettings(const QString& name) {
@@ -173,39 +176,43 @@ PracticeSettings ServerRecord::practiceSettings(const QString& name) {
 
 bool ServerRecord::setPracticeSettings(const QString& name, const PracticeSettings& settings) {
     const QString key = playerKey(name);
-    if (settings.isDefault())
-        return !failed(
-            runStatement(db(), QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key}));
+    // Settings back to the default are kept as such, so that machines learn of the change. A
+    // child who has not played yet belongs to the class named in this machine's settings, or
+    // to the teacher's only class.
     return !failed(runStatement(
         db(),
-        QStringLiteral("INSERT INTO practice (player_key, player, %1) VALUES (?, ?, ?, ?, ?, ?)"
-                       " ON CONFLICT (player_key) DO UPDATE SET player = excluded.player,"
-                       " tables = excluded.tables, ask_missed = excluded.ask_missed,"
-                       " path = excluded.path, answer_seconds = excluded.answer_seconds")
-            .arg(PracticeColumns),
-        QVariantList{key, name.trimmed()} + practiceValues(settings)));
+        QStringLiteral("INSERT INTO practice (player_key, player, tables, ask_missed, path, "
+                       "answer_seconds, class,"
+                       " changed) VALUES (?, ?, ?, ?, ?, ?, coalesce((SELECT class FROM answers "
+                       "WHERE player_key = ?"
+                       " ORDER BY played DESC LIMIT 1), nullif(quintarlow_class_key(?), ''),"
+                       " (SELECT c[1] FROM (SELECT quintarlow_my_classes() AS c) m"
+                       " WHERE cardinality(c) = 1), ''), now()) ON CONFLICT (player_key)"
+                       " DO UPDATE SET player = excluded.player, tables = excluded.tables,"
+                       " ask_missed = excluded.ask_missed, path = excluded.path,"
+                       " answer_seconds = excluded.answer_seconds, changed = excluded.changed"),
+        QVariantList{key, name} + practiceValues(settings) + QVariantList{key, m_className}));
+}
+
+int ServerRecord::keepDays() {
+    QSqlQuery query = read(QStringLiteral("SELECT keep_days FROM school_settings"));
+    return query.next() ? query.value(0).toInt() : 0;
 }
 
 SqliteRecord::Merge ServerRecord::importAnswers(const std::vector<AnswerRow>& rows) {
-    QSqlDatabase database = db();
-    SqliteRecord::Merge merge;
-    if (!database.transaction())
-        return {0, 0, QStringLiteral("the school's record server cannot be written")};
-    QSqlQuery insert(database);
-    bool done = insert.prepare(InsertAnswer + QLatin1String(" ON CONFLICT DO NOTHING"));
-    for (auto row = rows.begin(); done && row != rows.end(); ++row) {
-        for (const QVariant& value : answerValues(*row))
-            insert.addBindValue(value);
-        done = insert.exec();
-        (insert.numRowsAffected() > 0 ? merge.added : merge.skipped)++;
-    }
-    if (!done || !database.commit()) {
-        const QString why = whyNot(done ? database.lastError() : insert.lastError());
-        database.rollback();
-        return {0, 0,
-                QStringLiteral("the school's record server refused the answers (%1)").arg(why)};
-    }
-    return merge;
+    const ServerWrite write = writeToServer(db(), {}, rows, m_className);
+    if (!write.error.isEmpty())
+        return {
+            0, 0,
+            QStringLiteral("the school's record server refused the answers (%1)").arg(write.error)};
+    return {write.added, write.skipped, {}};
+}
+
+QString ServerRecord::keyFilter(const QString& player, QVariantList* values) {
+    if (player.trimmed().isEmpty())
+        return {};
+    values->append(playerKey(player));
+    return QStringLiteral(" WHERE player_key = ?");
 }
 
 } // namespace quintarlow

@@ -26,6 +26,7 @@ constexpr Field textFields[] = {
     {"host", &ServerSettings::host},       {"database", &ServerSettings::database},
     {"user", &ServerSettings::user},       {"passfile", &ServerSettings::passwordFile},
     {"sslmode", &ServerSettings::sslMode}, {"sslrootcert", &ServerSettings::sslRootCert},
+    {"class", &ServerSettings::className},
 };
 
 } // namespace

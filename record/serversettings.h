@@ -19,6 +19,9 @@ struct ServerSettings {
     QString passwordFile; // a libpq password file, mode 0600
     QString sslMode;      // empty: require, unless the server is on this machine
     QString sslRootCert;  // the school's certificate authority, for verify-ca and verify-full
+    // The class whose children play on this machine ("4B"), carried by every answer and game
+    // it sends; on a teacher's machine, the class a child first set up there belongs to.
+    QString className;
 
     // No host: the record stays in the local file only.
     bool isSet() const { return !host.isEmpty(); }

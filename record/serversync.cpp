@@ -1,12 +1,16 @@
 #include "serversync.h"
 
+#include "recordrows.h"
 #include "schema.h"
+#include "serverwriter.h"
+#include "sqliterecord.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QVariant>
 
 namespace quintarlow {
@@ -34,8 +38,8 @@ private:
 };
 
 struct Batch {
-    std::vector<QSqlRecord> games;
-    std::vector<QSqlRecord> answers;
+    std::vector<GameRow> games;
+    std::vector<AnswerRow> answers;
     bool empty() const { return games.empty() && answers.empty(); }
 };
 
@@ -43,106 +47,184 @@ bool exec(QSqlDatabase& db, const QString& statement) {
     return QSqlQuery(db).exec(statement);
 }
 
-// The marks are a set of ids, not a high-water mark on rowid: SQLite reuses the rowids of
-// deleted rows (a forgotten player) and VACUUM may renumber them, so a mark on rowid could
-// pass over answers never sent.
-bool prepareLocal(QSqlDatabase& local) {
-    return exec(local, QStringLiteral("CREATE TABLE IF NOT EXISTS server_sent "
-                                      "(answer_id TEXT PRIMARY KEY)")) &&
-           exec(local, QStringLiteral("CREATE TABLE IF NOT EXISTS server_sent_games "
-                                      "(game_id TEXT PRIMARY KEY, ended_at TEXT)"));
-}
-
-bool readRows(QSqlDatabase& db, const QString& select, std::vector<QSqlRecord>& rows) {
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.exec(select))
-        return false;
-    while (query.next())
-        rows.push_back(query.record());
-    return true;
-}
-
-// A game is sent again once it has ended, so the server learns its winner and end.
+// A game is sent again once it has ended, so the server learns its winner and end. The marks
+// are a set of ids, not a high-water mark on rowid: SQLite reuses the rowids of deleted rows (a
+// forgotten player) and VACUUM may renumber them, so a mark on rowid could pass over answers
+// never sent.
 bool readUnsent(QSqlDatabase& local, Batch& batch) {
-    return readRows(local,
-                    QStringLiteral("SELECT g.* FROM games g LEFT JOIN server_sent_games s "
-                                   "ON s.game_id = g.game_id WHERE s.game_id IS NULL "
-                                   "OR s.ended_at IS NOT g.ended_at LIMIT %1")
-                        .arg(batchSize),
-                    batch.games) &&
-           readRows(local,
-                    QStringLiteral("SELECT a.* FROM answers a LEFT JOIN server_sent s "
-                                   "ON s.answer_id = a.answer_id WHERE s.answer_id IS NULL "
-                                   "ORDER BY a.played_ms, a.rowid LIMIT %1")
-                        .arg(batchSize),
-                    batch.answers);
-}
-
-bool insertAll(QSqlDatabase& db, const QString& statement, const std::vector<QSqlRecord>& rows) {
-    QSqlQuery query(db);
-    if (!query.prepare(statement))
-        return false;
-    for (const QSqlRecord& row : rows) {
-        for (int i = 0; i < row.count(); ++i)
-            query.addBindValue(row.value(i));
-        if (!query.exec())
-            return false;
-    }
-    return true;
-}
-
-QString insertStatement(const QSqlRecord& row, const QString& table, const QString& onConflict) {
-    QStringList names;
-    for (int i = 0; i < row.count(); ++i)
-        names.append(row.fieldName(i));
-    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT %4")
-        .arg(table, names.join(QLatin1Char(',')),
-             QStringList(names.size(), QStringLiteral("?")).join(QLatin1Char(',')), onConflict);
-}
-
-bool sendToServer(QSqlDatabase& server, const Batch& batch) {
-    if (!exec(server, QStringLiteral("BEGIN")))
-        return false;
-    // An older copy of a game (a second game on the same account sending too) never takes a
-    // finished game's end away.
-    const bool sent =
-        (batch.games.empty() ||
-         insertAll(server,
-                   insertStatement(batch.games.front(), QStringLiteral("games"),
-                                   QStringLiteral("(game_id) DO UPDATE SET winner = "
-                                                  "excluded.winner, ended_at = excluded.ended_at "
-                                                  "WHERE excluded.ended_at IS NOT NULL")),
-                   batch.games)) &&
-        (batch.answers.empty() ||
-         insertAll(server,
-                   insertStatement(batch.answers.front(), QStringLiteral("answers"),
-                                   QStringLiteral("DO NOTHING")),
-                   batch.answers)) &&
-        exec(server, QStringLiteral("COMMIT"));
-    if (!sent)
-        exec(server, QStringLiteral("ROLLBACK"));
-    return sent;
+    QSqlQuery games = runStatement(
+        local, QStringLiteral("SELECT g.game_id, blue, red, winner, started_at, g.ended_at FROM "
+                              "games g LEFT JOIN server_sent_games s ON s.game_id = g.game_id "
+                              "WHERE s.game_id IS NULL OR s.ended_at IS NOT g.ended_at LIMIT %1")
+                   .arg(batchSize));
+    while (games.next())
+        batch.games.push_back({games.value(0).toString(), games.value(1).toString(),
+                               games.value(2).toString(), games.value(3), games.value(4).toString(),
+                               games.value(5)});
+    QSqlQuery answers =
+        runStatement(local, QStringLiteral("SELECT %1 FROM answers LEFT JOIN server_sent s USING "
+                                           "(answer_id) WHERE s.answer_id IS NULL ORDER BY "
+                                           "answers.played_ms, answers.rowid LIMIT %2")
+                                .arg(AnswerColumns)
+                                .arg(batchSize));
+    // A row with an outcome no version of the game writes is left behind, not sent as a guess.
+    QString unreadable;
+    while (answers.next())
+        if (auto row = answerRowFrom(answers, &unreadable))
+            batch.answers.push_back(std::move(*row));
+    return games.lastError().type() == QSqlError::NoError &&
+           answers.lastError().type() == QSqlError::NoError;
 }
 
 // Failing here only means the batch is sent once more next round.
 bool markSent(QSqlDatabase& local, const Batch& batch) {
     if (!exec(local, QStringLiteral("BEGIN IMMEDIATE")))
         return false;
-    QSqlQuery game(local);
-    game.prepare(QStringLiteral("INSERT OR REPLACE INTO server_sent_games VALUES (?, ?)"));
-    for (const QSqlRecord& row : batch.games) {
-        game.addBindValue(row.value(QStringLiteral("game_id")));
-        game.addBindValue(row.value(QStringLiteral("ended_at")));
-        game.exec();
-    }
-    QSqlQuery answer(local);
-    answer.prepare(QStringLiteral("INSERT OR IGNORE INTO server_sent VALUES (?)"));
-    for (const QSqlRecord& row : batch.answers) {
-        answer.addBindValue(row.value(QStringLiteral("answer_id")));
-        answer.exec();
-    }
+    for (const GameRow& row : batch.games)
+        runStatement(local,
+                     QStringLiteral("INSERT OR REPLACE INTO server_sent_games VALUES (?, ?)"),
+                     {row.gameId, row.endedAt});
+    for (const AnswerRow& row : batch.answers)
+        runStatement(local, QStringLiteral("INSERT OR IGNORE INTO server_sent VALUES (?)"),
+                     {row.answerId});
     return exec(local, QStringLiteral("COMMIT"));
+}
+
+// Every spelling of every name this file holds, by the key names compare by.
+QHash<QString, QStringList> localPlayers(QSqlDatabase& local) {
+    QHash<QString, QStringList> spellings;
+    QSqlQuery names = runStatement(
+        local, QStringLiteral("SELECT player FROM answers UNION SELECT blue FROM games UNION "
+                              "SELECT red FROM games UNION SELECT player FROM practice"));
+    while (names.next())
+        spellings[playerKey(names.value(0).toString())].append(names.value(0).toString());
+    return spellings;
+}
+
+QString arrayOf(const QStringList& texts) {
+    QStringList quoted;
+    for (QString text : texts)
+        quoted.append(QLatin1Char('"') +
+                      text.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+                          .replace(QLatin1Char('"'), QLatin1String("\\\"")) +
+                      QLatin1Char('"'));
+    return QLatin1Char('{') + quoted.join(QLatin1Char(',')) + QLatin1Char('}');
+}
+
+// What the school decided reaches this file too: answers past the days it keeps them, and
+// players a teacher forgot (what was played before the forgetting; a child who plays again
+// afterwards starts a fresh record). Run before sending, so that none of it goes back.
+// secure_delete overwrites the deleted rows' bytes, so no readable copy stays in free pages.
+bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
+    QSqlQuery contact(server);
+    if (!contact.exec(QStringLiteral("SELECT quintarlow_contact()")) || !contact.next())
+        return false;
+    const QVariant keepDays = contact.value(0);
+    const QHash<QString, QStringList> players = localPlayers(local);
+    QHash<QString, QString> byHash;
+    for (auto player = players.begin(); player != players.end(); ++player)
+        byHash.insert(forgottenHash(player.key()), player.key());
+    QSqlQuery forgotten = runStatement(
+        server,
+        QStringLiteral("SELECT player_hash, forgotten_ms FROM quintarlow_forgotten_among(?)"),
+        {arrayOf(byHash.keys())});
+    if (forgotten.lastError().type() != QSqlError::NoError)
+        return false;
+    bool done = exec(local, QStringLiteral("PRAGMA secure_delete = ON")) &&
+                exec(local, QStringLiteral("BEGIN IMMEDIATE"));
+    const QString startedMs =
+        QStringLiteral("CAST((julianday(started_at) - 2440587.5) * 86400000 AS INTEGER)");
+    if (done && !keepDays.isNull()) {
+        const qint64 since =
+            QDateTime::currentMSecsSinceEpoch() - keepDays.toLongLong() * 86'400'000;
+        done =
+            !runStatement(local, QStringLiteral("DELETE FROM answers WHERE played_ms < ?"), {since})
+                 .lastError()
+                 .isValid() &&
+            !runStatement(local, QStringLiteral("DELETE FROM games WHERE %1 < ?").arg(startedMs),
+                          {since})
+                 .lastError()
+                 .isValid();
+    }
+    while (done && forgotten.next()) {
+        const qint64 at = forgotten.value(1).toLongLong();
+        for (const QString& spelling : players.value(byHash.value(forgotten.value(0).toString())))
+            done = done &&
+                   !runStatement(local,
+                                 QStringLiteral("DELETE FROM answers WHERE player = ? AND "
+                                                "played_ms < ?"),
+                                 {spelling, at})
+                        .lastError()
+                        .isValid() &&
+                   !runStatement(local,
+                                 QStringLiteral("DELETE FROM games WHERE (blue = ? OR red = ?) "
+                                                "AND %1 < ?")
+                                     .arg(startedMs),
+                                 {spelling, spelling, at})
+                        .lastError()
+                        .isValid() &&
+                   !runStatement(local,
+                                 QStringLiteral("DELETE FROM practice WHERE player_key = ? AND "
+                                                "changed_ms < ?"),
+                                 {playerKey(spelling), at})
+                        .lastError()
+                        .isValid();
+    }
+    if (done && exec(local, QStringLiteral("COMMIT")))
+        return true;
+    exec(local, QStringLiteral("ROLLBACK"));
+    return false;
+}
+
+// A player's settings are the later change of this machine's and the school's: this
+// machine's are offered (the server keeps them if they are later), then the server's are
+// kept here for the players this machine knows, also for when the server cannot be reached.
+bool exchangePracticeSettings(QSqlDatabase& server, QSqlDatabase& local, const QString& className) {
+    QSqlQuery mine = runStatement(local, QStringLiteral("SELECT player_key, player, tables, "
+                                                        "ask_missed, changed_ms FROM practice "
+                                                        "WHERE changed_ms > 0"));
+    while (mine.next())
+        if (runStatement(server,
+                         QStringLiteral("SELECT quintarlow_offer_practice(?, ?, ?, ?, ?, ?)"),
+                         {mine.value(0), mine.value(1), mine.value(2), mine.value(3), mine.value(4),
+                          className})
+                .lastError()
+                .isValid())
+            return false;
+    const QHash<QString, QStringList> players = localPlayers(local);
+    QSqlQuery schools =
+        runStatement(server,
+                     QStringLiteral("SELECT player_key, tables, ask_missed, changed_ms FROM "
+                                    "quintarlow_practice_for(?)"),
+                     {arrayOf(players.keys())});
+    if (schools.lastError().isValid() || !exec(local, QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    bool done = true;
+    while (done && schools.next()) {
+        const QString key = schools.value(0).toString();
+        const bool isDefault =
+            schools.value(1).toString().isEmpty() && schools.value(2).toInt() == 0;
+        // Only a change later than this machine's own replaces it.
+        done = !runStatement(local,
+                             QStringLiteral("DELETE FROM practice WHERE player_key = ? AND "
+                                            "changed_ms < ?"),
+                             {key, schools.value(3)})
+                    .lastError()
+                    .isValid() &&
+               (isDefault ||
+                !runStatement(local,
+                              QStringLiteral("INSERT OR IGNORE INTO practice (player_key, player, "
+                                             "tables, ask_missed, changed_ms) VALUES (?, ?, ?, ?, "
+                                             "?)"),
+                              {key, players.value(key).value(0, key), schools.value(1),
+                               schools.value(2), schools.value(3)})
+                     .lastError()
+                     .isValid());
+    }
+    if (done && exec(local, QStringLiteral("COMMIT")))
+        return true;
+    exec(local, QStringLiteral("ROLLBACK"));
+    return false;
 }
 
 SyncStatus serverFailure(const QSqlDatabase& server) {
@@ -162,13 +244,17 @@ SyncStatus sendUnsent(const QString& localDatabase, const ServerSettings& settin
     // the other way round.
     local.db().setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     Batch batch;
-    // No file yet (opening would make one) or no tables yet: nothing to send.
+    // No file yet (opening would make one) or no tables yet: nothing to send or forget.
+    bool kept = false;
     if (QFile::exists(localDatabase)) {
         if (!local.db().open())
             return SyncStatus::LocalUnreadable;
         const int localVersion = schema::storedVersion(local.db());
-        if (localVersion != 0 && (localVersion < 0 || localVersion > schema::newestVersion() ||
-                                  !prepareLocal(local.db()) || !readUnsent(local.db(), batch)))
+        kept = localVersion > 0;
+        if (kept && (localVersion > schema::newestVersion() ||
+                     !schema::upgrade(local.db()).isEmpty() || !readUnsent(local.db(), batch)))
+            return SyncStatus::LocalUnreadable;
+        if (localVersion < 0)
             return SyncStatus::LocalUnreadable;
     }
     if (batch.empty() && !evenIfNothingToSend)
@@ -183,9 +269,17 @@ SyncStatus sendUnsent(const QString& localDatabase, const ServerSettings& settin
         return SyncStatus::NewerServer;
     if (!schema::upgrade(server.db()).isEmpty())
         return serverFailure(server.db());
+    if (!kept)
+        return SyncStatus::Sent;
+    if (!forgetWhatTheSchoolForgot(server.db(), local.db()))
+        return serverFailure(server.db());
+    batch = {};
+    if (!readUnsent(local.db(), batch))
+        return SyncStatus::LocalUnreadable;
 
     while (!batch.empty()) {
-        if (!sendToServer(server.db(), batch))
+        if (!writeToServer(server.db(), batch.games, batch.answers, settings.className)
+                 .error.isEmpty())
             return serverFailure(server.db());
         // Marks that could not be written leave the rest to the next round rather than
         // sending the same batch over and over.
@@ -196,7 +290,9 @@ SyncStatus sendUnsent(const QString& localDatabase, const ServerSettings& settin
         if (wasFull && !readUnsent(local.db(), batch))
             return SyncStatus::LocalUnreadable;
     }
-    return SyncStatus::Sent;
+    return exchangePracticeSettings(server.db(), local.db(), settings.className)
+               ? SyncStatus::Sent
+               : serverFailure(server.db());
 }
 
 int runSyncRecord() {

@@ -16,13 +16,15 @@ enum class SyncStatus {
     NotStarted = 7,      // the sending process could not be started
 };
 
-// Sends what the local record holds and the server has not confirmed: games first (so an
-// answer's game is there before it), then answers oldest first, each batch in one server
-// transaction. Only once the server has committed are they marked sent locally, in the
-// local-only tables server_sent and server_sent_games; a round cut short anywhere sends them
-// again, which the server skips by their ids. With nothing to send it reaches the server only
-// when asked to (a game's first round: the server's version is checked and its tables set up
-// at start). Blocks on the network: it runs only in the sending process.
+// One contact with the school's server. First what the school decided reaches the local
+// record: answers older than the days it keeps them, and players a teacher forgot, are deleted
+// here too. Then what the local record holds and the server has not confirmed is sent: games
+// first (so an answer's game is there before it), then answers oldest first, each batch in one
+// server transaction. Only once the server has committed are they marked sent locally; a round
+// cut short anywhere sends them again, which the server skips by their ids. Last, practice
+// settings are exchanged, the later change winning. With nothing to send it reaches the server
+// only when asked to (a game's first round). Blocks on the network: it runs only in the sending
+// process.
 SyncStatus sendUnsent(const QString& localDatabase, const ServerSettings& server,
                       bool evenIfNothingToSend);
 

@@ -462,6 +462,9 @@ private:
         }
         if (auto failure = failureOf(runStatement(db, QStringLiteral("PRAGMA synchronous = FULL"))))
             return failure;
+        // A forgotten child's rows are overwritten, not only unlinked into free pages.
+        if (auto failure = failureOf(runStatement(db, QStringLiteral("PRAGMA secure_delete = ON"))))
+            return failure;
         if (const QString why = schema::upgrade(db); !why.isEmpty())
             return Failure{why, false, why.contains(QLatin1String("locked"))};
         addKeptAside(db);
@@ -561,6 +564,10 @@ void SqliteRecord::startOpening() {
     QString unused;
     keptPrivate(QFileInfo(fileName()).path(), &unused);
     m_writer->startInBackground();
+    reloadSettings();
+}
+
+void SqliteRecord::reloadSettings() {
     m_writer->later([this](QSqlDatabase& db) {
         auto settings = keptSettings(db);
         std::lock_guard lock(m_settingsLock);
@@ -783,10 +790,11 @@ bool SqliteRecord::setPracticeSettings(const QString& name, const PracticeSettin
                 return std::nullopt;
             return failureOf(
                 runStatement(db,
-                             QStringLiteral("INSERT INTO practice (player_key, player, %1)"
-                                            " VALUES (?, ?, ?, ?, ?, ?)")
+                             QStringLiteral("INSERT INTO practice (player_key, player, %1,"
+                                            " changed_ms) VALUES (?, ?, ?, ?, ?, ?, ?)")
                                  .arg(PracticeColumns),
-                             QVariantList{key, name} + practiceValues(settings)));
+                             QVariantList{key, name} + practiceValues(settings) +
+                                 QVariantList{QDateTime::currentMSecsSinceEpoch()}));
         });
     });
     if (saved) {

@@ -67,6 +67,9 @@ public:
     void onGivenUp(std::function<void(const QString&)> call);
     // Called on the record's thread once a record opened by startOpening() can be written.
     void onOpened(std::function<void()> call);
+    // Reads the practice settings again, in the background, for the games after this one: the
+    // sending process keeps the school's settings in the file.
+    void reloadSettings();
     // The fluency time the facts to practise are judged by, as the progress window shows them.
     void setFluencyMs(qint64 ms) { m_fluencyMs = ms; }
 

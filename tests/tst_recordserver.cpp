@@ -3,14 +3,19 @@
 // reading the whole school back from it.
 
 #include "recordcsv.h"
+#include "recordrows.h"
 #include "recordsender.h"
 #include "schema.h"
+#include "schoolsetup.h"
 #include "serverrecord.h"
 #include "serversettings.h"
 #include "serversync.h"
+#include "serverwriter.h"
+#include "sqliterecord.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QProcess>
 #include <QSettings>
@@ -115,6 +120,8 @@ private:
     bool m_running = false;
 };
 
+const QString zoe = QStringLiteral("Zoë \"O'Neil\", Jr");
+
 // A local record file as the game keeps it, in a folder of its own; empty, or with the newest
 // tables.
 class LocalRecord {
@@ -134,30 +141,30 @@ public:
     QSqlDatabase db() const { return QSqlDatabase::database(m_name); }
     QString path() const { return m_dir.filePath(QStringLiteral("record.sqlite")); }
 
-    QString addGame() {
+    QString addGame(const QString& blue = QStringLiteral("Ann"),
+                    const QString& red = QStringLiteral("Bo")) {
         const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        QSqlQuery(db()).exec(QStringLiteral("INSERT INTO games VALUES ('%1', 'Ann', 'Bo', NULL, "
-                                            "'2026-12-07T10:00:00+01:00', NULL)")
-                                 .arg(id));
+        runStatement(db(),
+                     QStringLiteral("INSERT INTO games VALUES (?, ?, ?, NULL, "
+                                    "'2026-12-07T10:00:00+01:00', NULL)"),
+                     {id, blue, red});
         return id;
     }
     // Answers are played a second apart, in the order they are added.
     QString addAnswer(const QString& game, int turn, const QVariant& answered,
-                      const QString& outcome) {
+                      const QString& outcome, const QString& player = zoe,
+                      qint64 startMs = 1'796'634'000'000) {
         const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        QSqlQuery insert(db());
-        insert.prepare(QStringLiteral("INSERT INTO answers VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                                      "?, ?)"));
-        for (const QVariant& value :
-             {QVariant(id), QVariant(QStringLiteral("Zoë \"O'Neil\", Jr")),
-              QVariant(
-                  QStringLiteral("2026-12-07T10:00:%1+01:00").arg(turn, 2, 10, QLatin1Char('0'))),
-              QVariant(qint64(1'796'634'000'000) + 1000 * turn), QVariant(game), QVariant(turn),
-              QVariant(7), QVariant(8), QVariant(56), answered, QVariant(outcome),
-              QVariant(1500 + turn)})
-            insert.addBindValue(value);
-        insert.exec();
+        const qint64 ms = startMs + 1000 * turn;
+        runStatement(
+            db(), QStringLiteral("INSERT INTO answers VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            {id, player, isoWithOffset(QDateTime::fromMSecsSinceEpoch(ms, QTimeZone(3600))), ms,
+             game, turn, 7, 8, 56, answered, outcome, 1500 + turn});
         return id;
+    }
+    bool holds(const QString& text) const {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) && file.readAll().contains(text.toUtf8());
     }
 
 private:
@@ -188,6 +195,7 @@ class TestRecordServer : public QObject {
     std::unique_ptr<TestPostgres> m_postgres;
     QSqlDatabase m_admin;
     int m_databases = 0;
+    bool m_loginsJoined = false; // the logins are in their group roles, made by the first set-up
 
     // A fresh database on the test's server, with no tables in it.
     ServerSettings newDatabase() {
@@ -196,7 +204,42 @@ class TestRecordServer : public QObject {
         return m_postgres->settings(name);
     }
     static QSqlDatabase openServer(const ServerSettings& server) {
-        return server.open(QStringLiteral("server-") + server.database);
+        const QString name = QStringLiteral("server-%1-%2").arg(server.database, server.user);
+        return QSqlDatabase::contains(name) ? QSqlDatabase::database(name) : server.open(name);
+    }
+    static ServerSettings as(ServerSettings server, const QString& login,
+                             const QString& className = {}) {
+        server.user = login;
+        server.className = className;
+        return server;
+    }
+    // A school with classes 4B and 5A, a machine of 4B's, their teachers and the head.
+    ServerSettings schoolDatabase(std::optional<int> keepDays = std::nullopt) {
+        const ServerSettings server = newDatabase();
+        QString error;
+        setUpSchoolServer(openServer(server), {"4B", "5A"}, keepDays, &error);
+        if (std::exchange(m_loginsJoined, true))
+            return server;
+        for (const char* grant : {"quintarlow_machines TO pc_4b",
+                                  "quintarlow_teachers, quintarlow_class_4b TO "
+                                  "teacher_4b",
+                                  "quintarlow_teachers, quintarlow_class_5a TO teacher_5a",
+                                  "quintarlow_school TO head"})
+            QSqlQuery(m_admin).exec(QLatin1String("GRANT ") + QLatin1String(grant));
+        return server;
+    }
+    static AnswerRow answer(const QString& player, qint64 ms) {
+        return {QUuid::createUuid().toString(QUuid::WithoutBraces),
+                player,
+                QDateTime::fromMSecsSinceEpoch(ms, QTimeZone(3600)),
+                QUuid::createUuid().toString(QUuid::WithoutBraces),
+                1,
+                6,
+                7,
+                42,
+                42,
+                Outcome::Right,
+                2000};
     }
 
     std::unique_ptr<RecordSender> sender(const LocalRecord& local, const ServerSettings& server,
@@ -226,6 +269,9 @@ private Q_SLOTS:
         QVERIFY(m_postgres->start());
         m_admin = openServer(m_postgres->settings(QStringLiteral("postgres")));
         QVERIFY2(m_admin.isOpen(), qPrintable(m_admin.lastError().text()));
+        for (const char* login : {"pc_4b", "teacher_4b", "teacher_5a", "head"})
+            QVERIFY(QSqlQuery(m_admin).exec(QLatin1String("CREATE ROLE ") + QLatin1String(login) +
+                                            QLatin1String(" LOGIN")));
     }
     void cleanupTestCase() {
         m_admin.close();
@@ -336,11 +382,15 @@ private Q_SLOTS:
         QCOMPARE(round(*sending), SyncStatus::Sent);
 
         QSqlDatabase db = openServer(server);
-        const QString everyAnswer = QStringLiteral("SELECT * FROM answers ORDER BY played_ms");
-        QCOMPARE(rows(db, everyAnswer).size(), 4);
-        QCOMPARE(rows(db, everyAnswer), rows(local.db(), everyAnswer));
-        QCOMPARE(rows(db, QStringLiteral("SELECT * FROM games")),
-                 rows(local.db(), QStringLiteral("SELECT * FROM games")));
+        const QString everyAnswer =
+            QStringLiteral("SELECT answer_id, player, played_at, played_ms, game_id, turn, a, b, "
+                           "product, answered, outcome, ms FROM %1 ORDER BY played_ms");
+        QCOMPARE(rows(db, everyAnswer.arg("answer_rows")).size(), 4);
+        QCOMPARE(rows(db, everyAnswer.arg("answer_rows")),
+                 rows(local.db(), everyAnswer.arg("answers")));
+        QCOMPARE(rows(db, QStringLiteral("SELECT game_id::text, blue, red, winner, ended_at = "
+                                         "'2026-12-07T09:05:00Z' FROM games")),
+                 QStringList{game + QLatin1String("|Ann|Bo|Bo|true")});
         QCOMPARE(said, QStringList());
     }
 
@@ -371,7 +421,8 @@ private Q_SLOTS:
         QCOMPARE(round(*sending), SyncStatus::Sent);
         QSqlDatabase db = openServer(server);
         // A fresh table keeps rows where they were inserted: ctid is the order of arrival.
-        QCOMPARE(rows(db, QStringLiteral("SELECT answer_id FROM answers ORDER BY ctid")), played);
+        QCOMPARE(rows(db, QStringLiteral("SELECT answer_id::text FROM answers ORDER BY ctid")),
+                 played);
         QCOMPARE(said.size(), 2);
         QVERIFY(said.last().contains(QLatin1String("reachable again")));
     }
@@ -442,7 +493,7 @@ private Q_SLOTS:
         }
         QSqlDatabase db = openServer(server);
         played.sort();
-        QCOMPARE(rows(db, QStringLiteral("SELECT answer_id FROM answers ORDER BY answer_id")),
+        QCOMPARE(rows(db, QStringLiteral("SELECT answer_id::text FROM answers ORDER BY answer_id")),
                  played);
         QCOMPARE(said, QStringList());
     }
@@ -476,7 +527,8 @@ private Q_SLOTS:
         QSqlQuery(db).exec(
             QStringLiteral("UPDATE schema_version SET version = %1").arg(schema::newestVersion()));
         QCOMPARE(round(*sending), SyncStatus::Sent);
-        QCOMPARE(rows(db, QStringLiteral("SELECT answer_id FROM answers")), QStringList{answer});
+        QCOMPARE(rows(db, QStringLiteral("SELECT answer_id::text FROM answers")),
+                 QStringList{answer});
     }
 
     // The window and the commands on a teacher's machine, against what the machines sent.
@@ -526,6 +578,171 @@ private Q_SLOTS:
                             .arg(fact.b)
                             .arg(fact.day.toString(Qt::ISODate)));
         QCOMPARE(read, facts);
+    }
+    void theSetUpSaysWhatItDidAndRepeatsNothing() {
+        if (!m_postgres)
+            QSKIP("PostgreSQL is not installed (Debian: postgresql); the server is not tried");
+        QSqlDatabase db = openServer(newDatabase());
+        QString error;
+        const QStringList first = setUpSchoolServer(db, {"4B", " 5 a"}, 30, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY(first.contains("Brought the tables from version 0 to 3."));
+        QVERIFY(first.contains("Answers are now kept 30 days."));
+        QVERIFY(first.contains("Gave quintarlow_teachers DELETE, SELECT on answers."));
+        // As the earlier hand-typed set-up had it: every machine read every answer.
+        QVERIFY(QSqlQuery(db).exec("GRANT SELECT ON answers TO quintarlow_machines"));
+        QCOMPARE(setUpSchoolServer(db, {"4B", " 5 a"}, 30, &error),
+                 QStringList{"Took SELECT on answers from quintarlow_machines."});
+        QCOMPARE(setUpSchoolServer(db, {"4b"}, 30, &error),
+                 QStringList{"Everything was set up already; nothing changed."});
+        QCOMPARE(rows(db, "SELECT 1 FROM pg_roles WHERE rolname = 'quintarlow_class_5_a'"),
+                 QStringList{"1"});
+    }
+
+    void eachLoginSeesItsClassesOnly_data() {
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<QStringList>("sees"); // with the window and with psql alike
+        QTest::newRow("4B's teacher") << "teacher_4b" << QStringList{"Ann"};
+        QTest::newRow("5A's teacher") << "teacher_5a" << QStringList{"Bo"};
+        QTest::newRow("the school") << "head" << QStringList{"Ann", "Bo"};
+        QTest::newRow("a machine") << "pc_4b" << QStringList();
+    }
+    void eachLoginSeesItsClassesOnly() {
+        if (!m_postgres)
+            QSKIP("PostgreSQL is not installed (Debian: postgresql); the server is not tried");
+        QFETCH(QString, login);
+        QFETCH(QStringList, sees);
+        const ServerSettings server = schoolDatabase();
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        for (const auto& [player, className] : {std::pair{"Ann", "4B"}, std::pair{"Bo", "5A"}})
+            QCOMPARE(writeToServer(openServer(server), {}, {answer(player, now)}, className).added,
+                     1);
+
+        QString error;
+        const auto record = ServerRecord::open(as(server, login), &error);
+        QVERIFY2(record, qPrintable(error));
+        QStringList window;
+        for (const PlayerSummary& player : record->players())
+            window.append(player.name);
+        window.sort();
+        QCOMPARE(window, sees);
+        QCOMPARE(record->readError().isEmpty(), !sees.isEmpty());
+        const QStringList psql =
+            rows(openServer(as(server, login)), "SELECT player FROM answers ORDER BY player");
+        if (sees.isEmpty())
+            QVERIFY2(psql.value(0).contains("permission denied"), qPrintable(psql.join(';')));
+        else
+            QCOMPARE(psql, sees);
+    }
+
+    void settingsTravelAndTheLaterChangeWins_data() {
+        QTest::addColumn<qint64>("machineChangeMs"); // after the teacher's; 0: none
+        QTest::addColumn<QString>("kept");           // on the machine and on the server
+        QTest::newRow("the teacher's only") << qint64(0) << "3,4|0";
+        QTest::newRow("the machine's, earlier") << qint64(-3'600'000) << "3,4|0";
+        QTest::newRow("the machine's, later, made offline") << qint64(3'600'000) << "7|1";
+    }
+    void settingsTravelAndTheLaterChangeWins() {
+        if (!m_postgres)
+            QSKIP("PostgreSQL is not installed (Debian: postgresql); the server is not tried");
+        QFETCH(qint64, machineChangeMs);
+        QFETCH(QString, kept);
+        const ServerSettings server = schoolDatabase();
+        QString error;
+        // Cy has not played yet: Cy joins the class named in the teacher's settings.
+        const auto teacher = ServerRecord::open(as(server, "teacher_4b", "4B"), &error);
+        QVERIFY2(teacher, qPrintable(error));
+        QVERIFY(teacher->setPracticeSettings("Cy", {{3, 4}, false}));
+        LocalRecord local;
+        local.addGame("Cy", "Di");
+        if (machineChangeMs != 0)
+            runStatement(local.db(), "INSERT INTO practice VALUES ('cy', 'Cy', '7', 1, ?)",
+                         {QDateTime::currentMSecsSinceEpoch() + machineChangeMs});
+        QStringList said;
+        QCOMPARE(round(*sender(local, as(server, "pc_4b", "4B"), &said)), SyncStatus::Sent);
+
+        QCOMPARE(rows(local.db(), "SELECT tables, ask_missed FROM practice"), QStringList{kept});
+        QCOMPARE(rows(openServer(server), "SELECT tables, ask_missed, class FROM practice"),
+                 QStringList{kept + "|4b"});
+        // What the game draws by, also when the server cannot be reached.
+        const auto game = SqliteRecord::open(QFileInfo(local.path()).path(), &error);
+        QVERIFY2(game, qPrintable(error));
+        QCOMPARE(keptTablesText(game->practicePlan(" CY ").settings.tables),
+                 kept.section('|', 0, 0));
+    }
+
+    void aForgottenChildLeavesTheMachinesOfTheirClass() {
+        if (!m_postgres)
+            QSKIP("PostgreSQL is not installed (Debian: postgresql); the server is not tried");
+        const ServerSettings server = schoolDatabase();
+        LocalRecord local;
+        const QString game = local.addGame();
+        local.addAnswer(game, 1, 56, "right");
+        QStringList said;
+        const auto sending = sender(local, as(server, "pc_4b", "4B"), &said);
+        QCOMPARE(round(*sending), SyncStatus::Sent);
+        // Played while the machine was off the network.
+        local.addAnswer(game, 2, 56, "right");
+        local.addAnswer(game, 3, 56, "right", "Bo");
+
+        QString error;
+        // Another class's teacher cannot, and machines are not told.
+        QCOMPARE(ServerRecord::open(as(server, "teacher_5a"), &error)->forgetPlayer(zoe), 0);
+        QCOMPARE(ServerRecord::open(as(server, "teacher_4b"), &error)->forgetPlayer(zoe), 1);
+        QCOMPARE(round(*sending), SyncStatus::Sent);
+
+        QVERIFY(!local.holds(zoe));
+        QCOMPARE(rows(local.db(), "SELECT player FROM answers"), QStringList{"Bo"});
+        QSqlDatabase db = openServer(server);
+        QCOMPARE(rows(db, "SELECT player FROM answers"), QStringList{"Bo"});
+        QCOMPARE(rows(db, "SELECT player_hash FROM forgotten"), QStringList{forgottenHash(zoe)});
+    }
+
+    void oldAnswersExpireOnServerAndMachine() {
+        if (!m_postgres)
+            QSKIP("PostgreSQL is not installed (Debian: postgresql); the server is not tried");
+        const ServerSettings server = schoolDatabase(30);
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        const qint64 daysAgo31 = now - 31 * qint64(86'400'000);
+        QCOMPARE(writeToServer(openServer(server), {}, {answer("Ann", daysAgo31)}, "4B").added, 1);
+        LocalRecord local;
+        const QString game = local.addGame();
+        local.addAnswer(game, 1, 56, "right", "Bo", daysAgo31);
+        local.addAnswer(game, 2, 56, "right", "Bo", now - 29 * qint64(86'400'000));
+        QStringList said;
+        QCOMPARE(round(*sender(local, as(server, "pc_4b", "4B"), &said)), SyncStatus::Sent);
+
+        QCOMPARE(rows(local.db(), "SELECT turn FROM answers"), QStringList{"2"});
+        QCOMPARE(rows(openServer(server), "SELECT player, turn FROM answers"), QStringList{"Bo|2"});
+        QString error;
+        QCOMPARE(ServerRecord::open(as(server, "teacher_4b"), &error)->keepDays(), 30);
+    }
+
+    void aServerFilledByTheTextVersionKeepsEveryAnswer() {
+        if (!m_postgres)
+            QSKIP("PostgreSQL is not installed (Debian: postgresql); the server is not tried");
+        const ServerSettings server = newDatabase();
+        QSqlDatabase db = openServer(server);
+        for (const schema::Migration& migration : schema::migrations())
+            for (const QString& statement : migration.statements)
+                QVERIFY(QSqlQuery(db).exec(statement));
+        QVERIFY(QSqlQuery(db).exec("CREATE TABLE schema_version (version INTEGER NOT NULL)"));
+        QVERIFY(QSqlQuery(db).exec("INSERT INTO schema_version VALUES (2)"));
+        for (const AnswerRow& row : classAnswers())
+            QVERIFY(!runStatement(db, InsertAnswer, answerValues(row)).lastError().isValid());
+        QVERIFY(QSqlQuery(db).exec("INSERT INTO practice VALUES ('ann', 'Ann', '6,7', 1)"));
+        QVERIFY(
+            QSqlQuery(db).exec("INSERT INTO games VALUES ('00000000-0000-4000-8000-000000000010'"
+                               ", 'Ann', 'Bo', 'Bo', '2026-12-07T10:00:00.000+01:00', NULL)"));
+
+        QString error;
+        const auto record = ServerRecord::open(server, &error);
+        QVERIFY2(record, qPrintable(error));
+        QCOMPARE(answersToCsv(record->answers({})), answersToCsv(classAnswers()));
+        QCOMPARE(record->factAnswers("ann").size(), 3u);
+        QCOMPARE(record->practiceSettings("ANN").tables, (std::vector<int>{6, 7}));
+        QCOMPARE(rows(db, "SELECT pg_typeof(game_id), pg_typeof(started_at) FROM games"),
+                 QStringList{"uuid|timestamp with time zone"});
     }
 };
 

@@ -1,0 +1,227 @@
+#include "schoolsetup.h"
+
+#include "recordrows.h"
+#include "schema.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+#include <map>
+
+namespace quintarlow {
+
+namespace {
+
+const QString machines = QStringLiteral("quintarlow_machines");
+const QString teachers = QStringLiteral("quintarlow_teachers");
+const QString school = QStringLiteral("quintarlow_school");
+
+// What a machine calls: it adds answers and games, and asks what a game needs.
+const QStringList machineFunctions{
+    QStringLiteral("quintarlow_add_game"),       QStringLiteral("quintarlow_add_answer"),
+    QStringLiteral("quintarlow_contact"),        QStringLiteral("quintarlow_practice_for"),
+    QStringLiteral("quintarlow_offer_practice"), QStringLiteral("quintarlow_forgotten_among"),
+};
+
+using Rights = std::map<QString, QSet<QString>>; // table or function: privileges
+
+Rights rightsOf(const QString& role) {
+    Rights rights;
+    rights[QStringLiteral("schema_version")] = {QStringLiteral("SELECT")};
+    if (role == machines) {
+        for (const QString& function : machineFunctions)
+            rights[function] = {QStringLiteral("EXECUTE")};
+    } else if (role == teachers) {
+        // The window, the export and the report read; forgetting deletes; the practice editor
+        // sets; importing a file goes through the machines' own function. Row-level security
+        // narrows all of it to the teacher's classes.
+        for (const QString& function :
+             machineFunctions + QStringList{QStringLiteral("quintarlow_forget")})
+            rights[function] = {QStringLiteral("EXECUTE")};
+        rights[QStringLiteral("answers")] = {QStringLiteral("SELECT"), QStringLiteral("DELETE")};
+        rights[QStringLiteral("answer_rows")] = {QStringLiteral("SELECT")};
+        rights[QStringLiteral("games")] = {QStringLiteral("SELECT"), QStringLiteral("DELETE")};
+        rights[QStringLiteral("practice")] = {QStringLiteral("SELECT"), QStringLiteral("INSERT"),
+                                              QStringLiteral("UPDATE"), QStringLiteral("DELETE")};
+        rights[QStringLiteral("school_settings")] = {QStringLiteral("SELECT")};
+    } else {
+        // quintarlow_school and the classes hold their teachers' rights through
+        // quintarlow_teachers; their own role only widens what the rows show.
+        rights.clear();
+    }
+    return rights;
+}
+
+const QStringList tables{QStringLiteral("schema_version"), QStringLiteral("answers"),
+                         QStringLiteral("answer_rows"),    QStringLiteral("games"),
+                         QStringLiteral("practice"),       QStringLiteral("forgotten"),
+                         QStringLiteral("school_settings")};
+
+class Setup {
+public:
+    explicit Setup(const QSqlDatabase& db) : m_db(db) {}
+
+    // Without values, not prepared: PostgreSQL prepares no BEGIN, GRANT or CREATE ROLE.
+    bool run(const QString& sql, const QVariantList& values = {}) {
+        QSqlQuery query(m_db);
+        if (values.isEmpty())
+            query.exec(sql);
+        else
+            query = runStatement(m_db, sql, values);
+        if (query.lastError().isValid() && m_error.isEmpty())
+            m_error = query.lastError().databaseText().simplified();
+        return !query.lastError().isValid();
+    }
+    QVariant value(const QString& sql, const QVariantList& values = {}) {
+        QSqlQuery query = runStatement(m_db, sql, values);
+        if (query.lastError().isValid() && m_error.isEmpty())
+            m_error = query.lastError().databaseText().simplified();
+        return query.next() ? query.value(0) : QVariant();
+    }
+    QSet<QString> granted(const QString& role, const QString& object, bool isFunction) {
+        QSqlQuery query = runStatement(
+            m_db,
+            isFunction
+                ? QStringLiteral("SELECT a.privilege_type FROM pg_proc p, aclexplode(p.proacl) a "
+                                 "WHERE p.proname = ? AND p.pronamespace = current_schema()::"
+                                 "regnamespace AND a.grantee = ?::regrole")
+                : QStringLiteral(
+                      "SELECT a.privilege_type FROM pg_class c, aclexplode(c.relacl) a WHERE "
+                      "c.oid = ?::regclass AND a.grantee = ?::regrole UNION SELECT "
+                      "a.privilege_type || ' (columns)' FROM pg_attribute t, aclexplode(t.attacl) "
+                      "a WHERE t.attrelid = ?::regclass AND a.grantee = ?::regrole"),
+            isFunction ? QVariantList{object, role} : QVariantList{object, role, object, role});
+        QSet<QString> rights;
+        while (query.next())
+            rights.insert(query.value(0).toString());
+        return rights;
+    }
+
+    // One role made if missing, then given exactly its rights.
+    void role(const QString& name) {
+        if (!value(QStringLiteral("SELECT 1 FROM pg_roles WHERE rolname = ?"), {name}).isValid()) {
+            run(QStringLiteral("CREATE ROLE %1 NOLOGIN").arg(name));
+            say(QStringLiteral("Made the role %1.").arg(name));
+        }
+        // The classes and the school reach the tables through quintarlow_teachers.
+        if ((name == machines || name == teachers) &&
+            !value(QStringLiteral("SELECT has_database_privilege(?, current_database(), "
+                                  "'CONNECT') AND has_schema_privilege(?, current_schema(), "
+                                  "'USAGE')"),
+                   {name, name})
+                 .toBool()) {
+            run(QStringLiteral("GRANT CONNECT ON DATABASE \"%1\" TO %2")
+                    .arg(m_db.databaseName(), name));
+            run(QStringLiteral("GRANT USAGE ON SCHEMA public TO %1").arg(name));
+            say(QStringLiteral("Let %1 connect to the database.").arg(name));
+        }
+        const Rights wanted = rightsOf(name);
+        QStringList objects = tables;
+        for (const QString& function :
+             machineFunctions + QStringList{QStringLiteral("quintarlow_forget")})
+            objects.append(function);
+        for (const QString& object : std::as_const(objects)) {
+            const bool isFunction = object.startsWith(QLatin1String("quintarlow_"));
+            const QString on = (isFunction ? QStringLiteral("FUNCTION ") : QString()) + object;
+            const QSet<QString> has = granted(name, object, isFunction);
+            const auto found = wanted.find(object);
+            const QSet<QString> want = found == wanted.end() ? QSet<QString>() : found->second;
+            QStringList extra;
+            for (const QString& right : has)
+                if (!want.contains(right))
+                    extra.append(right.section(QLatin1Char(' '), 0, 0));
+            QStringList missing;
+            for (const QString& right : want)
+                if (!has.contains(right))
+                    missing.append(right);
+            extra.sort();
+            missing.sort();
+            if (!extra.isEmpty()) {
+                run(QStringLiteral("REVOKE %1 ON %2 FROM %3")
+                        .arg(extra.join(QStringLiteral(", ")), on, name));
+                say(QStringLiteral("Took %1 on %2 from %3.")
+                        .arg(extra.join(QStringLiteral(", ")), object, name));
+            }
+            if (!missing.isEmpty()) {
+                run(QStringLiteral("GRANT %1 ON %2 TO %3")
+                        .arg(missing.join(QStringLiteral(", ")), on, name));
+                say(QStringLiteral("Gave %1 %2 on %3.")
+                        .arg(name, missing.join(QStringLiteral(", ")), object));
+            }
+        }
+    }
+
+    void memberOf(const QString& member, const QString& group) {
+        if (value(QStringLiteral("SELECT 1 FROM pg_auth_members WHERE roleid = ?::regrole AND "
+                                 "member = ?::regrole"),
+                  {group, member})
+                .isValid())
+            return;
+        run(QStringLiteral("GRANT %1 TO %2").arg(group, member));
+        say(QStringLiteral("Made %1 a member of %2.").arg(member, group));
+    }
+
+    void say(const QString& line) { m_said.append(line); }
+    const QStringList& said() const { return m_said; }
+    const QString& error() const { return m_error; }
+
+private:
+    QSqlDatabase m_db;
+    QStringList m_said;
+    QString m_error;
+};
+
+} // namespace
+
+QString classRole(const QString& className) {
+    static const QRegularExpression other(QStringLiteral("[^a-z0-9]"));
+    return QStringLiteral("quintarlow_class_") +
+           className.trimmed().toLower().replace(other, QStringLiteral("_"));
+}
+
+QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes,
+                              std::optional<int> keepDays, QString* error) {
+    const int before = schema::storedVersion(db);
+    if (const QString why = schema::upgrade(db); !why.isEmpty()) {
+        *error = why;
+        return {};
+    }
+    Setup setup(db);
+    if (before != schema::newestVersion())
+        setup.say(QStringLiteral("Brought the tables from version %1 to %2.")
+                      .arg(before)
+                      .arg(schema::newestVersion()));
+    setup.run(QStringLiteral("BEGIN"));
+    QStringList roles{machines, teachers, school};
+    for (const QString& name : classes)
+        if (!name.trimmed().isEmpty() && !roles.contains(classRole(name)))
+            roles.append(classRole(name));
+    for (const QString& role : std::as_const(roles))
+        setup.role(role);
+    setup.memberOf(school, teachers);
+    if (keepDays) {
+        const QVariant kept = setup.value(QStringLiteral("SELECT keep_days FROM school_settings"));
+        const QVariant wanted = *keepDays > 0 ? QVariant(*keepDays) : QVariant();
+        if (kept.toInt() != wanted.toInt()) {
+            setup.run(QStringLiteral("UPDATE school_settings SET keep_days = ?"),
+                      {*keepDays > 0 ? QVariant(*keepDays) : QVariant(QMetaType(QMetaType::Int))});
+            setup.say(*keepDays > 0
+                          ? QStringLiteral("Answers are now kept %1 days.").arg(*keepDays)
+                          : QStringLiteral("Answers are now kept until a child is forgotten."));
+        }
+    }
+    if (!setup.error().isEmpty() || !setup.run(QStringLiteral("COMMIT"))) {
+        *error = setup.error();
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return {};
+    }
+    QStringList said = setup.said();
+    if (said.isEmpty())
+        said.append(QStringLiteral("Everything was set up already; nothing changed."));
+    return said;
+}
+
+} // namespace quintarlow
