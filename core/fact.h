@@ -26,9 +26,13 @@ struct PracticeSettings {
 
 // What the draw needs to know of one player: their settings and, when misses are asked again,
 // their facts to practise, weakest first.
+inline constexpr int AnswerSeconds = 20;
+
 struct PracticePlan {
     PracticeSettings settings;
     std::vector<Fact> missed;
+    // How long the player has for each question.
+    int answerSeconds = AnswerSeconds;
 };
 
 } // namespace quintarlow

@@ -5,7 +5,7 @@
 #include "media/dialogs.h"
 #include "progresschart.h"
 #include "reportdevices.h"
-#include "screens/fonts.h"
+#include "widgets/fonts.h"
 
 #include <QApplication>
 #include <QChartView>

@@ -4,7 +4,7 @@
 #include "factcell.h"
 #include "practicetext.h"
 #include "progresschart.h"
-#include "screens/fonts.h"
+#include "widgets/fonts.h"
 
 #include <QCoreApplication>
 #include <QGraphicsScene>
