@@ -3,6 +3,7 @@
 #include "game.h"
 #include "namecheck.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 #include <deque>
 #include <memory>
@@ -47,6 +48,17 @@ struct Played {
         QObject::connect(&game, &Game::gameEnded, [this](const QString& winner) {
             reports << QStringLiteral("finish: ") + winner;
         });
+    }
+    // Asks for the product on `square` and answers it there.
+    void claim(int square) {
+        const int product = squareCaption(square).toInt();
+        for (int a = 1; a <= 12; ++a)
+            if (product % a == 0 && product / a <= 12) {
+                factors = {a, product / a};
+                break;
+            }
+        game.ask();
+        game.choose(square);
     }
     int next() {
         const int factor = factors.empty() ? 7 : factors.front();
@@ -190,6 +202,7 @@ private:
         } else if (phase == Pending && squareCaption(square).toInt() != product) {
             expectAnswer(squareCaption(square), "1");
             expectedPlayed << "error.WAV";
+            revealPrompt = squareCaption(square) + "  that is wrong. ";
             std::tie(phase, revealTicks, timedOut) = std::tuple(Reveal, 0, false);
             ++seen["wrong answers"];
         } else if (phase == Pending) {
@@ -218,6 +231,7 @@ private:
         if (phase == Pending && clockTicks == played->answerSeconds + 1) {
             expectAnswer("-", "2");
             expectedPlayed << "error.WAV";
+            revealPrompt = "you are out of time. ";
             std::tie(phase, revealTicks, timedOut) = std::tuple(Reveal, 0, true);
             ++seen["time-outs"];
         }
@@ -227,8 +241,13 @@ private:
         act("reveal tick", [this] { played->game.revealTick(); });
         if (phase != Reveal)
             return;
-        if (++revealTicks == 1)
+        if (++revealTicks == 1) {
             blueToMove = !blueToMove;
+            expectedSaid << QStringLiteral("%1 the correct answer was,, %2, it is, %3s turn.")
+                                .arg(revealPrompt)
+                                .arg(product)
+                                .arg(blueToMove ? "BLUE" : "RED");
+        }
         if (revealTicks == 9)
             phase = Waiting;
     }
@@ -342,7 +361,7 @@ private:
     int product = 0, clockTicks = 0, revealTicks = 0;
     Fact question;
     bool blueToMove = true, timedOut = false, running = false, winnerIsBlue = true;
-    QString blue, red, fault;
+    QString blue, red, fault, revealPrompt;
     QStringList expectedPlayed, expectedSaid, expectedReports;
     std::array<int, 64> owner{}; // 0 nobody, 1 Blue, 2 Red
 };
@@ -397,6 +416,70 @@ private Q_SLOTS:
         for (int tick = 0; tick < 9; ++tick)
             played.game.revealTick();
         QCOMPARE(played.game.secondsLeft(), AnswerSeconds);
+    }
+
+    // Two ticks after a win the winner is congratulated; a replay before that leaves the voice
+    // nothing to say at the second tick, which cuts nothing off.
+    void congratulation_data() {
+        QTest::addColumn<bool>("replayFirst");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("after the win") << false
+                                       << "attention! attention! we have a winner! "
+                                          "congratulations to the,, blue, player";
+        QTest::newRow("replayed before it") << true << "";
+    }
+    void congratulation() {
+        QFETCH(bool, replayFirst);
+        Played played;
+        QVERIFY(played.game.start(QStringLiteral("Ben"), QStringLiteral("Rosa")));
+        // Blue takes row 3 with the FREE square while Red answers in row 1.
+        for (int square : {25, 9, 26, 10, 27})
+            played.claim(square);
+        QCOMPARE(played.game.stage(), Stage::Won);
+        played.game.announcementTick();
+        if (replayFirst)
+            played.game.playAgainSamePlayers();
+        played.game.announcementTick();
+        QTEST(played.said.last(), "said");
+        QVERIFY(!played.game.announcementPending());
+    }
+
+    // Red practises the 3s and has 7 x 8 asked again; Blue has no settings. Forty wrong
+    // answers in one game: each player's questions follow their own plan, and the draw
+    // remembers each player apart.
+    void eachPlayerIsAskedByTheirOwnPlan() {
+        QRandomGenerator random(27);
+        Game game(
+            [](const QString& player) {
+                return player == QLatin1String("Rosa") ? PracticePlan{{{3}, true}, {{7, 8}}}
+                                                       : PracticePlan{};
+            },
+            [&](const PracticePlan& plan, DrawMemory& memory) {
+                return drawQuestion(plan, memory, random);
+            });
+        QVERIFY(game.start(QStringLiteral("Ben"), QStringLiteral("Rosa")));
+        std::map<Player, std::vector<Fact>> asked;
+        for (int turn = 0; turn < 40; ++turn) {
+            const Player asking = game.toMove();
+            game.ask();
+            const Fact question = *game.question();
+            asked[asking].push_back(question);
+            game.choose(boardIndexOfProduct(question.a * question.b == 1 ? 2 : 1));
+            for (int tick = 0; tick < 9; ++tick)
+                game.revealTick();
+        }
+        const std::vector<Fact>& red = asked[Player::Red];
+        QCOMPARE(red.size(), std::size_t(20));
+        for (std::size_t turn = 0; turn < red.size(); ++turn) {
+            const bool missed = red[turn] == Fact{7, 8};
+            QVERIFY(missed || red[turn].a == 3 || red[turn].b == 3);
+            QVERIFY(!(missed && turn > 0 && red[turn - 1] == red[turn]));
+        }
+        QVERIFY(std::count(red.begin(), red.end(), Fact{7, 8}) > 0);
+        const std::vector<Fact>& blue = asked[Player::Blue];
+        QVERIFY(std::any_of(blue.begin(), blue.end(), [](const Fact& f) {
+            return f.a != 3 && f.b != 3 && f != Fact{7, 8};
+        }));
     }
 };
 

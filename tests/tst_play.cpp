@@ -5,7 +5,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -237,22 +236,6 @@ private Q_SLOTS:
               "heard");
     }
 
-    // "Play Again - Same Players" within two seconds of a win, and a question at once: the
-    // winner screen's due tick has only the emptied announcement left to hand the voice, which
-    // says nothing and cuts nothing off (Speech), and then it rests.
-    void replayBeforeTheCongratulation() {
-        BoardFixture fixture;
-        fixture.blueWins();
-        fixture.model.announcementTick();
-        fixture.winner.samePlayersButton->click();
-        fixture.ask(1, 1);
-        fixture.model.announcementTick();
-        const QStringList& heard = fixture.log.entries;
-        QCOMPARE(heard.mid(heard.indexOf("say: blue goes first")),
-                 QStringList({"say: blue goes first", "say: 1, times, 1", "say: "}));
-        QVERIFY(!fixture.model.announcementPending());
-    }
-
     // The desktop may hand the focus to the board waiting behind the winner screen (a click on
     // it, a window list): the board hands it on.
     void waitingBoardHandsTheFocusOn() {
@@ -426,48 +409,6 @@ private Q_SLOTS:
         BoardFixture fixture;
         const QImage headline = fixture.winner.headline->grab().toImage();
         QCOMPARE(headline.pixelColor(1, 1), QColor(0xFF, 0x80, 0x00));
-    }
-
-    // Red practises the 3s and has 7 x 8 asked again; Blue has no settings. Forty wrong
-    // answers in one game: each player's questions follow their own plan, and the draw
-    // remembers each player apart.
-    void eachPlayerIsAskedByTheirOwnPlan() {
-        struct Plans final : PracticeRecord {
-            void gameStarted(const QString&, const QString&, const QDateTime&) override {}
-            void answerJudged(const JudgedAnswer&) override {}
-            void gameFinished(const QString&, const QDateTime&) override {}
-            PracticePlan practicePlan(const QString& player) const override {
-                return player == "Rosa" ? PracticePlan{{{3}, true}, {{7, 8}}} : PracticePlan{};
-            }
-        } plans;
-        BoardFixture fixture(std::make_unique<Screens>(nullptr, nullptr, &plans));
-        QRandomGenerator random(27);
-        fixture.game->screens.services().drawQuestion = [&](const PracticePlan& plan,
-                                                            DrawMemory& memory) {
-            return drawQuestion(plan, memory, random);
-        };
-        std::map<QString, std::vector<Fact>> asked;
-        for (int turn = 0; turn < 40; ++turn) {
-            const QString colour = colourWord(fixture.model.toMove());
-            fixture.model.ask();
-            const Fact question{fixture.board.firstFactor->caption().toInt(),
-                                fixture.board.secondFactor->caption().toInt()};
-            asked[colour].push_back(question);
-            fixture.board.clickSquare(boardIndexOfProduct(question.a * question.b == 1 ? 2 : 1));
-            fixture.runPopupToEnd();
-        }
-        const std::vector<Fact>& red = asked["RED"];
-        QCOMPARE(red.size(), std::size_t(20));
-        for (std::size_t turn = 0; turn < red.size(); ++turn) {
-            const bool missed = red[turn] == Fact{7, 8};
-            QVERIFY(missed || red[turn].a == 3 || red[turn].b == 3);
-            QVERIFY(!(missed && turn > 0 && red[turn - 1] == red[turn]));
-        }
-        QVERIFY(std::count(red.begin(), red.end(), Fact{7, 8}) > 0);
-        const std::vector<Fact>& blue = asked["BLUE"];
-        QVERIFY(std::any_of(blue.begin(), blue.end(), [](const Fact& f) {
-            return f.a != 3 && f.b != 3 && f != Fact{7, 8};
-        }));
     }
 };
 

@@ -74,33 +74,6 @@ private Q_SLOTS:
             f.ask(4, 3);
             click(f, 12);
         }) << false << QStringList{start, QStringLiteral("answer: Ben 4x3 12 right")};
-        QTest::newRow("wrong") << Moves([](BoardFixture& f) {
-            f.ask(3, 4);
-            click(f, 15);
-        }) << false << QStringList{start, QStringLiteral("answer: Ben 3x4 15 wrong")};
-        QTest::newRow("time-out") << Moves([](BoardFixture& f) {
-            f.ask(3, 4);
-            for (int tick = 0; tick < AnswerSeconds + 1; ++tick)
-                f.model.answerClockTick();
-        }) << false << QStringList{start, QStringLiteral("answer: Ben 3x4 - timeout")};
-        QTest::newRow("refused clicks are not answers") << Moves([](BoardFixture& f) {
-            click(f, 12); // no question yet
-            f.ask(3, 4);
-            f.board.clickSquare(0);
-            f.board.clickSquare(FreeSquareIndex);
-            f.model.chooseFreePicture();
-            click(f, 12);
-        }) << false << QStringList{start, QStringLiteral("answer: Ben 3x4 12 right")};
-        QTest::newRow("Red answers after Blue's claim")
-            << Moves([](BoardFixture& f) {
-                   f.ask(3, 4);
-                   click(f, 12);
-                   f.ask(2, 3);
-                   click(f, 5);
-               })
-            << false
-            << QStringList{start, QStringLiteral("answer: Ben 3x4 12 right"),
-                           QStringLiteral("answer: Rosa 2x3 5 wrong")};
         QTest::newRow("won, replay with the same players") << Moves([](BoardFixture& f) {
             f.blueWins();
             f.winner.samePlayersButton->click();
