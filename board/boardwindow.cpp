@@ -397,10 +397,15 @@ void BoardWindow::drawMessages() {
 }
 
 void BoardWindow::drawButtons() {
-    // While new players type their names the hidden board is ready for their first question.
-    const bool waiting = game.stage() == Stage::Waiting || game.stage() == Stage::Names;
-    for (QPushButton* button : {newGameButton, quitButton, askButton})
-        button->setEnabled(waiting);
+    // The buttons keep the look they had when the board went out of play: a wrong answer leaves
+    // them ready behind the pop-up, a question or a time-out (whose clock runs on) greys them,
+    // and a win greys the draw button only. New players find them ready.
+    const Stage stage = game.stage();
+    const bool asking =
+        stage == Stage::Asking || (stage == Stage::Revealing && game.clockRunning());
+    askButton->setEnabled(!asking && stage != Stage::Won);
+    newGameButton->setEnabled(!asking);
+    quitButton->setEnabled(!asking);
 }
 
 void BoardWindow::moveBlinking() {

@@ -405,6 +405,39 @@ private Q_SLOTS:
         });
     }
 
+    // Behind the screen over it the board's buttons keep their look: ready after a wrong answer,
+    // grey after a time-out (its clock runs on), only the draw button grey after a win.
+    void buttonsKeepTheirLookBehindTheScreenOverTheBoard_data() {
+        QTest::addColumn<QString>("moment");
+        QTest::addColumn<QString>("enabled"); // draw, new game, quit
+        QTest::newRow("wrong answer") << "wrong"
+                                      << "1 1 1";
+        QTest::newRow("time-out") << "time-out"
+                                  << "0 0 0";
+        QTest::newRow("win") << "win"
+                             << "0 1 1";
+    }
+    void buttonsKeepTheirLookBehindTheScreenOverTheBoard() {
+        QFETCH(QString, moment);
+        BoardFixture fixture;
+        BoardWindow& board = fixture.board;
+        if (moment == QLatin1String("wrong")) {
+            fixture.answer(25, 26);
+        } else if (moment == QLatin1String("win")) {
+            fixture.blueWins();
+        } else {
+            fixture.ask(5, 6);
+            for (int tick = 0; tick <= AnswerSeconds; ++tick)
+                fixture.model.answerClockTick();
+        }
+        QVERIFY(!board.isEnabled());
+        QTEST(QStringLiteral("%1 %2 %3")
+                  .arg(int(board.askButton->isEnabledTo(&board)))
+                  .arg(int(board.newGameButton->isEnabledTo(&board)))
+                  .arg(int(board.quitButton->isEnabledTo(&board))),
+              "enabled");
+    }
+
     void winnerHeadlineIsOpaqueOrange() {
         BoardFixture fixture;
         const QImage headline = fixture.winner.headline->grab().toImage();
