@@ -204,6 +204,7 @@ private Q_SLOTS:
         row("held Enter on the draw button", "held", "1 0 0 BLUE");
         row("held Enter on the right square", "draw to-25 held", "1 1 0 RED");
         row("double-click on the right square", "draw dclick", "1 1 0 RED");
+        row("click on the right square's shadow", "draw shadow-25", "1 1 0 RED");
         // The verdict hands the focus to the draw button: Enter asks Red's question.
         row("Enter, then Enter", "draw to-25 enter enter", "2 1 0 RED");
         row("Alt+G during a question", "draw alt-g to-25 enter", "1 1 0 RED");
@@ -223,6 +224,13 @@ private Q_SLOTS:
             {"held", [&] { key(board, Qt::Key_Return, {}, 2); }},
             {"dclick", [&] { QTest::mouseDClick(board.squares[25], Qt::LeftButton); }},
             {"wrong", [&] { clickSquare(board, 26); }},
+            {"shadow-25",
+             [&] {
+                 const QPoint strip =
+                     board.squares[shadowIndexBehind(25)]->geometry().bottomRight() - QPoint(1, 1);
+                 QWidget* target = board.childAt(strip);
+                 QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&board, strip));
+             }},
             {"alt-g", [&] { key(board, Qt::Key_G, Qt::AltModifier); }},
             {"popup", [&] { (fixture.runPopupToEnd(), activate(board)); }}};
         for (const QString& input : inputs.split(QLatin1Char(' ')))
@@ -436,6 +444,40 @@ private Q_SLOTS:
                   .arg(int(board.newGameButton->isEnabledTo(&board)))
                   .arg(int(board.quitButton->isEnabledTo(&board))),
               "enabled");
+    }
+
+    // A replay puts every square back: claimed ones white again, the winning line framed.
+    void replayRestoresTheSquares() {
+        BoardFixture fixture;
+        fixture.blueWins();
+        fixture.board.onWinningLineTick();
+        fixture.winner.samePlayersButton->click();
+        for (int index = 0; index < BoardSquareCount; ++index)
+            if (squareKind(index) == SquareKind::Numbered) {
+                const VbLabel* square = fixture.board.squares[index];
+                QCOMPARE(square->backColour(), Colour::White);
+                QCOMPARE(square->borderStyle(), VbLabel::BorderStyle::FixedSingle);
+            }
+    }
+
+    // A close request from the desktop: the pop-up lets it pass, since it goes by itself;
+    // elsewhere the player is asked, and a No leaves the window up.
+    void closeRequests_data() {
+        QTest::addColumn<bool>("popup");
+        QTest::addColumn<int>("asked");
+        QTest::newRow("pop-up") << true << 0;
+        QTest::newRow("board, answered No") << false << 1;
+    }
+    void closeRequests() {
+        QFETCH(bool, popup);
+        BoardFixture fixture;
+        fixture.answer(25, 26);
+        fixture.game->dialogs.answers = {false};
+        ScreenWindow& closed = popup ? static_cast<ScreenWindow&>(fixture.popup) : fixture.board;
+        QVERIFY(closed.isVisible());
+        closed.close();
+        QTEST(int(fixture.game->dialogs.asked.size()), "asked");
+        QVERIFY(closed.isVisible());
     }
 
     void winnerHeadlineIsOpaqueOrange() {
