@@ -39,15 +39,24 @@ forEachTellingState(const std::function<void(const QString&, const QList<ScreenW
         fixture.board.newGameButton->click();
         look(QStringLiteral("menu"), {&fixture.board, &fixture.winner});
     }
-    BoardFixture fixture;
-    for (int index : {55, 57, 58, 59, 60, 61, 62})
-        fixture.claim(index);
-    look(QStringLiteral("three-digits"), {&fixture.board});
-    fixture.board.redName->setCaption(QString(30, QLatin1Char('W')));
-    fixture.board.blueName->setCaption(QStringLiteral("MMMMMMMMMMMMMM MMMMMMMMMMMMMMM"));
-    for (int index : {25, 1, 26, 2, 27})
-        fixture.claim(index);
-    look(QStringLiteral("long-names"), {&fixture.board, &fixture.winner});
+    for (const bool longNames : {false, true}) {
+        BoardFixture fixture(std::make_unique<Screens>(), !longNames);
+        if (longNames) {
+            NameEntry& welcome = fixture.game->screens.welcome();
+            welcome.redNameBox->setText(QString(30, QLatin1Char('W')));
+            welcome.blueNameBox->setText(QStringLiteral("MMMMMMMMMMMMMM MMMMMMMMMMMMMMM"));
+            welcome.startPlaying();
+        }
+        for (int index : {55, 57, 58, 59, 60, 61, 62})
+            fixture.claim(index);
+        if (!longNames) {
+            look(QStringLiteral("three-digits"), {&fixture.board});
+            continue;
+        }
+        for (int index : {25, 1, 26, 2, 27})
+            fixture.claim(index);
+        look(QStringLiteral("long-names"), {&fixture.board, &fixture.winner});
+    }
 }
 
 } // namespace quintarlow::testing
