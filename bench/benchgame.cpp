@@ -183,7 +183,9 @@ int clickLatency(int runs) {
         game.askFor(square);
         QTest::qWait(50);
         const double gameMs = clickToColour(*board.squares[square], blue);
-        // Back to an empty board with Blue to move, for the next run.
+        // Back to an empty board with Blue to move, for the next run: the game is left, as
+        // "START NEW GAME" leaves it, and played again.
+        game.screens.game().leave();
         game.screens.game().playAgainSamePlayers();
 
         bareWindow.raise();
