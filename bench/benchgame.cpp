@@ -8,8 +8,7 @@
 // Run it in the data folder, as the game.
 #include "alsasoundplayer.h"
 #include "app/heaparenas.h"
-#include "board/multiplication.h"
-#include "board/vblabel.h"
+#include "board/boardwindow.h"
 #include "flitespeech.h"
 #include "media/desktopservices.h"
 #include "record/practicerecord.h"
@@ -18,6 +17,7 @@
 #include "screens/splash.h"
 #include "screens/welcome.h"
 #include "screens/winner.h"
+#include "widgets/vblabel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,8 +45,8 @@ public:
 };
 
 // The game as app/main.cpp wires it, with the factors of each question chosen by the bench.
-struct Game {
-    explicit Game(SoundPlayer& sound)
+struct BenchGame {
+    explicit BenchGame(SoundPlayer& sound)
         : screens({speech, sound, workArea, dialogs, record,
                    [this](const PracticePlan& plan, DrawMemory& memory) {
                        if (factors.size() < 2)
@@ -65,9 +65,9 @@ struct Game {
     }
 
     void enterNames() {
-        WELCOME& welcome = screens.welcome();
-        welcome.Text1->setText(QStringLiteral("Rosa"));
-        welcome.Text2->setText(QStringLiteral("Ben"));
+        NameEntry& welcome = screens.welcome();
+        welcome.redNameBox->setText(QStringLiteral("Rosa"));
+        welcome.blueNameBox->setText(QStringLiteral("Ben"));
         welcome.startPlaying();
     }
 
@@ -79,12 +79,12 @@ struct Game {
                 factors = {a, product / a};
                 break;
             }
-        screens.board().generateMultipliers();
+        screens.game().ask();
     }
 
     void claim(int index) {
         askFor(index);
-        screens.board().judgeSquareClick(index);
+        screens.board().clickSquare(index);
     }
 
     FliteSpeech speech;
@@ -103,7 +103,7 @@ void waitUntilShown(QWidget& window) {
 
 int holdState(const QString& state, int seconds) {
     AlsaSoundPlayer sound;
-    Game game(sound);
+    BenchGame game(sound);
     game.startUp();
     QWidget* shown = &game.screens.welcome();
     if (state != QLatin1String("welcome")) {
@@ -111,7 +111,7 @@ int holdState(const QString& state, int seconds) {
         shown = &game.screens.board();
     }
     if (state == QLatin1String("question"))
-        game.screens.board().generateMultipliers();
+        game.screens.game().ask();
     waitUntilShown(*shown);
     std::printf("ready\n");
     std::fflush(stdout);
@@ -163,16 +163,16 @@ protected:
 
 int clickLatency(int runs) {
     SilentSound sound;
-    Game game(sound);
+    BenchGame game(sound);
     game.startUp();
     game.enterNames();
-    MULTIPLICATION& board = game.screens.board();
+    BoardWindow& board = game.screens.board();
     waitUntilShown(board);
 
     QWidget bareWindow;
     bareWindow.setFixedSize(board.size());
     auto* patch = new BarePatch(&bareWindow);
-    patch->setGeometry(board.Label1[0]->geometry());
+    patch->setGeometry(board.squares[0]->geometry());
     bareWindow.move(board.pos());
     bareWindow.show();
     waitUntilShown(bareWindow);
@@ -183,9 +183,11 @@ int clickLatency(int runs) {
         board.raise();
         game.askFor(square);
         QTest::qWait(50);
-        const double gameMs = clickToColour(*board.Label1[square], blue);
-        // Back to an empty board with Blue to move, for the next run.
-        game.screens.winner().playAgainSamePlayers();
+        const double gameMs = clickToColour(*board.squares[square], blue);
+        // Back to an empty board with Blue to move, for the next run: the game is left, as
+        // "START NEW GAME" leaves it, and played again.
+        game.screens.game().leave();
+        game.screens.game().playAgainSamePlayers();
 
         bareWindow.raise();
         patch->colour = Qt::white;
@@ -222,22 +224,20 @@ void printProcessFigures(int games) {
 // One whole game through the handlers: a wrong answer and its pop-up, then Blue wins along
 // row 3 with the FREE square while Red answers in row 1; the winner is announced and the
 // players play again, alternately as the same and as new players.
-void playOneGame(Game& game, int number) {
-    MULTIPLICATION& board = game.screens.board();
-    CorrectAnswer& popup = game.screens.correctAnswer();
-    WINNER& winner = game.screens.winner();
+void playOneGame(BenchGame& game, int number) {
+    BoardWindow& board = game.screens.board();
     game.askFor(20);
-    board.judgeSquareClick(21);
+    board.clickSquare(21);
     for (int tick = 0; tick < 9; ++tick)
-        popup.onTick();
+        game.screens.game().revealTick();
     for (int index : {9, 25, 10, 26, 12, 27})
         game.claim(index);
-    winner.onTick();
-    winner.onTick();
+    game.screens.game().announcementTick();
+    game.screens.game().announcementTick();
     if (number % 2 == 1) {
-        winner.playAgainSamePlayers();
+        game.screens.game().playAgainSamePlayers();
     } else {
-        winner.playAgainNewPlayers();
+        game.screens.game().playAgainNewPlayers();
         game.enterNames();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -246,7 +246,7 @@ void playOneGame(Game& game, int number) {
 
 int longSession(int games) {
     AlsaSoundPlayer sound;
-    Game game(sound);
+    BenchGame game(sound);
     game.startUp();
     game.enterNames();
     waitUntilShown(game.screens.board());

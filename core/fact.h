@@ -1,7 +1,5 @@
 #pragma once
 
-#include "boardstate.h"
-
 #include <QDate>
 #include <vector>
 
@@ -18,7 +16,9 @@ struct Fact {
 // How a question ended; the record keeps it and the statistics read it.
 enum class Outcome { Right, Wrong, Timeout };
 
-// The longest time a parent or teacher may give a child to answer.
+// The game's own time to answer a question, and the longest a parent or teacher may give a
+// child.
+inline constexpr int AnswerSeconds = 20;
 inline constexpr int MostAnswerSeconds = 90;
 
 // Per-player practice settings; the default (all tables, misses not asked again, no path, the

@@ -2,7 +2,7 @@
 
 #include "playernames.h"
 #include "progresskit.h"
-#include "screens/fonts.h"
+#include "widgets/fonts.h"
 
 #include <QHeaderView>
 #include <QLabel>

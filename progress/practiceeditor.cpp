@@ -5,7 +5,7 @@
 #include "progresskit.h"
 #include "record/recordreader.h"
 #include "report.h"
-#include "screens/fonts.h"
+#include "widgets/fonts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

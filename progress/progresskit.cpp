@@ -1,6 +1,6 @@
 #include "progresskit.h"
 
-#include "screens/fonts.h"
+#include "widgets/fonts.h"
 
 #include <QLabel>
 #include <QPushButton>

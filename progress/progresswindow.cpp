@@ -10,7 +10,7 @@
 #include "progresskit.h"
 #include "recordtrouble.h"
 #include "reportdevices.h"
-#include "screens/fonts.h"
+#include "widgets/fonts.h"
 
 #include <QApplication>
 #include <QChartView>

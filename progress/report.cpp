@@ -6,7 +6,7 @@
 #include "practicetext.h"
 #include "progresschart.h"
 #include "record/recordreader.h"
-#include "screens/fonts.h"
+#include "widgets/fonts.h"
 
 #include <QCoreApplication>
 #include <QDir>

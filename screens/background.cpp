@@ -1,11 +1,11 @@
 #include "background.h"
 
-#include "board/vblabel.h"
 #include "boardlayout.h"
 #include "media/desktopservices.h"
 #include "media/soundplayer.h"
 #include "media/workarea.h"
 #include "screens/screenset.h"
+#include "widgets/vblabel.h"
 
 #include <QGuiApplication>
 
@@ -24,7 +24,7 @@ Background::Background(ScreenSet& screens)
                              .backColour = Colour::Blue,
                              .gameIcon = true,
                              .frameless = true}),
-      sound(screens.services().sound) {
+      screens(screens), sound(screens.services().sound) {
     setWindowFlag(Qt::WindowStaysOnBottomHint);
     keepOffTaskbar(*this);
     letServerPaint();

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "screens/screenwindow.h"
+#include "widgets/screenwindow.h"
 
 #include <QTimer>
 
 namespace quintarlow {
 
+class ScreenSet;
 class SoundPlayer;
 
 // The plain blue backdrop over the desktop's work area, behind all the game's windows.
@@ -31,6 +32,7 @@ private:
     // screen-sized buffer for a window that never shows anything but blue.
     void letServerPaint();
 
+    ScreenSet& screens;
     SoundPlayer& sound;
     bool m_serverPaints = false;
 };

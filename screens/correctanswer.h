@@ -1,46 +1,36 @@
 #pragma once
 
-#include "screens/screenwindow.h"
-
-#include <QTimer>
-#include <cstdint>
+#include "widgets/screenwindow.h"
 
 namespace quintarlow {
 
-class Speech;
+class ScreenSet;
 class VbLabel;
 
-// The pop-up after a wrong answer or a time-out: shows and says the correct product, passes
-// the turn, and after nine ticks gives the board back.
-class CorrectAnswer : public ScreenWindow {
+// The pop-up after a wrong answer or a time-out: shows the correct product over the board while
+// the game says it and passes the turn, and goes when the game hands the board back.
+class CorrectAnswerPopup : public ScreenWindow {
     Q_OBJECT
 public:
-    explicit CorrectAnswer(ScreenSet& screens);
+    explicit CorrectAnswerPopup(ScreenSet& screens);
     void onLoad() {}
 
     // Centred the first time it shows; afterwards where it was.
     void showOver(ScreenWindow& owner);
 
-    QString PromptText;          // the board's message that leads the spoken answer
-    std::int16_t PopupTicks = 0; // ticks handled since the pop-up opened
-
-    VbLabel* Label1 = nullptr;  // heading
-    VbLabel* MultOne = nullptr; // first multiplier
-    VbLabel* Label3 = nullptr;  // "X"
-    VbLabel* MultTwo = nullptr; // second multiplier
-    VbLabel* Label5 = nullptr;  // "="
-    VbLabel* Answer = nullptr;  // the product
-    QTimer Timer1{this};        // the pop-up's one-second sequence
-
-public Q_SLOTS:
-    void onTick();
+    VbLabel* heading = nullptr;
+    VbLabel* firstFactor = nullptr;
+    VbLabel* timesSign = nullptr;
+    VbLabel* secondFactor = nullptr;
+    VbLabel* equalsSign = nullptr;
+    VbLabel* product = nullptr;
 
 protected:
     // It closes itself within nine seconds; a close request would only lose the turn.
     void onCloseRequest() override {}
 
 private:
-    Speech& spkSpeak; // says the correct answer
+    ScreenSet& screens;
     bool m_placed = false;
 };
 

@@ -1,17 +1,19 @@
 #include "screenset.h"
 
-#include "board/multiplication.h"
-#include "board/vblabel.h"
-#include "board/vblabelaccessible.h"
+#include "board/boardwindow.h"
 #include "media/dialogs.h"
+#include "media/soundplayer.h"
+#include "media/speech.h"
 #include "practicerecord.h"
 #include "screens/background.h"
 #include "screens/correctanswer.h"
-#include "screens/keyboard.h"
-#include "screens/screenwindow.h"
 #include "screens/splash.h"
 #include "screens/welcome.h"
 #include "screens/winner.h"
+#include "widgets/keyboard.h"
+#include "widgets/screenwindow.h"
+#include "widgets/vblabel.h"
+#include "widgets/vblabelaccessible.h"
 
 #include <QAccessible>
 #include <QRandomGenerator>
@@ -22,9 +24,35 @@ Fact drawQuestionAtRandom(const PracticePlan& plan, DrawMemory& memory) {
     return drawQuestion(plan, memory, *QRandomGenerator::global());
 }
 
-ScreenSet::ScreenSet(Services services) : m_services(std::move(services)) {
+ScreenSet::ScreenSet(Services services)
+    : m_services(std::move(services)),
+      m_game([this](const QString& player) { return m_services.record.practicePlan(player); },
+             [this](const PracticePlan& plan, DrawMemory& memory) {
+                 return m_services.drawQuestion(plan, memory);
+             }) {
     if (!m_services.drawQuestion)
         m_services.drawQuestion = drawQuestionAtRandom;
+    connect(&m_game, &Game::said, this,
+            [this](const QString& text) { m_services.speech.Speak(text); });
+    connect(&m_game, &Game::played, this,
+            [this](const QString& file) { m_services.sound.PlaySoundFile(file); });
+    connect(&m_game, &Game::gameBegan, this, [this](const QString& blue, const QString& red) {
+        m_services.record.gameStarted(blue, red, QDateTime::currentDateTime());
+    });
+    connect(&m_game, &Game::answerJudged, this,
+            [this](const QString& player, Fact question, std::optional<int> answered,
+                   Outcome outcome, qint64 ms) {
+                m_services.record.answerJudged({.player = player,
+                                                .judgedAt = QDateTime::currentDateTime(),
+                                                .a = question.a,
+                                                .b = question.b,
+                                                .answered = answered,
+                                                .outcome = outcome,
+                                                .ms = ms});
+            });
+    connect(&m_game, &Game::gameEnded, this, [this](const QString& winner) {
+        m_services.record.gameFinished(winner, QDateTime::currentDateTime());
+    });
     new KeyboardCues(this);
     QAccessible::installFactory(accessibleVbLabel);
     QAccessible::installFactory(accessibleScreenWindow);
@@ -51,17 +79,24 @@ frmSplash& ScreenSet::splash() {
 Background& ScreenSet::background() {
     return loadOnFirstUse(m_background, *this);
 }
-WELCOME& ScreenSet::welcome() {
+NameEntry& ScreenSet::welcome() {
     return loadOnFirstUse(m_welcome, *this);
 }
-MULTIPLICATION& ScreenSet::board() {
-    return loadOnFirstUse(m_board, *this);
+BoardWindow& ScreenSet::board() {
+    if (!m_board) {
+        m_board = std::make_unique<BoardWindow>(*this, m_game, m_services.dialogs);
+        m_board->onLoad();
+    }
+    return *m_board;
 }
-CorrectAnswer& ScreenSet::correctAnswer() {
+// The screens over the board follow the game after the board does: it is disabled before one
+// shows and enabled again before it goes.
+CorrectAnswerPopup& ScreenSet::correctAnswer() {
+    board();
     return loadOnFirstUse(m_correctAnswer, *this);
 }
-// The winner screen takes the board's corner as its own place, so the board comes first.
-WINNER& ScreenSet::winner() {
+// The winner screen also takes the board's corner as its own place.
+WinnerWindow& ScreenSet::winner() {
     board();
     return loadOnFirstUse(m_winner, *this);
 }
@@ -84,22 +119,8 @@ bool ScreenSet::confirmQuit(QWidget* asker) {
     return true;
 }
 
-void ScreenSet::beginGame() {
-    MULTIPLICATION& shown = board();
-    m_gameRunning = true;
-    m_services.record.gameStarted(shown.lblBlue->caption().trimmed(),
-                                  shown.lblRed->caption().trimmed(), QDateTime::currentDateTime());
-}
-
-void ScreenSet::endGame(const QString& winner) {
-    if (!m_gameRunning)
-        return;
-    m_gameRunning = false;
-    m_services.record.gameFinished(winner.trimmed(), QDateTime::currentDateTime());
-}
-
 void ScreenSet::quitGame() {
-    endGame(QString());
+    m_game.quit();
     for (ScreenWindow* screen : loadedScreens())
         if (screen != m_background.get())
             screen->hide();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "game.h"
 #include "questiondraw.h"
+#include "widgets/screenwindow.h"
 
 #include <QObject>
 #include <functional>
@@ -14,13 +16,12 @@ class Speech;
 class SoundPlayer;
 class WorkArea;
 class Dialogs;
-class ScreenWindow;
 class frmSplash;
 class Background;
-class WELCOME;
-class MULTIPLICATION;
-class CorrectAnswer;
-class WINNER;
+class NameEntry;
+class BoardWindow;
+class CorrectAnswerPopup;
+class WinnerWindow;
 class PracticeRecord;
 
 // What the screens need from outside the program; the application wires the real ones,
@@ -38,37 +39,32 @@ struct Services {
 
 Fact drawQuestionAtRandom(const PracticePlan& plan, DrawMemory& memory);
 
-// The game's six screens, each a single instance created on first use. Screens work on each
-// other directly through this set.
-class ScreenSet : public QObject {
+// The game and its six screens, each screen a single instance created on first use. The
+// screens draw the game and hand it the player's input; what the game says, plays and reports
+// goes from here to the services.
+class ScreenSet : public QObject, public ScreenHost {
     Q_OBJECT
 public:
     explicit ScreenSet(Services services);
     ~ScreenSet() override;
 
     Services& services() { return m_services; }
+    Game& game() { return m_game; }
 
     frmSplash& splash();
     Background& background();
-    WELCOME& welcome();
-    MULTIPLICATION& board();
-    CorrectAnswer& correctAnswer();
-    WINNER& winner();
+    NameEntry& welcome();
+    BoardWindow& board();
+    CorrectAnswerPopup& correctAnswer();
+    WinnerWindow& winner();
 
     bool hasBoard() const { return m_board != nullptr; }
 
-    // Asks "Are you sure?" under the title "Close the Program"; on Yes ends the game.
-    bool confirmQuit(QWidget* asker);
+    bool confirmQuit(QWidget* asker) override;
     // Hides what is showing and unloads every screen, the backdrop last.
     void quitGame();
 
-    // A game begins with the names on the board, or ends with a winner (empty when it is left
-    // unfinished); a game ends once however it is left.
-    void beginGame();
-    void endGame(const QString& winner);
-
-    // Called by each screen as it is unloaded.
-    void screenUnloaded();
+    void screenUnloaded() override;
 
 Q_SIGNALS:
     // The last loaded screen has been unloaded: the program is over.
@@ -78,14 +74,14 @@ private:
     std::vector<ScreenWindow*> loadedScreens() const;
 
     Services m_services;
+    Game m_game;
     std::unique_ptr<frmSplash> m_splash;
     std::unique_ptr<Background> m_background;
-    std::unique_ptr<WELCOME> m_welcome;
-    std::unique_ptr<MULTIPLICATION> m_board;
-    std::unique_ptr<CorrectAnswer> m_correctAnswer;
-    std::unique_ptr<WINNER> m_winner;
+    std::unique_ptr<NameEntry> m_welcome;
+    std::unique_ptr<BoardWindow> m_board;
+    std::unique_ptr<CorrectAnswerPopup> m_correctAnswer;
+    std::unique_ptr<WinnerWindow> m_winner;
     bool m_allUnloadedSignalled = false;
-    bool m_gameRunning = false;
 };
 
 } // namespace quintarlow

@@ -1,17 +1,17 @@
 #include "splash.h"
 
-#include "board/multiplication.h"
-#include "board/vblabel.h"
+#include "board/boardwindow.h"
 #include "media/animatedgif.h"
 #include "media/desktopservices.h"
 #include "media/speech.h"
 #include "screens/background.h"
 #include "screens/correctanswer.h"
-#include "screens/fonts.h"
 #include "screens/screenset.h"
 #include "screens/welcome.h"
 #include "screens/winner.h"
 #include "spokentexts.h"
+#include "widgets/fonts.h"
+#include "widgets/vblabel.h"
 
 #include <QFrame>
 
@@ -30,7 +30,7 @@ VbLabel* makeText(QWidget* parent, const QRect& twips, const QString& text, doub
 
 frmSplash::frmSplash(ScreenSet& screens)
     : ScreenWindow(screens, {.name = QStringLiteral("frmSplash"), .clientTwips = {7380, 4245}}),
-      spkSpeak(screens.services().speech) {
+      screens(screens), spkSpeak(screens.services().speech) {
     auto* frame = new QFrame(this);
     frame->setGeometry(twipsToPixels(QRect(120, 120, 7080, 4050)));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);

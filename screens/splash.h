@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/screenwindow.h"
+#include "widgets/screenwindow.h"
 
 #include <QTimer>
 #include <array>
@@ -11,6 +11,7 @@ class QFrame;
 namespace quintarlow {
 
 class AnimatedGif;
+class ScreenSet;
 class Speech;
 class VbLabel;
 
@@ -35,6 +36,7 @@ protected:
     void onCloseRequest() override;
 
 private:
+    ScreenSet& screens;
     Speech& spkSpeak; // says the welcome
 };
 

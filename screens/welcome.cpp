@@ -1,15 +1,13 @@
 #include "welcome.h"
 
-#include "board/multiplication.h"
-#include "board/vblabel.h"
+#include "game.h"
 #include "media/animatedgif.h"
 #include "media/dialogs.h"
-#include "media/speech.h"
 #include "namecheck.h"
-#include "screens/fonts.h"
-#include "screens/keyboard.h"
 #include "screens/screenset.h"
-#include "spokentexts.h"
+#include "widgets/fonts.h"
+#include "widgets/keyboard.h"
+#include "widgets/vblabel.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -42,66 +40,67 @@ QLineEdit* makeNameBox(QWidget* parent, const QRect& twips, const QString& text,
 
 } // namespace
 
-WELCOME::WELCOME(ScreenSet& screens)
+NameEntry::NameEntry(ScreenSet& screens)
     : ScreenWindow(screens, {.name = QStringLiteral("WELCOME"),
                              .clientTwips = {12015, 5265},
                              .backColour = Colour::White,
                              .picture = QStringLiteral(":/backgrounds/welcome.png"),
                              .gameIcon = true}),
-      spkSpeak(screens.services().speech) {
+      screens(screens) {
 
-    Command1 = new QPushButton(QStringLiteral("START PLAYING"), this);
-    Command1->setGeometry(twipsToPixels(QRect(4080, 4560, 3855, 495)));
-    Command1->setFont(gameFont(Face::MsSansSerif, 13.5, Bold));
-    Text1 = makeNameBox(this, {1380, 2160, 9255, 555}, RedNamePlaceholder, Colour::Red);
-    Text2 = makeNameBox(this, {1380, 3120, 9255, 555}, BlueNamePlaceholder, Colour::DarkBlue);
-    for (std::size_t index = 0; index < AnimatedGif1.size(); ++index)
-        AnimatedGif1[index] = new AnimatedGif(this, {LetterLefts[index], 120, 1125, 1335});
-    Text1->setAccessibleName(QStringLiteral("Red player's name"));
-    Text2->setAccessibleName(QStringLiteral("Blue player's name"));
-    setTabOrder(Text1, Text2);
-    setTabOrder(Text2, Command1);
-    Text1->setFocus();
-    addAltShortcut(Command1, Qt::Key_S);
+    startButton = new QPushButton(QStringLiteral("START PLAYING"), this);
+    startButton->setGeometry(twipsToPixels(QRect(4080, 4560, 3855, 495)));
+    startButton->setFont(gameFont(Face::MsSansSerif, 13.5, Bold));
+    redNameBox = makeNameBox(this, {1380, 2160, 9255, 555}, RedNamePlaceholder, Colour::Red);
+    blueNameBox = makeNameBox(this, {1380, 3120, 9255, 555}, BlueNamePlaceholder, Colour::DarkBlue);
+    for (std::size_t index = 0; index < titleLetters.size(); ++index)
+        titleLetters[index] = new AnimatedGif(this, {LetterLefts[index], 120, 1125, 1335});
+    redNameBox->setAccessibleName(QStringLiteral("Red player's name"));
+    blueNameBox->setAccessibleName(QStringLiteral("Blue player's name"));
+    setTabOrder(redNameBox, blueNameBox);
+    setTabOrder(blueNameBox, startButton);
+    redNameBox->setFocus();
+    addAltShortcut(startButton, Qt::Key_S);
 
-    Text1->installEventFilter(this);
-    Text2->installEventFilter(this);
-    connect(Command1, &QPushButton::clicked, this, &WELCOME::startPlaying);
+    redNameBox->installEventFilter(this);
+    blueNameBox->installEventFilter(this);
+    connect(startButton, &QPushButton::clicked, this, &NameEntry::startPlaying);
+    connect(&screens.game(), &Game::namesWanted, this, &NameEntry::showForNewPlayers);
     centreOnScreen();
 }
 
-void WELCOME::onLoad() {
-    for (std::size_t index = 0; index < AnimatedGif1.size(); ++index)
-        AnimatedGif1[index]->SetPictureFile(QStringLiteral("gif/") + TitleWord[index] +
+void NameEntry::onLoad() {
+    for (std::size_t index = 0; index < titleLetters.size(); ++index)
+        titleLetters[index]->SetPictureFile(QStringLiteral("gif/") + TitleWord[index] +
                                             QStringLiteral(".gif"));
     startLetters();
 }
 
-void WELCOME::startLetters() {
-    for (AnimatedGif* letter : AnimatedGif1)
+void NameEntry::startLetters() {
+    for (AnimatedGif* letter : titleLetters)
         letter->StartAnimation();
 }
 
 // Only a click clears a box that still shows its default text; Tab leaves it standing.
-bool WELCOME::eventFilter(QObject* watched, QEvent* event) {
+bool NameEntry::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == Text1 && Text1->text() == RedNamePlaceholder)
-            Text1->clear();
-        else if (watched == Text2 && Text2->text() == BlueNamePlaceholder)
-            Text2->clear();
+        if (watched == redNameBox && redNameBox->text() == RedNamePlaceholder)
+            redNameBox->clear();
+        else if (watched == blueNameBox && blueNameBox->text() == BlueNamePlaceholder)
+            blueNameBox->clear();
     }
-    if (event->type() == QEvent::KeyPress && (watched == Text1 || watched == Text2)) {
+    if (event->type() == QEvent::KeyPress && (watched == redNameBox || watched == blueNameBox)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             // Held down, Enter would refuse missing names again and again.
             if (!key->isAutoRepeat())
-                Command1->click();
+                startButton->click();
             return true;
         }
         // Typing into an untouched default text replaces it, as after Tab.
         auto* box = static_cast<QLineEdit*>(watched);
         const bool untouched =
-            box->text() == (box == Text1 ? RedNamePlaceholder : BlueNamePlaceholder);
+            box->text() == (box == redNameBox ? RedNamePlaceholder : BlueNamePlaceholder);
         if (untouched && !box->hasSelectedText() && !key->text().isEmpty() &&
             key->text()[0].isPrint())
             box->selectAll();
@@ -109,32 +108,24 @@ bool WELCOME::eventFilter(QObject* watched, QEvent* event) {
     return ScreenWindow::eventFilter(watched, event);
 }
 
-void WELCOME::startPlaying() {
-    if (!namesGiven(Text1->text(), Text2->text())) {
+void NameEntry::startPlaying() {
+    if (!screens.game().start(blueNameBox->text(), redNameBox->text())) {
         screens.services().dialogs.warn(
             this, QStringLiteral("Names must be entered for both players!\r\nplease retry."),
             QStringLiteral("WELCOME"));
         return;
     }
-    MULTIPLICATION& board = screens.board();
-    board.lblBlue->setCaption(Text2->text());
-    board.lblRed->setCaption(Text1->text());
-    screens.beginGame();
-    board.show();
-    board.boardState().TurnColour = BlueTurn;
-    board.resetClock();
     hide();
-    for (AnimatedGif* letter : AnimatedGif1)
+    for (AnimatedGif* letter : titleLetters)
         letter->StopAnimation();
-    spkSpeak.Speak(QString(Texts::Rules).toLower());
 }
 
-void WELCOME::showForNewPlayers() {
-    Text1->setText(RedNamePlaceholder);
-    Text2->setText(BlueNamePlaceholder);
+void NameEntry::showForNewPlayers() {
+    redNameBox->setText(RedNamePlaceholder);
+    blueNameBox->setText(BlueNamePlaceholder);
     startLetters();
     show();
-    Text1->setFocus();
+    redNameBox->setFocus();
 }
 
 } // namespace quintarlow

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "board/multiplication.h"
-#include "board/vblabel.h"
+#include "board/boardwindow.h"
 #include "fakes.h"
 #include "screens/correctanswer.h"
 #include "screens/welcome.h"
 #include "screens/winner.h"
+#include "widgets/vblabel.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,18 +19,19 @@ inline std::pair<int, int> factorsOf(int product) {
     return {0, 0};
 }
 
-// A game and the moves a test makes in it; unless told otherwise, the names were entered and
-// Blue is to move, with nothing yet recorded.
+// The screens and the moves a test makes in them; unless told otherwise, the names were
+// entered and Blue is to move, with nothing yet recorded.
 struct BoardFixture {
-    std::unique_ptr<Game> game;
-    MULTIPLICATION& board;
-    CorrectAnswer& popup;
-    WINNER& winner;
+    std::unique_ptr<Screens> game;
+    Game& model;
+    BoardWindow& board;
+    CorrectAnswerPopup& popup;
+    WinnerWindow& winner;
     MediaLog& log;
 
-    explicit BoardFixture(std::unique_ptr<Game> played = std::make_unique<Game>(),
+    explicit BoardFixture(std::unique_ptr<Screens> played = std::make_unique<Screens>(),
                           bool namesEntered = true)
-        : game(std::move(played)), board(game->screens.board()),
+        : game(std::move(played)), model(game->screens.game()), board(game->screens.board()),
           popup(game->screens.correctAnswer()), winner(game->screens.winner()), log(game->log) {
         if (namesEntered)
             enterNames();
@@ -38,22 +39,22 @@ struct BoardFixture {
     }
 
     void enterNames() {
-        WELCOME& welcome = game->screens.welcome();
-        welcome.Text1->setText(QStringLiteral("Rosa"));
-        welcome.Text2->setText(QStringLiteral("Ben"));
+        NameEntry& welcome = game->screens.welcome();
+        welcome.redNameBox->setText(QStringLiteral("Rosa"));
+        welcome.blueNameBox->setText(QStringLiteral("Ben"));
         welcome.startPlaying();
     }
 
     void ask(int multiplier1, int multiplier2) {
         game->factors = {multiplier1, multiplier2};
-        board.generateMultipliers();
+        model.ask();
     }
 
     // Asks for the product on square `asked` and clicks square `clicked`.
     void answer(int asked, int clicked) {
-        const auto [a, b] = factorsOf(board.Label1[asked]->caption().toInt());
+        const auto [a, b] = factorsOf(squareCaption(asked).toInt());
         ask(a, b);
-        board.judgeSquareClick(clicked);
+        board.clickSquare(clicked);
     }
     void claim(int index) { answer(index, index); }
 
@@ -65,7 +66,7 @@ struct BoardFixture {
 
     void runPopupToEnd() {
         for (int tick = 0; tick < 9; ++tick)
-            popup.onTick();
+            model.revealTick();
     }
 };
 

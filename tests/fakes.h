@@ -102,7 +102,7 @@ struct FactorScript {
 
 // The whole set of screens over recording fakes, or over the real services a test hands in,
 // with factors drawn from a script.
-struct Game {
+struct Screens {
     MediaLog log;
     FixedWorkArea workArea;
     ScriptedDialogs dialogs;
@@ -112,8 +112,8 @@ struct Game {
     ScreenSet screens;
 
     // Reports go to `record` unless a test hands in a record of its own.
-    explicit Game(Speech* speech = nullptr, SoundPlayer* sound = nullptr,
-                  PracticeRecord* ownRecord = nullptr)
+    explicit Screens(Speech* speech = nullptr, SoundPlayer* sound = nullptr,
+                     PracticeRecord* ownRecord = nullptr)
         : screens({speech ? *speech : log, sound ? *sound : log, workArea, dialogs,
                    ownRecord ? *ownRecord : record, std::ref(script)}) {}
 };

@@ -13,7 +13,7 @@ namespace quintarlow::testing {
 inline void
 forEachTellingState(const std::function<void(const QString&, const QList<ScreenWindow*>&)>& look) {
     {
-        Game game;
+        Screens game;
         frmSplash& splash = game.screens.splash();
         splash.show();
         for (int tick = 0; tick < 4; ++tick)
@@ -27,27 +27,36 @@ forEachTellingState(const std::function<void(const QString&, const QList<ScreenW
         fixture.claim(44);
         fixture.ask(12, 9);
         for (int tick = 0; tick < 7; ++tick)
-            fixture.board.onClockTick();
+            fixture.model.answerClockTick();
         look(QStringLiteral("board-question"), {&fixture.board});
-        fixture.board.judgeSquareClick(boardIndexOfProduct(48));
+        fixture.board.clickSquare(boardIndexOfProduct(48));
         look(QStringLiteral("popup"), {&fixture.board, &fixture.popup});
         fixture.runPopupToEnd();
         fixture.blueWins();
         fixture.board.onWinningLineTick();
         look(QStringLiteral("won"), {&fixture.board, &fixture.winner});
-        fixture.winner.Command1->click();
-        fixture.board.Command2->click();
+        fixture.winner.samePlayersButton->click();
+        fixture.board.newGameButton->click();
         look(QStringLiteral("menu"), {&fixture.board, &fixture.winner});
     }
-    BoardFixture fixture;
-    for (int index : {55, 57, 58, 59, 60, 61, 62})
-        fixture.claim(index);
-    look(QStringLiteral("three-digits"), {&fixture.board});
-    fixture.board.lblRed->setCaption(QString(30, QLatin1Char('W')));
-    fixture.board.lblBlue->setCaption(QStringLiteral("MMMMMMMMMMMMMM MMMMMMMMMMMMMMM"));
-    for (int index : {25, 1, 26, 2, 27})
-        fixture.claim(index);
-    look(QStringLiteral("long-names"), {&fixture.board, &fixture.winner});
+    for (const bool longNames : {false, true}) {
+        BoardFixture fixture(std::make_unique<Screens>(), !longNames);
+        if (longNames) {
+            NameEntry& welcome = fixture.game->screens.welcome();
+            welcome.redNameBox->setText(QString(30, QLatin1Char('W')));
+            welcome.blueNameBox->setText(QStringLiteral("MMMMMMMMMMMMMM MMMMMMMMMMMMMMM"));
+            welcome.startPlaying();
+        }
+        for (int index : {55, 57, 58, 59, 60, 61, 62})
+            fixture.claim(index);
+        if (!longNames) {
+            look(QStringLiteral("three-digits"), {&fixture.board});
+            continue;
+        }
+        for (int index : {25, 1, 26, 2, 27})
+            fixture.claim(index);
+        look(QStringLiteral("long-names"), {&fixture.board, &fixture.winner});
+    }
 }
 
 } // namespace quintarlow::testing

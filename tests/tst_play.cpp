@@ -5,7 +5,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,15 +32,15 @@ void key(QWidget& screen, Qt::Key k, Qt::KeyboardModifiers modifiers = {}, int r
 }
 
 // A mouse click lands on whatever lies topmost at the square's middle.
-void clickSquare(MULTIPLICATION& board, int index) {
-    const QPoint middle = board.Label1[index]->geometry().center();
+void clickSquare(BoardWindow& board, int index) {
+    const QPoint middle = board.squares[index]->geometry().center();
     QWidget* target = board.childAt(middle);
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&board, middle));
 }
 
 // Tab onto the squares, then arrows to `index`.
-void arrowsTo(MULTIPLICATION& board, int index) {
-    for (int tab = 0; tab < 4 && board.focusWidget() != board.Label1[board.focusedSquare()]; ++tab)
+void arrowsTo(BoardWindow& board, int index) {
+    for (int tab = 0; tab < 4 && board.focusWidget() != board.squares[board.focusedSquare()]; ++tab)
         key(board, Qt::Key_Tab);
     while (board.focusedSquare() != index) {
         const int from = board.focusedSquare();
@@ -55,12 +54,12 @@ void arrowsTo(MULTIPLICATION& board, int index) {
 // From the splash to the end, with the mouse or keys only: a game, a replay, a game for new
 // players and quitting; `heard` gets all that was said, played and asked.
 void play(bool keys, QStringList& heard) {
-    Game game;
+    Screens game;
     QObject::connect(&game.screens, &ScreenSet::allUnloaded,
                      [&] { game.log.entries.append("ended"); });
-    WELCOME& welcome = game.screens.welcome();
-    MULTIPLICATION& board = game.screens.board();
-    WINNER& winner = game.screens.winner();
+    NameEntry& welcome = game.screens.welcome();
+    BoardWindow& board = game.screens.board();
+    WinnerWindow& winner = game.screens.winner();
     auto press = [&](QWidget& screen, QPushButton* button, Qt::Key k, Qt::KeyboardModifiers alt) {
         activate(screen);
         keys ? key(screen, k, alt) : QTest::mouseClick(button, Qt::LeftButton);
@@ -68,11 +67,12 @@ void play(bool keys, QStringList& heard) {
     // Blue's name first: Red's untouched default text is refused. Enter in a box starts.
     auto enterNames = [&] {
         activate(welcome);
-        for (auto [box, name] : {std::pair{welcome.Text2, "Ben"}, {welcome.Text1, "<b>Rosa</b>"}}) {
-            keys ? key(welcome, box == welcome.Text2 ? Qt::Key_Tab : Qt::Key_Backtab)
+        for (auto [box, name] :
+             {std::pair{welcome.blueNameBox, "Ben"}, {welcome.redNameBox, "<b>Rosa</b>"}}) {
+            keys ? key(welcome, box == welcome.blueNameBox ? Qt::Key_Tab : Qt::Key_Backtab)
                  : QTest::mouseClick(box, Qt::LeftButton);
             QTest::keyClicks(welcome.focusWidget(), QLatin1String(name));
-            press(welcome, welcome.Command1, Qt::Key_Return, {});
+            press(welcome, welcome.startButton, Qt::Key_Return, {});
         }
     };
     auto square = [&](int index) {
@@ -83,16 +83,16 @@ void play(bool keys, QStringList& heard) {
     auto ask = [&](int a, int b, int answer = -1) {
         game.factors = {a, b};
         // Enter where a turn starts, on the draw button; its shortcut from anywhere else.
-        if (board.focusWidget() == board.Command1)
-            press(board, board.Command1, Qt::Key_Return, {});
+        if (board.focusWidget() == board.askButton)
+            press(board, board.askButton, Qt::Key_Return, {});
         else
-            press(board, board.Command1, Qt::Key_G, Qt::AltModifier);
+            press(board, board.askButton, Qt::Key_G, Qt::AltModifier);
         if (answer >= 0)
             square(answer);
     };
     auto popupToEnd = [&] {
         for (int tick = 0; tick < 9; ++tick)
-            game.screens.correctAnswer().onTick();
+            game.screens.game().revealTick();
     };
 
     frmSplash& splash = game.screens.splash();
@@ -114,21 +114,21 @@ void play(bool keys, QStringList& heard) {
     ask(4, 8, 26);
     ask(6, 7); // Red runs out of time
     for (int tick = 0; tick < 21; ++tick)
-        board.onClockTick();
+        game.screens.game().answerClockTick();
     popupToEnd();
     ask(3, 11, 27); // Blue wins along row 3 with the FREE square
-    winner.onTick();
-    winner.onTick();
-    press(winner, winner.Command1, Qt::Key_Return, {}); // the first option has the focus
+    game.screens.game().announcementTick();
+    game.screens.game().announcementTick();
+    press(winner, winner.samePlayersButton, Qt::Key_Return, {}); // the first option has the focus
     ask(1, 1, 1);
     ask(1, 2, 2);
-    press(board, board.Command2, Qt::Key_S, Qt::AltModifier);
-    press(winner, winner.Command2, Qt::Key_N, Qt::AltModifier);
+    press(board, board.newGameButton, Qt::Key_S, Qt::AltModifier);
+    press(winner, winner.newPlayersButton, Qt::Key_N, Qt::AltModifier);
     enterNames();
     ask(12, 12, 62);
-    QCOMPARE(board.lblRed->caption(), QStringLiteral("<b>Rosa</b>"));
+    QCOMPARE(board.redName->caption(), QStringLiteral("<b>Rosa</b>"));
     game.dialogs.answers = {false};
-    press(board, board.Command3, Qt::Key_Q, Qt::AltModifier);
+    press(board, board.quitButton, Qt::Key_Q, Qt::AltModifier);
     board.close(); // answered Yes
     heard += game.log.entries + game.dialogs.asked;
 }
@@ -204,6 +204,7 @@ private Q_SLOTS:
         row("held Enter on the draw button", "held", "1 0 0 BLUE");
         row("held Enter on the right square", "draw to-25 held", "1 1 0 RED");
         row("double-click on the right square", "draw dclick", "1 1 0 RED");
+        row("click on the right square's shadow", "draw shadow-25", "1 1 0 RED");
         // The verdict hands the focus to the draw button: Enter asks Red's question.
         row("Enter, then Enter", "draw to-25 enter enter", "2 1 0 RED");
         row("Alt+G during a question", "draw alt-g to-25 enter", "1 1 0 RED");
@@ -213,16 +214,23 @@ private Q_SLOTS:
     void keysAndClicksJudgeOnce() {
         QFETCH(QString, inputs);
         BoardFixture fixture;
-        MULTIPLICATION& board = fixture.board;
+        BoardWindow& board = fixture.board;
         activate(board);
         fixture.game->factors = {5, 6, 5, 6}; // 30, on square 25
         const std::map<QString, std::function<void()>> act{
-            {"draw", [&] { QTest::mouseClick(board.Command1, Qt::LeftButton); }},
+            {"draw", [&] { QTest::mouseClick(board.askButton, Qt::LeftButton); }},
             {"to-25", [&] { arrowsTo(board, 25); }},
             {"enter", [&] { key(board, Qt::Key_Return); }},
             {"held", [&] { key(board, Qt::Key_Return, {}, 2); }},
-            {"dclick", [&] { QTest::mouseDClick(board.Label1[25], Qt::LeftButton); }},
+            {"dclick", [&] { QTest::mouseDClick(board.squares[25], Qt::LeftButton); }},
             {"wrong", [&] { clickSquare(board, 26); }},
+            {"shadow-25",
+             [&] {
+                 const QPoint strip =
+                     board.squares[shadowIndexBehind(25)]->geometry().bottomRight() - QPoint(1, 1);
+                 QWidget* target = board.childAt(strip);
+                 QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&board, strip));
+             }},
             {"alt-g", [&] { key(board, Qt::Key_G, Qt::AltModifier); }},
             {"popup", [&] { (fixture.runPopupToEnd(), activate(board)); }}};
         for (const QString& input : inputs.split(QLatin1Char(' ')))
@@ -232,24 +240,8 @@ private Q_SLOTS:
                   .arg(heard.count(QStringLiteral("say: 5, times, 6")))
                   .arg(heard.count(QStringLiteral("play: ding.WAV")))
                   .arg(heard.count(QStringLiteral("play: error.WAV")))
-                  .arg(board.boardState().TurnColour),
+                  .arg(colourWord(fixture.model.toMove())),
               "heard");
-    }
-
-    // "Play Again - Same Players" within two seconds of a win, and a question at once: the
-    // winner screen's due tick has only the emptied announcement left to hand the voice, which
-    // says nothing and cuts nothing off (Speech), and then it rests.
-    void replayBeforeTheCongratulation() {
-        BoardFixture fixture;
-        fixture.blueWins();
-        fixture.winner.onTick();
-        fixture.winner.playAgainSamePlayers();
-        fixture.ask(1, 1);
-        fixture.winner.onTick();
-        const QStringList& heard = fixture.log.entries;
-        QCOMPARE(heard.mid(heard.indexOf("say: blue goes first")),
-                 QStringList({"say: blue goes first", "say: 1, times, 1", "say: "}));
-        QVERIFY(!fixture.winner.Timer1.isActive());
     }
 
     // The desktop may hand the focus to the board waiting behind the winner screen (a click on
@@ -257,7 +249,7 @@ private Q_SLOTS:
     void waitingBoardHandsTheFocusOn() {
         BoardFixture fixture;
         fixture.blueWins();
-        WELCOME& elsewhere = fixture.game->screens.welcome();
+        NameEntry& elsewhere = fixture.game->screens.welcome();
         elsewhere.show();
         activate(elsewhere);
         QEvent activated(QEvent::WindowActivate);
@@ -267,24 +259,24 @@ private Q_SLOTS:
 
     void accessibleNamesAndRoles() {
         BoardFixture fixture;
-        MULTIPLICATION& board = fixture.board;
+        BoardWindow& board = fixture.board;
         fixture.claim(40); // Blue takes 56
         fixture.ask(7, 8);
-        board.onClockTick();
+        fixture.model.answerClockTick();
         const QList<std::tuple<QObject*, const char*, QAccessible::Role>> table{
-            {board.Label5, "First factor, 7", QAccessible::StaticText},
-            {board.lblTime, "19 seconds left", QAccessible::StaticText},
-            {board.lblRed, "Red player, Rosa, to move", QAccessible::StaticText},
-            {board.Label1[40], "56, Blue", QAccessible::Button},
-            {board.Label1[56], "Quintarlow! corner", QAccessible::Button},
-            {board.Label1[28], "FREE square", QAccessible::Button},
+            {board.firstFactor, "First factor, 7", QAccessible::StaticText},
+            {board.answerClock, "19 seconds left", QAccessible::StaticText},
+            {board.redName, "Red player, Rosa, to move", QAccessible::StaticText},
+            {board.squares[40], "56, Blue", QAccessible::Button},
+            {board.squares[56], "Quintarlow! corner", QAccessible::Button},
+            {board.squares[28], "FREE square", QAccessible::Button},
         };
         for (const auto& [control, name, role] : table) {
             QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name),
                      QString::fromUtf8(name));
             QCOMPARE(QAccessible::queryAccessibleInterface(control)->role(), role);
         }
-        QVERIFY(QAccessible::queryAccessibleInterface(board.Label1[64])->state().invisible);
+        QVERIFY(QAccessible::queryAccessibleInterface(board.squares[64])->state().invisible);
     }
 
     // Each screen in a role a screen reader presents as it appears, named by what it shows; the
@@ -311,24 +303,24 @@ private Q_SLOTS:
     void screensTellWhatTheyShow() {
         QFETCH(QString, moment);
         BoardFixture fixture;
-        MULTIPLICATION& board = fixture.board;
+        BoardWindow& board = fixture.board;
         const auto wrong = [&](int a, int b) {
             fixture.ask(a, b);
-            board.judgeSquareClick(9);
+            board.clickSquare(9);
         };
         const std::map<QString, std::function<QObject*()>> reach{
             {"name entry", [&] { return &fixture.game->screens.welcome(); }},
             {"board", [&] { return &board; }},
-            {"right answer", [&] { return (fixture.claim(25), board.Command1); }},
+            {"right answer", [&] { return (fixture.claim(25), board.askButton); }},
             {"pop-up", [&] { return (wrong(7, 8), &fixture.popup); }},
             {"second pop-up",
              [&] { return (wrong(7, 8), fixture.runPopupToEnd(), wrong(12, 11), &fixture.popup); }},
             {"after the pop-up",
-             [&] { return (wrong(7, 8), fixture.runPopupToEnd(), board.Command1); }},
+             [&] { return (wrong(7, 8), fixture.runPopupToEnd(), board.askButton); }},
             {"win", [&] { return (fixture.blueWins(), &fixture.winner); }},
             {"menu", [&] {
                  fixture.blueWins();
-                 fixture.winner.playAgainSamePlayers();
+                 fixture.winner.samePlayersButton->click();
                  board.startNewGame();
                  return &fixture.winner;
              }}};
@@ -396,7 +388,7 @@ private Q_SLOTS:
         BoardFixture fixture;
         const auto looks = [&] {
             QList<QImage> images;
-            for (QWidget* button : {fixture.board.Command1, fixture.board.Command2})
+            for (QWidget* button : {fixture.board.askButton, fixture.board.newGameButton})
                 images.append(button->grab().toImage());
             return images;
         };
@@ -424,53 +416,77 @@ private Q_SLOTS:
         });
     }
 
-    void winnerHeadlineIsOpaqueOrange() {
+    // Behind the screen over it the board's buttons keep their look: ready after a wrong answer,
+    // grey after a time-out (its clock runs on), only the draw button grey after a win.
+    void buttonsKeepTheirLookBehindTheScreenOverTheBoard_data() {
+        QTest::addColumn<QString>("moment");
+        QTest::addColumn<QString>("enabled"); // draw, new game, quit
+        QTest::newRow("wrong answer") << "wrong"
+                                      << "1 1 1";
+        QTest::newRow("time-out") << "time-out"
+                                  << "0 0 0";
+        QTest::newRow("win") << "win"
+                             << "0 1 1";
+    }
+    void buttonsKeepTheirLookBehindTheScreenOverTheBoard() {
+        QFETCH(QString, moment);
         BoardFixture fixture;
-        const QImage headline = fixture.winner.Label1->grab().toImage();
-        QCOMPARE(headline.pixelColor(1, 1), QColor(0xFF, 0x80, 0x00));
+        BoardWindow& board = fixture.board;
+        if (moment == QLatin1String("wrong")) {
+            fixture.answer(25, 26);
+        } else if (moment == QLatin1String("win")) {
+            fixture.blueWins();
+        } else {
+            fixture.ask(5, 6);
+            for (int tick = 0; tick <= AnswerSeconds; ++tick)
+                fixture.model.answerClockTick();
+        }
+        QVERIFY(!board.isEnabled());
+        QTEST(QStringLiteral("%1 %2 %3")
+                  .arg(int(board.askButton->isEnabledTo(&board)))
+                  .arg(int(board.newGameButton->isEnabledTo(&board)))
+                  .arg(int(board.quitButton->isEnabledTo(&board))),
+              "enabled");
     }
 
-    // Red practises the 3s and has 7 x 8 asked again; Blue has no settings. Forty wrong
-    // answers in one game: each player's questions follow their own plan, and the draw
-    // remembers each player apart.
-    void eachPlayerIsAskedByTheirOwnPlan() {
-        struct Plans final : PracticeRecord {
-            void gameStarted(const QString&, const QString&, const QDateTime&) override {}
-            void answerJudged(const JudgedAnswer&) override {}
-            void gameFinished(const QString&, const QDateTime&) override {}
-            PracticePlan practicePlan(const QString& player) const override {
-                return player == "Rosa" ? PracticePlan{{{3}, true}, {{7, 8}}} : PracticePlan{};
+    // A replay puts every square back: claimed ones white again, the winning line framed.
+    void replayRestoresTheSquares() {
+        BoardFixture fixture;
+        fixture.blueWins();
+        fixture.board.onWinningLineTick();
+        fixture.winner.samePlayersButton->click();
+        for (int index = 0; index < BoardSquareCount; ++index)
+            if (squareKind(index) == SquareKind::Numbered) {
+                const VbLabel* square = fixture.board.squares[index];
+                QCOMPARE(square->backColour(), Colour::White);
+                QCOMPARE(square->borderStyle(), VbLabel::BorderStyle::FixedSingle);
             }
-        } plans;
-        BoardFixture fixture(std::make_unique<Game>(nullptr, nullptr, &plans));
-        QRandomGenerator random(27);
-        fixture.game->screens.services().drawQuestion = [&](const PracticePlan& plan,
-                                                            DrawMemory& memory) {
-            return drawQuestion(plan, memory, random);
-        };
-        std::map<QString, std::vector<Fact>> asked;
-        for (int turn = 0; turn < 40; ++turn) {
-            const QString colour = fixture.board.boardState().TurnColour;
-            fixture.board.generateMultipliers();
-            const Fact question{fixture.board.Label5->caption().toInt(),
-                                fixture.board.Label6->caption().toInt()};
-            asked[colour].push_back(question);
-            fixture.board.judgeSquareClick(
-                boardIndexOfProduct(question.a * question.b == 1 ? 2 : 1));
-            fixture.runPopupToEnd();
-        }
-        const std::vector<Fact>& red = asked["RED"];
-        QCOMPARE(red.size(), std::size_t(20));
-        for (std::size_t turn = 0; turn < red.size(); ++turn) {
-            const bool missed = red[turn] == Fact{7, 8};
-            QVERIFY(missed || red[turn].a == 3 || red[turn].b == 3);
-            QVERIFY(!(missed && turn > 0 && red[turn - 1] == red[turn]));
-        }
-        QVERIFY(std::count(red.begin(), red.end(), Fact{7, 8}) > 0);
-        const std::vector<Fact>& blue = asked["BLUE"];
-        QVERIFY(std::any_of(blue.begin(), blue.end(), [](const Fact& f) {
-            return f.a != 3 && f.b != 3 && f != Fact{7, 8};
-        }));
+    }
+
+    // A close request from the desktop: the pop-up lets it pass, since it goes by itself;
+    // elsewhere the player is asked, and a No leaves the window up.
+    void closeRequests_data() {
+        QTest::addColumn<bool>("popup");
+        QTest::addColumn<int>("asked");
+        QTest::newRow("pop-up") << true << 0;
+        QTest::newRow("board, answered No") << false << 1;
+    }
+    void closeRequests() {
+        QFETCH(bool, popup);
+        BoardFixture fixture;
+        fixture.answer(25, 26);
+        fixture.game->dialogs.answers = {false};
+        ScreenWindow& closed = popup ? static_cast<ScreenWindow&>(fixture.popup) : fixture.board;
+        QVERIFY(closed.isVisible());
+        closed.close();
+        QTEST(int(fixture.game->dialogs.asked.size()), "asked");
+        QVERIFY(closed.isVisible());
+    }
+
+    void winnerHeadlineIsOpaqueOrange() {
+        BoardFixture fixture;
+        const QImage headline = fixture.winner.headline->grab().toImage();
+        QCOMPARE(headline.pixelColor(1, 1), QColor(0xFF, 0x80, 0x00));
     }
 };
 

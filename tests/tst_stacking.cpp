@@ -103,7 +103,7 @@ private Q_SLOTS:
             game.blueWins();
         } else {
             game.ask(6, 7);
-            game.board.judgeSquareClick(boardIndexOfProduct(48));
+            game.board.clickSquare(boardIndexOfProduct(48));
         }
         ScreenWindow* over =
             game.popup.isVisible() ? static_cast<ScreenWindow*>(&game.popup) : &game.winner;
@@ -116,13 +116,13 @@ private Q_SLOTS:
         QVERIFY(isIn(desktop.atom("_NET_WM_WINDOW_TYPE_DIALOG"),
                      desktop.values(over->winId(), "_NET_WM_WINDOW_TYPE")));
         for (int click = 0; click < 10; ++click) {
-            desktop.click(game.board.Label1[63]);
+            desktop.click(game.board.squares[63]);
             QTRY_COMPARE(desktop.focus(), xcb_window_t(over->winId()));
             QVERIFY(desktop.stackingIndex(over->winId()) >
                     desktop.stackingIndex(game.board.winId()));
         }
         if (over == &game.winner) {
-            desktop.click(game.winner.Command1);
+            desktop.click(game.winner.samePlayersButton);
             QTRY_VERIFY(!game.winner.isVisible());
         }
     }

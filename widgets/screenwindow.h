@@ -12,8 +12,19 @@ class QTimer;
 
 namespace quintarlow {
 
-class ScreenSet;
 class VbLabel;
+
+// What a screen asks of the set of screens it belongs to.
+class ScreenHost {
+public:
+    // Asks "Are you sure?" under the title "Close the Program"; on Yes ends the game.
+    virtual bool confirmQuit(QWidget* asker) = 0;
+    // Called by each screen as it is unloaded.
+    virtual void screenUnloaded() = 0;
+
+protected:
+    ~ScreenHost() = default;
+};
 
 // Timers are switched on and off like the flag they are: switching on a running timer does
 // not restart its interval.
@@ -40,7 +51,7 @@ struct ScreenDesign {
 class ScreenWindow : public QWidget {
     Q_OBJECT
 public:
-    ScreenWindow(ScreenSet& screens, const ScreenDesign& design);
+    ScreenWindow(ScreenHost& host, const ScreenDesign& design);
 
     // Stops the screen's timers and hides it for good.
     void unload();
@@ -71,7 +82,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-    ScreenSet& screens;
+    ScreenHost& host;
 
 private:
     VbColour m_backColour = Colour::SystemButtonFace;

@@ -1,8 +1,7 @@
 #include "screenwindow.h"
 
-#include "board/vblabel.h"
 #include "boardlayout.h"
-#include "screens/screenset.h"
+#include "widgets/vblabel.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -53,8 +52,8 @@ protected:
 
 } // namespace
 
-ScreenWindow::ScreenWindow(ScreenSet& screens, const ScreenDesign& design)
-    : QWidget(nullptr), screens(screens), m_backColour(design.backColour) {
+ScreenWindow::ScreenWindow(ScreenHost& host, const ScreenDesign& design)
+    : QWidget(nullptr), host(host), m_backColour(design.backColour) {
     // A border without a title bar or buttons, unless there is no frame at all. The desktop
     // keeps a window above the one it is transient for only when it is a dialog: an ordinary
     // window gets no WM_TRANSIENT_FOR, and one click on its owner would bury it.
@@ -111,7 +110,7 @@ void ScreenWindow::unload() {
     for (QTimer* timer : findChildren<QTimer*>())
         timer->stop();
     hide();
-    screens.screenUnloaded();
+    host.screenUnloaded();
 }
 
 void ScreenWindow::centreOnScreen() {
@@ -154,7 +153,7 @@ void ScreenWindow::childEvent(QChildEvent* event) {
 }
 
 void ScreenWindow::onCloseRequest() {
-    screens.confirmQuit(this);
+    host.confirmQuit(this);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {

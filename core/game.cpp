@@ -1,0 +1,281 @@
+#include "game.h"
+
+#include "fourinline.h"
+#include "namecheck.h"
+#include "spokentexts.h"
+
+namespace quintarlow {
+
+namespace {
+
+const QLatin1String ErrorSound{"error.WAV"};
+const QLatin1String DingSound{"ding.WAV"};
+
+VbColour colourOf(Player player) {
+    switch (player) {
+    case Player::Blue:
+        return Colour::Blue;
+    case Player::Red:
+        return Colour::Red;
+    case Player::Nobody:
+        break;
+    }
+    return Colour::White;
+}
+
+} // namespace
+
+QString colourWord(Player player) {
+    return player == Player::Red ? QStringLiteral("RED") : QStringLiteral("BLUE");
+}
+
+Player otherPlayer(Player player) {
+    return player == Player::Blue ? Player::Red : Player::Blue;
+}
+
+Game::Game(PlanOf planOf, Draw draw, QObject* parent)
+    : QObject(parent), m_planOf(std::move(planOf)),
+      m_draw(std::move(draw)), m_messages{QString(Texts::BlueGoesFirst), QString()} {
+    m_answerClock.setInterval(1000);
+    m_revealClock.setInterval(1000);
+    m_announcementClock.setInterval(1000);
+    connect(&m_answerClock, &QTimer::timeout, this, &Game::answerClockTick);
+    connect(&m_revealClock, &QTimer::timeout, this, &Game::revealTick);
+    connect(&m_announcementClock, &QTimer::timeout, this, &Game::announcementTick);
+}
+
+bool Game::start(const QString& blueName, const QString& redName) {
+    if (m_stage != Stage::Names || !namesGiven(redName, blueName))
+        return false;
+    m_blueName = blueName;
+    m_redName = redName;
+    m_toMove = Player::Blue;
+    m_stage = Stage::Waiting;
+    resetClock();
+    m_gameRunning = true;
+    Q_EMIT gameBegan(m_blueName, m_redName);
+    Q_EMIT said(QString(Texts::Rules).toLower());
+    return true;
+}
+
+void Game::ask() {
+    if (m_stage != Stage::Waiting)
+        return;
+    const bool blue = m_toMove == Player::Blue;
+    const PracticePlan plan = m_planOf(name(m_toMove));
+    const Fact drawn = m_draw(plan, blue ? m_blueDraw : m_redDraw);
+    m_question = drawn;
+    m_lastQuestion = drawn;
+    m_questionShown.start();
+    m_secondsLeft = plan.answerSeconds;
+    m_stage = Stage::Asking;
+    m_messages = {};
+    m_messagesShown = false;
+    m_answerClock.start();
+    Q_EMIT said(Texts::question(drawn.a, drawn.b));
+    Q_EMIT questionAsked();
+}
+
+void Game::choose(int square) {
+    if (m_stage != Stage::Waiting && m_stage != Stage::Asking)
+        return; // the board is out of play
+    if (!m_question) {
+        refuseWithoutQuestion();
+        return;
+    }
+    const QString caption = squareCaption(square);
+    if (caption == CornerCaption || caption == FreeCaption) {
+        Q_EMIT played(ErrorSound);
+        refuseDuringQuestion();
+        return;
+    }
+    bool isNumber = false;
+    const int chosen = caption.toInt(&isNumber);
+    const bool right = isNumber && chosen == m_question->a * m_question->b;
+    reportAnswer(isNumber ? std::optional(chosen) : std::nullopt,
+                 right ? Outcome::Right : Outcome::Wrong);
+    resetClock();
+    m_messagesShown = true;
+    if (right) {
+        claim(square);
+        return;
+    }
+    Q_EMIT played(ErrorSound);
+    m_messages[0] = Texts::YouWereWrong;
+    reveal(Texts::wrongPrompt(caption));
+}
+
+void Game::chooseFreePicture() {
+    if (m_stage != Stage::Waiting && m_stage != Stage::Asking)
+        return;
+    if (m_question)
+        refuseDuringQuestion();
+    else
+        refuseWithoutQuestion();
+}
+
+void Game::refuseWithoutQuestion() {
+    Q_EMIT played(ErrorSound);
+    Q_EMIT said(Texts::generateYourMultipliers(colourWord(m_toMove)));
+}
+
+// The hint cuts the question short, as every new text cuts off the last, so the question is
+// asked again after it: the player still has to answer it.
+void Game::refuseDuringQuestion() {
+    Q_EMIT said(Texts::InvalidSelection + Texts::question(m_question->a, m_question->b));
+}
+
+void Game::claim(int square) {
+    Q_EMIT played(DingSound);
+    const Player claimant = m_toMove;
+    const QString verdict = Texts::verdict(squareCaption(square), colourWord(claimant));
+    m_owners[static_cast<std::size_t>(square)] = claimant;
+    m_toMove = otherPlayer(claimant);
+    m_question.reset();
+    Q_EMIT squareClaimed(square);
+    if (lineOfFourFor(claimant)) {
+        m_winner = claimant;
+        m_stage = Stage::Won;
+        m_messages = {};
+        endGame(name(claimant));
+        m_announcement = Texts::winnerAnnouncement(colourWord(claimant));
+        if (!m_announcementClock.isActive())
+            m_announcementClock.start();
+        Q_EMIT won();
+        return;
+    }
+    m_stage = Stage::Waiting;
+    m_messages = {QString(Texts::Correct), Texts::turnLine(colourWord(m_toMove))};
+    Q_EMIT said(Texts::verdictAndTurn(verdict, colourWord(m_toMove)));
+    Q_EMIT verdictShown();
+}
+
+bool Game::lineOfFourFor(Player player) {
+    std::array<SquareView, BoardSquareCount> squares;
+    for (int index = 0; index < BoardSquareCount; ++index)
+        squares[static_cast<std::size_t>(index)] = {squareCaption(index), colourOf(owner(index))};
+    const FourInLineResult scan = CheckFourInLine(squares, colourOf(player));
+    if (scan.found)
+        m_winningLine = scan.winSquares;
+    return scan.found;
+}
+
+void Game::reportAnswer(std::optional<int> answered, Outcome outcome) {
+    Q_EMIT answerJudged(name(m_toMove), *m_question, answered, outcome, m_questionShown.elapsed());
+}
+
+void Game::reveal(const QString& prompt) {
+    m_question.reset();
+    m_stage = Stage::Revealing;
+    m_revealTicks = 0;
+    m_revealPrompt = prompt;
+    m_revealClock.start();
+    Q_EMIT revealStarted();
+}
+
+void Game::revealTick() {
+    if (m_stage != Stage::Revealing)
+        return;
+    const int tick = m_revealTicks;
+    if (tick == 0) {
+        m_toMove = otherPlayer(m_toMove);
+        Q_EMIT said(Texts::correctAnswerSpeech(m_revealPrompt, m_lastQuestion.a * m_lastQuestion.b,
+                                               colourWord(m_toMove)));
+    }
+    if (tick == 7)
+        m_messages[0] = Texts::turnLine(colourWord(m_toMove)) + QLatin1Char('.');
+    m_revealTicks = tick + 1;
+    if (tick == 8) {
+        m_stage = Stage::Waiting;
+        resetClock();
+        m_revealClock.stop();
+    }
+    Q_EMIT revealTicked();
+    if (tick == 8)
+        Q_EMIT revealEnded();
+}
+
+void Game::answerClockTick() {
+    if (!m_answerClock.isActive())
+        return;
+    --m_secondsLeft;
+    Q_EMIT clockChanged();
+    if (m_secondsLeft != -1)
+        return;
+    reportAnswer(std::nullopt, Outcome::Timeout);
+    Q_EMIT played(ErrorSound);
+    m_messagesShown = true;
+    // The clock runs on, hidden, until the reveal hands the board back.
+    reveal(Texts::OutOfTime);
+}
+
+void Game::resetClock() {
+    m_answerClock.stop();
+    m_secondsLeft = AnswerSeconds;
+    Q_EMIT clockChanged();
+}
+
+void Game::announcementTick() {
+    if (m_announcementTicks != 1) {
+        ++m_announcementTicks;
+        return;
+    }
+    // A replay before the second tick has emptied it: the voice is handed nothing to say.
+    Q_EMIT said(m_announcement);
+    m_announcementTicks = 0;
+    m_announcementClock.stop();
+}
+
+void Game::leave() {
+    if (m_stage != Stage::Waiting)
+        return;
+    endGame(QString());
+    m_stage = Stage::Menu;
+    Q_EMIT menuOpened();
+}
+
+void Game::resetBoard(Stage stage) {
+    m_owners = {};
+    m_stage = stage;
+    m_toMove = Player::Blue;
+    m_winner = Player::Nobody;
+    m_question.reset();
+    m_messages = {QString(Texts::BlueGoesFirst), QString()};
+    m_messagesShown = true;
+    m_announcement.clear();
+    resetClock();
+    Q_EMIT boardReset();
+}
+
+void Game::playAgainSamePlayers() {
+    if (m_stage != Stage::Won && m_stage != Stage::Menu)
+        return;
+    resetBoard(Stage::Waiting);
+    Q_EMIT said(Texts::BlueGoesFirstSpoken);
+    m_gameRunning = true;
+    Q_EMIT gameBegan(m_blueName, m_redName);
+}
+
+void Game::playAgainNewPlayers() {
+    if (m_stage != Stage::Won && m_stage != Stage::Menu)
+        return;
+    resetBoard(Stage::Names);
+    Q_EMIT namesWanted();
+    Q_EMIT said(Texts::EnterPlayersNames);
+}
+
+void Game::quit() {
+    endGame(QString());
+    m_stage = Stage::Over;
+    for (QTimer* clock : {&m_answerClock, &m_revealClock, &m_announcementClock})
+        clock->stop();
+}
+
+void Game::endGame(const QString& winnerName) {
+    if (!m_gameRunning)
+        return;
+    m_gameRunning = false;
+    Q_EMIT gameEnded(winnerName);
+}
+
+} // namespace quintarlow

@@ -1,0 +1,155 @@
+#pragma once
+
+#include "boardlayout.h"
+#include "colours.h"
+#include "fact.h"
+#include "questiondraw.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace quintarlow {
+
+// Where a game stands; the windows show what each stage allows.
+enum class Stage {
+    Names,     // waiting for the players' names
+    Waiting,   // the player to move may ask for a question
+    Asking,    // a question is pending and its clock runs
+    Revealing, // a wrong answer or a time-out: the correct answer is shown, then the turn passes
+    Won,       // a line of four: the winner is announced
+    Menu,      // the game was left by "START NEW GAME": the replay choices are offered
+    Over,      // the player quit
+};
+
+// "BLUE" or "RED", as the game says and shows whose turn it is.
+QString colourWord(Player player);
+Player otherPlayer(Player player);
+
+// One game of Quintarlow! without a window: the squares and who holds them, whose turn it is,
+// the pending question and its clock, the verdict, the correct answer's reveal, four in a line
+// and the replays. It says and plays through `said` and `played`, reports to the record
+// through `gameBegan`, `answerJudged` and `gameEnded`, and tells the windows what changed
+// through the other signals. Its three clocks are slots a test calls one tick at a time.
+class Game : public QObject {
+    Q_OBJECT
+public:
+    using PlanOf = std::function<PracticePlan(const QString& player)>;
+    using Draw = std::function<Fact(const PracticePlan& plan, DrawMemory& memory)>;
+
+    Game(PlanOf planOf, Draw draw, QObject* parent = nullptr);
+
+    Stage stage() const { return m_stage; }
+    Player toMove() const { return m_toMove; }
+    QString name(Player player) const { return player == Player::Red ? m_redName : m_blueName; }
+    Player owner(int square) const { return m_owners[static_cast<std::size_t>(square)]; }
+    // The pending question; none between questions.
+    std::optional<Fact> question() const { return m_question; }
+    // The question last asked, pending or not: what the reveal shows.
+    Fact lastQuestion() const { return m_lastQuestion; }
+    int secondsLeft() const { return m_secondsLeft; }
+    // The clock runs from a question to its answer, and on (hidden) through a time-out's
+    // reveal.
+    bool clockRunning() const { return m_answerClock.isActive(); }
+    // The board's two message lines, and whether they show (not during a question).
+    const std::array<QString, 2>& messages() const { return m_messages; }
+    bool messagesShown() const { return m_messagesShown; }
+    Player winner() const { return m_winner; }
+    // The four winning squares in scan order, once a line is found.
+    const std::array<int, 4>& winningLine() const { return m_winningLine; }
+    int revealTicks() const { return m_revealTicks; }
+    bool revealRunning() const { return m_revealClock.isActive(); }
+    bool announcementPending() const { return m_announcementClock.isActive(); }
+
+    QTimer& answerClockTimer() { return m_answerClock; }
+    QTimer& revealTimer() { return m_revealClock; }
+    QTimer& announcementTimer() { return m_announcementClock; }
+
+public Q_SLOTS:
+    // The names as typed; Blue moves first. False, and nothing starts, while a name is missing.
+    bool start(const QString& blueName, const QString& redName);
+    // "Generate Multipliers": a question for the player to move, from their plan.
+    void ask();
+    // A click on board square 0 to 63.
+    void choose(int square);
+    // A click on the FREE picture that lies over the middle of the FREE square.
+    void chooseFreePicture();
+    // "START NEW GAME", confirmed: the game is left unfinished and the replays are offered.
+    void leave();
+    void playAgainSamePlayers();
+    void playAgainNewPlayers();
+    // The player quits: a game still running ends unfinished, and every clock stops.
+    void quit();
+
+    void answerClockTick();  // one second of the answer clock
+    void revealTick();       // one second of the correct answer's reveal, nine in all
+    void announcementTick(); // the winner is congratulated at the second tick
+
+Q_SIGNALS:
+    void said(const QString& text);
+    void played(const QString& soundFile);
+
+    void gameBegan(const QString& blueName, const QString& redName);
+    void answerJudged(const QString& player, Fact question, std::optional<int> answered,
+                      Outcome outcome, qint64 ms);
+    // The winner's name as typed, or empty for a game left unfinished.
+    void gameEnded(const QString& winnerName);
+
+    void questionAsked();
+    void clockChanged();
+    void squareClaimed(int square);
+    // A right answer without a line of four: the verdict shows and the turn has passed.
+    void verdictShown();
+    void revealStarted();
+    // Each tick of the reveal; at its end the board is handed back.
+    void revealTicked();
+    void revealEnded();
+    void won();
+    void menuOpened();
+    // A replay put the board back to its start; new players are asked for their names.
+    void boardReset();
+    void namesWanted();
+
+private:
+    void resetClock();
+    void refuseDuringQuestion();
+    void refuseWithoutQuestion();
+    void reveal(const QString& prompt);
+    void claim(int square);
+    bool lineOfFourFor(Player player);
+    void reportAnswer(std::optional<int> answered, Outcome outcome);
+    void endGame(const QString& winnerName);
+    void resetBoard(Stage stage);
+
+    PlanOf m_planOf;
+    Draw m_draw;
+    Stage m_stage = Stage::Names;
+    Player m_toMove = Player::Blue;
+    QString m_blueName;
+    QString m_redName;
+    std::array<Player, BoardSquareCount> m_owners{};
+    std::optional<Fact> m_question;
+    Fact m_lastQuestion;
+    int m_secondsLeft = AnswerSeconds;
+    std::array<QString, 2> m_messages;
+    bool m_messagesShown = true;
+    Player m_winner = Player::Nobody;
+    std::array<int, 4> m_winningLine{};
+    bool m_gameRunning = false;
+    QString m_revealPrompt;
+    int m_revealTicks = 0;
+    QString m_announcement;
+    int m_announcementTicks = 0;
+    QElapsedTimer m_questionShown;
+    DrawMemory m_blueDraw; // what the draw remembers of each player between their questions
+    DrawMemory m_redDraw;
+    QTimer m_answerClock;
+    QTimer m_revealClock;
+    QTimer m_announcementClock;
+};
+
+} // namespace quintarlow

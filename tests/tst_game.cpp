@@ -1,0 +1,487 @@
+// The game's rules on the model alone, without a window: a seeded random player checked after
+// every move against a model of the rules of its own, and the answer clock of a plan.
+#include "game.h"
+#include "namecheck.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+#include <deque>
+#include <memory>
+#include <random>
+
+using namespace quintarlow;
+
+namespace {
+
+// A game over scripted factors and plans that keeps what it said, played and reported.
+struct Played {
+    std::deque<int> factors;
+    int answerSeconds = AnswerSeconds;
+    QStringList said, played, reports;
+    Game game{[this](const QString&) {
+                  PracticePlan plan;
+                  plan.answerSeconds = answerSeconds;
+                  return plan;
+              },
+              [this](const PracticePlan&, DrawMemory&) {
+                  const int a = next();
+                  return Fact{a, next()};
+              }};
+
+    Played() {
+        QObject::connect(&game, &Game::said, [this](const QString& text) { said << text; });
+        QObject::connect(&game, &Game::played, [this](const QString& file) { played << file; });
+        QObject::connect(&game, &Game::gameBegan, [this](const QString& blue, const QString& red) {
+            reports << QStringLiteral("start: ") + blue + QStringLiteral(" / ") + red;
+        });
+        QObject::connect(&game, &Game::answerJudged,
+                         [this](const QString& player, Fact q, std::optional<int> answered,
+                                Outcome outcome, qint64) {
+                             reports << QStringLiteral("answer: %1 %2x%3 %4 %5")
+                                            .arg(player)
+                                            .arg(q.a)
+                                            .arg(q.b)
+                                            .arg(answered ? QString::number(*answered)
+                                                          : QStringLiteral("-"))
+                                            .arg(int(outcome));
+                         });
+        QObject::connect(&game, &Game::gameEnded, [this](const QString& winner) {
+            reports << QStringLiteral("finish: ") + winner;
+        });
+    }
+    // Asks for the product on `square` and answers it there.
+    void claim(int square) {
+        const int product = squareCaption(square).toInt();
+        for (int a = 1; a <= 12; ++a)
+            if (product % a == 0 && product / a <= 12) {
+                factors = {a, product / a};
+                break;
+            }
+        game.ask();
+        game.choose(square);
+    }
+    int next() {
+        const int factor = factors.empty() ? 7 : factors.front();
+        if (!factors.empty())
+            factors.pop_front();
+        return factor;
+    }
+};
+
+enum class Phase { Names, Waiting, Pending, Reveal, Won, Menu };
+using enum Phase;
+
+// A player who does anything in any order: names, questions, any square, every clock, the
+// replays. The rules it expects are written here again, apart from the game's.
+class RandomPlayer {
+public:
+    explicit RandomPlayer(quint32 seed) : rng(seed) { newGame(); }
+    QStringList recent;
+    std::map<QString, int> seen;
+
+    QString step() {
+        const int kind = std::discrete_distribution<int>{3, 12, 30, 2, 20, 15, 3, 2, 4, 0.05}(rng);
+        switch (kind) {
+        case 0:
+            typeNames();
+            break;
+        case 1:
+            ask();
+            break;
+        case 2:
+            choose();
+            break;
+        case 3:
+            // Before a question it is refused with a sound; during one only with words.
+            act("FREE picture", [this] { played->game.chooseFreePicture(); });
+            if (phase == Waiting)
+                expectedPlayed << "error.WAV";
+            break;
+        case 4:
+            clockTick();
+            break;
+        case 5:
+            revealTick();
+            break;
+        case 6:
+            act("announcement tick", [this] { played->game.announcementTick(); });
+            break;
+        case 7:
+            leave();
+            break;
+        case 8:
+            replay();
+            break;
+        default:
+            quit();
+            break;
+        }
+        if (recent.size() > 12)
+            recent.removeFirst();
+        return broken();
+    }
+
+private:
+    int uniform(int low, int high) { return std::uniform_int_distribution(low, high)(rng); }
+    void act(const QString& what, const std::function<void()>& action) {
+        recent << what;
+        action();
+    }
+
+    void newGame() {
+        played = std::make_unique<Played>();
+        expectedPlayed.clear();
+        expectedReports.clear();
+        played->answerSeconds = uniform(0, 1) ? AnswerSeconds : 40;
+        phase = Names;
+        owner = {};
+        blueToMove = true;
+        running = false;
+        ++seen["games"];
+    }
+
+    void typeNames() {
+        static const QStringList names{"",
+                                       "Red Player - Enter Name Here",
+                                       "Blue Player - Enter Name Here",
+                                       " Ana ",
+                                       "Ben",
+                                       "<b>x</b>"};
+        const QString typedBlue = names[uniform(0, int(names.size()) - 1)];
+        const QString typedRed = names[uniform(0, int(names.size()) - 1)];
+        const bool accepted = played->game.start(typedBlue, typedRed);
+        recent << QStringLiteral("names '%1' '%2'").arg(typedBlue, typedRed);
+        const bool given = !typedBlue.isEmpty() && !typedRed.isEmpty() &&
+                           typedBlue != "Blue Player - Enter Name Here" &&
+                           typedRed != "Red Player - Enter Name Here";
+        if (accepted != (phase == Names && given))
+            fault = "names accepted wrongly";
+        if (accepted) {
+            std::tie(phase, blue, red) = std::tuple(Waiting, typedBlue, typedRed);
+            expectBegin();
+            expectedSaid << "four in a row,,across, up and down or diagonally wins,, you have 20 "
+                            "seconds to answer,, blue goes first";
+        }
+        ++seen[accepted ? "names accepted" : "names refused"];
+    }
+
+    void ask() {
+        // Half the questions fall on row 3 or column 4, so that lines of four get made.
+        static const std::vector<int> lines{24, 25, 26, 27, 29, 30, 31, 4, 12, 20, 36, 44, 52};
+        int a = uniform(1, 12), b = uniform(1, 12);
+        if (uniform(0, 1))
+            for (const int product = squareCaption(lines[uniform(0, 12)]).toInt(); a <= 12; ++a)
+                if (product % a == 0 && product / a <= 12) {
+                    b = product / a;
+                    break;
+                }
+        played->factors = {a, b};
+        act(QStringLiteral("ask %1x%2").arg(a).arg(b), [this] { played->game.ask(); });
+        if (phase != Waiting)
+            return;
+        std::tie(phase, product, clockTicks, timedOut) = std::tuple(Pending, a * b, 0, false);
+        question = {a, b};
+        expectedSaid << QStringLiteral("%1, times, %2").arg(a).arg(b);
+        ++seen["questions"];
+    }
+
+    // Any square; half the time the right one, when the board has it.
+    void choose() {
+        int square = uniform(0, 63);
+        if (uniform(0, 3))
+            for (int index = 0; index < 64; ++index)
+                if (squareCaption(index) == QString::number(product))
+                    square = index;
+        act(QStringLiteral("choose %1").arg(square), [&] { played->game.choose(square); });
+        const bool special =
+            square == 0 || square == 7 || square == 56 || square == 63 || square == 28;
+        if (phase == Waiting) {
+            expectedPlayed << "error.WAV";
+        } else if (phase == Pending && special) {
+            expectedPlayed << "error.WAV";
+        } else if (phase == Pending && squareCaption(square).toInt() != product) {
+            expectAnswer(squareCaption(square), "1");
+            expectedPlayed << "error.WAV";
+            revealPrompt = squareCaption(square) + "  that is wrong. ";
+            std::tie(phase, revealTicks, timedOut) = std::tuple(Reveal, 0, false);
+            ++seen["wrong answers"];
+        } else if (phase == Pending) {
+            expectAnswer(squareCaption(square), "0");
+            expectedPlayed << "ding.WAV";
+            owner[square] = blueToMove ? 1 : 2;
+            phase = hasLine(owner[square]) ? Won : Waiting;
+            if (phase == Won) {
+                expectEnd(blueToMove ? blue : red);
+                winnerIsBlue = blueToMove;
+            }
+            blueToMove = !blueToMove;
+            ++seen[phase == Won ? "wins" : "claims"];
+        }
+    }
+
+    // One second, or a player who waits up to 45.
+    void clockTick() {
+        for (int tick = uniform(0, 3) ? 1 : uniform(2, 45); tick > 0; --tick)
+            oneClockTick();
+    }
+    void oneClockTick() {
+        act("clock tick", [this] { played->game.answerClockTick(); });
+        if (phase == Pending || (phase == Reveal && timedOut))
+            ++clockTicks;
+        if (phase == Pending && clockTicks == played->answerSeconds + 1) {
+            expectAnswer("-", "2");
+            expectedPlayed << "error.WAV";
+            revealPrompt = "you are out of time. ";
+            std::tie(phase, revealTicks, timedOut) = std::tuple(Reveal, 0, true);
+            ++seen["time-outs"];
+        }
+    }
+
+    void revealTick() {
+        act("reveal tick", [this] { played->game.revealTick(); });
+        if (phase != Reveal)
+            return;
+        if (++revealTicks == 1) {
+            blueToMove = !blueToMove;
+            expectedSaid << QStringLiteral("%1 the correct answer was,, %2, it is, %3s turn.")
+                                .arg(revealPrompt)
+                                .arg(product)
+                                .arg(blueToMove ? "BLUE" : "RED");
+        }
+        if (revealTicks == 9)
+            phase = Waiting;
+    }
+
+    void leave() {
+        act("leave", [this] { played->game.leave(); });
+        if (phase != Waiting)
+            return;
+        phase = Menu;
+        expectEnd("");
+    }
+
+    void replay() {
+        const bool same = uniform(0, 1);
+        act(same ? "same players" : "new players", [&] {
+            same ? played->game.playAgainSamePlayers() : played->game.playAgainNewPlayers();
+        });
+        if (phase != Won && phase != Menu)
+            return;
+        std::tie(phase, blueToMove) = std::pair(same ? Waiting : Names, true);
+        owner = {};
+        if (same)
+            expectBegin();
+    }
+
+    void quit() {
+        act("quit", [this] { played->game.quit(); });
+        if (running)
+            expectEnd("");
+        if (played->game.clockRunning() || played->game.revealRunning() ||
+            played->game.announcementPending())
+            fault = "a clock runs on after quitting";
+        if (fault.isEmpty() && played->reports != expectedReports)
+            fault = "reports: " + played->reports.join(" | ");
+        newGame();
+    }
+
+    void expectBegin() {
+        expectedReports << QStringLiteral("start: ") + blue + QStringLiteral(" / ") + red;
+        running = true;
+    }
+    void expectEnd(const QString& winner) {
+        expectedReports << QStringLiteral("finish: ") + winner;
+        running = false;
+    }
+    void expectAnswer(const QString& answered, const char* outcome) {
+        expectedReports << QStringLiteral("answer: %1 %2x%3 %4 %5")
+                               .arg(blueToMove ? blue : red)
+                               .arg(question.a)
+                               .arg(question.b)
+                               .arg(answered, QLatin1String(outcome));
+    }
+
+    // Four in a line across, down or diagonally; the FREE square counts for both players.
+    bool hasLine(int who) const {
+        static constexpr int directions[4][2]{{0, 1}, {1, 0}, {1, 1}, {1, -1}};
+        for (int start = 0; start < 64; ++start)
+            for (auto [down, across] : directions) {
+                int row = start / 8, column = start % 8, run = 0;
+                while (run < 4 && row < 8 && column >= 0 && column < 8 &&
+                       (row * 8 + column == 28 || owner[row * 8 + column] == who))
+                    ++run, row += down, column += across;
+                if (run == 4)
+                    return true;
+            }
+        return false;
+    }
+
+    // The first rule the game breaks, or nothing.
+    QString broken() {
+        if (!fault.isEmpty())
+            return fault;
+        const Game& game = played->game;
+        static const std::map<Phase, Stage> stages{
+            {Names, Stage::Names},      {Waiting, Stage::Waiting}, {Pending, Stage::Asking},
+            {Reveal, Stage::Revealing}, {Won, Stage::Won},         {Menu, Stage::Menu}};
+        if (game.stage() != stages.at(phase))
+            return QString::asprintf("stage %d in phase %d", int(game.stage()), int(phase));
+        for (int index = 0; index < 64; ++index)
+            if (int(game.owner(index)) != owner[index])
+                return QString::asprintf("square %d is not owned by %d", index, owner[index]);
+        // Refusals and verdicts: a sound for each, in order; every question said as drawn.
+        if (played->played != expectedPlayed)
+            return "sounds: " + played->played.join(' ');
+        for (const QString& text : expectedSaid)
+            if (!played->said.contains(text))
+                return "not said: " + text;
+        expectedSaid.clear();
+        const std::pair<bool, const char*> rules[]{
+            {phase != Won && game.toMove() != (blueToMove ? Player::Blue : Player::Red),
+             "the turn went to the wrong player"},
+            {game.clockRunning() != (phase == Pending || (phase == Reveal && timedOut)),
+             "the clock runs without a question"},
+            {phase == Pending && game.secondsLeft() != played->answerSeconds - clockTicks,
+             "the clock shows the wrong time"},
+            {game.revealRunning() != (phase == Reveal), "the reveal runs wrongly"},
+            {phase == Won && game.winner() != (winnerIsBlue ? Player::Blue : Player::Red),
+             "wrong winner"},
+            {played->reports != expectedReports.mid(0, played->reports.size()) ||
+                 played->reports.size() != expectedReports.size(),
+             "reported wrongly"}};
+        for (const auto& [violated, rule] : rules)
+            if (violated)
+                return rule + (": " + played->reports.join(" | "));
+        return {};
+    }
+
+    std::mt19937 rng;
+    std::unique_ptr<Played> played;
+    Phase phase = Names;
+    int product = 0, clockTicks = 0, revealTicks = 0;
+    Fact question;
+    bool blueToMove = true, timedOut = false, running = false, winnerIsBlue = true;
+    QString blue, red, fault, revealPrompt;
+    QStringList expectedPlayed, expectedSaid, expectedReports;
+    std::array<int, 64> owner{}; // 0 nobody, 1 Blue, 2 Red
+};
+
+} // namespace
+
+class GameTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // QUINTARLOW_SEED and QUINTARLOW_ACTIONS choose another run (docs/reliability.md).
+    void randomPlay() {
+        bool given = false;
+        const quint32 chosen = qEnvironmentVariable("QUINTARLOW_SEED").toUInt(&given);
+        const quint32 used = given ? chosen : 20;
+        const int actions = qEnvironmentVariableIntValue("QUINTARLOW_ACTIONS");
+        RandomPlayer player(used);
+        for (int action = 1; action <= (actions > 0 ? actions : 100000); ++action)
+            if (const QString fault = player.step(); !fault.isEmpty())
+                QFAIL(qPrintable(QString("seed %1, action %2: %3; last actions:\n  %4")
+                                     .arg(used)
+                                     .arg(action)
+                                     .arg(fault, player.recent.join("\n  "))));
+        QStringList figures;
+        for (const auto& [what, count] : player.seen)
+            figures.append(QString::number(count) + ' ' + what);
+        qInfo("seed %u: %s", used, qPrintable(figures.join(", ")));
+        // A run that never gets this far proves little.
+        for (const char* part : {"wins", "time-outs", "wrong answers", "names refused"})
+            QVERIFY2(player.seen[part] > 0, part);
+    }
+
+    // The clock starts from the asking player's plan and times out once it has passed 0.
+    void answerTimeFromThePlan_data() {
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("the game's 20") << 20;
+        QTest::newRow("a plan's 40") << 40;
+    }
+    void answerTimeFromThePlan() {
+        QFETCH(int, seconds);
+        Played played;
+        played.answerSeconds = seconds;
+        QVERIFY(played.game.start(QStringLiteral("Ben"), QStringLiteral("Rosa")));
+        played.game.ask();
+        QCOMPARE(played.game.secondsLeft(), seconds);
+        for (int tick = 0; tick <= seconds; ++tick) {
+            QCOMPARE(played.game.stage(), Stage::Asking);
+            played.game.answerClockTick();
+        }
+        QCOMPARE(played.game.stage(), Stage::Revealing);
+        QCOMPARE(played.reports.last(), QStringLiteral("answer: Ben 7x7 - 2"));
+        // Back to the game's own time for the next question.
+        for (int tick = 0; tick < 9; ++tick)
+            played.game.revealTick();
+        QCOMPARE(played.game.secondsLeft(), AnswerSeconds);
+    }
+
+    // Two ticks after a win the winner is congratulated; a replay before that leaves the voice
+    // nothing to say at the second tick, which cuts nothing off.
+    void congratulation_data() {
+        QTest::addColumn<bool>("replayFirst");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("after the win") << false
+                                       << "attention! attention! we have a winner! "
+                                          "congratulations to the,, blue, player";
+        QTest::newRow("replayed before it") << true << "";
+    }
+    void congratulation() {
+        QFETCH(bool, replayFirst);
+        Played played;
+        QVERIFY(played.game.start(QStringLiteral("Ben"), QStringLiteral("Rosa")));
+        // Blue takes row 3 with the FREE square while Red answers in row 1.
+        for (int square : {25, 9, 26, 10, 27})
+            played.claim(square);
+        QCOMPARE(played.game.stage(), Stage::Won);
+        played.game.announcementTick();
+        if (replayFirst)
+            played.game.playAgainSamePlayers();
+        played.game.announcementTick();
+        QTEST(played.said.last(), "said");
+        QVERIFY(!played.game.announcementPending());
+    }
+
+    // Red practises the 3s and has 7 x 8 asked again; Blue has no settings. Forty wrong
+    // answers in one game: each player's questions follow their own plan, and the draw
+    // remembers each player apart.
+    void eachPlayerIsAskedByTheirOwnPlan() {
+        QRandomGenerator random(27);
+        Game game(
+            [](const QString& player) {
+                return player == QLatin1String("Rosa") ? PracticePlan{{{3}, true}, {{7, 8}}}
+                                                       : PracticePlan{};
+            },
+            [&](const PracticePlan& plan, DrawMemory& memory) {
+                return drawQuestion(plan, memory, random);
+            });
+        QVERIFY(game.start(QStringLiteral("Ben"), QStringLiteral("Rosa")));
+        std::map<Player, std::vector<Fact>> asked;
+        for (int turn = 0; turn < 40; ++turn) {
+            const Player asking = game.toMove();
+            game.ask();
+            const Fact question = *game.question();
+            asked[asking].push_back(question);
+            game.choose(boardIndexOfProduct(question.a * question.b == 1 ? 2 : 1));
+            for (int tick = 0; tick < 9; ++tick)
+                game.revealTick();
+        }
+        const std::vector<Fact>& red = asked[Player::Red];
+        QCOMPARE(red.size(), std::size_t(20));
+        for (std::size_t turn = 0; turn < red.size(); ++turn) {
+            const bool missed = red[turn] == Fact{7, 8};
+            QVERIFY(missed || red[turn].a == 3 || red[turn].b == 3);
+            QVERIFY(!(missed && turn > 0 && red[turn - 1] == red[turn]));
+        }
+        QVERIFY(std::count(red.begin(), red.end(), Fact{7, 8}) > 0);
+        const std::vector<Fact>& blue = asked[Player::Blue];
+        QVERIFY(std::any_of(blue.begin(), blue.end(), [](const Fact& f) {
+            return f.a != 3 && f.b != 3 && f != Fact{7, 8};
+        }));
+    }
+};
+
+QTEST_GUILESS_MAIN(GameTest)
+#include "tst_game.moc"
