@@ -85,11 +85,12 @@ int runReportCommand(const QStringList& arguments) {
                            : days == 1 ? QStringLiteral("today")
                                        : QStringLiteral("in the last %1 days").arg(days);
     const int fluency = chosenFluencyMs();
+    const int keepDays = reader->keepDays();
     const auto pagesOf = [&](const QStringList& players) {
         return everyPage(
             players,
             [&](const QString& name) { return answersFrom(reader->factAnswers(name), from); },
-            *record.editor(), fluency, period);
+            *record.editor(), fluency, period, keepDays);
     };
     const auto write = [](const QString& path, const ReportPage& page) {
         const QString failure = saveReport(path, page);

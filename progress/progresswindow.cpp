@@ -238,6 +238,7 @@ void ProgressWindow::reload() {
     if (services.reader.readError().isEmpty())
         summaries = services.reader.players();
     const QString failure = services.reader.readError();
+    keepDays = failure.isEmpty() ? services.reader.keepDays() : 0;
     const bool usable = failure.isEmpty() && !summaries.empty();
     for (QPushButton* b : {saveButton, saveAllButton, printButton, forgetButton})
         b->setEnabled(usable);
@@ -339,6 +340,7 @@ void ProgressWindow::redraw() {
         page.practice = practiceSentence(practiceEditor->settings());
     }
     page.period = periodWords(period);
+    page.keepDays = keepDays;
     forgetButton->setEnabled(!wholeClass);
     gridTitle->setText(shownName(page.player));
     summary->setText(summaryLine(page));
@@ -351,7 +353,8 @@ void ProgressWindow::redraw() {
             : QStringLiteral("The number in a cell is the median time of the right answers among "
                              "its last three tries, in seconds: the same answers its colour is "
                              "judged on. Rows: first factor; columns: second. An orange star: "
-                             "the player has practice settings of their own."));
+                             "the player has practice settings of their own.") +
+                  (keepDays > 0 ? QLatin1Char(' ') + keepingSentence(keepDays) : QString()));
     practiseHeading->setText(wholeClass ? QStringLiteral("Facts most children miss")
                                         : QStringLiteral("Facts to practise"));
     QStringList lines;
@@ -419,7 +422,7 @@ void ProgressWindow::saveAllReportsAsked() {
     const QString failure = saveReports(
         folder, everyPage(
                     every, [&](const QString& name) { return answersFrom(historyOf(name), from); },
-                    services.editor, fluency, periodWords(period)));
+                    services.editor, fluency, periodWords(period), keepDays));
     if (!failure.isEmpty())
         services.dialogs.warn(this,
                               QStringLiteral("Not every report could be saved: %1. Choose "

@@ -88,6 +88,7 @@ private:
     bool everyoneRead = false;
     bool everyoneAsked = false; // once the window is first painted
     ReportPage page;
+    int keepDays = 0; // as the record said at the last reload
 
     QStackedWidget* pages = nullptr;
     QLabel* noticeLabel = nullptr;

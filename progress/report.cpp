@@ -92,7 +92,7 @@ ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint6
 std::vector<ReportPage>
 everyPage(const QStringList& players,
           const std::function<std::vector<FactAnswer>(const QString&)>& answersOf,
-          RecordEditor& editor, qint64 fluencyMs, const QString& period) {
+          RecordEditor& editor, qint64 fluencyMs, const QString& period, int keepDays) {
     std::vector<ReportPage> pages;
     std::vector<std::vector<FactAnswer>> children;
     for (const QString& name : players) {
@@ -101,8 +101,10 @@ everyPage(const QStringList& players,
         pages.back().practice = practiceSentence(editor.practiceSettings(name));
     }
     pages.push_back(classPage(children, fluencyMs));
-    for (ReportPage& page : pages)
+    for (ReportPage& page : pages) {
         page.period = period;
+        page.keepDays = keepDays;
+    }
     return pages;
 }
 
@@ -130,6 +132,13 @@ QString summaryLine(const ReportPage& page) {
                 ? last
                 : weakest.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last) +
            QLatin1Char('.');
+}
+
+QString keepingSentence(int keepDays) {
+    if (keepDays <= 0)
+        return {};
+    return QStringLiteral("Answers are kept for %1, then deleted.")
+        .arg(counted(keepDays, QStringLiteral("day"), QStringLiteral("days")));
 }
 
 QString daysHeading(const ReportPage& page) {
@@ -187,10 +196,14 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
     painter.drawText(summary, Qt::TextWordWrap, summaryLine(page));
     y += summary.height() + 4;
     painter.setFont(pixelFont(Face::Arial, 13));
-    if (!page.practice.isEmpty())
-        painter.drawText(QRectF(Margin, y, width, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                         page.practice);
-    y += 14 + (page.practice.isEmpty() ? 0 : 20);
+    // Below the summary, each on its own line where it applies.
+    for (const QString& line : {page.practice, keepingSentence(page.keepDays)}) {
+        if (line.isEmpty())
+            continue;
+        painter.drawText(QRectF(Margin, y, width, 20), Qt::AlignLeft | Qt::AlignVCenter, line);
+        y += 20;
+    }
+    y += 14;
 
     const double gridSize = drawGrid(painter, {Margin, y}, 33, page.grid);
     // Beside the grid: the legend, then the facts to practise.

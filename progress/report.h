@@ -29,6 +29,7 @@ struct ReportPage {
     std::vector<FactToPractise> facts;
     std::vector<DayProgress> days;
     Trend trend;
+    int keepDays = 0; // how long the record keeps answers; 0: until a player is forgotten
 };
 
 // One player's page from their answers in the period.
@@ -38,14 +39,17 @@ ReportPage playerPage(const QString& player, const std::vector<FactAnswer>& hist
 ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs);
 
 // Every player's page and then the class's, each from the player's answers in the period, as
-// `answersOf` gives them; `period` as the summary line says it ("in the last 7 days").
+// `answersOf` gives them; `period` as the summary line says it ("in the last 7 days"), and how
+// long the record keeps answers.
 std::vector<ReportPage>
 everyPage(const QStringList& players,
           const std::function<std::vector<FactAnswer>(const QString&)>& answersOf,
-          RecordEditor& editor, qint64 fluencyMs, const QString& period);
+          RecordEditor& editor, qint64 fluencyMs, const QString& period, int keepDays = 0);
 
 // The line a parent can act on: how much, how well, how fast, what changed, what to practise.
 QString summaryLine(const ReportPage& page);
+// "Answers are kept for 365 days, then deleted.", or empty where they are kept until forgotten.
+QString keepingSentence(int keepDays);
 // "The last 12 days of play"
 QString daysHeading(const ReportPage& page);
 
