@@ -60,6 +60,30 @@ std::vector<FactAnswer> MemoryRecord::factAnswers(const QString& player) {
     return answers;
 }
 
+std::vector<std::vector<FactAnswer>>
+MemoryRecord::factAnswersOfEach(const std::vector<QString>& players) {
+    std::vector<std::vector<FactAnswer>> each(players.size());
+    if (!failure.isEmpty())
+        return each;
+    // One pass over the rows: the bench's class year is 100,000 of them.
+    QHash<QString, std::vector<std::size_t>> slots;
+    std::vector<std::size_t> everyone;
+    for (std::size_t i = 0; i < players.size(); ++i)
+        (players[i].isEmpty() ? everyone : slots[players[i]]).push_back(i);
+    for (const AnswerRow& row : rows) {
+        const auto found = slots.constFind(row.player);
+        if (found == slots.cend() && everyone.empty())
+            continue;
+        const FactAnswer answer{row.a, row.b, row.outcome, row.ms, row.playedAt.date()};
+        if (found != slots.cend())
+            for (std::size_t slot : *found)
+                each[slot].push_back(answer);
+        for (std::size_t slot : everyone)
+            each[slot].push_back(answer);
+    }
+    return each;
+}
+
 int MemoryRecord::forgetPlayer(const QString& name) {
     forgotten.append(name);
     if (!failure.isEmpty())

@@ -19,6 +19,8 @@ public:
     std::vector<PlayerSummary> players() override;
     std::vector<AnswerRow> answers(const QString& player) override;
     std::vector<FactAnswer> factAnswers(const QString& player) override;
+    std::vector<std::vector<FactAnswer>>
+    factAnswersOfEach(const std::vector<QString>& players) override;
     int forgetPlayer(const QString& name) override;
     PracticeSettings practiceSettings(const QString& name) override;
     bool setPracticeSettings(const QString& name, const PracticeSettings& settings) override;

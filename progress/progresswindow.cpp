@@ -272,10 +272,24 @@ const std::vector<FactAnswer>& ProgressWindow::historyOf(const QString& name) {
     return found->second;
 }
 
+void ProgressWindow::readHistories() {
+    std::vector<QString> unread;
+    for (const QString& name : names)
+        if (!history.contains(name))
+            unread.push_back(name);
+    if (unread.empty())
+        return;
+    auto each = services.reader.factAnswersOfEach(unread);
+    each.resize(unread.size());
+    for (std::size_t i = 0; i < unread.size(); ++i)
+        history.emplace(unread[i], std::move(each[i]));
+}
+
 void ProgressWindow::readEveryone() {
     if (everyoneRead || names.empty())
         return;
     everyoneRead = true;
+    readHistories();
     const QDate from = periodStart(period, today);
     for (const QString& name : names) {
         const auto answers = answersFrom(historyOf(name), from);
@@ -331,6 +345,7 @@ void ProgressWindow::redraw() {
     const QDate from = periodStart(period, today);
     const bool wholeClass = player.isEmpty();
     if (wholeClass) {
+        readHistories();
         std::vector<std::vector<FactAnswer>> children;
         for (const QString& name : names)
             children.push_back(answersFrom(historyOf(name), from));
@@ -417,6 +432,7 @@ void ProgressWindow::saveAllReportsAsked() {
         this, QDir::home().filePath(QStringLiteral("Practice Records")));
     if (folder.isEmpty())
         return;
+    readHistories();
     const QDate from = periodStart(period, today);
     const QStringList every(names.begin(), names.end());
     const QString failure = saveReports(

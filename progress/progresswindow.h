@@ -72,6 +72,8 @@ protected:
 
 private:
     const std::vector<FactAnswer>& historyOf(const QString& name);
+    // Every player's answers not read yet, in one read of the record.
+    void readHistories();
     void redraw();
     void drawChart();
     QWidget* makeSidePanel();

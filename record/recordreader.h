@@ -58,6 +58,16 @@ public:
             facts.push_back({row.a, row.b, row.outcome, row.ms, row.playedAt.date()});
         return facts;
     }
+    // The answers of each of the named players, as factAnswers reads them, in the names'
+    // order. The class view needs every child's: a record answers with one read of its own
+    // rather than one per child, each a pass over a class's year.
+    virtual std::vector<std::vector<FactAnswer>>
+    factAnswersOfEach(const std::vector<QString>& players) {
+        std::vector<std::vector<FactAnswer>> each;
+        for (const QString& player : players)
+            each.push_back(factAnswers(player));
+        return each;
+    }
     // Why the record cannot be read (it could not be opened, or its last read failed); empty
     // while it reads fine. An unreadable record reads as empty, so the window asks this to
     // tell an empty record from a broken one.

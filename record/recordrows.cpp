@@ -96,6 +96,36 @@ std::optional<FactAnswer> factAnswerFrom(const QSqlQuery& query, QString* error)
                       QDate::fromString(query.value(4).toString().left(10), Qt::ISODate)};
 }
 
+FactsOfEach::FactsOfEach(const std::vector<QString>& players) : each(players.size()) {
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        if (players[i].isEmpty())
+            m_everyone.push_back(i);
+        else
+            m_byKey[playerKey(players[i])].push_back(i);
+    }
+}
+
+const std::vector<std::size_t>& FactsOfEach::takers(const QString& spelling) {
+    auto found = m_bySpelling.find(spelling);
+    if (found == m_bySpelling.end()) {
+        std::vector<std::size_t> slots = m_byKey.value(playerKey(spelling));
+        slots.insert(slots.end(), m_everyone.begin(), m_everyone.end());
+        found = m_bySpelling.insert(spelling, std::move(slots));
+    }
+    return *found;
+}
+
+void FactsOfEach::add(const QString& spelling, const QSqlQuery& query, QString* error) {
+    const std::vector<std::size_t>& slots = takers(spelling);
+    if (slots.empty())
+        return;
+    const auto answer = factAnswerFrom(query, error);
+    if (!answer)
+        return;
+    for (std::size_t slot : slots)
+        each[slot].push_back(*answer);
+}
+
 QVariantList answerValues(const AnswerRow& row) {
     return {row.answerId,
             row.player,

@@ -40,6 +40,23 @@ std::optional<AnswerRow> answerRowFrom(const QSqlQuery& query, QString* error);
 // characters are the local date).
 std::optional<FactAnswer> factAnswerFrom(const QSqlQuery& query, QString* error);
 
+// Every named player's answers out of one read of everyone's in play order, each row handed
+// over with its player's spelling as kept: the class view's 40 children are then one pass over
+// a class's year, not 40. Names compare as playerKey does; an empty name takes every row.
+class FactsOfEach {
+public:
+    explicit FactsOfEach(const std::vector<QString>& players);
+    // The row's five columns are read only when a named player takes it.
+    void add(const QString& spelling, const QSqlQuery& query, QString* error);
+    std::vector<std::vector<FactAnswer>> each; // in the names' order
+
+private:
+    const std::vector<std::size_t>& takers(const QString& spelling);
+    QHash<QString, std::vector<std::size_t>> m_byKey;
+    QHash<QString, std::vector<std::size_t>> m_bySpelling;
+    std::vector<std::size_t> m_everyone;
+};
+
 // One answer row added, with answerValues(row) for its places.
 inline constexpr QLatin1String InsertAnswer{
     "INSERT INTO answers (answer_id, player, played_at, played_ms, game_id, turn, a, b, product,"

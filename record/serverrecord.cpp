@@ -136,6 +136,18 @@ std::vector<FactAnswer> ServerRecord::factAnswers(const QString& player) {
     return facts;
 }
 
+std::vector<std::vector<FactAnswer>>
+ServerRecord::factAnswersOfEach(const std::vector<QString>& players) {
+    QSqlQuery query = read(QStringLiteral("SELECT a, b, outcome, ms, (played AT TIME ZONE 'UTC' +"
+                                          " utc_offset * interval '1 second')::date, player_key"
+                                          " FROM answers") +
+                           inPlayOrder);
+    FactsOfEach facts(players);
+    while (query.next())
+        facts.add(query.value(5).toString(), query, &m_readError);
+    return std::move(facts.each);
+}
+
 int ServerRecord::forgetPlayer(const QString& name) {
     const QString key = playerKey(name);
     QSqlDatabase database = db();

@@ -28,6 +28,8 @@ public:
     std::vector<PlayerSummary> players() override;
     std::vector<AnswerRow> answers(const QString& player) override;
     std::vector<FactAnswer> factAnswers(const QString& player) override;
+    std::vector<std::vector<FactAnswer>>
+    factAnswersOfEach(const std::vector<QString>& players) override;
     QString readError() const override { return m_readError; }
     // Only the children of the teacher's classes; every machine forgets them too at its next
     // contact. A login without the right: -1.

@@ -119,6 +119,22 @@ FactReading factAnswersOf(QSqlDatabase& db, const QString& player) {
     return reading;
 }
 
+struct EachReading {
+    std::vector<std::vector<FactAnswer>> each;
+    QString error;
+};
+EachReading factAnswersOfEachIn(QSqlDatabase& db, const std::vector<QString>& players) {
+    QSqlQuery query =
+        runStatement(db, QStringLiteral("SELECT a, b, outcome, ms, played_at, player FROM answers"
+                                        " ORDER BY played_ms, rowid"));
+    FactsOfEach facts(players);
+    EachReading reading;
+    while (query.next())
+        facts.add(query.value(5).toString(), query, &reading.error);
+    reading.each = std::move(facts.each);
+    return reading;
+}
+
 } // namespace
 
 // The thread that owns the connection: every read and write runs here, in the order asked.
@@ -582,6 +598,14 @@ std::vector<FactAnswer> SqliteRecord::factAnswers(const QString& player) {
         [&player](QSqlDatabase& db) { return factAnswersOf(db, player); });
     m_readError = reading.error;
     return std::move(reading.answers);
+}
+
+std::vector<std::vector<FactAnswer>>
+SqliteRecord::factAnswersOfEach(const std::vector<QString>& players) {
+    EachReading reading = m_writer->call<EachReading>(
+        [&players](QSqlDatabase& db) { return factAnswersOfEachIn(db, players); });
+    m_readError = reading.error;
+    return std::move(reading.each);
 }
 
 void SqliteRecord::onWritten(std::function<void()> call) {

@@ -56,6 +56,8 @@ public:
     // The file the record lives in, and what went wrong when it could not be written (once).
     QString fileName() const;
     std::vector<FactAnswer> factAnswers(const QString& player) override;
+    std::vector<std::vector<FactAnswer>>
+    factAnswersOfEach(const std::vector<QString>& players) override;
     // A row the last read could not understand (an outcome of no known word).
     QString readError() const override { return m_readError; }
 

@@ -171,6 +171,35 @@ private Q_SLOTS:
         QCOMPARE(record->players().size(), 1u);
     }
 
+    // The class view's one read of every child finds each name's answers as that name's own
+    // read does, whatever capitals and spaces they were kept under.
+    void everyChildInOneRead() {
+        QTemporaryDir dir;
+        auto record = openIn(dir);
+        record->gameStarted(QStringLiteral("Ann"), QStringLiteral("Bo"),
+                            QDateTime::currentDateTime());
+        record->answerJudged(judged(QStringLiteral("Ann"), 3, 4, 12));
+        record->answerJudged(judged(QStringLiteral("Bo"), 6, 7, 41));
+        record->answerJudged(judged(QStringLiteral(" aNN "), 8, 9, std::nullopt));
+        record->waitUntilWritten();
+        const std::vector<QString> names{QStringLiteral("ANN"), QStringLiteral("Cy"),
+                                         QStringLiteral("bo"), QString()};
+        const auto each = record->factAnswersOfEach(names);
+        QCOMPARE(each.size(), names.size());
+        QCOMPARE(each[0].size(), 2u);
+        const auto text = [](const std::vector<FactAnswer>& facts) {
+            QStringList words;
+            for (const FactAnswer& fact : facts)
+                words.append(QStringLiteral("%1x%2 %3")
+                                 .arg(fact.a)
+                                 .arg(fact.b)
+                                 .arg(static_cast<int>(fact.outcome)));
+            return words;
+        };
+        for (std::size_t i = 0; i < names.size(); ++i)
+            QCOMPARE(text(each[i]), text(record->factAnswers(names[i])));
+    }
+
     // Settings changed during a game apply from the next game on.
     void settingsTakeEffectAtTheNextGame() {
         QTemporaryDir dir;

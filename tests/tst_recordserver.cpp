@@ -572,13 +572,20 @@ private Q_SLOTS:
                  QList<int>({2, 3, 2}));
         QCOMPARE(QList<int>({players[1].games, players[1].answers, players[1].right}),
                  QList<int>({1, 1, 0}));
-        QStringList read;
-        for (const FactAnswer& fact : record->factAnswers(player))
-            read.append(QStringLiteral("%1x%2 %3")
-                            .arg(fact.a)
-                            .arg(fact.b)
-                            .arg(fact.day.toString(Qt::ISODate)));
-        QCOMPARE(read, facts);
+        const auto text = [](const std::vector<FactAnswer>& read) {
+            QStringList words;
+            for (const FactAnswer& fact : read)
+                words.append(QStringLiteral("%1x%2 %3")
+                                 .arg(fact.a)
+                                 .arg(fact.b)
+                                 .arg(fact.day.toString(Qt::ISODate)));
+            return words;
+        };
+        QCOMPARE(text(record->factAnswers(player)), facts);
+        // The class view reads every child at once, and finds the same.
+        const auto each = record->factAnswersOfEach({QStringLiteral("Bo"), player});
+        QCOMPARE(each.size(), 2u);
+        QCOMPARE(text(each[1]), facts);
     }
     void theSetUpSaysWhatItDidAndRepeatsNothing() {
         if (!m_postgres)

@@ -56,6 +56,7 @@ faults=(
 'record/sqliterecord.cpp%s/while \(isLocked\(result\)\)/while (false)/%a file locked beyond the busy timeout loses the answers'
 'record/recordcsv.cpp%s/return !field.isEmpty\(\) && formulaStarts/return false \&\& formulaStarts/%a name is exported as a spreadsheet formula'
 'record/recordrows.cpp%s/if \(player.isEmpty\(\)\)\n(\s*return \{\};)/if (player.trimmed().isEmpty())\n$1/%a name of blanks reads as every player'
+'record/recordrows.cpp%s/m_byKey.value\(playerKey\(spelling\)\)/m_byKey.value(spelling)/%the class view loses a child'"'"'s answers kept under other capitals'
 'record/serversync.cpp%s/PRAGMA secure_delete = ON/PRAGMA secure_delete = OFF/%the name of a forgotten child stays readable in the file of a machine'
 'record/schema.cpp%s/OR class = ANY/OR class IS NOT NULL OR class = ANY/%a teacher sees every class'
 'record/schema.cpp%s/WHERE p.changed < excluded.changed/WHERE true/%older practice settings of a machine replace those of the teacher'
