@@ -385,7 +385,7 @@ private:
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
             const std::optional<Failure> failure =
-                patient ? whenUnlocked([&] { return openFile(db); }) : openFile(db);
+                patient ? whenUnlocked([&] { return openFile(db); }) : openWithoutWaiting(db);
             opened(failure ? QStringLiteral("%1: %2").arg(m_file, whyNot(*failure)) : QString());
             serve(db);
             db.close();
@@ -412,6 +412,22 @@ private:
                 m_jobs.pop_front();
             }
             job(db);
+        }
+    }
+
+    // Two programs making the same fresh file at the same moment meet for an instant (one
+    // switches it to the write-ahead log while the other reads it), which SQLite answers as
+    // locked at once, without waiting out the busy timeout: such an instant is tried again. A
+    // lock that was waited out is another program's, and is said.
+    std::optional<Failure> openWithoutWaiting(QSqlDatabase& db) {
+        for (int attempt = 1;; ++attempt) {
+            const auto started = std::chrono::steady_clock::now();
+            std::optional<Failure> failure = openFile(db);
+            const bool instant = std::chrono::steady_clock::now() - started <
+                                 std::chrono::milliseconds(BusyTimeoutMs / 2);
+            if (!isLocked(failure) || !instant || attempt == 10)
+                return failure;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20 * attempt));
         }
     }
 
