@@ -5,6 +5,8 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
+#include <QImageReader>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -367,6 +369,22 @@ private Q_SLOTS:
         QCOMPARE(picture.currentFrame(), reached);
         QTRY_COMPARE(picture.currentFrame() != reached, animates);
         QCOMPARE(picture.isRunning(), animates);
+    }
+
+    // A playing picture keeps its frames in a quarter of the room, each pixel as the file has it.
+    void framesAreKeptSmallAndExact() {
+        for (const QString& file :
+             QDir(QStringLiteral("gif")).entryList({QStringLiteral("*.gif")})) {
+            QImageReader reader(QStringLiteral("gif/") + file);
+            QImage frame;
+            int frames = 0;
+            for (; reader.read(&frame); ++frames) {
+                const QImage kept = compactFrame(frame);
+                QCOMPARE(kept.convertToFormat(frame.format()), frame);
+                QVERIFY2(kept.sizeInBytes() * 3 < frame.sizeInBytes(), qPrintable(file));
+            }
+            QVERIFY2(frames > 1, qPrintable(file));
+        }
     }
 
     void clickNotifications() {
