@@ -67,8 +67,6 @@ PracticeEditor::PracticeEditor(RecordEditor& record, Dialogs& dialogs, QWidget* 
     secondsBox->setRange(AnswerSeconds, MostAnswerSeconds);
     secondsBox->setSingleStep(5);
     secondsBox->setSuffix(QStringLiteral(" seconds"));
-    // Saved once the number is typed in full, not at each digit on the way to it.
-    secondsBox->setKeyboardTracking(false);
     secondsBox->setAccessibleName(QStringLiteral("Time to answer"));
     secondsBox->setToolTip(
         QStringLiteral("The seconds this child has for each question; the other player keeps "

@@ -226,6 +226,7 @@ QWidget* ProgressWindow::makeRightPanel() {
     movingOnHeading = heading({}, panel);
     layout->addWidget(movingOnHeading);
     movingOnLabel = plainLabel(panel);
+    movingOnLabel->setObjectName(QStringLiteral("movingOn"));
     movingOnLabel->setFont(gameFont(Face::Arial, 10, Bold));
     movingOnLabel->setFocusPolicy(Qt::StrongFocus);
     movingOnLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
