@@ -59,9 +59,9 @@ private:
 
 // Where a child on the learning path stands, as the window tells it.
 QString pathWords(const PathSummary& path) {
-    constexpr int NamedDue = 12; // a few lines of the panel
-    QStringList lines{QStringLiteral("%1 facts known, %2 learning, %3 new.")
-                          .arg(path.known)
+    constexpr int NamedDue = 8; // the panel keeps its height: see makeRightPanel
+    QStringList lines{QStringLiteral("%1 known, %2 learning, %3 new.")
+                          .arg(counted(path.known, QStringLiteral("fact"), QStringLiteral("facts")))
                           .arg(path.learning)
                           .arg(path.fresh)};
     lines.append(path.currentTable == 0 ? QStringLiteral("Every table of the path is learned.")
@@ -231,6 +231,10 @@ QWidget* ProgressWindow::makeRightPanel() {
     movingOnLabel->setFocusPolicy(Qt::StrongFocus);
     movingOnLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
                                            Qt::TextSelectableByMouse);
+    // Room for a child's place on the path, so that the chart below keeps its size from one
+    // player to the next: a chart resized is a chart drawn again.
+    movingOnLabel->setMinimumHeight(5 * movingOnLabel->fontMetrics().lineSpacing());
+    movingOnLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(movingOnLabel);
     practiseHeading = heading(QStringLiteral("Facts to practise"), panel);
     layout->addWidget(practiseHeading);
@@ -454,9 +458,6 @@ void ProgressWindow::redraw() {
 
 void ProgressWindow::showMovingOn() {
     const PracticeSettings& settings = practiceEditor->settings();
-    const bool shown = player.isEmpty() || settings.path;
-    movingOnHeading->setVisible(shown);
-    movingOnLabel->setVisible(shown);
     if (player.isEmpty()) {
         page.movingOn = stalledSentence(stalled);
         movingOnHeading->setText(QStringLiteral("Moving on"));
@@ -467,6 +468,10 @@ void ProgressWindow::showMovingOn() {
         page.movingOn = parentLine(shownName(player), path);
         movingOnHeading->setText(QStringLiteral("Learning path"));
         movingOnLabel->setText(pathWords(path));
+    } else {
+        movingOnHeading->setText(QStringLiteral("Learning path"));
+        movingOnLabel->setText(QStringLiteral("Not on the learning path: tick \"Follow the "
+                                              "learning path\" under Practice settings."));
     }
 }
 

@@ -344,6 +344,7 @@ private Q_SLOTS:
         devices.path = folder.filePath(QStringLiteral("report.pdf"));
         ProgressWindow window({record, record, dialogs, devices});
         window.readEveryone();
+        window.showPlayer(QStringLiteral("Maya"));
         window.showPlayer(player);
         window.saveReportAsked();
         QProcess text;
@@ -360,9 +361,10 @@ private Q_SLOTS:
                       {DefaultFluencyMs, {}, QStringLiteral("in all"), QDate::currentDate(), 0});
         QCOMPARE(pages[player.isEmpty() ? names.size() : names.indexOf(player)].movingOn,
                  window.reportPage().movingOn);
-        // The window shows where the child stands only for a child on the path.
+        // Where a child on the path stands is not left on the window for the next player.
         const auto* panel = window.findChild<QLabel*>(QStringLiteral("movingOn"));
-        QCOMPARE(panel->isVisibleTo(&window), !line.isEmpty());
+        QCOMPARE(panel->text().startsWith(QStringLiteral("1 fact known, 0 learning, 143 new.")),
+                 player == QLatin1String("Maya"));
     }
 
     void forgetAsksFirst() {
