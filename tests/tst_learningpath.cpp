@@ -272,18 +272,12 @@ private Q_SLOTS:
         QTest::newRow("on the path, one day is not known")
             << "0:W1 20:R1000 20:R1000"
             << "" << false << all << true << 25 << true;
-        QTest::newRow("off the path, slow is not known")
-            << "0:W1 20:R9000 20:R9000"
-            << "" << false << all << false << 25 << true;
         QTest::newRow("every fact of the tables known")
             << "20:W1"
             << "" << true << QList<int>{1} << true << 25 << false;
         QTest::newRow("more tables to learn")
             << "20:W1"
             << "" << true << QList<int>{1, 7} << true << 25 << true;
-        QTest::newRow("off the path, every fact of the tables known")
-            << "20:W1"
-            << "" << true << QList<int>{1} << false << 25 << false;
     }
     void stalled() {
         QFETCH(QString, fact);
