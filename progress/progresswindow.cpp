@@ -336,6 +336,10 @@ void ProgressWindow::readEveryone() {
         const ReportPage own = playerPage(name, answers, fluency);
         players->setNeeds(name, missedFacts(own.grid), own.trend);
     }
+    findStalled();
+}
+
+void ProgressWindow::findStalled() {
     stalled.clear();
     for (const QString& name : names)
         if (hasStalled(historyOf(name), fluency, today, settingsOf(name)))
@@ -354,17 +358,9 @@ void ProgressWindow::practiceSaved(const QString& name, bool ownSettings) {
         withSettings.insert(name);
     else
         withSettings.erase(name);
-    if (everyoneRead) {
-        stalled.removeAll(name);
-        if (hasStalled(historyOf(name), fluency, today, settingsOf(name))) {
-            // In the record's order, as everyone's are.
-            QStringList ordered;
-            for (const QString& each : names)
-                if (each == name || stalled.contains(each))
-                    ordered.append(each);
-            stalled = ordered;
-        }
-    }
+    // Whether the child moved on is judged by the path once they are on it.
+    if (everyoneRead)
+        findStalled();
     redraw();
 }
 
