@@ -6,13 +6,14 @@
 
 namespace quintarlow {
 
-// Why two weeks: ten school days of a game a day, about a hundred questions. On the path a
-// fact is known after fluent answers on two days, and a child who learns at all gets a new
-// fact to that point within a few days; with the game's own draw a hundred questions reach
-// most facts the child is close to. A week would name children who only missed a few days'
-// play. A child who did not play in those days is not named here: that shows as the day they
-// last played, and practice settings would not change it. A child who began within them is
-// not named either: there is nothing yet to compare with.
+// Why two weeks: ten school days of a game a day, about a hundred questions. On the path the
+// few facts being learned come back every day or two and a fact is known after fluent answers
+// on two days, so a child who learns at all gets a fact there within a few days. With the
+// game's own draw a hundred questions ask about half of the 144 facts, enough to turn some
+// fact the child nearly knows into a known one. A week would name children who only missed a
+// few days' play. A child who did not play in those days is not named: that shows as the day
+// they last played, and other practice settings would not change it. Nor is a child who began
+// within them: there is nothing yet to compare with.
 
 namespace {
 
