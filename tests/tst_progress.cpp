@@ -324,14 +324,16 @@ private Q_SLOTS:
                     {20, 2, 2});
         PracticeSettings path;
         path.path = true;
-        for (const QString& onPath : {QStringLiteral("Maya"), QStringLiteral("Sam")})
-            record.setPracticeSettings(onPath, path);
+        record.setPracticeSettings(QStringLiteral("Maya"), path);
         ScriptedDialogs dialogs;
         FakeReportDevices devices;
         QTemporaryDir folder;
         devices.path = folder.filePath(QStringLiteral("report.pdf"));
         ProgressWindow window({record, record, dialogs, devices});
         window.readEveryone();
+        // Put on the path once the class was judged: judged again by the path.
+        window.showPlayer(QStringLiteral("Sam"));
+        practiceControl(window, QStringLiteral("path"))->click();
         window.showPlayer(QStringLiteral("Maya"));
         window.showPlayer(player);
         window.saveReportAsked();
