@@ -87,10 +87,8 @@ int runReportCommand(const QStringList& arguments) {
     const int fluency = chosenFluencyMs();
     const int keepDays = reader->keepDays();
     const auto pagesOf = [&](const QStringList& players) {
-        return everyPage(
-            players,
-            [&](const QString& name) { return answersFrom(reader->factAnswers(name), from); },
-            *record.editor(), fluency, period, keepDays);
+        return everyPage(players, [&](const QString& name) { return reader->factAnswers(name); },
+                         *record.editor(), {fluency, from, period, today, keepDays});
     };
     const auto write = [](const QString& path, const ReportPage& page) {
         const QString failure = saveReport(path, page);

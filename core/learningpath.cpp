@@ -1,5 +1,6 @@
 #include "learningpath.h"
 
+#include "practicetext.h"
 #include "questiondraw.h"
 
 #include <QRandomGenerator>
@@ -265,28 +266,24 @@ PathSummary pathSummary(const std::vector<FactAnswer>& history, qint64 fluencyMs
 
 QString parentLine(const QString& name, const PathSummary& summary) {
     constexpr int NamedDue = 5; // a line a parent reads at a glance
-    QString line = QStringLiteral("%1 knows %2 of 144 facts").arg(name).arg(summary.known);
-    if (!summary.learnedThisWeek.empty()) {
-        QStringList tables;
-        for (int table : summary.learnedThisWeek)
-            tables.append(QStringLiteral("%1s").arg(table));
-        const QString last = tables.takeLast();
-        line += QStringLiteral("; this week %1 learned the %2")
-                    .arg(name, tables.isEmpty() ? last
-                                                : tables.join(QLatin1String(", ")) +
-                                                      QLatin1String(" and ") + last);
-    }
-    if (!summary.due.empty()) {
-        QStringList facts;
-        for (std::size_t fact = 0; fact < summary.due.size() && fact < std::size_t(NamedDue);
-             ++fact)
-            facts.append(
-                QStringLiteral("%1 × %2").arg(summary.due[fact].a).arg(summary.due[fact].b));
-        if (summary.due.size() > std::size_t(NamedDue))
-            facts.append(QStringLiteral("%1 more").arg(summary.due.size() - NamedDue));
-        line += QLatin1String("; due today: ") + facts.join(QLatin1String(", "));
-    }
+    // One pass: a name is data, and one holding "%2" must not take the count.
+    QString line =
+        QStringLiteral("%1 knows %2 of 144 facts").arg(name, QString::number(summary.known));
+    if (!summary.learnedThisWeek.empty())
+        line += QStringLiteral("; this week %1 learned %2")
+                    .arg(name, tablesWords(summary.learnedThisWeek));
+    if (!summary.due.empty())
+        line += QLatin1String("; due today: ") + factsText(summary.due, NamedDue);
     return line;
+}
+
+QString factsText(const std::vector<Fact>& facts, int most) {
+    QStringList named;
+    for (std::size_t fact = 0; fact < facts.size() && fact < std::size_t(most); ++fact)
+        named.append(QStringLiteral("%1 × %2").arg(facts[fact].a).arg(facts[fact].b));
+    if (facts.size() > std::size_t(most))
+        named.append(QStringLiteral("%1 more").arg(facts.size() - most));
+    return named.join(QLatin1String(", "));
 }
 
 } // namespace quintarlow

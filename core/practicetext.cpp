@@ -44,19 +44,32 @@ QString tablesText(const std::vector<int>& tables) {
 
 QString practiceWords(const PracticeSettings& settings) {
     QStringList parts;
-    if (!settings.tables.empty()) {
-        QStringList named;
-        for (int table : settings.tables)
-            named.append(QString::number(table) + QLatin1Char('s'));
-        const QString last = named.takeLast();
-        parts.append(QLatin1String("practising the ") +
-                     (named.isEmpty()
-                          ? last
-                          : named.join(QLatin1String(", ")) + QLatin1String(" and ") + last));
-    }
-    if (settings.askMissed)
+    // On the path its own draw asks missed facts again, so only the tables it runs over count.
+    if (settings.path)
+        parts.append(settings.tables.empty() ? QStringLiteral("following the learning path")
+                                             : QLatin1String("following the learning path over ") +
+                                                   tablesWords(settings.tables));
+    else if (!settings.tables.empty())
+        parts.append(QLatin1String("practising ") + tablesWords(settings.tables));
+    if (settings.askMissed && !settings.path)
         parts.append(QStringLiteral("missed facts asked again"));
+    if (settings.answerSeconds != AnswerSeconds)
+        parts.append(QStringLiteral("%1 seconds to answer").arg(settings.answerSeconds));
     return parts.join(QLatin1String("; "));
+}
+
+QString listed(const QStringList& items) {
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.mid(0, items.size() - 1).join(QLatin1String(", ")) + QLatin1String(" and ") +
+           items.last();
+}
+
+QString tablesWords(const std::vector<int>& tables) {
+    QStringList named;
+    for (int table : tables)
+        named.append(QString::number(table) + QLatin1Char('s'));
+    return QLatin1String("the ") + listed(named);
 }
 
 } // namespace quintarlow

@@ -2,7 +2,7 @@
 
 #include "fact.h"
 
-#include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace quintarlow {
@@ -20,7 +20,12 @@ TableList parseTables(const QString& text);
 QString tablesText(const std::vector<int>& tables);
 
 // What a report says of the settings: "practising the 3s and 4s; missed facts asked again",
-// or nothing for the default.
+// "following the learning path over the 3s; 40 seconds to answer", or nothing for the default.
 QString practiceWords(const PracticeSettings& settings);
+
+// "7s", "3s and 4s", "2s, 5s and 10s": a list as a sentence says it, the last joined by "and".
+QString listed(const QStringList& items);
+// "the 3s and 4s"
+QString tablesWords(const std::vector<int>& tables);
 
 } // namespace quintarlow

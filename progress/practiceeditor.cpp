@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 
 namespace quintarlow {
 
@@ -55,12 +56,36 @@ PracticeEditor::PracticeEditor(RecordEditor& record, Dialogs& dialogs, QWidget* 
     more->addWidget(askMissedBox);
     more->addStretch();
     layout->addLayout(more, 2, 1);
+    auto* pace = new QHBoxLayout;
+    pathBox = new QCheckBox(QStringLiteral("Follow the learning pat&h"), this);
+    pathBox->setAccessibleName(QStringLiteral("Follow the learning path"));
+    pathBox->setToolTip(QStringLiteral("A few new facts at a time among known ones, each known "
+                                       "fact back on its day of review, the tables in the order "
+                                       "they build on each other (or the tables chosen)"));
+    auto* secondsLabel = new QLabel(QStringLiteral("Time to a&nswer:"), this);
+    secondsBox = new QSpinBox(this);
+    secondsBox->setRange(AnswerSeconds, MostAnswerSeconds);
+    secondsBox->setSingleStep(5);
+    secondsBox->setSuffix(QStringLiteral(" seconds"));
+    secondsBox->setAccessibleName(QStringLiteral("Time to answer"));
+    secondsBox->setToolTip(
+        QStringLiteral("The seconds this child has for each question; the other player keeps "
+                       "their own"));
+    secondsLabel->setBuddy(secondsBox);
+    pace->addWidget(pathBox);
+    pace->addSpacing(12);
+    pace->addWidget(secondsLabel);
+    pace->addWidget(secondsBox);
+    pace->addStretch();
+    layout->addLayout(pace, 3, 1);
     sentence = plainLabel(this);
     sentence->setFont(gameFont(Face::Arial, 9, Italic));
-    layout->addWidget(sentence, 3, 0, 1, 2);
+    layout->addWidget(sentence, 4, 0, 1, 2);
     layout->setColumnStretch(1, 1);
     connect(allTablesButton, &QPushButton::clicked, this, &PracticeEditor::chooseAllTables);
     connect(askMissedBox, &QCheckBox::clicked, this, &PracticeEditor::setAskMissed);
+    connect(pathBox, &QCheckBox::clicked, this, &PracticeEditor::setPath);
+    connect(secondsBox, &QSpinBox::valueChanged, this, &PracticeEditor::setAnswerSeconds);
 }
 
 void PracticeEditor::showPlayer(const QString& name) {
@@ -92,6 +117,18 @@ void PracticeEditor::setAskMissed(bool on) {
     save(next);
 }
 
+void PracticeEditor::setPath(bool on) {
+    PracticeSettings next = practice;
+    next.path = on;
+    save(next);
+}
+
+void PracticeEditor::setAnswerSeconds(int seconds) {
+    PracticeSettings next = practice;
+    next.answerSeconds = seconds;
+    save(next);
+}
+
 void PracticeEditor::save(const PracticeSettings& chosen) {
     if (!player.isEmpty() && chosen != practice) {
         if (record.setPracticeSettings(player, chosen)) {
@@ -117,7 +154,10 @@ void PracticeEditor::showSettings() {
     for (QPushButton* toggle : tableButtons)
         toggle->setEnabled(!wholeClass);
     allTablesButton->setEnabled(!wholeClass);
-    askMissedBox->setEnabled(!wholeClass);
+    // The path asks missed facts again by its own rules.
+    askMissedBox->setEnabled(!wholeClass && !practice.path);
+    pathBox->setEnabled(!wholeClass);
+    secondsBox->setEnabled(!wholeClass);
     // A pressed button alone is hard to tell from the others: a chosen one is orange, as the
     // star beside the player's name.
     const auto press = [this](QPushButton& toggle, bool chosen) {
@@ -133,6 +173,11 @@ void PracticeEditor::showSettings() {
     // Pressed while every table is asked, so the default is seen as a choice of its own.
     press(*allTablesButton, !wholeClass && practice.tables.empty());
     askMissedBox->setChecked(practice.askMissed);
+    pathBox->setChecked(practice.path);
+    {
+        const QSignalBlocker quiet(secondsBox);
+        secondsBox->setValue(practice.answerSeconds);
+    }
     const QString words = practiceSentence(practice);
     sentence->setText(
         wholeClass ? QStringLiteral("Settings are made for one player: choose a player above.")

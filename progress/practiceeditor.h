@@ -7,15 +7,17 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 
 namespace quintarlow {
 
 class Dialogs;
 class RecordEditor;
 
-// How the chosen player's questions are drawn: the tables to practise and whether missed
-// facts are asked again. Each change is saved at once, as a parent who ticks a box expects;
-// the game uses it from the next game. Nothing can be set for the whole class.
+// How the chosen player's questions are drawn: the tables to practise, whether missed facts
+// are asked again or the child follows the learning path, and the time to answer. Each change is
+// saved at once, as a parent who ticks a box expects; the game uses it from the next game. Nothing
+// can be set for the whole class.
 class PracticeEditor final : public QWidget {
     Q_OBJECT
 public:
@@ -33,6 +35,8 @@ private:
     void setTableChosen(int table, bool chosen);
     void chooseAllTables();
     void setAskMissed(bool on);
+    void setPath(bool on);
+    void setAnswerSeconds(int seconds);
     void save(const PracticeSettings& chosen);
     void showSettings();
 
@@ -43,6 +47,8 @@ private:
     std::vector<QPushButton*> tableButtons; // the 1s to the 12s
     QPushButton* allTablesButton = nullptr;
     QCheckBox* askMissedBox = nullptr;
+    QCheckBox* pathBox = nullptr;
+    QSpinBox* secondsBox = nullptr;
     QLabel* sentence = nullptr;
 };
 

@@ -2,7 +2,9 @@
 
 #include "factcell.h"
 #include "factgridview.h"
+#include "learningpath.h"
 #include "media/dialogs.h"
+#include "movingon.h"
 #include "playerlist.h"
 #include "playernames.h"
 #include "practiceeditor.h"
@@ -54,6 +56,26 @@ protected:
 private:
     FactStatus status;
 };
+
+// Where a child on the learning path stands, as the window tells it.
+QString pathWords(const PathSummary& path) {
+    constexpr int NamedDue = 8; // the panel keeps its height: see makeRightPanel
+    QStringList lines{QStringLiteral("%1 known, %2 learning, %3 new.")
+                          .arg(counted(path.known, QStringLiteral("fact"), QStringLiteral("facts")))
+                          .arg(path.learning)
+                          .arg(path.fresh)};
+    lines.append(path.currentTable == 0 ? QStringLiteral("Every table of the path is learned.")
+                 : path.nextTable == 0
+                     ? QStringLiteral("On the %1s, the last of the path.").arg(path.currentTable)
+                     : QStringLiteral("On the %1s; the %2s open next.")
+                           .arg(path.currentTable)
+                           .arg(path.nextTable));
+    lines.append(
+        path.due.empty()
+            ? QStringLiteral("Nothing is due for review today.")
+            : QStringLiteral("Due for review today: %1.").arg(factsText(path.due, NamedDue)));
+    return lines.join(QLatin1Char('\n'));
+}
 
 } // namespace
 
@@ -127,7 +149,7 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     connect(printButton, &QPushButton::clicked, this, &ProgressWindow::printAsked);
     connect(forgetButton, &QPushButton::clicked, this, &ProgressWindow::forgetAsked);
     connect(players, &PlayerList::chosen, this, &ProgressWindow::showPlayer);
-    connect(practiceEditor, &PracticeEditor::saved, players, &PlayerList::markPractice);
+    connect(practiceEditor, &PracticeEditor::saved, this, &ProgressWindow::practiceSaved);
     // Most of the screen it opens on, from a netbook's 1024 x 600 (where the frame and a panel
     // must fit as well) to a desktop's, where a fixed small window leaves the grid tiny.
     const QSize screenRoom = screen()->availableGeometry().size();
@@ -201,6 +223,19 @@ QWidget* ProgressWindow::makeRightPanel() {
     auto* panel = new QWidget(this);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
+    movingOnHeading = heading({}, panel);
+    layout->addWidget(movingOnHeading);
+    movingOnLabel = plainLabel(panel);
+    movingOnLabel->setObjectName(QStringLiteral("movingOn"));
+    movingOnLabel->setFont(gameFont(Face::Arial, 10, Bold));
+    movingOnLabel->setFocusPolicy(Qt::StrongFocus);
+    movingOnLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
+                                           Qt::TextSelectableByMouse);
+    // Room for a child's place on the path, so that the chart below keeps its size from one
+    // player to the next: a chart resized is a chart drawn again.
+    movingOnLabel->setMinimumHeight(5 * movingOnLabel->fontMetrics().lineSpacing());
+    movingOnLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(movingOnLabel);
     practiseHeading = heading(QStringLiteral("Facts to practise"), panel);
     layout->addWidget(practiseHeading);
     practiseLabel = plainLabel(panel);
@@ -231,6 +266,8 @@ QWidget* ProgressWindow::makeRightPanel() {
 void ProgressWindow::reload() {
     history.clear();
     names.clear();
+    withSettings.clear();
+    stalled.clear();
     everyoneRead = false;
     troubleLabel->setText(RecordTrouble::lastTrouble());
     troubleLabel->setVisible(!troubleLabel->text().isEmpty());
@@ -259,8 +296,11 @@ void ProgressWindow::reload() {
         return;
     }
     pages->setCurrentIndex(0);
-    for (const PlayerSummary& summary : summaries)
+    for (const PlayerSummary& summary : summaries) {
         names.push_back(summary.name);
+        if (summary.hasPracticeSettings)
+            withSettings.insert(summary.name);
+    }
     players->setPlayers(summaries);
     showPlayer(summaries.front().name);
 }
@@ -296,6 +336,32 @@ void ProgressWindow::readEveryone() {
         const ReportPage own = playerPage(name, answers, fluency);
         players->setNeeds(name, missedFacts(own.grid), own.trend);
     }
+    findStalled();
+}
+
+void ProgressWindow::findStalled() {
+    stalled.clear();
+    for (const QString& name : names)
+        if (hasStalled(historyOf(name), fluency, today, settingsOf(name)))
+            stalled.append(name);
+}
+
+PracticeSettings ProgressWindow::settingsOf(const QString& name) {
+    // Only the players the list marks have any: the others are not asked one by one.
+    return withSettings.contains(name) ? services.editor.practiceSettings(name)
+                                       : PracticeSettings{};
+}
+
+void ProgressWindow::practiceSaved(const QString& name, bool ownSettings) {
+    players->markPractice(name, ownSettings);
+    if (ownSettings)
+        withSettings.insert(name);
+    else
+        withSettings.erase(name);
+    // Whether the child moved on is judged by the path once they are on it.
+    if (everyoneRead)
+        findStalled();
+    redraw();
 }
 
 void ProgressWindow::showPlayer(const QString& name) {
@@ -370,6 +436,7 @@ void ProgressWindow::redraw() {
                              "judged on. Rows: first factor; columns: second. An orange star: "
                              "the player has practice settings of their own.") +
                   (keepDays > 0 ? QLatin1Char(' ') + keepingSentence(keepDays) : QString()));
+    showMovingOn();
     practiseHeading->setText(wholeClass ? QStringLiteral("Facts most children miss")
                                         : QStringLiteral("Facts to practise"));
     QStringList lines;
@@ -383,6 +450,25 @@ void ProgressWindow::redraw() {
                                        "answers; lower is faster. ") +
                         trendSentence(page.trend));
     drawChart();
+}
+
+void ProgressWindow::showMovingOn() {
+    const PracticeSettings& settings = practiceEditor->settings();
+    if (player.isEmpty()) {
+        page.movingOn = stalledSentence(stalled);
+        movingOnHeading->setText(QStringLiteral("Moving on"));
+        movingOnLabel->setText(page.movingOn);
+    } else if (settings.path) {
+        // From every answer the child gave, whatever the period: the path is the child's own.
+        const PathSummary path = pathSummary(historyOf(player), fluency, today, settings.tables);
+        page.movingOn = parentLine(shownName(player), path);
+        movingOnHeading->setText(QStringLiteral("Learning path"));
+        movingOnLabel->setText(pathWords(path));
+    } else {
+        movingOnHeading->setText(QStringLiteral("Learning path"));
+        movingOnLabel->setText(QStringLiteral("Not on the learning path: tick \"Follow the "
+                                              "learning path\" under Practice settings."));
+    }
 }
 
 void ProgressWindow::drawChart() {
@@ -433,12 +519,11 @@ void ProgressWindow::saveAllReportsAsked() {
     if (folder.isEmpty())
         return;
     readHistories();
-    const QDate from = periodStart(period, today);
     const QStringList every(names.begin(), names.end());
     const QString failure = saveReports(
-        folder, everyPage(
-                    every, [&](const QString& name) { return answersFrom(historyOf(name), from); },
-                    services.editor, fluency, periodWords(period), keepDays));
+        folder,
+        everyPage(every, [&](const QString& name) { return historyOf(name); }, services.editor,
+                  {fluency, periodStart(period, today), periodWords(period), today, keepDays}));
     if (!failure.isEmpty())
         services.dialogs.warn(this,
                               QStringLiteral("Not every report could be saved: %1. Choose "

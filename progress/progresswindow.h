@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QWidget>
 #include <map>
+#include <set>
 
 class QChart;
 class QChartView;
@@ -55,6 +56,8 @@ public:
     FactGridView& grid() { return *gridView; }
     PlayerList& playerList() { return *players; }
     const ReportPage& reportPage() const { return page; }
+    // The children the class view names as not moved on, once everyone's answers are read.
+    const QStringList& stalledChildren() const { return stalled; }
 
 public Q_SLOTS:
     void saveReportAsked();
@@ -74,6 +77,12 @@ private:
     const std::vector<FactAnswer>& historyOf(const QString& name);
     // Every player's answers not read yet, in one read of the record.
     void readHistories();
+    PracticeSettings settingsOf(const QString& name);
+    // The children who have not moved on, from everyone's answers read.
+    void findStalled();
+    void practiceSaved(const QString& name, bool ownSettings);
+    // Where the shown child stands on the learning path, or who in the class has not moved on.
+    void showMovingOn();
     void redraw();
     void drawChart();
     QWidget* makeSidePanel();
@@ -88,7 +97,9 @@ private:
     std::vector<QString> names;                         // every player, as the record lists them
     std::map<QString, std::vector<FactAnswer>> history; // every answer of each player read so far
     bool everyoneRead = false;
-    bool everyoneAsked = false; // once the window is first painted
+    bool everyoneAsked = false;     // once the window is first painted
+    std::set<QString> withSettings; // the players with practice settings of their own
+    QStringList stalled;            // as everyone's answers were last read
     ReportPage page;
     int keepDays = 0; // as the record said at the last reload
 
@@ -103,6 +114,8 @@ private:
     QLabel* summary = nullptr;
     FactGridView* gridView = nullptr;
     QLabel* cellWords = nullptr;
+    QLabel* movingOnHeading = nullptr;
+    QLabel* movingOnLabel = nullptr;
     QLabel* practiseHeading = nullptr;
     QLabel* practiseLabel = nullptr;
     QLabel* daysLabel = nullptr;

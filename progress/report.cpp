@@ -2,6 +2,8 @@
 
 #include "colours.h"
 #include "factcell.h"
+#include "learningpath.h"
+#include "movingon.h"
 #include "playernames.h"
 #include "practicetext.h"
 #include "progresschart.h"
@@ -92,18 +94,28 @@ ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint6
 std::vector<ReportPage>
 everyPage(const QStringList& players,
           const std::function<std::vector<FactAnswer>(const QString&)>& answersOf,
-          RecordEditor& editor, qint64 fluencyMs, const QString& period, int keepDays) {
+          RecordEditor& editor, const PageChoices& choices) {
     std::vector<ReportPage> pages;
     std::vector<std::vector<FactAnswer>> children;
+    QStringList stalled;
     for (const QString& name : players) {
-        children.push_back(answersOf(name));
-        pages.push_back(playerPage(name, children.back(), fluencyMs));
-        pages.back().practice = practiceSentence(editor.practiceSettings(name));
+        const std::vector<FactAnswer> all = answersOf(name);
+        const PracticeSettings settings = editor.practiceSettings(name);
+        children.push_back(answersFrom(all, choices.from));
+        pages.push_back(playerPage(name, children.back(), choices.fluencyMs));
+        pages.back().practice = practiceSentence(settings);
+        if (settings.path)
+            pages.back().movingOn =
+                parentLine(shownName(name),
+                           pathSummary(all, choices.fluencyMs, choices.today, settings.tables));
+        if (hasStalled(all, choices.fluencyMs, choices.today, settings))
+            stalled.append(name);
     }
-    pages.push_back(classPage(children, fluencyMs));
+    pages.push_back(classPage(children, choices.fluencyMs));
+    pages.back().movingOn = stalledSentence(stalled);
     for (ReportPage& page : pages) {
-        page.period = period;
-        page.keepDays = keepDays;
+        page.period = choices.period;
+        page.keepDays = choices.keepDays;
     }
     return pages;
 }
@@ -126,12 +138,18 @@ QString summaryLine(const ReportPage& page) {
             weakest.append(QStringLiteral("%1 × %2").arg(fact.fact.a).arg(fact.fact.b));
     if (weakest.isEmpty())
         return line + QStringLiteral(" Nothing to practise: every fact asked lately is known.");
-    const QString last = weakest.takeLast();
-    return line + QStringLiteral(" Practise ") +
-           (weakest.isEmpty()
-                ? last
-                : weakest.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last) +
-           QLatin1Char('.');
+    return line + QStringLiteral(" Practise ") + listed(weakest) + QLatin1Char('.');
+}
+
+QString stalledSentence(const QStringList& names) {
+    if (names.isEmpty())
+        return QStringLiteral("Every child who played in the last two weeks moved on: a fact "
+                              "became known to each.");
+    QStringList shown;
+    for (const QString& name : names)
+        shown.append(shownName(name));
+    return QStringLiteral("Not moved on for two weeks (played, and no fact became known): %1.")
+        .arg(listed(shown));
 }
 
 QString keepingSentence(int keepDays) {
@@ -195,6 +213,14 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
         painter.boundingRect(QRectF(Margin, y, width, 200), Qt::TextWordWrap, summaryLine(page));
     painter.drawText(summary, Qt::TextWordWrap, summaryLine(page));
     y += summary.height() + 4;
+    if (!page.movingOn.isEmpty()) {
+        painter.setPen(QColor(0, 0, 192));
+        const QRectF movingOn =
+            painter.boundingRect(QRectF(Margin, y, width, 200), Qt::TextWordWrap, page.movingOn);
+        painter.drawText(movingOn, Qt::TextWordWrap, page.movingOn);
+        y += movingOn.height() + 4;
+        painter.setPen(Qt::black);
+    }
     painter.setFont(pixelFont(Face::Arial, 13));
     // Below the summary, each on its own line where it applies.
     for (const QString& line : {page.practice, keepingSentence(page.keepDays)}) {

@@ -17,8 +17,11 @@ class RecordEditor;
 struct ReportPage {
     QString player;   // as the page names them: "The whole class" for the class
     QString practice; // the player's practice settings as a sentence; empty for none
-    QString period;   // "this school year"
-    QDate from;       // the first and last day with answers
+    // A child on the learning path: where they stand, from all their answers; for the class,
+    // who has not moved on. Empty for a child off the path.
+    QString movingOn;
+    QString period; // "this school year"
+    QDate from;     // the first and last day with answers
     QDate to;
     qint64 fluencyMs = DefaultFluencyMs;
     int answers = 0;
@@ -38,13 +41,21 @@ ReportPage playerPage(const QString& player, const std::vector<FactAnswer>& hist
 // The class's page from each child's answers in the period: each fact judged per child.
 ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs);
 
-// Every player's page and then the class's, each from the player's answers in the period, as
-// `answersOf` gives them; `period` as the summary line says it ("in the last 7 days"), and how
-// long the record keeps answers.
+// What the pages are made for.
+struct PageChoices {
+    qint64 fluencyMs = DefaultFluencyMs;
+    QDate from;     // the period's first day; invalid for all
+    QString period; // as the summary line says it: "in the last 7 days"
+    QDate today;    // the learning path and moving on are judged on it
+    int keepDays = 0;
+};
+
+// Every player's page and then the class's: each player's from their answers in the period,
+// their path and whether they moved on from all of them, as `answersOf` gives them.
 std::vector<ReportPage>
 everyPage(const QStringList& players,
           const std::function<std::vector<FactAnswer>(const QString&)>& answersOf,
-          RecordEditor& editor, qint64 fluencyMs, const QString& period, int keepDays = 0);
+          RecordEditor& editor, const PageChoices& choices);
 
 // The line a parent can act on: how much, how well, how fast, what changed, what to practise.
 QString summaryLine(const ReportPage& page);
@@ -55,6 +66,9 @@ QString daysHeading(const ReportPage& page);
 
 // "Practising the 3s and 4s; missed facts asked again.", or empty for the default settings.
 QString practiceSentence(const PracticeSettings& settings);
+
+// What the window and the report say of the children who have not moved on (names as given).
+QString stalledSentence(const QStringList& names);
 
 // "Practice Record - Leo.pdf", "Practice Record - Class.pdf". A "/" cannot be in a file name.
 QString reportFileName(const ReportPage& page);

@@ -342,6 +342,13 @@ private Q_SLOTS:
         QTest::newRow("three") << PracticeSettings{{2, 5, 10}, false}
                                << "practising the 2s, 5s and 10s";
         QTest::newRow("missed only") << PracticeSettings{{}, true} << "missed facts asked again";
+        QTest::newRow("the path asks missed facts by itself")
+            << PracticeSettings{{}, true, true} << "following the learning path";
+        QTest::newRow("the path over tables, more time")
+            << PracticeSettings{{3, 4}, false, true, 40}
+            << "following the learning path over the 3s and 4s; 40 seconds to answer";
+        QTest::newRow("time only")
+            << PracticeSettings{{}, false, false, 90} << "90 seconds to answer";
     }
     void practiceWords() {
         QFETCH(PracticeSettings, settings);

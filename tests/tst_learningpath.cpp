@@ -1,4 +1,5 @@
 #include "learningpath.h"
+#include "movingon.h"
 #include "questiondraw.h"
 
 #include <QRandomGenerator>
@@ -234,6 +235,67 @@ private Q_SLOTS:
         QCOMPARE(QStringLiteral("%1>%2").arg(summary.currentTable).arg(summary.nextTable), sets);
         QCOMPARE(summary.known + summary.learning + summary.fresh, 144);
         QCOMPARE(summary.fresh, 121);
+    }
+
+    // Which children the class view names as not moved on: the two weeks' edges, and known as
+    // the child is shown it (the path's on it, the grid's off it).
+    void stalled_data() {
+        QTest::addColumn<QString>("fact");  // 7 x 8's answers
+        QTest::addColumn<QString>("other"); // 3 x 4's
+        QTest::addColumn<bool>("ones");     // the 1s known on days 0 and 1
+        QTest::addColumn<QList<int>>("tables");
+        QTest::addColumn<bool>("path");
+        QTest::addColumn<int>("today"); // the two weeks run from today - 13
+        QTest::addColumn<bool>("stalled");
+        const QList<int> all;
+        QTest::newRow("a fact known in them") << "0:W1 20:R1000 21:R1000"
+                                              << "" << false << all << true << 25 << false;
+        QTest::newRow("nothing new known in them") << "0:W1 20:W1 21:R9000"
+                                                   << "" << false << all << true << 25 << true;
+        QTest::newRow("known the day before them")
+            << "10:R1 11:R1"
+            << "0:W1 20:W1" << false << all << true << 25 << true;
+        QTest::newRow("known on their first day")
+            << "10:R1 11:R1"
+            << "0:W1 20:W1" << false << all << true << 24 << false;
+        QTest::newRow("not played in them") << "0:W1 5:W1"
+                                            << "" << false << all << true << 19 << false;
+        QTest::newRow("played on their first day") << "0:W1 6:W1"
+                                                   << "" << false << all << true << 19 << true;
+        QTest::newRow("began in them") << "12:W1 20:W1"
+                                       << "" << false << all << true << 25 << false;
+        QTest::newRow("began the day before them") << "11:W1 20:W1"
+                                                   << "" << false << all << true << 25 << true;
+        QTest::newRow("off the path, known from one day")
+            << "0:W1 20:R1000 20:R1000"
+            << "" << false << all << false << 25 << false;
+        QTest::newRow("on the path, one day is not known")
+            << "0:W1 20:R1000 20:R1000"
+            << "" << false << all << true << 25 << true;
+        QTest::newRow("every fact of the tables known")
+            << "20:W1"
+            << "" << true << QList<int>{1} << true << 25 << false;
+        QTest::newRow("more tables to learn")
+            << "20:W1"
+            << "" << true << QList<int>{1, 7} << true << 25 << true;
+    }
+    void stalled() {
+        QFETCH(QString, fact);
+        QFETCH(QString, other);
+        QFETCH(bool, ones);
+        QFETCH(QList<int>, tables);
+        QFETCH(bool, path);
+        QFETCH(int, today);
+        std::vector<FactAnswer> history = ones ? ::setsKnown(1) : std::vector<FactAnswer>{};
+        for (const auto& [facts, script] : {std::pair{Fact{7, 8}, fact}, {Fact{3, 4}, other}})
+            for (const FactAnswer& answer : answersTo(facts, script))
+                history.push_back(answer);
+        std::stable_sort(history.begin(), history.end(),
+                         [](const FactAnswer& x, const FactAnswer& y) { return x.day < y.day; });
+        PracticeSettings settings;
+        settings.tables = {tables.begin(), tables.end()};
+        settings.path = path;
+        QTEST(hasStalled(history, 6000, Monday.addDays(today), settings), "stalled");
     }
 };
 

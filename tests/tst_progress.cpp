@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QProcess>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,6 +71,15 @@ void play(MemoryRecord& record, const QString& player, const QString& script) {
     }
 }
 
+// As play, the answers given the days before today that `daysAgo` says, in turn.
+void playDaysAgo(MemoryRecord& record, const QString& player, const QString& script,
+                 const QList<int>& daysAgo) {
+    const std::size_t first = record.rows.size();
+    play(record, player, script);
+    for (std::size_t i = first; i < record.rows.size(); ++i)
+        record.rows[i].playedAt.setDate(QDate::currentDate().addDays(-daysAgo[int(i - first)]));
+}
+
 // Two children; Zoë played last, and her name would be markup if it were ever read as such.
 MemoryRecord twoChildren() {
     MemoryRecord record;
@@ -87,11 +97,13 @@ QString cellName(ProgressWindow& window, int a, int b) {
 }
 
 // A practice setting's control by what a screen reader calls it: "3" the 3s, "all" all
-// tables, "miss" asking again what was missed.
+// tables, "miss" asking again what was missed, "path" the learning path.
 QAbstractButton* practiceControl(ProgressWindow& window, const QString& click) {
     const QString name = click == QLatin1String("all")    ? QStringLiteral("All tables")
                          : click == QLatin1String("miss") ? QStringLiteral("Ask again what I miss")
-                                                          : QStringLiteral("The %1s").arg(click);
+                         : click == QLatin1String("path")
+                             ? QStringLiteral("Follow the learning path")
+                             : QStringLiteral("The %1s").arg(click);
     for (auto* control : window.findChildren<QAbstractButton*>())
         if (control->accessibleName() == name)
             return control;
@@ -191,27 +203,44 @@ private Q_SLOTS:
 
     void practiceSettingsAreSavedForTheChosenPlayer_data() {
         QTest::addColumn<QString>("player");
-        QTest::addColumn<QString>("clicks"); // tables by number, "all", "miss"
+        QTest::addColumn<QString>("clicks"); // tables by number, "all", "miss", "path", "40s"
         QTest::addColumn<bool>("recordFails");
         QTest::addColumn<QString>("tables");
         QTest::addColumn<bool>("askMissed");
+        QTest::addColumn<bool>("path");
+        QTest::addColumn<int>("seconds");
         QTest::newRow("two tables") << "Leo"
-                                    << "3 4" << false << "3,4" << false;
-        QTest::newRow("a table chosen and left again") << "Leo"
-                                                       << "3 4 3" << false << "4" << false;
+                                    << "3 4" << false << "3,4" << false << false << 20;
+        QTest::newRow("a table chosen and left again")
+            << "Leo"
+            << "3 4 3" << false << "4" << false << false << 20;
         QTest::newRow("missed facts") << "Leo"
-                                      << "miss" << false << "all" << true;
-        QTest::newRow("back to all tables") << "Leo"
-                                            << "3 miss all" << false << "all" << true;
+                                      << "miss" << false << "all" << true << false << 20;
+        QTest::newRow("back to all tables")
+            << "Leo"
+            << "3 miss all" << false << "all" << true << false << 20;
         QTest::newRow("back to the default") << "Leo"
-                                             << "3 all" << false << "all" << false;
+                                             << "3 all" << false << "all" << false << false << 20;
         QTest::newRow("every table is all tables")
             << "Leo"
-            << "1 2 3 4 5 6 7 8 9 10 11 12" << false << "all" << false;
-        QTest::newRow("the class has none") << ""
-                                            << "3 miss" << false << "all" << false;
+            << "1 2 3 4 5 6 7 8 9 10 11 12" << false << "all" << false << false << 20;
+        QTest::newRow("the path over two tables")
+            << "Leo"
+            << "path 3 4" << false << "3,4" << false << true << 20;
+        QTest::newRow("the path asks missed facts itself")
+            << "Leo"
+            << "path miss" << false << "all" << false << true << 20;
+        QTest::newRow("more time") << "Leo"
+                                   << "45s" << false << "all" << false << false << 45;
+        QTest::newRow("the most time") << "Leo"
+                                       << "90s" << false << "all" << false << false << 90;
+        QTest::newRow("the class has none")
+            << ""
+            << "3 miss path 40s" << false << "all" << false << false << 20;
         QTest::newRow("record cannot be changed") << "Leo"
-                                                  << "3" << true << "all" << false;
+                                                  << "3" << true << "all" << false << false << 20;
+        QTest::newRow("time not kept") << "Leo"
+                                       << "40s" << true << "all" << false << false << 20;
     }
     void practiceSettingsAreSavedForTheChosenPlayer() {
         QFETCH(QString, player);
@@ -223,18 +252,32 @@ private Q_SLOTS:
         window.showPlayer(player);
         if (recordFails)
             record.failure = QStringLiteral("attempt to write a readonly database");
+        auto* time = window.findChild<QSpinBox*>();
+        QCOMPARE(time->accessibleName(), QStringLiteral("Time to answer"));
         QFETCH(QString, clicks);
-        for (const QString& click : clicks.split(QLatin1Char(' ')))
-            practiceControl(window, click)->click();
+        for (const QString& click : clicks.split(QLatin1Char(' '))) {
+            if (!click.front().isDigit() || !click.endsWith(QLatin1Char('s'))) {
+                practiceControl(window, click)->click();
+                continue;
+            }
+            // Typed as a parent types it: each digit on the way is not a time of its own.
+            time->selectAll();
+            QTest::keyClicks(time, click.chopped(1));
+            QTest::keyClick(time, Qt::Key_Return);
+        }
         QCOMPARE(dialogs.asked.size(), recordFails ? 1 : 0);
         record.failure.clear();
         QCOMPARE(practiceControl(window, QStringLiteral("3"))->isEnabled(), !player.isEmpty());
 
         QFETCH(QString, tables);
         QFETCH(bool, askMissed);
+        QFETCH(bool, path);
+        QFETCH(int, seconds);
         const PracticeSettings saved = record.practiceSettings(player);
         QCOMPARE(tablesText(saved.tables), tables);
         QCOMPARE(saved.askMissed, askMissed);
+        QCOMPARE(saved.path, path);
+        QCOMPARE(saved.answerSeconds, seconds);
         // What the window shows is what the record holds, pressed buttons and all.
         std::vector<int> pressed;
         for (int table = 1; table <= FactorCount; ++table)
@@ -242,14 +285,77 @@ private Q_SLOTS:
                 pressed.push_back(table);
         QCOMPARE(tablesText(pressed), tables);
         QCOMPARE(practiceControl(window, QStringLiteral("miss"))->isChecked(), askMissed);
+        QCOMPARE(practiceControl(window, QStringLiteral("path"))->isChecked(), path);
+        QCOMPARE(time->value(), seconds);
         // Only the chosen player is starred, and only while they have settings.
         const auto* names = window.findChild<QTableView*>()->model();
         for (int row = 0; row < names->rowCount(); ++row) {
             const QModelIndex name = names->index(row, 0);
             const bool starred = !name.data(Qt::DecorationRole).isNull();
             QCOMPARE(starred, !player.isEmpty() && name.data().toString() == player &&
-                                  (tables != QLatin1String("all") || askMissed));
+                                  (tables != QLatin1String("all") || askMissed || path ||
+                                   seconds != AnswerSeconds));
         }
+    }
+
+    // Where a child on the learning path stands, on the window and the report alike, and which
+    // children the class's page names as not moved on.
+    void reportSaysWhoMovesOn_data() {
+        QTest::addColumn<QString>("player");
+        QTest::addColumn<QString>("line"); // on the report; empty: no such line
+        QTest::newRow("on the path") << "Maya"
+                                     << "Maya knows 1 of 144 facts; due today: 1 × 1";
+        QTest::newRow("off the path") << "Zoë"
+                                      << "";
+        QTest::newRow("the class")
+            << ""
+            << "Not moved on for two weeks (played, and no fact became known): Sam and Leo.";
+    }
+    void reportSaysWhoMovesOn() {
+        QFETCH(QString, player);
+        QFETCH(QString, line);
+        MemoryRecord record;
+        const QList<int> days{20, 3, 2};
+        playDaysAgo(record, QStringLiteral("Maya"), QStringLiteral("1x1 W1000 R1000 R1000"), days);
+        playDaysAgo(record, QStringLiteral("Leo"), QStringLiteral("7x8 W1000 W1000 W1000"), days);
+        playDaysAgo(record, QStringLiteral("Zoë"), QStringLiteral("2x2 W1000 R1000 R1000"), days);
+        // Known on the grid, but on the path only after a second day: Sam has not moved on.
+        playDaysAgo(record, QStringLiteral("Sam"), QStringLiteral("2x2 W1000 R1000 R1000"),
+                    {20, 2, 2});
+        PracticeSettings path;
+        path.path = true;
+        record.setPracticeSettings(QStringLiteral("Maya"), path);
+        ScriptedDialogs dialogs;
+        FakeReportDevices devices;
+        QTemporaryDir folder;
+        devices.path = folder.filePath(QStringLiteral("report.pdf"));
+        ProgressWindow window({record, record, dialogs, devices});
+        window.readEveryone();
+        // Put on the path once the class was judged: judged again by the path.
+        window.showPlayer(QStringLiteral("Sam"));
+        practiceControl(window, QStringLiteral("path"))->click();
+        window.showPlayer(QStringLiteral("Maya"));
+        window.showPlayer(player);
+        window.saveReportAsked();
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {devices.path, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        QVERIFY2(line.isEmpty() ? !page.contains(QStringLiteral(" knows ")) : page.contains(line),
+                 qPrintable(page));
+        // --report and Save All make their pages apart from the window's: they say the same.
+        QStringList names;
+        for (const PlayerSummary& summary : record.players())
+            names.append(summary.name);
+        const auto pages =
+            everyPage(names, [&](const QString& name) { return record.factAnswers(name); }, record,
+                      {DefaultFluencyMs, {}, QStringLiteral("in all"), QDate::currentDate(), 0});
+        QCOMPARE(pages[player.isEmpty() ? names.size() : names.indexOf(player)].movingOn,
+                 window.reportPage().movingOn);
+        // Where a child on the path stands is not left on the window for the next player.
+        const auto* panel = window.findChild<QLabel*>(QStringLiteral("movingOn"));
+        QCOMPARE(panel->text().startsWith(QStringLiteral("1 fact known, 0 learning, 143 new.")),
+                 player == QLatin1String("Maya"));
     }
 
     void forgetAsksFirst() {

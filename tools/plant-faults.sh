@@ -68,6 +68,10 @@ faults=(
 'core/game.cpp%s/\n\s*m_owners = \{\};//%a replay leaves the squares owned'
 'core/game.cpp%s/clock->stop\(\);/;/%quitting leaves the game'"'"'s clocks running'
 'board/boardwindow.cpp%s/\(stage == Stage::Revealing && game.clockRunning\(\)\)/false/%the buttons behind the pop-up look ready after a time-out'
+'core/movingon.cpp%s/today.addDays\(1 - StalledDays\)/today.addDays(-StalledDays)/%the two weeks without moving on begin a day early'
+'core/movingon.cpp%s/if \(now\[fact\] && !then\[fact\]\)/if (now[fact])/%a fact known before the two weeks counts as moving on'
+'progress/practiceeditor.cpp%s/next.path = on;//%the learning path box keeps nothing'
+'progress/report.cpp%s/if \(settings.path\)\n(\s*)pages.back\(\).movingOn/if (false)\n$1pages.back().movingOn/%--report leaves out where a child on the path stands'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
