@@ -234,7 +234,7 @@ int main(int argc, char* argv[]) {
     ScreenWorkArea workArea;
     MessageBoxDialogs dialogs;
     // Made before the screens and gone after them, so that every report is written. It opens
-    // once the splash is up, on its own thread.
+    // once the splash's first frame is up, on its own thread.
     DesktopNotifier notifier;
     RecordTrouble trouble(notifier);
     PlayRecord record(options.record, chosenFluencyMs());
@@ -247,7 +247,9 @@ int main(int argc, char* argv[]) {
     QObject::connect(&shutdown, &ShutdownSignals::received, &screens, &ScreenSet::quitGame);
 
     traceFirstFrame(screens.splash());
+    // A large or locked record must not hold the splash back, not even by the processor time
+    // its opening takes.
+    afterFirstFrame(screens.splash(), [&record] { record.startOpening(); });
     screens.splash().show();
-    QTimer::singleShot(0, &app, [&record] { record.startOpening(); });
     return QApplication::exec();
 }

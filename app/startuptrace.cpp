@@ -2,11 +2,13 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include <chrono>
 #include <cstdio>
+#include <utility>
 
 namespace quintarlow {
 
@@ -34,7 +36,44 @@ protected:
     }
 };
 
+// Lets the first exposure pass on to the window, and calls its function from the event loop
+// after it.
+class FirstFrameWatch : public QObject {
+public:
+    FirstFrameWatch(QObject* parent, std::function<void()> then)
+        : QObject(parent), m_then(std::move(then)) {
+        QTimer::singleShot(std::chrono::seconds(2), this, &FirstFrameWatch::fire);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Expose)
+            QTimer::singleShot(0, this, &FirstFrameWatch::fire);
+        return false;
+    }
+
+private:
+    void fire() {
+        parent()->removeEventFilter(this);
+        if (const auto then = std::exchange(m_then, nullptr))
+            then();
+        deleteLater();
+    }
+
+    std::function<void()> m_then;
+};
+
 } // namespace
+
+void afterFirstFrame(QWidget& window, std::function<void()> then) {
+    window.winId();
+    QWindow* handle = window.windowHandle();
+    if (!handle) {
+        QTimer::singleShot(0, &window, std::move(then));
+        return;
+    }
+    handle->installEventFilter(new FirstFrameWatch(handle, std::move(then)));
+}
 
 void traceFirstFrame(QWidget& window) {
     if (!qEnvironmentVariableIsSet("QUINTARLOW_TRACE_STARTUP"))
