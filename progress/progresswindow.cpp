@@ -232,6 +232,7 @@ void ProgressWindow::reload() {
     history.clear();
     names.clear();
     everyoneRead = false;
+    classShown.reset();
     troubleLabel->setText(RecordTrouble::lastTrouble());
     troubleLabel->setVisible(!troubleLabel->text().isEmpty());
     std::vector<PlayerSummary> summaries;
@@ -291,11 +292,14 @@ void ProgressWindow::readEveryone() {
     everyoneRead = true;
     readHistories();
     const QDate from = periodStart(period, today);
+    std::vector<std::vector<FactAnswer>> children;
     for (const QString& name : names) {
-        const auto answers = answersFrom(historyOf(name), from);
-        const ReportPage own = playerPage(name, answers, fluency);
+        children.push_back(answersFrom(historyOf(name), from));
+        const ReportPage own = playerPage(name, children.back(), fluency);
         players->setNeeds(name, missedFacts(own.grid), own.trend);
     }
+    // Worked out while nobody waits, so that choosing the class shows it at once.
+    classShown = classPage(children, fluency);
 }
 
 void ProgressWindow::showPlayer(const QString& name) {
@@ -304,8 +308,6 @@ void ProgressWindow::showPlayer(const QString& name) {
     player = name;
     // The list follows, so the keyboard and the window agree on who is shown.
     players->select(name);
-    if (name.isEmpty())
-        readEveryone();
     practiceEditor->showPlayer(name);
     redraw();
 }
@@ -345,11 +347,8 @@ void ProgressWindow::redraw() {
     const QDate from = periodStart(period, today);
     const bool wholeClass = player.isEmpty();
     if (wholeClass) {
-        readHistories();
-        std::vector<std::vector<FactAnswer>> children;
-        for (const QString& name : names)
-            children.push_back(answersFrom(historyOf(name), from));
-        page = classPage(children, fluency);
+        readEveryone();
+        page = *classShown;
     } else {
         page = playerPage(player, answersFrom(historyOf(player), from), fluency);
         page.practice = practiceSentence(practiceEditor->settings());

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QWidget>
 #include <map>
+#include <optional>
 
 class QChart;
 class QChartView;
@@ -90,7 +91,8 @@ private:
     bool everyoneRead = false;
     bool everyoneAsked = false; // once the window is first painted
     ReportPage page;
-    int keepDays = 0; // as the record said at the last reload
+    std::optional<ReportPage> classShown; // worked out with everyone's read, for the same period
+    int keepDays = 0;                     // as the record said at the last reload
 
     QStackedWidget* pages = nullptr;
     QLabel* noticeLabel = nullptr;
