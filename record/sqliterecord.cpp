@@ -761,13 +761,12 @@ std::vector<AnswerRow> SqliteRecord::answers(const QString& player) {
 }
 
 std::vector<PlayerSummary> SqliteRecord::players() {
-    // One line per spelling of a name. (SQLite takes played_at from the row that holds the MAX.)
+    // One line per spelling of a name. (SQLite takes last_at from the row that holds the MAX.)
     const auto merge = m_writer->call<PlayerMerge>([](QSqlDatabase& db) {
         QSqlQuery query =
-            runStatement(db, QStringLiteral("SELECT player, COUNT(*),"
-                                            " SUM(outcome = 'right'), MAX(played_ms),"
-                                            " played_at, GROUP_CONCAT(DISTINCT game_id)"
-                                            " FROM answers GROUP BY player"));
+            runStatement(db, QStringLiteral("SELECT player, SUM(answers), SUM(right_answers),"
+                                            " MAX(last_ms), last_at, GROUP_CONCAT(game_id)"
+                                            " FROM player_games GROUP BY player"));
         PlayerMerge found;
         while (query.next())
             found.add(query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt(),

@@ -55,6 +55,8 @@ faults=(
 'record/sqliterecord.cpp%s/const PracticeSettings kept = settings\.value\(playerKey\(player\)\);/const PracticeSettings kept = m_gamePlans.value(playerKey(player)).settings;/%settings another program changed are not read at the next game'
 'record/sqliterecord.cpp%s/while \(isLocked\(result\)\)/while (false)/%a file locked beyond the busy timeout loses the answers'
 'record/recordcsv.cpp%s/return !field.isEmpty\(\) && formulaStarts/return false \&\& formulaStarts/%a name is exported as a spreadsheet formula'
+'record/schema.cpp%s/ AND last_ms = old.played_ms; END/ AND 0; END/%the list keeps the last played of an answer that was deleted'
+'record/schema.cpp%s/QStringLiteral\("INSERT INTO player_games SELECT/QStringLiteral("SELECT/%a file from before the list was kept lists nobody'
 'record/recordrows.cpp%s/if \(player.isEmpty\(\)\)\n(\s*return \{\};)/if (player.trimmed().isEmpty())\n$1/%a name of blanks reads as every player'
 'record/recordrows.cpp%s/m_byKey.value\(playerKey\(spelling\)\)/m_byKey.value(spelling)/%the class view loses a child'"'"'s answers kept under other capitals'
 'record/serversync.cpp%s/PRAGMA secure_delete = ON/PRAGMA secure_delete = OFF/%the name of a forgotten child stays readable in the file of a machine'
