@@ -79,16 +79,31 @@ std::optional<Failure> insertAnswer(QSqlDatabase& db, const AnswerRow& row) {
 // Adds the rows whose answer id is not kept yet; counts what it added and skipped.
 std::optional<Failure> addNewRows(QSqlDatabase& db, const std::vector<AnswerRow>& rows,
                                   RecordMerge& merge) {
+    // Each prepared once for all the rows: an insert carries the counting of the list of
+    // players, which SQLite would otherwise compile again for every row.
+    QSqlQuery kept(db);
+    kept.setForwardOnly(true);
+    if (!kept.prepare(QStringLiteral("SELECT 1 FROM answers WHERE answer_id = ?")))
+        return failureOf(kept);
+    QSqlQuery insert(db);
+    if (!insert.prepare(InsertAnswer))
+        return failureOf(insert);
     for (const AnswerRow& row : rows) {
-        QSqlQuery kept = runStatement(
-            db, QStringLiteral("SELECT 1 FROM answers WHERE answer_id = ?"), {row.answerId});
+        kept.bindValue(0, row.answerId);
+        kept.exec();
         if (auto failure = failureOf(kept))
             return failure;
-        if (kept.next()) {
+        const bool known = kept.next();
+        kept.finish();
+        if (known) {
             ++merge.skipped;
             continue;
         }
-        if (auto failure = insertAnswer(db, row))
+        const QVariantList values = answerValues(row);
+        for (int i = 0; i < values.size(); ++i)
+            insert.bindValue(i, values[i]);
+        insert.exec();
+        if (auto failure = failureOf(insert))
             return failure;
         ++merge.added;
     }
