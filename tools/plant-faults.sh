@@ -55,6 +55,7 @@ faults=(
 'record/sqliterecord.cpp%s/const PracticeSettings kept = settings\.value\(playerKey\(player\)\);/const PracticeSettings kept = m_gamePlans.value(playerKey(player)).settings;/%settings another program changed are not read at the next game'
 'record/sqliterecord.cpp%s/while \(isLocked\(result\)\)/while (false)/%a file locked beyond the busy timeout loses the answers'
 'record/recordcsv.cpp%s/return !field.isEmpty\(\) && formulaStarts/return false \&\& formulaStarts/%a name is exported as a spreadsheet formula'
+'progress/playerlist.cpp%s/\n\s*Q_EMIT model->dataChanged\(missing->index\(\), moved->index\(\)\);//%the list sorted by who needs help keeps its order when the numbers change'
 'record/schema.cpp%s/ AND last_ms = old.played_ms; END/ AND 0; END/%the list keeps the last played of an answer that was deleted'
 'record/schema.cpp%s/QStringLiteral\("INSERT INTO player_games SELECT/QStringLiteral("SELECT/%a file from before the list was kept lists nobody'
 'record/recordrows.cpp%s/if \(player.isEmpty\(\)\)\n(\s*return \{\};)/if (player.trimmed().isEmpty())\n$1/%a name of blanks reads as every player'
