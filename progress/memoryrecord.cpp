@@ -16,7 +16,9 @@ std::vector<PlayerSummary> MemoryRecord::players() {
         return {};
     std::vector<PlayerSummary> summaries;
     QHash<QString, std::size_t> index;
-    QHash<QString, QSet<QString>> games;
+    std::vector<QSet<QString>> games;
+    // A game's answers mostly follow each other: its id is looked up once, not once an answer.
+    std::vector<QString> lastGame;
     for (const AnswerRow& row : rows) {
         auto found = index.find(row.player);
         if (found == index.end()) {
@@ -24,16 +26,22 @@ std::vector<PlayerSummary> MemoryRecord::players() {
             PlayerSummary summary;
             summary.name = row.player;
             summaries.push_back(summary);
+            games.emplace_back();
+            lastGame.emplace_back();
         }
-        PlayerSummary& summary = summaries[*found];
+        const std::size_t at = *found;
+        PlayerSummary& summary = summaries[at];
         ++summary.answers;
         summary.right += row.outcome == Outcome::Right;
         summary.lastPlayed = std::max(summary.lastPlayed, row.playedAt);
-        games[row.player].insert(row.gameId);
+        if (lastGame[at] != row.gameId) {
+            games[at].insert(row.gameId);
+            lastGame[at] = row.gameId;
+        }
     }
-    for (PlayerSummary& summary : summaries) {
-        summary.games = static_cast<int>(games[summary.name].size());
-        summary.hasPracticeSettings = !practiceSettings(summary.name).isDefault();
+    for (std::size_t i = 0; i < summaries.size(); ++i) {
+        summaries[i].games = static_cast<int>(games[i].size());
+        summaries[i].hasPracticeSettings = !practiceSettings(summaries[i].name).isDefault();
     }
     std::stable_sort(
         summaries.begin(), summaries.end(),

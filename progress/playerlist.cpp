@@ -161,6 +161,9 @@ void PlayerList::setNeeds(const QString& name, int missed, const Trend& trend) {
     for (int row = 0; row < model->rowCount(); ++row) {
         if (model->item(row, NameColumn)->data(NameRole) != QVariant(name))
             continue;
+        // Told as one change of the row: a change of a single cell makes the view place it at
+        // once, which sizes every column to its contents again, five times for each player.
+        QSignalBlocker quiet(model);
         QStandardItem* missing = model->item(row, MissingColumn);
         missing->setText(QString::number(missed));
         missing->setData(missed, SortRole);
@@ -170,6 +173,8 @@ void PlayerList::setNeeds(const QString& name, int missed, const Trend& trend) {
         moved->setToolTip(trendSentence(trend));
         // Sorted by how far the times moved, either way: both are worth a look.
         moved->setData(std::abs(trend.change()), SortRole);
+        quiet.unblock();
+        Q_EMIT model->dataChanged(missing->index(), moved->index());
     }
 }
 

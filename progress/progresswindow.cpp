@@ -269,6 +269,7 @@ void ProgressWindow::reload() {
     withSettings.clear();
     stalled.clear();
     everyoneRead = false;
+    classShown.reset();
     troubleLabel->setText(RecordTrouble::lastTrouble());
     troubleLabel->setVisible(!troubleLabel->text().isEmpty());
     std::vector<PlayerSummary> summaries;
@@ -331,11 +332,14 @@ void ProgressWindow::readEveryone() {
     everyoneRead = true;
     readHistories();
     const QDate from = periodStart(period, today);
+    std::vector<std::vector<FactAnswer>> children;
     for (const QString& name : names) {
-        const auto answers = answersFrom(historyOf(name), from);
-        const ReportPage own = playerPage(name, answers, fluency);
+        children.push_back(answersFrom(historyOf(name), from));
+        const ReportPage own = playerPage(name, children.back(), fluency);
         players->setNeeds(name, missedFacts(own.grid), own.trend);
     }
+    // Worked out while nobody waits, so that choosing the class shows it at once.
+    classShown = classPage(children, fluency);
     findStalled();
 }
 
@@ -370,8 +374,6 @@ void ProgressWindow::showPlayer(const QString& name) {
     player = name;
     // The list follows, so the keyboard and the window agree on who is shown.
     players->select(name);
-    if (name.isEmpty())
-        readEveryone();
     practiceEditor->showPlayer(name);
     redraw();
 }
@@ -411,11 +413,8 @@ void ProgressWindow::redraw() {
     const QDate from = periodStart(period, today);
     const bool wholeClass = player.isEmpty();
     if (wholeClass) {
-        readHistories();
-        std::vector<std::vector<FactAnswer>> children;
-        for (const QString& name : names)
-            children.push_back(answersFrom(historyOf(name), from));
-        page = classPage(children, fluency);
+        readEveryone();
+        page = *classShown;
     } else {
         page = playerPage(player, answersFrom(historyOf(player), from), fluency);
         page.practice = practiceSentence(practiceEditor->settings());

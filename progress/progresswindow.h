@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QWidget>
 #include <map>
+#include <optional>
 #include <set>
 
 class QChart;
@@ -101,7 +102,8 @@ private:
     std::set<QString> withSettings; // the players with practice settings of their own
     QStringList stalled;            // as everyone's answers were last read
     ReportPage page;
-    int keepDays = 0; // as the record said at the last reload
+    std::optional<ReportPage> classShown; // worked out with everyone's read, for the same period
+    int keepDays = 0;                     // as the record said at the last reload
 
     QStackedWidget* pages = nullptr;
     QLabel* noticeLabel = nullptr;

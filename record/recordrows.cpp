@@ -148,7 +148,7 @@ QString playerFilter(const QSqlDatabase& db, const QString& player, QVariantList
     QStringList marks;
     QSqlQuery names(db);
     names.setForwardOnly(true);
-    names.exec(QStringLiteral("SELECT DISTINCT player FROM answers"));
+    names.exec(QStringLiteral("SELECT DISTINCT player FROM player_games"));
     while (names.next()) {
         if (playerKey(names.value(0).toString()) == key) {
             values->append(names.value(0));

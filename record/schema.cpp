@@ -223,6 +223,40 @@ const std::vector<Migration>& migrations() {
               "ALTER TABLE practice ADD COLUMN answer_seconds INTEGER NOT NULL DEFAULT 20")},
          {},
          {}},
+        // What the list of players shows, per spelling and game, kept by the file itself as
+        // answers come and go: counted from every answer, a class's year took the list longer
+        // than the whole window to draw.
+        {5,
+         {},
+         {QStringLiteral("CREATE TABLE player_games (player TEXT NOT NULL, game_id TEXT NOT NULL,"
+                         " answers INTEGER NOT NULL, right_answers INTEGER NOT NULL,"
+                         " last_ms BIGINT NOT NULL, last_at TEXT NOT NULL,"
+                         " PRIMARY KEY (player, game_id)) WITHOUT ROWID"),
+          // SQLite takes played_at from the row that holds the MAX.
+          QStringLiteral("INSERT INTO player_games SELECT player, game_id, COUNT(*),"
+                         " SUM(outcome = 'right'), MAX(played_ms), played_at FROM answers"
+                         " GROUP BY player, game_id"),
+          QStringLiteral("CREATE TRIGGER answer_counted AFTER INSERT ON answers BEGIN"
+                         " INSERT INTO player_games VALUES (new.player, new.game_id, 1,"
+                         " new.outcome = 'right', new.played_ms, new.played_at)"
+                         " ON CONFLICT (player, game_id) DO UPDATE SET answers = answers + 1,"
+                         " right_answers = right_answers + excluded.right_answers,"
+                         " last_at = CASE WHEN excluded.last_ms > last_ms"
+                         " THEN excluded.last_at ELSE last_at END,"
+                         " last_ms = MAX(last_ms, excluded.last_ms); END"),
+          // The last answer is looked up again only when the one that was last goes.
+          QStringLiteral("CREATE TRIGGER answer_uncounted AFTER DELETE ON answers BEGIN"
+                         " UPDATE player_games SET answers = answers - 1,"
+                         " right_answers = right_answers - (old.outcome = 'right')"
+                         " WHERE player = old.player AND game_id = old.game_id;"
+                         " DELETE FROM player_games WHERE player = old.player"
+                         " AND game_id = old.game_id AND answers = 0;"
+                         " UPDATE player_games SET (last_ms, last_at) = (SELECT played_ms,"
+                         " played_at FROM answers WHERE player = old.player"
+                         " AND game_id = old.game_id ORDER BY played_ms DESC LIMIT 1)"
+                         " WHERE player = old.player AND game_id = old.game_id"
+                         " AND last_ms = old.played_ms; END")},
+         {}},
     };
     return all;
 }

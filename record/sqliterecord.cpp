@@ -79,16 +79,31 @@ std::optional<Failure> insertAnswer(QSqlDatabase& db, const AnswerRow& row) {
 // Adds the rows whose answer id is not kept yet; counts what it added and skipped.
 std::optional<Failure> addNewRows(QSqlDatabase& db, const std::vector<AnswerRow>& rows,
                                   RecordMerge& merge) {
+    // Each prepared once for all the rows: an insert carries the counting of the list of
+    // players, which SQLite would otherwise compile again for every row.
+    QSqlQuery kept(db);
+    kept.setForwardOnly(true);
+    if (!kept.prepare(QStringLiteral("SELECT 1 FROM answers WHERE answer_id = ?")))
+        return failureOf(kept);
+    QSqlQuery insert(db);
+    if (!insert.prepare(InsertAnswer))
+        return failureOf(insert);
     for (const AnswerRow& row : rows) {
-        QSqlQuery kept = runStatement(
-            db, QStringLiteral("SELECT 1 FROM answers WHERE answer_id = ?"), {row.answerId});
+        kept.bindValue(0, row.answerId);
+        kept.exec();
         if (auto failure = failureOf(kept))
             return failure;
-        if (kept.next()) {
+        const bool known = kept.next();
+        kept.finish();
+        if (known) {
             ++merge.skipped;
             continue;
         }
-        if (auto failure = insertAnswer(db, row))
+        const QVariantList values = answerValues(row);
+        for (int i = 0; i < values.size(); ++i)
+            insert.bindValue(i, values[i]);
+        insert.exec();
+        if (auto failure = failureOf(insert))
             return failure;
         ++merge.added;
     }
@@ -761,13 +776,12 @@ std::vector<AnswerRow> SqliteRecord::answers(const QString& player) {
 }
 
 std::vector<PlayerSummary> SqliteRecord::players() {
-    // One line per spelling of a name. (SQLite takes played_at from the row that holds the MAX.)
+    // One line per spelling of a name. (SQLite takes last_at from the row that holds the MAX.)
     const auto merge = m_writer->call<PlayerMerge>([](QSqlDatabase& db) {
         QSqlQuery query =
-            runStatement(db, QStringLiteral("SELECT player, COUNT(*),"
-                                            " SUM(outcome = 'right'), MAX(played_ms),"
-                                            " played_at, GROUP_CONCAT(DISTINCT game_id)"
-                                            " FROM answers GROUP BY player"));
+            runStatement(db, QStringLiteral("SELECT player, SUM(answers), SUM(right_answers),"
+                                            " MAX(last_ms), last_at, GROUP_CONCAT(game_id)"
+                                            " FROM player_games GROUP BY player"));
         PlayerMerge found;
         while (query.next())
             found.add(query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt(),

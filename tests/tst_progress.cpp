@@ -3,6 +3,7 @@
 #include "practicetext.h"
 #include "progress/factgridview.h"
 #include "progress/memoryrecord.h"
+#include "progress/playerlist.h"
 #include "progress/progresschart.h"
 #include "progress/progresswindow.h"
 #include "progress/recordtrouble.h"
@@ -49,7 +50,8 @@ public:
 };
 
 // "7x8 R2400 W1000 T": one player's answers to one fact, a minute apart from 1 December on.
-void play(MemoryRecord& record, const QString& player, const QString& script) {
+void play(MemoryRecord& record, const QString& player, const QString& script,
+          const QDateTime& from = QDateTime(QDate(2026, 12, 1), QTime(9, 0), QTimeZone(3600))) {
     const QStringList tokens = script.split(QLatin1Char(' '));
     const int a = tokens[0].section(QLatin1Char('x'), 0, 0).toInt();
     const int b = tokens[0].section(QLatin1Char('x'), 1, 1).toInt();
@@ -57,8 +59,7 @@ void play(MemoryRecord& record, const QString& player, const QString& script) {
         AnswerRow row;
         row.answerId = QString::number(record.rows.size());
         row.player = player;
-        row.playedAt = QDateTime(QDate(2026, 12, 1), QTime(9, 0), QTimeZone(3600))
-                           .addSecs(60 * static_cast<int>(record.rows.size()));
+        row.playedAt = from.addSecs(60 * static_cast<int>(record.rows.size()));
         row.gameId = player;
         row.a = a;
         row.b = b;
@@ -393,6 +394,30 @@ private Q_SLOTS:
         ProgressWindow window({record, record, dialogs, devices});
         QCOMPARE(window.fluencyMs(), 3000);
         window.setFluencyMs(DefaultFluencyMs);
+    }
+
+    // Sorted by who needs help, the list follows the numbers that another period gives.
+    void theListFollowsWhoNeedsHelp() {
+        MemoryRecord record;
+        const QDateTime today(QDate::currentDate(), QTime(0, 0, 1));
+        // Ann kept missing three facts two months ago; Ben misses one today.
+        for (const char* fact : {"2x3", "4x5", "6x7"})
+            play(record, QStringLiteral("Ann"), fact + QStringLiteral(" W900 W900 W900"),
+                 today.addDays(-60));
+        play(record, QStringLiteral("Ben"), QStringLiteral("8x9 W900 W900 W900"), today);
+        ScriptedDialogs dialogs;
+        FakeReportDevices devices;
+        ProgressWindow window({record, record, dialogs, devices});
+        window.readEveryone();
+        QTableView& list = window.playerList().view();
+        for (int column = 0; column < list.model()->columnCount(); ++column)
+            if (list.model()->headerData(column, Qt::Horizontal) == QStringLiteral("Missing"))
+                list.sortByColumn(column, Qt::DescendingOrder);
+        // The class's row stays on top.
+        const auto neediest = [&list] { return list.model()->index(1, 0).data().toString(); };
+        QCOMPARE(neediest(), QStringLiteral("Ann"));
+        window.setPeriod(Period::ThisWeek);
+        QCOMPARE(neediest(), QStringLiteral("Ben"));
     }
 
     // Which days of the chart get a label: level labels that fit, the last day always.

@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUuid>
 #include <cstdio>
 #include <functional>
 
@@ -198,6 +199,76 @@ private Q_SLOTS:
         };
         for (std::size_t i = 0; i < names.size(); ++i)
             QCOMPARE(text(each[i]), text(record->factAnswers(names[i])));
+    }
+
+    // The list's counts follow the answers however they come and go, also in a file that
+    // another program changed or that was made before the list was kept beside the answers.
+    void theListCountsWhatIsKept_data() {
+        QTest::addColumn<QStringList>("statements"); // run on the file between two openings
+        QTest::addColumn<QStringList>("listed");     // name, games, answers, right, last played
+        QTest::newRow("as played") << QStringList()
+                                   << QStringList{" aNN  2 3 2 2026-12-08T09:00:00+01:00",
+                                                  "Bo 1 1 0 2026-12-07T10:02:00+01:00"};
+        QTest::newRow("the last answer of a game gone")
+            << QStringList{"DELETE FROM answers WHERE player = ' aNN ' OR played_ms % 120000 = "
+                           "60000"}
+            << QStringList{"Bo 1 1 0 2026-12-07T10:02:00+01:00",
+                           "Ann 1 1 1 2026-12-07T10:00:00+01:00"};
+        QTest::newRow("the older days gone")
+            << QStringList{"DELETE FROM answers WHERE played_at < '2026-12-08'"}
+            << QStringList{" aNN  1 1 1 2026-12-08T09:00:00+01:00"};
+        QTest::newRow("a file from before the list was kept")
+            << QStringList{"DROP TRIGGER answer_counted", "DROP TRIGGER answer_uncounted",
+                           "DROP TABLE player_games", "PRAGMA user_version = 4"}
+            << QStringList{" aNN  2 3 2 2026-12-08T09:00:00+01:00",
+                           "Bo 1 1 0 2026-12-07T10:02:00+01:00"};
+    }
+    void theListCountsWhatIsKept() {
+        QFETCH(QStringList, statements);
+        QFETCH(QStringList, listed);
+        QTemporaryDir dir;
+        const auto answer = [](const char* player, const char* game, const char* at,
+                               Outcome outcome) {
+            static int turn = 0;
+            return AnswerRow{QUuid::createUuid().toString(QUuid::WithoutBraces),
+                             player,
+                             QDateTime::fromString(at, Qt::ISODate),
+                             game,
+                             ++turn,
+                             3,
+                             4,
+                             12,
+                             outcome == Outcome::Timeout ? std::nullopt : std::optional(12),
+                             outcome,
+                             1500};
+        };
+        const char* first = "8a4e2d1c-1111-4f4f-8a8a-123456789abc";
+        const char* second = "8a4e2d1c-2222-4f4f-8a8a-123456789abc";
+        QCOMPARE(openIn(dir)
+                     ->importAnswers(
+                         {answer("Ann", first, "2026-12-07T10:00:00+01:00", Outcome::Right),
+                          answer("Ann", first, "2026-12-07T10:01:00+01:00", Outcome::Wrong),
+                          answer("Bo", first, "2026-12-07T10:02:00+01:00", Outcome::Timeout),
+                          answer(" aNN ", second, "2026-12-08T09:00:00+01:00", Outcome::Right)})
+                     .added,
+                 4);
+        {
+            QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "edit");
+            file.setDatabaseName(folderIn(dir) + QStringLiteral("/record.sqlite"));
+            QVERIFY(file.open());
+            for (const QString& statement : statements)
+                QVERIFY2(QSqlQuery(file).exec(statement), qPrintable(statement));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("edit"));
+        QStringList seen;
+        for (const PlayerSummary& player : openIn(dir)->players())
+            seen.append(QStringLiteral("%1 %2 %3 %4 %5")
+                            .arg(player.name)
+                            .arg(player.games)
+                            .arg(player.answers)
+                            .arg(player.right)
+                            .arg(player.lastPlayed.toString(Qt::ISODate)));
+        QCOMPARE(seen, listed);
     }
 
     // Settings changed during a game apply from the next game on.

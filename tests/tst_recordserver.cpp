@@ -594,7 +594,8 @@ private Q_SLOTS:
         QString error;
         const QStringList first = setUpSchoolServer(db, {"4B", " 5 a"}, 30, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        QVERIFY(first.contains("Brought the tables from version 0 to 4."));
+        QVERIFY(first.contains(QStringLiteral("Brought the tables from version 0 to %1.")
+                                   .arg(schema::newestVersion())));
         QVERIFY(first.contains("Answers are now kept 30 days."));
         QVERIFY(first.contains("Gave quintarlow_teachers DELETE, SELECT on answers."));
         // As the earlier hand-typed set-up had it: every machine read every answer.
