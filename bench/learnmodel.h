@@ -15,7 +15,7 @@ namespace quintarlow::learnsim {
 // spacing effect). Retrieval succeeds with probability 1 / (1 + e^((tau - m) / s)) and takes
 // F e^-m plus the time to hear the question and find the square.
 struct ModelParameters {
-    // From the 2005 paper's fit.
+    // From the 2005 paper's fit (docs/learning.md says which of them a source confirmed).
     double c = 0.217;    // decay scale
     double a = 0.177;    // decay intercept
     double tau = -0.704; // retrieval threshold

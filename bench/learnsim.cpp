@@ -112,7 +112,8 @@ QString why(const PathPlan& path, const Fact& fact, const PathGrid& grid) {
         return grid[fact.a - 1][fact.b - 1].stage == FactStage::New ? QStringLiteral("new")
                                                                     : QStringLiteral("learning");
     if (in(path.due))
-        return QStringLiteral("due");
+        return grid[fact.a - 1][fact.b - 1].stage == FactStage::Learning ? QStringLiteral("lapsed")
+                                                                         : QStringLiteral("due");
     return QStringLiteral("known");
 }
 

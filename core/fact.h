@@ -36,8 +36,8 @@ struct PracticeSettings {
 
 // What the path draws from for one child, as the child stood on the day the game started.
 struct PathPlan {
-    std::vector<Fact> unknowns; // the few new or missed facts being learned now, first first
-    std::vector<Fact> due;      // known facts whose day of review has come, longest due first
+    std::vector<Fact> unknowns; // the few facts not yet known being learned now, first first
+    std::vector<Fact> due;      // facts to review today (known or missed since), longest due first
     std::vector<Fact> known;    // the other known facts of the sets open, soonest due first
     QDate day;                  // the day the plan was worked out for
     bool isEmpty() const { return unknowns.empty() && due.empty() && known.empty(); }

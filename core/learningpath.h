@@ -16,9 +16,10 @@ struct DrawMemory;
 // A child's learning path over the tables: where each fact stands, which facts the child
 // learns now, and how a question is drawn on the path. Every number of the path lives here.
 
-// How long a fact answered well stays away: its box's days. Each fluent day moves it one box
-// on, so the days double (the Leitner system); a miss puts it back before the first box.
-inline constexpr std::array<int, 4> ReviewDays = {1, 2, 4, 8};
+// How long a fact answered well stays away: its box's days. Each fluent day on or after its
+// day moves it one box on, so the days keep growing (a Leitner system); a miss puts a fact that
+// had been fluent back in the first box.
+inline constexpr std::array ReviewDays = {1, 2, 3, 5, 8, 12, 17, 23, 30, 40, 50, 60};
 // The box from which a fact counts as known: it has been answered right within the fluency
 // time on more than one day, so it was recalled after a night's forgetting, not just repeated.
 inline constexpr int KnownBox = 2;
@@ -32,9 +33,9 @@ enum class FactStage {
 
 struct FactPlace {
     FactStage stage = FactStage::New;
-    int box = 0;           // 0 before the first fluent day; 1 to 4 after each fluent day on its day
-    QDate due;             // the day it comes back; invalid until it is first answered fluently
-    QDate lastSeen;        // the day it was last asked
+    int box = 0;    // 0 before the first fluent day; then one more each fluent day on its day
+    QDate due;      // the day it comes back; invalid until it is first answered fluently
+    QDate lastSeen; // the day it was last asked
     bool wasKnown = false; // known on some day, even if missed since
 };
 
@@ -44,7 +45,8 @@ using PathGrid = std::array<std::array<FactPlace, FactorCount>, FactorCount>;
 // Every fact's place on `today` from a child's answers (oldest first). A right answer within
 // `fluencyMs` moves the fact one box on when it comes on or after its due day, at most once a
 // day (a second fluent answer the same day shows only that it is still fresh); a right but slow
-// answer leaves it where it is; a wrong answer or a time-out puts it back before the first box.
+// answer leaves it where it is; a wrong answer or a time-out puts it back in the first box, due
+// the next day (before the first box when it was never fluent).
 PathGrid pathGrid(const std::vector<FactAnswer>& history, qint64 fluencyMs, const QDate& today);
 
 // The path's sets, in order: one per table, holding the facts that table adds to the tables
@@ -55,18 +57,22 @@ std::vector<std::vector<Fact>> pathSets(const std::vector<int>& tables);
 // What the child's questions are drawn from today. The sets are open up to the furthest one
 // the child has been asked a fact of, and one more for as long as each fact of the newest open
 // set has been known: the next set opens when the current one is known, and a fact of it
-// missed since is learned again among the next set's without holding it back. The facts being
-// learned are the missed ones of the open sets first, the one asked longest ago first, then new
-// ones in the set's order; at most UnknownsAtOnce.
-PathPlan pathPlan(const PathGrid& grid, const std::vector<int>& tables);
+// missed since does not hold it back. The facts being learned are those of the open sets never
+// known yet, the one asked longest ago first, then new ones in the set's order; at most
+// UnknownsAtOnce. A fact known once and missed since is not learned again among them: it comes
+// back for review the next day, with the known facts whose day has come (longest due first);
+// without `today`, whichever day that is.
+PathPlan pathPlan(const PathGrid& grid, const std::vector<int>& tables, const QDate& today = {});
 
-// How many unknown facts a child learns at once, and how many known ones come between two of
-// them (see learningpath.cpp for why).
+// How many unknown facts a child learns at once, how many known ones come between two of them,
+// and how often a review goes to the fact due most recently (see learningpath.cpp for why).
 inline constexpr int UnknownsAtOnce = 6;
 inline constexpr int KnownsBetweenUnknowns = 1;
+inline constexpr int RecentReviewEvery = 3;
 
 // One question on the path. Due facts are asked between the unknown ones, KnownsBetween-
-// Unknowns of them each time, longest due first, each once a day. The unknown facts take
+// Unknowns of them each time, each once a day: of every RecentReviewEvery reviews, the first
+// is the fact due most recently and the others the ones due longest. The unknown facts take
 // turns, and fill the game when no due fact is left to ask. With nothing left to learn, the
 // other known facts follow the due ones, soonest due first, and once all are asked any of
 // them again. Never the same fact twice in a row while there is another to ask.
@@ -87,7 +93,8 @@ struct PathSummary {
     int known = 0; // known or due
     int learning = 0;
     int fresh = 0;         // never asked
-    std::vector<Fact> due; // known facts due today, longest due first
+    std::vector<Fact> due; // facts due for review today (known, or known once and missed since),
+                           // longest due first
     int currentTable = 0;  // the table of the newest open set; 0 once every set is learned
     int nextTable = 0;     // the table that opens next; 0 when none is left
     std::vector<int> learnedThisWeek; // tables whose every fact became known in the last 7 days
