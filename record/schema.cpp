@@ -244,6 +244,11 @@ QStringList childrenPerGame() {
         QStringLiteral("CREATE TRIGGER count_removed AFTER DELETE ON answers REFERENCING OLD"
                        " TABLE AS removed FOR EACH STATEMENT EXECUTE FUNCTION"
                        " quintarlow_count_removed()"),
+        // A class's grid reads every child's answers: from the index alone, in each child's
+        // order, rather than from pages spread over the whole table.
+        QStringLiteral("DROP INDEX answers_by_child"),
+        QStringLiteral("CREATE INDEX answers_by_child ON answers (player_key, played, answer_id)"
+                       " INCLUDE (class, a, b, outcome, ms, utc_offset)"),
         QStringLiteral("DROP FUNCTION quintarlow_practice_for(text[])"),
         QStringLiteral(
             "CREATE FUNCTION quintarlow_practice_for(keys text[]) RETURNS TABLE (player_key"

@@ -141,10 +141,22 @@ std::vector<FactAnswer> ServerRecord::factAnswers(const QString& player) {
 
 std::vector<std::vector<FactAnswer>>
 ServerRecord::factAnswersOfEach(const std::vector<QString>& players) {
+    // The named children's rows only, each child's in play order, as the index on the key
+    // holds them; an empty name asks for everyone's.
+    QStringList keys;
+    bool everyone = false;
+    for (const QString& player : players) {
+        keys.append(playerKey(player));
+        everyone = everyone || player.isEmpty();
+    }
     QSqlQuery query = read(QStringLiteral("SELECT a, b, outcome, ms, (played AT TIME ZONE 'UTC' +"
                                           " utc_offset * interval '1 second')::date, player_key"
                                           " FROM answers") +
-                           inPlayOrder);
+                               (everyone ? QString(inPlayOrder)
+                                         : QStringLiteral(" WHERE player_key = ANY (?::text[])"
+                                                          " ORDER BY player_key, played,"
+                                                          " answer_id")),
+                           everyone ? QVariantList{} : QVariantList{textArray(keys)});
     FactsOfEach facts(players);
     while (query.next())
         facts.add(query.value(5).toString(), query, &m_readError);

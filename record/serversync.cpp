@@ -101,16 +101,6 @@ QHash<QString, QStringList> localPlayers(QSqlDatabase& local) {
     return spellings;
 }
 
-QString arrayOf(const QStringList& texts) {
-    QStringList quoted;
-    for (QString text : texts)
-        quoted.append(QLatin1Char('"') +
-                      text.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-                          .replace(QLatin1Char('"'), QLatin1String("\\\"")) +
-                      QLatin1Char('"'));
-    return QLatin1Char('{') + quoted.join(QLatin1Char(',')) + QLatin1Char('}');
-}
-
 // What the school decided reaches this file too: answers past the days it keeps them, and
 // players a teacher forgot (what was played before the forgetting; a child who plays again
 // afterwards starts a fresh record). Run before sending, so that none of it goes back.
@@ -127,7 +117,7 @@ bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
     QSqlQuery forgotten = runStatement(
         server,
         QStringLiteral("SELECT player_hash, forgotten_ms FROM quintarlow_forgotten_among(?)"),
-        {arrayOf(byHash.keys())});
+        {textArray(byHash.keys())});
     if (forgotten.lastError().type() != QSqlError::NoError)
         return false;
     bool done = exec(local, QStringLiteral("PRAGMA secure_delete = ON")) &&
@@ -197,7 +187,7 @@ bool exchangePracticeSettings(QSqlDatabase& server, QSqlDatabase& local, const Q
         server,
         QStringLiteral("SELECT player_key, %1, changed_ms FROM quintarlow_practice_for(?)")
             .arg(PracticeColumns),
-        {arrayOf(players.keys())});
+        {textArray(players.keys())});
     if (schools.lastError().isValid() || !exec(local, QStringLiteral("BEGIN IMMEDIATE")))
         return false;
     bool done = true;
