@@ -857,20 +857,37 @@ private Q_SLOTS:
         QCOMPARE(ServerRecord::open(as(server, "teacher_4b"), &error)->keepDays(), 30);
     }
 
-    void aServerFilledByTheTextVersionKeepsEveryAnswer() {
+    void aServerFilledByAnEarlierVersionKeepsEveryAnswer_data() {
+        QTest::addColumn<int>("from");
+        QTest::newRow("ids and times kept as text") << 2;
+        QTest::newRow("classes, before the children were counted per game") << 4;
+    }
+    void aServerFilledByAnEarlierVersionKeepsEveryAnswer() {
         if (!m_postgres)
             QSKIP("PostgreSQL is not installed (Debian: postgresql); the server is not tried");
+        QFETCH(int, from);
         const ServerSettings server = newDatabase();
         QSqlDatabase db = openServer(server);
         for (const schema::Migration& migration : schema::migrations())
-            for (const QString& statement :
-                 migration.version <= 2 ? migration.statements : QStringList{})
-                QVERIFY(QSqlQuery(db).exec(statement));
+            for (const QStringList* statements : {&migration.statements, &migration.serverOnly})
+                for (const QString& statement :
+                     migration.version <= from ? *statements : QStringList{})
+                    QVERIFY2(QSqlQuery(db).exec(statement), qPrintable(statement));
         QVERIFY(QSqlQuery(db).exec("CREATE TABLE schema_version (version INTEGER NOT NULL)"));
-        QVERIFY(QSqlQuery(db).exec("INSERT INTO schema_version VALUES (2)"));
-        for (const AnswerRow& row : classAnswers())
-            QVERIFY(!runStatement(db, InsertAnswer, answerValues(row)).lastError().isValid());
-        QVERIFY(QSqlQuery(db).exec("INSERT INTO practice VALUES ('ann', 'Ann', '6,7', 1)"));
+        QVERIFY(
+            QSqlQuery(db).exec(QStringLiteral("INSERT INTO schema_version VALUES (%1)").arg(from)));
+        if (from == 2) {
+            for (const AnswerRow& row : classAnswers())
+                QVERIFY(!runStatement(db, InsertAnswer, answerValues(row)).lastError().isValid());
+        } else {
+            QCOMPARE(writeToServer(db, {}, classAnswers(), "4B").added, 4);
+            // As that version's set-up left it (the group roles are the whole cluster's).
+            schoolDatabase();
+            QVERIFY(QSqlQuery(db).exec("GRANT EXECUTE ON FUNCTION quintarlow_practice_for, "
+                                       "quintarlow_offer_practice TO quintarlow_machines"));
+        }
+        QVERIFY(QSqlQuery(db).exec("INSERT INTO practice (player_key, player, tables, ask_missed) "
+                                   "VALUES ('ann', 'Ann', '6,7', 1)"));
         QVERIFY(
             QSqlQuery(db).exec("INSERT INTO games VALUES ('00000000-0000-4000-8000-000000000010'"
                                ", 'Ann', 'Bo', 'Bo', '2026-12-07T10:00:00.000+01:00', NULL)"));
@@ -884,6 +901,11 @@ private Q_SLOTS:
         QCOMPARE(record->practiceSettings("ANN").tables, (std::vector<int>{6, 7}));
         QCOMPARE(rows(db, "SELECT pg_typeof(game_id), pg_typeof(started_at) FROM games"),
                  QStringList{"uuid|timestamp with time zone"});
+        // The machines still ask for their players' settings, now with the path and the time.
+        if (from == 4)
+            QCOMPARE(rows(db, "SELECT has_function_privilege('quintarlow_machines', "
+                              "'quintarlow_practice_for(text[])', 'EXECUTE')"),
+                     QStringList{"true"});
     }
 };
 

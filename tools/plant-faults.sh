@@ -62,6 +62,7 @@ faults=(
 'record/schema.cpp%s/WHERE p.changed < excluded.changed/WHERE true/%older practice settings of a machine replace those of the teacher'
 'record/schema.cpp%s/ DELETE FROM player_games s USING touched t WHERE/ DELETE FROM player_games s USING touched t WHERE false AND/%a forgotten child stays in the class list'
 'record/schema.cpp%s/ p.path, p.answer_seconds,/ 0, 20,/%the teacher'"'"'s learning path and time to answer never reach the machines'
+'record/schema.cpp%s/ THEN EXECUTE format\('"'"'GRANT EXECUTE/ AND false THEN EXECUTE format('"'"'GRANT EXECUTE/%machines of a server brought up to date can no longer ask for settings'
 'record/recordsender.cpp%s/    m_askServer = true;\n    sendNow\(\);/    sendNow();/%an idle machine does not learn of a teacher'"'"'s settings before its next game'
 'core/game.cpp%s/m_secondsLeft = plan.answerSeconds;/m_secondsLeft = AnswerSeconds;/%the answer clock ignores the player'"'"'s plan'
 'core/game.cpp%s/answerJudged\(name\(m_toMove\)/answerJudged(name(otherPlayer(m_toMove))/%an answer is reported for the other player'
