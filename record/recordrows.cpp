@@ -126,6 +126,16 @@ void FactsOfEach::add(const QString& spelling, const QSqlQuery& query, QString* 
         each[slot].push_back(*answer);
 }
 
+QString textArray(const QStringList& texts) {
+    QStringList quoted;
+    for (QString text : texts)
+        quoted.append(QLatin1Char('"') +
+                      text.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+                          .replace(QLatin1Char('"'), QLatin1String("\\\"")) +
+                      QLatin1Char('"'));
+    return QLatin1Char('{') + quoted.join(QLatin1Char(',')) + QLatin1Char('}');
+}
+
 QVariantList answerValues(const AnswerRow& row) {
     return {row.answerId,
             row.player,

@@ -57,6 +57,9 @@ private:
     std::vector<std::size_t> m_everyone;
 };
 
+// A PostgreSQL array of texts, written as one value: a name may hold quotes and backslashes.
+QString textArray(const QStringList& texts);
+
 // One answer row added, with answerValues(row) for its places.
 inline constexpr QLatin1String InsertAnswer{
     "INSERT INTO answers (answer_id, player, played_at, played_ms, game_id, turn, a, b, product,"

@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdio>
 #include <sys/prctl.h>
+#include <utility>
 
 namespace quintarlow {
 
@@ -47,7 +48,7 @@ RecordSender::RecordSender(QString localDatabase, ServerSettings server, Command
     : QObject(parent), m_localDatabase(std::move(localDatabase)), m_server(std::move(server)),
       m_command(std::move(command)), m_say(std::move(say)) {
     m_everyMinute.setInterval(minuteMs);
-    connect(&m_everyMinute, &QTimer::timeout, this, &RecordSender::sendNow);
+    connect(&m_everyMinute, &QTimer::timeout, this, &RecordSender::minuteTick);
     m_everyMinute.start();
     m_roundLimit.setSingleShot(true);
     m_roundLimit.setInterval(roundLimitMs);
@@ -125,8 +126,13 @@ void RecordSender::sendNow() {
     if (m_process != process)
         return;
     process->write(m_localDatabase.toUtf8().toPercentEncoding() + '\n' +
-                   (m_rounds++ == 0 ? "1\n" : "0\n") + m_server.serialize());
+                   (std::exchange(m_askServer, false) ? "1\n" : "0\n") + m_server.serialize());
     process->closeWriteChannel();
+}
+
+void RecordSender::minuteTick() {
+    m_askServer = true;
+    sendNow();
 }
 
 void RecordSender::endLongRound() {

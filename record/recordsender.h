@@ -53,6 +53,9 @@ public Q_SLOTS:
     // At start, after every answer kept locally and every minute. Returns at once: starts a
     // round, or asks for one more after the round under way.
     void sendNow();
+    // Every minute: a round that reaches the server even with nothing to send, so that an idle
+    // machine learns of a teacher's settings and of forgotten children before its next game.
+    void minuteTick();
     // A round that has taken too long is ended; its answers go next round.
     void endLongRound();
 
@@ -68,7 +71,7 @@ private:
     Say m_say;
     QProcess* m_process = nullptr; // in Qt's parent tree while a round runs
     bool m_again = false;
-    int m_rounds = 0;
+    bool m_askServer = true; // the next round reaches the server even with nothing to send
     SyncStatus m_lastStatus = SyncStatus::Sent;
     QTimer m_everyMinute;
     QTimer m_roundLimit;

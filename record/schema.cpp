@@ -54,6 +54,11 @@ QString newerRecord(int stored) {
         .arg(newestVersion());
 }
 
+// The rows a login may see: every class for the school, otherwise the classes whose roles it
+// holds. Each function is evaluated once per statement, not once per row.
+const QLatin1String classRows{"(SELECT quintarlow_sees_all()) OR class = ANY"
+                              " (CAST((SELECT quintarlow_my_classes()) AS text[]))"};
+
 // The server's own types and a school's classes. Times become timestamptz with the offset
 // they were played at kept beside them, so the export still writes each answer's own local
 // time; every child's rows carry their class, and row-level security shows a teacher only the
@@ -114,15 +119,12 @@ QStringList serverClasses() {
                        " LANGUAGE sql RETURN (SELECT coalesce(array_agg(substr(rolname, 18)),"
                        " '{}') FROM pg_roles WHERE rolname LIKE 'quintarlow\\_class\\_%'"
                        " AND pg_has_role(oid, 'MEMBER'))"),
-        // Each one evaluated once per statement, not once per row.
         QStringLiteral("CREATE FUNCTION quintarlow_policies() RETURNS void LANGUAGE plpgsql AS $$"
                        " DECLARE t text; BEGIN FOREACH t IN ARRAY"
                        " ARRAY['answers', 'games', 'practice'] LOOP"
                        " EXECUTE format('ALTER TABLE %I ENABLE ROW LEVEL SECURITY', t);"
-                       " EXECUTE format('CREATE POLICY by_class ON %I USING"
-                       " ((SELECT quintarlow_sees_all()) OR class = ANY"
-                       " (CAST((SELECT quintarlow_my_classes()) AS text[])))', t); END LOOP;"
-                       " END $$"),
+                       " EXECUTE format('CREATE POLICY by_class ON %I USING (") +
+            classRows + QStringLiteral(")', t); END LOOP; END $$"),
         QStringLiteral("SELECT quintarlow_policies()"),
         QStringLiteral("DROP FUNCTION quintarlow_policies()"),
         QStringLiteral(
@@ -181,6 +183,105 @@ QStringList serverClasses() {
     };
 }
 
+// Each child's answers per game, as a class's list of children sums them.
+QString perGame(const QString& answers) {
+    return QStringLiteral("SELECT class, player_key, player, game_id, count(*),"
+                          " count(*) FILTER (WHERE outcome = 'right'), max(played),"
+                          " (array_agg(utc_offset ORDER BY played DESC))[1] FROM %1 GROUP BY class,"
+                          " player_key, player, game_id")
+        .arg(answers);
+}
+
+// A class's list of children counts every answer of the class at each look, which grows with
+// the school's years. The server keeps the counts per child and game instead, updated as
+// answers come and go (a child forgotten, answers past the days kept), behind the same
+// row-level security as the answers and read by no machine. The settings' functions also carry
+// the learning path and the time to answer, so a teacher's choice of them reaches the machines.
+QStringList childrenPerGame() {
+    const QString same = QStringLiteral("(class, player_key, player, game_id)");
+    return {
+        QStringLiteral("CREATE TABLE player_games (class text NOT NULL, player_key text NOT NULL,"
+                       " player text NOT NULL, game_id uuid NOT NULL, answers integer NOT NULL,"
+                       " rights integer NOT NULL, last_played timestamptz NOT NULL,"
+                       " last_offset integer NOT NULL, PRIMARY KEY ") +
+            same + QLatin1Char(')'),
+        QStringLiteral("INSERT INTO player_games ") + perGame(QStringLiteral("answers")),
+        QStringLiteral("ALTER TABLE player_games ENABLE ROW LEVEL SECURITY"),
+        QStringLiteral("CREATE POLICY by_class ON player_games USING (") + classRows +
+            QLatin1Char(')'),
+        // Run as the tables' owner, since neither machines nor teachers may write the counts.
+        QStringLiteral("CREATE FUNCTION quintarlow_count_added() RETURNS trigger SECURITY DEFINER"
+                       " SET search_path FROM CURRENT LANGUAGE plpgsql AS $$ BEGIN"
+                       " INSERT INTO player_games AS s ") +
+            perGame(QStringLiteral("added")) + QStringLiteral(" ON CONFLICT ") + same +
+            QStringLiteral(
+                " DO UPDATE SET answers = s.answers + excluded.answers,"
+                " rights = s.rights + excluded.rights, last_offset = CASE WHEN"
+                " excluded.last_played >= s.last_played THEN excluded.last_offset ELSE"
+                " s.last_offset END, last_played = greatest(s.last_played, excluded.last_played);"
+                " RETURN NULL; END $$"),
+        // The games whose answers went are counted again from what is left of them (most
+        // contacts remove none). The planner is told how few they are, so that it reads
+        // those children's answers by their index rather than every answer.
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_count_removed() RETURNS trigger SECURITY DEFINER"
+            " SET search_path FROM CURRENT LANGUAGE plpgsql AS $$ BEGIN"
+            " IF NOT EXISTS (SELECT 1 FROM removed) THEN RETURN NULL; END IF;"
+            " CREATE TEMPORARY TABLE touched ON COMMIT DROP AS SELECT DISTINCT class,"
+            " player_key, player, game_id FROM removed; ANALYZE touched;"
+            " DELETE FROM player_games s USING touched t WHERE (s.class, s.player_key, s.player,"
+            " s.game_id) = (t.class, t.player_key, t.player, t.game_id);"
+            " INSERT INTO player_games AS s ") +
+            perGame(QStringLiteral("(SELECT a.* FROM answers a JOIN touched t USING ") + same +
+                    QStringLiteral(") left_over")) +
+            QStringLiteral(" ON CONFLICT ") + same +
+            QStringLiteral(" DO UPDATE SET answers = excluded.answers, rights = excluded.rights,"
+                           " last_played = excluded.last_played,"
+                           " last_offset = excluded.last_offset;"
+                           " DROP TABLE touched; RETURN NULL; END $$"),
+        QStringLiteral("CREATE TRIGGER count_added AFTER INSERT ON answers REFERENCING NEW TABLE"
+                       " AS added FOR EACH STATEMENT EXECUTE FUNCTION quintarlow_count_added()"),
+        QStringLiteral("CREATE TRIGGER count_removed AFTER DELETE ON answers REFERENCING OLD"
+                       " TABLE AS removed FOR EACH STATEMENT EXECUTE FUNCTION"
+                       " quintarlow_count_removed()"),
+        // A class's grid reads every child's answers: from the index alone, in each child's
+        // order, rather than from pages spread over the whole table.
+        QStringLiteral("DROP INDEX answers_by_child"),
+        QStringLiteral("CREATE INDEX answers_by_child ON answers (player_key, played, answer_id)"
+                       " INCLUDE (class, a, b, outcome, ms, utc_offset)"),
+        QStringLiteral("DROP FUNCTION quintarlow_practice_for(text[])"),
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_practice_for(keys text[]) RETURNS TABLE (player_key"
+            " text, tables text, ask_missed integer, path integer, answer_seconds integer,"
+            " changed_ms bigint) SECURITY DEFINER SET search_path FROM CURRENT LANGUAGE sql AS"
+            " $$ SELECT p.player_key, p.tables, p.ask_missed, p.path, p.answer_seconds,"
+            " (extract(epoch FROM p.changed) * 1000)::bigint FROM practice p"
+            " WHERE p.player_key = ANY (keys) $$"),
+        QStringLiteral("DROP FUNCTION quintarlow_offer_practice(text, text, text, integer, bigint,"
+                       " text)"),
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_offer_practice(key text, player text, tables text,"
+            " ask_missed integer, path integer, answer_seconds integer, changed_ms bigint,"
+            " class_name text) RETURNS void SECURITY DEFINER SET search_path FROM CURRENT"
+            " LANGUAGE sql AS $$ INSERT INTO practice AS p (player_key, player, tables,"
+            " ask_missed, path, answer_seconds, class, changed) VALUES (key, player, tables,"
+            " ask_missed, path, answer_seconds, quintarlow_class_key(class_name),"
+            " to_timestamp(changed_ms / 1000.0)) ON CONFLICT (player_key) DO UPDATE SET"
+            " tables = excluded.tables, ask_missed = excluded.ask_missed, path = excluded.path,"
+            " answer_seconds = excluded.answer_seconds, changed = excluded.changed"
+            " WHERE p.changed < excluded.changed $$"),
+        QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_practice_for,"
+                       " quintarlow_offer_practice, quintarlow_count_added,"
+                       " quintarlow_count_removed FROM PUBLIC"),
+        // The functions made again lost their rights: the roles set up already get them back.
+        QStringLiteral(
+            "DO $$ DECLARE r text; BEGIN FOREACH r IN ARRAY ARRAY['quintarlow_machines',"
+            " 'quintarlow_teachers'] LOOP IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = r)"
+            " THEN EXECUTE format('GRANT EXECUTE ON FUNCTION quintarlow_practice_for,"
+            " quintarlow_offer_practice TO %I', r); END IF; END LOOP; END $$"),
+    };
+}
+
 } // namespace
 
 const std::vector<Migration>& migrations() {
@@ -223,9 +324,9 @@ const std::vector<Migration>& migrations() {
               "ALTER TABLE practice ADD COLUMN answer_seconds INTEGER NOT NULL DEFAULT 20")},
          {},
          {}},
-        // What the list of players shows, per spelling and game, kept by the file itself as
-        // answers come and go: counted from every answer, a class's year took the list longer
-        // than the whole window to draw.
+        // What the list of players shows, per spelling and game, kept by the file and by the
+        // server themselves as answers come and go: counted from every answer, a class's year
+        // took the list longer than the whole window to draw.
         {5,
          {},
          {QStringLiteral("CREATE TABLE player_games (player TEXT NOT NULL, game_id TEXT NOT NULL,"
@@ -256,7 +357,7 @@ const std::vector<Migration>& migrations() {
                          " AND game_id = old.game_id ORDER BY played_ms DESC LIMIT 1)"
                          " WHERE player = old.player AND game_id = old.game_id"
                          " AND last_ms = old.played_ms; END")},
-         {}},
+         childrenPerGame()},
     };
     return all;
 }

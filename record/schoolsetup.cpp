@@ -43,6 +43,7 @@ Rights rightsOf(const QString& role) {
             rights[function] = {QStringLiteral("EXECUTE")};
         rights[QStringLiteral("answers")] = {QStringLiteral("SELECT"), QStringLiteral("DELETE")};
         rights[QStringLiteral("answer_rows")] = {QStringLiteral("SELECT")};
+        rights[QStringLiteral("player_games")] = {QStringLiteral("SELECT")};
         rights[QStringLiteral("games")] = {QStringLiteral("SELECT"), QStringLiteral("DELETE")};
         rights[QStringLiteral("practice")] = {QStringLiteral("SELECT"), QStringLiteral("INSERT"),
                                               QStringLiteral("UPDATE"), QStringLiteral("DELETE")};
@@ -55,10 +56,10 @@ Rights rightsOf(const QString& role) {
     return rights;
 }
 
-const QStringList tables{QStringLiteral("schema_version"), QStringLiteral("answers"),
-                         QStringLiteral("answer_rows"),    QStringLiteral("games"),
-                         QStringLiteral("practice"),       QStringLiteral("forgotten"),
-                         QStringLiteral("school_settings")};
+const QStringList tables{QStringLiteral("schema_version"),  QStringLiteral("answers"),
+                         QStringLiteral("answer_rows"),     QStringLiteral("games"),
+                         QStringLiteral("practice"),        QStringLiteral("forgotten"),
+                         QStringLiteral("school_settings"), QStringLiteral("player_games")};
 
 class Setup {
 public:

@@ -82,13 +82,13 @@ QSqlQuery ServerRecord::read(const QString& sql, const QVariantList& values) {
 }
 
 std::vector<PlayerSummary> ServerRecord::players() {
-    // Straight from the table, so that the class's rows are read through its index and only
-    // each spelling's last time is turned into text.
-    QSqlQuery query = read(
-        QStringLiteral("SELECT player, count(*), count(*) FILTER (WHERE outcome = 'right'),"
-                       " (extract(epoch FROM max(played)) * 1000)::bigint,"
-                       " (array_agg(utc_offset ORDER BY played DESC))[1],"
-                       " string_agg(DISTINCT game_id::text, ',') FROM answers GROUP BY player"));
+    // From the counts the server keeps per child and game, which grow with the games rather
+    // than with every answer; only each spelling's last time is turned into text.
+    QSqlQuery query =
+        read(QStringLiteral("SELECT player, sum(answers), sum(rights),"
+                            " (extract(epoch FROM max(last_played)) * 1000)::bigint,"
+                            " (array_agg(last_offset ORDER BY last_played DESC))[1],"
+                            " string_agg(game_id::text, ',') FROM player_games GROUP BY player"));
     PlayerMerge merge;
     while (query.next()) {
         const qint64 lastMs = query.value(3).toLongLong();
@@ -100,8 +100,11 @@ std::vector<PlayerSummary> ServerRecord::players() {
     if (!m_readError.isEmpty())
         return {};
     QSet<QString> withSettings;
-    QSqlQuery settings = read(
-        QStringLiteral("SELECT player_key FROM practice WHERE tables <> '' OR ask_missed <> 0"));
+    // The server keeps settings put back to the game's own as a row, so machines learn of it.
+    QSqlQuery settings =
+        read(QStringLiteral("SELECT player_key FROM practice WHERE tables <> '' OR ask_missed <> 0"
+                            " OR path <> 0 OR answer_seconds <> %1")
+                 .arg(AnswerSeconds));
     while (settings.next())
         withSettings.insert(settings.value(0).toString());
     return merge.players(
@@ -138,10 +141,22 @@ std::vector<FactAnswer> ServerRecord::factAnswers(const QString& player) {
 
 std::vector<std::vector<FactAnswer>>
 ServerRecord::factAnswersOfEach(const std::vector<QString>& players) {
+    // The named children's rows only, each child's in play order, as the index on the key
+    // holds them; an empty name asks for everyone's.
+    QStringList keys;
+    bool everyone = false;
+    for (const QString& player : players) {
+        keys.append(playerKey(player));
+        everyone = everyone || player.isEmpty();
+    }
     QSqlQuery query = read(QStringLiteral("SELECT a, b, outcome, ms, (played AT TIME ZONE 'UTC' +"
                                           " utc_offset * interval '1 second')::date, player_key"
                                           " FROM answers") +
-                           inPlayOrder);
+                               (everyone ? QString(inPlayOrder)
+                                         : QStringLiteral(" WHERE player_key = ANY (?::text[])"
+                                                          " ORDER BY player_key, played,"
+                                                          " answer_id")),
+                           everyone ? QVariantList{} : QVariantList{textArray(keys)});
     FactsOfEach facts(players);
     while (query.next())
         facts.add(query.value(5).toString(), query, &m_readError);

@@ -101,16 +101,6 @@ QHash<QString, QStringList> localPlayers(QSqlDatabase& local) {
     return spellings;
 }
 
-QString arrayOf(const QStringList& texts) {
-    QStringList quoted;
-    for (QString text : texts)
-        quoted.append(QLatin1Char('"') +
-                      text.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-                          .replace(QLatin1Char('"'), QLatin1String("\\\"")) +
-                      QLatin1Char('"'));
-    return QLatin1Char('{') + quoted.join(QLatin1Char(',')) + QLatin1Char('}');
-}
-
 // What the school decided reaches this file too: answers past the days it keeps them, and
 // players a teacher forgot (what was played before the forgetting; a child who plays again
 // afterwards starts a fresh record). Run before sending, so that none of it goes back.
@@ -127,7 +117,7 @@ bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
     QSqlQuery forgotten = runStatement(
         server,
         QStringLiteral("SELECT player_hash, forgotten_ms FROM quintarlow_forgotten_among(?)"),
-        {arrayOf(byHash.keys())});
+        {textArray(byHash.keys())});
     if (forgotten.lastError().type() != QSqlError::NoError)
         return false;
     bool done = exec(local, QStringLiteral("PRAGMA secure_delete = ON")) &&
@@ -180,44 +170,46 @@ bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
 // machine's are offered (the server keeps them if they are later), then the server's are
 // kept here for the players this machine knows, also for when the server cannot be reached.
 bool exchangePracticeSettings(QSqlDatabase& server, QSqlDatabase& local, const QString& className) {
-    QSqlQuery mine = runStatement(local, QStringLiteral("SELECT player_key, player, tables, "
-                                                        "ask_missed, changed_ms FROM practice "
-                                                        "WHERE changed_ms > 0"));
+    QSqlQuery mine = runStatement(local, QStringLiteral("SELECT player_key, player, %1, changed_ms"
+                                                        " FROM practice WHERE changed_ms > 0")
+                                             .arg(PracticeColumns));
     while (mine.next())
         if (runStatement(server,
-                         QStringLiteral("SELECT quintarlow_offer_practice(?, ?, ?, ?, ?, ?)"),
-                         {mine.value(0), mine.value(1), mine.value(2), mine.value(3), mine.value(4),
-                          className})
+                         QStringLiteral("SELECT quintarlow_offer_practice(?, ?, ?, ?, ?, ?, ?, ?)"),
+                         QVariantList{mine.value(0), mine.value(1)} +
+                             practiceValues(practiceSettingsFrom(mine, 2)) +
+                             QVariantList{mine.value(6), className})
                 .lastError()
                 .isValid())
             return false;
     const QHash<QString, QStringList> players = localPlayers(local);
-    QSqlQuery schools =
-        runStatement(server,
-                     QStringLiteral("SELECT player_key, tables, ask_missed, changed_ms FROM "
-                                    "quintarlow_practice_for(?)"),
-                     {arrayOf(players.keys())});
+    QSqlQuery schools = runStatement(
+        server,
+        QStringLiteral("SELECT player_key, %1, changed_ms FROM quintarlow_practice_for(?)")
+            .arg(PracticeColumns),
+        {textArray(players.keys())});
     if (schools.lastError().isValid() || !exec(local, QStringLiteral("BEGIN IMMEDIATE")))
         return false;
     bool done = true;
     while (done && schools.next()) {
         const QString key = schools.value(0).toString();
-        const bool isDefault =
-            schools.value(1).toString().isEmpty() && schools.value(2).toInt() == 0;
-        // Only a change later than this machine's own replaces it.
+        const PracticeSettings school = practiceSettingsFrom(schools, 1);
+        const QVariant changedMs = schools.value(5);
+        // Only a change later than this machine's own replaces it; the file keeps no row for
+        // the game's own settings.
         done = !runStatement(local,
                              QStringLiteral("DELETE FROM practice WHERE player_key = ? AND "
                                             "changed_ms < ?"),
-                             {key, schools.value(3)})
+                             {key, changedMs})
                     .lastError()
                     .isValid() &&
-               (isDefault ||
+               (school.isDefault() ||
                 !runStatement(local,
                               QStringLiteral("INSERT OR IGNORE INTO practice (player_key, player, "
-                                             "tables, ask_missed, changed_ms) VALUES (?, ?, ?, ?, "
-                                             "?)"),
-                              {key, players.value(key).value(0, key), schools.value(1),
-                               schools.value(2), schools.value(3)})
+                                             "%1, changed_ms) VALUES (?, ?, ?, ?, ?, ?, ?)")
+                                  .arg(PracticeColumns),
+                              QVariantList{key, players.value(key).value(0, key)} +
+                                  practiceValues(school) + QVariantList{changedMs})
                      .lastError()
                      .isValid());
     }

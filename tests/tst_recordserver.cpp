@@ -187,6 +187,30 @@ std::vector<AnswerRow> classAnswers() {
             {id(4), "ANN", at(8, 0), id(20), 2, 12, 12, 144, 144, Outcome::Right, 900}};
 }
 
+// The player list as the window shows it, one line per child.
+QStringList listed(const std::vector<PlayerSummary>& players) {
+    QStringList lines;
+    for (const PlayerSummary& player : players)
+        lines.append(QStringLiteral("%1 %2 games %3 answers %4 right, last %5")
+                         .arg(player.name)
+                         .arg(player.games)
+                         .arg(player.answers)
+                         .arg(player.right)
+                         .arg(player.lastPlayed.toString(Qt::ISODateWithMs)));
+    return lines;
+}
+
+// The same rows counted by a family's file, which counts each answer at each look.
+QStringList listedByAFile(const std::vector<AnswerRow>& rows) {
+    QTemporaryDir folder;
+    QString error;
+    const auto file = SqliteRecord::open(folder.path(), &error);
+    if (!file)
+        return {error};
+    const SqliteRecord::Merge merge = file->importAnswers(rows);
+    return merge.error.isEmpty() ? listed(file->players()) : QStringList{merge.error};
+}
+
 } // namespace
 
 class TestRecordServer : public QObject {
@@ -242,6 +266,23 @@ class TestRecordServer : public QObject {
                 2000};
     }
 
+    // What the next game on the machine draws the player's questions by and times them with,
+    // from the file alone.
+    static QString drawnBy(const LocalRecord& local, const QString& player) {
+        QString error;
+        const auto game = SqliteRecord::open(QFileInfo(local.path()).path(), &error);
+        if (!game)
+            return error;
+        game->gameStarted(player, QStringLiteral("Di"), QDateTime::currentDateTime());
+        game->waitUntilWritten();
+        const PracticePlan plan = game->practicePlan(player);
+        return QStringLiteral("%1|%2|%3|%4")
+            .arg(keptTablesText(plan.settings.tables))
+            .arg(plan.settings.askMissed ? 1 : 0)
+            .arg(plan.settings.path ? 1 : 0)
+            .arg(plan.answerSeconds);
+    }
+
     std::unique_ptr<RecordSender> sender(const LocalRecord& local, const ServerSettings& server,
                                          QStringList* said) {
         return std::make_unique<RecordSender>(
@@ -250,10 +291,11 @@ class TestRecordServer : public QObject {
                                   {QStringLiteral("--sync-record")}},
             [said](const QString& line) { said->append(line); });
     }
-    // One whole round, as the game's minute tick or a kept answer starts it.
-    static SyncStatus round(RecordSender& sender) {
+    // One whole round, as a kept answer (or the game's minute tick) starts it.
+    static SyncStatus round(RecordSender& sender,
+                            void (RecordSender::*start)() = &RecordSender::sendNow) {
         QSignalSpy ended(&sender, &RecordSender::roundEnded);
-        sender.sendNow();
+        (sender.*start)();
         if (!ended.wait(60'000))
             return SyncStatus::NotStarted;
         return ended.takeFirst().at(0).value<SyncStatus>();
@@ -636,50 +678,136 @@ private Q_SLOTS:
         window.sort();
         QCOMPARE(window, sees);
         QCOMPARE(record->readError().isEmpty(), !sees.isEmpty());
-        const QStringList psql =
-            rows(openServer(as(server, login)), "SELECT player FROM answers ORDER BY player");
-        if (sees.isEmpty())
-            QVERIFY2(psql.value(0).contains("permission denied"), qPrintable(psql.join(';')));
-        else
-            QCOMPARE(psql, sees);
+        for (const char* table : {"answers", "player_games"}) {
+            const QStringList psql =
+                rows(openServer(as(server, login)),
+                     QStringLiteral("SELECT player FROM %1 ORDER BY player").arg(table));
+            if (sees.isEmpty())
+                QVERIFY2(psql.value(0).contains("permission denied"), qPrintable(psql.join(';')));
+            else
+                QCOMPARE(psql, sees);
+        }
+    }
+
+    // The list of children comes from counts the server keeps as answers come and go; it must
+    // say what counting the answers themselves says.
+    void theClassListCountsWhatIsKept_data() {
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<int>("keepDays");
+        QTest::addColumn<QString>("changedBy");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("children"); // in the login's list afterwards
+        QTest::newRow("as sent, the school") << "head" << 0 << QString() << QString() << 3;
+        QTest::newRow("as sent, 4B's teacher") << "teacher_4b" << 0 << QString() << QString() << 2;
+        QTest::newRow("a child forgotten") << "head" << 0 << "teacher_4b"
+                                           << "DELETE FROM answers WHERE player_key = 'cy'" << 2;
+        QTest::newRow("answers past the days kept, at a machine's contact")
+            << "head" << 30 << "pc_4b"
+            << "SELECT quintarlow_contact()" << 3;
+        QTest::newRow("a game's last answer deleted by hand")
+            << "teacher_4b" << 0 << "teacher_4b"
+            << "DELETE FROM answers WHERE outcome = 'timeout'" << 2;
+    }
+    void theClassListCountsWhatIsKept() {
+        if (!m_postgres)
+            QSKIP("PostgreSQL is not installed (Debian: postgresql); the server is not tried");
+        QFETCH(QString, login);
+        QFETCH(int, keepDays);
+        QFETCH(QString, changedBy);
+        QFETCH(QString, change);
+        QFETCH(int, children);
+        const ServerSettings server =
+            schoolDatabase(keepDays > 0 ? std::optional(keepDays) : std::nullopt);
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        const qint64 day = 86'400'000;
+        const auto played = [&](const char* player, qint64 ms, int offset, Outcome outcome,
+                                int game) {
+            AnswerRow row = answer(player, ms);
+            row.playedAt = QDateTime::fromMSecsSinceEpoch(ms, QTimeZone(offset));
+            row.gameId = QStringLiteral("00000000-0000-4000-8000-%1").arg(game, 12, 10, QChar('0'));
+            row.outcome = outcome;
+            return row;
+        };
+        // One game on both sides of 30 days; a game whose last answer was played in another
+        // time zone; three spellings of one child; a child of the same name in another class.
+        const std::vector<std::pair<QString, AnswerRow>> sent{
+            {"4B", played("Ann", now - 31 * day, 3600, Outcome::Right, 1)},
+            {"4B", played("Ann", now - 29 * day, 3600, Outcome::Wrong, 1)},
+            {"4B", played("ann", now - 2 * day, -18000, Outcome::Right, 2)},
+            {"4B", played("Cy", now - 2 * day + 500, 3600, Outcome::Right, 2)},
+            {"4B", played("ann", now - 2 * day + 1000, 7200, Outcome::Timeout, 2)},
+            {"5A", played("Bo", now - day, 3600, Outcome::Right, 3)},
+            {"5A", played("ann", now - 5 * day, 0, Outcome::Wrong, 4)},
+        };
+        for (const auto& [className, row] : sent)
+            QCOMPARE(writeToServer(openServer(server), {}, {row}, className).added, 1);
+        if (!change.isEmpty()) {
+            const QStringList changed = rows(openServer(as(server, changedBy)), change);
+            QVERIFY2(!changed.value(0).startsWith("error:"), qPrintable(changed.join(';')));
+        }
+
+        QString error;
+        const auto record = ServerRecord::open(as(server, login), &error);
+        QVERIFY2(record, qPrintable(error));
+        const QStringList list = listed(record->players());
+        QCOMPARE(record->readError(), QString());
+        QCOMPARE(list.size(), children);
+        QCOMPARE(list, listedByAFile(record->answers({})));
     }
 
     void settingsTravelAndTheLaterChangeWins_data() {
         QTest::addColumn<qint64>("machineChangeMs"); // after the teacher's; 0: none
-        QTest::addColumn<QString>("kept");           // on the machine and on the server
-        QTest::newRow("the teacher's only") << qint64(0) << "3,4|0";
-        QTest::newRow("the machine's, earlier") << qint64(-3'600'000) << "3,4|0";
-        QTest::newRow("the machine's, later, made offline") << qint64(3'600'000) << "7|1";
+        // Kept on the machine and on the server: tables, missed facts, path, seconds.
+        QTest::addColumn<QString>("settings");
+        QTest::newRow("the teacher's only") << qint64(0) << "3,4|0|1|40";
+        QTest::newRow("the machine's, earlier") << qint64(-3'600'000) << "3,4|0|1|40";
+        QTest::newRow("the machine's, later, made offline") << qint64(3'600'000) << "7|1|0|60";
     }
     void settingsTravelAndTheLaterChangeWins() {
         if (!m_postgres)
             QSKIP("PostgreSQL is not installed (Debian: postgresql); the server is not tried");
         QFETCH(qint64, machineChangeMs);
-        QFETCH(QString, kept);
+        QFETCH(QString, settings);
         const ServerSettings server = schoolDatabase();
         QString error;
         // Cy has not played yet: Cy joins the class named in the teacher's settings.
         const auto teacher = ServerRecord::open(as(server, "teacher_4b", "4B"), &error);
         QVERIFY2(teacher, qPrintable(error));
-        QVERIFY(teacher->setPracticeSettings("Cy", {{3, 4}, false}));
+        QVERIFY(teacher->setPracticeSettings("Cy", {{3, 4}, false, true, 40}));
         LocalRecord local;
         local.addGame("Cy", "Di");
         if (machineChangeMs != 0)
             runStatement(local.db(),
-                         "INSERT INTO practice (player_key, player, tables, ask_missed, changed_ms)"
-                         " VALUES ('cy', 'Cy', '7', 1, ?)",
+                         "INSERT INTO practice (player_key, player, tables, ask_missed, path,"
+                         " answer_seconds, changed_ms) VALUES ('cy', 'Cy', '7', 1, 0, 60, ?)",
                          {QDateTime::currentMSecsSinceEpoch() + machineChangeMs});
         QStringList said;
         QCOMPARE(round(*sender(local, as(server, "pc_4b", "4B"), &said)), SyncStatus::Sent);
 
-        QCOMPARE(rows(local.db(), "SELECT tables, ask_missed FROM practice"), QStringList{kept});
-        QCOMPARE(rows(openServer(server), "SELECT tables, ask_missed, class FROM practice"),
-                 QStringList{kept + "|4b"});
+        const QString kept = QStringLiteral("SELECT %1%2 FROM practice").arg(PracticeColumns);
+        QCOMPARE(rows(local.db(), kept.arg("")), QStringList{settings});
+        QCOMPARE(rows(openServer(server), kept.arg(", class")), QStringList{settings + "|4b"});
         // What the game draws by, also when the server cannot be reached.
-        const auto game = SqliteRecord::open(QFileInfo(local.path()).path(), &error);
-        QVERIFY2(game, qPrintable(error));
-        QCOMPARE(keptTablesText(game->practicePlan(" CY ").settings.tables),
-                 kept.section('|', 0, 0));
+        QCOMPARE(drawnBy(local, "CY"), settings);
+    }
+
+    // A machine nobody plays on still asks each minute, so the next game there starts with the
+    // teacher's choice.
+    void anIdleMachineTakesTheTeachersSettingsAtItsMinute() {
+        if (!m_postgres)
+            QSKIP("PostgreSQL is not installed (Debian: postgresql); the server is not tried");
+        const ServerSettings server = schoolDatabase();
+        LocalRecord local;
+        local.addAnswer(local.addGame("Cy", "Di"), 1, 56, "right", "Cy");
+        QStringList said;
+        const auto sending = sender(local, as(server, "pc_4b", "4B"), &said);
+        QCOMPARE(round(*sending), SyncStatus::Sent);
+        QString error;
+        QVERIFY(ServerRecord::open(as(server, "teacher_4b"), &error)
+                    ->setPracticeSettings("Cy", {{}, false, true, 40}));
+
+        QCOMPARE(round(*sending, &RecordSender::minuteTick), SyncStatus::Sent);
+        QCOMPARE(drawnBy(local, "Cy"), QStringLiteral("|0|1|40"));
     }
 
     void aForgottenChildLeavesTheMachinesOfTheirClass() {
@@ -729,20 +857,37 @@ private Q_SLOTS:
         QCOMPARE(ServerRecord::open(as(server, "teacher_4b"), &error)->keepDays(), 30);
     }
 
-    void aServerFilledByTheTextVersionKeepsEveryAnswer() {
+    void aServerFilledByAnEarlierVersionKeepsEveryAnswer_data() {
+        QTest::addColumn<int>("from");
+        QTest::newRow("ids and times kept as text") << 2;
+        QTest::newRow("classes, before the children were counted per game") << 4;
+    }
+    void aServerFilledByAnEarlierVersionKeepsEveryAnswer() {
         if (!m_postgres)
             QSKIP("PostgreSQL is not installed (Debian: postgresql); the server is not tried");
+        QFETCH(int, from);
         const ServerSettings server = newDatabase();
         QSqlDatabase db = openServer(server);
         for (const schema::Migration& migration : schema::migrations())
-            for (const QString& statement :
-                 migration.version <= 2 ? migration.statements : QStringList{})
-                QVERIFY(QSqlQuery(db).exec(statement));
+            for (const QStringList* statements : {&migration.statements, &migration.serverOnly})
+                for (const QString& statement :
+                     migration.version <= from ? *statements : QStringList{})
+                    QVERIFY2(QSqlQuery(db).exec(statement), qPrintable(statement));
         QVERIFY(QSqlQuery(db).exec("CREATE TABLE schema_version (version INTEGER NOT NULL)"));
-        QVERIFY(QSqlQuery(db).exec("INSERT INTO schema_version VALUES (2)"));
-        for (const AnswerRow& row : classAnswers())
-            QVERIFY(!runStatement(db, InsertAnswer, answerValues(row)).lastError().isValid());
-        QVERIFY(QSqlQuery(db).exec("INSERT INTO practice VALUES ('ann', 'Ann', '6,7', 1)"));
+        QVERIFY(
+            QSqlQuery(db).exec(QStringLiteral("INSERT INTO schema_version VALUES (%1)").arg(from)));
+        if (from == 2) {
+            for (const AnswerRow& row : classAnswers())
+                QVERIFY(!runStatement(db, InsertAnswer, answerValues(row)).lastError().isValid());
+        } else {
+            QCOMPARE(writeToServer(db, {}, classAnswers(), "4B").added, 4);
+            // As that version's set-up left it (the group roles are the whole cluster's).
+            schoolDatabase();
+            QVERIFY(QSqlQuery(db).exec("GRANT EXECUTE ON FUNCTION quintarlow_practice_for, "
+                                       "quintarlow_offer_practice TO quintarlow_machines"));
+        }
+        QVERIFY(QSqlQuery(db).exec("INSERT INTO practice (player_key, player, tables, ask_missed) "
+                                   "VALUES ('ann', 'Ann', '6,7', 1)"));
         QVERIFY(
             QSqlQuery(db).exec("INSERT INTO games VALUES ('00000000-0000-4000-8000-000000000010'"
                                ", 'Ann', 'Bo', 'Bo', '2026-12-07T10:00:00.000+01:00', NULL)"));
@@ -751,10 +896,16 @@ private Q_SLOTS:
         const auto record = ServerRecord::open(server, &error);
         QVERIFY2(record, qPrintable(error));
         QCOMPARE(answersToCsv(record->answers({})), answersToCsv(classAnswers()));
+        QCOMPARE(listed(record->players()), listedByAFile(classAnswers()));
         QCOMPARE(record->factAnswers("ann").size(), 3u);
         QCOMPARE(record->practiceSettings("ANN").tables, (std::vector<int>{6, 7}));
         QCOMPARE(rows(db, "SELECT pg_typeof(game_id), pg_typeof(started_at) FROM games"),
                  QStringList{"uuid|timestamp with time zone"});
+        // The machines still ask for their players' settings, now with the path and the time.
+        if (from == 4)
+            QCOMPARE(rows(db, "SELECT has_function_privilege('quintarlow_machines', "
+                              "'quintarlow_practice_for(text[])', 'EXECUTE')"),
+                     QStringList{"true"});
     }
 };
 
