@@ -72,10 +72,6 @@ std::optional<Failure> inTransaction(QSqlDatabase& db,
     return failure;
 }
 
-std::optional<Failure> insertAnswer(QSqlDatabase& db, const AnswerRow& row) {
-    return failureOf(runStatement(db, InsertAnswer, answerValues(row)));
-}
-
 // Adds the rows whose answer id is not kept yet; counts what it added and skipped.
 std::optional<Failure> addNewRows(QSqlDatabase& db, const std::vector<AnswerRow>& rows,
                                   RecordMerge& merge) {
