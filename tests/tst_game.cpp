@@ -393,31 +393,6 @@ private Q_SLOTS:
             QVERIFY2(player.seen[part] > 0, part);
     }
 
-    // The clock starts from the asking player's plan and times out once it has passed 0.
-    void answerTimeFromThePlan_data() {
-        QTest::addColumn<int>("seconds");
-        QTest::newRow("the game's 20") << 20;
-        QTest::newRow("a plan's 40") << 40;
-    }
-    void answerTimeFromThePlan() {
-        QFETCH(int, seconds);
-        Played played;
-        played.answerSeconds = seconds;
-        QVERIFY(played.game.start(QStringLiteral("Ben"), QStringLiteral("Rosa")));
-        played.game.ask();
-        QCOMPARE(played.game.secondsLeft(), seconds);
-        for (int tick = 0; tick <= seconds; ++tick) {
-            QCOMPARE(played.game.stage(), Stage::Asking);
-            played.game.answerClockTick();
-        }
-        QCOMPARE(played.game.stage(), Stage::Revealing);
-        QCOMPARE(played.reports.last(), QStringLiteral("answer: Ben 7x7 - 2"));
-        // Back to the game's own time for the next question.
-        for (int tick = 0; tick < 9; ++tick)
-            played.game.revealTick();
-        QCOMPARE(played.game.secondsLeft(), AnswerSeconds);
-    }
-
     // Two ticks after a win the winner is congratulated; a replay before that leaves the voice
     // nothing to say at the second tick, which cuts nothing off.
     void congratulation_data() {
