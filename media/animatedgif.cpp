@@ -17,6 +17,17 @@ namespace {
 // A frame that asks for no wait at all would keep the event loop busy.
 constexpr int ShortestFrameMs = 10;
 
+// A small frame is kept ready to paint: a compact one is converted again at each paint, which
+// the name entry's ten letters would pay for ten times over. Only a wide one, such as the
+// board's banner, is kept compact.
+constexpr qsizetype LargestReadyFrameBytes = 32 * 1024;
+
+QImage keptForm(const QImage& frame) {
+    return frame.sizeInBytes() > LargestReadyFrameBytes
+               ? compactFrame(frame)
+               : frame.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 } // namespace
 
 QImage compactFrame(const QImage& frame) {
@@ -185,7 +196,7 @@ std::optional<AnimatedGif::Frame> AnimatedGif::frame(int number) {
             }
             return std::nullopt;
         }
-        Frame read{compactFrame(image), m_reader->nextImageDelay()};
+        Frame read{keptForm(image), m_reader->nextImageDelay()};
         if (keeping && m_kept.size() == std::size_t(m_readerAt))
             m_kept.push_back(read);
         if (m_readerAt++ == number)
