@@ -170,50 +170,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("qtPlatform");
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<PlatformChoice>("choice");
-        const QStringList none;
-        QTest::newRow("X11 session") << "x11"
-                                     << ""
-                                     << ":0"
-                                     << "" << none << PlatformChoice::LeaveToQt;
-        QTest::newRow("console") << "tty"
-                                 << ""
-                                 << ""
-                                 << "" << none << PlatformChoice::LeaveToQt;
-        QTest::newRow("Wayland session") << "wayland"
-                                         << "wayland-0"
-                                         << ":0"
-                                         << "" << none << PlatformChoice::Xcb;
-        QTest::newRow("only the session type") << "wayland"
-                                               << ""
-                                               << ":1"
-                                               << "" << none << PlatformChoice::Xcb;
-        QTest::newRow("only WAYLAND_DISPLAY") << ""
-                                              << "wayland-1"
-                                              << ":1"
-                                              << "" << none << PlatformChoice::Xcb;
-        QTest::newRow("no XWayland") << "wayland"
-                                     << "wayland-0"
-                                     << ""
-                                     << "" << none << PlatformChoice::XWaylandMissing;
-        QTest::newRow("QT_QPA_PLATFORM") << "wayland"
-                                         << "wayland-0"
-                                         << ":0"
-                                         << "wayland" << none << PlatformChoice::LeaveToQt;
-        QTest::newRow("-platform")
-            << "wayland"
-            << "wayland-0"
-            << ":0"
-            << "" << QStringList{"-platform", "wayland"} << PlatformChoice::LeaveToQt;
-        QTest::newRow("--platform, no XWayland")
-            << "wayland"
-            << "wayland-0"
-            << ""
-            << "" << QStringList{"--platform", "wayland"} << PlatformChoice::LeaveToQt;
-        QTest::newRow("-platform naming nothing")
-            << "wayland"
-            << "wayland-0"
-            << ":0"
-            << "" << QStringList{"-platform"} << PlatformChoice::Xcb;
+        const auto row = [](const char* name, const char* session, const char* wayland,
+                            const char* x11, const char* qt, QStringList options,
+                            PlatformChoice choice) {
+            QTest::newRow(name) << QString::fromLatin1(session) << QString::fromLatin1(wayland)
+                                << QString::fromLatin1(x11) << QString::fromLatin1(qt) << options
+                                << choice;
+        };
+        using enum PlatformChoice;
+        row("X11 session", "x11", "", ":0", "", {}, LeaveToQt);
+        row("console", "tty", "", "", "", {}, LeaveToQt);
+        row("Wayland session", "wayland", "wayland-0", ":0", "", {}, Xcb);
+        row("only the session type", "wayland", "", ":1", "", {}, Xcb);
+        row("only WAYLAND_DISPLAY", "", "wayland-1", ":1", "", {}, Xcb);
+        row("no XWayland", "wayland", "wayland-0", "", "", {}, XWaylandMissing);
+        row("QT_QPA_PLATFORM", "wayland", "wayland-0", ":0", "wayland", {}, LeaveToQt);
+        row("-platform", "wayland", "wayland-0", ":0", "", {"-platform", "wayland"}, LeaveToQt);
+        row("--platform, no XWayland", "wayland", "wayland-0", "", "", {"--platform", "wayland"},
+            LeaveToQt);
+        row("-platform naming nothing", "wayland", "wayland-0", ":0", "", {"-platform"}, Xcb);
     }
     void platformOnWayland() {
         QFETCH(QString, sessionType);

@@ -210,38 +210,27 @@ private Q_SLOTS:
         QTest::addColumn<bool>("askMissed");
         QTest::addColumn<bool>("path");
         QTest::addColumn<int>("seconds");
-        QTest::newRow("two tables") << "Leo"
-                                    << "3 4" << false << "3,4" << false << false << 20;
-        QTest::newRow("a table chosen and left again")
-            << "Leo"
-            << "3 4 3" << false << "4" << false << false << 20;
-        QTest::newRow("missed facts") << "Leo"
-                                      << "miss" << false << "all" << true << false << 20;
-        QTest::newRow("back to all tables")
-            << "Leo"
-            << "3 miss all" << false << "all" << true << false << 20;
-        QTest::newRow("back to the default") << "Leo"
-                                             << "3 all" << false << "all" << false << false << 20;
-        QTest::newRow("every table is all tables")
-            << "Leo"
-            << "1 2 3 4 5 6 7 8 9 10 11 12" << false << "all" << false << false << 20;
-        QTest::newRow("the path over two tables")
-            << "Leo"
-            << "path 3 4" << false << "3,4" << false << true << 20;
-        QTest::newRow("the path asks missed facts itself")
-            << "Leo"
-            << "path miss" << false << "all" << false << true << 20;
-        QTest::newRow("more time") << "Leo"
-                                   << "45s" << false << "all" << false << false << 45;
-        QTest::newRow("the most time") << "Leo"
-                                       << "90s" << false << "all" << false << false << 90;
-        QTest::newRow("the class has none")
-            << ""
-            << "3 miss path 40s" << false << "all" << false << false << 20;
-        QTest::newRow("record cannot be changed") << "Leo"
-                                                  << "3" << true << "all" << false << false << 20;
-        QTest::newRow("time not kept") << "Leo"
-                                       << "40s" << true << "all" << false << false << 20;
+        const auto row = [](const char* name, const char* player, const char* clicks,
+                            bool recordFails, const char* tables, bool askMissed, bool path,
+                            int seconds) {
+            QTest::newRow(name) << QString::fromUtf8(player) << QString::fromLatin1(clicks)
+                                << recordFails << QString::fromLatin1(tables) << askMissed << path
+                                << seconds;
+        };
+        row("two tables", "Leo", "3 4", false, "3,4", false, false, 20);
+        row("a table chosen and left again", "Leo", "3 4 3", false, "4", false, false, 20);
+        row("missed facts", "Leo", "miss", false, "all", true, false, 20);
+        row("back to all tables", "Leo", "3 miss all", false, "all", true, false, 20);
+        row("back to the default", "Leo", "3 all", false, "all", false, false, 20);
+        row("every table is all tables", "Leo", "1 2 3 4 5 6 7 8 9 10 11 12", false, "all", false,
+            false, 20);
+        row("the path over two tables", "Leo", "path 3 4", false, "3,4", false, true, 20);
+        row("the path asks missed facts itself", "Leo", "path miss", false, "all", false, true, 20);
+        row("more time", "Leo", "45s", false, "all", false, false, 45);
+        row("the most time", "Leo", "90s", false, "all", false, false, 90);
+        row("the class has none", "", "3 miss path 40s", false, "all", false, false, 20);
+        row("record cannot be changed", "Leo", "3", true, "all", false, false, 20);
+        row("time not kept", "Leo", "40s", true, "all", false, false, 20);
     }
     void practiceSettingsAreSavedForTheChosenPlayer() {
         QFETCH(QString, player);
