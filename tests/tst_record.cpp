@@ -272,21 +272,6 @@ private Q_SLOTS:
     }
 
     // Settings changed during a game apply from the next game on.
-    void settingsTakeEffectAtTheNextGame() {
-        QTemporaryDir dir;
-        auto record = openIn(dir);
-        const PracticeSettings sevens{{7}, false};
-        record->gameStarted(QStringLiteral("Ben"), QStringLiteral("Rosa"),
-                            QDateTime::currentDateTime());
-        QVERIFY(record->setPracticeSettings(QStringLiteral("ben"), sevens));
-        QCOMPARE(record->practiceSettings(QStringLiteral("Ben")), sevens);
-        QCOMPARE(record->practicePlan(QStringLiteral("Ben")).settings, PracticeSettings());
-        record->gameFinished(QString(), QDateTime::currentDateTime());
-        record->gameStarted(QStringLiteral("Ben"), QStringLiteral("Rosa"),
-                            QDateTime::currentDateTime());
-        QCOMPARE(record->practicePlan(QStringLiteral("Ben")).settings, sevens);
-    }
-
     // Awkward names survive the file exactly; a second import changes nothing. A name of
     // blanks is a player like any other: the winner, and never everyone.
     void exportImportExportIsIdentical() {

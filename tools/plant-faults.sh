@@ -65,7 +65,7 @@ faults=(
 'record/recordrows.cpp%s/m_byKey.value\(playerKey\(spelling\)\)/m_byKey.value(spelling)/%the class view loses a child'"'"'s answers kept under other capitals'
 'record/serversync.cpp%s/PRAGMA secure_delete = ON/PRAGMA secure_delete = OFF/%the name of a forgotten child stays readable in the file of a machine'
 'record/schema.cpp%s/OR class = ANY/OR class IS NOT NULL OR class = ANY/%a teacher sees every class'
-'record/schema.cpp%s/WHERE p.changed < excluded.changed/WHERE true/%older practice settings of a machine replace those of the teacher'
+'record/schema.cpp%s/"\n(\s*)" WHERE p.changed < excluded.changed/"\n$1" WHERE true/%older practice settings of a machine replace those of the teacher'
 'record/schema.cpp%s/ DELETE FROM player_games s USING touched t WHERE/ DELETE FROM player_games s USING touched t WHERE false AND/%a forgotten child stays in the class list'
 'record/schema.cpp%s/ p.path, p.answer_seconds,/ 0, 20,/%the teacher'"'"'s learning path and time to answer never reach the machines'
 'record/schema.cpp%s/ THEN EXECUTE format\('"'"'GRANT EXECUTE/ AND false THEN EXECUTE format('"'"'GRANT EXECUTE/%machines of a server brought up to date can no longer ask for settings'
