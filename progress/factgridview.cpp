@@ -82,7 +82,9 @@ FactGridView::FactGridView(QWidget* parent) : QTableView(parent), cells(this) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
         header->setSectionResizeMode(QHeaderView::Stretch);
-        header->setMinimumSectionSize(24);
+        // Twelve rows and the header within the view's least height, so that on a small
+        // screen the last row is squeezed rather than cut off.
+        header->setMinimumSectionSize(22);
         header->setSectionsClickable(false);
         header->setHighlightSections(false);
     }

@@ -19,7 +19,9 @@ std::vector<int> labelledDays(int count, int width) {
     std::vector<int> shown;
     if (count <= 0)
         return shown;
-    const int fit = std::max(2, width / LabelWidth);
+    // The axis gives each label an equal share of the plot, one share more than there are
+    // labels, and cuts a label longer than its share ("29 N…"): one label fewer than would fit.
+    const int fit = std::max(2, width / LabelWidth - 1);
     const int step = (count + fit - 1) / fit;
     for (int day = 0; day < count; day += step)
         shown.push_back(day);

@@ -415,8 +415,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("width");
         QTest::addColumn<QList<int>>("labelled");
         QTest::newRow("room for every day") << 4 << 400 << QList<int>{0, 1, 2, 3};
-        QTest::newRow("every other day") << 10 << 320 << QList<int>{0, 2, 4, 6, 9};
-        QTest::newRow("the last day not crowded") << 7 << 192 << QList<int>{0, 3, 6};
+        QTest::newRow("every other day") << 10 << 384 << QList<int>{0, 2, 4, 6, 9};
+        QTest::newRow("the last day not crowded") << 7 << 256 << QList<int>{0, 3, 6};
         QTest::newRow("a narrow chart keeps both ends") << 30 << 60 << QList<int>{0, 29};
         QTest::newRow("no days") << 0 << 400 << QList<int>{};
     }
