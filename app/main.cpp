@@ -180,6 +180,7 @@ int showProgress() {
         return runProgressWindow(*reader, *record.editor(), dialogs, devices);
     MemoryRecord unreadable;
     unreadable.failure = record.error();
+    unreadable.advice = record.advice();
     return runProgressWindow(unreadable, unreadable, dialogs, devices);
 }
 

@@ -14,6 +14,7 @@ public:
 
     std::vector<AnswerRow> rows; // oldest first
     QString failure;             // when set, nothing can be read and nothing is changed
+    QString advice;              // what to do about the failure
     QStringList forgotten;       // the names forgetPlayer was called with
 
     std::vector<PlayerSummary> players() override;
@@ -25,6 +26,7 @@ public:
     PracticeSettings practiceSettings(const QString& name) override;
     bool setPracticeSettings(const QString& name, const PracticeSettings& settings) override;
     QString readError() const override { return failure; }
+    QString readAdvice() const override { return advice; }
 
 private:
     QHash<QString, PracticeSettings> settings;

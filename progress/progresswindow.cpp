@@ -281,10 +281,11 @@ void ProgressWindow::reload() {
     for (QPushButton* b : {saveButton, saveAllButton, printButton, forgetButton})
         b->setEnabled(usable);
     if (!failure.isEmpty()) {
+        const QString advice = services.reader.readAdvice();
         noticeLabel->setText(
             QStringLiteral("The practice record could not be read, so there is nothing to show. "
-                           "Nothing in it was changed or deleted.\n\n%1")
-                .arg(failure));
+                           "Nothing in it was changed or deleted.%1\n\n%2")
+                .arg(advice.isEmpty() ? QString() : QLatin1Char(' ') + advice, failure));
         pages->setCurrentWidget(noticeLabel);
         return;
     }

@@ -18,10 +18,15 @@ ReadRecord::ReadRecord(SqliteRecord::Damaged damaged) {
                                  "never uses (see the README, For schools)");
         return;
     }
-    if (server.isSet())
+    m_fromServer = server.isSet();
+    if (m_fromServer)
         m_server = ServerRecord::open(server, &m_error);
     else
         m_file = openKeptRecord(&m_error, damaged);
+}
+
+QString ReadRecord::advice() const {
+    return m_fromServer ? ServerRecord::unreadableAdvice() : SqliteRecord::unreadableAdvice();
 }
 
 RecordReader* ReadRecord::reader() const {

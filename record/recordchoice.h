@@ -30,11 +30,14 @@ public:
     // The same record's door for forgetting, practice settings and imports; null with reader().
     RecordEditor* editor() const;
     const QString& error() const { return m_error; }
+    // What to do about error(), in plain words.
+    QString advice() const;
 
 private:
     std::unique_ptr<SqliteRecord> m_file;
     std::unique_ptr<ServerRecord> m_server;
     QString m_error;
+    bool m_fromServer = false;
 };
 
 // The record the game plays with: the kept one, or none when asked to play without. It opens

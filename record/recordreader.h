@@ -72,6 +72,8 @@ public:
     // while it reads fine. An unreadable record reads as empty, so the window asks this to
     // tell an empty record from a broken one.
     virtual QString readError() const { return {}; }
+    // What a parent or teacher can do about it, in plain words; empty when nothing helps.
+    virtual QString readAdvice() const { return {}; }
     // How many days answers are kept before they are deleted; 0: for as long as the record is.
     virtual int keepDays() { return 0; }
 };

@@ -31,6 +31,12 @@ public:
     std::vector<std::vector<FactAnswer>>
     factAnswersOfEach(const std::vector<QString>& players) override;
     QString readError() const override { return m_readError; }
+    QString readAdvice() const override { return unreadableAdvice(); }
+    static QString unreadableAdvice() {
+        return QStringLiteral("Check that the school's record server is running and that this "
+                              "computer can reach it, or ask whoever looks after it. See the "
+                              "README, For schools.");
+    }
     // Only the children of the teacher's classes; every machine forgets them too at its next
     // contact. A login without the right: -1.
     int forgetPlayer(const QString& name) override;

@@ -60,6 +60,11 @@ public:
     factAnswersOfEach(const std::vector<QString>& players) override;
     // A row the last read could not understand (an outcome of no known word).
     QString readError() const override { return m_readError; }
+    QString readAdvice() const override { return unreadableAdvice(); }
+    static QString unreadableAdvice() {
+        return QStringLiteral("Start the game once: it keeps a damaged record aside and says "
+                              "where. Or see the README, Practice record.");
+    }
 
     // Called on the record's own thread after each report is on disk (the school's server is
     // sent what is new); set before the first report, cleared once the last is written.

@@ -463,12 +463,13 @@ private Q_SLOTS:
         QTest::newRow("record cannot be read")
             << "database disk image is malformed"
             << "The practice record could not be read, so there is nothing to show. Nothing in it "
-               "was changed or deleted.\n\ndatabase disk image is malformed";
+               "was changed or deleted. Start the game once.\n\ndatabase disk image is malformed";
     }
     void nothingToShow() {
         QFETCH(QString, failure);
         MemoryRecord record = failure.isEmpty() ? MemoryRecord() : twoChildren();
         record.failure = failure;
+        record.advice = failure.isEmpty() ? QString() : QStringLiteral("Start the game once.");
         const auto kept = record.rows.size();
         ScriptedDialogs dialogs;
         FakeReportDevices devices;
