@@ -47,8 +47,12 @@ int runReportCommand(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption player(QStringLiteral("player"), {}, QStringLiteral("NAME"));
     parser.addOptions({ReportOption, DaysOption, AllOption, player});
-    if (!parser.parse(arguments))
-        return fail(parser.errorText() + QStringLiteral("; see quintarlow --help"));
+    // A mistyped option is said as the game's own command line says it.
+    if (!parser.parse(arguments)) {
+        fail(parser.errorText().split(QLatin1Char('\n')).constFirst() +
+             QStringLiteral(" See quintarlow --help."));
+        return 2;
+    }
     const QString target = parser.value(ReportOption).trimmed();
     if (target.isEmpty())
         return fail(QStringLiteral("--report needs a FILE (or a FOLDER with --all)"));

@@ -8,6 +8,9 @@ game=$1
 [[ ${2:-} == nodisplay ]] && unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 XDG_DATA_HOME=$(mktemp -d)
 export XDG_DATA_HOME
+# As a desktop session has it: Qt says on stderr when it is missing.
+export XDG_RUNTIME_DIR=$XDG_DATA_HOME/run
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 trap 'rm -rf "$XDG_DATA_HOME"' EXIT
 err=$XDG_DATA_HOME/err
 failed() { echo "FAIL: $*"; exit 1; }
@@ -26,6 +29,8 @@ refused bogus --bogus
 refused export-record --export-record
 refused bogus -platform offscreen --bogus
 refused stray --no-record stray
+refused report --report
+refused dayz --report x.pdf --dayz 3
 "$game" -platform offscreen -style=fusion --reverse -qwindowtitle Q --version >/dev/null ||
     failed "Qt's own options refused"
 echo "passed"
