@@ -1,5 +1,6 @@
 #include "recordrows.h"
 
+#include "outcomewords.h"
 #include "recordcsv.h"
 #include "sqliterecord.h"
 
@@ -7,6 +8,8 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <algorithm>
+#include <array>
+#include <charconv>
 
 namespace quintarlow {
 
@@ -124,6 +127,39 @@ void FactsOfEach::add(const QString& spelling, const QSqlQuery& query, QString* 
         return;
     for (std::size_t slot : slots)
         each[slot].push_back(*answer);
+}
+
+void FactsOfEach::addPacked(const QString& spelling, std::string_view packed, QString* error) {
+    const std::vector<std::size_t>& slots = takers(spelling);
+    constexpr qint64 JulianDayOf1970 = 2440588;
+    while (!slots.empty() && !packed.empty()) {
+        const std::size_t end = std::min(packed.find(','), packed.size());
+        std::string_view fields = packed.substr(0, end);
+        packed.remove_prefix(std::min(end + 1, packed.size()));
+        std::array<std::string_view, 5> field;
+        for (std::string_view& one : field) {
+            const std::size_t blank = std::min(fields.find(' '), fields.size());
+            one = fields.substr(0, blank);
+            fields.remove_prefix(std::min(blank + 1, fields.size()));
+        }
+        const auto number = [](std::string_view text) {
+            qint64 value = 0;
+            std::from_chars(text.data(), text.data() + text.size(), value);
+            return value;
+        };
+        const auto outcome = outcomeOfWord(field[2]);
+        if (!outcome) {
+            *error = QStringLiteral("the record holds an answer (no id read) with the unknown "
+                                    "outcome \"%1\"")
+                         .arg(QString::fromUtf8(field[2].data(), qsizetype(field[2].size())));
+            continue;
+        }
+        const FactAnswer answer{int(number(field[0])), int(number(field[1])), *outcome,
+                                number(field[3]),
+                                QDate::fromJulianDay(JulianDayOf1970 + number(field[4]))};
+        for (std::size_t slot : slots)
+            each[slot].push_back(answer);
+    }
 }
 
 QString textArray(const QStringList& texts) {

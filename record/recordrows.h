@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class QSqlDatabase;
@@ -48,6 +49,8 @@ public:
     explicit FactsOfEach(const std::vector<QString>& players);
     // The row's five columns are read only when a named player takes it.
     void add(const QString& spelling, const QSqlQuery& query, QString* error);
+    // A player's answers packed in one text, as packedFactAnswers() has the server write them.
+    void addPacked(const QString& spelling, std::string_view packed, QString* error);
     std::vector<std::vector<FactAnswer>> each; // in the names' order
 
 private:
@@ -56,6 +59,13 @@ private:
     QHash<QString, std::vector<std::size_t>> m_bySpelling;
     std::vector<std::size_t> m_everyone;
 };
+
+// Each player's answers as one text, "a b outcome ms day,..." in play order, the day counted
+// from 1 January 1970 where the answer was played: a class's year on a school's server is a
+// quarter of a million rows, and the time went in handing each row over, not in finding it.
+inline constexpr QLatin1String PackedFactAnswers{
+    "string_agg(concat_ws(' ', a, b, outcome, ms, (played AT TIME ZONE 'UTC' + utc_offset *"
+    " interval '1 second')::date - DATE '1970-01-01'), ',' ORDER BY played, answer_id)"};
 
 // A PostgreSQL array of texts, written as one value: a name may hold quotes and backslashes.
 QString textArray(const QStringList& texts);

@@ -141,23 +141,32 @@ std::vector<FactAnswer> ServerRecord::factAnswers(const QString& player) {
 
 std::vector<std::vector<FactAnswer>>
 ServerRecord::factAnswersOfEach(const std::vector<QString>& players) {
-    // The named children's rows only, each child's in play order, as the index on the key
-    // holds them; an empty name asks for everyone's.
+    // The named children's rows only, each child's packed in play order; an empty name asks
+    // for everyone's, in play order across the children.
     QStringList keys;
     bool everyone = false;
     for (const QString& player : players) {
         keys.append(playerKey(player));
         everyone = everyone || player.isEmpty();
     }
+    FactsOfEach facts(players);
+    if (!everyone) {
+        QSqlQuery query = read(QStringLiteral("SELECT player_key, ") + PackedFactAnswers +
+                                   QStringLiteral(" FROM answers WHERE player_key ="
+                                                  " ANY (?::text[]) GROUP BY player_key"),
+                               {textArray(keys)});
+        while (query.next()) {
+            const QByteArray packed = query.value(1).toByteArray();
+            facts.addPacked(query.value(0).toString(),
+                            std::string_view(packed.constData(), std::size_t(packed.size())),
+                            &m_readError);
+        }
+        return std::move(facts.each);
+    }
     QSqlQuery query = read(QStringLiteral("SELECT a, b, outcome, ms, (played AT TIME ZONE 'UTC' +"
                                           " utc_offset * interval '1 second')::date, player_key"
                                           " FROM answers") +
-                               (everyone ? QString(inPlayOrder)
-                                         : QStringLiteral(" WHERE player_key = ANY (?::text[])"
-                                                          " ORDER BY player_key, played,"
-                                                          " answer_id")),
-                           everyone ? QVariantList{} : QVariantList{textArray(keys)});
-    FactsOfEach facts(players);
+                           inPlayOrder);
     while (query.next())
         facts.add(query.value(5).toString(), query, &m_readError);
     return std::move(facts.each);

@@ -612,19 +612,22 @@ private Q_SLOTS:
                  QList<int>({2, 3, 2}));
         QCOMPARE(QList<int>({players[1].games, players[1].answers, players[1].right}),
                  QList<int>({1, 1, 0}));
-        const auto text = [](const std::vector<FactAnswer>& read) {
+        const auto text = [](const std::vector<FactAnswer>& read, bool whole = false) {
             QStringList words;
             for (const FactAnswer& fact : read)
                 words.append(QStringLiteral("%1x%2 %3")
                                  .arg(fact.a)
                                  .arg(fact.b)
-                                 .arg(fact.day.toString(Qt::ISODate)));
+                                 .arg(fact.day.toString(Qt::ISODate)) +
+                             (whole ? QStringLiteral(" %1 %2").arg(int(fact.outcome)).arg(fact.ms)
+                                    : QString()));
             return words;
         };
         QCOMPARE(text(record->factAnswers(player)), facts);
         // The class view reads every child at once, and finds the same.
         const auto each = record->factAnswersOfEach({QStringLiteral("Bo"), player});
         QCOMPARE(each.size(), 2u);
+        QCOMPARE(text(each[1], true), text(record->factAnswers(player), true));
         QCOMPARE(text(each[1]), facts);
     }
     void theSetUpSaysWhatItDidAndRepeatsNothing() {
