@@ -57,14 +57,16 @@ QVariantList practiceValues(const PracticeSettings& settings) {
 
 namespace {
 
+QString unknownOutcome(const QString& answerId, const QString& word) {
+    return QStringLiteral("the record holds an answer (%1) with the unknown outcome \"%2\"")
+        .arg(answerId.isEmpty() ? QStringLiteral("no id read") : answerId, word);
+}
+
 std::optional<Outcome> outcomeIn(const QSqlQuery& query, int column, int idColumn, QString* error) {
     const QString word = query.value(column).toString();
     const auto outcome = outcomeOf(word);
     if (!outcome)
-        *error =
-            QStringLiteral("the record holds an answer (%1) with the unknown outcome \"%2\"")
-                .arg(idColumn < 0 ? QStringLiteral("no id read") : query.value(idColumn).toString(),
-                     word);
+        *error = unknownOutcome(idColumn < 0 ? QString() : query.value(idColumn).toString(), word);
     return outcome;
 }
 
@@ -149,9 +151,8 @@ void FactsOfEach::addPacked(const QString& spelling, std::string_view packed, QS
         };
         const auto outcome = outcomeOfWord(field[2]);
         if (!outcome) {
-            *error = QStringLiteral("the record holds an answer (no id read) with the unknown "
-                                    "outcome \"%1\"")
-                         .arg(QString::fromUtf8(field[2].data(), qsizetype(field[2].size())));
+            *error =
+                unknownOutcome({}, QString::fromUtf8(field[2].data(), qsizetype(field[2].size())));
             continue;
         }
         const FactAnswer answer{int(number(field[0])), int(number(field[1])), *outcome,
@@ -160,6 +161,12 @@ void FactsOfEach::addPacked(const QString& spelling, std::string_view packed, QS
         for (std::size_t slot : slots)
             each[slot].push_back(answer);
     }
+}
+
+QString packedFactAnswers() {
+    return QStringLiteral("string_agg(concat_ws(' ', a, b, outcome, ms, %1 - DATE '1970-01-01'),"
+                          " ',' ORDER BY played, answer_id)")
+        .arg(LocalDay);
 }
 
 QString textArray(const QStringList& texts) {

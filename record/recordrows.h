@@ -60,12 +60,15 @@ private:
     std::vector<std::size_t> m_everyone;
 };
 
+// The date an answer was played on, where it was played: the server keeps the time in UTC and
+// the offset beside it.
+inline constexpr QLatin1String LocalDay{
+    "(played AT TIME ZONE 'UTC' + utc_offset * interval '1 second')::date"};
+
 // Each player's answers as one text, "a b outcome ms day,..." in play order, the day counted
 // from 1 January 1970 where the answer was played: a class's year on a school's server is a
 // quarter of a million rows, and the time went in handing each row over, not in finding it.
-inline constexpr QLatin1String PackedFactAnswers{
-    "string_agg(concat_ws(' ', a, b, outcome, ms, (played AT TIME ZONE 'UTC' + utc_offset *"
-    " interval '1 second')::date - DATE '1970-01-01'), ',' ORDER BY played, answer_id)"};
+QString packedFactAnswers();
 
 // A PostgreSQL array of texts, written as one value: a name may hold quotes and backslashes.
 QString textArray(const QStringList& texts);

@@ -127,11 +127,10 @@ std::vector<AnswerRow> ServerRecord::answers(const QString& player) {
 std::vector<FactAnswer> ServerRecord::factAnswers(const QString& player) {
     QVariantList values;
     const QString filter = keyFilter(player, &values);
-    // The day is the date the answer was played on where it was played.
-    QSqlQuery query = read(QStringLiteral("SELECT a, b, outcome, ms, (played AT TIME ZONE 'UTC' +"
-                                          " utc_offset * interval '1 second')::date FROM answers") +
-                               filter + inPlayOrder,
-                           values);
+    QSqlQuery query =
+        read(QStringLiteral("SELECT a, b, outcome, ms, %1 FROM answers").arg(LocalDay) + filter +
+                 inPlayOrder,
+             values);
     std::vector<FactAnswer> facts;
     while (query.next())
         if (const auto fact = factAnswerFrom(query, &m_readError))
@@ -151,7 +150,7 @@ ServerRecord::factAnswersOfEach(const std::vector<QString>& players) {
     }
     FactsOfEach facts(players);
     if (!everyone) {
-        QSqlQuery query = read(QStringLiteral("SELECT player_key, ") + PackedFactAnswers +
+        QSqlQuery query = read(QStringLiteral("SELECT player_key, ") + packedFactAnswers() +
                                    QStringLiteral(" FROM answers WHERE player_key ="
                                                   " ANY (?::text[]) GROUP BY player_key"),
                                {textArray(keys)});
@@ -163,10 +162,9 @@ ServerRecord::factAnswersOfEach(const std::vector<QString>& players) {
         }
         return std::move(facts.each);
     }
-    QSqlQuery query = read(QStringLiteral("SELECT a, b, outcome, ms, (played AT TIME ZONE 'UTC' +"
-                                          " utc_offset * interval '1 second')::date, player_key"
-                                          " FROM answers") +
-                           inPlayOrder);
+    QSqlQuery query =
+        read(QStringLiteral("SELECT a, b, outcome, ms, %1, player_key FROM answers").arg(LocalDay) +
+             inPlayOrder);
     while (query.next())
         facts.add(query.value(5).toString(), query, &m_readError);
     return std::move(facts.each);
