@@ -1,5 +1,7 @@
 #include "schema.h"
 
+#include "recordrows.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -282,6 +284,30 @@ QStringList childrenPerGame() {
     };
 }
 
+// A child's plan on a machine (missed facts asked again, the learning path) reads the answers
+// the child gave on the school's other machines too. The server tells which login sent each
+// answer (earlier answers: none), and a machine asks for a child's facts, outcomes, times and
+// days from the other logins, packed as the class view reads them: no names, games or times
+// of day.
+QStringList factsFromOtherMachines() {
+    return {
+        QStringLiteral("ALTER TABLE answers ADD machine text"),
+        QStringLiteral("ALTER TABLE answers ALTER machine SET DEFAULT session_user"),
+        QStringLiteral("CREATE FUNCTION quintarlow_facts_for(keys text[]) RETURNS TABLE"
+                       " (player_key text, facts text) SECURITY DEFINER SET search_path FROM"
+                       " CURRENT LANGUAGE sql AS $$ SELECT player_key, ") +
+            packedFactAnswers() +
+            QStringLiteral(" FROM answers WHERE player_key = ANY (keys)"
+                           " AND machine IS DISTINCT FROM session_user GROUP BY player_key $$"),
+        QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_facts_for FROM PUBLIC"),
+        QStringLiteral(
+            "DO $$ DECLARE r text; BEGIN FOREACH r IN ARRAY ARRAY['quintarlow_machines',"
+            " 'quintarlow_teachers'] LOOP IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = r)"
+            " THEN EXECUTE format('GRANT EXECUTE ON FUNCTION quintarlow_facts_for TO %I', r);"
+            " END IF; END LOOP; END $$"),
+    };
+}
+
 } // namespace
 
 const std::vector<Migration>& migrations() {
@@ -358,6 +384,13 @@ const std::vector<Migration>& migrations() {
                          " WHERE player = old.player AND game_id = old.game_id"
                          " AND last_ms = old.played_ms; END")},
          childrenPerGame()},
+        // What the school's other machines saw of the children practising here, replaced at
+        // each contact, kept for when the server cannot be reached.
+        {6,
+         {},
+         {QStringLiteral("CREATE TABLE school_facts (player_key TEXT PRIMARY KEY,"
+                         " facts TEXT NOT NULL)")},
+         factsFromOtherMachines()},
     };
     return all;
 }

@@ -24,6 +24,7 @@ const QStringList machineFunctions{
     QStringLiteral("quintarlow_add_game"),       QStringLiteral("quintarlow_add_answer"),
     QStringLiteral("quintarlow_contact"),        QStringLiteral("quintarlow_practice_for"),
     QStringLiteral("quintarlow_offer_practice"), QStringLiteral("quintarlow_forgotten_among"),
+    QStringLiteral("quintarlow_facts_for"),
 };
 
 using Rights = std::map<QString, QSet<QString>>; // table or function: privileges

@@ -47,6 +47,18 @@ bool exec(QSqlDatabase& db, const QString& statement) {
     return QSqlQuery(db).exec(statement);
 }
 
+// Ends a transaction on the local file: kept when every step was done, otherwise undone.
+bool commitIf(QSqlDatabase& local, bool done) {
+    if (done && exec(local, QStringLiteral("COMMIT")))
+        return true;
+    exec(local, QStringLiteral("ROLLBACK"));
+    return false;
+}
+
+bool failed(const QSqlQuery& query) {
+    return query.lastError().isValid();
+}
+
 // A game is sent again once it has ended, so the server learns its winner and end. The marks
 // are a set of ids, not a high-water mark on rowid: SQLite reuses the rowids of deleted rows (a
 // forgotten player) and VACUUM may renumber them, so a mark on rowid could pass over answers
@@ -158,12 +170,13 @@ bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
                                                 "changed_ms < ?"),
                                  {playerKey(spelling), at})
                         .lastError()
-                        .isValid();
+                        .isValid() &&
+                   !failed(runStatement(local,
+                                        QStringLiteral("DELETE FROM school_facts WHERE "
+                                                       "player_key = ?"),
+                                        {playerKey(spelling)}));
     }
-    if (done && exec(local, QStringLiteral("COMMIT")))
-        return true;
-    exec(local, QStringLiteral("ROLLBACK"));
-    return false;
+    return commitIf(local, done);
 }
 
 // A player's settings are the later change of this machine's and the school's: this
@@ -213,10 +226,35 @@ bool exchangePracticeSettings(QSqlDatabase& server, QSqlDatabase& local, const Q
                      .lastError()
                      .isValid());
     }
-    if (done && exec(local, QStringLiteral("COMMIT")))
-        return true;
-    exec(local, QStringLiteral("ROLLBACK"));
-    return false;
+    return commitIf(local, done);
+}
+
+// What the school's other machines sent of the children whose questions here are drawn from
+// their answers (missed facts asked again, the path), so that a child's plan reads every
+// machine's answers. Replaced whole at each contact, so what the school forgot or no longer
+// keeps goes from here too.
+bool takeOtherMachinesFacts(QSqlDatabase& server, QSqlDatabase& local) {
+    QStringList practising;
+    QSqlQuery keys = runStatement(
+        local,
+        QStringLiteral("SELECT player_key FROM practice WHERE ask_missed <> 0 OR path <> 0"));
+    while (keys.next())
+        practising.append(keys.value(0).toString());
+    QSqlQuery facts(server);
+    if (!practising.isEmpty()) {
+        facts = runStatement(
+            server, QStringLiteral("SELECT player_key, facts FROM quintarlow_facts_for(?)"),
+            {textArray(practising)});
+        if (failed(facts))
+            return false;
+    }
+    if (!exec(local, QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    bool done = !failed(runStatement(local, QStringLiteral("DELETE FROM school_facts")));
+    while (done && facts.isActive() && facts.next())
+        done = !failed(runStatement(local, QStringLiteral("INSERT INTO school_facts VALUES (?, ?)"),
+                                    {facts.value(0), facts.value(1)}));
+    return commitIf(local, done);
 }
 
 SyncStatus serverFailure(const QSqlDatabase& server) {
@@ -282,7 +320,8 @@ SyncStatus sendUnsent(const QString& localDatabase, const ServerSettings& settin
         if (wasFull && !readUnsent(local.db(), batch))
             return SyncStatus::LocalUnreadable;
     }
-    return exchangePracticeSettings(server.db(), local.db(), settings.className)
+    return exchangePracticeSettings(server.db(), local.db(), settings.className) &&
+                   takeOtherMachinesFacts(server.db(), local.db())
                ? SyncStatus::Sent
                : serverFailure(server.db());
 }

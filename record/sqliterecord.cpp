@@ -130,6 +130,27 @@ FactReading factAnswersOf(QSqlDatabase& db, const QString& player) {
     return reading;
 }
 
+// A child's answers here with the facts the school's other machines sent of them, by day:
+// within a day the others' come first, since a day is all they carry.
+std::vector<FactAnswer> everyMachinesAnswers(QSqlDatabase& db, const QString& player) {
+    std::vector<FactAnswer> answers = factAnswersOf(db, player).answers;
+    QSqlQuery school =
+        runStatement(db, QStringLiteral("SELECT facts FROM school_facts WHERE player_key = ?"),
+                     {playerKey(player)});
+    if (!school.next())
+        return answers;
+    FactsOfEach others({player});
+    const QByteArray packed = school.value(0).toByteArray();
+    QString unreadable; // an outcome word no version writes: that answer is left out
+    others.addPacked(player, std::string_view(packed.constData(), std::size_t(packed.size())),
+                     &unreadable);
+    std::vector<FactAnswer>& all = others.each.front();
+    all.insert(all.end(), answers.begin(), answers.end());
+    std::stable_sort(all.begin(), all.end(),
+                     [](const FactAnswer& x, const FactAnswer& y) { return x.day < y.day; });
+    return std::move(all);
+}
+
 struct EachReading {
     std::vector<std::vector<FactAnswer>> each;
     QString error;
@@ -681,7 +702,7 @@ void SqliteRecord::gameStarted(const QString& blue, const QString& red, const QD
             plans.insert(
                 playerKey(player),
                 needsAnswers(kept)
-                    ? planFromAnswers(kept, factAnswersOf(db, player).answers, fluency, today)
+                    ? planFromAnswers(kept, everyMachinesAnswers(db, player), fluency, today)
                     : startingPlan(kept));
         }
         std::lock_guard lock(m_settingsLock);
@@ -812,8 +833,13 @@ int SqliteRecord::forgetPlayer(const QString& name) {
                         {spelling, spelling})))
                     return failure;
             }
-            return failureOf(runStatement(
-                db, QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key}));
+            for (const QLatin1String table :
+                 {QLatin1String("practice"), QLatin1String("school_facts")})
+                if (auto failure = failureOf(runStatement(
+                        db, QStringLiteral("DELETE FROM %1 WHERE player_key = ?").arg(table),
+                        {key})))
+                    return failure;
+            return std::optional<Failure>();
         });
         return failure ? -1 : answers;
     });

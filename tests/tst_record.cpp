@@ -219,7 +219,8 @@ private Q_SLOTS:
             << QStringList{" aNN  1 1 1 2026-12-08T09:00:00+01:00"};
         QTest::newRow("a file from before the list was kept")
             << QStringList{"DROP TRIGGER answer_counted", "DROP TRIGGER answer_uncounted",
-                           "DROP TABLE player_games", "PRAGMA user_version = 4"}
+                           "DROP TABLE player_games", "DROP TABLE school_facts",
+                           "PRAGMA user_version = 4"}
             << QStringList{" aNN  2 3 2 2026-12-08T09:00:00+01:00",
                            "Bo 1 1 0 2026-12-07T10:02:00+01:00"};
     }

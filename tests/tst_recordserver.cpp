@@ -268,19 +268,32 @@ class TestRecordServer : public QObject {
 
     // What the next game on the machine draws the player's questions by and times them with,
     // from the file alone.
-    static QString drawnBy(const LocalRecord& local, const QString& player) {
+    static PracticePlan nextPlan(const LocalRecord& local, const QString& player) {
         QString error;
         const auto game = SqliteRecord::open(QFileInfo(local.path()).path(), &error);
+        PracticePlan unopened;
+        unopened.settings.tables = {0}; // no game has a table 0
         if (!game)
-            return error;
+            return unopened;
         game->gameStarted(player, QStringLiteral("Di"), QDateTime::currentDateTime());
         game->waitUntilWritten();
-        const PracticePlan plan = game->practicePlan(player);
+        return game->practicePlan(player);
+    }
+    static QString drawnBy(const LocalRecord& local, const QString& player) {
+        const PracticePlan plan = nextPlan(local, player);
         return QStringLiteral("%1|%2|%3|%4")
             .arg(keptTablesText(plan.settings.tables))
             .arg(plan.settings.askMissed ? 1 : 0)
             .arg(plan.settings.path ? 1 : 0)
             .arg(plan.answerSeconds);
+    }
+
+    static QStringList missedFacts(const LocalRecord& local, const QString& player) {
+        QStringList facts;
+        for (const Fact& fact : nextPlan(local, player).missed)
+            facts.append(QStringLiteral("%1×%2").arg(fact.a).arg(fact.b));
+        facts.sort();
+        return facts;
     }
 
     std::unique_ptr<RecordSender> sender(const LocalRecord& local, const ServerSettings& server,
@@ -799,6 +812,32 @@ private Q_SLOTS:
 
         QCOMPARE(round(*sending, &RecordSender::minuteTick), SyncStatus::Sent);
         QCOMPARE(drawnBy(local, "Cy"), QStringLiteral("|0|1|40"));
+    }
+
+    // A child's missed facts come from every machine they played on: this machine's own
+    // answers are counted once, and a forgotten child's go from what it keeps of the others'.
+    void aChildsPlanReadsEveryMachinesAnswers() {
+        const ServerSettings server = schoolDatabase();
+        AnswerRow elsewhere = answer("Cy", QDateTime::currentMSecsSinceEpoch() - 86'400'000);
+        elsewhere.outcome = Outcome::Wrong;
+        elsewhere.answered = 24;
+        QCOMPARE(writeToServer(openServer(server), {}, {elsewhere}, "4B").added, 1);
+        LocalRecord local;
+        local.addAnswer(local.addGame("Cy", "Di"), 1, 54, "wrong", "Cy");
+        runStatement(local.db(),
+                     "INSERT INTO practice (player_key, player, tables, ask_missed, path,"
+                     " answer_seconds, changed_ms) VALUES ('cy', 'Cy', '', 1, 0, 20, 1)");
+        QStringList said;
+        const auto sending = sender(local, as(server, "pc_4b", "4B"), &said);
+        QCOMPARE(round(*sending), SyncStatus::Sent);
+        QCOMPARE(rows(local.db(), "SELECT count(*) FROM school_facts WHERE facts NOT LIKE '%,%'"),
+                 QStringList{"1"});
+        QCOMPARE(missedFacts(local, "Cy"), QStringList({"6×7", "7×8"}));
+
+        QString error;
+        QCOMPARE(ServerRecord::open(as(server, "teacher_4b"), &error)->forgetPlayer("Cy"), 2);
+        QCOMPARE(round(*sending), SyncStatus::Sent);
+        QCOMPARE(rows(local.db(), "SELECT count(*) FROM school_facts"), QStringList{"0"});
     }
 
     void aForgottenChildLeavesTheMachinesOfTheirClass() {
