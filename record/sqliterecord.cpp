@@ -637,6 +637,10 @@ void SqliteRecord::reloadSettings() {
         std::lock_guard lock(m_settingsLock);
         m_settings = std::move(settings);
     });
+    // A child new to this machine meets the school's settings in the game the round was sent
+    // for, as long as nobody has answered yet.
+    if (!m_gameId.isEmpty() && m_turn == 0)
+        planGame();
 }
 
 SqliteRecord::SqliteRecord(std::unique_ptr<Writer> writer) : m_writer(std::move(writer)) {}
@@ -677,23 +681,9 @@ QString SqliteRecord::fileName() const {
     return m_writer->file();
 }
 
-void SqliteRecord::gameStarted(const QString& blue, const QString& red, const QDateTime& at) {
-    m_gameId = newId();
-    m_turn = 0;
-    {
-        // Until the record has read this game's settings, the ones known last.
-        std::lock_guard lock(m_settingsLock);
-        m_gamePlans.clear();
-        m_plansGame = m_gameId;
-        for (const QString& player : {blue, red})
-            m_gamePlans.insert(playerKey(player),
-                               startingPlan(m_settings.value(playerKey(player))));
-    }
-    // The settings as the file holds them now: the Practice Record window or --practice may
-    // have changed them, or forgotten the player, since the last game. Read before the game's
-    // row is written, since reading goes on while another program holds the write lock.
-    m_writer->later([this, game = m_gameId, players = QStringList{blue, red},
-                     fluency = m_fluencyMs.load(), today = at.date()](QSqlDatabase& db) {
+void SqliteRecord::planGame() {
+    m_writer->later([this, game = m_gameId, players = m_gamePlayers, fluency = m_fluencyMs.load(),
+                     today = m_gameDay](QSqlDatabase& db) {
         const QStringList keys{playerKey(players[0]), playerKey(players[1])};
         const QHash<QString, PracticeSettings> settings = keptSettings(db, keys);
         QHash<QString, PracticePlan> plans;
@@ -715,6 +705,26 @@ void SqliteRecord::gameStarted(const QString& blue, const QString& red, const QD
         if (m_plansGame == game)
             m_gamePlans = plans;
     });
+}
+
+void SqliteRecord::gameStarted(const QString& blue, const QString& red, const QDateTime& at) {
+    m_gameId = newId();
+    m_turn = 0;
+    {
+        // Until the record has read this game's settings, the ones known last.
+        std::lock_guard lock(m_settingsLock);
+        m_gamePlans.clear();
+        m_plansGame = m_gameId;
+        for (const QString& player : {blue, red})
+            m_gamePlans.insert(playerKey(player),
+                               startingPlan(m_settings.value(playerKey(player))));
+    }
+    // The settings as the file holds them now: the Practice Record window or --practice may
+    // have changed them, or forgotten the player, since the last game. Read before the game's
+    // row is written, since reading goes on while another program holds the write lock.
+    m_gamePlayers = {blue, red};
+    m_gameDay = at.date();
+    planGame();
     m_writer->post([game = m_gameId, blue, red, at = isoWithOffset(at)](QSqlDatabase& db) {
         return inTransaction(db, [&] {
             return failureOf(

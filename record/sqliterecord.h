@@ -74,8 +74,9 @@ public:
     void onGivenUp(std::function<void(const QString&)> call);
     // Called on the record's thread once a record opened by startOpening() can be written.
     void onOpened(std::function<void()> call);
-    // Reads the practice settings again, in the background, for the games after this one: the
-    // sending process keeps the school's settings in the file.
+    // Reads the practice settings again, in the background, for the games after this one (and
+    // this one, while nobody has answered yet): the sending process keeps the school's settings
+    // and the other machines' facts in the file.
     void reloadSettings();
     // The fluency time the facts to practise are judged by, as the progress window shows them.
     void setFluencyMs(qint64 ms) { m_fluencyMs = ms; }
@@ -84,6 +85,8 @@ public:
 
 private:
     explicit SqliteRecord(std::unique_ptr<Writer> writer);
+    // Works out the game's plans from the file, in the background.
+    void planGame();
 
     QString m_gameId;    // the game being played, empty between games
     QString m_readError; // of the last read, on the reader's thread
@@ -95,6 +98,8 @@ private:
     // moments after the start; until then a question is drawn from the settings alone.
     QHash<QString, PracticePlan> m_gamePlans;
     QString m_plansGame; // the game m_gamePlans belong to
+    QStringList m_gamePlayers;
+    QDate m_gameDay;
     std::atomic<qint64> m_fluencyMs = DefaultFluencyMs;
     // Last, so that it ends first: its jobs use the members above.
     std::unique_ptr<Writer> m_writer;

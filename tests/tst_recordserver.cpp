@@ -814,6 +814,24 @@ private Q_SLOTS:
         QCOMPARE(drawnBy(local, "Cy"), QStringLiteral("|0|1|40"));
     }
 
+    // A child new to the machine: the round the game's own row starts brings their settings,
+    // which the game takes while nobody has answered yet.
+    void aChildNewToTheMachineMeetsTheTeachersSettingsInTheirFirstGame() {
+        const ServerSettings server = schoolDatabase();
+        QString error;
+        QVERIFY(ServerRecord::open(as(server, "teacher_4b", "4B"), &error)
+                    ->setPracticeSettings("Cy", {{3, 4}, false, false, 20}));
+        LocalRecord local;
+        const auto game = SqliteRecord::open(QFileInfo(local.path()).path(), &error);
+        game->gameStarted("Cy", "Di", QDateTime::currentDateTime());
+        game->waitUntilWritten();
+        QStringList said;
+        QCOMPARE(round(*sender(local, as(server, "pc_4b", "4B"), &said)), SyncStatus::Sent);
+        game->reloadSettings();
+        game->waitUntilWritten();
+        QCOMPARE(keptTablesText(game->practicePlan("Cy").settings.tables), QStringLiteral("3,4"));
+    }
+
     // A child's missed facts come from every machine they played on: this machine's own
     // answers are counted once, and a forgotten child's go from what it keeps of the others'.
     void aChildsPlanReadsEveryMachinesAnswers() {
