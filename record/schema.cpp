@@ -288,7 +288,8 @@ QStringList childrenPerGame() {
 // the child gave on the school's other machines too. The server tells which login sent each
 // answer (earlier answers: none), and a machine asks for a child's facts, outcomes, times and
 // days from the other logins, packed as the class view reads them: no names, games or times
-// of day.
+// of day. Only of children who have answered on that machine, so that a machine's password
+// found by a child opens no other child's facts.
 QStringList factsFromOtherMachines() {
     return {
         QStringLiteral("ALTER TABLE answers ADD machine text"),
@@ -297,8 +298,10 @@ QStringList factsFromOtherMachines() {
                        " (player_key text, facts text) SECURITY DEFINER SET search_path FROM"
                        " CURRENT LANGUAGE sql AS $$ SELECT player_key, ") +
             packedFactAnswers() +
-            QStringLiteral(" FROM answers WHERE player_key = ANY (keys)"
-                           " AND machine IS DISTINCT FROM session_user GROUP BY player_key $$"),
+            QStringLiteral(" FROM answers a WHERE player_key = ANY (keys)"
+                           " AND machine IS DISTINCT FROM session_user"
+                           " AND EXISTS (SELECT 1 FROM answers here WHERE here.player_key ="
+                           " a.player_key AND here.machine = session_user) GROUP BY player_key $$"),
         QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_facts_for FROM PUBLIC"),
         QStringLiteral(
             "DO $$ DECLARE r text; BEGIN FOREACH r IN ARRAY ARRAY['quintarlow_machines',"

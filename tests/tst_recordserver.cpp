@@ -846,6 +846,9 @@ private Q_SLOTS:
                      "INSERT INTO practice (player_key, player, tables, ask_missed, path,"
                      " answer_seconds, changed_ms) VALUES ('cy', 'Cy', '', 1, 0, 20, 1)");
         QStringList said;
+        // Not to a machine the child has not answered on.
+        const QString facts = QStringLiteral("SELECT facts FROM quintarlow_facts_for('{cy}')");
+        QCOMPARE(rows(openServer(as(server, "pc_4b")), facts), QStringList());
         const auto sending = sender(local, as(server, "pc_4b", "4B"), &said);
         QCOMPARE(round(*sending), SyncStatus::Sent);
         QCOMPARE(rows(local.db(), "SELECT count(*) FROM school_facts WHERE facts NOT LIKE '%,%'"),

@@ -85,6 +85,7 @@ faults=(
 'record/schema.cpp%s/ AND machine IS DISTINCT FROM session_user//%a machine counts its own answers twice in a child'"'"'s plan'
 'record/sqliterecord.cpp%s/planFromAnswers\(kept, everyMachinesAnswers\(db, player\)/planFromAnswers(kept, factAnswersOf(db, player).answers/%a child'"'"'s plan reads only this machine'"'"'s answers'
 'record/sqliterecord.cpp%s/m_turn == 0\)\n\s*planGame\(\);/m_turn == 0) {}/%a child new to a machine plays their first game there without the teacher'"'"'s settings'
+'record/schema.cpp%s/here.machine = session_user/here.machine IS NOT NULL/%a machine'"'"'s login reads the facts of children who never played on it'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
