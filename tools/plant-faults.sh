@@ -103,6 +103,10 @@ faults=(
 'core/factstats.cpp%s/return QStringLiteral\("faster"\);/return QStringLiteral("slower");/%answers getting faster are said to get slower'
 'record/serversettings.cpp%s/isOnThisMachine\(\) \? QStringLiteral\("prefer"\) : QStringLiteral\("require"\)/isOnThisMachine() ? QStringLiteral("require") : QStringLiteral("prefer")/%names travel the school'"'"'s network unencrypted'
 'record/serversettings.cpp%s/if \(holdsPassword && read.isSet\(\)\)/if (false \&\& holdsPassword)/%a password in the settings is used'
+'record/serversync.cpp%s/if \(done && !keepDays.isNull\(\)\)/if (done \&\& false)/%a machine keeps answers older than the school keeps them'
+'record/schema.cpp%s/ DELETE FROM answers WHERE played < now\(\) - days \* interval \x271 day\x27;//%the server keeps answers older than the school keeps them'
+'record/schoolsetup.cpp%s/if \(!missing.isEmpty\(\)\) \{/if (!want.isEmpty()) {/%setting the server up again grants every right again'
+'record/serversync.cpp%s/if \(serverVersion > schema::newestVersion\(\)\)\n\s*return SyncStatus::NewerServer;//%a newer server is taken for one that refused the answers'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
