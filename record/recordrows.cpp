@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <string_view>
 
 namespace quintarlow {
 
@@ -131,8 +132,9 @@ void FactsOfEach::add(const QString& spelling, const QSqlQuery& query, QString* 
         each[slot].push_back(*answer);
 }
 
-void FactsOfEach::addPacked(const QString& spelling, std::string_view packed, QString* error) {
+void FactsOfEach::addPacked(const QString& spelling, const QByteArray& text, QString* error) {
     const std::vector<std::size_t>& slots = takers(spelling);
+    std::string_view packed(text.constData(), std::size_t(text.size()));
     constexpr qint64 JulianDayOf1970 = 2440588;
     while (!slots.empty() && !packed.empty()) {
         const std::size_t end = std::min(packed.find(','), packed.size());

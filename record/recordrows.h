@@ -7,7 +7,6 @@
 #include <QString>
 #include <functional>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 class QSqlDatabase;
@@ -50,7 +49,7 @@ public:
     // The row's five columns are read only when a named player takes it.
     void add(const QString& spelling, const QSqlQuery& query, QString* error);
     // A player's answers packed in one text, as packedFactAnswers() has the server write them.
-    void addPacked(const QString& spelling, std::string_view packed, QString* error);
+    void addPacked(const QString& spelling, const QByteArray& packed, QString* error);
     std::vector<std::vector<FactAnswer>> each; // in the names' order
 
 private:

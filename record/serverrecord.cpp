@@ -154,12 +154,8 @@ ServerRecord::factAnswersOfEach(const std::vector<QString>& players) {
                                    QStringLiteral(" FROM answers WHERE player_key ="
                                                   " ANY (?::text[]) GROUP BY player_key"),
                                {textArray(keys)});
-        while (query.next()) {
-            const QByteArray packed = query.value(1).toByteArray();
-            facts.addPacked(query.value(0).toString(),
-                            std::string_view(packed.constData(), std::size_t(packed.size())),
-                            &m_readError);
-        }
+        while (query.next())
+            facts.addPacked(query.value(0).toString(), query.value(1).toByteArray(), &m_readError);
         return std::move(facts.each);
     }
     QSqlQuery query =

@@ -84,8 +84,7 @@ bool readUnsent(QSqlDatabase& local, Batch& batch) {
     while (answers.next())
         if (auto row = answerRowFrom(answers, &unreadable))
             batch.answers.push_back(std::move(*row));
-    return games.lastError().type() == QSqlError::NoError &&
-           answers.lastError().type() == QSqlError::NoError;
+    return !failed(games) && !failed(answers);
 }
 
 // Failing here only means the batch is sent once more next round.
@@ -130,7 +129,7 @@ bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
         server,
         QStringLiteral("SELECT player_hash, forgotten_ms FROM quintarlow_forgotten_among(?)"),
         {textArray(byHash.keys())});
-    if (forgotten.lastError().type() != QSqlError::NoError)
+    if (failed(forgotten))
         return false;
     bool done = exec(local, QStringLiteral("PRAGMA secure_delete = ON")) &&
                 exec(local, QStringLiteral("BEGIN IMMEDIATE"));
@@ -140,41 +139,33 @@ bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
         const qint64 since =
             QDateTime::currentMSecsSinceEpoch() - keepDays.toLongLong() * 86'400'000;
         done =
-            !runStatement(local, QStringLiteral("DELETE FROM answers WHERE played_ms < ?"), {since})
-                 .lastError()
-                 .isValid() &&
-            !runStatement(local, QStringLiteral("DELETE FROM games WHERE %1 < ?").arg(startedMs),
-                          {since})
-                 .lastError()
-                 .isValid();
+            !failed(runStatement(local, QStringLiteral("DELETE FROM answers WHERE played_ms < ?"),
+                                 {since})) &&
+            !failed(runStatement(
+                local, QStringLiteral("DELETE FROM games WHERE %1 < ?").arg(startedMs), {since}));
     }
     while (done && forgotten.next()) {
         const qint64 at = forgotten.value(1).toLongLong();
         for (const QString& spelling : players.value(byHash.value(forgotten.value(0).toString())))
-            done = done &&
-                   !runStatement(local,
-                                 QStringLiteral("DELETE FROM answers WHERE player = ? AND "
-                                                "played_ms < ?"),
-                                 {spelling, at})
-                        .lastError()
-                        .isValid() &&
-                   !runStatement(local,
-                                 QStringLiteral("DELETE FROM games WHERE (blue = ? OR red = ?) "
-                                                "AND %1 < ?")
-                                     .arg(startedMs),
-                                 {spelling, spelling, at})
-                        .lastError()
-                        .isValid() &&
-                   !runStatement(local,
-                                 QStringLiteral("DELETE FROM practice WHERE player_key = ? AND "
-                                                "changed_ms < ?"),
-                                 {playerKey(spelling), at})
-                        .lastError()
-                        .isValid() &&
-                   !failed(runStatement(local,
-                                        QStringLiteral("DELETE FROM school_facts WHERE "
-                                                       "player_key = ?"),
-                                        {playerKey(spelling)}));
+            done =
+                done &&
+                !failed(runStatement(local,
+                                     QStringLiteral("DELETE FROM answers WHERE player = ? AND "
+                                                    "played_ms < ?"),
+                                     {spelling, at})) &&
+                !failed(runStatement(local,
+                                     QStringLiteral("DELETE FROM games WHERE (blue = ? OR red = ?) "
+                                                    "AND %1 < ?")
+                                         .arg(startedMs),
+                                     {spelling, spelling, at})) &&
+                !failed(runStatement(local,
+                                     QStringLiteral("DELETE FROM practice WHERE player_key = ? AND "
+                                                    "changed_ms < ?"),
+                                     {playerKey(spelling), at})) &&
+                !failed(runStatement(local,
+                                     QStringLiteral("DELETE FROM school_facts WHERE "
+                                                    "player_key = ?"),
+                                     {playerKey(spelling)}));
     }
     return commitIf(local, done);
 }
@@ -187,13 +178,11 @@ bool exchangePracticeSettings(QSqlDatabase& server, QSqlDatabase& local, const Q
                                                         " FROM practice WHERE changed_ms > 0")
                                              .arg(PracticeColumns));
     while (mine.next())
-        if (runStatement(server,
-                         QStringLiteral("SELECT quintarlow_offer_practice(?, ?, ?, ?, ?, ?, ?, ?)"),
-                         QVariantList{mine.value(0), mine.value(1)} +
-                             practiceValues(practiceSettingsFrom(mine, 2)) +
-                             QVariantList{mine.value(6), className})
-                .lastError()
-                .isValid())
+        if (failed(runStatement(
+                server, QStringLiteral("SELECT quintarlow_offer_practice(?, ?, ?, ?, ?, ?, ?, ?)"),
+                QVariantList{mine.value(0), mine.value(1)} +
+                    practiceValues(practiceSettingsFrom(mine, 2)) +
+                    QVariantList{mine.value(6), className})))
             return false;
     const QHash<QString, QStringList> players = localPlayers(local);
     QSqlQuery schools = runStatement(
@@ -201,7 +190,7 @@ bool exchangePracticeSettings(QSqlDatabase& server, QSqlDatabase& local, const Q
         QStringLiteral("SELECT player_key, %1, changed_ms FROM quintarlow_practice_for(?)")
             .arg(PracticeColumns),
         {textArray(players.keys())});
-    if (schools.lastError().isValid() || !exec(local, QStringLiteral("BEGIN IMMEDIATE")))
+    if (failed(schools) || !exec(local, QStringLiteral("BEGIN IMMEDIATE")))
         return false;
     bool done = true;
     while (done && schools.next()) {
@@ -210,21 +199,18 @@ bool exchangePracticeSettings(QSqlDatabase& server, QSqlDatabase& local, const Q
         const QVariant changedMs = schools.value(5);
         // Only a change later than this machine's own replaces it; the file keeps no row for
         // the game's own settings.
-        done = !runStatement(local,
-                             QStringLiteral("DELETE FROM practice WHERE player_key = ? AND "
-                                            "changed_ms < ?"),
-                             {key, changedMs})
-                    .lastError()
-                    .isValid() &&
+        done = !failed(runStatement(local,
+                                    QStringLiteral("DELETE FROM practice WHERE player_key = ? AND "
+                                                   "changed_ms < ?"),
+                                    {key, changedMs})) &&
                (school.isDefault() ||
-                !runStatement(local,
-                              QStringLiteral("INSERT OR IGNORE INTO practice (player_key, player, "
-                                             "%1, changed_ms) VALUES (?, ?, ?, ?, ?, ?, ?)")
-                                  .arg(PracticeColumns),
-                              QVariantList{key, players.value(key).value(0, key)} +
-                                  practiceValues(school) + QVariantList{changedMs})
-                     .lastError()
-                     .isValid());
+                !failed(runStatement(
+                    local,
+                    QStringLiteral("INSERT OR IGNORE INTO practice (player_key, player, "
+                                   "%1, changed_ms) VALUES (?, ?, ?, ?, ?, ?, ?)")
+                        .arg(PracticeColumns),
+                    QVariantList{key, players.value(key).value(0, key)} + practiceValues(school) +
+                        QVariantList{changedMs})));
     }
     return commitIf(local, done);
 }

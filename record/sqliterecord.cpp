@@ -140,10 +140,8 @@ std::vector<FactAnswer> everyMachinesAnswers(QSqlDatabase& db, const QString& pl
     if (!school.next())
         return answers;
     FactsOfEach others({player});
-    const QByteArray packed = school.value(0).toByteArray();
     QString unreadable; // an outcome word no version writes: that answer is left out
-    others.addPacked(player, std::string_view(packed.constData(), std::size_t(packed.size())),
-                     &unreadable);
+    others.addPacked(player, school.value(0).toByteArray(), &unreadable);
     std::vector<FactAnswer>& all = others.each.front();
     all.insert(all.end(), answers.begin(), answers.end());
     std::stable_sort(all.begin(), all.end(),
