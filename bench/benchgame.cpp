@@ -58,7 +58,7 @@ struct BenchGame {
 
     // The start-up sequence's ten ticks, one after another: the name entry is up.
     void startUp() {
-        frmSplash& splash = screens.splash();
+        SplashScreen& splash = screens.splash();
         splash.show();
         for (int tick = 0; tick < 10; ++tick)
             splash.onTick();

@@ -71,10 +71,10 @@ BoardWindow::BoardWindow(ScreenHost& host, Game& game, Dialogs& dialogs)
 }
 
 void BoardWindow::buildControls() {
-    makeShadow(this, {840, 2520, 2655, 495});  // Shape1, behind askButton
-    makeShadow(this, {240, 4680, 3975, 1455}); // Shape4, behind the names
-    makeShadow(this, {720, 7320, 2895, 495});  // Shape2, behind newGameButton
-    makeShadow(this, {720, 8160, 2895, 495});  // Shape3, behind quitButton
+    makeShadow(this, {840, 2520, 2655, 495});  // behind askButton
+    makeShadow(this, {240, 4680, 3975, 1455}); // behind the names
+    makeShadow(this, {720, 7320, 2895, 495});  // behind newGameButton
+    makeShadow(this, {720, 8160, 2895, 495});  // behind quitButton
 
     const QFont multiplierFont = gameFont(Face::Palatino, 72, Bold);
     const QFont messageFont = gameFont(Face::MsSansSerif, 9.75, Bold);

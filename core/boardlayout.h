@@ -9,7 +9,7 @@ namespace quintarlow {
 
 inline constexpr int BoardSide = 8;
 inline constexpr int BoardSquareCount = 64;
-// Label1 holds the 64 board squares followed by the 64 black shadow squares behind them.
+// The board holds the 64 squares followed by the 64 black shadow squares behind them.
 inline constexpr int SquareLabelCount = 128;
 inline constexpr int FreeSquareIndex = 28;
 inline constexpr int TwipsPerPixel = 15;
@@ -23,7 +23,7 @@ enum class SquareKind { Corner, Free, Numbered };
 SquareKind squareKind(int boardIndex);
 bool isCornerIndex(int boardIndex);
 
-// The caption of Label1(index), 0 to 127: a product, the corner title, "  FREE", or (for the
+// The caption of square label `index`, 0 to 127: a product, the corner title, "  FREE", or (for the
 // shadow behind the FREE square) nothing.
 QString squareCaption(int labelIndex);
 
@@ -37,7 +37,7 @@ bool isShadowIndex(int labelIndex);
 int shadowIndexBehind(int boardIndex);
 int boardIndexInFrontOf(int shadowIndex);
 
-// Geometry of Label1(index) in twips, as the board was designed.
+// Geometry of square label `index` in twips, as the board was designed.
 QRect squareGeometryTwips(int labelIndex);
 
 constexpr int twipsToPixels(int twips) {

@@ -28,8 +28,8 @@ Background::Background(ScreenSet& screens)
     setWindowFlag(Qt::WindowStaysOnBottomHint);
     keepOffTaskbar(*this);
     letServerPaint();
-    Timer1.setInterval(100);
-    connect(&Timer1, &QTimer::timeout, this, &Background::onTick);
+    m_ringDelay.setInterval(100);
+    connect(&m_ringDelay, &QTimer::timeout, this, &Background::onTick);
 }
 
 void Background::letServerPaint() {
@@ -58,16 +58,12 @@ void Background::onLoad() {
     const QRect area = screens.services().workArea.ReadWorkArea();
     setFixedSize(area.width(), area.height() + twipsToPixels(ExtraHeightTwips));
     move(area.left(), 0);
-    setTimerEnabled(Timer1, true);
-}
-
-void Background::PlaySoundFile(const QString& fileName) {
-    sound.PlaySoundFile(fileName);
+    setTimerEnabled(m_ringDelay, true);
 }
 
 void Background::onTick() {
-    PlaySoundFile(QStringLiteral("ring.WAV"));
-    setTimerEnabled(Timer1, false);
+    sound.PlaySoundFile(QStringLiteral("ring.WAV"));
+    setTimerEnabled(m_ringDelay, false);
 }
 
 } // namespace quintarlow

@@ -16,10 +16,6 @@ public:
     explicit Background(ScreenSet& screens);
     void onLoad();
 
-    QTimer Timer1{this}; // the short delay before the ring
-
-    void PlaySoundFile(const QString& fileName);
-
 public Q_SLOTS:
     void onTick();
 
@@ -35,6 +31,7 @@ private:
     ScreenSet& screens;
     SoundPlayer& sound;
     bool m_serverPaints = false;
+    QTimer m_ringDelay{this};
 };
 
 } // namespace quintarlow

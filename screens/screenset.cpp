@@ -73,7 +73,7 @@ template <typename Screen> Screen& loadOnFirstUse(std::unique_ptr<Screen>& slot,
 
 } // namespace
 
-frmSplash& ScreenSet::splash() {
+SplashScreen& ScreenSet::splash() {
     return loadOnFirstUse(m_splash, *this);
 }
 Background& ScreenSet::background() {

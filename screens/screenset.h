@@ -16,7 +16,7 @@ class Speech;
 class SoundPlayer;
 class WorkArea;
 class Dialogs;
-class frmSplash;
+class SplashScreen;
 class Background;
 class NameEntry;
 class BoardWindow;
@@ -51,7 +51,7 @@ public:
     Services& services() { return m_services; }
     Game& game() { return m_game; }
 
-    frmSplash& splash();
+    SplashScreen& splash();
     Background& background();
     NameEntry& welcome();
     BoardWindow& board();
@@ -75,7 +75,7 @@ private:
 
     Services m_services;
     Game m_game;
-    std::unique_ptr<frmSplash> m_splash;
+    std::unique_ptr<SplashScreen> m_splash;
     std::unique_ptr<Background> m_background;
     std::unique_ptr<NameEntry> m_welcome;
     std::unique_ptr<BoardWindow> m_board;

@@ -28,20 +28,20 @@ VbLabel* makeText(QWidget* parent, const QRect& twips, const QString& text, doub
 
 } // namespace
 
-frmSplash::frmSplash(ScreenSet& screens)
-    : ScreenWindow(screens, {.name = QStringLiteral("frmSplash"), .clientTwips = {7380, 4245}}),
-      screens(screens), spkSpeak(screens.services().speech) {
+SplashScreen::SplashScreen(ScreenSet& screens)
+    : ScreenWindow(screens, {.name = QStringLiteral("Splash"), .clientTwips = {7380, 4245}}),
+      screens(screens), m_voice(screens.services().speech) {
     auto* frame = new QFrame(this);
     frame->setGeometry(twipsToPixels(QRect(120, 120, 7080, 4050)));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
-    AnimatedGif1 = new AnimatedGif(frame, {240, 360, 2295, 2895});
-    for (int index = 0; index < static_cast<int>(Label1.size()); ++index) {
+    m_dancer = new AnimatedGif(frame, {240, 360, 2295, 2895});
+    for (int index = 0; index < static_cast<int>(m_loadingBlocks.size()); ++index) {
         const int width = index == 6 ? 375 : 255;
         auto* block = new VbLabel(frame, {240 + 240 * index, 3240, width, 195});
         block->setBackColour(Colour::Red);
         block->hide();
-        Label1[index] = block;
+        m_loadingBlocks[index] = block;
     }
     makeText(frame, {4440, 3240, 2415, 255}, QStringLiteral("Made by the Quintarlow! team"), 8.25,
              Regular);
@@ -57,24 +57,24 @@ frmSplash::frmSplash(ScreenSet& screens)
     makeText(frame, {2520, 720, 3465, 435}, QStringLiteral("Multiplication Game"), 18, Bold,
              Qt::AlignLeft, true);
 
-    Timer1.setInterval(1000);
-    connect(&Timer1, &QTimer::timeout, this, &frmSplash::onTick);
+    m_startUpClock.setInterval(1000);
+    connect(&m_startUpClock, &QTimer::timeout, this, &SplashScreen::onTick);
     keepOffTaskbar(*this);
     centreOnScreen();
 }
 
-void frmSplash::onLoad() {
-    SplashTicks = 0;
-    setTimerEnabled(Timer1, true);
-    AnimatedGif1->SetPictureFile(QStringLiteral("gif/dance.gif"));
-    AnimatedGif1->StartAnimation();
+void SplashScreen::onLoad() {
+    m_ticks = 0;
+    setTimerEnabled(m_startUpClock, true);
+    m_dancer->SetPictureFile(QStringLiteral("gif/dance.gif"));
+    m_dancer->StartAnimation();
 }
 
-void frmSplash::onTick() {
-    if (SplashTicks >= 0 && SplashTicks < static_cast<int>(Label1.size()))
-        Label1[SplashTicks]->show();
-    ++SplashTicks;
-    switch (SplashTicks) {
+void SplashScreen::onTick() {
+    if (m_ticks >= 0 && m_ticks < static_cast<int>(m_loadingBlocks.size()))
+        m_loadingBlocks[m_ticks]->show();
+    ++m_ticks;
+    switch (m_ticks) {
     case 1:
         screens.background();
         screens.welcome();
@@ -83,7 +83,7 @@ void frmSplash::onTick() {
         screens.correctAnswer();
         break;
     case 6:
-        spkSpeak.Speak(Texts::Welcome);
+        m_voice.Speak(Texts::Welcome);
         break;
     case 7:
         screens.background().show();
@@ -99,7 +99,7 @@ void frmSplash::onTick() {
     }
 }
 
-void frmSplash::onCloseRequest() {
+void SplashScreen::onCloseRequest() {
     screens.quitGame();
 }
 

@@ -17,16 +17,11 @@ class VbLabel;
 
 // The first screen: one red loading block a second while it loads the others, greets the
 // players, and opens the name entry; it closes itself after ten seconds.
-class frmSplash : public ScreenWindow {
+class SplashScreen : public ScreenWindow {
     Q_OBJECT
 public:
-    explicit frmSplash(ScreenSet& screens);
+    explicit SplashScreen(ScreenSet& screens);
     void onLoad();
-
-    std::int16_t SplashTicks = 0;
-    std::array<VbLabel*, 10> Label1{};   // the loading blocks
-    AnimatedGif* AnimatedGif1 = nullptr; // the dancing figure
-    QTimer Timer1{this};                 // the start-up sequence, one tick a second
 
 public Q_SLOTS:
     void onTick();
@@ -37,7 +32,11 @@ protected:
 
 private:
     ScreenSet& screens;
-    Speech& spkSpeak; // says the welcome
+    Speech& m_voice; // says the welcome
+    std::int16_t m_ticks = 0;
+    std::array<VbLabel*, 10> m_loadingBlocks{};
+    AnimatedGif* m_dancer = nullptr;
+    QTimer m_startUpClock{this}; // one tick a second
 };
 
 } // namespace quintarlow

@@ -14,7 +14,7 @@ inline void
 forEachTellingState(const std::function<void(const QString&, const QList<ScreenWindow*>&)>& look) {
     {
         Screens game;
-        frmSplash& splash = game.screens.splash();
+        SplashScreen& splash = game.screens.splash();
         splash.show();
         for (int tick = 0; tick < 4; ++tick)
             splash.onTick();

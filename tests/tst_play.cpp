@@ -97,7 +97,7 @@ void play(bool keys, QStringList& heard) {
             game.screens.game().revealTick();
     };
 
-    frmSplash& splash = game.screens.splash();
+    SplashScreen& splash = game.screens.splash();
     splash.show();
     for (int tick = 1; tick <= 10; ++tick) {
         splash.onTick();
