@@ -108,6 +108,10 @@ SquareKind squareKind(int boardIndex) {
     return SquareKind::Numbered;
 }
 
+int squareProduct(int boardIndex) {
+    return squareProducts().at(boardIndex);
+}
+
 const std::array<int, 59>& distinctProducts() {
     static const auto table = computeDistinctProducts();
     return table;
@@ -147,7 +151,7 @@ QString squareCaption(int labelIndex) {
     case SquareKind::Numbered:
         break;
     }
-    return QString::number(squareProducts().at(labelIndex));
+    return QString::number(squareProduct(labelIndex));
 }
 
 QRect squareGeometryTwips(int labelIndex) {

@@ -27,6 +27,9 @@ bool isCornerIndex(int boardIndex);
 // shadow behind the FREE square) nothing.
 QString squareCaption(int labelIndex);
 
+// The product a numbered square carries; 0 for a corner or the FREE square.
+int squareProduct(int boardIndex);
+
 // The 59 distinct products a x b with a and b from 1 to 12, ascending.
 const std::array<int, 59>& distinctProducts();
 

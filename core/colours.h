@@ -40,13 +40,4 @@ constexpr int blueOf(VbColour colour) {
 
 enum class Player { Nobody, Blue, Red };
 
-// A square belongs to whoever's colour it carries; every other colour means nobody.
-constexpr Player SquareOwner(VbColour backColour) {
-    if (backColour == Colour::Blue)
-        return Player::Blue;
-    if (backColour == Colour::Red)
-        return Player::Red;
-    return Player::Nobody;
-}
-
 } // namespace quintarlow

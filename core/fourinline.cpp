@@ -40,8 +40,8 @@ struct LineTable {
     }
 };
 
-bool squareCounts(const SquareView& square, VbColour claimColour) {
-    return square.caption == FreeCaption || square.backColour == claimColour;
+bool squareCounts(int square, Player owner, Player player) {
+    return square == FreeSquareIndex || owner == player;
 }
 
 } // namespace
@@ -51,16 +51,12 @@ const std::array<std::span<const int>, ScannedLineCount>& scannedLines() {
     return table.lines;
 }
 
-FourInLineResult CheckFourInLine(const std::array<SquareView, BoardSquareCount>& squares,
-                                 VbColour claimColour) {
+FourInLineResult findFourInLine(const std::array<Player, BoardSquareCount>& owners, Player player) {
     FourInLineResult result;
     for (const auto& line : scannedLines()) {
-        const bool diagonal = line.size() > 1 && line[1] - line[0] != 1 && line[1] - line[0] != 8;
-        if (diagonal)
-            result.diagonalLength = static_cast<int>(line.size());
         int run = 0;
         for (const int index : line) {
-            if (!squareCounts(squares[index], claimColour)) {
+            if (!squareCounts(index, owners[static_cast<std::size_t>(index)], player)) {
                 run = 0;
                 continue;
             }

@@ -3,7 +3,6 @@
 #include "boardlayout.h"
 #include "colours.h"
 
-#include <QString>
 #include <array>
 #include <span>
 
@@ -14,23 +13,16 @@ namespace quintarlow {
 inline constexpr int ScannedLineCount = 34;
 const std::array<std::span<const int>, ScannedLineCount>& scannedLines();
 
-struct SquareView {
-    QString caption;
-    VbColour backColour = Colour::White;
-};
-
 struct FourInLineResult {
     bool found = false;
     // The squares of the last run counted; after a win the four winning squares in scan
     // order, otherwise leftovers.
     std::array<int, 4> winSquares{};
-    int diagonalLength = 0;
 };
 
-// Looks for four squares in a line that count for `claimColour`: a square counts when it
-// carries that colour or is the FREE square. Only the claiming colour is looked for, and the
-// first line of four met in scan order is the one reported.
-FourInLineResult CheckFourInLine(const std::array<SquareView, BoardSquareCount>& squares,
-                                 VbColour claimColour);
+// Looks for four squares in a line that count for `player`: a square counts when the player
+// holds it or it is the FREE square. Only that player is looked for, and the first line of
+// four met in scan order is the one reported.
+FourInLineResult findFourInLine(const std::array<Player, BoardSquareCount>& owners, Player player);
 
 } // namespace quintarlow

@@ -6,25 +6,6 @@
 
 namespace quintarlow {
 
-namespace {
-
-const QLatin1String ErrorSound{"error.WAV"};
-const QLatin1String DingSound{"ding.WAV"};
-
-VbColour colourOf(Player player) {
-    switch (player) {
-    case Player::Blue:
-        return Colour::Blue;
-    case Player::Red:
-        return Colour::Red;
-    case Player::Nobody:
-        break;
-    }
-    return Colour::White;
-}
-
-} // namespace
-
 QString colourWord(Player player) {
     return player == Player::Red ? QStringLiteral("RED") : QStringLiteral("BLUE");
 }
@@ -83,26 +64,23 @@ void Game::choose(int square) {
         refuseWithoutQuestion();
         return;
     }
-    const QString caption = squareCaption(square);
-    if (caption == CornerCaption || caption == FreeCaption) {
-        Q_EMIT played(ErrorSound);
+    if (squareKind(square) != SquareKind::Numbered) {
+        Q_EMIT played(Cue::Wrong);
         refuseDuringQuestion();
         return;
     }
-    bool isNumber = false;
-    const int chosen = caption.toInt(&isNumber);
-    const bool right = isNumber && chosen == m_question->a * m_question->b;
-    reportAnswer(isNumber ? std::optional(chosen) : std::nullopt,
-                 right ? Outcome::Right : Outcome::Wrong);
+    const int chosen = squareProduct(square);
+    const bool right = chosen == m_question->a * m_question->b;
+    reportAnswer(chosen, right ? Outcome::Right : Outcome::Wrong);
     resetClock();
     m_messagesShown = true;
     if (right) {
         claim(square);
         return;
     }
-    Q_EMIT played(ErrorSound);
+    Q_EMIT played(Cue::Wrong);
     m_messages[0] = Texts::YouWereWrong;
-    reveal(Texts::wrongPrompt(caption));
+    reveal(Texts::wrongPrompt(QString::number(chosen)));
 }
 
 void Game::chooseFreePicture() {
@@ -115,7 +93,7 @@ void Game::chooseFreePicture() {
 }
 
 void Game::refuseWithoutQuestion() {
-    Q_EMIT played(ErrorSound);
+    Q_EMIT played(Cue::Wrong);
     Q_EMIT said(Texts::generateYourMultipliers(colourWord(m_toMove)));
 }
 
@@ -126,9 +104,10 @@ void Game::refuseDuringQuestion() {
 }
 
 void Game::claim(int square) {
-    Q_EMIT played(DingSound);
+    Q_EMIT played(Cue::Right);
     const Player claimant = m_toMove;
-    const QString verdict = Texts::verdict(squareCaption(square), colourWord(claimant));
+    const QString verdict =
+        Texts::verdict(QString::number(squareProduct(square)), colourWord(claimant));
     m_owners[static_cast<std::size_t>(square)] = claimant;
     m_toMove = otherPlayer(claimant);
     m_question.reset();
@@ -151,10 +130,7 @@ void Game::claim(int square) {
 }
 
 bool Game::lineOfFourFor(Player player) {
-    std::array<SquareView, BoardSquareCount> squares;
-    for (int index = 0; index < BoardSquareCount; ++index)
-        squares[static_cast<std::size_t>(index)] = {squareCaption(index), colourOf(owner(index))};
-    const FourInLineResult scan = CheckFourInLine(squares, colourOf(player));
+    const FourInLineResult scan = findFourInLine(m_owners, player);
     if (scan.found)
         m_winningLine = scan.winSquares;
     return scan.found;
@@ -203,7 +179,7 @@ void Game::answerClockTick() {
     if (m_secondsLeft != -1)
         return;
     reportAnswer(std::nullopt, Outcome::Timeout);
-    Q_EMIT played(ErrorSound);
+    Q_EMIT played(Cue::Wrong);
     m_messagesShown = true;
     // The clock runs on, hidden, until the reveal hands the board back.
     reveal(Texts::OutOfTime);

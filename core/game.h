@@ -2,6 +2,7 @@
 
 #include "boardlayout.h"
 #include "colours.h"
+#include "cue.h"
 #include "fact.h"
 #include "questiondraw.h"
 
@@ -65,10 +66,6 @@ public:
     bool revealRunning() const { return m_revealClock.isActive(); }
     bool announcementPending() const { return m_announcementClock.isActive(); }
 
-    QTimer& answerClockTimer() { return m_answerClock; }
-    QTimer& revealTimer() { return m_revealClock; }
-    QTimer& announcementTimer() { return m_announcementClock; }
-
 public Q_SLOTS:
     // The names as typed; Blue moves first. False, and nothing starts, while a name is missing.
     bool start(const QString& blueName, const QString& redName);
@@ -91,7 +88,7 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void said(const QString& text);
-    void played(const QString& soundFile);
+    void played(Cue cue);
 
     void gameBegan(const QString& blueName, const QString& redName);
     void answerJudged(const QString& player, Fact question, std::optional<int> answered,

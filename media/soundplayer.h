@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cue.h"
+
 #include <QString>
 
 namespace quintarlow {
@@ -11,5 +13,10 @@ public:
     virtual ~SoundPlayer() = default;
     virtual void PlaySoundFile(const QString& fileName) = 0;
 };
+
+// The game's own sound for each cue, a file of its data folder.
+inline QString soundFileOf(Cue cue) {
+    return cue == Cue::Right ? QStringLiteral("ding.WAV") : QStringLiteral("error.WAV");
+}
 
 } // namespace quintarlow

@@ -35,7 +35,7 @@ ScreenSet::ScreenSet(Services services)
     connect(&m_game, &Game::said, this,
             [this](const QString& text) { m_services.speech.Speak(text); });
     connect(&m_game, &Game::played, this,
-            [this](const QString& file) { m_services.sound.PlaySoundFile(file); });
+            [this](Cue cue) { m_services.sound.PlaySoundFile(soundFileOf(cue)); });
     connect(&m_game, &Game::gameBegan, this, [this](const QString& blue, const QString& red) {
         m_services.record.gameStarted(blue, red, QDateTime::currentDateTime());
     });

@@ -129,12 +129,12 @@ private Q_SLOTS:
         QFETCH(Indices, blue);
         QFETCH(Indices, red);
         QFETCH(Indices, winning);
-        std::array<SquareView, BoardSquareCount> board;
+        std::array<Player, BoardSquareCount> owners{};
         for (int index = 0; index < BoardSquareCount; ++index)
-            board[index] = {squareCaption(index), blue.contains(index)  ? Colour::Blue
-                                                  : red.contains(index) ? Colour::Red
-                                                                        : Colour::White};
-        const auto result = CheckFourInLine(board, Colour::Blue);
+            owners[index] = blue.contains(index)  ? Player::Blue
+                            : red.contains(index) ? Player::Red
+                                                  : Player::Nobody;
+        const auto result = findFourInLine(owners, Player::Blue);
         QCOMPARE(result.found, !winning.isEmpty());
         if (result.found)
             QCOMPARE(Indices(result.winSquares.begin(), result.winSquares.end()), winning);

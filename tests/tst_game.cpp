@@ -30,7 +30,9 @@ struct Played {
 
     Played() {
         QObject::connect(&game, &Game::said, [this](const QString& text) { said << text; });
-        QObject::connect(&game, &Game::played, [this](const QString& file) { played << file; });
+        QObject::connect(&game, &Game::played, [this](Cue cue) {
+            played << (cue == Cue::Right ? QStringLiteral("right") : QStringLiteral("wrong"));
+        });
         QObject::connect(&game, &Game::gameBegan, [this](const QString& blue, const QString& red) {
             reports << QStringLiteral("start: ") + blue + QStringLiteral(" / ") + red;
         });
@@ -95,7 +97,7 @@ public:
             // Before a question it is refused with a sound; during one only with words.
             act("FREE picture", [this] { played->game.chooseFreePicture(); });
             if (phase == Waiting)
-                expectedPlayed << "error.WAV";
+                expectedPlayed << "wrong";
             break;
         case 4:
             clockTick();
@@ -196,18 +198,18 @@ private:
         const bool special =
             square == 0 || square == 7 || square == 56 || square == 63 || square == 28;
         if (phase == Waiting) {
-            expectedPlayed << "error.WAV";
+            expectedPlayed << "wrong";
         } else if (phase == Pending && special) {
-            expectedPlayed << "error.WAV";
+            expectedPlayed << "wrong";
         } else if (phase == Pending && squareCaption(square).toInt() != product) {
             expectAnswer(squareCaption(square), "1");
-            expectedPlayed << "error.WAV";
+            expectedPlayed << "wrong";
             revealPrompt = squareCaption(square) + "  that is wrong. ";
             std::tie(phase, revealTicks, timedOut) = std::tuple(Reveal, 0, false);
             ++seen["wrong answers"];
         } else if (phase == Pending) {
             expectAnswer(squareCaption(square), "0");
-            expectedPlayed << "ding.WAV";
+            expectedPlayed << "right";
             owner[square] = blueToMove ? 1 : 2;
             phase = hasLine(owner[square]) ? Won : Waiting;
             if (phase == Won) {
@@ -230,7 +232,7 @@ private:
             ++clockTicks;
         if (phase == Pending && clockTicks == played->answerSeconds + 1) {
             expectAnswer("-", "2");
-            expectedPlayed << "error.WAV";
+            expectedPlayed << "wrong";
             revealPrompt = "you are out of time. ";
             std::tie(phase, revealTicks, timedOut) = std::tuple(Reveal, 0, true);
             ++seen["time-outs"];
