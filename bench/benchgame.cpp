@@ -41,7 +41,7 @@ using Clock = std::chrono::steady_clock;
 // leaves it out, as a sound device's buffer would otherwise be measured.
 class SilentSound final : public SoundPlayer {
 public:
-    void PlaySoundFile(const QString&) override {}
+    void playSoundFile(const QString&) override {}
 };
 
 // The game as app/main.cpp wires it, with the factors of each question chosen by the bench.

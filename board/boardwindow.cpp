@@ -331,8 +331,8 @@ void BoardWindow::connectGame() {
     });
     connect(&game, &Game::won, this, &BoardWindow::drawWin);
     connect(&game, &Game::menuOpened, this, [this] {
-        titleBanner->StopAnimation();
-        freePicture->StopAnimation();
+        titleBanner->stopAnimation();
+        freePicture->stopAnimation();
         setEnabled(false);
     });
     connect(&game, &Game::boardReset, this, &BoardWindow::drawReset);
@@ -340,11 +340,11 @@ void BoardWindow::connectGame() {
 
 void BoardWindow::onLoad() {
     titleBanner->show();
-    titleBanner->SetPictureFile(QStringLiteral("gif/quintarlow_small.gif"));
-    titleBanner->StartAnimation();
-    freePicture->SetPictureFile(QStringLiteral("gif/free_.gif"));
-    freePicture->StartAnimation();
-    gameOverPicture->SetPictureFile(QStringLiteral("gif/gameover.gif"));
+    titleBanner->setPictureFile(QStringLiteral("gif/quintarlow_small.gif"));
+    titleBanner->startAnimation();
+    freePicture->setPictureFile(QStringLiteral("gif/free_.gif"));
+    freePicture->startAnimation();
+    gameOverPicture->setPictureFile(QStringLiteral("gif/gameover.gif"));
     gameOverPicture->hide();
     drawMessages();
     redName->setForeColour(Colour::White);
@@ -425,10 +425,10 @@ void BoardWindow::drawWin() {
     blueName->setForeColour(Colour::White);
     titleBanner->hide();
     gameOverPicture->show();
-    gameOverPicture->StartAnimation();
+    gameOverPicture->startAnimation();
     setTimerEnabled(winningLineTimer, true);
-    titleBanner->StopAnimation();
-    freePicture->StopAnimation();
+    titleBanner->stopAnimation();
+    freePicture->stopAnimation();
     squares[FreeSquareIndex]->setForeColour(Colour::Yellow);
     setEnabled(false);
 }
@@ -449,7 +449,7 @@ void BoardWindow::drawReset() {
     update();
     drawMessages();
     drawFactors();
-    gameOverPicture->StopAnimation();
+    gameOverPicture->stopAnimation();
     gameOverPicture->hide();
     titleBanner->show();
     drawButtons();
@@ -459,8 +459,8 @@ void BoardWindow::drawReset() {
     moveBlinking();
     redName->setForeColour(Colour::White);
     blueName->setForeColour(Colour::White);
-    titleBanner->StartAnimation();
-    freePicture->StartAnimation();
+    titleBanner->startAnimation();
+    freePicture->startAnimation();
     squares[FreeSquareIndex]->setForeColour(Colour::BrightGreen);
 }
 

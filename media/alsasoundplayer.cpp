@@ -45,7 +45,7 @@ AlsaSoundPlayer::~AlsaSoundPlayer() {
         last_->stop.request_stop();
 }
 
-void AlsaSoundPlayer::PlaySoundFile(const QString& fileName) {
+void AlsaSoundPlayer::playSoundFile(const QString& fileName) {
     if (last_ && !last_->waitUntil(AlsaOutput::Clock::now() + releaseTime))
         return;
     const auto started = AlsaOutput::Clock::now();

@@ -26,7 +26,7 @@ public:
     AlsaSoundPlayer(const AlsaSoundPlayer&) = delete;
     AlsaSoundPlayer& operator=(const AlsaSoundPlayer&) = delete;
 
-    void PlaySoundFile(const QString& fileName) override;
+    void playSoundFile(const QString& fileName) override;
 
 private:
     struct Playback;

@@ -69,7 +69,7 @@ void AnimatedGif::reportMissingPicture() const {
     reportUnusableFile(m_file, "picture", "the game goes on without it");
 }
 
-void AnimatedGif::SetPictureFile(const QString& path) {
+void AnimatedGif::setPictureFile(const QString& path) {
     m_running = false;
     m_file = path;
     m_frame = 0;
@@ -88,7 +88,7 @@ void AnimatedGif::SetPictureFile(const QString& path) {
     update();
 }
 
-void AnimatedGif::StartAnimation() {
+void AnimatedGif::startAnimation() {
     if (!m_valid)
         return;
     if (!m_running) {
@@ -101,7 +101,7 @@ void AnimatedGif::StartAnimation() {
     followState();
 }
 
-void AnimatedGif::StopAnimation() {
+void AnimatedGif::stopAnimation() {
     m_running = false;
     followState();
 }

@@ -28,9 +28,9 @@ public:
     ~AnimatedGif() override;
 
     // The path is relative to the program's working folder, as the game's data lies there.
-    void SetPictureFile(const QString& path);
-    void StartAnimation();
-    void StopAnimation();
+    void setPictureFile(const QString& path);
+    void startAnimation();
+    void stopAnimation();
 
     QString pictureFile() const { return m_file; }
     bool isRunning() const { return m_running; }

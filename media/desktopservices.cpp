@@ -15,7 +15,7 @@
 
 namespace quintarlow {
 
-QRect ScreenWorkArea::ReadWorkArea() const {
+QRect ScreenWorkArea::readWorkArea() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }

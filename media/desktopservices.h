@@ -13,7 +13,7 @@ void keepOffTaskbar(QWidget& window);
 
 class ScreenWorkArea final : public WorkArea {
 public:
-    QRect ReadWorkArea() const override;
+    QRect readWorkArea() const override;
 };
 
 class MessageBoxDialogs final : public Dialogs {

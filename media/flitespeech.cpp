@@ -329,7 +329,7 @@ FliteSpeech::~FliteSpeech() {
     voice_->idle.wait_for(lock, shutdownWait, [this] { return !voice_->working; });
 }
 
-void FliteSpeech::Speak(const QString& text) {
+void FliteSpeech::speak(const QString& text) {
     // A screen may hand over a text it has already emptied (the winner screen's announcement
     // after a quick replay); silencing the game for it would cut off what another screen says.
     if (text.trimmed().isEmpty())

@@ -21,11 +21,11 @@ struct SpeechHooks {
     bool speakWithoutDevice = false;
 };
 
-// The game's one voice: flite's cmu_us_kal16 on ALSA's "default" device. A new Speak cuts off
+// The game's one voice: flite's cmu_us_kal16 on ALSA's "default" device. A new `speak` cuts off
 // whatever is being said and says the new text from its start; an empty or blank text cuts off
-// nothing. Speak itself returns at once.
+// nothing. `speak` itself returns at once.
 // The text is synthesised and played a phrase at a time on a worker thread, which ends when
-// there is nothing left to say. Speak is meant to be called from one thread, the one that owns
+// there is nothing left to say. `speak` is meant to be called from one thread, the one that owns
 // the object.
 class FliteSpeech final : public Speech {
 public:
@@ -36,7 +36,7 @@ public:
     FliteSpeech(const FliteSpeech&) = delete;
     FliteSpeech& operator=(const FliteSpeech&) = delete;
 
-    void Speak(const QString& text) override;
+    void speak(const QString& text) override;
 
     struct Voice;
 

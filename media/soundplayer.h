@@ -11,7 +11,7 @@ namespace quintarlow {
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
-    virtual void PlaySoundFile(const QString& fileName) = 0;
+    virtual void playSoundFile(const QString& fileName) = 0;
 };
 
 // The game's own sound for each cue, a file of its data folder.

@@ -8,7 +8,7 @@ namespace quintarlow {
 class WorkArea {
 public:
     virtual ~WorkArea() = default;
-    virtual QRect ReadWorkArea() const = 0;
+    virtual QRect readWorkArea() const = 0;
 };
 
 } // namespace quintarlow

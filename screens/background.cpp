@@ -55,14 +55,14 @@ void Background::paintEvent(QPaintEvent* event) {
 }
 
 void Background::onLoad() {
-    const QRect area = screens.services().workArea.ReadWorkArea();
+    const QRect area = screens.services().workArea.readWorkArea();
     setFixedSize(area.width(), area.height() + twipsToPixels(ExtraHeightTwips));
     move(area.left(), 0);
     setTimerEnabled(m_ringDelay, true);
 }
 
 void Background::onTick() {
-    sound.PlaySoundFile(QStringLiteral("ring.WAV"));
+    sound.playSoundFile(QStringLiteral("ring.WAV"));
     setTimerEnabled(m_ringDelay, false);
 }
 

@@ -33,9 +33,9 @@ ScreenSet::ScreenSet(Services services)
     if (!m_services.drawQuestion)
         m_services.drawQuestion = drawQuestionAtRandom;
     connect(&m_game, &Game::said, this,
-            [this](const QString& text) { m_services.speech.Speak(text); });
+            [this](const QString& text) { m_services.speech.speak(text); });
     connect(&m_game, &Game::played, this,
-            [this](Cue cue) { m_services.sound.PlaySoundFile(soundFileOf(cue)); });
+            [this](Cue cue) { m_services.sound.playSoundFile(soundFileOf(cue)); });
     connect(&m_game, &Game::gameBegan, this, [this](const QString& blue, const QString& red) {
         m_services.record.gameStarted(blue, red, QDateTime::currentDateTime());
     });

@@ -66,8 +66,8 @@ SplashScreen::SplashScreen(ScreenSet& screens)
 void SplashScreen::onLoad() {
     m_ticks = 0;
     setTimerEnabled(m_startUpClock, true);
-    m_dancer->SetPictureFile(QStringLiteral("gif/dance.gif"));
-    m_dancer->StartAnimation();
+    m_dancer->setPictureFile(QStringLiteral("gif/dance.gif"));
+    m_dancer->startAnimation();
 }
 
 void SplashScreen::onTick() {
@@ -83,7 +83,7 @@ void SplashScreen::onTick() {
         screens.correctAnswer();
         break;
     case 6:
-        m_voice.Speak(Texts::Welcome);
+        m_voice.speak(Texts::Welcome);
         break;
     case 7:
         screens.background().show();

@@ -71,14 +71,14 @@ NameEntry::NameEntry(ScreenSet& screens)
 
 void NameEntry::onLoad() {
     for (std::size_t index = 0; index < titleLetters.size(); ++index)
-        titleLetters[index]->SetPictureFile(QStringLiteral("gif/") + TitleWord[index] +
+        titleLetters[index]->setPictureFile(QStringLiteral("gif/") + TitleWord[index] +
                                             QStringLiteral(".gif"));
     startLetters();
 }
 
 void NameEntry::startLetters() {
     for (AnimatedGif* letter : titleLetters)
-        letter->StartAnimation();
+        letter->startAnimation();
 }
 
 // Only a click clears a box that still shows its default text; Tab leaves it standing.
@@ -117,7 +117,7 @@ void NameEntry::startPlaying() {
     }
     hide();
     for (AnimatedGif* letter : titleLetters)
-        letter->StopAnimation();
+        letter->stopAnimation();
 }
 
 void NameEntry::showForNewPlayers() {

@@ -113,8 +113,8 @@ void WinnerWindow::drawWinner() {
     winnerName->setCaption(game.name(winner));
     headline->setCaption(Texts::WeHaveAWinner);
     for (AnimatedGif* fireworks : {leftFireworks, rightFireworks}) {
-        fireworks->SetPictureFile(QStringLiteral("gif/fireworks.gif"));
-        fireworks->StartAnimation();
+        fireworks->setPictureFile(QStringLiteral("gif/fireworks.gif"));
+        fireworks->startAnimation();
     }
     leftFireworks->show();
     rightFireworks->show();
@@ -124,7 +124,7 @@ void WinnerWindow::drawWinner() {
 void WinnerWindow::drawMenu() {
     headline->setCaption(Texts::ChooseOptionBelow);
     for (AnimatedGif* fireworks : {leftFireworks, rightFireworks}) {
-        fireworks->StopAnimation();
+        fireworks->stopAnimation();
         fireworks->hide();
     }
     winnerName->setCaption(QString());

@@ -18,8 +18,8 @@ namespace quintarlow::testing {
 // played, "say: …" and "play: …".
 struct MediaLog final : Speech, SoundPlayer {
     QStringList entries;
-    void Speak(const QString& text) override { entries.append(QLatin1String("say: ") + text); }
-    void PlaySoundFile(const QString& fileName) override {
+    void speak(const QString& text) override { entries.append(QLatin1String("say: ") + text); }
+    void playSoundFile(const QString& fileName) override {
         entries.append(QLatin1String("play: ") + fileName);
     }
 };
@@ -27,7 +27,7 @@ struct MediaLog final : Speech, SoundPlayer {
 class FixedWorkArea final : public WorkArea {
 public:
     QRect area{0, 24, 1280, 776};
-    QRect ReadWorkArea() const override { return area; }
+    QRect readWorkArea() const override { return area; }
 };
 
 // Answers the message boxes from a script (Yes when the script runs dry) and keeps what

@@ -352,16 +352,16 @@ private Q_SLOTS:
         }
         QWidget screen;
         AnimatedGif picture(&screen, QRect(0, 0, 705, 705));
-        picture.SetPictureFile(file);
-        picture.StartAnimation();
+        picture.setPictureFile(file);
+        picture.startAnimation();
         QCOMPARE(picture.isRunning(), animates);
         screen.show();
         QVERIFY(!picture.grab().isNull());
         // A stopped picture starts again without a new file, and a running one hidden for a
         // while goes on when it shows again from the frame it had reached.
-        picture.StopAnimation();
+        picture.stopAnimation();
         QVERIFY(!picture.isRunning());
-        picture.StartAnimation();
+        picture.startAnimation();
         QTRY_COMPARE(picture.currentFrame() > 0, animates);
         const int reached = picture.currentFrame();
         picture.hide();

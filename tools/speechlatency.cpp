@@ -1,6 +1,6 @@
 // How soon the game's voice starts: speaks a typical question and the longest text the game
 // says through the real voice on ALSA's "default" device, and prints for each run and text how
-// long Speak took to return and how long it was from Speak to the first samples handed to the
+// long `speak` took to return and how long it was from `speak` to the first samples handed to the
 // device.
 //   quintarlow_speechlatency [--runs N]      (10 runs unless told)
 // Without a sound device the samples are synthesised all the same and the time is taken to
@@ -97,7 +97,7 @@ int main(int argc, char* argv[]) {
 
     // The first utterance also loads the voice, once per run of the game.
     const auto loading = Clock::now();
-    speech.Speak(texts.front().second);
+    speech.speak(texts.front().second);
     if (const auto loaded = handOvers.waitFor(texts.front().second))
         std::printf("# first utterance, voice loading included: %.1f ms (not counted below)\n",
                     std::chrono::duration<double, std::milli>(*loaded - loading).count());
@@ -106,7 +106,7 @@ int main(int argc, char* argv[]) {
         for (const auto& [name, text] : texts) {
             handOvers.forget();
             const auto spoken = Clock::now();
-            speech.Speak(text);
+            speech.speak(text);
             const auto returned = Clock::now();
             const std::optional<Clock::time_point> first = handOvers.waitFor(text);
             const auto returnUs =

@@ -89,10 +89,10 @@ private Q_SLOTS:
             }
         };
         auto speech = std::make_unique<FliteSpeech>();
-        speech->Speak(QString(Texts::Rules).toLower());
+        speech->speak(QString(Texts::Rules).toLower());
         listen(600, true);
         const qsizetype heardBefore = heard.size();
-        speech->Speak(Texts::question(7, 8));
+        speech->speak(Texts::question(7, 8));
         listen(playing.elapsed() + 400, true);
         listen(playing.elapsed() + 5000, false);
         close(reader);
@@ -123,11 +123,11 @@ private Q_SLOTS:
         std::vector<qint64> took;
         for (int call = 0; call < 100; ++call)
             took.push_back(millisecondsTaken([&] {
-                speech->Speak(call == 50                 ? u"nine "_s.repeated(2000)
+                speech->speak(call == 50                 ? u"nine "_s.repeated(2000)
                               : call == 60 || call == 99 ? QString()
                                                          : text);
             }));
-        // Speak returns at once: held to the median call, as a busy machine delays only some of
+        // `speak` returns at once: held to the median call, as a busy machine delays only some of
         // them, and the slowest, which is still far from the time to say a text.
         QCOMPARE_LT(*std::max_element(took.begin(), took.end()), 500);
         std::nth_element(took.begin(), took.begin() + 50, took.end());
@@ -135,7 +135,7 @@ private Q_SLOTS:
         QTRY_COMPARE(threadsAndHandles(), before);
         // Only the last text with words in it was said to its end.
         QCOMPARE(device_.captured(), spoken(text));
-        speech->Speak(u"nine "_s.repeated(2000));
+        speech->speak(u"nine "_s.repeated(2000));
         QCOMPARE_LT(millisecondsTaken([&] { speech.reset(); }), 300);
         QTRY_COMPARE(threadsAndHandles(), before);
     }

@@ -97,7 +97,7 @@ private Q_SLOTS:
         AlsaSoundPlayer player;
         for (const bool capture : {false, true}) {
             QVERIFY(capture ? device_.useCaptureDevice() : device_.useNoDevice());
-            QCOMPARE_LT(millisecondsTaken([&] { player.PlaySoundFile(fileName); }),
+            QCOMPARE_LT(millisecondsTaken([&] { player.playSoundFile(fileName); }),
                         capture ? 1000 : 250);
         }
         QCOMPARE(device_.captured(), heard);

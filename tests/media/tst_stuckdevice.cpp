@@ -19,7 +19,7 @@ private Q_SLOTS:
         AlsaTestDevice device;
         QVERIFY(device.usePipe(device.filePath(u"pipe"_s)));
         AlsaSoundPlayer sound;
-        const auto play = [&sound] { sound.PlaySoundFile(u"missing.wav"_s); };
+        const auto play = [&sound] { sound.playSoundFile(u"missing.wav"_s); };
         // The first sound waits out its limit; the device is then known to be stuck and the
         // next one is dropped after a short look.
         QCOMPARE_LT(millisecondsTaken(play),
@@ -29,7 +29,7 @@ private Q_SLOTS:
         QCOMPARE_LT(millisecondsTaken([] {
                         FliteSpeech speech;
                         for (int call = 0; call < 3; ++call)
-                            speech.Speak(u"7, times, 8"_s);
+                            speech.speak(u"7, times, 8"_s);
                     }),
                     500);
     }
