@@ -1,4 +1,4 @@
-#include "datafolder.h"
+#include "app/datafolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,19 +1,19 @@
-#include "alsasoundplayer.h"
 #include "app/datafolder.h"
 #include "app/heaparenas.h"
+#include "app/platformchoice.h"
 #include "app/practicecommand.h"
 #include "app/recordcommands.h"
 #include "app/reportcommand.h"
 #include "app/shutdownsignals.h"
 #include "app/startuptrace.h"
-#include "flitespeech.h"
+#include "media/alsasoundplayer.h"
 #include "media/desktopnotifier.h"
 #include "media/desktopservices.h"
-#include "platformchoice.h"
-#include "progress/memoryrecord.h"
+#include "media/flitespeech.h"
 #include "progress/progresswindow.h"
-#include "progress/recordtrouble.h"
 #include "progress/reportdevices.h"
+#include "record/memoryrecord.h"
+#include "record/recordtrouble.h"
 #include "record/serversync.h"
 #include "record/sqliterecord.h"
 #include "screens/screenset.h"
@@ -237,7 +237,8 @@ int main(int argc, char* argv[]) {
     // Made before the screens and gone after them, so that every report is written. It opens
     // once the splash's first frame is up, on its own thread.
     DesktopNotifier notifier;
-    RecordTrouble trouble(notifier);
+    RecordTrouble trouble(
+        [&notifier](const QString& summary, const QString& body) { notifier.notify(summary, body); });
     PlayRecord record(options.record, chosenFluencyMs());
     tellTroubleOf(record, trouble);
     ScreenSet screens({speech, sound, workArea, dialogs, record.record(), drawQuestionAtRandom});

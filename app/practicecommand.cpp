@@ -1,7 +1,7 @@
-#include "practicecommand.h"
+#include "app/practicecommand.h"
 
-#include "namecheck.h"
-#include "practicetext.h"
+#include "core/namecheck.h"
+#include "core/practicetext.h"
 #include "record/recordreader.h"
 
 #include <QCommandLineParser>

@@ -1,10 +1,10 @@
-#include "recordcommands.h"
+#include "app/recordcommands.h"
 
-#include "playernames.h"
+#include "core/playernames.h"
 #include "progress/progresswindow.h"
-#include "recordcsv.h"
-#include "schoolsetup.h"
-#include "sqliterecord.h"
+#include "record/recordcsv.h"
+#include "record/schoolsetup.h"
+#include "record/sqliterecord.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

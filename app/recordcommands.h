@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recordchoice.h"
+#include "record/recordchoice.h"
 
 #include <QCommandLineOption>
 #include <memory>

@@ -1,7 +1,7 @@
-#include "reportcommand.h"
+#include "app/reportcommand.h"
 
 #include "app/recordcommands.h"
-#include "playernames.h"
+#include "core/playernames.h"
 #include "progress/progresswindow.h"
 #include "progress/report.h"
 

@@ -1,4 +1,4 @@
-#include "shutdownsignals.h"
+#include "app/shutdownsignals.h"
 
 #include <csignal>
 #include <sys/signalfd.h>

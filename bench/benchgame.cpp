@@ -6,11 +6,11 @@
 //   quintarlow_benchgame click RUNS               click latency, game square against a bare one
 //   quintarlow_benchgame session GAMES            memory, threads and files over many games
 // Run it in the data folder, as the game.
-#include "alsasoundplayer.h"
 #include "app/heaparenas.h"
 #include "board/boardwindow.h"
-#include "flitespeech.h"
+#include "media/alsasoundplayer.h"
 #include "media/desktopservices.h"
+#include "media/flitespeech.h"
 #include "record/practicerecord.h"
 #include "screens/correctanswer.h"
 #include "screens/screenset.h"

@@ -8,9 +8,9 @@
 #include "historygenerator.h"
 #include "media/desktopservices.h"
 #include "progress/factgridview.h"
-#include "progress/memoryrecord.h"
 #include "progress/progresswindow.h"
 #include "progress/reportdevices.h"
+#include "record/memoryrecord.h"
 #include "record/recordcsv.h"
 #include "record/sqliterecord.h"
 

@@ -4,11 +4,11 @@
 //   quintarlow_district SOCKET_FOLDER ANSWERS
 // SOCKET_FOLDER is a running server's Unix-socket folder, whose user postgres may make
 // databases and roles (bench/district sets one up and removes it). Prints one table.
-#include "recordsender.h"
-#include "schoolsetup.h"
-#include "serverrecord.h"
-#include "serversync.h"
-#include "sqliterecord.h"
+#include "record/recordsender.h"
+#include "record/schoolsetup.h"
+#include "record/serverrecord.h"
+#include "record/serversync.h"
+#include "record/sqliterecord.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -6,10 +6,10 @@
 
 #include "learnmodel.h"
 
-#include "fact.h"
-#include "factstats.h"
-#include "learningpath.h"
-#include "questiondraw.h"
+#include "core/fact.h"
+#include "core/factstats.h"
+#include "core/learningpath.h"
+#include "core/questiondraw.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>

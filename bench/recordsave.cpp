@@ -2,7 +2,7 @@
 // itself waits for the report: one game of N answers into a practice record in FOLDER.
 //   quintarlow_recordsave FOLDER N
 // Prints "saved_ms=… returned_ms=…" per answer.
-#include "sqliterecord.h"
+#include "record/sqliterecord.h"
 
 #include <QCoreApplication>
 #include <chrono>

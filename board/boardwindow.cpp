@@ -1,7 +1,7 @@
-#include "boardwindow.h"
+#include "board/boardwindow.h"
 
-#include "clocktext.h"
-#include "game.h"
+#include "core/clocktext.h"
+#include "core/game.h"
 #include "media/animatedgif.h"
 #include "media/dialogs.h"
 #include "widgets/fonts.h"

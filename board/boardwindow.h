@@ -1,6 +1,6 @@
 #pragma once
 
-#include "boardlayout.h"
+#include "core/boardlayout.h"
 #include "widgets/screenwindow.h"
 
 #include <QTimer>

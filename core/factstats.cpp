@@ -1,4 +1,4 @@
-#include "factstats.h"
+#include "core/factstats.h"
 
 #include <QLocale>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "fourinline.h"
+#include "core/fourinline.h"
 
 #include <vector>
 

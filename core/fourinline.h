@@ -1,7 +1,7 @@
 #pragma once
 
-#include "boardlayout.h"
-#include "colours.h"
+#include "core/boardlayout.h"
+#include "core/colours.h"
 
 #include <array>
 #include <span>

@@ -1,8 +1,8 @@
-#include "game.h"
+#include "core/game.h"
 
-#include "fourinline.h"
-#include "namecheck.h"
-#include "spokentexts.h"
+#include "core/fourinline.h"
+#include "core/namecheck.h"
+#include "core/spokentexts.h"
 
 namespace quintarlow {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "boardlayout.h"
-#include "colours.h"
-#include "cue.h"
-#include "fact.h"
-#include "questiondraw.h"
+#include "core/boardlayout.h"
+#include "core/colours.h"
+#include "core/cue.h"
+#include "core/fact.h"
+#include "core/questiondraw.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "learningpath.h"
+#include "core/learningpath.h"
 
-#include "practicetext.h"
-#include "questiondraw.h"
+#include "core/practicetext.h"
+#include "core/questiondraw.h"
 
 #include <QRandomGenerator>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "movingon.h"
+#include "core/movingon.h"
 
-#include "learningpath.h"
+#include "core/learningpath.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fact.h"
-#include "factstats.h"
+#include "core/fact.h"
+#include "core/factstats.h"
 
 #include <QDate>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "playernames.h"
+#include "core/playernames.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "practicetext.h"
+#include "core/practicetext.h"
 
 #include <QStringList>
 #include <algorithm>

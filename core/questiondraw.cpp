@@ -1,6 +1,6 @@
-#include "questiondraw.h"
+#include "core/questiondraw.h"
 
-#include "learningpath.h"
+#include "core/learningpath.h"
 
 #include <QRandomGenerator>
 #include <algorithm>

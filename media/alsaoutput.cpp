@@ -1,4 +1,4 @@
-#include "alsaoutput.h"
+#include "media/alsaoutput.h"
 
 #include <alsa/asoundlib.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pcmsound.h"
+#include "media/pcmsound.h"
 
 #include <chrono>
 #include <cstdint>

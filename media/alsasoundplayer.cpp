@@ -1,7 +1,7 @@
-#include "alsasoundplayer.h"
+#include "media/alsasoundplayer.h"
 
-#include "alsaoutput.h"
-#include "wavsound.h"
+#include "media/alsaoutput.h"
+#include "media/wavsound.h"
 
 #include <algorithm>
 #include <condition_variable>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "soundplayer.h"
+#include "media/soundplayer.h"
 
 #include <chrono>
 #include <memory>

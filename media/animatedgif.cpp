@@ -1,7 +1,7 @@
-#include "animatedgif.h"
+#include "media/animatedgif.h"
 
-#include "boardlayout.h"
-#include "unusablefile.h"
+#include "core/boardlayout.h"
+#include "media/unusablefile.h"
 
 #include <QHash>
 #include <QImageReader>

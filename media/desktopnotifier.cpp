@@ -1,4 +1,4 @@
-#include "desktopnotifier.h"
+#include "media/desktopnotifier.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "notifier.h"
+#include "media/notifier.h"
 
 namespace quintarlow {
 

@@ -1,4 +1,4 @@
-#include "desktopservices.h"
+#include "media/desktopservices.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs.h"
-#include "workarea.h"
+#include "media/dialogs.h"
+#include "media/workarea.h"
 
 class QWidget;
 

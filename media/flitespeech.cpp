@@ -1,9 +1,9 @@
-#include "flitespeech.h"
+#include "media/flitespeech.h"
 
-#include "alsaoutput.h"
-#include "loudness.h"
-#include "speechpauses.h"
-#include "spokentexts.h"
+#include "core/spokentexts.h"
+#include "media/alsaoutput.h"
+#include "media/loudness.h"
+#include "media/speechpauses.h"
 
 #include <QtGlobal>
 

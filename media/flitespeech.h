@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pcmsound.h"
-#include "speech.h"
+#include "media/pcmsound.h"
+#include "media/speech.h"
 
 #include <functional>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "loudness.h"
+#include "media/loudness.h"
 
 #include <algorithm>
 #include <cmath>

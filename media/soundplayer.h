@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cue.h"
+#include "core/cue.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "wavsound.h"
+#include "media/wavsound.h"
 
-#include "unusablefile.h"
+#include "media/unusablefile.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "factcell.h"
+#include "progress/factcell.h"
 
-#include "colours.h"
+#include "core/colours.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "factgridview.h"
+#include "progress/factgridview.h"
 
-#include "factcell.h"
+#include "progress/factcell.h"
 
 #include <QHeaderView>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "playerlist.h"
+#include "progress/playerlist.h"
 
-#include "playernames.h"
-#include "progresskit.h"
+#include "core/playernames.h"
+#include "progress/progresskit.h"
 #include "widgets/fonts.h"
 
 #include <QHeaderView>

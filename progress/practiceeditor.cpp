@@ -1,10 +1,10 @@
-#include "practiceeditor.h"
+#include "progress/practiceeditor.h"
 
-#include "factstats.h"
+#include "core/factstats.h"
 #include "media/dialogs.h"
-#include "progresskit.h"
+#include "progress/progresskit.h"
+#include "progress/report.h"
 #include "record/recordreader.h"
-#include "report.h"
 #include "widgets/fonts.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practicerecord.h"
+#include "record/practicerecord.h"
 
 #include <QWidget>
 

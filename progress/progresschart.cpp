@@ -1,4 +1,4 @@
-#include "progresschart.h"
+#include "progress/progresschart.h"
 
 #include <QBarSeries>
 #include <QBarSet>

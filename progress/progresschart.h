@@ -1,6 +1,6 @@
 #pragma once
 
-#include "factstats.h"
+#include "core/factstats.h"
 
 #include <QChart>
 

@@ -1,4 +1,4 @@
-#include "progresskit.h"
+#include "progress/progresskit.h"
 
 #include "widgets/fonts.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "factstats.h"
+#include "core/factstats.h"
+#include "progress/report.h"
 #include "record/recordreader.h"
-#include "report.h"
 
 #include <QDate>
 #include <QWidget>

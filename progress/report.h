@@ -1,7 +1,7 @@
 #pragma once
 
-#include "factstats.h"
-#include "practicerecord.h"
+#include "core/factstats.h"
+#include "record/practicerecord.h"
 
 #include <QDate>
 #include <QString>

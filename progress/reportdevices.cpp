@@ -1,4 +1,4 @@
-#include "reportdevices.h"
+#include "progress/reportdevices.h"
 
 #include <QFileDialog>
 #include <QPrintDialog>

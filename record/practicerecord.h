@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fact.h"
+#include "core/fact.h"
 
 #include <QDateTime>
 #include <QString>

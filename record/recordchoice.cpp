@@ -1,4 +1,4 @@
-#include "recordchoice.h"
+#include "record/recordchoice.h"
 
 #include <QMetaObject>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "practicerecord.h"
-#include "recordreader.h"
-#include "recordsender.h"
-#include "serverrecord.h"
-#include "sqliterecord.h"
+#include "record/practicerecord.h"
+#include "record/recordreader.h"
+#include "record/recordsender.h"
+#include "record/serverrecord.h"
+#include "record/sqliterecord.h"
 
 #include <functional>
 #include <memory>

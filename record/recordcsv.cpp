@@ -1,6 +1,6 @@
-#include "recordcsv.h"
+#include "record/recordcsv.h"
 
-#include "outcomewords.h"
+#include "core/outcomewords.h"
 
 #include <QStringList>
 #include <QUuid>

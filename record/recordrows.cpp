@@ -1,8 +1,8 @@
-#include "recordrows.h"
+#include "record/recordrows.h"
 
-#include "outcomewords.h"
-#include "recordcsv.h"
-#include "sqliterecord.h"
+#include "core/outcomewords.h"
+#include "record/recordcsv.h"
+#include "record/sqliterecord.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

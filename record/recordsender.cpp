@@ -1,4 +1,4 @@
-#include "recordsender.h"
+#include "record/recordsender.h"
 
 #include <QCoreApplication>
 #include <QSqlDatabase>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "serversettings.h"
-#include "serversync.h"
+#include "record/serversettings.h"
+#include "record/serversync.h"
 
 #include <QObject>
 #include <QProcess>

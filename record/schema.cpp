@@ -1,6 +1,6 @@
-#include "schema.h"
+#include "record/schema.h"
 
-#include "recordrows.h"
+#include "record/recordrows.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>

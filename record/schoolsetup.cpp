@@ -1,7 +1,7 @@
-#include "schoolsetup.h"
+#include "record/schoolsetup.h"
 
-#include "recordrows.h"
-#include "schema.h"
+#include "record/recordrows.h"
+#include "record/schema.h"
 
 #include <QRegularExpression>
 #include <QSet>

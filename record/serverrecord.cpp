@@ -1,9 +1,9 @@
-#include "serverrecord.h"
+#include "record/serverrecord.h"
 
-#include "recordcsv.h"
-#include "recordrows.h"
-#include "schema.h"
-#include "serverwriter.h"
+#include "record/recordcsv.h"
+#include "record/recordrows.h"
+#include "record/schema.h"
+#include "record/serverwriter.h"
 
 #include <QDateTime>
 #include <QSet>

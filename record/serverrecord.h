@@ -1,8 +1,8 @@
 #pragma once
 
-#include "recordreader.h"
-#include "serversettings.h"
-#include "sqliterecord.h"
+#include "record/recordreader.h"
+#include "record/serversettings.h"
+#include "record/sqliterecord.h"
 
 #include <QString>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "serversettings.h"
+#include "record/serversettings.h"
 
 #include <QSettings>
 #include <QSqlDatabase>

@@ -1,9 +1,9 @@
-#include "serversync.h"
+#include "record/serversync.h"
 
-#include "recordrows.h"
-#include "schema.h"
-#include "serverwriter.h"
-#include "sqliterecord.h"
+#include "record/recordrows.h"
+#include "record/schema.h"
+#include "record/serverwriter.h"
+#include "record/sqliterecord.h"
 
 #include <QDateTime>
 #include <QFile>

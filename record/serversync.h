@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serversettings.h"
+#include "record/serversettings.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "serverwriter.h"
+#include "record/serverwriter.h"
 
-#include "recordcsv.h"
-#include "sqliterecord.h"
+#include "record/recordcsv.h"
+#include "record/sqliterecord.h"
 
 #include <QCryptographicHash>
 #include <QSqlDatabase>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recordreader.h"
+#include "record/recordreader.h"
 
 #include <QString>
 #include <QVariant>

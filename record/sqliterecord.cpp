@@ -1,11 +1,11 @@
-#include "sqliterecord.h"
+#include "record/sqliterecord.h"
 
-#include "schema.h"
+#include "record/schema.h"
 
-#include "learningpath.h"
+#include "core/learningpath.h"
 
-#include "recordcsv.h"
-#include "recordrows.h"
+#include "record/recordcsv.h"
+#include "record/recordrows.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "practicerecord.h"
-#include "recordreader.h"
+#include "record/practicerecord.h"
+#include "record/recordreader.h"
 
-#include "factstats.h"
+#include "core/factstats.h"
 
 #include <QHash>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "background.h"
+#include "screens/background.h"
 
-#include "boardlayout.h"
+#include "core/boardlayout.h"
 #include "media/desktopservices.h"
 #include "media/soundplayer.h"
 #include "media/workarea.h"

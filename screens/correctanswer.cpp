@@ -1,7 +1,7 @@
-#include "correctanswer.h"
+#include "screens/correctanswer.h"
 
 #include "board/boardwindow.h"
-#include "game.h"
+#include "core/game.h"
 #include "screens/screenset.h"
 #include "widgets/fonts.h"
 #include "widgets/vblabel.h"

@@ -1,10 +1,10 @@
-#include "screenset.h"
+#include "screens/screenset.h"
 
 #include "board/boardwindow.h"
 #include "media/dialogs.h"
 #include "media/soundplayer.h"
 #include "media/speech.h"
-#include "practicerecord.h"
+#include "record/practicerecord.h"
 #include "screens/background.h"
 #include "screens/correctanswer.h"
 #include "screens/splash.h"

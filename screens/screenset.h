@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game.h"
-#include "questiondraw.h"
+#include "core/game.h"
+#include "core/questiondraw.h"
 #include "widgets/screenwindow.h"
 
 #include <QObject>

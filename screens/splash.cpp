@@ -1,6 +1,7 @@
-#include "splash.h"
+#include "screens/splash.h"
 
 #include "board/boardwindow.h"
+#include "core/spokentexts.h"
 #include "media/animatedgif.h"
 #include "media/desktopservices.h"
 #include "media/speech.h"
@@ -9,7 +10,6 @@
 #include "screens/screenset.h"
 #include "screens/welcome.h"
 #include "screens/winner.h"
-#include "spokentexts.h"
 #include "widgets/fonts.h"
 #include "widgets/vblabel.h"
 

@@ -1,9 +1,9 @@
-#include "welcome.h"
+#include "screens/welcome.h"
 
-#include "game.h"
+#include "core/game.h"
+#include "core/namecheck.h"
 #include "media/animatedgif.h"
 #include "media/dialogs.h"
-#include "namecheck.h"
 #include "screens/screenset.h"
 #include "widgets/fonts.h"
 #include "widgets/keyboard.h"

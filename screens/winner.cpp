@@ -1,10 +1,10 @@
-#include "winner.h"
+#include "screens/winner.h"
 
 #include "board/boardwindow.h"
-#include "game.h"
+#include "core/game.h"
+#include "core/spokentexts.h"
 #include "media/animatedgif.h"
 #include "screens/screenset.h"
-#include "spokentexts.h"
 #include "widgets/fonts.h"
 #include "widgets/keyboard.h"
 #include "widgets/vblabel.h"

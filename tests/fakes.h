@@ -5,7 +5,7 @@
 #include "media/speech.h"
 #include "media/workarea.h"
 #include "record/practicerecord.h"
-#include "recordcsv.h"
+#include "record/recordcsv.h"
 #include "screens/screenset.h"
 
 #include <QStringList>

@@ -1,11 +1,11 @@
-#include "boardlayout.h"
-#include "clocktext.h"
-#include "fourinline.h"
-#include "platformchoice.h"
-#include "playernames.h"
-#include "practicetext.h"
-#include "questiondraw.h"
-#include "speechpauses.h"
+#include "app/platformchoice.h"
+#include "core/boardlayout.h"
+#include "core/clocktext.h"
+#include "core/fourinline.h"
+#include "core/playernames.h"
+#include "core/practicetext.h"
+#include "core/questiondraw.h"
+#include "media/speechpauses.h"
 
 #include <QRandomGenerator>
 #include <QSet>

@@ -1,7 +1,7 @@
 // The game's rules on the model alone, without a window: a seeded random player checked after
 // every move against a model of the rules of its own, and the answer clock of a plan.
-#include "game.h"
-#include "namecheck.h"
+#include "core/game.h"
+#include "core/namecheck.h"
 
 #include <QRandomGenerator>
 #include <QTest>

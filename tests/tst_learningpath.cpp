@@ -1,6 +1,6 @@
-#include "learningpath.h"
-#include "movingon.h"
-#include "questiondraw.h"
+#include "core/learningpath.h"
+#include "core/movingon.h"
+#include "core/questiondraw.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,13 +1,13 @@
+#include "core/practicetext.h"
 #include "fakes.h"
 #include "media/notifier.h"
-#include "practicetext.h"
 #include "progress/factgridview.h"
-#include "progress/memoryrecord.h"
 #include "progress/playerlist.h"
 #include "progress/progresschart.h"
 #include "progress/progresswindow.h"
-#include "progress/recordtrouble.h"
 #include "progress/reportdevices.h"
+#include "record/memoryrecord.h"
+#include "record/recordtrouble.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -431,7 +431,9 @@ private Q_SLOTS:
     // until the record opens fine again.
     void unwrittenRecordIsSaid() {
         FakeNotifier notifier;
-        RecordTrouble trouble(notifier);
+        RecordTrouble trouble([&notifier](const QString& summary, const QString& body) {
+            notifier.notify(summary, body);
+        });
         const QDateTime at(QDate(2026, 12, 7), QTime(10, 14));
         trouble.cannotWrite(QStringLiteral("database or disk is full"), at);
         trouble.cannotWrite(QStringLiteral("database or disk is full"), at.addSecs(60));

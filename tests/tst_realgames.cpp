@@ -1,6 +1,6 @@
-#include "alsasoundplayer.h"
 #include "boardfixture.h"
-#include "flitespeech.h"
+#include "media/alsasoundplayer.h"
+#include "media/flitespeech.h"
 #include "media/testwav.h"
 #include "screens/background.h"
 #include "screens/splash.h"

@@ -1,7 +1,7 @@
 #include "boardfixture.h"
-#include "boardlayout.h"
-#include "recordcsv.h"
-#include "sqliterecord.h"
+#include "core/boardlayout.h"
+#include "record/recordcsv.h"
+#include "record/sqliterecord.h"
 
 #include <QApplication>
 #include <QProcess>

@@ -2,16 +2,16 @@
 // from, sending answers from local record folders to a real server this test starts, and
 // reading the whole school back from it.
 
-#include "recordcsv.h"
-#include "recordrows.h"
-#include "recordsender.h"
-#include "schema.h"
-#include "schoolsetup.h"
-#include "serverrecord.h"
-#include "serversettings.h"
-#include "serversync.h"
-#include "serverwriter.h"
-#include "sqliterecord.h"
+#include "record/recordcsv.h"
+#include "record/recordrows.h"
+#include "record/recordsender.h"
+#include "record/schema.h"
+#include "record/schoolsetup.h"
+#include "record/serverrecord.h"
+#include "record/serversettings.h"
+#include "record/serversync.h"
+#include "record/serverwriter.h"
+#include "record/sqliterecord.h"
 
 #include <QDir>
 #include <QElapsedTimer>

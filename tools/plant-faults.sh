@@ -37,7 +37,7 @@ faults=(
 'media/animatedgif.cpp%s/\n\s*m_running = true;(\n\s*m_frame = 0;)/$1/%a stopped picture never starts again'
 'media/animatedgif.cpp%s/if \(!isVisible\(\)\)\n(\s*)m_shown = QImage\(\);/if (!isVisible()) {\n$1m_shown = QImage();\n$1m_frame = 0;\n    }/%a picture hidden while it runs starts again from its first frame'
 'media/animatedgif.cpp%s/out\[x\] = \*found;/out[x] = *found \& 0xf0;/; s/return compact.convertToFormat\(frame.format\(\)\) == frame \? compact : frame;/return compact;/%a kept frame loses colours'
-'core/speechpauses.cpp%s/if \(text.at\(position\) == QLatin1Char\(\x27,\x27\)\)\n\s*(\+\+commas;)/$1/%a blank in a comma run adds a pause'
+'media/speechpauses.cpp%s/if \(text.at\(position\) == QLatin1Char\(\x27,\x27\)\)\n\s*(\+\+commas;)/$1/%a blank in a comma run adds a pause'
 'media/animatedgif.cpp%s/if \(event->button\(\) == Qt::LeftButton\)\n\s*Q_EMIT doubleClicked\(\);//%a double-click on a picture is not reported'
 'core/boardlayout.cpp%s/b <= 12; \+\+b\)\n(\s*products.insert)/b <= 11; ++b)\n$1/%products of 12 missing from the board'
 'media/alsasoundplayer.cpp%s/started \+ playbackTimeLimit\(sound->duration\(\)\)/started + std::chrono::seconds(10)/%a WAV that is not cut at its deadline'

@@ -6,10 +6,10 @@
 // Without a sound device the samples are synthesised all the same and the time is taken to
 // where they would be handed over.
 
-#include "alsaoutput.h"
 #include "app/heaparenas.h"
-#include "flitespeech.h"
-#include "spokentexts.h"
+#include "core/spokentexts.h"
+#include "media/alsaoutput.h"
+#include "media/flitespeech.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "widgets/fonts.h"
 
 #include <cmath>
 

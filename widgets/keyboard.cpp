@@ -1,4 +1,4 @@
-#include "keyboard.h"
+#include "widgets/keyboard.h"
 
 #include <QAbstractButton>
 #include <QApplication>

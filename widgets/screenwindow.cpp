@@ -1,6 +1,6 @@
-#include "screenwindow.h"
+#include "widgets/screenwindow.h"
 
-#include "boardlayout.h"
+#include "core/boardlayout.h"
 #include "widgets/vblabel.h"
 
 #include <QAccessibleWidget>

@@ -1,4 +1,4 @@
-#include "vbbutton.h"
+#include "widgets/vbbutton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

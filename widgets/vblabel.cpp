@@ -1,6 +1,6 @@
-#include "vblabel.h"
+#include "widgets/vblabel.h"
 
-#include "boardlayout.h"
+#include "core/boardlayout.h"
 
 #include <QEvent>
 #include <QMouseEvent>

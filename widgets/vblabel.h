@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colours.h"
+#include "core/colours.h"
 
 #include <QAccessible>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "vblabelaccessible.h"
+#include "widgets/vblabelaccessible.h"
 
-#include "vblabel.h"
+#include "widgets/vblabel.h"
 
 #include <QAccessibleWidget>
 

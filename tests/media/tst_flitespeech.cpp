@@ -1,8 +1,8 @@
-#include "flitespeech.h"
-#include "loudness.h"
-#include "spokentexts.h"
+#include "core/spokentexts.h"
+#include "media/flitespeech.h"
+#include "media/loudness.h"
+#include "media/wavsound.h"
 #include "testwav.h"
-#include "wavsound.h"
 
 #include <QDir>
 #include <QTest>

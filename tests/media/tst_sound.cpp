@@ -1,6 +1,6 @@
-#include "alsasoundplayer.h"
+#include "media/alsasoundplayer.h"
+#include "media/wavsound.h"
 #include "testwav.h"
-#include "wavsound.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "alsasoundplayer.h"
-#include "flitespeech.h"
+#include "media/alsasoundplayer.h"
+#include "media/flitespeech.h"
+#include "media/wavsound.h"
 #include "testwav.h"
-#include "wavsound.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "speechpauses.h"
+#include "media/speechpauses.h"
 
 namespace quintarlow {
 

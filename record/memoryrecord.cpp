@@ -1,4 +1,4 @@
-#include "memoryrecord.h"
+#include "record/memoryrecord.h"
 
 #include <QSet>
 #include <algorithm>

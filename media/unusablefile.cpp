@@ -1,4 +1,4 @@
-#include "unusablefile.h"
+#include "media/unusablefile.h"
 
 #include <QFileInfo>
 #include <QSet>

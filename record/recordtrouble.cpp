@@ -1,6 +1,4 @@
-#include "recordtrouble.h"
-
-#include "media/notifier.h"
+#include "record/recordtrouble.h"
 
 #include <QLocale>
 #include <QSettings>
@@ -26,7 +24,7 @@ void RecordTrouble::cannotWrite(const QString& why, const QDateTime& at) {
                        "write to its folder, then play again.")
             .arg(QLocale().toString(at, QStringLiteral("d MMMM yyyy 'at' HH:mm")), why);
     settings().setValue(TroubleKey, line);
-    notifier.notify(QStringLiteral("Quintarlow! is not keeping its practice record"), line);
+    notify(QStringLiteral("Quintarlow! is not keeping its practice record"), line);
 }
 
 void RecordTrouble::recordOpened() {
