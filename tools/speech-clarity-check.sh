@@ -30,6 +30,25 @@ for first in $(seq 1 12); do
     done
 done
 
+"$build/tests/quintarlow_speechclarity" measure "$out"/flite/*.wav | sed 's/^/flite\t/' \
+    >"$out/levels.tsv"
+"$build/tests/quintarlow_speechclarity" measure "$out"/game/*.wav | sed 's/^/game\t/' \
+    >>"$out/levels.tsv"
+"$build/tests/quintarlow_speechclarity" measure "$top"/data/*.WAV | sed 's/^/sound\t/' \
+    >>"$out/levels.tsv"
+
+# The game's questions turned down to flite's level, question by question, so that the recogniser
+# judges their shape and not their level (it hears louder input differently).
+mkdir -p "$out/level"
+for file in "$out"/game/*.wav; do
+    name=$(basename "$file")
+    change=$(awk -v name="$name" '$2 == name && $1 != "sound" { level[$1] = $3 }
+                                  END { print level["flite"] - level["game"] }' "$out/levels.tsv")
+    sox "$file" "$out/level/$name" vol "${change}dB"
+done
+"$build/tests/quintarlow_speechclarity" measure "$out"/level/*.wav | sed 's/^/level\t/' \
+    >>"$out/levels.tsv"
+
 # Every word the game says, and the number words; the recogniser may hear any of them in any
 # order, so a sound taken for a word shows as a word inserted.
 cat >"$out/words.jsgf" <<'EOF'
@@ -45,27 +64,27 @@ EOF
 
 # Words are made rare (-wip 1e-4, the default is 0.65): at the default the recogniser takes the
 # breath at the end of flite's own output for a short word in most questions, which would hide
-# the difference between the two sets.
-for set in flite game; do
+# the difference between the sets. By default the recogniser also cuts its input at every pause
+# of a few tenths of a second and judges each part alone, so the game's questions, whose commas
+# are silences of 180 ms, are judged word by word; the sets marked "held" keep each question
+# whole (-vad_postspeech 100: a second of silence ends a part), as flite's own pauses are.
+for kind in flite game level flite-held game-held; do
+    set=${kind%-held}
+    options=()
+    [[ $kind == *-held ]] && options=(-vad_postspeech 100)
     for first in $(seq 1 12); do
         for second in $(seq 1 12); do
             heard=$(pocketsphinx_continuous -infile "$out/$set/${first}x${second}.wav" \
-                        -jsgf "$out/words.jsgf" -wip 1e-4 -logfn /dev/null 2>/dev/null | tr '\n' ' ')
+                        -jsgf "$out/words.jsgf" -wip 1e-4 "${options[@]}" -logfn /dev/null \
+                        2>/dev/null | tr '\n' ' ')
             stats=$(sox "$out/$set/${first}x${second}.wav" -n stats 2>&1)
-            printf '%s\t%s\t%s\t%s\t%s\t%s\n' "$set" "${first}x${second}" \
+            printf '%s\t%s\t%s\t%s\t%s\t%s\n' "$kind" "${first}x${second}" \
                 "${words[first]} times ${words[second]}" "$heard" \
                 "$(awk '/^Pk count/ {print $3}' <<<"$stats")" \
                 "$(awk '/^Flat factor/ {print $3}' <<<"$stats")"
         done
     done
 done >"$out/heard.tsv"
-
-"$build/tests/quintarlow_speechclarity" measure "$out"/flite/*.wav | sed 's/^/flite\t/' \
-    >"$out/levels.tsv"
-"$build/tests/quintarlow_speechclarity" measure "$out"/game/*.wav | sed 's/^/game\t/' \
-    >>"$out/levels.tsv"
-"$build/tests/quintarlow_speechclarity" measure "$top"/data/*.WAV | sed 's/^/sound\t/' \
-    >>"$out/levels.tsv"
 
 /usr/bin/python3 - "$out/heard.tsv" "$out/levels.tsv" <<'EOF'
 import statistics, sys
@@ -106,8 +125,8 @@ def spread(values, form='{:.2f}'):
             + form.format(max(values)) + ')')
 
 print('== summary: median (min, max) over the 144 questions')
-for kind in ('flite', 'game'):
-    total, measured = figures[kind], levels[kind]
+for kind in ('flite', 'game', 'level', 'flite-held', 'game-held'):
+    total, measured = figures[kind], levels[kind.removesuffix('-held')]
     print(f'{kind}: words heard {total["hits"]} of {total["said"]} '
           f'({100 * total["hits"] / total["said"]:.1f} %), inserted {total["inserted"]}, '
           f'questions heard whole {total["whole"]} of 144; '
