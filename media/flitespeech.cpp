@@ -59,9 +59,9 @@ using WavePointer = std::unique_ptr<cst_wave, WaveDeleter>;
 
 // Raises the voice by a fixed gain and keeps the peaks under the ceiling with a look-ahead
 // limiter. The limiter's gain is worked out for a whole piece at once, before any of it is
-// played: the quietest gain any sample within the look-ahead needs, let back up gradually
-// after the peak, then averaged over the look-ahead, so that it falls in a smooth ramp that ends
-// at a peak's gain exactly when the peak comes. Silence stays silence.
+// played: the least gain any sample from the hold behind to the look-ahead in front needs, let
+// back up gradually after that, then averaged over the look-ahead, so that it falls in a smooth
+// ramp that ends at a peak's gain exactly when the peak comes. Silence stays silence.
 class Leveller {
 public:
     Leveller(double gainDb, int sampleRate)
@@ -164,7 +164,8 @@ double voiceGainDb(const LoadedVoice& loaded) {
     std::vector<PcmSound> pieces;
     for (const QString& text : {QString(Texts::Rules), Texts::question(7, 8)})
         for (const SpeechPhrase& piece : speechPieces(text))
-            pieces.push_back(waveOf(loaded, piece.text, {}));
+            if (PcmSound wave = waveOf(loaded, piece.text, {}); !wave.samples.empty())
+                pieces.push_back(std::move(wave));
     const auto levelOf = [&pieces](std::optional<double> gainDb) {
         PcmSound whole;
         std::optional<Leveller> leveller;
