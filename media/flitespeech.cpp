@@ -16,11 +16,13 @@
 #include <cmath>
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <mutex>
 #include <optional>
 #include <string_view>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 extern "C" cst_voice* register_cmu_us_kal16(const char* voxdir);
 
@@ -41,38 +43,78 @@ constexpr qsizetype longestPiece = 80;
 
 // The voice's level over its voiced frames, the same as the game's sounds, and the ceiling its
 // peaks are held under.
-constexpr double voiceLevelDbfs = -13.0;
+constexpr double voiceLevelDbfs = -17.0;
 constexpr double voiceCeilingDbfs = -2.0;
-// How quickly the limiter lets the voice back up after a peak.
-constexpr double limiterReleaseSeconds = 0.05;
+// The limiter turns the gain down over this long before a peak, and lets it back up at this
+// pace after one: both far slower than a period of the voice's pitch, so the gain never follows
+// the waveform and the vowels keep their shape.
+constexpr double limiterLookAheadSeconds = 0.005;
+constexpr double limiterHoldSeconds = 0.05;
+constexpr double limiterReleaseSeconds = 0.15;
 
 struct WaveDeleter {
     void operator()(cst_wave* wave) const { delete_wave(wave); }
 };
 using WavePointer = std::unique_ptr<cst_wave, WaveDeleter>;
 
-// Raises the voice by a fixed gain and holds the peaks under the ceiling: a peak louder than
-// the ceiling turns the gain down at once, and the gain comes back up gradually after it.
+// Raises the voice by a fixed gain and keeps the peaks under the ceiling with a look-ahead
+// limiter. The limiter's gain is worked out for a whole piece at once, before any of it is
+// played: the least gain any sample from the hold behind to the look-ahead in front needs, let
+// back up gradually after that, then averaged over the look-ahead, so that it falls in a smooth
+// ramp that ends at a peak's gain exactly when the peak comes. Silence stays silence.
 class Leveller {
 public:
     Leveller(double gainDb, int sampleRate)
         : gain_(std::pow(10.0, gainDb / 20.0)),
+          lookAhead_(std::max<std::size_t>(
+              1, static_cast<std::size_t>(limiterLookAheadSeconds * sampleRate))),
+          hold_(static_cast<std::size_t>(limiterHoldSeconds * sampleRate)),
           release_(std::exp(-1.0 / (limiterReleaseSeconds * std::max(sampleRate, 1)))) {}
 
     void apply(std::int16_t* samples, std::size_t count) {
         const double ceiling = 32768.0 * std::pow(10.0, voiceCeilingDbfs / 20.0);
+        std::vector<double> limited(count);
         for (std::size_t index = 0; index < count; ++index) {
-            const double raised = samples[index] * gain_;
-            envelope_ = std::max(std::abs(raised), envelope_ * release_);
-            const double held = envelope_ > ceiling ? raised * ceiling / envelope_ : raised;
-            samples[index] = static_cast<std::int16_t>(std::lround(held));
+            const double raised = std::abs(samples[index] * gain_);
+            limited[index] = raised > ceiling ? ceiling / raised : 1.0;
+        }
+        // The least gain any sample from the hold behind to the look-ahead in front needs, from a
+        // queue of the samples that can still be the least, the least at its front.
+        std::vector<double> least(count);
+        std::deque<std::size_t> candidates;
+        for (std::size_t index = 0, next = 0; index < count; ++index) {
+            for (; next < count && next < index + lookAhead_; ++next) {
+                while (!candidates.empty() && limited[candidates.back()] >= limited[next])
+                    candidates.pop_back();
+                candidates.push_back(next);
+            }
+            while (candidates.front() + hold_ < index)
+                candidates.pop_front();
+            least[index] = limited[candidates.front()];
+        }
+        limited = std::move(least);
+        for (double& gain : limited) {
+            released_ = std::min(gain, 1.0 - (1.0 - released_) * release_);
+            gain = released_;
+        }
+        // Before the piece, the gain is taken as its first: a piece begins in silence.
+        double sum = count > 0 ? limited.front() * double(lookAhead_) : 0.0;
+        for (std::size_t index = 0; index < count; ++index) {
+            sum += limited[index] -
+                   (index >= lookAhead_ ? limited[index - lookAhead_] : limited.front());
+            const double levelled = samples[index] * gain_ * sum / double(lookAhead_);
+            samples[index] =
+                static_cast<std::int16_t>(std::clamp(std::lround(levelled), -32768L, 32767L));
         }
     }
 
 private:
     double gain_;
+    std::size_t lookAhead_;
+    std::size_t hold_;
     double release_;
-    double envelope_ = 0.0;
+    // The limiter's gain at the end of the last piece, which the next one carries on from.
+    double released_ = 1.0;
 };
 
 int stopWhenAsked(const cst_wave*, int, int, int, cst_audio_streaming_info* info) {
@@ -98,25 +140,53 @@ PcmSound waveOf(const LoadedVoice& loaded, const QString& text, std::stop_token 
     return {{wave->samples, wave->samples + wave->num_samples}, 1, wave->sample_rate};
 }
 
-// The gain that brings the game's own texts, limited, to the voice's level: worked out once,
-// when the voice loads.
-double voiceGainDb(const LoadedVoice& loaded) {
-    PcmSound reference;
-    for (const QString& text : {QString(Texts::Rules).toLower(), Texts::question(7, 8)}) {
-        PcmSound part = waveOf(loaded, text, {});
-        reference.sampleRate = part.sampleRate;
-        reference.samples.insert(reference.samples.end(), part.samples.begin(), part.samples.end());
+QList<SpeechPhrase> speechPieces(const QString& text) {
+    QList<SpeechPhrase> pieces;
+    // The voice spells out words in capitals ("BLUE" as B-L-U-E), and the game's texts use
+    // capitals for emphasis, not for letters.
+    for (const SpeechPhrase& phrase : splitAtCommaRuns(text.toLower())) {
+        QString rest = phrase.text;
+        while (rest.size() > longestPiece) {
+            qsizetype cut = rest.lastIndexOf(QLatin1Char(' '), longestPiece);
+            if (cut <= 0)
+                cut = longestPiece;
+            pieces.append({rest.left(cut), 0});
+            rest = rest.mid(cut).trimmed();
+        }
+        pieces.append({rest, phrase.pauseAfterMs});
     }
-    const double raw = voicedLevelDbfs(reference);
+    return pieces;
+}
+
+// The gain that brings the game's own texts, said and limited a piece at a time as the game
+// says them, to the voice's level: worked out once, when the voice loads.
+double voiceGainDb(const LoadedVoice& loaded) {
+    std::vector<PcmSound> pieces;
+    for (const QString& text : {QString(Texts::Rules), Texts::question(7, 8)})
+        for (const SpeechPhrase& piece : speechPieces(text))
+            if (PcmSound wave = waveOf(loaded, piece.text, {}); !wave.samples.empty())
+                pieces.push_back(std::move(wave));
+    const auto levelOf = [&pieces](std::optional<double> gainDb) {
+        PcmSound whole;
+        std::optional<Leveller> leveller;
+        for (PcmSound piece : pieces) {
+            if (gainDb) {
+                if (!leveller)
+                    leveller.emplace(*gainDb, piece.sampleRate);
+                leveller->apply(piece.samples.data(), piece.samples.size());
+            }
+            whole.sampleRate = piece.sampleRate;
+            whole.samples.insert(whole.samples.end(), piece.samples.begin(), piece.samples.end());
+        }
+        return voicedLevelDbfs(whole);
+    };
+    const double raw = levelOf(std::nullopt);
     if (!std::isfinite(raw))
         return 0.0;
     // The limiter takes a little off the level; a few rounds make up for it.
     double gain = voiceLevelDbfs - raw;
-    for (int round = 0; round < 4; ++round) {
-        PcmSound levelled = reference;
-        Leveller(gain, levelled.sampleRate).apply(levelled.samples.data(), levelled.samples.size());
-        gain += voiceLevelDbfs - voicedLevelDbfs(levelled);
-    }
+    for (int round = 0; round < 4; ++round)
+        gain += voiceLevelDbfs - levelOf(gain);
     return gain;
 }
 
@@ -182,24 +252,6 @@ const LoadedVoice* loadedVoice() {
     return voice ? &*voice : nullptr;
 }
 
-QList<SpeechPhrase> speechPieces(const QString& text) {
-    QList<SpeechPhrase> pieces;
-    // The voice spells out words in capitals ("BLUE" as B-L-U-E), and the game's texts use
-    // capitals for emphasis, not for letters.
-    for (const SpeechPhrase& phrase : splitAtCommaRuns(text.toLower())) {
-        QString rest = phrase.text;
-        while (rest.size() > longestPiece) {
-            qsizetype cut = rest.lastIndexOf(QLatin1Char(' '), longestPiece);
-            if (cut <= 0)
-                cut = longestPiece;
-            pieces.append({rest.left(cut), 0});
-            rest = rest.mid(cut).trimmed();
-        }
-        pieces.append({rest, phrase.pauseAfterMs});
-    }
-    return pieces;
-}
-
 // Synthesises the text a piece at a time, each piece levelled and followed by its pause, and
 // hands each to `take` as soon as it is made. Ends early when `take` says so or a stop is
 // requested.
@@ -223,12 +275,12 @@ template <typename Take> void synthesise(const QString& text, std::stop_token st
                 return;
             continue;
         }
-        if (!leveller)
-            leveller.emplace(gainDb, audio.sampleRate);
-        leveller->apply(audio.samples.data(), audio.samples.size());
         audio.samples.insert(audio.samples.end(),
                              static_cast<std::size_t>(piece.pauseAfterMs) * audio.sampleRate / 1000,
                              0);
+        if (!leveller)
+            leveller.emplace(gainDb, audio.sampleRate);
+        leveller->apply(audio.samples.data(), audio.samples.size());
         if (!take(audio))
             return;
     }

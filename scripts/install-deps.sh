@@ -4,6 +4,7 @@
 #   install-deps.sh --tests  and what the test suite needs as well
 #   install-deps.sh --package  and what making the Debian package needs
 #   install-deps.sh --screenreader  and what tools/screenreader-check.sh needs
+#   install-deps.sh --speechcheck  and what tools/speech-clarity-check.sh needs
 set -euo pipefail
 
 # Debian's qt6-charts-dev needs Qt OpenGL's CMake files but does not depend on them.
@@ -20,6 +21,7 @@ case "${1:-}" in
     --package) packages+=(dpkg-dev file) ;;
     --screenreader) packages+=(xvfb xauth openbox dbus at-spi2-core orca python3-pyatspi
                                speech-dispatcher xdotool) ;;
+    --speechcheck) packages+=(sox flite pocketsphinx pocketsphinx-en-us) ;;
 esac
 
 missing=()

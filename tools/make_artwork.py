@@ -688,6 +688,9 @@ def icon_svg(path):
 # Sounds
 
 
+# Each sound's peak is set so that its level over its voiced frames is -17 dBFS, the voice's: the
+# voice reaches that level with little limiting, so it stays clear, and nothing the game plays is
+# louder than anything else.
 def write_wav(path, samples, rate, peak):
     """16-bit mono PCM, scaled so the loudest sample reaches the fraction peak of full scale."""
     top = max(abs(v) for v in samples) or 1.0
@@ -725,7 +728,7 @@ def ding(path):
     n = int(rate * length)
     samples = [(bell(i / rate, 1046.5, 0.11) + 1.1 * bell(i / rate - 0.09, 1568.0, 0.14))
                * envelope(i, n, rate, 0, 0.03) for i in range(n)]
-    write_wav(path, samples, rate, 0.8)
+    write_wav(path, samples, rate, 0.658)
 
 
 def error(path):
@@ -746,7 +749,7 @@ def error(path):
                 v += env * (math.sin(2 * math.pi * freq * u) + 0.18 * math.sin(2 * math.pi * 3 * freq * u)
                             + 0.06 * math.sin(2 * math.pi * 5 * freq * u))
         samples.append(v)
-    write_wav(path, samples, rate, 0.42)
+    write_wav(path, samples, rate, 0.2)
 
 
 def ring(path):
@@ -756,7 +759,7 @@ def ring(path):
     notes = ((0.0, 784.0), (0.11, 1046.5), (0.22, 1318.5), (0.33, 1568.0))
     samples = [sum(bell(i / rate - start, freq, 0.35) for start, freq in notes) * envelope(i, n, rate, 0, 0.12)
                for i in range(n)]
-    write_wav(path, samples, rate, 0.75)
+    write_wav(path, samples, rate, 0.586)
 
 
 def default_beep(path):
