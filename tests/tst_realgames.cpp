@@ -1,3 +1,4 @@
+#include "app/heaparenas.h"
 #include "boardfixture.h"
 #include "media/alsasoundplayer.h"
 #include "media/flitespeech.h"
@@ -75,7 +76,12 @@ void playOneGame(BoardFixture& game, int number) {
 class RealGamesTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { silenceOffscreenRaise(); }
+    // The program's heap as main sets it up: without it, what each speech worker's own heap keeps
+    // looks like growth.
+    void initTestCase() {
+        shareOneHeap();
+        silenceOffscreenRaise();
+    }
 
     // QUINTARLOW_SOAK_GAMES sets how many games the first row plays (docs/reliability.md).
     void gamesGoOnAndSayOnceWhatIsMissing_data() {
