@@ -32,6 +32,20 @@ private Q_SLOTS:
             spacedRecall > massedRecall + 0.1,
             qPrintable(QStringLiteral("spaced %1, massed %2").arg(spacedRecall).arg(massedRecall)));
     }
+
+    // Retrieving beats being told: three misses, each followed by the answer, leave less than
+    // three right recalls. And a large product is harder than a small one or a tie.
+    void missesAndHardFactsWeaker() {
+        const ModelParameters model;
+        const double day = 86400 * model.h;
+        FactMemory right, missed;
+        for (int practice = 0; practice < 3; ++practice) {
+            right.practise(practice * day, 0, model, true);
+            missed.practise(practice * day, 0, model, false);
+        }
+        QVERIFY(right.activation(10 * day, 0) > missed.activation(10 * day, 0) + 0.3);
+        QVERIFY(factEase(7, 8) < factEase(3, 4) && factEase(3, 4) < factEase(6, 6));
+    }
 };
 
 QTEST_GUILESS_MAIN(SpacingTest)
