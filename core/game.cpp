@@ -54,7 +54,8 @@ bool Game::start(const QString& blueName, const QString& redName) {
     resetClock();
     m_gameRunning = true;
     Q_EMIT gameBegan(m_blueName, m_redName);
-    Q_EMIT said(QString(Texts::Rules).toLower());
+    Q_EMIT said(Texts::rules(m_planOf(m_blueName).answerSeconds, m_planOf(m_redName).answerSeconds)
+                    .toLower());
     return true;
 }
 
