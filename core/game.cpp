@@ -64,7 +64,12 @@ void Game::ask() {
         return;
     const bool blue = m_toMove == Player::Blue;
     const PracticePlan plan = m_planOf(name(m_toMove));
-    const Fact drawn = m_draw(plan, blue ? m_blueDraw : m_redDraw);
+    DrawMemory& memory = blue ? m_blueDraw : m_redDraw;
+    memory.heldProducts.clear();
+    for (int square = 0; square < BoardSquareCount; ++square)
+        if (m_owners[std::size_t(square)] == m_toMove && squareKind(square) == SquareKind::Numbered)
+            memory.heldProducts.push_back(squareCaption(square).toInt());
+    const Fact drawn = m_draw(plan, memory);
     m_question = drawn;
     m_lastQuestion = drawn;
     m_questionShown.start();

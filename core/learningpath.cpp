@@ -65,15 +65,28 @@ bool onTheBoard(int a, int b) {
     return a >= 1 && a <= FactorCount && b >= 1 && b <= FactorCount;
 }
 
-// A fact from a list, any but `avoid` when there is another; the list is not empty.
-Fact anyBut(const std::vector<Fact>& facts, const std::optional<Fact>& avoid,
-            QRandomGenerator& random) {
+// How well a question suits the child's board, best first: 0 it can win a square the child
+// does not hold, 1 a held square's, 2 the product just asked again (7 x 1 after 1 x 7 teaches
+// little and gains nothing), 3 the very question just asked.
+int boardRank(const Fact& fact, const DrawMemory& memory) {
+    if (fact == memory.previous)
+        return 3;
+    const int product = fact.a * fact.b;
+    if (memory.previous && memory.previous->a * memory.previous->b == product)
+        return 2;
+    return std::find(memory.heldProducts.begin(), memory.heldProducts.end(), product) !=
+           memory.heldProducts.end();
+}
+
+// Of `facts` (not empty), those that suit the board best.
+std::vector<Fact> bestForBoard(const std::vector<Fact>& facts, const DrawMemory& memory) {
+    int best = 3;
+    for (const Fact& fact : facts)
+        best = std::min(best, boardRank(fact, memory));
     std::vector<Fact> choice;
     std::copy_if(facts.begin(), facts.end(), std::back_inserter(choice),
-                 [&](const Fact& fact) { return fact != avoid; });
-    if (choice.empty())
-        return facts.front();
-    return choice[random.bounded(static_cast<quint32>(choice.size()))];
+                 [&](const Fact& fact) { return boardRank(fact, memory) == best; });
+    return choice;
 }
 
 } // namespace
@@ -229,13 +242,16 @@ Fact drawOnPath(const PathPlan& path, DrawMemory& memory, QRandomGenerator& rand
         memory.reviewed.clear();
         memory.reviewedOn = path.day;
     }
+    // The first in order not asked today (nor just now) of those that suit the board best.
     const auto notYet = [&](const auto& begin, const auto& end) {
-        const auto fact = std::find_if(begin, end, [&](const Fact& fact) {
+        std::vector<Fact> open;
+        std::copy_if(begin, end, std::back_inserter(open), [&](const Fact& fact) {
             return fact != memory.previous &&
                    std::find(memory.reviewed.begin(), memory.reviewed.end(), fact) ==
                        memory.reviewed.end();
         });
-        return fact == end ? std::nullopt : std::optional<Fact>(*fact);
+        return open.empty() ? std::nullopt
+                            : std::optional<Fact>(bestForBoard(open, memory).front());
     };
     const bool recent = memory.reviewed.size() % RecentReviewEvery == 0;
     std::optional<Fact> known = recent ? notYet(path.due.rbegin(), path.due.rend())
@@ -246,11 +262,16 @@ Fact drawOnPath(const PathPlan& path, DrawMemory& memory, QRandomGenerator& rand
 
     Fact question;
     if (!path.unknowns.empty() && (!knownsWanted || !known)) {
+        // In turn, unless a later one suits the board better; one passed over keeps its turn.
         const std::size_t count = path.unknowns.size();
-        question = path.unknowns[std::size_t(memory.nextUnknown) % count];
-        if (question == memory.previous && count > 1)
-            question = path.unknowns[std::size_t(++memory.nextUnknown) % count];
-        ++memory.nextUnknown;
+        const std::size_t turn = std::size_t(memory.nextUnknown) % count;
+        std::size_t chosen = turn;
+        for (std::size_t step = 1; step < count; ++step)
+            if (boardRank(path.unknowns[(turn + step) % count], memory) <
+                boardRank(path.unknowns[chosen], memory))
+                chosen = (turn + step) % count;
+        question = path.unknowns[chosen];
+        memory.nextUnknown = int(chosen == turn ? turn + 1 : turn);
         memory.knownsSinceUnknown = 0;
     } else if (known) {
         question = *known;
@@ -260,7 +281,8 @@ Fact drawOnPath(const PathPlan& path, DrawMemory& memory, QRandomGenerator& rand
         // Nothing left to learn and every known fact asked once today: any of them again.
         std::vector<Fact> all = path.due;
         all.insert(all.end(), path.known.begin(), path.known.end());
-        question = anyBut(all, memory.previous, random);
+        const std::vector<Fact> choice = bestForBoard(all, memory);
+        question = choice[random.bounded(static_cast<quint32>(choice.size()))];
     }
     memory.previous = question;
     return question;

@@ -114,6 +114,9 @@ faults=(
 'core/learningpath.cpp%s/return std::max\(fluencyMs, qint64\(OwnPaceTimes \* double\(\*quick\)\)\);/return fluencyMs;/%a slow child held to the chosen fluency time'
 'core/learningpath.cpp%s/if \(known <= TargetShareRight\)\n\s*return MostKnownsBetween;//; s/std::clamp\(int\(wanted\), 1,/std::clamp(int(wanted) - 2, 1,/%too few known facts between the unknown ones'
 'core/learningpath.cpp%s/\(path.unknowns.empty\(\) \|\| knownsWanted\)/path.unknowns.empty()/%no known fact asked to make up the share right when none is due'
+'core/learningpath.cpp%s/return std::find\(memory.heldProducts.begin\(\), memory.heldProducts.end\(\), product\) !=\n\s*memory.heldProducts.end\(\);/return 0;/%the path asks for squares the child already holds as readily as for others'
+'core/learningpath.cpp%s/if \(memory.previous && memory.previous->a \* memory.previous->b == product\)\n\s*return 2;//%the path asks the same product twice in a row'
+'core/game.cpp%s/memory.heldProducts.push_back\(squareCaption\(square\).toInt\(\)\);/;/%the draw is not told which squares the player holds'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
