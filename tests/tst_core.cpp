@@ -6,6 +6,7 @@
 #include "practicetext.h"
 #include "questiondraw.h"
 #include "speechpauses.h"
+#include "spokentexts.h"
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -83,6 +84,9 @@ private Q_SLOTS:
         QCOMPARE(clockCaption(20), QStringLiteral(":20"));
         QCOMPARE(clockCaption(9), QStringLiteral(":09"));
         QCOMPARE(clockCaption(-2), QStringLiteral(":-02"));
+        // The rules say both players' times when they differ (the game says one time as drawn).
+        QVERIFY(
+            Texts::rules(20, 60).contains("blue has 20 seconds and red has 60 seconds to answer"));
     }
 
     // The scan table against every straight line of four or more, worked out from geometry.

@@ -424,37 +424,6 @@ private Q_SLOTS:
         QVERIFY(!played.game.announcementPending());
     }
 
-    // The rules say each player's own time: both, when they differ.
-    void rulesSayEachPlayersTime_data() {
-        QTest::addColumn<int>("blueSeconds");
-        QTest::addColumn<int>("redSeconds");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("both 40") << 40 << 40
-                                 << "four in a row,,across, up and down or diagonally wins,, you "
-                                    "have 40 seconds to answer,, blue goes first";
-        QTest::newRow("red 60") << 20 << 60
-                                << "four in a row,,across, up and down or diagonally wins,, blue "
-                                   "has 20 seconds and red has 60 seconds to answer,, blue goes "
-                                   "first";
-    }
-    void rulesSayEachPlayersTime() {
-        QFETCH(int, blueSeconds);
-        QFETCH(int, redSeconds);
-        Game game(
-            [&](const QString& player) {
-                PracticePlan plan;
-                plan.answerSeconds = player == QLatin1String("Ben") ? blueSeconds : redSeconds;
-                return plan;
-            },
-            [](const PracticePlan&, DrawMemory&) {
-                return Fact{1, 1};
-            });
-        QStringList said;
-        connect(&game, &Game::said, [&](const QString& text) { said << text; });
-        QVERIFY(game.start(QStringLiteral("Ben"), QStringLiteral("Rosa")));
-        QTEST(said.value(0), "said");
-    }
-
     // Red practises the 3s and has 7 x 8 asked again; Blue has no settings. Forty wrong
     // answers in one game: each player's questions follow their own plan, and the draw
     // remembers each player apart.

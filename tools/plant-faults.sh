@@ -111,6 +111,7 @@ faults=(
 'bench/learnmodel.cpp%s/return -0.3 \* \(a \* b - 12\) \/ 120.0;/return 0;/%a large product is as easy as a small one'
 'bench/learnsim.cpp%s/return 2;/return 0;/%the simulator runs on past an unknown option'
 'core/game.cpp%s/Texts::rules\(m_planOf\(m_blueName\).answerSeconds, m_planOf\(m_redName\).answerSeconds\)/Texts::rules(AnswerSeconds, AnswerSeconds)/%the rules say 20 seconds to a child given 40'
+'core/spokentexts.h%s/blueSeconds == redSeconds/true/%the rules say one time when the two players have different times'
 'core/learningpath.cpp%s/return std::max\(fluencyMs, qint64\(OwnPaceTimes \* double\(\*quick\)\)\);/return fluencyMs;/%a slow child held to the chosen fluency time'
 'core/learningpath.cpp%s/if \(known <= TargetShareRight\)\n\s*return MostKnownsBetween;//; s/std::clamp\(int\(wanted\), 1,/std::clamp(int(wanted) - 2, 1,/%too few known facts between the unknown ones'
 'core/learningpath.cpp%s/\(path.unknowns.empty\(\) \|\| knownsWanted\)/path.unknowns.empty()/%no known fact asked to make up the share right when none is due'
