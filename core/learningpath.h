@@ -43,10 +43,10 @@ struct FactPlace {
 using PathGrid = std::array<std::array<FactPlace, FactorCount>, FactorCount>;
 
 // Every fact's place on `today` from a child's answers (oldest first). A right answer within
-// `fluencyMs` moves the fact one box on when it comes on or after its due day, at most once a
-// day (a second fluent answer the same day shows only that it is still fresh); a right but slow
-// answer leaves it where it is; a wrong answer or a time-out puts it back in the first box, due
-// the next day (before the first box when it was never fluent).
+// fluencyGate(history, fluencyMs) moves the fact one box on when it comes on or after its due day,
+// at most once a day (a second fluent answer the same day shows only that it is still fresh); a
+// right but slow answer leaves it where it is; a wrong answer or a time-out puts it back in the
+// first box, due the next day (before the first box when it was never fluent).
 PathGrid pathGrid(const std::vector<FactAnswer>& history, qint64 fluencyMs, const QDate& today);
 
 // The time within which a right answer is fluent for this child: `fluencyMs`, or OwnPaceTimes
