@@ -28,7 +28,18 @@ struct ModelParameters {
     // threshold takes about 5.5 s, and a well-known one about 2.5 s.
     double latencyF = 2.0;
     double fixedSeconds = 1.5;
+    // Ours: a miss followed by the shown answer leaves a trace this much weaker than a right
+    // recall. That retrieving beats being told is well established (Roediger and Karpicke 2006,
+    // "Test-enhanced learning", Psychological Science 17); the size is our guess.
+    double missWeight = 0.5;
 };
+
+// Ours: how much easier (positive) or harder a fact is than the child's average, added to the
+// child's offset. Its shape follows the problem-size effect (larger products are slower and
+// more often wrong) and the rules children lean on (x1, x10, x2, x5, ties), reviewed by
+// Zbrodoff and Logan (2005, "What everyone finds: the problem-size effect", in Campbell (ed.),
+// Handbook of Mathematical Cognition); the sizes are ours.
+double factEase(int a, int b);
 
 // Psychological seconds since the child's first practice (the caller scales gaps by h).
 class FactMemory {
@@ -36,14 +47,15 @@ public:
     // The activation at `now` (minus infinity before the first practice); `beta` is the child's
     // offset.
     double activation(double now, double beta) const;
-    // A practice at `now`: a question answered (or missed and then told) counts as one.
-    void practise(double now, double beta, const ModelParameters& model);
+    // A practice at `now`: a question answered right, or missed and then told (a weaker trace).
+    void practise(double now, double beta, const ModelParameters& model, bool recalled = true);
     bool practised() const { return !m_traces.empty(); }
 
 private:
     struct Trace {
         double at = 0;
         double decay = 0;
+        double weight = 1;
     };
     std::vector<Trace> m_traces;
 };

@@ -1,8 +1,6 @@
 // A class of simulated children playing one game a school day, for comparing the ways the game
-// can draw their questions (docs/learning.md says what it found and how).
-//
-//   quintarlow_learnsim [--seeds N] [--first-seed S] [--days D] [--way uniform|best|path]
-//                       [--trace DAYS]
+// can draw their questions over a fixed grid of children and games (docs/learning.md says what
+// it found and how). quintarlow_learnsim --help says how to run it.
 
 #include "learnmodel.h"
 
@@ -15,6 +13,7 @@
 #include <QRandomGenerator>
 #include <QStringList>
 #include <algorithm>
+#include <array>
 #include <bitset>
 #include <cmath>
 #include <cstdio>
@@ -25,28 +24,80 @@ using namespace quintarlow::learnsim;
 
 namespace {
 
-constexpr int ClassSize = 30;      // played in pairs
-constexpr int FewestQuestions = 8; // a child's questions in one game: about ten
-constexpr int MostQuestions = 12;
+constexpr int ClassSize = 30;                  // played in pairs
 constexpr double SecondsBetweenQuestions = 25; // a child waits for the other's turn between
-constexpr double ChildSpread = 0.25;           // per-child activation offset beta: sd (ours)
-constexpr qint64 FluencyMs = DefaultFluencyMs; // as the progress window chooses until changed
 constexpr int AllFacts = FactorCount * FactorCount;
+constexpr std::array Budgets = {60, 120, 180}; // school days of practice judged
+constexpr int DaysAfter = 30;                  // from the last practice to the judging
+// The seeds the path's numbers were tuned on are below this one; judge from it.
+constexpr int FirstJudgingSeed = 1001;
+constexpr int JudgingSeeds = 10;
+constexpr int QuickSeeds = 3;
 // The strategy order a teacher following today's best chooses tables in.
 constexpr std::array<int, FactorCount> TeachingOrder = {1, 2, 5, 10, 3, 9, 4, 6, 8, 7, 11, 12};
 
+// One cell of the grid: the kind of children and games. The base cell, then each setting
+// changed on its own (the grid was fixed before the path was tuned).
+struct Cell {
+    const char* name = "base";
+    double noise = 0.255;
+    double childSpread = 0.25; // sd of the per-child offset beta
+    double latencyF = 2.0;
+    double fixedSeconds = 1.5;
+    int fewestQuestions = 8; // a child's questions in one game
+    int mostQuestions = 12;
+    bool turnedShared = false; // 7 x 8 and 8 x 7 one memory
+    qint64 fluencyMs = DefaultFluencyMs;
+};
+
+const std::vector<Cell>& grid() {
+    static const std::vector<Cell> cells = [] {
+        std::vector<Cell> all(9);
+        all[1].name = "noise s 0.08";
+        all[1].noise = 0.08;
+        all[2].name = "children spread 0.5";
+        all[2].childSpread = 0.5;
+        all[3].name = "answers 1 e^-m + 1.5 s";
+        all[3].latencyF = 1;
+        all[4].name = "answers 3.5 e^-m + 3.5 s";
+        all[4].latencyF = all[4].fixedSeconds = 3.5;
+        all[5].name = "4-6 questions a game";
+        all[5].fewestQuestions = 4;
+        all[5].mostQuestions = 6;
+        all[6].name = "16-20 questions a game";
+        all[6].fewestQuestions = 16;
+        all[6].mostQuestions = 20;
+        all[7].name = "turned round shared";
+        all[7].turnedShared = true;
+        all[8].name = "fluency 3 s";
+        all[8].fluencyMs = 3000;
+        return all;
+    }();
+    return cells;
+}
+
 enum class Way { Uniform, TodaysBest, Path };
+constexpr std::array AllWays = {Way::Uniform, Way::TodaysBest, Way::Path};
 const char* wayName(Way way) {
     switch (way) {
     case Way::Uniform:
-        return "uniform (the default)";
+        return "uniform";
     case Way::TodaysBest:
-        return "best of today: chosen table + missed facts";
+        return "chosen table + missed";
     case Way::Path:
-        return "learning path";
+        return "path";
     }
     return "";
 }
+
+// What one child did by the end of one budget.
+struct AtBudget {
+    double recalledLater = 0; // expected facts of 144 recalled DaysAfter days later
+    int questions = 0;
+    int rights = 0;
+    int known = 0;            // by the game's rule, the morning after
+    double knownRecalled = 0; // of those, expected recalled DaysAfter days later
+};
 
 struct Child {
     double beta = 0;
@@ -55,116 +106,110 @@ struct Child {
     double now = 0; // psychological seconds
     int questions = 0;
     int rights = 0;
-    std::bitset<AllFacts> everKnown; // by the game's rule, on some day
-    int daysToAll = -1; // school days until each of the 144 had been known, -1 while not
-    int questionsToAll = -1;
-    int daysToRecall = -1; // until the model recalls all 144 fluently the next morning
-    int questionsToRecall = -1;
-    int knownAt20 = 0;
-    int recalledAt20 = 0; // as the model has it: fluent and more likely recalled than not
-    int rightsToAll = 0;  // right answers until all were known (or the run's end)
-    int questionsCounted = 0;
+    std::bitset<AllFacts> everKnown;
+    int stall = 0; // school days since a fact was first known
+    int longestStall = 0;
+    std::array<AtBudget, Budgets.size()> at{};
 };
 
-// Known by the game's rule on `today`, marked in `ever` too; how many.
-int knownFacts(const std::vector<FactAnswer>& history, const QDate& today,
-               std::bitset<AllFacts>& ever) {
-    const PathGrid grid = pathGrid(history, FluencyMs, today);
-    int known = 0;
+std::size_t factIndex(const Fact& fact) {
+    return std::size_t((fact.a - 1) * FactorCount + fact.b - 1);
+}
+
+// The memory a fact is answered from: one for both orders when turned-round facts share it.
+FactMemory& memoryOf(Child& child, const Cell& cell, Fact fact) {
+    if (cell.turnedShared && fact.a > fact.b)
+        std::swap(fact.a, fact.b);
+    return child.memory[factIndex(fact)];
+}
+
+double activationOf(Child& child, const Cell& cell, const Fact& fact, double at) {
+    return memoryOf(child, cell, fact).activation(at, child.beta + factEase(fact.a, fact.b));
+}
+
+// The facts the game calls known on `today`, each marked in `ever` too.
+std::bitset<AllFacts> knownFacts(const Child& child, const Cell& cell, const QDate& today) {
+    const PathGrid places = pathGrid(child.history, cell.fluencyMs, today);
+    std::bitset<AllFacts> known;
     for (std::size_t fact = 0; fact < std::size_t(AllFacts); ++fact) {
-        const FactStage stage = grid[fact / FactorCount][fact % FactorCount].stage;
-        if (stage == FactStage::Known || stage == FactStage::Due) {
-            ++known;
-            ever.set(fact);
-        }
+        const FactStage stage = places[fact / FactorCount][fact % FactorCount].stage;
+        known[fact] = stage == FactStage::Known || stage == FactStage::Due;
     }
     return known;
 }
 
-// Facts the model recalls at `at` more likely than not, within the fluency time.
-int recalledFacts(const Child& child, double at, const ModelParameters& model) {
-    int recalled = 0;
-    for (const FactMemory& memory : child.memory) {
-        const double m = memory.activation(at, child.beta);
-        recalled += memory.practised() && recallProbability(m, model) > 0.5 &&
-                    recallSeconds(m, model) * 1000 <= FluencyMs;
-    }
-    return recalled;
-}
-
 // Today's best as a teacher with the progress window runs it: the first table in teaching
 // order not yet all known in the window's grid, misses asked again; every table once all are.
-PracticeSettings teachersChoice(const std::vector<FactAnswer>& history) {
-    const FactGrid grid = factGrid(history, FluencyMs);
+PracticeSettings teachersChoice(const std::vector<FactAnswer>& history, qint64 fluencyMs) {
+    const FactGrid facts = factGrid(history, fluencyMs);
     for (int table : TeachingOrder)
         for (int other = 1; other <= FactorCount; ++other)
-            if (grid[table - 1][other - 1].status != FactStatus::Known ||
-                grid[other - 1][table - 1].status != FactStatus::Known)
+            if (facts[table - 1][other - 1].status != FactStatus::Known ||
+                facts[other - 1][table - 1].status != FactStatus::Known)
                 return {{table}, true};
     return {{}, true};
 }
 
-QString why(const PathPlan& path, const Fact& fact, const PathGrid& grid) {
+QString why(const PathPlan& path, const Fact& fact, const PathGrid& places) {
     const auto in = [&](const std::vector<Fact>& facts) {
         return std::find(facts.begin(), facts.end(), fact) != facts.end();
     };
+    const FactStage stage = places[fact.a - 1][fact.b - 1].stage;
     if (in(path.unknowns))
-        return grid[fact.a - 1][fact.b - 1].stage == FactStage::New ? QStringLiteral("new")
-                                                                    : QStringLiteral("learning");
+        return stage == FactStage::New ? QStringLiteral("new") : QStringLiteral("learning");
     if (in(path.due))
-        return grid[fact.a - 1][fact.b - 1].stage == FactStage::Learning ? QStringLiteral("lapsed")
-                                                                         : QStringLiteral("due");
+        return stage == FactStage::Learning ? QStringLiteral("lapsed") : QStringLiteral("due");
     return QStringLiteral("known");
 }
 
-struct Run {
-    std::vector<Child> children;
-};
+QString factList(const std::vector<Fact>& facts) {
+    QStringList named;
+    for (const Fact& fact : facts)
+        named << QStringLiteral("%1x%2").arg(fact.a).arg(fact.b);
+    return named.join(QLatin1Char(' '));
+}
 
-Run simulate(Way way, quint32 seed, int days, int traceDays, int countDay) {
-    const ModelParameters model;
+std::vector<Child> simulate(Way way, const Cell& cell, quint32 seed, int traceDays) {
+    ModelParameters model;
+    model.s = cell.noise;
+    model.latencyF = cell.latencyF;
+    model.fixedSeconds = cell.fixedSeconds;
     QRandomGenerator random(seed);
     std::mt19937 normalSource(seed);
-    std::normal_distribution<double> spread(0, ChildSpread);
-    Run run;
-    run.children.resize(ClassSize);
-    for (Child& child : run.children)
+    std::normal_distribution<double> spread(0, cell.childSpread);
+    std::vector<Child> children(ClassSize);
+    for (Child& child : children)
         child.beta = spread(normalSource);
+    const double psychologicalDay = model.h * 86400;
+    const int days = traceDays > 0 ? traceDays : Budgets.back();
 
     // School days from a Monday; a weekend's two days pass between Friday and Monday.
     QDate day(2026, 9, 7);
     for (int schoolDay = 1; schoolDay <= days; ++schoolDay) {
-        bool everyoneKnows = true;
-        for (std::size_t pair = 0; pair < run.children.size(); pair += 2) {
-            const int questions = int(random.bounded(FewestQuestions, MostQuestions + 1));
+        for (std::size_t pair = 0; pair < children.size(); pair += 2) {
+            const int questions = int(random.bounded(cell.fewestQuestions, cell.mostQuestions + 1));
             for (std::size_t seat = pair; seat < pair + 2; ++seat) {
-                Child& child = run.children[seat];
-                const PracticeSettings settings = way == Way::Uniform ? PracticeSettings{}
-                                                  : way == Way::Path
-                                                      ? PracticeSettings{{}, false, true}
-                                                      : teachersChoice(child.history);
-                const PracticePlan plan = planFromAnswers(settings, child.history, FluencyMs, day);
-                const bool tracing = seat == 0 && schoolDay <= traceDays;
-                const PathGrid grid =
-                    tracing ? pathGrid(child.history, FluencyMs, day) : PathGrid{};
+                Child& child = children[seat];
+                const PracticeSettings settings =
+                    way == Way::Uniform ? PracticeSettings{}
+                    : way == Way::Path  ? PracticeSettings{{}, false, true}
+                                        : teachersChoice(child.history, cell.fluencyMs);
+                const PracticePlan plan =
+                    planFromAnswers(settings, child.history, cell.fluencyMs, day);
+                const bool tracing = seat == 0 && traceDays > 0;
+                const PathGrid places =
+                    tracing ? pathGrid(child.history, cell.fluencyMs, day) : PathGrid{};
                 if (tracing)
                     std::printf("day %d (%s): learning %s; %zu due, %zu other known\n", schoolDay,
                                 qPrintable(day.toString(QStringLiteral("ddd d MMM"))),
-                                qPrintable([&] {
-                                    QStringList facts;
-                                    for (const Fact& f : plan.path.unknowns)
-                                        facts << QStringLiteral("%1x%2").arg(f.a).arg(f.b);
-                                    return facts.join(QLatin1Char(' '));
-                                }()),
-                                plan.path.due.size(), plan.path.known.size());
+                                qPrintable(factList(plan.path.unknowns)), plan.path.due.size(),
+                                plan.path.known.size());
                 DrawMemory drawn;
                 for (int question = 0; question < questions; ++question) {
                     const Fact fact = drawQuestion(plan, drawn, random);
-                    FactMemory& memory =
-                        child.memory[std::size_t((fact.a - 1) * FactorCount + fact.b - 1)];
-                    const double m = memory.activation(child.now, child.beta);
-                    const bool recalled =
-                        memory.practised() && random.generateDouble() < recallProbability(m, model);
+                    const double m = activationOf(child, cell, fact, child.now);
+                    const bool recalled = memoryOf(child, cell, fact).practised() &&
+                                          random.generateDouble() < recallProbability(m, model);
                     const double seconds = recalled ? recallSeconds(m, model) : AnswerSeconds;
                     const bool right = recalled && seconds < AnswerSeconds;
                     const qint64 ms = qint64(std::min<double>(seconds, AnswerSeconds) * 1000);
@@ -172,114 +217,162 @@ Run simulate(Way way, quint32 seed, int days, int traceDays, int countDay) {
                         {fact.a, fact.b, right ? Outcome::Right : Outcome::Wrong, ms, day});
                     if (tracing)
                         std::printf("  %2dx%-2d %-8s %s in %.1f s\n", fact.a, fact.b,
-                                    qPrintable(why(plan.path, fact, grid)),
+                                    qPrintable(why(plan.path, fact, places)),
                                     right ? "right" : "missed", double(ms) / 1000);
-                    // The game says the right answer after a miss: a practice either way.
-                    memory.practise(child.now, child.beta, model);
+                    memoryOf(child, cell, fact)
+                        .practise(child.now, child.beta + factEase(fact.a, fact.b), model, right);
                     ++child.questions;
                     child.rights += right;
-                    if (child.daysToAll < 0 || child.daysToRecall < 0) {
-                        ++child.questionsCounted;
-                        child.rightsToAll += right;
-                    }
                     child.now += SecondsBetweenQuestions;
                 }
             }
         }
         const QDate next = day.addDays(day.dayOfWeek() == Qt::Friday ? 3 : 1);
-        for (Child& child : run.children) {
-            const int known = knownFacts(child.history, next, child.everKnown);
-            if (child.daysToAll < 0 && int(child.everKnown.count()) == AllFacts) {
-                child.daysToAll = schoolDay;
-                child.questionsToAll = child.questions;
+        const auto budget = std::find(Budgets.begin(), Budgets.end(), schoolDay);
+        for (Child& child : children) {
+            const std::bitset<AllFacts> known = knownFacts(child, cell, next);
+            const std::size_t before = child.everKnown.count();
+            child.everKnown |= known;
+            if (before < std::size_t(AllFacts)) {
+                child.stall = child.everKnown.count() > before ? 0 : child.stall + 1;
+                child.longestStall = std::max(child.longestStall, child.stall);
             }
-            // The next morning, as the model has it.
-            const double morning = child.now + model.h * 86400 * day.daysTo(next);
-            const int recalled = recalledFacts(child, morning, model);
-            if (child.daysToRecall < 0 && recalled == AllFacts) {
-                child.daysToRecall = schoolDay;
-                child.questionsToRecall = child.questions;
-            }
-            if (schoolDay == countDay) {
-                child.knownAt20 = known;
-                child.recalledAt20 = recalled;
-            }
-            everyoneKnows = everyoneKnows && child.daysToAll > 0 && child.daysToRecall > 0;
+            if (budget == Budgets.end())
+                continue;
+            AtBudget& at = child.at[std::size_t(budget - Budgets.begin())];
+            const double later = child.now + psychologicalDay * DaysAfter;
+            at.questions = child.questions;
+            at.rights = child.rights;
+            at.known = int(known.count());
+            for (int a = 1; a <= FactorCount; ++a)
+                for (int b = 1; b <= FactorCount; ++b) {
+                    const double p =
+                        recallProbability(activationOf(child, cell, {a, b}, later), model);
+                    at.recalledLater += p;
+                    if (known[factIndex({a, b})])
+                        at.knownRecalled += p;
+                }
         }
-        // Time passes for everyone until the next game: scaled as psychological time.
-        for (Child& child : run.children)
-            child.now += model.h * 86400 * day.daysTo(next);
+        for (Child& child : children)
+            child.now += psychologicalDay * day.daysTo(next);
         day = next;
-        if (everyoneKnows && schoolDay >= countDay)
-            break;
     }
-    return run;
+    return children;
 }
 
-// "median [lower quartile, upper quartile]"; children who never got there count as more than
-// any who did, and a quartile among them reads "not reached".
-QString quartiles(std::vector<double> values, int decimals = 0) {
+// "median [lower quartile, upper quartile]" over all children of all seeds.
+QString quartiles(std::vector<double> values) {
+    if (values.empty())
+        return QStringLiteral("-");
     std::sort(values.begin(), values.end());
     const auto at = [&](double q) {
-        const double value = values[std::size_t(q * double(values.size() - 1) + 0.5)];
-        return value == INFINITY ? QStringLiteral("never") : QString::number(value, 'f', decimals);
+        return QString::number(values[std::size_t(q * double(values.size() - 1) + 0.5)], 'f', 0);
     };
     return QStringLiteral("%1 [%2, %3]").arg(at(0.5), at(0.25), at(0.75));
 }
+
+constexpr const char* Usage =
+    "usage: quintarlow_learnsim [--quick] [--seed S] [--seeds N] [--cell NAME] [--way WAY]\n"
+    "                           [--trace DAYS]\n"
+    "A simulated class of 30 children plays one game a school day; for each cell of the grid\n"
+    "and each way of drawing (uniform, chosen, path) it prints, over every child of every seed\n"
+    "(median [quartiles]): the facts of 144 expected to be recalled 30 days after the last\n"
+    "practice and the share of questions answered right, after 60, 120 and 180 school days;\n"
+    "the longest run of school days without a newly known fact (median, and the longest of\n"
+    "any child); and the share of the facts the game calls known that are recalled 30 days\n"
+    "later.\n"
+    "  --seed S     first seed (default 1001: seeds below 1001 were used for tuning)\n"
+    "  --seeds N    seeds from S (default 10)\n"
+    "  --quick      3 seeds\n"
+    "  --cell NAME  only the grid cells whose name holds NAME (e.g. base, noise, fluency)\n"
+    "  --way WAY    only the ways whose name holds WAY\n"
+    "  --trace DAYS one child on the path (the first of seed S, base cell): each question and\n"
+    "               why it was asked\n";
 
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-    const auto option = [&](const char* name, int fallback) {
-        const qsizetype at = arguments.indexOf(QLatin1String(name));
-        return at >= 0 && at + 1 < arguments.size() ? arguments[at + 1].toInt() : fallback;
+    QStringList arguments = app.arguments();
+    arguments.removeFirst();
+    int firstSeed = FirstJudgingSeed, seeds = JudgingSeeds, traceDays = 0;
+    QString onlyCell, onlyWay;
+    const auto refuse = [](const QString& why) {
+        std::fprintf(stderr, "quintarlow_learnsim: %s (try --help)\n", qPrintable(why));
+        return 2;
     };
-    const int seeds = option("--seeds", 20);
-    const int firstSeed = option("--first-seed", 1);
-    const int days = option("--days", 400);
-    const int traceDays = option("--trace", 0);
-    const int countDay = option("--count-day", 20); // when the known facts are counted
+    for (qsizetype at = 0; at < arguments.size(); ++at) {
+        const QString& option = arguments[at];
+        if (option == QLatin1String("--help")) {
+            std::fputs(Usage, stdout);
+            return 0;
+        }
+        if (option == QLatin1String("--quick")) {
+            seeds = QuickSeeds;
+            continue;
+        }
+        const bool number = option == QLatin1String("--seed") ||
+                            option == QLatin1String("--seeds") ||
+                            option == QLatin1String("--trace");
+        if (!number && option != QLatin1String("--cell") && option != QLatin1String("--way"))
+            return refuse(QStringLiteral("unknown option %1").arg(option));
+        if (at + 1 >= arguments.size())
+            return refuse(QStringLiteral("%1 needs a value").arg(option));
+        const QString value = arguments[++at];
+        bool valid = true;
+        const int count = value.toInt(&valid);
+        if (number && (!valid || count < (option == QLatin1String("--seed") ? 0 : 1)))
+            return refuse(QStringLiteral("%1 takes a whole number, not %2").arg(option, value));
+        if (option == QLatin1String("--seed"))
+            firstSeed = count;
+        else if (option == QLatin1String("--seeds"))
+            seeds = count;
+        else if (option == QLatin1String("--trace"))
+            traceDays = count;
+        else
+            (option == QLatin1String("--cell") ? onlyCell : onlyWay) = value;
+    }
     if (traceDays > 0) {
         std::printf("One child on the learning path, seed %d: what each game asked and why\n",
                     firstSeed);
-        simulate(Way::Path, quint32(firstSeed), traceDays, traceDays, 0);
+        simulate(Way::Path, grid().front(), quint32(firstSeed), traceDays);
         return 0;
     }
-    std::printf("%d seeds from %d, %d children each, at most %d school days; fluency %lld ms\n\n",
-                seeds, firstSeed, ClassSize, days, FluencyMs);
-    std::printf("| way of drawing | school days until each fact known (game) | questions until "
-                "then | school days until all 144 recalled (model) | questions until then | "
-                "known after %d days (game) | recalled after %d days (model) | share right |\n",
-                countDay, countDay);
-    std::printf("|---|---|---|---|---|---|---|---|\n");
-    const qsizetype named = arguments.indexOf(QLatin1String("--way"));
-    const QString only =
-        named >= 0 && named + 1 < arguments.size() ? arguments[named + 1] : QString();
-    for (Way way : {Way::Uniform, Way::TodaysBest, Way::Path}) {
-        if (!only.isEmpty() && QLatin1String(wayName(way)).indexOf(only) < 0)
+    std::printf("seeds %d to %d, %d children each; recalled: expected facts of 144 recalled %d "
+                "days after the last practice; known: the game's\n\n",
+                firstSeed, firstSeed + seeds - 1, ClassSize, DaysAfter);
+    std::printf("| cell | way | recalled at 60 | at 120 | at 180 | right %% at 60 | at 120 | at "
+                "180 | longest stall, days (max) | known recalled %% at 120 | at 180 |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
+    for (const Cell& cell : grid()) {
+        if (!QLatin1String(cell.name).contains(onlyCell))
             continue;
-        std::vector<double> daysToAll, questionsToAll, daysToRecall, questionsToRecall, known20,
-            recalled20, shareRight;
-        for (int seed = firstSeed; seed < firstSeed + seeds; ++seed)
-            for (const Child& child : simulate(way, quint32(seed), days, 0, countDay).children) {
-                daysToAll.push_back(child.daysToAll < 0 ? INFINITY : child.daysToAll);
-                questionsToAll.push_back(child.questionsToAll < 0 ? INFINITY
-                                                                  : child.questionsToAll);
-                daysToRecall.push_back(child.daysToRecall < 0 ? INFINITY : child.daysToRecall);
-                questionsToRecall.push_back(child.questionsToRecall < 0 ? INFINITY
-                                                                        : child.questionsToRecall);
-                known20.push_back(child.knownAt20);
-                recalled20.push_back(child.recalledAt20);
-                shareRight.push_back(100.0 * child.rightsToAll / child.questionsCounted);
-            }
-        std::printf("| %s | %s | %s | %s | %s | %s | %s | %s %% |\n", wayName(way),
-                    qPrintable(quartiles(daysToAll)), qPrintable(quartiles(questionsToAll)),
-                    qPrintable(quartiles(daysToRecall)), qPrintable(quartiles(questionsToRecall)),
-                    qPrintable(quartiles(known20)), qPrintable(quartiles(recalled20)),
-                    qPrintable(quartiles(shareRight)));
-        std::fflush(stdout);
+        for (Way way : AllWays) {
+            if (!QLatin1String(wayName(way)).contains(onlyWay))
+                continue;
+            std::array<std::vector<double>, Budgets.size()> recalled, right, knownRecalled;
+            std::vector<double> stalls;
+            for (int seed = firstSeed; seed < firstSeed + seeds; ++seed)
+                for (const Child& child : simulate(way, cell, quint32(seed), 0)) {
+                    stalls.push_back(child.longestStall);
+                    for (std::size_t b = 0; b < Budgets.size(); ++b) {
+                        const AtBudget& at = child.at[b];
+                        recalled[b].push_back(at.recalledLater);
+                        right[b].push_back(100.0 * at.rights / std::max(at.questions, 1));
+                        if (at.known > 0)
+                            knownRecalled[b].push_back(100.0 * at.knownRecalled / at.known);
+                    }
+                }
+            std::printf("| %s | %s | %s | %s | %s | %s | %s | %s | %s (%.0f) | %s | %s |\n",
+                        cell.name, wayName(way), qPrintable(quartiles(recalled[0])),
+                        qPrintable(quartiles(recalled[1])), qPrintable(quartiles(recalled[2])),
+                        qPrintable(quartiles(right[0])), qPrintable(quartiles(right[1])),
+                        qPrintable(quartiles(right[2])), qPrintable(quartiles(stalls)),
+                        *std::max_element(stalls.begin(), stalls.end()),
+                        qPrintable(quartiles(knownRecalled[1])),
+                        qPrintable(quartiles(knownRecalled[2])));
+            std::fflush(stdout);
+        }
     }
     return 0;
 }

@@ -40,6 +40,7 @@ struct PathPlan {
     std::vector<Fact> due;      // facts to review today (known or missed since), longest due first
     std::vector<Fact> known;    // the other known facts of the sets open, soonest due first
     QDate day;                  // the day the plan was worked out for
+    int knownsBetween = 1;      // known facts asked between two unknown ones today
     bool isEmpty() const { return unknowns.empty() && due.empty() && known.empty(); }
 };
 

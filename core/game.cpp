@@ -35,7 +35,8 @@ bool Game::start(const QString& blueName, const QString& redName) {
     resetClock();
     m_gameRunning = true;
     Q_EMIT gameBegan(m_blueName, m_redName);
-    Q_EMIT said(QString(Texts::Rules).toLower());
+    Q_EMIT said(Texts::rules(m_planOf(m_blueName).answerSeconds, m_planOf(m_redName).answerSeconds)
+                    .toLower());
     return true;
 }
 
@@ -44,7 +45,12 @@ void Game::ask() {
         return;
     const bool blue = m_toMove == Player::Blue;
     const PracticePlan plan = m_planOf(name(m_toMove));
-    const Fact drawn = m_draw(plan, blue ? m_blueDraw : m_redDraw);
+    DrawMemory& memory = blue ? m_blueDraw : m_redDraw;
+    memory.heldProducts.clear();
+    for (int square = 0; square < BoardSquareCount; ++square)
+        if (m_owners[std::size_t(square)] == m_toMove && squareKind(square) == SquareKind::Numbered)
+            memory.heldProducts.push_back(squareProduct(square));
+    const Fact drawn = m_draw(plan, memory);
     m_question = drawn;
     m_lastQuestion = drawn;
     m_questionShown.start();

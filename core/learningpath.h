@@ -43,11 +43,26 @@ struct FactPlace {
 using PathGrid = std::array<std::array<FactPlace, FactorCount>, FactorCount>;
 
 // Every fact's place on `today` from a child's answers (oldest first). A right answer within
-// `fluencyMs` moves the fact one box on when it comes on or after its due day, at most once a
-// day (a second fluent answer the same day shows only that it is still fresh); a right but slow
-// answer leaves it where it is; a wrong answer or a time-out puts it back in the first box, due
-// the next day (before the first box when it was never fluent).
+// fluencyGate(history, fluencyMs) moves the fact one box on when it comes on or after its due day,
+// at most once a day (a second fluent answer the same day shows only that it is still fresh); a
+// right but slow answer leaves it where it is; a wrong answer or a time-out puts it back in the
+// first box, due the next day (before the first box when it was never fluent).
 PathGrid pathGrid(const std::vector<FactAnswer>& history, qint64 fluencyMs, const QDate& today);
+
+// The time within which a right answer is fluent for this child: `fluencyMs`, or OwnPaceTimes
+// the child's own quick answers (the fastest fifth of their last OwnPaceAnswers right ones)
+// when that is longer, so that a child who reads or clicks slowly still moves on.
+qint64 fluencyGate(const std::vector<FactAnswer>& history, qint64 fluencyMs);
+inline constexpr double OwnPaceTimes = 2.0;
+inline constexpr int OwnPaceAnswers = 100;
+
+// How many known facts to ask between two unknown ones so that the child answers about
+// TargetShareRight of their questions right, judged from their last RecentAnswers answers:
+// how often they got the facts right that are known now, and the others.
+int knownsBetween(const std::vector<FactAnswer>& history, const PathGrid& grid);
+inline constexpr double TargetShareRight = 0.8;
+inline constexpr int RecentAnswers = 60;
+inline constexpr int MostKnownsBetween = 6;
 
 // The path's sets, in order: one per table, holding the facts that table adds to the tables
 // before it. The tables come in the order a teacher builds them up (1, 2, 5, 10; 3, 9, 4; 6, 8,
@@ -64,14 +79,14 @@ std::vector<std::vector<Fact>> pathSets(const std::vector<int>& tables);
 // without `today`, whichever day that is.
 PathPlan pathPlan(const PathGrid& grid, const std::vector<int>& tables, const QDate& today = {});
 
-// How many unknown facts a child learns at once, how many known ones come between two of them,
-// and how often a review goes to the fact due most recently (see learningpath.cpp for why).
-inline constexpr int UnknownsAtOnce = 6;
-inline constexpr int KnownsBetweenUnknowns = 1;
+// How many unknown facts a child learns at once, and how often a review goes to the fact due
+// most recently (see learningpath.cpp for why).
+inline constexpr int UnknownsAtOnce = 3;
 inline constexpr int RecentReviewEvery = 3;
 
-// One question on the path. Due facts are asked between the unknown ones, KnownsBetween-
-// Unknowns of them each time, each once a day: of every RecentReviewEvery reviews, the first
+// One question on the path. Due facts are asked between the unknown ones, the plan's
+// knownsBetween of them each time (then, when no due fact is left, the other known facts,
+// soonest due first), each once a day: of every RecentReviewEvery reviews, the first
 // is the fact due most recently and the others the ones due longest. The unknown facts take
 // turns, and fill the game when no due fact is left to ask. With nothing left to learn, the
 // other known facts follow the due ones, soonest due first, and once all are asked any of

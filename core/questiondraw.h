@@ -19,6 +19,9 @@ struct DrawMemory {
     int nextUnknown = 0;
     std::vector<Fact> reviewed;
     QDate reviewedOn;
+    // The products whose squares the player holds now: on the path, a question whose square is
+    // still to win goes first among those that teach about as much.
+    std::vector<int> heldProducts;
 };
 
 // The one place where a question is drawn.

@@ -13,6 +13,16 @@ inline constexpr QLatin1String Welcome{
     "welcome to quintarlow,, enter your names and we'll get started!"};
 inline constexpr QLatin1String Rules{"FOUR IN A ROW,,ACROSS, UP AND DOWN OR DIAGONALLY WINS,, you "
                                      "have 20 seconds to answer,, blue goes FIRST"};
+// The rules with each player's own time to answer; the game's own 20 seconds read as always.
+inline QString rules(int blueSeconds, int redSeconds) {
+    const QString time =
+        blueSeconds == redSeconds
+            ? QStringLiteral("you have %1 seconds to answer").arg(blueSeconds)
+            : QStringLiteral("blue has %1 seconds and red has %2 seconds to answer")
+                  .arg(blueSeconds)
+                  .arg(redSeconds);
+    return QString(Rules).replace(QLatin1String("you have 20 seconds to answer"), time);
+}
 inline constexpr QLatin1String BlueGoesFirstSpoken{"blue goes first"};
 inline constexpr QLatin1String EnterPlayersNames{"enter the players names"};
 inline constexpr QLatin1String OutOfTime{"you are out of time. "};

@@ -5,6 +5,7 @@
 #include "core/playernames.h"
 #include "core/practicetext.h"
 #include "core/questiondraw.h"
+#include "core/spokentexts.h"
 #include "media/speechpauses.h"
 
 #include <QRandomGenerator>
@@ -83,6 +84,9 @@ private Q_SLOTS:
         QCOMPARE(clockCaption(20), QStringLiteral(":20"));
         QCOMPARE(clockCaption(9), QStringLiteral(":09"));
         QCOMPARE(clockCaption(-2), QStringLiteral(":-02"));
+        // The rules say both players' times when they differ (the game says one time as drawn).
+        QVERIFY(
+            Texts::rules(20, 60).contains("blue has 20 seconds and red has 60 seconds to answer"));
     }
 
     // The scan table against every straight line of four or more, worked out from geometry.

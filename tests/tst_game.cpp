@@ -18,12 +18,14 @@ struct Played {
     std::deque<int> factors;
     int answerSeconds = AnswerSeconds;
     QStringList said, played, reports;
+    std::vector<int> held; // the products the player asked holds, as the draw was told
     Game game{[this](const QString&) {
                   PracticePlan plan;
                   plan.answerSeconds = answerSeconds;
                   return plan;
               },
-              [this](const PracticePlan&, DrawMemory&) {
+              [this](const PracticePlan&, DrawMemory& memory) {
+                  held = memory.heldProducts;
                   const int a = next();
                   return Fact{a, next()};
               }};
@@ -161,8 +163,9 @@ private:
         if (accepted) {
             std::tie(phase, blue, red) = std::tuple(Waiting, typedBlue, typedRed);
             expectBegin();
-            expectedSaid << "four in a row,,across, up and down or diagonally wins,, you have 20 "
-                            "seconds to answer,, blue goes first";
+            expectedSaid << QStringLiteral("four in a row,,across, up and down or diagonally "
+                                           "wins,, you have %1 seconds to answer,, blue goes first")
+                                .arg(played->answerSeconds);
         }
         ++seen[accepted ? "names accepted" : "names refused"];
     }
@@ -412,6 +415,8 @@ private Q_SLOTS:
         // Blue takes row 3 with the FREE square while Red answers in row 1.
         for (int square : {25, 9, 26, 10, 27})
             played.claim(square);
+        const std::vector<int> blueHeld{squareCaption(25).toInt(), squareCaption(26).toInt()};
+        QCOMPARE(played.held, blueHeld);
         QCOMPARE(played.game.stage(), Stage::Won);
         played.game.announcementTick();
         if (replayFirst)

@@ -6,7 +6,8 @@ using namespace quintarlow::learnsim;
 
 // The simulated children's memory must show the spacing effect the way Pavlik and Anderson
 // found it before any way of drawing questions is judged by it: the same four practices spread
-// over four days are recalled better days later than four in one sitting.
+// over four days are recalled better days later than four in one sitting. A miss then told,
+// and a hard fact, leave less.
 class SpacingTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -20,10 +21,11 @@ private Q_SLOTS:
         QFETCH(int, delayDays);
         const ModelParameters model;
         const double day = 86400 * model.h; // a day between sittings, as psychological time
-        FactMemory massed, spaced;
+        FactMemory massed, spaced, missed;  // missed: spaced, each a miss then told
         for (int practice = 0; practice < 4; ++practice) {
             massed.practise(3 * day + 30 * practice, 0, model);
             spaced.practise(practice * day, 0, model);
+            missed.practise(practice * day, 0, model, false);
         }
         const double test = 3 * day + 90 + delayDays * day;
         const double massedRecall = recallProbability(massed.activation(test, 0), model);
@@ -31,6 +33,9 @@ private Q_SLOTS:
         QVERIFY2(
             spacedRecall > massedRecall + 0.1,
             qPrintable(QStringLiteral("spaced %1, massed %2").arg(spacedRecall).arg(massedRecall)));
+        // Retrieving beats being told; a large product is harder than a small one or a tie.
+        QVERIFY(spaced.activation(test, 0) > missed.activation(test, 0) + 0.3);
+        QVERIFY(factEase(7, 8) < factEase(3, 4) && factEase(3, 4) < factEase(6, 6));
     }
 };
 

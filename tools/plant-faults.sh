@@ -109,6 +109,17 @@ faults=(
 'record/serversync.cpp%s/if \(serverVersion > schema::newestVersion\(\)\)\n\s*return SyncStatus::NewerServer;//%a newer server is taken for one that refused the answers'
 'media/flitespeech.cpp%s/limiterLookAheadSeconds = 0.005;/limiterLookAheadSeconds = 0.0;/%the voice'"'"'s limiter turns down at the peak itself and holds the tops flat'
 'media/flitespeech.cpp%s/const double levelled = samples\[index\] \* gain_/const double levelled = 0.6 + samples[index] * gain_/%the voice'"'"'s leveller leaves a hum in the pauses'
+'bench/learnmodel.cpp%s/recalled \? 1.0 : model.missWeight/1.0/%a miss then told leaves as much as a right recall'
+'bench/learnmodel.cpp%s/return -0.3 \* \(a \* b - 12\) \/ 120.0;/return 0;/%a large product is as easy as a small one'
+'bench/learnsim.cpp%s/return 2;/return 0;/%the simulator runs on past an unknown option'
+'core/game.cpp%s/Texts::rules\(m_planOf\(m_blueName\).answerSeconds, m_planOf\(m_redName\).answerSeconds\)/Texts::rules(AnswerSeconds, AnswerSeconds)/%the rules say 20 seconds to a child given 40'
+'core/spokentexts.h%s/blueSeconds == redSeconds/true/%the rules say one time when the two players have different times'
+'core/learningpath.cpp%s/return std::max\(fluencyMs, qint64\(OwnPaceTimes \* double\(\*quick\)\)\);/return fluencyMs;/%a slow child held to the chosen fluency time'
+'core/learningpath.cpp%s/if \(known <= TargetShareRight\)\n\s*return MostKnownsBetween;//; s/std::clamp\(int\(wanted\), 1,/std::clamp(int(wanted) - 2, 1,/%too few known facts between the unknown ones'
+'core/learningpath.cpp%s/\(path.unknowns.empty\(\) \|\| knownsWanted\)/path.unknowns.empty()/%no known fact asked to make up the share right when none is due'
+'core/learningpath.cpp%s/return std::find\(memory.heldProducts.begin\(\), memory.heldProducts.end\(\), product\) !=\n\s*memory.heldProducts.end\(\);/return 0;/%the path asks for squares the child already holds as readily as for others'
+'core/learningpath.cpp%s/if \(memory.previous && memory.previous->a \* memory.previous->b == product\)\n\s*return 2;//%the path asks the same product twice in a row'
+'core/game.cpp%s/memory.heldProducts.push_back\(squareProduct\(square\)\);/;/%the draw is not told which squares the player holds'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})

@@ -7,10 +7,10 @@
 // sit: how many samples come within 0.1 dB of the file's largest one, and the longest run of
 // such samples one after another (a held or clipped peak makes runs).
 
-#include "flitespeech.h"
-#include "loudness.h"
-#include "spokentexts.h"
-#include "wavsound.h"
+#include "core/spokentexts.h"
+#include "media/flitespeech.h"
+#include "media/loudness.h"
+#include "media/wavsound.h"
 
 #include <QCoreApplication>
 #include <QDir>
