@@ -108,6 +108,7 @@ std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[]) {
         parser.showHelp();
     if (parser.isSet(version))
         parser.showVersion();
+    const CommandInterruption interruption;
     if (const auto status = recordCommands.run(parser))
         return *status;
     if (isPracticeCommand(QCoreApplication::arguments())) {
@@ -215,6 +216,7 @@ int main(int argc, char* argv[]) {
         // The pages are drawn without a window, so that reports are made where no display is.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication reports(argc, argv);
+        const CommandInterruption interruption;
         return runReportCommand(QCoreApplication::arguments());
     }
     const auto answered = answerWithoutDisplay(argc, argv);

@@ -3,13 +3,13 @@
 #include "playernames.h"
 #include "progress/progresswindow.h"
 #include "recordcsv.h"
+#include "savedfile.h"
 #include "schoolsetup.h"
 #include "sqliterecord.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QSqlDatabase>
 #include <cstdio>
 #include <iostream>
@@ -55,10 +55,12 @@ int exportRecord(const QString& fileName, const QString& player) {
     const std::vector<AnswerRow> rows = record.reader()->answers(player);
     if (!record.reader()->readError().isEmpty())
         return fail(record.reader()->readError());
-    // Written aside and renamed into place: a failed export leaves no half file.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(answersToCsv(rows)) < 0 || !file.commit())
-        return fail(QStringLiteral("cannot write %1: %2").arg(fileName, file.errorString()));
+    if (const QString failure =
+            writeWholeFile(fileName, answersToCsv(rows), SqliteRecord::defaultFolder());
+        !failure.isEmpty())
+        return fail(QStringLiteral("cannot write %1: %2. Nothing was exported; choose another "
+                                   "file and try again.")
+                        .arg(fileName, failure));
     say(QStringLiteral("Exported %1 to %2.")
             .arg(counted(static_cast<qint64>(rows.size()), QStringLiteral("answer"),
                          QStringLiteral("answers")),
@@ -67,6 +69,11 @@ int exportRecord(const QString& fileName, const QString& player) {
 }
 
 int importRecord(const QString& fileName) {
+    // Opening a pipe would wait for a writer, and a device may never end.
+    if (const QString kind = notAFile(fileName); !kind.isEmpty())
+        return fail(QStringLiteral("cannot read %1: it is %2, not a file; nothing imported. "
+                                   "Import a CSV file the game exported.")
+                        .arg(fileName, kind));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("cannot read %1: %2").arg(fileName, file.errorString()));

@@ -95,10 +95,10 @@ int runReportCommand(const QStringList& arguments) {
                          *record.editor(), {fluency, from, period, today, keepDays});
     };
     const auto write = [](const QString& path, const ReportPage& page) {
-        const QString failure = saveReport(path, page);
+        const QString failure = saveReport(path, page, SqliteRecord::defaultFolder());
         if (!failure.isEmpty())
-            return fail(QStringLiteral("cannot write %1: %2. Choose a folder you can write to "
-                                       "and try again.")
+            return fail(QStringLiteral("cannot write %1: %2. Nothing was written; choose another "
+                                       "file and try again.")
                             .arg(path, failure));
         std::printf("Wrote %s.\n", qPrintable(path));
         return 0;
@@ -108,9 +108,10 @@ int runReportCommand(const QStringList& arguments) {
         return fail(QStringLiteral("nobody has played yet, so there is no report to write."));
     if (parser.isSet(AllOption)) {
         const std::vector<ReportPage> pages = pagesOf(names);
-        if (const QString failure = saveReports(target, pages); !failure.isEmpty())
-            return fail(QStringLiteral("cannot write every report: %1. Choose a folder you can "
-                                       "write to and try again.")
+        if (const QString failure = saveReports(target, pages, SqliteRecord::defaultFolder());
+            !failure.isEmpty())
+            return fail(QStringLiteral("cannot write every report: %1. Choose another folder "
+                                       "and try again.")
                             .arg(failure));
         std::printf("Wrote %s into %s.\n",
                     qPrintable(counted(static_cast<qint64>(pages.size()), QStringLiteral("report"),

@@ -1,5 +1,7 @@
 #include "report.h"
 
+#include "savedfile.h"
+
 #include "colours.h"
 #include "factcell.h"
 #include "learningpath.h"
@@ -17,7 +19,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace quintarlow {
 
@@ -297,32 +298,30 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
     return painter.end();
 }
 
-QString saveReport(const QString& path, const ReportPage& page) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setResolution(300);
-        writer.setTitle(QStringLiteral("Practice Record: %1").arg(page.player));
-        writer.setCreator(QStringLiteral("Quintarlow!"));
-        if (!drawReport(writer, page)) {
-            file.cancelWriting();
-            return QStringLiteral("the page could not be drawn");
-        }
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+QString saveReport(const QString& path, const ReportPage& page, const QString& keptOutOf) {
+    return writeWholeFile(
+        path,
+        [&page](QIODevice& device) {
+            QPdfWriter writer(&device);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setResolution(300);
+            writer.setTitle(QStringLiteral("Practice Record: %1").arg(page.player));
+            writer.setCreator(QStringLiteral("Quintarlow!"));
+            return drawReport(writer, page);
+        },
+        keptOutOf);
 }
 
-QString saveReports(const QString& folder, const std::vector<ReportPage>& pages) {
+QString saveReports(const QString& folder, const std::vector<ReportPage>& pages,
+                    const QString& keptOutOf) {
+    // The folder itself, before it is made.
+    if (const QString refused = refusedTarget(folder, keptOutOf); !refused.isEmpty())
+        return QStringLiteral("%1: %2").arg(folder, refused);
     if (!QDir().mkpath(folder))
         return QStringLiteral("the folder %1 cannot be made").arg(folder);
     for (const ReportPage& page : pages) {
         const QString path = QDir(folder).filePath(reportFileName(page));
-        if (const QString failure = saveReport(path, page); !failure.isEmpty())
+        if (const QString failure = saveReport(path, page, keptOutOf); !failure.isEmpty())
             return QStringLiteral("%1: %2").arg(path, failure);
     }
     return {};

@@ -6,11 +6,11 @@
 
 #include "recordcsv.h"
 #include "recordrows.h"
+#include "savedfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -335,9 +335,11 @@ private:
         }
         if (waiting.size() == m_keptAside)
             return;
-        QSaveFile file(keptAsideFile());
-        if (file.open(QIODevice::WriteOnly) && file.write(answersToCsv(waiting)) >= 0 &&
-            file.commit())
+        if (const QString failure = writeWholeFile(keptAsideFile(), answersToCsv(waiting));
+            !failure.isEmpty())
+            std::fprintf(stderr, "quintarlow: cannot keep the waiting answers in %s: %s\n",
+                         qPrintable(keptAsideFile()), qPrintable(failure));
+        else
             m_keptAside = waiting.size();
     }
 

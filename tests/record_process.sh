@@ -14,6 +14,8 @@
 #   readdamaged an export of a damaged record fails and leaves the file where it is
 #   report     --report writes one child's page and --all one per child and the class's, with
 #              no display
+#   odd        a table of odd targets and inputs: each command's status and its one line, and the
+#              record's export the same before and after
 # The cases with a game run under a real X server with a window manager (xvfb-run -a).
 set -u
 . "$(dirname "$0")/gameprocess.sh"
@@ -200,6 +202,59 @@ readdamaged)
     cat "$XDG_DATA_HOME/err"
     [[ $status -ne 0 ]] || failed "status 0"
     cmp -s "$record/record.sqlite" "$XDG_DATA_HOME/garbage" || failed "the record was moved or changed"
+    ;;
+odd)
+    csv=$XDG_DATA_HOME/three.csv
+    row() { printf '%s,%s,2026-12-07T10:00:0%s.000+01:00,8a4e2d1c-1111-4f4f-8a8a-123456789abc,%s,3,4,12,12,right,2500\r\n' "$@"; }
+    {
+        printf '\xef\xbb\xbf%s\r\n' "answer_id,player,played_at,game,turn,a,b,product,answered,outcome,ms"
+        row 3f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11 Rosa 1 1
+        row 4f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11 Ben 2 2
+        row 5f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11 Zoë 3 3
+    } >"$csv"
+    "$game" --import-record "$csv" >/dev/null || failed "import failed"
+    out=$XDG_DATA_HOME/out
+    full=$XDG_DATA_HOME/full
+    # A file system with no room left, where one can be made (root); else that row is left out.
+    mkdir "$full"
+    if mount -t tmpfs -o size=64k tmpfs "$full" 2>/dev/null; then
+        trap 'umount "$full"; kill $(jobs -p) 2>/dev/null; rm -rf "$XDG_DATA_HOME"' EXIT
+        cat /dev/zero >"$full/filler" 2>/dev/null
+    else
+        echo "SKIP: no small file system can be made here, only /dev/full is tried"
+    fi
+    mkfifo "$XDG_DATA_HOME/fifo"
+    ln -s "$record/record.sqlite" "$XDG_DATA_HOME/link.csv"
+    # status | words of the one line | the command's arguments ('$x' expanded here)
+    cases=(
+        '1|No space left on device|--export-record $full/out.csv'
+        '1|No space left on device|--report $full/out.pdf'
+        '1|cannot write /dev/full: No space left on device|--export-record /dev/full'
+        '1|folder of the practice record|--export-record $record/record.sqlite'
+        '1|folder of the practice record|--export-record $XDG_DATA_HOME/link.csv'
+        '1|folder of the practice record|--export-record $record/../Quintarlow!/record.sqlite-wal'
+        '1|folder of the practice record|--report $record/x.pdf'
+        '1|folder of the practice record|--report $record/../Quintarlow! --all'
+        '1|it is a named pipe, not a file|--import-record $XDG_DATA_HOME/fifo'
+        '143|stopped by SIGTERM|--export-record $XDG_DATA_HOME/fifo'
+    )
+    for line in "${cases[@]}"; do
+        IFS='|' read -r status words arguments <<<"$line"
+        [[ $arguments == *'$full'* ]] && ! mountpoint -q "$full" && continue
+        before=$(exported)
+        eval "set -- $arguments"
+        # A command that hangs is ended after 5 s, and its status then tells.
+        timeout -k 1 5 "$game" "$@" >"$out" 2>&1 &
+        pid=$!
+        [[ $status == 143 ]] && sleep 0.5 && kill -TERM "$pid"
+        wait "$pid"
+        got=$?
+        echo "$got: $(cat "$out")"
+        [[ $got -eq $status && $(wc -l <"$out") -eq 1 ]] || failed "$arguments: status $got"
+        grep -qF -- "$words" "$out" || failed "$arguments: not said"
+        [[ $(exported) == "$before" ]] || failed "$arguments: the record changed"
+    done
+    [[ -z $(ls "$full" | grep -v filler) ]] || failed "a file was left on the full disk"
     ;;
 *)
     failed "no case $case"

@@ -107,6 +107,12 @@ faults=(
 'record/schema.cpp%s/ DELETE FROM answers WHERE played < now\(\) - days \* interval \x271 day\x27;//%the server keeps answers older than the school keeps them'
 'record/schoolsetup.cpp%s/if \(!missing.isEmpty\(\)\) \{/if (!want.isEmpty()) {/%setting the server up again grants every right again'
 'record/serversync.cpp%s/if \(serverVersion > schema::newestVersion\(\)\)\n\s*return SyncStatus::NewerServer;//%a newer server is taken for one that refused the answers'
+
+'core/savedfile.cpp%s/file.error\(\) != QFileDevice::NoError \|\| !file.flush\(\)/false/%a write the disk had no room for is reported done'
+'core/savedfile.cpp%s/if \(target != folder && !target.startsWith/if (true || !target.startsWith/%an export writes over the practice record'
+'core/savedfile.cpp%s/info.isSymLink\(\) && hop < 40/false/%an export through a symlink writes over the practice record'
+'app/recordcommands.cpp%s/notAFile\(fileName\); !kind.isEmpty\(\)/notAFile(fileName); false/%an import waits for ever on a named pipe'
+'app/main.cpp%s/const CommandInterruption interruption;\n\s*if \(const auto status/if (const auto status/%SIGTERM does not end an export waiting for a pipe'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
