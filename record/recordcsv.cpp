@@ -28,6 +28,11 @@ QString isoWithOffset(const QDateTime& at) {
                .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
+QString canonicalId(const QString& text) {
+    const QUuid id = QUuid::fromString(text);
+    return id.isNull() ? QString() : id.toString(QUuid::WithoutBraces);
+}
+
 namespace {
 
 // A cell a spreadsheet would take for a formula (or would strip of its leading tab or
@@ -131,8 +136,8 @@ std::optional<AnswerRow> rowFrom(const QStringList& f, QString& problem) {
         return std::nullopt;
     };
     AnswerRow row;
-    row.answerId = f[0];
-    if (QUuid::fromString(row.answerId).isNull())
+    row.answerId = canonicalId(f[0]);
+    if (row.answerId.isEmpty())
         return bad(QStringLiteral("answer_id is not a UUID"));
     // Exactly as typed: a name of blanks, or with blanks around it, is a player too.
     row.player = unescaped(f[1]);
@@ -141,8 +146,8 @@ std::optional<AnswerRow> rowFrom(const QStringList& f, QString& problem) {
     row.playedAt = QDateTime::fromString(f[2], Qt::ISODateWithMs);
     if (!row.playedAt.isValid() || row.playedAt.timeSpec() == Qt::LocalTime)
         return bad(QStringLiteral("played_at is not a date and time with its offset"));
-    row.gameId = f[3];
-    if (QUuid::fromString(row.gameId).isNull())
+    row.gameId = canonicalId(f[3]);
+    if (row.gameId.isEmpty())
         return bad(QStringLiteral("game is not a UUID"));
     const auto turn = number(f[4], 1, 1000000);
     const auto a = number(f[5], 1, 12);

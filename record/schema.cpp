@@ -311,6 +311,36 @@ QStringList factsFromOtherMachines() {
     };
 }
 
+// The file's list of players counted afresh from its answers. SQLite takes played_at from the
+// row that holds the MAX.
+QString countEveryGame() {
+    return QStringLiteral("INSERT INTO player_games SELECT player, game_id, COUNT(*),"
+                          " SUM(outcome = 'right'), MAX(played_ms), played_at FROM answers"
+                          " GROUP BY player, game_id");
+}
+
+// Ids in one form, lower case without braces, as every later import writes them: an answer
+// imported earlier in capitals or braces and again in the plain form is kept once.
+QStringList canonicalIds() {
+    const auto canonical = [](const char* column) {
+        return QStringLiteral("lower(trim(%1, '{}'))").arg(QLatin1String(column));
+    };
+    QStringList steps;
+    for (const auto& [table, column] : {std::pair{"answers", "answer_id"},
+                                        {"games", "game_id"},
+                                        {"server_sent", "answer_id"},
+                                        {"server_sent_games", "game_id"}})
+        steps << QStringLiteral("DELETE FROM %1 WHERE rowid NOT IN (SELECT MIN(rowid) FROM %1"
+                                " GROUP BY %2)")
+                     .arg(QLatin1String(table), canonical(column))
+              << QStringLiteral("UPDATE %1 SET %2 = %3 WHERE %2 <> %3")
+                     .arg(QLatin1String(table), QLatin1String(column), canonical(column));
+    steps << QStringLiteral("UPDATE answers SET game_id = %1 WHERE game_id <> %1")
+                 .arg(canonical("game_id"))
+          << QStringLiteral("DELETE FROM player_games") << countEveryGame();
+    return steps;
+}
+
 } // namespace
 
 const std::vector<Migration>& migrations() {
@@ -363,9 +393,7 @@ const std::vector<Migration>& migrations() {
                          " last_ms BIGINT NOT NULL, last_at TEXT NOT NULL,"
                          " PRIMARY KEY (player, game_id)) WITHOUT ROWID"),
           // SQLite takes played_at from the row that holds the MAX.
-          QStringLiteral("INSERT INTO player_games SELECT player, game_id, COUNT(*),"
-                         " SUM(outcome = 'right'), MAX(played_ms), played_at FROM answers"
-                         " GROUP BY player, game_id"),
+          countEveryGame(),
           QStringLiteral("CREATE TRIGGER answer_counted AFTER INSERT ON answers BEGIN"
                          " INSERT INTO player_games VALUES (new.player, new.game_id, 1,"
                          " new.outcome = 'right', new.played_ms, new.played_at)"
@@ -394,6 +422,7 @@ const std::vector<Migration>& migrations() {
          {QStringLiteral("CREATE TABLE school_facts (player_key TEXT PRIMARY KEY,"
                          " facts TEXT NOT NULL)")},
          factsFromOtherMachines()},
+        {7, {}, canonicalIds(), {}},
     };
     return all;
 }

@@ -213,6 +213,12 @@ odd)
         row 5f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11 Zoë 3 3
     } >"$csv"
     "$game" --import-record "$csv" >/dev/null || failed "import failed"
+    # A record from before ids had one form, holding the same answers again in capitals and
+    # braces: brought up to date, it keeps each once.
+    sqlite3 "$record/record.sqlite" "INSERT INTO answers SELECT '{' || upper(answer_id) || '}',
+        player, played_at, played_ms, upper(game_id), turn, a, b, product, answered, outcome, ms
+        FROM answers; PRAGMA user_version = 6"
+    [[ $(exported | grep -c .) -eq 3 ]] || failed "an answer is kept twice under two spellings"
     out=$XDG_DATA_HOME/out
     full=$XDG_DATA_HOME/full
     # A file system with no room left, where one can be made (root); else that row is left out.
@@ -223,6 +229,9 @@ odd)
     else
         echo "SKIP: no small file system can be made here, only /dev/full is tried"
     fi
+    # The same answers with their ids in capitals, and in braces.
+    awk -F, -v OFS=, 'NR > 1 { $1 = toupper($1); $4 = toupper($4) } 1' "$csv" >"$XDG_DATA_HOME/upper.csv"
+    awk -F, -v OFS=, 'NR > 1 { $1 = "{" $1 "}"; $4 = "{" $4 "}" } 1' "$csv" >"$XDG_DATA_HOME/braces.csv"
     mkfifo "$XDG_DATA_HOME/fifo"
     ln -s "$record/record.sqlite" "$XDG_DATA_HOME/link.csv"
     # status | words of the one line | the command's arguments ('$x' expanded here)
@@ -235,6 +244,8 @@ odd)
         '1|folder of the practice record|--export-record $record/../Quintarlow!/record.sqlite-wal'
         '1|folder of the practice record|--report $record/x.pdf'
         '1|folder of the practice record|--report $record/../Quintarlow! --all'
+        '0|Added 0 answers, skipped 3 already kept.|--import-record $XDG_DATA_HOME/upper.csv'
+        '0|Added 0 answers, skipped 3 already kept.|--import-record $XDG_DATA_HOME/braces.csv'
         '1|it is a named pipe, not a file|--import-record $XDG_DATA_HOME/fifo'
         '143|stopped by SIGTERM|--export-record $XDG_DATA_HOME/fifo'
     )

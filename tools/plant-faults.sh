@@ -113,6 +113,8 @@ faults=(
 'core/savedfile.cpp%s/info.isSymLink\(\) && hop < 40/false/%an export through a symlink writes over the practice record'
 'app/recordcommands.cpp%s/notAFile\(fileName\); !kind.isEmpty\(\)/notAFile(fileName); false/%an import waits for ever on a named pipe'
 'app/main.cpp%s/const CommandInterruption interruption;\n\s*if \(const auto status/if (const auto status/%SIGTERM does not end an export waiting for a pipe'
+'record/recordcsv.cpp%s/id.toString\(QUuid::WithoutBraces\)/text/%the same answer imported in capitals is kept twice'
+'record/schema.cpp%s/steps << QStringLiteral\("DELETE FROM %1 WHERE rowid NOT IN/steps << QStringLiteral("SELECT 1 FROM %1 WHERE rowid NOT IN/%a record holding an answer under two spellings of its id keeps it twice'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
