@@ -118,13 +118,20 @@ std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[]) {
         const ReadRecord school(SqliteRecord::Damaged::MoveAside);
         RecordEditor* record = school.editor();
         std::unique_ptr<SqliteRecord> kept;
+        if (!record && !school.fromServer()) {
+            err << "quintarlow: cannot open the practice record: " << school.error()
+                << ". Nothing was changed. " << school.advice() << Qt::endl;
+            return 1;
+        }
         if (!record) {
-            QString error;
-            kept = openKeptRecord(&error);
+            QString error, advice;
+            kept = openKeptRecord(&error, SqliteRecord::Damaged::MoveAside, &advice);
             record = kept.get();
             err << "quintarlow: " << school.error()
                 << (kept ? QStringLiteral("; kept on this computer until it can be reached")
-                         : QStringLiteral("; cannot open the practice record: ") + error)
+                         : QStringLiteral("; nor can the practice record on this computer be "
+                                          "opened: %1. %2")
+                               .arg(error, advice))
                 << Qt::endl;
         }
         return runPracticeCommand(QCoreApplication::arguments(), record, out, err);

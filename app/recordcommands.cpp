@@ -28,10 +28,11 @@ void say(const QString& text) {
     std::printf("%s\n", qPrintable(text));
 }
 
-// What to do when the record will not open, after why: a reading command leaves it as it is.
-const QString CannotOpen = QStringLiteral(
-    "cannot open the practice record: %1. Nothing was changed; start the game once, which "
-    "keeps a damaged record aside and says where, or see the README, Practice record.");
+// What to do when the record will not open, after why and before the next step for that cause.
+int cannotOpen(const ReadRecord& record, const QString& whatNot) {
+    return fail(QStringLiteral("cannot open the practice record: %1. %2. %3")
+                    .arg(record.error(), whatNot, record.advice()));
+}
 
 // The player's name as the record spells it; empty, with the reason said, when nobody of
 // that name is there.
@@ -49,7 +50,7 @@ QString keptName(RecordReader& record, const QString& asked) {
 int exportRecord(const QString& fileName, const QString& player) {
     const ReadRecord record(SqliteRecord::Damaged::Refuse);
     if (!record.reader())
-        return fail(CannotOpen.arg(record.error()));
+        return cannotOpen(record, QStringLiteral("Nothing was changed"));
     if (!player.isEmpty() && keptName(*record.reader(), player).isEmpty())
         return 1;
     const std::vector<AnswerRow> rows = record.reader()->answers(player);
@@ -82,7 +83,7 @@ int importRecord(const QString& fileName) {
         return fail(QStringLiteral("%1 %2; nothing imported").arg(fileName, reading.error));
     const ReadRecord record(SqliteRecord::Damaged::MoveAside);
     if (!record.reader())
-        return fail(QStringLiteral("cannot open the practice record: ") + record.error());
+        return cannotOpen(record, QStringLiteral("Nothing imported"));
     const RecordMerge merge = record.editor()->importAnswers(reading.rows);
     if (!merge.error.isEmpty())
         return fail(
@@ -97,7 +98,7 @@ int forgetPlayer(const QString& asked, bool sure) {
     // On the school's server where one is set: every machine then forgets the child too.
     const ReadRecord record(SqliteRecord::Damaged::Refuse);
     if (!record.reader())
-        return fail(CannotOpen.arg(record.error()));
+        return cannotOpen(record, QStringLiteral("Nothing was changed"));
     const QString name = keptName(*record.reader(), asked);
     if (name.isEmpty())
         return 1;

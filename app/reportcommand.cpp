@@ -71,10 +71,8 @@ int runReportCommand(const QStringList& arguments) {
     const ReadRecord record(SqliteRecord::Damaged::Refuse);
     RecordReader* reader = record.reader();
     if (!reader)
-        return fail(QStringLiteral("cannot open the practice record: %1. Nothing was written; "
-                                   "start the game once to make a fresh record, or see the "
-                                   "README, Practice record.")
-                        .arg(record.error()));
+        return fail(QStringLiteral("cannot open the practice record: %1. Nothing was written. %2")
+                        .arg(record.error(), record.advice()));
     const std::vector<PlayerSummary> summaries = reader->players();
     if (!reader->readError().isEmpty())
         return fail(QStringLiteral("cannot read the practice record: %1. Nothing was written.")

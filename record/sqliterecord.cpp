@@ -45,6 +45,7 @@ struct Failure {
     QString what;
     bool damaged = false;
     bool locked = false;
+    QString advice = {}; // the next step, where it is not the damaged record's
 };
 
 std::optional<Failure> failureOf(const QSqlQuery& query) {
@@ -302,6 +303,8 @@ public:
     }
 
     const QString& file() const { return m_file; }
+    // What to do about a failed start(), where it is not what a damaged record needs.
+    const QString& openAdvice() const { return m_openAdvice; }
     bool started() const { return m_thread.joinable(); }
 
     static QString whyNot(const Failure& failure) {
@@ -418,6 +421,8 @@ private:
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
             const std::optional<Failure> failure =
                 patient ? whenUnlocked([&] { return openFile(db); }) : openWithoutWaiting(db);
+            if (failure)
+                m_openAdvice = failure->advice;
             opened(failure ? QStringLiteral("%1: %2").arg(m_file, whyNot(*failure)) : QString());
             serve(db);
             db.close();
@@ -513,6 +518,10 @@ private:
         check.finish();
         if (!intact)
             return Failure{QStringLiteral("damaged"), true};
+        // Before anything is written, not even the journal's mode: a newer record stays as
+        // that version left it, and a reading command leaves another program's file alone.
+        if (auto failure = notThisProgramsRecord(db, !m_moveDamagedAside))
+            return failure;
         // With a write-ahead log, reading (the progress window, an export) never waits for
         // the game's writes nor holds them up; only two writers take turns. The log needs
         // shared memory beside the file, so the record must be on a local disk.
@@ -535,12 +544,45 @@ private:
         return std::nullopt;
     }
 
+    std::optional<Failure> notThisProgramsRecord(QSqlDatabase& db, bool foreignRefused) const {
+        const int version = schema::storedVersion(db);
+        if (version > schema::newestVersion())
+            return Failure{
+                QStringLiteral("it is a practice record of a newer version of Quintarlow! (its "
+                               "version %1; this one knows up to %2)")
+                    .arg(version)
+                    .arg(schema::newestVersion()),
+                false, false,
+                QStringLiteral("Use the newer Quintarlow! that wrote it (its --export-record "
+                               "writes a file this version imports), or move the file aside to "
+                               "start a fresh record.")};
+        if (!foreignRefused)
+            return std::nullopt;
+        QSqlQuery query = runStatement(db, QStringLiteral("SELECT name FROM sqlite_master WHERE"
+                                                          " type = 'table' AND name NOT LIKE"
+                                                          " 'sqlite!_%' ESCAPE '!' ORDER BY 1"));
+        QStringList tables;
+        while (query.next())
+            tables.append(query.value(0).toString());
+        query.finish();
+        if (tables.isEmpty() || (version > 0 && tables.contains(QLatin1String("answers"))))
+            return std::nullopt;
+        return Failure{QStringLiteral("it is another program's SQLite database (tables %1), not "
+                                      "a practice record")
+                           .arg(tables.mid(0, 5).join(QStringLiteral(", "))),
+                       false, false,
+                       QStringLiteral("Move that file out of the folder %1 (the game then starts "
+                                      "a fresh record there), or put the practice record back.")
+                           .arg(QFileInfo(m_file).path())};
+    }
+
     static constexpr std::chrono::milliseconds FirstPause{100};
     static constexpr std::chrono::milliseconds LongestPause{4000};
     static constexpr std::chrono::milliseconds QuitPatience{10000};
 
     const QString m_file;
     const QString m_connection;
+    QString m_openAdvice; // written by the thread before start() returns
     std::thread m_thread;
     std::mutex m_lock;
     std::condition_variable m_wake;
@@ -604,12 +646,14 @@ QHash<QString, PracticeSettings> keptSettings(QSqlDatabase& db, const QStringLis
 } // namespace
 
 std::unique_ptr<SqliteRecord> SqliteRecord::open(const QString& folder, QString* error,
-                                                 Damaged damaged) {
+                                                 Damaged damaged, QString* advice) {
     if (!keptPrivate(folder, error))
         return nullptr;
     auto writer = std::make_unique<Writer>(recordFile(folder), damaged == Damaged::MoveAside);
     if (QString why = writer->start(); !why.isEmpty()) {
         *error = why;
+        if (advice)
+            *advice = writer->openAdvice().isEmpty() ? unreadableAdvice() : writer->openAdvice();
         return nullptr;
     }
     std::unique_ptr<SqliteRecord> record(new SqliteRecord(std::move(writer)));

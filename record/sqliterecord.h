@@ -24,9 +24,12 @@ public:
     // What opening does with a damaged file: move it aside under a dated name and start a
     // fresh record (a game), or leave it as it is and fail (a window that only looks).
     enum class Damaged { MoveAside, Refuse };
-    // Opens or creates the record in `folder`; on failure returns null and says why in `error`.
+    // Opens or creates the record in `folder`; on failure returns null and says why in `error`
+    // and what to do in `advice`. A record of a newer version is never written; with Refuse,
+    // neither is another program's SQLite database.
     static std::unique_ptr<SqliteRecord> open(const QString& folder, QString* error,
-                                              Damaged damaged = Damaged::MoveAside);
+                                              Damaged damaged = Damaged::MoveAside,
+                                              QString* advice = nullptr);
     // The record a game plays with, at once: it opens on its own thread once startOpening()
     // is called, waiting out another program's lock, and what the game reports meanwhile is
     // written once it is open. A record that cannot be opened is said once on stderr, and the

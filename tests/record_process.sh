@@ -234,7 +234,16 @@ odd)
     awk -F, -v OFS=, 'NR > 1 { $1 = "{" $1 "}"; $4 = "{" $4 "}" } 1' "$csv" >"$XDG_DATA_HOME/braces.csv"
     mkfifo "$XDG_DATA_HOME/fifo"
     ln -s "$record/record.sqlite" "$XDG_DATA_HOME/link.csv"
-    # status | words of the one line | the command's arguments ('$x' expanded here)
+    # What a row may put in the record's place first; the record comes back after the row.
+    cp "$record/record.sqlite" "$XDG_DATA_HOME/kept.sqlite"
+    foreign() { rm "$record/record.sqlite" && sqlite3 "$record/record.sqlite" "CREATE TABLE notes (x)"; }
+    newer() { sqlite3 "$record/record.sqlite" "PRAGMA user_version = 99"; }
+    # The export, or the file's bytes where there is none.
+    snapshot() {
+        "$game" --export-record "$XDG_DATA_HOME/snapshot.csv" >/dev/null 2>&1 &&
+            cat "$XDG_DATA_HOME/snapshot.csv" || sha256sum <"$record/record.sqlite"
+    }
+    # status | words of the one line | the command's arguments ('$x' expanded here) | set-up
     cases=(
         '1|No space left on device|--export-record $full/out.csv'
         '1|No space left on device|--report $full/out.pdf'
@@ -248,11 +257,16 @@ odd)
         '0|Added 0 answers, skipped 3 already kept.|--import-record $XDG_DATA_HOME/braces.csv'
         '1|it is a named pipe, not a file|--import-record $XDG_DATA_HOME/fifo'
         '143|stopped by SIGTERM|--export-record $XDG_DATA_HOME/fifo'
+        '1|SQLite database (tables notes), not a practice record|--export-record $out.csv|foreign'
+        '1|SQLite database (tables notes), not a practice record|--report $out.pdf|foreign'
+        '1|of a newer version of Quintarlow! (its version 99|--export-record $out.csv|newer'
+        '1|of a newer version of Quintarlow! (its version 99|--import-record $csv|newer'
     )
     for line in "${cases[@]}"; do
-        IFS='|' read -r status words arguments <<<"$line"
+        IFS='|' read -r status words arguments setup <<<"$line"
         [[ $arguments == *'$full'* ]] && ! mountpoint -q "$full" && continue
-        before=$(exported)
+        ${setup:-true}
+        before=$(snapshot)
         eval "set -- $arguments"
         # A command that hangs is ended after 5 s, and its status then tells.
         timeout -k 1 5 "$game" "$@" >"$out" 2>&1 &
@@ -263,7 +277,9 @@ odd)
         echo "$got: $(cat "$out")"
         [[ $got -eq $status && $(wc -l <"$out") -eq 1 ]] || failed "$arguments: status $got"
         grep -qF -- "$words" "$out" || failed "$arguments: not said"
-        [[ $(exported) == "$before" ]] || failed "$arguments: the record changed"
+        [[ $(snapshot) == "$before" ]] || failed "$arguments: the record changed"
+        rm -f "$record"/record.sqlite-*
+        cp "$XDG_DATA_HOME/kept.sqlite" "$record/record.sqlite"
     done
     [[ -z $(ls "$full" | grep -v filler) ]] || failed "a file was left on the full disk"
     ;;
