@@ -234,6 +234,7 @@ odd)
     awk -F, -v OFS=, 'NR > 1 { $1 = "{" $1 "}"; $4 = "{" $4 "}" } 1' "$csv" >"$XDG_DATA_HOME/braces.csv"
     mkfifo "$XDG_DATA_HOME/fifo"
     ln -s "$record/record.sqlite" "$XDG_DATA_HOME/link.csv"
+    ln -s "$record/record.sqlite-wal" "$XDG_DATA_HOME/dangling.csv"
     # What a row may put in the record's place first; the record comes back after the row.
     cp "$record/record.sqlite" "$XDG_DATA_HOME/kept.sqlite"
     foreign() { rm "$record/record.sqlite" && sqlite3 "$record/record.sqlite" "CREATE TABLE notes (x)"; }
@@ -250,6 +251,7 @@ odd)
         '1|cannot write /dev/full: No space left on device|--export-record /dev/full'
         '1|folder of the practice record|--export-record $record/record.sqlite'
         '1|folder of the practice record|--export-record $XDG_DATA_HOME/link.csv'
+        '1|folder of the practice record|--export-record $XDG_DATA_HOME/dangling.csv'
         '1|folder of the practice record|--export-record $record/../Quintarlow!/record.sqlite-wal'
         '1|folder of the practice record|--report $record/x.pdf'
         '1|folder of the practice record|--report $record/../Quintarlow! --all'
