@@ -1,5 +1,7 @@
 #include "game.h"
 
+#include "playernames.h"
+
 #include "fourinline.h"
 #include "namecheck.h"
 #include "spokentexts.h"
@@ -47,8 +49,8 @@ Game::Game(PlanOf planOf, Draw draw, QObject* parent)
 bool Game::start(const QString& blueName, const QString& redName) {
     if (m_stage != Stage::Names || !namesGiven(redName, blueName))
         return false;
-    m_blueName = blueName;
-    m_redName = redName;
+    m_blueName = composedName(blueName);
+    m_redName = composedName(redName);
     m_toMove = Player::Blue;
     m_stage = Stage::Waiting;
     resetClock();

@@ -167,8 +167,15 @@ QString daysHeading(const ReportPage& page) {
 }
 
 QString reportFileName(const ReportPage& page) {
+    // A name kept before names had a length limit could make a file name longer than a disk
+    // allows: it is cut, with a mark of the whole name so that two such names stay two files.
+    QString player = withoutRefusedCharacters(page.player);
+    if (const QList<uint> characters = player.toUcs4(); characters.size() > MaximumNameLength)
+        player = QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()),
+                                   MaximumNameLength) +
+                 QStringLiteral("… %1").arg(qHash(page.player) & 0xffffff, 6, 16, QLatin1Char('0'));
     QString name = QStringLiteral("Practice Record - %1.pdf")
-                       .arg(page.wholeClass ? QStringLiteral("Class") : page.player);
+                       .arg(page.wholeClass ? QStringLiteral("Class") : player);
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     return name;
 }

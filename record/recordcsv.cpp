@@ -1,6 +1,7 @@
 #include "recordcsv.h"
 
 #include "outcomewords.h"
+#include "playernames.h"
 
 #include <QStringList>
 #include <QUuid>
@@ -140,9 +141,11 @@ std::optional<AnswerRow> rowFrom(const QStringList& f, QString& problem) {
     if (row.answerId.isEmpty())
         return bad(QStringLiteral("answer_id is not a UUID"));
     // Exactly as typed: a name of blanks, or with blanks around it, is a player too.
-    row.player = unescaped(f[1]);
+    row.player = composedName(unescaped(f[1]));
     if (row.player.isEmpty())
         return bad(QStringLiteral("player is empty"));
+    if (const QString problem = nameProblem(row.player); !problem.isEmpty())
+        return bad(QStringLiteral("player ") + problem);
     row.playedAt = QDateTime::fromString(f[2], Qt::ISODateWithMs);
     if (!row.playedAt.isValid() || row.playedAt.timeSpec() == Qt::LocalTime)
         return bad(QStringLiteral("played_at is not a date and time with its offset"));

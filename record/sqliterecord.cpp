@@ -3,6 +3,7 @@
 #include "schema.h"
 
 #include "learningpath.h"
+#include "playernames.h"
 
 #include "recordcsv.h"
 #include "recordrows.h"
@@ -29,7 +30,7 @@
 namespace quintarlow {
 
 QString playerKey(const QString& name) {
-    return name.trimmed().toCaseFolded();
+    return nameKey(name);
 }
 
 namespace {

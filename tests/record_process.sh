@@ -219,6 +219,25 @@ odd)
         player, played_at, played_ms, upper(game_id), turn, a, b, product, answered, outcome, ms
         FROM answers; PRAGMA user_version = 6"
     [[ $(exported | grep -c .) -eq 3 ]] || failed "an answer is kept twice under two spellings"
+    # And names kept before the rule for names: Zoë with a combining diaeresis, Rosa with a
+    # zero-width joiner, a name of 1000 letters. The first two become the players they look like.
+    sqlite3 "$record/record.sqlite" "INSERT INTO answers SELECT '6' || substr(answer_id, 2),
+        'Zo' || char(101, 776), played_at, played_ms, game_id, turn, a, b, product, answered,
+        outcome, ms FROM answers WHERE player = 'Ben' UNION ALL SELECT '7' || substr(answer_id, 2),
+        'Ro' || char(8205) || 'sa', played_at, played_ms, game_id, turn, a, b, product, answered,
+        outcome, ms FROM answers WHERE player = 'Ben' UNION ALL SELECT '8' || substr(answer_id, 2),
+        printf('%.1000c', 'x'), played_at, played_ms, game_id, turn, a, b, product, answered,
+        outcome, ms FROM answers WHERE player = 'Ben'; PRAGMA user_version = 6"
+    [[ $(exported | cut -d, -f2 | sort | uniq -c | tr -s ' \n' ' ') == " 1 Ben 2 Rosa 2 Zoë 1 $(printf '%.1000d' 0 | tr 0 x) " ]] ||
+        failed "names that look alike are still two players"
+    # One answer of a player of that name, as a file to import.
+    one_answer() { head -n 1 "$csv" && row 9f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11 "$1" 4 4; }
+    one_answer "$(printf 'Ro\u200dsa')" >"$XDG_DATA_HOME/joined.csv"
+    one_answer "$(printf 'Ro\x01sa')" >"$XDG_DATA_HOME/control.csv"
+    { head -n 1 "$csv" && printf '9f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11,Ro\0sa,%s\r\n' \
+        "$(row x x 4 4 | cut -d, -f3-)"; } >"$XDG_DATA_HOME/nul.csv"
+    one_answer "$(head -c 1048576 /dev/zero | tr '\0' x)" >"$XDG_DATA_HOME/long.csv"
+    decomposed=$(printf 'Zoe\xcc\x88') joined=$(printf 'Ro\u200dsa') long=$(printf '%.31d' 0)
     out=$XDG_DATA_HOME/out
     full=$XDG_DATA_HOME/full
     # A file system with no room left, where one can be made (root); else that row is left out.
@@ -259,6 +278,14 @@ odd)
         '0|Added 0 answers, skipped 3 already kept.|--import-record $XDG_DATA_HOME/braces.csv'
         '1|it is a named pipe, not a file|--import-record $XDG_DATA_HOME/fifo'
         '143|stopped by SIGTERM|--export-record $XDG_DATA_HOME/fifo'
+        '0|Wrote 5 reports into|--report $out-all --all'
+        '0|Exported 2 answers to|--export-record $out.csv --player $decomposed'
+        '1|line 2: player holds a control or invisible character (U+200D)|--import-record $XDG_DATA_HOME/joined.csv'
+        '1|line 2: player holds a control or invisible character (U+0001)|--import-record $XDG_DATA_HOME/control.csv'
+        '1|line 2: player holds a control or invisible character (U+0000)|--import-record $XDG_DATA_HOME/nul.csv'
+        '1|line 2: player has 1048576 characters, more than 30|--import-record $XDG_DATA_HOME/long.csv'
+        '1|the name has 31 characters, more than 30|--practice $long --tables 3'
+        '1|the name holds a control or invisible character (U+200D)|--practice $joined --tables 3'
         '1|SQLite database (tables notes), not a practice record|--export-record $out.csv|foreign'
         '1|SQLite database (tables notes), not a practice record|--report $out.pdf|foreign'
         '1|of a newer version of Quintarlow! (its version 99|--export-record $out.csv|newer'
