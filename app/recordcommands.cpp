@@ -87,7 +87,7 @@ int importRecord(const QString& fileName) {
     const RecordMerge merge = record.editor()->importAnswers(reading.rows);
     if (!merge.error.isEmpty())
         return fail(
-            QStringLiteral("cannot import %1: %2; nothing imported").arg(fileName, merge.error));
+            QStringLiteral("cannot import %1: %2. Nothing imported.").arg(fileName, merge.error));
     say(QStringLiteral("Added %1, skipped %2 already kept.")
             .arg(counted(merge.added, QStringLiteral("answer"), QStringLiteral("answers")))
             .arg(merge.skipped));
@@ -140,7 +140,7 @@ int setUpServer(const QString& classes, const QString& keepDays, bool keepDaysGi
     {
         const QSqlDatabase db = server.open(connection);
         if (!db.isOpen())
-            error = QStringLiteral("the school's record server cannot be reached");
+            error = server.whyNotOpen(db);
         else
             said =
                 setUpSchoolServer(db, classes.split(QLatin1Char(','), Qt::SkipEmptyParts),

@@ -15,16 +15,18 @@ ReadRecord::ReadRecord(SqliteRecord::Damaged damaged) {
     // Settings meant to name a server: reading the file instead would look like a school
     // with one machine.
     if (!problem.isEmpty()) {
-        m_error = QStringLiteral("the record server's settings in [record] hold a password "
-                                 "key, which the game refuses to use");
-        m_advice = QStringLiteral("Remove the password line from [record] and put the password "
-                                  "in the file named by passfile= (see the README, For schools).");
+        m_error = problem;
+        m_advice = QStringLiteral("The settings are kept in /etc/xdg/quintarlow/quintarlow.conf "
+                                  "and ~/.config/quintarlow/quintarlow.conf.");
         return;
     }
     m_fromServer = server.isSet();
-    if (m_fromServer)
+    if (m_fromServer) {
         m_server = ServerRecord::open(server, &m_error);
-    else
+        // The error says what to do next about the server itself.
+        if (!m_server)
+            m_advice = QStringLiteral("See the README, For schools.");
+    } else
         m_file = openKeptRecord(&m_error, damaged, &m_advice);
 }
 

@@ -214,10 +214,22 @@ QByteArray answersToCsv(const std::vector<AnswerRow>& rows) {
 CsvReading answersFromCsv(const QByteArray& file) {
     const QByteArray bom("\xEF\xBB\xBF");
     const QByteArray csv = file.startsWith(bom) ? file.mid(bom.size()) : file;
+    if (csv.startsWith(bom))
+        return {{},
+                QStringLiteral("line 1: the file begins with two byte-order marks; save it "
+                               "again as UTF-8 with one (or none)")};
     const QString text = QString::fromUtf8(csv);
     if (text.toUtf8() != csv)
-        return {{}, QStringLiteral("the file is not UTF-8 text")};
-    const std::vector<Record> records = splitRecords(text);
+        return {{}, QStringLiteral("the file is not UTF-8 text; save it again as UTF-8")};
+    if (text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return {{},
+                QStringLiteral("line 1: the lines end in a carriage return alone; save it "
+                               "again with CR LF or LF line ends")};
+    std::vector<Record> records = splitRecords(text);
+    // An editor's blank last line holds no answer.
+    while (records.size() > 1 && records.back().wellFormed &&
+           records.back().fields == QStringList{QString()})
+        records.pop_back();
     if (records.empty() || records.front().fields.join(QLatin1Char(',')) != CsvHeader)
         return {{}, QStringLiteral("line 1: the header is not \"%1\"").arg(CsvHeader)};
     CsvReading reading;

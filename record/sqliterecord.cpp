@@ -423,7 +423,12 @@ private:
             const std::optional<Failure> failure =
                 patient ? whenUnlocked([&] { return openFile(db); }) : openWithoutWaiting(db);
             if (failure)
-                m_openAdvice = failure->advice;
+                m_openAdvice =
+                    failure->damaged ? unreadableAdvice()
+                    : failure->locked
+                        ? QStringLiteral("Try again once the other program (a game, an import, a "
+                                         "backup) is done with it.")
+                        : failure->advice;
             opened(failure ? QStringLiteral("%1: %2").arg(m_file, whyNot(*failure)) : QString());
             serve(db);
             db.close();
@@ -654,7 +659,9 @@ std::unique_ptr<SqliteRecord> SqliteRecord::open(const QString& folder, QString*
     if (QString why = writer->start(); !why.isEmpty()) {
         *error = why;
         if (advice)
-            *advice = writer->openAdvice().isEmpty() ? unreadableAdvice() : writer->openAdvice();
+            *advice = writer->openAdvice().isEmpty()
+                          ? QStringLiteral("See the README, Practice record.")
+                          : writer->openAdvice();
         return nullptr;
     }
     std::unique_ptr<SqliteRecord> record(new SqliteRecord(std::move(writer)));
@@ -942,7 +949,13 @@ SqliteRecord::Merge SqliteRecord::importAnswers(const std::vector<AnswerRow>& ro
     return m_writer->call<Merge>([&rows](QSqlDatabase& db) {
         Merge merge;
         if (const auto failure = inTransaction(db, [&] { return addNewRows(db, rows, merge); }))
-            return Merge{0, 0, Writer::whyNot(*failure)};
+            return Merge{0, 0,
+                         failure->locked
+                             ? QStringLiteral("the practice record is locked by another program "
+                                              "(another import, a game, a backup) for more than "
+                                              "%1 s. Try again once it is done")
+                                   .arg(BusyTimeoutMs / 1000)
+                             : failure->what};
         return merge;
     });
 }

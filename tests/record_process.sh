@@ -258,6 +258,19 @@ odd)
     cp "$record/record.sqlite" "$XDG_DATA_HOME/kept.sqlite"
     foreign() { rm "$record/record.sqlite" && sqlite3 "$record/record.sqlite" "CREATE TABLE notes (x)"; }
     newer() { sqlite3 "$record/record.sqlite" "PRAGMA user_version = 99"; }
+    # A school's server in the settings, with these lines besides; none of them can be reached.
+    export XDG_CONFIG_HOME=$XDG_DATA_HOME/config
+    settings() {
+        mkdir -p "$XDG_CONFIG_HOME/quintarlow"
+        printf '[record]\nhost=/nonexistent\n%s\n' "$@" >"$XDG_CONFIG_HOME/quintarlow/quintarlow.conf"
+    }
+    (umask 022 && echo "*:*:*:*:secret" >"$XDG_DATA_HOME/pgpass")
+    locked() { sqlite3 "$record/record.sqlite" "BEGIN IMMEDIATE;" ".shell sleep 4" "COMMIT;" & sleep 0.5; }
+    # The answers again as an editor may have saved them: a blank last line, CR alone at the
+    # ends of lines, two byte-order marks.
+    printf '\r\n' | cat "$csv" - >"$XDG_DATA_HOME/blank.csv"
+    tr -d '\n' <"$csv" >"$XDG_DATA_HOME/cr.csv"
+    printf '\xef\xbb\xbf' | cat - "$csv" >"$XDG_DATA_HOME/boms.csv"
     # The export, or the file's bytes where there is none.
     snapshot() {
         "$game" --export-record "$XDG_DATA_HOME/snapshot.csv" >/dev/null 2>&1 &&
@@ -286,6 +299,16 @@ odd)
         '1|line 2: player has 1048576 characters, more than 30|--import-record $XDG_DATA_HOME/long.csv'
         '1|the name has 31 characters, more than 30|--practice $long --tables 3'
         '1|the name holds a control or invisible character (U+200D)|--practice $joined --tables 3'
+        '0|Added 0 answers, skipped 3 already kept.|--import-record $XDG_DATA_HOME/blank.csv'
+        '1|line 1: the lines end in a carriage return alone|--import-record $XDG_DATA_HOME/cr.csv'
+        '1|line 1: the file begins with two byte-order marks|--import-record $XDG_DATA_HOME/boms.csv'
+        '1|the practice record is locked by another program|--import-record $csv|locked'
+        '1|hold a port= that is not a port number|--export-record $out.csv|settings port=abc'
+        '1|hold an sslmode= that is none of|--report $out.pdf|settings sslmode=bogus'
+        '1|hold a password key, which the game refuses to use|--export-record $out.csv|settings password=x'
+        '1|hold a password key, which the game refuses to use|--practice Rosa --tables 3|settings password=x'
+        '1|passfile= in [record] is ignored, since others|--export-record $out.csv|settings host=127.0.0.1 passfile=$XDG_DATA_HOME/pgpass'
+        '1|server cannot be reached: check that it runs and that host= and port=|--export-record $out.csv|settings'
         '1|SQLite database (tables notes), not a practice record|--export-record $out.csv|foreign'
         '1|SQLite database (tables notes), not a practice record|--report $out.pdf|foreign'
         '1|of a newer version of Quintarlow! (its version 99|--export-record $out.csv|newer'
@@ -294,7 +317,7 @@ odd)
     for line in "${cases[@]}"; do
         IFS='|' read -r status words arguments setup <<<"$line"
         [[ $arguments == *'$full'* ]] && ! mountpoint -q "$full" && continue
-        ${setup:-true}
+        eval "${setup:-true}"
         before=$(snapshot)
         eval "set -- $arguments"
         # A command that hangs is ended after 5 s, and its status then tells.
@@ -307,7 +330,8 @@ odd)
         [[ $got -eq $status && $(wc -l <"$out") -eq 1 ]] || failed "$arguments: status $got"
         grep -qF -- "$words" "$out" || failed "$arguments: not said"
         [[ $(snapshot) == "$before" ]] || failed "$arguments: the record changed"
-        rm -f "$record"/record.sqlite-*
+        wait
+        rm -rf "$record"/record.sqlite-* "$XDG_CONFIG_HOME"
         cp "$XDG_DATA_HOME/kept.sqlite" "$record/record.sqlite"
     done
     [[ -z $(ls "$full" | grep -v filler) ]] || failed "a file was left on the full disk"

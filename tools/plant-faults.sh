@@ -122,6 +122,13 @@ faults=(
 'core/playernames.cpp%s/if \(characters.size\(\) > MaximumNameLength\)/if (false)/%an imported name of any length is taken'
 'record/schema.cpp%s/if \(kept == spelling \|\| kept.isEmpty\(\)\)/if (true)/%names kept before the rule stay two players that look alike'
 'progress/report.cpp%s/characters.size\(\) > MaximumNameLength\)/false)/%--report --all stops at a very long name'
+'record/recordcsv.cpp%s/while \(records.size\(\) > 1 &&/while (false \&\&/%a blank last line refuses the file'
+'record/recordcsv.cpp%s/if \(text.contains\(QLatin1Char\(\x27\\r\x27\)\) && /if (false \&\& /%a file with CR alone at its line ends is said to have a bad header'
+'record/recordcsv.cpp%s/if \(csv.startsWith\(bom\)\)/if (false)/%two byte-order marks are said to be no UTF-8'
+'record/sqliterecord.cpp%s/failure->locked\n(\s*)\? QStringLiteral\("the practice record is locked/false\n$1? QStringLiteral("the practice record is locked/%an import into a locked record blames the file imported'
+'record/serversettings.cpp%s/else if \(!number \|\| /else if (/%port=abc is said to be a server that cannot be reached'
+'record/serversettings.cpp%s/!sslModes.contains\(read.sslMode\)/false/%sslmode=bogus is said to be a server that cannot be reached'
+'record/serversettings.cpp%s/    if \(passfileIgnored\(\)\)\n(\s*)return QStringLiteral/    if (false)\n$1return QStringLiteral/%a passfile of mode 0644 is said to be a server that cannot be reached'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
