@@ -37,6 +37,24 @@ QString writeDirectly(const QString& path, const FileFill& fill) {
 
 } // namespace
 
+QString eraseFile(const QString& path) {
+    QFile file(path);
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return file.errorString();
+    const QByteArray zeros(64 * 1024, '\0');
+    for (qint64 left = file.size(); left > 0; left -= zeros.size())
+        if (file.write(zeros.constData(), std::min<qint64>(left, zeros.size())) < 0)
+            return file.errorString();
+    if (::fsync(file.handle()) != 0)
+        return systemError();
+    file.close();
+    if (!file.remove())
+        return file.errorString();
+    return {};
+}
+
 QString notAFile(const QString& path) {
     struct stat status {};
     if (::stat(QFile::encodeName(path).constData(), &status) != 0 || S_ISREG(status.st_mode))

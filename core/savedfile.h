@@ -23,6 +23,11 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes, const QStri
 // (or `keptOutOf` is empty).
 QString refusedTarget(const QString& path, const QString& keptOutOf);
 
+// Overwrites the file's bytes with zeros on the disk and then removes it, so that what it held
+// is gone with it (the file as the file system keeps it; a copy-on-write file system or a
+// backup may keep older blocks). Returns why not, empty when done or when there is no file.
+QString eraseFile(const QString& path);
+
 // What `path` is when it exists and is not a regular file ("a named pipe", "a device", "a
 // folder", "a socket"); empty otherwise. Symlinks are followed.
 QString notAFile(const QString& path);

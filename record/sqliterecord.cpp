@@ -33,6 +33,56 @@ QString playerKey(const QString& name) {
     return nameKey(name);
 }
 
+QString forgetBesideTheRecord(const QSqlDatabase& db, const QString& recordFile,
+                              const QStringList& spellings) {
+    QStringList undone;
+    QSqlQuery checkpoint = runStatement(db, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    if (!checkpoint.next() || checkpoint.value(0).toInt() != 0)
+        undone << QStringLiteral("the record's write-ahead log could not be emptied while "
+                                 "another program reads the record");
+    checkpoint.finish();
+    QSet<QString> keys;
+    for (const QString& spelling : spellings)
+        keys.insert(playerKey(spelling));
+    const QString waiting = recordFile + QStringLiteral("-waiting.csv");
+    if (QFile side(waiting); side.open(QIODevice::ReadOnly)) {
+        const CsvReading reading = answersFromCsv(side.readAll());
+        side.close();
+        std::vector<AnswerRow> left;
+        std::copy_if(
+            reading.rows.begin(), reading.rows.end(), std::back_inserter(left),
+            [&keys](const AnswerRow& row) { return !keys.contains(playerKey(row.player)); });
+        if (left.size() != reading.rows.size())
+            if (const QString failure =
+                    left.empty() ? eraseFile(waiting) : writeWholeFile(waiting, answersToCsv(left));
+                !failure.isEmpty())
+                undone << QStringLiteral("%1: %2").arg(waiting, failure);
+    }
+    // A damaged copy cannot be read as a record, only searched: one that holds the name in any
+    // of its spellings is erased whole, the other children's answers in it with it.
+    const QFileInfo record(recordFile);
+    for (const QFileInfo& copy : record.dir().entryInfoList(
+             {record.fileName() + QStringLiteral(".damaged-*")}, QDir::Files)) {
+        QFile damaged(copy.filePath());
+        if (!damaged.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray bytes = damaged.readAll().toLower();
+        damaged.close();
+        if (std::none_of(spellings.begin(), spellings.end(), [&bytes](const QString& spelling) {
+                return bytes.contains(spelling.toUtf8().toLower());
+            }))
+            continue;
+        if (const QString failure = eraseFile(copy.filePath()); !failure.isEmpty())
+            undone << QStringLiteral("%1: %2").arg(copy.filePath(), failure);
+        else
+            std::fprintf(stderr,
+                         "quintarlow: erased %s, a damaged copy of the record that held the "
+                         "forgotten name\n",
+                         qPrintable(copy.filePath()));
+    }
+    return undone.join(QStringLiteral("; "));
+}
+
 namespace {
 
 constexpr int BusyTimeoutMs = 2000;
@@ -357,7 +407,7 @@ private:
                 if (queued.answer)
                     return;
         }
-        QFile::remove(keptAsideFile());
+        eraseFile(keptAsideFile());
         m_keptAside = 0;
     }
 
@@ -373,7 +423,7 @@ private:
         if (reading.error.isEmpty() &&
             inTransaction(db, [&] { return addNewRows(db, reading.rows, merge); }))
             return;
-        QFile::remove(keptAsideFile());
+        eraseFile(keptAsideFile());
         if (merge.added > 0)
             std::fprintf(stderr,
                          "quintarlow: added %d answers a game could not write while the practice "
@@ -874,10 +924,10 @@ std::vector<PlayerSummary> SqliteRecord::players() {
 
 int SqliteRecord::forgetPlayer(const QString& name) {
     const QString key = playerKey(name);
-    const int deleted = m_writer->call<int>([&key](QSqlDatabase& db) {
+    const int deleted = m_writer->call<int>([&key, &name, file = fileName()](QSqlDatabase& db) {
         int answers = 0;
+        QSet<QString> spellings{name};
         const auto failure = inTransaction(db, [&]() -> std::optional<Failure> {
-            QSet<QString> spellings;
             QSqlQuery names = runStatement(db, QStringLiteral("SELECT player FROM answers UNION"
                                                               " SELECT blue FROM games UNION"
                                                               " SELECT red FROM games"));
@@ -903,7 +953,12 @@ int SqliteRecord::forgetPlayer(const QString& name) {
                     return failure;
             return std::optional<Failure>();
         });
-        return failure ? -1 : answers;
+        if (failure)
+            return -1;
+        if (const QString undone = forgetBesideTheRecord(db, file, spellings.values());
+            !undone.isEmpty())
+            std::fprintf(stderr, "quintarlow: %s\n", qPrintable(undone));
+        return answers;
     });
     if (deleted >= 0) {
         std::lock_guard lock(m_settingsLock);

@@ -12,6 +12,8 @@
 #include <memory>
 #include <mutex>
 
+class QSqlDatabase;
+
 namespace quintarlow {
 
 // The practice record in one SQLite file. The board's reports only queue their row: a
@@ -110,5 +112,12 @@ private:
 
 // Names compare trimmed and ignoring case.
 QString playerKey(const QString& name);
+
+// What a forgetting in the file `db` has open leaves beside it: the write-ahead log, which still
+// holds pages from before the deletion, is copied into the file and cut to nothing; the answers
+// waiting beside the record lose the player's; a damaged copy kept aside that holds any of the
+// spellings is erased. Returns what could not be done, empty when all was.
+QString forgetBesideTheRecord(const QSqlDatabase& db, const QString& recordFile,
+                              const QStringList& spellings);
 
 } // namespace quintarlow

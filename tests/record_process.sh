@@ -335,6 +335,21 @@ odd)
         cp "$XDG_DATA_HOME/kept.sqlite" "$record/record.sqlite"
     done
     [[ -z $(ls "$full" | grep -v filler) ]] || failed "a file was left on the full disk"
+    # Rosa forgotten while another program keeps the record open, as a running game does: her
+    # name is in no file beside the record (its log, the answers waiting to be added, a damaged
+    # copy), and a damaged copy without it stays.
+    printf 'ROSA was here' >"$record/record.sqlite.damaged-20260101-000000"
+    printf 'Ben alone' >"$record/record.sqlite.damaged-20260102-000000"
+    one_answer Rosa >"$record/record.sqlite-waiting.csv"
+    ln "$record/record.sqlite-waiting.csv" "$XDG_DATA_HOME/waiting"
+    sqlite3 "$record/record.sqlite" "SELECT 1;" ".shell sleep 3" &
+    sleep 0.5
+    "$game" --forget-player Rosa --yes || failed "Rosa was not forgotten"
+    for file in "$record"/* "$XDG_DATA_HOME/waiting"; do
+        ! grep -qai rosa "$file" || failed "$file keeps the forgotten name"
+    done
+    [[ -e $record/record.sqlite.damaged-20260102-000000 ]] || failed "a damaged copy went"
+    wait
     ;;
 *)
     failed "no case $case"

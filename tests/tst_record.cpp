@@ -167,7 +167,21 @@ private Q_SLOTS:
         QCOMPARE(record->practicePlan(QStringLiteral("Ben")).answerSeconds, 40);
         QCOMPARE(record->practicePlan(QStringLiteral("Ben")).path.unknowns.front(), (Fact{3, 4}));
         QVERIFY(record->practicePlan(QStringLiteral("Rosa")).missed.empty());
+        // Forgotten while the record stays open, with answers waiting beside it: no file there
+        // keeps her name, and Ben's answers still wait.
+        const QString file = folderIn(dir) + QStringLiteral("/record.sqlite");
+        QFile waiting(file + QStringLiteral("-waiting.csv"));
+        QVERIFY(waiting.open(QIODevice::WriteOnly));
+        waiting.write(answersToCsv(record->answers(QString())));
+        waiting.close();
         QCOMPARE(record->forgetPlayer(QStringLiteral("rosa")), 1);
+        for (const char* suffix : {"", "-wal", "-waiting.csv"}) {
+            QFile kept(file + QLatin1String(suffix));
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QVERIFY2(!kept.readAll().contains("Rosa"), suffix);
+        }
+        waiting.open(QIODevice::ReadOnly);
+        QCOMPARE(answersFromCsv(waiting.readAll()).rows.size(), 2u);
         QCOMPARE(record->answers(QString()).size(), 2u);
         QCOMPARE(record->players().size(), 1u);
     }
