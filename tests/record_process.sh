@@ -253,7 +253,7 @@ odd)
     awk -F, -v OFS=, 'NR > 1 { $1 = "{" $1 "}"; $4 = "{" $4 "}" } 1' "$csv" >"$XDG_DATA_HOME/braces.csv"
     mkfifo "$XDG_DATA_HOME/fifo"
     ln -s "$record/record.sqlite" "$XDG_DATA_HOME/link.csv"
-    ln -s "$record/record.sqlite-wal" "$XDG_DATA_HOME/dangling.csv"
+    ln -s "$record/record.sqlite-journal" "$XDG_DATA_HOME/dangling.csv"
     # What a row may put in the record's place first; the record comes back after the row.
     cp "$record/record.sqlite" "$XDG_DATA_HOME/kept.sqlite"
     foreign() { rm "$record/record.sqlite" && sqlite3 "$record/record.sqlite" "CREATE TABLE notes (x)"; }
