@@ -108,6 +108,7 @@ std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[]) {
         parser.showHelp();
     if (parser.isSet(version))
         parser.showVersion();
+    const CommandInterruption interruption;
     if (const auto status = recordCommands.run(parser))
         return *status;
     if (isPracticeCommand(QCoreApplication::arguments())) {
@@ -117,13 +118,20 @@ std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[]) {
         const ReadRecord school(SqliteRecord::Damaged::MoveAside);
         RecordEditor* record = school.editor();
         std::unique_ptr<SqliteRecord> kept;
+        if (!record && !school.fromServer()) {
+            err << "quintarlow: cannot open the practice record: " << school.error()
+                << ". Nothing was changed. " << school.advice() << Qt::endl;
+            return 1;
+        }
         if (!record) {
-            QString error;
-            kept = openKeptRecord(&error);
+            QString error, advice;
+            kept = openKeptRecord(&error, SqliteRecord::Damaged::MoveAside, &advice);
             record = kept.get();
             err << "quintarlow: " << school.error()
                 << (kept ? QStringLiteral("; kept on this computer until it can be reached")
-                         : QStringLiteral("; cannot open the practice record: ") + error)
+                         : QStringLiteral("; nor can the practice record on this computer be "
+                                          "opened: %1. %2")
+                               .arg(error, advice))
                 << Qt::endl;
         }
         return runPracticeCommand(QCoreApplication::arguments(), record, out, err);
@@ -215,6 +223,7 @@ int main(int argc, char* argv[]) {
         // The pages are drawn without a window, so that reports are made where no display is.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication reports(argc, argv);
+        const CommandInterruption interruption;
         return runReportCommand(QCoreApplication::arguments());
     }
     const auto answered = answerWithoutDisplay(argc, argv);
@@ -237,8 +246,9 @@ int main(int argc, char* argv[]) {
     // Made before the screens and gone after them, so that every report is written. It opens
     // once the splash's first frame is up, on its own thread.
     DesktopNotifier notifier;
-    RecordTrouble trouble(
-        [&notifier](const QString& summary, const QString& body) { notifier.notify(summary, body); });
+    RecordTrouble trouble([&notifier](const QString& summary, const QString& body) {
+        notifier.notify(summary, body);
+    });
     PlayRecord record(options.record, chosenFluencyMs());
     tellTroubleOf(record, trouble);
     ScreenSet screens({speech, sound, workArea, dialogs, record.record(), drawQuestionAtRandom});

@@ -1,6 +1,7 @@
 #include "app/practicecommand.h"
 
 #include "core/namecheck.h"
+#include "core/playernames.h"
 #include "core/practicetext.h"
 #include "record/recordreader.h"
 
@@ -71,13 +72,14 @@ int runPracticeCommand(const QStringList& arguments, RecordEditor* record, QText
     if (!parser.isSet(Practice))
         return refuse(err, QStringLiteral("--tables, --ask-missed, --path and --seconds need "
                                           "--practice NAME"));
-    const QString name = parser.value(Practice).trimmed();
+    const QString name = composedName(parser.value(Practice).trimmed());
     if (name.isEmpty())
         return refuse(err, QStringLiteral("--practice needs a player's name"));
-    if (name.size() > MaximumNameLength)
-        return refuse(
-            err,
-            QStringLiteral("a player's name has at most %1 characters").arg(MaximumNameLength));
+    if (const QString problem = nameProblem(name); !problem.isEmpty())
+        return refuse(err, QStringLiteral("the name %1; a player's name has at most %2 "
+                                          "characters and no control or invisible ones")
+                               .arg(problem)
+                               .arg(MaximumNameLength));
     const TableList tables = parseTables(parser.value(Tables));
     if (parser.isSet(Tables) && !tables.error.isEmpty())
         return refuse(err, QLatin1String("--tables: ") + tables.error);

@@ -1,6 +1,7 @@
 #include "app/recordcommands.h"
 
 #include "core/playernames.h"
+#include "core/savedfile.h"
 #include "progress/progresswindow.h"
 #include "record/recordcsv.h"
 #include "record/schoolsetup.h"
@@ -9,7 +10,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QSqlDatabase>
 #include <cstdio>
 #include <iostream>
@@ -28,10 +28,11 @@ void say(const QString& text) {
     std::printf("%s\n", qPrintable(text));
 }
 
-// What to do when the record will not open, after why: a reading command leaves it as it is.
-const QString CannotOpen = QStringLiteral(
-    "cannot open the practice record: %1. Nothing was changed; start the game once, which "
-    "keeps a damaged record aside and says where, or see the README, Practice record.");
+// What to do when the record will not open, after why and before the next step for that cause.
+int cannotOpen(const ReadRecord& record, const QString& whatNot) {
+    return fail(QStringLiteral("cannot open the practice record: %1. %2. %3")
+                    .arg(record.error(), whatNot, record.advice()));
+}
 
 // The player's name as the record spells it; empty, with the reason said, when nobody of
 // that name is there.
@@ -49,16 +50,18 @@ QString keptName(RecordReader& record, const QString& asked) {
 int exportRecord(const QString& fileName, const QString& player) {
     const ReadRecord record(SqliteRecord::Damaged::Refuse);
     if (!record.reader())
-        return fail(CannotOpen.arg(record.error()));
+        return cannotOpen(record, QStringLiteral("Nothing was changed"));
     if (!player.isEmpty() && keptName(*record.reader(), player).isEmpty())
         return 1;
     const std::vector<AnswerRow> rows = record.reader()->answers(player);
     if (!record.reader()->readError().isEmpty())
         return fail(record.reader()->readError());
-    // Written aside and renamed into place: a failed export leaves no half file.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(answersToCsv(rows)) < 0 || !file.commit())
-        return fail(QStringLiteral("cannot write %1: %2").arg(fileName, file.errorString()));
+    if (const QString failure =
+            writeWholeFile(fileName, answersToCsv(rows), SqliteRecord::defaultFolder());
+        !failure.isEmpty())
+        return fail(QStringLiteral("cannot write %1: %2. Nothing was exported; choose another "
+                                   "file and try again.")
+                        .arg(fileName, failure));
     say(QStringLiteral("Exported %1 to %2.")
             .arg(counted(static_cast<qint64>(rows.size()), QStringLiteral("answer"),
                          QStringLiteral("answers")),
@@ -67,6 +70,11 @@ int exportRecord(const QString& fileName, const QString& player) {
 }
 
 int importRecord(const QString& fileName) {
+    // Opening a pipe would wait for a writer, and a device may never end.
+    if (const QString kind = notAFile(fileName); !kind.isEmpty())
+        return fail(QStringLiteral("cannot read %1: it is %2, not a file; nothing imported. "
+                                   "Import a CSV file the game exported.")
+                        .arg(fileName, kind));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("cannot read %1: %2").arg(fileName, file.errorString()));
@@ -75,11 +83,11 @@ int importRecord(const QString& fileName) {
         return fail(QStringLiteral("%1 %2; nothing imported").arg(fileName, reading.error));
     const ReadRecord record(SqliteRecord::Damaged::MoveAside);
     if (!record.reader())
-        return fail(QStringLiteral("cannot open the practice record: ") + record.error());
+        return cannotOpen(record, QStringLiteral("Nothing imported"));
     const RecordMerge merge = record.editor()->importAnswers(reading.rows);
     if (!merge.error.isEmpty())
         return fail(
-            QStringLiteral("cannot import %1: %2; nothing imported").arg(fileName, merge.error));
+            QStringLiteral("cannot import %1: %2. Nothing imported.").arg(fileName, merge.error));
     say(QStringLiteral("Added %1, skipped %2 already kept.")
             .arg(counted(merge.added, QStringLiteral("answer"), QStringLiteral("answers")))
             .arg(merge.skipped));
@@ -90,7 +98,7 @@ int forgetPlayer(const QString& asked, bool sure) {
     // On the school's server where one is set: every machine then forgets the child too.
     const ReadRecord record(SqliteRecord::Damaged::Refuse);
     if (!record.reader())
-        return fail(CannotOpen.arg(record.error()));
+        return cannotOpen(record, QStringLiteral("Nothing was changed"));
     const QString name = keptName(*record.reader(), asked);
     if (name.isEmpty())
         return 1;
@@ -132,7 +140,7 @@ int setUpServer(const QString& classes, const QString& keepDays, bool keepDaysGi
     {
         const QSqlDatabase db = server.open(connection);
         if (!db.isOpen())
-            error = QStringLiteral("the school's record server cannot be reached");
+            error = server.whyNotOpen(db);
         else
             said =
                 setUpSchoolServer(db, classes.split(QLatin1Char(','), Qt::SkipEmptyParts),

@@ -71,10 +71,8 @@ int runReportCommand(const QStringList& arguments) {
     const ReadRecord record(SqliteRecord::Damaged::Refuse);
     RecordReader* reader = record.reader();
     if (!reader)
-        return fail(QStringLiteral("cannot open the practice record: %1. Nothing was written; "
-                                   "start the game once to make a fresh record, or see the "
-                                   "README, Practice record.")
-                        .arg(record.error()));
+        return fail(QStringLiteral("cannot open the practice record: %1. Nothing was written. %2")
+                        .arg(record.error(), record.advice()));
     const std::vector<PlayerSummary> summaries = reader->players();
     if (!reader->readError().isEmpty())
         return fail(QStringLiteral("cannot read the practice record: %1. Nothing was written.")
@@ -95,10 +93,10 @@ int runReportCommand(const QStringList& arguments) {
                          *record.editor(), {fluency, from, period, today, keepDays});
     };
     const auto write = [](const QString& path, const ReportPage& page) {
-        const QString failure = saveReport(path, page);
+        const QString failure = saveReport(path, page, SqliteRecord::defaultFolder());
         if (!failure.isEmpty())
-            return fail(QStringLiteral("cannot write %1: %2. Choose a folder you can write to "
-                                       "and try again.")
+            return fail(QStringLiteral("cannot write %1: %2. Nothing was written; choose another "
+                                       "file and try again.")
                             .arg(path, failure));
         std::printf("Wrote %s.\n", qPrintable(path));
         return 0;
@@ -108,9 +106,10 @@ int runReportCommand(const QStringList& arguments) {
         return fail(QStringLiteral("nobody has played yet, so there is no report to write."));
     if (parser.isSet(AllOption)) {
         const std::vector<ReportPage> pages = pagesOf(names);
-        if (const QString failure = saveReports(target, pages); !failure.isEmpty())
-            return fail(QStringLiteral("cannot write every report: %1. Choose a folder you can "
-                                       "write to and try again.")
+        if (const QString failure = saveReports(target, pages, SqliteRecord::defaultFolder());
+            !failure.isEmpty())
+            return fail(QStringLiteral("cannot write every report: %1. Choose another folder "
+                                       "and try again.")
                             .arg(failure));
         std::printf("Wrote %s into %s.\n",
                     qPrintable(counted(static_cast<qint64>(pages.size()), QStringLiteral("report"),

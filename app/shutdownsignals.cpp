@@ -1,6 +1,9 @@
 #include "app/shutdownsignals.h"
 
 #include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
 #include <sys/signalfd.h>
 #include <unistd.h>
 
@@ -47,6 +50,29 @@ void ShutdownSignals::drain() {
         any = true;
     if (any)
         Q_EMIT received();
+}
+
+CommandInterruption::CommandInterruption()
+    : m_watcher([this] {
+          const sigset_t set = shutdownSet();
+          // Woken ten times a second to see whether the command has finished.
+          const timespec tenth{0, 100'000'000};
+          while (!m_finished) {
+              const int signal = sigtimedwait(&set, nullptr, &tenth);
+              if (signal <= 0)
+                  continue;
+              std::fprintf(stderr,
+                           "quintarlow: stopped by SIG%s before the command finished; what it had "
+                           "not finished is not kept\n",
+                           sigabbrev_np(signal));
+              std::fflush(stderr);
+              std::_Exit(128 + signal);
+          }
+      }) {}
+
+CommandInterruption::~CommandInterruption() {
+    m_finished = true;
+    m_watcher.join();
 }
 
 } // namespace quintarlow

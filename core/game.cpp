@@ -2,6 +2,7 @@
 
 #include "core/fourinline.h"
 #include "core/namecheck.h"
+#include "core/playernames.h"
 #include "core/spokentexts.h"
 
 namespace quintarlow {
@@ -28,8 +29,8 @@ Game::Game(PlanOf planOf, Draw draw, QObject* parent)
 bool Game::start(const QString& blueName, const QString& redName) {
     if (m_stage != Stage::Names || !namesGiven(redName, blueName))
         return false;
-    m_blueName = blueName;
-    m_redName = redName;
+    m_blueName = composedName(blueName);
+    m_redName = composedName(redName);
     m_toMove = Player::Blue;
     m_stage = Stage::Waiting;
     resetClock();

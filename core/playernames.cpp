@@ -8,7 +8,20 @@ namespace quintarlow {
 namespace {
 
 QString key(const QString& name) {
-    return name.trimmed().toCaseFolded();
+    return nameKey(name);
+}
+
+bool refused(char32_t character) {
+    switch (QChar::category(character)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // Letters to add, drop or change to turn one name into the other.
@@ -29,6 +42,34 @@ int editDistance(const QString& x, const QString& y) {
 }
 
 } // namespace
+
+QString composedName(const QString& name) {
+    return name.normalized(QString::NormalizationForm_C);
+}
+
+QString nameProblem(const QString& name) {
+    const QList<uint> characters = composedName(name).toUcs4();
+    for (const uint character : characters)
+        if (refused(character))
+            return QStringLiteral("holds a control or invisible character (U+%1)")
+                .arg(QString::number(character, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+    if (characters.size() > MaximumNameLength)
+        return QStringLiteral("has %1 characters, more than %2")
+            .arg(characters.size())
+            .arg(MaximumNameLength);
+    return {};
+}
+
+QString withoutRefusedCharacters(const QString& name) {
+    QList<uint> kept = name.toUcs4();
+    kept.removeIf([](uint character) { return refused(character); });
+    return composedName(
+        QString::fromUcs4(reinterpret_cast<const char32_t*>(kept.constData()), kept.size()));
+}
+
+QString nameKey(const QString& name) {
+    return composedName(name.trimmed().toCaseFolded());
+}
 
 QString shownName(const QString& name) {
     return name.trimmed().isEmpty() ? QStringLiteral("“%1”").arg(name) : name;

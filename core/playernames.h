@@ -1,8 +1,26 @@
 #pragma once
 
+#include "core/namecheck.h"
+
 #include <QStringList>
 
 namespace quintarlow {
+
+// The one rule for a player's name, wherever a name comes in (the name entry, an import,
+// --practice): it is kept composed (Unicode NFC), so that "Zoë" typed as an e and a combining
+// diaeresis is the Zoë there is; it has at most MaximumNameLength characters (code points) once
+// composed; and it holds no control character (NUL, tab, a line break) and no invisible format
+// character (a zero-width joiner or space, a direction mark), which would make two names that
+// look the same. Why `name` breaks the rule, in words that follow "the name"; empty when it
+// does not.
+QString nameProblem(const QString& name);
+// The name as it is kept: composed.
+QString composedName(const QString& name);
+// The name without the characters the rule refuses, composed: how a name kept before the rule
+// is carried over.
+QString withoutRefusedCharacters(const QString& name);
+// The name as names are compared: composed, trimmed and ignoring case.
+QString nameKey(const QString& name);
 
 // A name as a page or a list shows it: one made only of blanks is a player too, so it is
 // shown between quotes, where it can be seen.

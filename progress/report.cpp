@@ -5,6 +5,7 @@
 #include "core/movingon.h"
 #include "core/playernames.h"
 #include "core/practicetext.h"
+#include "core/savedfile.h"
 #include "progress/factcell.h"
 #include "progress/progresschart.h"
 #include "record/recordreader.h"
@@ -17,7 +18,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace quintarlow {
 
@@ -166,8 +166,15 @@ QString daysHeading(const ReportPage& page) {
 }
 
 QString reportFileName(const ReportPage& page) {
+    // A name kept before names had a length limit could make a file name longer than a disk
+    // allows: it is cut, with a mark of the whole name so that two such names stay two files.
+    QString player = withoutRefusedCharacters(page.player);
+    if (const QList<uint> characters = player.toUcs4(); characters.size() > MaximumNameLength)
+        player = QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()),
+                                   MaximumNameLength) +
+                 QStringLiteral("… %1").arg(qHash(page.player) & 0xffffff, 6, 16, QLatin1Char('0'));
     QString name = QStringLiteral("Practice Record - %1.pdf")
-                       .arg(page.wholeClass ? QStringLiteral("Class") : page.player);
+                       .arg(page.wholeClass ? QStringLiteral("Class") : player);
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     return name;
 }
@@ -297,32 +304,30 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
     return painter.end();
 }
 
-QString saveReport(const QString& path, const ReportPage& page) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setResolution(300);
-        writer.setTitle(QStringLiteral("Practice Record: %1").arg(page.player));
-        writer.setCreator(QStringLiteral("Quintarlow!"));
-        if (!drawReport(writer, page)) {
-            file.cancelWriting();
-            return QStringLiteral("the page could not be drawn");
-        }
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+QString saveReport(const QString& path, const ReportPage& page, const QString& keptOutOf) {
+    return writeWholeFile(
+        path,
+        [&page](QIODevice& device) {
+            QPdfWriter writer(&device);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setResolution(300);
+            writer.setTitle(QStringLiteral("Practice Record: %1").arg(page.player));
+            writer.setCreator(QStringLiteral("Quintarlow!"));
+            return drawReport(writer, page);
+        },
+        keptOutOf);
 }
 
-QString saveReports(const QString& folder, const std::vector<ReportPage>& pages) {
+QString saveReports(const QString& folder, const std::vector<ReportPage>& pages,
+                    const QString& keptOutOf) {
+    // The folder itself, before it is made.
+    if (const QString refused = refusedTarget(folder, keptOutOf); !refused.isEmpty())
+        return QStringLiteral("%1: %2").arg(folder, refused);
     if (!QDir().mkpath(folder))
         return QStringLiteral("the folder %1 cannot be made").arg(folder);
     for (const ReportPage& page : pages) {
         const QString path = QDir(folder).filePath(reportFileName(page));
-        if (const QString failure = saveReport(path, page); !failure.isEmpty())
+        if (const QString failure = saveReport(path, page, keptOutOf); !failure.isEmpty())
             return QStringLiteral("%1: %2").arg(path, failure);
     }
     return {};

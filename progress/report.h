@@ -75,10 +75,12 @@ QString reportFileName(const ReportPage& page);
 
 // Draws the page on a printer or a PDF writer; false when the device could not be painted on.
 bool drawReport(QPagedPaintDevice& device, const ReportPage& page);
-// Writes the page as a PDF: all of it or nothing; an empty string or why it failed.
-QString saveReport(const QString& path, const ReportPage& page);
+// Writes the page as a PDF: all of it or nothing; an empty string or why it failed. Nothing is
+// written inside `keptOutOf` (the practice record's folder).
+QString saveReport(const QString& path, const ReportPage& page, const QString& keptOutOf = {});
 // Writes each page into the folder, made if need be, under its file name; an empty string or
 // the first failure, with the file it was.
-QString saveReports(const QString& folder, const std::vector<ReportPage>& pages);
+QString saveReports(const QString& folder, const std::vector<ReportPage>& pages,
+                    const QString& keptOutOf = {});
 
 } // namespace quintarlow

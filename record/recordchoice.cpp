@@ -4,8 +4,9 @@
 
 namespace quintarlow {
 
-std::unique_ptr<SqliteRecord> openKeptRecord(QString* error, SqliteRecord::Damaged damaged) {
-    return SqliteRecord::open(SqliteRecord::defaultFolder(), error, damaged);
+std::unique_ptr<SqliteRecord> openKeptRecord(QString* error, SqliteRecord::Damaged damaged,
+                                             QString* advice) {
+    return SqliteRecord::open(SqliteRecord::defaultFolder(), error, damaged, advice);
 }
 
 ReadRecord::ReadRecord(SqliteRecord::Damaged damaged) {
@@ -14,18 +15,24 @@ ReadRecord::ReadRecord(SqliteRecord::Damaged damaged) {
     // Settings meant to name a server: reading the file instead would look like a school
     // with one machine.
     if (!problem.isEmpty()) {
-        m_error = QStringLiteral("the record server's settings hold a password, which the game "
-                                 "never uses (see the README, For schools)");
+        m_error = problem;
+        m_advice = QStringLiteral("The settings are kept in /etc/xdg/quintarlow/quintarlow.conf "
+                                  "and ~/.config/quintarlow/quintarlow.conf.");
         return;
     }
     m_fromServer = server.isSet();
-    if (m_fromServer)
+    if (m_fromServer) {
         m_server = ServerRecord::open(server, &m_error);
-    else
-        m_file = openKeptRecord(&m_error, damaged);
+        // The error says what to do next about the server itself.
+        if (!m_server)
+            m_advice = QStringLiteral("See the README, For schools.");
+    } else
+        m_file = openKeptRecord(&m_error, damaged, &m_advice);
 }
 
 QString ReadRecord::advice() const {
+    if (!m_advice.isEmpty())
+        return m_advice;
     return m_fromServer ? ServerRecord::unreadableAdvice() : SqliteRecord::unreadableAdvice();
 }
 

@@ -17,7 +17,8 @@ namespace quintarlow {
 
 // The record kept on this computer, or null with the reason in `error`.
 std::unique_ptr<SqliteRecord>
-openKeptRecord(QString* error, SqliteRecord::Damaged damaged = SqliteRecord::Damaged::MoveAside);
+openKeptRecord(QString* error, SqliteRecord::Damaged damaged = SqliteRecord::Damaged::MoveAside,
+               QString* advice = nullptr);
 
 // The record the progress window, --export-record and --import-record work on. A server that
 // cannot be reached is said, never replaced by the file: a teacher would then see one
@@ -32,11 +33,14 @@ public:
     const QString& error() const { return m_error; }
     // What to do about error(), in plain words.
     QString advice() const;
+    // The settings name a school's server: it is read, not this computer's file.
+    bool fromServer() const { return m_fromServer; }
 
 private:
     std::unique_ptr<SqliteRecord> m_file;
     std::unique_ptr<ServerRecord> m_server;
     QString m_error;
+    QString m_advice;
     bool m_fromServer = false;
 };
 

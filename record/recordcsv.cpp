@@ -1,6 +1,7 @@
 #include "record/recordcsv.h"
 
 #include "core/outcomewords.h"
+#include "core/playernames.h"
 
 #include <QStringList>
 #include <QUuid>
@@ -26,6 +27,11 @@ QString isoWithOffset(const QDateTime& at) {
                .arg(QLatin1Char(offset < 0 ? '-' : '+'))
                .arg(minutes / 60, 2, 10, QLatin1Char('0'))
                .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString canonicalId(const QString& text) {
+    const QUuid id = QUuid::fromString(text);
+    return id.isNull() ? QString() : id.toString(QUuid::WithoutBraces);
 }
 
 namespace {
@@ -131,18 +137,20 @@ std::optional<AnswerRow> rowFrom(const QStringList& f, QString& problem) {
         return std::nullopt;
     };
     AnswerRow row;
-    row.answerId = f[0];
-    if (QUuid::fromString(row.answerId).isNull())
+    row.answerId = canonicalId(f[0]);
+    if (row.answerId.isEmpty())
         return bad(QStringLiteral("answer_id is not a UUID"));
     // Exactly as typed: a name of blanks, or with blanks around it, is a player too.
-    row.player = unescaped(f[1]);
+    row.player = composedName(unescaped(f[1]));
     if (row.player.isEmpty())
         return bad(QStringLiteral("player is empty"));
+    if (const QString problem = nameProblem(row.player); !problem.isEmpty())
+        return bad(QStringLiteral("player ") + problem);
     row.playedAt = QDateTime::fromString(f[2], Qt::ISODateWithMs);
     if (!row.playedAt.isValid() || row.playedAt.timeSpec() == Qt::LocalTime)
         return bad(QStringLiteral("played_at is not a date and time with its offset"));
-    row.gameId = f[3];
-    if (QUuid::fromString(row.gameId).isNull())
+    row.gameId = canonicalId(f[3]);
+    if (row.gameId.isEmpty())
         return bad(QStringLiteral("game is not a UUID"));
     const auto turn = number(f[4], 1, 1000000);
     const auto a = number(f[5], 1, 12);
@@ -206,10 +214,22 @@ QByteArray answersToCsv(const std::vector<AnswerRow>& rows) {
 CsvReading answersFromCsv(const QByteArray& file) {
     const QByteArray bom("\xEF\xBB\xBF");
     const QByteArray csv = file.startsWith(bom) ? file.mid(bom.size()) : file;
+    if (csv.startsWith(bom))
+        return {{},
+                QStringLiteral("line 1: the file begins with two byte-order marks; save it "
+                               "again as UTF-8 with one (or none)")};
     const QString text = QString::fromUtf8(csv);
     if (text.toUtf8() != csv)
-        return {{}, QStringLiteral("the file is not UTF-8 text")};
-    const std::vector<Record> records = splitRecords(text);
+        return {{}, QStringLiteral("the file is not UTF-8 text; save it again as UTF-8")};
+    if (text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return {{},
+                QStringLiteral("line 1: the lines end in a carriage return alone; save it "
+                               "again with CR LF or LF line ends")};
+    std::vector<Record> records = splitRecords(text);
+    // An editor's blank last line holds no answer.
+    while (records.size() > 1 && records.back().wellFormed &&
+           records.back().fields == QStringList{QString()})
+        records.pop_back();
     if (records.empty() || records.front().fields.join(QLatin1Char(',')) != CsvHeader)
         return {{}, QStringLiteral("line 1: the header is not \"%1\"").arg(CsvHeader)};
     CsvReading reading;

@@ -21,6 +21,10 @@ std::optional<Outcome> outcomeOf(const QString& name);
 // The time as the file and the record write it: ISO 8601 with milliseconds and the offset.
 QString isoWithOffset(const QDateTime& at);
 
+// An answer's or a game's id as the record keeps and compares it: lower case, without braces;
+// empty when the text is no UUID. The same answer written with capitals or in braces is the same.
+QString canonicalId(const QString& text);
+
 QByteArray answersToCsv(const std::vector<AnswerRow>& rows);
 
 struct CsvReading {

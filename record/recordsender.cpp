@@ -69,7 +69,8 @@ std::unique_ptr<RecordSender> RecordSender::forThisMachine(const QString& localD
     QString problem;
     ServerSettings server = ServerSettings::forThisMachine(&problem);
     if (!problem.isEmpty())
-        std::fprintf(stderr, "%s\n", qUtf8Printable(problem));
+        std::fprintf(stderr, "quintarlow: %s; answers are kept on this computer\n",
+                     qUtf8Printable(problem));
     if (!server.isSet())
         return nullptr;
     // A recommendation of the package, not a requirement: a family never needs it.

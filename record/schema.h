@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QSqlDatabase;
@@ -17,6 +18,9 @@ struct Migration {
     QStringList statements;
     QStringList localOnly;
     QStringList serverOnly;
+    // What the file's step needs besides statements (names composed as the game composes them);
+    // an empty text when done, otherwise why not.
+    std::function<QString(const QSqlDatabase&)> localCode = {};
 };
 
 // Every step from an empty database on, oldest first.

@@ -42,7 +42,7 @@ std::unique_ptr<ServerRecord> ServerRecord::open(const ServerSettings& settings,
     QSqlDatabase db = settings.open(connection);
     // The driver's own words may name the host or the user: only what happened is said.
     if (!db.isOpen()) {
-        *error = QStringLiteral("the school's record server cannot be reached");
+        *error = settings.whyNotOpen(db);
         return nullptr;
     }
     const int version = schema::storedVersion(db);

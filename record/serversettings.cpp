@@ -1,7 +1,9 @@
 #include "record/serversettings.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QSqlDatabase>
+#include <QSqlError>
 
 namespace quintarlow {
 
@@ -49,14 +51,28 @@ ServerSettings ServerSettings::read(QSettings& settings, QString* problem) {
     ServerSettings read;
     for (const Field& field : textFields)
         read.*field.value = settings.value(QLatin1String(field.key)).toString().trimmed();
-    read.port = settings.value(QStringLiteral("port"), 0).toInt();
+    bool number = true;
+    const QString portText = settings.value(QStringLiteral("port")).toString().trimmed();
+    read.port = portText.isEmpty() ? 0 : portText.toInt(&number);
     const bool holdsPassword = settings.contains(QStringLiteral("password"));
     settings.endGroup();
-    if (holdsPassword && read.isSet()) {
+    static const QStringList sslModes{QStringLiteral("disable"),   QStringLiteral("allow"),
+                                      QStringLiteral("prefer"),    QStringLiteral("require"),
+                                      QStringLiteral("verify-ca"), QStringLiteral("verify-full")};
+    QString wrong;
+    if (holdsPassword)
+        wrong = QStringLiteral("hold a password key, which the game refuses to use: remove that "
+                               "line and put the password in the file named by passfile=");
+    else if (!number || read.port < 0 || read.port > 65535)
+        wrong = QStringLiteral("hold a port= that is not a port number (1 to 65535): correct it");
+    else if (!read.sslMode.isEmpty() && !sslModes.contains(read.sslMode))
+        wrong = QStringLiteral("hold an sslmode= that is none of %1: correct it")
+                    .arg(sslModes.join(QStringLiteral(", ")));
+    if (!wrong.isEmpty() && read.isSet()) {
         if (problem)
-            *problem = QStringLiteral(
-                "quintarlow: the record server's settings hold a password, which the game never "
-                "uses; answers are kept on this computer (see the README, For schools)");
+            *problem = QStringLiteral("the record server's settings in [record] %1 (see the "
+                                      "README, For schools)")
+                           .arg(wrong);
         return {};
     }
     return read;
@@ -115,8 +131,51 @@ QSqlDatabase ServerSettings::open(const QString& connectionName) const {
     if (!sslRootCert.isEmpty())
         options.append(libpqOption("sslrootcert", sslRootCert));
     db.setConnectOptions(options.join(QLatin1Char(';')));
-    db.open();
+    // libpq would say on stderr, in words of its own, that it ignores such a file.
+    if (!passfileIgnored())
+        db.open();
     return db;
+}
+
+bool ServerSettings::passfileIgnored() const {
+    constexpr QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                QFileDevice::WriteOther | QFileDevice::ExeOther;
+    return !passwordFile.isEmpty() && QFileInfo(passwordFile).isFile() &&
+           (QFile::permissions(passwordFile) & others);
+}
+
+QString ServerSettings::whyNotOpen(const QSqlDatabase& db) const {
+    if (passfileIgnored())
+        return QStringLiteral("the file named by passfile= in [record] is ignored, since others "
+                              "than its owner may read it (PostgreSQL takes only a file of mode "
+                              "0600): make it private with chmod 600");
+    // libpq's words, matched but not repeated: they may name the host or the user.
+    const QString said = db.lastError().databaseText() + db.lastError().driverText();
+    const auto says = [&said](const char* words) {
+        return said.contains(QLatin1String(words), Qt::CaseInsensitive);
+    };
+    if (says("no password supplied"))
+        return QStringLiteral("the school's record server asks for a password and none was "
+                              "found: add the line host:port:database:user:password to the file "
+                              "named by passfile= in [record] (or ~/.pgpass)");
+    if (says("authentication failed"))
+        return QStringLiteral("the school's record server refused the login (authentication "
+                              "failed): check user= in [record] and the password in the passfile");
+    if (says("pg_hba.conf"))
+        return QStringLiteral("the school's record server lets no one log in from here as that "
+                              "user: its pg_hba.conf needs a line for this computer");
+    if (says("database") && says("does not exist"))
+        return QStringLiteral("the school's record server has no database of the name database= "
+                              "in [record] gives: correct it, or set the server up");
+    if (says("role") && says("does not exist"))
+        return QStringLiteral("the school's record server knows no user of the name user= in "
+                              "[record] gives: correct it, or ask for that login");
+    if (says("SSL") || says("certificate"))
+        return QStringLiteral("the encrypted connection to the school's record server failed: "
+                              "check sslmode= and sslrootcert= in [record]");
+    return QStringLiteral("the school's record server cannot be reached: check that it runs and "
+                          "that host= and port= in [record] name it");
 }
 
 } // namespace quintarlow

@@ -29,8 +29,9 @@ struct ServerSettings {
     QString effectiveSslMode() const;
 
     // Reads the [record] group; a per-user file overrides the machine's, key by key. A password
-    // in the file is never used: the server is left out and *problem says why, in one line
-    // that names no setting's value.
+    // in the file is never used, and a port or sslmode no server takes is not tried: the server
+    // is left out and *problem says why and what to do, in one line that names the key and no
+    // setting's value.
     static ServerSettings read(QSettings& settings, QString* problem);
     // The machine's settings: /etc/xdg/quintarlow/quintarlow.conf, overridden by
     // ~/.config/quintarlow/quintarlow.conf.
@@ -44,6 +45,13 @@ struct ServerSettings {
     // A PostgreSQL connection with short timeouts, so a server that hangs costs a sending
     // round seconds, never minutes.
     QSqlDatabase open(const QString& connectionName) const;
+    // Why the connection open() made is not open: one cause and its next step, naming no host,
+    // user or file (the login refused, no password found, the passfile ignored because others
+    // can read it, a database or user the server does not know, TLS, or no server at all).
+    QString whyNotOpen(const QSqlDatabase& db) const;
+
+    // A passfile libpq would ignore, since others than its owner may read it.
+    bool passfileIgnored() const;
 
     friend bool operator==(const ServerSettings&, const ServerSettings&) = default;
 };

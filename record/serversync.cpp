@@ -12,6 +12,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <cstdio>
 
 namespace quintarlow {
 
@@ -144,15 +145,17 @@ bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
             !failed(runStatement(
                 local, QStringLiteral("DELETE FROM games WHERE %1 < ?").arg(startedMs), {since}));
     }
+    QStringList gone; // the spellings whose rows went
     while (done && forgotten.next()) {
         const qint64 at = forgotten.value(1).toLongLong();
-        for (const QString& spelling : players.value(byHash.value(forgotten.value(0).toString())))
+        for (const QString& spelling : players.value(byHash.value(forgotten.value(0).toString()))) {
+            QSqlQuery answers = runStatement(
+                local, QStringLiteral("DELETE FROM answers WHERE player = ? AND played_ms < ?"),
+                {spelling, at});
+            if (answers.numRowsAffected() > 0)
+                gone.append(spelling);
             done =
-                done &&
-                !failed(runStatement(local,
-                                     QStringLiteral("DELETE FROM answers WHERE player = ? AND "
-                                                    "played_ms < ?"),
-                                     {spelling, at})) &&
+                done && !failed(answers) &&
                 !failed(runStatement(local,
                                      QStringLiteral("DELETE FROM games WHERE (blue = ? OR red = ?) "
                                                     "AND %1 < ?")
@@ -166,8 +169,15 @@ bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
                                      QStringLiteral("DELETE FROM school_facts WHERE "
                                                     "player_key = ?"),
                                      {playerKey(spelling)}));
+        }
     }
-    return commitIf(local, done);
+    if (!commitIf(local, done))
+        return false;
+    if (!gone.isEmpty())
+        if (const QString undone = forgetBesideTheRecord(local, local.databaseName(), gone);
+            !undone.isEmpty())
+            std::fprintf(stderr, "quintarlow: %s\n", qPrintable(undone));
+    return true;
 }
 
 // A player's settings are the later change of this machine's and the school's: this

@@ -3,14 +3,14 @@
 #include "record/schema.h"
 
 #include "core/learningpath.h"
-
+#include "core/playernames.h"
+#include "core/savedfile.h"
 #include "record/recordcsv.h"
 #include "record/recordrows.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -29,7 +29,57 @@
 namespace quintarlow {
 
 QString playerKey(const QString& name) {
-    return name.trimmed().toCaseFolded();
+    return nameKey(name);
+}
+
+QString forgetBesideTheRecord(const QSqlDatabase& db, const QString& recordFile,
+                              const QStringList& spellings) {
+    QStringList undone;
+    QSqlQuery checkpoint = runStatement(db, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    if (!checkpoint.next() || checkpoint.value(0).toInt() != 0)
+        undone << QStringLiteral("the record's write-ahead log could not be emptied while "
+                                 "another program reads the record");
+    checkpoint.finish();
+    QSet<QString> keys;
+    for (const QString& spelling : spellings)
+        keys.insert(playerKey(spelling));
+    const QString waiting = recordFile + QStringLiteral("-waiting.csv");
+    if (QFile side(waiting); side.open(QIODevice::ReadOnly)) {
+        const CsvReading reading = answersFromCsv(side.readAll());
+        side.close();
+        std::vector<AnswerRow> left;
+        std::copy_if(
+            reading.rows.begin(), reading.rows.end(), std::back_inserter(left),
+            [&keys](const AnswerRow& row) { return !keys.contains(playerKey(row.player)); });
+        if (left.size() != reading.rows.size())
+            if (const QString failure =
+                    left.empty() ? eraseFile(waiting) : writeWholeFile(waiting, answersToCsv(left));
+                !failure.isEmpty())
+                undone << QStringLiteral("%1: %2").arg(waiting, failure);
+    }
+    // A damaged copy cannot be read as a record, only searched: one that holds the name in any
+    // of its spellings is erased whole, the other children's answers in it with it.
+    const QFileInfo record(recordFile);
+    for (const QFileInfo& copy : record.dir().entryInfoList(
+             {record.fileName() + QStringLiteral(".damaged-*")}, QDir::Files)) {
+        QFile damaged(copy.filePath());
+        if (!damaged.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray bytes = damaged.readAll().toLower();
+        damaged.close();
+        if (std::none_of(spellings.begin(), spellings.end(), [&bytes](const QString& spelling) {
+                return bytes.contains(spelling.toUtf8().toLower());
+            }))
+            continue;
+        if (const QString failure = eraseFile(copy.filePath()); !failure.isEmpty())
+            undone << QStringLiteral("%1: %2").arg(copy.filePath(), failure);
+        else
+            std::fprintf(stderr,
+                         "quintarlow: erased %s, a damaged copy of the record that held the "
+                         "forgotten name\n",
+                         qPrintable(copy.filePath()));
+    }
+    return undone.join(QStringLiteral("; "));
 }
 
 namespace {
@@ -45,6 +95,7 @@ struct Failure {
     QString what;
     bool damaged = false;
     bool locked = false;
+    QString advice = {}; // the next step, where it is not the damaged record's
 };
 
 std::optional<Failure> failureOf(const QSqlQuery& query) {
@@ -302,6 +353,8 @@ public:
     }
 
     const QString& file() const { return m_file; }
+    // What to do about a failed start(), where it is not what a damaged record needs.
+    const QString& openAdvice() const { return m_openAdvice; }
     bool started() const { return m_thread.joinable(); }
 
     static QString whyNot(const Failure& failure) {
@@ -335,9 +388,11 @@ private:
         }
         if (waiting.size() == m_keptAside)
             return;
-        QSaveFile file(keptAsideFile());
-        if (file.open(QIODevice::WriteOnly) && file.write(answersToCsv(waiting)) >= 0 &&
-            file.commit())
+        if (const QString failure = writeWholeFile(keptAsideFile(), answersToCsv(waiting));
+            !failure.isEmpty())
+            std::fprintf(stderr, "quintarlow: cannot keep the waiting answers in %s: %s\n",
+                         qPrintable(keptAsideFile()), qPrintable(failure));
+        else
             m_keptAside = waiting.size();
     }
 
@@ -351,7 +406,7 @@ private:
                 if (queued.answer)
                     return;
         }
-        QFile::remove(keptAsideFile());
+        eraseFile(keptAsideFile());
         m_keptAside = 0;
     }
 
@@ -367,7 +422,7 @@ private:
         if (reading.error.isEmpty() &&
             inTransaction(db, [&] { return addNewRows(db, reading.rows, merge); }))
             return;
-        QFile::remove(keptAsideFile());
+        eraseFile(keptAsideFile());
         if (merge.added > 0)
             std::fprintf(stderr,
                          "quintarlow: added %d answers a game could not write while the practice "
@@ -416,6 +471,13 @@ private:
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
             const std::optional<Failure> failure =
                 patient ? whenUnlocked([&] { return openFile(db); }) : openWithoutWaiting(db);
+            if (failure)
+                m_openAdvice =
+                    failure->damaged ? unreadableAdvice()
+                    : failure->locked
+                        ? QStringLiteral("Try again once the other program (a game, an import, a "
+                                         "backup) is done with it.")
+                        : failure->advice;
             opened(failure ? QStringLiteral("%1: %2").arg(m_file, whyNot(*failure)) : QString());
             serve(db);
             db.close();
@@ -511,6 +573,10 @@ private:
         check.finish();
         if (!intact)
             return Failure{QStringLiteral("damaged"), true};
+        // Before anything is written, not even the journal's mode: a newer record stays as
+        // that version left it, and a reading command leaves another program's file alone.
+        if (auto failure = notThisProgramsRecord(db, !m_moveDamagedAside))
+            return failure;
         // With a write-ahead log, reading (the progress window, an export) never waits for
         // the game's writes nor holds them up; only two writers take turns. The log needs
         // shared memory beside the file, so the record must be on a local disk.
@@ -533,12 +599,45 @@ private:
         return std::nullopt;
     }
 
+    std::optional<Failure> notThisProgramsRecord(QSqlDatabase& db, bool foreignRefused) const {
+        const int version = schema::storedVersion(db);
+        if (version > schema::newestVersion())
+            return Failure{
+                QStringLiteral("it is a practice record of a newer version of Quintarlow! (its "
+                               "version %1; this one knows up to %2)")
+                    .arg(version)
+                    .arg(schema::newestVersion()),
+                false, false,
+                QStringLiteral("Use the newer Quintarlow! that wrote it (its --export-record "
+                               "writes a file this version imports), or move the file aside to "
+                               "start a fresh record.")};
+        if (!foreignRefused)
+            return std::nullopt;
+        QSqlQuery query = runStatement(db, QStringLiteral("SELECT name FROM sqlite_master WHERE"
+                                                          " type = 'table' AND name NOT LIKE"
+                                                          " 'sqlite!_%' ESCAPE '!' ORDER BY 1"));
+        QStringList tables;
+        while (query.next())
+            tables.append(query.value(0).toString());
+        query.finish();
+        if (tables.isEmpty() || (version > 0 && tables.contains(QLatin1String("answers"))))
+            return std::nullopt;
+        return Failure{QStringLiteral("it is another program's SQLite database (tables %1), not "
+                                      "a practice record")
+                           .arg(tables.mid(0, 5).join(QStringLiteral(", "))),
+                       false, false,
+                       QStringLiteral("Move that file out of the folder %1 (the game then starts "
+                                      "a fresh record there), or put the practice record back.")
+                           .arg(QFileInfo(m_file).path())};
+    }
+
     static constexpr std::chrono::milliseconds FirstPause{100};
     static constexpr std::chrono::milliseconds LongestPause{4000};
     static constexpr std::chrono::milliseconds QuitPatience{10000};
 
     const QString m_file;
     const QString m_connection;
+    QString m_openAdvice; // written by the thread before start() returns
     std::thread m_thread;
     std::mutex m_lock;
     std::condition_variable m_wake;
@@ -602,12 +701,16 @@ QHash<QString, PracticeSettings> keptSettings(QSqlDatabase& db, const QStringLis
 } // namespace
 
 std::unique_ptr<SqliteRecord> SqliteRecord::open(const QString& folder, QString* error,
-                                                 Damaged damaged) {
+                                                 Damaged damaged, QString* advice) {
     if (!keptPrivate(folder, error))
         return nullptr;
     auto writer = std::make_unique<Writer>(recordFile(folder), damaged == Damaged::MoveAside);
     if (QString why = writer->start(); !why.isEmpty()) {
         *error = why;
+        if (advice)
+            *advice = writer->openAdvice().isEmpty()
+                          ? QStringLiteral("See the README, Practice record.")
+                          : writer->openAdvice();
         return nullptr;
     }
     std::unique_ptr<SqliteRecord> record(new SqliteRecord(std::move(writer)));
@@ -820,10 +923,10 @@ std::vector<PlayerSummary> SqliteRecord::players() {
 
 int SqliteRecord::forgetPlayer(const QString& name) {
     const QString key = playerKey(name);
-    const int deleted = m_writer->call<int>([&key](QSqlDatabase& db) {
+    const int deleted = m_writer->call<int>([&key, &name, file = fileName()](QSqlDatabase& db) {
         int answers = 0;
+        QSet<QString> spellings{name};
         const auto failure = inTransaction(db, [&]() -> std::optional<Failure> {
-            QSet<QString> spellings;
             QSqlQuery names = runStatement(db, QStringLiteral("SELECT player FROM answers UNION"
                                                               " SELECT blue FROM games UNION"
                                                               " SELECT red FROM games"));
@@ -849,7 +952,12 @@ int SqliteRecord::forgetPlayer(const QString& name) {
                     return failure;
             return std::optional<Failure>();
         });
-        return failure ? -1 : answers;
+        if (failure)
+            return -1;
+        if (const QString undone = forgetBesideTheRecord(db, file, spellings.values());
+            !undone.isEmpty())
+            std::fprintf(stderr, "quintarlow: %s\n", qPrintable(undone));
+        return answers;
     });
     if (deleted >= 0) {
         std::lock_guard lock(m_settingsLock);
@@ -895,7 +1003,13 @@ SqliteRecord::Merge SqliteRecord::importAnswers(const std::vector<AnswerRow>& ro
     return m_writer->call<Merge>([&rows](QSqlDatabase& db) {
         Merge merge;
         if (const auto failure = inTransaction(db, [&] { return addNewRows(db, rows, merge); }))
-            return Merge{0, 0, Writer::whyNot(*failure)};
+            return Merge{0, 0,
+                         failure->locked
+                             ? QStringLiteral("the practice record is locked by another program "
+                                              "(another import, a game, a backup) for more than "
+                                              "%1 s. Try again once it is done")
+                                   .arg(BusyTimeoutMs / 1000)
+                             : failure->what};
         return merge;
     });
 }

@@ -12,6 +12,8 @@
 #include <memory>
 #include <mutex>
 
+class QSqlDatabase;
+
 namespace quintarlow {
 
 // The practice record in one SQLite file. The board's reports only queue their row: a
@@ -24,9 +26,12 @@ public:
     // What opening does with a damaged file: move it aside under a dated name and start a
     // fresh record (a game), or leave it as it is and fail (a window that only looks).
     enum class Damaged { MoveAside, Refuse };
-    // Opens or creates the record in `folder`; on failure returns null and says why in `error`.
+    // Opens or creates the record in `folder`; on failure returns null and says why in `error`
+    // and what to do in `advice`. A record of a newer version is never written; with Refuse,
+    // neither is another program's SQLite database.
     static std::unique_ptr<SqliteRecord> open(const QString& folder, QString* error,
-                                              Damaged damaged = Damaged::MoveAside);
+                                              Damaged damaged = Damaged::MoveAside,
+                                              QString* advice = nullptr);
     // The record a game plays with, at once: it opens on its own thread once startOpening()
     // is called, waiting out another program's lock, and what the game reports meanwhile is
     // written once it is open. A record that cannot be opened is said once on stderr, and the
@@ -107,5 +112,12 @@ private:
 
 // Names compare trimmed and ignoring case.
 QString playerKey(const QString& name);
+
+// What a forgetting in the file `db` has open leaves beside it: the write-ahead log, which still
+// holds pages from before the deletion, is copied into the file and cut to nothing; the answers
+// waiting beside the record lose the player's; a damaged copy kept aside that holds any of the
+// spellings is erased. Returns what could not be done, empty when all was.
+QString forgetBesideTheRecord(const QSqlDatabase& db, const QString& recordFile,
+                              const QStringList& spellings);
 
 } // namespace quintarlow

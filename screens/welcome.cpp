@@ -2,6 +2,7 @@
 
 #include "core/game.h"
 #include "core/namecheck.h"
+#include "core/playernames.h"
 #include "media/animatedgif.h"
 #include "media/dialogs.h"
 #include "screens/screenset.h"
@@ -109,6 +110,16 @@ bool NameEntry::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void NameEntry::startPlaying() {
+    for (const auto& [box, colour] : {std::pair{redNameBox, "Red"}, {blueNameBox, "Blue"}})
+        if (const QString problem = nameProblem(box->text()); !problem.isEmpty()) {
+            screens.services().dialogs.warn(this,
+                                            QStringLiteral("The %1 player's name %2.\r\nPlease "
+                                                           "type it again.")
+                                                .arg(QLatin1String(colour), problem),
+                                            QStringLiteral("WELCOME"));
+            box->setFocus();
+            return;
+        }
     if (!screens.game().start(blueNameBox->text(), redNameBox->text())) {
         screens.services().dialogs.warn(
             this, QStringLiteral("Names must be entered for both players!\r\nplease retry."),

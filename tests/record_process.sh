@@ -14,6 +14,8 @@
 #   readdamaged an export of a damaged record fails and leaves the file where it is
 #   report     --report writes one child's page and --all one per child and the class's, with
 #              no display
+#   odd        a table of odd targets and inputs: each command's status and its one line, and the
+#              record's export the same before and after
 # The cases with a game run under a real X server with a window manager (xvfb-run -a).
 set -u
 . "$(dirname "$0")/gameprocess.sh"
@@ -200,6 +202,154 @@ readdamaged)
     cat "$XDG_DATA_HOME/err"
     [[ $status -ne 0 ]] || failed "status 0"
     cmp -s "$record/record.sqlite" "$XDG_DATA_HOME/garbage" || failed "the record was moved or changed"
+    ;;
+odd)
+    csv=$XDG_DATA_HOME/three.csv
+    row() { printf '%s,%s,2026-12-07T10:00:0%s.000+01:00,8a4e2d1c-1111-4f4f-8a8a-123456789abc,%s,3,4,12,12,right,2500\r\n' "$@"; }
+    {
+        printf '\xef\xbb\xbf%s\r\n' "answer_id,player,played_at,game,turn,a,b,product,answered,outcome,ms"
+        row 3f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11 Rosa 1 1
+        row 4f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11 Ben 2 2
+        row 5f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11 Zoë 3 3
+    } >"$csv"
+    "$game" --import-record "$csv" >/dev/null || failed "import failed"
+    # A record from before ids had one form, holding the same answers again in capitals and
+    # braces: brought up to date, it keeps each once.
+    sqlite3 "$record/record.sqlite" "INSERT INTO answers SELECT '{' || upper(answer_id) || '}',
+        player, played_at, played_ms, upper(game_id), turn, a, b, product, answered, outcome, ms
+        FROM answers; PRAGMA user_version = 6"
+    [[ $(exported | grep -c .) -eq 3 ]] || failed "an answer is kept twice under two spellings"
+    # And names kept before the rule for names: Zoë with a combining diaeresis, Rosa with a
+    # zero-width joiner, a name of 1000 letters. The first two become the players they look like.
+    sqlite3 "$record/record.sqlite" "INSERT INTO answers SELECT '6' || substr(answer_id, 2),
+        'Zo' || char(101, 776), played_at, played_ms, game_id, turn, a, b, product, answered,
+        outcome, ms FROM answers WHERE player = 'Ben' UNION ALL SELECT '7' || substr(answer_id, 2),
+        'Ro' || char(8205) || 'sa', played_at, played_ms, game_id, turn, a, b, product, answered,
+        outcome, ms FROM answers WHERE player = 'Ben' UNION ALL SELECT '8' || substr(answer_id, 2),
+        printf('%.1000c', 'x'), played_at, played_ms, game_id, turn, a, b, product, answered,
+        outcome, ms FROM answers WHERE player = 'Ben'; PRAGMA user_version = 6"
+    [[ $(exported | cut -d, -f2 | sort | uniq -c | tr -s ' \n' ' ') == " 1 Ben 2 Rosa 2 Zoë 1 $(printf '%.1000d' 0 | tr 0 x) " ]] ||
+        failed "names that look alike are still two players"
+    # One answer of a player of that name, as a file to import.
+    one_answer() { head -n 1 "$csv" && row 9f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11 "$1" 4 4; }
+    one_answer "$(printf 'Ro\u200dsa')" >"$XDG_DATA_HOME/joined.csv"
+    one_answer "$(printf 'Ro\x01sa')" >"$XDG_DATA_HOME/control.csv"
+    { head -n 1 "$csv" && printf '9f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11,Ro\0sa,%s\r\n' \
+        "$(row x x 4 4 | cut -d, -f3-)"; } >"$XDG_DATA_HOME/nul.csv"
+    one_answer "$(head -c 1048576 /dev/zero | tr '\0' x)" >"$XDG_DATA_HOME/long.csv"
+    decomposed=$(printf 'Zoe\xcc\x88') joined=$(printf 'Ro\u200dsa') long=$(printf '%.31d' 0)
+    out=$XDG_DATA_HOME/out
+    full=$XDG_DATA_HOME/full
+    # A file system with no room left, where one can be made (root); else that row is left out.
+    mkdir "$full"
+    if mount -t tmpfs -o size=64k tmpfs "$full" 2>/dev/null; then
+        trap 'umount "$full"; kill $(jobs -p) 2>/dev/null; rm -rf "$XDG_DATA_HOME"' EXIT
+        cat /dev/zero >"$full/filler" 2>/dev/null
+    else
+        echo "SKIP: no small file system can be made here, only /dev/full is tried"
+    fi
+    # The same answers with their ids in capitals, and in braces.
+    awk -F, -v OFS=, 'NR > 1 { $1 = toupper($1); $4 = toupper($4) } 1' "$csv" >"$XDG_DATA_HOME/upper.csv"
+    awk -F, -v OFS=, 'NR > 1 { $1 = "{" $1 "}"; $4 = "{" $4 "}" } 1' "$csv" >"$XDG_DATA_HOME/braces.csv"
+    mkfifo "$XDG_DATA_HOME/fifo"
+    ln -s "$record/record.sqlite" "$XDG_DATA_HOME/link.csv"
+    ln -s "$record/record.sqlite-journal" "$XDG_DATA_HOME/dangling.csv"
+    # What a row may put in the record's place first; the record comes back after the row.
+    cp "$record/record.sqlite" "$XDG_DATA_HOME/kept.sqlite"
+    foreign() { rm "$record/record.sqlite" && sqlite3 "$record/record.sqlite" "CREATE TABLE notes (x)"; }
+    newer() { sqlite3 "$record/record.sqlite" "PRAGMA user_version = 99"; }
+    # A school's server in the settings, with these lines besides; none of them can be reached.
+    export XDG_CONFIG_HOME=$XDG_DATA_HOME/config
+    settings() {
+        mkdir -p "$XDG_CONFIG_HOME/quintarlow"
+        printf '[record]\nhost=/nonexistent\n%s\n' "$@" >"$XDG_CONFIG_HOME/quintarlow/quintarlow.conf"
+    }
+    (umask 022 && echo "*:*:*:*:secret" >"$XDG_DATA_HOME/pgpass")
+    locked() { sqlite3 "$record/record.sqlite" "BEGIN IMMEDIATE;" ".shell sleep 4" "COMMIT;" & sleep 0.5; }
+    # The answers again as an editor may have saved them: a blank last line, CR alone at the
+    # ends of lines, two byte-order marks.
+    printf '\r\n' | cat "$csv" - >"$XDG_DATA_HOME/blank.csv"
+    tr -d '\n' <"$csv" >"$XDG_DATA_HOME/cr.csv"
+    printf '\xef\xbb\xbf' | cat - "$csv" >"$XDG_DATA_HOME/boms.csv"
+    # The export, or the file's bytes where there is none.
+    snapshot() {
+        "$game" --export-record "$XDG_DATA_HOME/snapshot.csv" >/dev/null 2>&1 &&
+            cat "$XDG_DATA_HOME/snapshot.csv" || sha256sum <"$record/record.sqlite"
+    }
+    # status | words of the one line | the command's arguments ('$x' expanded here) | set-up
+    cases=(
+        '1|No space left on device|--export-record $full/out.csv'
+        '1|No space left on device|--report $full/out.pdf'
+        '1|cannot write /dev/full: No space left on device|--export-record /dev/full'
+        '1|folder of the practice record|--export-record $record/record.sqlite'
+        '1|folder of the practice record|--export-record $XDG_DATA_HOME/link.csv'
+        '1|folder of the practice record|--export-record $XDG_DATA_HOME/dangling.csv'
+        '1|folder of the practice record|--export-record $record/../Quintarlow!/record.sqlite-wal'
+        '1|folder of the practice record|--report $record/x.pdf'
+        '1|folder of the practice record|--report $record/../Quintarlow! --all'
+        '0|Added 0 answers, skipped 3 already kept.|--import-record $XDG_DATA_HOME/upper.csv'
+        '0|Added 0 answers, skipped 3 already kept.|--import-record $XDG_DATA_HOME/braces.csv'
+        '1|it is a named pipe, not a file|--import-record $XDG_DATA_HOME/fifo'
+        '143|stopped by SIGTERM|--export-record $XDG_DATA_HOME/fifo'
+        '0|Wrote 5 reports into|--report $out-all --all'
+        '0|Exported 2 answers to|--export-record $out.csv --player $decomposed'
+        '1|line 2: player holds a control or invisible character (U+200D)|--import-record $XDG_DATA_HOME/joined.csv'
+        '1|line 2: player holds a control or invisible character (U+0001)|--import-record $XDG_DATA_HOME/control.csv'
+        '1|line 2: player holds a control or invisible character (U+0000)|--import-record $XDG_DATA_HOME/nul.csv'
+        '1|line 2: player has 1048576 characters, more than 30|--import-record $XDG_DATA_HOME/long.csv'
+        '1|the name has 31 characters, more than 30|--practice $long --tables 3'
+        '1|the name holds a control or invisible character (U+200D)|--practice $joined --tables 3'
+        '0|Added 0 answers, skipped 3 already kept.|--import-record $XDG_DATA_HOME/blank.csv'
+        '1|line 1: the lines end in a carriage return alone|--import-record $XDG_DATA_HOME/cr.csv'
+        '1|line 1: the file begins with two byte-order marks|--import-record $XDG_DATA_HOME/boms.csv'
+        '1|the practice record is locked by another program|--import-record $csv|locked'
+        '1|hold a port= that is not a port number|--export-record $out.csv|settings port=abc'
+        '1|hold an sslmode= that is none of|--report $out.pdf|settings sslmode=bogus'
+        '1|hold a password key, which the game refuses to use|--export-record $out.csv|settings password=x'
+        '1|hold a password key, which the game refuses to use|--practice Rosa --tables 3|settings password=x'
+        '1|passfile= in [record] is ignored, since others|--export-record $out.csv|settings host=127.0.0.1 passfile=$XDG_DATA_HOME/pgpass'
+        '1|server cannot be reached: check that it runs and that host= and port=|--export-record $out.csv|settings'
+        '1|SQLite database (tables notes), not a practice record|--export-record $out.csv|foreign'
+        '1|SQLite database (tables notes), not a practice record|--report $out.pdf|foreign'
+        '1|of a newer version of Quintarlow! (its version 99|--export-record $out.csv|newer'
+        '1|of a newer version of Quintarlow! (its version 99|--import-record $csv|newer'
+    )
+    for line in "${cases[@]}"; do
+        IFS='|' read -r status words arguments setup <<<"$line"
+        [[ $arguments == *'$full'* ]] && ! mountpoint -q "$full" && continue
+        eval "${setup:-true}"
+        before=$(snapshot)
+        eval "set -- $arguments"
+        # A command that hangs is ended after 5 s, and its status then tells.
+        timeout -k 1 5 "$game" "$@" >"$out" 2>&1 &
+        pid=$!
+        [[ $status == 143 ]] && sleep 0.5 && kill -TERM "$pid"
+        wait "$pid"
+        got=$?
+        echo "$got: $(cat "$out")"
+        [[ $got -eq $status && $(wc -l <"$out") -eq 1 ]] || failed "$arguments: status $got"
+        grep -qF -- "$words" "$out" || failed "$arguments: not said"
+        [[ $(snapshot) == "$before" ]] || failed "$arguments: the record changed"
+        wait
+        rm -rf "$record"/record.sqlite-* "$XDG_CONFIG_HOME"
+        cp "$XDG_DATA_HOME/kept.sqlite" "$record/record.sqlite"
+    done
+    [[ -z $(ls "$full" | grep -v filler) ]] || failed "a file was left on the full disk"
+    # Rosa forgotten while another program keeps the record open, as a running game does: her
+    # name is in no file beside the record (its log, the answers waiting to be added, a damaged
+    # copy), and a damaged copy without it stays.
+    printf 'ROSA was here' >"$record/record.sqlite.damaged-20260101-000000"
+    printf 'Ben alone' >"$record/record.sqlite.damaged-20260102-000000"
+    one_answer Rosa >"$record/record.sqlite-waiting.csv"
+    ln "$record/record.sqlite-waiting.csv" "$XDG_DATA_HOME/waiting"
+    sqlite3 "$record/record.sqlite" "SELECT 1;" ".shell sleep 3" &
+    sleep 0.5
+    "$game" --forget-player Rosa --yes || failed "Rosa was not forgotten"
+    for file in "$record"/* "$XDG_DATA_HOME/waiting"; do
+        ! grep -qai rosa "$file" || failed "$file keeps the forgotten name"
+    done
+    [[ -e $record/record.sqlite.damaged-20260102-000000 ]] || failed "a damaged copy went"
+    wait
     ;;
 *)
     failed "no case $case"
