@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/playernames.h"
+
 #include <QString>
 
 namespace quintarlow {
@@ -13,6 +15,14 @@ inline constexpr int MaximumNameLength = 30;
 inline bool namesGiven(const QString& redName, const QString& blueName) {
     return !(blueName == BlueNamePlaceholder || redName == RedNamePlaceholder ||
              blueName.isEmpty() || redName.isEmpty());
+}
+
+// Two names the record takes for one player would merge two children's answers.
+enum class NamesProblem { None, Missing, Same };
+inline NamesProblem namesProblem(const QString& redName, const QString& blueName) {
+    if (!namesGiven(redName, blueName))
+        return NamesProblem::Missing;
+    return sameName(redName, blueName) ? NamesProblem::Same : NamesProblem::None;
 }
 
 } // namespace quintarlow

@@ -1,5 +1,6 @@
 // The game's rules on the model alone, without a window: a seeded random player checked after
 // every move against a model of the rules of its own, and the answer clock of a plan.
+#include "core/boardlayout.h"
 #include "core/game.h"
 #include "core/namecheck.h"
 
@@ -8,6 +9,7 @@
 #include <deque>
 #include <memory>
 #include <random>
+#include <set>
 
 using namespace quintarlow;
 
@@ -17,8 +19,9 @@ namespace {
 struct Played {
     std::deque<int> factors;
     int answerSeconds = AnswerSeconds;
-    QStringList said, played, reports;
-    Game game{[this](const QString&) {
+    QStringList said, played, reports, planFor;
+    Game game{[this](const QString& player) {
+                  planFor << player;
                   PracticePlan plan;
                   plan.answerSeconds = answerSeconds;
                   return plan;
@@ -51,14 +54,18 @@ struct Played {
             reports << QStringLiteral("finish: ") + winner;
         });
     }
-    // Asks for the product on `square` and answers it there.
-    void claim(int square) {
+    // The next question asks for the product on `square`.
+    void questionFor(int square) {
         const int product = squareCaption(square).toInt();
         for (int a = 1; a <= 12; ++a)
             if (product % a == 0 && product / a <= 12) {
                 factors = {a, product / a};
                 break;
             }
+    }
+    // Asks for the product on `square` and answers it there.
+    void claim(int square) {
+        questionFor(square);
         game.ask();
         game.choose(square);
     }
@@ -147,6 +154,7 @@ private:
                                        "Red Player - Enter Name Here",
                                        "Blue Player - Enter Name Here",
                                        " Ana ",
+                                       "ana",
                                        "Ben",
                                        "<b>x</b>"};
         const QString typedBlue = names[uniform(0, int(names.size()) - 1)];
@@ -155,7 +163,8 @@ private:
         recent << QStringLiteral("names '%1' '%2'").arg(typedBlue, typedRed);
         const bool given = !typedBlue.isEmpty() && !typedRed.isEmpty() &&
                            typedBlue != "Blue Player - Enter Name Here" &&
-                           typedRed != "Red Player - Enter Name Here";
+                           typedRed != "Red Player - Enter Name Here" &&
+                           typedBlue.trimmed().toLower() != typedRed.trimmed().toLower();
         if (accepted != (phase == Names && given))
             fault = "names accepted wrongly";
         if (accepted) {
@@ -457,6 +466,98 @@ private Q_SLOTS:
         QVERIFY(std::any_of(blue.begin(), blue.end(), [](const Fact& f) {
             return f.a != 3 && f.b != 3 && f != Fact{7, 8};
         }));
+    }
+
+    // One child against the computer, by ticks: it waits while a confirmation is open, asks at
+    // its third tick, thinks within half the clock and answers, while the child's asks and
+    // squares do nothing. Its questions are the child's, and only the child's answers are
+    // reported. The child wins along row 3 or, answering 7 x 7 wrong, the computer along row 1.
+    void gameAgainstTheComputer_data() {
+        QTest::addColumn<bool>("childWins");
+        QTest::newRow("the child wins") << true;
+        QTest::newRow("the computer wins") << false;
+    }
+    void gameAgainstTheComputer() {
+        QFETCH(bool, childWins);
+        Played played;
+        Game& game = played.game;
+        game.seedComputer(8);
+        QVERIFY(!game.startAgainstComputer(" the computer", ComputerLevel::Level));
+        QVERIFY(game.startAgainstComputer("Ben", ComputerLevel::Level));
+        std::deque<int> childSquares{25, 26, 27}, computerSquares{9, 10, 11, 12};
+        int computerWrong = 0;
+        for (int turn = 0; game.stage() != Stage::Won && turn < 200; ++turn) {
+            if (game.toMove() == Player::Blue && childWins)
+                (played.claim(childSquares.front()), childSquares.pop_front());
+            else if (game.toMove() == Player::Blue)
+                (game.ask(), game.choose(boardIndexOfProduct(48)));
+            if (game.toMove() == Player::Red && game.stage() == Stage::Waiting) {
+                const int target = computerSquares.front();
+                played.questionFor(target);
+                const qsizetype heard = played.said.size() + played.played.size();
+                game.holdComputer(true);
+                for (int tick = 0; tick < 5; ++tick)
+                    game.computerTick();
+                game.holdComputer(false);
+                int ticks = 0;
+                for (; game.stage() == Stage::Waiting && ticks < 5; ++ticks)
+                    (game.ask(), game.choose(target), game.chooseFreePicture(),
+                     game.computerTick());
+                QCOMPARE(played.said.size() + played.played.size() - heard, 1); // the question
+                QCOMPARE(ticks, 3);
+                for (ticks = 0; game.stage() == Stage::Asking && ticks < 40; ++ticks)
+                    (game.choose(target), game.computerTick());
+                QVERIFY(ticks >= 4 && ticks <= 20);
+                computerWrong += game.stage() == Stage::Revealing;
+                if (game.owner(target) == Player::Red)
+                    computerSquares.pop_front();
+            }
+            for (int tick = 0; tick < 9; ++tick)
+                game.revealTick();
+        }
+        QCOMPARE(game.winner(), childWins ? Player::Blue : Player::Red);
+        QVERIFY(childWins || computerWrong > 0);
+        QCOMPARE(played.planFor.filter("Ben").size(), played.planFor.size());
+        QCOMPARE(played.reports.first() + played.reports.last(),
+                 "start: Ben / The Computerfinish: " + (childWins ? QString("Ben") : ComputerName));
+        QCOMPARE(played.reports.filter("answer: Ben").size(),
+                 played.reports.filter("answer").size());
+    }
+
+    // Over 1,000 seeded questions at each level: the share right within a few points of the
+    // level's, a wrong answer always a neighbouring fact's product, the pause about 2 to 6 s on
+    // average, longer for larger products and at most half the clock.
+    void computerAnswers_data() {
+        QTest::addColumn<ComputerLevel>("level");
+        QTest::addColumn<double>("share");
+        QTest::addColumn<int>("meanMs"); // within 400 ms
+        QTest::newRow("easy") << ComputerLevel::Easy << 0.5 << 4400;
+        QTest::newRow("level") << ComputerLevel::Level << 0.7 << 3400;
+        QTest::newRow("hard") << ComputerLevel::Hard << 0.9 << 2550;
+    }
+    void computerAnswers() {
+        QFETCH(ComputerLevel, level);
+        std::mt19937 random(31);
+        int right = 0;
+        std::array<double, 2> ms{}, counted{}; // products to 72 and above, on a 20 s clock
+        for (int turn = 0; turn < 1000; ++turn) {
+            const int a = int(random() % 12) + 1, b = int(random() % 12) + 1;
+            const int seconds = turn % 2 ? 8 : 20;
+            const ComputerAnswer answer = answerAsComputer({a, b}, level, seconds, random);
+            const int product = squareProduct(answer.square), large = a * b > 72;
+            QCOMPARE(answer.right, product == a * b);
+            const std::set near{a * (b - 1), a * (b + 1), (a - 1) * b, (a + 1) * b};
+            QVERIFY(answer.right || near.contains(product));
+            QVERIFY(answer.thinkingMs >= 1500 && answer.thinkingMs <= seconds * 500);
+            right += answer.right;
+            (ms[large] += seconds == 20 ? answer.thinkingMs : 0, counted[large] += seconds == 20);
+        }
+        const double mean = (ms[0] + ms[1]) / (counted[0] + counted[1]);
+        qInfo("%d of 1000 right, %.0f ms thinking on average", right, mean);
+        QFETCH(double, share);
+        QFETCH(int, meanMs);
+        QVERIFY(std::abs(right / 1000.0 - share) < 0.04 && std::abs(mean - meanMs) < 400);
+        QVERIFY(ms[1] / counted[1] > ms[0] / counted[0] + 500);
     }
 };
 
