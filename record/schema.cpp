@@ -394,6 +394,12 @@ const std::vector<Migration>& migrations() {
          {QStringLiteral("CREATE TABLE school_facts (player_key TEXT PRIMARY KEY,"
                          " facts TEXT NOT NULL)")},
          factsFromOtherMachines()},
+        // A game one child played against the computer, whose answers are not kept.
+        {7,
+         {},
+         {QStringLiteral(
+             "ALTER TABLE games ADD COLUMN against_computer INTEGER NOT NULL DEFAULT 0")},
+         {}},
     };
     return all;
 }

@@ -69,6 +69,9 @@ struct RecordLog final : PracticeRecord {
     void gameStarted(const QString& blue, const QString& red, const QDateTime&) override {
         entries.append(QLatin1String("start: ") + blue + QLatin1String(" / ") + red);
     }
+    void gameStartedAgainstComputer(const QString& blue, const QDateTime&) override {
+        entries.append(QLatin1String("start alone: ") + blue);
+    }
     void answerJudged(const JudgedAnswer& answer) override {
         entries.append(
             QStringLiteral("answer: %1 %2x%3 %4 %5")

@@ -218,8 +218,11 @@ private Q_SLOTS:
             << QStringList{"DELETE FROM answers WHERE played_at < '2026-12-08'"}
             << QStringList{" aNN  1 1 1 2026-12-08T09:00:00+01:00"};
         QTest::newRow("a file from before the list was kept")
-            << QStringList{"DROP TRIGGER answer_counted", "DROP TRIGGER answer_uncounted",
-                           "DROP TABLE player_games", "DROP TABLE school_facts",
+            << QStringList{"DROP TRIGGER answer_counted",
+                           "DROP TRIGGER answer_uncounted",
+                           "DROP TABLE player_games",
+                           "DROP TABLE school_facts",
+                           "ALTER TABLE games DROP COLUMN against_computer",
                            "PRAGMA user_version = 4"}
             << QStringList{" aNN  2 3 2 2026-12-08T09:00:00+01:00",
                            "Bo 1 1 0 2026-12-07T10:02:00+01:00"};
@@ -297,6 +300,7 @@ private Q_SLOTS:
                 record->answerJudged(judged(names[index], 6, 7, 42));
                 record->answerJudged(judged(names[index + 1], 12, 12, std::nullopt));
             }
+            record->gameStartedAgainstComputer(names.first(), QDateTime::currentDateTime());
             record->gameStarted(names.last(), names.first(), QDateTime::currentDateTime());
             record->answerJudged(judged(names.last(), 1, 9, 8));
             record->gameFinished(names.first(), QDateTime::currentDateTime());
@@ -311,6 +315,12 @@ private Q_SLOTS:
                           games);
             QVERIFY(won.next());
             QCOMPARE(won.value(0).toString(), names.first());
+            QSqlQuery alone(QStringLiteral("SELECT blue, red FROM games WHERE against_computer"),
+                            games);
+            QVERIFY(alone.next());
+            QCOMPARE(alone.value(0).toString() + alone.value(1).toString(),
+                     names.first() + ComputerName);
+            QVERIFY(!alone.next());
         }
         QSqlDatabase::removeDatabase(QStringLiteral("games"));
         const CsvReading reading = answersFromCsv(exported);

@@ -145,7 +145,8 @@ public:
                     const QString& red = QStringLiteral("Bo")) {
         const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
         runStatement(db(),
-                     QStringLiteral("INSERT INTO games VALUES (?, ?, ?, NULL, "
+                     QStringLiteral("INSERT INTO games (game_id, blue, red, winner, started_at, "
+                                    "ended_at) VALUES (?, ?, ?, NULL, "
                                     "'2026-12-07T10:00:00+01:00', NULL)"),
                      {id, blue, red});
         return id;
