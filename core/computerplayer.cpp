@@ -3,24 +3,21 @@
 #include "core/boardlayout.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace quintarlow {
 
 namespace {
 
-// Its pace against a child who knows the facts: the easy computer hesitates, the hard one
-// barely does.
-double paceOf(ComputerLevel level) {
-    switch (level) {
-    case ComputerLevel::Easy:
-        return 1.3;
-    case ComputerLevel::Hard:
-        return 0.75;
-    case ComputerLevel::Level:
-        break;
-    }
-    return 1.0;
+struct LevelPlay {
+    double shareRight;
+    double pace; // against a child who knows the facts: the easy computer hesitates
+};
+
+LevelPlay playAt(ComputerLevel level) {
+    static constexpr std::array<LevelPlay, 3> levels{{{0.5, 1.3}, {0.7, 1.0}, {0.9, 0.75}}};
+    return levels[static_cast<std::size_t>(level)];
 }
 
 int neighbourProduct(Fact question, std::mt19937& random) {
@@ -35,15 +32,7 @@ int neighbourProduct(Fact question, std::mt19937& random) {
 } // namespace
 
 double shareRight(ComputerLevel level) {
-    switch (level) {
-    case ComputerLevel::Easy:
-        return 0.5;
-    case ComputerLevel::Hard:
-        return 0.9;
-    case ComputerLevel::Level:
-        break;
-    }
-    return 0.7;
+    return playAt(level).shareRight;
 }
 
 ComputerAnswer answerAsComputer(Fact question, ComputerLevel level, int answerSeconds,
@@ -52,7 +41,7 @@ ComputerAnswer answerAsComputer(Fact question, ComputerLevel level, int answerSe
     const bool right = std::bernoulli_distribution(shareRight(level))(random);
     const double knownMs = 2000.0 + 3000.0 * product / 144.0 +
                            std::uniform_real_distribution<double>(0.0, 1000.0)(random);
-    const int thinkingMs = std::min(int(knownMs * paceOf(level)), answerSeconds * 500);
+    const int thinkingMs = std::min(int(knownMs * playAt(level).pace), answerSeconds * 500);
     return {.square = boardIndexOfProduct(right ? product : neighbourProduct(question, random)),
             .right = right,
             .thinkingMs = thinkingMs};
