@@ -73,13 +73,10 @@ struct RecordLog final : PracticeRecord {
         entries.append(QLatin1String("start alone: ") + blue);
     }
     void answerJudged(const JudgedAnswer& answer) override {
-        entries.append(
-            QStringLiteral("answer: %1 %2x%3 %4 %5")
-                .arg(answer.player)
-                .arg(answer.a)
-                .arg(answer.b)
-                .arg(answer.answered ? QString::number(*answer.answered) : QStringLiteral("-"))
-                .arg(outcomeName(answer.outcome)));
+        entries.append(QString::asprintf(
+            "answer: %s %dx%d %s %s", qPrintable(answer.player), answer.a, answer.b,
+            answer.answered ? qPrintable(QString::number(*answer.answered)) : "-",
+            qPrintable(outcomeName(answer.outcome))));
     }
     void gameFinished(const QString& winner, const QDateTime&) override {
         entries.append(QLatin1String("finish: ") + winner);

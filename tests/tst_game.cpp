@@ -22,9 +22,7 @@ struct Played {
     QStringList said, played, reports, planFor;
     Game game{[this](const QString& player) {
                   planFor << player;
-                  PracticePlan plan;
-                  plan.answerSeconds = answerSeconds;
-                  return plan;
+                  return PracticePlan{.answerSeconds = answerSeconds};
               },
               [this](const PracticePlan&, DrawMemory&) {
                   const int a = next();
@@ -42,13 +40,10 @@ struct Played {
         QObject::connect(&game, &Game::answerJudged,
                          [this](const QString& player, Fact q, std::optional<int> answered,
                                 Outcome outcome, qint64) {
-                             reports << QStringLiteral("answer: %1 %2x%3 %4 %5")
-                                            .arg(player)
-                                            .arg(q.a)
-                                            .arg(q.b)
-                                            .arg(answered ? QString::number(*answered)
-                                                          : QStringLiteral("-"))
-                                            .arg(int(outcome));
+                             reports << QString::asprintf(
+                                 "answer: %s %dx%d %s %d", qPrintable(player), q.a, q.b,
+                                 answered ? qPrintable(QString::number(*answered)) : "-",
+                                 int(outcome));
                          });
         QObject::connect(&game, &Game::gameEnded, [this](const QString& winner) {
             reports << QStringLiteral("finish: ") + winner;
@@ -254,10 +249,9 @@ private:
             return;
         if (++revealTicks == 1) {
             blueToMove = !blueToMove;
-            expectedSaid << QStringLiteral("%1 the correct answer was,, %2, it is, %3s turn.")
-                                .arg(revealPrompt)
-                                .arg(product)
-                                .arg(blueToMove ? "BLUE" : "RED");
+            expectedSaid << QString::asprintf("%s the correct answer was,, %d, it is, %ss turn.",
+                                              qPrintable(revealPrompt), product,
+                                              blueToMove ? "BLUE" : "RED");
         }
         if (revealTicks == 9)
             phase = Waiting;
@@ -305,11 +299,9 @@ private:
         running = false;
     }
     void expectAnswer(const QString& answered, const char* outcome) {
-        expectedReports << QStringLiteral("answer: %1 %2x%3 %4 %5")
-                               .arg(blueToMove ? blue : red)
-                               .arg(question.a)
-                               .arg(question.b)
-                               .arg(answered, QLatin1String(outcome));
+        expectedReports << QString::asprintf("answer: %s %dx%d %s %s",
+                                             qPrintable(blueToMove ? blue : red), question.a,
+                                             question.b, qPrintable(answered), outcome);
     }
 
     // Four in a line across, down or diagonally; the FREE square counts for both players.

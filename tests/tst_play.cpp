@@ -210,7 +210,7 @@ private Q_SLOTS:
         (welcome.show(), activate(welcome), key(welcome, Qt::Key_Tab), key(welcome, Qt::Key_Tab));
         QCOMPARE(welcome.focusWidget(), welcome.computerChoice);
         key(welcome, Qt::Key_Space);
-        for (const QString shown : {QString(ComputerName), QString(RedNamePlaceholder)}) {
+        for (const QString& shown : {QString(ComputerName), QString(RedNamePlaceholder)}) {
             QCOMPARE(std::pair(welcome.redNameBox->text(), welcome.redNameBox->isEnabled()),
                      std::pair(shown, shown != ComputerName));
             key(welcome, Qt::Key_C, Qt::AltModifier);
@@ -278,11 +278,9 @@ private Q_SLOTS:
         for (const QString& input : inputs.split(QLatin1Char(' ')))
             act.at(input)();
         const QStringList& heard = fixture.log.entries;
-        QTEST(QStringLiteral("%1 %2 %3 %4")
-                  .arg(heard.count(QStringLiteral("say: 5, times, 6")))
-                  .arg(heard.count(QStringLiteral("play: ding.WAV")))
-                  .arg(heard.count(QStringLiteral("play: error.WAV")))
-                  .arg(colourWord(fixture.model.toMove())),
+        QTEST(QString::asprintf("%lld %lld %lld %s", heard.count("say: 5, times, 6"),
+                                heard.count("play: ding.WAV"), heard.count("play: error.WAV"),
+                                qPrintable(colourWord(fixture.model.toMove()))),
               "heard");
     }
 
@@ -500,10 +498,9 @@ private Q_SLOTS:
                 fixture.model.answerClockTick();
         }
         QVERIFY(!board.isEnabled());
-        QTEST(QStringLiteral("%1 %2 %3")
-                  .arg(int(board.askButton->isEnabledTo(&board)))
-                  .arg(int(board.newGameButton->isEnabledTo(&board)))
-                  .arg(int(board.quitButton->isEnabledTo(&board))),
+        QTEST(QString::asprintf("%d %d %d", board.askButton->isEnabledTo(&board),
+                                board.newGameButton->isEnabledTo(&board),
+                                board.quitButton->isEnabledTo(&board)),
               "enabled");
     }
 

@@ -139,16 +139,10 @@ private Q_SLOTS:
         QCOMPARE(rows.size(), 3u);
         QStringList seen;
         for (const AnswerRow& row : rows)
-            seen.append(
-                QStringLiteral("%1 %2 %3x%4=%5 %6 %7 %8")
-                    .arg(row.turn)
-                    .arg(row.player)
-                    .arg(row.a)
-                    .arg(row.b)
-                    .arg(row.product)
-                    .arg(row.answered ? QString::number(*row.answered) : QStringLiteral("-"))
-                    .arg(outcomeName(row.outcome))
-                    .arg(row.ms));
+            seen.append(QString::asprintf(
+                "%d %s %dx%d=%d %s %s %lld", row.turn, qPrintable(row.player), row.a, row.b,
+                row.product, row.answered ? qPrintable(QString::number(*row.answered)) : "-",
+                qPrintable(outcomeName(row.outcome)), qlonglong(row.ms)));
         QCOMPARE(seen, (QStringList{QStringLiteral("1 Ben 3x4=12 12 right 1234"),
                                     QStringLiteral("2 Rosa 4x3=12 13 wrong 1234"),
                                     QStringLiteral("3 Ben 7x8=56 - timeout 1234")}));
@@ -266,12 +260,9 @@ private Q_SLOTS:
         QSqlDatabase::removeDatabase(QStringLiteral("edit"));
         QStringList seen;
         for (const PlayerSummary& player : openIn(dir)->players())
-            seen.append(QStringLiteral("%1 %2 %3 %4 %5")
-                            .arg(player.name)
-                            .arg(player.games)
-                            .arg(player.answers)
-                            .arg(player.right)
-                            .arg(player.lastPlayed.toString(Qt::ISODate)));
+            seen.append(QString::asprintf("%s %d %d %d %s", qPrintable(player.name), player.games,
+                                          player.answers, player.right,
+                                          qPrintable(player.lastPlayed.toString(Qt::ISODate))));
         QCOMPARE(seen, listed);
     }
 

@@ -192,12 +192,10 @@ std::vector<AnswerRow> classAnswers() {
 QStringList listed(const std::vector<PlayerSummary>& players) {
     QStringList lines;
     for (const PlayerSummary& player : players)
-        lines.append(QStringLiteral("%1 %2 games %3 answers %4 right, last %5")
-                         .arg(player.name)
-                         .arg(player.games)
-                         .arg(player.answers)
-                         .arg(player.right)
-                         .arg(player.lastPlayed.toString(Qt::ISODateWithMs)));
+        lines.append(QString::asprintf("%s %d games %d answers %d right, last %s",
+                                       qPrintable(player.name), player.games, player.answers,
+                                       player.right,
+                                       qPrintable(player.lastPlayed.toString(Qt::ISODateWithMs))));
     return lines;
 }
 
@@ -282,11 +280,9 @@ class TestRecordServer : public QObject {
     }
     static QString drawnBy(const LocalRecord& local, const QString& player) {
         const PracticePlan plan = nextPlan(local, player);
-        return QStringLiteral("%1|%2|%3|%4")
-            .arg(keptTablesText(plan.settings.tables))
-            .arg(plan.settings.askMissed ? 1 : 0)
-            .arg(plan.settings.path ? 1 : 0)
-            .arg(plan.answerSeconds);
+        return QString::asprintf("%s|%d|%d|%d", qPrintable(keptTablesText(plan.settings.tables)),
+                                 int(plan.settings.askMissed), int(plan.settings.path),
+                                 plan.answerSeconds);
     }
 
     static QStringList missedFacts(const LocalRecord& local, const QString& player) {
