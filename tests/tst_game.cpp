@@ -22,7 +22,9 @@ struct Played {
     QStringList said, played, reports, planFor;
     Game game{[this](const QString& player) {
                   planFor << player;
-                  return PracticePlan{.answerSeconds = answerSeconds};
+                  PracticePlan plan;
+                  plan.answerSeconds = answerSeconds;
+                  return plan;
               },
               [this](const PracticePlan&, DrawMemory&) {
                   const int a = next();
@@ -145,13 +147,8 @@ private:
     }
 
     void typeNames() {
-        static const QStringList names{"",
-                                       "Red Player - Enter Name Here",
-                                       "Blue Player - Enter Name Here",
-                                       " Ana ",
-                                       "ana",
-                                       "Ben",
-                                       "<b>x</b>"};
+        static const QStringList names{
+            "", RedNamePlaceholder, BlueNamePlaceholder, " Ana ", "ana", "Ben", "<b>x</b>"};
         const QString typedBlue = names[uniform(0, int(names.size()) - 1)];
         const QString typedRed = names[uniform(0, int(names.size()) - 1)];
         const bool accepted = played->game.start(typedBlue, typedRed);
@@ -487,10 +484,8 @@ private Q_SLOTS:
                 const int target = computerSquares.front();
                 played.questionFor(target);
                 const qsizetype heard = played.said.size() + played.played.size();
-                game.holdComputer(true);
                 for (int tick = 0; tick < 5; ++tick)
-                    game.computerTick();
-                game.holdComputer(false);
+                    (game.holdComputer(true), game.computerTick(), game.holdComputer(false));
                 int ticks = 0;
                 for (; game.stage() == Stage::Waiting && ticks < 5; ++ticks)
                     (game.ask(), game.choose(target), game.chooseFreePicture(),
