@@ -86,42 +86,15 @@ public:
     std::map<QString, int> seen;
 
     QString step() {
-        const int kind = std::discrete_distribution<int>{3, 12, 30, 2, 20, 15, 3, 2, 4, 0.05}(rng);
-        switch (kind) {
-        case 0:
-            typeNames();
-            break;
-        case 1:
-            ask();
-            break;
-        case 2:
-            choose();
-            break;
-        case 3:
-            // Before a question it is refused with a sound; during one only with words.
-            act("FREE picture", [this] { played->game.chooseFreePicture(); });
-            if (phase == Waiting)
-                expectedPlayed << "wrong";
-            break;
-        case 4:
-            clockTick();
-            break;
-        case 5:
-            revealTick();
-            break;
-        case 6:
-            act("announcement tick", [this] { played->game.announcementTick(); });
-            break;
-        case 7:
-            leave();
-            break;
-        case 8:
-            replay();
-            break;
-        default:
-            quit();
-            break;
-        }
+        using Move = void (RandomPlayer::*)();
+        static constexpr std::array<Move, 10> moves{
+            &RandomPlayer::typeNames,        &RandomPlayer::ask,
+            &RandomPlayer::choose,           &RandomPlayer::freePicture,
+            &RandomPlayer::clockTick,        &RandomPlayer::revealTick,
+            &RandomPlayer::announcementTick, &RandomPlayer::leave,
+            &RandomPlayer::replay,           &RandomPlayer::quit};
+        (this->*moves[std::discrete_distribution<std::size_t>{3, 12, 30, 2, 20, 15, 3, 2, 4,
+                                                              0.05}(rng)])();
         if (recent.size() > 12)
             recent.removeFirst();
         return broken();
@@ -220,6 +193,16 @@ private:
             blueToMove = !blueToMove;
             ++seen[phase == Won ? "wins" : "claims"];
         }
+    }
+
+    // Before a question it is refused with a sound; during one only with words.
+    void freePicture() {
+        act("FREE picture", [this] { played->game.chooseFreePicture(); });
+        if (phase == Waiting)
+            expectedPlayed << "wrong";
+    }
+    void announcementTick() {
+        act("announcement tick", [this] { played->game.announcementTick(); });
     }
 
     // One second, or a player who waits up to 45.
@@ -380,10 +363,9 @@ private Q_SLOTS:
         RandomPlayer player(used);
         for (int action = 1; action <= (actions > 0 ? actions : 100000); ++action)
             if (const QString fault = player.step(); !fault.isEmpty())
-                QFAIL(qPrintable(QString("seed %1, action %2: %3; last actions:\n  %4")
-                                     .arg(used)
-                                     .arg(action)
-                                     .arg(fault, player.recent.join("\n  "))));
+                QFAIL(qPrintable(QString::asprintf("seed %u, action %d: %s; last actions:\n  %s",
+                                                   used, action, qPrintable(fault),
+                                                   qPrintable(player.recent.join("\n  ")))));
         QStringList figures;
         for (const auto& [what, count] : player.seen)
             figures.append(QString::number(count) + ' ' + what);
@@ -471,8 +453,8 @@ private Q_SLOTS:
         Played played;
         Game& game = played.game;
         game.seedComputer(8);
-        QVERIFY(!game.startAgainstComputer(" the computer", ComputerLevel::Level));
-        QVERIFY(game.startAgainstComputer("Ben", ComputerLevel::Level));
+        QVERIFY(!game.startAgainstComputer(" the computer", ComputerLevel::Level) &&
+                game.startAgainstComputer("Ben", ComputerLevel::Level));
         std::deque<int> childSquares{25, 26, 27}, computerSquares{9, 10, 11, 12};
         int computerWrong = 0;
         for (int turn = 0; game.stage() != Stage::Won && turn < 200; ++turn) {

@@ -185,10 +185,7 @@ private Q_SLOTS:
         const auto text = [](const std::vector<FactAnswer>& facts) {
             QStringList words;
             for (const FactAnswer& fact : facts)
-                words.append(QStringLiteral("%1x%2 %3")
-                                 .arg(fact.a)
-                                 .arg(fact.b)
-                                 .arg(static_cast<int>(fact.outcome)));
+                words.append(QString::asprintf("%dx%d %d", fact.a, fact.b, int(fact.outcome)));
             return words;
         };
         for (std::size_t i = 0; i < names.size(); ++i)
@@ -306,12 +303,10 @@ private Q_SLOTS:
                           games);
             QVERIFY(won.next());
             QCOMPARE(won.value(0).toString(), names.first());
-            QSqlQuery alone(QStringLiteral("SELECT blue, red FROM games WHERE against_computer"),
+            QSqlQuery alone("SELECT group_concat(blue || red) FROM games WHERE against_computer",
                             games);
-            QVERIFY(alone.next());
-            QCOMPARE(alone.value(0).toString() + alone.value(1).toString(),
+            QCOMPARE(alone.next() ? alone.value(0).toString() : QString(),
                      names.first() + ComputerName);
-            QVERIFY(!alone.next());
         }
         QSqlDatabase::removeDatabase(QStringLiteral("games"));
         const CsvReading reading = answersFromCsv(exported);

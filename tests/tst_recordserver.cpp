@@ -625,10 +625,8 @@ private Q_SLOTS:
         const auto text = [](const std::vector<FactAnswer>& read, bool whole = false) {
             QStringList words;
             for (const FactAnswer& fact : read)
-                words.append(QStringLiteral("%1x%2 %3")
-                                 .arg(fact.a)
-                                 .arg(fact.b)
-                                 .arg(fact.day.toString(Qt::ISODate)) +
+                words.append(QString::asprintf("%dx%d %s", fact.a, fact.b,
+                                               qPrintable(fact.day.toString(Qt::ISODate))) +
                              (whole ? QStringLiteral(" %1 %2").arg(int(fact.outcome)).arg(fact.ms)
                                     : QString()));
             return words;
