@@ -483,10 +483,12 @@ void BoardWindow::onRedBlinkTick() {
 }
 
 void BoardWindow::startNewGame() {
-    if (!dialogs.askYesNo(this, QStringLiteral("Are you sure?"),
-                          QStringLiteral("Start a New Game")))
-        return;
-    game.leave();
+    game.holdComputer(true);
+    const bool sure =
+        dialogs.askYesNo(this, QStringLiteral("Are you sure?"), QStringLiteral("Start a New Game"));
+    game.holdComputer(false);
+    if (sure)
+        game.leave();
 }
 
 void BoardWindow::quitGame() {

@@ -5,7 +5,17 @@
 #include "core/playernames.h"
 #include "core/spokentexts.h"
 
+#include <QRandomGenerator>
+
 namespace quintarlow {
+
+namespace {
+
+constexpr int ComputerTickMs = 500;
+// About 1.5 s after the board is ready for it, so that the verdict's speech has begun.
+constexpr int ComputerAsksAtTick = 3;
+
+} // namespace
 
 QString colourWord(Player player) {
     return player == Player::Red ? QStringLiteral("RED") : QStringLiteral("BLUE");
@@ -21,14 +31,32 @@ Game::Game(PlanOf planOf, Draw draw, QObject* parent)
     m_answerClock.setInterval(1000);
     m_revealClock.setInterval(1000);
     m_announcementClock.setInterval(1000);
+    m_computerClock.setInterval(ComputerTickMs);
+    m_computerRandom.seed(QRandomGenerator::global()->generate());
     connect(&m_answerClock, &QTimer::timeout, this, &Game::answerClockTick);
     connect(&m_revealClock, &QTimer::timeout, this, &Game::revealTick);
     connect(&m_announcementClock, &QTimer::timeout, this, &Game::announcementTick);
+    connect(&m_computerClock, &QTimer::timeout, this, &Game::computerTick);
 }
 
 bool Game::start(const QString& blueName, const QString& redName) {
-    if (m_stage != Stage::Names || !namesGiven(redName, blueName))
+    return begin(blueName, redName, std::nullopt);
+}
+
+bool Game::startAgainstComputer(const QString& blueName, ComputerLevel level) {
+    return begin(blueName, ComputerName, level);
+}
+
+bool Game::begin(const QString& blueName, const QString& redName,
+                 std::optional<ComputerLevel> computer) {
+    if (m_stage != Stage::Names || namesProblem(redName, blueName) != NamesProblem::None)
         return false;
+    m_computerLevel = computer;
+    m_computerTicks = 0;
+    if (computer)
+        m_computerClock.start();
+    else
+        m_computerClock.stop();
     m_blueName = composedName(blueName);
     m_redName = composedName(redName);
     m_toMove = Player::Blue;
@@ -36,16 +64,25 @@ bool Game::start(const QString& blueName, const QString& redName) {
     resetClock();
     m_gameRunning = true;
     Q_EMIT gameBegan(m_blueName, m_redName);
-    Q_EMIT said(Texts::rules(m_planOf(m_blueName).answerSeconds, m_planOf(m_redName).answerSeconds)
-                    .toLower());
+    // The computer answers on the child's clock, so a game alone has one time to say.
+    const int blueSeconds = m_planOf(m_blueName).answerSeconds;
+    const int redSeconds = computer ? blueSeconds : m_planOf(m_redName).answerSeconds;
+    Q_EMIT said(Texts::rules(blueSeconds, redSeconds).toLower());
     return true;
 }
 
 void Game::ask() {
+    if (!computerPlays())
+        askForPlayerToMove();
+}
+
+void Game::askForPlayerToMove() {
     if (m_stage != Stage::Waiting)
         return;
     const bool blue = m_toMove == Player::Blue;
-    const PracticePlan plan = m_planOf(name(m_toMove));
+    // The computer is asked what the child is learning, so that each of its turns shows the
+    // child one of those facts answered.
+    const PracticePlan plan = m_planOf(m_computerLevel ? m_blueName : name(m_toMove));
     DrawMemory& memory = blue ? m_blueDraw : m_redDraw;
     memory.heldProducts.clear();
     for (int square = 0; square < BoardSquareCount; ++square)
@@ -65,6 +102,11 @@ void Game::ask() {
 }
 
 void Game::choose(int square) {
+    if (!computerPlays())
+        answer(square);
+}
+
+void Game::answer(int square) {
     if (m_stage != Stage::Waiting && m_stage != Stage::Asking)
         return; // the board is out of play
     if (!m_question) {
@@ -91,7 +133,7 @@ void Game::choose(int square) {
 }
 
 void Game::chooseFreePicture() {
-    if (m_stage != Stage::Waiting && m_stage != Stage::Asking)
+    if ((m_stage != Stage::Waiting && m_stage != Stage::Asking) || computerPlays())
         return;
     if (m_question)
         refuseDuringQuestion();
@@ -143,7 +185,10 @@ bool Game::lineOfFourFor(Player player) {
     return scan.found;
 }
 
+// The computer's answers are not a child's: the record never hears of them.
 void Game::reportAnswer(std::optional<int> answered, Outcome outcome) {
+    if (computerPlays())
+        return;
     Q_EMIT answerJudged(name(m_toMove), *m_question, answered, outcome, m_questionShown.elapsed());
 }
 
@@ -190,6 +235,26 @@ void Game::answerClockTick() {
     m_messagesShown = true;
     // The clock runs on, hidden, until the reveal hands the board back.
     reveal(Texts::OutOfTime);
+}
+
+void Game::computerTick() {
+    if (m_computerHeld)
+        return;
+    if (!computerPlays() || (m_stage != Stage::Waiting && m_stage != Stage::Asking)) {
+        m_computerTicks = 0;
+        return;
+    }
+    ++m_computerTicks;
+    if (m_stage == Stage::Waiting && m_computerTicks == ComputerAsksAtTick) {
+        askForPlayerToMove();
+        m_computerAnswer =
+            answerAsComputer(*m_question, *m_computerLevel, m_secondsLeft, m_computerRandom);
+        m_computerTicks = 0;
+    } else if (m_stage == Stage::Asking &&
+               m_computerTicks * ComputerTickMs >= m_computerAnswer->thinkingMs) {
+        m_computerTicks = 0;
+        answer(m_computerAnswer->square);
+    }
 }
 
 void Game::resetClock() {
@@ -242,6 +307,7 @@ void Game::playAgainSamePlayers() {
 void Game::playAgainNewPlayers() {
     if (m_stage != Stage::Won && m_stage != Stage::Menu)
         return;
+    m_computerClock.stop();
     resetBoard(Stage::Names);
     Q_EMIT namesWanted();
     Q_EMIT said(Texts::EnterPlayersNames);
@@ -250,7 +316,7 @@ void Game::playAgainNewPlayers() {
 void Game::quit() {
     endGame(QString());
     m_stage = Stage::Over;
-    for (QTimer* clock : {&m_answerClock, &m_revealClock, &m_announcementClock})
+    for (QTimer* clock : {&m_answerClock, &m_revealClock, &m_announcementClock, &m_computerClock})
         clock->stop();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/boardlayout.h"
 #include "core/colours.h"
+#include "core/computerplayer.h"
 #include "core/cue.h"
 #include "core/fact.h"
 #include "core/questiondraw.h"
@@ -13,6 +14,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <random>
 
 namespace quintarlow {
 
@@ -65,10 +67,20 @@ public:
     int revealTicks() const { return m_revealTicks; }
     bool revealRunning() const { return m_revealClock.isActive(); }
     bool announcementPending() const { return m_announcementClock.isActive(); }
+    // Set while the computer plays Red; it moves through its own clock's ticks.
+    std::optional<ComputerLevel> computerLevel() const { return m_computerLevel; }
+    // Red's turn in a game against the computer: the child's asks and squares are ignored.
+    bool computerPlays() const { return m_computerLevel && m_toMove == Player::Red; }
+    bool computerClockRunning() const { return m_computerClock.isActive(); }
+    // A seeded computer plays the same game again.
+    void seedComputer(quint32 seed) { m_computerRandom.seed(seed); }
 
 public Q_SLOTS:
     // The names as typed; Blue moves first. False, and nothing starts, while a name is missing.
+    // False too for the same name twice, as the record compares names.
     bool start(const QString& blueName, const QString& redName);
+    // One child plays Blue, the computer Red.
+    bool startAgainstComputer(const QString& blueName, ComputerLevel level);
     // "Generate Multipliers": a question for the player to move, from their plan.
     void ask();
     // A click on board square 0 to 63.
@@ -85,6 +97,11 @@ public Q_SLOTS:
     void answerClockTick();  // one second of the answer clock
     void revealTick();       // one second of the correct answer's reveal, nine in all
     void announcementTick(); // the winner is congratulated at the second tick
+    // Half a second of the computer's turn: it asks at the third tick after the board is ready
+    // for it, and answers once it has thought.
+    void computerTick();
+    // The computer waits while a question to the child (a new game? quit?) is open.
+    void holdComputer(bool held) { m_computerHeld = held; }
 
 Q_SIGNALS:
     void said(const QString& text);
@@ -112,6 +129,10 @@ Q_SIGNALS:
     void namesWanted();
 
 private:
+    bool begin(const QString& blueName, const QString& redName,
+               std::optional<ComputerLevel> computer);
+    void askForPlayerToMove();
+    void answer(int square);
     void resetClock();
     void refuseDuringQuestion();
     void refuseWithoutQuestion();
@@ -147,6 +168,12 @@ private:
     QTimer m_answerClock;
     QTimer m_revealClock;
     QTimer m_announcementClock;
+    std::optional<ComputerLevel> m_computerLevel;
+    std::mt19937 m_computerRandom;
+    std::optional<ComputerAnswer> m_computerAnswer; // decided when it asks, clicked when thought
+    int m_computerTicks = 0;
+    bool m_computerHeld = false;
+    QTimer m_computerClock;
 };
 
 } // namespace quintarlow

@@ -34,4 +34,12 @@ QStringList closeNames(const QString& asked, const QStringList& names);
 // names there are, and what to do next.
 QString unknownPlayerText(const QString& asked, const QStringList& names);
 
+// Two names the record takes for one player would merge two children's answers.
+enum class NamesProblem { None, Missing, Same };
+inline NamesProblem namesProblem(const QString& redName, const QString& blueName) {
+    if (!namesGiven(redName, blueName))
+        return NamesProblem::Missing;
+    return sameName(redName, blueName) ? NamesProblem::Same : NamesProblem::None;
+}
+
 } // namespace quintarlow

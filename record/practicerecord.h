@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/computerplayer.h"
 #include "core/fact.h"
 
 #include <QDateTime>
@@ -29,6 +30,11 @@ public:
     // A game begins: the board shows with these names, Blue to move. The record keeps every
     // name exactly as given; only comparing names trims them and ignores case.
     virtual void gameStarted(const QString& blue, const QString& red, const QDateTime& at) = 0;
+    // One child plays Blue against the computer, whose answers are never reported. A record
+    // that cannot mark such a game keeps it as a game against a Red player of that name.
+    virtual void gameStartedAgainstComputer(const QString& blue, const QDateTime& at) {
+        gameStarted(blue, ComputerName, at);
+    }
     // Numbered by the record as the game's next turn.
     virtual void answerJudged(const JudgedAnswer& answer) = 0;
     // The game ends: a line of four (winner's name, which may be all blanks) or left

@@ -491,6 +491,12 @@ const std::vector<Migration>& migrations() {
                          " facts TEXT NOT NULL)")},
          factsFromOtherMachines()},
         {7, {}, canonicalIds(), {}, mergeNamesAlike},
+        // A game one child played against the computer, whose answers are not kept.
+        {8,
+         {},
+         {QStringLiteral(
+             "ALTER TABLE games ADD COLUMN against_computer INTEGER NOT NULL DEFAULT 0")},
+         {}},
     };
     return all;
 }

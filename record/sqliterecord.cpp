@@ -809,6 +809,15 @@ void SqliteRecord::planGame() {
 }
 
 void SqliteRecord::gameStarted(const QString& blue, const QString& red, const QDateTime& at) {
+    startGame(blue, red, at, false);
+}
+
+void SqliteRecord::gameStartedAgainstComputer(const QString& blue, const QDateTime& at) {
+    startGame(blue, ComputerName, at, true);
+}
+
+void SqliteRecord::startGame(const QString& blue, const QString& red, const QDateTime& at,
+                             bool alone) {
     m_gameId = newId();
     m_turn = 0;
     {
@@ -826,13 +835,13 @@ void SqliteRecord::gameStarted(const QString& blue, const QString& red, const QD
     m_gamePlayers = {blue, red};
     m_gameDay = at.date();
     planGame();
-    m_writer->post([game = m_gameId, blue, red, at = isoWithOffset(at)](QSqlDatabase& db) {
+    m_writer->post([game = m_gameId, blue, red, at = isoWithOffset(at), alone](QSqlDatabase& db) {
         return inTransaction(db, [&] {
             return failureOf(
                 runStatement(db,
-                             QStringLiteral("INSERT INTO games (game_id, blue, red, started_at)"
-                                            " VALUES (?, ?, ?, ?)"),
-                             {game, blue, red, at}));
+                             QStringLiteral("INSERT INTO games (game_id, blue, red, started_at,"
+                                            " against_computer) VALUES (?, ?, ?, ?, ?)"),
+                             {game, blue, red, at, int(alone)}));
         });
     });
 }

@@ -43,6 +43,7 @@ public:
     ~SqliteRecord() override;
 
     void gameStarted(const QString& blue, const QString& red, const QDateTime& at) override;
+    void gameStartedAgainstComputer(const QString& blue, const QDateTime& at) override;
     void answerJudged(const JudgedAnswer& answer) override;
     void gameFinished(const QString& winner, const QDateTime& at) override;
     PracticePlan practicePlan(const QString& player) const override;
@@ -92,6 +93,7 @@ private:
     explicit SqliteRecord(std::unique_ptr<Writer> writer);
     // Works out the game's plans from the file, in the background.
     void planGame();
+    void startGame(const QString& blue, const QString& red, const QDateTime& at, bool alone);
 
     QString m_gameId;    // the game being played, empty between games
     QString m_readError; // of the last read, on the reader's thread

@@ -37,7 +37,10 @@ ScreenSet::ScreenSet(Services services)
     connect(&m_game, &Game::played, this,
             [this](Cue cue) { m_services.sound.playSoundFile(soundFileOf(cue)); });
     connect(&m_game, &Game::gameBegan, this, [this](const QString& blue, const QString& red) {
-        m_services.record.gameStarted(blue, red, QDateTime::currentDateTime());
+        if (m_game.computerLevel())
+            m_services.record.gameStartedAgainstComputer(blue, QDateTime::currentDateTime());
+        else
+            m_services.record.gameStarted(blue, red, QDateTime::currentDateTime());
     });
     connect(&m_game, &Game::answerJudged, this,
             [this](const QString& player, Fact question, std::optional<int> answered,
@@ -112,8 +115,11 @@ std::vector<ScreenWindow*> ScreenSet::loadedScreens() const {
 }
 
 bool ScreenSet::confirmQuit(QWidget* asker) {
-    if (!m_services.dialogs.askYesNo(asker, QStringLiteral("Are you sure?"),
-                                     QStringLiteral("Close the Program")))
+    m_game.holdComputer(true);
+    const bool sure = m_services.dialogs.askYesNo(asker, QStringLiteral("Are you sure?"),
+                                                  QStringLiteral("Close the Program"));
+    m_game.holdComputer(false);
+    if (!sure)
         return false;
     quitGame();
     return true;

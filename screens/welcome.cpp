@@ -10,6 +10,7 @@
 #include "widgets/keyboard.h"
 #include "widgets/vblabel.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -56,12 +57,19 @@ NameEntry::NameEntry(ScreenSet& screens)
     blueNameBox = makeNameBox(this, {1380, 3120, 9255, 555}, BlueNamePlaceholder, Colour::DarkBlue);
     for (std::size_t index = 0; index < titleLetters.size(); ++index)
         titleLetters[index] = new AnimatedGif(this, {LetterLefts[index], 120, 1125, 1335});
+    computerChoice = new QCheckBox(QStringLiteral("Play against the computer"), this);
+    computerChoice->setGeometry(twipsToPixels(QRect(1380, 3840, 9255, 495)));
+    computerChoice->setFont(gameFont(Face::MsSansSerif, 13.5, Bold));
     redNameBox->setAccessibleName(QStringLiteral("Red player's name"));
     blueNameBox->setAccessibleName(QStringLiteral("Blue player's name"));
+    computerChoice->setAccessibleName(QStringLiteral("Play against the computer"));
     setTabOrder(redNameBox, blueNameBox);
-    setTabOrder(blueNameBox, startButton);
+    setTabOrder(blueNameBox, computerChoice);
+    setTabOrder(computerChoice, startButton);
     redNameBox->setFocus();
     addAltShortcut(startButton, Qt::Key_S);
+    addAltShortcut(computerChoice, Qt::Key_C);
+    connect(computerChoice, &QCheckBox::toggled, this, &NameEntry::chooseComputer);
 
     redNameBox->installEventFilter(this);
     blueNameBox->installEventFilter(this);
@@ -109,9 +117,22 @@ bool NameEntry::eventFilter(QObject* watched, QEvent* event) {
     return ScreenWindow::eventFilter(watched, event);
 }
 
+// The Red box, disabled, cannot be typed in and is left out of Tab while it shows the
+// computer's name.
+void NameEntry::chooseComputer(bool chosen) {
+    if (chosen)
+        m_redTyped = redNameBox->text();
+    redNameBox->setText(chosen ? QString(ComputerName) : m_redTyped);
+    redNameBox->setEnabled(!chosen);
+    if (chosen && redNameBox->hasFocus())
+        blueNameBox->setFocus();
+}
+
 void NameEntry::startPlaying() {
+    const bool alone = computerChoice->isChecked();
     for (const auto& [box, colour] : {std::pair{redNameBox, "Red"}, {blueNameBox, "Blue"}})
-        if (const QString problem = nameProblem(box->text()); !problem.isEmpty()) {
+        if (const QString problem = nameProblem(box->text());
+            !problem.isEmpty() && !(alone && box == redNameBox)) {
             screens.services().dialogs.warn(this,
                                             QStringLiteral("The %1 player's name %2.\r\nPlease "
                                                            "type it again.")
@@ -120,23 +141,38 @@ void NameEntry::startPlaying() {
             box->setFocus();
             return;
         }
-    if (!screens.game().start(blueNameBox->text(), redNameBox->text())) {
+    const QString blue = blueNameBox->text();
+    const QString red = alone ? QString(ComputerName) : redNameBox->text();
+    const NamesProblem problem = namesProblem(red, blue);
+    if (problem != NamesProblem::None) {
         screens.services().dialogs.warn(
-            this, QStringLiteral("Names must be entered for both players!\r\nplease retry."),
+            this,
+            problem == NamesProblem::Same
+                ? QStringLiteral("The same name cannot be entered for both players!\r\nplease "
+                                 "enter another name, or play against the computer.")
+            : alone ? QStringLiteral("A name must be entered for the Blue player!\r\nplease retry.")
+                    : QStringLiteral("Names must be entered for both players!\r\nplease retry."),
             QStringLiteral("WELCOME"));
         return;
     }
+    if (alone)
+        screens.game().startAgainstComputer(blue, ComputerLevel::Level);
+    else
+        screens.game().start(blue, red);
     hide();
     for (AnimatedGif* letter : titleLetters)
         letter->stopAnimation();
 }
 
+// The choice of the computer stays as it was last set.
 void NameEntry::showForNewPlayers() {
-    redNameBox->setText(RedNamePlaceholder);
+    m_redTyped = RedNamePlaceholder;
+    if (!computerChoice->isChecked())
+        redNameBox->setText(RedNamePlaceholder);
     blueNameBox->setText(BlueNamePlaceholder);
     startLetters();
     show();
-    redNameBox->setFocus();
+    (computerChoice->isChecked() ? blueNameBox : redNameBox)->setFocus();
 }
 
 } // namespace quintarlow

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
@@ -25,6 +26,8 @@ public:
     QPushButton* startButton = nullptr; // "START PLAYING"
     QLineEdit* redNameBox = nullptr;
     QLineEdit* blueNameBox = nullptr;
+    // Blue plays alone, against the computer, which takes the Red box.
+    QCheckBox* computerChoice = nullptr;
     std::array<AnimatedGif*, 10> titleLetters{};
 
 public Q_SLOTS:
@@ -35,7 +38,9 @@ protected:
 
 private:
     void startLetters();
+    void chooseComputer(bool chosen);
     ScreenSet& screens;
+    QString m_redTyped; // what the Red box held before the computer took it
 };
 
 } // namespace quintarlow

@@ -69,14 +69,14 @@ struct RecordLog final : PracticeRecord {
     void gameStarted(const QString& blue, const QString& red, const QDateTime&) override {
         entries.append(QLatin1String("start: ") + blue + QLatin1String(" / ") + red);
     }
+    void gameStartedAgainstComputer(const QString& blue, const QDateTime&) override {
+        entries.append(QLatin1String("start alone: ") + blue);
+    }
     void answerJudged(const JudgedAnswer& answer) override {
-        entries.append(
-            QStringLiteral("answer: %1 %2x%3 %4 %5")
-                .arg(answer.player)
-                .arg(answer.a)
-                .arg(answer.b)
-                .arg(answer.answered ? QString::number(*answer.answered) : QStringLiteral("-"))
-                .arg(outcomeName(answer.outcome)));
+        entries.append(QString::asprintf(
+            "answer: %s %dx%d %s %s", qPrintable(answer.player), answer.a, answer.b,
+            answer.answered ? qPrintable(QString::number(*answer.answered)) : "-",
+            qPrintable(outcomeName(answer.outcome))));
     }
     void gameFinished(const QString& winner, const QDateTime&) override {
         entries.append(QLatin1String("finish: ") + winner);

@@ -1,5 +1,6 @@
 // The game's rules on the model alone, without a window: a seeded random player checked after
 // every move against a model of the rules of its own, and the answer clock of a plan.
+#include "core/boardlayout.h"
 #include "core/game.h"
 #include "core/namecheck.h"
 
@@ -8,6 +9,7 @@
 #include <deque>
 #include <memory>
 #include <random>
+#include <set>
 
 using namespace quintarlow;
 
@@ -17,9 +19,10 @@ namespace {
 struct Played {
     std::deque<int> factors;
     int answerSeconds = AnswerSeconds;
-    QStringList said, played, reports;
+    QStringList said, played, reports, planFor;
     std::vector<int> held; // the products the player asked holds, as the draw was told
-    Game game{[this](const QString&) {
+    Game game{[this](const QString& player) {
+                  planFor << player;
                   PracticePlan plan;
                   plan.answerSeconds = answerSeconds;
                   return plan;
@@ -41,26 +44,27 @@ struct Played {
         QObject::connect(&game, &Game::answerJudged,
                          [this](const QString& player, Fact q, std::optional<int> answered,
                                 Outcome outcome, qint64) {
-                             reports << QStringLiteral("answer: %1 %2x%3 %4 %5")
-                                            .arg(player)
-                                            .arg(q.a)
-                                            .arg(q.b)
-                                            .arg(answered ? QString::number(*answered)
-                                                          : QStringLiteral("-"))
-                                            .arg(int(outcome));
+                             reports << QString::asprintf(
+                                 "answer: %s %dx%d %s %d", qPrintable(player), q.a, q.b,
+                                 answered ? qPrintable(QString::number(*answered)) : "-",
+                                 int(outcome));
                          });
         QObject::connect(&game, &Game::gameEnded, [this](const QString& winner) {
             reports << QStringLiteral("finish: ") + winner;
         });
     }
-    // Asks for the product on `square` and answers it there.
-    void claim(int square) {
+    // The next question asks for the product on `square`.
+    void questionFor(int square) {
         const int product = squareCaption(square).toInt();
         for (int a = 1; a <= 12; ++a)
             if (product % a == 0 && product / a <= 12) {
                 factors = {a, product / a};
                 break;
             }
+    }
+    // Asks for the product on `square` and answers it there.
+    void claim(int square) {
+        questionFor(square);
         game.ask();
         game.choose(square);
     }
@@ -84,42 +88,15 @@ public:
     std::map<QString, int> seen;
 
     QString step() {
-        const int kind = std::discrete_distribution<int>{3, 12, 30, 2, 20, 15, 3, 2, 4, 0.05}(rng);
-        switch (kind) {
-        case 0:
-            typeNames();
-            break;
-        case 1:
-            ask();
-            break;
-        case 2:
-            choose();
-            break;
-        case 3:
-            // Before a question it is refused with a sound; during one only with words.
-            act("FREE picture", [this] { played->game.chooseFreePicture(); });
-            if (phase == Waiting)
-                expectedPlayed << "wrong";
-            break;
-        case 4:
-            clockTick();
-            break;
-        case 5:
-            revealTick();
-            break;
-        case 6:
-            act("announcement tick", [this] { played->game.announcementTick(); });
-            break;
-        case 7:
-            leave();
-            break;
-        case 8:
-            replay();
-            break;
-        default:
-            quit();
-            break;
-        }
+        using Move = void (RandomPlayer::*)();
+        static constexpr std::array<Move, 10> moves{
+            &RandomPlayer::typeNames,        &RandomPlayer::ask,
+            &RandomPlayer::choose,           &RandomPlayer::freePicture,
+            &RandomPlayer::clockTick,        &RandomPlayer::revealTick,
+            &RandomPlayer::announcementTick, &RandomPlayer::leave,
+            &RandomPlayer::replay,           &RandomPlayer::quit};
+        (this->*moves[std::discrete_distribution<std::size_t>{3, 12, 30, 2, 20, 15, 3, 2, 4,
+                                                              0.05}(rng)])();
         if (recent.size() > 12)
             recent.removeFirst();
         return broken();
@@ -145,19 +122,16 @@ private:
     }
 
     void typeNames() {
-        static const QStringList names{"",
-                                       "Red Player - Enter Name Here",
-                                       "Blue Player - Enter Name Here",
-                                       " Ana ",
-                                       "Ben",
-                                       "<b>x</b>"};
+        static const QStringList names{
+            "", RedNamePlaceholder, BlueNamePlaceholder, " Ana ", "ana", "Ben", "<b>x</b>"};
         const QString typedBlue = names[uniform(0, int(names.size()) - 1)];
         const QString typedRed = names[uniform(0, int(names.size()) - 1)];
         const bool accepted = played->game.start(typedBlue, typedRed);
         recent << QStringLiteral("names '%1' '%2'").arg(typedBlue, typedRed);
         const bool given = !typedBlue.isEmpty() && !typedRed.isEmpty() &&
                            typedBlue != "Blue Player - Enter Name Here" &&
-                           typedRed != "Red Player - Enter Name Here";
+                           typedRed != "Red Player - Enter Name Here" &&
+                           typedBlue.trimmed().toLower() != typedRed.trimmed().toLower();
         if (accepted != (phase == Names && given))
             fault = "names accepted wrongly";
         if (accepted) {
@@ -224,6 +198,16 @@ private:
         }
     }
 
+    // Before a question it is refused with a sound; during one only with words.
+    void freePicture() {
+        act("FREE picture", [this] { played->game.chooseFreePicture(); });
+        if (phase == Waiting)
+            expectedPlayed << "wrong";
+    }
+    void announcementTick() {
+        act("announcement tick", [this] { played->game.announcementTick(); });
+    }
+
     // One second, or a player who waits up to 45.
     void clockTick() {
         for (int tick = uniform(0, 3) ? 1 : uniform(2, 45); tick > 0; --tick)
@@ -248,10 +232,9 @@ private:
             return;
         if (++revealTicks == 1) {
             blueToMove = !blueToMove;
-            expectedSaid << QStringLiteral("%1 the correct answer was,, %2, it is, %3s turn.")
-                                .arg(revealPrompt)
-                                .arg(product)
-                                .arg(blueToMove ? "BLUE" : "RED");
+            expectedSaid << QString::asprintf("%s the correct answer was,, %d, it is, %ss turn.",
+                                              qPrintable(revealPrompt), product,
+                                              blueToMove ? "BLUE" : "RED");
         }
         if (revealTicks == 9)
             phase = Waiting;
@@ -299,11 +282,9 @@ private:
         running = false;
     }
     void expectAnswer(const QString& answered, const char* outcome) {
-        expectedReports << QStringLiteral("answer: %1 %2x%3 %4 %5")
-                               .arg(blueToMove ? blue : red)
-                               .arg(question.a)
-                               .arg(question.b)
-                               .arg(answered, QLatin1String(outcome));
+        expectedReports << QString::asprintf("answer: %s %dx%d %s %s",
+                                             qPrintable(blueToMove ? blue : red), question.a,
+                                             question.b, qPrintable(answered), outcome);
     }
 
     // Four in a line across, down or diagonally; the FREE square counts for both players.
@@ -385,10 +366,9 @@ private Q_SLOTS:
         RandomPlayer player(used);
         for (int action = 1; action <= (actions > 0 ? actions : 100000); ++action)
             if (const QString fault = player.step(); !fault.isEmpty())
-                QFAIL(qPrintable(QString("seed %1, action %2: %3; last actions:\n  %4")
-                                     .arg(used)
-                                     .arg(action)
-                                     .arg(fault, player.recent.join("\n  "))));
+                QFAIL(qPrintable(QString::asprintf("seed %u, action %d: %s; last actions:\n  %s",
+                                                   used, action, qPrintable(fault),
+                                                   qPrintable(player.recent.join("\n  ")))));
         QStringList figures;
         for (const auto& [what, count] : player.seen)
             figures.append(QString::number(count) + ' ' + what);
@@ -462,6 +442,96 @@ private Q_SLOTS:
         QVERIFY(std::any_of(blue.begin(), blue.end(), [](const Fact& f) {
             return f.a != 3 && f.b != 3 && f != Fact{7, 8};
         }));
+    }
+
+    // One child against the computer, by ticks: it waits while a confirmation is open, asks at
+    // its third tick, thinks within half the clock and answers, while the child's asks and
+    // squares do nothing. Its questions are the child's, and only the child's answers are
+    // reported. The child wins along row 3 or, answering 7 x 7 wrong, the computer along row 1.
+    void gameAgainstTheComputer_data() {
+        QTest::addColumn<bool>("childWins");
+        QTest::newRow("the child wins") << true;
+        QTest::newRow("the computer wins") << false;
+    }
+    void gameAgainstTheComputer() {
+        QFETCH(bool, childWins);
+        Played played;
+        Game& game = played.game;
+        game.seedComputer(8);
+        QVERIFY(!game.startAgainstComputer(" the computer", ComputerLevel::Level) &&
+                game.startAgainstComputer("Ben", ComputerLevel::Level));
+        std::deque<int> childSquares{25, 26, 27}, computerSquares{9, 10, 11, 12};
+        int computerWrong = 0;
+        for (int turn = 0; game.stage() != Stage::Won && turn < 200; ++turn) {
+            if (game.toMove() == Player::Blue && childWins)
+                (played.claim(childSquares.front()), childSquares.pop_front());
+            else if (game.toMove() == Player::Blue)
+                (game.ask(), game.choose(boardIndexOfProduct(48)));
+            if (game.toMove() == Player::Red && game.stage() == Stage::Waiting) {
+                const int target = computerSquares.front();
+                played.questionFor(target);
+                const qsizetype heard = played.said.size() + played.played.size();
+                for (int tick = 0; tick < 5; ++tick)
+                    (game.holdComputer(true), game.computerTick(), game.holdComputer(false));
+                int ticks = 0;
+                for (; game.stage() == Stage::Waiting && ticks < 5; ++ticks)
+                    (game.ask(), game.choose(target), game.chooseFreePicture(),
+                     game.computerTick());
+                QCOMPARE(played.said.size() + played.played.size() - heard, 1); // the question
+                QCOMPARE(ticks, 3);
+                for (ticks = 0; game.stage() == Stage::Asking && ticks < 40; ++ticks)
+                    (game.choose(target), game.computerTick());
+                QVERIFY(ticks >= 4 && ticks <= 20);
+                computerWrong += game.stage() == Stage::Revealing;
+                if (game.owner(target) == Player::Red)
+                    computerSquares.pop_front();
+            }
+            for (int tick = 0; tick < 9; ++tick)
+                game.revealTick();
+        }
+        QCOMPARE(game.winner(), childWins ? Player::Blue : Player::Red);
+        QVERIFY(childWins || computerWrong > 0);
+        QCOMPARE(played.planFor.filter("Ben").size(), played.planFor.size());
+        QCOMPARE(played.reports.first() + played.reports.last(),
+                 "start: Ben / The Computerfinish: " + (childWins ? QString("Ben") : ComputerName));
+        QCOMPARE(played.reports.filter("answer: Ben").size(),
+                 played.reports.filter("answer").size());
+    }
+
+    // Over 1,000 seeded questions at each level: the share right within a few points of the
+    // level's, a wrong answer always a neighbouring fact's product, the pause about 2 to 6 s on
+    // average, longer for larger products and at most half the clock.
+    void computerAnswers_data() {
+        QTest::addColumn<ComputerLevel>("level");
+        QTest::addColumn<double>("share");
+        QTest::addColumn<int>("meanMs"); // within 400 ms
+        QTest::newRow("easy") << ComputerLevel::Easy << 0.5 << 4400;
+        QTest::newRow("level") << ComputerLevel::Level << 0.7 << 3400;
+        QTest::newRow("hard") << ComputerLevel::Hard << 0.9 << 2550;
+    }
+    void computerAnswers() {
+        QFETCH(ComputerLevel, level);
+        std::mt19937 random(31);
+        int right = 0;
+        std::array<double, 2> ms{}, counted{}; // products to 72 and above, on a 20 s clock
+        for (int turn = 0; turn < 1000; ++turn) {
+            const int a = int(random() % 12) + 1, b = int(random() % 12) + 1;
+            const int seconds = turn % 2 ? 8 : 20;
+            const ComputerAnswer answer = answerAsComputer({a, b}, level, seconds, random);
+            const int product = squareProduct(answer.square), large = a * b > 72;
+            QCOMPARE(answer.right, product == a * b);
+            const std::set near{a * (b - 1), a * (b + 1), (a - 1) * b, (a + 1) * b};
+            QVERIFY(answer.right || near.contains(product));
+            QVERIFY(answer.thinkingMs >= 1500 && answer.thinkingMs <= seconds * 500);
+            right += answer.right;
+            (ms[large] += seconds == 20 ? answer.thinkingMs : 0, counted[large] += seconds == 20);
+        }
+        const double mean = (ms[0] + ms[1]) / (counted[0] + counted[1]);
+        qInfo("%d of 1000 right, %.0f ms thinking on average", right, mean);
+        QFETCH(double, share);
+        QFETCH(int, meanMs);
+        QVERIFY(std::abs(right / 1000.0 - share) < 0.04 && std::abs(mean - meanMs) < 400);
+        QVERIFY(ms[1] / counted[1] > ms[0] / counted[0] + 500);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "core/namecheck.h"
 #include "media/animatedgif.h"
 #include "screens/background.h"
 #include "screens/splash.h"
@@ -5,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QImageReader>
 #include <QSignalSpy>
@@ -197,6 +199,39 @@ private Q_SLOTS:
         QCOMPARE(heard, expected);
     }
 
+    // One child by keys: Tab reaches the choice and Space takes it, Alt+C drops and takes it
+    // again; the Red box shows the computer and cannot be typed in; only Blue's name is asked
+    // for, never the computer's; the rules are said as in a game of two. A replay keeps the
+    // computer, and new players find the choice as it was last set.
+    void playingAgainstTheComputer() {
+        Screens game;
+        NameEntry& welcome = game.screens.welcome();
+        BoardWindow& board = game.screens.board();
+        (welcome.show(), activate(welcome), key(welcome, Qt::Key_Tab), key(welcome, Qt::Key_Tab));
+        QCOMPARE(welcome.focusWidget(), welcome.computerChoice);
+        key(welcome, Qt::Key_Space);
+        for (const QString& shown : {QString(ComputerName), QString(RedNamePlaceholder)}) {
+            QCOMPARE(std::pair(welcome.redNameBox->text(), welcome.redNameBox->isEnabled()),
+                     std::pair(shown, shown != ComputerName));
+            key(welcome, Qt::Key_C, Qt::AltModifier);
+        }
+        for (const char* typed : {"", "the Computer ", "Ben"})
+            (welcome.blueNameBox->setText(QString()), welcome.blueNameBox->setFocus(),
+             QTest::keyClicks(welcome.blueNameBox, typed), key(welcome, Qt::Key_Return));
+        QCOMPARE(board.redName->caption(), ComputerName);
+        Game& model = game.screens.game();
+        (model.leave(), model.playAgainSamePlayers(), model.leave(), model.playAgainNewPlayers());
+        QCOMPARE(welcome.redNameBox->text(), ComputerName);
+        QCOMPARE(game.dialogs.asked + game.record.entries + game.log.entries.mid(0, 1),
+                 QStringList({"WELCOME: A name must be entered for the Blue player!\r\nplease "
+                              "retry.",
+                              "WELCOME: The same name cannot be entered for both players!\r\n"
+                              "please enter another name, or play against the computer.",
+                              "start alone: Ben", "finish: ", "start alone: Ben", "finish: ",
+                              "say: four in a row,,across, up and down or diagonally wins,, you "
+                              "have 20 seconds to answer,, blue goes first"}));
+    }
+
     void keysAndClicksJudgeOnce_data() {
         QTest::addColumn<QString>("inputs");
         QTest::addColumn<QString>("heard"); // questions, dings, errors, then whose turn
@@ -238,11 +273,9 @@ private Q_SLOTS:
         for (const QString& input : inputs.split(QLatin1Char(' ')))
             act.at(input)();
         const QStringList& heard = fixture.log.entries;
-        QTEST(QStringLiteral("%1 %2 %3 %4")
-                  .arg(heard.count(QStringLiteral("say: 5, times, 6")))
-                  .arg(heard.count(QStringLiteral("play: ding.WAV")))
-                  .arg(heard.count(QStringLiteral("play: error.WAV")))
-                  .arg(colourWord(fixture.model.toMove())),
+        QTEST(QString::asprintf("%lld %lld %lld %s", heard.count("say: 5, times, 6"),
+                                heard.count("play: ding.WAV"), heard.count("play: error.WAV"),
+                                qPrintable(colourWord(fixture.model.toMove()))),
               "heard");
     }
 
@@ -272,6 +305,8 @@ private Q_SLOTS:
             {board.squares[40], "56, Blue", QAccessible::Button},
             {board.squares[56], "Quintarlow! corner", QAccessible::Button},
             {board.squares[28], "FREE square", QAccessible::Button},
+            {fixture.game->screens.welcome().computerChoice, "Play against the computer",
+             QAccessible::CheckBox},
         };
         for (const auto& [control, name, role] : table) {
             QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name),
@@ -460,10 +495,9 @@ private Q_SLOTS:
                 fixture.model.answerClockTick();
         }
         QVERIFY(!board.isEnabled());
-        QTEST(QStringLiteral("%1 %2 %3")
-                  .arg(int(board.askButton->isEnabledTo(&board)))
-                  .arg(int(board.newGameButton->isEnabledTo(&board)))
-                  .arg(int(board.quitButton->isEnabledTo(&board))),
+        QTEST(QString::asprintf("%d %d %d", board.askButton->isEnabledTo(&board),
+                                board.newGameButton->isEnabledTo(&board),
+                                board.quitButton->isEnabledTo(&board)),
               "enabled");
     }
 

@@ -139,16 +139,10 @@ private Q_SLOTS:
         QCOMPARE(rows.size(), 3u);
         QStringList seen;
         for (const AnswerRow& row : rows)
-            seen.append(
-                QStringLiteral("%1 %2 %3x%4=%5 %6 %7 %8")
-                    .arg(row.turn)
-                    .arg(row.player)
-                    .arg(row.a)
-                    .arg(row.b)
-                    .arg(row.product)
-                    .arg(row.answered ? QString::number(*row.answered) : QStringLiteral("-"))
-                    .arg(outcomeName(row.outcome))
-                    .arg(row.ms));
+            seen.append(QString::asprintf(
+                "%d %s %dx%d=%d %s %s %lld", row.turn, qPrintable(row.player), row.a, row.b,
+                row.product, row.answered ? qPrintable(QString::number(*row.answered)) : "-",
+                qPrintable(outcomeName(row.outcome)), qlonglong(row.ms)));
         QCOMPARE(seen, (QStringList{QStringLiteral("1 Ben 3x4=12 12 right 1234"),
                                     QStringLiteral("2 Rosa 4x3=12 13 wrong 1234"),
                                     QStringLiteral("3 Ben 7x8=56 - timeout 1234")}));
@@ -205,10 +199,7 @@ private Q_SLOTS:
         const auto text = [](const std::vector<FactAnswer>& facts) {
             QStringList words;
             for (const FactAnswer& fact : facts)
-                words.append(QStringLiteral("%1x%2 %3")
-                                 .arg(fact.a)
-                                 .arg(fact.b)
-                                 .arg(static_cast<int>(fact.outcome)));
+                words.append(QString::asprintf("%dx%d %d", fact.a, fact.b, int(fact.outcome)));
             return words;
         };
         for (std::size_t i = 0; i < names.size(); ++i)
@@ -232,8 +223,11 @@ private Q_SLOTS:
             << QStringList{"DELETE FROM answers WHERE played_at < '2026-12-08'"}
             << QStringList{" aNN  1 1 1 2026-12-08T09:00:00+01:00"};
         QTest::newRow("a file from before the list was kept")
-            << QStringList{"DROP TRIGGER answer_counted", "DROP TRIGGER answer_uncounted",
-                           "DROP TABLE player_games", "DROP TABLE school_facts",
+            << QStringList{"DROP TRIGGER answer_counted",
+                           "DROP TRIGGER answer_uncounted",
+                           "DROP TABLE player_games",
+                           "DROP TABLE school_facts",
+                           "ALTER TABLE games DROP COLUMN against_computer",
                            "PRAGMA user_version = 4"}
             << QStringList{" aNN  2 3 2 2026-12-08T09:00:00+01:00",
                            "Bo 1 1 0 2026-12-07T10:02:00+01:00"};
@@ -277,12 +271,9 @@ private Q_SLOTS:
         QSqlDatabase::removeDatabase(QStringLiteral("edit"));
         QStringList seen;
         for (const PlayerSummary& player : openIn(dir)->players())
-            seen.append(QStringLiteral("%1 %2 %3 %4 %5")
-                            .arg(player.name)
-                            .arg(player.games)
-                            .arg(player.answers)
-                            .arg(player.right)
-                            .arg(player.lastPlayed.toString(Qt::ISODate)));
+            seen.append(QString::asprintf("%s %d %d %d %s", qPrintable(player.name), player.games,
+                                          player.answers, player.right,
+                                          qPrintable(player.lastPlayed.toString(Qt::ISODate))));
         QCOMPARE(seen, listed);
     }
 
@@ -311,6 +302,7 @@ private Q_SLOTS:
                 record->answerJudged(judged(names[index], 6, 7, 42));
                 record->answerJudged(judged(names[index + 1], 12, 12, std::nullopt));
             }
+            record->gameStartedAgainstComputer(names.first(), QDateTime::currentDateTime());
             record->gameStarted(names.last(), names.first(), QDateTime::currentDateTime());
             record->answerJudged(judged(names.last(), 1, 9, 8));
             record->gameFinished(names.first(), QDateTime::currentDateTime());
@@ -325,6 +317,10 @@ private Q_SLOTS:
                           games);
             QVERIFY(won.next());
             QCOMPARE(won.value(0).toString(), names.first());
+            QSqlQuery alone("SELECT group_concat(blue || red) FROM games WHERE against_computer",
+                            games);
+            QCOMPARE(alone.next() ? alone.value(0).toString() : QString(),
+                     names.first() + ComputerName);
         }
         QSqlDatabase::removeDatabase(QStringLiteral("games"));
         const CsvReading reading = answersFromCsv(exported);

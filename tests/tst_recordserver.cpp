@@ -145,7 +145,8 @@ public:
                     const QString& red = QStringLiteral("Bo")) {
         const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
         runStatement(db(),
-                     QStringLiteral("INSERT INTO games VALUES (?, ?, ?, NULL, "
+                     QStringLiteral("INSERT INTO games (game_id, blue, red, winner, started_at, "
+                                    "ended_at) VALUES (?, ?, ?, NULL, "
                                     "'2026-12-07T10:00:00+01:00', NULL)"),
                      {id, blue, red});
         return id;
@@ -191,12 +192,10 @@ std::vector<AnswerRow> classAnswers() {
 QStringList listed(const std::vector<PlayerSummary>& players) {
     QStringList lines;
     for (const PlayerSummary& player : players)
-        lines.append(QStringLiteral("%1 %2 games %3 answers %4 right, last %5")
-                         .arg(player.name)
-                         .arg(player.games)
-                         .arg(player.answers)
-                         .arg(player.right)
-                         .arg(player.lastPlayed.toString(Qt::ISODateWithMs)));
+        lines.append(QString::asprintf("%s %d games %d answers %d right, last %s",
+                                       qPrintable(player.name), player.games, player.answers,
+                                       player.right,
+                                       qPrintable(player.lastPlayed.toString(Qt::ISODateWithMs))));
     return lines;
 }
 
@@ -281,11 +280,9 @@ class TestRecordServer : public QObject {
     }
     static QString drawnBy(const LocalRecord& local, const QString& player) {
         const PracticePlan plan = nextPlan(local, player);
-        return QStringLiteral("%1|%2|%3|%4")
-            .arg(keptTablesText(plan.settings.tables))
-            .arg(plan.settings.askMissed ? 1 : 0)
-            .arg(plan.settings.path ? 1 : 0)
-            .arg(plan.answerSeconds);
+        return QString::asprintf("%s|%d|%d|%d", qPrintable(keptTablesText(plan.settings.tables)),
+                                 int(plan.settings.askMissed), int(plan.settings.path),
+                                 plan.answerSeconds);
     }
 
     static QStringList missedFacts(const LocalRecord& local, const QString& player) {
@@ -628,10 +625,8 @@ private Q_SLOTS:
         const auto text = [](const std::vector<FactAnswer>& read, bool whole = false) {
             QStringList words;
             for (const FactAnswer& fact : read)
-                words.append(QStringLiteral("%1x%2 %3")
-                                 .arg(fact.a)
-                                 .arg(fact.b)
-                                 .arg(fact.day.toString(Qt::ISODate)) +
+                words.append(QString::asprintf("%dx%d %s", fact.a, fact.b,
+                                               qPrintable(fact.day.toString(Qt::ISODate))) +
                              (whole ? QStringLiteral(" %1 %2").arg(int(fact.outcome)).arg(fact.ms)
                                     : QString()));
             return words;
