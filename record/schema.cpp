@@ -311,6 +311,19 @@ QStringList factsFromOtherMachines() {
     };
 }
 
+// A function that runs as the tables' owner must find the tables it names and never an
+// object a caller made: a temporary table, view or function named like one of ours would
+// otherwise run with the owner's rights. Every function of ours searches the tables' schema,
+// then pg_temp last. (Those with a RETURN body were bound to their objects when made.) Run
+// again after each step that makes functions.
+QString pinSearchPaths() {
+    return QStringLiteral(
+        "DO $$ DECLARE f regprocedure; BEGIN FOR f IN SELECT p.oid FROM pg_catalog.pg_proc p"
+        " WHERE p.pronamespace = current_schema()::regnamespace AND p.proname LIKE"
+        " 'quintarlow\\_%' LOOP EXECUTE format('ALTER FUNCTION %s SET search_path = %I, pg_temp',"
+        " f, current_schema()); END LOOP; END $$");
+}
+
 } // namespace
 
 const std::vector<Migration>& migrations() {
@@ -394,6 +407,7 @@ const std::vector<Migration>& migrations() {
          {QStringLiteral("CREATE TABLE school_facts (player_key TEXT PRIMARY KEY,"
                          " facts TEXT NOT NULL)")},
          factsFromOtherMachines()},
+        {7, {}, {}, {pinSearchPaths()}},
     };
     return all;
 }

@@ -18,6 +18,10 @@ namespace {
 const QString machines = QStringLiteral("quintarlow_machines");
 const QString teachers = QStringLiteral("quintarlow_teachers");
 const QString school = QStringLiteral("quintarlow_school");
+// Owns the tables and the functions that run with its rights: it logs in to nothing, makes no
+// roles and holds no group's role, so a function tricked into running a caller's code could
+// do no more than the tables' owner.
+const QString records = QStringLiteral("quintarlow_records");
 
 // What a machine calls: it adds answers and games, and asks what a game needs.
 const QStringList machineFunctions{
@@ -156,6 +160,60 @@ public:
         }
     }
 
+    // PUBLIC, which every login holds, may neither connect (the group roles may) nor make the
+    // temporary objects a function of ours could be shown in place of a table.
+    void closeToPublic() {
+        const QString held = QStringLiteral(
+            "SELECT has_database_privilege('public', current_database(), 'TEMPORARY') OR"
+            " has_database_privilege('public', current_database(), 'CONNECT')");
+        if (!value(held).toBool())
+            return;
+        run(QStringLiteral("REVOKE TEMPORARY, CONNECT ON DATABASE \"%1\" FROM PUBLIC")
+                .arg(m_db.databaseName()));
+        if (value(held).toBool() && m_error.isEmpty())
+            m_error = QStringLiteral("every login may still connect to the database or make "
+                                     "temporary tables in it; its owner must run REVOKE "
+                                     "TEMPORARY, CONNECT ON DATABASE \"%1\" FROM PUBLIC")
+                          .arg(m_db.databaseName());
+        say(QStringLiteral("Took TEMPORARY and CONNECT on the database from PUBLIC."));
+    }
+
+    // The tables and functions made by this login (or an earlier set-up) go to the role that
+    // owns them; this login stays a member so that later versions can change them.
+    void giveToRecords() {
+        if (!value(QStringLiteral("SELECT 1 FROM pg_roles WHERE rolname = ?"), {records})
+                 .isValid()) {
+            run(QStringLiteral("CREATE ROLE %1 NOLOGIN NOCREATEROLE NOCREATEDB").arg(records));
+            say(QStringLiteral("Made the role %1.").arg(records));
+        }
+        memberOf(value(QStringLiteral("SELECT current_user")).toString(), records);
+        if (!value(QStringLiteral("SELECT has_schema_privilege(?, 'public', 'CREATE') AND "
+                                  "has_database_privilege(?, current_database(), 'TEMPORARY')"),
+                   {records, records})
+                 .toBool()) {
+            // The count of a child's answers per game is kept with a temporary table.
+            run(QStringLiteral("GRANT USAGE, CREATE ON SCHEMA public TO %1").arg(records));
+            run(QStringLiteral("GRANT TEMPORARY ON DATABASE \"%1\" TO %2")
+                    .arg(m_db.databaseName(), records));
+        }
+        QSqlQuery owned = runStatement(
+            m_db,
+            QStringLiteral("SELECT 'TABLE ' || quote_ident(relname) FROM pg_class WHERE "
+                           "relname = ANY (?) AND relnamespace = current_schema()::regnamespace "
+                           "AND relowner <> ?::regrole UNION ALL SELECT 'FUNCTION ' || "
+                           "oid::regprocedure FROM pg_proc WHERE proname LIKE 'quintarlow\\_%' "
+                           "AND pronamespace = current_schema()::regnamespace AND proowner <> "
+                           "?::regrole"),
+            {textArray(tables), records, records});
+        QStringList objects;
+        while (owned.next())
+            objects.append(owned.value(0).toString());
+        for (const QString& object : std::as_const(objects))
+            run(QStringLiteral("ALTER %1 OWNER TO %2").arg(object, records));
+        if (!objects.isEmpty())
+            say(QStringLiteral("Gave the tables and functions to %1.").arg(records));
+    }
+
     void memberOf(const QString& member, const QString& group) {
         if (value(QStringLiteral("SELECT 1 FROM pg_auth_members WHERE roleid = ?::regrole AND "
                                  "member = ?::regrole"),
@@ -197,6 +255,8 @@ QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes
                       .arg(before)
                       .arg(schema::newestVersion()));
     setup.run(QStringLiteral("BEGIN"));
+    setup.closeToPublic();
+    setup.giveToRecords();
     QStringList roles{machines, teachers, school};
     for (const QString& name : classes)
         if (!name.trimmed().isEmpty() && !roles.contains(classRole(name)))

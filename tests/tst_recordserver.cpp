@@ -244,13 +244,28 @@ class TestRecordServer : public QObject {
         setUpSchoolServer(openServer(server), {"4B", "5A"}, keepDays, &error);
         if (std::exchange(m_loginsJoined, true))
             return server;
-        for (const char* grant : {"quintarlow_machines TO pc_4b",
+        for (const char* grant : {"quintarlow_machines, quintarlow_class_4b TO pc_4b",
+                                  "quintarlow_machines, quintarlow_class_5a TO pc_5a",
                                   "quintarlow_teachers, quintarlow_class_4b TO "
                                   "teacher_4b",
                                   "quintarlow_teachers, quintarlow_class_5a TO teacher_5a",
                                   "quintarlow_school TO head"})
             QSqlQuery(m_admin).exec(QLatin1String("GRANT ") + QLatin1String(grant));
         return server;
+    }
+    // Runs the statements as the login on a connection of its own, closed afterwards, and
+    // hands back what the last one returned (or its error).
+    static QStringList runAs(const ServerSettings& server, const QString& login,
+                             const QStringList& statements) {
+        QStringList got;
+        {
+            QSqlDatabase db = as(server, login).open(QStringLiteral("attack"));
+            for (const QString& statement : statements)
+                got = rows(db, statement);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("attack"));
+        return got;
     }
     static AnswerRow answer(const QString& player, qint64 ms) {
         return {QUuid::createUuid().toString(QUuid::WithoutBraces),
@@ -324,7 +339,7 @@ private Q_SLOTS:
         QVERIFY(m_postgres->start());
         m_admin = openServer(m_postgres->settings(QStringLiteral("postgres")));
         QVERIFY2(m_admin.isOpen(), qPrintable(m_admin.lastError().text()));
-        for (const char* login : {"pc_4b", "teacher_4b", "teacher_5a", "head"})
+        for (const char* login : {"pc_4b", "pc_5a", "teacher_4b", "teacher_5a", "head"})
             QVERIFY(QSqlQuery(m_admin).exec(QLatin1String("CREATE ROLE ") + QLatin1String(login) +
                                             QLatin1String(" LOGIN")));
     }
@@ -652,10 +667,14 @@ private Q_SLOTS:
                                    .arg(schema::newestVersion())));
         QVERIFY(first.contains("Answers are now kept 30 days."));
         QVERIFY(first.contains("Gave quintarlow_teachers DELETE, SELECT on answers."));
-        // As the earlier hand-typed set-up had it: every machine read every answer.
+        // As the earlier hand-typed set-up had it: every machine read every answer; and as
+        // a copy of the database has it: every login makes temporary tables.
         QVERIFY(QSqlQuery(db).exec("GRANT SELECT ON answers TO quintarlow_machines"));
+        QVERIFY(
+            QSqlQuery(db).exec("GRANT TEMPORARY ON DATABASE " + db.databaseName() + " TO PUBLIC"));
         QCOMPARE(setUpSchoolServer(db, {"4B", " 5 a"}, 30, &error),
-                 QStringList{"Took SELECT on answers from quintarlow_machines."});
+                 QStringList({"Took TEMPORARY and CONNECT on the database from PUBLIC.",
+                              "Took SELECT on answers from quintarlow_machines."}));
         QCOMPARE(setUpSchoolServer(db, {"4b"}, 30, &error),
                  QStringList{"Everything was set up already; nothing changed."});
         QCOMPARE(rows(db, "SELECT 1 FROM pg_roles WHERE rolname = 'quintarlow_class_5_a'"),
@@ -902,6 +921,77 @@ private Q_SLOTS:
         QCOMPARE(rows(openServer(server), "SELECT player, turn FROM answers"), QStringList{"Bo|2"});
         QString error;
         QCOMPARE(ServerRecord::open(as(server, "teacher_4b"), &error)->keepDays(), 30);
+    }
+
+    // Whatever a login may do, whoever reads its password may do: each of these is tried as
+    // the login that would try it, on a school where 4B and 5A each have a Tom. 4B's game is
+    // still played; 5A's is over.
+    void eachLoginCanDoNoMoreThanTheGameDoes_data() {
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<QStringList>("attack"); // run as the login
+        QTest::addColumn<QString>("got");        // in what the attack's last statement returned
+        QTest::addColumn<QString>("check");      // run as the superuser afterwards
+        QTest::addColumn<QString>("kept");
+        const QString answers = QStringLiteral("SELECT count(*) FROM answers");
+        QTest::newRow("a temporary table shadows the school's settings")
+            << "pc_4b"
+            << QStringList{"CREATE TEMPORARY TABLE school_settings (keep_days integer)",
+                           "INSERT INTO school_settings VALUES (-36500)",
+                           "SELECT quintarlow_contact()"}
+            << "365" << answers << "4";
+        QTest::newRow("a temporary view runs the caller's function as the tables' owner")
+            << "pc_4b"
+            << QStringList{"CREATE FUNCTION pg_temp.grab() RETURNS integer LANGUAGE sql AS "
+                           "$$ GRANT quintarlow_school TO pc_4b; SELECT 1 $$",
+                           "CREATE TEMPORARY VIEW school_settings AS SELECT pg_temp.grab() AS "
+                           "keep_days",
+                           "SELECT quintarlow_contact()"}
+            << "365"
+            << "SELECT pg_has_role('pc_4b', 'quintarlow_school', 'MEMBER'), count(*) FROM pg_proc "
+               "p JOIN pg_roles r ON r.oid = p.proowner WHERE p.prosecdef AND (r.rolsuper OR "
+               "r.rolcreaterole OR r.rolcanlogin OR EXISTS (SELECT 1 FROM pg_auth_members m "
+               "WHERE m.member = r.oid))"
+            << "false|0";
+    }
+    void eachLoginCanDoNoMoreThanTheGameDoes() {
+        QFETCH(QString, login);
+        QFETCH(QStringList, attack);
+        QFETCH(QString, got);
+        QFETCH(QString, check);
+        QFETCH(QString, kept);
+        const ServerSettings server = schoolDatabase(365);
+        QSqlDatabase db = openServer(server);
+        // As a copy of the database or a hand-typed grant would leave it.
+        QVERIFY(
+            QSqlQuery(db).exec("GRANT TEMPORARY ON DATABASE " + server.database + " TO PUBLIC"));
+        const QString g4b = QStringLiteral("00000000-0000-4000-8000-00000000004b");
+        const QString g5a = QStringLiteral("00000000-0000-4000-8000-00000000005a");
+        const QString add = QStringLiteral(
+            "SELECT quintarlow_add_answer(gen_random_uuid(), '%1', lower('%1'), now() - interval "
+            "'1 day', 3600, '%2', 1, 7, 8, 56, 56, 'right', 1500, '%3')");
+        for (const auto& [machine, game, className, blue, winner] :
+             {std::tuple{"pc_4b", g4b, "4B", "Ann", "NULL"},
+              std::tuple{"pc_5a", g5a, "5A", "Bo", "'Bo'"}}) {
+            const QStringList added =
+                runAs(server, machine,
+                      {QStringLiteral("SELECT quintarlow_add_game('%1', '%2', 'Tom', %3, now() - "
+                                      "interval '1 day', %4, '%5')")
+                           .arg(game, blue, winner,
+                                QLatin1String(winner) == "NULL" ? "NULL" : "now()", className),
+                       add.arg(blue, game, className), add.arg("Tom", game, className)});
+            QCOMPARE(added, QStringList{"true"});
+        }
+        QCOMPARE(runAs(server, "teacher_5a",
+                       {"INSERT INTO practice (player_key, player, tables, ask_missed, class) "
+                        "VALUES ('tom', 'Tom', '7', 0, '5a') RETURNING tables"}),
+                 QStringList{"7"});
+
+        const QStringList result = runAs(server, login, attack);
+        QVERIFY2(result.join(';').contains(got), qPrintable(result.join(';')));
+        QCOMPARE(rows(db, check).join(';'), kept);
+        if (rows(db, "SELECT pg_has_role('pc_4b', 'quintarlow_school', 'MEMBER')") ==
+            QStringList{"true"})
+            QSqlQuery(db).exec("REVOKE quintarlow_school FROM pc_4b");
     }
 
     void aServerFilledByAnEarlierVersionKeepsEveryAnswer_data() {
