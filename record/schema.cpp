@@ -311,6 +311,112 @@ QStringList factsFromOtherMachines() {
     };
 }
 
+// Who calls is the server's to know, not the caller's to say: the classes are those whose
+// roles the login holds (every class for the school), and a class a machine names is taken
+// only if it is one of them. A machine changes only games it started and that are not over,
+// and reads settings and facts of its classes' children only; a teacher's forgetting reaches
+// the machines of the teacher's classes. No time is later than the server's clock, so a
+// machine whose clock runs ahead cannot make its setting win for ever.
+QStringList serverDecidesTheCaller() {
+    const QString mine = QStringLiteral("(SELECT quintarlow_caller_sees_all()) OR %1 = ANY"
+                                        " (CAST((SELECT quintarlow_caller_classes()) AS text[]))");
+    return {
+        QStringLiteral("ALTER TABLE games ADD machine text DEFAULT session_user"),
+        QStringLiteral("CREATE FUNCTION quintarlow_caller_sees_all() RETURNS boolean STABLE"
+                       " LANGUAGE sql RETURN EXISTS (SELECT 1 FROM pg_catalog.pg_roles WHERE"
+                       " rolname = session_user AND rolsuper) OR EXISTS (SELECT 1 FROM"
+                       " pg_catalog.pg_roles r WHERE r.rolname = 'quintarlow_school' AND"
+                       " pg_catalog.pg_has_role(session_user, r.oid, 'MEMBER'))"),
+        QStringLiteral("CREATE FUNCTION quintarlow_caller_classes() RETURNS text[] STABLE"
+                       " LANGUAGE sql RETURN (SELECT coalesce(array_agg(substr(rolname, 18)),"
+                       " '{}') FROM pg_catalog.pg_roles WHERE rolname LIKE"
+                       " 'quintarlow\\_class\\_%' AND pg_catalog.pg_has_role(session_user, oid,"
+                       " 'MEMBER'))"),
+        // A login of one class need not name it.
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_caller_class(class_name text) RETURNS text STABLE"
+            " LANGUAGE plpgsql AS $$ DECLARE k text := quintarlow_class_key(class_name);"
+            " classes text[] := quintarlow_caller_classes(); all_classes boolean :="
+            " quintarlow_caller_sees_all(); BEGIN IF k = '' AND NOT all_classes AND"
+            " cardinality(classes) = 1 THEN RETURN classes[1]; END IF; IF all_classes OR k ="
+            " ANY (classes) THEN RETURN k; END IF; RAISE EXCEPTION 'the login % holds no role"
+            " of the class \"%\"', session_user, class_name USING ERRCODE ="
+            " 'insufficient_privilege'; END $$"),
+        QStringLiteral(
+            "CREATE OR REPLACE FUNCTION quintarlow_add_game(id uuid, blue text, red text, winner"
+            " text, started timestamptz, ended timestamptz, class_name text) RETURNS void"
+            " SECURITY DEFINER LANGUAGE sql AS $$ INSERT INTO games AS g (game_id, blue, red,"
+            " winner, started_at, ended_at, class) VALUES (id, blue, red, winner, least(started,"
+            " now()), least(ended, CASE WHEN ended IS NOT NULL THEN now() END),"
+            " quintarlow_caller_class(class_name)) ON CONFLICT (game_id) DO UPDATE"
+            " SET winner = excluded.winner, ended_at = excluded.ended_at"
+            " WHERE excluded.ended_at IS NOT NULL AND g.ended_at IS NULL AND g.machine ="
+            " session_user AND g.class = excluded.class $$"),
+        QStringLiteral(
+            "CREATE OR REPLACE FUNCTION quintarlow_add_answer(id uuid, player text, key text,"
+            " played timestamptz, utc_offset integer, game uuid, turn integer, a integer,"
+            " b integer, product integer, answered integer, outcome text, ms integer,"
+            " class_name text) RETURNS boolean SECURITY DEFINER LANGUAGE sql AS $$ WITH added AS"
+            " (INSERT INTO answers (answer_id, player, player_key, played, utc_offset, game_id,"
+            " turn, a, b, product, answered, outcome, ms, class) VALUES (id, player, key,"
+            " least(played, now()), utc_offset, game, turn, a, b, product, answered, outcome,"
+            " ms, quintarlow_caller_class(class_name)) ON CONFLICT DO NOTHING RETURNING 1)"
+            " SELECT EXISTS (SELECT 1 FROM added) $$"),
+        QStringLiteral(
+            "CREATE OR REPLACE FUNCTION quintarlow_practice_for(keys text[]) RETURNS TABLE"
+            " (player_key text, tables text, ask_missed integer, path integer, answer_seconds"
+            " integer, changed_ms bigint) SECURITY DEFINER LANGUAGE sql AS $$ SELECT"
+            " p.player_key, p.tables, p.ask_missed, p.path, p.answer_seconds,"
+            " (extract(epoch FROM p.changed) * 1000)::bigint FROM practice p WHERE p.player_key"
+            " = ANY (keys) AND (") +
+            mine.arg(QLatin1String("p.class")) + QStringLiteral(") $$"),
+        QStringLiteral(
+            "CREATE OR REPLACE FUNCTION quintarlow_offer_practice(key text, player text, tables"
+            " text, ask_missed integer, path integer, answer_seconds integer, changed_ms bigint,"
+            " class_name text) RETURNS void SECURITY DEFINER LANGUAGE sql AS $$ INSERT INTO"
+            " practice AS p (player_key, player, tables, ask_missed, path, answer_seconds,"
+            " class, changed) VALUES (key, player, tables, ask_missed, path, answer_seconds,"
+            " quintarlow_caller_class(class_name), to_timestamp(changed_ms / 1000.0))"
+            " ON CONFLICT (player_key) DO UPDATE SET tables = excluded.tables, ask_missed ="
+            " excluded.ask_missed, path = excluded.path, answer_seconds ="
+            " excluded.answer_seconds, changed = excluded.changed WHERE p.changed <"
+            " excluded.changed AND p.class = excluded.class $$"),
+        // Teachers write the settings themselves.
+        QStringLiteral("CREATE FUNCTION quintarlow_until_now() RETURNS trigger LANGUAGE plpgsql"
+                       " AS $$ BEGIN NEW.changed := least(NEW.changed, now()); RETURN NEW; END $$"),
+        QStringLiteral("CREATE TRIGGER changed_until_now BEFORE INSERT OR UPDATE ON practice FOR"
+                       " EACH ROW EXECUTE FUNCTION quintarlow_until_now()"),
+        QStringLiteral("UPDATE practice SET changed = now() WHERE changed > now()"),
+        QStringLiteral("CREATE OR REPLACE FUNCTION quintarlow_facts_for(keys text[]) RETURNS"
+                       " TABLE (player_key text, facts text) SECURITY DEFINER LANGUAGE sql AS"
+                       " $$ SELECT player_key, ") +
+            packedFactAnswers() +
+            QStringLiteral(" FROM answers a WHERE player_key = ANY (keys) AND a.class = ANY"
+                           " (CAST((SELECT quintarlow_caller_classes()) AS text[]))"
+                           " AND machine IS DISTINCT FROM session_user"
+                           " AND EXISTS (SELECT 1 FROM answers here WHERE"
+                           " here.player_key = a.player_key AND here.class = a.class AND"
+                           " here.machine = session_user) GROUP BY player_key $$"),
+        // Forgetting before classes reached the whole school.
+        QStringLiteral("ALTER TABLE forgotten ADD class text NOT NULL DEFAULT '*'"),
+        QStringLiteral("ALTER TABLE forgotten ALTER class DROP DEFAULT, DROP CONSTRAINT"
+                       " forgotten_pkey, ADD PRIMARY KEY (class, player_hash)"),
+        QStringLiteral(
+            "CREATE OR REPLACE FUNCTION quintarlow_forget(hash text) RETURNS void SECURITY"
+            " DEFINER LANGUAGE sql AS $$ INSERT INTO forgotten (class, player_hash, forgotten)"
+            " SELECT c, hash, now() FROM unnest(CASE WHEN quintarlow_caller_sees_all() THEN"
+            " ARRAY['*'] ELSE quintarlow_caller_classes() END) c ON CONFLICT (class,"
+            " player_hash) DO UPDATE SET forgotten = now() $$"),
+        QStringLiteral(
+            "CREATE OR REPLACE FUNCTION quintarlow_forgotten_among(hashes text[]) RETURNS TABLE"
+            " (player_hash text, forgotten_ms bigint) SECURITY DEFINER LANGUAGE sql AS $$"
+            " SELECT f.player_hash, (extract(epoch FROM max(f.forgotten)) * 1000)::bigint FROM"
+            " forgotten f WHERE f.player_hash = ANY (hashes) AND (f.class = '*' OR ") +
+            mine.arg(QLatin1String("f.class")) + QStringLiteral(") GROUP BY f.player_hash $$"),
+        QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_caller_class FROM PUBLIC"),
+    };
+}
+
 // A function that runs as the tables' owner must find the tables it names and never an
 // object a caller made: a temporary table, view or function named like one of ours would
 // otherwise run with the owner's rights. Every function of ours searches the tables' schema,
@@ -407,7 +513,7 @@ const std::vector<Migration>& migrations() {
          {QStringLiteral("CREATE TABLE school_facts (player_key TEXT PRIMARY KEY,"
                          " facts TEXT NOT NULL)")},
          factsFromOtherMachines()},
-        {7, {}, {}, {pinSearchPaths()}},
+        {7, {}, {}, serverDecidesTheCaller() + QStringList{pinSearchPaths()}},
     };
     return all;
 }

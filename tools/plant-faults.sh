@@ -110,6 +110,14 @@ faults=(
 'record/schema.cpp%s/I, pg_temp\x27/I\x27/%a temporary table of the caller'"'"'s shadows the tables a function of the server reads'
 'record/schoolsetup.cpp%s/\n\s*setup.giveToRecords\(\);//%the server'"'"'s functions run with the rights of the login that set it up'
 'record/schoolsetup.cpp%s/\n(\s*)run\(QStringLiteral\("REVOKE TEMPORARY, CONNECT/\n$1if (false) run(QStringLiteral("REVOKE TEMPORARY, CONNECT/%set-up leaves every login the right to make temporary tables'
+'record/schema.cpp%s/IF all_classes OR k =/IF true OR k =/%a machine adds answers to a class whose role its login does not hold'
+'record/schema.cpp%s/ AND g.ended_at IS NULL//%a machine changes the winner of a game already over'
+'record/schema.cpp%s/g.machine ="\n(\s*)" session_user/g.machine ="\n$1" g.machine/%a login changes a game another login started'
+'record/schema.cpp%s/WHERE p.player_key"\n(\s*)" = ANY \(keys\) AND \(/WHERE p.player_key"\n$1" = ANY (keys) OR (/%a machine reads the settings of another class'"'"'s child'
+'record/schema.cpp%s/AND a.class = ANY"/AND a.class IS NOT NULL OR NOT a.class = ANY"/%a machine reads the facts of another class'"'"'s child'
+'record/schema.cpp%s/least\(played, now\(\)\)/played/%an answer dated in the future is kept so'
+'record/schema.cpp%s/NEW.changed := least\(NEW.changed, now\(\)\)/NEW.changed := NEW.changed/%a setting dated in the future wins for ever'
+'record/schema.cpp%s/ELSE quintarlow_caller_classes\(\) END/ELSE ARRAY[\x27*\x27] END/%a teacher'"'"'s forgetting reaches the machines of every class'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
