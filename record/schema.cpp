@@ -417,6 +417,55 @@ QStringList serverDecidesTheCaller() {
     };
 }
 
+// Rows the game could not have made are refused, each check named for what it keeps out, so
+// that the refusal says which. A name is what the game lets a child type: 1 to 30 characters,
+// composed (NFC) as one spelling, no control characters. Answers stored before are set aside
+// in refused_answers, which nobody but the tables' owner reads, so that none of them stops a
+// class's export.
+QStringList onlyWhatTheGameMakes() {
+    const QString name = QStringLiteral(
+        "char_length(%1) BETWEEN 1 AND 30 AND %1 !~ '[\\x01-\\x1f\\x7f-\\x9f]' AND CASE WHEN"
+        " pg_catalog.getdatabaseencoding() = 'UTF8' THEN %1 IS NFC NORMALIZED ELSE true END");
+    const std::pair<const char*, QString> answerChecks[] = {
+        {"outcome_is_right_wrong_or_timeout",
+         QStringLiteral("outcome IN ('right', 'wrong', 'timeout')")},
+        {"factors_from_1_to_12", QStringLiteral("a BETWEEN 1 AND 12 AND b BETWEEN 1 AND 12")},
+        {"product_is_a_times_b", QStringLiteral("product = a * b")},
+        {"answered_a_product_of_the_board",
+         QStringLiteral("answered IS NULL OR answered BETWEEN 1 AND 144")},
+        {"turn_from_1", QStringLiteral("turn >= 1")},
+        {"ms_within_a_day", QStringLiteral("ms BETWEEN 0 AND 86400000")},
+        {"player_is_a_name", name.arg(QLatin1String("player"))},
+    };
+    QStringList all;
+    QStringList constraints;
+    for (const auto& [label, check] : answerChecks) {
+        all.append(QLatin1Char('(') + check + QLatin1Char(')'));
+        constraints.append(
+            QStringLiteral("ADD CONSTRAINT %1 CHECK (%2)").arg(QLatin1String(label), check));
+    }
+    return {
+        QStringLiteral("CREATE TABLE refused_answers (LIKE answers)"),
+        QStringLiteral("WITH refused AS (DELETE FROM answers WHERE NOT coalesce(") +
+            all.join(QLatin1String(" AND ")) +
+            QStringLiteral(", false) RETURNING *) INSERT INTO refused_answers SELECT * FROM"
+                           " refused"),
+        QStringLiteral("ALTER TABLE answers ") + constraints.join(QLatin1String(", ")),
+        // Games and settings are not read by the export: those kept stay as they are.
+        QStringLiteral("ALTER TABLE games ADD CONSTRAINT blue_is_a_name CHECK (%1) NOT VALID,"
+                       " ADD CONSTRAINT red_is_a_name CHECK (%2) NOT VALID, ADD CONSTRAINT"
+                       " winner_is_a_player CHECK (winner IS NULL OR winner IN (blue, red))"
+                       " NOT VALID")
+            .arg(name.arg(QLatin1String("blue")), name.arg(QLatin1String("red"))),
+        QStringLiteral("ALTER TABLE practice ADD CONSTRAINT player_is_a_name CHECK (%1) NOT VALID,"
+                       " ADD CONSTRAINT tables_from_1_to_12 CHECK (tables ~"
+                       " '^(([1-9]|1[0-2])(,([1-9]|1[0-2]))*)?$') NOT VALID, ADD CONSTRAINT"
+                       " answer_seconds_a_game_gives CHECK (answer_seconds BETWEEN 20 AND 90)"
+                       " NOT VALID")
+            .arg(name.arg(QLatin1String("player"))),
+    };
+}
+
 // A function that runs as the tables' owner must find the tables it names and never an
 // object a caller made: a temporary table, view or function named like one of ours would
 // otherwise run with the owner's rights. Every function of ours searches the tables' schema,
@@ -513,7 +562,10 @@ const std::vector<Migration>& migrations() {
          {QStringLiteral("CREATE TABLE school_facts (player_key TEXT PRIMARY KEY,"
                          " facts TEXT NOT NULL)")},
          factsFromOtherMachines()},
-        {7, {}, {}, serverDecidesTheCaller() + QStringList{pinSearchPaths()}},
+        {7,
+         {},
+         {},
+         serverDecidesTheCaller() + onlyWhatTheGameMakes() + QStringList{pinSearchPaths()}},
     };
     return all;
 }

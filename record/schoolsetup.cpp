@@ -64,7 +64,8 @@ Rights rightsOf(const QString& role) {
 const QStringList tables{QStringLiteral("schema_version"),  QStringLiteral("answers"),
                          QStringLiteral("answer_rows"),     QStringLiteral("games"),
                          QStringLiteral("practice"),        QStringLiteral("forgotten"),
-                         QStringLiteral("school_settings"), QStringLiteral("player_games")};
+                         QStringLiteral("school_settings"), QStringLiteral("player_games"),
+                         QStringLiteral("refused_answers")};
 
 class Setup {
 public:

@@ -1018,6 +1018,55 @@ private Q_SLOTS:
                            "SELECT quintarlow_forget(encode(sha256('tom'), 'hex'))"}
             << ""
             << "pc_5a" << forgottenTom << "0";
+        // turn, a, b, product, answered, outcome, ms and player as the machine sends them
+        const QString sent = QStringLiteral(
+            "SELECT quintarlow_add_answer(gen_random_uuid(), %8, lower(%8), now(), 3600, "
+            "'00000000-0000-4000-8000-00000000004b', %1, %2, %3, %4, %5, '%6', %7, '4B')");
+        for (const auto& [what, values, check] :
+             {std::tuple{"outcome",
+                         QStringList{"1", "7", "8", "56", "56", "bogus", "1500", "'Ann'"},
+                         "outcome_is_right_wrong_or_timeout"},
+              {"a factor of 1000",
+               {"1", "1000", "8", "8000", "56", "wrong", "1500", "'Ann'"},
+               "factors_from_1_to_12"},
+              {"a factor of -5",
+               {"1", "7", "-5", "-35", "56", "wrong", "1500", "'Ann'"},
+               "factors_from_1_to_12"},
+              {"product",
+               {"1", "7", "8", "57", "57", "right", "1500", "'Ann'"},
+               "product_is_a_times_b"},
+              {"answer",
+               {"1", "7", "8", "56", "1000", "wrong", "1500", "'Ann'"},
+               "answered_a_product_of_the_board"},
+              {"turn", {"0", "7", "8", "56", "56", "right", "1500", "'Ann'"}, "turn_from_1"},
+              {"time of -100 ms",
+               {"1", "7", "8", "56", "56", "right", "-100", "'Ann'"},
+               "ms_within_a_day"},
+              {"time of 2 days",
+               {"1", "7", "8", "56", "56", "right", "172800000", "'Ann'"},
+               "ms_within_a_day"},
+              {"empty name",
+               {"1", "7", "8", "56", "56", "right", "1500", "''"},
+               "player_is_a_name"},
+              {"name of 31 characters",
+               {"1", "7", "8", "56", "56", "right", "1500", "repeat('x', 31)"},
+               "player_is_a_name"},
+              {"control character in a name",
+               {"1", "7", "8", "56", "56", "right", "1500", "E'To\\nm'"},
+               "player_is_a_name"},
+              {"name not composed",
+               {"1", "7", "8", "56", "56", "right", "1500", "U&'Zoe\\0308'"},
+               "player_is_a_name"}}) {
+            QString call = sent;
+            for (const QString& value : values)
+                call = call.arg(value);
+            QTest::addRow("an impossible %s", what)
+                << "pc_4b" << QStringList{call}
+                << QStringLiteral("error: ERROR:  new row for relation \"answers\" violates check "
+                                  "constraint \"%1\"")
+                       .arg(QLatin1String(check))
+                << "postgres" << answers << "4";
+        }
     }
     void eachLoginCanDoNoMoreThanTheGameDoes() {
         QFETCH(QString, login);
@@ -1085,6 +1134,12 @@ private Q_SLOTS:
                 QVERIFY(!runStatement(db, InsertAnswer, answerValues(row)).lastError().isValid());
         } else {
             QCOMPARE(writeToServer(db, {}, classAnswers(), "4B").added, 4);
+            // A row no game made, sent before the server refused such rows: set aside.
+            QVERIFY(QSqlQuery(db).exec(
+                "INSERT INTO answers (answer_id, player, player_key, played, utc_offset, game_id,"
+                " turn, a, b, product, answered, outcome, ms, class) VALUES (gen_random_uuid(),"
+                " 'Ann', 'ann', now(), 0, gen_random_uuid(), 1, 1000, -5, 56, 56, 'bogus', -100,"
+                " '4b')"));
             // As that version's set-up left it (the group roles are the whole cluster's).
             schoolDatabase();
             QVERIFY(QSqlQuery(db).exec("GRANT EXECUTE ON FUNCTION quintarlow_practice_for, "
@@ -1108,8 +1163,9 @@ private Q_SLOTS:
         // The machines still ask for their players' settings, now with the path and the time.
         if (from == 4)
             QCOMPARE(rows(db, "SELECT has_function_privilege('quintarlow_machines', "
-                              "'quintarlow_practice_for(text[])', 'EXECUTE')"),
-                     QStringList{"true"});
+                              "'quintarlow_practice_for(text[])', 'EXECUTE'), (SELECT outcome "
+                              "FROM refused_answers)"),
+                     QStringList{"true|bogus"});
     }
 };
 
