@@ -377,10 +377,13 @@ QStringList serverDecidesTheCaller() {
             " practice AS p (player_key, player, tables, ask_missed, path, answer_seconds,"
             " class, changed) VALUES (key, player, tables, ask_missed, path, answer_seconds,"
             " quintarlow_caller_class(class_name), to_timestamp(changed_ms / 1000.0))"
-            " ON CONFLICT (player_key) DO UPDATE SET tables = excluded.tables, ask_missed ="
-            " excluded.ask_missed, path = excluded.path, answer_seconds ="
+            " ON CONFLICT (class, player_key) DO UPDATE SET tables = excluded.tables,"
+            " ask_missed = excluded.ask_missed, path = excluded.path, answer_seconds ="
             " excluded.answer_seconds, changed = excluded.changed WHERE p.changed <"
-            " excluded.changed AND p.class = excluded.class $$"),
+            " excluded.changed $$"),
+        // A child is a child of a class: a Tom in 4B and one in 5A have settings each.
+        QStringLiteral("ALTER TABLE practice DROP CONSTRAINT practice_pkey,"
+                       " ADD PRIMARY KEY (class, player_key)"),
         // Teachers write the settings themselves.
         QStringLiteral("CREATE FUNCTION quintarlow_until_now() RETURNS trigger LANGUAGE plpgsql"
                        " AS $$ BEGIN NEW.changed := least(NEW.changed, now()); RETURN NEW; END $$"),
@@ -463,6 +466,53 @@ QStringList onlyWhatTheGameMakes() {
                        " answer_seconds_a_game_gives CHECK (answer_seconds BETWEEN 20 AND 90)"
                        " NOT VALID")
             .arg(name.arg(QLatin1String("player"))),
+    };
+}
+
+// Forgotten is gone from the server: the names of the forgotten are kept only as a hash keyed
+// with a secret that only the tables' owner reads (a list of first names reverses a plain
+// one), and the statistics the planner keeps of the tables (which hold common values) are
+// taken again at once. Retention runs from a command or a timer of the server's owner too,
+// not only when a machine calls in, and a child's settings go with their last answer.
+QStringList forgottenIsGone() {
+    const QString before = QStringLiteral("now() - days * interval '1 day'");
+    return {
+        QStringLiteral("CREATE TABLE server_secret (secret bytea NOT NULL)"),
+        QStringLiteral("INSERT INTO server_secret SELECT uuid_send(gen_random_uuid()) ||"
+                       " uuid_send(gen_random_uuid())"),
+        QStringLiteral("CREATE FUNCTION quintarlow_keyed(hash text) RETURNS text STABLE LANGUAGE"
+                       " sql RETURN encode(sha256((SELECT secret FROM server_secret) ||"
+                       " convert_to(hash, 'UTF8')), 'hex')"),
+        QStringLiteral("UPDATE forgotten SET player_hash = quintarlow_keyed(player_hash)"),
+        QStringLiteral(
+            "CREATE OR REPLACE FUNCTION quintarlow_forget(hash text) RETURNS void SECURITY"
+            " DEFINER LANGUAGE plpgsql AS $$ BEGIN INSERT INTO forgotten (class, player_hash,"
+            " forgotten) SELECT c, quintarlow_keyed(hash), now() FROM unnest(CASE WHEN"
+            " quintarlow_caller_sees_all() THEN ARRAY['*'] ELSE quintarlow_caller_classes()"
+            " END) c ON CONFLICT (class, player_hash) DO UPDATE SET forgotten = now();"
+            " ANALYZE answers, games, practice, player_games; END $$"),
+        QStringLiteral(
+            "CREATE OR REPLACE FUNCTION quintarlow_forgotten_among(hashes text[]) RETURNS TABLE"
+            " (player_hash text, forgotten_ms bigint) SECURITY DEFINER LANGUAGE sql AS $$"
+            " SELECT h, (extract(epoch FROM max(f.forgotten)) * 1000)::bigint FROM unnest(hashes)"
+            " h JOIN forgotten f ON f.player_hash = quintarlow_keyed(h) WHERE f.class = '*' OR"
+            " (SELECT quintarlow_caller_sees_all()) OR f.class = ANY (CAST((SELECT"
+            " quintarlow_caller_classes()) AS text[])) GROUP BY h $$"),
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_expire() RETURNS TABLE (kept_days integer,"
+            " expired_answers bigint, expired_games bigint, expired_settings bigint) SECURITY"
+            " DEFINER LANGUAGE plpgsql AS $$ DECLARE days integer; a bigint := 0; g bigint := 0;"
+            " s bigint := 0; BEGIN SELECT keep_days INTO days FROM school_settings; IF days IS"
+            " NOT NULL THEN DELETE FROM answers WHERE played < %1; GET DIAGNOSTICS a = ROW_COUNT;"
+            " DELETE FROM games WHERE started_at < %1; GET DIAGNOSTICS g = ROW_COUNT; DELETE FROM"
+            " practice p WHERE p.changed < %1 AND NOT EXISTS (SELECT 1 FROM answers x WHERE"
+            " x.class = p.class AND x.player_key = p.player_key); GET DIAGNOSTICS s = ROW_COUNT;"
+            " END IF; RETURN QUERY SELECT days, a, g, s; END $$")
+            .arg(before),
+        QStringLiteral("CREATE OR REPLACE FUNCTION quintarlow_contact() RETURNS integer SECURITY"
+                       " DEFINER LANGUAGE sql AS $$ SELECT kept_days FROM quintarlow_expire() $$"),
+        QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_keyed, quintarlow_expire FROM"
+                       " PUBLIC"),
     };
 }
 
@@ -565,7 +615,8 @@ const std::vector<Migration>& migrations() {
         {7,
          {},
          {},
-         serverDecidesTheCaller() + onlyWhatTheGameMakes() + QStringList{pinSearchPaths()}},
+         serverDecidesTheCaller() + onlyWhatTheGameMakes() + forgottenIsGone() +
+             QStringList{pinSearchPaths()}},
     };
     return all;
 }

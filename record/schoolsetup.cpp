@@ -65,7 +65,7 @@ const QStringList tables{QStringLiteral("schema_version"),  QStringLiteral("answ
                          QStringLiteral("answer_rows"),     QStringLiteral("games"),
                          QStringLiteral("practice"),        QStringLiteral("forgotten"),
                          QStringLiteral("school_settings"), QStringLiteral("player_games"),
-                         QStringLiteral("refused_answers")};
+                         QStringLiteral("refused_answers"), QStringLiteral("server_secret")};
 
 class Setup {
 public:
@@ -285,6 +285,28 @@ QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes
     if (said.isEmpty())
         said.append(QStringLiteral("Everything was set up already; nothing changed."));
     return said;
+}
+
+QString expireSchoolRecord(const QSqlDatabase& db, QString* error) {
+    if (const int version = schema::storedVersion(db); version != schema::newestVersion()) {
+        *error = QStringLiteral("the tables are at version %1, this program's at %2: run "
+                                "--setup-school-server first")
+                     .arg(version)
+                     .arg(schema::newestVersion());
+        return {};
+    }
+    QSqlQuery expired = runStatement(db, QStringLiteral("SELECT * FROM quintarlow_expire()"), {});
+    if (!expired.next()) {
+        *error = expired.lastError().databaseText().simplified();
+        return {};
+    }
+    if (expired.isNull(0))
+        return QStringLiteral("Answers are kept until a child is forgotten; nothing expired.");
+    return QStringLiteral("Deleted what is older than %4 days: answers %1, games %2, settings %3.")
+        .arg(expired.value(1).toLongLong())
+        .arg(expired.value(2).toLongLong())
+        .arg(expired.value(3).toLongLong())
+        .arg(expired.value(0).toInt());
 }
 
 } // namespace quintarlow

@@ -19,4 +19,10 @@ QString classRole(const QString& className);
 QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes,
                               std::optional<int> keepDays, QString* error);
 
+// Deletes from the server what the school no longer keeps (answers and games older than the
+// days kept, the settings of children whose last answer went), as each machine's contact
+// does, so that retention waits for no machine. Returns one line saying what went, or empty
+// with *error saying why not.
+QString expireSchoolRecord(const QSqlDatabase& db, QString* error);
+
 } // namespace quintarlow

@@ -902,7 +902,10 @@ private Q_SLOTS:
         QCOMPARE(rows(local.db(), "SELECT player FROM answers"), QStringList{"Bo"});
         QSqlDatabase db = openServer(server);
         QCOMPARE(rows(db, "SELECT player FROM answers"), QStringList{"Bo"});
-        QCOMPARE(rows(db, "SELECT player_hash FROM forgotten"), QStringList{forgottenHash(zoe)});
+        // Kept keyed with the server's secret, not as a hash a list of names reverses.
+        QCOMPARE(rows(db, "SELECT count(*) FROM forgotten WHERE player_hash <> '" +
+                              forgottenHash(zoe) + "'"),
+                 QStringList{"1"});
     }
 
     void oldAnswersExpireOnServerAndMachine() {
@@ -910,6 +913,10 @@ private Q_SLOTS:
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         const qint64 daysAgo31 = now - 31 * qint64(86'400'000);
         QCOMPARE(writeToServer(openServer(server), {}, {answer("Ann", daysAgo31)}, "4B").added, 1);
+        QString error;
+        // The server's owner, from a timer, with no machine on.
+        QCOMPARE(expireSchoolRecord(openServer(server), &error),
+                 "Deleted what is older than 30 days: answers 1, games 0, settings 0.");
         LocalRecord local;
         const QString game = local.addGame();
         local.addAnswer(game, 1, 56, "right", "Bo", daysAgo31);
@@ -919,7 +926,6 @@ private Q_SLOTS:
 
         QCOMPARE(rows(local.db(), "SELECT turn FROM answers"), QStringList{"2"});
         QCOMPARE(rows(openServer(server), "SELECT player, turn FROM answers"), QStringList{"Bo|2"});
-        QString error;
         QCOMPARE(ServerRecord::open(as(server, "teacher_4b"), &error)->keepDays(), 30);
     }
 
@@ -1018,6 +1024,35 @@ private Q_SLOTS:
                            "SELECT quintarlow_forget(encode(sha256('tom'), 'hex'))"}
             << ""
             << "pc_5a" << forgottenTom << "0";
+        QTest::newRow("two Toms: 4B's teacher sets theirs")
+            << "teacher_4b"
+            << QStringList{"INSERT INTO practice (player_key, player, tables, ask_missed, class)"
+                           " VALUES ('tom', 'Tom', '3', 0, '4b') RETURNING tables"}
+            << "3"
+            << "postgres"
+            << "SELECT class, tables FROM practice ORDER BY class"
+            << "4b|3;5a|7";
+        QTest::newRow("a forgotten name in the statistics")
+            << "teacher_4b"
+            << QStringList{"DELETE FROM answers WHERE player_key = 'tom'",
+                           "SELECT quintarlow_forget(encode(sha256('tom'), 'hex'))"}
+            << ""
+            << "postgres"
+            << "SELECT count(*) FROM pg_stats WHERE tablename = 'answers' AND "
+               "most_common_vals::text LIKE '%tom%'"
+            << "0";
+        QTest::newRow("retention with no machine, by the server's owner")
+            << "postgres"
+            << QStringList{"UPDATE answers SET played = now() - interval '400 days' WHERE "
+                           "player_key = 'bo'",
+                           "INSERT INTO practice (player_key, player, tables, ask_missed, class, "
+                           "changed) VALUES ('bo', 'Bo', '3', 0, '5a', now() - interval '400 "
+                           "days')",
+                           "SELECT * FROM quintarlow_expire()"}
+            << "365|1|0|1"
+            << "postgres"
+            << "SELECT count(*) FROM practice"
+            << "1";
         // turn, a, b, product, answered, outcome, ms and player as the machine sends them
         const QString sent = QStringLiteral(
             "SELECT quintarlow_add_answer(gen_random_uuid(), %8, lower(%8), now(), 3600, "
@@ -1101,6 +1136,7 @@ private Q_SLOTS:
                        {"INSERT INTO practice (player_key, player, tables, ask_missed, class) "
                         "VALUES ('tom', 'Tom', '7', 0, '5a') RETURNING tables"}),
                  QStringList{"7"});
+        QVERIFY(QSqlQuery(db).exec("ANALYZE answers"));
 
         const QStringList result = runAs(server, login, attack);
         const QString said = result.join(';');
