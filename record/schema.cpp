@@ -516,6 +516,20 @@ QStringList forgottenIsGone() {
     };
 }
 
+// Every class name has a role of its own: a name of other characters than ASCII ("4Б" and
+// "4В" were both "4_") or too long for a role (63 bytes) keeps a readable beginning and a hash
+// of the whole name. The rows carry the same key as the role, so a class's teacher sees them.
+QStringList eachClassItsRole() {
+    return {
+        QStringLiteral(
+            "CREATE OR REPLACE FUNCTION quintarlow_class_key(class_name text) RETURNS text"
+            " IMMUTABLE LANGUAGE sql RETURN (SELECT CASE WHEN k = '' OR (n ~ '^[ -~]*$' AND"
+            " length(k) <= 46) THEN k ELSE left(k, 37) || '_' || left(md5(n), 8) END FROM"
+            " (SELECT n, coalesce(regexp_replace(n, '[^a-z0-9]', '_', 'g'), '') AS k FROM"
+            " (SELECT lower(btrim(class_name)) AS n) named) keyed)"),
+    };
+}
+
 // A function that runs as the tables' owner must find the tables it names and never an
 // object a caller made: a temporary table, view or function named like one of ours would
 // otherwise run with the owner's rights. Every function of ours searches the tables' schema,
@@ -616,7 +630,7 @@ const std::vector<Migration>& migrations() {
          {},
          {},
          serverDecidesTheCaller() + onlyWhatTheGameMakes() + forgottenIsGone() +
-             QStringList{pinSearchPaths()}},
+             eachClassItsRole() + QStringList{pinSearchPaths()}},
     };
     return all;
 }

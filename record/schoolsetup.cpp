@@ -171,11 +171,11 @@ public:
             return;
         run(QStringLiteral("REVOKE TEMPORARY, CONNECT ON DATABASE \"%1\" FROM PUBLIC")
                 .arg(m_db.databaseName()));
-        if (value(held).toBool() && m_error.isEmpty())
-            m_error = QStringLiteral("every login may still connect to the database or make "
-                                     "temporary tables in it; its owner must run REVOKE "
-                                     "TEMPORARY, CONNECT ON DATABASE \"%1\" FROM PUBLIC")
-                          .arg(m_db.databaseName());
+        if (value(held).toBool())
+            refuse(QStringLiteral("every login may still connect to the database or make "
+                                  "temporary tables in it; its owner must run REVOKE "
+                                  "TEMPORARY, CONNECT ON DATABASE \"%1\" FROM PUBLIC")
+                       .arg(m_db.databaseName()));
         say(QStringLiteral("Took TEMPORARY and CONNECT on the database from PUBLIC."));
     }
 
@@ -226,6 +226,10 @@ public:
     }
 
     void say(const QString& line) { m_said.append(line); }
+    void refuse(const QString& why) {
+        if (m_error.isEmpty())
+            m_error = why;
+    }
     const QStringList& said() const { return m_said; }
     const QString& error() const { return m_error; }
 
@@ -236,12 +240,6 @@ private:
 };
 
 } // namespace
-
-QString classRole(const QString& className) {
-    static const QRegularExpression other(QStringLiteral("[^a-z0-9]"));
-    return QStringLiteral("quintarlow_class_") +
-           className.trimmed().toLower().replace(other, QStringLiteral("_"));
-}
 
 QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes,
                               std::optional<int> keepDays, QString* error) {
@@ -259,9 +257,22 @@ QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes
     setup.closeToPublic();
     setup.giveToRecords();
     QStringList roles{machines, teachers, school};
-    for (const QString& name : classes)
-        if (!name.trimmed().isEmpty() && !roles.contains(classRole(name)))
-            roles.append(classRole(name));
+    // The server's own rule names each class's role, as it keys the class's rows.
+    std::map<QString, QString> named; // role: the class name that gave it
+    for (const QString& name : classes) {
+        if (name.trimmed().isEmpty())
+            continue;
+        const QString role =
+            QStringLiteral("quintarlow_class_") +
+            setup.value(QStringLiteral("SELECT quintarlow_class_key(?)"), {name}).toString();
+        const auto [earlier, added] = named.emplace(role, name);
+        if (added)
+            roles.append(role);
+        else if (earlier->second.trimmed().compare(name.trimmed(), Qt::CaseInsensitive) != 0)
+            setup.refuse(QStringLiteral("the classes \"%1\" and \"%2\" would share the role %3; "
+                                        "name them apart by a letter or digit")
+                             .arg(earlier->second, name, role));
+    }
     for (const QString& role : std::as_const(roles))
         setup.role(role);
     setup.memberOf(school, teachers);

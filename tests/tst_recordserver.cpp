@@ -681,6 +681,34 @@ private Q_SLOTS:
                  QStringList{"1"});
     }
 
+    // Each class's rows carry the key of the class's own role, whatever its name.
+    void eachClassNameHasItsOwnRole_data() {
+        QTest::addColumn<QStringList>("classes");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("Cyrillic letters") << QStringList{"4Б", "4В"} << QString();
+        QTest::newRow("names longer than a role's")
+            << QStringList{QString(65, 'x'), QString(64, 'x') + 'y'} << QString();
+        QTest::newRow("told apart by punctuation only")
+            << QStringList{"4-b", "4 B"}
+            << "the classes \"4-b\" and \"4 B\" would share the "
+               "role quintarlow_class_4_b";
+    }
+    void eachClassNameHasItsOwnRole() {
+        QFETCH(QStringList, classes);
+        QFETCH(QString, refusal);
+        QSqlDatabase db = openServer(newDatabase());
+        QString error;
+        setUpSchoolServer(db, classes, std::nullopt, &error);
+        QVERIFY2(error.startsWith(refusal), qPrintable(error));
+        if (!refusal.isEmpty())
+            return;
+        for (const QString& className : classes)
+            QCOMPARE(writeToServer(db, {}, {answer("Ann", 1'796'634'000'000)}, className).added, 1);
+        QCOMPARE(rows(db, "SELECT count(DISTINCT class) FROM answers a JOIN pg_roles r ON "
+                          "r.rolname = 'quintarlow_class_' || a.class"),
+                 QStringList{QString::number(classes.size())});
+    }
+
     void eachLoginSeesItsClassesOnly_data() {
         QTest::addColumn<QString>("login");
         QTest::addColumn<QStringList>("sees"); // with the window and with psql alike

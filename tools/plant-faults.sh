@@ -126,6 +126,8 @@ faults=(
 'record/schema.cpp%s/ ANALYZE answers, games, practice, player_games;//%a forgotten name stays in the server'"'"'s statistics'
 'record/schema.cpp%s/ practice p WHERE p.changed < \x251 AND/ practice p WHERE false AND/%a child'"'"'s settings outlive their last answer'
 'record/schoolsetup.cpp%s/SELECT \* FROM quintarlow_expire\(\)/SELECT keep_days, 0, 0, 0 FROM school_settings/%the server'"'"'s owner expires nothing without a machine'
+'record/schema.cpp%s/ left\(md5\(n\), 8\)/ \x27\x27/%two classes named in other letters than ASCII share one role'
+'record/schoolsetup.cpp%s/else if \(earlier->second/else if (false \&\& earlier->second/%set-up gives two class names one role without a word'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
