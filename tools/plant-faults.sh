@@ -117,7 +117,7 @@ faults=(
 'record/schema.cpp%s/AND a.class = ANY"/AND a.class IS NOT NULL OR NOT a.class = ANY"/%a machine reads the facts of another class'"'"'s child'
 'record/schema.cpp%s/least\(played, now\(\)\)/played/%an answer dated in the future is kept so'
 'record/schema.cpp%s/NEW.changed := least\(NEW.changed, now\(\)\)/NEW.changed := NEW.changed/%a setting dated in the future wins for ever'
-'record/schema.cpp%s/ELSE quintarlow_caller_classes\(\) END/ELSE ARRAY[\x27*\x27] END/%a teacher'"'"'s forgetting reaches the machines of every class'
+'record/schema.cpp%s/ELSE quintarlow_caller_classes\(\)("\s*")? END/ELSE ARRAY[\x27*\x27]$1 END/g%a teacher'"'"'s forgetting reaches the machines of every class'
 'record/schema.cpp%s/QStringLiteral\("product = a \* b"\)/QStringLiteral("product = product")/%the server keeps an answer whose product is not its factors'
 'record/schema.cpp%s/THEN \x251 IS NFC NORMALIZED/THEN true/%the server keeps a name in two spellings of the same letters'
 'record/schema.cpp%s/WHERE NOT coalesce\(/WHERE false AND NOT coalesce(/%an impossible answer stored before stops the server'"'"'s upgrade'
