@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <cstdio>
+#include <functional>
 #include <iostream>
 #include <string>
 
@@ -123,11 +124,10 @@ int forgetPlayer(const QString& asked, bool sure) {
     return 0;
 }
 
-int setUpServer(const QString& classes, const QString& keepDays, bool keepDaysGiven) {
-    bool number = true;
-    const int days = keepDays.toInt(&number);
-    if (keepDaysGiven && (!number || days < 0))
-        return fail(QStringLiteral("--keep-days needs a number of days (0: until forgotten)"));
+// Runs `work` on the school's server named in [record], as the login named there, and says
+// what it did, one line each.
+int onTheServer(const QString& what,
+                const std::function<QStringList(const QSqlDatabase&, QString*)>& work) {
     QString problem;
     const ServerSettings server = ServerSettings::forThisMachine(&problem);
     if (!problem.isEmpty() || !server.isSet())
@@ -142,16 +142,25 @@ int setUpServer(const QString& classes, const QString& keepDays, bool keepDaysGi
         if (!db.isOpen())
             error = server.whyNotOpen(db);
         else
-            said =
-                setUpSchoolServer(db, classes.split(QLatin1Char(','), Qt::SkipEmptyParts),
-                                  keepDaysGiven ? std::optional<int>(days) : std::nullopt, &error);
+            said = work(db, &error);
     }
     QSqlDatabase::removeDatabase(connection);
     if (said.isEmpty())
-        return fail(QStringLiteral("cannot set up the school's record server: ") + error);
+        return fail(QStringLiteral("cannot %1 the school's record server: ").arg(what) + error);
     for (const QString& line : std::as_const(said))
         say(line);
     return 0;
+}
+
+int setUpServer(const QString& classes, const QString& keepDays, bool keepDaysGiven) {
+    bool number = true;
+    const int days = keepDays.toInt(&number);
+    if (keepDaysGiven && (!number || days < 0))
+        return fail(QStringLiteral("--keep-days needs a number of days (0: until forgotten)"));
+    return onTheServer(QStringLiteral("set up"), [&](const QSqlDatabase& db, QString* error) {
+        return setUpSchoolServer(db, classes.split(QLatin1Char(','), Qt::SkipEmptyParts),
+                                 keepDaysGiven ? std::optional<int>(days) : std::nullopt, error);
+    });
 }
 
 } // namespace
@@ -178,12 +187,15 @@ RecordCommands::RecordCommands(QCommandLineParser& parser)
       m_classes(QStringLiteral("classes"),
                 QStringLiteral("With --setup-school-server: a role for each of these classes."),
                 QStringLiteral("LIST")),
+      m_expire(QStringLiteral("expire-school-record"),
+               QStringLiteral("Delete from the school's record server what it no longer keeps "
+                              "(run as the tables' owner, from a timer).")),
       m_keepDays(QStringLiteral("keep-days"),
                  QStringLiteral("With --setup-school-server: delete answers older than this "
                                 "(0: keep them until forgotten)."),
                  QStringLiteral("N")) {
     parser.addOptions({m_export, m_player, m_import, m_forget, m_yes, m_noRecord, m_setup,
-                       m_classes, m_keepDays});
+                       m_classes, m_expire, m_keepDays});
 }
 
 std::optional<int> RecordCommands::run(const QCommandLineParser& parser) const {
@@ -204,6 +216,12 @@ std::optional<int> RecordCommands::run(const QCommandLineParser& parser) const {
     if (parser.isSet(m_setup))
         return setUpServer(parser.value(m_classes), parser.value(m_keepDays),
                            parser.isSet(m_keepDays));
+    if (parser.isSet(m_expire))
+        return onTheServer(QStringLiteral("expire answers on"),
+                           [](const QSqlDatabase& db, QString* error) {
+                               const QString said = expireSchoolRecord(db, error);
+                               return said.isEmpty() ? QStringList() : QStringList{said};
+                           });
     return std::nullopt;
 }
 

@@ -30,6 +30,7 @@ private:
     QCommandLineOption m_noRecord;
     QCommandLineOption m_setup;
     QCommandLineOption m_classes;
+    QCommandLineOption m_expire;
     QCommandLineOption m_keepDays;
 };
 

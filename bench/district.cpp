@@ -97,14 +97,19 @@ int main(int argc, char* argv[]) {
     // Filling millions of rows takes longer than a game's connection ever waits.
     run(db, QStringLiteral("SET statement_timeout = 0"));
     QStringList classNames;
-    for (int n = 0; n < classes; ++n)
+    QStringList classRoles;
+    for (int n = 0; n < classes; ++n) {
         classNames.append(className(n));
+        classRoles.append(QStringLiteral("quintarlow_class_") + className(n));
+    }
     QString error;
     if (setUpSchoolServer(db, classNames, std::nullopt, &error).isEmpty()) {
         std::fprintf(stderr, "district: %s\n", qPrintable(error));
         return 1;
     }
-    run(db, QStringLiteral("CREATE ROLE bench_machine LOGIN IN ROLE quintarlow_machines"));
+    // One login for the machines of every class, as a room shared by them all.
+    run(db, QStringLiteral("CREATE ROLE bench_machine LOGIN IN ROLE quintarlow_machines, ") +
+                classRoles.join(QStringLiteral(", ")));
     run(db, QStringLiteral("CREATE ROLE bench_teacher LOGIN IN ROLE quintarlow_teachers, "
                            "quintarlow_class_c07"));
 
@@ -121,18 +126,19 @@ int main(int argc, char* argv[]) {
                     "'c' || lpad((g % 1000 % 40 + 1)::text, 2, '0') "
                     "FROM generate_series(0, %1) g")
                     .arg(answers / 30)) &&
-        run(db, QStringLiteral(
-                    "INSERT INTO answers (answer_id, player, player_key, played, utc_offset, "
-                    "game_id, turn, a, b, product, answered, outcome, ms, class) "
-                    "SELECT gen_random_uuid(), 'Child ' || c, 'child ' || c, "
-                    "now() - (n / 30 % 300) * interval '1 day' + n % 30 * interval '5 s', 3600, "
-                    "('00000000-0000-4000-8000-' || lpad((n / 30)::text, 12, '0'))::uuid, "
-                    "n % 30 + 1, x, y, x * y, CASE WHEN n % 7 = 0 THEN x * y + 1 ELSE x * y END, "
-                    "CASE WHEN n % 7 = 0 THEN 'wrong' ELSE 'right' END, 900 + n % 4000, "
-                    "'c' || lpad((c % 40 + 1)::text, 2, '0') FROM generate_series(1, %1) n, "
-                    "LATERAL (SELECT (n / 30 * 2 + n % 2) % 1000 AS c, 1 + n % 12 AS x, "
-                    "1 + n / 12 % 12 AS y) v")
-                    .arg(answers)) &&
+        run(db,
+            QStringLiteral(
+                "INSERT INTO answers (answer_id, player, player_key, played, utc_offset, "
+                "game_id, turn, a, b, product, answered, outcome, ms, class) "
+                "SELECT gen_random_uuid(), 'Child ' || c, 'child ' || c, "
+                "now() - (n / 30 % 300) * interval '1 day' + n % 30 * interval '5 s', 3600, "
+                "('00000000-0000-4000-8000-' || lpad((n / 30)::text, 12, '0'))::uuid, "
+                "n % 30 + 1, x, y, x * y, CASE WHEN n % 7 = 0 THEN x * y % 144 + 1 ELSE x * y END, "
+                "CASE WHEN n % 7 = 0 THEN 'wrong' ELSE 'right' END, 900 + n % 4000, "
+                "'c' || lpad((c % 40 + 1)::text, 2, '0') FROM generate_series(1, %1) n, "
+                "LATERAL (SELECT (n / 30 * 2 + n % 2) % 1000 AS c, 1 + n % 12 AS x, "
+                "1 + n / 12 % 12 AS y) v")
+                .arg(answers)) &&
         run(db, QStringLiteral("VACUUM ANALYZE"));
     if (!filled)
         return 1;

@@ -19,6 +19,9 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/${QUINTARLOW_APP_ID}.desktop
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${QUINTARLOW_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# Only for a school's server; nothing enables them.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/quintarlow-expire.service
+    ${CMAKE_CURRENT_LIST_DIR}/quintarlow-expire.timer DESTINATION lib/systemd/system)
 # Debian's machine-readable form, pointing at the licence every Debian system holds.
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 

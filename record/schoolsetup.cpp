@@ -18,6 +18,10 @@ namespace {
 const QString machines = QStringLiteral("quintarlow_machines");
 const QString teachers = QStringLiteral("quintarlow_teachers");
 const QString school = QStringLiteral("quintarlow_school");
+// Owns the tables and the functions that run with its rights: it logs in to nothing, makes no
+// roles and holds no group's role, so a function tricked into running a caller's code could
+// do no more than the tables' owner.
+const QString records = QStringLiteral("quintarlow_records");
 
 // What a machine calls: it adds answers and games, and asks what a game needs.
 const QStringList machineFunctions{
@@ -60,7 +64,8 @@ Rights rightsOf(const QString& role) {
 const QStringList tables{QStringLiteral("schema_version"),  QStringLiteral("answers"),
                          QStringLiteral("answer_rows"),     QStringLiteral("games"),
                          QStringLiteral("practice"),        QStringLiteral("forgotten"),
-                         QStringLiteral("school_settings"), QStringLiteral("player_games")};
+                         QStringLiteral("school_settings"), QStringLiteral("player_games"),
+                         QStringLiteral("refused_answers"), QStringLiteral("server_secret")};
 
 class Setup {
 public:
@@ -156,6 +161,60 @@ public:
         }
     }
 
+    // PUBLIC, which every login holds, may neither connect (the group roles may) nor make the
+    // temporary objects a function of ours could be shown in place of a table.
+    void closeToPublic() {
+        const QString held = QStringLiteral(
+            "SELECT has_database_privilege('public', current_database(), 'TEMPORARY') OR"
+            " has_database_privilege('public', current_database(), 'CONNECT')");
+        if (!value(held).toBool())
+            return;
+        run(QStringLiteral("REVOKE TEMPORARY, CONNECT ON DATABASE \"%1\" FROM PUBLIC")
+                .arg(m_db.databaseName()));
+        if (value(held).toBool())
+            refuse(QStringLiteral("every login may still connect to the database or make "
+                                  "temporary tables in it; its owner must run REVOKE "
+                                  "TEMPORARY, CONNECT ON DATABASE \"%1\" FROM PUBLIC")
+                       .arg(m_db.databaseName()));
+        say(QStringLiteral("Took TEMPORARY and CONNECT on the database from PUBLIC."));
+    }
+
+    // The tables and functions made by this login (or an earlier set-up) go to the role that
+    // owns them; this login stays a member so that later versions can change them.
+    void giveToRecords() {
+        if (!value(QStringLiteral("SELECT 1 FROM pg_roles WHERE rolname = ?"), {records})
+                 .isValid()) {
+            run(QStringLiteral("CREATE ROLE %1 NOLOGIN NOCREATEROLE NOCREATEDB").arg(records));
+            say(QStringLiteral("Made the role %1.").arg(records));
+        }
+        memberOf(value(QStringLiteral("SELECT current_user")).toString(), records);
+        if (!value(QStringLiteral("SELECT has_schema_privilege(?, 'public', 'CREATE') AND "
+                                  "has_database_privilege(?, current_database(), 'TEMPORARY')"),
+                   {records, records})
+                 .toBool()) {
+            // The count of a child's answers per game is kept with a temporary table.
+            run(QStringLiteral("GRANT USAGE, CREATE ON SCHEMA public TO %1").arg(records));
+            run(QStringLiteral("GRANT TEMPORARY ON DATABASE \"%1\" TO %2")
+                    .arg(m_db.databaseName(), records));
+        }
+        QSqlQuery owned = runStatement(
+            m_db,
+            QStringLiteral("SELECT 'TABLE ' || quote_ident(relname) FROM pg_class WHERE "
+                           "relname = ANY (?) AND relnamespace = current_schema()::regnamespace "
+                           "AND relowner <> ?::regrole UNION ALL SELECT 'FUNCTION ' || "
+                           "oid::regprocedure FROM pg_proc WHERE proname LIKE 'quintarlow\\_%' "
+                           "AND pronamespace = current_schema()::regnamespace AND proowner <> "
+                           "?::regrole"),
+            {textArray(tables), records, records});
+        QStringList objects;
+        while (owned.next())
+            objects.append(owned.value(0).toString());
+        for (const QString& object : std::as_const(objects))
+            run(QStringLiteral("ALTER %1 OWNER TO %2").arg(object, records));
+        if (!objects.isEmpty())
+            say(QStringLiteral("Gave the tables and functions to %1.").arg(records));
+    }
+
     void memberOf(const QString& member, const QString& group) {
         if (value(QStringLiteral("SELECT 1 FROM pg_auth_members WHERE roleid = ?::regrole AND "
                                  "member = ?::regrole"),
@@ -167,6 +226,10 @@ public:
     }
 
     void say(const QString& line) { m_said.append(line); }
+    void refuse(const QString& why) {
+        if (m_error.isEmpty())
+            m_error = why;
+    }
     const QStringList& said() const { return m_said; }
     const QString& error() const { return m_error; }
 
@@ -177,12 +240,6 @@ private:
 };
 
 } // namespace
-
-QString classRole(const QString& className) {
-    static const QRegularExpression other(QStringLiteral("[^a-z0-9]"));
-    return QStringLiteral("quintarlow_class_") +
-           className.trimmed().toLower().replace(other, QStringLiteral("_"));
-}
 
 QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes,
                               std::optional<int> keepDays, QString* error) {
@@ -197,10 +254,25 @@ QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes
                       .arg(before)
                       .arg(schema::newestVersion()));
     setup.run(QStringLiteral("BEGIN"));
+    setup.closeToPublic();
+    setup.giveToRecords();
     QStringList roles{machines, teachers, school};
-    for (const QString& name : classes)
-        if (!name.trimmed().isEmpty() && !roles.contains(classRole(name)))
-            roles.append(classRole(name));
+    // The server's own rule names each class's role, as it keys the class's rows.
+    std::map<QString, QString> named; // role: the class name that gave it
+    for (const QString& name : classes) {
+        if (name.trimmed().isEmpty())
+            continue;
+        const QString role =
+            QStringLiteral("quintarlow_class_") +
+            setup.value(QStringLiteral("SELECT quintarlow_class_key(?)"), {name}).toString();
+        const auto [earlier, added] = named.emplace(role, name);
+        if (added)
+            roles.append(role);
+        else if (earlier->second.trimmed().compare(name.trimmed(), Qt::CaseInsensitive) != 0)
+            setup.refuse(QStringLiteral("the classes \"%1\" and \"%2\" would share the role %3; "
+                                        "name them apart by a letter or digit")
+                             .arg(earlier->second, name, role));
+    }
     for (const QString& role : std::as_const(roles))
         setup.role(role);
     setup.memberOf(school, teachers);
@@ -224,6 +296,28 @@ QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes
     if (said.isEmpty())
         said.append(QStringLiteral("Everything was set up already; nothing changed."));
     return said;
+}
+
+QString expireSchoolRecord(const QSqlDatabase& db, QString* error) {
+    if (const int version = schema::storedVersion(db); version != schema::newestVersion()) {
+        *error = QStringLiteral("the tables are at version %1, this program's at %2: run "
+                                "--setup-school-server first")
+                     .arg(version)
+                     .arg(schema::newestVersion());
+        return {};
+    }
+    QSqlQuery expired = runStatement(db, QStringLiteral("SELECT * FROM quintarlow_expire()"), {});
+    if (!expired.next()) {
+        *error = expired.lastError().databaseText().simplified();
+        return {};
+    }
+    if (expired.isNull(0))
+        return QStringLiteral("Answers are kept until a child is forgotten; nothing expired.");
+    return QStringLiteral("Deleted what is older than %4 days: answers %1, games %2, settings %3.")
+        .arg(expired.value(1).toLongLong())
+        .arg(expired.value(2).toLongLong())
+        .arg(expired.value(3).toLongLong())
+        .arg(expired.value(0).toInt());
 }
 
 } // namespace quintarlow

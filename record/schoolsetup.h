@@ -7,16 +7,20 @@ class QSqlDatabase;
 
 namespace quintarlow {
 
-// The role a class's teachers hold: "4B" and "4 b" are both quintarlow_class_4b.
-QString classRole(const QString& className);
-
 // Sets a school's server up on the tables' owner's connection, in one transaction: the tables
 // brought up to date; the group roles quintarlow_machines, quintarlow_teachers,
-// quintarlow_school (every class; a teacher too) and one per class made where missing, each
-// with exactly its rights (anything more is taken away); and, when given, how many days answers
-// are kept (0: until forgotten). Returns one line per thing done, or that nothing needed
-// changing; on failure nothing is changed and *error says why.
+// quintarlow_school (every class; a teacher too) and one per class made where missing (two
+// names that would share a role are refused), each with exactly its rights (anything more is
+// taken away); and, when given, how many days answers are kept (0: until forgotten). Returns one
+// line per thing done, or that nothing needed changing; on failure nothing is changed and *error
+// says why.
 QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes,
                               std::optional<int> keepDays, QString* error);
+
+// Deletes from the server what the school no longer keeps (answers and games older than the
+// days kept, the settings of children whose last answer went), as each machine's contact
+// does, so that retention waits for no machine. Returns one line saying what went, or empty
+// with *error saying why not.
+QString expireSchoolRecord(const QSqlDatabase& db, QString* error);
 
 } // namespace quintarlow

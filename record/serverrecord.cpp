@@ -217,7 +217,7 @@ bool ServerRecord::setPracticeSettings(const QString& name, const PracticeSettin
                        "WHERE player_key = ?"
                        " ORDER BY played DESC LIMIT 1), nullif(quintarlow_class_key(?), ''),"
                        " (SELECT c[1] FROM (SELECT quintarlow_my_classes() AS c) m"
-                       " WHERE cardinality(c) = 1), ''), now()) ON CONFLICT (player_key)"
+                       " WHERE cardinality(c) = 1), ''), now()) ON CONFLICT (class, player_key)"
                        " DO UPDATE SET player = excluded.player, tables = excluded.tables,"
                        " ask_missed = excluded.ask_missed, path = excluded.path,"
                        " answer_seconds = excluded.answer_seconds, changed = excluded.changed"),

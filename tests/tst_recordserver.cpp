@@ -243,13 +243,28 @@ class TestRecordServer : public QObject {
         setUpSchoolServer(openServer(server), {"4B", "5A"}, keepDays, &error);
         if (std::exchange(m_loginsJoined, true))
             return server;
-        for (const char* grant : {"quintarlow_machines TO pc_4b",
+        for (const char* grant : {"quintarlow_machines, quintarlow_class_4b TO pc_4b",
+                                  "quintarlow_machines, quintarlow_class_5a TO pc_5a",
                                   "quintarlow_teachers, quintarlow_class_4b TO "
                                   "teacher_4b",
                                   "quintarlow_teachers, quintarlow_class_5a TO teacher_5a",
                                   "quintarlow_school TO head"})
             QSqlQuery(m_admin).exec(QLatin1String("GRANT ") + QLatin1String(grant));
         return server;
+    }
+    // Runs the statements as the login on a connection of its own, closed afterwards, and
+    // hands back what the last one returned (or its error).
+    static QStringList runAs(const ServerSettings& server, const QString& login,
+                             const QStringList& statements) {
+        QStringList got;
+        {
+            QSqlDatabase db = as(server, login).open(QStringLiteral("attack"));
+            for (const QString& statement : statements)
+                got = rows(db, statement);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("attack"));
+        return got;
     }
     static AnswerRow answer(const QString& player, qint64 ms) {
         return {QUuid::createUuid().toString(QUuid::WithoutBraces),
@@ -321,7 +336,7 @@ private Q_SLOTS:
         QVERIFY(m_postgres->start());
         m_admin = openServer(m_postgres->settings(QStringLiteral("postgres")));
         QVERIFY2(m_admin.isOpen(), qPrintable(m_admin.lastError().text()));
-        for (const char* login : {"pc_4b", "teacher_4b", "teacher_5a", "head"})
+        for (const char* login : {"pc_4b", "pc_5a", "teacher_4b", "teacher_5a", "head"})
             QVERIFY(QSqlQuery(m_admin).exec(QLatin1String("CREATE ROLE ") + QLatin1String(login) +
                                             QLatin1String(" LOGIN")));
     }
@@ -647,14 +662,46 @@ private Q_SLOTS:
                                    .arg(schema::newestVersion())));
         QVERIFY(first.contains("Answers are now kept 30 days."));
         QVERIFY(first.contains("Gave quintarlow_teachers DELETE, SELECT on answers."));
-        // As the earlier hand-typed set-up had it: every machine read every answer.
+        // As the earlier hand-typed set-up had it: every machine read every answer; and as
+        // a copy of the database has it: every login makes temporary tables.
         QVERIFY(QSqlQuery(db).exec("GRANT SELECT ON answers TO quintarlow_machines"));
+        QVERIFY(
+            QSqlQuery(db).exec("GRANT TEMPORARY ON DATABASE " + db.databaseName() + " TO PUBLIC"));
         QCOMPARE(setUpSchoolServer(db, {"4B", " 5 a"}, 30, &error),
-                 QStringList{"Took SELECT on answers from quintarlow_machines."});
+                 QStringList({"Took TEMPORARY and CONNECT on the database from PUBLIC.",
+                              "Took SELECT on answers from quintarlow_machines."}));
         QCOMPARE(setUpSchoolServer(db, {"4b"}, 30, &error),
                  QStringList{"Everything was set up already; nothing changed."});
         QCOMPARE(rows(db, "SELECT 1 FROM pg_roles WHERE rolname = 'quintarlow_class_5_a'"),
                  QStringList{"1"});
+    }
+
+    // Each class's rows carry the key of the class's own role, whatever its name.
+    void eachClassNameHasItsOwnRole_data() {
+        QTest::addColumn<QStringList>("classes");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("Cyrillic letters") << QStringList{"4Б", "4В"} << QString();
+        QTest::newRow("names longer than a role's")
+            << QStringList{QString(65, 'x'), QString(64, 'x') + 'y'} << QString();
+        QTest::newRow("told apart by punctuation only")
+            << QStringList{"4-b", "4 B"}
+            << "the classes \"4-b\" and \"4 B\" would share the "
+               "role quintarlow_class_4_b";
+    }
+    void eachClassNameHasItsOwnRole() {
+        QFETCH(QStringList, classes);
+        QFETCH(QString, refusal);
+        QSqlDatabase db = openServer(newDatabase());
+        QString error;
+        setUpSchoolServer(db, classes, std::nullopt, &error);
+        QVERIFY2(error.startsWith(refusal), qPrintable(error));
+        if (!refusal.isEmpty())
+            return;
+        for (const QString& className : classes)
+            QCOMPARE(writeToServer(db, {}, {answer("Ann", 1'796'634'000'000)}, className).added, 1);
+        QCOMPARE(rows(db, "SELECT count(DISTINCT class) FROM answers a JOIN pg_roles r ON "
+                          "r.rolname = 'quintarlow_class_' || a.class"),
+                 QStringList{QString::number(classes.size())});
     }
 
     void eachLoginSeesItsClassesOnly_data() {
@@ -878,7 +925,11 @@ private Q_SLOTS:
         QCOMPARE(rows(local.db(), "SELECT player FROM answers"), QStringList{"Bo"});
         QSqlDatabase db = openServer(server);
         QCOMPARE(rows(db, "SELECT player FROM answers"), QStringList{"Bo"});
-        QCOMPARE(rows(db, "SELECT player_hash FROM forgotten"), QStringList{forgottenHash(zoe)});
+        // Kept keyed with the server's secret, not as a hash a list of names reverses.
+        QCOMPARE(rows(db, "SELECT count(*) FROM forgotten WHERE player_hash NOT IN ('" +
+                              forgottenHash(zoe) + "', encode(sha256('" + forgottenHash(zoe) +
+                              "'), 'hex'))"),
+                 QStringList{"1"});
     }
 
     void oldAnswersExpireOnServerAndMachine() {
@@ -886,6 +937,10 @@ private Q_SLOTS:
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         const qint64 daysAgo31 = now - 31 * qint64(86'400'000);
         QCOMPARE(writeToServer(openServer(server), {}, {answer("Ann", daysAgo31)}, "4B").added, 1);
+        QString error;
+        // The server's owner, from a timer, with no machine on.
+        QCOMPARE(expireSchoolRecord(openServer(server), &error),
+                 "Deleted what is older than 30 days: answers 1, games 0, settings 0.");
         LocalRecord local;
         const QString game = local.addGame();
         local.addAnswer(game, 1, 56, "right", "Bo", daysAgo31);
@@ -895,8 +950,87 @@ private Q_SLOTS:
 
         QCOMPARE(rows(local.db(), "SELECT turn FROM answers"), QStringList{"2"});
         QCOMPARE(rows(openServer(server), "SELECT player, turn FROM answers"), QStringList{"Bo|2"});
-        QString error;
         QCOMPARE(ServerRecord::open(as(server, "teacher_4b"), &error)->keepDays(), 30);
+    }
+
+    // $A adds an answer; $G4 and $G5 are 4B's game, still played, and 5A's, over.
+    static QString expanded(QString sql) {
+        return sql.replace("$A", "SELECT quintarlow_add_answer(gen_random_uuid(), ")
+            .replace("$G4", "'00000000-0000-4000-8000-00000000004b'")
+            .replace("$G5", "'00000000-0000-4000-8000-00000000005a'");
+    }
+    // Whatever a login may do, whoever reads its password may do: each attack is tried as the
+    // login that would try it, on a school where 4B and 5A each have a Tom. A line: the attack @
+    // its login @ its statements (;;) @ what the last returned, or part of its error (empty:
+    // anything) @ who checks @ with what @ what the check finds.
+    void eachLoginCanDoNoMoreThanTheGameDoes_data() {
+        for (const char* column : {"login", "got", "checker", "check", "kept"})
+            QTest::addColumn<QString>(column);
+        QTest::addColumn<QStringList>("attack");
+        const QString attacks = QStringLiteral(R"(
+a temporary table shadows the school's settings @ pc_4b @ CREATE TEMPORARY TABLE school_settings (keep_days integer) ;; INSERT INTO school_settings VALUES (-36500) ;; SELECT quintarlow_contact() @ 365 @ postgres @ SELECT count(*) FROM answers @ 4
+a temporary view runs the caller's function as the tables' owner @ pc_4b @ CREATE FUNCTION pg_temp.grab() RETURNS integer LANGUAGE sql AS $$ GRANT quintarlow_school TO pc_4b; SELECT 1 $$ ;; CREATE TEMPORARY VIEW school_settings AS SELECT pg_temp.grab() AS keep_days ;; SELECT quintarlow_contact() @ 365 @ postgres @ SELECT pg_has_role('pc_4b', 'quintarlow_school', 'MEMBER'), count(*) FROM pg_proc p JOIN pg_roles r ON r.oid = p.proowner WHERE p.prosecdef AND (r.rolsuper OR r.rolcreaterole OR r.rolcanlogin OR EXISTS (SELECT 1 FROM pg_auth_members m WHERE m.member = r.oid)) @ false|0
+an answer added to another class @ pc_4b @ $A 'Zoë', 'zoë', now(), 3600, $G4, 1, 7, 8, 56, 56, 'right', 1500, '5A') @ the login pc_4b holds no role of the class "5A" @ postgres @ SELECT count(*) FROM answers WHERE class = '5a' @ 2
+another class's child's facts, after one forged answer @ pc_4b @ $A 'Bo', 'bo', now(), 3600, $G4, 1, 7, 8, 56, 56, 'right', 1500, '4B') ;; SELECT count(*) FROM quintarlow_facts_for('{bo}') @ 0 @ postgres @ SELECT count(*) FROM answers @ 5
+a game of another class rewritten @ pc_4b @ SELECT quintarlow_add_game($G5, 'Bo', 'Tom', 'Tom', now(), now(), '4B') @  @ postgres @ SELECT winner, class FROM games WHERE game_id = $G5 @ Bo|5a
+a game another login started @ teacher_4b @ SELECT quintarlow_add_game($G4, 'Ann', 'Tom', 'Tom', now(), now(), '4B') @  @ postgres @ SELECT count(winner) FROM games @ 1
+a finished game rewritten by its machine @ pc_5a @ SELECT quintarlow_add_game($G5, 'Bo', 'Tom', 'Tom', now(), now(), '5A') @  @ postgres @ SELECT winner, class FROM games WHERE game_id = $G5 @ Bo|5a
+a setting dated in the year 3000 @ pc_4b @ SELECT quintarlow_offer_practice('ann', 'Ann', '7,8', 1, 0, 20, 32503680000000, '4B') @  @ postgres @ SELECT tables, changed <= now() FROM practice WHERE player_key = 'ann' @ 7,8|true
+an answer dated in the year 3000 @ pc_4b @ $A 'Ann', 'ann', now() + interval '1000 years', 3600, $G4, 1, 7, 8, 56, 56, 'right', 1500, '4B') @ true @ postgres @ SELECT count(*) FROM answers WHERE played > now() @ 0
+another class's child's settings @ pc_4b @ SELECT count(*) FROM quintarlow_practice_for('{tom}') @ 0 @ postgres @ SELECT tables FROM practice @ 7
+two Toms: 4B's teacher forgets theirs @ teacher_4b @ DELETE FROM answers WHERE player_key = 'tom' ;; SELECT quintarlow_forget(encode(sha256('tom'), 'hex')) @  @ pc_5a @ SELECT count(*) FROM quintarlow_forgotten_among(ARRAY[encode(sha256('tom'), 'hex')]) @ 0
+two Toms: 4B's teacher sets theirs @ teacher_4b @ INSERT INTO practice (player_key, player, tables, ask_missed, class) VALUES ('tom', 'Tom', '3', 0, '4b') RETURNING tables @ 3 @ postgres @ SELECT class, tables FROM practice ORDER BY class @ 4b|3;5a|7
+a forgotten name in the statistics @ teacher_4b @ DELETE FROM answers WHERE player_key = 'tom' ;; SELECT quintarlow_forget(encode(sha256('tom'), 'hex')) @  @ postgres @ SELECT count(*) FROM pg_stats WHERE tablename = 'answers' AND most_common_vals::text LIKE '%tom%' @ 0
+retention with no machine, by the server's owner @ postgres @ UPDATE answers SET played = now() - interval '400 days' WHERE player_key = 'bo' ;; INSERT INTO practice (player_key, player, tables, ask_missed, class, changed) VALUES ('bo', 'Bo', '3', 0, '5a', now() - interval '400 days') ;; SELECT * FROM quintarlow_expire() @ 365|1|0|1 @ postgres @ SELECT count(*) FROM practice @ 1
+an impossible outcome @ pc_4b @ $A 'Ann', 'ann', now(), 3600, $G4, 1, 7, 8, 56, 56, 'bogus', 1500, '4B') @ constraint "outcome_is_right_wrong_or_timeout" @ postgres @ SELECT count(*) FROM answers @ 4
+an impossible factor of 1000 @ pc_4b @ $A 'Ann', 'ann', now(), 3600, $G4, 1, 1000, 8, 8000, 56, 'wrong', 1500, '4B') @ constraint "factors_from_1_to_12" @ postgres @ SELECT count(*) FROM answers @ 4
+an impossible factor of -5 @ pc_4b @ $A 'Ann', 'ann', now(), 3600, $G4, 1, 7, -5, -35, 56, 'wrong', 1500, '4B') @ constraint "factors_from_1_to_12" @ postgres @ SELECT count(*) FROM answers @ 4
+an impossible product @ pc_4b @ $A 'Ann', 'ann', now(), 3600, $G4, 1, 7, 8, 57, 57, 'right', 1500, '4B') @ constraint "product_is_a_times_b" @ postgres @ SELECT count(*) FROM answers @ 4
+an impossible answer @ pc_4b @ $A 'Ann', 'ann', now(), 3600, $G4, 1, 7, 8, 56, 1000, 'wrong', 1500, '4B') @ constraint "answered_a_product_of_the_board" @ postgres @ SELECT count(*) FROM answers @ 4
+an impossible turn @ pc_4b @ $A 'Ann', 'ann', now(), 3600, $G4, 0, 7, 8, 56, 56, 'right', 1500, '4B') @ constraint "turn_from_1" @ postgres @ SELECT count(*) FROM answers @ 4
+an impossible time of -100 ms @ pc_4b @ $A 'Ann', 'ann', now(), 3600, $G4, 1, 7, 8, 56, 56, 'right', -100, '4B') @ constraint "ms_within_a_day" @ postgres @ SELECT count(*) FROM answers @ 4
+an impossible time of 2 days @ pc_4b @ $A 'Ann', 'ann', now(), 3600, $G4, 1, 7, 8, 56, 56, 'right', 172800000, '4B') @ constraint "ms_within_a_day" @ postgres @ SELECT count(*) FROM answers @ 4
+an impossible empty name @ pc_4b @ $A '', '', now(), 3600, $G4, 1, 7, 8, 56, 56, 'right', 1500, '4B') @ constraint "player_is_a_name" @ postgres @ SELECT count(*) FROM answers @ 4
+an impossible name of 31 characters @ pc_4b @ $A repeat('x', 31), 'x', now(), 3600, $G4, 1, 7, 8, 56, 56, 'right', 1500, '4B') @ constraint "player_is_a_name" @ postgres @ SELECT count(*) FROM answers @ 4
+an impossible control character in a name @ pc_4b @ $A E'To\nm', 'tom', now(), 3600, $G4, 1, 7, 8, 56, 56, 'right', 1500, '4B') @ constraint "player_is_a_name" @ postgres @ SELECT count(*) FROM answers @ 4
+an impossible name not composed @ pc_4b @ $A U&'Zoe\0308', 'zoë', now(), 3600, $G4, 1, 7, 8, 56, 56, 'right', 1500, '4B') @ constraint "player_is_a_name" @ postgres @ SELECT count(*) FROM answers @ 4
+)");
+        for (const QString& line : attacks.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const QStringList column = line.split(QStringLiteral(" @ "));
+            QTest::newRow(qPrintable(column[0]))
+                << column[1] << column[3] << column[4] << expanded(column[5]) << column[6]
+                << expanded(column[2]).split(QStringLiteral(" ;; "));
+        }
+    }
+    void eachLoginCanDoNoMoreThanTheGameDoes() {
+        QFETCH(QString, login);
+        QFETCH(QStringList, attack);
+        QFETCH(QString, got);
+        QFETCH(QString, checker);
+        QFETCH(QString, check);
+        QFETCH(QString, kept);
+        const ServerSettings server = schoolDatabase(365);
+        QSqlDatabase db = openServer(server);
+        // As a copy of the database or a hand-typed grant would leave it.
+        QVERIFY(
+            QSqlQuery(db).exec("GRANT TEMPORARY ON DATABASE " + server.database + " TO PUBLIC"));
+        // Each line: a login @ what it sent (;;).
+        const QString school = QStringLiteral(R"(
+pc_4b @ SELECT quintarlow_add_game($G4, 'Ann', 'Tom', NULL, now() - interval '1 day', NULL, '4B') ;; $A 'Ann', 'ann', now() - interval '1 day', 3600, $G4, 1, 7, 8, 56, 56, 'right', 1500, '4B') ;; $A 'Tom', 'tom', now() - interval '1 day', 3600, $G4, 2, 6, 7, 42, 42, 'right', 1500, '4B')
+pc_5a @ SELECT quintarlow_add_game($G5, 'Bo', 'Tom', 'Bo', now() - interval '1 day', now(), '5A') ;; $A 'Bo', 'bo', now() - interval '1 day', 3600, $G5, 1, 7, 8, 56, 56, 'right', 1500, '5A') ;; $A 'Tom', 'tom', now() - interval '1 day', 3600, $G5, 2, 6, 7, 42, 42, 'right', 1500, '5A')
+teacher_5a @ INSERT INTO practice (player_key, player, tables, ask_missed, class) VALUES ('tom', 'Tom', '7', 0, '5a') RETURNING true
+)");
+        for (const QString& line : school.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const QStringList column = line.split(QStringLiteral(" @ "));
+            QCOMPARE(runAs(server, column[0], expanded(column[1]).split(QStringLiteral(" ;; "))),
+                     QStringList{"true"});
+        }
+        QVERIFY(QSqlQuery(db).exec("ANALYZE answers"));
+
+        const QString said = runAs(server, login, attack).join(';');
+        QVERIFY2(got.isEmpty() || said == got || (said.startsWith("error:") && said.contains(got)),
+                 qPrintable(said));
+        QCOMPARE(runAs(server, checker, {check}).join(';'), kept);
     }
 
     void aServerFilledByAnEarlierVersionKeepsEveryAnswer_data() {
@@ -921,6 +1055,12 @@ private Q_SLOTS:
                 QVERIFY(!runStatement(db, InsertAnswer, answerValues(row)).lastError().isValid());
         } else {
             QCOMPARE(writeToServer(db, {}, classAnswers(), "4B").added, 4);
+            // A row no game made, sent before the server refused such rows: set aside.
+            QVERIFY(QSqlQuery(db).exec(
+                "INSERT INTO answers (answer_id, player, player_key, played, utc_offset, game_id,"
+                " turn, a, b, product, answered, outcome, ms, class) VALUES (gen_random_uuid(),"
+                " 'Ann', 'ann', now(), 0, gen_random_uuid(), 1, 1000, -5, 56, 56, 'bogus', -100,"
+                " '4b')"));
             // As that version's set-up left it (the group roles are the whole cluster's).
             schoolDatabase();
             QVERIFY(QSqlQuery(db).exec("GRANT EXECUTE ON FUNCTION quintarlow_practice_for, "
@@ -944,8 +1084,9 @@ private Q_SLOTS:
         // The machines still ask for their players' settings, now with the path and the time.
         if (from == 4)
             QCOMPARE(rows(db, "SELECT has_function_privilege('quintarlow_machines', "
-                              "'quintarlow_practice_for(text[])', 'EXECUTE')"),
-                     QStringList{"true"});
+                              "'quintarlow_practice_for(text[])', 'EXECUTE'), (SELECT outcome "
+                              "FROM refused_answers)"),
+                     QStringList{"true|bogus"});
     }
 };
 
