@@ -1,15 +1,11 @@
 #include "record/memoryrecord.h"
 
+#include "core/playernames.h"
+
 #include <QSet>
 #include <algorithm>
 
 namespace quintarlow {
-
-namespace {
-QString keyOf(const QString& name) {
-    return name.trimmed().toCaseFolded();
-}
-} // namespace
 
 std::vector<PlayerSummary> MemoryRecord::players() {
     if (!failure.isEmpty())
@@ -97,18 +93,18 @@ int MemoryRecord::forgetPlayer(const QString& name) {
     if (!failure.isEmpty())
         return -1;
     const auto gone = std::erase_if(rows, [&](const AnswerRow& row) { return row.player == name; });
-    settings.remove(keyOf(name));
+    settings.remove(nameKey(name));
     return static_cast<int>(gone);
 }
 
 PracticeSettings MemoryRecord::practiceSettings(const QString& name) {
-    return settings.value(keyOf(name));
+    return settings.value(nameKey(name));
 }
 
 bool MemoryRecord::setPracticeSettings(const QString& name, const PracticeSettings& chosen) {
     if (!failure.isEmpty())
         return false;
-    settings.insert(keyOf(name), chosen);
+    settings.insert(nameKey(name), chosen);
     return true;
 }
 
