@@ -3,7 +3,8 @@
 // window) and when its first frame has been painted (the program's own "startup painted_ns="
 // line, written when QUINTARLOW_TRACE_STARTUP is set). Then ends the program.
 //   quintarlow_startwatch PROGRAM [ARGUMENTS...]
-// prints "mapped_ms=M painted_ms=P" and exits 0, or explains on stderr and exits 1.
+// prints "mapped_ms=M painted_ms=P" and exits 0, or explains on stderr and exits 1 (it could not
+// be watched or ended early) or 3 (still running, not painted within 30 s).
 // Needs a window manager-less X server: with one, top-level windows are mapped by it.
 #include <xcb/xcb.h>
 
@@ -16,6 +17,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -119,6 +122,26 @@ private:
     std::string m_pending;
 };
 
+// Where each thread of a program that has not painted in time is waiting, so that a slow
+// start-up seen once on a busy machine can be told from a hang.
+void describeThreads(pid_t pid) {
+    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+    std::error_code error;
+    for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+        std::string name, state, waitingIn;
+        std::getline(std::ifstream(task.path() / "comm"), name);
+        std::getline(std::ifstream(task.path() / "wchan"), waitingIn);
+        std::string stat;
+        std::getline(std::ifstream(task.path() / "stat"), stat);
+        // The state follows the name in parentheses, which may itself hold blanks.
+        if (const auto close = stat.rfind(") "); close != std::string::npos)
+            state = stat.substr(close + 2, 1);
+        std::fprintf(stderr, "startwatch:   thread %s %s, state %s, waiting in %s\n",
+                     task.path().filename().c_str(), name.c_str(), state.c_str(),
+                     waitingIn.empty() ? "-" : waitingIn.c_str());
+    }
+}
+
 void endProgram(pid_t pid) {
     kill(pid, SIGTERM);
     for (int waited = 0; waited < 50; ++waited) {
@@ -171,11 +194,17 @@ int main(int argc, char* argv[]) {
         if (fds[1].revents != 0)
             running = trace.read();
     }
+    if (running && (!mapped || !trace.painted)) {
+        std::fprintf(stderr, "startwatch: %s was not %s within 30 s\n", argv[1],
+                     !mapped ? (trace.painted ? "mapped" : "mapped nor painted") : "painted");
+        describeThreads(pid);
+        endProgram(pid);
+        return 3;
+    }
     endProgram(pid);
     if (!mapped || !trace.painted) {
-        std::fprintf(stderr, "startwatch: %s %s\n", argv[1],
-                     !running ? "ended before its window was mapped and painted"
-                              : "was not mapped and painted within 30 s");
+        std::fprintf(stderr, "startwatch: %s ended before its window was mapped and painted\n",
+                     argv[1]);
         return 1;
     }
     std::printf("mapped_ms=%.2f painted_ms=%.2f\n", millisecondsBetween(started, *mapped),
