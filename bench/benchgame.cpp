@@ -172,18 +172,21 @@ int clickLatency(int runs) {
     QWidget bareWindow;
     bareWindow.setFixedSize(board.size());
     auto* patch = new BarePatch(&bareWindow);
-    patch->setGeometry(board.squares[0]->geometry());
+    const auto squareOf = [&board](int index) {
+        return board.findChild<VbLabel*>(squareObjectName(index));
+    };
+    patch->setGeometry(squareOf(0)->geometry());
     bareWindow.move(board.pos());
     bareWindow.show();
     waitUntilShown(bareWindow);
 
-    constexpr int square = 20;
+    constexpr int clicked = 20;
     const QColor blue = toQColor(Colour::Blue, board.palette());
     for (int run = 0; run < runs; ++run) {
         board.raise();
-        game.askFor(square);
+        game.askFor(clicked);
         QTest::qWait(50);
-        const double gameMs = clickToColour(*board.squares[square], blue);
+        const double gameMs = clickToColour(*squareOf(clicked), blue);
         // Back to an empty board with Blue to move, for the next run: the game is left, as
         // "START NEW GAME" leaves it, and played again.
         game.screens.game().leave();

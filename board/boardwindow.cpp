@@ -103,6 +103,14 @@ void BoardWindow::buildControls() {
     quitButton = makeButton(this, {660, 8040, 2895, 495}, QStringLiteral("QUIT GAME"));
     titleBanner = new AnimatedGif(this, {4920, 120, 6615, 495});
     gameOverPicture = new AnimatedGif(this, {6480, 120, 4215, 735});
+    nameControls({{firstFactor, "firstFactor"},
+                  {secondFactor, "secondFactor"},
+                  {answerClock, "answerClock"},
+                  {redName, "redName"},
+                  {blueName, "blueName"},
+                  {askButton, "askButton"},
+                  {newGameButton, "newGameButton"},
+                  {quitButton, "quitButton"}});
 
     connect(askButton, &QPushButton::clicked, &game, &Game::ask);
     connect(newGameButton, &QPushButton::clicked, this, &BoardWindow::startNewGame);
@@ -156,8 +164,10 @@ void BoardWindow::buildSquares() {
         }
         squares[index] = square;
     }
-    for (int index = 0; index < SquareLabelCount; ++index)
+    for (int index = 0; index < SquareLabelCount; ++index) {
+        squares[index]->setObjectName(squareObjectName(index));
         connect(squares[index], &VbLabel::clicked, this, [this, index] { clickSquare(index); });
+    }
 
     freePicture = new AnimatedGif(this, {8160, 3720, 705, 705});
     connect(freePicture, &AnimatedGif::clicked, &game, &Game::chooseFreePicture);

@@ -20,35 +20,17 @@ struct Fact;
 // The board screen: draws the game (the 8 x 8 board, the question, its clock, the messages and
 // the players' names) and hands the player's clicks and keys to it. Only the blinking of names
 // and of the winning line is its own.
+// The object name of squares[index], by which tests and tools find a square.
+inline QString squareObjectName(int index) {
+    return QStringLiteral("square%1").arg(index);
+}
+
 class BoardWindow : public ScreenWindow {
     Q_OBJECT
 public:
     BoardWindow(ScreenHost& host, Game& game, Dialogs& dialogs);
 
     void onLoad();
-
-    // The board squares 0 to 63 (index = row x 8 + column), then the black shadow squares
-    // 64 to 127 drawn behind them.
-    std::array<VbLabel*, SquareLabelCount> squares{};
-    VbLabel* firstFactor = nullptr;
-    VbLabel* timesSign = nullptr;
-    VbLabel* secondFactor = nullptr;
-    VbLabel* answerClock = nullptr;
-    std::array<VbLabel*, 2> messageLines{};
-    VbLabel* redName = nullptr; // blinks while Red is to move
-    VbLabel* nameStrip = nullptr;
-    VbLabel* blueName = nullptr; // blinks while Blue is to move
-    VbLabel* ruleLine = nullptr;
-    QPushButton* askButton = nullptr; // "Generate Multipliers"
-    QPushButton* newGameButton = nullptr;
-    QPushButton* quitButton = nullptr;
-    AnimatedGif* titleBanner = nullptr;
-    AnimatedGif* freePicture = nullptr; // over the middle of the FREE square
-    AnimatedGif* gameOverPicture = nullptr;
-
-    QTimer winningLineTimer{this}; // 500 ms
-    QTimer blueBlinkTimer{this};   // 250 ms
-    QTimer redBlinkTimer{this};    // 250 ms
 
     int focusedSquare() const { return m_focusedSquare; }
 
@@ -82,6 +64,30 @@ private:
     void drawReset();
     // The question the factors show: the pending one, or the winning one after a win.
     std::optional<Fact> shownQuestion() const;
+
+    // Tests reach the controls by their object names, as a screen reader reaches them by theirs.
+    // The board squares 0 to 63 (index = row x 8 + column), then the black shadow squares
+    // 64 to 127 drawn behind them.
+    std::array<VbLabel*, SquareLabelCount> squares{};
+    VbLabel* firstFactor = nullptr;
+    VbLabel* timesSign = nullptr;
+    VbLabel* secondFactor = nullptr;
+    VbLabel* answerClock = nullptr;
+    std::array<VbLabel*, 2> messageLines{};
+    VbLabel* redName = nullptr; // blinks while Red is to move
+    VbLabel* nameStrip = nullptr;
+    VbLabel* blueName = nullptr; // blinks while Blue is to move
+    VbLabel* ruleLine = nullptr;
+    QPushButton* askButton = nullptr; // "Generate Multipliers"
+    QPushButton* newGameButton = nullptr;
+    QPushButton* quitButton = nullptr;
+    AnimatedGif* titleBanner = nullptr;
+    AnimatedGif* freePicture = nullptr; // over the middle of the FREE square
+    AnimatedGif* gameOverPicture = nullptr;
+
+    QTimer winningLineTimer{this}; // 500 ms
+    QTimer blueBlinkTimer{this};   // 250 ms
+    QTimer redBlinkTimer{this};    // 250 ms
 
     Game& game;
     Dialogs& dialogs;

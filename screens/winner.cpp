@@ -83,6 +83,11 @@ WinnerWindow::WinnerWindow(ScreenSet& screens)
     newPlayersButton =
         makeButton(this, {1560, 1680, 1215, 495}, QStringLiteral("Play Again - New Players"));
     quitButton = makeButton(this, {2880, 1680, 1215, 495}, QStringLiteral("Quit Game"));
+    nameControls({{headline, "headline"},
+                  {winnerName, "winnerName"},
+                  {samePlayersButton, "samePlayersButton"},
+                  {newPlayersButton, "newPlayersButton"},
+                  {quitButton, "quitButton"}});
     connect(samePlayersButton, &QPushButton::clicked, &game, &Game::playAgainSamePlayers);
     connect(newPlayersButton, &QPushButton::clicked, &game, &Game::playAgainNewPlayers);
     connect(quitButton, &QPushButton::clicked, this, &WinnerWindow::quitGame);

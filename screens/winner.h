@@ -19,14 +19,6 @@ public:
     explicit WinnerWindow(ScreenSet& screens);
     void onLoad();
 
-    VbLabel* headline = nullptr;
-    VbLabel* winnerName = nullptr; // on the winner's colour
-    QPushButton* samePlayersButton = nullptr;
-    QPushButton* newPlayersButton = nullptr;
-    QPushButton* quitButton = nullptr;
-    AnimatedGif* leftFireworks = nullptr;
-    AnimatedGif* rightFireworks = nullptr;
-
 public Q_SLOTS:
     void quitGame();
 
@@ -37,6 +29,14 @@ protected:
 private:
     void drawWinner();
     void drawMenu();
+
+    VbLabel* headline = nullptr;
+    VbLabel* winnerName = nullptr; // on the winner's colour
+    QPushButton* samePlayersButton = nullptr;
+    QPushButton* newPlayersButton = nullptr;
+    QPushButton* quitButton = nullptr;
+    AnimatedGif* leftFireworks = nullptr;
+    AnimatedGif* rightFireworks = nullptr;
     ScreenSet& screens;
     Game& game;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/boardwindow.h"
 #include "media/dialogs.h"
 #include "media/soundplayer.h"
 #include "media/speech.h"
@@ -7,7 +8,9 @@
 #include "record/practicerecord.h"
 #include "record/recordcsv.h"
 #include "screens/screenset.h"
+#include "widgets/vblabel.h"
 
+#include <QPushButton>
 #include <QStringList>
 #include <deque>
 #include <memory>
@@ -119,6 +122,22 @@ struct Screens {
 };
 
 // The offscreen platform warns at every raise of a window; long runs keep their logs readable.
+// A screen's control, found by its object name as a screen reader finds it by its own; none
+// found ends the run, for every use would crash on it.
+template <typename Control = QPushButton>
+Control* control(const QWidget& screen, const char* name) {
+    auto* found = screen.findChild<Control*>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s in %s", name, screen.metaObject()->className());
+    return found;
+}
+inline VbLabel* square(const QWidget& board, int index) {
+    auto* found = board.findChild<VbLabel*>(squareObjectName(index));
+    if (!found)
+        qFatal("no square %d", index);
+    return found;
+}
+
 inline void silenceOffscreenRaise() {
     static const QtMessageHandler qt = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext& context, const QString& message) {

@@ -35,8 +35,8 @@ forEachTellingState(const std::function<void(const QString&, const QList<ScreenW
         fixture.blueWins();
         fixture.board.onWinningLineTick();
         look(QStringLiteral("won"), {&fixture.board, &fixture.winner});
-        fixture.winner.samePlayersButton->click();
-        fixture.board.newGameButton->click();
+        control(fixture.winner, "samePlayersButton")->click();
+        control(fixture.board, "newGameButton")->click();
         look(QStringLiteral("menu"), {&fixture.board, &fixture.winner});
     }
     for (const bool longNames : {false, true}) {

@@ -37,14 +37,14 @@ void key(QWidget& screen, Qt::Key k, Qt::KeyboardModifiers modifiers = {}, int r
 
 // A mouse click lands on whatever lies topmost at the square's middle.
 void clickSquare(BoardWindow& board, int index) {
-    const QPoint middle = board.squares[index]->geometry().center();
+    const QPoint middle = square(board, index)->geometry().center();
     QWidget* target = board.childAt(middle);
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&board, middle));
 }
 
 // Tab onto the squares, then arrows to `index`.
 void arrowsTo(BoardWindow& board, int index) {
-    for (int tab = 0; tab < 4 && board.focusWidget() != board.squares[board.focusedSquare()]; ++tab)
+    for (int tab = 0; tab < 4 && board.focusWidget() != square(board, board.focusedSquare()); ++tab)
         key(board, Qt::Key_Tab);
     while (board.focusedSquare() != index) {
         const int from = board.focusedSquare();
@@ -87,10 +87,10 @@ void play(bool keys, QStringList& heard) {
     auto ask = [&](int a, int b, int answer = -1) {
         game.factors = {a, b};
         // Enter where a turn starts, on the draw button; its shortcut from anywhere else.
-        if (board.focusWidget() == board.askButton)
-            press(board, board.askButton, Qt::Key_Return, {});
+        if (board.focusWidget() == control(board, "askButton"))
+            press(board, control(board, "askButton"), Qt::Key_Return, {});
         else
-            press(board, board.askButton, Qt::Key_G, Qt::AltModifier);
+            press(board, control(board, "askButton"), Qt::Key_G, Qt::AltModifier);
         if (answer >= 0)
             square(answer);
     };
@@ -123,16 +123,17 @@ void play(bool keys, QStringList& heard) {
     ask(3, 11, 27); // Blue wins along row 3 with the FREE square
     game.screens.game().announcementTick();
     game.screens.game().announcementTick();
-    press(winner, winner.samePlayersButton, Qt::Key_Return, {}); // the first option has the focus
+    press(winner, control(winner, "samePlayersButton"), Qt::Key_Return,
+          {}); // the first option has the focus
     ask(1, 1, 1);
     ask(1, 2, 2);
-    press(board, board.newGameButton, Qt::Key_S, Qt::AltModifier);
-    press(winner, winner.newPlayersButton, Qt::Key_N, Qt::AltModifier);
+    press(board, control(board, "newGameButton"), Qt::Key_S, Qt::AltModifier);
+    press(winner, control(winner, "newPlayersButton"), Qt::Key_N, Qt::AltModifier);
     enterNames();
     ask(12, 12, 62);
-    QCOMPARE(board.redName->caption(), QStringLiteral("<b>Rosa</b>"));
+    QCOMPARE(control<VbLabel>(board, "redName")->caption(), QStringLiteral("<b>Rosa</b>"));
     game.dialogs.answers = {false};
-    press(board, board.quitButton, Qt::Key_Q, Qt::AltModifier);
+    press(board, control(board, "quitButton"), Qt::Key_Q, Qt::AltModifier);
     board.close(); // answered Yes
     heard += game.log.entries + game.dialogs.asked;
 }
@@ -218,7 +219,7 @@ private Q_SLOTS:
         for (const char* typed : {"", "the Computer ", "Ben"})
             (welcome.blueNameBox->setText(QString()), welcome.blueNameBox->setFocus(),
              QTest::keyClicks(welcome.blueNameBox, typed), key(welcome, Qt::Key_Return));
-        QCOMPARE(board.redName->caption(), ComputerName);
+        QCOMPARE(control<VbLabel>(board, "redName")->caption(), ComputerName);
         Game& model = game.screens.game();
         (model.leave(), model.playAgainSamePlayers(), model.leave(), model.playAgainNewPlayers());
         QCOMPARE(welcome.redNameBox->text(), ComputerName);
@@ -255,16 +256,16 @@ private Q_SLOTS:
         activate(board);
         fixture.game->factors = {5, 6, 5, 6}; // 30, on square 25
         const std::map<QString, std::function<void()>> act{
-            {"draw", [&] { QTest::mouseClick(board.askButton, Qt::LeftButton); }},
+            {"draw", [&] { QTest::mouseClick(control(board, "askButton"), Qt::LeftButton); }},
             {"to-25", [&] { arrowsTo(board, 25); }},
             {"enter", [&] { key(board, Qt::Key_Return); }},
             {"held", [&] { key(board, Qt::Key_Return, {}, 2); }},
-            {"dclick", [&] { QTest::mouseDClick(board.squares[25], Qt::LeftButton); }},
+            {"dclick", [&] { QTest::mouseDClick(square(board, 25), Qt::LeftButton); }},
             {"wrong", [&] { clickSquare(board, 26); }},
             {"shadow-25",
              [&] {
                  const QPoint strip =
-                     board.squares[shadowIndexBehind(25)]->geometry().bottomRight() - QPoint(1, 1);
+                     square(board, shadowIndexBehind(25))->geometry().bottomRight() - QPoint(1, 1);
                  QWidget* target = board.childAt(strip);
                  QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&board, strip));
              }},
@@ -299,12 +300,13 @@ private Q_SLOTS:
         fixture.ask(7, 8);
         fixture.model.answerClockTick();
         const QList<std::tuple<QObject*, const char*, QAccessible::Role>> table{
-            {board.firstFactor, "First factor, 7", QAccessible::StaticText},
-            {board.answerClock, "19 seconds left", QAccessible::StaticText},
-            {board.redName, "Red player, Rosa, to move", QAccessible::StaticText},
-            {board.squares[40], "56, Blue", QAccessible::Button},
-            {board.squares[56], "Quintarlow! corner", QAccessible::Button},
-            {board.squares[28], "FREE square", QAccessible::Button},
+            {control<VbLabel>(board, "firstFactor"), "First factor, 7", QAccessible::StaticText},
+            {control<VbLabel>(board, "answerClock"), "19 seconds left", QAccessible::StaticText},
+            {control<VbLabel>(board, "redName"), "Red player, Rosa, to move",
+             QAccessible::StaticText},
+            {square(board, 40), "56, Blue", QAccessible::Button},
+            {square(board, 56), "Quintarlow! corner", QAccessible::Button},
+            {square(board, 28), "FREE square", QAccessible::Button},
             {fixture.game->screens.welcome().computerChoice, "Play against the computer",
              QAccessible::CheckBox},
         };
@@ -313,7 +315,7 @@ private Q_SLOTS:
                      QString::fromUtf8(name));
             QCOMPARE(QAccessible::queryAccessibleInterface(control)->role(), role);
         }
-        QVERIFY(QAccessible::queryAccessibleInterface(board.squares[64])->state().invisible);
+        QVERIFY(QAccessible::queryAccessibleInterface(square(board, 64))->state().invisible);
     }
 
     // Each screen in a role a screen reader presents as it appears, named by what it shows; the
@@ -348,16 +350,16 @@ private Q_SLOTS:
         const std::map<QString, std::function<QObject*()>> reach{
             {"name entry", [&] { return &fixture.game->screens.welcome(); }},
             {"board", [&] { return &board; }},
-            {"right answer", [&] { return (fixture.claim(25), board.askButton); }},
+            {"right answer", [&] { return (fixture.claim(25), control(board, "askButton")); }},
             {"pop-up", [&] { return (wrong(7, 8), &fixture.popup); }},
             {"second pop-up",
              [&] { return (wrong(7, 8), fixture.runPopupToEnd(), wrong(12, 11), &fixture.popup); }},
             {"after the pop-up",
-             [&] { return (wrong(7, 8), fixture.runPopupToEnd(), board.askButton); }},
+             [&] { return (wrong(7, 8), fixture.runPopupToEnd(), control(board, "askButton")); }},
             {"win", [&] { return (fixture.blueWins(), &fixture.winner); }},
             {"menu", [&] {
                  fixture.blueWins();
-                 fixture.winner.samePlayersButton->click();
+                 control(fixture.winner, "samePlayersButton")->click();
                  board.startNewGame();
                  return &fixture.winner;
              }}};
@@ -441,7 +443,8 @@ private Q_SLOTS:
         BoardFixture fixture;
         const auto looks = [&] {
             QList<QImage> images;
-            for (QWidget* button : {fixture.board.askButton, fixture.board.newGameButton})
+            for (QWidget* button :
+                 {control(fixture.board, "askButton"), control(fixture.board, "newGameButton")})
                 images.append(button->grab().toImage());
             return images;
         };
@@ -495,9 +498,9 @@ private Q_SLOTS:
                 fixture.model.answerClockTick();
         }
         QVERIFY(!board.isEnabled());
-        QTEST(QString::asprintf("%d %d %d", board.askButton->isEnabledTo(&board),
-                                board.newGameButton->isEnabledTo(&board),
-                                board.quitButton->isEnabledTo(&board)),
+        QTEST(QString::asprintf("%d %d %d", control(board, "askButton")->isEnabledTo(&board),
+                                control(board, "newGameButton")->isEnabledTo(&board),
+                                control(board, "quitButton")->isEnabledTo(&board)),
               "enabled");
     }
 
@@ -506,12 +509,12 @@ private Q_SLOTS:
         BoardFixture fixture;
         fixture.blueWins();
         fixture.board.onWinningLineTick();
-        fixture.winner.samePlayersButton->click();
+        control(fixture.winner, "samePlayersButton")->click();
         for (int index = 0; index < BoardSquareCount; ++index)
             if (squareKind(index) == SquareKind::Numbered) {
-                const VbLabel* square = fixture.board.squares[index];
-                QCOMPARE(square->backColour(), Colour::White);
-                QCOMPARE(square->borderStyle(), VbLabel::BorderStyle::FixedSingle);
+                const VbLabel* numbered = square(fixture.board, index);
+                QCOMPARE(numbered->backColour(), Colour::White);
+                QCOMPARE(numbered->borderStyle(), VbLabel::BorderStyle::FixedSingle);
             }
     }
 
@@ -537,7 +540,7 @@ private Q_SLOTS:
 
     void winnerHeadlineIsOpaqueOrange() {
         BoardFixture fixture;
-        const QImage headline = fixture.winner.headline->grab().toImage();
+        const QImage headline = control<VbLabel>(fixture.winner, "headline")->grab().toImage();
         QCOMPARE(headline.pixelColor(1, 1), QColor(0xFF, 0x80, 0x00));
     }
 };

@@ -51,9 +51,9 @@ void playOneGame(BoardFixture& game, int number) {
     board.onBlueBlinkTick();
     board.onRedBlinkTick();
     if (number % 5 == 4) {
-        board.newGameButton->click();
+        control(board, "newGameButton")->click();
     } else {
-        board.askButton->click();
+        control(board, "askButton")->click();
         for (int tick = 0; tick < 21; ++tick)
             game.model.answerClockTick();
         game.runPopupToEnd();
@@ -63,7 +63,9 @@ void playOneGame(BoardFixture& game, int number) {
         game.model.announcementTick();
     }
     QVERIFY2(game.winner.isVisible(), qPrintable(QString("game %1").arg(number)));
-    (number % 3 == 2 ? game.winner.newPlayersButton : game.winner.samePlayersButton)->click();
+    (number % 3 == 2 ? control(game.winner, "newPlayersButton")
+                     : control(game.winner, "samePlayersButton"))
+        ->click();
     if (number % 3 == 2)
         game.enterNames();
 }
@@ -165,7 +167,7 @@ private Q_SLOTS:
                 }
             }
             // The game went on: the board is ready for the next question.
-            QVERIFY(game.board.isVisible() && game.board.askButton->isEnabled());
+            QVERIFY(game.board.isVisible() && control(game.board, "askButton")->isEnabled());
             if (games > 10) {
                 const qint64 growth = residentKb() - residentAfterTen;
 #ifndef __SANITIZE_ADDRESS__ // which holds freed memory back on purpose; it finds leaks itself

@@ -78,12 +78,12 @@ private Q_SLOTS:
         }) << false << QStringList{start, QStringLiteral("answer: Ben 4x3 12 right")};
         QTest::newRow("won, replay with the same players") << Moves([](BoardFixture& f) {
             f.blueWins();
-            f.winner.samePlayersButton->click();
+            control(f.winner, "samePlayersButton")->click();
         }) << true << QStringList{start, QStringLiteral("finish: Ben"), start};
         QTest::newRow("won, replay with new players, names as typed")
             << Moves([](BoardFixture& f) {
                    f.blueWins();
-                   f.winner.newPlayersButton->click();
+                   control(f.winner, "newPlayersButton")->click();
                    f.game->screens.welcome().redNameBox->setText(QStringLiteral(" Ana "));
                    f.game->screens.welcome().blueNameBox->setText(QStringLiteral("Tom"));
                    f.game->screens.welcome().startPlaying();
@@ -94,7 +94,7 @@ private Q_SLOTS:
         QTest::newRow("START NEW GAME mid-game leaves it unfinished") << Moves([](BoardFixture& f) {
             f.claim(25);
             f.board.startNewGame();
-            f.winner.samePlayersButton->click();
+            control(f.winner, "samePlayersButton")->click();
         }) << true << QStringList{start, QStringLiteral("finish: "), start};
         QTest::newRow("START NEW GAME declined") << Moves([](BoardFixture& f) {
             f.game->dialogs.answers = {false};

@@ -132,13 +132,13 @@ private Q_SLOTS:
         QVERIFY(isIn(desktop.atom("_NET_WM_WINDOW_TYPE_DIALOG"),
                      desktop.values(over->winId(), "_NET_WM_WINDOW_TYPE")));
         for (int click = 0; click < 10; ++click) {
-            desktop.click(game.board.squares[63]);
+            desktop.click(square(game.board, 63));
             QTRY_COMPARE(desktop.focus(), xcb_window_t(over->winId()));
             QVERIFY(desktop.stackingIndex(over->winId()) >
                     desktop.stackingIndex(game.board.winId()));
         }
         if (over == &game.winner) {
-            desktop.click(game.winner.samePlayersButton);
+            desktop.click(control(game.winner, "samePlayersButton"));
             QTRY_VERIFY(!game.winner.isVisible());
         }
     }

@@ -208,4 +208,9 @@ QAccessibleInterface* accessibleScreenWindow(const QString& className, QObject* 
     return new ScreenWindowAccessible(static_cast<ScreenWindow*>(object));
 }
 
+void nameControls(std::initializer_list<std::pair<QWidget*, const char*>> controls) {
+    for (const auto& [control, name] : controls)
+        control->setObjectName(QLatin1String(name));
+}
+
 } // namespace quintarlow

@@ -7,6 +7,9 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <initializer_list>
+#include <utility>
+
 class QAccessibleInterface;
 class QTimer;
 
@@ -97,6 +100,10 @@ private:
     QPointer<ScreenWindow> m_over; // the screen last opened over this one
     QWidget* m_border = nullptr;   // drawn over every control; none on a frameless screen
 };
+
+// Gives each control its object name, by which tests and tools find it: a screen's controls
+// are its own, not members for others to reach into.
+void nameControls(std::initializer_list<std::pair<QWidget*, const char*>> controls);
 
 // The accessibility factory for the screens: each in its role, named by what it shows.
 QAccessibleInterface* accessibleScreenWindow(const QString& className, QObject* object);
