@@ -109,6 +109,8 @@ faults=(
 'record/serversync.cpp%s/if \(serverVersion > schema::newestVersion\(\)\)\n\s*return SyncStatus::NewerServer;//%a newer server is taken for one that refused the answers'
 'media/flitespeech.cpp%s/limiterLookAheadSeconds = 0.005;/limiterLookAheadSeconds = 0.0;/%the voice'"'"'s limiter turns down at the peak itself and holds the tops flat'
 'media/flitespeech.cpp%s/const double levelled = samples\[index\] \* gain_/const double levelled = 0.6 + samples[index] * gain_/%the voice'"'"'s leveller leaves a hum in the pauses'
+'media/flitespeech.cpp%s/utterances.last\(\).last\(\).pauseAfterMs > 0 &&/false &&/%the voice says a question a phrase at a time'
+'media/flitespeech.cpp%s/copied = sampleAt\(segment, pauseStart\);/copied = pauseStart;/%the voice'"'"'s own comma pause stays beside the silence made for it'
 'bench/learnmodel.cpp%s/recalled \? 1.0 : model.missWeight/1.0/%a miss then told leaves as much as a right recall'
 'bench/learnmodel.cpp%s/return -0.3 \* \(a \* b - 12\) \/ 120.0;/return 0;/%a large product is as easy as a small one'
 'bench/learnsim.cpp%s/return 2;/return 0;/%the simulator runs on past an unknown option'
