@@ -173,6 +173,9 @@ QList<Utterance> utterancesOf(const QList<SpeechPhrase>& pieces) {
 
 // The phrases said in one go, each pause the voice makes at the comma after a phrase turned into
 // exactly that phrase's silence: the voice's own pause is a fixed length and not quite silent.
+// The pause it opens with becomes silence of its own length: raised to the game's level, its
+// noise is heard as a word ("it", or "and" for an "eight" that follows it). The pause it ends
+// with stays: the last sounds of the last word die away in it.
 PcmSound waveOf(const LoadedVoice& loaded, const Utterance& phrases, std::stop_token stop) {
     // From a sound to the written word it is part of, and the punctuation that follows it.
     constexpr const char* punctuationAfter = "R:SylStructure.parent.parent.R:Token.parent.punc";
@@ -192,27 +195,33 @@ PcmSound waveOf(const LoadedVoice& loaded, const Utterance& phrases, std::stop_t
         const auto at = std::lround(item_feat_float(segment, "end") * wave->sample_rate);
         return std::clamp<std::size_t>(std::max(at, 0L), from, wave->num_samples);
     };
-    const auto silence = [&said](int milliseconds) {
-        said.samples.insert(said.samples.end(),
-                            static_cast<std::size_t>(milliseconds) * said.sampleRate / 1000, 0);
+    const auto samplesLasting = [&said](int milliseconds) {
+        return static_cast<std::size_t>(milliseconds) * said.sampleRate / 1000;
     };
     std::size_t copied = 0;
     qsizetype pausesMade = 0;
-    for (const cst_item* segment = relation_head(utt_relation(utterance.get(), "Segment"));
-         segment && pausesMade + 1 < phrases.size(); segment = item_next(segment)) {
-        const cst_item* before = item_prev(segment);
-        if (!before || std::string_view(item_feat_string(segment, "name")) != "pau" ||
-            std::string_view(ffeature_string(before, punctuationAfter)).find(',') ==
-                std::string_view::npos)
+    for (const cst_item* segment = relation_head(utt_relation(utterance.get(), "Segment")); segment;
+         segment = item_next(segment)) {
+        if (std::string_view(item_feat_string(segment, "name")) != "pau")
             continue;
-        const std::size_t pauseStart = sampleAt(before, copied);
+        const cst_item* before = item_prev(segment);
+        const bool atComma =
+            before && pausesMade + 1 < phrases.size() &&
+            std::string_view(ffeature_string(before, punctuationAfter)).find(',') !=
+                std::string_view::npos;
+        if (before && !atComma)
+            continue;
+        const std::size_t pauseStart = before ? sampleAt(before, copied) : copied;
+        const std::size_t pauseEnd = sampleAt(segment, pauseStart);
         said.samples.insert(said.samples.end(), wave->samples + copied, wave->samples + pauseStart);
-        silence(phrases[pausesMade++].pauseAfterMs);
-        copied = sampleAt(segment, pauseStart);
+        const std::size_t silence =
+            atComma ? samplesLasting(phrases[pausesMade++].pauseAfterMs) : pauseEnd - pauseStart;
+        said.samples.insert(said.samples.end(), silence, 0);
+        copied = pauseEnd;
     }
     said.samples.insert(said.samples.end(), wave->samples + copied,
                         wave->samples + wave->num_samples);
-    silence(phrases.last().pauseAfterMs);
+    said.samples.insert(said.samples.end(), samplesLasting(phrases.last().pauseAfterMs), 0);
     return said;
 }
 
