@@ -52,11 +52,6 @@ constexpr double limiterLookAheadSeconds = 0.005;
 constexpr double limiterHoldSeconds = 0.05;
 constexpr double limiterReleaseSeconds = 0.15;
 
-struct WaveDeleter {
-    void operator()(cst_wave* wave) const { delete_wave(wave); }
-};
-using WavePointer = std::unique_ptr<cst_wave, WaveDeleter>;
-
 // Raises the voice by a fixed gain and keeps the peaks under the ceiling with a look-ahead
 // limiter. The limiter's gain is worked out for a whole piece at once, before any of it is
 // played: the least gain any sample from the hold behind to the look-ahead in front needs, let
@@ -130,16 +125,6 @@ struct LoadedVoice {
     double gainDb = 0.0;
 };
 
-PcmSound waveOf(const LoadedVoice& loaded, const QString& text, std::stop_token stop) {
-    loaded.progress->userdata = &stop;
-    const WavePointer wave(flite_text_to_wave(text.toUtf8().constData(), loaded.voice));
-    loaded.progress->userdata = nullptr;
-    if (!wave || stop.stop_requested() || wave->num_channels != 1 || wave->sample_rate <= 0 ||
-        wave->num_samples <= 0)
-        return {};
-    return {{wave->samples, wave->samples + wave->num_samples}, 1, wave->sample_rate};
-}
-
 QList<SpeechPhrase> speechPieces(const QString& text) {
     QList<SpeechPhrase> pieces;
     // The voice spells out words in capitals ("BLUE" as B-L-U-E), and the game's texts use
@@ -158,13 +143,95 @@ QList<SpeechPhrase> speechPieces(const QString& text) {
     return pieces;
 }
 
-// The gain that brings the game's own texts, said and limited a piece at a time as the game
+struct UtteranceDeleter {
+    void operator()(cst_utterance* utterance) const { delete_utterance(utterance); }
+};
+using UtterancePointer = std::unique_ptr<cst_utterance, UtteranceDeleter>;
+
+// Phrases said as one utterance of the voice, so that they keep the rhythm and intonation of one
+// sentence: said apart, each phrase is a sentence of its own that falls at its end, and the
+// recogniser takes the last factor of a question, said that way, for another word.
+using Utterance = QList<SpeechPhrase>;
+
+// A piece cut out of a long run without commas ends an utterance: joining it to the next would
+// put a comma, and so a pause, where the text has none.
+QList<Utterance> utterancesOf(const QList<SpeechPhrase>& pieces) {
+    QList<Utterance> utterances;
+    qsizetype length = 0;
+    for (const SpeechPhrase& piece : pieces) {
+        const bool joins = !utterances.isEmpty() && utterances.last().last().pauseAfterMs > 0 &&
+                           length + piece.text.size() <= longestPiece;
+        if (!joins) {
+            utterances.append(Utterance());
+            length = 0;
+        }
+        utterances.last().append(piece);
+        length += piece.text.size() + 2;
+    }
+    return utterances;
+}
+
+// The phrases said in one go, each pause the voice makes at the comma after a phrase turned into
+// exactly that phrase's silence: the voice's own pause is a fixed length and not quite silent.
+// The pause it opens with becomes silence of its own length: raised to the game's level, its
+// noise is heard as a word ("it", or "and" for an "eight" that follows it). The pause it ends
+// with stays: the last sounds of the last word die away in it.
+PcmSound waveOf(const LoadedVoice& loaded, const Utterance& phrases, std::stop_token stop) {
+    // From a sound to the written word it is part of, and the punctuation that follows it.
+    constexpr const char* punctuationAfter = "R:SylStructure.parent.parent.R:Token.parent.punc";
+    QStringList texts;
+    for (const SpeechPhrase& phrase : phrases)
+        texts.append(phrase.text);
+    loaded.progress->userdata = &stop;
+    const UtterancePointer utterance(
+        flite_synth_text(texts.join(QLatin1String(", ")).toUtf8().constData(), loaded.voice));
+    loaded.progress->userdata = nullptr;
+    const cst_wave* wave = utterance ? utt_wave(utterance.get()) : nullptr;
+    if (!wave || stop.stop_requested() || wave->num_channels != 1 || wave->sample_rate <= 0 ||
+        wave->num_samples <= 0)
+        return {};
+    PcmSound said{{}, 1, wave->sample_rate};
+    const auto sampleAt = [wave](const cst_item* segment, std::size_t from) {
+        const auto at = std::lround(item_feat_float(segment, "end") * wave->sample_rate);
+        return std::clamp<std::size_t>(std::max(at, 0L), from, wave->num_samples);
+    };
+    const auto samplesLasting = [&said](int milliseconds) {
+        return static_cast<std::size_t>(milliseconds) * said.sampleRate / 1000;
+    };
+    std::size_t copied = 0;
+    qsizetype pausesMade = 0;
+    for (const cst_item* segment = relation_head(utt_relation(utterance.get(), "Segment")); segment;
+         segment = item_next(segment)) {
+        if (std::string_view(item_feat_string(segment, "name")) != "pau")
+            continue;
+        const cst_item* before = item_prev(segment);
+        const bool atComma =
+            before && pausesMade + 1 < phrases.size() &&
+            std::string_view(ffeature_string(before, punctuationAfter)).find(',') !=
+                std::string_view::npos;
+        if (before && !atComma)
+            continue;
+        const std::size_t pauseStart = before ? sampleAt(before, copied) : copied;
+        const std::size_t pauseEnd = sampleAt(segment, pauseStart);
+        said.samples.insert(said.samples.end(), wave->samples + copied, wave->samples + pauseStart);
+        const std::size_t silence =
+            atComma ? samplesLasting(phrases[pausesMade++].pauseAfterMs) : pauseEnd - pauseStart;
+        said.samples.insert(said.samples.end(), silence, 0);
+        copied = pauseEnd;
+    }
+    said.samples.insert(said.samples.end(), wave->samples + copied,
+                        wave->samples + wave->num_samples);
+    said.samples.insert(said.samples.end(), samplesLasting(phrases.last().pauseAfterMs), 0);
+    return said;
+}
+
+// The gain that brings the game's own texts, said and limited an utterance at a time as the game
 // says them, to the voice's level: worked out once, when the voice loads.
 double voiceGainDb(const LoadedVoice& loaded) {
     std::vector<PcmSound> pieces;
     for (const QString& text : {QString(Texts::Rules), Texts::question(7, 8)})
-        for (const SpeechPhrase& piece : speechPieces(text))
-            if (PcmSound wave = waveOf(loaded, piece.text, {}); !wave.samples.empty())
+        for (const Utterance& utterance : utterancesOf(speechPieces(text)))
+            if (PcmSound wave = waveOf(loaded, utterance, {}); !wave.samples.empty())
                 pieces.push_back(std::move(wave));
     const auto levelOf = [&pieces](std::optional<double> gainDb) {
         PcmSound whole;
@@ -252,12 +319,12 @@ const LoadedVoice* loadedVoice() {
     return voice ? &*voice : nullptr;
 }
 
-// Synthesises the text a piece at a time, each piece levelled and followed by its pause, and
+// Synthesises the text an utterance at a time, each levelled and followed by its pause, and
 // hands each to `take` as soon as it is made. Ends early when `take` says so or a stop is
 // requested.
 template <typename Take> void synthesise(const QString& text, std::stop_token stop, Take take) {
     std::optional<Leveller> leveller;
-    for (const SpeechPhrase& piece : speechPieces(text)) {
+    for (const Utterance& utterance : utterancesOf(speechPieces(text))) {
         if (stop.stop_requested())
             return;
         PcmSound audio;
@@ -267,7 +334,7 @@ template <typename Take> void synthesise(const QString& text, std::stop_token st
             const LoadedVoice* voice = loadedVoice();
             if (!voice)
                 return;
-            audio = waveOf(*voice, piece.text, stop);
+            audio = waveOf(*voice, utterance, stop);
             gainDb = voice->gainDb;
         }
         if (audio.samples.empty()) {
@@ -275,9 +342,6 @@ template <typename Take> void synthesise(const QString& text, std::stop_token st
                 return;
             continue;
         }
-        audio.samples.insert(audio.samples.end(),
-                             static_cast<std::size_t>(piece.pauseAfterMs) * audio.sampleRate / 1000,
-                             0);
         if (!leveller)
             leveller.emplace(gainDb, audio.sampleRate);
         leveller->apply(audio.samples.data(), audio.samples.size());

@@ -24,7 +24,7 @@ struct SpeechHooks {
 // The game's one voice: flite's cmu_us_kal16 on ALSA's "default" device. A new `speak` cuts off
 // whatever is being said and says the new text from its start; an empty or blank text cuts off
 // nothing. `speak` itself returns at once.
-// The text is synthesised and played a phrase at a time on a worker thread, which ends when
+// The text is synthesised and played an utterance at a time on a worker thread, which ends when
 // there is nothing left to say. `speak` is meant to be called from one thread, the one that owns
 // the object.
 class FliteSpeech final : public Speech {

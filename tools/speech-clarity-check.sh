@@ -44,7 +44,9 @@ for file in "$out"/game/*.wav; do
     name=$(basename "$file")
     change=$(awk -v name="$name" '$2 == name && $1 != "sound" { level[$1] = $3 }
                                   END { print level["flite"] - level["game"] }' "$out/levels.tsv")
-    sox "$file" "$out/level/$name" vol "${change}dB"
+    # -D: sox otherwise dithers, which fills the game's silent pauses with noise the recogniser
+    # takes for words.
+    sox -D "$file" "$out/level/$name" vol "${change}dB"
 done
 "$build/tests/quintarlow_speechclarity" measure "$out"/level/*.wav | sed 's/^/level\t/' \
     >>"$out/levels.tsv"
