@@ -1,3 +1,4 @@
+#include "app/languagechoice.h"
 #include "app/platformchoice.h"
 #include "core/boardlayout.h"
 #include "core/clocktext.h"
@@ -204,6 +205,36 @@ private Q_SLOTS:
         const DisplayEnvironment environment{sessionType, waylandDisplay, display, qtPlatform,
                                              QStringList{"quintarlow"} + options};
         QCOMPARE(choosePlatform(environment), choice);
+    }
+
+    // The language: the option, the settings, then the desktop as gettext reads it.
+    void language_data() {
+        QTest::addColumn<QStringList>(
+            "asked");                        // option, setting, LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+        QTest::addColumn<QString>("chosen"); // the code, then " not " and what is not shipped
+        const auto row = [](const char* name, const char* asked, const char* chosen) {
+            QTest::newRow(name) << QString::fromUtf8(asked).split(QLatin1Char('|'))
+                                << QString::fromUtf8(chosen);
+        };
+        row("nothing set", "|||||", "en");
+        row("the option over all", "de|fr||it_IT|it_IT|it_IT", "de");
+        row("the setting over the desktop", "|fr_FR.UTF-8|||it|it", "fr");
+        row("an option not shipped", "ja|de||||de_DE", "en not ja");
+        row("LANGUAGE's first shipped", "||pt_BR:es:de|||pt_BR.UTF-8", "es");
+        row("LANGUAGE over an English locale", "||de:en|||en_GB.UTF-8", "de");
+        row("LANGUAGE ignored in the C locale", "||de|||C.UTF-8", "en");
+        row("LC_ALL over LANG", "|||nb_NO.UTF-8||de_DE", "nb");
+        row("LC_MESSAGES over LANG", "||||fr_CA|de_DE", "fr");
+        row("a modifier", "|||||it_IT@euro", "it");
+        row("Nynorsk reads Bokmål", "|||||nn_NO.UTF-8", "nb");
+        row("a desktop language not shipped", "|||||ja_JP.UTF-8", "en not ja_JP.UTF-8");
+    }
+    void language() {
+        QFETCH(QStringList, asked);
+        const LanguageChoice choice =
+            chooseLanguage(asked[0], asked[1], {asked[2], asked[3], asked[4], asked[5]});
+        QTEST(choice.code + (choice.notShipped.isEmpty() ? QString() : " not " + choice.notShipped),
+              "chosen");
     }
 
     void questionDraw_data() {
