@@ -1,4 +1,5 @@
 #include "app/datafolder.h"
+#include "app/gamelanguage.h"
 #include "app/heaparenas.h"
 #include "app/platformchoice.h"
 #include "app/practicecommand.h"
@@ -22,6 +23,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
@@ -81,8 +83,10 @@ QStringList withoutQtOptions(const QStringList& arguments) {
 // Answers --help, --version, --practice and the record commands before any window exists, so
 // they work without a display: an exit status then. A mistyped option or a missing value is
 // said in one line, also before anything needs a display. Qt's own options are left to Qt.
-std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[]) {
+std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[],
+                                                    const GameTranslations& translations) {
     QCoreApplication info(argc, argv);
+    translations.install();
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Two-player spoken multiplication game: four in a line wins."));
@@ -95,6 +99,12 @@ std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[]) {
         QStringLiteral("progress"),
         QStringLiteral("Open the Practice Record: which facts each player knows."));
     parser.addOption(progress);
+    // Read before the parser, so that its help is in the language; here so that it is known.
+    parser.addOption(
+        {QStringLiteral("language"),
+         QCoreApplication::translate(
+             "main", "Play in LANGUAGE (de, en, es, fr, it or nb), not the desktop's."),
+         QStringLiteral("LANGUAGE")});
     const QStringList own = withoutQtOptions(QCoreApplication::arguments());
     const bool parsed = parser.parse(own);
     if (!parsed || parser.positionalArguments().size() > 0) {
@@ -207,6 +217,16 @@ void tellTroubleOf(PlayRecord& record, RecordTrouble& trouble) {
         });
 }
 
+// Beside the program in a build folder, else in the installed data.
+QStringList translationFolders() {
+    const QString programFolder = QFileInfo(QStringLiteral("/proc/self/exe"))
+                                      .symLinkTarget()
+                                      .section(QLatin1Char('/'), 0, -2);
+    return {programFolder + QStringLiteral("/translations"),
+            programFolder + QLatin1Char('/') + QStringLiteral(QUINTARLOW_INSTALLED_DATA) +
+                QStringLiteral("/translations")};
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -219,20 +239,30 @@ int main(int argc, char* argv[]) {
     ShutdownSignals::blockInEveryThread();
     QCoreApplication::setApplicationName(QStringLiteral("Quintarlow!"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUINTARLOW_VERSION));
+    const LanguageChoice language = askedLanguage(argc, argv);
+    if (!language.notShipped.isEmpty())
+        std::fprintf(stderr, "quintarlow: no translation into \"%s\"; playing in English\n",
+                     qPrintable(language.notShipped));
+    const GameTranslations translations(language.code, translationFolders());
+    if (!translations.complete())
+        std::fprintf(stderr, "quintarlow: the translation into \"%s\" is not installed\n",
+                     qPrintable(language.code));
     if (isReportCommand(argc, argv)) {
         // The pages are drawn without a window, so that reports are made where no display is.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication reports(argc, argv);
+        translations.install();
         const CommandInterruption interruption;
         return runReportCommand(QCoreApplication::arguments());
     }
-    const auto answered = answerWithoutDisplay(argc, argv);
+    const auto answered = answerWithoutDisplay(argc, argv, translations);
     if (const int* status = std::get_if<int>(&answered))
         return *status;
     const GameOptions options = std::get<GameOptions>(answered);
     runThroughXWaylandOnWayland(argc, argv);
 
     QApplication app(argc, argv);
+    translations.install();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quintarlow.Quintarlow"));
     if (options.progress)
         return showProgress();
