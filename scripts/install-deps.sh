@@ -10,7 +10,7 @@ set -euo pipefail
 # Debian's qt6-charts-dev needs Qt OpenGL's CMake files but does not depend on them.
 packages=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libxcb1-dev
           libasound2-dev flite1-dev qt6-charts-dev libqt6opengl6-dev
-          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libespeak-ng-dev espeak-ng-data
           fonts-liberation2 fonts-comic-neue fonts-urw-base35 fonts-dejavu-core)
 case "${1:-}" in
     # A headless Weston with XWayland is the Wayland desktop of the tests; with qt6-wayland

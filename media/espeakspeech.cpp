@@ -1,0 +1,93 @@
+#include "media/espeakspeech.h"
+
+#include <QtGlobal>
+
+#include <espeak-ng/speak_lib.h>
+
+#include <algorithm>
+#include <utility>
+
+namespace quintarlow {
+
+namespace {
+
+// Where eSpeak's samples go while it says one phrase, and whether to give up on it.
+struct Collected {
+    std::vector<std::int16_t>* samples;
+    const std::stop_token* stop;
+};
+
+int collect(short* samples, int count, espeak_EVENT* events) {
+    auto* into = static_cast<Collected*>(events ? events->user_data : nullptr);
+    if (!into)
+        return 0;
+    if (samples && count > 0)
+        into->samples->insert(into->samples->end(), samples, samples + count);
+    return into->stop->stop_requested() ? 1 : 0;
+}
+
+class EspeakEngine final : public VoiceEngine {
+public:
+    explicit EspeakEngine(QString language) : m_language(std::move(language)) {}
+
+    std::mutex& lock() override { return m_lock; }
+
+    bool load() override {
+        if (std::exchange(m_tried, true))
+            return m_sampleRate > 0;
+        const int sampleRate =
+            espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+        if (sampleRate <= 0 || espeak_SetVoiceByName(qPrintable(m_language)) != EE_OK) {
+            qWarning("Speech: eSpeak NG has no voice for \"%s\"; the game stays silent. Install "
+                     "the package espeak-ng-data.",
+                     qPrintable(m_language));
+            return false;
+        }
+        espeak_SetSynthCallback(&collect);
+        m_sampleRate = sampleRate;
+        return true;
+    }
+
+    // Each phrase is said on its own and stripped of the silence eSpeak puts around it, then
+    // followed by its own pause. A phrase that goes on is said with a comma, so that its voice
+    // rises as before a pause, not falls as at the end of a sentence.
+    PcmSound say(const Utterance& phrases, std::stop_token stop) override {
+        PcmSound said{{}, 1, m_sampleRate};
+        for (qsizetype index = 0; index < phrases.size(); ++index) {
+            const SpeechPhrase& phrase = phrases[index];
+            std::vector<std::int16_t> samples;
+            Collected collected{&samples, &stop};
+            const QByteArray text =
+                (phrase.pauseAfterMs > 0 ? phrase.text + QLatin1Char(',') : phrase.text).toUtf8();
+            espeak_Synth(text.constData(), std::size_t(text.size()) + 1, 0, POS_CHARACTER, 0,
+                         espeakCHARS_UTF8, nullptr, &collected);
+            if (stop.stop_requested())
+                return {};
+            const auto first = std::find_if(samples.begin(), samples.end(),
+                                            [](std::int16_t sample) { return sample != 0; });
+            const auto last = std::find_if(samples.rbegin(), samples.rend(),
+                                           [](std::int16_t sample) { return sample != 0; });
+            if (first != samples.end())
+                said.samples.insert(said.samples.end(), first, last.base());
+            said.samples.insert(said.samples.end(),
+                                std::size_t(phrase.pauseAfterMs) * std::size_t(m_sampleRate) / 1000,
+                                0);
+        }
+        return said;
+    }
+
+private:
+    QString m_language;
+    std::mutex m_lock;
+    bool m_tried = false;
+    int m_sampleRate = 0;
+};
+
+} // namespace
+
+VoiceEngine& espeakEngine(const QString& language) {
+    static EspeakEngine engine(language);
+    return engine;
+}
+
+} // namespace quintarlow
