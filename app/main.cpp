@@ -10,6 +10,7 @@
 #include "media/alsasoundplayer.h"
 #include "media/desktopnotifier.h"
 #include "media/desktopservices.h"
+#include "media/espeakspeech.h"
 #include "media/flitespeech.h"
 #include "progress/progresswindow.h"
 #include "progress/reportdevices.h"
@@ -269,7 +270,8 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     enterDataFolder();
 
-    FliteSpeech speech;
+    VoiceSpeech speech(language.code == QLatin1String("en") ? fliteEngine()
+                                                            : espeakEngine(language.code));
     AlsaSoundPlayer sound;
     ScreenWorkArea workArea;
     MessageBoxDialogs dialogs;
