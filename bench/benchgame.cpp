@@ -66,8 +66,10 @@ struct BenchGame {
 
     void enterNames() {
         NameEntry& welcome = screens.welcome();
-        welcome.redNameBox->setText(QStringLiteral("Rosa"));
-        welcome.blueNameBox->setText(QStringLiteral("Ben"));
+        welcome.findChild<QLineEdit*>(QStringLiteral("redNameBox"))
+            ->setText(QStringLiteral("Rosa"));
+        welcome.findChild<QLineEdit*>(QStringLiteral("blueNameBox"))
+            ->setText(QStringLiteral("Ben"));
         welcome.startPlaying();
     }
 

@@ -18,18 +18,17 @@ public:
     // Centred the first time it shows; afterwards where it was.
     void showOver(ScreenWindow& owner);
 
+protected:
+    // It closes itself within nine seconds; a close request would only lose the turn.
+    void onCloseRequest() override {}
+
+private:
     VbLabel* heading = nullptr;
     VbLabel* firstFactor = nullptr;
     VbLabel* timesSign = nullptr;
     VbLabel* secondFactor = nullptr;
     VbLabel* equalsSign = nullptr;
     VbLabel* product = nullptr;
-
-protected:
-    // It closes itself within nine seconds; a close request would only lose the turn.
-    void onCloseRequest() override {}
-
-private:
     ScreenSet& screens;
     bool m_placed = false;
 };

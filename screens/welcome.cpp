@@ -70,6 +70,10 @@ NameEntry::NameEntry(ScreenSet& screens)
     addAltShortcut(startButton, Qt::Key_S);
     addAltShortcut(computerChoice, Qt::Key_C);
     connect(computerChoice, &QCheckBox::toggled, this, &NameEntry::chooseComputer);
+    nameControls({{startButton, "startButton"},
+                  {redNameBox, "redNameBox"},
+                  {blueNameBox, "blueNameBox"},
+                  {computerChoice, "computerChoice"}});
 
     redNameBox->installEventFilter(this);
     blueNameBox->installEventFilter(this);

@@ -23,13 +23,6 @@ public:
     // Default texts back in both boxes, the letters moving, the screen showing.
     void showForNewPlayers();
 
-    QPushButton* startButton = nullptr; // "START PLAYING"
-    QLineEdit* redNameBox = nullptr;
-    QLineEdit* blueNameBox = nullptr;
-    // Blue plays alone, against the computer, which takes the Red box.
-    QCheckBox* computerChoice = nullptr;
-    std::array<AnimatedGif*, 10> titleLetters{};
-
 public Q_SLOTS:
     void startPlaying();
 
@@ -39,6 +32,12 @@ protected:
 private:
     void startLetters();
     void chooseComputer(bool chosen);
+    QPushButton* startButton = nullptr; // "START PLAYING"
+    QLineEdit* redNameBox = nullptr;
+    QLineEdit* blueNameBox = nullptr;
+    // Blue plays alone, against the computer, which takes the Red box.
+    QCheckBox* computerChoice = nullptr;
+    std::array<AnimatedGif*, 10> titleLetters{};
     ScreenSet& screens;
     QString m_redTyped; // what the Red box held before the computer took it
 };

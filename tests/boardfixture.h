@@ -40,8 +40,8 @@ struct BoardFixture {
 
     void enterNames() {
         NameEntry& welcome = game->screens.welcome();
-        welcome.redNameBox->setText(QStringLiteral("Rosa"));
-        welcome.blueNameBox->setText(QStringLiteral("Ben"));
+        control<QLineEdit>(welcome, "redNameBox")->setText(QStringLiteral("Rosa"));
+        control<QLineEdit>(welcome, "blueNameBox")->setText(QStringLiteral("Ben"));
         welcome.startPlaying();
     }
 

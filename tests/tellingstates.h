@@ -43,8 +43,9 @@ forEachTellingState(const std::function<void(const QString&, const QList<ScreenW
         BoardFixture fixture(std::make_unique<Screens>(), !longNames);
         if (longNames) {
             NameEntry& welcome = fixture.game->screens.welcome();
-            welcome.redNameBox->setText(QString(30, QLatin1Char('W')));
-            welcome.blueNameBox->setText(QStringLiteral("MMMMMMMMMMMMMM MMMMMMMMMMMMMMM"));
+            control<QLineEdit>(welcome, "redNameBox")->setText(QString(30, QLatin1Char('W')));
+            control<QLineEdit>(welcome, "blueNameBox")
+                ->setText(QStringLiteral("MMMMMMMMMMMMMM MMMMMMMMMMMMMMM"));
             welcome.startPlaying();
         }
         for (int index : {55, 57, 58, 59, 60, 61, 62})

@@ -71,12 +71,13 @@ void play(bool keys, QStringList& heard) {
     // Blue's name first: Red's untouched default text is refused. Enter in a box starts.
     auto enterNames = [&] {
         activate(welcome);
-        for (auto [box, name] :
-             {std::pair{welcome.blueNameBox, "Ben"}, {welcome.redNameBox, "<b>Rosa</b>"}}) {
-            keys ? key(welcome, box == welcome.blueNameBox ? Qt::Key_Tab : Qt::Key_Backtab)
+        for (auto [box, name] : {std::pair{control<QLineEdit>(welcome, "blueNameBox"), "Ben"},
+                                 {control<QLineEdit>(welcome, "redNameBox"), "<b>Rosa</b>"}}) {
+            keys ? key(welcome, box == control<QLineEdit>(welcome, "blueNameBox") ? Qt::Key_Tab
+                                                                                  : Qt::Key_Backtab)
                  : QTest::mouseClick(box, Qt::LeftButton);
             QTest::keyClicks(welcome.focusWidget(), QLatin1String(name));
-            press(welcome, welcome.startButton, Qt::Key_Return, {});
+            press(welcome, control(welcome, "startButton"), Qt::Key_Return, {});
         }
     };
     auto square = [&](int index) {
@@ -209,20 +210,23 @@ private Q_SLOTS:
         NameEntry& welcome = game.screens.welcome();
         BoardWindow& board = game.screens.board();
         (welcome.show(), activate(welcome), key(welcome, Qt::Key_Tab), key(welcome, Qt::Key_Tab));
-        QCOMPARE(welcome.focusWidget(), welcome.computerChoice);
+        QCOMPARE(welcome.focusWidget(), control<QCheckBox>(welcome, "computerChoice"));
         key(welcome, Qt::Key_Space);
         for (const QString& shown : {QString(ComputerName), QString(RedNamePlaceholder)}) {
-            QCOMPARE(std::pair(welcome.redNameBox->text(), welcome.redNameBox->isEnabled()),
+            QCOMPARE(std::pair(control<QLineEdit>(welcome, "redNameBox")->text(),
+                               control<QLineEdit>(welcome, "redNameBox")->isEnabled()),
                      std::pair(shown, shown != ComputerName));
             key(welcome, Qt::Key_C, Qt::AltModifier);
         }
         for (const char* typed : {"", "the Computer ", "Ben"})
-            (welcome.blueNameBox->setText(QString()), welcome.blueNameBox->setFocus(),
-             QTest::keyClicks(welcome.blueNameBox, typed), key(welcome, Qt::Key_Return));
+            (control<QLineEdit>(welcome, "blueNameBox")->setText(QString()),
+             control<QLineEdit>(welcome, "blueNameBox")->setFocus(),
+             QTest::keyClicks(control<QLineEdit>(welcome, "blueNameBox"), typed),
+             key(welcome, Qt::Key_Return));
         QCOMPARE(control<VbLabel>(board, "redName")->caption(), ComputerName);
         Game& model = game.screens.game();
         (model.leave(), model.playAgainSamePlayers(), model.leave(), model.playAgainNewPlayers());
-        QCOMPARE(welcome.redNameBox->text(), ComputerName);
+        QCOMPARE(control<QLineEdit>(welcome, "redNameBox")->text(), ComputerName);
         QCOMPARE(game.dialogs.asked + game.record.entries + game.log.entries.mid(0, 1),
                  QStringList({"WELCOME: A name must be entered for the Blue player!\r\nplease "
                               "retry.",
@@ -307,8 +311,8 @@ private Q_SLOTS:
             {square(board, 40), "56, Blue", QAccessible::Button},
             {square(board, 56), "Quintarlow! corner", QAccessible::Button},
             {square(board, 28), "FREE square", QAccessible::Button},
-            {fixture.game->screens.welcome().computerChoice, "Play against the computer",
-             QAccessible::CheckBox},
+            {control<QCheckBox>(fixture.game->screens.welcome(), "computerChoice"),
+             "Play against the computer", QAccessible::CheckBox},
         };
         for (const auto& [control, name, role] : table) {
             QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name),

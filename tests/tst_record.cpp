@@ -84,8 +84,10 @@ private Q_SLOTS:
             << Moves([](BoardFixture& f) {
                    f.blueWins();
                    control(f.winner, "newPlayersButton")->click();
-                   f.game->screens.welcome().redNameBox->setText(QStringLiteral(" Ana "));
-                   f.game->screens.welcome().blueNameBox->setText(QStringLiteral("Tom"));
+                   control<QLineEdit>(f.game->screens.welcome(), "redNameBox")
+                       ->setText(QStringLiteral(" Ana "));
+                   control<QLineEdit>(f.game->screens.welcome(), "blueNameBox")
+                       ->setText(QStringLiteral("Tom"));
                    f.game->screens.welcome().startPlaying();
                })
             << true
