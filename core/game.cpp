@@ -17,17 +17,13 @@ constexpr int ComputerAsksAtTick = 3;
 
 } // namespace
 
-QString colourWord(Player player) {
-    return player == Player::Red ? QStringLiteral("RED") : QStringLiteral("BLUE");
-}
-
 Player otherPlayer(Player player) {
     return player == Player::Blue ? Player::Red : Player::Blue;
 }
 
 Game::Game(PlanOf planOf, Draw draw, QObject* parent)
     : QObject(parent), m_planOf(std::move(planOf)),
-      m_draw(std::move(draw)), m_messages{QString(Texts::BlueGoesFirst), QString()} {
+      m_draw(std::move(draw)), m_messages{Texts::blueGoesFirst(), QString()} {
     m_answerClock.setInterval(1000);
     m_revealClock.setInterval(1000);
     m_announcementClock.setInterval(1000);
@@ -128,8 +124,8 @@ void Game::answer(int square) {
         return;
     }
     Q_EMIT played(Cue::Wrong);
-    m_messages[0] = Texts::YouWereWrong;
-    reveal(Texts::wrongPrompt(QString::number(chosen)));
+    m_messages[0] = Texts::youWereWrong();
+    reveal(chosen);
 }
 
 void Game::chooseFreePicture() {
@@ -143,20 +139,18 @@ void Game::chooseFreePicture() {
 
 void Game::refuseWithoutQuestion() {
     Q_EMIT played(Cue::Wrong);
-    Q_EMIT said(Texts::generateYourMultipliers(colourWord(m_toMove)));
+    Q_EMIT said(Texts::generateYourMultipliers(m_toMove));
 }
 
 // The hint cuts the question short, as every new text cuts off the last, so the question is
 // asked again after it: the player still has to answer it.
 void Game::refuseDuringQuestion() {
-    Q_EMIT said(Texts::InvalidSelection + Texts::question(m_question->a, m_question->b));
+    Q_EMIT said(Texts::invalidSelection(m_question->a, m_question->b));
 }
 
 void Game::claim(int square) {
     Q_EMIT played(Cue::Right);
     const Player claimant = m_toMove;
-    const QString verdict =
-        Texts::verdict(QString::number(squareProduct(square)), colourWord(claimant));
     m_owners[static_cast<std::size_t>(square)] = claimant;
     m_toMove = otherPlayer(claimant);
     m_question.reset();
@@ -166,15 +160,15 @@ void Game::claim(int square) {
         m_stage = Stage::Won;
         m_messages = {};
         endGame(name(claimant));
-        m_announcement = Texts::winnerAnnouncement(colourWord(claimant));
+        m_announcement = Texts::winnerAnnouncement(claimant);
         if (!m_announcementClock.isActive())
             m_announcementClock.start();
         Q_EMIT won();
         return;
     }
     m_stage = Stage::Waiting;
-    m_messages = {QString(Texts::Correct), Texts::turnLine(colourWord(m_toMove))};
-    Q_EMIT said(Texts::verdictAndTurn(verdict, colourWord(m_toMove)));
+    m_messages = {Texts::correct(), Texts::turnLine(m_toMove)};
+    Q_EMIT said(Texts::rightAnswer(squareProduct(square), claimant));
     Q_EMIT verdictShown();
 }
 
@@ -192,11 +186,11 @@ void Game::reportAnswer(std::optional<int> answered, Outcome outcome) {
     Q_EMIT answerJudged(name(m_toMove), *m_question, answered, outcome, m_questionShown.elapsed());
 }
 
-void Game::reveal(const QString& prompt) {
+void Game::reveal(std::optional<int> chosen) {
     m_question.reset();
     m_stage = Stage::Revealing;
     m_revealTicks = 0;
-    m_revealPrompt = prompt;
+    m_revealChosen = chosen;
     m_revealClock.start();
     Q_EMIT revealStarted();
 }
@@ -207,11 +201,11 @@ void Game::revealTick() {
     const int tick = m_revealTicks;
     if (tick == 0) {
         m_toMove = otherPlayer(m_toMove);
-        Q_EMIT said(Texts::correctAnswerSpeech(m_revealPrompt, m_lastQuestion.a * m_lastQuestion.b,
-                                               colourWord(m_toMove)));
+        Q_EMIT said(Texts::correctAnswerSpeech(m_revealChosen, m_lastQuestion.a * m_lastQuestion.b,
+                                               m_toMove));
     }
     if (tick == 7)
-        m_messages[0] = Texts::turnLine(colourWord(m_toMove)) + QLatin1Char('.');
+        m_messages[0] = Texts::turnLine(m_toMove) + QLatin1Char('.');
     m_revealTicks = tick + 1;
     if (tick == 8) {
         m_stage = Stage::Waiting;
@@ -234,7 +228,7 @@ void Game::answerClockTick() {
     Q_EMIT played(Cue::Wrong);
     m_messagesShown = true;
     // The clock runs on, hidden, until the reveal hands the board back.
-    reveal(Texts::OutOfTime);
+    reveal(std::nullopt);
 }
 
 void Game::computerTick() {
@@ -288,7 +282,7 @@ void Game::resetBoard(Stage stage) {
     m_toMove = Player::Blue;
     m_winner = Player::Nobody;
     m_question.reset();
-    m_messages = {QString(Texts::BlueGoesFirst), QString()};
+    m_messages = {Texts::blueGoesFirst(), QString()};
     m_messagesShown = true;
     m_announcement.clear();
     resetClock();
@@ -299,7 +293,7 @@ void Game::playAgainSamePlayers() {
     if (m_stage != Stage::Won && m_stage != Stage::Menu)
         return;
     resetBoard(Stage::Waiting);
-    Q_EMIT said(Texts::BlueGoesFirstSpoken);
+    Q_EMIT said(Texts::blueGoesFirstSpoken());
     m_gameRunning = true;
     Q_EMIT gameBegan(m_blueName, m_redName);
 }
@@ -310,7 +304,7 @@ void Game::playAgainNewPlayers() {
     m_computerClock.stop();
     resetBoard(Stage::Names);
     Q_EMIT namesWanted();
-    Q_EMIT said(Texts::EnterPlayersNames);
+    Q_EMIT said(Texts::enterPlayersNames());
 }
 
 void Game::quit() {

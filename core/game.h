@@ -30,7 +30,6 @@ enum class Stage {
 };
 
 // "BLUE" or "RED", as the game says and shows whose turn it is.
-QString colourWord(Player player);
 Player otherPlayer(Player player);
 
 // One game of Quintarlow! without a window: the squares and who holds them, whose turn it is,
@@ -136,7 +135,7 @@ private:
     void resetClock();
     void refuseDuringQuestion();
     void refuseWithoutQuestion();
-    void reveal(const QString& prompt);
+    void reveal(std::optional<int> chosen);
     void claim(int square);
     bool lineOfFourFor(Player player);
     void reportAnswer(std::optional<int> answered, Outcome outcome);
@@ -158,7 +157,7 @@ private:
     Player m_winner = Player::Nobody;
     std::array<int, 4> m_winningLine{};
     bool m_gameRunning = false;
-    QString m_revealPrompt;
+    std::optional<int> m_revealChosen; // the wrong square's product; none after a time-out
     int m_revealTicks = 0;
     QString m_announcement;
     int m_announcementTicks = 0;

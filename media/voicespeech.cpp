@@ -139,7 +139,7 @@ QList<Utterance> utterancesOf(const QList<SpeechPhrase>& pieces, qsizetype longe
 // says them, to the voice's level: worked out once, when the voice loads.
 double voiceGainDb(VoiceEngine& engine) {
     std::vector<PcmSound> pieces;
-    for (const QString& text : {QString(Texts::Rules), Texts::question(7, 8)})
+    for (const QString& text : {Texts::rules(20, 20), Texts::question(7, 8)})
         for (const Utterance& utterance :
              utterancesOf(speechPieces(text, engine.longestUtterance()), engine.longestUtterance()))
             if (PcmSound wave = engine.say(utterance, {}); !wave.samples.empty())

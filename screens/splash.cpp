@@ -83,7 +83,7 @@ void SplashScreen::onTick() {
         screens.correctAnswer();
         break;
     case 6:
-        m_voice.speak(Texts::Welcome);
+        m_voice.speak(Texts::welcome());
         break;
     case 7:
         screens.background().show();

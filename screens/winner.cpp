@@ -60,7 +60,7 @@ WinnerWindow::WinnerWindow(ScreenSet& screens)
     // drawn for the orange band left between the two.
     leftFireworks = new AnimatedGif(this, {180, 0, 1335, 1335});
     rightFireworks = new AnimatedGif(this, {2940, 0, 1335, 1335});
-    headline = makeCaption(this, {360, 120, 3855, 495}, Texts::WeHaveAWinner,
+    headline = makeCaption(this, {360, 120, 3855, 495}, Texts::weHaveAWinner(),
                            gameFont(Face::MsSansSerif, 13.5, Bold | Italic), Qt::AlignHCenter);
     headline->setTransparent(false);
     headline->setBackColour(Colour::Orange);
@@ -116,7 +116,7 @@ void WinnerWindow::drawWinner() {
     const Player winner = game.winner();
     winnerName->setBackColour(winner == Player::Blue ? Colour::Blue : Colour::Red);
     winnerName->setCaption(game.name(winner));
-    headline->setCaption(Texts::WeHaveAWinner);
+    headline->setCaption(Texts::weHaveAWinner());
     for (AnimatedGif* fireworks : {leftFireworks, rightFireworks}) {
         fireworks->setPictureFile(QStringLiteral("gif/fireworks.gif"));
         fireworks->startAnimation();
@@ -127,7 +127,7 @@ void WinnerWindow::drawWinner() {
 }
 
 void WinnerWindow::drawMenu() {
-    headline->setCaption(Texts::ChooseOptionBelow);
+    headline->setCaption(Texts::chooseOptionBelow());
     for (AnimatedGif* fireworks : {leftFireworks, rightFireworks}) {
         fireworks->stopAnimation();
         fireworks->hide();

@@ -280,7 +280,7 @@ private Q_SLOTS:
         const QStringList& heard = fixture.log.entries;
         QTEST(QString::asprintf("%lld %lld %lld %s", heard.count("say: 5, times, 6"),
                                 heard.count("play: ding.WAV"), heard.count("play: error.WAV"),
-                                qPrintable(colourWord(fixture.model.toMove()))),
+                                fixture.model.toMove() == Player::Red ? "RED" : "BLUE"),
               "heard");
     }
 

@@ -55,13 +55,12 @@ private:
 
 QString longestSpokenText() {
     const QStringList texts{
-        QString(Texts::Rules).toLower(),
-        Texts::winnerAnnouncement(QStringLiteral("BLUE")),
-        Texts::correctAnswerSpeech(Texts::OutOfTime, 144, QStringLiteral("BLUE")),
-        Texts::verdictAndTurn(Texts::verdict(QStringLiteral("144"), QStringLiteral("BLUE")),
-                              QStringLiteral("RED")),
-        Texts::InvalidSelection,
-        Texts::Welcome,
+        Texts::rules(20, 20).toLower(),
+        Texts::winnerAnnouncement(Player::Blue),
+        Texts::correctAnswerSpeech(std::nullopt, 144, Player::Blue),
+        Texts::rightAnswer(144, Player::Blue),
+        Texts::invalidSelection(12, 12),
+        Texts::welcome(),
     };
     QString longest;
     for (const QString& text : texts)

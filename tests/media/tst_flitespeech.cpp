@@ -51,8 +51,8 @@ private Q_SLOTS:
         QTest::newRow("English") << u"en"_s
                                  << QStringList{Texts::question(7, 8), Texts::question(12, 9),
                                                 Texts::question(1, 10),
-                                                QString(Texts::Rules).toLower(),
-                                                Texts::winnerAnnouncement(u"RED"_s)};
+                                                Texts::rules(20, 20).toLower(),
+                                                Texts::winnerAnnouncement(Player::Red)};
         QTest::newRow("German") << u"de"_s
                                 << QStringList{u"7, mal, 8"_s, u"12, mal, 9"_s, u"1, mal, 10"_s,
                                                u"vier in einer reihe,,waagrecht, senkrecht oder "
@@ -95,7 +95,7 @@ private Q_SLOTS:
     }
 
     void aNewTextCutsOffTheLastWithinFiftyMilliseconds() {
-        const QByteArray firstAudio = spoken(QString(Texts::Rules).toLower());
+        const QByteArray firstAudio = spoken(Texts::rules(20, 20).toLower());
         const QByteArray secondAudio = spoken(Texts::question(7, 8));
         // The device writes into a pipe that this test empties at the voice's own pace, as a
         // sound card plays; what waits in the pipe can no longer be taken back.
@@ -124,7 +124,7 @@ private Q_SLOTS:
             }
         };
         auto speech = std::make_unique<FliteSpeech>();
-        speech->speak(QString(Texts::Rules).toLower());
+        speech->speak(Texts::rules(20, 20).toLower());
         listen(600, true);
         const qsizetype heardBefore = heard.size();
         speech->speak(Texts::question(7, 8));
