@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Texts</name>
+    <message>
+        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
+        <translation>bienvenue dans quintarlow,, entrez vos noms et c&apos;est parti !</translation>
+    </message>
+    <message>
+        <source>FOUR IN A ROW,,ACROSS, UP AND DOWN OR DIAGONALLY WINS,, you have %1 seconds to answer,, blue goes FIRST</source>
+        <translation>QUATRE ALIGNÉS,,EN LIGNE, EN COLONNE OU EN DIAGONALE GAGNENT,, vous avez %1 secondes pour répondre,, bleu COMMENCE</translation>
+    </message>
+    <message>
+        <source>FOUR IN A ROW,,ACROSS, UP AND DOWN OR DIAGONALLY WINS,, blue has %1 seconds and red has %2 seconds to answer,, blue goes FIRST</source>
+        <translation>QUATRE ALIGNÉS,,EN LIGNE, EN COLONNE OU EN DIAGONALE GAGNENT,, bleu a %1 secondes et rouge a %2 secondes pour répondre,, bleu COMMENCE</translation>
+    </message>
+    <message>
+        <source>blue goes first</source>
+        <translation>bleu commence</translation>
+    </message>
+    <message>
+        <source>enter the players names</source>
+        <translation>entrez les noms des joueurs</translation>
+    </message>
+    <message>
+        <source>BLUE GOES FIRST</source>
+        <translation>BLEU COMMENCE</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>C&apos;EST JUSTE</translation>
+    </message>
+    <message>
+        <source>YOU WERE WRONG</source>
+        <translation>C&apos;EST FAUX</translation>
+    </message>
+    <message>
+        <source>WE HAVE A WINNER</source>
+        <translation>NOUS AVONS UN GAGNANT</translation>
+    </message>
+    <message>
+        <source>Choose Option Below</source>
+        <translation>Choisis ci-dessous</translation>
+    </message>
+    <message>
+        <source>%1, times, %2</source>
+        <translation>%1, fois, %2</translation>
+    </message>
+    <message>
+        <source>that is not a valid selection,, try again,, %1, times, %2</source>
+        <translation>ce choix n&apos;est pas valable,, essaie encore,, %1, fois, %2</translation>
+    </message>
+    <message>
+        <source>red,, generate your multipliers</source>
+        <translation>rouge,, tire ta multiplication</translation>
+    </message>
+    <message>
+        <source>blue,, generate your multipliers</source>
+        <translation>bleu,, tire ta multiplication</translation>
+    </message>
+    <message>
+        <source>%1, that is correct, red gets the square. , it is, blues turn</source>
+        <translation>%1, c&apos;est juste, rouge prend la case. , c&apos;est au tour, de bleu</translation>
+    </message>
+    <message>
+        <source>%1, that is correct, blue gets the square. , it is, reds turn</source>
+        <translation>%1, c&apos;est juste, bleu prend la case. , c&apos;est au tour, de rouge</translation>
+    </message>
+    <message>
+        <source>IT&apos;S RED&apos;s TURN</source>
+        <translation>AU TOUR DE ROUGE</translation>
+    </message>
+    <message>
+        <source>IT&apos;S BLUE&apos;s TURN</source>
+        <translation>AU TOUR DE BLEU</translation>
+    </message>
+    <message>
+        <source>you are out of time.  the correct answer was,, %1, it is, REDs turn.</source>
+        <translation>le temps est écoulé.  la bonne réponse était,, %1, c&apos;est au tour, de ROUGE.</translation>
+    </message>
+    <message>
+        <source>you are out of time.  the correct answer was,, %1, it is, BLUEs turn.</source>
+        <translation>le temps est écoulé.  la bonne réponse était,, %1, c&apos;est au tour, de BLEU.</translation>
+    </message>
+    <message>
+        <source>%1  that is wrong.  the correct answer was,, %2, it is, REDs turn.</source>
+        <translation>%1  c&apos;est faux.  la bonne réponse était,, %2, c&apos;est au tour, de ROUGE.</translation>
+    </message>
+    <message>
+        <source>%1  that is wrong.  the correct answer was,, %2, it is, BLUEs turn.</source>
+        <translation>%1  c&apos;est faux.  la bonne réponse était,, %2, c&apos;est au tour, de BLEU.</translation>
+    </message>
+    <message>
+        <source>attention! attention! we have a winner! congratulations to the,, red, player</source>
+        <translation>attention ! attention ! nous avons un gagnant ! bravo,, au joueur, rouge</translation>
+    </message>
+    <message>
+        <source>attention! attention! we have a winner! congratulations to the,, blue, player</source>
+        <translation>attention ! attention ! nous avons un gagnant ! bravo,, au joueur, bleu</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Play in LANGUAGE (de, en, es, fr, it or nb), not the desktop&apos;s.</source>

@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Texts</name>
+    <message>
+        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
+        <translation>benvenuti a quintarlow,, scrivete i vostri nomi e cominciamo!</translation>
+    </message>
+    <message>
+        <source>FOUR IN A ROW,,ACROSS, UP AND DOWN OR DIAGONALLY WINS,, you have %1 seconds to answer,, blue goes FIRST</source>
+        <translation>QUATTRO IN FILA,,IN ORIZZONTALE, IN VERTICALE O IN DIAGONALE VINCE,, avete %1 secondi per rispondere,, il blu INIZIA</translation>
+    </message>
+    <message>
+        <source>FOUR IN A ROW,,ACROSS, UP AND DOWN OR DIAGONALLY WINS,, blue has %1 seconds and red has %2 seconds to answer,, blue goes FIRST</source>
+        <translation>QUATTRO IN FILA,,IN ORIZZONTALE, IN VERTICALE O IN DIAGONALE VINCE,, il blu ha %1 secondi e il rosso ha %2 secondi per rispondere,, il blu INIZIA</translation>
+    </message>
+    <message>
+        <source>blue goes first</source>
+        <translation>inizia il blu</translation>
+    </message>
+    <message>
+        <source>enter the players names</source>
+        <translation>scrivete i nomi dei giocatori</translation>
+    </message>
+    <message>
+        <source>BLUE GOES FIRST</source>
+        <translation>INIZIA IL BLU</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>GIUSTO</translation>
+    </message>
+    <message>
+        <source>YOU WERE WRONG</source>
+        <translation>HAI SBAGLIATO</translation>
+    </message>
+    <message>
+        <source>WE HAVE A WINNER</source>
+        <translation>ABBIAMO UN VINCITORE</translation>
+    </message>
+    <message>
+        <source>Choose Option Below</source>
+        <translation>Scegli qui sotto</translation>
+    </message>
+    <message>
+        <source>%1, times, %2</source>
+        <translation>%1, per, %2</translation>
+    </message>
+    <message>
+        <source>that is not a valid selection,, try again,, %1, times, %2</source>
+        <translation>questa scelta non vale,, riprova,, %1, per, %2</translation>
+    </message>
+    <message>
+        <source>red,, generate your multipliers</source>
+        <translation>rosso,, pesca la tua moltiplicazione</translation>
+    </message>
+    <message>
+        <source>blue,, generate your multipliers</source>
+        <translation>blu,, pesca la tua moltiplicazione</translation>
+    </message>
+    <message>
+        <source>%1, that is correct, red gets the square. , it is, blues turn</source>
+        <translation>%1, è giusto, la casella va al rosso. , ora tocca, al blu</translation>
+    </message>
+    <message>
+        <source>%1, that is correct, blue gets the square. , it is, reds turn</source>
+        <translation>%1, è giusto, la casella va al blu. , ora tocca, al rosso</translation>
+    </message>
+    <message>
+        <source>IT&apos;S RED&apos;s TURN</source>
+        <translation>TOCCA AL ROSSO</translation>
+    </message>
+    <message>
+        <source>IT&apos;S BLUE&apos;s TURN</source>
+        <translation>TOCCA AL BLU</translation>
+    </message>
+    <message>
+        <source>you are out of time.  the correct answer was,, %1, it is, REDs turn.</source>
+        <translation>il tempo è scaduto.  la risposta giusta era,, %1, ora tocca, al ROSSO.</translation>
+    </message>
+    <message>
+        <source>you are out of time.  the correct answer was,, %1, it is, BLUEs turn.</source>
+        <translation>il tempo è scaduto.  la risposta giusta era,, %1, ora tocca, al BLU.</translation>
+    </message>
+    <message>
+        <source>%1  that is wrong.  the correct answer was,, %2, it is, REDs turn.</source>
+        <translation>%1  è sbagliato.  la risposta giusta era,, %2, ora tocca, al ROSSO.</translation>
+    </message>
+    <message>
+        <source>%1  that is wrong.  the correct answer was,, %2, it is, BLUEs turn.</source>
+        <translation>%1  è sbagliato.  la risposta giusta era,, %2, ora tocca, al BLU.</translation>
+    </message>
+    <message>
+        <source>attention! attention! we have a winner! congratulations to the,, red, player</source>
+        <translation>attenzione! attenzione! abbiamo un vincitore! complimenti,, al giocatore, rosso</translation>
+    </message>
+    <message>
+        <source>attention! attention! we have a winner! congratulations to the,, blue, player</source>
+        <translation>attenzione! attenzione! abbiamo un vincitore! complimenti,, al giocatore, blu</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Play in LANGUAGE (de, en, es, fr, it or nb), not the desktop&apos;s.</source>

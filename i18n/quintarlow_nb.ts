@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO">
 <context>
+    <name>Texts</name>
+    <message>
+        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
+        <translation>velkommen til quintarlow,, skriv inn navnene deres, så setter vi i gang!</translation>
+    </message>
+    <message>
+        <source>FOUR IN A ROW,,ACROSS, UP AND DOWN OR DIAGONALLY WINS,, you have %1 seconds to answer,, blue goes FIRST</source>
+        <translation>FIRE PÅ RAD,,VANNRETT, LODDRETT ELLER PÅ SKRÅ VINNER,, dere har %1 sekunder på å svare,, blå BEGYNNER</translation>
+    </message>
+    <message>
+        <source>FOUR IN A ROW,,ACROSS, UP AND DOWN OR DIAGONALLY WINS,, blue has %1 seconds and red has %2 seconds to answer,, blue goes FIRST</source>
+        <translation>FIRE PÅ RAD,,VANNRETT, LODDRETT ELLER PÅ SKRÅ VINNER,, blå har %1 sekunder og rød har %2 sekunder på å svare,, blå BEGYNNER</translation>
+    </message>
+    <message>
+        <source>blue goes first</source>
+        <translation>blå begynner</translation>
+    </message>
+    <message>
+        <source>enter the players names</source>
+        <translation>skriv inn navnene på spillerne</translation>
+    </message>
+    <message>
+        <source>BLUE GOES FIRST</source>
+        <translation>BLÅ BEGYNNER</translation>
+    </message>
+    <message>
+        <source>CORRECT</source>
+        <translation>RIKTIG</translation>
+    </message>
+    <message>
+        <source>YOU WERE WRONG</source>
+        <translation>DET VAR FEIL</translation>
+    </message>
+    <message>
+        <source>WE HAVE A WINNER</source>
+        <translation>VI HAR EN VINNER</translation>
+    </message>
+    <message>
+        <source>Choose Option Below</source>
+        <translation>Velg nedenfor</translation>
+    </message>
+    <message>
+        <source>%1, times, %2</source>
+        <translation>%1, ganger, %2</translation>
+    </message>
+    <message>
+        <source>that is not a valid selection,, try again,, %1, times, %2</source>
+        <translation>det er ikke et gyldig valg,, prøv igjen,, %1, ganger, %2</translation>
+    </message>
+    <message>
+        <source>red,, generate your multipliers</source>
+        <translation>rød,, trekk gangestykket ditt</translation>
+    </message>
+    <message>
+        <source>blue,, generate your multipliers</source>
+        <translation>blå,, trekk gangestykket ditt</translation>
+    </message>
+    <message>
+        <source>%1, that is correct, red gets the square. , it is, blues turn</source>
+        <translation>%1, det er riktig, rød får ruten. , nå er det, blå sin tur</translation>
+    </message>
+    <message>
+        <source>%1, that is correct, blue gets the square. , it is, reds turn</source>
+        <translation>%1, det er riktig, blå får ruten. , nå er det, rød sin tur</translation>
+    </message>
+    <message>
+        <source>IT&apos;S RED&apos;s TURN</source>
+        <translation>RØD SIN TUR</translation>
+    </message>
+    <message>
+        <source>IT&apos;S BLUE&apos;s TURN</source>
+        <translation>BLÅ SIN TUR</translation>
+    </message>
+    <message>
+        <source>you are out of time.  the correct answer was,, %1, it is, REDs turn.</source>
+        <translation>tiden er ute.  det riktige svaret var,, %1, nå er det, RØD sin tur.</translation>
+    </message>
+    <message>
+        <source>you are out of time.  the correct answer was,, %1, it is, BLUEs turn.</source>
+        <translation>tiden er ute.  det riktige svaret var,, %1, nå er det, BLÅ sin tur.</translation>
+    </message>
+    <message>
+        <source>%1  that is wrong.  the correct answer was,, %2, it is, REDs turn.</source>
+        <translation>%1  det er feil.  det riktige svaret var,, %2, nå er det, RØD sin tur.</translation>
+    </message>
+    <message>
+        <source>%1  that is wrong.  the correct answer was,, %2, it is, BLUEs turn.</source>
+        <translation>%1  det er feil.  det riktige svaret var,, %2, nå er det, BLÅ sin tur.</translation>
+    </message>
+    <message>
+        <source>attention! attention! we have a winner! congratulations to the,, red, player</source>
+        <translation>obs! obs! vi har en vinner! gratulerer til,, rød, spiller</translation>
+    </message>
+    <message>
+        <source>attention! attention! we have a winner! congratulations to the,, blue, player</source>
+        <translation>obs! obs! vi har en vinner! gratulerer til,, blå, spiller</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Play in LANGUAGE (de, en, es, fr, it or nb), not the desktop&apos;s.</source>
