@@ -84,7 +84,7 @@ void BoardWindow::buildControls() {
         makeCaption(this, {1800, 600, 615, 1215}, QStringLiteral("X"), gameFont(Face::Tahoma, 48));
     secondFactor =
         makeCaption(this, {2520, 120, 1335, 1695}, NoQuestion, multiplierFont, Qt::AlignHCenter);
-    askButton = makeButton(this, {720, 2400, 2655, 495}, QStringLiteral("Generate Multipliers"));
+    askButton = makeButton(this, {720, 2400, 2655, 495}, tr("Generate Multipliers"));
     answerClock = makeCaption(this, {1680, 3240, 735, 615}, clockCaption(AnswerSeconds),
                               gameFont(Face::MsSansSerif, 24, Bold));
     answerClock->hide();
@@ -96,11 +96,11 @@ void BoardWindow::buildControls() {
     nameStrip = makeNameLabel(this, {120, 5040, 3975, 495}, Colour::SystemWindowBackground,
                               Colour::SystemWindowText);
     blueName = makeNameLabel(this, {120, 5520, 3975, 495}, Colour::Blue, Colour::White);
-    ruleLine = makeCaption(
-        this, {240, 6240, 3975, 735},
-        QStringLiteral("FOUR IN A ROW - ACROSS, UP AND DOWN OR DIAGONALLY WINS."), messageFont);
-    newGameButton = makeButton(this, {660, 7200, 2895, 495}, QStringLiteral("START NEW GAME"));
-    quitButton = makeButton(this, {660, 8040, 2895, 495}, QStringLiteral("QUIT GAME"));
+    ruleLine =
+        makeCaption(this, {240, 6240, 3975, 735},
+                    tr("FOUR IN A ROW - ACROSS, UP AND DOWN OR DIAGONALLY WINS."), messageFont);
+    newGameButton = makeButton(this, {660, 7200, 2895, 495}, tr("START NEW GAME"));
+    quitButton = makeButton(this, {660, 8040, 2895, 495}, tr("QUIT GAME"));
     titleBanner = new AnimatedGif(this, {4920, 120, 6615, 495});
     gameOverPicture = new AnimatedGif(this, {6480, 120, 4215, 735});
     nameControls({{firstFactor, "firstFactor"},
@@ -180,24 +180,26 @@ void BoardWindow::buildKeyboardAccess() {
     addAltShortcut(quitButton, Qt::Key_Q);
     askButton->installEventFilter(this);
 
-    auto factor = [this](const QString& which, int Fact::*side) {
+    firstFactor->setSpokenName([this] {
         const std::optional<Fact> shown = shownQuestion();
-        return which + (shown ? QStringLiteral(", ") + QString::number((*shown).*side)
-                              : QStringLiteral(", none drawn"));
-    };
-    firstFactor->setSpokenName([=] { return factor(QStringLiteral("First factor"), &Fact::a); });
-    secondFactor->setSpokenName([=] { return factor(QStringLiteral("Second factor"), &Fact::b); });
-    timesSign->setSpokenName([] { return QStringLiteral("times"); });
+        return shown ? tr("First factor, %1").arg(shown->a) : tr("First factor, none drawn");
+    });
+    secondFactor->setSpokenName([this] {
+        const std::optional<Fact> shown = shownQuestion();
+        return shown ? tr("Second factor, %1").arg(shown->b) : tr("Second factor, none drawn");
+    });
+    timesSign->setSpokenName([] { return tr("times"); });
     answerClock->setSpokenName(
-        [this] { return QStringLiteral("%1 seconds left").arg(std::max(game.secondsLeft(), 0)); });
-    auto player = [](const QString& colour, const VbLabel* name, const QTimer& blinking) {
-        return colour + QStringLiteral(" player, ") + name->caption() +
-               (blinking.isActive() ? QStringLiteral(", to move") : QString());
-    };
-    blueName->setSpokenName(
-        [=, this] { return player(QStringLiteral("Blue"), blueName, blueBlinkTimer); });
-    redName->setSpokenName(
-        [=, this] { return player(QStringLiteral("Red"), redName, redBlinkTimer); });
+        [this] { return tr("%n seconds left", nullptr, std::max(game.secondsLeft(), 0)); });
+    // One pass of arg: a name is data, and one holding "%1" must not take anything.
+    blueName->setSpokenName([this] {
+        return (blueBlinkTimer.isActive() ? tr("Blue player, %1, to move") : tr("Blue player, %1"))
+            .arg(blueName->caption());
+    });
+    redName->setSpokenName([this] {
+        return (redBlinkTimer.isActive() ? tr("Red player, %1, to move") : tr("Red player, %1"))
+            .arg(redName->caption());
+    });
     nameStrip->setAccessibleRole(QAccessible::NoRole);
     // The verdict and whose turn it is are heard with the draw button, which takes the focus
     // after every answer.
@@ -216,21 +218,21 @@ void BoardWindow::buildKeyboardAccess() {
         square->installEventFilter(this);
         switch (squareKind(index)) {
         case SquareKind::Corner:
-            square->setSpokenName([] { return QStringLiteral("Quintarlow! corner"); });
-            square->setAccessibleDescription(QStringLiteral("Cannot be chosen."));
+            square->setSpokenName([] { return tr("Quintarlow! corner"); });
+            square->setAccessibleDescription(tr("Cannot be chosen."));
             break;
         case SquareKind::Free:
-            square->setSpokenName([] { return QStringLiteral("FREE square"); });
+            square->setSpokenName([] { return tr("FREE square"); });
             square->setAccessibleDescription(
-                QStringLiteral("Counts for both players in a line. Cannot be chosen."));
+                tr("Counts for both players in a line. Cannot be chosen."));
             break;
         case SquareKind::Numbered:
             square->setSpokenName([this, index] {
                 switch (game.owner(index)) {
                 case Player::Blue:
-                    return squareCaption(index) + QStringLiteral(", Blue");
+                    return tr("%1, Blue").arg(squareCaption(index));
                 case Player::Red:
-                    return squareCaption(index) + QStringLiteral(", Red");
+                    return tr("%1, Red").arg(squareCaption(index));
                 case Player::Nobody:
                     break;
                 }
@@ -494,8 +496,7 @@ void BoardWindow::onRedBlinkTick() {
 
 void BoardWindow::startNewGame() {
     game.holdComputer(true);
-    const bool sure =
-        dialogs.askYesNo(this, QStringLiteral("Are you sure?"), QStringLiteral("Start a New Game"));
+    const bool sure = dialogs.askYesNo(this, tr("Are you sure?"), tr("Start a New Game"));
     game.holdComputer(false);
     if (sure)
         game.leave();

@@ -107,4 +107,162 @@
         <translation>In der Sprache LANGUAGE spielen (de, en, es, fr, it oder nb), nicht in der des Desktops.</translation>
     </message>
 </context>
+<context>
+    <name>quintarlow::BoardWindow</name>
+    <message>
+        <source>Generate Multipliers</source>
+        <translation>Aufgabe holen</translation>
+    </message>
+    <message>
+        <source>FOUR IN A ROW - ACROSS, UP AND DOWN OR DIAGONALLY WINS.</source>
+        <translation>VIER IN EINER REIHE - WAAGRECHT, SENKRECHT ODER SCHRÄG GEWINNT.</translation>
+    </message>
+    <message>
+        <source>START NEW GAME</source>
+        <translation>NEUES SPIEL</translation>
+    </message>
+    <message>
+        <source>QUIT GAME</source>
+        <translation>SPIEL BEENDEN</translation>
+    </message>
+    <message>
+        <source>First factor, %1</source>
+        <translation>Erste Zahl, %1</translation>
+    </message>
+    <message>
+        <source>First factor, none drawn</source>
+        <translation>Erste Zahl, noch keine</translation>
+    </message>
+    <message>
+        <source>Second factor, %1</source>
+        <translation>Zweite Zahl, %1</translation>
+    </message>
+    <message>
+        <source>Second factor, none drawn</source>
+        <translation>Zweite Zahl, noch keine</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>mal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation>
+            <numerusform>noch %n Sekunde</numerusform>
+            <numerusform>noch %n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Blue player, %1, to move</source>
+        <translation>Spieler Blau, %1, ist dran</translation>
+    </message>
+    <message>
+        <source>Blue player, %1</source>
+        <translation>Spieler Blau, %1</translation>
+    </message>
+    <message>
+        <source>Red player, %1, to move</source>
+        <translation>Spieler Rot, %1, ist dran</translation>
+    </message>
+    <message>
+        <source>Red player, %1</source>
+        <translation>Spieler Rot, %1</translation>
+    </message>
+    <message>
+        <source>Quintarlow! corner</source>
+        <translation>Quintarlow!-Ecke</translation>
+    </message>
+    <message>
+        <source>Cannot be chosen.</source>
+        <translation>Kann nicht gewählt werden.</translation>
+    </message>
+    <message>
+        <source>FREE square</source>
+        <translation>FREI-Feld</translation>
+    </message>
+    <message>
+        <source>Counts for both players in a line. Cannot be chosen.</source>
+        <translation>Zählt in einer Reihe für beide Spieler. Kann nicht gewählt werden.</translation>
+    </message>
+    <message>
+        <source>%1, Blue</source>
+        <translation>%1, Blau</translation>
+    </message>
+    <message>
+        <source>%1, Red</source>
+        <translation>%1, Rot</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Bist du sicher?</translation>
+    </message>
+    <message>
+        <source>Start a New Game</source>
+        <translation>Ein neues Spiel beginnen</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::CorrectAnswerPopup</name>
+    <message>
+        <source>Correct Answer</source>
+        <translation>Richtige Antwort</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ScreenSet</name>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Bist du sicher?</translation>
+    </message>
+    <message>
+        <source>Close the Program</source>
+        <translation>Das Programm beenden</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::SplashScreen</name>
+    <message>
+        <source>Made by the Quintarlow! team</source>
+        <translation>Vom Quintarlow!-Team</translation>
+    </message>
+    <message>
+        <source>Voice by Flite, made with Qt</source>
+        <translation>Stimme: eSpeak NG, gemacht mit Qt</translation>
+    </message>
+    <message>
+        <source>Game Loading Please Wait.....</source>
+        <translation>Spiel lädt, bitte warten.....</translation>
+    </message>
+    <message>
+        <source>Version 3.0</source>
+        <translation>Version 3.0</translation>
+    </message>
+    <message>
+        <source>Multiplication Game</source>
+        <translation>Einmaleins-Spiel</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::WinnerWindow</name>
+    <message>
+        <source>%1, Blue</source>
+        <translation>%1, Blau</translation>
+    </message>
+    <message>
+        <source>%1, Red</source>
+        <translation>%1, Rot</translation>
+    </message>
+    <message>
+        <source>Play Again - Same Players</source>
+        <translation>Noch mal - dieselben Spieler</translation>
+    </message>
+    <message>
+        <source>Play Again - New Players</source>
+        <translation>Noch mal - neue Spieler</translation>
+    </message>
+    <message>
+        <source>Quit Game</source>
+        <translation>Spiel beenden</translation>
+    </message>
+</context>
 </TS>

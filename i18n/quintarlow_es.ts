@@ -107,4 +107,162 @@
         <translation>Jugar en el idioma LANGUAGE (de, en, es, fr, it o nb), no en el del escritorio.</translation>
     </message>
 </context>
+<context>
+    <name>quintarlow::BoardWindow</name>
+    <message>
+        <source>Generate Multipliers</source>
+        <translation>Pedir multiplicación</translation>
+    </message>
+    <message>
+        <source>FOUR IN A ROW - ACROSS, UP AND DOWN OR DIAGONALLY WINS.</source>
+        <translation>CUATRO EN LÍNEA - EN HORIZONTAL, VERTICAL O DIAGONAL GANA.</translation>
+    </message>
+    <message>
+        <source>START NEW GAME</source>
+        <translation>NUEVA PARTIDA</translation>
+    </message>
+    <message>
+        <source>QUIT GAME</source>
+        <translation>SALIR DEL JUEGO</translation>
+    </message>
+    <message>
+        <source>First factor, %1</source>
+        <translation>Primer factor, %1</translation>
+    </message>
+    <message>
+        <source>First factor, none drawn</source>
+        <translation>Primer factor, aún ninguno</translation>
+    </message>
+    <message>
+        <source>Second factor, %1</source>
+        <translation>Segundo factor, %1</translation>
+    </message>
+    <message>
+        <source>Second factor, none drawn</source>
+        <translation>Segundo factor, aún ninguno</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation>
+            <numerusform>queda %n segundo</numerusform>
+            <numerusform>quedan %n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Blue player, %1, to move</source>
+        <translation>Jugador azul, %1, le toca</translation>
+    </message>
+    <message>
+        <source>Blue player, %1</source>
+        <translation>Jugador azul, %1</translation>
+    </message>
+    <message>
+        <source>Red player, %1, to move</source>
+        <translation>Jugador rojo, %1, le toca</translation>
+    </message>
+    <message>
+        <source>Red player, %1</source>
+        <translation>Jugador rojo, %1</translation>
+    </message>
+    <message>
+        <source>Quintarlow! corner</source>
+        <translation>Esquina de Quintarlow!</translation>
+    </message>
+    <message>
+        <source>Cannot be chosen.</source>
+        <translation>No se puede elegir.</translation>
+    </message>
+    <message>
+        <source>FREE square</source>
+        <translation>Casilla LIBRE</translation>
+    </message>
+    <message>
+        <source>Counts for both players in a line. Cannot be chosen.</source>
+        <translation>Cuenta para los dos jugadores en una línea. No se puede elegir.</translation>
+    </message>
+    <message>
+        <source>%1, Blue</source>
+        <translation>%1, azul</translation>
+    </message>
+    <message>
+        <source>%1, Red</source>
+        <translation>%1, rojo</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>¿Seguro?</translation>
+    </message>
+    <message>
+        <source>Start a New Game</source>
+        <translation>Empezar una partida nueva</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::CorrectAnswerPopup</name>
+    <message>
+        <source>Correct Answer</source>
+        <translation>Respuesta correcta</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ScreenSet</name>
+    <message>
+        <source>Are you sure?</source>
+        <translation>¿Seguro?</translation>
+    </message>
+    <message>
+        <source>Close the Program</source>
+        <translation>Cerrar el programa</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::SplashScreen</name>
+    <message>
+        <source>Made by the Quintarlow! team</source>
+        <translation>Hecho por el equipo de Quintarlow!</translation>
+    </message>
+    <message>
+        <source>Voice by Flite, made with Qt</source>
+        <translation>Voz de eSpeak NG, hecho con Qt</translation>
+    </message>
+    <message>
+        <source>Game Loading Please Wait.....</source>
+        <translation>Cargando, espera un momento.....</translation>
+    </message>
+    <message>
+        <source>Version 3.0</source>
+        <translation>Versión 3.0</translation>
+    </message>
+    <message>
+        <source>Multiplication Game</source>
+        <translation>Juego de multiplicar</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::WinnerWindow</name>
+    <message>
+        <source>%1, Blue</source>
+        <translation>%1, azul</translation>
+    </message>
+    <message>
+        <source>%1, Red</source>
+        <translation>%1, rojo</translation>
+    </message>
+    <message>
+        <source>Play Again - Same Players</source>
+        <translation>Otra vez - mismos jugadores</translation>
+    </message>
+    <message>
+        <source>Play Again - New Players</source>
+        <translation>Otra vez - jugadores nuevos</translation>
+    </message>
+    <message>
+        <source>Quit Game</source>
+        <translation>Salir del juego</translation>
+    </message>
+</context>
 </TS>

@@ -107,4 +107,162 @@
         <translation>Jouer dans la langue LANGUAGE (de, en, es, fr, it ou nb), et non celle du bureau.</translation>
     </message>
 </context>
+<context>
+    <name>quintarlow::BoardWindow</name>
+    <message>
+        <source>Generate Multipliers</source>
+        <translation>Tirer une multiplication</translation>
+    </message>
+    <message>
+        <source>FOUR IN A ROW - ACROSS, UP AND DOWN OR DIAGONALLY WINS.</source>
+        <translation>QUATRE ALIGNÉS - EN LIGNE, EN COLONNE OU EN DIAGONALE GAGNENT.</translation>
+    </message>
+    <message>
+        <source>START NEW GAME</source>
+        <translation>NOUVELLE PARTIE</translation>
+    </message>
+    <message>
+        <source>QUIT GAME</source>
+        <translation>QUITTER LE JEU</translation>
+    </message>
+    <message>
+        <source>First factor, %1</source>
+        <translation>Premier facteur, %1</translation>
+    </message>
+    <message>
+        <source>First factor, none drawn</source>
+        <translation>Premier facteur, pas encore tiré</translation>
+    </message>
+    <message>
+        <source>Second factor, %1</source>
+        <translation>Second facteur, %1</translation>
+    </message>
+    <message>
+        <source>Second factor, none drawn</source>
+        <translation>Second facteur, pas encore tiré</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation>
+            <numerusform>encore %n seconde</numerusform>
+            <numerusform>encore %n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Blue player, %1, to move</source>
+        <translation>Joueur bleu, %1, à toi de jouer</translation>
+    </message>
+    <message>
+        <source>Blue player, %1</source>
+        <translation>Joueur bleu, %1</translation>
+    </message>
+    <message>
+        <source>Red player, %1, to move</source>
+        <translation>Joueur rouge, %1, à toi de jouer</translation>
+    </message>
+    <message>
+        <source>Red player, %1</source>
+        <translation>Joueur rouge, %1</translation>
+    </message>
+    <message>
+        <source>Quintarlow! corner</source>
+        <translation>Coin Quintarlow!</translation>
+    </message>
+    <message>
+        <source>Cannot be chosen.</source>
+        <translation>Ne peut pas être choisi.</translation>
+    </message>
+    <message>
+        <source>FREE square</source>
+        <translation>Case LIBRE</translation>
+    </message>
+    <message>
+        <source>Counts for both players in a line. Cannot be chosen.</source>
+        <translation>Compte pour les deux joueurs dans un alignement. Ne peut pas être choisie.</translation>
+    </message>
+    <message>
+        <source>%1, Blue</source>
+        <translation>%1, bleu</translation>
+    </message>
+    <message>
+        <source>%1, Red</source>
+        <translation>%1, rouge</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Tu es sûr ?</translation>
+    </message>
+    <message>
+        <source>Start a New Game</source>
+        <translation>Commencer une nouvelle partie</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::CorrectAnswerPopup</name>
+    <message>
+        <source>Correct Answer</source>
+        <translation>Bonne réponse</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ScreenSet</name>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Tu es sûr ?</translation>
+    </message>
+    <message>
+        <source>Close the Program</source>
+        <translation>Fermer le programme</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::SplashScreen</name>
+    <message>
+        <source>Made by the Quintarlow! team</source>
+        <translation>Par l&apos;équipe de Quintarlow!</translation>
+    </message>
+    <message>
+        <source>Voice by Flite, made with Qt</source>
+        <translation>Voix d&apos;eSpeak NG, fait avec Qt</translation>
+    </message>
+    <message>
+        <source>Game Loading Please Wait.....</source>
+        <translation>Chargement, patiente.....</translation>
+    </message>
+    <message>
+        <source>Version 3.0</source>
+        <translation>Version 3.0</translation>
+    </message>
+    <message>
+        <source>Multiplication Game</source>
+        <translation>Jeu de multiplication</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::WinnerWindow</name>
+    <message>
+        <source>%1, Blue</source>
+        <translation>%1, bleu</translation>
+    </message>
+    <message>
+        <source>%1, Red</source>
+        <translation>%1, rouge</translation>
+    </message>
+    <message>
+        <source>Play Again - Same Players</source>
+        <translation>Rejouer - mêmes joueurs</translation>
+    </message>
+    <message>
+        <source>Play Again - New Players</source>
+        <translation>Rejouer - nouveaux joueurs</translation>
+    </message>
+    <message>
+        <source>Quit Game</source>
+        <translation>Quitter le jeu</translation>
+    </message>
+</context>
 </TS>

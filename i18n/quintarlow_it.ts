@@ -107,4 +107,162 @@
         <translation>Giocare nella lingua LANGUAGE (de, en, es, fr, it o nb), non in quella del desktop.</translation>
     </message>
 </context>
+<context>
+    <name>quintarlow::BoardWindow</name>
+    <message>
+        <source>Generate Multipliers</source>
+        <translation>Pesca una moltiplicazione</translation>
+    </message>
+    <message>
+        <source>FOUR IN A ROW - ACROSS, UP AND DOWN OR DIAGONALLY WINS.</source>
+        <translation>QUATTRO IN FILA - IN ORIZZONTALE, IN VERTICALE O IN DIAGONALE VINCE.</translation>
+    </message>
+    <message>
+        <source>START NEW GAME</source>
+        <translation>NUOVA PARTITA</translation>
+    </message>
+    <message>
+        <source>QUIT GAME</source>
+        <translation>ESCI DAL GIOCO</translation>
+    </message>
+    <message>
+        <source>First factor, %1</source>
+        <translation>Primo fattore, %1</translation>
+    </message>
+    <message>
+        <source>First factor, none drawn</source>
+        <translation>Primo fattore, non ancora estratto</translation>
+    </message>
+    <message>
+        <source>Second factor, %1</source>
+        <translation>Secondo fattore, %1</translation>
+    </message>
+    <message>
+        <source>Second factor, none drawn</source>
+        <translation>Secondo fattore, non ancora estratto</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>per</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation>
+            <numerusform>resta %n secondo</numerusform>
+            <numerusform>restano %n secondi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Blue player, %1, to move</source>
+        <translation>Giocatore blu, %1, tocca a te</translation>
+    </message>
+    <message>
+        <source>Blue player, %1</source>
+        <translation>Giocatore blu, %1</translation>
+    </message>
+    <message>
+        <source>Red player, %1, to move</source>
+        <translation>Giocatore rosso, %1, tocca a te</translation>
+    </message>
+    <message>
+        <source>Red player, %1</source>
+        <translation>Giocatore rosso, %1</translation>
+    </message>
+    <message>
+        <source>Quintarlow! corner</source>
+        <translation>Angolo Quintarlow!</translation>
+    </message>
+    <message>
+        <source>Cannot be chosen.</source>
+        <translation>Non si può scegliere.</translation>
+    </message>
+    <message>
+        <source>FREE square</source>
+        <translation>Casella LIBERA</translation>
+    </message>
+    <message>
+        <source>Counts for both players in a line. Cannot be chosen.</source>
+        <translation>Conta per entrambi i giocatori in una fila. Non si può scegliere.</translation>
+    </message>
+    <message>
+        <source>%1, Blue</source>
+        <translation>%1, blu</translation>
+    </message>
+    <message>
+        <source>%1, Red</source>
+        <translation>%1, rosso</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Sei sicuro?</translation>
+    </message>
+    <message>
+        <source>Start a New Game</source>
+        <translation>Iniziare una nuova partita</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::CorrectAnswerPopup</name>
+    <message>
+        <source>Correct Answer</source>
+        <translation>Risposta giusta</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ScreenSet</name>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Sei sicuro?</translation>
+    </message>
+    <message>
+        <source>Close the Program</source>
+        <translation>Chiudere il programma</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::SplashScreen</name>
+    <message>
+        <source>Made by the Quintarlow! team</source>
+        <translation>Fatto dal team di Quintarlow!</translation>
+    </message>
+    <message>
+        <source>Voice by Flite, made with Qt</source>
+        <translation>Voce di eSpeak NG, fatto con Qt</translation>
+    </message>
+    <message>
+        <source>Game Loading Please Wait.....</source>
+        <translation>Caricamento, attendi.....</translation>
+    </message>
+    <message>
+        <source>Version 3.0</source>
+        <translation>Versione 3.0</translation>
+    </message>
+    <message>
+        <source>Multiplication Game</source>
+        <translation>Gioco delle tabelline</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::WinnerWindow</name>
+    <message>
+        <source>%1, Blue</source>
+        <translation>%1, blu</translation>
+    </message>
+    <message>
+        <source>%1, Red</source>
+        <translation>%1, rosso</translation>
+    </message>
+    <message>
+        <source>Play Again - Same Players</source>
+        <translation>Ancora - stessi giocatori</translation>
+    </message>
+    <message>
+        <source>Play Again - New Players</source>
+        <translation>Ancora - nuovi giocatori</translation>
+    </message>
+    <message>
+        <source>Quit Game</source>
+        <translation>Esci dal gioco</translation>
+    </message>
+</context>
 </TS>

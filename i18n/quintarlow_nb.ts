@@ -107,4 +107,162 @@
         <translation>Spill på språket LANGUAGE (de, en, es, fr, it eller nb), ikke skrivebordets.</translation>
     </message>
 </context>
+<context>
+    <name>quintarlow::BoardWindow</name>
+    <message>
+        <source>Generate Multipliers</source>
+        <translation>Trekk et gangestykke</translation>
+    </message>
+    <message>
+        <source>FOUR IN A ROW - ACROSS, UP AND DOWN OR DIAGONALLY WINS.</source>
+        <translation>FIRE PÅ RAD - VANNRETT, LODDRETT ELLER PÅ SKRÅ VINNER.</translation>
+    </message>
+    <message>
+        <source>START NEW GAME</source>
+        <translation>NYTT SPILL</translation>
+    </message>
+    <message>
+        <source>QUIT GAME</source>
+        <translation>AVSLUTT SPILLET</translation>
+    </message>
+    <message>
+        <source>First factor, %1</source>
+        <translation>Første faktor, %1</translation>
+    </message>
+    <message>
+        <source>First factor, none drawn</source>
+        <translation>Første faktor, ikke trukket ennå</translation>
+    </message>
+    <message>
+        <source>Second factor, %1</source>
+        <translation>Andre faktor, %1</translation>
+    </message>
+    <message>
+        <source>Second factor, none drawn</source>
+        <translation>Andre faktor, ikke trukket ennå</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>ganger</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation>
+            <numerusform>%n sekund igjen</numerusform>
+            <numerusform>%n sekunder igjen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Blue player, %1, to move</source>
+        <translation>Blå spiller, %1, din tur</translation>
+    </message>
+    <message>
+        <source>Blue player, %1</source>
+        <translation>Blå spiller, %1</translation>
+    </message>
+    <message>
+        <source>Red player, %1, to move</source>
+        <translation>Rød spiller, %1, din tur</translation>
+    </message>
+    <message>
+        <source>Red player, %1</source>
+        <translation>Rød spiller, %1</translation>
+    </message>
+    <message>
+        <source>Quintarlow! corner</source>
+        <translation>Quintarlow!-hjørne</translation>
+    </message>
+    <message>
+        <source>Cannot be chosen.</source>
+        <translation>Kan ikke velges.</translation>
+    </message>
+    <message>
+        <source>FREE square</source>
+        <translation>FRI rute</translation>
+    </message>
+    <message>
+        <source>Counts for both players in a line. Cannot be chosen.</source>
+        <translation>Teller for begge spillerne på en rad. Kan ikke velges.</translation>
+    </message>
+    <message>
+        <source>%1, Blue</source>
+        <translation>%1, blå</translation>
+    </message>
+    <message>
+        <source>%1, Red</source>
+        <translation>%1, rød</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Er du sikker?</translation>
+    </message>
+    <message>
+        <source>Start a New Game</source>
+        <translation>Starte et nytt spill</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::CorrectAnswerPopup</name>
+    <message>
+        <source>Correct Answer</source>
+        <translation>Riktig svar</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ScreenSet</name>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Er du sikker?</translation>
+    </message>
+    <message>
+        <source>Close the Program</source>
+        <translation>Lukke programmet</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::SplashScreen</name>
+    <message>
+        <source>Made by the Quintarlow! team</source>
+        <translation>Laget av Quintarlow!-teamet</translation>
+    </message>
+    <message>
+        <source>Voice by Flite, made with Qt</source>
+        <translation>Stemme fra eSpeak NG, laget med Qt</translation>
+    </message>
+    <message>
+        <source>Game Loading Please Wait.....</source>
+        <translation>Spillet lastes, vent litt.....</translation>
+    </message>
+    <message>
+        <source>Version 3.0</source>
+        <translation>Versjon 3.0</translation>
+    </message>
+    <message>
+        <source>Multiplication Game</source>
+        <translation>Gangespill</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::WinnerWindow</name>
+    <message>
+        <source>%1, Blue</source>
+        <translation>%1, blå</translation>
+    </message>
+    <message>
+        <source>%1, Red</source>
+        <translation>%1, rød</translation>
+    </message>
+    <message>
+        <source>Play Again - Same Players</source>
+        <translation>Spill igjen - samme spillere</translation>
+    </message>
+    <message>
+        <source>Play Again - New Players</source>
+        <translation>Spill igjen - nye spillere</translation>
+    </message>
+    <message>
+        <source>Quit Game</source>
+        <translation>Avslutt spillet</translation>
+    </message>
+</context>
 </TS>

@@ -25,11 +25,11 @@ CorrectAnswerPopup::CorrectAnswerPopup(ScreenSet& screens)
                              .backColour = Colour::Black,
                              .picture = QStringLiteral(":/backgrounds/chalkboard.png"),
                              .opensOver = true,
-                             .title = QStringLiteral("Correct Answer"),
+                             .title = tr("Correct Answer"),
                              .accessibleRole = QAccessible::AlertMessage}),
       screens(screens) {
-    heading = chalk(this, {795, 480, 3615, 735}, QStringLiteral("Correct Answer"), Face::ComicSans,
-                    Qt::AlignLeft);
+    heading =
+        chalk(this, {795, 480, 3615, 735}, tr("Correct Answer"), Face::ComicSans, Qt::AlignLeft);
     firstFactor = chalk(this, {555, 1485, 615, 615}, QStringLiteral("99"), Face::ComicSans);
     timesSign = chalk(this, {1440, 1440, 495, 615}, QStringLiteral("X"), Face::ComicSans);
     secondFactor = chalk(this, {2115, 1485, 615, 615}, QStringLiteral("99"), Face::ComicSans);

@@ -116,8 +116,8 @@ std::vector<ScreenWindow*> ScreenSet::loadedScreens() const {
 
 bool ScreenSet::confirmQuit(QWidget* asker) {
     m_game.holdComputer(true);
-    const bool sure = m_services.dialogs.askYesNo(asker, QStringLiteral("Are you sure?"),
-                                                  QStringLiteral("Close the Program"));
+    const bool sure =
+        m_services.dialogs.askYesNo(asker, tr("Are you sure?"), tr("Close the Program"));
     m_game.holdComputer(false);
     if (!sure)
         return false;

@@ -43,19 +43,15 @@ SplashScreen::SplashScreen(ScreenSet& screens)
         block->hide();
         m_loadingBlocks[index] = block;
     }
-    makeText(frame, {4440, 3240, 2415, 255}, QStringLiteral("Made by the Quintarlow! team"), 8.25,
-             Regular);
-    makeText(frame, {4440, 3480, 2415, 255}, QStringLiteral("Voice by Flite, made with Qt"), 8.25,
-             Regular);
-    makeText(frame, {150, 3660, 3135, 315}, QStringLiteral("Game Loading Please Wait....."), 9.75,
-             Bold);
-    makeText(frame, {5580, 2700, 1275, 285}, QStringLiteral("Version 3.0"), 12, Bold,
-             Qt::AlignRight, true);
+    makeText(frame, {4440, 3240, 2415, 255}, tr("Made by the Quintarlow! team"), 8.25, Regular);
+    makeText(frame, {4440, 3480, 2415, 255}, tr("Voice by Flite, made with Qt"), 8.25, Regular);
+    makeText(frame, {150, 3660, 3135, 315}, tr("Game Loading Please Wait....."), 9.75, Bold);
+    makeText(frame, {5580, 2700, 1275, 285}, tr("Version 3.0"), 12, Bold, Qt::AlignRight, true);
     makeText(frame, {6765, 2340, 90, 360}, QString(), 15.75, Bold, Qt::AlignRight, true);
     makeText(frame, {2520, 1140, 3960, 735}, QStringLiteral("Quintarlow!"), 32.25, Bold | Italic,
              Qt::AlignLeft, true);
-    makeText(frame, {2520, 720, 3465, 435}, QStringLiteral("Multiplication Game"), 18, Bold,
-             Qt::AlignLeft, true);
+    makeText(frame, {2520, 720, 3465, 435}, tr("Multiplication Game"), 18, Bold, Qt::AlignLeft,
+             true);
 
     m_startUpClock.setInterval(1000);
     connect(&m_startUpClock, &QTimer::timeout, this, &SplashScreen::onTick);

@@ -74,15 +74,13 @@ WinnerWindow::WinnerWindow(ScreenSet& screens)
     winnerName->setSpokenName([this] {
         if (winnerName->caption().isEmpty())
             return QString();
-        return winnerName->caption() +
-               (game.winner() == Player::Blue ? QStringLiteral(", Blue") : QStringLiteral(", Red"));
+        return (game.winner() == Player::Blue ? tr("%1, Blue") : tr("%1, Red"))
+            .arg(winnerName->caption());
     });
     setSpokenSummary(headline, {winnerName});
-    samePlayersButton =
-        makeButton(this, {240, 1680, 1215, 495}, QStringLiteral("Play Again - Same Players"));
-    newPlayersButton =
-        makeButton(this, {1560, 1680, 1215, 495}, QStringLiteral("Play Again - New Players"));
-    quitButton = makeButton(this, {2880, 1680, 1215, 495}, QStringLiteral("Quit Game"));
+    samePlayersButton = makeButton(this, {240, 1680, 1215, 495}, tr("Play Again - Same Players"));
+    newPlayersButton = makeButton(this, {1560, 1680, 1215, 495}, tr("Play Again - New Players"));
+    quitButton = makeButton(this, {2880, 1680, 1215, 495}, tr("Quit Game"));
     nameControls({{headline, "headline"},
                   {winnerName, "winnerName"},
                   {samePlayersButton, "samePlayersButton"},

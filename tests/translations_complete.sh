@@ -12,7 +12,7 @@ failed=0
 for ts in "$top"/i18n/quintarlow_*.ts; do
     copy=$scratch/$(basename "$ts")
     cp "$ts" "$copy"
-    "$lupdate" -silent -no-obsolete -locations none "${sources[@]}" -ts "$copy" >/dev/null 2>&1
+    "$lupdate" -silent -no-obsolete -locations none -I "$top" "${sources[@]}" -ts "$copy" >/dev/null 2>&1
     if unfinished=$(grep -B2 'type="unfinished"' "$copy" | grep -o '<source>.*</source>'); then
         echo "$(basename "$ts"): not translated:"
         echo "$unfinished"
