@@ -8,35 +8,13 @@
 #include "widgets/fonts.h"
 #include "widgets/keyboard.h"
 #include "widgets/vblabel.h"
+#include "widgets/wrappingbutton.h"
 
-#include <QPainter>
 #include <QPushButton>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 
 namespace quintarlow {
 
 namespace {
-
-// The replay buttons are narrow: their captions wrap onto two lines instead of being cut.
-class WrappingButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        const QString caption = option.text;
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                       QPalette::ButtonText));
-        painter.drawText(rect().adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap,
-                         caption);
-    }
-};
 
 QPushButton* makeButton(QWidget* parent, const QRect& twips, const QString& caption) {
     auto* button = new WrappingButton(caption, parent);

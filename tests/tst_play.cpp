@@ -3,6 +3,7 @@
 #include "screens/background.h"
 #include "screens/splash.h"
 #include "tellingstates.h"
+#include "widgets/wrappingbutton.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <functional>
 #include <map>
 
@@ -457,9 +459,22 @@ private Q_SLOTS:
         QCOMPARE(looks(), enabled);
     }
 
+    // Every caption and button text fits its control, in each language the game ships.
+    void captionsKeepClearOfTheirEdges_data() {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"en", "de", "es", "fr", "it", "nb"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
     void captionsKeepClearOfTheirEdges() {
+        QFETCH(QString, language);
+        QTranslator translation;
+        if (language != QLatin1String("en")) {
+            QVERIFY(translation.load(QStringLiteral("quintarlow_") + language,
+                                     QStringLiteral(QUINTARLOW_TRANSLATIONS)));
+            QCoreApplication::installTranslator(&translation);
+        }
         forEachTellingState([](const QString& state, const QList<ScreenWindow*>& screens) {
-            for (ScreenWindow* screen : screens)
+            for (ScreenWindow* screen : screens) {
                 for (VbLabel* label : screen->findChildren<VbLabel*>()) {
                     if (label->caption().trimmed().isEmpty() || !label->isVisibleTo(screen))
                         continue;
@@ -470,10 +485,28 @@ private Q_SLOTS:
                                  .adjusted(inset, inset, -inset, -inset)
                                  .contains(label->captionRect()),
                              qPrintable(where));
-                    if (label->caption().size() == 30)
+                    if (state == QLatin1String("long-names") && label->caption().size() == 30)
                         QVERIFY2(label->captionFont().pixelSize() >= 11, qPrintable(where));
                 }
+                for (QAbstractButton* button : screen->findChildren<QAbstractButton*>()) {
+                    const QString text = QString(button->text()).remove(QLatin1Char('&'));
+                    const QFontMetrics metrics(button->font());
+                    const auto* wrapping = qobject_cast<WrappingButton*>(button);
+                    const QRect room =
+                        wrapping ? wrapping->captionRect() : button->rect().adjusted(4, 0, -4, 0);
+                    const QRect needed =
+                        wrapping
+                            ? metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, text)
+                            : QRect(0, 0,
+                                    metrics.horizontalAdvance(text) +
+                                        (qobject_cast<QCheckBox*>(button) ? 24 : 0),
+                                    metrics.height());
+                    QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                             qPrintable(state + QLatin1Char(' ') + text));
+                }
+            }
         });
+        QCoreApplication::removeTranslator(&translation);
     }
 
     // Behind the screen over it the board's buttons keep their look: ready after a wrong answer,
