@@ -27,7 +27,8 @@ LanguageChoice askedLanguage(int argc, char* argv[]) {
                              QStringLiteral("quintarlow"));
     const auto variable = [](const char* name) { return qEnvironmentVariable(name); };
     return chooseLanguage(
-        optionValue(argc, argv), settings.value(QStringLiteral("game/language")).toString(),
+        readyLanguages(), optionValue(argc, argv),
+        settings.value(QStringLiteral("game/language")).toString(),
         {variable("LANGUAGE"), variable("LC_ALL"), variable("LC_MESSAGES"), variable("LANG")});
 }
 

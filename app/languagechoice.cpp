@@ -16,21 +16,21 @@ QString languageOf(const QString& tag) {
     return language;
 }
 
-LanguageChoice chosen(const QString& asked) {
+LanguageChoice chosen(const QStringList& offered, const QString& asked) {
     const QString language = languageOf(asked);
-    if (ShippedLanguages.contains(language))
+    if (offered.contains(language))
         return {language, {}};
     return {QStringLiteral("en"), asked.trimmed()};
 }
 
 } // namespace
 
-LanguageChoice chooseLanguage(const QString& option, const QString& setting,
-                              const LanguageEnvironment& environment) {
+LanguageChoice chooseLanguage(const QStringList& offered, const QString& option,
+                              const QString& setting, const LanguageEnvironment& environment) {
     if (!option.trimmed().isEmpty())
-        return chosen(option);
+        return chosen(offered, option);
     if (!setting.trimmed().isEmpty())
-        return chosen(setting);
+        return chosen(offered, setting);
     const QString locale = !environment.lcAll.isEmpty()        ? environment.lcAll
                            : !environment.lcMessages.isEmpty() ? environment.lcMessages
                                                                : environment.lang;
@@ -42,7 +42,7 @@ LanguageChoice chooseLanguage(const QString& option, const QString& setting,
     QStringList wanted = environment.language.split(QLatin1Char(':'), Qt::SkipEmptyParts);
     wanted.append(locale);
     for (const QString& asked : wanted)
-        if (ShippedLanguages.contains(languageOf(asked)))
+        if (offered.contains(languageOf(asked)))
             return {languageOf(asked), {}};
     return {QStringLiteral("en"), wanted.first()};
 }

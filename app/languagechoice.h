@@ -5,10 +5,12 @@
 
 namespace quintarlow {
 
-// The languages the game is written and spoken in, English first.
-inline const QStringList ShippedLanguages{QStringLiteral("en"), QStringLiteral("de"),
-                                          QStringLiteral("es"), QStringLiteral("fr"),
-                                          QStringLiteral("it"), QStringLiteral("nb")};
+// The languages in which every text of the game is written and said. German, Spanish, French,
+// Italian and Norwegian Bokmål are translated screen by screen in i18n/ and join once their
+// last screen is: a child is never handed a game half in another language.
+inline QStringList readyLanguages() {
+    return {QStringLiteral("en")};
+}
 
 // What the desktop says, before Qt starts, of the language its user reads.
 struct LanguageEnvironment {
@@ -19,7 +21,7 @@ struct LanguageEnvironment {
 };
 
 struct LanguageChoice {
-    QString code;       // one of ShippedLanguages
+    QString code;       // one of the languages offered
     QString notShipped; // what was asked for and is not shipped, for one line on stderr
 };
 
@@ -27,7 +29,8 @@ struct LanguageChoice {
 // reads it: LANGUAGE's list unless the locale (LC_ALL, else LC_MESSAGES, else LANG) is C, then
 // the locale itself. Norwegian (no) and Nynorsk (nn) read Bokmål, the nearest shipped. Anything
 // else unknown falls back to English.
-LanguageChoice chooseLanguage(const QString& option, const QString& setting,
-                              const LanguageEnvironment& environment);
+// `offered` holds English.
+LanguageChoice chooseLanguage(const QStringList& offered, const QString& option,
+                              const QString& setting, const LanguageEnvironment& environment);
 
 } // namespace quintarlow

@@ -1,6 +1,7 @@
 #include "app/datafolder.h"
 #include "app/gamelanguage.h"
 #include "app/heaparenas.h"
+#include "app/languagechoice.h"
 #include "app/platformchoice.h"
 #include "app/practicecommand.h"
 #include "app/recordcommands.h"
@@ -103,8 +104,8 @@ std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[],
     // Read before the parser, so that its help is in the language; here so that it is known.
     parser.addOption(
         {QStringLiteral("language"),
-         QCoreApplication::translate(
-             "main", "Play in LANGUAGE (de, en, es, fr, it or nb), not the desktop's."),
+         QCoreApplication::translate("main", "Play in LANGUAGE (%1), not the desktop's.")
+             .arg(readyLanguages().join(QStringLiteral(", "))),
          QStringLiteral("LANGUAGE")});
     const QStringList own = withoutQtOptions(QCoreApplication::arguments());
     const bool parsed = parser.parse(own);

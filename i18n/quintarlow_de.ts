@@ -4,8 +4,8 @@
 <context>
     <name>Texts</name>
     <message>
-        <source>welcome to quintarlow,, enter your names and we'll get started!</source>
-        <translation>willkommen bei quintarlow,, gebt eure Namen ein, und los geht's!</translation>
+        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
+        <translation>willkommen bei quintarlow,, gebt eure Namen ein, und los geht&apos;s!</translation>
     </message>
     <message>
         <source>FOUR IN A ROW,,ACROSS, UP AND DOWN OR DIAGONALLY WINS,, you have %1 seconds to answer,, blue goes FIRST</source>
@@ -68,11 +68,11 @@
         <translation>%1, das ist richtig, blau bekommt das Feld. , jetzt ist, rot dran</translation>
     </message>
     <message>
-        <source>IT'S RED's TURN</source>
+        <source>IT&apos;S RED&apos;s TURN</source>
         <translation>ROT IST DRAN</translation>
     </message>
     <message>
-        <source>IT'S BLUE's TURN</source>
+        <source>IT&apos;S BLUE&apos;s TURN</source>
         <translation>BLAU IST DRAN</translation>
     </message>
     <message>
@@ -103,8 +103,8 @@
 <context>
     <name>main</name>
     <message>
-        <source>Play in LANGUAGE (de, en, es, fr, it or nb), not the desktop's.</source>
-        <translation>In der Sprache LANGUAGE spielen (de, en, es, fr, it oder nb), nicht in der des Desktops.</translation>
+        <source>Play in LANGUAGE (%1), not the desktop&apos;s.</source>
+        <translation>In der Sprache LANGUAGE spielen (%1), nicht in der des Desktops.</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,7 @@
 <context>
     <name>Texts</name>
     <message>
-        <source>welcome to quintarlow,, enter your names and we'll get started!</source>
+        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
         <translation>bienvenidos a quintarlow,, escribid vuestros nombres y empezamos!</translation>
     </message>
     <message>
@@ -68,11 +68,11 @@
         <translation>%1, es correcto, la casilla es para azul. , ahora le toca, a rojo</translation>
     </message>
     <message>
-        <source>IT'S RED's TURN</source>
+        <source>IT&apos;S RED&apos;s TURN</source>
         <translation>LE TOCA A ROJO</translation>
     </message>
     <message>
-        <source>IT'S BLUE's TURN</source>
+        <source>IT&apos;S BLUE&apos;s TURN</source>
         <translation>LE TOCA A AZUL</translation>
     </message>
     <message>
@@ -103,8 +103,8 @@
 <context>
     <name>main</name>
     <message>
-        <source>Play in LANGUAGE (de, en, es, fr, it or nb), not the desktop's.</source>
-        <translation>Jugar en el idioma LANGUAGE (de, en, es, fr, it o nb), no en el del escritorio.</translation>
+        <source>Play in LANGUAGE (%1), not the desktop&apos;s.</source>
+        <translation>Jugar en el idioma LANGUAGE (%1), no en el del escritorio.</translation>
     </message>
 </context>
 <context>

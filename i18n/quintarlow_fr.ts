@@ -4,8 +4,8 @@
 <context>
     <name>Texts</name>
     <message>
-        <source>welcome to quintarlow,, enter your names and we'll get started!</source>
-        <translation>bienvenue dans quintarlow,, entrez vos noms et c'est parti !</translation>
+        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
+        <translation>bienvenue dans quintarlow,, entrez vos noms et c&apos;est parti !</translation>
     </message>
     <message>
         <source>FOUR IN A ROW,,ACROSS, UP AND DOWN OR DIAGONALLY WINS,, you have %1 seconds to answer,, blue goes FIRST</source>
@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>CORRECT</source>
-        <translation>C'EST JUSTE</translation>
+        <translation>C&apos;EST JUSTE</translation>
     </message>
     <message>
         <source>YOU WERE WRONG</source>
-        <translation>C'EST FAUX</translation>
+        <translation>C&apos;EST FAUX</translation>
     </message>
     <message>
         <source>WE HAVE A WINNER</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>that is not a valid selection,, try again,, %1, times, %2</source>
-        <translation>ce choix n'est pas valable,, essaie encore,, %1, fois, %2</translation>
+        <translation>ce choix n&apos;est pas valable,, essaie encore,, %1, fois, %2</translation>
     </message>
     <message>
         <source>red,, generate your multipliers</source>
@@ -61,35 +61,35 @@
     </message>
     <message>
         <source>%1, that is correct, red gets the square. , it is, blues turn</source>
-        <translation>%1, c'est juste, rouge prend la case. , c'est au tour, de bleu</translation>
+        <translation>%1, c&apos;est juste, rouge prend la case. , c&apos;est au tour, de bleu</translation>
     </message>
     <message>
         <source>%1, that is correct, blue gets the square. , it is, reds turn</source>
-        <translation>%1, c'est juste, bleu prend la case. , c'est au tour, de rouge</translation>
+        <translation>%1, c&apos;est juste, bleu prend la case. , c&apos;est au tour, de rouge</translation>
     </message>
     <message>
-        <source>IT'S RED's TURN</source>
+        <source>IT&apos;S RED&apos;s TURN</source>
         <translation>AU TOUR DE ROUGE</translation>
     </message>
     <message>
-        <source>IT'S BLUE's TURN</source>
+        <source>IT&apos;S BLUE&apos;s TURN</source>
         <translation>AU TOUR DE BLEU</translation>
     </message>
     <message>
         <source>you are out of time.  the correct answer was,, %1, it is, REDs turn.</source>
-        <translation>le temps est écoulé.  la bonne réponse était,, %1, c'est au tour, de ROUGE.</translation>
+        <translation>le temps est écoulé.  la bonne réponse était,, %1, c&apos;est au tour, de ROUGE.</translation>
     </message>
     <message>
         <source>you are out of time.  the correct answer was,, %1, it is, BLUEs turn.</source>
-        <translation>le temps est écoulé.  la bonne réponse était,, %1, c'est au tour, de BLEU.</translation>
+        <translation>le temps est écoulé.  la bonne réponse était,, %1, c&apos;est au tour, de BLEU.</translation>
     </message>
     <message>
         <source>%1  that is wrong.  the correct answer was,, %2, it is, REDs turn.</source>
-        <translation>%1  c'est faux.  la bonne réponse était,, %2, c'est au tour, de ROUGE.</translation>
+        <translation>%1  c&apos;est faux.  la bonne réponse était,, %2, c&apos;est au tour, de ROUGE.</translation>
     </message>
     <message>
         <source>%1  that is wrong.  the correct answer was,, %2, it is, BLUEs turn.</source>
-        <translation>%1  c'est faux.  la bonne réponse était,, %2, c'est au tour, de BLEU.</translation>
+        <translation>%1  c&apos;est faux.  la bonne réponse était,, %2, c&apos;est au tour, de BLEU.</translation>
     </message>
     <message>
         <source>attention! attention! we have a winner! congratulations to the,, red, player</source>
@@ -103,8 +103,8 @@
 <context>
     <name>main</name>
     <message>
-        <source>Play in LANGUAGE (de, en, es, fr, it or nb), not the desktop's.</source>
-        <translation>Jouer dans la langue LANGUAGE (de, en, es, fr, it ou nb), et non celle du bureau.</translation>
+        <source>Play in LANGUAGE (%1), not the desktop&apos;s.</source>
+        <translation>Jouer dans la langue LANGUAGE (%1), et non celle du bureau.</translation>
     </message>
 </context>
 <context>
@@ -223,11 +223,11 @@
     <name>quintarlow::SplashScreen</name>
     <message>
         <source>Made by the Quintarlow! team</source>
-        <translation>Par l'équipe de Quintarlow!</translation>
+        <translation>Par l&apos;équipe de Quintarlow!</translation>
     </message>
     <message>
         <source>Voice by Flite, made with Qt</source>
-        <translation>Voix d'eSpeak NG, fait avec Qt</translation>
+        <translation>Voix d&apos;eSpeak NG, fait avec Qt</translation>
     </message>
     <message>
         <source>Game Loading Please Wait.....</source>

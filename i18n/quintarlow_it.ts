@@ -4,7 +4,7 @@
 <context>
     <name>Texts</name>
     <message>
-        <source>welcome to quintarlow,, enter your names and we'll get started!</source>
+        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
         <translation>benvenuti a quintarlow,, scrivete i vostri nomi e cominciamo!</translation>
     </message>
     <message>
@@ -68,11 +68,11 @@
         <translation>%1, è giusto, la casella va al blu. , ora tocca, al rosso</translation>
     </message>
     <message>
-        <source>IT'S RED's TURN</source>
+        <source>IT&apos;S RED&apos;s TURN</source>
         <translation>TOCCA AL ROSSO</translation>
     </message>
     <message>
-        <source>IT'S BLUE's TURN</source>
+        <source>IT&apos;S BLUE&apos;s TURN</source>
         <translation>TOCCA AL BLU</translation>
     </message>
     <message>
@@ -103,8 +103,8 @@
 <context>
     <name>main</name>
     <message>
-        <source>Play in LANGUAGE (de, en, es, fr, it or nb), not the desktop's.</source>
-        <translation>Giocare nella lingua LANGUAGE (de, en, es, fr, it o nb), non in quella del desktop.</translation>
+        <source>Play in LANGUAGE (%1), not the desktop&apos;s.</source>
+        <translation>Giocare nella lingua LANGUAGE (%1), non in quella del desktop.</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,7 @@
 <context>
     <name>Texts</name>
     <message>
-        <source>welcome to quintarlow,, enter your names and we'll get started!</source>
+        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
         <translation>velkommen til quintarlow,, skriv inn navnene deres, så setter vi i gang!</translation>
     </message>
     <message>
@@ -68,11 +68,11 @@
         <translation>%1, det er riktig, blå får ruten. , nå er det, rød sin tur</translation>
     </message>
     <message>
-        <source>IT'S RED's TURN</source>
+        <source>IT&apos;S RED&apos;s TURN</source>
         <translation>RØD SIN TUR</translation>
     </message>
     <message>
-        <source>IT'S BLUE's TURN</source>
+        <source>IT&apos;S BLUE&apos;s TURN</source>
         <translation>BLÅ SIN TUR</translation>
     </message>
     <message>
@@ -103,8 +103,8 @@
 <context>
     <name>main</name>
     <message>
-        <source>Play in LANGUAGE (de, en, es, fr, it or nb), not the desktop's.</source>
-        <translation>Spill på språket LANGUAGE (de, en, es, fr, it eller nb), ikke skrivebordets.</translation>
+        <source>Play in LANGUAGE (%1), not the desktop&apos;s.</source>
+        <translation>Spill på språket LANGUAGE (%1), ikke skrivebordets.</translation>
     </message>
 </context>
 <context>
