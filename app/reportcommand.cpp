@@ -21,6 +21,12 @@ const QCommandLineOption ReportOption(QStringLiteral("report"),
 const QCommandLineOption DaysOption(QStringLiteral("days"),
                                     QStringLiteral("With --report: only the last N days."),
                                     QStringLiteral("N"));
+const QCommandLineOption FromOption(QStringLiteral("from"),
+                                    QStringLiteral("With --report: from this day (YYYY-MM-DD)."),
+                                    QStringLiteral("DATE"));
+const QCommandLineOption ToOption(QStringLiteral("to"),
+                                  QStringLiteral("With --report: up to this day (YYYY-MM-DD)."),
+                                  QStringLiteral("DATE"));
 const QCommandLineOption AllOption(QStringLiteral("all"),
                                    QStringLiteral("With --report: every player's report and the "
                                                   "class's, each in a file of its own."));
@@ -33,7 +39,7 @@ int fail(const QString& why) {
 } // namespace
 
 void addReportOptions(QCommandLineParser& parser) {
-    parser.addOptions({ReportOption, DaysOption, AllOption});
+    parser.addOptions({ReportOption, DaysOption, FromOption, ToOption, AllOption});
 }
 
 bool isReportCommand(int argc, char* argv[]) {
@@ -46,7 +52,7 @@ bool isReportCommand(int argc, char* argv[]) {
 int runReportCommand(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption player(QStringLiteral("player"), {}, QStringLiteral("NAME"));
-    parser.addOptions({ReportOption, DaysOption, AllOption, player});
+    parser.addOptions({ReportOption, DaysOption, FromOption, ToOption, AllOption, player});
     // A mistyped option is said as the game's own command line says it.
     if (!parser.parse(arguments)) {
         fail(parser.errorText().split(QLatin1Char('\n')).constFirst() +
@@ -58,13 +64,29 @@ int runReportCommand(const QStringList& arguments) {
         return fail(QStringLiteral("--report needs a FILE (or a FOLDER with --all)"));
     if (parser.isSet(AllOption) && parser.isSet(player))
         return fail(QStringLiteral("--all writes every player's report: leave out --player"));
-    int days = 0;
+    const QDate today = QDate::currentDate();
+    DaySpan span = periodSpan(Period::All, today);
     if (parser.isSet(DaysOption)) {
+        if (parser.isSet(FromOption) || parser.isSet(ToOption))
+            return fail(QStringLiteral("--days counts back from today: leave out --from and --to"));
         bool number = false;
-        days = parser.value(DaysOption).toInt(&number);
+        const int days = parser.value(DaysOption).toInt(&number);
         if (!number || days < 1)
             return fail(QStringLiteral("--days needs a number of days, 1 or more, such as "
                                        "--days 30"));
+        span = {today.addDays(1 - days), today,
+                days == 1 ? QStringLiteral("today")
+                          : QStringLiteral("in the last %1 days").arg(days)};
+    } else if (parser.isSet(FromOption) || parser.isSet(ToOption)) {
+        const QDate from = QDate::fromString(parser.value(FromOption), Qt::ISODate);
+        const QDate to =
+            parser.isSet(ToOption) ? QDate::fromString(parser.value(ToOption), Qt::ISODate) : today;
+        if (!from.isValid() || !to.isValid())
+            return fail(QStringLiteral("--from and --to need days written as 2027-03-01, and "
+                                       "--from is needed"));
+        if (from > to)
+            return fail(QStringLiteral("--from must not come after --to"));
+        span = daysBetween(from, to);
     }
 
     // Reading only: a damaged record is told of and left as it is for the game to deal with.
@@ -81,16 +103,11 @@ int runReportCommand(const QStringList& arguments) {
     for (const PlayerSummary& summary : summaries)
         names.append(summary.name);
 
-    const QDate today = QDate::currentDate();
-    const QDate from = days > 0 ? today.addDays(1 - days) : QDate();
-    const QString period = days == 0   ? QStringLiteral("in all")
-                           : days == 1 ? QStringLiteral("today")
-                                       : QStringLiteral("in the last %1 days").arg(days);
     const int fluency = chosenFluencyMs();
     const int keepDays = reader->keepDays();
     const auto pagesOf = [&](const QStringList& players) {
         return everyPage(players, [&](const QString& name) { return reader->factAnswers(name); },
-                         *record.editor(), {fluency, from, period, today, keepDays});
+                         *record.editor(), {fluency, span, today, keepDays});
     };
     const auto write = [](const QString& path, const ReportPage& page) {
         const QString failure = saveReport(path, page, SqliteRecord::defaultFolder());

@@ -32,9 +32,10 @@ struct Tally {
     int rights = 0;
     std::vector<FactAnswer> lastFive; // oldest first
 
-    void add(const FactAnswer& answer) {
-        ++tries;
-        rights += answer.outcome == Outcome::Right;
+    // An answer before the span still tells where the child stands, but is not counted in it.
+    void add(const FactAnswer& answer, bool counted = true) {
+        tries += counted;
+        rights += counted && answer.outcome == Outcome::Right;
         if (lastFive.size() == 5)
             lastFive.erase(lastFive.begin());
         lastFive.push_back(answer);
@@ -46,7 +47,7 @@ struct Tally {
         stats.rights = rights;
         for (const FactAnswer& answer : lastFive)
             stats.lastFive.push_back(answer.outcome);
-        if (tries == 0)
+        if (lastFive.empty())
             return stats;
         int recentRights = 0;
         int recentMisses = 0;
@@ -120,10 +121,14 @@ FactStats factStats(const std::vector<FactAnswer>& history, Fact fact, qint64 fl
 }
 
 FactGrid factGrid(const std::vector<FactAnswer>& history, qint64 fluencyMs) {
+    return factGrid(history, fluencyMs, DaySpan{});
+}
+
+FactGrid factGrid(const std::vector<FactAnswer>& history, qint64 fluencyMs, const DaySpan& span) {
     std::array<std::array<Tally, FactorCount>, FactorCount> tallies;
     for (const FactAnswer& answer : history)
-        if (inGrid(answer.a, answer.b))
-            tallies[answer.a - 1][answer.b - 1].add(answer);
+        if (inGrid(answer.a, answer.b) && (!span.to.isValid() || answer.day <= span.to))
+            tallies[answer.a - 1][answer.b - 1].add(answer, span.holds(answer.day));
     FactGrid grid;
     for (int a = 0; a < FactorCount; ++a)
         for (int b = 0; b < FactorCount; ++b)
@@ -336,41 +341,59 @@ int missedFacts(const FactGrid& grid) {
     return missed;
 }
 
-std::vector<FactAnswer> answersFrom(const std::vector<FactAnswer>& history, QDate from) {
-    if (!from.isValid())
+int knownFacts(const FactGrid& grid) {
+    int known = 0;
+    for (const auto& row : grid)
+        for (const FactStats& cell : row)
+            known += cell.status == FactStatus::Known;
+    return known;
+}
+
+std::vector<FactAnswer> answersIn(const std::vector<FactAnswer>& history, const DaySpan& span) {
+    if (!span.from.isValid() && !span.to.isValid())
         return history;
     std::vector<FactAnswer> kept;
     std::copy_if(history.begin(), history.end(), std::back_inserter(kept),
-                 [from](const FactAnswer& answer) { return answer.day >= from; });
+                 [&span](const FactAnswer& answer) { return span.holds(answer.day); });
     return kept;
 }
 
-QDate periodStart(Period period, QDate today) {
+DaySpan periodSpan(Period period, QDate today, QDate termStart) {
+    const QDate schoolYear(today.month() >= 9 ? today.year() : today.year() - 1, 9, 1);
     switch (period) {
     case Period::ThisWeek:
-        return today.addDays(1 - today.dayOfWeek());
+        return {today.addDays(1 - today.dayOfWeek()), today, QStringLiteral("this week")};
     case Period::Last30Days:
-        return today.addDays(-29);
+        return {today.addDays(-29), today, QStringLiteral("in the last 30 days")};
+    case Period::ThisTerm:
+        // A start set for a term yet to come, or last year's, is not this term's.
+        return {termStart.isValid() && termStart <= today && termStart >= schoolYear ? termStart
+                                                                                     : schoolYear,
+                today, QStringLiteral("this term")};
     case Period::SchoolYear:
-        return QDate(today.month() >= 9 ? today.year() : today.year() - 1, 9, 1);
+        return {schoolYear, today, QStringLiteral("this school year")};
     case Period::All:
         break;
     }
-    return {};
+    return {{}, {}, QStringLiteral("since the first game")};
 }
 
-QString periodWords(Period period) {
-    switch (period) {
-    case Period::ThisWeek:
-        return QStringLiteral("this week");
-    case Period::Last30Days:
-        return QStringLiteral("in the last 30 days");
-    case Period::SchoolYear:
-        return QStringLiteral("this school year");
-    case Period::All:
-        break;
-    }
-    return QStringLiteral("in all");
+DaySpan daysBetween(QDate from, QDate to) {
+    const QLocale locale;
+    const QString last = locale.toString(to, QStringLiteral("d MMMM yyyy"));
+    if (from == to)
+        return {from, to, QStringLiteral("on %1").arg(last)};
+    return {
+        from, to,
+        QStringLiteral("from %1 to %2")
+            .arg(locale.toString(from, from.year() == to.year() ? QStringLiteral("d MMMM")
+                                                                : QStringLiteral("d MMMM yyyy")),
+                 last)};
+}
+
+QString periodName(Period period) {
+    return period == Period::All ? QStringLiteral("all")
+                                 : periodSpan(period, QDate(2000, 1, 1)).words;
 }
 
 double Trend::change() const {
@@ -379,19 +402,31 @@ double Trend::change() const {
     return static_cast<double>(*laterMs - *earlierMs) / static_cast<double>(*earlierMs);
 }
 
-Trend twoWeekTrend(const std::vector<FactAnswer>& history, QDate lastDay) {
+Trend periodTrend(const std::vector<FactAnswer>& history, const DaySpan& span) {
+    // The halves are of the days played within the span: a child who began in December is
+    // compared with their own start, not with the empty autumn.
+    QDate first;
+    QDate last;
+    for (const FactAnswer& answer : history)
+        if (span.holds(answer.day)) {
+            if (!first.isValid() || answer.day < first)
+                first = answer.day;
+            last = std::max(last, answer.day);
+        }
+    Trend trend{{}, {}, span.words};
+    if (!first.isValid() || first >= last)
+        return trend; // one day has no halves
+    const QDate secondHalf = first.addDays((first.daysTo(last) + 1) / 2);
     std::vector<qint64> earlier;
     std::vector<qint64> later;
-    for (const FactAnswer& answer : history) {
-        if (answer.outcome != Outcome::Right || answer.day > lastDay)
-            continue;
-        const qint64 back = answer.day.daysTo(lastDay);
-        if (back < 7)
-            later.push_back(answer.ms);
-        else if (back < 14)
-            earlier.push_back(answer.ms);
+    for (const FactAnswer& answer : history)
+        if (answer.outcome == Outcome::Right && answer.day >= first && answer.day <= last)
+            (answer.day < secondHalf ? earlier : later).push_back(answer.ms);
+    if (std::ssize(earlier) >= TrendRightsEach && std::ssize(later) >= TrendRightsEach) {
+        trend.earlierMs = median(earlier);
+        trend.laterMs = median(later);
     }
-    return {median(earlier), median(later)};
+    return trend;
 }
 
 namespace {
@@ -413,13 +448,13 @@ QString trendWord(const Trend& trend) {
 QString trendSentence(const Trend& trend) {
     const QString word = trendWord(trend);
     if (word.isEmpty())
-        return QStringLiteral("Too few right answers in the last two weeks to say whether "
-                              "answers get faster.");
+        return QStringLiteral("Too few right answers %1 to say whether answers get faster.")
+            .arg(trend.words);
     const QString times = QStringLiteral("%1 s → %2 s")
                               .arg(secondsText(*trend.earlierMs), secondsText(*trend.laterMs));
     if (word == QLatin1String("same"))
-        return QStringLiteral("Answers took about as long as the week before: %1.").arg(times);
-    return QStringLiteral("Answers got %1 over the last two weeks: %2.").arg(word, times);
+        return QStringLiteral("Answers stayed about as fast %1: %2.").arg(trend.words, times);
+    return QStringLiteral("Answers got %1 %2: %3.").arg(word, trend.words, times);
 }
 
 QString counted(qint64 count, const QString& one, const QString& many) {

@@ -78,29 +78,52 @@ std::vector<FactToPractise> factsMostMissed(const FactGrid& classGrid, int count
 // How many facts a grid shows as missed.
 int missedFacts(const FactGrid& grid);
 
-// A history from `from` on (every answer for an invalid date).
-std::vector<FactAnswer> answersFrom(const std::vector<FactAnswer>& history, QDate from);
+// The periods a parent or teacher looks at.
+enum class Period { ThisWeek, Last30Days, ThisTerm, SchoolYear, All };
+inline constexpr std::array<Period, 5> Periods = {
+    Period::ThisWeek, Period::Last30Days, Period::ThisTerm, Period::SchoolYear, Period::All};
 
-// The periods a parent or teacher looks at, and the first day of each as seen on `today`.
-enum class Period { ThisWeek, Last30Days, SchoolYear, All };
-inline constexpr std::array<Period, 4> Periods = {Period::ThisWeek, Period::Last30Days,
-                                                  Period::SchoolYear, Period::All};
-// Weeks start on Monday, school years on 1 September; an invalid date for all.
-QDate periodStart(Period period, QDate today);
-// As it follows "412 answers": "this week", "in the last 30 days", "this school year", "in all".
-QString periodWords(Period period);
+// The days a view's figures count, both ends included, and how its sentences name them.
+struct DaySpan {
+    QDate from;    // invalid: from the first answer on
+    QDate to;      // invalid: up to the last answer
+    QString words; // as it follows "412 answers": "this week", "since the first game"
+    bool holds(QDate day) const {
+        return (!from.isValid() || day >= from) && (!to.isValid() || day <= to);
+    }
+};
+// A period as seen on `today`. Weeks start on Monday, school years on 1 September, a term on
+// `termStart` (the school year's first day until a teacher sets it).
+DaySpan periodSpan(Period period, QDate today, QDate termStart = {});
+// Any two days, as the command line gives them: "from 2 March to 27 March 2027".
+DaySpan daysBetween(QDate from, QDate to);
+// As the period chooser lists it: "this week", "this term", "all".
+QString periodName(Period period);
+// The answers a span counts.
+std::vector<FactAnswer> answersIn(const std::vector<FactAnswer>& history, const DaySpan& span);
 
-// The median time of right answers in the week up to `lastDay` against the week before it.
+// A span's figures: answers and rights counted within it; each fact's colour is where the
+// child stood at its end, from their last tries up to then, however long before it they were.
+// A fact known before the period and not asked in it stays known.
+FactGrid factGrid(const std::vector<FactAnswer>& history, qint64 fluencyMs, const DaySpan& span);
+// The one meaning of "knows a fact" that every count, list and sentence uses: the grid's green.
+int knownFacts(const FactGrid& grid);
+
+// The median time of right answers in the first half of the days played within a span against
+// the second half; too few right answers in either half and there is no trend to tell.
 struct Trend {
     std::optional<qint64> earlierMs;
     std::optional<qint64> laterMs;
+    QString words; // the span's, as the sentence names it
     // Later against earlier: below 0 faster, above 0 slower; 0 when either is missing.
     double change() const;
 };
-Trend twoWeekTrend(const std::vector<FactAnswer>& history, QDate lastDay);
+// Fewer right answers than this in a half is a child's good or bad day, not a trend.
+inline constexpr int TrendRightsEach = 3;
+Trend periodTrend(const std::vector<FactAnswer>& history, const DaySpan& span);
 // "faster", "slower", "same", or empty when there is not enough to say.
 QString trendWord(const Trend& trend);
-// "Answers got faster over the last two weeks: 4.1 s → 3.2 s."; a sentence for every case.
+// "Answers got faster this week: 4.1 s → 3.2 s."; a sentence for every case.
 QString trendSentence(const Trend& trend);
 
 // "1 answer", "3 answers": a count with its noun, in the singular for one.

@@ -97,11 +97,14 @@ PlayerList::PlayerList(QWidget* parent) : QWidget(parent) {
     model->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Answers"),
                                       QStringLiteral("Right"), QStringLiteral("Missing"),
                                       QStringLiteral("Trend"), QStringLiteral("Last played")});
+    model->horizontalHeaderItem(AnswersColumn)
+        ->setToolTip(QStringLiteral("How many answers in the period shown"));
     model->horizontalHeaderItem(MissingColumn)
-        ->setToolTip(QStringLiteral("How many facts the player keeps missing"));
+        ->setToolTip(QStringLiteral("How many facts the player keeps missing at the end of the "
+                                    "period shown"));
     model->horizontalHeaderItem(TrendColumn)
-        ->setToolTip(QStringLiteral("Whether right answers got faster or slower over the last "
-                                    "two weeks; sorted by how much they moved"));
+        ->setToolTip(QStringLiteral("Whether right answers got faster or slower in the period "
+                                    "shown; sorted by how much they moved"));
     sorted = new PlayerSort(this);
     sorted->setSourceModel(model);
     sorted->setSortRole(SortRole);
@@ -157,24 +160,34 @@ void PlayerList::setPlayers(const std::vector<PlayerSummary>& players) {
     table->sortByColumn(LastColumn, Qt::DescendingOrder);
 }
 
-void PlayerList::setNeeds(const QString& name, int missed, const Trend& trend) {
+void PlayerList::setFigures(const QString& name, const ReportPage& page) {
+    const QVariant key = name.isEmpty() ? QVariant() : QVariant(name);
     for (int row = 0; row < model->rowCount(); ++row) {
-        if (model->item(row, NameColumn)->data(NameRole) != QVariant(name))
+        if (model->item(row, NameColumn)->data(NameRole) != key)
             continue;
         // Told as one change of the row: a change of a single cell makes the view place it at
         // once, which sizes every column to its contents again, five times for each player.
         QSignalBlocker quiet(model);
+        QStandardItem* answers = model->item(row, AnswersColumn);
+        answers->setText(QLocale().toString(page.answers));
+        answers->setData(page.answers, SortRole);
+        const double share = page.answers > 0 ? double(page.rights) / page.answers : 0.0;
+        QStandardItem* right = model->item(row, RightColumn);
+        right->setText(page.answers > 0 ? QStringLiteral("%1 %").arg(qRound(100 * share))
+                                        : QStringLiteral("–"));
+        right->setData(share, SortRole);
         QStandardItem* missing = model->item(row, MissingColumn);
+        const int missed = missedFacts(page.grid);
         missing->setText(QString::number(missed));
         missing->setData(missed, SortRole);
         QStandardItem* moved = model->item(row, TrendColumn);
-        const QString word = trendWord(trend);
+        const QString word = trendWord(page.trend);
         moved->setText(word.isEmpty() ? QStringLiteral("–") : word);
-        moved->setToolTip(trendSentence(trend));
+        moved->setToolTip(trendSentence(page.trend));
         // Sorted by how far the times moved, either way: both are worth a look.
-        moved->setData(std::abs(trend.change()), SortRole);
+        moved->setData(std::abs(page.trend.change()), SortRole);
         quiet.unblock();
-        Q_EMIT model->dataChanged(missing->index(), moved->index());
+        Q_EMIT model->dataChanged(answers->index(), moved->index());
     }
 }
 

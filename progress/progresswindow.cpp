@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QChartView>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,6 +35,7 @@ namespace quintarlow {
 namespace {
 
 const QString FluencyKey = QStringLiteral("fluencyMs");
+const QString TermStartKey = QStringLiteral("termStart");
 
 // ~/.config/quintarlow/progress.conf: the window's choices, apart from any game setting.
 QSettings settings() {
@@ -58,10 +60,11 @@ private:
 };
 
 // Where a child on the learning path stands, as the window tells it.
-QString pathWords(const PathSummary& path) {
+// `known` is the grid's, so that the panel and the green cells never disagree.
+QString pathWords(const PathSummary& path, int known) {
     constexpr int NamedDue = 8; // the panel keeps its height: see makeRightPanel
-    QStringList lines{QStringLiteral("%1 known, %2 learning, %3 new.")
-                          .arg(counted(path.known, QStringLiteral("fact"), QStringLiteral("facts")))
+    QStringList lines{QStringLiteral("Knows %1 of 144 facts; %2 being learned, %3 new.")
+                          .arg(known)
                           .arg(path.learning)
                           .arg(path.fresh)};
     lines.append(path.currentTable == 0 ? QStringLiteral("Every table of the path is learned.")
@@ -101,12 +104,23 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     auto* periodLabel = new QLabel(QStringLiteral("&Show"), this);
     periodChooser = new QComboBox(this);
     for (Period each : Periods)
-        periodChooser->addItem(periodWords(each), static_cast<int>(each));
+        periodChooser->addItem(periodName(each), static_cast<int>(each));
     periodChooser->setCurrentIndex(periodChooser->findData(static_cast<int>(period)));
     periodLabel->setBuddy(periodChooser);
     periodChooser->setAccessibleName(QStringLiteral("Show"));
     top->addWidget(periodLabel);
     top->addWidget(periodChooser);
+    // Set once: terms start on different days in every school.
+    termStartEdit = new QDateEdit(settings().value(TermStartKey).toDate(), this);
+    if (!termStartEdit->date().isValid() || termStartEdit->date() == termStartEdit->minimumDate())
+        termStartEdit->setDate(periodSpan(Period::SchoolYear, today).from);
+    termStartEdit->setDisplayFormat(QStringLiteral("d MMM yyyy"));
+    termStartEdit->setCalendarPopup(true);
+    termStartEdit->setMaximumDate(today);
+    termStartEdit->setAccessibleName(QStringLiteral("The term began on"));
+    termStartEdit->setToolTip(QStringLiteral("The day this term began"));
+    termStartEdit->setVisible(false);
+    top->addWidget(termStartEdit);
     top->addSpacing(12);
     auto* fluencyLabel = new QLabel(QStringLiteral("&Known means right within"), this);
     fluencyChooser = new QComboBox(this);
@@ -142,6 +156,7 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     connect(periodChooser, &QComboBox::currentIndexChanged, this, [this](int index) {
         setPeriod(static_cast<Period>(periodChooser->itemData(index).toInt()));
     });
+    connect(termStartEdit, &QDateEdit::dateChanged, this, &ProgressWindow::setTermStart);
     connect(fluencyChooser, &QComboBox::currentIndexChanged, this,
             [this](int index) { setFluencyMs(fluencyChooser->itemData(index).toInt()); });
     connect(saveButton, &QPushButton::clicked, this, &ProgressWindow::saveReportAsked);
@@ -332,15 +347,15 @@ void ProgressWindow::readEveryone() {
         return;
     everyoneRead = true;
     readHistories();
-    const QDate from = periodStart(period, today);
+    const DaySpan shown = span();
     std::vector<std::vector<FactAnswer>> children;
     for (const QString& name : names) {
-        children.push_back(answersFrom(historyOf(name), from));
-        const ReportPage own = playerPage(name, children.back(), fluency);
-        players->setNeeds(name, missedFacts(own.grid), own.trend);
+        children.push_back(historyOf(name));
+        players->setFigures(name, playerPage(name, children.back(), fluency, shown));
     }
     // Worked out while nobody waits, so that choosing the class shows it at once.
-    classShown = classPage(children, fluency);
+    classShown = classPage(children, fluency, shown);
+    players->setFigures({}, *classShown);
     findStalled();
 }
 
@@ -401,6 +416,7 @@ void ProgressWindow::setPeriod(Period chosen) {
         return;
     period = chosen;
     periodChooser->setCurrentIndex(periodChooser->findData(static_cast<int>(period)));
+    termStartEdit->setVisible(period == Period::ThisTerm);
     if (everyoneRead) {
         everyoneRead = false;
         readEveryone();
@@ -408,19 +424,30 @@ void ProgressWindow::setPeriod(Period chosen) {
     redraw();
 }
 
+DaySpan ProgressWindow::span() const {
+    return periodSpan(period, today, termStartEdit->date());
+}
+
+void ProgressWindow::setTermStart(QDate start) {
+    settings().setValue(TermStartKey, start);
+    if (period != Period::ThisTerm)
+        return;
+    everyoneRead = false;
+    readEveryone();
+    redraw();
+}
+
 void ProgressWindow::redraw() {
     if (names.empty())
         return;
-    const QDate from = periodStart(period, today);
     const bool wholeClass = player.isEmpty();
     if (wholeClass) {
         readEveryone();
         page = *classShown;
     } else {
-        page = playerPage(player, answersFrom(historyOf(player), from), fluency);
+        page = playerPage(player, historyOf(player), fluency, span());
         page.practice = practiceSentence(practiceEditor->settings());
     }
-    page.period = periodWords(period);
     page.keepDays = keepDays;
     forgetButton->setEnabled(!wholeClass);
     gridTitle->setText(shownName(page.player));
@@ -430,11 +457,13 @@ void ProgressWindow::redraw() {
         wholeClass
             ? QStringLiteral("Each child is judged on their own answers; a cell's colour is what "
                              "most children show, its number how many keep missing it. Rows: "
-                             "first factor; columns: second.")
+                             "first factor; columns: second. ")
             : QStringLiteral("The number in a cell is the median time of the right answers among "
                              "its last three tries, in seconds: the same answers its colour is "
                              "judged on. Rows: first factor; columns: second. An orange star: "
-                             "the player has practice settings of their own.") +
+                             "the player has practice settings of their own. ") +
+                  QStringLiteral("Colours: where each fact stood at the period's end, from the "
+                                 "last tries up to then, even those before it.") +
                   (keepDays > 0 ? QLatin1Char(' ') + keepingSentence(keepDays) : QString()));
     showMovingOn();
     practiseHeading->setText(wholeClass ? QStringLiteral("Facts most children miss")
@@ -460,10 +489,12 @@ void ProgressWindow::showMovingOn() {
         movingOnLabel->setText(page.movingOn);
     } else if (settings.path) {
         // From every answer the child gave, whatever the period: the path is the child's own.
-        const PathSummary path = pathSummary(historyOf(player), fluency, today, settings.tables);
-        page.movingOn = parentLine(shownName(player), path);
-        movingOnHeading->setText(QStringLiteral("Learning path"));
-        movingOnLabel->setText(pathWords(path));
+        const std::vector<FactAnswer>& all = historyOf(player);
+        const PathSummary path = pathSummary(all, fluency, today, settings.tables);
+        page.movingOn = pathLine(player, all, fluency, today, settings);
+        movingOnHeading->setText(QStringLiteral("Learning path, from all answers"));
+        movingOnLabel->setText(
+            pathWords(path, knownFacts(factGrid(all, fluency, DaySpan{{}, today, {}}))));
     } else {
         movingOnHeading->setText(QStringLiteral("Learning path"));
         movingOnLabel->setText(QStringLiteral("Not on the learning path: tick \"Follow the "
@@ -520,10 +551,9 @@ void ProgressWindow::saveAllReportsAsked() {
         return;
     readHistories();
     const QStringList every(names.begin(), names.end());
-    const QString failure = saveReports(
-        folder,
-        everyPage(every, [&](const QString& name) { return historyOf(name); }, services.editor,
-                  {fluency, periodStart(period, today), periodWords(period), today, keepDays}));
+    const QString failure =
+        saveReports(folder, everyPage(every, [&](const QString& name) { return historyOf(name); },
+                                      services.editor, {fluency, span(), today, keepDays}));
     if (!failure.isEmpty())
         services.dialogs.warn(this,
                               QStringLiteral("Not every report could be saved: %1. Choose "

@@ -54,41 +54,52 @@ double drawGrid(QPainter& painter, QPointF origin, double cell, const FactGrid& 
 } // namespace
 
 ReportPage playerPage(const QString& player, const std::vector<FactAnswer>& history,
-                      qint64 fluencyMs) {
+                      qint64 fluencyMs, const DaySpan& span) {
     ReportPage page;
     page.player = player;
+    page.period = span.words;
     page.fluencyMs = fluencyMs;
-    page.grid = factGrid(history, fluencyMs);
+    page.grid = factGrid(history, fluencyMs, span);
     page.facts = factsToPractise(page.grid);
-    page.days = dailyProgress(history);
-    for (const FactAnswer& answer : history) {
+    const std::vector<FactAnswer> inSpan = answersIn(history, span);
+    page.days = dailyProgress(inSpan);
+    for (const FactAnswer& answer : inSpan) {
         ++page.answers;
         page.rights += answer.outcome == Outcome::Right;
         if (!page.from.isValid() || answer.day < page.from)
             page.from = answer.day;
         page.to = std::max(page.to, answer.day);
     }
-    // The last two weeks of play, however long ago they were: a child back from the holidays
-    // is compared with how they were before them.
-    page.trend = twoWeekTrend(history, page.to);
+    page.trend = periodTrend(inSpan, span);
     return page;
 }
 
-ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs) {
+ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs,
+                     const DaySpan& span) {
     std::vector<FactAnswer> everyone;
     std::vector<FactGrid> grids;
+    int playedInSpan = 0;
     for (const std::vector<FactAnswer>& child : children) {
-        if (child.empty())
-            continue;
-        everyone.insert(everyone.end(), child.begin(), child.end());
-        grids.push_back(factGrid(child, fluencyMs));
+        const std::vector<FactAnswer> inSpan = answersIn(child, span);
+        everyone.insert(everyone.end(), inSpan.begin(), inSpan.end());
+        playedInSpan += !inSpan.empty();
+        // A child who played before the span still stands somewhere on the facts they were asked.
+        if (!child.empty() && (!span.to.isValid() || child.front().day <= span.to))
+            grids.push_back(factGrid(child, fluencyMs, span));
     }
-    ReportPage page = playerPage(QStringLiteral("The whole class"), everyone, fluencyMs);
+    ReportPage page = playerPage(QStringLiteral("The whole class"), everyone, fluencyMs, span);
     page.wholeClass = true;
-    page.children = static_cast<int>(grids.size());
+    page.children = playedInSpan;
     page.grid = classGrid(grids);
     page.facts = factsMostMissed(page.grid);
     return page;
+}
+
+QString pathLine(const QString& player, const std::vector<FactAnswer>& history, qint64 fluencyMs,
+                 QDate today, const PracticeSettings& settings) {
+    PathSummary path = pathSummary(history, fluencyMs, today, settings.tables);
+    path.known = knownFacts(factGrid(history, fluencyMs, DaySpan{{}, today, {}}));
+    return parentLine(shownName(player), path);
 }
 
 std::vector<ReportPage>
@@ -99,35 +110,34 @@ everyPage(const QStringList& players,
     std::vector<std::vector<FactAnswer>> children;
     QStringList stalled;
     for (const QString& name : players) {
-        const std::vector<FactAnswer> all = answersOf(name);
+        children.push_back(answersOf(name));
+        const std::vector<FactAnswer>& all = children.back();
         const PracticeSettings settings = editor.practiceSettings(name);
-        children.push_back(answersFrom(all, choices.from));
-        pages.push_back(playerPage(name, children.back(), choices.fluencyMs));
+        pages.push_back(playerPage(name, all, choices.fluencyMs, choices.span));
         pages.back().practice = practiceSentence(settings);
         if (settings.path)
-            pages.back().movingOn =
-                parentLine(shownName(name),
-                           pathSummary(all, choices.fluencyMs, choices.today, settings.tables));
+            pages.back().movingOn = pathLine(name, all, choices.fluencyMs, choices.today, settings);
         if (hasStalled(all, choices.fluencyMs, choices.today, settings))
             stalled.append(name);
     }
-    pages.push_back(classPage(children, choices.fluencyMs));
+    pages.push_back(classPage(children, choices.fluencyMs, choices.span));
     pages.back().movingOn = stalledSentence(stalled);
-    for (ReportPage& page : pages) {
-        page.period = choices.period;
+    for (ReportPage& page : pages)
         page.keepDays = choices.keepDays;
-    }
     return pages;
 }
 
 QString summaryLine(const ReportPage& page) {
+    const QString knows =
+        page.wholeClass ? QString()
+                        : QStringLiteral("Knows %1 of 144 facts. ").arg(knownFacts(page.grid));
     if (page.answers == 0)
-        return QStringLiteral("No answers %1.").arg(page.period);
+        return knows + QStringLiteral("No answers %1.").arg(page.period);
     QString line =
-        QStringLiteral("%1 %2, %3 % right")
-            .arg(counted(page.answers, QStringLiteral("answer"), QStringLiteral("answers")),
-                 page.period)
-            .arg(qRound(100.0 * page.rights / page.answers));
+        knows + QStringLiteral("%1 %2, %3 % right")
+                    .arg(counted(page.answers, QStringLiteral("answer"), QStringLiteral("answers")),
+                         page.period)
+                    .arg(qRound(100.0 * page.rights / page.answers));
     if (page.wholeClass)
         line += QStringLiteral(" by ") +
                 counted(page.children, QStringLiteral("child"), QStringLiteral("children"));

@@ -20,8 +20,8 @@ struct ReportPage {
     // A child on the learning path: where they stand, from all their answers; for the class,
     // who has not moved on. Empty for a child off the path.
     QString movingOn;
-    QString period; // "this school year"
-    QDate from;     // the first and last day with answers
+    QString period; // "this school year": the span's words
+    QDate from;     // the first and last day with answers in the span
     QDate to;
     qint64 fluencyMs = DefaultFluencyMs;
     int answers = 0;
@@ -35,18 +35,19 @@ struct ReportPage {
     int keepDays = 0; // how long the record keeps answers; 0: until a player is forgotten
 };
 
-// One player's page from their answers in the period.
+// One player's page for a span, from all their answers: those before it tell only where the
+// child stood when it began.
 ReportPage playerPage(const QString& player, const std::vector<FactAnswer>& history,
-                      qint64 fluencyMs);
-// The class's page from each child's answers in the period: each fact judged per child.
-ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs);
+                      qint64 fluencyMs, const DaySpan& span = {});
+// The class's page from each child's answers: each fact judged per child.
+ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs,
+                     const DaySpan& span = {});
 
 // What the pages are made for.
 struct PageChoices {
     qint64 fluencyMs = DefaultFluencyMs;
-    QDate from;     // the period's first day; invalid for all
-    QString period; // as the summary line says it: "in the last 7 days"
-    QDate today;    // the learning path and moving on are judged on it
+    DaySpan span;
+    QDate today; // the learning path and moving on are judged on it
     int keepDays = 0;
 };
 
@@ -66,6 +67,11 @@ QString daysHeading(const ReportPage& page);
 
 // "Practising the 3s and 4s; missed facts asked again.", or empty for the default settings.
 QString practiceSentence(const PracticeSettings& settings);
+
+// "Maya knows 23 of 144 facts; due today: ...": where a child on the path stands now, from all
+// their answers, with "knows" meant as everywhere else.
+QString pathLine(const QString& player, const std::vector<FactAnswer>& history, qint64 fluencyMs,
+                 QDate today, const PracticeSettings& settings);
 
 // What the window and the report say of the children who have not moved on (names as given).
 QString stalledSentence(const QStringList& names);

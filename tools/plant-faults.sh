@@ -180,6 +180,13 @@ faults=(
 'record/schoolsetup.cpp%s/SELECT \* FROM quintarlow_expire\(\)/SELECT keep_days, 0, 0, 0 FROM school_settings/%the server'"'"'s owner expires nothing without a machine'
 'record/schema.cpp%s/ left\(md5\(n\), 8\)/ \x27\x27/%two classes named in other letters than ASCII share one role'
 'record/schoolsetup.cpp%s/else if \(earlier->second/else if (false \&\& earlier->second/%set-up gives two class names one role without a word'
+'core/factstats.cpp%s/tries \+= counted;/++tries;/%answers before the period are counted in it'
+'core/factstats.cpp%s/if \(inGrid\(answer.a, answer.b\) && \(/if (inGrid(answer.a, answer.b) \&\& span.holds(answer.day) \&\& (/%a fact known before the period and not asked in it loses its colour'
+'core/factstats.cpp%s/\(!span.to.isValid\(\) \|\| answer.day <= span.to\)\)/true)/%answers after the period'"'"'s end colour its facts'
+'core/factstats.cpp%s/termStart.isValid\(\) && termStart <= today/false/%the term is the school year whatever day the teacher set'
+'core/factstats.cpp%s/std::ssize\(earlier\) >= TrendRightsEach && std::ssize\(later\) >= TrendRightsEach/!earlier.empty() \&\& !later.empty()/%a trend told from one right answer'
+'progress/playerlist.cpp%s/answers->setText\(QLocale\(\).toString\(page.answers\)\);//%the list'"'"'s answers stay all time whatever the period'
+'app/reportcommand.cpp%s/if \(from > to\)/if (false)/%--from after --to writes an empty report'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
