@@ -111,9 +111,9 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     top->addWidget(periodLabel);
     top->addWidget(periodChooser);
     // Set once: terms start on different days in every school.
-    termStartEdit = new QDateEdit(settings().value(TermStartKey).toDate(), this);
-    if (!termStartEdit->date().isValid() || termStartEdit->date() == termStartEdit->minimumDate())
-        termStartEdit->setDate(periodSpan(Period::SchoolYear, today).from);
+    const QDate termStart = settings().value(TermStartKey).toDate();
+    termStartEdit = new QDateEdit(
+        termStart.isValid() ? termStart : periodSpan(Period::SchoolYear, today).from, this);
     termStartEdit->setDisplayFormat(QStringLiteral("d MMM yyyy"));
     termStartEdit->setCalendarPopup(true);
     termStartEdit->setMaximumDate(today);
@@ -454,17 +454,17 @@ void ProgressWindow::redraw() {
     summary->setText(summaryLine(page));
     gridView->setGrid(page.grid);
     cellWords->setText(
-        wholeClass
-            ? QStringLiteral("Each child is judged on their own answers; a cell's colour is what "
-                             "most children show, its number how many keep missing it. Rows: "
-                             "first factor; columns: second. ")
-            : QStringLiteral("The number in a cell is the median time of the right answers among "
-                             "its last three tries, in seconds: the same answers its colour is "
-                             "judged on. Rows: first factor; columns: second. An orange star: "
-                             "the player has practice settings of their own. ") +
-                  QStringLiteral("Colours: where each fact stood at the period's end, from the "
-                                 "last tries up to then, even those before it.") +
-                  (keepDays > 0 ? QLatin1Char(' ') + keepingSentence(keepDays) : QString()));
+        (wholeClass
+             ? QStringLiteral("Each child is judged on their own answers; a cell's colour is what "
+                              "most children show, its number how many keep missing it. Rows: "
+                              "first factor; columns: second. ")
+             : QStringLiteral("The number in a cell is the median time of the right answers "
+                              "among its last three tries, in seconds: the same answers its colour "
+                              "is judged on. Rows: first factor; columns: second. An orange star: "
+                              "the player has practice settings of their own. ")) +
+        QStringLiteral("Colours: where each fact stood at the period's end, from the last tries "
+                       "up to then, even those before it.") +
+        (keepDays > 0 ? QLatin1Char(' ') + keepingSentence(keepDays) : QString()));
     showMovingOn();
     practiseHeading->setText(wholeClass ? QStringLiteral("Facts most children miss")
                                         : QStringLiteral("Facts to practise"));

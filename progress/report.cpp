@@ -170,9 +170,11 @@ QString keepingSentence(int keepDays) {
 }
 
 QString daysHeading(const ReportPage& page) {
+    if (page.days.empty())
+        return QStringLiteral("No play %1").arg(page.period);
     if (page.days.size() == 1)
-        return QStringLiteral("The one day of play");
-    return QStringLiteral("The last %1 days of play").arg(page.days.size());
+        return QStringLiteral("The one day of play %1").arg(page.period);
+    return QStringLiteral("The last %1 days of play %2").arg(page.days.size()).arg(page.period);
 }
 
 QString reportFileName(const ReportPage& page) {
@@ -219,11 +221,13 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
     y += 30;
     painter.setFont(pixelFont(Face::Arial, 13));
     const QLocale locale;
-    painter.drawText(QRectF(Margin, y, width, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Answers from %1 to %2. Known means right within %3 seconds.")
-                         .arg(locale.toString(page.from, QLocale::LongFormat),
-                              locale.toString(page.to, QLocale::LongFormat))
-                         .arg(page.fluencyMs / 1000));
+    painter.drawText(
+        QRectF(Margin, y, width, 20), Qt::AlignLeft | Qt::AlignVCenter,
+        (page.answers == 0 ? QString()
+                           : QStringLiteral("Answers from %1 to %2. ")
+                                 .arg(locale.toString(page.from, QLocale::LongFormat),
+                                      locale.toString(page.to, QLocale::LongFormat))) +
+            QStringLiteral("Known means right within %1 seconds.").arg(page.fluencyMs / 1000));
     y += 22;
     painter.setFont(pixelFont(Face::Arial, 14, Bold));
     const QRectF summary =

@@ -62,7 +62,7 @@ everyPage(const QStringList& players,
 QString summaryLine(const ReportPage& page);
 // "Answers are kept for 365 days, then deleted.", or empty where they are kept until forgotten.
 QString keepingSentence(int keepDays);
-// "The last 12 days of play"
+// "The last 12 days of play this term"
 QString daysHeading(const ReportPage& page);
 
 // "Practising the 3s and 4s; missed facts asked again.", or empty for the default settings.
