@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <limits>
 #include <map>
+#include <span>
 #include <tuple>
 
 namespace quintarlow {
@@ -76,15 +77,21 @@ struct Tally {
     }
 };
 
+// The tries a fact's colour is judged on: its last three, or fewer.
+std::span<const Outcome> judgedTries(const FactStats& stats) {
+    const std::span<const Outcome> lastFive(stats.lastFive);
+    return lastFive.last(std::min<std::size_t>(3, lastFive.size()));
+}
+
 int missesOf(const FactStats& stats) {
-    return static_cast<int>(std::count_if(stats.lastFive.begin(), stats.lastFive.end(),
-                                          [](Outcome o) { return o != Outcome::Right; }));
+    return static_cast<int>(
+        std::ranges::count_if(judgedTries(stats), [](Outcome o) { return o != Outcome::Right; }));
 }
 
 QString practiseText(Fact fact, const FactStats& stats) {
     const QString sum =
         QStringLiteral("%1 × %2 = %3: ").arg(fact.a).arg(fact.b).arg(fact.a * fact.b);
-    const int shown = static_cast<int>(stats.lastFive.size());
+    const int shown = static_cast<int>(judgedTries(stats).size());
     const int misses = missesOf(stats);
     if (shown == 1)
         return sum + (misses == 1 ? QStringLiteral("missed its only try")
@@ -141,10 +148,11 @@ std::vector<FactToPractise> factsToPractise(const std::vector<FactAnswer>& histo
     return factsToPractise(factGrid(history, fluencyMs), count);
 }
 
-// Weakest first means, in this order of precedence:
+// Weakest first means, in this order of precedence, judged on the same last three tries as the
+// colours, so that a red fact never follows a yellow one:
 //  1. missed facts before right-but-slow ones (known and unasked facts are never listed);
-//  2. more misses among the last five tries first;
-//  3. a larger share of those tries missed first (3 of 3 before 3 of 5);
+//  2. more misses among the last three tries first;
+//  3. a larger share of those tries missed first (1 of 1 before 1 of 2);
 //  4. the slower median right answer first, a fact never answered right slowest of all;
 //  5. grid order (first factor, then second), so equal facts always come out the same way.
 std::vector<FactToPractise> factsToPractise(const FactGrid& grid, int count) {
@@ -162,9 +170,9 @@ std::vector<FactToPractise> factsToPractise(const FactGrid& grid, int count) {
     const auto weakness = [](const Candidate& c) {
         const FactStats& s = *c.stats;
         const int misses = missesOf(s);
-        const auto shown = static_cast<qint64>(s.lastFive.size());
-        // The share compares as misses / shown without rounding: scaled by the common 60.
-        const qint64 share = misses * (60 / shown);
+        const auto shown = static_cast<qint64>(judgedTries(s).size());
+        // The share compares as misses / shown without rounding: scaled by the common 6.
+        const qint64 share = misses * (6 / shown);
         const qint64 slowness = s.medianRightMs.value_or(std::numeric_limits<qint64>::max());
         return std::tuple(s.status == FactStatus::Missed, misses, share, slowness, -c.fact.a,
                           -c.fact.b);

@@ -60,7 +60,7 @@ FactGrid factGrid(const std::vector<FactAnswer>& history, qint64 fluencyMs);
 
 struct FactToPractise {
     Fact fact;
-    QString text; // "7 × 8 = 56: missed 3 of the last 4"
+    QString text; // "7 × 8 = 56: missed 2 of the last 3"
 };
 
 // The weakest facts, weakest first; at most `count`, fewer when fewer are weak.

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
+#include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -29,6 +30,9 @@ enum Column {
     LastColumn,
     ColumnCount
 };
+
+const QString SortColumnKey = QStringLiteral("listSortColumn");
+const QString SortOrderKey = QStringLiteral("listSortOrder");
 
 QStandardItem* cell(const QString& text, const QVariant& sortKey) {
     auto* item = new QStandardItem(text);
@@ -104,7 +108,13 @@ PlayerList::PlayerList(QWidget* parent) : QWidget(parent) {
                                     "period shown"));
     model->horizontalHeaderItem(TrendColumn)
         ->setToolTip(QStringLiteral("Whether right answers got faster or slower in the period "
-                                    "shown; sorted by how much they moved"));
+                                    "shown; slower first"));
+    // A column's first sort puts who needs help most on top: the fewest answers, the lowest
+    // share right, the most facts missed, the times that slowed most, who played longest ago.
+    for (int column : {MissingColumn, TrendColumn})
+        model->setHeaderData(column, Qt::Horizontal, Qt::DescendingOrder, Qt::InitialSortOrderRole);
+    for (int column : {NameColumn, AnswersColumn, RightColumn, LastColumn})
+        model->setHeaderData(column, Qt::Horizontal, Qt::AscendingOrder, Qt::InitialSortOrderRole);
     sorted = new PlayerSort(this);
     sorted->setSourceModel(model);
     sorted->setSortRole(SortRole);
@@ -127,6 +137,12 @@ PlayerList::PlayerList(QWidget* parent) : QWidget(parent) {
     layout->addWidget(table, 1);
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &PlayerList::rowChosen);
+    connect(table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [](int column, Qt::SortOrder order) {
+                QSettings kept = progressSettings();
+                kept.setValue(SortColumnKey, column);
+                kept.setValue(SortOrderKey, static_cast<int>(order));
+            });
 }
 
 void PlayerList::setPlayers(const std::vector<PlayerSummary>& players) {
@@ -157,7 +173,12 @@ void PlayerList::setPlayers(const std::vector<PlayerSummary>& players) {
     addRow(everyone, QVariant());
     for (const PlayerSummary& summary : players)
         addRow(summary, summary.name);
-    table->sortByColumn(LastColumn, Qt::DescendingOrder);
+    // As it was last sorted; at first, who keeps missing the most facts on top.
+    const QSettings kept = progressSettings();
+    const int column = kept.value(SortColumnKey, int(MissingColumn)).toInt();
+    table->sortByColumn(column >= 0 && column < ColumnCount ? column : int(MissingColumn),
+                        static_cast<Qt::SortOrder>(
+                            kept.value(SortOrderKey, int(Qt::DescendingOrder)).toInt() != 0));
 }
 
 void PlayerList::setFigures(const QString& name, const ReportPage& page) {
@@ -184,8 +205,8 @@ void PlayerList::setFigures(const QString& name, const ReportPage& page) {
         const QString word = trendWord(page.trend);
         moved->setText(word.isEmpty() ? QStringLiteral("–") : word);
         moved->setToolTip(trendSentence(page.trend));
-        // Sorted by how far the times moved, either way: both are worth a look.
-        moved->setData(std::abs(page.trend.change()), SortRole);
+        // Slower first: those are the children to look at.
+        moved->setData(page.trend.change(), SortRole);
         quiet.unblock();
         Q_EMIT model->dataChanged(answers->index(), moved->index());
     }

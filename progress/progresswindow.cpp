@@ -37,11 +37,6 @@ namespace {
 const QString FluencyKey = QStringLiteral("fluencyMs");
 const QString TermStartKey = QStringLiteral("termStart");
 
-// ~/.config/quintarlow/progress.conf: the window's choices, apart from any game setting.
-QSettings settings() {
-    return QSettings(QStringLiteral("quintarlow"), QStringLiteral("progress"));
-}
-
 // A status swatch beside its words in the legend.
 class Swatch final : public QWidget {
 public:
@@ -111,7 +106,7 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     top->addWidget(periodLabel);
     top->addWidget(periodChooser);
     // Set once: terms start on different days in every school.
-    const QDate termStart = settings().value(TermStartKey).toDate();
+    const QDate termStart = progressSettings().value(TermStartKey).toDate();
     termStartEdit = new QDateEdit(
         termStart.isValid() ? termStart : periodSpan(Period::SchoolYear, today).from, this);
     termStartEdit->setDisplayFormat(QStringLiteral("d MMM yyyy"));
@@ -398,7 +393,7 @@ void ProgressWindow::setFluencyMs(int ms) {
     if (ms == fluency)
         return;
     fluency = ms;
-    settings().setValue(FluencyKey, ms);
+    progressSettings().setValue(FluencyKey, ms);
     fluencyChooser->setCurrentIndex(fluencyChooser->findData(ms));
     const auto entries = legendEntries(fluency);
     for (int i = 0; i < static_cast<int>(entries.size()); ++i)
@@ -429,7 +424,7 @@ DaySpan ProgressWindow::span() const {
 }
 
 void ProgressWindow::setTermStart(QDate start) {
-    settings().setValue(TermStartKey, start);
+    progressSettings().setValue(TermStartKey, start);
     if (period != Period::ThisTerm)
         return;
     everyoneRead = false;
@@ -595,7 +590,7 @@ void ProgressWindow::forgetAsked() {
 }
 
 int chosenFluencyMs() {
-    const int fluency = settings().value(FluencyKey, DefaultFluencyMs).toInt();
+    const int fluency = progressSettings().value(FluencyKey, DefaultFluencyMs).toInt();
     if (std::find(FluencyChoicesMs.begin(), FluencyChoicesMs.end(), fluency) ==
         FluencyChoicesMs.end())
         return DefaultFluencyMs;
