@@ -246,15 +246,19 @@ QString factDescription(Fact fact, const FactStats& stats) {
     if (stats.tries == 0)
         return text;
     if (const ChildCounts& c = stats.children; c.asked() > 0)
-        return text + QStringLiteral(
-                          "; children: %1 %2 it, %3 learning it, %4 %5 missing it; %6, %7 right")
-                          .arg(c.know)
-                          .arg(c.know == 1 ? QStringLiteral("knows") : QStringLiteral("know"))
-                          .arg(c.learning)
-                          .arg(c.missing)
-                          .arg(c.missing == 1 ? QStringLiteral("keeps") : QStringLiteral("keep"))
-                          .arg(counted(stats.tries, QStringLiteral("try"), QStringLiteral("tries")))
-                          .arg(stats.rights);
+        return text +
+               QStringLiteral(
+                   "; children: %1 %2 it, %3 learning it, %4 %5 missing it; %6, %7 right")
+                   .arg(c.know)
+                   .arg(c.know == 1 ? QStringLiteral("knows") : QStringLiteral("know"))
+                   .arg(c.learning)
+                   .arg(c.missing)
+                   .arg(c.missing == 1 ? QStringLiteral("keeps") : QStringLiteral("keep"))
+                   .arg(counted(stats.tries, QStringLiteral("try"), QStringLiteral("tries")))
+                   .arg(stats.rights) +
+               (c.missingNames.isEmpty()
+                    ? QString()
+                    : QStringLiteral("; missing it: %1").arg(c.missingNames.join(QStringLiteral(", "))));
     if (stats.medianRightMs)
         text += QStringLiteral(", median %1 seconds").arg(secondsText(*stats.medianRightMs));
     text +=
@@ -270,9 +274,10 @@ QString factDescription(Fact fact, const FactStats& stats) {
 
 namespace quintarlow {
 
-FactGrid classGrid(const std::vector<FactGrid>& children) {
+FactGrid classGrid(const std::vector<FactGrid>& children, const QStringList& names) {
     FactGrid grid{};
-    for (const FactGrid& child : children)
+    for (std::size_t index = 0; index < children.size(); ++index) {
+        const FactGrid& child = children[index];
         for (int a = 0; a < FactorCount; ++a)
             for (int b = 0; b < FactorCount; ++b) {
                 const FactStats& own = child[a][b];
@@ -288,11 +293,14 @@ FactGrid classGrid(const std::vector<FactGrid>& children) {
                     break;
                 case FactStatus::Missed:
                     ++cell.children.missing;
+                    if (qsizetype(index) < names.size())
+                        cell.children.missingNames.append(names[qsizetype(index)]);
                     break;
                 case FactStatus::NotAsked:
                     break;
                 }
             }
+    }
     for (auto& row : grid)
         for (FactStats& cell : row) {
             const ChildCounts& c = cell.children;
@@ -307,6 +315,20 @@ FactGrid classGrid(const std::vector<FactGrid>& children) {
         }
     return grid;
 }
+
+namespace {
+// ": Ann, Ben, Cat and 2 more": enough to act on, short enough for a line.
+QString namedFew(const QStringList& names) {
+    constexpr int Named = 4;
+    if (names.isEmpty())
+        return {};
+    if (names.size() <= Named)
+        return QStringLiteral(": ") + names.join(QStringLiteral(", "));
+    return QStringLiteral(": %1 and %2 more")
+        .arg(names.first(Named).join(QStringLiteral(", ")))
+        .arg(names.size() - Named);
+}
+} // namespace
 
 std::vector<FactToPractise> factsMostMissed(const FactGrid& grid, int count) {
     std::vector<Fact> candidates;
@@ -331,8 +353,10 @@ std::vector<FactToPractise> factsMostMissed(const FactGrid& grid, int count) {
                 .arg(c.missing > 0 ? c.missing : c.learning)
                 .arg(counted(c.asked(), QStringLiteral("child"), QStringLiteral("children")));
         if (c.missing > 0)
-            text += of + (c.missing == 1 ? QStringLiteral("keeps missing it")
-                                         : QStringLiteral("keep missing it"));
+            text += of +
+                    (c.missing == 1 ? QStringLiteral("keeps missing it")
+                                    : QStringLiteral("keep missing it")) +
+                    namedFew(c.missingNames);
         else
             text += of + (c.learning == 1 ? QStringLiteral("is still learning it")
                                           : QStringLiteral("are still learning it"));
@@ -463,6 +487,14 @@ QString trendSentence(const Trend& trend) {
     if (word == QLatin1String("same"))
         return QStringLiteral("Answers stayed about as fast %1: %2.").arg(trend.words, times);
     return QStringLiteral("Answers got %1 %2: %3.").arg(word, trend.words, times);
+}
+
+std::optional<qint64> medianRightMs(const std::vector<FactAnswer>& history) {
+    std::vector<qint64> rightMs;
+    for (const FactAnswer& answer : history)
+        if (answer.outcome == Outcome::Right)
+            rightMs.push_back(answer.ms);
+    return median(rightMs);
 }
 
 QString counted(qint64 count, const QString& one, const QString& many) {

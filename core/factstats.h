@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 #include <vector>
@@ -39,6 +40,7 @@ struct ChildCounts {
     int know = 0;
     int learning = 0;
     int missing = 0;
+    QStringList missingNames; // the children who keep missing it, when the class's are named
     int asked() const { return know + learning + missing; }
 };
 
@@ -72,7 +74,9 @@ std::vector<FactToPractise> factsToPractise(const FactGrid& grid, int count = 6)
 // The class's grid from each child's: a cell takes the status most children have (a tie goes
 // to the weaker), its tries and rights are everyone's, and its median is left out because a
 // class's median would hide the children it is about.
-FactGrid classGrid(const std::vector<FactGrid>& children);
+// `names`, when given, are the children's, in the same order: each cell then names who keeps
+// missing it.
+FactGrid classGrid(const std::vector<FactGrid>& children, const QStringList& names = {});
 // The facts the most children keep missing, most first; then the most still learning.
 std::vector<FactToPractise> factsMostMissed(const FactGrid& classGrid, int count = 6);
 // How many facts a grid shows as missed.
@@ -125,6 +129,9 @@ Trend periodTrend(const std::vector<FactAnswer>& history, const DaySpan& span);
 QString trendWord(const Trend& trend);
 // "Answers got faster this week: 4.1 s → 3.2 s."; a sentence for every case.
 QString trendSentence(const Trend& trend);
+
+// The median time of the right answers in a history; none without one.
+std::optional<qint64> medianRightMs(const std::vector<FactAnswer>& history);
 
 // "1 answer", "3 answers": a count with its noun, in the singular for one.
 QString counted(qint64 count, const QString& one, const QString& many);

@@ -344,14 +344,18 @@ void ProgressWindow::readEveryone() {
     readHistories();
     const DaySpan shown = span();
     std::vector<std::vector<FactAnswer>> children;
+    std::vector<ReportPage> pages;
     for (const QString& name : names) {
         children.push_back(historyOf(name));
-        players->setFigures(name, playerPage(name, children.back(), fluency, shown));
+        pages.push_back(playerPage(name, children.back(), fluency, shown));
+        players->setFigures(name, pages.back());
     }
     // Worked out while nobody waits, so that choosing the class shows it at once.
-    classShown = classPage(children, fluency, shown);
+    classShown = classPage(children, fluency, shown, QStringList(names.begin(), names.end()));
     players->setFigures({}, *classShown);
     findStalled();
+    for (const ReportPage& own : pages)
+        classShown->sheet.push_back(childLine(own, stalled));
 }
 
 void ProgressWindow::findStalled() {
@@ -374,8 +378,10 @@ void ProgressWindow::practiceSaved(const QString& name, bool ownSettings) {
     else
         withSettings.erase(name);
     // Whether the child moved on is judged by the path once they are on it.
-    if (everyoneRead)
-        findStalled();
+    if (everyoneRead) {
+        everyoneRead = false;
+        readEveryone();
+    }
     redraw();
 }
 

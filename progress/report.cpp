@@ -8,6 +8,7 @@
 #include "core/savedfile.h"
 #include "progress/factcell.h"
 #include "progress/progresschart.h"
+#include "record/recordcsv.h"
 #include "record/recordreader.h"
 #include "widgets/fonts.h"
 
@@ -18,6 +19,8 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
+#include <array>
+#include <span>
 
 namespace quintarlow {
 
@@ -71,28 +74,80 @@ ReportPage playerPage(const QString& player, const std::vector<FactAnswer>& hist
         page.to = std::max(page.to, answer.day);
     }
     page.trend = periodTrend(inSpan, span);
+    page.usualMs = medianRightMs(inSpan);
     return page;
 }
 
 ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs,
-                     const DaySpan& span) {
+                     const DaySpan& span, const QStringList& names) {
     std::vector<FactAnswer> everyone;
     std::vector<FactGrid> grids;
+    QStringList gridNames;
     int playedInSpan = 0;
-    for (const std::vector<FactAnswer>& child : children) {
+    for (std::size_t index = 0; index < children.size(); ++index) {
+        const std::vector<FactAnswer>& child = children[index];
         const std::vector<FactAnswer> inSpan = answersIn(child, span);
         everyone.insert(everyone.end(), inSpan.begin(), inSpan.end());
         playedInSpan += !inSpan.empty();
         // A child who played before the span still stands somewhere on the facts they were asked.
-        if (!child.empty() && (!span.to.isValid() || child.front().day <= span.to))
+        if (!child.empty() && (!span.to.isValid() || child.front().day <= span.to)) {
             grids.push_back(factGrid(child, fluencyMs, span));
+            if (qsizetype(index) < names.size())
+                gridNames.append(shownName(names[qsizetype(index)]));
+        }
     }
     ReportPage page = playerPage(QStringLiteral("The whole class"), everyone, fluencyMs, span);
     page.wholeClass = true;
     page.children = playedInSpan;
-    page.grid = classGrid(grids);
+    page.grid = classGrid(grids, gridNames);
     page.facts = factsMostMissed(page.grid);
     return page;
+}
+
+ChildLine childLine(const ReportPage& page, const QStringList& stalled) {
+    ChildLine line{page.player, knownFacts(page.grid), page.answers,
+                   page.rights, page.usualMs,          page.trend};
+    for (const FactToPractise& fact : page.facts)
+        if (line.toPractise.size() < 3)
+            line.toPractise.push_back(fact.fact);
+    line.movedOn = !stalled.contains(page.player);
+    return line;
+}
+
+namespace {
+// The sheet's cells, as the PDF prints them and the spreadsheet gets them.
+QStringList sheetCells(const ChildLine& line) {
+    QStringList facts;
+    for (Fact fact : line.toPractise)
+        facts.append(QStringLiteral("%1 × %2").arg(fact.a).arg(fact.b));
+    const QString word = trendWord(line.trend);
+    return {shownName(line.name),
+            QString::number(line.known),
+            QString::number(line.answers),
+            line.answers > 0
+                ? QStringLiteral("%1 %").arg(qRound(100.0 * line.rights / line.answers))
+                : QString(),
+            line.usualMs ? QStringLiteral("%1 s").arg(secondsText(*line.usualMs)) : QString(),
+            word.isEmpty() ? QStringLiteral("too few to tell") : word,
+            facts.join(QStringLiteral(", ")),
+            line.movedOn ? QStringLiteral("yes") : QStringLiteral("no")};
+}
+
+const QStringList SheetHeader = {QStringLiteral("Child"),
+                                 QStringLiteral("Knows (of 144)"),
+                                 QStringLiteral("Answers"),
+                                 QStringLiteral("Right"),
+                                 QStringLiteral("Usually answers in"),
+                                 QStringLiteral("Answer times"),
+                                 QStringLiteral("To practise"),
+                                 QStringLiteral("Moved on, last two weeks")};
+} // namespace
+
+QByteArray sheetCsv(const std::vector<ChildLine>& sheet) {
+    std::vector<QStringList> rows;
+    for (const ChildLine& line : sheet)
+        rows.push_back(sheetCells(line));
+    return csvTable(SheetHeader, rows);
 }
 
 QString pathLine(const QString& player, const std::vector<FactAnswer>& history, qint64 fluencyMs,
@@ -120,8 +175,10 @@ everyPage(const QStringList& players,
         if (hasStalled(all, choices.fluencyMs, choices.today, settings))
             stalled.append(name);
     }
-    pages.push_back(classPage(children, choices.fluencyMs, choices.span));
+    pages.push_back(classPage(children, choices.fluencyMs, choices.span, players));
     pages.back().movingOn = stalledSentence(stalled);
+    for (std::size_t child = 0; child + 1 < pages.size(); ++child)
+        pages.back().sheet.push_back(childLine(pages[child], stalled));
     for (ReportPage& page : pages)
         page.keepDays = choices.keepDays;
     return pages;
@@ -199,13 +256,60 @@ QString practiceSentence(const PracticeSettings& settings) {
     return words + QLatin1Char('.');
 }
 
-bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    const QRect paper = painter.viewport();
-    const double height = PageWidth * paper.height() / paper.width();
-    painter.setWindow(QRect(0, 0, static_cast<int>(PageWidth), static_cast<int>(height)));
+namespace {
+
+// The class sheet, a line per child, on as many pages as it takes (one for 30 children).
+bool drawSheet(QPainter& painter, QPagedPaintDevice& device, const ReportPage& page,
+               double height) {
+    constexpr std::array<double, 8> Widths = {130, 62, 62, 46, 80, 70, 200, 70};
+    constexpr double Row = 22;
+    double y = Margin;
+    const auto heading = [&] {
+        painter.setPen(QColor(0, 0, 192));
+        painter.setFont(pixelFont(Face::ComicSans, 22, Bold));
+        painter.drawText(QRectF(Margin, y, PageWidth - 2 * Margin, 30), Qt::AlignLeft,
+                         QStringLiteral("The class, child by child, %1").arg(page.period));
+        y += 40;
+        painter.setPen(Qt::black);
+        painter.setFont(pixelFont(Face::Arial, 12, Bold));
+        double x = Margin;
+        for (std::size_t column = 0; column < Widths.size(); ++column) {
+            painter.drawText(QRectF(x, y, Widths[column] - 4, Row * 2),
+                             Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
+                             SheetHeader[qsizetype(column)]);
+            x += Widths[column];
+        }
+        y += Row * 2 + 4;
+        painter.drawLine(QPointF(Margin, y - 2), QPointF(PageWidth - Margin, y - 2));
+        painter.setFont(pixelFont(Face::Arial, 12));
+    };
+    heading();
+    for (std::size_t line = 0; line < page.sheet.size(); ++line) {
+        if (y + Row > height - Margin) {
+            if (!device.newPage())
+                return false;
+            y = Margin;
+            heading();
+        }
+        // Every other line shaded, so that a finger can follow it across.
+        if (line % 2 == 1)
+            painter.fillRect(QRectF(Margin, y, PageWidth - 2 * Margin, Row), QColor(232, 232, 232));
+        const QStringList cells = sheetCells(page.sheet[line]);
+        double x = Margin;
+        for (std::size_t column = 0; column < Widths.size(); ++column) {
+            painter.drawText(QRectF(x + 2, y, Widths[column] - 6, Row),
+                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                             painter.fontMetrics().elidedText(cells[qsizetype(column)],
+                                                              Qt::ElideRight,
+                                                              int(Widths[column] - 6)));
+            x += Widths[column];
+        }
+        y += Row;
+    }
+    return true;
+}
+
+void drawPage(QPainter& painter, const ReportPage& page, double height) {
     const double width = PageWidth - 2 * Margin;
     double y = Margin;
 
@@ -315,21 +419,57 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
         scene.render(&chartPainter, QRectF(QPointF(), chartSize), chart->rect());
     }
     painter.drawImage(QRectF(QPointF(Margin, y), chartSize), picture);
+}
+
+} // namespace
+
+bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
+    return drawReports(device, std::span(&page, 1));
+}
+
+bool drawReports(QPagedPaintDevice& device, std::span<const ReportPage> pages) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const QRect paper = painter.viewport();
+    const double height = PageWidth * paper.height() / paper.width();
+    painter.setWindow(QRect(0, 0, static_cast<int>(PageWidth), static_cast<int>(height)));
+    for (const ReportPage& page : pages) {
+        if (&page != &pages.front() && !device.newPage())
+            return false;
+        drawPage(painter, page, height);
+        if (!page.sheet.empty() && !(device.newPage() && drawSheet(painter, device, page, height)))
+            return false;
+    }
     return painter.end();
 }
 
-QString saveReport(const QString& path, const ReportPage& page, const QString& keptOutOf) {
+namespace {
+QString savePdf(const QString& path, std::span<const ReportPage> pages, const QString& keptOutOf) {
     return writeWholeFile(
         path,
-        [&page](QIODevice& device) {
+        [pages](QIODevice& device) {
             QPdfWriter writer(&device);
             writer.setPageSize(QPageSize(QPageSize::A4));
             writer.setResolution(300);
-            writer.setTitle(QStringLiteral("Practice Record: %1").arg(page.player));
+            writer.setTitle(QStringLiteral("Practice Record: %1").arg(pages.front().player));
             writer.setCreator(QStringLiteral("Quintarlow!"));
-            return drawReport(writer, page);
+            return drawReports(writer, pages);
         },
         keptOutOf);
+}
+} // namespace
+
+QString saveReport(const QString& path, const ReportPage& page, const QString& keptOutOf) {
+    return savePdf(path, std::span(&page, 1), keptOutOf);
+}
+
+QString saveReportBook(const QString& path, const std::vector<ReportPage>& pages,
+                       const QString& keptOutOf) {
+    // The class's pages first: the sheet a teacher prints for the evening, then each child's.
+    std::vector<ReportPage> book(pages.rbegin(), pages.rbegin() + 1);
+    book.insert(book.end(), pages.begin(), pages.end() - 1);
+    return savePdf(path, book, keptOutOf);
 }
 
 QString saveReports(const QString& folder, const std::vector<ReportPage>& pages,

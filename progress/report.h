@@ -6,12 +6,26 @@
 #include <QDate>
 #include <QString>
 #include <functional>
+#include <optional>
+#include <span>
 
 class QPagedPaintDevice;
 
 namespace quintarlow {
 
 class RecordEditor;
+
+// One child's line on the class sheet, for the period shown.
+struct ChildLine {
+    QString name;
+    int known = 0; // facts of 144, as the grid colours them
+    int answers = 0;
+    int rights = 0;
+    std::optional<qint64> usualMs; // the median time of the right answers
+    Trend trend;
+    std::vector<Fact> toPractise; // worst first, at most three
+    bool movedOn = true;          // false: played in the last two weeks and no fact became known
+};
 
 // What the window shows and the one-page report prints for one player (or the whole class).
 struct ReportPage {
@@ -32,6 +46,8 @@ struct ReportPage {
     std::vector<FactToPractise> facts;
     std::vector<DayProgress> days;
     Trend trend;
+    std::optional<qint64> usualMs; // the median time of the right answers in the span
+    std::vector<ChildLine> sheet;  // the class's page: a line per child, in the players' order
     int keepDays = 0; // how long the record keeps answers; 0: until a player is forgotten
 };
 
@@ -41,7 +57,12 @@ ReportPage playerPage(const QString& player, const std::vector<FactAnswer>& hist
                       qint64 fluencyMs, const DaySpan& span = {});
 // The class's page from each child's answers: each fact judged per child.
 ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs,
-                     const DaySpan& span = {});
+                     const DaySpan& span = {}, const QStringList& names = {});
+// A child's line from their page; `stalled` names the children who have not moved on.
+ChildLine childLine(const ReportPage& page, const QStringList& stalled);
+// The class sheet for a spreadsheet: a header, then a line per child, with the export's safe
+// cells.
+QByteArray sheetCsv(const std::vector<ChildLine>& sheet);
 
 // What the pages are made for.
 struct PageChoices {
@@ -81,11 +102,16 @@ QString reportFileName(const ReportPage& page);
 
 // Draws the page on a printer or a PDF writer; false when the device could not be painted on.
 bool drawReport(QPagedPaintDevice& device, const ReportPage& page);
+// The pages one after another, each page's class sheet after it.
+bool drawReports(QPagedPaintDevice& device, std::span<const ReportPage> pages);
 // Writes the page as a PDF: all of it or nothing; an empty string or why it failed. Nothing is
 // written inside `keptOutOf` (the practice record's folder).
 QString saveReport(const QString& path, const ReportPage& page, const QString& keptOutOf = {});
 // Writes each page into the folder, made if need be, under its file name; an empty string or
 // the first failure, with the file it was.
+// The class's pages, then every child's, in one PDF to print.
+QString saveReportBook(const QString& path, const std::vector<ReportPage>& pages,
+                       const QString& keptOutOf = {});
 QString saveReports(const QString& folder, const std::vector<ReportPage>& pages,
                     const QString& keptOutOf = {});
 

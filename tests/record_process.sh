@@ -192,6 +192,13 @@ report)
     ls "$XDG_DATA_HOME/all"
     [[ $(ls "$XDG_DATA_HOME/all" | wc -l) -eq 3 && -s "$XDG_DATA_HOME/all/Practice Record - Class.pdf" ]] ||
         failed "not one report per child and the class's"
+    # One file to print: the class's page and its sheet first, then each child's page.
+    env -u DISPLAY -u WAYLAND_DISPLAY "$game" --report "$XDG_DATA_HOME/book.pdf" --all-in-one \
+        --summary "$XDG_DATA_HOME/sheet.csv" || failed "--all-in-one --summary failed"
+    pdfinfo "$XDG_DATA_HOME/book.pdf" | grep -q "^Pages: *4$" || failed "not four pages"
+    pdftotext -f 2 -l 2 "$XDG_DATA_HOME/book.pdf" - | grep -q "child by child" ||
+        failed "the class sheet is not the second page"
+    grep -q "^Rosa,0,1,100 %,2.5 s," "$XDG_DATA_HOME/sheet.csv" || failed "no line for Rosa"
     ;;
 readdamaged)
     mkdir -m 700 "$record"

@@ -7,6 +7,7 @@
 #include "progress/progresswindow.h"
 #include "progress/reportdevices.h"
 #include "record/memoryrecord.h"
+#include "record/recordcsv.h"
 #include "record/recordtrouble.h"
 
 #include <QAbstractButton>
@@ -143,7 +144,7 @@ private Q_SLOTS:
         QTest::newRow("the class counts children")
             << "" << 7 << 8
             << "7 times 8: missed; children: 1 knows it, 0 learning it, 1 keeps missing it; 8 "
-               "tries, 5 right";
+               "tries, 5 right; missing it: <b>Zoë</b>";
     }
     void cellsTellScreenReaders() {
         QFETCH(QString, player);
@@ -196,6 +197,26 @@ private Q_SLOTS:
         QVERIFY(dialogs.asked[0].startsWith(
             QStringLiteral("Save Report: The report could not be saved")));
         QVERIFY(!QFile::exists(devices.path));
+    }
+
+    // A line per child, through a CSV reader and back; a name a spreadsheet would run as a
+    // formula stays text.
+    void classSheet() {
+        MemoryRecord record = twoChildren();
+        play(record, QStringLiteral("=1+1"), QStringLiteral("6x6 R2000 R4000 R3000"));
+        const auto pages =
+            everyPage({QStringLiteral("Leo"), QStringLiteral("<b>Zoë</b>"), QStringLiteral("=1+1")},
+                      [&](const QString& name) { return record.factAnswers(name); }, record,
+                      {DefaultFluencyMs, periodSpan(Period::All, {}), QDate(2026, 12, 2), 0});
+        const QByteArray csv = sheetCsv(pages.back().sheet);
+        QVERIFY(csv.contains("\n'=1+1,"));
+        const std::vector<QStringList> expected = {
+            {"Child", "Knows (of 144)", "Answers", "Right", "Usually answers in", "Answer times",
+             "To practise", "Moved on, last two weeks"},
+            {"Leo", "1", "6", "67 %", "2.4 s", "too few to tell", "3 × 4", "yes"},
+            {"<b>Zoë</b>", "1", "5", "60 %", "1.0 s", "too few to tell", "7 × 8", "yes"},
+            {"=1+1", "1", "3", "100 %", "3.0 s", "too few to tell", "", "yes"}};
+        QCOMPARE(csvCells(csv), expected);
     }
 
     void practiceSettingsAreSavedForTheChosenPlayer_data() {
@@ -336,8 +357,9 @@ private Q_SLOTS:
         const auto pages =
             everyPage(names, [&](const QString& name) { return record.factAnswers(name); }, record,
                       {DefaultFluencyMs, periodSpan(Period::All, {}), QDate::currentDate(), 0});
-        QCOMPARE(pages[player.isEmpty() ? names.size() : names.indexOf(player)].movingOn,
-                 window.reportPage().movingOn);
+        const ReportPage& reported = pages[player.isEmpty() ? names.size() : names.indexOf(player)];
+        QCOMPARE(reported.movingOn, window.reportPage().movingOn);
+        QCOMPARE(sheetCsv(reported.sheet), sheetCsv(window.reportPage().sheet));
         // Where a child on the path stands is not left on the window for the next player.
         const auto* panel = window.findChild<QLabel*>(QStringLiteral("movingOn"));
         QCOMPARE(panel->text().startsWith(QStringLiteral("Knows 1 of 144 facts; 0 being learned")),
