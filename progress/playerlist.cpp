@@ -13,6 +13,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <array>
 #include <cmath>
 
 namespace quintarlow {
@@ -27,9 +28,18 @@ enum Column {
     RightColumn,
     MissingColumn,
     TrendColumn,
+    KnowsColumn,
+    UsualColumn,
+    PractiseColumn,
+    MovedOnColumn,
     LastColumn,
     ColumnCount
 };
+
+// Where each column's words stand on the class sheet; none for those the sheet leaves out.
+constexpr std::array<int, ColumnCount> SheetIndex = {
+    SheetChild, SheetAnswers, SheetRight,    -1,           SheetTimes,
+    SheetKnows, SheetUsual,   SheetPractise, SheetMovedOn, -1};
 
 const QString SortColumnKey = QStringLiteral("listSortColumn");
 const QString SortOrderKey = QStringLiteral("listSortOrder");
@@ -100,7 +110,9 @@ PlayerList::PlayerList(QWidget* parent) : QWidget(parent) {
     model = new QStandardItemModel(0, ColumnCount, this);
     model->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Answers"),
                                       QStringLiteral("Right"), QStringLiteral("Missing"),
-                                      QStringLiteral("Trend"), QStringLiteral("Last played")});
+                                      QStringLiteral("Trend"), QStringLiteral("Knows"),
+                                      QStringLiteral("Usually"), QStringLiteral("To practise"),
+                                      QStringLiteral("Moved on"), QStringLiteral("Last played")});
     model->horizontalHeaderItem(AnswersColumn)
         ->setToolTip(QStringLiteral("How many answers in the period shown"));
     model->horizontalHeaderItem(MissingColumn)
@@ -111,9 +123,10 @@ PlayerList::PlayerList(QWidget* parent) : QWidget(parent) {
                                     "shown; slower first"));
     // A column's first sort puts who needs help most on top: the fewest answers, the lowest
     // share right, the most facts missed, the times that slowed most, who played longest ago.
-    for (int column : {MissingColumn, TrendColumn})
+    for (int column : {MissingColumn, TrendColumn, UsualColumn})
         model->setHeaderData(column, Qt::Horizontal, Qt::DescendingOrder, Qt::InitialSortOrderRole);
-    for (int column : {NameColumn, AnswersColumn, RightColumn, LastColumn})
+    for (int column : {NameColumn, AnswersColumn, RightColumn, KnowsColumn, PractiseColumn,
+                       MovedOnColumn, LastColumn})
         model->setHeaderData(column, Qt::Horizontal, Qt::AscendingOrder, Qt::InitialSortOrderRole);
     sorted = new PlayerSort(this);
     sorted->setSourceModel(model);
@@ -157,6 +170,10 @@ void PlayerList::setPlayers(const std::vector<PlayerSummary>& players) {
             cell(QStringLiteral("%1 %").arg(qRound(100 * share)), share),
             cell({}, -1),
             cell({}, 0.0),
+            cell({}, -1),
+            cell({}, -1),
+            cell({}, QString()),
+            cell({}, -1),
             cell(locale.toString(summary.lastPlayed.date(), QStringLiteral("d MMM yy")),
                  summary.lastPlayed.toMSecsSinceEpoch())};
         row[NameColumn]->setData(key, NameRole);
@@ -181,34 +198,40 @@ void PlayerList::setPlayers(const std::vector<PlayerSummary>& players) {
                             kept.value(SortOrderKey, int(Qt::DescendingOrder)).toInt() != 0));
 }
 
-void PlayerList::setFigures(const QString& name, const ReportPage& page) {
+void PlayerList::setFigures(const QString& name, const ChildLine& line) {
     const QVariant key = name.isEmpty() ? QVariant() : QVariant(name);
+    const QStringList cells = sheetCells(line);
+    const double share = line.answers > 0 ? double(line.rights) / line.answers : 0.0;
+    // The sort keys: who needs help most comes first at a column's first click.
+    const std::array<std::pair<int, QVariant>, 8> figures = {{
+        {AnswersColumn, line.answers},
+        {RightColumn, share},
+        {MissingColumn, line.missed},
+        // Slower first: those are the children to look at.
+        {TrendColumn, line.trend.change()},
+        {KnowsColumn, line.known},
+        {UsualColumn, line.usualMs.value_or(-1)},
+        {PractiseColumn, cells[SheetPractise]},
+        {MovedOnColumn, int(line.movedOn)},
+    }};
     for (int row = 0; row < model->rowCount(); ++row) {
         if (model->item(row, NameColumn)->data(NameRole) != key)
             continue;
         // Told as one change of the row: a change of a single cell makes the view place it at
-        // once, which sizes every column to its contents again, five times for each player.
+        // once, which sizes every column to its contents again, for each player.
         QSignalBlocker quiet(model);
-        QStandardItem* answers = model->item(row, AnswersColumn);
-        answers->setText(QLocale().toString(page.answers));
-        answers->setData(page.answers, SortRole);
-        const double share = page.answers > 0 ? double(page.rights) / page.answers : 0.0;
-        QStandardItem* right = model->item(row, RightColumn);
-        right->setText(page.answers > 0 ? QStringLiteral("%1 %").arg(qRound(100 * share))
-                                        : QStringLiteral("–"));
-        right->setData(share, SortRole);
-        QStandardItem* missing = model->item(row, MissingColumn);
-        const int missed = missedFacts(page.grid);
-        missing->setText(QString::number(missed));
-        missing->setData(missed, SortRole);
-        QStandardItem* moved = model->item(row, TrendColumn);
-        const QString word = trendWord(page.trend);
-        moved->setText(word.isEmpty() ? QStringLiteral("–") : word);
-        moved->setToolTip(trendSentence(page.trend));
-        // Slower first: those are the children to look at.
-        moved->setData(page.trend.change(), SortRole);
+        for (const auto& [column, sortKey] : figures) {
+            QStandardItem* item = model->item(row, column);
+            item->setData(sortKey, SortRole);
+            const QString text = column == AnswersColumn   ? QLocale().toString(line.answers)
+                                 : column == MissingColumn ? QString::number(line.missed)
+                                                           : cells[SheetIndex[column]];
+            item->setText(text.isEmpty() ? QStringLiteral("–") : text);
+        }
+        model->item(row, TrendColumn)->setToolTip(trendSentence(line.trend));
         quiet.unblock();
-        Q_EMIT model->dataChanged(answers->index(), moved->index());
+        Q_EMIT model->dataChanged(model->index(row, AnswersColumn),
+                                  model->index(row, MovedOnColumn));
     }
 }
 

@@ -27,9 +27,8 @@ public:
     void select(const QString& name);
     // The star beside a player who has practice settings of their own.
     void markPractice(const QString& name, bool hasSettings);
-    // A player's figures for the period shown, an empty name the class's: answers, share
-    // right, facts kept missing and how their times moved.
-    void setFigures(const QString& name, const ReportPage& page);
+    // A player's line of the class sheet for the period shown, an empty name the class's.
+    void setFigures(const QString& name, const ChildLine& line);
     QTableView& view() { return *table; }
 
 Q_SIGNALS:

@@ -348,14 +348,15 @@ void ProgressWindow::readEveryone() {
     for (const QString& name : names) {
         children.push_back(historyOf(name));
         pages.push_back(playerPage(name, children.back(), fluency, shown));
-        players->setFigures(name, pages.back());
     }
     // Worked out while nobody waits, so that choosing the class shows it at once.
     classShown = classPage(children, fluency, shown, QStringList(names.begin(), names.end()));
-    players->setFigures({}, *classShown);
     findStalled();
-    for (const ReportPage& own : pages)
-        classShown->sheet.push_back(childLine(own, stalled));
+    for (std::size_t child = 0; child < names.size(); ++child) {
+        classShown->sheet.push_back(childLine(pages[child], stalled));
+        players->setFigures(names[child], classShown->sheet.back());
+    }
+    players->setFigures({}, childLine(*classShown, stalled));
 }
 
 void ProgressWindow::findStalled() {

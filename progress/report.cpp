@@ -105,8 +105,13 @@ ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint6
 }
 
 ChildLine childLine(const ReportPage& page, const QStringList& stalled) {
-    ChildLine line{page.player, knownFacts(page.grid), page.answers,
-                   page.rights, page.usualMs,          page.trend};
+    ChildLine line{.name = page.player,
+                   .known = knownFacts(page.grid),
+                   .missed = missedFacts(page.grid),
+                   .answers = page.answers,
+                   .rights = page.rights,
+                   .usualMs = page.usualMs,
+                   .trend = page.trend};
     for (const FactToPractise& fact : page.facts)
         if (line.toPractise.size() < 3)
             line.toPractise.push_back(fact.fact);
@@ -114,8 +119,6 @@ ChildLine childLine(const ReportPage& page, const QStringList& stalled) {
     return line;
 }
 
-namespace {
-// The sheet's cells, as the PDF prints them and the spreadsheet gets them.
 QStringList sheetCells(const ChildLine& line) {
     QStringList facts;
     for (Fact fact : line.toPractise)
@@ -132,6 +135,8 @@ QStringList sheetCells(const ChildLine& line) {
             facts.join(QStringLiteral(", ")),
             line.movedOn ? QStringLiteral("yes") : QStringLiteral("no")};
 }
+
+namespace {
 
 const QStringList SheetHeader = {QStringLiteral("Child"),
                                  QStringLiteral("Knows (of 144)"),

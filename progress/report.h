@@ -18,7 +18,8 @@ class RecordEditor;
 // One child's line on the class sheet, for the period shown.
 struct ChildLine {
     QString name;
-    int known = 0; // facts of 144, as the grid colours them
+    int known = 0;  // facts of 144, as the grid colours them
+    int missed = 0; // facts kept missing
     int answers = 0;
     int rights = 0;
     std::optional<qint64> usualMs; // the median time of the right answers
@@ -60,6 +61,18 @@ ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint6
                      const DaySpan& span = {}, const QStringList& names = {});
 // A child's line from their page; `stalled` names the children who have not moved on.
 ChildLine childLine(const ReportPage& page, const QStringList& stalled);
+// A line's cells in the sheet's columns, as the PDF prints them and the spreadsheet gets them.
+enum SheetColumn {
+    SheetChild,
+    SheetKnows,
+    SheetAnswers,
+    SheetRight,
+    SheetUsual,
+    SheetTimes,
+    SheetPractise,
+    SheetMovedOn
+};
+QStringList sheetCells(const ChildLine& line);
 // The class sheet for a spreadsheet: a header, then a line per child, with the export's safe
 // cells.
 QByteArray sheetCsv(const std::vector<ChildLine>& sheet);

@@ -418,22 +418,26 @@ private Q_SLOTS:
         std::optional<ProgressWindow> window;
         const auto row = [&window](int at) {
             QStringList cells;
-            for (int column = 0; column < 4; ++column)
+            for (int column = 0; column < 9; ++column)
                 cells.append(
                     window->playerList().view().model()->index(at, column).data().toString());
             return cells.join(QLatin1Char(' '));
         };
         window.emplace(ProgressServices{record, record, dialogs, devices});
         window->readEveryone();
-        QCOMPARE(row(0) + " / " + row(1), QStringLiteral("Class 11 9 % 3 / Ann 9 0 % 3"));
+        const QString practise = QStringLiteral("2 × 3, 4 × 5, 6 × 7 yes");
+        QCOMPARE(row(0) + " / " + row(1), "Class 11 9 % 3 too few to tell 0 0.9 s " + practise +
+                                              " / Ann 9 0 % 3 too few to tell 0 – " + practise);
         window->playerList().view().sortByColumn(1, Qt::AscendingOrder); // the fewest answers
         window.emplace(ProgressServices{record, record, dialogs, devices});
         window->readEveryone();
-        QCOMPARE(row(1), QStringLiteral("Ben 2 50 % 0"));
+        const QString ben = QStringLiteral("Ben 2 50 % 0 too few to tell 0 0.9 s 8 × 9 yes");
+        QCOMPARE(row(1), ben);
         window->setPeriod(Period::ThisWeek);
         // Ann's facts were missed before the week and not asked in it: still missed.
         QCOMPARE(row(0) + " / " + row(1) + " / " + row(2),
-                 QStringLiteral("Class 2 50 % 3 / Ann 0 – 3 / Ben 2 50 % 0"));
+                 "Class 2 50 % 3 too few to tell 0 0.9 s " + practise +
+                     " / Ann 0 – 3 too few to tell 0 – " + practise + " / " + ben);
         window->playerList().view().sortByColumn(3, Qt::DescendingOrder); // as at first
     }
 

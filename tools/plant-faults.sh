@@ -185,15 +185,16 @@ faults=(
 'core/factstats.cpp%s/\(!span.to.isValid\(\) \|\| answer.day <= span.to\)\)/true)/%answers after the period'"'"'s end colour its facts'
 'core/factstats.cpp%s/termStart.isValid\(\) && termStart <= today/false/%the term is the school year whatever day the teacher set'
 'core/factstats.cpp%s/std::ssize\(earlier\) >= TrendRightsEach && std::ssize\(later\) >= TrendRightsEach/!earlier.empty() \&\& !later.empty()/%a trend told from one right answer'
-'progress/playerlist.cpp%s/answers->setText\(QLocale\(\).toString\(page.answers\)\);//%the list'"'"'s answers stay all time whatever the period'
+'progress/playerlist.cpp%s/if \(model->item\(row, NameColumn\)->data\(NameRole\) != key\)/if (true)/%the list keeps the all-time figures it opened with whatever the period'
 'app/reportcommand.cpp%s/if \(from > to\)/if (false)/%--from after --to writes an empty report'
 'core/factstats.cpp%s/return lastFive.last\(std::min<std::size_t>\(3, lastFive.size\(\)\)\);/return lastFive;/%facts to practise judged on five tries, their colours on three'
 'progress/playerlist.cpp%s/kept.value\(SortColumnKey, int\(MissingColumn\)\)/kept.value(SortColumnKey, int(LastColumn))/%the list opens sorted by who played last, not who needs help'
 'progress/playerlist.cpp%s/kept.setValue\(SortColumnKey, column\);//%the list forgets the sort chosen'
 'core/factstats.cpp%s/cell.children.missingNames.append\(names\[qsizetype\(index\)\]\);/;/%a class cell does not name the children who miss it'
-'progress/report.cpp%s/ChildLine line\{page.player, knownFacts\(page.grid\),/ChildLine line{page.player, missedFacts(page.grid),/%the class sheet counts missed facts as known'
+'progress/report.cpp%s/\.known = knownFacts\(page.grid\),/.known = missedFacts(page.grid),/%the class sheet counts missed facts as known'
 'progress/report.cpp%s/std::vector<ReportPage> book\(pages.rbegin\(\), pages.rbegin\(\) \+ 1\);\n\s*book.insert\(book.end\(\), pages.begin\(\), pages.end\(\) - 1\);/std::vector<ReportPage> book(pages.begin(), pages.end());/%the class sheet comes last in the book to print'
 'record/recordcsv.cpp%s/cells.append\(quoted\(field\)\);/cells.append(field);/%the class sheet writes a name as a spreadsheet formula'
+'progress/playerlist.cpp%s/SheetKnows, SheetUsual,/SheetUsual, SheetKnows,/%the list shows the usual time under Knows'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
