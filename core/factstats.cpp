@@ -256,9 +256,9 @@ QString factDescription(Fact fact, const FactStats& stats) {
                    .arg(c.missing == 1 ? QStringLiteral("keeps") : QStringLiteral("keep"))
                    .arg(counted(stats.tries, QStringLiteral("try"), QStringLiteral("tries")))
                    .arg(stats.rights) +
-               (c.missingNames.isEmpty()
-                    ? QString()
-                    : QStringLiteral("; missing it: %1").arg(c.missingNames.join(QStringLiteral(", "))));
+               (c.missingNames.isEmpty() ? QString()
+                                         : QStringLiteral("; missing it: %1")
+                                               .arg(c.missingNames.join(QStringLiteral(", "))));
     if (stats.medianRightMs)
         text += QStringLiteral(", median %1 seconds").arg(secondsText(*stats.medianRightMs));
     text +=
@@ -365,20 +365,22 @@ std::vector<FactToPractise> factsMostMissed(const FactGrid& grid, int count) {
     return facts;
 }
 
-int missedFacts(const FactGrid& grid) {
-    int missed = 0;
+namespace {
+int factsShowing(const FactGrid& grid, FactStatus status) {
+    int count = 0;
     for (const auto& row : grid)
         for (const FactStats& cell : row)
-            missed += cell.status == FactStatus::Missed;
-    return missed;
+            count += cell.status == status;
+    return count;
+}
+} // namespace
+
+int missedFacts(const FactGrid& grid) {
+    return factsShowing(grid, FactStatus::Missed);
 }
 
 int knownFacts(const FactGrid& grid) {
-    int known = 0;
-    for (const auto& row : grid)
-        for (const FactStats& cell : row)
-            known += cell.status == FactStatus::Known;
-    return known;
+    return factsShowing(grid, FactStatus::Known);
 }
 
 std::vector<FactAnswer> answersIn(const std::vector<FactAnswer>& history, const DaySpan& span) {
