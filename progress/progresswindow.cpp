@@ -255,6 +255,7 @@ QWidget* ProgressWindow::makeRightPanel() {
                                            Qt::TextSelectableByMouse);
     layout->addWidget(practiseLabel);
     daysLabel = heading({}, panel);
+    daysLabel->setWordWrap(true); // a long period's name must not widen the window
     layout->addWidget(daysLabel);
     chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
