@@ -101,7 +101,7 @@ QString practiseText(Fact fact, const FactStats& stats) {
         return sum + QStringLiteral("missed %1 of the last %2").arg(misses).arg(shown);
     QString text = sum + QStringLiteral("right %1 of the last %1").arg(shown);
     if (stats.medianRightMs)
-        text += QStringLiteral(", median %1 seconds").arg(secondsText(*stats.medianRightMs));
+        text += QStringLiteral(", usually in %1 seconds").arg(secondsText(*stats.medianRightMs));
     return text;
 }
 
@@ -260,7 +260,8 @@ QString factDescription(Fact fact, const FactStats& stats) {
                                          : QStringLiteral("; missing it: %1")
                                                .arg(c.missingNames.join(QStringLiteral(", "))));
     if (stats.medianRightMs)
-        text += QStringLiteral(", median %1 seconds").arg(secondsText(*stats.medianRightMs));
+        text += QStringLiteral(", usually answered in %1 seconds")
+                    .arg(secondsText(*stats.medianRightMs));
     text +=
         QStringLiteral(", ") + counted(stats.tries, QStringLiteral("try"), QStringLiteral("tries"));
     text += QStringLiteral(", %1 right, last %2: ").arg(stats.rights).arg(stats.lastFive.size());

@@ -62,16 +62,17 @@ QString pathWords(const PathSummary& path, int known) {
                           .arg(known)
                           .arg(path.learning)
                           .arg(path.fresh)};
-    lines.append(path.currentTable == 0 ? QStringLiteral("Every table of the path is learned.")
-                 : path.nextTable == 0
-                     ? QStringLiteral("On the %1s, the last of the path.").arg(path.currentTable)
-                     : QStringLiteral("On the %1s; the %2s open next.")
-                           .arg(path.currentTable)
-                           .arg(path.nextTable));
+    lines.append(
+        path.currentTable == 0 ? QStringLiteral("Every table of the path is learned.")
+        : path.nextTable == 0
+            ? QStringLiteral("Learning the %1s, the last table of the path.").arg(path.currentTable)
+            : QStringLiteral("Learning the %1s; the %2s come next.")
+                  .arg(path.currentTable)
+                  .arg(path.nextTable));
     lines.append(
         path.due.empty()
-            ? QStringLiteral("Nothing is due for review today.")
-            : QStringLiteral("Due for review today: %1.").arg(factsText(path.due, NamedDue)));
+            ? QStringLiteral("Nothing to practise again today.")
+            : QStringLiteral("To practise again today: %1.").arg(factsText(path.due, NamedDue)));
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -117,13 +118,13 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     termStartEdit->setVisible(false);
     top->addWidget(termStartEdit);
     top->addSpacing(12);
-    auto* fluencyLabel = new QLabel(QStringLiteral("&Known means right within"), this);
+    auto* fluencyLabel = new QLabel(QStringLiteral("&Known when right within"), this);
     fluencyChooser = new QComboBox(this);
     for (int ms : FluencyChoicesMs)
         fluencyChooser->addItem(QStringLiteral("%1 seconds").arg(ms / 1000), ms);
     fluencyChooser->setCurrentIndex(fluencyChooser->findData(fluency));
     fluencyLabel->setBuddy(fluencyChooser);
-    fluencyChooser->setAccessibleName(QStringLiteral("Known means right within"));
+    fluencyChooser->setAccessibleName(QStringLiteral("Known when right within"));
     top->addWidget(fluencyLabel);
     top->addWidget(fluencyChooser);
     layout->addLayout(top);
@@ -266,7 +267,7 @@ QWidget* ProgressWindow::makeRightPanel() {
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumHeight(200);
     chartView->installEventFilter(this);
-    chartView->setAccessibleName(QStringLiteral("Share right and median time per day"));
+    chartView->setAccessibleName(QStringLiteral("Share right and usual time per day"));
     layout->addWidget(chartView, 1);
     trendLabel = plainLabel(panel);
     trendLabel->setFont(gameFont(Face::Arial, 9, Bold));
@@ -461,9 +462,9 @@ void ProgressWindow::redraw() {
              ? QStringLiteral("Each child is judged on their own answers; a cell's colour is what "
                               "most children show, its number how many keep missing it. Rows: "
                               "first factor; columns: second. ")
-             : QStringLiteral("The number in a cell is the median time of the right answers "
-                              "among its last three tries, in seconds: the same answers its colour "
-                              "is judged on. Rows: first factor; columns: second. An orange star: "
+             : QStringLiteral("The number in a cell: the seconds its right answers usually "
+                              "take, of its last three tries, the same tries its colour is judged "
+                              "on. Rows: first factor; columns: second. An orange star: "
                               "the player has practice settings of their own. ")) +
         QStringLiteral("Colours: where each fact stood at the period's end, from the last tries "
                        "up to then, even those before it.") +
@@ -478,8 +479,8 @@ void ProgressWindow::redraw() {
                                ? QStringLiteral("None: every fact asked lately is known.")
                                : lines.join(QLatin1Char('\n')));
     daysLabel->setText(daysHeading(page));
-    trendLabel->setText(QStringLiteral("Bars: the share right. Line: the median time of right "
-                                       "answers; lower is faster. ") +
+    trendLabel->setText(QStringLiteral("Bars: the share right. Line: the seconds right answers "
+                                       "usually took; lower is faster. ") +
                         trendSentence(page.trend));
     drawChart();
 }

@@ -224,6 +224,12 @@ QString stalledSentence(const QStringList& names) {
         .arg(listed(shown));
 }
 
+QString keyLine(qint64 fluencyMs) {
+    return QStringLiteral("Known: right within %1 s in 2 of the last 3 tries. Usually: the middle "
+                          "time of right answers.")
+        .arg(fluencyMs / 1000);
+}
+
 QString keepingSentence(int keepDays) {
     if (keepDays <= 0)
         return {};
@@ -330,13 +336,11 @@ void drawPage(QPainter& painter, const ReportPage& page, double height) {
     y += 30;
     painter.setFont(pixelFont(Face::Arial, 13));
     const QLocale locale;
-    painter.drawText(
-        QRectF(Margin, y, width, 20), Qt::AlignLeft | Qt::AlignVCenter,
-        (page.answers == 0 ? QString()
-                           : QStringLiteral("Answers from %1 to %2. ")
-                                 .arg(locale.toString(page.from, QLocale::LongFormat),
-                                      locale.toString(page.to, QLocale::LongFormat))) +
-            QStringLiteral("Known means right within %1 seconds.").arg(page.fluencyMs / 1000));
+    painter.drawText(QRectF(Margin, y, width, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                     (page.answers == 0 ? QString()
+                                        : QStringLiteral("Answers from %1 to %2. ")
+                                              .arg(locale.toString(page.from, QLocale::LongFormat),
+                                                   locale.toString(page.to, QLocale::LongFormat))));
     y += 22;
     painter.setFont(pixelFont(Face::Arial, 14, Bold));
     const QRectF summary =
@@ -353,7 +357,8 @@ void drawPage(QPainter& painter, const ReportPage& page, double height) {
     }
     painter.setFont(pixelFont(Face::Arial, 13));
     // Below the summary, each on its own line where it applies.
-    for (const QString& line : {page.practice, keepingSentence(page.keepDays)}) {
+    for (const QString& line :
+         {page.practice, keepingSentence(page.keepDays), keyLine(page.fluencyMs)}) {
         if (line.isEmpty())
             continue;
         painter.drawText(QRectF(Margin, y, width, 20), Qt::AlignLeft | Qt::AlignVCenter, line);
@@ -378,8 +383,8 @@ void drawPage(QPainter& painter, const ReportPage& page, double height) {
                      page.wholeClass
                          ? QStringLiteral("A cell's colour is what most children show; its "
                                           "number, how many keep missing it.")
-                         : QStringLiteral("The number in a cell is the median time of the right "
-                                          "answers among its last three, in seconds."));
+                         : QStringLiteral("The number in a cell: the seconds its right answers "
+                                          "usually take, of its last three tries."));
     sideY += 46;
     painter.setFont(pixelFont(Face::ComicSans, 18, Bold));
     painter.setPen(QColor(0, 0, 192));

@@ -94,6 +94,8 @@ everyPage(const QStringList& players,
 
 // The line a parent can act on: how much, how well, how fast, what changed, what to practise.
 QString summaryLine(const ReportPage& page);
+// The report's one-line key to its words: "Known: right within 6 s in 2 of the last 3 tries. ..."
+QString keyLine(qint64 fluencyMs);
 // "Answers are kept for 365 days, then deleted.", or empty where they are kept until forgotten.
 QString keepingSentence(int keepDays);
 // "The last 12 days of play this term"
@@ -102,8 +104,8 @@ QString daysHeading(const ReportPage& page);
 // "Practising the 3s and 4s; missed facts asked again.", or empty for the default settings.
 QString practiceSentence(const PracticeSettings& settings);
 
-// "Maya knows 23 of 144 facts; due today: ...": where a child on the path stands now, from all
-// their answers, with "knows" meant as everywhere else.
+// "Maya knows 23 of 144 facts; to practise again today: ...": where a child on the path stands now,
+// from all their answers, with "knows" meant as everywhere else.
 QString pathLine(const QString& player, const std::vector<FactAnswer>& history, qint64 fluencyMs,
                  QDate today, const PracticeSettings& settings);
 

@@ -131,8 +131,8 @@ private Q_SLOTS:
             QStringLiteral("2 × 3 = 6: missed 2 of the last 3"),
             QStringLiteral("9 × 9 = 81: missed its only try"),
             QStringLiteral("12 × 12 = 144: missed 1 of the last 3"),
-            QStringLiteral("8 × 7 = 56: right 3 of the last 3, median 8.0 seconds"),
-            QStringLiteral("7 × 8 = 56: right 2 of the last 2, median 7.0 seconds"),
+            QStringLiteral("8 × 7 = 56: right 3 of the last 3, usually in 8.0 seconds"),
+            QStringLiteral("7 × 8 = 56: right 2 of the last 2, usually in 7.0 seconds"),
         };
         QStringList texts;
         for (const FactToPractise& fact : factsToPractise(history, 6000, 20))

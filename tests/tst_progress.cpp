@@ -131,16 +131,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("a");
         QTest::addColumn<int>("b");
         QTest::addColumn<QString>("name");
-        QTest::newRow("known") << "Leo" << 7 << 8
-                               << "7 times 8: known, median 2.8 seconds, 5 tries, 4 right, "
-                                  "last 5: right, right, right, wrong, right";
+        QTest::newRow("known")
+            << "Leo" << 7 << 8
+            << "7 times 8: known, usually answered in 2.8 seconds, 5 tries, 4 right, "
+               "last 5: right, right, right, wrong, right";
         QTest::newRow("the other order is another fact")
             << "Leo" << 8 << 7 << "8 times 7: not asked yet";
         QTest::newRow("one time-out")
             << "Leo" << 3 << 4 << "3 times 4: missed, 1 try, 0 right, last 1: timed out";
-        QTest::newRow("another child's answers") << "<b>Zoë</b>" << 7 << 8
-                                                 << "7 times 8: missed, median 9.0 seconds, 3 "
-                                                    "tries, 1 right, last 3: wrong, wrong, right";
+        QTest::newRow("another child's answers")
+            << "<b>Zoë</b>" << 7 << 8
+            << "7 times 8: missed, usually answered in 9.0 seconds, 3 "
+               "tries, 1 right, last 3: wrong, wrong, right";
         QTest::newRow("the class counts children")
             << "" << 7 << 8
             << "7 times 8: missed; children: 1 knows it, 0 learning it, 1 keeps missing it; 8 "
@@ -187,7 +189,9 @@ private Q_SLOTS:
              {"<b>Zoë</b>", "7 × 8 = 56: missed 2 of the last 3", "1 December 2026",
               "Knows 1 of 144 facts. 5 answers since the first game, 60 % right.",
               "Practise 7 × 8.", "The one day of play",
-              "Practising the 3s and 4s; missed facts asked again."})
+              "Practising the 3s and 4s; missed facts asked again.",
+              "Known: right within 6 s in 2 of the last 3 tries. Usually: the middle time of right "
+              "answers."})
             QVERIFY2(page.contains(QString::fromUtf8(expected)), qPrintable(page));
 
         // A folder that is not there: the user is told, and no file appears.
@@ -311,7 +315,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("player");
         QTest::addColumn<QString>("line"); // on the report; empty: no such line
         QTest::newRow("on the path") << "Maya"
-                                     << "Maya knows 1 of 144 facts; due today: 1 × 1";
+                                     << "Maya knows 1 of 144 facts; to practise again today: 1 × 1";
         QTest::newRow("off the path") << "Zoë"
                                       << "";
         QTest::newRow("the class")

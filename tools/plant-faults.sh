@@ -195,6 +195,7 @@ faults=(
 'progress/report.cpp%s/std::vector<ReportPage> book\(pages.rbegin\(\), pages.rbegin\(\) \+ 1\);\n\s*book.insert\(book.end\(\), pages.begin\(\), pages.end\(\) - 1\);/std::vector<ReportPage> book(pages.begin(), pages.end());/%the class sheet comes last in the book to print'
 'record/recordcsv.cpp%s/cells.append\(quoted\(field\)\);/cells.append(field);/%the class sheet writes a name as a spreadsheet formula'
 'progress/playerlist.cpp%s/SheetKnows, SheetUsual,/SheetUsual, SheetKnows,/%the list shows the usual time under Knows'
+'progress/report.cpp%s/keepingSentence\(page.keepDays\), keyLine\(page.fluencyMs\)\}/keepingSentence(page.keepDays)}/%the report has no key to its words'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
