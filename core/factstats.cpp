@@ -188,7 +188,7 @@ std::vector<FactToPractise> factsToPractise(const FactGrid& grid, int count) {
     return facts;
 }
 
-std::vector<DayProgress> dailyProgress(const std::vector<FactAnswer>& history, int days) {
+std::vector<DayProgress> dailyProgress(const std::vector<FactAnswer>& history) {
     struct Day {
         int answers = 0;
         std::vector<qint64> rightMs;
@@ -207,11 +207,23 @@ std::vector<DayProgress> dailyProgress(const std::vector<FactAnswer>& history, i
             day->rightMs.push_back(answer.ms);
     }
     std::vector<DayProgress> progress;
-    auto first = byDay.begin();
-    std::advance(first, std::max<std::ptrdiff_t>(0, std::ssize(byDay) - days));
-    for (auto it = first; it != byDay.end(); ++it) {
-        const int rights = static_cast<int>(it->second.rightMs.size());
-        progress.push_back({it->first, it->second.answers, rights, median(it->second.rightMs)});
+    if (byDay.empty())
+        return progress;
+    const QDate first = byDay.begin()->first;
+    const QDate last = byDay.rbegin()->first;
+    const int step = first.daysTo(last) < LongestDayByDay ? 1 : 7;
+    auto next = byDay.begin();
+    for (QDate from = step == 1 ? first : first.addDays(1 - first.dayOfWeek()); from <= last;
+         from = from.addDays(step)) {
+        DayProgress bar{from, 0, 0, {}, step};
+        std::vector<qint64> rightMs;
+        for (; next != byDay.end() && next->first < from.addDays(step); ++next) {
+            bar.answers += next->second.answers;
+            rightMs.insert(rightMs.end(), next->second.rightMs.begin(), next->second.rightMs.end());
+        }
+        bar.rights = static_cast<int>(rightMs.size());
+        bar.medianRightMs = median(rightMs);
+        progress.push_back(bar);
     }
     return progress;
 }

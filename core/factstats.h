@@ -136,16 +136,21 @@ std::optional<qint64> medianRightMs(const std::vector<FactAnswer>& history);
 // "1 answer", "3 answers": a count with its noun, in the singular for one.
 QString counted(qint64 count, const QString& one, const QString& many);
 
-// One day of play, as the progress chart draws it.
+// One day (or week) of the progress chart: none of either is left out, so that the chart's
+// gaps are the days nobody played.
 struct DayProgress {
-    QDate day;
+    QDate day; // the first of its days
     int answers = 0;
     int rights = 0;
     std::optional<qint64> medianRightMs;
+    int days = 1; // 7 for a week
 };
 
-// The last `days` days that have answers, oldest first.
-std::vector<DayProgress> dailyProgress(const std::vector<FactAnswer>& history, int days = 30);
+// Up to this many days from the first answer to the last are drawn day by day, longer week by
+// week (from Monday).
+inline constexpr int LongestDayByDay = 45;
+// Every day (or week) from the first answer to the last, oldest first.
+std::vector<DayProgress> dailyProgress(const std::vector<FactAnswer>& history);
 
 // "missed", "known", ... as the legend and the screen reader say them.
 QString statusWords(FactStatus status);

@@ -35,6 +35,12 @@ QFont pixelFont(Face face, int pixels, int style = Regular) {
     return font;
 }
 
+// "7 × 8 = 56" held together where lines wrap: a fact broken across lines reads as two.
+QString unbroken(QString text) {
+    return text.replace(QStringLiteral(" × "), QStringLiteral("\u00a0×\u00a0"))
+        .replace(QStringLiteral(" = "), QStringLiteral("\u00a0=\u00a0"));
+}
+
 double drawGrid(QPainter& painter, QPointF origin, double cell, const FactGrid& grid) {
     painter.setFont(pixelFont(Face::Arial, static_cast<int>(cell * 0.45), Bold));
     painter.setPen(Qt::black);
@@ -240,9 +246,9 @@ QString keepingSentence(int keepDays) {
 QString daysHeading(const ReportPage& page) {
     if (page.days.empty())
         return QStringLiteral("No play %1").arg(page.period);
-    if (page.days.size() == 1)
-        return QStringLiteral("The one day of play %1").arg(page.period);
-    return QStringLiteral("The last %1 days of play %2").arg(page.days.size()).arg(page.period);
+    return (page.days.front().days == 1 ? QStringLiteral("Day by day, %1")
+                                        : QStringLiteral("Week by week, %1"))
+        .arg(page.period);
 }
 
 QString reportFileName(const ReportPage& page) {
@@ -343,15 +349,15 @@ void drawPage(QPainter& painter, const ReportPage& page, double height) {
                                                    locale.toString(page.to, QLocale::LongFormat))));
     y += 22;
     painter.setFont(pixelFont(Face::Arial, 14, Bold));
-    const QRectF summary =
-        painter.boundingRect(QRectF(Margin, y, width, 200), Qt::TextWordWrap, summaryLine(page));
-    painter.drawText(summary, Qt::TextWordWrap, summaryLine(page));
+    const QRectF summary = painter.boundingRect(QRectF(Margin, y, width, 200), Qt::TextWordWrap,
+                                                unbroken(summaryLine(page)));
+    painter.drawText(summary, Qt::TextWordWrap, unbroken(summaryLine(page)));
     y += summary.height() + 4;
     if (!page.movingOn.isEmpty()) {
         painter.setPen(QColor(0, 0, 192));
-        const QRectF movingOn =
-            painter.boundingRect(QRectF(Margin, y, width, 200), Qt::TextWordWrap, page.movingOn);
-        painter.drawText(movingOn, Qt::TextWordWrap, page.movingOn);
+        const QRectF movingOn = painter.boundingRect(QRectF(Margin, y, width, 200),
+                                                     Qt::TextWordWrap, unbroken(page.movingOn));
+        painter.drawText(movingOn, Qt::TextWordWrap, unbroken(page.movingOn));
         y += movingOn.height() + 4;
         painter.setPen(Qt::black);
     }
@@ -398,7 +404,7 @@ void drawPage(QPainter& painter, const ReportPage& page, double height) {
         painter.drawText(QRectF(side, sideY, sideWidth, 40), Qt::TextWordWrap,
                          QStringLiteral("None: every fact asked lately is known."));
     for (const FactToPractise& fact : page.facts) {
-        painter.drawText(QRectF(side, sideY, sideWidth, 36), Qt::TextWordWrap, fact.text);
+        painter.drawText(QRectF(side, sideY, sideWidth, 36), Qt::TextWordWrap, unbroken(fact.text));
         sideY += 36;
     }
     y = std::max(y + gridSize, sideY) + 20;
@@ -410,7 +416,9 @@ void drawPage(QPainter& painter, const ReportPage& page, double height) {
     // The chart is laid out for the screen, so it is drawn as a picture at three times the
     // screen's detail and placed on the page: its labels keep their size against its bars.
     // It takes what is left of the page.
-    const QSizeF chartSize(width, std::max(160.0, height - y - Margin));
+    // Under it, its trend in words.
+    constexpr double TrendLine = 22;
+    const QSizeF chartSize(width, std::max(160.0, height - y - Margin - TrendLine));
     QGraphicsScene scene; // owns the chart
     auto* chart = new QChart;
     scene.addItem(chart);
@@ -429,6 +437,10 @@ void drawPage(QPainter& painter, const ReportPage& page, double height) {
         scene.render(&chartPainter, QRectF(QPointF(), chartSize), chart->rect());
     }
     painter.drawImage(QRectF(QPointF(Margin, y), chartSize), picture);
+    painter.setPen(Qt::black);
+    painter.setFont(pixelFont(Face::Arial, 13));
+    painter.drawText(QRectF(Margin, y + chartSize.height(), width, TrendLine),
+                     Qt::AlignLeft | Qt::AlignVCenter, trendSentence(page.trend));
 }
 
 } // namespace

@@ -98,7 +98,7 @@ QString summaryLine(const ReportPage& page);
 QString keyLine(qint64 fluencyMs);
 // "Answers are kept for 365 days, then deleted.", or empty where they are kept until forgotten.
 QString keepingSentence(int keepDays);
-// "The last 12 days of play this term"
+// "Day by day, this week", "Week by week, this school year"
 QString daysHeading(const ReportPage& page);
 
 // "Practising the 3s and 4s; missed facts asked again.", or empty for the default settings.

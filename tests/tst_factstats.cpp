@@ -275,22 +275,29 @@ private Q_SLOTS:
         QCOMPARE(startOf(Period::ThisTerm, QDate(2027, 1, 6)), QDate(2026, 9, 1));
     }
 
-    // The chart's days: only days with answers, the last 30 of them, medians of right answers.
-    void lastThirtyDaysWithAnswers() {
+    // The chart's bars: every day, those nobody played on empty; weeks from Monday once the
+    // first and last answers lie far apart.
+    void chartDays() {
         std::vector<FactAnswer> history;
-        const QDate first(2026, 10, 1);
+        const QDate first(2026, 10, 1); // a Thursday
         for (int day = 0; day < 40; ++day) {
             history.push_back({2, 2, Outcome::Right, 1000 + day, first.addDays(2 * day)});
             history.push_back({2, 2, Outcome::Wrong, 50, first.addDays(2 * day)});
             history.push_back({2, 2, Outcome::Right, 3000 + day, first.addDays(2 * day)});
         }
-        const auto days = dailyProgress(history);
-        QCOMPARE(days.size(), 30u);
-        QCOMPARE(days.front().day, first.addDays(20));
-        QCOMPARE(days.back().day, first.addDays(78));
-        QCOMPARE(days.back().answers, 3);
-        QCOMPARE(days.back().rights, 2);
-        QCOMPARE(days.back().medianRightMs, std::optional<qint64>(2039));
+        const auto days = dailyProgress({history.begin(), history.begin() + 9});
+        QList<int> answers;
+        for (const DayProgress& day : days)
+            answers.append(day.answers);
+        QCOMPARE(answers, (QList<int>{3, 0, 3, 0, 3}));
+        QCOMPARE(days.back().day, first.addDays(4));
+        const auto weeks = dailyProgress(history);
+        QCOMPARE(weeks.size(), 12u);
+        QCOMPARE(weeks.front().day, QDate(2026, 9, 28));
+        QCOMPARE(weeks.front().days, 7);
+        QCOMPARE(weeks.front().answers, 6);
+        QCOMPARE(weeks.front().medianRightMs, std::optional<qint64>(2000));
+        QCOMPARE(weeks.back().answers, 9);
     }
 };
 

@@ -188,7 +188,7 @@ private Q_SLOTS:
         for (const char* expected :
              {"<b>Zoë</b>", "7 × 8 = 56: missed 2 of the last 3", "1 December 2026",
               "Knows 1 of 144 facts. 5 answers since the first game, 60 % right.",
-              "Practise 7 × 8.", "The one day of play",
+              "Practise 7 × 8.", "Day by day, since the first game",
               "Practising the 3s and 4s; missed facts asked again.",
               "Known: right within 6 s in 2 of the last 3 tries. Usually: the middle time of right "
               "answers."})

@@ -196,6 +196,8 @@ faults=(
 'record/recordcsv.cpp%s/cells.append\(quoted\(field\)\);/cells.append(field);/%the class sheet writes a name as a spreadsheet formula'
 'progress/playerlist.cpp%s/SheetKnows, SheetUsual,/SheetUsual, SheetKnows,/%the list shows the usual time under Knows'
 'progress/report.cpp%s/keepingSentence\(page.keepDays\), keyLine\(page.fluencyMs\)\}/keepingSentence(page.keepDays)}/%the report has no key to its words'
+'core/factstats.cpp%s/< LongestDayByDay \? 1 : 7;/< LongestDayByDay ? 1 : 1;/%a year of play drawn as hundreds of day bars, never weeks'
+'core/factstats.cpp%s/step == 1 \? first : first.addDays\(1 - first.dayOfWeek\(\)\)/first/%the chart'"'"'s weeks start on the first day played, not on Monday'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
