@@ -198,6 +198,7 @@ faults=(
 'progress/report.cpp%s/keepingSentence\(page.keepDays\), keyLine\(page.fluencyMs\)\}/keepingSentence(page.keepDays)}/%the report has no key to its words'
 'core/factstats.cpp%s/< LongestDayByDay \? 1 : 7;/< LongestDayByDay ? 1 : 1;/%a year of play drawn as hundreds of day bars, never weeks'
 'core/factstats.cpp%s/step == 1 \? first : first.addDays\(1 - first.dayOfWeek\(\)\)/first/%the chart'"'"'s weeks start on the first day played, not on Monday'
+'board/boardwindow.cpp%s/\n\s*freeSquareFrame = new FocusFrame\(\*squares\[FreeSquareIndex\], this\);//%the FREE picture hides the keyboard'"'"'s frame on its square'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
