@@ -2,6 +2,7 @@
 
 #include "app/recordcommands.h"
 #include "core/playernames.h"
+#include "core/savedfile.h"
 #include "progress/progresswindow.h"
 #include "progress/report.h"
 
@@ -21,6 +22,19 @@ const QCommandLineOption ReportOption(QStringLiteral("report"),
 const QCommandLineOption DaysOption(QStringLiteral("days"),
                                     QStringLiteral("With --report: only the last N days."),
                                     QStringLiteral("N"));
+const QCommandLineOption FromOption(QStringLiteral("from"),
+                                    QStringLiteral("With --report: from this day (YYYY-MM-DD)."),
+                                    QStringLiteral("DATE"));
+const QCommandLineOption ToOption(QStringLiteral("to"),
+                                  QStringLiteral("With --report: up to this day (YYYY-MM-DD)."),
+                                  QStringLiteral("DATE"));
+const QCommandLineOption BookOption(QStringLiteral("all-in-one"),
+                                    QStringLiteral("With --report: the class sheet and every "
+                                                   "child's page in one PDF to print."));
+const QCommandLineOption SummaryOption(QStringLiteral("summary"),
+                                       QStringLiteral("Write the class sheet, a line per child, "
+                                                      "as CSV for a spreadsheet."),
+                                       QStringLiteral("FILE"));
 const QCommandLineOption AllOption(QStringLiteral("all"),
                                    QStringLiteral("With --report: every player's report and the "
                                                   "class's, each in a file of its own."));
@@ -33,20 +47,25 @@ int fail(const QString& why) {
 } // namespace
 
 void addReportOptions(QCommandLineParser& parser) {
-    parser.addOptions({ReportOption, DaysOption, AllOption});
+    parser.addOptions(
+        {ReportOption, DaysOption, FromOption, ToOption, AllOption, BookOption, SummaryOption});
 }
 
 bool isReportCommand(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--report") == 0 || std::strncmp(argv[i], "--report=", 9) == 0)
-            return true;
+        for (const char* option : {"--report", "--summary"})
+            if (const std::size_t length = std::strlen(option);
+                std::strncmp(argv[i], option, length) == 0 &&
+                (argv[i][length] == '\0' || argv[i][length] == '='))
+                return true;
     return false;
 }
 
 int runReportCommand(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption player(QStringLiteral("player"), {}, QStringLiteral("NAME"));
-    parser.addOptions({ReportOption, DaysOption, AllOption, player});
+    parser.addOptions({ReportOption, DaysOption, FromOption, ToOption, AllOption, BookOption,
+                       SummaryOption, player});
     // A mistyped option is said as the game's own command line says it.
     if (!parser.parse(arguments)) {
         fail(parser.errorText().split(QLatin1Char('\n')).constFirst() +
@@ -54,17 +73,38 @@ int runReportCommand(const QStringList& arguments) {
         return 2;
     }
     const QString target = parser.value(ReportOption).trimmed();
-    if (target.isEmpty())
+    const QString summary = parser.value(SummaryOption).trimmed();
+    if (target.isEmpty() && summary.isEmpty())
         return fail(QStringLiteral("--report needs a FILE (or a FOLDER with --all)"));
+    if ((parser.isSet(BookOption) || !summary.isEmpty()) &&
+        (parser.isSet(AllOption) || parser.isSet(player)))
+        return fail(QStringLiteral("--all-in-one and --summary are of the whole class: leave out "
+                                   "--all and --player"));
     if (parser.isSet(AllOption) && parser.isSet(player))
         return fail(QStringLiteral("--all writes every player's report: leave out --player"));
-    int days = 0;
+    const QDate today = QDate::currentDate();
+    DaySpan span = periodSpan(Period::All, today);
     if (parser.isSet(DaysOption)) {
+        if (parser.isSet(FromOption) || parser.isSet(ToOption))
+            return fail(QStringLiteral("--days counts back from today: leave out --from and --to"));
         bool number = false;
-        days = parser.value(DaysOption).toInt(&number);
+        const int days = parser.value(DaysOption).toInt(&number);
         if (!number || days < 1)
             return fail(QStringLiteral("--days needs a number of days, 1 or more, such as "
                                        "--days 30"));
+        span = {today.addDays(1 - days), today,
+                days == 1 ? QStringLiteral("today")
+                          : QStringLiteral("in the last %1 days").arg(days)};
+    } else if (parser.isSet(FromOption) || parser.isSet(ToOption)) {
+        const QDate from = QDate::fromString(parser.value(FromOption), Qt::ISODate);
+        const QDate to =
+            parser.isSet(ToOption) ? QDate::fromString(parser.value(ToOption), Qt::ISODate) : today;
+        if (!from.isValid() || !to.isValid())
+            return fail(QStringLiteral("--from and --to need days written as 2027-03-01, and "
+                                       "--from is needed"));
+        if (from > to)
+            return fail(QStringLiteral("--from must not come after --to"));
+        span = daysBetween(from, to);
     }
 
     // Reading only: a damaged record is told of and left as it is for the game to deal with.
@@ -81,19 +121,13 @@ int runReportCommand(const QStringList& arguments) {
     for (const PlayerSummary& summary : summaries)
         names.append(summary.name);
 
-    const QDate today = QDate::currentDate();
-    const QDate from = days > 0 ? today.addDays(1 - days) : QDate();
-    const QString period = days == 0   ? QStringLiteral("in all")
-                           : days == 1 ? QStringLiteral("today")
-                                       : QStringLiteral("in the last %1 days").arg(days);
     const int fluency = chosenFluencyMs();
     const int keepDays = reader->keepDays();
     const auto pagesOf = [&](const QStringList& players) {
         return everyPage(players, [&](const QString& name) { return reader->factAnswers(name); },
-                         *record.editor(), {fluency, from, period, today, keepDays});
+                         *record.editor(), {fluency, span, today, keepDays});
     };
-    const auto write = [](const QString& path, const ReportPage& page) {
-        const QString failure = saveReport(path, page, SqliteRecord::defaultFolder());
+    const auto told = [](const QString& path, const QString& failure) {
         if (!failure.isEmpty())
             return fail(QStringLiteral("cannot write %1: %2. Nothing was written; choose another "
                                        "file and try again.")
@@ -101,9 +135,25 @@ int runReportCommand(const QStringList& arguments) {
         std::printf("Wrote %s.\n", qPrintable(path));
         return 0;
     };
+    const auto write = [&told](const QString& path, const ReportPage& page) {
+        return told(path, saveReport(path, page, SqliteRecord::defaultFolder()));
+    };
 
     if (names.isEmpty())
         return fail(QStringLiteral("nobody has played yet, so there is no report to write."));
+    if (!summary.isEmpty() || parser.isSet(BookOption)) {
+        const std::vector<ReportPage> pages = pagesOf(names);
+        if (!summary.isEmpty()) {
+            if (const int status =
+                    told(summary, writeWholeFile(summary, sheetCsv(pages.back().sheet),
+                                                 SqliteRecord::defaultFolder()));
+                status != 0 || target.isEmpty())
+                return status;
+        }
+        if (!parser.isSet(BookOption))
+            return write(target, pages.back());
+        return told(target, saveReportBook(target, pages, SqliteRecord::defaultFolder()));
+    }
     if (parser.isSet(AllOption)) {
         const std::vector<ReportPage> pages = pagesOf(names);
         if (const QString failure = saveReports(target, pages, SqliteRecord::defaultFolder());

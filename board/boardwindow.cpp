@@ -10,10 +10,36 @@
 #include "widgets/vblabel.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <algorithm>
 
 namespace quintarlow {
+
+// The focus frame of a square that a picture lies over, drawn over the picture.
+class FocusFrame final : public QWidget {
+public:
+    FocusFrame(QWidget& square, QWidget* parent) : QWidget(parent), square(square) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(square.geometry());
+        raise();
+        square.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            update();
+        return QWidget::eventFilter(watched, event);
+    }
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        paintFocusFrame(painter, square);
+    }
+
+private:
+    QWidget& square;
+};
 
 namespace {
 
@@ -170,6 +196,7 @@ void BoardWindow::buildSquares() {
     }
 
     freePicture = new AnimatedGif(this, {8160, 3720, 705, 705});
+    freeSquareFrame = new FocusFrame(*squares[FreeSquareIndex], this);
     connect(freePicture, &AnimatedGif::clicked, &game, &Game::chooseFreePicture);
     connect(freePicture, &AnimatedGif::doubleClicked, &game, &Game::chooseFreePicture);
 }

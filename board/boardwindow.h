@@ -13,6 +13,7 @@ namespace quintarlow {
 
 class AnimatedGif;
 class Dialogs;
+class FocusFrame;
 class Game;
 class VbLabel;
 struct Fact;
@@ -82,7 +83,8 @@ private:
     QPushButton* newGameButton = nullptr;
     QPushButton* quitButton = nullptr;
     AnimatedGif* titleBanner = nullptr;
-    AnimatedGif* freePicture = nullptr; // over the middle of the FREE square
+    AnimatedGif* freePicture = nullptr;    // over the middle of the FREE square
+    FocusFrame* freeSquareFrame = nullptr; // the FREE square's focus frame, over the picture
     AnimatedGif* gameOverPicture = nullptr;
 
     QTimer winningLineTimer{this}; // 500 ms

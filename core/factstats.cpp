@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <limits>
 #include <map>
+#include <span>
 #include <tuple>
 
 namespace quintarlow {
@@ -32,9 +33,10 @@ struct Tally {
     int rights = 0;
     std::vector<FactAnswer> lastFive; // oldest first
 
-    void add(const FactAnswer& answer) {
-        ++tries;
-        rights += answer.outcome == Outcome::Right;
+    // An answer before the span still tells where the child stands, but is not counted in it.
+    void add(const FactAnswer& answer, bool counted = true) {
+        tries += counted;
+        rights += counted && answer.outcome == Outcome::Right;
         if (lastFive.size() == 5)
             lastFive.erase(lastFive.begin());
         lastFive.push_back(answer);
@@ -46,7 +48,7 @@ struct Tally {
         stats.rights = rights;
         for (const FactAnswer& answer : lastFive)
             stats.lastFive.push_back(answer.outcome);
-        if (tries == 0)
+        if (lastFive.empty())
             return stats;
         int recentRights = 0;
         int recentMisses = 0;
@@ -75,15 +77,21 @@ struct Tally {
     }
 };
 
+// The tries a fact's colour is judged on: its last three, or fewer.
+std::span<const Outcome> judgedTries(const FactStats& stats) {
+    const std::span<const Outcome> lastFive(stats.lastFive);
+    return lastFive.last(std::min<std::size_t>(3, lastFive.size()));
+}
+
 int missesOf(const FactStats& stats) {
-    return static_cast<int>(std::count_if(stats.lastFive.begin(), stats.lastFive.end(),
-                                          [](Outcome o) { return o != Outcome::Right; }));
+    return static_cast<int>(
+        std::ranges::count_if(judgedTries(stats), [](Outcome o) { return o != Outcome::Right; }));
 }
 
 QString practiseText(Fact fact, const FactStats& stats) {
     const QString sum =
         QStringLiteral("%1 × %2 = %3: ").arg(fact.a).arg(fact.b).arg(fact.a * fact.b);
-    const int shown = static_cast<int>(stats.lastFive.size());
+    const int shown = static_cast<int>(judgedTries(stats).size());
     const int misses = missesOf(stats);
     if (shown == 1)
         return sum + (misses == 1 ? QStringLiteral("missed its only try")
@@ -93,7 +101,7 @@ QString practiseText(Fact fact, const FactStats& stats) {
         return sum + QStringLiteral("missed %1 of the last %2").arg(misses).arg(shown);
     QString text = sum + QStringLiteral("right %1 of the last %1").arg(shown);
     if (stats.medianRightMs)
-        text += QStringLiteral(", median %1 seconds").arg(secondsText(*stats.medianRightMs));
+        text += QStringLiteral(", usually in %1 seconds").arg(secondsText(*stats.medianRightMs));
     return text;
 }
 
@@ -120,10 +128,14 @@ FactStats factStats(const std::vector<FactAnswer>& history, Fact fact, qint64 fl
 }
 
 FactGrid factGrid(const std::vector<FactAnswer>& history, qint64 fluencyMs) {
+    return factGrid(history, fluencyMs, DaySpan{});
+}
+
+FactGrid factGrid(const std::vector<FactAnswer>& history, qint64 fluencyMs, const DaySpan& span) {
     std::array<std::array<Tally, FactorCount>, FactorCount> tallies;
     for (const FactAnswer& answer : history)
-        if (inGrid(answer.a, answer.b))
-            tallies[answer.a - 1][answer.b - 1].add(answer);
+        if (inGrid(answer.a, answer.b) && (!span.to.isValid() || answer.day <= span.to))
+            tallies[answer.a - 1][answer.b - 1].add(answer, span.holds(answer.day));
     FactGrid grid;
     for (int a = 0; a < FactorCount; ++a)
         for (int b = 0; b < FactorCount; ++b)
@@ -136,10 +148,11 @@ std::vector<FactToPractise> factsToPractise(const std::vector<FactAnswer>& histo
     return factsToPractise(factGrid(history, fluencyMs), count);
 }
 
-// Weakest first means, in this order of precedence:
+// Weakest first means, in this order of precedence, judged on the same last three tries as the
+// colours, so that a red fact never follows a yellow one:
 //  1. missed facts before right-but-slow ones (known and unasked facts are never listed);
-//  2. more misses among the last five tries first;
-//  3. a larger share of those tries missed first (3 of 3 before 3 of 5);
+//  2. more misses among the last three tries first;
+//  3. a larger share of those tries missed first (1 of 1 before 1 of 2);
 //  4. the slower median right answer first, a fact never answered right slowest of all;
 //  5. grid order (first factor, then second), so equal facts always come out the same way.
 std::vector<FactToPractise> factsToPractise(const FactGrid& grid, int count) {
@@ -157,9 +170,9 @@ std::vector<FactToPractise> factsToPractise(const FactGrid& grid, int count) {
     const auto weakness = [](const Candidate& c) {
         const FactStats& s = *c.stats;
         const int misses = missesOf(s);
-        const auto shown = static_cast<qint64>(s.lastFive.size());
-        // The share compares as misses / shown without rounding: scaled by the common 60.
-        const qint64 share = misses * (60 / shown);
+        const auto shown = static_cast<qint64>(judgedTries(s).size());
+        // The share compares as misses / shown without rounding: scaled by the common 6.
+        const qint64 share = misses * (6 / shown);
         const qint64 slowness = s.medianRightMs.value_or(std::numeric_limits<qint64>::max());
         return std::tuple(s.status == FactStatus::Missed, misses, share, slowness, -c.fact.a,
                           -c.fact.b);
@@ -175,7 +188,7 @@ std::vector<FactToPractise> factsToPractise(const FactGrid& grid, int count) {
     return facts;
 }
 
-std::vector<DayProgress> dailyProgress(const std::vector<FactAnswer>& history, int days) {
+std::vector<DayProgress> dailyProgress(const std::vector<FactAnswer>& history) {
     struct Day {
         int answers = 0;
         std::vector<qint64> rightMs;
@@ -194,11 +207,23 @@ std::vector<DayProgress> dailyProgress(const std::vector<FactAnswer>& history, i
             day->rightMs.push_back(answer.ms);
     }
     std::vector<DayProgress> progress;
-    auto first = byDay.begin();
-    std::advance(first, std::max<std::ptrdiff_t>(0, std::ssize(byDay) - days));
-    for (auto it = first; it != byDay.end(); ++it) {
-        const int rights = static_cast<int>(it->second.rightMs.size());
-        progress.push_back({it->first, it->second.answers, rights, median(it->second.rightMs)});
+    if (byDay.empty())
+        return progress;
+    const QDate first = byDay.begin()->first;
+    const QDate last = byDay.rbegin()->first;
+    const int step = first.daysTo(last) < LongestDayByDay ? 1 : 7;
+    auto next = byDay.begin();
+    for (QDate from = step == 1 ? first : first.addDays(1 - first.dayOfWeek()); from <= last;
+         from = from.addDays(step)) {
+        DayProgress bar{from, 0, 0, {}, step};
+        std::vector<qint64> rightMs;
+        for (; next != byDay.end() && next->first < from.addDays(step); ++next) {
+            bar.answers += next->second.answers;
+            rightMs.insert(rightMs.end(), next->second.rightMs.begin(), next->second.rightMs.end());
+        }
+        bar.rights = static_cast<int>(rightMs.size());
+        bar.medianRightMs = median(rightMs);
+        progress.push_back(bar);
     }
     return progress;
 }
@@ -233,17 +258,22 @@ QString factDescription(Fact fact, const FactStats& stats) {
     if (stats.tries == 0)
         return text;
     if (const ChildCounts& c = stats.children; c.asked() > 0)
-        return text + QStringLiteral(
-                          "; children: %1 %2 it, %3 learning it, %4 %5 missing it; %6, %7 right")
-                          .arg(c.know)
-                          .arg(c.know == 1 ? QStringLiteral("knows") : QStringLiteral("know"))
-                          .arg(c.learning)
-                          .arg(c.missing)
-                          .arg(c.missing == 1 ? QStringLiteral("keeps") : QStringLiteral("keep"))
-                          .arg(counted(stats.tries, QStringLiteral("try"), QStringLiteral("tries")))
-                          .arg(stats.rights);
+        return text +
+               QStringLiteral(
+                   "; children: %1 %2 it, %3 learning it, %4 %5 missing it; %6, %7 right")
+                   .arg(c.know)
+                   .arg(c.know == 1 ? QStringLiteral("knows") : QStringLiteral("know"))
+                   .arg(c.learning)
+                   .arg(c.missing)
+                   .arg(c.missing == 1 ? QStringLiteral("keeps") : QStringLiteral("keep"))
+                   .arg(counted(stats.tries, QStringLiteral("try"), QStringLiteral("tries")))
+                   .arg(stats.rights) +
+               (c.missingNames.isEmpty() ? QString()
+                                         : QStringLiteral("; missing it: %1")
+                                               .arg(c.missingNames.join(QStringLiteral(", "))));
     if (stats.medianRightMs)
-        text += QStringLiteral(", median %1 seconds").arg(secondsText(*stats.medianRightMs));
+        text += QStringLiteral(", usually answered in %1 seconds")
+                    .arg(secondsText(*stats.medianRightMs));
     text +=
         QStringLiteral(", ") + counted(stats.tries, QStringLiteral("try"), QStringLiteral("tries"));
     text += QStringLiteral(", %1 right, last %2: ").arg(stats.rights).arg(stats.lastFive.size());
@@ -257,9 +287,10 @@ QString factDescription(Fact fact, const FactStats& stats) {
 
 namespace quintarlow {
 
-FactGrid classGrid(const std::vector<FactGrid>& children) {
+FactGrid classGrid(const std::vector<FactGrid>& children, const QStringList& names) {
     FactGrid grid{};
-    for (const FactGrid& child : children)
+    for (std::size_t index = 0; index < children.size(); ++index) {
+        const FactGrid& child = children[index];
         for (int a = 0; a < FactorCount; ++a)
             for (int b = 0; b < FactorCount; ++b) {
                 const FactStats& own = child[a][b];
@@ -275,11 +306,14 @@ FactGrid classGrid(const std::vector<FactGrid>& children) {
                     break;
                 case FactStatus::Missed:
                     ++cell.children.missing;
+                    if (qsizetype(index) < names.size())
+                        cell.children.missingNames.append(names[qsizetype(index)]);
                     break;
                 case FactStatus::NotAsked:
                     break;
                 }
             }
+    }
     for (auto& row : grid)
         for (FactStats& cell : row) {
             const ChildCounts& c = cell.children;
@@ -294,6 +328,20 @@ FactGrid classGrid(const std::vector<FactGrid>& children) {
         }
     return grid;
 }
+
+namespace {
+// ": Ann, Ben, Cat and 2 more": enough to act on, short enough for a line.
+QString namedFew(const QStringList& names) {
+    constexpr int Named = 4;
+    if (names.isEmpty())
+        return {};
+    if (names.size() <= Named)
+        return QStringLiteral(": ") + names.join(QStringLiteral(", "));
+    return QStringLiteral(": %1 and %2 more")
+        .arg(names.first(Named).join(QStringLiteral(", ")))
+        .arg(names.size() - Named);
+}
+} // namespace
 
 std::vector<FactToPractise> factsMostMissed(const FactGrid& grid, int count) {
     std::vector<Fact> candidates;
@@ -318,8 +366,10 @@ std::vector<FactToPractise> factsMostMissed(const FactGrid& grid, int count) {
                 .arg(c.missing > 0 ? c.missing : c.learning)
                 .arg(counted(c.asked(), QStringLiteral("child"), QStringLiteral("children")));
         if (c.missing > 0)
-            text += of + (c.missing == 1 ? QStringLiteral("keeps missing it")
-                                         : QStringLiteral("keep missing it"));
+            text += of +
+                    (c.missing == 1 ? QStringLiteral("keeps missing it")
+                                    : QStringLiteral("keep missing it")) +
+                    namedFew(c.missingNames);
         else
             text += of + (c.learning == 1 ? QStringLiteral("is still learning it")
                                           : QStringLiteral("are still learning it"));
@@ -328,49 +378,69 @@ std::vector<FactToPractise> factsMostMissed(const FactGrid& grid, int count) {
     return facts;
 }
 
-int missedFacts(const FactGrid& grid) {
-    int missed = 0;
+namespace {
+int factsShowing(const FactGrid& grid, FactStatus status) {
+    int count = 0;
     for (const auto& row : grid)
         for (const FactStats& cell : row)
-            missed += cell.status == FactStatus::Missed;
-    return missed;
+            count += cell.status == status;
+    return count;
+}
+} // namespace
+
+int missedFacts(const FactGrid& grid) {
+    return factsShowing(grid, FactStatus::Missed);
 }
 
-std::vector<FactAnswer> answersFrom(const std::vector<FactAnswer>& history, QDate from) {
-    if (!from.isValid())
+int knownFacts(const FactGrid& grid) {
+    return factsShowing(grid, FactStatus::Known);
+}
+
+std::vector<FactAnswer> answersIn(const std::vector<FactAnswer>& history, const DaySpan& span) {
+    if (!span.from.isValid() && !span.to.isValid())
         return history;
     std::vector<FactAnswer> kept;
     std::copy_if(history.begin(), history.end(), std::back_inserter(kept),
-                 [from](const FactAnswer& answer) { return answer.day >= from; });
+                 [&span](const FactAnswer& answer) { return span.holds(answer.day); });
     return kept;
 }
 
-QDate periodStart(Period period, QDate today) {
+DaySpan periodSpan(Period period, QDate today, QDate termStart) {
+    const QDate schoolYear(today.month() >= 9 ? today.year() : today.year() - 1, 9, 1);
     switch (period) {
     case Period::ThisWeek:
-        return today.addDays(1 - today.dayOfWeek());
+        return {today.addDays(1 - today.dayOfWeek()), today, QStringLiteral("this week")};
     case Period::Last30Days:
-        return today.addDays(-29);
+        return {today.addDays(-29), today, QStringLiteral("in the last 30 days")};
+    case Period::ThisTerm:
+        // A start set for a term yet to come, or last year's, is not this term's.
+        return {termStart.isValid() && termStart <= today && termStart >= schoolYear ? termStart
+                                                                                     : schoolYear,
+                today, QStringLiteral("this term")};
     case Period::SchoolYear:
-        return QDate(today.month() >= 9 ? today.year() : today.year() - 1, 9, 1);
+        return {schoolYear, today, QStringLiteral("this school year")};
     case Period::All:
         break;
     }
-    return {};
+    return {{}, {}, QStringLiteral("since the first game")};
 }
 
-QString periodWords(Period period) {
-    switch (period) {
-    case Period::ThisWeek:
-        return QStringLiteral("this week");
-    case Period::Last30Days:
-        return QStringLiteral("in the last 30 days");
-    case Period::SchoolYear:
-        return QStringLiteral("this school year");
-    case Period::All:
-        break;
-    }
-    return QStringLiteral("in all");
+DaySpan daysBetween(QDate from, QDate to) {
+    const QLocale locale;
+    const QString last = locale.toString(to, QStringLiteral("d MMMM yyyy"));
+    if (from == to)
+        return {from, to, QStringLiteral("on %1").arg(last)};
+    return {
+        from, to,
+        QStringLiteral("from %1 to %2")
+            .arg(locale.toString(from, from.year() == to.year() ? QStringLiteral("d MMMM")
+                                                                : QStringLiteral("d MMMM yyyy")),
+                 last)};
+}
+
+QString periodName(Period period) {
+    return period == Period::All ? QStringLiteral("all")
+                                 : periodSpan(period, QDate(2000, 1, 1)).words;
 }
 
 double Trend::change() const {
@@ -379,19 +449,31 @@ double Trend::change() const {
     return static_cast<double>(*laterMs - *earlierMs) / static_cast<double>(*earlierMs);
 }
 
-Trend twoWeekTrend(const std::vector<FactAnswer>& history, QDate lastDay) {
+Trend periodTrend(const std::vector<FactAnswer>& history, const DaySpan& span) {
+    // The halves are of the days played within the span: a child who began in December is
+    // compared with their own start, not with the empty autumn.
+    QDate first;
+    QDate last;
+    for (const FactAnswer& answer : history)
+        if (span.holds(answer.day)) {
+            if (!first.isValid() || answer.day < first)
+                first = answer.day;
+            last = std::max(last, answer.day);
+        }
+    Trend trend{{}, {}, span.words};
+    if (!first.isValid() || first >= last)
+        return trend; // one day has no halves
+    const QDate secondHalf = first.addDays((first.daysTo(last) + 1) / 2);
     std::vector<qint64> earlier;
     std::vector<qint64> later;
-    for (const FactAnswer& answer : history) {
-        if (answer.outcome != Outcome::Right || answer.day > lastDay)
-            continue;
-        const qint64 back = answer.day.daysTo(lastDay);
-        if (back < 7)
-            later.push_back(answer.ms);
-        else if (back < 14)
-            earlier.push_back(answer.ms);
+    for (const FactAnswer& answer : history)
+        if (answer.outcome == Outcome::Right && answer.day >= first && answer.day <= last)
+            (answer.day < secondHalf ? earlier : later).push_back(answer.ms);
+    if (std::ssize(earlier) >= TrendRightsEach && std::ssize(later) >= TrendRightsEach) {
+        trend.earlierMs = median(earlier);
+        trend.laterMs = median(later);
     }
-    return {median(earlier), median(later)};
+    return trend;
 }
 
 namespace {
@@ -413,13 +495,21 @@ QString trendWord(const Trend& trend) {
 QString trendSentence(const Trend& trend) {
     const QString word = trendWord(trend);
     if (word.isEmpty())
-        return QStringLiteral("Too few right answers in the last two weeks to say whether "
-                              "answers get faster.");
+        return QStringLiteral("Too few right answers %1 to say whether answers get faster.")
+            .arg(trend.words);
     const QString times = QStringLiteral("%1 s → %2 s")
                               .arg(secondsText(*trend.earlierMs), secondsText(*trend.laterMs));
     if (word == QLatin1String("same"))
-        return QStringLiteral("Answers took about as long as the week before: %1.").arg(times);
-    return QStringLiteral("Answers got %1 over the last two weeks: %2.").arg(word, times);
+        return QStringLiteral("Answers stayed about as fast %1: %2.").arg(trend.words, times);
+    return QStringLiteral("Answers got %1 %2: %3.").arg(word, trend.words, times);
+}
+
+std::optional<qint64> medianRightMs(const std::vector<FactAnswer>& history) {
+    std::vector<qint64> rightMs;
+    for (const FactAnswer& answer : history)
+        if (answer.outcome == Outcome::Right)
+            rightMs.push_back(answer.ms);
+    return median(rightMs);
 }
 
 QString counted(qint64 count, const QString& one, const QString& many) {

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 #include <vector>
@@ -39,6 +40,7 @@ struct ChildCounts {
     int know = 0;
     int learning = 0;
     int missing = 0;
+    QStringList missingNames; // the children who keep missing it, when the class's are named
     int asked() const { return know + learning + missing; }
 };
 
@@ -60,7 +62,7 @@ FactGrid factGrid(const std::vector<FactAnswer>& history, qint64 fluencyMs);
 
 struct FactToPractise {
     Fact fact;
-    QString text; // "7 × 8 = 56: missed 3 of the last 4"
+    QString text; // "7 × 8 = 56: missed 2 of the last 3"
 };
 
 // The weakest facts, weakest first; at most `count`, fewer when fewer are weak.
@@ -72,50 +74,83 @@ std::vector<FactToPractise> factsToPractise(const FactGrid& grid, int count = 6)
 // The class's grid from each child's: a cell takes the status most children have (a tie goes
 // to the weaker), its tries and rights are everyone's, and its median is left out because a
 // class's median would hide the children it is about.
-FactGrid classGrid(const std::vector<FactGrid>& children);
+// `names`, when given, are the children's, in the same order: each cell then names who keeps
+// missing it.
+FactGrid classGrid(const std::vector<FactGrid>& children, const QStringList& names = {});
 // The facts the most children keep missing, most first; then the most still learning.
 std::vector<FactToPractise> factsMostMissed(const FactGrid& classGrid, int count = 6);
 // How many facts a grid shows as missed.
 int missedFacts(const FactGrid& grid);
 
-// A history from `from` on (every answer for an invalid date).
-std::vector<FactAnswer> answersFrom(const std::vector<FactAnswer>& history, QDate from);
+// The periods a parent or teacher looks at.
+enum class Period { ThisWeek, Last30Days, ThisTerm, SchoolYear, All };
+inline constexpr std::array<Period, 5> Periods = {
+    Period::ThisWeek, Period::Last30Days, Period::ThisTerm, Period::SchoolYear, Period::All};
 
-// The periods a parent or teacher looks at, and the first day of each as seen on `today`.
-enum class Period { ThisWeek, Last30Days, SchoolYear, All };
-inline constexpr std::array<Period, 4> Periods = {Period::ThisWeek, Period::Last30Days,
-                                                  Period::SchoolYear, Period::All};
-// Weeks start on Monday, school years on 1 September; an invalid date for all.
-QDate periodStart(Period period, QDate today);
-// As it follows "412 answers": "this week", "in the last 30 days", "this school year", "in all".
-QString periodWords(Period period);
+// The days a view's figures count, both ends included, and how its sentences name them.
+struct DaySpan {
+    QDate from;    // invalid: from the first answer on
+    QDate to;      // invalid: up to the last answer
+    QString words; // as it follows "412 answers": "this week", "since the first game"
+    bool holds(QDate day) const {
+        return (!from.isValid() || day >= from) && (!to.isValid() || day <= to);
+    }
+};
+// A period as seen on `today`. Weeks start on Monday, school years on 1 September, a term on
+// `termStart` (the school year's first day until a teacher sets it).
+DaySpan periodSpan(Period period, QDate today, QDate termStart = {});
+// Any two days, as the command line gives them: "from 2 March to 27 March 2027".
+DaySpan daysBetween(QDate from, QDate to);
+// As the period chooser lists it: "this week", "this term", "all".
+QString periodName(Period period);
+// The answers a span counts.
+std::vector<FactAnswer> answersIn(const std::vector<FactAnswer>& history, const DaySpan& span);
 
-// The median time of right answers in the week up to `lastDay` against the week before it.
+// A span's figures: answers and rights counted within it; each fact's colour is where the
+// child stood at its end, from their last tries up to then, however long before it they were.
+// A fact known before the period and not asked in it stays known.
+FactGrid factGrid(const std::vector<FactAnswer>& history, qint64 fluencyMs, const DaySpan& span);
+// The one meaning of "knows a fact" that every count, list and sentence uses: the grid's green.
+int knownFacts(const FactGrid& grid);
+
+// The median time of right answers in the first half of the days played within a span against
+// the second half; too few right answers in either half and there is no trend to tell.
 struct Trend {
     std::optional<qint64> earlierMs;
     std::optional<qint64> laterMs;
+    QString words; // the span's, as the sentence names it
     // Later against earlier: below 0 faster, above 0 slower; 0 when either is missing.
     double change() const;
 };
-Trend twoWeekTrend(const std::vector<FactAnswer>& history, QDate lastDay);
+// Fewer right answers than this in a half is a child's good or bad day, not a trend.
+inline constexpr int TrendRightsEach = 3;
+Trend periodTrend(const std::vector<FactAnswer>& history, const DaySpan& span);
 // "faster", "slower", "same", or empty when there is not enough to say.
 QString trendWord(const Trend& trend);
-// "Answers got faster over the last two weeks: 4.1 s → 3.2 s."; a sentence for every case.
+// "Answers got faster this week: 4.1 s → 3.2 s."; a sentence for every case.
 QString trendSentence(const Trend& trend);
+
+// The median time of the right answers in a history; none without one.
+std::optional<qint64> medianRightMs(const std::vector<FactAnswer>& history);
 
 // "1 answer", "3 answers": a count with its noun, in the singular for one.
 QString counted(qint64 count, const QString& one, const QString& many);
 
-// One day of play, as the progress chart draws it.
+// One day (or week) of the progress chart: none of either is left out, so that the chart's
+// gaps are the days nobody played.
 struct DayProgress {
-    QDate day;
+    QDate day; // the first of its days
     int answers = 0;
     int rights = 0;
     std::optional<qint64> medianRightMs;
+    int days = 1; // 7 for a week
 };
 
-// The last `days` days that have answers, oldest first.
-std::vector<DayProgress> dailyProgress(const std::vector<FactAnswer>& history, int days = 30);
+// Up to this many days from the first answer to the last are drawn day by day, longer week by
+// week (from Monday).
+inline constexpr int LongestDayByDay = 45;
+// Every day (or week) from the first answer to the last, oldest first.
+std::vector<DayProgress> dailyProgress(const std::vector<FactAnswer>& history);
 
 // "missed", "known", ... as the legend and the screen reader say them.
 QString statusWords(FactStatus status);

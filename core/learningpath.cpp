@@ -363,7 +363,7 @@ QString parentLine(const QString& name, const PathSummary& summary) {
         line += QStringLiteral("; this week %1 learned %2")
                     .arg(name, tablesWords(summary.learnedThisWeek));
     if (!summary.due.empty())
-        line += QLatin1String("; due today: ") + factsText(summary.due, NamedDue);
+        line += QLatin1String("; to practise again today: ") + factsText(summary.due, NamedDue);
     return line;
 }
 
@@ -372,7 +372,7 @@ QString factsText(const std::vector<Fact>& facts, int most) {
     for (std::size_t fact = 0; fact < facts.size() && fact < std::size_t(most); ++fact)
         named.append(QStringLiteral("%1 × %2").arg(facts[fact].a).arg(facts[fact].b));
     if (facts.size() > std::size_t(most))
-        named.append(QStringLiteral("%1 more").arg(facts.size() - most));
+        named.append(QStringLiteral("and %1 more").arg(facts.size() - most));
     return named.join(QLatin1String(", "));
 }
 

@@ -116,8 +116,8 @@ struct PathSummary {
 };
 PathSummary pathSummary(const std::vector<FactAnswer>& history, qint64 fluencyMs,
                         const QDate& today, const std::vector<int>& tables);
-// "Maya knows 41 of 144 facts; this week Maya learned the 5s; due today: 7 × 8, 6 × 7" (at most
-// five due facts named, then how many more).
+// "Maya knows 41 of 144 facts; this week Maya learned the 5s; to practise again today: 7 × 8, 6 ×
+// 7" (at most five due facts named, then how many more).
 QString parentLine(const QString& name, const PathSummary& summary);
 // "7 × 8, 6 × 7": at most `most` facts named, then how many more.
 QString factsText(const std::vector<Fact>& facts, int most);

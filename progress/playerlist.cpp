@@ -8,10 +8,12 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
+#include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <array>
 #include <cmath>
 
 namespace quintarlow {
@@ -26,9 +28,21 @@ enum Column {
     RightColumn,
     MissingColumn,
     TrendColumn,
+    KnowsColumn,
+    UsualColumn,
+    PractiseColumn,
+    MovedOnColumn,
     LastColumn,
     ColumnCount
 };
+
+// Where each column's words stand on the class sheet; none for those the sheet leaves out.
+constexpr std::array<int, ColumnCount> SheetIndex = {
+    SheetChild, SheetAnswers, SheetRight,    -1,           SheetTimes,
+    SheetKnows, SheetUsual,   SheetPractise, SheetMovedOn, -1};
+
+const QString SortColumnKey = QStringLiteral("listSortColumn");
+const QString SortOrderKey = QStringLiteral("listSortOrder");
 
 QStandardItem* cell(const QString& text, const QVariant& sortKey) {
     auto* item = new QStandardItem(text);
@@ -96,12 +110,24 @@ PlayerList::PlayerList(QWidget* parent) : QWidget(parent) {
     model = new QStandardItemModel(0, ColumnCount, this);
     model->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Answers"),
                                       QStringLiteral("Right"), QStringLiteral("Missing"),
-                                      QStringLiteral("Trend"), QStringLiteral("Last played")});
+                                      QStringLiteral("Trend"), QStringLiteral("Knows"),
+                                      QStringLiteral("Usually"), QStringLiteral("To practise"),
+                                      QStringLiteral("Moved on"), QStringLiteral("Last played")});
+    model->horizontalHeaderItem(AnswersColumn)
+        ->setToolTip(QStringLiteral("How many answers in the period shown"));
     model->horizontalHeaderItem(MissingColumn)
-        ->setToolTip(QStringLiteral("How many facts the player keeps missing"));
+        ->setToolTip(QStringLiteral("How many facts the player keeps missing at the end of the "
+                                    "period shown"));
     model->horizontalHeaderItem(TrendColumn)
-        ->setToolTip(QStringLiteral("Whether right answers got faster or slower over the last "
-                                    "two weeks; sorted by how much they moved"));
+        ->setToolTip(QStringLiteral("Whether right answers got faster or slower in the period "
+                                    "shown; slower first"));
+    // A column's first sort puts who needs help most on top: the fewest answers, the lowest
+    // share right, the most facts missed, the times that slowed most, who played longest ago.
+    for (int column : {MissingColumn, TrendColumn, UsualColumn})
+        model->setHeaderData(column, Qt::Horizontal, Qt::DescendingOrder, Qt::InitialSortOrderRole);
+    for (int column : {NameColumn, AnswersColumn, RightColumn, KnowsColumn, PractiseColumn,
+                       MovedOnColumn, LastColumn})
+        model->setHeaderData(column, Qt::Horizontal, Qt::AscendingOrder, Qt::InitialSortOrderRole);
     sorted = new PlayerSort(this);
     sorted->setSourceModel(model);
     sorted->setSortRole(SortRole);
@@ -124,6 +150,12 @@ PlayerList::PlayerList(QWidget* parent) : QWidget(parent) {
     layout->addWidget(table, 1);
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &PlayerList::rowChosen);
+    connect(table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [](int column, Qt::SortOrder order) {
+                QSettings kept = progressSettings();
+                kept.setValue(SortColumnKey, column);
+                kept.setValue(SortOrderKey, static_cast<int>(order));
+            });
 }
 
 void PlayerList::setPlayers(const std::vector<PlayerSummary>& players) {
@@ -138,6 +170,10 @@ void PlayerList::setPlayers(const std::vector<PlayerSummary>& players) {
             cell(QStringLiteral("%1 %").arg(qRound(100 * share)), share),
             cell({}, -1),
             cell({}, 0.0),
+            cell({}, -1),
+            cell({}, -1),
+            cell({}, QString()),
+            cell({}, -1),
             cell(locale.toString(summary.lastPlayed.date(), QStringLiteral("d MMM yy")),
                  summary.lastPlayed.toMSecsSinceEpoch())};
         row[NameColumn]->setData(key, NameRole);
@@ -154,27 +190,48 @@ void PlayerList::setPlayers(const std::vector<PlayerSummary>& players) {
     addRow(everyone, QVariant());
     for (const PlayerSummary& summary : players)
         addRow(summary, summary.name);
-    table->sortByColumn(LastColumn, Qt::DescendingOrder);
+    // As it was last sorted; at first, who keeps missing the most facts on top.
+    const QSettings kept = progressSettings();
+    const int column = kept.value(SortColumnKey, int(MissingColumn)).toInt();
+    table->sortByColumn(column >= 0 && column < ColumnCount ? column : int(MissingColumn),
+                        static_cast<Qt::SortOrder>(
+                            kept.value(SortOrderKey, int(Qt::DescendingOrder)).toInt() != 0));
 }
 
-void PlayerList::setNeeds(const QString& name, int missed, const Trend& trend) {
+void PlayerList::setFigures(const QString& name, const ChildLine& line) {
+    const QVariant key = name.isEmpty() ? QVariant() : QVariant(name);
+    const QStringList cells = sheetCells(line);
+    const double share = line.answers > 0 ? double(line.rights) / line.answers : 0.0;
+    // The sort keys: who needs help most comes first at a column's first click.
+    const std::array<std::pair<int, QVariant>, 8> figures = {{
+        {AnswersColumn, line.answers},
+        {RightColumn, share},
+        {MissingColumn, line.missed},
+        // Slower first: those are the children to look at.
+        {TrendColumn, line.trend.change()},
+        {KnowsColumn, line.known},
+        {UsualColumn, line.usualMs.value_or(-1)},
+        {PractiseColumn, cells[SheetPractise]},
+        {MovedOnColumn, int(line.movedOn)},
+    }};
     for (int row = 0; row < model->rowCount(); ++row) {
-        if (model->item(row, NameColumn)->data(NameRole) != QVariant(name))
+        if (model->item(row, NameColumn)->data(NameRole) != key)
             continue;
         // Told as one change of the row: a change of a single cell makes the view place it at
-        // once, which sizes every column to its contents again, five times for each player.
+        // once, which sizes every column to its contents again, for each player.
         QSignalBlocker quiet(model);
-        QStandardItem* missing = model->item(row, MissingColumn);
-        missing->setText(QString::number(missed));
-        missing->setData(missed, SortRole);
-        QStandardItem* moved = model->item(row, TrendColumn);
-        const QString word = trendWord(trend);
-        moved->setText(word.isEmpty() ? QStringLiteral("–") : word);
-        moved->setToolTip(trendSentence(trend));
-        // Sorted by how far the times moved, either way: both are worth a look.
-        moved->setData(std::abs(trend.change()), SortRole);
+        for (const auto& [column, sortKey] : figures) {
+            QStandardItem* item = model->item(row, column);
+            item->setData(sortKey, SortRole);
+            const QString text = column == AnswersColumn   ? QLocale().toString(line.answers)
+                                 : column == MissingColumn ? QString::number(line.missed)
+                                                           : cells[SheetIndex[column]];
+            item->setText(text.isEmpty() ? QStringLiteral("–") : text);
+        }
+        model->item(row, TrendColumn)->setToolTip(trendSentence(line.trend));
         quiet.unblock();
-        Q_EMIT model->dataChanged(missing->index(), moved->index());
+        Q_EMIT model->dataChanged(model->index(row, AnswersColumn),
+                                  model->index(row, MovedOnColumn));
     }
 }
 

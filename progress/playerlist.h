@@ -1,5 +1,6 @@
 #pragma once
 
+#include "progress/report.h"
 #include "record/recordreader.h"
 
 #include <QWidget>
@@ -26,8 +27,8 @@ public:
     void select(const QString& name);
     // The star beside a player who has practice settings of their own.
     void markPractice(const QString& name, bool hasSettings);
-    // How many facts the player keeps missing and how their times moved lately.
-    void setNeeds(const QString& name, int missed, const Trend& trend);
+    // A player's line of the class sheet for the period shown, an empty name the class's.
+    void setFigures(const QString& name, const ChildLine& line);
     QTableView& view() { return *table; }
 
 Q_SIGNALS:

@@ -27,4 +27,8 @@ QPushButton* button(const QString& text, QWidget* parent) {
     return button;
 }
 
+QSettings progressSettings() {
+    return QSettings(QStringLiteral("quintarlow"), QStringLiteral("progress"));
+}
+
 } // namespace quintarlow

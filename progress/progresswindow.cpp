@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QChartView>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,11 +35,7 @@ namespace quintarlow {
 namespace {
 
 const QString FluencyKey = QStringLiteral("fluencyMs");
-
-// ~/.config/quintarlow/progress.conf: the window's choices, apart from any game setting.
-QSettings settings() {
-    return QSettings(QStringLiteral("quintarlow"), QStringLiteral("progress"));
-}
+const QString TermStartKey = QStringLiteral("termStart");
 
 // A status swatch beside its words in the legend.
 class Swatch final : public QWidget {
@@ -58,22 +55,24 @@ private:
 };
 
 // Where a child on the learning path stands, as the window tells it.
-QString pathWords(const PathSummary& path) {
+// `known` is the grid's, so that the panel and the green cells never disagree.
+QString pathWords(const PathSummary& path, int known) {
     constexpr int NamedDue = 8; // the panel keeps its height: see makeRightPanel
-    QStringList lines{QStringLiteral("%1 known, %2 learning, %3 new.")
-                          .arg(counted(path.known, QStringLiteral("fact"), QStringLiteral("facts")))
+    QStringList lines{QStringLiteral("Knows %1 of 144 facts; %2 being learned, %3 new.")
+                          .arg(known)
                           .arg(path.learning)
                           .arg(path.fresh)};
-    lines.append(path.currentTable == 0 ? QStringLiteral("Every table of the path is learned.")
-                 : path.nextTable == 0
-                     ? QStringLiteral("On the %1s, the last of the path.").arg(path.currentTable)
-                     : QStringLiteral("On the %1s; the %2s open next.")
-                           .arg(path.currentTable)
-                           .arg(path.nextTable));
+    lines.append(
+        path.currentTable == 0 ? QStringLiteral("Every table of the path is learned.")
+        : path.nextTable == 0
+            ? QStringLiteral("Learning the %1s, the last table of the path.").arg(path.currentTable)
+            : QStringLiteral("Learning the %1s; the %2s come next.")
+                  .arg(path.currentTable)
+                  .arg(path.nextTable));
     lines.append(
         path.due.empty()
-            ? QStringLiteral("Nothing is due for review today.")
-            : QStringLiteral("Due for review today: %1.").arg(factsText(path.due, NamedDue)));
+            ? QStringLiteral("Nothing to practise again today.")
+            : QStringLiteral("To practise again today: %1.").arg(factsText(path.due, NamedDue)));
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -101,20 +100,31 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     auto* periodLabel = new QLabel(QStringLiteral("&Show"), this);
     periodChooser = new QComboBox(this);
     for (Period each : Periods)
-        periodChooser->addItem(periodWords(each), static_cast<int>(each));
+        periodChooser->addItem(periodName(each), static_cast<int>(each));
     periodChooser->setCurrentIndex(periodChooser->findData(static_cast<int>(period)));
     periodLabel->setBuddy(periodChooser);
     periodChooser->setAccessibleName(QStringLiteral("Show"));
     top->addWidget(periodLabel);
     top->addWidget(periodChooser);
+    // Set once: terms start on different days in every school.
+    const QDate termStart = progressSettings().value(TermStartKey).toDate();
+    termStartEdit = new QDateEdit(
+        termStart.isValid() ? termStart : periodSpan(Period::SchoolYear, today).from, this);
+    termStartEdit->setDisplayFormat(QStringLiteral("d MMM yyyy"));
+    termStartEdit->setCalendarPopup(true);
+    termStartEdit->setMaximumDate(today);
+    termStartEdit->setAccessibleName(QStringLiteral("The term began on"));
+    termStartEdit->setToolTip(QStringLiteral("The day this term began"));
+    termStartEdit->setVisible(false);
+    top->addWidget(termStartEdit);
     top->addSpacing(12);
-    auto* fluencyLabel = new QLabel(QStringLiteral("&Known means right within"), this);
+    auto* fluencyLabel = new QLabel(QStringLiteral("&Known when right within"), this);
     fluencyChooser = new QComboBox(this);
     for (int ms : FluencyChoicesMs)
         fluencyChooser->addItem(QStringLiteral("%1 seconds").arg(ms / 1000), ms);
     fluencyChooser->setCurrentIndex(fluencyChooser->findData(fluency));
     fluencyLabel->setBuddy(fluencyChooser);
-    fluencyChooser->setAccessibleName(QStringLiteral("Known means right within"));
+    fluencyChooser->setAccessibleName(QStringLiteral("Known when right within"));
     top->addWidget(fluencyLabel);
     top->addWidget(fluencyChooser);
     layout->addLayout(top);
@@ -142,6 +152,7 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     connect(periodChooser, &QComboBox::currentIndexChanged, this, [this](int index) {
         setPeriod(static_cast<Period>(periodChooser->itemData(index).toInt()));
     });
+    connect(termStartEdit, &QDateEdit::dateChanged, this, &ProgressWindow::setTermStart);
     connect(fluencyChooser, &QComboBox::currentIndexChanged, this,
             [this](int index) { setFluencyMs(fluencyChooser->itemData(index).toInt()); });
     connect(saveButton, &QPushButton::clicked, this, &ProgressWindow::saveReportAsked);
@@ -245,6 +256,7 @@ QWidget* ProgressWindow::makeRightPanel() {
                                            Qt::TextSelectableByMouse);
     layout->addWidget(practiseLabel);
     daysLabel = heading({}, panel);
+    daysLabel->setWordWrap(true); // a long period's name must not widen the window
     layout->addWidget(daysLabel);
     chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
@@ -255,7 +267,7 @@ QWidget* ProgressWindow::makeRightPanel() {
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumHeight(200);
     chartView->installEventFilter(this);
-    chartView->setAccessibleName(QStringLiteral("Share right and median time per day"));
+    chartView->setAccessibleName(QStringLiteral("Share right and usual time per day"));
     layout->addWidget(chartView, 1);
     trendLabel = plainLabel(panel);
     trendLabel->setFont(gameFont(Face::Arial, 9, Bold));
@@ -332,16 +344,21 @@ void ProgressWindow::readEveryone() {
         return;
     everyoneRead = true;
     readHistories();
-    const QDate from = periodStart(period, today);
+    const DaySpan shown = span();
     std::vector<std::vector<FactAnswer>> children;
+    std::vector<ReportPage> pages;
     for (const QString& name : names) {
-        children.push_back(answersFrom(historyOf(name), from));
-        const ReportPage own = playerPage(name, children.back(), fluency);
-        players->setNeeds(name, missedFacts(own.grid), own.trend);
+        children.push_back(historyOf(name));
+        pages.push_back(playerPage(name, children.back(), fluency, shown));
     }
     // Worked out while nobody waits, so that choosing the class shows it at once.
-    classShown = classPage(children, fluency);
+    classShown = classPage(children, fluency, shown, QStringList(names.begin(), names.end()));
     findStalled();
+    for (std::size_t child = 0; child < names.size(); ++child) {
+        classShown->sheet.push_back(childLine(pages[child], stalled));
+        players->setFigures(names[child], classShown->sheet.back());
+    }
+    players->setFigures({}, childLine(*classShown, stalled));
 }
 
 void ProgressWindow::findStalled() {
@@ -364,8 +381,10 @@ void ProgressWindow::practiceSaved(const QString& name, bool ownSettings) {
     else
         withSettings.erase(name);
     // Whether the child moved on is judged by the path once they are on it.
-    if (everyoneRead)
-        findStalled();
+    if (everyoneRead) {
+        everyoneRead = false;
+        readEveryone();
+    }
     redraw();
 }
 
@@ -383,7 +402,7 @@ void ProgressWindow::setFluencyMs(int ms) {
     if (ms == fluency)
         return;
     fluency = ms;
-    settings().setValue(FluencyKey, ms);
+    progressSettings().setValue(FluencyKey, ms);
     fluencyChooser->setCurrentIndex(fluencyChooser->findData(ms));
     const auto entries = legendEntries(fluency);
     for (int i = 0; i < static_cast<int>(entries.size()); ++i)
@@ -401,6 +420,7 @@ void ProgressWindow::setPeriod(Period chosen) {
         return;
     period = chosen;
     periodChooser->setCurrentIndex(periodChooser->findData(static_cast<int>(period)));
+    termStartEdit->setVisible(period == Period::ThisTerm);
     if (everyoneRead) {
         everyoneRead = false;
         readEveryone();
@@ -408,34 +428,47 @@ void ProgressWindow::setPeriod(Period chosen) {
     redraw();
 }
 
+DaySpan ProgressWindow::span() const {
+    return periodSpan(period, today, termStartEdit->date());
+}
+
+void ProgressWindow::setTermStart(QDate start) {
+    progressSettings().setValue(TermStartKey, start);
+    if (period != Period::ThisTerm)
+        return;
+    everyoneRead = false;
+    readEveryone();
+    redraw();
+}
+
 void ProgressWindow::redraw() {
     if (names.empty())
         return;
-    const QDate from = periodStart(period, today);
     const bool wholeClass = player.isEmpty();
     if (wholeClass) {
         readEveryone();
         page = *classShown;
     } else {
-        page = playerPage(player, answersFrom(historyOf(player), from), fluency);
+        page = playerPage(player, historyOf(player), fluency, span());
         page.practice = practiceSentence(practiceEditor->settings());
     }
-    page.period = periodWords(period);
     page.keepDays = keepDays;
     forgetButton->setEnabled(!wholeClass);
     gridTitle->setText(shownName(page.player));
     summary->setText(summaryLine(page));
     gridView->setGrid(page.grid);
     cellWords->setText(
-        wholeClass
-            ? QStringLiteral("Each child is judged on their own answers; a cell's colour is what "
-                             "most children show, its number how many keep missing it. Rows: "
-                             "first factor; columns: second.")
-            : QStringLiteral("The number in a cell is the median time of the right answers among "
-                             "its last three tries, in seconds: the same answers its colour is "
-                             "judged on. Rows: first factor; columns: second. An orange star: "
-                             "the player has practice settings of their own.") +
-                  (keepDays > 0 ? QLatin1Char(' ') + keepingSentence(keepDays) : QString()));
+        (wholeClass
+             ? QStringLiteral("Each child is judged on their own answers; a cell's colour is what "
+                              "most children show, its number how many keep missing it. Rows: "
+                              "first factor; columns: second. ")
+             : QStringLiteral("The number in a cell: the seconds its right answers usually "
+                              "take, of its last three tries, the same tries its colour is judged "
+                              "on. Rows: first factor; columns: second. An orange star: "
+                              "the player has practice settings of their own. ")) +
+        QStringLiteral("Colours: where each fact stood at the period's end, from the last tries "
+                       "up to then, even those before it.") +
+        (keepDays > 0 ? QLatin1Char(' ') + keepingSentence(keepDays) : QString()));
     showMovingOn();
     practiseHeading->setText(wholeClass ? QStringLiteral("Facts most children miss")
                                         : QStringLiteral("Facts to practise"));
@@ -446,8 +479,8 @@ void ProgressWindow::redraw() {
                                ? QStringLiteral("None: every fact asked lately is known.")
                                : lines.join(QLatin1Char('\n')));
     daysLabel->setText(daysHeading(page));
-    trendLabel->setText(QStringLiteral("Bars: the share right. Line: the median time of right "
-                                       "answers; lower is faster. ") +
+    trendLabel->setText(QStringLiteral("Bars: the share right. Line: the seconds right answers "
+                                       "usually took; lower is faster. ") +
                         trendSentence(page.trend));
     drawChart();
 }
@@ -460,10 +493,12 @@ void ProgressWindow::showMovingOn() {
         movingOnLabel->setText(page.movingOn);
     } else if (settings.path) {
         // From every answer the child gave, whatever the period: the path is the child's own.
-        const PathSummary path = pathSummary(historyOf(player), fluency, today, settings.tables);
-        page.movingOn = parentLine(shownName(player), path);
-        movingOnHeading->setText(QStringLiteral("Learning path"));
-        movingOnLabel->setText(pathWords(path));
+        const std::vector<FactAnswer>& all = historyOf(player);
+        const PathSummary path = pathSummary(all, fluency, today, settings.tables);
+        page.movingOn = pathLine(player, all, fluency, today, settings);
+        movingOnHeading->setText(QStringLiteral("Learning path, from all answers"));
+        movingOnLabel->setText(
+            pathWords(path, knownFacts(factGrid(all, fluency, DaySpan{{}, today, {}}))));
     } else {
         movingOnHeading->setText(QStringLiteral("Learning path"));
         movingOnLabel->setText(QStringLiteral("Not on the learning path: tick \"Follow the "
@@ -520,10 +555,9 @@ void ProgressWindow::saveAllReportsAsked() {
         return;
     readHistories();
     const QStringList every(names.begin(), names.end());
-    const QString failure = saveReports(
-        folder,
-        everyPage(every, [&](const QString& name) { return historyOf(name); }, services.editor,
-                  {fluency, periodStart(period, today), periodWords(period), today, keepDays}));
+    const QString failure =
+        saveReports(folder, everyPage(every, [&](const QString& name) { return historyOf(name); },
+                                      services.editor, {fluency, span(), today, keepDays}));
     if (!failure.isEmpty())
         services.dialogs.warn(this,
                               QStringLiteral("Not every report could be saved: %1. Choose "
@@ -565,7 +599,7 @@ void ProgressWindow::forgetAsked() {
 }
 
 int chosenFluencyMs() {
-    const int fluency = settings().value(FluencyKey, DefaultFluencyMs).toInt();
+    const int fluency = progressSettings().value(FluencyKey, DefaultFluencyMs).toInt();
     if (std::find(FluencyChoicesMs.begin(), FluencyChoicesMs.end(), fluency) ==
         FluencyChoicesMs.end())
         return DefaultFluencyMs;

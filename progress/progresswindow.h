@@ -13,6 +13,7 @@
 class QChart;
 class QChartView;
 class QComboBox;
+class QDateEdit;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -85,6 +86,9 @@ private:
     // Where the shown child stands on the learning path, or who in the class has not moved on.
     void showMovingOn();
     void redraw();
+    // The days the period chosen covers, as seen today.
+    DaySpan span() const;
+    void setTermStart(QDate start);
     void drawChart();
     QWidget* makeSidePanel();
     QWidget* makeGridPanel();
@@ -112,6 +116,7 @@ private:
     PracticeEditor* practiceEditor = nullptr;
     QComboBox* fluencyChooser = nullptr;
     QComboBox* periodChooser = nullptr;
+    QDateEdit* termStartEdit = nullptr;
     QLabel* gridTitle = nullptr;
     QLabel* summary = nullptr;
     FactGridView* gridView = nullptr;

@@ -8,6 +8,7 @@
 #include "core/savedfile.h"
 #include "progress/factcell.h"
 #include "progress/progresschart.h"
+#include "record/recordcsv.h"
 #include "record/recordreader.h"
 #include "widgets/fonts.h"
 
@@ -18,6 +19,8 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
+#include <array>
+#include <span>
 
 namespace quintarlow {
 
@@ -30,6 +33,12 @@ QFont pixelFont(Face face, int pixels, int style = Regular) {
     QFont font = gameFont(face, 10, style);
     font.setPixelSize(pixels);
     return font;
+}
+
+// "7 × 8 = 56" held together where lines wrap: a fact broken across lines reads as two.
+QString unbroken(QString text) {
+    return text.replace(QStringLiteral(" × "), QStringLiteral("\u00a0×\u00a0"))
+        .replace(QStringLiteral(" = "), QStringLiteral("\u00a0=\u00a0"));
 }
 
 double drawGrid(QPainter& painter, QPointF origin, double cell, const FactGrid& grid) {
@@ -54,41 +63,109 @@ double drawGrid(QPainter& painter, QPointF origin, double cell, const FactGrid& 
 } // namespace
 
 ReportPage playerPage(const QString& player, const std::vector<FactAnswer>& history,
-                      qint64 fluencyMs) {
+                      qint64 fluencyMs, const DaySpan& span) {
     ReportPage page;
     page.player = player;
+    page.period = span.words;
     page.fluencyMs = fluencyMs;
-    page.grid = factGrid(history, fluencyMs);
+    page.grid = factGrid(history, fluencyMs, span);
     page.facts = factsToPractise(page.grid);
-    page.days = dailyProgress(history);
-    for (const FactAnswer& answer : history) {
+    const std::vector<FactAnswer> inSpan = answersIn(history, span);
+    page.days = dailyProgress(inSpan);
+    for (const FactAnswer& answer : inSpan) {
         ++page.answers;
         page.rights += answer.outcome == Outcome::Right;
         if (!page.from.isValid() || answer.day < page.from)
             page.from = answer.day;
         page.to = std::max(page.to, answer.day);
     }
-    // The last two weeks of play, however long ago they were: a child back from the holidays
-    // is compared with how they were before them.
-    page.trend = twoWeekTrend(history, page.to);
+    page.trend = periodTrend(inSpan, span);
+    page.usualMs = medianRightMs(inSpan);
     return page;
 }
 
-ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs) {
+ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs,
+                     const DaySpan& span, const QStringList& names) {
     std::vector<FactAnswer> everyone;
     std::vector<FactGrid> grids;
-    for (const std::vector<FactAnswer>& child : children) {
-        if (child.empty())
-            continue;
-        everyone.insert(everyone.end(), child.begin(), child.end());
-        grids.push_back(factGrid(child, fluencyMs));
+    QStringList gridNames;
+    int playedInSpan = 0;
+    for (std::size_t index = 0; index < children.size(); ++index) {
+        const std::vector<FactAnswer>& child = children[index];
+        const std::vector<FactAnswer> inSpan = answersIn(child, span);
+        everyone.insert(everyone.end(), inSpan.begin(), inSpan.end());
+        playedInSpan += !inSpan.empty();
+        // A child who played before the span still stands somewhere on the facts they were asked.
+        if (!child.empty() && (!span.to.isValid() || child.front().day <= span.to)) {
+            grids.push_back(factGrid(child, fluencyMs, span));
+            if (qsizetype(index) < names.size())
+                gridNames.append(shownName(names[qsizetype(index)]));
+        }
     }
-    ReportPage page = playerPage(QStringLiteral("The whole class"), everyone, fluencyMs);
+    ReportPage page = playerPage(QStringLiteral("The whole class"), everyone, fluencyMs, span);
     page.wholeClass = true;
-    page.children = static_cast<int>(grids.size());
-    page.grid = classGrid(grids);
+    page.children = playedInSpan;
+    page.grid = classGrid(grids, gridNames);
     page.facts = factsMostMissed(page.grid);
     return page;
+}
+
+ChildLine childLine(const ReportPage& page, const QStringList& stalled) {
+    ChildLine line{.name = page.player,
+                   .known = knownFacts(page.grid),
+                   .missed = missedFacts(page.grid),
+                   .answers = page.answers,
+                   .rights = page.rights,
+                   .usualMs = page.usualMs,
+                   .trend = page.trend};
+    for (const FactToPractise& fact : page.facts)
+        if (line.toPractise.size() < 3)
+            line.toPractise.push_back(fact.fact);
+    line.movedOn = !stalled.contains(page.player);
+    return line;
+}
+
+QStringList sheetCells(const ChildLine& line) {
+    QStringList facts;
+    for (Fact fact : line.toPractise)
+        facts.append(QStringLiteral("%1 × %2").arg(fact.a).arg(fact.b));
+    const QString word = trendWord(line.trend);
+    return {shownName(line.name),
+            QString::number(line.known),
+            QString::number(line.answers),
+            line.answers > 0
+                ? QStringLiteral("%1 %").arg(qRound(100.0 * line.rights / line.answers))
+                : QString(),
+            line.usualMs ? QStringLiteral("%1 s").arg(secondsText(*line.usualMs)) : QString(),
+            word.isEmpty() ? QStringLiteral("too few to tell") : word,
+            facts.join(QStringLiteral(", ")),
+            line.movedOn ? QStringLiteral("yes") : QStringLiteral("no")};
+}
+
+namespace {
+
+const QStringList SheetHeader = {QStringLiteral("Child"),
+                                 QStringLiteral("Knows (of 144)"),
+                                 QStringLiteral("Answers"),
+                                 QStringLiteral("Right"),
+                                 QStringLiteral("Usually answers in"),
+                                 QStringLiteral("Answer times"),
+                                 QStringLiteral("To practise"),
+                                 QStringLiteral("Moved on, last two weeks")};
+} // namespace
+
+QByteArray sheetCsv(const std::vector<ChildLine>& sheet) {
+    std::vector<QStringList> rows;
+    for (const ChildLine& line : sheet)
+        rows.push_back(sheetCells(line));
+    return csvTable(SheetHeader, rows);
+}
+
+QString pathLine(const QString& player, const std::vector<FactAnswer>& history, qint64 fluencyMs,
+                 QDate today, const PracticeSettings& settings) {
+    PathSummary path = pathSummary(history, fluencyMs, today, settings.tables);
+    path.known = knownFacts(factGrid(history, fluencyMs, DaySpan{{}, today, {}}));
+    return parentLine(shownName(player), path);
 }
 
 std::vector<ReportPage>
@@ -99,35 +176,36 @@ everyPage(const QStringList& players,
     std::vector<std::vector<FactAnswer>> children;
     QStringList stalled;
     for (const QString& name : players) {
-        const std::vector<FactAnswer> all = answersOf(name);
+        children.push_back(answersOf(name));
+        const std::vector<FactAnswer>& all = children.back();
         const PracticeSettings settings = editor.practiceSettings(name);
-        children.push_back(answersFrom(all, choices.from));
-        pages.push_back(playerPage(name, children.back(), choices.fluencyMs));
+        pages.push_back(playerPage(name, all, choices.fluencyMs, choices.span));
         pages.back().practice = practiceSentence(settings);
         if (settings.path)
-            pages.back().movingOn =
-                parentLine(shownName(name),
-                           pathSummary(all, choices.fluencyMs, choices.today, settings.tables));
+            pages.back().movingOn = pathLine(name, all, choices.fluencyMs, choices.today, settings);
         if (hasStalled(all, choices.fluencyMs, choices.today, settings))
             stalled.append(name);
     }
-    pages.push_back(classPage(children, choices.fluencyMs));
+    pages.push_back(classPage(children, choices.fluencyMs, choices.span, players));
     pages.back().movingOn = stalledSentence(stalled);
-    for (ReportPage& page : pages) {
-        page.period = choices.period;
+    for (std::size_t child = 0; child + 1 < pages.size(); ++child)
+        pages.back().sheet.push_back(childLine(pages[child], stalled));
+    for (ReportPage& page : pages)
         page.keepDays = choices.keepDays;
-    }
     return pages;
 }
 
 QString summaryLine(const ReportPage& page) {
+    const QString knows =
+        page.wholeClass ? QString()
+                        : QStringLiteral("Knows %1 of 144 facts. ").arg(knownFacts(page.grid));
     if (page.answers == 0)
-        return QStringLiteral("No answers %1.").arg(page.period);
+        return knows + QStringLiteral("No answers %1.").arg(page.period);
     QString line =
-        QStringLiteral("%1 %2, %3 % right")
-            .arg(counted(page.answers, QStringLiteral("answer"), QStringLiteral("answers")),
-                 page.period)
-            .arg(qRound(100.0 * page.rights / page.answers));
+        knows + QStringLiteral("%1 %2, %3 % right")
+                    .arg(counted(page.answers, QStringLiteral("answer"), QStringLiteral("answers")),
+                         page.period)
+                    .arg(qRound(100.0 * page.rights / page.answers));
     if (page.wholeClass)
         line += QStringLiteral(" by ") +
                 counted(page.children, QStringLiteral("child"), QStringLiteral("children"));
@@ -152,6 +230,12 @@ QString stalledSentence(const QStringList& names) {
         .arg(listed(shown));
 }
 
+QString keyLine(qint64 fluencyMs) {
+    return QStringLiteral("Known: right within %1 s in 2 of the last 3 tries. Usually: the middle "
+                          "time of right answers.")
+        .arg(fluencyMs / 1000);
+}
+
 QString keepingSentence(int keepDays) {
     if (keepDays <= 0)
         return {};
@@ -160,9 +244,11 @@ QString keepingSentence(int keepDays) {
 }
 
 QString daysHeading(const ReportPage& page) {
-    if (page.days.size() == 1)
-        return QStringLiteral("The one day of play");
-    return QStringLiteral("The last %1 days of play").arg(page.days.size());
+    if (page.days.empty())
+        return QStringLiteral("No play %1").arg(page.period);
+    return (page.days.front().days == 1 ? QStringLiteral("Day by day, %1")
+                                        : QStringLiteral("Week by week, %1"))
+        .arg(page.period);
 }
 
 QString reportFileName(const ReportPage& page) {
@@ -187,13 +273,60 @@ QString practiceSentence(const PracticeSettings& settings) {
     return words + QLatin1Char('.');
 }
 
-bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    const QRect paper = painter.viewport();
-    const double height = PageWidth * paper.height() / paper.width();
-    painter.setWindow(QRect(0, 0, static_cast<int>(PageWidth), static_cast<int>(height)));
+namespace {
+
+// The class sheet, a line per child, on as many pages as it takes (one for 30 children).
+bool drawSheet(QPainter& painter, QPagedPaintDevice& device, const ReportPage& page,
+               double height) {
+    constexpr std::array<double, 8> Widths = {130, 62, 62, 46, 80, 70, 200, 70};
+    constexpr double Row = 22;
+    double y = Margin;
+    const auto heading = [&] {
+        painter.setPen(QColor(0, 0, 192));
+        painter.setFont(pixelFont(Face::ComicSans, 22, Bold));
+        painter.drawText(QRectF(Margin, y, PageWidth - 2 * Margin, 30), Qt::AlignLeft,
+                         QStringLiteral("The class, child by child, %1").arg(page.period));
+        y += 40;
+        painter.setPen(Qt::black);
+        painter.setFont(pixelFont(Face::Arial, 12, Bold));
+        double x = Margin;
+        for (std::size_t column = 0; column < Widths.size(); ++column) {
+            painter.drawText(QRectF(x, y, Widths[column] - 4, Row * 2),
+                             Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
+                             SheetHeader[qsizetype(column)]);
+            x += Widths[column];
+        }
+        y += Row * 2 + 4;
+        painter.drawLine(QPointF(Margin, y - 2), QPointF(PageWidth - Margin, y - 2));
+        painter.setFont(pixelFont(Face::Arial, 12));
+    };
+    heading();
+    for (std::size_t line = 0; line < page.sheet.size(); ++line) {
+        if (y + Row > height - Margin) {
+            if (!device.newPage())
+                return false;
+            y = Margin;
+            heading();
+        }
+        // Every other line shaded, so that a finger can follow it across.
+        if (line % 2 == 1)
+            painter.fillRect(QRectF(Margin, y, PageWidth - 2 * Margin, Row), QColor(232, 232, 232));
+        const QStringList cells = sheetCells(page.sheet[line]);
+        double x = Margin;
+        for (std::size_t column = 0; column < Widths.size(); ++column) {
+            painter.drawText(QRectF(x + 2, y, Widths[column] - 6, Row),
+                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                             painter.fontMetrics().elidedText(cells[qsizetype(column)],
+                                                              Qt::ElideRight,
+                                                              int(Widths[column] - 6)));
+            x += Widths[column];
+        }
+        y += Row;
+    }
+    return true;
+}
+
+void drawPage(QPainter& painter, const ReportPage& page, double height) {
     const double width = PageWidth - 2 * Margin;
     double y = Margin;
 
@@ -210,27 +343,28 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
     painter.setFont(pixelFont(Face::Arial, 13));
     const QLocale locale;
     painter.drawText(QRectF(Margin, y, width, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Answers from %1 to %2. Known means right within %3 seconds.")
-                         .arg(locale.toString(page.from, QLocale::LongFormat),
-                              locale.toString(page.to, QLocale::LongFormat))
-                         .arg(page.fluencyMs / 1000));
+                     (page.answers == 0 ? QString()
+                                        : QStringLiteral("Answers from %1 to %2. ")
+                                              .arg(locale.toString(page.from, QLocale::LongFormat),
+                                                   locale.toString(page.to, QLocale::LongFormat))));
     y += 22;
     painter.setFont(pixelFont(Face::Arial, 14, Bold));
-    const QRectF summary =
-        painter.boundingRect(QRectF(Margin, y, width, 200), Qt::TextWordWrap, summaryLine(page));
-    painter.drawText(summary, Qt::TextWordWrap, summaryLine(page));
+    const QRectF summary = painter.boundingRect(QRectF(Margin, y, width, 200), Qt::TextWordWrap,
+                                                unbroken(summaryLine(page)));
+    painter.drawText(summary, Qt::TextWordWrap, unbroken(summaryLine(page)));
     y += summary.height() + 4;
     if (!page.movingOn.isEmpty()) {
         painter.setPen(QColor(0, 0, 192));
-        const QRectF movingOn =
-            painter.boundingRect(QRectF(Margin, y, width, 200), Qt::TextWordWrap, page.movingOn);
-        painter.drawText(movingOn, Qt::TextWordWrap, page.movingOn);
+        const QRectF movingOn = painter.boundingRect(QRectF(Margin, y, width, 200),
+                                                     Qt::TextWordWrap, unbroken(page.movingOn));
+        painter.drawText(movingOn, Qt::TextWordWrap, unbroken(page.movingOn));
         y += movingOn.height() + 4;
         painter.setPen(Qt::black);
     }
     painter.setFont(pixelFont(Face::Arial, 13));
     // Below the summary, each on its own line where it applies.
-    for (const QString& line : {page.practice, keepingSentence(page.keepDays)}) {
+    for (const QString& line :
+         {page.practice, keepingSentence(page.keepDays), keyLine(page.fluencyMs)}) {
         if (line.isEmpty())
             continue;
         painter.drawText(QRectF(Margin, y, width, 20), Qt::AlignLeft | Qt::AlignVCenter, line);
@@ -255,8 +389,8 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
                      page.wholeClass
                          ? QStringLiteral("A cell's colour is what most children show; its "
                                           "number, how many keep missing it.")
-                         : QStringLiteral("The number in a cell is the median time of the right "
-                                          "answers among its last three, in seconds."));
+                         : QStringLiteral("The number in a cell: the seconds its right answers "
+                                          "usually take, of its last three tries."));
     sideY += 46;
     painter.setFont(pixelFont(Face::ComicSans, 18, Bold));
     painter.setPen(QColor(0, 0, 192));
@@ -270,7 +404,7 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
         painter.drawText(QRectF(side, sideY, sideWidth, 40), Qt::TextWordWrap,
                          QStringLiteral("None: every fact asked lately is known."));
     for (const FactToPractise& fact : page.facts) {
-        painter.drawText(QRectF(side, sideY, sideWidth, 36), Qt::TextWordWrap, fact.text);
+        painter.drawText(QRectF(side, sideY, sideWidth, 36), Qt::TextWordWrap, unbroken(fact.text));
         sideY += 36;
     }
     y = std::max(y + gridSize, sideY) + 20;
@@ -282,7 +416,9 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
     // The chart is laid out for the screen, so it is drawn as a picture at three times the
     // screen's detail and placed on the page: its labels keep their size against its bars.
     // It takes what is left of the page.
-    const QSizeF chartSize(width, std::max(160.0, height - y - Margin));
+    // Under it, its trend in words.
+    constexpr double TrendLine = 22;
+    const QSizeF chartSize(width, std::max(160.0, height - y - Margin - TrendLine));
     QGraphicsScene scene; // owns the chart
     auto* chart = new QChart;
     scene.addItem(chart);
@@ -301,21 +437,61 @@ bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
         scene.render(&chartPainter, QRectF(QPointF(), chartSize), chart->rect());
     }
     painter.drawImage(QRectF(QPointF(Margin, y), chartSize), picture);
+    painter.setPen(Qt::black);
+    painter.setFont(pixelFont(Face::Arial, 13));
+    painter.drawText(QRectF(Margin, y + chartSize.height(), width, TrendLine),
+                     Qt::AlignLeft | Qt::AlignVCenter, trendSentence(page.trend));
+}
+
+} // namespace
+
+bool drawReport(QPagedPaintDevice& device, const ReportPage& page) {
+    return drawReports(device, std::span(&page, 1));
+}
+
+bool drawReports(QPagedPaintDevice& device, std::span<const ReportPage> pages) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const QRect paper = painter.viewport();
+    const double height = PageWidth * paper.height() / paper.width();
+    painter.setWindow(QRect(0, 0, static_cast<int>(PageWidth), static_cast<int>(height)));
+    for (const ReportPage& page : pages) {
+        if (&page != &pages.front() && !device.newPage())
+            return false;
+        drawPage(painter, page, height);
+        if (!page.sheet.empty() && !(device.newPage() && drawSheet(painter, device, page, height)))
+            return false;
+    }
     return painter.end();
 }
 
-QString saveReport(const QString& path, const ReportPage& page, const QString& keptOutOf) {
+namespace {
+QString savePdf(const QString& path, std::span<const ReportPage> pages, const QString& keptOutOf) {
     return writeWholeFile(
         path,
-        [&page](QIODevice& device) {
+        [pages](QIODevice& device) {
             QPdfWriter writer(&device);
             writer.setPageSize(QPageSize(QPageSize::A4));
             writer.setResolution(300);
-            writer.setTitle(QStringLiteral("Practice Record: %1").arg(page.player));
+            writer.setTitle(QStringLiteral("Practice Record: %1").arg(pages.front().player));
             writer.setCreator(QStringLiteral("Quintarlow!"));
-            return drawReport(writer, page);
+            return drawReports(writer, pages);
         },
         keptOutOf);
+}
+} // namespace
+
+QString saveReport(const QString& path, const ReportPage& page, const QString& keptOutOf) {
+    return savePdf(path, std::span(&page, 1), keptOutOf);
+}
+
+QString saveReportBook(const QString& path, const std::vector<ReportPage>& pages,
+                       const QString& keptOutOf) {
+    // The class's pages first: the sheet a teacher prints for the evening, then each child's.
+    std::vector<ReportPage> book(pages.rbegin(), pages.rbegin() + 1);
+    book.insert(book.end(), pages.begin(), pages.end() - 1);
+    return savePdf(path, book, keptOutOf);
 }
 
 QString saveReports(const QString& folder, const std::vector<ReportPage>& pages,

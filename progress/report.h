@@ -6,12 +6,27 @@
 #include <QDate>
 #include <QString>
 #include <functional>
+#include <optional>
+#include <span>
 
 class QPagedPaintDevice;
 
 namespace quintarlow {
 
 class RecordEditor;
+
+// One child's line on the class sheet, for the period shown.
+struct ChildLine {
+    QString name;
+    int known = 0;  // facts of 144, as the grid colours them
+    int missed = 0; // facts kept missing
+    int answers = 0;
+    int rights = 0;
+    std::optional<qint64> usualMs; // the median time of the right answers
+    Trend trend;
+    std::vector<Fact> toPractise; // worst first, at most three
+    bool movedOn = true;          // false: played in the last two weeks and no fact became known
+};
 
 // What the window shows and the one-page report prints for one player (or the whole class).
 struct ReportPage {
@@ -20,8 +35,8 @@ struct ReportPage {
     // A child on the learning path: where they stand, from all their answers; for the class,
     // who has not moved on. Empty for a child off the path.
     QString movingOn;
-    QString period; // "this school year"
-    QDate from;     // the first and last day with answers
+    QString period; // "this school year": the span's words
+    QDate from;     // the first and last day with answers in the span
     QDate to;
     qint64 fluencyMs = DefaultFluencyMs;
     int answers = 0;
@@ -32,21 +47,41 @@ struct ReportPage {
     std::vector<FactToPractise> facts;
     std::vector<DayProgress> days;
     Trend trend;
+    std::optional<qint64> usualMs; // the median time of the right answers in the span
+    std::vector<ChildLine> sheet;  // the class's page: a line per child, in the players' order
     int keepDays = 0; // how long the record keeps answers; 0: until a player is forgotten
 };
 
-// One player's page from their answers in the period.
+// One player's page for a span, from all their answers: those before it tell only where the
+// child stood when it began.
 ReportPage playerPage(const QString& player, const std::vector<FactAnswer>& history,
-                      qint64 fluencyMs);
-// The class's page from each child's answers in the period: each fact judged per child.
-ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs);
+                      qint64 fluencyMs, const DaySpan& span = {});
+// The class's page from each child's answers: each fact judged per child.
+ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs,
+                     const DaySpan& span = {}, const QStringList& names = {});
+// A child's line from their page; `stalled` names the children who have not moved on.
+ChildLine childLine(const ReportPage& page, const QStringList& stalled);
+// A line's cells in the sheet's columns, as the PDF prints them and the spreadsheet gets them.
+enum SheetColumn {
+    SheetChild,
+    SheetKnows,
+    SheetAnswers,
+    SheetRight,
+    SheetUsual,
+    SheetTimes,
+    SheetPractise,
+    SheetMovedOn
+};
+QStringList sheetCells(const ChildLine& line);
+// The class sheet for a spreadsheet: a header, then a line per child, with the export's safe
+// cells.
+QByteArray sheetCsv(const std::vector<ChildLine>& sheet);
 
 // What the pages are made for.
 struct PageChoices {
     qint64 fluencyMs = DefaultFluencyMs;
-    QDate from;     // the period's first day; invalid for all
-    QString period; // as the summary line says it: "in the last 7 days"
-    QDate today;    // the learning path and moving on are judged on it
+    DaySpan span;
+    QDate today; // the learning path and moving on are judged on it
     int keepDays = 0;
 };
 
@@ -59,13 +94,20 @@ everyPage(const QStringList& players,
 
 // The line a parent can act on: how much, how well, how fast, what changed, what to practise.
 QString summaryLine(const ReportPage& page);
+// The report's one-line key to its words: "Known: right within 6 s in 2 of the last 3 tries. ..."
+QString keyLine(qint64 fluencyMs);
 // "Answers are kept for 365 days, then deleted.", or empty where they are kept until forgotten.
 QString keepingSentence(int keepDays);
-// "The last 12 days of play"
+// "Day by day, this week", "Week by week, this school year"
 QString daysHeading(const ReportPage& page);
 
 // "Practising the 3s and 4s; missed facts asked again.", or empty for the default settings.
 QString practiceSentence(const PracticeSettings& settings);
+
+// "Maya knows 23 of 144 facts; to practise again today: ...": where a child on the path stands now,
+// from all their answers, with "knows" meant as everywhere else.
+QString pathLine(const QString& player, const std::vector<FactAnswer>& history, qint64 fluencyMs,
+                 QDate today, const PracticeSettings& settings);
 
 // What the window and the report say of the children who have not moved on (names as given).
 QString stalledSentence(const QStringList& names);
@@ -75,11 +117,16 @@ QString reportFileName(const ReportPage& page);
 
 // Draws the page on a printer or a PDF writer; false when the device could not be painted on.
 bool drawReport(QPagedPaintDevice& device, const ReportPage& page);
+// The pages one after another, each page's class sheet after it.
+bool drawReports(QPagedPaintDevice& device, std::span<const ReportPage> pages);
 // Writes the page as a PDF: all of it or nothing; an empty string or why it failed. Nothing is
 // written inside `keptOutOf` (the practice record's folder).
 QString saveReport(const QString& path, const ReportPage& page, const QString& keptOutOf = {});
 // Writes each page into the folder, made if need be, under its file name; an empty string or
 // the first failure, with the file it was.
+// The class's pages, then every child's, in one PDF to print.
+QString saveReportBook(const QString& path, const std::vector<ReportPage>& pages,
+                       const QString& keptOutOf = {});
 QString saveReports(const QString& folder, const std::vector<ReportPage>& pages,
                     const QString& keptOutOf = {});
 

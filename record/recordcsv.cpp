@@ -188,27 +188,44 @@ std::optional<AnswerRow> rowFrom(const QStringList& f, QString& problem) {
 
 } // namespace
 
-QByteArray answersToCsv(const std::vector<AnswerRow>& rows) {
+QByteArray csvTable(const QStringList& header, const std::vector<QStringList>& rows) {
     // The byte-order mark tells a spreadsheet the file is UTF-8, so accented names read right.
-    QString text = QChar(0xFEFF) + CsvHeader + QLatin1String("\r\n");
-    for (const AnswerRow& row : rows) {
-        const QStringList fields{row.answerId,
-                                 row.player,
-                                 isoWithOffset(row.playedAt),
-                                 row.gameId,
-                                 QString::number(row.turn),
-                                 QString::number(row.a),
-                                 QString::number(row.b),
-                                 QString::number(row.product),
-                                 row.answered ? QString::number(*row.answered) : QString(),
-                                 outcomeName(row.outcome),
-                                 QString::number(row.ms)};
+    QString text = QChar(0xFEFF);
+    const auto addLine = [&text](const QStringList& fields) {
         QStringList cells;
         for (const QString& field : fields)
             cells.append(quoted(field));
         text += cells.join(QLatin1Char(',')) + QLatin1String("\r\n");
-    }
+    };
+    addLine(header);
+    for (const QStringList& fields : rows)
+        addLine(fields);
     return text.toUtf8();
+}
+
+std::vector<QStringList> csvCells(const QByteArray& file) {
+    const QByteArray bom("\xEF\xBB\xBF");
+    std::vector<QStringList> cells;
+    for (const Record& record :
+         splitRecords(QString::fromUtf8(file.startsWith(bom) ? file.mid(3) : file))) {
+        QStringList fields;
+        for (const QString& field : record.fields)
+            fields.append(unescaped(field));
+        cells.push_back(fields);
+    }
+    return cells;
+}
+
+QByteArray answersToCsv(const std::vector<AnswerRow>& rows) {
+    std::vector<QStringList> lines;
+    for (const AnswerRow& row : rows) {
+        lines.push_back({row.answerId, row.player, isoWithOffset(row.playedAt), row.gameId,
+                         QString::number(row.turn), QString::number(row.a), QString::number(row.b),
+                         QString::number(row.product),
+                         row.answered ? QString::number(*row.answered) : QString(),
+                         outcomeName(row.outcome), QString::number(row.ms)});
+    }
+    return csvTable(QString(CsvHeader).split(QLatin1Char(',')), lines);
 }
 
 CsvReading answersFromCsv(const QByteArray& file) {

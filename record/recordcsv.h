@@ -26,6 +26,10 @@ QString isoWithOffset(const QDateTime& at);
 QString canonicalId(const QString& text);
 
 QByteArray answersToCsv(const std::vector<AnswerRow>& rows);
+// Any table the same way: the header, then a line of cells per row.
+QByteArray csvTable(const QStringList& header, const std::vector<QStringList>& rows);
+// Each line's cells as written, the apostrophes of safe cells taken away; no checks.
+std::vector<QStringList> csvCells(const QByteArray& file);
 
 struct CsvReading {
     std::vector<AnswerRow> rows;

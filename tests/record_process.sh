@@ -192,6 +192,13 @@ report)
     ls "$XDG_DATA_HOME/all"
     [[ $(ls "$XDG_DATA_HOME/all" | wc -l) -eq 3 && -s "$XDG_DATA_HOME/all/Practice Record - Class.pdf" ]] ||
         failed "not one report per child and the class's"
+    # One file to print: the class's page and its sheet first, then each child's page.
+    env -u DISPLAY -u WAYLAND_DISPLAY "$game" --report "$XDG_DATA_HOME/book.pdf" --all-in-one \
+        --summary "$XDG_DATA_HOME/sheet.csv" || failed "--all-in-one --summary failed"
+    pdfinfo "$XDG_DATA_HOME/book.pdf" | grep -q "^Pages: *4$" || failed "not four pages"
+    pdftotext -f 2 -l 2 "$XDG_DATA_HOME/book.pdf" - | grep -q "child by child" ||
+        failed "the class sheet is not the second page"
+    grep -q "^Rosa,0,1,100 %,2.5 s," "$XDG_DATA_HOME/sheet.csv" || failed "no line for Rosa"
     ;;
 readdamaged)
     mkdir -m 700 "$record"
@@ -293,6 +300,10 @@ odd)
         '1|it is a named pipe, not a file|--import-record $XDG_DATA_HOME/fifo'
         '143|stopped by SIGTERM|--export-record $XDG_DATA_HOME/fifo'
         '0|Wrote 5 reports into|--report $out-all --all'
+        '0|Wrote|--report $out.pdf --from 2020-01-01 --to 2020-01-31'
+        '1|--from must not come after --to|--report $out.pdf --from 2027-02-01 --to 2027-01-01'
+        '1|--from and --to need days written as 2027-03-01|--report $out.pdf --to 1.2.2027'
+        '1|--days counts back from today: leave out --from|--report $out.pdf --days 3 --from 2027-01-01'
         '0|Exported 2 answers to|--export-record $out.csv --player $decomposed'
         '1|line 2: player holds a control or invisible character (U+200D)|--import-record $XDG_DATA_HOME/joined.csv'
         '1|line 2: player holds a control or invisible character (U+0001)|--import-record $XDG_DATA_HOME/control.csv'

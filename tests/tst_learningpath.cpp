@@ -263,7 +263,8 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("tables");
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("sets"); // the current table > the next
-        const QString due = "; due today: 1 × 1, 1 × 2, 2 × 1, 1 × 3, 3 × 1, 18 more";
+        const QString due =
+            "; to practise again today: 1 × 1, 1 × 2, 2 × 1, 1 × 3, 3 × 1, and 18 more";
         const QString knows = "Maya knows 23 of 144 facts",
                       week = knows + "; this week Maya learned the 1s";
         QTest::newRow("this week") << 3 << QList<int>{} << week + due << "2>5";

@@ -286,6 +286,20 @@ private Q_SLOTS:
               "heard");
     }
 
+    // The keyboard's frame shows on the squares it reaches, the FREE square under its picture too.
+    void focusFrameShowsOnEverySquare() {
+        BoardFixture fixture;
+        BoardWindow& board = fixture.board;
+        activate(board);
+        for (int index : {FreeSquareIndex - 1, FreeSquareIndex}) {
+            arrowsTo(board, index);
+            const QRect square = board.squares[index]->geometry();
+            const QImage shown = board.grab().toImage();
+            QCOMPARE(shown.pixelColor(square.left() + 2, square.center().y()), QColor(Qt::black));
+            QCOMPARE(shown.pixelColor(square.left() + 5, square.center().y()), QColor(Qt::white));
+        }
+    }
+
     // The desktop may hand the focus to the board waiting behind the winner screen (a click on
     // it, a window list): the board hands it on.
     void waitingBoardHandsTheFocusOn() {

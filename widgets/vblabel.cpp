@@ -151,6 +151,16 @@ void VbLabel::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+void paintFocusFrame(QPainter& painter, const QWidget& widget) {
+    if (!widget.hasFocus() || !widget.window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        return;
+    const QRect area(QPoint(), widget.size());
+    painter.setPen(QPen(Qt::black, 4));
+    painter.drawRect(area.adjusted(2, 2, -2, -2));
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawRect(area.adjusted(5, 5, -5, -5));
+}
+
 void VbLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QPalette& colours = palette();
@@ -160,14 +170,7 @@ void VbLabel::paintEvent(QPaintEvent*) {
         painter.setPen(QColor(Qt::black));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    // The keyboard's focus frame, only once the player uses keys: black outside and white
-    // inside, so it shows on every colour a square can take.
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(Qt::black, 4));
-        painter.drawRect(rect().adjusted(2, 2, -2, -2));
-        painter.setPen(QPen(Qt::white, 2));
-        painter.drawRect(rect().adjusted(5, 5, -5, -5));
-    }
+    paintFocusFrame(painter, *this);
     if (m_caption.isEmpty())
         return;
     const Fit fit = fittedCaption();

@@ -10,6 +10,10 @@ namespace quintarlow {
 
 QColor toQColor(VbColour colour, const QPalette& palette);
 
+// The keyboard's focus frame on `widget`, once the player uses keys: black outside and white
+// inside, so that it shows on every colour a square can take.
+void paintFocusFrame(QPainter& painter, const QWidget& widget);
+
 class VbLabel;
 // A caption with no background of its own, as most of the screens' texts are.
 VbLabel* makeCaption(QWidget* parent, const QRect& geometryTwips, const QString& caption,
