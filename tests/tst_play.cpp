@@ -293,10 +293,10 @@ private Q_SLOTS:
         activate(board);
         for (int index : {FreeSquareIndex - 1, FreeSquareIndex}) {
             arrowsTo(board, index);
-            const QRect square = board.squares[index]->geometry();
+            const QRect place = square(board, index)->geometry();
             const QImage shown = board.grab().toImage();
-            QCOMPARE(shown.pixelColor(square.left() + 2, square.center().y()), QColor(Qt::black));
-            QCOMPARE(shown.pixelColor(square.left() + 5, square.center().y()), QColor(Qt::white));
+            QCOMPARE(shown.pixelColor(place.left() + 2, place.center().y()), QColor(Qt::black));
+            QCOMPARE(shown.pixelColor(place.left() + 5, place.center().y()), QColor(Qt::white));
         }
     }
 
