@@ -10,8 +10,8 @@ namespace quintarlow {
 class RecordEditor;
 
 // quintarlow --practice NAME [--tables LIST|all] [--ask-missed on|off] [--path on|off]
-// [--seconds N]: a teacher sets or reads one player's practice settings on the terminal,
-// without a display.
+// [--seconds N] [--opponent easy|level|hard]: a teacher sets or reads one player's practice
+// settings on the terminal, without a display.
 
 // For --help to list them.
 void addPracticeOptions(QCommandLineParser& parser);

@@ -40,18 +40,17 @@ Game::Game(PlanOf planOf, Draw draw, QObject* parent)
 }
 
 bool Game::start(const QString& blueName, const QString& redName) {
-    return begin(blueName, redName, std::nullopt);
+    return begin(blueName, redName, false);
 }
 
-bool Game::startAgainstComputer(const QString& blueName, ComputerLevel level) {
-    return begin(blueName, ComputerName, level);
+bool Game::startAgainstComputer(const QString& blueName) {
+    return begin(blueName, ComputerName, true);
 }
 
-bool Game::begin(const QString& blueName, const QString& redName,
-                 std::optional<ComputerLevel> computer) {
+bool Game::begin(const QString& blueName, const QString& redName, bool computer) {
     if (m_stage != Stage::Names || namesProblem(redName, blueName) != NamesProblem::None)
         return false;
-    m_computerLevel = computer;
+    m_againstComputer = computer;
     m_computerTicks = 0;
     if (computer)
         m_computerClock.start();
@@ -82,7 +81,7 @@ void Game::askForPlayerToMove() {
     const bool blue = m_toMove == Player::Blue;
     // The computer is asked what the child is learning, so that each of its turns shows the
     // child one of those facts answered.
-    const PracticePlan plan = m_planOf(m_computerLevel ? m_blueName : name(m_toMove));
+    const PracticePlan plan = m_planOf(m_againstComputer ? m_blueName : name(m_toMove));
     DrawMemory& memory = blue ? m_blueDraw : m_redDraw;
     memory.heldProducts.clear();
     for (int square = 0; square < BoardSquareCount; ++square)
@@ -247,8 +246,10 @@ void Game::computerTick() {
     ++m_computerTicks;
     if (m_stage == Stage::Waiting && m_computerTicks == ComputerAsksAtTick) {
         askForPlayerToMove();
-        m_computerAnswer =
-            answerAsComputer(*m_question, *m_computerLevel, m_secondsLeft, m_computerRandom);
+        const PracticePlan child = m_planOf(m_blueName);
+        m_computerAnswer = answerAsComputer(
+            *m_question, computerStrength(child.settings.opponent, child.recentOutcomes),
+            m_secondsLeft, m_computerRandom);
         m_computerTicks = 0;
     } else if (m_stage == Stage::Asking &&
                m_computerTicks * ComputerTickMs >= m_computerAnswer->thinkingMs) {

@@ -734,6 +734,11 @@ const std::vector<Migration>& migrations() {
          {},
          serverDecidesTheCaller() + onlyWhatTheGameMakes() + forgottenIsGone() +
              eachClassItsRole() + QStringList{pinSearchPaths()}},
+        // Playing alone: how well the computer plays each child, kept by this machine only.
+        {10,
+         {},
+         {QStringLiteral("ALTER TABLE practice ADD COLUMN opponent INTEGER NOT NULL DEFAULT 1")},
+         {}},
     };
     return all;
 }

@@ -37,7 +37,7 @@ ScreenSet::ScreenSet(Services services)
     connect(&m_game, &Game::played, this,
             [this](Cue cue) { m_services.sound.playSoundFile(soundFileOf(cue)); });
     connect(&m_game, &Game::gameBegan, this, [this](const QString& blue, const QString& red) {
-        if (m_game.computerLevel())
+        if (m_game.againstComputer())
             m_services.record.gameStartedAgainstComputer(blue, QDateTime::currentDateTime());
         else
             m_services.record.gameStarted(blue, red, QDateTime::currentDateTime());

@@ -156,7 +156,7 @@ void NameEntry::startPlaying() {
         return;
     }
     if (alone)
-        screens.game().startAgainstComputer(blue, ComputerLevel::Level);
+        screens.game().startAgainstComputer(blue);
     else
         screens.game().start(blue, red);
     hide();

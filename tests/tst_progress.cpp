@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
 #include <QProcess>
 #include <QSpinBox>
@@ -204,33 +205,31 @@ private Q_SLOTS:
 
     void practiceSettingsAreSavedForTheChosenPlayer_data() {
         QTest::addColumn<QString>("player");
-        QTest::addColumn<QString>("clicks"); // tables by number, "all", "miss", "path", "40s"
+        // Tables by number, "all", "miss", "path", "40s", the computer's level by its word.
+        QTest::addColumn<QString>("clicks");
         QTest::addColumn<bool>("recordFails");
-        QTest::addColumn<QString>("tables");
-        QTest::addColumn<bool>("askMissed");
-        QTest::addColumn<bool>("path");
-        QTest::addColumn<int>("seconds");
+        // Kept and shown: tables, missed facts asked again, the path, time, the computer.
+        QTest::addColumn<QString>("kept");
         const auto row = [](const char* name, const char* player, const char* clicks,
-                            bool recordFails, const char* tables, bool askMissed, bool path,
-                            int seconds) {
+                            bool recordFails, const char* kept) {
             QTest::newRow(name) << QString::fromUtf8(player) << QString::fromLatin1(clicks)
-                                << recordFails << QString::fromLatin1(tables) << askMissed << path
-                                << seconds;
+                                << recordFails << QString::fromLatin1(kept);
         };
-        row("two tables", "Leo", "3 4", false, "3,4", false, false, 20);
-        row("a table chosen and left again", "Leo", "3 4 3", false, "4", false, false, 20);
-        row("missed facts", "Leo", "miss", false, "all", true, false, 20);
-        row("back to all tables", "Leo", "3 miss all", false, "all", true, false, 20);
-        row("back to the default", "Leo", "3 all", false, "all", false, false, 20);
-        row("every table is all tables", "Leo", "1 2 3 4 5 6 7 8 9 10 11 12", false, "all", false,
-            false, 20);
-        row("the path over two tables", "Leo", "path 3 4", false, "3,4", false, true, 20);
-        row("the path asks missed facts itself", "Leo", "path miss", false, "all", false, true, 20);
-        row("more time", "Leo", "45s", false, "all", false, false, 45);
-        row("the most time", "Leo", "90s", false, "all", false, false, 90);
-        row("the class has none", "", "3 miss path 40s", false, "all", false, false, 20);
-        row("record cannot be changed", "Leo", "3", true, "all", false, false, 20);
-        row("time not kept", "Leo", "40s", true, "all", false, false, 20);
+        row("two tables", "Leo", "3 4", false, "3,4 - - 20 Level");
+        row("a table chosen and left again", "Leo", "3 4 3", false, "4 - - 20 Level");
+        row("missed facts", "Leo", "miss", false, "all miss - 20 Level");
+        row("back to all tables", "Leo", "3 miss all", false, "all miss - 20 Level");
+        row("back to the default", "Leo", "3 all", false, "all - - 20 Level");
+        row("every table is all tables", "Leo", "1 2 3 4 5 6 7 8 9 10 11 12", false,
+            "all - - 20 Level");
+        row("the path over two tables", "Leo", "path 3 4", false, "3,4 - path 20 Level");
+        row("the path asks missed facts itself", "Leo", "path miss", false, "all - path 20 Level");
+        row("more time", "Leo", "45s", false, "all - - 45 Level");
+        row("the most time", "Leo", "90s", false, "all - - 90 Level");
+        row("a hard computer", "Leo", "Hard", false, "all - - 20 Hard");
+        row("the class has none", "", "3 miss path 40s Easy", false, "all - - 20 Level");
+        row("record cannot be changed", "Leo", "Easy", true, "all - - 20 Level");
+        row("time not kept", "Leo", "40s", true, "all - - 20 Level");
     }
     void practiceSettingsAreSavedForTheChosenPlayer() {
         QFETCH(QString, player);
@@ -244,8 +243,16 @@ private Q_SLOTS:
             record.failure = QStringLiteral("attempt to write a readonly database");
         auto* time = window.findChild<QSpinBox*>();
         QCOMPARE(time->accessibleName(), QStringLiteral("Time to answer"));
+        QComboBox* opponentBox = nullptr;
+        for (auto* box : window.findChildren<QComboBox*>())
+            opponentBox =
+                box->accessibleName() == QLatin1String("The computer plays") ? box : opponentBox;
         QFETCH(QString, clicks);
         for (const QString& click : clicks.split(QLatin1Char(' '))) {
+            if (click.front().isUpper()) {
+                QTest::keyClicks(opponentBox, click.left(1));
+                continue;
+            }
             if (!click.front().isDigit() || !click.endsWith(QLatin1Char('s'))) {
                 practiceControl(window, click)->click();
                 continue;
@@ -259,32 +266,34 @@ private Q_SLOTS:
         record.failure.clear();
         QCOMPARE(practiceControl(window, QStringLiteral("3"))->isEnabled(), !player.isEmpty());
 
-        QFETCH(QString, tables);
-        QFETCH(bool, askMissed);
-        QFETCH(bool, path);
-        QFETCH(int, seconds);
+        const auto words = [](const std::vector<int>& tables, bool askMissed, bool path,
+                              int seconds, int opponent) {
+            return QStringList{tablesText(tables), askMissed ? "miss" : "-", path ? "path" : "-",
+                               QString::number(seconds),
+                               QStringList{"Easy", "Level", "Hard"}[opponent]}
+                .join(QLatin1Char(' '));
+        };
+        QFETCH(QString, kept);
         const PracticeSettings saved = record.practiceSettings(player);
-        QCOMPARE(tablesText(saved.tables), tables);
-        QCOMPARE(saved.askMissed, askMissed);
-        QCOMPARE(saved.path, path);
-        QCOMPARE(saved.answerSeconds, seconds);
+        QCOMPARE(words(saved.tables, saved.askMissed, saved.path, saved.answerSeconds,
+                       int(saved.opponent)),
+                 kept);
         // What the window shows is what the record holds, pressed buttons and all.
         std::vector<int> pressed;
         for (int table = 1; table <= FactorCount; ++table)
             if (practiceControl(window, QString::number(table))->isChecked())
                 pressed.push_back(table);
-        QCOMPARE(tablesText(pressed), tables);
-        QCOMPARE(practiceControl(window, QStringLiteral("miss"))->isChecked(), askMissed);
-        QCOMPARE(practiceControl(window, QStringLiteral("path"))->isChecked(), path);
-        QCOMPARE(time->value(), seconds);
+        QCOMPARE(words(pressed, practiceControl(window, QStringLiteral("miss"))->isChecked(),
+                       practiceControl(window, QStringLiteral("path"))->isChecked(), time->value(),
+                       opponentBox->currentIndex()),
+                 kept);
         // Only the chosen player is starred, and only while they have settings.
         const auto* names = window.findChild<QTableView*>()->model();
         for (int row = 0; row < names->rowCount(); ++row) {
             const QModelIndex name = names->index(row, 0);
             const bool starred = !name.data(Qt::DecorationRole).isNull();
-            QCOMPARE(starred, !player.isEmpty() && name.data().toString() == player &&
-                                  (tables != QLatin1String("all") || askMissed || path ||
-                                   seconds != AnswerSeconds));
+            QCOMPARE(starred,
+                     !player.isEmpty() && name.data().toString() == player && !saved.isDefault());
         }
     }
 

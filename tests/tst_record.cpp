@@ -129,7 +129,8 @@ private Q_SLOTS:
             record->answerJudged(judged(QStringLiteral("Rosa"), 4, 3, 13));
             record->answerJudged(judged(QStringLiteral("Ben"), 7, 8, std::nullopt));
             record->gameFinished(QString(), QDateTime::currentDateTime());
-            QVERIFY(record->setPracticeSettings(QStringLiteral(" Ben"), {{3, 4}, true, true, 40}));
+            QVERIFY(record->setPracticeSettings(QStringLiteral(" Ben"),
+                                                {{3, 4}, true, true, 40, ComputerLevel::Hard}));
         }
         // The child's own: nobody else on the computer may look in.
         QCOMPARE(QFileInfo(folderIn(dir)).permissions() & 0x0077, QFileDevice::Permissions());
@@ -149,7 +150,7 @@ private Q_SLOTS:
         QCOMPARE(rows[0].gameId, rows[2].gameId);
         QCOMPARE(record->answers(QStringLiteral("BEN ")).size(), 2u);
         QCOMPARE(record->practicePlan(QStringLiteral("ben")).settings,
-                 (PracticeSettings{{3, 4}, true, true, 40}));
+                 (PracticeSettings{{3, 4}, true, true, 40, ComputerLevel::Hard}));
         // Ben's misses are asked again from the window's facts to practise, weakest first.
         record->gameStarted(QStringLiteral("Ben"), QStringLiteral("Rosa"),
                             QDateTime::currentDateTime());
@@ -159,6 +160,8 @@ private Q_SLOTS:
         QCOMPARE(missed.front(), (Fact{7, 8}));
         // Ben's time and path: 3 x 4 answered once is what he learns on the 3s.
         QCOMPARE(record->practicePlan(QStringLiteral("Ben")).answerSeconds, 40);
+        QCOMPARE(record->practicePlan(QStringLiteral("Ben")).recentOutcomes,
+                 (std::vector{Outcome::Right, Outcome::Timeout}));
         QCOMPARE(record->practicePlan(QStringLiteral("Ben")).path.unknowns.front(), (Fact{3, 4}));
         QVERIFY(record->practicePlan(QStringLiteral("Rosa")).missed.empty());
         // Forgotten while the record stays open, with answers waiting beside it: no file there
@@ -228,6 +231,7 @@ private Q_SLOTS:
                            "DROP TABLE player_games",
                            "DROP TABLE school_facts",
                            "ALTER TABLE games DROP COLUMN against_computer",
+                           "ALTER TABLE practice DROP COLUMN opponent",
                            "PRAGMA user_version = 4"}
             << QStringList{" aNN  2 3 2 2026-12-08T09:00:00+01:00",
                            "Bo 1 1 0 2026-12-07T10:02:00+01:00"};
