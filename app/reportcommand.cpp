@@ -88,7 +88,7 @@ int runReportCommand(const QStringList& arguments) {
                                        : QStringLiteral("in the last %1 days").arg(days);
     const int fluency = chosenFluencyMs();
     const int keepDays = reader->keepDays();
-    const auto pagesOf = [&](const QStringList& players) {
+    const auto pagesOf = [&](const std::vector<PlayerSummary>& players) {
         return everyPage(players, [&](const QString& name) { return reader->factAnswers(name); },
                          *record.editor(), {fluency, from, period, today, keepDays});
     };
@@ -105,7 +105,7 @@ int runReportCommand(const QStringList& arguments) {
     if (names.isEmpty())
         return fail(QStringLiteral("nobody has played yet, so there is no report to write."));
     if (parser.isSet(AllOption)) {
-        const std::vector<ReportPage> pages = pagesOf(names);
+        const std::vector<ReportPage> pages = pagesOf(summaries);
         if (const QString failure = saveReports(target, pages, SqliteRecord::defaultFolder());
             !failure.isEmpty())
             return fail(QStringLiteral("cannot write every report: %1. Choose another folder "
@@ -119,13 +119,15 @@ int runReportCommand(const QStringList& arguments) {
     }
     if (parser.isSet(player)) {
         const QString asked = parser.value(player);
-        const auto known = std::find_if(names.begin(), names.end(),
-                                        [&](const QString& name) { return sameName(name, asked); });
-        if (known == names.end())
+        const auto known =
+            std::find_if(summaries.begin(), summaries.end(), [&](const PlayerSummary& summary) {
+                return sameName(summary.name, asked);
+            });
+        if (known == summaries.end())
             return fail(unknownPlayerText(asked, names));
         return write(target, pagesOf({*known}).front());
     }
-    return write(target, pagesOf(names).back());
+    return write(target, pagesOf(summaries).back());
 }
 
 } // namespace quintarlow

@@ -272,7 +272,7 @@ void ProgressWindow::reload() {
     classShown.reset();
     troubleLabel->setText(RecordTrouble::lastTrouble());
     troubleLabel->setVisible(!troubleLabel->text().isEmpty());
-    std::vector<PlayerSummary> summaries;
+    summaries.clear();
     if (services.reader.readError().isEmpty())
         summaries = services.reader.players();
     const QString failure = services.reader.readError();
@@ -419,6 +419,10 @@ void ProgressWindow::redraw() {
     } else {
         page = playerPage(player, answersFrom(historyOf(player), from), fluency);
         page.practice = practiceSentence(practiceEditor->settings());
+        for (const PlayerSummary& summary : summaries)
+            if (summary.name == player)
+                std::tie(page.gamesAlone, page.wonAlone) =
+                    std::pair(summary.gamesAlone, summary.wonAlone);
     }
     page.period = periodWords(period);
     page.keepDays = keepDays;
@@ -519,10 +523,9 @@ void ProgressWindow::saveAllReportsAsked() {
     if (folder.isEmpty())
         return;
     readHistories();
-    const QStringList every(names.begin(), names.end());
     const QString failure = saveReports(
         folder,
-        everyPage(every, [&](const QString& name) { return historyOf(name); }, services.editor,
+        everyPage(summaries, [&](const QString& name) { return historyOf(name); }, services.editor,
                   {fluency, periodStart(period, today), periodWords(period), today, keepDays}));
     if (!failure.isEmpty())
         services.dialogs.warn(this,

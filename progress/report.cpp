@@ -92,18 +92,21 @@ ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint6
 }
 
 std::vector<ReportPage>
-everyPage(const QStringList& players,
+everyPage(const std::vector<PlayerSummary>& players,
           const std::function<std::vector<FactAnswer>(const QString&)>& answersOf,
           RecordEditor& editor, const PageChoices& choices) {
     std::vector<ReportPage> pages;
     std::vector<std::vector<FactAnswer>> children;
     QStringList stalled;
-    for (const QString& name : players) {
+    for (const PlayerSummary& player : players) {
+        const QString& name = player.name;
         const std::vector<FactAnswer> all = answersOf(name);
         const PracticeSettings settings = editor.practiceSettings(name);
         children.push_back(answersFrom(all, choices.from));
         pages.push_back(playerPage(name, children.back(), choices.fluencyMs));
         pages.back().practice = practiceSentence(settings);
+        pages.back().gamesAlone = player.gamesAlone;
+        pages.back().wonAlone = player.wonAlone;
         if (settings.path)
             pages.back().movingOn =
                 parentLine(shownName(name),
@@ -121,8 +124,14 @@ everyPage(const QStringList& players,
 }
 
 QString summaryLine(const ReportPage& page) {
+    const QString alone =
+        page.gamesAlone == 0
+            ? QString()
+            : QStringLiteral(" Played alone against the computer: %1, %2 won.")
+                  .arg(counted(page.gamesAlone, QStringLiteral("game"), QStringLiteral("games")))
+                  .arg(page.wonAlone);
     if (page.answers == 0)
-        return QStringLiteral("No answers %1.").arg(page.period);
+        return QStringLiteral("No answers %1.").arg(page.period) + alone;
     QString line =
         QStringLiteral("%1 %2, %3 % right")
             .arg(counted(page.answers, QStringLiteral("answer"), QStringLiteral("answers")),
@@ -137,8 +146,9 @@ QString summaryLine(const ReportPage& page) {
         if (weakest.size() < 3)
             weakest.append(QStringLiteral("%1 × %2").arg(fact.fact.a).arg(fact.fact.b));
     if (weakest.isEmpty())
-        return line + QStringLiteral(" Nothing to practise: every fact asked lately is known.");
-    return line + QStringLiteral(" Practise ") + listed(weakest) + QLatin1Char('.');
+        return line + QStringLiteral(" Nothing to practise: every fact asked lately is known.") +
+               alone;
+    return line + QStringLiteral(" Practise ") + listed(weakest) + QLatin1Char('.') + alone;
 }
 
 QString stalledSentence(const QStringList& names) {

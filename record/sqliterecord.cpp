@@ -937,13 +937,15 @@ std::vector<PlayerSummary> SqliteRecord::players() {
     const auto merge = m_writer->call<PlayerMerge>([](QSqlDatabase& db) {
         QSqlQuery query =
             runStatement(db, QStringLiteral("SELECT player, SUM(answers), SUM(right_answers),"
-                                            " MAX(last_ms), last_at, GROUP_CONCAT(game_id)"
-                                            " FROM player_games GROUP BY player"));
+                                            " MAX(last_ms), last_at, GROUP_CONCAT(p.game_id),"
+                                            " SUM(g.against_computer), SUM(g.against_computer"
+                                            " AND g.winner = player) FROM player_games p"
+                                            " LEFT JOIN games g USING (game_id) GROUP BY player"));
         PlayerMerge found;
         while (query.next())
             found.add(query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt(),
                       query.value(3).toLongLong(), query.value(4).toString(),
-                      query.value(5).toString());
+                      query.value(5).toString(), query.value(6).toInt(), query.value(7).toInt());
         return found;
     });
     std::lock_guard lock(m_settingsLock);

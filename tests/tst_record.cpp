@@ -225,6 +225,12 @@ private Q_SLOTS:
         QTest::newRow("the older days gone")
             << QStringList{"DELETE FROM answers WHERE played_at < '2026-12-08'"}
             << QStringList{" aNN  1 1 1 2026-12-08T09:00:00+01:00"};
+        QTest::newRow("a game alone, lost")
+            << QStringList{"INSERT INTO games VALUES ('8a4e2d1c-2222-4f4f-8a8a-123456789abc', ' "
+                           "aNN ',"
+                           " 'The Computer', 'The Computer', '2026-12-08T09:00:00+01:00', NULL, 1)"}
+            << QStringList{" aNN  2 3 2 2026-12-08T09:00:00+01:00 1 alone, 0 won",
+                           "Bo 1 1 0 2026-12-07T10:02:00+01:00"};
         QTest::newRow("a file from before the list was kept")
             << QStringList{"DROP TRIGGER answer_counted",
                            "DROP TRIGGER answer_uncounted",
@@ -277,7 +283,11 @@ private Q_SLOTS:
         for (const PlayerSummary& player : openIn(dir)->players())
             seen.append(QString::asprintf("%s %d %d %d %s", qPrintable(player.name), player.games,
                                           player.answers, player.right,
-                                          qPrintable(player.lastPlayed.toString(Qt::ISODate))));
+                                          qPrintable(player.lastPlayed.toString(Qt::ISODate))) +
+                        (player.gamesAlone ? QStringLiteral(" %1 alone, %2 won")
+                                                 .arg(player.gamesAlone)
+                                                 .arg(player.wonAlone)
+                                           : QString()));
         QCOMPARE(seen, listed);
     }
 

@@ -187,6 +187,11 @@ faults=(
 'record/sqliterecord.cpp%s/QVariantList\{key, name, int\(settings\.opponent\)\}/QVariantList{key, name, 1}/%the computer'"'"'s level for a child not kept in the file'
 'app/practicecommand.cpp%s/settings\.opponent = ComputerLevel\(opponent\);/;/%--opponent ignored'
 'progress/practiceeditor.cpp%s/next\.opponent = ComputerLevel\(level\);//%the window'"'"'s choice of the computer'"'"'s level not saved'
+'record/sqliterecord.cpp%s/ AND g\.winner = player\)/)/%a game lost to the computer counted as won'
+'record/serverwriter.cpp%s/QVariant\(row->againstComputer\)/QVariant(false)/%the server never hears that a game was played alone'
+'progress/report.cpp%s/\n\s*pages\.back\(\)\.gamesAlone = player\.gamesAlone;//%Save All and --report leave out the games played alone'
+'progress/progresswindow.cpp%s/std::pair\(summary\.gamesAlone, summary\.wonAlone\)/std::pair(0, 0)/%the window leaves out the games played alone'
+'progress/report.cpp%s/page\.gamesAlone == 0/true/%the games played alone never said'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
