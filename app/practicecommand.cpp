@@ -19,6 +19,7 @@ const QString AskMissed = QStringLiteral("ask-missed");
 const QString Path = QStringLiteral("path");
 const QString Seconds = QStringLiteral("seconds");
 const QString Opponent = QStringLiteral("opponent");
+const QString New = QStringLiteral("new");
 // In ComputerLevel's order.
 const QStringList OpponentWords{QStringLiteral("easy"), QStringLiteral("level"),
                                 QStringLiteral("hard")};
@@ -58,6 +59,8 @@ void addPracticeOptions(QCommandLineParser& parser) {
                       QStringLiteral("How well the computer plays NAME alone: easy, level (NAME's "
                                      "own) or hard (with --practice)."),
                       QStringLiteral("easy|level|hard")});
+    parser.addOption({New, QStringLiteral("NAME is a new player, not yet in the record (with "
+                                          "--practice).")});
 }
 
 bool isPracticeCommand(const QStringList& arguments) {
@@ -68,8 +71,8 @@ bool isPracticeCommand(const QStringList& arguments) {
            parser.isSet(Path) || parser.isSet(Seconds) || parser.isSet(Opponent);
 }
 
-int runPracticeCommand(const QStringList& arguments, RecordEditor* record, QTextStream& out,
-                       QTextStream& err) {
+int runPracticeCommand(const QStringList& arguments, RecordEditor* record,
+                       const QStringList& knownNames, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
     addPracticeOptions(parser);
     if (!parser.parse(arguments))
@@ -115,6 +118,14 @@ int runPracticeCommand(const QStringList& arguments, RecordEditor* record, QText
                                .arg(parser.value(Opponent)));
     if (!record)
         return refuse(err, QStringLiteral("no practice record to keep settings in"));
+    // A mistyped name would otherwise keep settings for a child who never plays.
+    const bool known = std::any_of(knownNames.begin(), knownNames.end(),
+                                   [&](const QString& kept) { return sameName(kept, name); }) ||
+                       !record->practiceSettings(name).isDefault();
+    if (!known && !parser.isSet(New))
+        return refuse(err, QStringLiteral("the record has never seen %1: check the spelling, or "
+                                          "add --new for a player who has not played yet")
+                               .arg(name));
 
     if (parser.isSet(Tables) || askMissed || path || parser.isSet(Seconds) ||
         parser.isSet(Opponent)) {

@@ -12,6 +12,10 @@ namespace quintarlow {
 // The Red player's name while the computer plays; a child reads it as the computer.
 inline constexpr QLatin1String ComputerName{"The Computer"};
 
+// What the record keeps for a guest playing Red (a parent, a visiting friend), whose answers
+// are never reported: no guest's name is kept.
+inline constexpr QLatin1String GuestName{"A guest"};
+
 // One of the computer's answers: the square it clicks and how long it thinks first.
 struct ComputerAnswer {
     int square = 0;

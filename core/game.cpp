@@ -39,18 +39,19 @@ Game::Game(PlanOf planOf, Draw draw, QObject* parent)
     connect(&m_computerClock, &QTimer::timeout, this, &Game::computerTick);
 }
 
-bool Game::start(const QString& blueName, const QString& redName) {
-    return begin(blueName, redName, false);
+bool Game::start(const QString& blueName, const QString& redName, bool redIsGuest) {
+    return begin(blueName, redName, false, redIsGuest);
 }
 
 bool Game::startAgainstComputer(const QString& blueName) {
-    return begin(blueName, ComputerName, true);
+    return begin(blueName, ComputerName, true, false);
 }
 
-bool Game::begin(const QString& blueName, const QString& redName, bool computer) {
+bool Game::begin(const QString& blueName, const QString& redName, bool computer, bool redIsGuest) {
     if (m_stage != Stage::Names || namesProblem(redName, blueName) != NamesProblem::None)
         return false;
     m_againstComputer = computer;
+    m_redIsGuest = redIsGuest;
     m_computerTicks = 0;
     if (computer)
         m_computerClock.start();
@@ -186,7 +187,7 @@ bool Game::lineOfFourFor(Player player) {
 
 // The computer's answers are not a child's: the record never hears of them.
 void Game::reportAnswer(std::optional<int> answered, Outcome outcome) {
-    if (computerPlays())
+    if (computerPlays() || (m_redIsGuest && m_toMove == Player::Red))
         return;
     Q_EMIT answerJudged(name(m_toMove), *m_question, answered, outcome, m_questionShown.elapsed());
 }

@@ -69,6 +69,7 @@ public:
     bool announcementPending() const { return m_announcementClock.isActive(); }
     // Set while the computer plays Red; it moves through its own clock's ticks.
     bool againstComputer() const { return m_againstComputer; }
+    bool redIsGuest() const { return m_redIsGuest; }
     // Red's turn in a game against the computer: the child's asks and squares are ignored.
     bool computerPlays() const { return m_againstComputer && m_toMove == Player::Red; }
     bool computerClockRunning() const { return m_computerClock.isActive(); }
@@ -77,8 +78,9 @@ public:
 
 public Q_SLOTS:
     // The names as typed; Blue moves first. False, and nothing starts, while a name is missing.
-    // False too for the same name twice, as the record compares names.
-    bool start(const QString& blueName, const QString& redName);
+    // False too for the same name twice, as the record compares names. A guest's answers as Red
+    // are never reported.
+    bool start(const QString& blueName, const QString& redName, bool redIsGuest = false);
     // One child plays Blue, the computer Red, as well as the child's plan says.
     bool startAgainstComputer(const QString& blueName);
     // "Generate Multipliers": a question for the player to move, from their plan.
@@ -129,7 +131,8 @@ Q_SIGNALS:
     void namesWanted();
 
 private:
-    bool begin(const QString& blueName, const QString& redName, bool againstComputer);
+    bool begin(const QString& blueName, const QString& redName, bool againstComputer,
+               bool redIsGuest);
     void askForPlayerToMove();
     void answer(int square);
     void resetClock();
@@ -168,6 +171,7 @@ private:
     QTimer m_revealClock;
     QTimer m_announcementClock;
     bool m_againstComputer = false;
+    bool m_redIsGuest = false;
     std::mt19937 m_computerRandom;
     std::optional<ComputerAnswer> m_computerAnswer; // decided when it asks, clicked when thought
     int m_computerTicks = 0;

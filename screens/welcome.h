@@ -28,6 +28,8 @@ public:
     QLineEdit* blueNameBox = nullptr;
     // Blue plays alone, against the computer, which takes the Red box.
     QCheckBox* computerChoice = nullptr;
+    // Red plays, but is never recorded: a parent or a visiting friend.
+    QCheckBox* guestChoice = nullptr;
     std::array<AnimatedGif*, 10> titleLetters{};
 
 public Q_SLOTS:

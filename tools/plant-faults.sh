@@ -192,6 +192,12 @@ faults=(
 'progress/report.cpp%s/\n\s*pages\.back\(\)\.gamesAlone = player\.gamesAlone;//%Save All and --report leave out the games played alone'
 'progress/progresswindow.cpp%s/std::pair\(summary\.gamesAlone, summary\.wonAlone\)/std::pair(0, 0)/%the window leaves out the games played alone'
 'progress/report.cpp%s/page\.gamesAlone == 0/true/%the games played alone never said'
+'core/game.cpp%s/computerPlays\(\) \|\| \(m_redIsGuest && m_toMove == Player::Red\)/computerPlays()/%a guest'"'"'s answers reported to the record'
+'screens/screenset.cpp%s/m_game\.redIsGuest\(\) \? QString\(GuestName\) : red/red/%a guest'"'"'s name kept in the record'
+'screens/screenset.cpp%s/const bool guestWon = m_game\.redIsGuest\(\)/const bool guestWon = false/%a guest who wins leaves their name in the record'
+'screens/welcome.cpp%s/start\(blue, red, guestChoice->isChecked\(\)\)/start(blue, red)/%the name entry'"'"'s guest choice ignored'
+'app/practicecommand.cpp%s/if \(!known && !parser\.isSet\(New\)\)/if (false)/%settings kept for a name the record never saw'
+'app/practicecommand.cpp%s/return sameName\(kept, name\);/return false;/%a player the record lists taken for a new one'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
