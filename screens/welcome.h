@@ -5,6 +5,7 @@
 #include <array>
 
 class QCheckBox;
+class QStringListModel;
 class QLineEdit;
 class QPushButton;
 
@@ -40,9 +41,11 @@ protected:
 
 private:
     void startLetters();
+    void offerKnownNames();
     void chooseComputer(bool chosen);
     ScreenSet& screens;
-    QString m_redTyped; // what the Red box held before the computer took it
+    QString m_redTyped;                       // what the Red box held before the computer took it
+    QStringListModel* m_knownNames = nullptr; // what the name boxes offer as a child types
 };
 
 } // namespace quintarlow
