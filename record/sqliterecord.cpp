@@ -952,13 +952,6 @@ std::vector<PlayerSummary> SqliteRecord::players() {
     return merge.players([this](const QString& key) { return m_settings.contains(key); });
 }
 
-QStringList SqliteRecord::playerNames() {
-    QStringList names;
-    for (const PlayerSummary& summary : players())
-        names.append(summary.name);
-    return names;
-}
-
 int SqliteRecord::forgetPlayer(const QString& name) {
     const QString key = playerKey(name);
     const int deleted = m_writer->call<int>([&key, &name, file = fileName()](QSqlDatabase& db) {

@@ -49,7 +49,6 @@ public:
     PracticePlan practicePlan(const QString& player) const override;
 
     std::vector<PlayerSummary> players() override;
-    QStringList playerNames() override;
     std::vector<AnswerRow> answers(const QString& player) override;
     int forgetPlayer(const QString& name) override;
     PracticeSettings practiceSettings(const QString& name) override;

@@ -5,20 +5,17 @@
 #include "core/playernames.h"
 #include "media/animatedgif.h"
 #include "media/dialogs.h"
-#include "record/practicerecord.h"
 #include "screens/screenset.h"
 #include "widgets/fonts.h"
 #include "widgets/keyboard.h"
 #include "widgets/vblabel.h"
 
 #include <QCheckBox>
-#include <QCompleter>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStringListModel>
 
 namespace quintarlow {
 
@@ -80,11 +77,6 @@ NameEntry::NameEntry(ScreenSet& screens)
     addAltShortcut(guestChoice, Qt::Key_G);
     connect(computerChoice, &QCheckBox::toggled, this, &NameEntry::chooseComputer);
 
-    m_knownNames = new QStringListModel(this);
-    auto* completer = new QCompleter(m_knownNames, this);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    for (QLineEdit* box : {redNameBox, blueNameBox})
-        box->setCompleter(completer);
     redNameBox->installEventFilter(this);
     blueNameBox->installEventFilter(this);
     connect(startButton, &QPushButton::clicked, this, &NameEntry::startPlaying);
@@ -96,12 +88,7 @@ void NameEntry::onLoad() {
     for (std::size_t index = 0; index < titleLetters.size(); ++index)
         titleLetters[index]->setPictureFile(QStringLiteral("gif/") + TitleWord[index] +
                                             QStringLiteral(".gif"));
-    offerKnownNames();
     startLetters();
-}
-
-void NameEntry::offerKnownNames() {
-    m_knownNames->setStringList(screens.services().record.playerNames());
 }
 
 void NameEntry::startLetters() {
@@ -190,7 +177,6 @@ void NameEntry::showForNewPlayers() {
     if (!computerChoice->isChecked())
         redNameBox->setText(RedNamePlaceholder);
     blueNameBox->setText(BlueNamePlaceholder);
-    offerKnownNames();
     startLetters();
     show();
     (computerChoice->isChecked() ? blueNameBox : redNameBox)->setFocus();

@@ -5,7 +5,6 @@
 #include <array>
 
 class QCheckBox;
-class QStringListModel;
 class QLineEdit;
 class QPushButton;
 
@@ -41,11 +40,9 @@ protected:
 
 private:
     void startLetters();
-    void offerKnownNames();
     void chooseComputer(bool chosen);
     ScreenSet& screens;
-    QString m_redTyped;                       // what the Red box held before the computer took it
-    QStringListModel* m_knownNames = nullptr; // what the name boxes offer as a child types
+    QString m_redTyped; // what the Red box held before the computer took it
 };
 
 } // namespace quintarlow

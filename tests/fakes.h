@@ -82,8 +82,6 @@ struct RecordLog final : PracticeRecord {
         entries.append(QLatin1String("finish: ") + winner);
     }
     PracticePlan practicePlan(const QString&) const override { return {}; }
-    QStringList names;
-    QStringList playerNames() override { return names; }
 };
 
 // Draws the factors a test queued, and 7 once they run out, whatever the player's plan.

@@ -4,11 +4,9 @@
 #include "screens/splash.h"
 #include "tellingstates.h"
 
-#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCompleter>
 #include <QDir>
 #include <QImageReader>
 #include <QSignalSpy>
@@ -235,25 +233,20 @@ private Q_SLOTS:
     }
 
     // A guest by keys (Alt+G) plays Red as anyone does, and the record hears only Blue's answers
-    // and no guest's name, even when the guest wins. The name boxes offer the record's names.
+    // and no guest's name, even when the guest wins.
     void aGuestIsNeverRecorded() {
         Screens game;
         NameEntry& welcome = game.screens.welcome();
-        game.record.names = {"Benjamin", "Rosa"};
-        (welcome.onLoad(), welcome.show(), activate(welcome));
-        QTest::keyClicks(welcome.redNameBox, "Mum");
-        (key(welcome, Qt::Key_Tab), QTest::keyClicks(welcome.blueNameBox, "bEn"));
-        // The name the record knows is offered, and a new one can still be typed.
-        QCOMPARE(welcome.blueNameBox->completer()->currentCompletion(), "Benjamin");
-        welcome.blueNameBox->completer()->popup()->hide();
+        (welcome.show(), activate(welcome), QTest::keyClicks(welcome.redNameBox, "Mum"));
+        (key(welcome, Qt::Key_Tab), QTest::keyClicks(welcome.blueNameBox, "Ben"));
         (key(welcome, Qt::Key_G, Qt::AltModifier), welcome.startButton->click());
         Game& model = game.screens.game();
         for (int square : {1, 9, 3, 10, 5, 11, 14, 12})
             (game.factors = {1, squareProduct(square)}, model.ask(), model.choose(square));
         QCOMPARE(model.winner(), Player::Red);
         QCOMPARE(game.record.entries.first() + game.record.entries.last(),
-                 "start: bEn / A guestfinish: A guest");
-        QCOMPARE(game.record.entries.filter("answer: bEn").size(), game.record.entries.size() - 2);
+                 "start: Ben / A guestfinish: A guest");
+        QCOMPARE(game.record.entries.filter("answer: Ben").size(), game.record.entries.size() - 2);
     }
 
     void keysAndClicksJudgeOnce_data() {

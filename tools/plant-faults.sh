@@ -198,8 +198,6 @@ faults=(
 'screens/welcome.cpp%s/start\(blue, red, guestChoice->isChecked\(\)\)/start(blue, red)/%the name entry'"'"'s guest choice ignored'
 'app/practicecommand.cpp%s/if \(!known && !parser\.isSet\(New\)\)/if (false)/%settings kept for a name the record never saw'
 'app/practicecommand.cpp%s/return sameName\(kept, name\);/return false;/%a player the record lists taken for a new one'
-'screens/welcome.cpp%s/completer->setCaseSensitivity\(Qt::CaseInsensitive\);//%a name offered only when typed with its capitals'
-'record/sqliterecord.cpp%s/names\.append\(summary\.name\);/;/%the name boxes never offered the record'"'"'s names'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
