@@ -146,7 +146,11 @@ std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[],
                                .arg(error, advice))
                 << Qt::endl;
         }
-        return runPracticeCommand(QCoreApplication::arguments(), record, out, err);
+        QStringList names;
+        if (RecordReader* reader = school.reader() ? school.reader() : kept.get())
+            for (const PlayerSummary& summary : reader->players())
+                names.append(summary.name);
+        return runPracticeCommand(QCoreApplication::arguments(), record, names, out, err);
     }
     return GameOptions{.record = !recordCommands.noRecord(parser),
                        .progress = parser.isSet(progress)};

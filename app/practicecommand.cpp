@@ -18,6 +18,11 @@ const QString Tables = QStringLiteral("tables");
 const QString AskMissed = QStringLiteral("ask-missed");
 const QString Path = QStringLiteral("path");
 const QString Seconds = QStringLiteral("seconds");
+const QString Opponent = QStringLiteral("opponent");
+const QString New = QStringLiteral("new");
+// In ComputerLevel's order.
+const QStringList OpponentWords{QStringLiteral("easy"), QStringLiteral("level"),
+                                QStringLiteral("hard")};
 
 QString onOff(bool on) {
     return on ? QStringLiteral("on") : QStringLiteral("off");
@@ -50,6 +55,12 @@ void addPracticeOptions(QCommandLineParser& parser) {
                       QStringLiteral("The seconds NAME has to answer, 20 to 90 (with "
                                      "--practice)."),
                       QStringLiteral("N")});
+    parser.addOption({Opponent,
+                      QStringLiteral("How well the computer plays NAME alone: easy, level (NAME's "
+                                     "own) or hard (with --practice)."),
+                      QStringLiteral("easy|level|hard")});
+    parser.addOption({New, QStringLiteral("NAME is a new player, not yet in the record (with "
+                                          "--practice).")});
 }
 
 bool isPracticeCommand(const QStringList& arguments) {
@@ -57,11 +68,11 @@ bool isPracticeCommand(const QStringList& arguments) {
     addPracticeOptions(parser);
     parser.parse(arguments);
     return parser.isSet(Practice) || parser.isSet(Tables) || parser.isSet(AskMissed) ||
-           parser.isSet(Path) || parser.isSet(Seconds);
+           parser.isSet(Path) || parser.isSet(Seconds) || parser.isSet(Opponent);
 }
 
-int runPracticeCommand(const QStringList& arguments, RecordEditor* record, QTextStream& out,
-                       QTextStream& err) {
+int runPracticeCommand(const QStringList& arguments, RecordEditor* record,
+                       const QStringList& knownNames, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
     addPracticeOptions(parser);
     if (!parser.parse(arguments))
@@ -70,8 +81,8 @@ int runPracticeCommand(const QStringList& arguments, RecordEditor* record, QText
         return refuse(
             err, QStringLiteral("unexpected \"%1\"").arg(parser.positionalArguments().first()));
     if (!parser.isSet(Practice))
-        return refuse(err, QStringLiteral("--tables, --ask-missed, --path and --seconds need "
-                                          "--practice NAME"));
+        return refuse(err, QStringLiteral("--tables, --ask-missed, --path, --seconds and "
+                                          "--opponent need --practice NAME"));
     const QString name = composedName(parser.value(Practice).trimmed());
     if (name.isEmpty())
         return refuse(err, QStringLiteral("--practice needs a player's name"));
@@ -101,10 +112,23 @@ int runPracticeCommand(const QStringList& arguments, RecordEditor* record, QText
                                .arg(AnswerSeconds)
                                .arg(MostAnswerSeconds)
                                .arg(parser.value(Seconds)));
+    const qsizetype opponent = OpponentWords.indexOf(parser.value(Opponent).trimmed().toLower());
+    if (parser.isSet(Opponent) && opponent < 0)
+        return refuse(err, QStringLiteral("--opponent takes easy, level or hard, not \"%1\"")
+                               .arg(parser.value(Opponent)));
     if (!record)
         return refuse(err, QStringLiteral("no practice record to keep settings in"));
+    // A mistyped name would otherwise keep settings for a child who never plays.
+    const bool known = std::any_of(knownNames.begin(), knownNames.end(),
+                                   [&](const QString& kept) { return sameName(kept, name); }) ||
+                       !record->practiceSettings(name).isDefault();
+    if (!known && !parser.isSet(New))
+        return refuse(err, QStringLiteral("the record has never seen %1: check the spelling, or "
+                                          "add --new for a player who has not played yet")
+                               .arg(name));
 
-    if (parser.isSet(Tables) || askMissed || path || parser.isSet(Seconds)) {
+    if (parser.isSet(Tables) || askMissed || path || parser.isSet(Seconds) ||
+        parser.isSet(Opponent)) {
         PracticeSettings settings = record->practiceSettings(name);
         if (parser.isSet(Tables))
             settings.tables = tables.tables;
@@ -112,6 +136,8 @@ int runPracticeCommand(const QStringList& arguments, RecordEditor* record, QText
         settings.path = path.value_or(settings.path);
         if (parser.isSet(Seconds))
             settings.answerSeconds = seconds;
+        if (parser.isSet(Opponent))
+            settings.opponent = ComputerLevel(opponent);
         if (!record->setPracticeSettings(name, settings))
             return refuse(err,
                           QStringLiteral("could not keep the practice settings of %1").arg(name));
@@ -119,7 +145,7 @@ int runPracticeCommand(const QStringList& arguments, RecordEditor* record, QText
     const PracticeSettings kept = record->practiceSettings(name);
     out << name << ": --tables " << tablesText(kept.tables) << " --ask-missed "
         << onOff(kept.askMissed) << " --path " << onOff(kept.path) << " --seconds "
-        << kept.answerSeconds << '\n';
+        << kept.answerSeconds << " --opponent " << OpponentWords[int(kept.opponent)] << '\n';
     out.flush();
     return 0;
 }

@@ -123,7 +123,7 @@ int runReportCommand(const QStringList& arguments) {
 
     const int fluency = chosenFluencyMs();
     const int keepDays = reader->keepDays();
-    const auto pagesOf = [&](const QStringList& players) {
+    const auto pagesOf = [&](const std::vector<PlayerSummary>& players) {
         return everyPage(players, [&](const QString& name) { return reader->factAnswers(name); },
                          *record.editor(), {fluency, span, today, keepDays});
     };
@@ -155,7 +155,7 @@ int runReportCommand(const QStringList& arguments) {
         return told(target, saveReportBook(target, pages, SqliteRecord::defaultFolder()));
     }
     if (parser.isSet(AllOption)) {
-        const std::vector<ReportPage> pages = pagesOf(names);
+        const std::vector<ReportPage> pages = pagesOf(summaries);
         if (const QString failure = saveReports(target, pages, SqliteRecord::defaultFolder());
             !failure.isEmpty())
             return fail(QStringLiteral("cannot write every report: %1. Choose another folder "
@@ -169,13 +169,15 @@ int runReportCommand(const QStringList& arguments) {
     }
     if (parser.isSet(player)) {
         const QString asked = parser.value(player);
-        const auto known = std::find_if(names.begin(), names.end(),
-                                        [&](const QString& name) { return sameName(name, asked); });
-        if (known == names.end())
+        const auto known =
+            std::find_if(summaries.begin(), summaries.end(), [&](const PlayerSummary& summary) {
+                return sameName(summary.name, asked);
+            });
+        if (known == summaries.end())
             return fail(unknownPlayerText(asked, names));
         return write(target, pagesOf({*known}).front());
     }
-    return write(target, pagesOf(names).back());
+    return write(target, pagesOf(summaries).back());
 }
 
 } // namespace quintarlow

@@ -3,22 +3,13 @@
 #include "core/boardlayout.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace quintarlow {
 
 namespace {
 
-struct LevelPlay {
-    double shareRight;
-    double pace; // against a child who knows the facts: the easy computer hesitates
-};
-
-LevelPlay playAt(ComputerLevel level) {
-    static constexpr std::array<LevelPlay, 3> levels{{{0.5, 1.3}, {0.7, 1.0}, {0.9, 0.75}}};
-    return levels[static_cast<std::size_t>(level)];
-}
+constexpr ComputerStrength Easy{0.5, 1.3}, Hard{0.9, 0.75};
 
 int neighbourProduct(Fact question, std::mt19937& random) {
     std::vector<int> products;
@@ -31,17 +22,25 @@ int neighbourProduct(Fact question, std::mt19937& random) {
 
 } // namespace
 
-double shareRight(ComputerLevel level) {
-    return playAt(level).shareRight;
+ComputerStrength computerStrength(ComputerLevel level, const std::vector<Outcome>& recentOutcomes) {
+    if (level != ComputerLevel::Level)
+        return level == ComputerLevel::Easy ? Easy : Hard;
+    const auto counted =
+        recentOutcomes.end() - std::ptrdiff_t(std::min(recentOutcomes.size(), RecentAnswerCount));
+    if (counted == recentOutcomes.end())
+        return {};
+    const double right = double(std::count(counted, recentOutcomes.end(), Outcome::Right));
+    return {.shareRight = std::clamp(right / double(recentOutcomes.end() - counted),
+                                     Easy.shareRight, Hard.shareRight)};
 }
 
-ComputerAnswer answerAsComputer(Fact question, ComputerLevel level, int answerSeconds,
+ComputerAnswer answerAsComputer(Fact question, ComputerStrength strength, int answerSeconds,
                                 std::mt19937& random) {
     const int product = question.a * question.b;
-    const bool right = std::bernoulli_distribution(shareRight(level))(random);
+    const bool right = std::bernoulli_distribution(strength.shareRight)(random);
     const double knownMs = 2000.0 + 3000.0 * product / 144.0 +
                            std::uniform_real_distribution<double>(0.0, 1000.0)(random);
-    const int thinkingMs = std::min(int(knownMs * playAt(level).pace), answerSeconds * 500);
+    const int thinkingMs = std::min(int(knownMs * strength.pace), answerSeconds * 500);
     return {.square = boardIndexOfProduct(right ? product : neighbourProduct(question, random)),
             .right = right,
             .thinkingMs = thinkingMs};

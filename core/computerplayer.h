@@ -3,16 +3,18 @@
 #include "core/fact.h"
 
 #include <QLatin1String>
+#include <cstddef>
 #include <random>
+#include <vector>
 
 namespace quintarlow {
 
-// How well the computer plays when one child plays alone: easy is right about half the time
-// and slow, hard nine times in ten and quick.
-enum class ComputerLevel { Easy, Level, Hard };
-
 // The Red player's name while the computer plays; a child reads it as the computer.
 inline constexpr QLatin1String ComputerName{"The Computer"};
+
+// What the record keeps for a guest playing Red (a parent, a visiting friend), whose answers
+// are never reported: no guest's name is kept.
+inline constexpr QLatin1String GuestName{"A guest"};
 
 // One of the computer's answers: the square it clicks and how long it thinks first.
 struct ComputerAnswer {
@@ -21,14 +23,27 @@ struct ComputerAnswer {
     int thinkingMs = 0;
 };
 
-// The share of its answers the computer gets right at `level`.
-double shareRight(ComputerLevel level);
+// How the computer plays one question: its share of right answers, and its pace against a
+// child who knows the facts (above 1 slower).
+struct ComputerStrength {
+    double shareRight = 0.7;
+    double pace = 1.0;
+};
 
-// The computer's answer to `question`: right at its level's share, otherwise the product of a
+// The child's answers the computer's own level follows: enough to move with the child within a
+// week of play, few enough that one bad day does not decide it.
+inline constexpr std::size_t RecentAnswerCount = 50;
+
+// The computer at `level`; at the child's level it is right as often as the child was in
+// `recentOutcomes` (oldest first, the last RecentAnswerCount counted), kept between one and
+// nine answers in ten, so that neither side wins every game; 70 % for a child without answers.
+ComputerStrength computerStrength(ComputerLevel level, const std::vector<Outcome>& recentOutcomes);
+
+// The computer's answer to `question`: right at its strength's share, otherwise the product of a
 // neighbouring fact, a x (b +- 1) or (a +- 1) x b, as a child's slip would be. It thinks like
 // a child who knows the fact, longer for larger products, and always answers within the first
 // half of `answerSeconds`, so its clock never runs out.
-ComputerAnswer answerAsComputer(Fact question, ComputerLevel level, int answerSeconds,
+ComputerAnswer answerAsComputer(Fact question, ComputerStrength strength, int answerSeconds,
                                 std::mt19937& random);
 
 } // namespace quintarlow

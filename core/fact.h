@@ -21,15 +21,21 @@ enum class Outcome { Right, Wrong, Timeout };
 inline constexpr int AnswerSeconds = 20;
 inline constexpr int MostAnswerSeconds = 90;
 
+// How well the computer plays against a child alone: easy is right about half the time and
+// slow, hard nine times in ten and quick, and at the child's level it follows the child.
+enum class ComputerLevel { Easy, Level, Hard };
+
 // Per-player practice settings; the default (all tables, misses not asked again, no path, the
-// game's own time to answer) is the game's own draw.
+// game's own time to answer, the computer at the child's level) is the game's own draw.
 struct PracticeSettings {
     std::vector<int> tables; // 1 to 12, ascending; empty means every table
     bool askMissed = false;
     bool path = false; // the questions follow the child's learning path over the tables
     int answerSeconds = AnswerSeconds;
+    ComputerLevel opponent = ComputerLevel::Level; // kept by this machine's file alone
     bool isDefault() const {
-        return tables.empty() && !askMissed && !path && answerSeconds == AnswerSeconds;
+        return tables.empty() && !askMissed && !path && answerSeconds == AnswerSeconds &&
+               opponent == ComputerLevel::Level;
     }
     friend bool operator==(const PracticeSettings&, const PracticeSettings&) = default;
 };
@@ -51,6 +57,7 @@ struct PracticePlan {
     std::vector<Fact> missed;
     int answerSeconds = AnswerSeconds;
     PathPlan path{}; // empty until the child's answers are read, and off the path
+    std::vector<Outcome> recentOutcomes{}; // the child's last answers, oldest first
 };
 
 } // namespace quintarlow

@@ -35,19 +35,19 @@ Game::Game(PlanOf planOf, Draw draw, QObject* parent)
     connect(&m_computerClock, &QTimer::timeout, this, &Game::computerTick);
 }
 
-bool Game::start(const QString& blueName, const QString& redName) {
-    return begin(blueName, redName, std::nullopt);
+bool Game::start(const QString& blueName, const QString& redName, bool redIsGuest) {
+    return begin(blueName, redName, false, redIsGuest);
 }
 
-bool Game::startAgainstComputer(const QString& blueName, ComputerLevel level) {
-    return begin(blueName, ComputerName, level);
+bool Game::startAgainstComputer(const QString& blueName) {
+    return begin(blueName, ComputerName, true, false);
 }
 
-bool Game::begin(const QString& blueName, const QString& redName,
-                 std::optional<ComputerLevel> computer) {
+bool Game::begin(const QString& blueName, const QString& redName, bool computer, bool redIsGuest) {
     if (m_stage != Stage::Names || namesProblem(redName, blueName) != NamesProblem::None)
         return false;
-    m_computerLevel = computer;
+    m_againstComputer = computer;
+    m_redIsGuest = redIsGuest;
     m_computerTicks = 0;
     if (computer)
         m_computerClock.start();
@@ -78,7 +78,7 @@ void Game::askForPlayerToMove() {
     const bool blue = m_toMove == Player::Blue;
     // The computer is asked what the child is learning, so that each of its turns shows the
     // child one of those facts answered.
-    const PracticePlan plan = m_planOf(m_computerLevel ? m_blueName : name(m_toMove));
+    const PracticePlan plan = m_planOf(m_againstComputer ? m_blueName : name(m_toMove));
     DrawMemory& memory = blue ? m_blueDraw : m_redDraw;
     memory.heldProducts.clear();
     for (int square = 0; square < BoardSquareCount; ++square)
@@ -181,7 +181,7 @@ bool Game::lineOfFourFor(Player player) {
 
 // The computer's answers are not a child's: the record never hears of them.
 void Game::reportAnswer(std::optional<int> answered, Outcome outcome) {
-    if (computerPlays())
+    if (computerPlays() || (m_redIsGuest && m_toMove == Player::Red))
         return;
     Q_EMIT answerJudged(name(m_toMove), *m_question, answered, outcome, m_questionShown.elapsed());
 }
@@ -241,8 +241,10 @@ void Game::computerTick() {
     ++m_computerTicks;
     if (m_stage == Stage::Waiting && m_computerTicks == ComputerAsksAtTick) {
         askForPlayerToMove();
-        m_computerAnswer =
-            answerAsComputer(*m_question, *m_computerLevel, m_secondsLeft, m_computerRandom);
+        const PracticePlan child = m_planOf(m_blueName);
+        m_computerAnswer = answerAsComputer(
+            *m_question, computerStrength(child.settings.opponent, child.recentOutcomes),
+            m_secondsLeft, m_computerRandom);
         m_computerTicks = 0;
     } else if (m_stage == Stage::Asking &&
                m_computerTicks * ComputerTickMs >= m_computerAnswer->thinkingMs) {

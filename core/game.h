@@ -67,19 +67,21 @@ public:
     bool revealRunning() const { return m_revealClock.isActive(); }
     bool announcementPending() const { return m_announcementClock.isActive(); }
     // Set while the computer plays Red; it moves through its own clock's ticks.
-    std::optional<ComputerLevel> computerLevel() const { return m_computerLevel; }
+    bool againstComputer() const { return m_againstComputer; }
+    bool redIsGuest() const { return m_redIsGuest; }
     // Red's turn in a game against the computer: the child's asks and squares are ignored.
-    bool computerPlays() const { return m_computerLevel && m_toMove == Player::Red; }
+    bool computerPlays() const { return m_againstComputer && m_toMove == Player::Red; }
     bool computerClockRunning() const { return m_computerClock.isActive(); }
     // A seeded computer plays the same game again.
     void seedComputer(quint32 seed) { m_computerRandom.seed(seed); }
 
 public Q_SLOTS:
     // The names as typed; Blue moves first. False, and nothing starts, while a name is missing.
-    // False too for the same name twice, as the record compares names.
-    bool start(const QString& blueName, const QString& redName);
-    // One child plays Blue, the computer Red.
-    bool startAgainstComputer(const QString& blueName, ComputerLevel level);
+    // False too for the same name twice, as the record compares names. A guest's answers as Red
+    // are never reported.
+    bool start(const QString& blueName, const QString& redName, bool redIsGuest = false);
+    // One child plays Blue, the computer Red, as well as the child's plan says.
+    bool startAgainstComputer(const QString& blueName);
     // "Generate Multipliers": a question for the player to move, from their plan.
     void ask();
     // A click on board square 0 to 63.
@@ -128,8 +130,8 @@ Q_SIGNALS:
     void namesWanted();
 
 private:
-    bool begin(const QString& blueName, const QString& redName,
-               std::optional<ComputerLevel> computer);
+    bool begin(const QString& blueName, const QString& redName, bool againstComputer,
+               bool redIsGuest);
     void askForPlayerToMove();
     void answer(int square);
     void resetClock();
@@ -167,7 +169,8 @@ private:
     QTimer m_answerClock;
     QTimer m_revealClock;
     QTimer m_announcementClock;
-    std::optional<ComputerLevel> m_computerLevel;
+    bool m_againstComputer = false;
+    bool m_redIsGuest = false;
     std::mt19937 m_computerRandom;
     std::optional<ComputerAnswer> m_computerAnswer; // decided when it asks, clicked when thought
     int m_computerTicks = 0;

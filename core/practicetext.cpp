@@ -55,6 +55,9 @@ QString practiceWords(const PracticeSettings& settings) {
         parts.append(QStringLiteral("missed facts asked again"));
     if (settings.answerSeconds != AnswerSeconds)
         parts.append(QStringLiteral("%1 seconds to answer").arg(settings.answerSeconds));
+    if (settings.opponent != ComputerLevel::Level)
+        parts.append(settings.opponent == ComputerLevel::Easy ? QStringLiteral("an easy computer")
+                                                              : QStringLiteral("a hard computer"));
     return parts.join(QLatin1String("; "));
 }
 

@@ -8,6 +8,7 @@
 #include "widgets/fonts.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -76,6 +77,19 @@ PracticeEditor::PracticeEditor(RecordEditor& record, Dialogs& dialogs, QWidget* 
     pace->addSpacing(12);
     pace->addWidget(secondsLabel);
     pace->addWidget(secondsBox);
+    pace->addSpacing(12);
+    auto* opponentLabel = new QLabel(QStringLiteral("The &computer plays:"), this);
+    opponentBox = new QComboBox(this);
+    opponentBox->addItems(
+        {QStringLiteral("Easy"), QStringLiteral("At the child's level"), QStringLiteral("Hard")});
+    opponentBox->setAccessibleName(QStringLiteral("The computer plays"));
+    opponentBox->setToolTip(
+        QStringLiteral("When this child plays alone: easy is right about half the time and "
+                       "slow, hard nine times in ten and quick, the child's level as often as "
+                       "the child was in their last 50 answers"));
+    opponentLabel->setBuddy(opponentBox);
+    pace->addWidget(opponentLabel);
+    pace->addWidget(opponentBox);
     pace->addStretch();
     layout->addLayout(pace, 3, 1);
     sentence = plainLabel(this);
@@ -86,6 +100,7 @@ PracticeEditor::PracticeEditor(RecordEditor& record, Dialogs& dialogs, QWidget* 
     connect(askMissedBox, &QCheckBox::clicked, this, &PracticeEditor::setAskMissed);
     connect(pathBox, &QCheckBox::clicked, this, &PracticeEditor::setPath);
     connect(secondsBox, &QSpinBox::valueChanged, this, &PracticeEditor::setAnswerSeconds);
+    connect(opponentBox, &QComboBox::currentIndexChanged, this, &PracticeEditor::setOpponent);
 }
 
 void PracticeEditor::showPlayer(const QString& name) {
@@ -129,6 +144,12 @@ void PracticeEditor::setAnswerSeconds(int seconds) {
     save(next);
 }
 
+void PracticeEditor::setOpponent(int level) {
+    PracticeSettings next = practice;
+    next.opponent = ComputerLevel(level);
+    save(next);
+}
+
 void PracticeEditor::save(const PracticeSettings& chosen) {
     if (!player.isEmpty() && chosen != practice) {
         if (record.setPracticeSettings(player, chosen)) {
@@ -158,6 +179,7 @@ void PracticeEditor::showSettings() {
     askMissedBox->setEnabled(!wholeClass && !practice.path);
     pathBox->setEnabled(!wholeClass);
     secondsBox->setEnabled(!wholeClass);
+    opponentBox->setEnabled(!wholeClass);
     // A pressed button alone is hard to tell from the others: a chosen one is orange, as the
     // star beside the player's name.
     const auto press = [this](QPushButton& toggle, bool chosen) {
@@ -175,8 +197,9 @@ void PracticeEditor::showSettings() {
     askMissedBox->setChecked(practice.askMissed);
     pathBox->setChecked(practice.path);
     {
-        const QSignalBlocker quiet(secondsBox);
+        const QSignalBlocker quiet(secondsBox), still(opponentBox);
         secondsBox->setValue(practice.answerSeconds);
+        opponentBox->setCurrentIndex(int(practice.opponent));
     }
     const QString words = practiceSentence(practice);
     sentence->setText(

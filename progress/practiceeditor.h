@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -15,7 +16,8 @@ class Dialogs;
 class RecordEditor;
 
 // How the chosen player's questions are drawn: the tables to practise, whether missed facts
-// are asked again or the child follows the learning path, and the time to answer. Each change is
+// are asked again or the child follows the learning path, the time to answer, and how well the
+// computer plays the child alone. Each change is
 // saved at once, as a parent who ticks a box expects; the game uses it from the next game. Nothing
 // can be set for the whole class.
 class PracticeEditor final : public QWidget {
@@ -37,6 +39,7 @@ private:
     void setAskMissed(bool on);
     void setPath(bool on);
     void setAnswerSeconds(int seconds);
+    void setOpponent(int level);
     void save(const PracticeSettings& chosen);
     void showSettings();
 
@@ -49,6 +52,7 @@ private:
     QCheckBox* askMissedBox = nullptr;
     QCheckBox* pathBox = nullptr;
     QSpinBox* secondsBox = nullptr;
+    QComboBox* opponentBox = nullptr; // in ComputerLevel's order
     QLabel* sentence = nullptr;
 };
 

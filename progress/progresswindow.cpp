@@ -284,7 +284,7 @@ void ProgressWindow::reload() {
     classShown.reset();
     troubleLabel->setText(RecordTrouble::lastTrouble());
     troubleLabel->setVisible(!troubleLabel->text().isEmpty());
-    std::vector<PlayerSummary> summaries;
+    summaries.clear();
     if (services.reader.readError().isEmpty())
         summaries = services.reader.players();
     const QString failure = services.reader.readError();
@@ -451,6 +451,10 @@ void ProgressWindow::redraw() {
     } else {
         page = playerPage(player, historyOf(player), fluency, span());
         page.practice = practiceSentence(practiceEditor->settings());
+        for (const PlayerSummary& summary : summaries)
+            if (summary.name == player)
+                std::tie(page.gamesAlone, page.wonAlone) =
+                    std::pair(summary.gamesAlone, summary.wonAlone);
     }
     page.keepDays = keepDays;
     forgetButton->setEnabled(!wholeClass);
@@ -554,9 +558,8 @@ void ProgressWindow::saveAllReportsAsked() {
     if (folder.isEmpty())
         return;
     readHistories();
-    const QStringList every(names.begin(), names.end());
     const QString failure =
-        saveReports(folder, everyPage(every, [&](const QString& name) { return historyOf(name); },
+        saveReports(folder, everyPage(summaries, [&](const QString& name) { return historyOf(name); },
                                       services.editor, {fluency, span(), today, keepDays}));
     if (!failure.isEmpty())
         services.dialogs.warn(this,

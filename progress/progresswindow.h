@@ -100,6 +100,7 @@ private:
     Period period = Period::All;
     QDate today = QDate::currentDate();                 // the periods count back from it
     std::vector<QString> names;                         // every player, as the record lists them
+    std::vector<PlayerSummary> summaries;               // the same with the record's counts
     std::map<QString, std::vector<FactAnswer>> history; // every answer of each player read so far
     bool everyoneRead = false;
     bool everyoneAsked = false;     // once the window is first painted

@@ -169,18 +169,21 @@ QString pathLine(const QString& player, const std::vector<FactAnswer>& history, 
 }
 
 std::vector<ReportPage>
-everyPage(const QStringList& players,
+everyPage(const std::vector<PlayerSummary>& players,
           const std::function<std::vector<FactAnswer>(const QString&)>& answersOf,
           RecordEditor& editor, const PageChoices& choices) {
     std::vector<ReportPage> pages;
     std::vector<std::vector<FactAnswer>> children;
     QStringList stalled;
-    for (const QString& name : players) {
+    for (const PlayerSummary& player : players) {
+        const QString& name = player.name;
         children.push_back(answersOf(name));
         const std::vector<FactAnswer>& all = children.back();
         const PracticeSettings settings = editor.practiceSettings(name);
         pages.push_back(playerPage(name, all, choices.fluencyMs, choices.span));
         pages.back().practice = practiceSentence(settings);
+        pages.back().gamesAlone = player.gamesAlone;
+        pages.back().wonAlone = player.wonAlone;
         if (settings.path)
             pages.back().movingOn = pathLine(name, all, choices.fluencyMs, choices.today, settings);
         if (hasStalled(all, choices.fluencyMs, choices.today, settings))
@@ -199,8 +202,14 @@ QString summaryLine(const ReportPage& page) {
     const QString knows =
         page.wholeClass ? QString()
                         : QStringLiteral("Knows %1 of 144 facts. ").arg(knownFacts(page.grid));
+    const QString alone =
+        page.gamesAlone == 0
+            ? QString()
+            : QStringLiteral(" Played alone against the computer: %1, %2 won.")
+                  .arg(counted(page.gamesAlone, QStringLiteral("game"), QStringLiteral("games")))
+                  .arg(page.wonAlone);
     if (page.answers == 0)
-        return knows + QStringLiteral("No answers %1.").arg(page.period);
+        return knows + QStringLiteral("No answers %1.").arg(page.period) + alone;
     QString line =
         knows + QStringLiteral("%1 %2, %3 % right")
                     .arg(counted(page.answers, QStringLiteral("answer"), QStringLiteral("answers")),
@@ -215,8 +224,9 @@ QString summaryLine(const ReportPage& page) {
         if (weakest.size() < 3)
             weakest.append(QStringLiteral("%1 × %2").arg(fact.fact.a).arg(fact.fact.b));
     if (weakest.isEmpty())
-        return line + QStringLiteral(" Nothing to practise: every fact asked lately is known.");
-    return line + QStringLiteral(" Practise ") + listed(weakest) + QLatin1Char('.');
+        return line + QStringLiteral(" Nothing to practise: every fact asked lately is known.") +
+               alone;
+    return line + QStringLiteral(" Practise ") + listed(weakest) + QLatin1Char('.') + alone;
 }
 
 QString stalledSentence(const QStringList& names) {

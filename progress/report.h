@@ -2,6 +2,7 @@
 
 #include "core/factstats.h"
 #include "record/practicerecord.h"
+#include "record/recordreader.h"
 
 #include <QDate>
 #include <QString>
@@ -49,7 +50,9 @@ struct ReportPage {
     Trend trend;
     std::optional<qint64> usualMs; // the median time of the right answers in the span
     std::vector<ChildLine> sheet;  // the class's page: a line per child, in the players' order
-    int keepDays = 0; // how long the record keeps answers; 0: until a player is forgotten
+    int keepDays = 0;   // how long the record keeps answers; 0: until a player is forgotten
+    int gamesAlone = 0; // in all, against the computer, and of them won
+    int wonAlone = 0;
 };
 
 // One player's page for a span, from all their answers: those before it tell only where the
@@ -86,9 +89,10 @@ struct PageChoices {
 };
 
 // Every player's page and then the class's: each player's from their answers in the period,
-// their path and whether they moved on from all of them, as `answersOf` gives them.
+// their path and whether they moved on from all of them, as `answersOf` gives them, and their
+// games against the computer as the record's list counts them.
 std::vector<ReportPage>
-everyPage(const QStringList& players,
+everyPage(const std::vector<PlayerSummary>& players,
           const std::function<std::vector<FactAnswer>(const QString&)>& answersOf,
           RecordEditor& editor, const PageChoices& choices);
 

@@ -38,6 +38,7 @@ std::vector<PlayerSummary> MemoryRecord::players() {
     for (std::size_t i = 0; i < summaries.size(); ++i) {
         summaries[i].games = static_cast<int>(games[i].size());
         summaries[i].hasPracticeSettings = !practiceSettings(summaries[i].name).isDefault();
+        std::tie(summaries[i].gamesAlone, summaries[i].wonAlone) = alone.value(summaries[i].name);
     }
     std::stable_sort(
         summaries.begin(), summaries.end(),

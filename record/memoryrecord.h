@@ -16,6 +16,8 @@ public:
     QString failure;             // when set, nothing can be read and nothing is changed
     QString advice;              // what to do about the failure
     QStringList forgotten;       // the names forgetPlayer was called with
+    // Each player's games against the computer and how many they won, as a file counts them.
+    QHash<QString, std::pair<int, int>> alone;
 
     std::vector<PlayerSummary> players() override;
     std::vector<AnswerRow> answers(const QString& player) override;

@@ -32,6 +32,8 @@ struct PlayerSummary {
     int right = 0;
     QDateTime lastPlayed;
     bool hasPracticeSettings = false;
+    int gamesAlone = 0; // against the computer, with an answer of the player's
+    int wonAlone = 0;
 };
 
 // What adding another computer's answers did.

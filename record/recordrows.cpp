@@ -216,7 +216,7 @@ QString playerFilter(const QSqlDatabase& db, const QString& player, QVariantList
 }
 
 void PlayerMerge::add(const QString& name, int answers, int right, qint64 lastMs,
-                      const QString& lastAt, const QString& gameIds) {
+                      const QString& lastAt, const QString& gameIds, int alone, int wonAlone) {
     const QString key = playerKey(name);
     if (!m_byKey.contains(key)) {
         m_byKey.insert(key, m_summaries.size());
@@ -225,6 +225,8 @@ void PlayerMerge::add(const QString& name, int answers, int right, qint64 lastMs
     PlayerSummary& summary = m_summaries[m_byKey.value(key)];
     summary.answers += answers;
     summary.right += right;
+    summary.gamesAlone += alone;
+    summary.wonAlone += wonAlone;
     if (summary.name.isEmpty() || lastMs > m_lastMs.value(key)) {
         summary.name = name; // the spelling used last
         summary.lastPlayed = QDateTime::fromString(lastAt, Qt::ISODateWithMs);

@@ -87,9 +87,10 @@ QString playerFilter(const QSqlDatabase& db, const QString& player, QVariantList
 // year is 100,000 answers, too many to hand over one by one for a list of names.
 class PlayerMerge {
 public:
-    // gameIds: the spelling's games, comma-separated.
+    // gameIds: the spelling's games, comma-separated; of them, `alone` against the computer,
+    // `wonAlone` won.
     void add(const QString& name, int answers, int right, qint64 lastMs, const QString& lastAt,
-             const QString& gameIds);
+             const QString& gameIds, int alone = 0, int wonAlone = 0);
     // The one who played last first.
     std::vector<PlayerSummary>
     players(const std::function<bool(const QString& key)>& hasPracticeSettings) const;

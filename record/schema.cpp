@@ -643,6 +643,34 @@ QString pinSearchPaths() {
 
 } // namespace
 
+// A machine marks the games a child played alone. Machines of the earlier version call the
+// function without the mark: their games are games of two.
+QStringList gamesAgainstTheComputer() {
+    return {
+        QStringLiteral("ALTER TABLE games ADD COLUMN against_computer boolean NOT NULL DEFAULT"
+                       " false"),
+        QStringLiteral("DROP FUNCTION quintarlow_add_game(uuid, text, text, text, timestamptz,"
+                       " timestamptz, text)"),
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_add_game(id uuid, blue text, red text, winner text,"
+            " started timestamptz, ended timestamptz, class_name text, alone boolean DEFAULT"
+            " false) RETURNS void SECURITY DEFINER LANGUAGE sql AS $$ INSERT INTO games AS g"
+            " (game_id, blue, red, winner, started_at, ended_at, class, against_computer) VALUES"
+            " (id, blue, red, winner, least(started, now()), least(ended, CASE WHEN ended IS NOT"
+            " NULL THEN now() END), quintarlow_caller_class(class_name), alone) ON CONFLICT"
+            " (game_id) DO UPDATE SET winner = excluded.winner, ended_at = excluded.ended_at"
+            " WHERE excluded.ended_at IS NOT NULL AND g.ended_at IS NULL AND g.machine ="
+            " session_user AND g.class = excluded.class $$"),
+        QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_add_game FROM PUBLIC"),
+        // The function made again lost its rights: the roles set up already get them back.
+        QStringLiteral(
+            "DO $$ DECLARE r text; BEGIN FOREACH r IN ARRAY ARRAY['quintarlow_machines',"
+            " 'quintarlow_teachers'] LOOP IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = r)"
+            " THEN EXECUTE format('GRANT EXECUTE ON FUNCTION quintarlow_add_game TO %I', r);"
+            " END IF; END LOOP; END $$"),
+    };
+}
+
 const std::vector<Migration>& migrations() {
     static const std::vector<Migration> all{
         {1,
@@ -734,6 +762,12 @@ const std::vector<Migration>& migrations() {
          {},
          serverDecidesTheCaller() + onlyWhatTheGameMakes() + forgottenIsGone() +
              eachClassItsRole() + QStringList{pinSearchPaths()}},
+        // Playing alone: how well the computer plays each child, kept by this machine only; the
+        // server marks a game against the computer as the file does.
+        {10,
+         {},
+         {QStringLiteral("ALTER TABLE practice ADD COLUMN opponent INTEGER NOT NULL DEFAULT 1")},
+         gamesAgainstTheComputer() + QStringList{pinSearchPaths()}},
     };
     return all;
 }

@@ -66,14 +66,15 @@ bool failed(const QSqlQuery& query) {
 // never sent.
 bool readUnsent(QSqlDatabase& local, Batch& batch) {
     QSqlQuery games = runStatement(
-        local, QStringLiteral("SELECT g.game_id, blue, red, winner, started_at, g.ended_at FROM "
+        local, QStringLiteral("SELECT g.game_id, blue, red, winner, started_at, g.ended_at, "
+                              "against_computer FROM "
                               "games g LEFT JOIN server_sent_games s ON s.game_id = g.game_id "
                               "WHERE s.game_id IS NULL OR s.ended_at IS NOT g.ended_at LIMIT %1")
                    .arg(batchSize));
     while (games.next())
         batch.games.push_back({games.value(0).toString(), games.value(1).toString(),
                                games.value(2).toString(), games.value(3), games.value(4).toString(),
-                               games.value(5)});
+                               games.value(5), games.value(6).toBool()});
     QSqlQuery answers =
         runStatement(local, QStringLiteral("SELECT %1 FROM answers LEFT JOIN server_sent s USING "
                                            "(answer_id) WHERE s.answer_id IS NULL ORDER BY "

@@ -23,16 +23,19 @@ ServerWrite writeToServer(const QSqlDatabase& server, const std::vector<GameRow>
     ServerWrite write;
     QSqlQuery game(server);
     QSqlQuery answer(server);
-    bool done = exec(server, QStringLiteral("BEGIN")) &&
-                game.prepare(QStringLiteral("SELECT quintarlow_add_game(?::uuid, ?, ?, ?,"
-                                            " ?::timestamptz, ?::timestamptz, ?)")) &&
-                answer.prepare(QStringLiteral(
-                    "SELECT quintarlow_add_answer(?::uuid, ?, ?, ?::timestamptz, ?, ?::uuid, ?,"
-                    " ?, ?, ?, ?, ?, ?, ?)"));
+    // Answers alone (an imported file) need no game's function, nor its newest form.
+    bool done =
+        exec(server, QStringLiteral("BEGIN")) &&
+        (games.empty() || game.prepare(QStringLiteral("SELECT quintarlow_add_game(?::uuid, ?, ?, ?,"
+                                                      " ?::timestamptz, ?::timestamptz, ?, ?)"))) &&
+        answer.prepare(QStringLiteral(
+            "SELECT quintarlow_add_answer(?::uuid, ?, ?, ?::timestamptz, ?, ?::uuid, ?,"
+            " ?, ?, ?, ?, ?, ?, ?)"));
     for (auto row = games.begin(); done && row != games.end(); ++row) {
         for (const QVariant& value :
              {QVariant(row->gameId), QVariant(row->blue), QVariant(row->red), row->winner,
-              QVariant(row->startedAt), row->endedAt, QVariant(className)})
+              QVariant(row->startedAt), row->endedAt, QVariant(className),
+              QVariant(row->againstComputer)})
             game.addBindValue(value);
         done = game.exec();
     }

@@ -18,6 +18,7 @@ struct GameRow {
     QVariant winner; // null while it is played, or left unfinished
     QString startedAt;
     QVariant endedAt; // null while it is played
+    bool againstComputer = false;
 };
 
 struct ServerWrite {

@@ -181,6 +181,22 @@ FactReading factAnswersOf(QSqlDatabase& db, const QString& player) {
     return reading;
 }
 
+// The outcomes of the child's last answers here, oldest first, that the computer's level follows.
+std::vector<Outcome> recentOutcomesOf(QSqlDatabase& db, const QString& player) {
+    QVariantList values;
+    const QString filter = playerFilter(db, player, &values);
+    QSqlQuery query = runStatement(
+        db,
+        QStringLiteral("SELECT outcome FROM answers") + filter +
+            QStringLiteral(" ORDER BY played_ms DESC, rowid DESC LIMIT %1").arg(RecentAnswerCount),
+        values);
+    std::vector<Outcome> outcomes;
+    while (query.next())
+        if (const auto outcome = outcomeOf(query.value(0).toString()))
+            outcomes.insert(outcomes.begin(), *outcome);
+    return outcomes;
+}
+
 // A child's answers here with the facts the school's other machines sent of them, by day:
 // within a day the others' come first, since a day is all they carry.
 std::vector<FactAnswer> everyMachinesAnswers(QSqlDatabase& db, const QString& player) {
@@ -691,10 +707,13 @@ QString recordFile(const QString& folder) {
 QHash<QString, PracticeSettings> keptSettings(QSqlDatabase& db, const QStringList& keys = {}) {
     QHash<QString, PracticeSettings> settings;
     QSqlQuery query = runStatement(
-        db, QStringLiteral("SELECT player_key, %1 FROM practice").arg(PracticeColumns));
+        db, QStringLiteral("SELECT player_key, opponent, %1 FROM practice").arg(PracticeColumns));
     while (query.next())
-        if (keys.isEmpty() || keys.contains(query.value(0).toString()))
-            settings.insert(query.value(0).toString(), practiceSettingsFrom(query, 1));
+        if (keys.isEmpty() || keys.contains(query.value(0).toString())) {
+            PracticeSettings kept = practiceSettingsFrom(query, 2);
+            kept.opponent = ComputerLevel(std::clamp(query.value(1).toInt(), 0, 2));
+            settings.insert(query.value(0).toString(), kept);
+        }
     return settings;
 }
 
@@ -790,11 +809,12 @@ void SqliteRecord::planGame() {
         QHash<QString, PracticePlan> plans;
         for (const QString& player : players) {
             const PracticeSettings kept = settings.value(playerKey(player));
-            plans.insert(
-                playerKey(player),
+            PracticePlan plan =
                 needsAnswers(kept)
                     ? planFromAnswers(kept, everyMachinesAnswers(db, player), fluency, today)
-                    : startingPlan(kept));
+                    : startingPlan(kept);
+            plan.recentOutcomes = recentOutcomesOf(db, player);
+            plans.insert(playerKey(player), plan);
         }
         std::lock_guard lock(m_settingsLock);
         for (const QString& key : keys) {
@@ -917,13 +937,15 @@ std::vector<PlayerSummary> SqliteRecord::players() {
     const auto merge = m_writer->call<PlayerMerge>([](QSqlDatabase& db) {
         QSqlQuery query =
             runStatement(db, QStringLiteral("SELECT player, SUM(answers), SUM(right_answers),"
-                                            " MAX(last_ms), last_at, GROUP_CONCAT(game_id)"
-                                            " FROM player_games GROUP BY player"));
+                                            " MAX(last_ms), last_at, GROUP_CONCAT(p.game_id),"
+                                            " SUM(g.against_computer), SUM(g.against_computer"
+                                            " AND g.winner = player) FROM player_games p"
+                                            " LEFT JOIN games g USING (game_id) GROUP BY player"));
         PlayerMerge found;
         while (query.next())
             found.add(query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt(),
                       query.value(3).toLongLong(), query.value(4).toString(),
-                      query.value(5).toString());
+                      query.value(5).toString(), query.value(6).toInt(), query.value(7).toInt());
         return found;
     });
     std::lock_guard lock(m_settingsLock);
@@ -989,13 +1011,13 @@ bool SqliteRecord::setPracticeSettings(const QString& name, const PracticeSettin
                 return failure;
             if (settings.isDefault())
                 return std::nullopt;
-            return failureOf(
-                runStatement(db,
-                             QStringLiteral("INSERT INTO practice (player_key, player, %1,"
-                                            " changed_ms) VALUES (?, ?, ?, ?, ?, ?, ?)")
-                                 .arg(PracticeColumns),
-                             QVariantList{key, name} + practiceValues(settings) +
-                                 QVariantList{QDateTime::currentMSecsSinceEpoch()}));
+            return failureOf(runStatement(
+                db,
+                QStringLiteral("INSERT INTO practice (player_key, player, opponent,"
+                               " %1, changed_ms) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
+                    .arg(PracticeColumns),
+                QVariantList{key, name, int(settings.opponent)} + practiceValues(settings) +
+                    QVariantList{QDateTime::currentMSecsSinceEpoch()}));
         });
     });
     if (saved) {

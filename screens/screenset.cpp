@@ -37,10 +37,11 @@ ScreenSet::ScreenSet(Services services)
     connect(&m_game, &Game::played, this,
             [this](Cue cue) { m_services.sound.playSoundFile(soundFileOf(cue)); });
     connect(&m_game, &Game::gameBegan, this, [this](const QString& blue, const QString& red) {
-        if (m_game.computerLevel())
+        if (m_game.againstComputer())
             m_services.record.gameStartedAgainstComputer(blue, QDateTime::currentDateTime());
         else
-            m_services.record.gameStarted(blue, red, QDateTime::currentDateTime());
+            m_services.record.gameStarted(blue, m_game.redIsGuest() ? QString(GuestName) : red,
+                                          QDateTime::currentDateTime());
     });
     connect(&m_game, &Game::answerJudged, this,
             [this](const QString& player, Fact question, std::optional<int> answered,
@@ -54,7 +55,9 @@ ScreenSet::ScreenSet(Services services)
                                                 .ms = ms});
             });
     connect(&m_game, &Game::gameEnded, this, [this](const QString& winner) {
-        m_services.record.gameFinished(winner, QDateTime::currentDateTime());
+        const bool guestWon = m_game.redIsGuest() && m_game.winner() == Player::Red;
+        m_services.record.gameFinished(guestWon ? QString(GuestName) : winner,
+                                       QDateTime::currentDateTime());
     });
     new KeyboardCues(this);
     QAccessible::installFactory(accessibleVbLabel);

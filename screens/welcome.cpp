@@ -58,17 +58,23 @@ NameEntry::NameEntry(ScreenSet& screens)
     for (std::size_t index = 0; index < titleLetters.size(); ++index)
         titleLetters[index] = new AnimatedGif(this, {LetterLefts[index], 120, 1125, 1335});
     computerChoice = new QCheckBox(QStringLiteral("Play against the computer"), this);
-    computerChoice->setGeometry(twipsToPixels(QRect(1380, 3840, 9255, 495)));
-    computerChoice->setFont(gameFont(Face::MsSansSerif, 13.5, Bold));
+    computerChoice->setGeometry(twipsToPixels(QRect(1380, 3840, 4900, 495)));
+    guestChoice = new QCheckBox(QStringLiteral("Red is a guest (not recorded)"), this);
+    guestChoice->setGeometry(twipsToPixels(QRect(6380, 3840, 4255, 495)));
+    guestChoice->setAccessibleName(QStringLiteral("Red is a guest, not recorded"));
+    for (QCheckBox* choice : {computerChoice, guestChoice})
+        choice->setFont(gameFont(Face::MsSansSerif, 13.5, Bold));
     redNameBox->setAccessibleName(QStringLiteral("Red player's name"));
     blueNameBox->setAccessibleName(QStringLiteral("Blue player's name"));
     computerChoice->setAccessibleName(QStringLiteral("Play against the computer"));
     setTabOrder(redNameBox, blueNameBox);
     setTabOrder(blueNameBox, computerChoice);
-    setTabOrder(computerChoice, startButton);
+    setTabOrder(computerChoice, guestChoice);
+    setTabOrder(guestChoice, startButton);
     redNameBox->setFocus();
     addAltShortcut(startButton, Qt::Key_S);
     addAltShortcut(computerChoice, Qt::Key_C);
+    addAltShortcut(guestChoice, Qt::Key_G);
     connect(computerChoice, &QCheckBox::toggled, this, &NameEntry::chooseComputer);
     nameControls({{startButton, "startButton"},
                   {redNameBox, "redNameBox"},
@@ -128,6 +134,7 @@ void NameEntry::chooseComputer(bool chosen) {
         m_redTyped = redNameBox->text();
     redNameBox->setText(chosen ? QString(ComputerName) : m_redTyped);
     redNameBox->setEnabled(!chosen);
+    guestChoice->setEnabled(!chosen);
     if (chosen && redNameBox->hasFocus())
         blueNameBox->setFocus();
 }
@@ -160,9 +167,9 @@ void NameEntry::startPlaying() {
         return;
     }
     if (alone)
-        screens.game().startAgainstComputer(blue, ComputerLevel::Level);
+        screens.game().startAgainstComputer(blue);
     else
-        screens.game().start(blue, red);
+        screens.game().start(blue, red, guestChoice->isChecked());
     hide();
     for (AnimatedGif* letter : titleLetters)
         letter->stopAnimation();

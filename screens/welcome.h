@@ -37,6 +37,8 @@ private:
     QLineEdit* blueNameBox = nullptr;
     // Blue plays alone, against the computer, which takes the Red box.
     QCheckBox* computerChoice = nullptr;
+    // Red plays, but is never recorded: a parent or a visiting friend.
+    QCheckBox* guestChoice = nullptr;
     std::array<AnimatedGif*, 10> titleLetters{};
     ScreenSet& screens;
     QString m_redTyped; // what the Red box held before the computer took it

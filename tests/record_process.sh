@@ -224,7 +224,8 @@ odd)
     # braces: brought up to date, it keeps each once.
     sqlite3 "$record/record.sqlite" "INSERT INTO answers SELECT '{' || upper(answer_id) || '}',
         player, played_at, played_ms, upper(game_id), turn, a, b, product, answered, outcome, ms
-        FROM answers; ALTER TABLE games DROP COLUMN against_computer; PRAGMA user_version = 6"
+        FROM answers; ALTER TABLE games DROP COLUMN against_computer;
+        ALTER TABLE practice DROP COLUMN opponent; PRAGMA user_version = 6"
     [[ $(exported | grep -c .) -eq 3 ]] || failed "an answer is kept twice under two spellings"
     # And names kept before the rule for names: Zoë with a combining diaeresis, Rosa with a
     # zero-width joiner, a name of 1000 letters. The first two become the players they look like.
@@ -235,7 +236,8 @@ odd)
         outcome, ms FROM answers WHERE player = 'Ben' UNION ALL SELECT '8' || substr(answer_id, 2),
         printf('%.1000c', 'x'), played_at, played_ms, game_id, turn, a, b, product, answered,
         outcome, ms FROM answers WHERE player = 'Ben';
-        ALTER TABLE games DROP COLUMN against_computer; PRAGMA user_version = 6"
+        ALTER TABLE games DROP COLUMN against_computer;
+        ALTER TABLE practice DROP COLUMN opponent; PRAGMA user_version = 6"
     [[ $(exported | cut -d, -f2 | sort | uniq -c | tr -s ' \n' ' ') == " 1 Ben 2 Rosa 2 Zoë 1 $(printf '%.1000d' 0 | tr 0 x) " ]] ||
         failed "names that look alike are still two players"
     # One answer of a player of that name, as a file to import.

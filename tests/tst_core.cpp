@@ -169,42 +169,32 @@ private Q_SLOTS:
     }
 
     void platformOnWayland_data() {
-        QTest::addColumn<QString>("sessionType");
-        QTest::addColumn<QString>("waylandDisplay");
-        QTest::addColumn<QString>("display");
-        QTest::addColumn<QString>("qtPlatform");
-        QTest::addColumn<QStringList>("options");
+        // XDG_SESSION_TYPE, WAYLAND_DISPLAY, DISPLAY and QT_QPA_PLATFORM, then the options.
+        QTest::addColumn<QStringList>("environment");
         QTest::addColumn<PlatformChoice>("choice");
-        const auto row = [](const char* name, const char* session, const char* wayland,
-                            const char* x11, const char* qt, QStringList options,
+        const auto row = [](const char* name, const QStringList& environment,
                             PlatformChoice choice) {
-            QTest::newRow(name) << QString::fromLatin1(session) << QString::fromLatin1(wayland)
-                                << QString::fromLatin1(x11) << QString::fromLatin1(qt) << options
-                                << choice;
+            QTest::newRow(name) << environment << choice;
         };
         using enum PlatformChoice;
-        row("X11 session", "x11", "", ":0", "", {}, LeaveToQt);
-        row("console", "tty", "", "", "", {}, LeaveToQt);
-        row("Wayland session", "wayland", "wayland-0", ":0", "", {}, Xcb);
-        row("only the session type", "wayland", "", ":1", "", {}, Xcb);
-        row("only WAYLAND_DISPLAY", "", "wayland-1", ":1", "", {}, Xcb);
-        row("no XWayland", "wayland", "wayland-0", "", "", {}, XWaylandMissing);
-        row("QT_QPA_PLATFORM", "wayland", "wayland-0", ":0", "wayland", {}, LeaveToQt);
-        row("-platform", "wayland", "wayland-0", ":0", "", {"-platform", "wayland"}, LeaveToQt);
-        row("--platform, no XWayland", "wayland", "wayland-0", "", "", {"--platform", "wayland"},
+        row("X11 session", {"x11", "", ":0", ""}, LeaveToQt);
+        row("console", {"tty", "", "", ""}, LeaveToQt);
+        row("Wayland session", {"wayland", "wayland-0", ":0", ""}, Xcb);
+        row("only the session type", {"wayland", "", ":1", ""}, Xcb);
+        row("only WAYLAND_DISPLAY", {"", "wayland-1", ":1", ""}, Xcb);
+        row("no XWayland", {"wayland", "wayland-0", "", ""}, XWaylandMissing);
+        row("QT_QPA_PLATFORM", {"wayland", "wayland-0", ":0", "wayland"}, LeaveToQt);
+        row("-platform", {"wayland", "wayland-0", ":0", "", "-platform", "wayland"}, LeaveToQt);
+        row("--platform, no XWayland", {"wayland", "wayland-0", "", "", "--platform", "wayland"},
             LeaveToQt);
-        row("-platform naming nothing", "wayland", "wayland-0", ":0", "", {"-platform"}, Xcb);
+        row("-platform naming nothing", {"wayland", "wayland-0", ":0", "", "-platform"}, Xcb);
     }
     void platformOnWayland() {
-        QFETCH(QString, sessionType);
-        QFETCH(QString, waylandDisplay);
-        QFETCH(QString, display);
-        QFETCH(QString, qtPlatform);
-        QFETCH(QStringList, options);
+        QFETCH(QStringList, environment);
         QFETCH(PlatformChoice, choice);
-        const DisplayEnvironment environment{sessionType, waylandDisplay, display, qtPlatform,
-                                             QStringList{"quintarlow"} + options};
-        QCOMPARE(choosePlatform(environment), choice);
+        QCOMPARE(choosePlatform({environment[0], environment[1], environment[2], environment[3],
+                                 QStringList{"quintarlow"} + environment.mid(4)}),
+                 choice);
     }
 
     // The language: the option, the settings, then the desktop as gettext reads it.
@@ -358,8 +348,11 @@ private Q_SLOTS:
         QTest::newRow("the path over tables, more time")
             << PracticeSettings{{3, 4}, false, true, 40}
             << "following the learning path over the 3s and 4s; 40 seconds to answer";
-        QTest::newRow("time only")
-            << PracticeSettings{{}, false, false, 90} << "90 seconds to answer";
+        QTest::newRow("time, a hard computer")
+            << PracticeSettings{{}, false, false, 90, ComputerLevel::Hard}
+            << "90 seconds to answer; a hard computer";
+        QTest::newRow("an easy computer")
+            << PracticeSettings{{}, false, false, 20, ComputerLevel::Easy} << "an easy computer";
     }
     void practiceWords() {
         QFETCH(PracticeSettings, settings);

@@ -19,12 +19,14 @@ namespace {
 struct Played {
     std::deque<int> factors;
     int answerSeconds = AnswerSeconds;
+    ComputerLevel opponent = ComputerLevel::Level;
     QStringList said, played, reports, planFor;
     std::vector<int> held; // the products the player asked holds, as the draw was told
     Game game{[this](const QString& player) {
                   planFor << player;
                   PracticePlan plan;
                   plan.answerSeconds = answerSeconds;
+                  plan.settings.opponent = opponent;
                   return plan;
               },
               [this](const PracticePlan&, DrawMemory& memory) {
@@ -174,9 +176,7 @@ private:
         act(QStringLiteral("choose %1").arg(square), [&] { played->game.choose(square); });
         const bool special =
             square == 0 || square == 7 || square == 56 || square == 63 || square == 28;
-        if (phase == Waiting) {
-            expectedPlayed << "wrong";
-        } else if (phase == Pending && special) {
+        if (phase == Waiting || (phase == Pending && special)) {
             expectedPlayed << "wrong";
         } else if (phase == Pending && squareCaption(square).toInt() != product) {
             expectAnswer(squareCaption(square), "1");
@@ -447,19 +447,26 @@ private Q_SLOTS:
     // One child against the computer, by ticks: it waits while a confirmation is open, asks at
     // its third tick, thinks within half the clock and answers, while the child's asks and
     // squares do nothing. Its questions are the child's, and only the child's answers are
-    // reported. The child wins along row 3 or, answering 7 x 7 wrong, the computer along row 1.
+    // reported. The child wins along row 3 or, answering 7 x 7 wrong, the computer along row 1;
+    // it thinks as slowly or as quickly as the child's plan sets it.
     void gameAgainstTheComputer_data() {
         QTest::addColumn<bool>("childWins");
-        QTest::newRow("the child wins") << true;
-        QTest::newRow("the computer wins") << false;
+        QTest::addColumn<ComputerLevel>("opponent");
+        QTest::addColumn<int>("fewestTicks");
+        QTest::addColumn<int>("mostTicks");
+        QTest::newRow("the child wins") << true << ComputerLevel::Hard << 3 << 9;
+        QTest::newRow("the computer wins") << false << ComputerLevel::Easy << 6 << 20;
     }
     void gameAgainstTheComputer() {
         QFETCH(bool, childWins);
+        QFETCH(int, fewestTicks);
+        QFETCH(int, mostTicks);
         Played played;
+        QFETCH(ComputerLevel, opponent);
+        played.opponent = opponent;
         Game& game = played.game;
         game.seedComputer(8);
-        QVERIFY(!game.startAgainstComputer(" the computer", ComputerLevel::Level) &&
-                game.startAgainstComputer("Ben", ComputerLevel::Level));
+        QVERIFY(!game.startAgainstComputer(" the computer") && game.startAgainstComputer("Ben"));
         std::deque<int> childSquares{25, 26, 27}, computerSquares{9, 10, 11, 12};
         int computerWrong = 0;
         for (int turn = 0; game.stage() != Stage::Won && turn < 200; ++turn) {
@@ -481,7 +488,7 @@ private Q_SLOTS:
                 QCOMPARE(ticks, 3);
                 for (ticks = 0; game.stage() == Stage::Asking && ticks < 40; ++ticks)
                     (game.choose(target), game.computerTick());
-                QVERIFY(ticks >= 4 && ticks <= 20);
+                QVERIFY(ticks >= fewestTicks && ticks <= mostTicks);
                 computerWrong += game.stage() == Stage::Revealing;
                 if (game.owner(target) == Player::Red)
                     computerSquares.pop_front();
@@ -499,25 +506,38 @@ private Q_SLOTS:
     }
 
     // Over 1,000 seeded questions at each level: the share right within a few points of the
-    // level's, a wrong answer always a neighbouring fact's product, the pause about 2 to 6 s on
-    // average, longer for larger products and at most half the clock.
+    // level's, or of the child's last 50 answers (`history`, oldest first: W wrong, R right)
+    // kept within 50 to 90 %; a wrong answer always a neighbouring fact's product, the pause
+    // about 2 to 6 s on average, longer for larger products and at most half the clock.
     void computerAnswers_data() {
+        QTest::addColumn<QByteArray>("history");
         QTest::addColumn<ComputerLevel>("level");
         QTest::addColumn<double>("share");
         QTest::addColumn<int>("meanMs"); // within 400 ms
-        QTest::newRow("easy") << ComputerLevel::Easy << 0.5 << 4400;
-        QTest::newRow("level") << ComputerLevel::Level << 0.7 << 3400;
-        QTest::newRow("hard") << ComputerLevel::Hard << 0.9 << 2550;
+        const QByteArray none, right(50, 'R');
+        QTest::newRow("easy") << right << ComputerLevel::Easy << 0.5 << 4400;
+        QTest::newRow("hard") << none << ComputerLevel::Hard << 0.9 << 2550;
+        QTest::newRow("no answers yet") << none << ComputerLevel::Level << 0.7 << 3400;
+        QTest::newRow("the last 50") << QByteArray(19, 'W') + QByteArray(41, 'R') + "WWWWWWWWW"
+                                     << ComputerLevel::Level << 0.82 << 3400;
+        QTest::newRow("weak child")
+            << QByteArray("RRWWWWWWWW") << ComputerLevel::Level << 0.5 << 3400;
+        QTest::newRow("strong child") << right << ComputerLevel::Level << 0.9 << 3400;
     }
     void computerAnswers() {
+        QFETCH(QByteArray, history);
+        std::vector<Outcome> outcomes;
+        for (const char answer : history)
+            outcomes.push_back(answer == 'R' ? Outcome::Right : Outcome::Wrong);
         QFETCH(ComputerLevel, level);
+        const ComputerStrength strength = computerStrength(level, outcomes);
         std::mt19937 random(31);
         int right = 0;
         std::array<double, 2> ms{}, counted{}; // products to 72 and above, on a 20 s clock
         for (int turn = 0; turn < 1000; ++turn) {
             const int a = int(random() % 12) + 1, b = int(random() % 12) + 1;
             const int seconds = turn % 2 ? 8 : 20;
-            const ComputerAnswer answer = answerAsComputer({a, b}, level, seconds, random);
+            const ComputerAnswer answer = answerAsComputer({a, b}, strength, seconds, random);
             const int product = squareProduct(answer.square), large = a * b > 72;
             QCOMPARE(answer.right, product == a * b);
             const std::set near{a * (b - 1), a * (b + 1), (a - 1) * b, (a + 1) * b};

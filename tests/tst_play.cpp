@@ -239,6 +239,23 @@ private Q_SLOTS:
                               "have 20 seconds to answer,, blue goes first"}));
     }
 
+    // A guest by keys (Alt+G) plays Red as anyone does, and the record hears only Blue's answers
+    // and no guest's name, even when the guest wins.
+    void aGuestIsNeverRecorded() {
+        Screens game;
+        NameEntry& welcome = game.screens.welcome();
+        (welcome.show(), activate(welcome), QTest::keyClicks(welcome.redNameBox, "Mum"));
+        (key(welcome, Qt::Key_Tab), QTest::keyClicks(welcome.blueNameBox, "Ben"));
+        (key(welcome, Qt::Key_G, Qt::AltModifier), welcome.startButton->click());
+        Game& model = game.screens.game();
+        for (int square : {1, 9, 3, 10, 5, 11, 14, 12})
+            (game.factors = {1, squareProduct(square)}, model.ask(), model.choose(square));
+        QCOMPARE(model.winner(), Player::Red);
+        QCOMPARE(game.record.entries.first() + game.record.entries.last(),
+                 "start: Ben / A guestfinish: A guest");
+        QCOMPARE(game.record.entries.filter("answer: Ben").size(), game.record.entries.size() - 2);
+    }
+
     void keysAndClicksJudgeOnce_data() {
         QTest::addColumn<QString>("inputs");
         QTest::addColumn<QString>("heard"); // questions, dings, errors, then whose turn

@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
 #include <QProcess>
 #include <QSpinBox>
@@ -170,7 +171,11 @@ private Q_SLOTS:
         QTemporaryDir folder;
         devices.path = folder.filePath(QStringLiteral("report.pdf"));
         record.setPracticeSettings(QStringLiteral("<b>Zoë</b>"), {{3, 4}, true});
+        record.alone[QStringLiteral("<b>Zoë</b>")] = {3, 2};
         ProgressWindow window({record, record, dialogs, devices});
+        QVERIFY(
+            summaryLine(window.reportPage())
+                .endsWith(QStringLiteral(" Played alone against the computer: 3 games, 2 won.")));
         window.saveReportAsked();
         QVERIFY2(dialogs.asked.isEmpty(), qPrintable(dialogs.asked.join(QLatin1Char('\n'))));
         QCOMPARE(devices.offered.size(), 1);
@@ -188,11 +193,12 @@ private Q_SLOTS:
         for (const char* expected :
              {"<b>Zoë</b>", "7 × 8 = 56: missed 2 of the last 3", "1 December 2026",
               "Knows 1 of 144 facts. 5 answers since the first game, 60 % right.",
-              "Practise 7 × 8.", "Day by day, since the first game",
+              "Practise 7 × 8. Played alone against the computer: 3 games, 2 won.",
+              "Day by day, since the first game",
               "Practising the 3s and 4s; missed facts asked again.",
               "Known: right within 6 s in 2 of the last 3 tries. Usually: the middle time of right "
               "answers."})
-            QVERIFY2(page.contains(QString::fromUtf8(expected)), qPrintable(page));
+            QVERIFY2(page.simplified().contains(QString::fromUtf8(expected)), qPrintable(page));
 
         // A folder that is not there: the user is told, and no file appears.
         devices.path = folder.filePath(QStringLiteral("gone/report.pdf"));
@@ -225,33 +231,31 @@ private Q_SLOTS:
 
     void practiceSettingsAreSavedForTheChosenPlayer_data() {
         QTest::addColumn<QString>("player");
-        QTest::addColumn<QString>("clicks"); // tables by number, "all", "miss", "path", "40s"
+        // Tables by number, "all", "miss", "path", "40s", the computer's level by its word.
+        QTest::addColumn<QString>("clicks");
         QTest::addColumn<bool>("recordFails");
-        QTest::addColumn<QString>("tables");
-        QTest::addColumn<bool>("askMissed");
-        QTest::addColumn<bool>("path");
-        QTest::addColumn<int>("seconds");
+        // Kept and shown: tables, missed facts asked again, the path, time, the computer.
+        QTest::addColumn<QString>("kept");
         const auto row = [](const char* name, const char* player, const char* clicks,
-                            bool recordFails, const char* tables, bool askMissed, bool path,
-                            int seconds) {
+                            bool recordFails, const char* kept) {
             QTest::newRow(name) << QString::fromUtf8(player) << QString::fromLatin1(clicks)
-                                << recordFails << QString::fromLatin1(tables) << askMissed << path
-                                << seconds;
+                                << recordFails << QString::fromLatin1(kept);
         };
-        row("two tables", "Leo", "3 4", false, "3,4", false, false, 20);
-        row("a table chosen and left again", "Leo", "3 4 3", false, "4", false, false, 20);
-        row("missed facts", "Leo", "miss", false, "all", true, false, 20);
-        row("back to all tables", "Leo", "3 miss all", false, "all", true, false, 20);
-        row("back to the default", "Leo", "3 all", false, "all", false, false, 20);
-        row("every table is all tables", "Leo", "1 2 3 4 5 6 7 8 9 10 11 12", false, "all", false,
-            false, 20);
-        row("the path over two tables", "Leo", "path 3 4", false, "3,4", false, true, 20);
-        row("the path asks missed facts itself", "Leo", "path miss", false, "all", false, true, 20);
-        row("more time", "Leo", "45s", false, "all", false, false, 45);
-        row("the most time", "Leo", "90s", false, "all", false, false, 90);
-        row("the class has none", "", "3 miss path 40s", false, "all", false, false, 20);
-        row("record cannot be changed", "Leo", "3", true, "all", false, false, 20);
-        row("time not kept", "Leo", "40s", true, "all", false, false, 20);
+        row("two tables", "Leo", "3 4", false, "3,4 - - 20 Level");
+        row("a table chosen and left again", "Leo", "3 4 3", false, "4 - - 20 Level");
+        row("missed facts", "Leo", "miss", false, "all miss - 20 Level");
+        row("back to all tables", "Leo", "3 miss all", false, "all miss - 20 Level");
+        row("back to the default", "Leo", "3 all", false, "all - - 20 Level");
+        row("every table is all tables", "Leo", "1 2 3 4 5 6 7 8 9 10 11 12", false,
+            "all - - 20 Level");
+        row("the path over two tables", "Leo", "path 3 4", false, "3,4 - path 20 Level");
+        row("the path asks missed facts itself", "Leo", "path miss", false, "all - path 20 Level");
+        row("more time", "Leo", "45s", false, "all - - 45 Level");
+        row("the most time", "Leo", "90s", false, "all - - 90 Level");
+        row("a hard computer", "Leo", "Hard", false, "all - - 20 Hard");
+        row("the class has none", "", "3 miss path 40s Easy", false, "all - - 20 Level");
+        row("record cannot be changed", "Leo", "Easy", true, "all - - 20 Level");
+        row("time not kept", "Leo", "40s", true, "all - - 20 Level");
     }
     void practiceSettingsAreSavedForTheChosenPlayer() {
         QFETCH(QString, player);
@@ -265,8 +269,16 @@ private Q_SLOTS:
             record.failure = QStringLiteral("attempt to write a readonly database");
         auto* time = window.findChild<QSpinBox*>();
         QCOMPARE(time->accessibleName(), QStringLiteral("Time to answer"));
+        QComboBox* opponentBox = nullptr;
+        for (auto* box : window.findChildren<QComboBox*>())
+            opponentBox =
+                box->accessibleName() == QLatin1String("The computer plays") ? box : opponentBox;
         QFETCH(QString, clicks);
         for (const QString& click : clicks.split(QLatin1Char(' '))) {
+            if (click.front().isUpper()) {
+                QTest::keyClicks(opponentBox, click.left(1));
+                continue;
+            }
             if (!click.front().isDigit() || !click.endsWith(QLatin1Char('s'))) {
                 practiceControl(window, click)->click();
                 continue;
@@ -280,32 +292,34 @@ private Q_SLOTS:
         record.failure.clear();
         QCOMPARE(practiceControl(window, QStringLiteral("3"))->isEnabled(), !player.isEmpty());
 
-        QFETCH(QString, tables);
-        QFETCH(bool, askMissed);
-        QFETCH(bool, path);
-        QFETCH(int, seconds);
+        const auto words = [](const std::vector<int>& tables, bool askMissed, bool path,
+                              int seconds, int opponent) {
+            return QStringList{tablesText(tables), askMissed ? "miss" : "-", path ? "path" : "-",
+                               QString::number(seconds),
+                               QStringList{"Easy", "Level", "Hard"}[opponent]}
+                .join(QLatin1Char(' '));
+        };
+        QFETCH(QString, kept);
         const PracticeSettings saved = record.practiceSettings(player);
-        QCOMPARE(tablesText(saved.tables), tables);
-        QCOMPARE(saved.askMissed, askMissed);
-        QCOMPARE(saved.path, path);
-        QCOMPARE(saved.answerSeconds, seconds);
+        QCOMPARE(words(saved.tables, saved.askMissed, saved.path, saved.answerSeconds,
+                       int(saved.opponent)),
+                 kept);
         // What the window shows is what the record holds, pressed buttons and all.
         std::vector<int> pressed;
         for (int table = 1; table <= FactorCount; ++table)
             if (practiceControl(window, QString::number(table))->isChecked())
                 pressed.push_back(table);
-        QCOMPARE(tablesText(pressed), tables);
-        QCOMPARE(practiceControl(window, QStringLiteral("miss"))->isChecked(), askMissed);
-        QCOMPARE(practiceControl(window, QStringLiteral("path"))->isChecked(), path);
-        QCOMPARE(time->value(), seconds);
+        QCOMPARE(words(pressed, practiceControl(window, QStringLiteral("miss"))->isChecked(),
+                       practiceControl(window, QStringLiteral("path"))->isChecked(), time->value(),
+                       opponentBox->currentIndex()),
+                 kept);
         // Only the chosen player is starred, and only while they have settings.
         const auto* names = window.findChild<QTableView*>()->model();
         for (int row = 0; row < names->rowCount(); ++row) {
             const QModelIndex name = names->index(row, 0);
             const bool starred = !name.data(Qt::DecorationRole).isNull();
-            QCOMPARE(starred, !player.isEmpty() && name.data().toString() == player &&
-                                  (tables != QLatin1String("all") || askMissed || path ||
-                                   seconds != AnswerSeconds));
+            QCOMPARE(starred,
+                     !player.isEmpty() && name.data().toString() == player && !saved.isDefault());
         }
     }
 
@@ -336,6 +350,7 @@ private Q_SLOTS:
         PracticeSettings path;
         path.path = true;
         record.setPracticeSettings(QStringLiteral("Maya"), path);
+        record.alone[QStringLiteral("Maya")] = {2, 1};
         ScriptedDialogs dialogs;
         FakeReportDevices devices;
         QTemporaryDir folder;
@@ -355,14 +370,16 @@ private Q_SLOTS:
         QVERIFY2(line.isEmpty() ? !page.contains(QStringLiteral(" knows ")) : page.contains(line),
                  qPrintable(page));
         // --report and Save All make their pages apart from the window's: they say the same.
-        QStringList names;
-        for (const PlayerSummary& summary : record.players())
-            names.append(summary.name);
+        const std::vector<PlayerSummary> listed = record.players();
         const auto pages =
-            everyPage(names, [&](const QString& name) { return record.factAnswers(name); }, record,
+            everyPage(listed, [&](const QString& name) { return record.factAnswers(name); }, record,
                       {DefaultFluencyMs, periodSpan(Period::All, {}), QDate::currentDate(), 0});
-        const ReportPage& reported = pages[player.isEmpty() ? names.size() : names.indexOf(player)];
-        QCOMPARE(reported.movingOn, window.reportPage().movingOn);
+        const ReportPage& reported =
+            pages[std::size_t(std::find_if(listed.begin(), listed.end(),
+                                           [&](const PlayerSummary& row) { return row.name == player; }) -
+                              listed.begin())];
+        QCOMPARE(reported.movingOn + summaryLine(reported),
+                 window.reportPage().movingOn + summaryLine(window.reportPage()));
         QCOMPARE(sheetCsv(reported.sheet), sheetCsv(window.reportPage().sheet));
         // Where a child on the path stands is not left on the window for the next player.
         const auto* panel = window.findChild<QLabel*>(QStringLiteral("movingOn"));

@@ -131,7 +131,8 @@ private Q_SLOTS:
             record->answerJudged(judged(QStringLiteral("Rosa"), 4, 3, 13));
             record->answerJudged(judged(QStringLiteral("Ben"), 7, 8, std::nullopt));
             record->gameFinished(QString(), QDateTime::currentDateTime());
-            QVERIFY(record->setPracticeSettings(QStringLiteral(" Ben"), {{3, 4}, true, true, 40}));
+            QVERIFY(record->setPracticeSettings(QStringLiteral(" Ben"),
+                                                {{3, 4}, true, true, 40, ComputerLevel::Hard}));
         }
         // The child's own: nobody else on the computer may look in.
         QCOMPARE(QFileInfo(folderIn(dir)).permissions() & 0x0077, QFileDevice::Permissions());
@@ -151,7 +152,7 @@ private Q_SLOTS:
         QCOMPARE(rows[0].gameId, rows[2].gameId);
         QCOMPARE(record->answers(QStringLiteral("BEN ")).size(), 2u);
         QCOMPARE(record->practicePlan(QStringLiteral("ben")).settings,
-                 (PracticeSettings{{3, 4}, true, true, 40}));
+                 (PracticeSettings{{3, 4}, true, true, 40, ComputerLevel::Hard}));
         // Ben's misses are asked again from the window's facts to practise, weakest first.
         record->gameStarted(QStringLiteral("Ben"), QStringLiteral("Rosa"),
                             QDateTime::currentDateTime());
@@ -161,6 +162,8 @@ private Q_SLOTS:
         QCOMPARE(missed.front(), (Fact{7, 8}));
         // Ben's time and path: 3 x 4 answered once is what he learns on the 3s.
         QCOMPARE(record->practicePlan(QStringLiteral("Ben")).answerSeconds, 40);
+        QCOMPARE(record->practicePlan(QStringLiteral("Ben")).recentOutcomes,
+                 (std::vector{Outcome::Right, Outcome::Timeout}));
         QCOMPARE(record->practicePlan(QStringLiteral("Ben")).path.unknowns.front(), (Fact{3, 4}));
         QVERIFY(record->practicePlan(QStringLiteral("Rosa")).missed.empty());
         // Forgotten while the record stays open, with answers waiting beside it: no file there
@@ -224,12 +227,19 @@ private Q_SLOTS:
         QTest::newRow("the older days gone")
             << QStringList{"DELETE FROM answers WHERE played_at < '2026-12-08'"}
             << QStringList{" aNN  1 1 1 2026-12-08T09:00:00+01:00"};
+        QTest::newRow("a game alone, lost")
+            << QStringList{"INSERT INTO games VALUES ('8a4e2d1c-2222-4f4f-8a8a-123456789abc', ' "
+                           "aNN ',"
+                           " 'The Computer', 'The Computer', '2026-12-08T09:00:00+01:00', NULL, 1)"}
+            << QStringList{" aNN  2 3 2 2026-12-08T09:00:00+01:00 1 alone, 0 won",
+                           "Bo 1 1 0 2026-12-07T10:02:00+01:00"};
         QTest::newRow("a file from before the list was kept")
             << QStringList{"DROP TRIGGER answer_counted",
                            "DROP TRIGGER answer_uncounted",
                            "DROP TABLE player_games",
                            "DROP TABLE school_facts",
                            "ALTER TABLE games DROP COLUMN against_computer",
+                           "ALTER TABLE practice DROP COLUMN opponent",
                            "PRAGMA user_version = 4"}
             << QStringList{" aNN  2 3 2 2026-12-08T09:00:00+01:00",
                            "Bo 1 1 0 2026-12-07T10:02:00+01:00"};
@@ -275,7 +285,11 @@ private Q_SLOTS:
         for (const PlayerSummary& player : openIn(dir)->players())
             seen.append(QString::asprintf("%s %d %d %d %s", qPrintable(player.name), player.games,
                                           player.answers, player.right,
-                                          qPrintable(player.lastPlayed.toString(Qt::ISODate))));
+                                          qPrintable(player.lastPlayed.toString(Qt::ISODate))) +
+                        (player.gamesAlone ? QStringLiteral(" %1 alone, %2 won")
+                                                 .arg(player.gamesAlone)
+                                                 .arg(player.wonAlone)
+                                           : QString()));
         QCOMPARE(seen, listed);
     }
 

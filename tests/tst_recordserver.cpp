@@ -441,6 +441,7 @@ private Q_SLOTS:
         const ServerSettings server = newDatabase();
         LocalRecord local;
         const QString game = local.addGame();
+        QSqlQuery(local.db()).exec(QStringLiteral("UPDATE games SET against_computer = 1"));
         local.addAnswer(game, 1, 56, QStringLiteral("right"));
         local.addAnswer(game, 2, 54, QStringLiteral("wrong"));
         local.addAnswer(game, 3, QVariant(), QStringLiteral("timeout"));
@@ -463,8 +464,8 @@ private Q_SLOTS:
         QCOMPARE(rows(db, everyAnswer.arg("answer_rows")),
                  rows(local.db(), everyAnswer.arg("answers")));
         QCOMPARE(rows(db, QStringLiteral("SELECT game_id::text, blue, red, winner, ended_at = "
-                                         "'2026-12-07T09:05:00Z' FROM games")),
-                 QStringList{game + QLatin1String("|Ann|Bo|Bo|true")});
+                                         "'2026-12-07T09:05:00Z', against_computer FROM games")),
+                 QStringList{game + QLatin1String("|Ann|Bo|Bo|true|true")});
         QCOMPARE(said, QStringList());
     }
 
