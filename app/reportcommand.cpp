@@ -142,7 +142,7 @@ int runReportCommand(const QStringList& arguments) {
     if (names.isEmpty())
         return fail(QStringLiteral("nobody has played yet, so there is no report to write."));
     if (!summary.isEmpty() || parser.isSet(BookOption)) {
-        const std::vector<ReportPage> pages = pagesOf(names);
+        const std::vector<ReportPage> pages = pagesOf(summaries);
         if (!summary.isEmpty()) {
             if (const int status =
                     told(summary, writeWholeFile(summary, sheetCsv(pages.back().sheet),

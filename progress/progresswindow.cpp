@@ -558,9 +558,9 @@ void ProgressWindow::saveAllReportsAsked() {
     if (folder.isEmpty())
         return;
     readHistories();
-    const QString failure =
-        saveReports(folder, everyPage(summaries, [&](const QString& name) { return historyOf(name); },
-                                      services.editor, {fluency, span(), today, keepDays}));
+    const QString failure = saveReports(
+        folder, everyPage(summaries, [&](const QString& name) { return historyOf(name); },
+                          services.editor, {fluency, span(), today, keepDays}));
     if (!failure.isEmpty())
         services.dialogs.warn(this,
                               QStringLiteral("Not every report could be saved: %1. Choose "

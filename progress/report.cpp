@@ -189,7 +189,10 @@ everyPage(const std::vector<PlayerSummary>& players,
         if (hasStalled(all, choices.fluencyMs, choices.today, settings))
             stalled.append(name);
     }
-    pages.push_back(classPage(children, choices.fluencyMs, choices.span, players));
+    QStringList names;
+    for (const PlayerSummary& player : players)
+        names.append(player.name);
+    pages.push_back(classPage(children, choices.fluencyMs, choices.span, names));
     pages.back().movingOn = stalledSentence(stalled);
     for (std::size_t child = 0; child + 1 < pages.size(); ++child)
         pages.back().sheet.push_back(childLine(pages[child], stalled));

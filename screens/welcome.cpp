@@ -79,7 +79,8 @@ NameEntry::NameEntry(ScreenSet& screens)
     nameControls({{startButton, "startButton"},
                   {redNameBox, "redNameBox"},
                   {blueNameBox, "blueNameBox"},
-                  {computerChoice, "computerChoice"}});
+                  {computerChoice, "computerChoice"},
+                  {guestChoice, "guestChoice"}});
 
     redNameBox->installEventFilter(this);
     blueNameBox->installEventFilter(this);

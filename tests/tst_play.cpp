@@ -244,9 +244,11 @@ private Q_SLOTS:
     void aGuestIsNeverRecorded() {
         Screens game;
         NameEntry& welcome = game.screens.welcome();
-        (welcome.show(), activate(welcome), QTest::keyClicks(welcome.redNameBox, "Mum"));
-        (key(welcome, Qt::Key_Tab), QTest::keyClicks(welcome.blueNameBox, "Ben"));
-        (key(welcome, Qt::Key_G, Qt::AltModifier), welcome.startButton->click());
+        (welcome.show(), activate(welcome),
+         QTest::keyClicks(control<QLineEdit>(welcome, "redNameBox"), "Mum"));
+        (key(welcome, Qt::Key_Tab),
+         QTest::keyClicks(control<QLineEdit>(welcome, "blueNameBox"), "Ben"));
+        (key(welcome, Qt::Key_G, Qt::AltModifier), control(welcome, "startButton")->click());
         Game& model = game.screens.game();
         for (int square : {1, 9, 3, 10, 5, 11, 14, 12})
             (game.factors = {1, squareProduct(square)}, model.ask(), model.choose(square));

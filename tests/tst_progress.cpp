@@ -214,10 +214,10 @@ private Q_SLOTS:
     void classSheet() {
         MemoryRecord record = twoChildren();
         play(record, QStringLiteral("=1+1"), QStringLiteral("6x6 R2000 R4000 R3000"));
-        const auto pages =
-            everyPage({QStringLiteral("Leo"), QStringLiteral("<b>Zoë</b>"), QStringLiteral("=1+1")},
-                      [&](const QString& name) { return record.factAnswers(name); }, record,
-                      {DefaultFluencyMs, periodSpan(Period::All, {}), QDate(2026, 12, 2), 0});
+        const auto pages = everyPage(
+            {{QStringLiteral("Leo")}, {QStringLiteral("<b>Zoë</b>")}, {QStringLiteral("=1+1")}},
+            [&](const QString& name) { return record.factAnswers(name); }, record,
+            {DefaultFluencyMs, periodSpan(Period::All, {}), QDate(2026, 12, 2), 0});
         const QByteArray csv = sheetCsv(pages.back().sheet);
         QVERIFY(csv.contains("\n'=1+1,"));
         const std::vector<QStringList> expected = {
@@ -374,10 +374,10 @@ private Q_SLOTS:
         const auto pages =
             everyPage(listed, [&](const QString& name) { return record.factAnswers(name); }, record,
                       {DefaultFluencyMs, periodSpan(Period::All, {}), QDate::currentDate(), 0});
-        const ReportPage& reported =
-            pages[std::size_t(std::find_if(listed.begin(), listed.end(),
-                                           [&](const PlayerSummary& row) { return row.name == player; }) -
-                              listed.begin())];
+        const ReportPage& reported = pages[std::size_t(
+            std::find_if(listed.begin(), listed.end(),
+                         [&](const PlayerSummary& row) { return row.name == player; }) -
+            listed.begin())];
         QCOMPARE(reported.movingOn + summaryLine(reported),
                  window.reportPage().movingOn + summaryLine(window.reportPage()));
         QCOMPARE(sheetCsv(reported.sheet), sheetCsv(window.reportPage().sheet));

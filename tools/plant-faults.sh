@@ -45,7 +45,7 @@ faults=(
 'board/boardwindow.cpp%s/if \(!key->isAutoRepeat\(\)\)\n\s*(pressSquare)/$1/%a held key on a square answers twice'
 'widgets/screenwindow.cpp%s/!isEnabled\(\) && m_over/false \&\& m_over/%a click on the waiting board takes the focus from the screen over it'
 'media/voicespeech.cpp%s/(lock\(voice_->mutex\);\n)\s*voice_->current.request_stop\(\);\n(\s*voice_->current = std::stop_source)/$1$2/%a new text does not stop the one being spoken'
-'board/boardwindow.cpp%s/\(blinking.isActive\(\) \? QStringLiteral\(", to move"\) : QString\(\)\)/QString()/%a screen reader never hears whose move it is'
+'board/boardwindow.cpp%s/(blue|red)BlinkTimer.isActive\(\) \?/false ?/g%a screen reader never hears whose move it is'
 'widgets/screenwindow.cpp%s/design.opensOver \? Qt::Dialog : Qt::Window/Qt::Window/; s/windowHandle\(\)->setTransientParent\(owner.windowHandle\(\)\);/;/%the pop-up and the winner screen are plain windows'
 'media/voicespeech.cpp%s/if \(text.trimmed\(\).isEmpty\(\)\)\n\s*return;\n//%an empty text silences the game'
 'core/factstats.cpp%s/c.missing >= c.know && c.missing >= c.learning/c.missing > c.know && c.missing > c.learning/%a fact half the class keeps missing shows as known'
