@@ -41,10 +41,9 @@ QString keptName(RecordReader& record, const QString& asked) {
     QStringList names;
     for (const PlayerSummary& summary : record.players())
         names.append(summary.name);
-    for (const QString& name : names)
-        if (sameName(name, asked))
-            return name;
-    fail(unknownPlayerText(asked, names));
+    if (const QStringList found = childrenNamed(asked, names); found.size() == 1)
+        return found.front();
+    fail(notOneChildText(asked, names));
     return {};
 }
 
@@ -52,9 +51,10 @@ int exportRecord(const QString& fileName, const QString& player) {
     const ReadRecord record(SqliteRecord::Damaged::Refuse);
     if (!record.reader())
         return cannotOpen(record, QStringLiteral("Nothing was changed"));
-    if (!player.isEmpty() && keptName(*record.reader(), player).isEmpty())
+    const QString kept = player.isEmpty() ? player : keptName(*record.reader(), player);
+    if (!player.isEmpty() && kept.isEmpty())
         return 1;
-    const std::vector<AnswerRow> rows = record.reader()->answers(player);
+    const std::vector<AnswerRow> rows = record.reader()->answers(kept);
     if (!record.reader()->readError().isEmpty())
         return fail(record.reader()->readError());
     if (const QString failure =
@@ -105,7 +105,7 @@ int forgetPlayer(const QString& asked, bool sure) {
         return 1;
     if (!sure) {
         std::printf("Delete every answer and game of %s from the practice record? [y/N] ",
-                    qPrintable(name));
+                    qPrintable(shownName(name)));
         std::fflush(stdout);
         std::string reply;
         std::getline(std::cin, reply);
@@ -118,9 +118,10 @@ int forgetPlayer(const QString& asked, bool sure) {
     if (deleted < 0)
         return fail(QStringLiteral("cannot delete %1 from the practice record: it could not be "
                                    "changed. Nothing was deleted; close the game and try again.")
-                        .arg(name));
+                        .arg(shownName(name)));
     say(QStringLiteral("Deleted %1 of %2.")
-            .arg(counted(deleted, QStringLiteral("answer"), QStringLiteral("answers")), name));
+            .arg(counted(deleted, QStringLiteral("answer"), QStringLiteral("answers")),
+                 shownName(name)));
     return 0;
 }
 

@@ -119,11 +119,10 @@ int runReportCommand(const QStringList& arguments) {
     }
     if (parser.isSet(player)) {
         const QString asked = parser.value(player);
-        const auto known = std::find_if(names.begin(), names.end(),
-                                        [&](const QString& name) { return sameName(name, asked); });
-        if (known == names.end())
-            return fail(unknownPlayerText(asked, names));
-        return write(target, pagesOf({*known}).front());
+        const QStringList known = childrenNamed(asked, names);
+        if (known.size() != 1)
+            return fail(notOneChildText(asked, names));
+        return write(target, pagesOf(known).front());
     }
     return write(target, pagesOf(names).back());
 }

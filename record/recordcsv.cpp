@@ -2,9 +2,11 @@
 
 #include "core/outcomewords.h"
 #include "core/playernames.h"
+#include "record/recordrows.h"
 
 #include <QStringList>
 #include <QUuid>
+#include <algorithm>
 #include <cstdlib>
 
 namespace quintarlow {
@@ -190,19 +192,24 @@ std::optional<AnswerRow> rowFrom(const QStringList& f, QString& problem) {
 
 QByteArray answersToCsv(const std::vector<AnswerRow>& rows) {
     // The byte-order mark tells a spreadsheet the file is UTF-8, so accented names read right.
-    QString text = QChar(0xFEFF) + CsvHeader + QLatin1String("\r\n");
+    const bool classes = std::any_of(rows.begin(), rows.end(),
+                                     [](const AnswerRow& row) { return !row.className.isEmpty(); });
+    QString text = QChar(0xFEFF) + CsvHeader + (classes ? CsvClassColumn : QLatin1String()) +
+                   QLatin1String("\r\n");
     for (const AnswerRow& row : rows) {
-        const QStringList fields{row.answerId,
-                                 row.player,
-                                 isoWithOffset(row.playedAt),
-                                 row.gameId,
-                                 QString::number(row.turn),
-                                 QString::number(row.a),
-                                 QString::number(row.b),
-                                 QString::number(row.product),
-                                 row.answered ? QString::number(*row.answered) : QString(),
-                                 outcomeName(row.outcome),
-                                 QString::number(row.ms)};
+        QStringList fields{row.answerId,
+                           row.player,
+                           isoWithOffset(row.playedAt),
+                           row.gameId,
+                           QString::number(row.turn),
+                           QString::number(row.a),
+                           QString::number(row.b),
+                           QString::number(row.product),
+                           row.answered ? QString::number(*row.answered) : QString(),
+                           outcomeName(row.outcome),
+                           QString::number(row.ms)};
+        if (classes)
+            fields.append(row.className);
         QStringList cells;
         for (const QString& field : fields)
             cells.append(quoted(field));
@@ -230,19 +237,25 @@ CsvReading answersFromCsv(const QByteArray& file) {
     while (records.size() > 1 && records.back().wellFormed &&
            records.back().fields == QStringList{QString()})
         records.pop_back();
-    if (records.empty() || records.front().fields.join(QLatin1Char(',')) != CsvHeader)
+    const QString header =
+        records.empty() ? QString() : records.front().fields.join(QLatin1Char(','));
+    if (header != CsvHeader && header != CsvHeader + CsvClassColumn)
         return {{}, QStringLiteral("line 1: the header is not \"%1\"").arg(CsvHeader)};
+    const qsizetype columns = records.front().fields.size();
     CsvReading reading;
     for (std::size_t index = 1; index < records.size(); ++index) {
         const Record& record = records[index];
         QString problem;
         if (!record.wellFormed)
             problem = QStringLiteral("garbled quotes");
-        else if (record.fields.size() != 11)
-            problem = QStringLiteral("%1 fields instead of 11").arg(record.fields.size());
+        else if (record.fields.size() != columns)
+            problem =
+                QStringLiteral("%1 fields instead of %2").arg(record.fields.size()).arg(columns);
         std::optional<AnswerRow> row;
         if (problem.isEmpty())
             row = rowFrom(record.fields, problem);
+        if (row && columns > 11)
+            row->className = classKey(record.fields[11]);
         if (!row)
             return {{}, QStringLiteral("line %1: %2").arg(record.firstLine).arg(problem)};
         reading.rows.push_back(*row);

@@ -628,6 +628,57 @@ QStringList eachClassItsRole() {
     };
 }
 
+// A child is a child of a class on the machine too: two Toms of two classes sharing a machine
+// keep their answers, settings and the school's facts apart. What the file kept before is of no
+// class, as it was; a machine sends it for the class its settings name, as before.
+QStringList childOfAClassHere() {
+    const auto keyedByClass = [](const char* table, const char* columns, const char* kept) {
+        return QStringList{
+            QStringLiteral("CREATE TABLE %1_by_class (class TEXT NOT NULL DEFAULT '',"
+                           " player_key TEXT NOT NULL, %2, PRIMARY KEY (class, player_key))")
+                .arg(QLatin1String(table), QLatin1String(columns)),
+            QStringLiteral("INSERT INTO %1_by_class (player_key, %2) SELECT player_key, %2 FROM %1")
+                .arg(QLatin1String(table), QLatin1String(kept)),
+            QStringLiteral("DROP TABLE %1").arg(QLatin1String(table)),
+            QStringLiteral("ALTER TABLE %1_by_class RENAME TO %1").arg(QLatin1String(table))};
+    };
+    return QStringList{
+               QStringLiteral("ALTER TABLE answers ADD COLUMN class TEXT NOT NULL DEFAULT ''"),
+               QStringLiteral("ALTER TABLE games ADD COLUMN class TEXT NOT NULL DEFAULT ''"),
+               QStringLiteral("ALTER TABLE player_games ADD COLUMN class TEXT NOT NULL DEFAULT ''"),
+               QStringLiteral("DROP TRIGGER answer_counted"),
+               QStringLiteral(
+                   "CREATE TRIGGER answer_counted AFTER INSERT ON answers BEGIN"
+                   " INSERT INTO player_games (player, game_id, answers, right_answers, last_ms,"
+                   " last_at, class) VALUES (new.player, new.game_id, 1, new.outcome = 'right',"
+                   " new.played_ms, new.played_at, new.class) ON CONFLICT (player, game_id) DO"
+                   " UPDATE SET answers = answers + 1, right_answers = right_answers +"
+                   " excluded.right_answers, last_at = CASE WHEN excluded.last_ms > last_ms THEN"
+                   " excluded.last_at ELSE last_at END, last_ms = MAX(last_ms, excluded.last_ms);"
+                   " END")} +
+           keyedByClass("practice",
+                        "player TEXT NOT NULL, tables TEXT NOT NULL, ask_missed INTEGER NOT NULL,"
+                        " changed_ms BIGINT NOT NULL DEFAULT 0, path INTEGER NOT NULL DEFAULT 0,"
+                        " answer_seconds INTEGER NOT NULL DEFAULT 20",
+                        "player, tables, ask_missed, changed_ms, path, answer_seconds") +
+           keyedByClass("school_facts", "facts TEXT NOT NULL", "facts");
+}
+
+// A teacher of two classes forgets one class's child of a name, not the other's: the machines
+// of that class alone are told.
+QStringList forgetInOneClass() {
+    return {
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_forget_in_class(hash text, class_name text) RETURNS void"
+            " SECURITY DEFINER LANGUAGE plpgsql AS $$ BEGIN IF coalesce(class_name, '') = ''"
+            " THEN PERFORM quintarlow_forget(hash); RETURN; END IF; INSERT INTO forgotten"
+            " (class, player_hash, forgotten) VALUES (quintarlow_caller_class(class_name),"
+            " quintarlow_keyed(hash), now()) ON CONFLICT (class, player_hash) DO UPDATE SET"
+            " forgotten = now(); ANALYZE answers, games, practice, player_games; END $$"),
+        QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_forget_in_class FROM PUBLIC"),
+    };
+}
+
 // A function that runs as the tables' owner must find the tables it names and never an
 // object a caller made: a temporary table, view or function named like one of ours would
 // otherwise run with the owner's rights. Every function of ours searches the tables' schema,
@@ -734,6 +785,7 @@ const std::vector<Migration>& migrations() {
          {},
          serverDecidesTheCaller() + onlyWhatTheGameMakes() + forgottenIsGone() +
              eachClassItsRole() + QStringList{pinSearchPaths()}},
+        {10, {}, childOfAClassHere(), forgetInOneClass() + QStringList{pinSearchPaths()}},
     };
     return all;
 }

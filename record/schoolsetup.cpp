@@ -31,6 +31,12 @@ const QStringList machineFunctions{
     QStringLiteral("quintarlow_facts_for"),
 };
 
+// What a teacher calls besides: forgetting reaches the machines of the teacher's classes.
+const QStringList teacherFunctions{
+    QStringLiteral("quintarlow_forget"),
+    QStringLiteral("quintarlow_forget_in_class"),
+};
+
 using Rights = std::map<QString, QSet<QString>>; // table or function: privileges
 
 Rights rightsOf(const QString& role) {
@@ -43,8 +49,7 @@ Rights rightsOf(const QString& role) {
         // The window, the export and the report read; forgetting deletes; the practice editor
         // sets; importing a file goes through the machines' own function. Row-level security
         // narrows all of it to the teacher's classes.
-        for (const QString& function :
-             machineFunctions + QStringList{QStringLiteral("quintarlow_forget")})
+        for (const QString& function : machineFunctions + teacherFunctions)
             rights[function] = {QStringLiteral("EXECUTE")};
         rights[QStringLiteral("answers")] = {QStringLiteral("SELECT"), QStringLiteral("DELETE")};
         rights[QStringLiteral("answer_rows")] = {QStringLiteral("SELECT")};
@@ -127,8 +132,7 @@ public:
         }
         const Rights wanted = rightsOf(name);
         QStringList objects = tables;
-        for (const QString& function :
-             machineFunctions + QStringList{QStringLiteral("quintarlow_forget")})
+        for (const QString& function : machineFunctions + teacherFunctions)
             objects.append(function);
         for (const QString& object : std::as_const(objects)) {
             const bool isFunction = object.startsWith(QLatin1String("quintarlow_"));

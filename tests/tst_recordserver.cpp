@@ -2,6 +2,7 @@
 // from, sending answers from local record folders to a real server this test starts, and
 // reading the whole school back from it.
 
+#include "core/playernames.h"
 #include "record/recordcsv.h"
 #include "record/recordrows.h"
 #include "record/recordsender.h"
@@ -157,10 +158,13 @@ public:
                       qint64 startMs = 1'796'634'000'000) {
         const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
         const qint64 ms = startMs + 1000 * turn;
-        runStatement(
-            db(), QStringLiteral("INSERT INTO answers VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-            {id, player, isoWithOffset(QDateTime::fromMSecsSinceEpoch(ms, QTimeZone(3600))), ms,
-             game, turn, 7, 8, 56, answered, outcome, 1500 + turn});
+        runStatement(db(),
+                     QStringLiteral("INSERT INTO answers (answer_id, player, played_at, played_ms,"
+                                    " game_id, turn, a, b, product, answered, outcome, ms) VALUES"
+                                    " (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                     {id, player,
+                      isoWithOffset(QDateTime::fromMSecsSinceEpoch(ms, QTimeZone(3600))), ms, game,
+                      turn, 7, 8, 56, answered, outcome, 1500 + turn});
         return id;
     }
     bool holds(const QString& text) const {
@@ -358,6 +362,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("refused");
         QTest::newRow("empty file") << 0 << false;
         QTest::newRow("first version, with an answer") << 1 << false;
+        QTest::newRow("before classes, with settings and the school's facts") << 9 << false;
         QTest::newRow("made by a newer game") << schema::newestVersion() + 1 << true;
     }
     void localFileUpgrades() {
@@ -366,20 +371,33 @@ private Q_SLOTS:
         LocalRecord local(false);
         QSqlDatabase db = local.db();
         for (const schema::Migration& migration : schema::migrations())
-            for (const QString& statement :
-                 migration.version <= 2 ? migration.statements : QStringList{})
-                if (migration.version <= from)
-                    QVERIFY(QSqlQuery(db).exec(statement));
+            for (const QString& statement : migration.statements + migration.localOnly)
+                if (migration.version <= std::min(from, 9))
+                    QVERIFY2(QSqlQuery(db).exec(statement), qPrintable(statement));
         QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = %1").arg(from));
         if (from > 0)
             local.addAnswer(local.addGame(), 1, 56, QStringLiteral("right"));
+        const QStringList settings{"ann|3", "zoë|3"};
+        for (const QString& kept : from == 9 ? settings : QStringList())
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral("INSERT INTO practice (player_key, player,"
+                                                      " tables, ask_missed) VALUES ('%1', '', '3',"
+                                                      " 0)")
+                                           .arg(kept.section('|', 0, 0))) &&
+                    QSqlQuery(db).exec(QStringLiteral("INSERT INTO school_facts VALUES ('%1', '')")
+                                           .arg(kept.section('|', 0, 0))));
 
         const QString error = schema::upgrade(db);
         QCOMPARE(error.isEmpty(), !refused);
         QCOMPARE(schema::storedVersion(db), refused ? from : schema::newestVersion());
         QCOMPARE(rows(db, QStringLiteral("SELECT count(*) FROM answers")),
                  QStringList(QString::number(from > 0 ? 1 : 0)));
-        QCOMPARE(rows(db, QStringLiteral("SELECT count(*) FROM practice")).size(), 1);
+        // Kept as no class's, which every class's child of that name reads.
+        if (!refused)
+            QCOMPARE(rows(db, "SELECT class || player_key || '|' || tables FROM practice"),
+                     from == 9 ? settings : QStringList());
+        if (from == 9)
+            QCOMPARE(rows(db, "SELECT class || player_key FROM school_facts"),
+                     QStringList({"ann", "zoë"}));
     }
 
     void settingsComeFromTheMachineAndTheUser_data() {
@@ -749,13 +767,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("changedBy");
         QTest::addColumn<QString>("change");
         QTest::addColumn<int>("children"); // in the login's list afterwards
-        QTest::newRow("as sent, the school") << "head" << 0 << QString() << QString() << 3;
+        // 4B's Ann and 5A's ann are two children.
+        QTest::newRow("as sent, the school") << "head" << 0 << QString() << QString() << 4;
         QTest::newRow("as sent, 4B's teacher") << "teacher_4b" << 0 << QString() << QString() << 2;
         QTest::newRow("a child forgotten") << "head" << 0 << "teacher_4b"
-                                           << "DELETE FROM answers WHERE player_key = 'cy'" << 2;
+                                           << "DELETE FROM answers WHERE player_key = 'cy'" << 3;
         QTest::newRow("answers past the days kept, at a machine's contact")
             << "head" << 30 << "pc_4b"
-            << "SELECT quintarlow_contact()" << 3;
+            << "SELECT quintarlow_contact()" << 4;
         QTest::newRow("a game's last answer deleted by hand")
             << "teacher_4b" << 0 << "teacher_4b"
             << "DELETE FROM answers WHERE outcome = 'timeout'" << 2;
@@ -803,6 +822,36 @@ private Q_SLOTS:
         QCOMPARE(record->readError(), QString());
         QCOMPARE(list.size(), children);
         QCOMPARE(list, listedByAFile(record->answers({})));
+    }
+
+    // A Tom in 4B and a Tom in 5A are two children to a teacher of both: in the list, the
+    // grid, the settings, forgetting and the export, and in a file the export goes into.
+    void twoTomsOfTwoClassesStayTwo() {
+        const ServerSettings server = schoolDatabase();
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        for (const auto& [className, ms] :
+             {std::pair{"4B", now - 2000}, {"5A", now - 1000}, {"5A", now}})
+            QCOMPARE(writeToServer(openServer(server), {}, {answer("Tom", ms)}, className).added,
+                     1);
+        QString error;
+        const auto head = ServerRecord::open(as(server, "head"), &error);
+        QVERIFY2(head, qPrintable(error));
+        const std::vector<PlayerSummary> toms = head->players();
+        QCOMPARE(toms.size(), 2u);
+        QCOMPARE(QStringList({shownName(toms[0].name), shownName(toms[1].name)}),
+                 QStringList({"Tom (5A)", "Tom (4B)"}));
+        QCOMPARE(QList<std::size_t>({head->answers(toms[0].name).size(),
+                                     head->factAnswersOfEach({toms[1].name}).front().size()}),
+                 QList<std::size_t>({2, 1}));
+        QCOMPARE(listedByAFile(answersFromCsv(answersToCsv(head->answers({}))).rows), listed(toms));
+        QVERIFY(head->setPracticeSettings(toms[1].name, {{7}, false, false, 20}));
+        QCOMPARE(rows(openServer(server), "SELECT class, tables FROM practice"),
+                 QStringList{"4b|7"});
+        QCOMPARE(head->practiceSettings(toms[0].name).tables, std::vector<int>());
+        QCOMPARE(head->forgetPlayer(toms[1].name), 1);
+        QCOMPARE(
+            listed(head->players()),
+            QStringList{QString(listed(toms)[0]).replace(toms[0].name, QStringLiteral("Tom"))});
     }
 
     void settingsTravelAndTheLaterChangeWins_data() {
@@ -1051,8 +1100,13 @@ teacher_5a @ INSERT INTO practice (player_key, player, tables, ask_missed, class
         QVERIFY(
             QSqlQuery(db).exec(QStringLiteral("INSERT INTO schema_version VALUES (%1)").arg(from)));
         if (from == 2) {
+            // As the file's row went in before classes.
+            const QString before =
+                QString(InsertAnswer).remove(QStringLiteral(", class")).chopped(4);
             for (const AnswerRow& row : classAnswers())
-                QVERIFY(!runStatement(db, InsertAnswer, answerValues(row)).lastError().isValid());
+                QVERIFY(!runStatement(db, before + ')', answerValues(row).mid(0, 12))
+                             .lastError()
+                             .isValid());
         } else {
             QCOMPARE(writeToServer(db, {}, classAnswers(), "4B").added, 4);
             // A row no game made, sent before the server refused such rows: set aside.
@@ -1075,7 +1129,10 @@ teacher_5a @ INSERT INTO practice (player_key, player, tables, ask_missed, class
         QString error;
         const auto record = ServerRecord::open(server, &error);
         QVERIFY2(record, qPrintable(error));
-        QCOMPARE(answersToCsv(record->answers({})), answersToCsv(classAnswers()));
+        std::vector<AnswerRow> sent = classAnswers();
+        for (AnswerRow& row : sent)
+            row.className = from == 2 ? QString() : QStringLiteral("4b");
+        QCOMPARE(answersToCsv(record->answers({})), answersToCsv(sent));
         QCOMPARE(listed(record->players()), listedByAFile(classAnswers()));
         QCOMPARE(record->factAnswers("ann").size(), 3u);
         QCOMPARE(record->practiceSettings("ANN").tables, (std::vector<int>{6, 7}));
