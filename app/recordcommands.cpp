@@ -153,6 +153,10 @@ int onTheServer(const QString& what,
     return 0;
 }
 
+QStringList saidOrNothing(const QString& said) {
+    return said.isEmpty() ? QStringList() : QStringList{said};
+}
+
 int setUpServer(const QString& classes, const QString& keepDays, bool keepDaysGiven) {
     bool number = true;
     const int days = keepDays.toInt(&number);
@@ -194,14 +198,25 @@ RecordCommands::RecordCommands(QCommandLineParser& parser)
       m_keepDays(QStringLiteral("keep-days"),
                  QStringLiteral("With --setup-school-server: delete answers older than this "
                                 "(0: keep them until forgotten)."),
-                 QStringLiteral("N")) {
+                 QStringLiteral("N")),
+      m_move(QStringLiteral("move-player"),
+             QStringLiteral("Move a child to another class on the school's record server, with "
+                            "their answers and settings (a teacher of both classes)."),
+             QStringLiteral("NAME")),
+      m_fromClass(QStringLiteral("from-class"),
+                  QStringLiteral("With --move-player: the class the child is in."),
+                  QStringLiteral("CLASS")),
+      m_toClass(QStringLiteral("to-class"),
+                QStringLiteral("With --move-player: the class the child moves to."),
+                QStringLiteral("CLASS")) {
     parser.addOptions({m_export, m_player, m_import, m_forget, m_yes, m_noRecord, m_setup,
-                       m_classes, m_expire, m_keepDays});
+                       m_classes, m_expire, m_keepDays, m_move, m_fromClass, m_toClass});
 }
 
 std::optional<int> RecordCommands::run(const QCommandLineParser& parser) const {
     // A name of blanks is a player's name; a file name of blanks is a slip.
-    for (const QCommandLineOption* option : {&m_export, &m_import, &m_forget, &m_player})
+    for (const QCommandLineOption* option :
+         {&m_export, &m_import, &m_forget, &m_player, &m_move, &m_fromClass, &m_toClass})
         if (parser.isSet(*option) &&
             (option == &m_export || option == &m_import ? parser.value(*option).trimmed()
                                                         : parser.value(*option))
@@ -220,9 +235,18 @@ std::optional<int> RecordCommands::run(const QCommandLineParser& parser) const {
     if (parser.isSet(m_expire))
         return onTheServer(QStringLiteral("expire answers on"),
                            [](const QSqlDatabase& db, QString* error) {
-                               const QString said = expireSchoolRecord(db, error);
-                               return said.isEmpty() ? QStringList() : QStringList{said};
+                               return saidOrNothing(expireSchoolRecord(db, error));
                            });
+    if (parser.isSet(m_move)) {
+        if (!parser.isSet(m_fromClass) || !parser.isSet(m_toClass))
+            return fail(QStringLiteral("--move-player needs --from-class and --to-class"));
+        return onTheServer(
+            QStringLiteral("move a child on"), [&](const QSqlDatabase& db, QString* error) {
+                return saidOrNothing(moveSchoolChild(db, parser.value(m_move),
+                                                     parser.value(m_fromClass),
+                                                     parser.value(m_toClass), error));
+            });
+    }
     return std::nullopt;
 }
 

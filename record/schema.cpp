@@ -679,6 +679,37 @@ QStringList forgetInOneClass() {
     };
 }
 
+// A child who changes class keeps their answers and settings: a teacher of both classes, the
+// school, or the tables' owners move them, never a machine, and never onto a child of the same
+// name there already. The counts per game move with them; the games stay with the class they
+// were played in.
+QStringList movingAChild() {
+    return {
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_move_child(key text, from_class text, to_class text)"
+            " RETURNS bigint SECURITY DEFINER LANGUAGE plpgsql AS $$ DECLARE f text :="
+            " quintarlow_class_key(from_class); t text := quintarlow_class_key(to_class);"
+            " classes text[] := quintarlow_caller_classes(); moved bigint; BEGIN"
+            " IF NOT (quintarlow_caller_sees_all() OR pg_catalog.pg_has_role(session_user,"
+            " 'quintarlow_records', 'MEMBER') OR (pg_catalog.pg_has_role(session_user,"
+            " 'quintarlow_teachers', 'MEMBER') AND f = ANY (classes) AND t = ANY (classes)))"
+            " THEN RAISE EXCEPTION 'the login % teaches not both \"%\" and \"%\"',"
+            " session_user, from_class, to_class USING ERRCODE = 'insufficient_privilege';"
+            " END IF; IF f = t OR t = '' THEN RAISE EXCEPTION 'no other class to move to'"
+            " USING ERRCODE = 'invalid_parameter_value'; END IF; IF EXISTS (SELECT 1 FROM"
+            " answers WHERE class = t AND player_key = key) OR EXISTS (SELECT 1 FROM practice"
+            " WHERE class = t AND player_key = key) THEN RAISE EXCEPTION 'a child of that name"
+            " is in \"%\" already', to_class USING ERRCODE = 'unique_violation'; END IF;"
+            " UPDATE answers SET class = t WHERE class = f AND player_key = key;"
+            " GET DIAGNOSTICS moved = ROW_COUNT; UPDATE player_games SET class = t WHERE"
+            " class = f AND player_key = key; UPDATE practice SET class = t WHERE class = f AND"
+            " player_key = key; IF moved = 0 AND NOT FOUND THEN RAISE EXCEPTION 'no child of"
+            " that name in \"%\"', from_class USING ERRCODE = 'no_data_found'; END IF;"
+            " RETURN moved; END $$"),
+        QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_move_child FROM PUBLIC"),
+    };
+}
+
 // A function that runs as the tables' owner must find the tables it names and never an
 // object a caller made: a temporary table, view or function named like one of ours would
 // otherwise run with the owner's rights. Every function of ours searches the tables' schema,
@@ -785,7 +816,10 @@ const std::vector<Migration>& migrations() {
          {},
          serverDecidesTheCaller() + onlyWhatTheGameMakes() + forgottenIsGone() +
              eachClassItsRole() + QStringList{pinSearchPaths()}},
-        {10, {}, childOfAClassHere(), forgetInOneClass() + QStringList{pinSearchPaths()}},
+        {10,
+         {},
+         childOfAClassHere(),
+         forgetInOneClass() + movingAChild() + QStringList{pinSearchPaths()}},
     };
     return all;
 }

@@ -1,5 +1,6 @@
 #include "record/schoolsetup.h"
 
+#include "core/playernames.h"
 #include "record/recordrows.h"
 #include "record/schema.h"
 
@@ -35,6 +36,7 @@ const QStringList machineFunctions{
 const QStringList teacherFunctions{
     QStringLiteral("quintarlow_forget"),
     QStringLiteral("quintarlow_forget_in_class"),
+    QStringLiteral("quintarlow_move_child"),
 };
 
 using Rights = std::map<QString, QSet<QString>>; // table or function: privileges
@@ -322,6 +324,19 @@ QString expireSchoolRecord(const QSqlDatabase& db, QString* error) {
         .arg(expired.value(2).toLongLong())
         .arg(expired.value(3).toLongLong())
         .arg(expired.value(0).toInt());
+}
+
+QString moveSchoolChild(const QSqlDatabase& db, const QString& name, const QString& fromClass,
+                        const QString& toClass, QString* error) {
+    QSqlQuery moved = runStatement(db, QStringLiteral("SELECT quintarlow_move_child(?, ?, ?)"),
+                                   {nameKey(name), fromClass, toClass});
+    if (!moved.next()) {
+        *error = moved.lastError().databaseText().simplified();
+        return {};
+    }
+    return QStringLiteral("Moved %1 from %2 to %3, with %4 answers.")
+        .arg(name, fromClass, toClass)
+        .arg(moved.value(0).toLongLong());
 }
 
 } // namespace quintarlow

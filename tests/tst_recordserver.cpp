@@ -854,6 +854,60 @@ private Q_SLOTS:
             QStringList{QString(listed(toms)[0]).replace(toms[0].name, QStringLiteral("Tom"))});
     }
 
+    // A child moved to another class keeps their answers, counts and settings, on the word of
+    // a teacher of both classes or the school's only, and never onto a child of that name.
+    void aChildMovesToAnotherClass_data() {
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<QString>("child");
+        QTest::addColumn<QString>("refusal"); // empty: moved
+        QTest::newRow("by a teacher of both") << "teacher_both"
+                                              << " ANN" << QString();
+        QTest::newRow("by the school") << "head"
+                                       << "Ann" << QString();
+        QTest::newRow("by a teacher of one") << "teacher_4b"
+                                             << "Ann"
+                                             << "teaches not both";
+        QTest::newRow("by a machine of both") << "pc_both"
+                                              << "Ann"
+                                              << "permission denied";
+        QTest::newRow("onto that name") << "head"
+                                        << "Tom"
+                                        << "is in \"5A\" already";
+        QTest::newRow("nobody of that name") << "head"
+                                             << "Cy"
+                                             << "no child of that name";
+    }
+    void aChildMovesToAnotherClass() {
+        QFETCH(QString, login);
+        QFETCH(QString, child);
+        QFETCH(QString, refusal);
+        const ServerSettings server = schoolDatabase();
+        QSqlQuery(m_admin).exec(
+            "DO $$ BEGIN IF to_regrole('pc_both') IS NULL THEN CREATE ROLE pc_both LOGIN IN ROLE"
+            " quintarlow_machines, quintarlow_class_4b, quintarlow_class_5a; CREATE ROLE"
+            " teacher_both LOGIN IN ROLE quintarlow_teachers, quintarlow_class_4b,"
+            " quintarlow_class_5a; END IF; END $$");
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        for (const auto& [player, className] :
+             {std::pair{"Ann", "4B"}, {"ann", "4B"}, {"Tom", "4B"}, {"Tom", "5A"}})
+            QCOMPARE(writeToServer(openServer(server), {}, {answer(player, now)}, className).added,
+                     1);
+        QString error;
+        QVERIFY(ServerRecord::open(as(server, "teacher_4b"), &error)
+                    ->setPracticeSettings("Ann", {{7}, false, false, 20}));
+        const QString said =
+            moveSchoolChild(openServer(as(server, login)), child, "4B", "5A", &error);
+        QCOMPARE(said.isEmpty(), !refusal.isEmpty());
+        QVERIFY2(error.contains(refusal), qPrintable(error));
+        // Ann's answers, their counts and her settings, in one class.
+        QCOMPARE(rows(openServer(server),
+                      "SELECT string_agg(DISTINCT class, ','), count(*) FROM (SELECT class FROM"
+                      " answers WHERE player_key = 'ann' UNION ALL SELECT class FROM player_games"
+                      " WHERE player_key = 'ann' UNION ALL SELECT class FROM practice WHERE"
+                      " player_key = 'ann') kept"),
+                 QStringList{refusal.isEmpty() ? "5a|5" : "4b|5"});
+    }
+
     void settingsTravelAndTheLaterChangeWins_data() {
         QTest::addColumn<qint64>("machineChangeMs"); // after the teacher's; 0: none
         // Kept on the machine and on the server: tables, missed facts, path, seconds.

@@ -184,6 +184,9 @@ faults=(
 'record/sqliterecord.cpp%s/answer.ms,(\s*)m_classKey\}/answer.ms}/%a machine keeps answers of no class: two classes'"'"' Toms sharing it are one'
 'record/recordcsv.cpp%s/if \(classes\)\n\s*fields.append\(row.className\);//%the export leaves out the answers'"'"' classes'
 'record/serverrecord.cpp%s/(const auto \[name, inClass\] = classChild\(child\);\n\s*values->append\(playerKey\(name\)\);\n\s*if \()inClass.isEmpty\(\)/$1true/%a teacher'"'"'s settings and forgetting of one class'"'"'s Tom reach the other'"'"'s'
+'record/schema.cpp%s/AND f = ANY \(classes\) AND t = ANY \(classes\)\)\)/AND (f = ANY (classes) OR t = ANY (classes))))/%a teacher of one class moves a child to another'
+'record/schema.cpp%s/IF EXISTS \(SELECT 1 FROM"\n(\s*)" answers WHERE class = t/IF false AND EXISTS (SELECT 1 FROM"\n$1" answers WHERE class = t/%a child moved onto another of the same name in the class'
+'record/schema.cpp%s/UPDATE player_games SET class = t WHERE/UPDATE player_games SET class = class WHERE/%a moved child'"'"'s counts stay in the class they left'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
