@@ -710,6 +710,36 @@ QStringList movingAChild() {
     };
 }
 
+// Names compare on the server as on the machines: trimmed of every blank, folded as Unicode's
+// simple case folding does (PostgreSQL's lower() by ICU's root locale, then the few letters
+// where folding and lowering part: a final sigma, a long s, the Greek letter variants; a dotted
+// capital I stays), composed. Keys kept before by lower(btrim()) are made again by it. Where
+// the server has no ICU or stores no UTF-8, names compare as before.
+QStringList oneKeyForAName() {
+    const QString key = QStringLiteral(
+        "coalesce((SELECT normalize(translate(string_agg(lower(part COLLATE \"und-x-icu\"), 'İ'"
+        " ORDER BY n), 'ςϐϑϕϖϰϱϵſẛιͅ', 'σβθφπκρεsṡιι'), NFC) FROM unnest(string_to_array("
+        "btrim(name, E' \\u00a0\\u1680\\u2000\\u2001\\u2002\\u2003\\u2004\\u2005\\u2006"
+        "\\u2007\\u2008\\u2009\\u200a\\u2028\\u2029\\u202f\\u205f\\u3000\\t\\n\\u000b"
+        "\\f\\r\\u0085'), 'İ')) WITH ORDINALITY AS parts(part, n)), '')");
+    QStringList steps{
+        QStringLiteral(
+            "DO $do$ BEGIN IF pg_catalog.getdatabaseencoding() = 'UTF8' AND EXISTS (SELECT 1 FROM"
+            " pg_catalog.pg_collation WHERE collname = 'und-x-icu') THEN EXECUTE $f$CREATE FUNCTION"
+            " quintarlow_name_key(name text) RETURNS text IMMUTABLE LANGUAGE sql RETURN %1$f$; ELSE"
+            " EXECUTE $f$CREATE FUNCTION quintarlow_name_key(name text) RETURNS text IMMUTABLE"
+            " LANGUAGE sql RETURN lower(btrim(name))$f$; END IF; END $do$")
+            .arg(key)};
+    for (const char* table : {"answers", "player_games"})
+        steps << QStringLiteral("UPDATE %1 SET player_key = quintarlow_name_key(player) WHERE"
+                                " player_key <> quintarlow_name_key(player)")
+                     .arg(QLatin1String(table));
+    return steps << QStringLiteral(
+               "UPDATE practice p SET player_key = quintarlow_name_key(player) WHERE player_key"
+               " <> quintarlow_name_key(player) AND NOT EXISTS (SELECT 1 FROM practice q WHERE"
+               " q.class = p.class AND q.player_key = quintarlow_name_key(p.player))");
+}
+
 // A function that runs as the tables' owner must find the tables it names and never an
 // object a caller made: a temporary table, view or function named like one of ours would
 // otherwise run with the owner's rights. Every function of ours searches the tables' schema,
@@ -819,7 +849,7 @@ const std::vector<Migration>& migrations() {
         {10,
          {},
          childOfAClassHere(),
-         forgetInOneClass() + movingAChild() + QStringList{pinSearchPaths()}},
+         forgetInOneClass() + movingAChild() + oneKeyForAName() + QStringList{pinSearchPaths()}},
     };
     return all;
 }

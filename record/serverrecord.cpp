@@ -188,7 +188,8 @@ int ServerRecord::forgetPlayer(const QString& name) {
     // Games by every spelling the child's answers were kept under, or by the name itself.
     QSqlQuery games = runStatement(
         database,
-        QStringLiteral("DELETE FROM games WHERE (lower(btrim(blue)) = ? OR lower(btrim(red)) = ?"
+        QStringLiteral("DELETE FROM games WHERE (quintarlow_name_key(blue) = ? OR"
+                       " quintarlow_name_key(red) = ?"
                        " OR blue IN (SELECT player FROM answers WHERE player_key = ?)"
                        " OR red IN (SELECT player FROM answers WHERE player_key = ?))") +
             inClass,

@@ -911,6 +911,17 @@ private Q_SLOTS:
                  QStringList{refusal.isEmpty() ? "5a|5" : "4b|5"});
     }
 
+    // The server keys a name as the machines do, whatever the letters.
+    void namesKeyedAlikeOnBothSides() {
+        QSqlDatabase db = openServer(newDatabase());
+        QVERIFY(schema::upgrade(db).isEmpty());
+        for (const QStringView name :
+             {u" Zoë ", u"ZOE\u0308", u"Straße", u"STRASSE", u"ẞ", u"ΟΔΥΣΣΕΥΣ", u"ſam", u"İpek",
+              u"ǅenan", u"\u00a0Ann\u3000", u"KELVIN"})
+            QCOMPARE(rows(db, QStringLiteral("SELECT quintarlow_name_key($n$%1$n$)").arg(name)),
+                     QStringList{nameKey(name.toString())});
+    }
+
     void settingsTravelAndTheLaterChangeWins_data() {
         QTest::addColumn<qint64>("machineChangeMs"); // after the teacher's; 0: none
         // Kept on the machine and on the server: tables, missed facts, path, seconds.
