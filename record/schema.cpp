@@ -186,6 +186,15 @@ QStringList serverClasses() {
     };
 }
 
+// A function made again loses its rights: the roles set up already get them back.
+QString grantAgain(const QString& functions) {
+    return QStringLiteral("DO $$ DECLARE r text; BEGIN FOREACH r IN ARRAY"
+                          " ARRAY['quintarlow_machines', 'quintarlow_teachers'] LOOP IF EXISTS"
+                          " (SELECT 1 FROM pg_roles WHERE rolname = r) THEN EXECUTE format('GRANT"
+                          " EXECUTE ON FUNCTION %1 TO %I', r); END IF; END LOOP; END $$")
+        .arg(functions);
+}
+
 // Each child's answers per game, as a class's list of children sums them.
 QString perGame(const QString& answers) {
     return QStringLiteral("SELECT class, player_key, player, game_id, count(*),"
@@ -276,12 +285,7 @@ QStringList childrenPerGame() {
         QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_practice_for,"
                        " quintarlow_offer_practice, quintarlow_count_added,"
                        " quintarlow_count_removed FROM PUBLIC"),
-        // The functions made again lost their rights: the roles set up already get them back.
-        QStringLiteral(
-            "DO $$ DECLARE r text; BEGIN FOREACH r IN ARRAY ARRAY['quintarlow_machines',"
-            " 'quintarlow_teachers'] LOOP IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = r)"
-            " THEN EXECUTE format('GRANT EXECUTE ON FUNCTION quintarlow_practice_for,"
-            " quintarlow_offer_practice TO %I', r); END IF; END LOOP; END $$"),
+        grantAgain(QStringLiteral("quintarlow_practice_for, quintarlow_offer_practice")),
     };
 }
 
@@ -304,11 +308,7 @@ QStringList factsFromOtherMachines() {
                            " AND EXISTS (SELECT 1 FROM answers here WHERE here.player_key ="
                            " a.player_key AND here.machine = session_user) GROUP BY player_key $$"),
         QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_facts_for FROM PUBLIC"),
-        QStringLiteral(
-            "DO $$ DECLARE r text; BEGIN FOREACH r IN ARRAY ARRAY['quintarlow_machines',"
-            " 'quintarlow_teachers'] LOOP IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = r)"
-            " THEN EXECUTE format('GRANT EXECUTE ON FUNCTION quintarlow_facts_for TO %I', r);"
-            " END IF; END LOOP; END $$"),
+        grantAgain(QStringLiteral("quintarlow_facts_for")),
     };
 }
 
@@ -707,6 +707,18 @@ QStringList movingAChild() {
             " that name in \"%\"', from_class USING ERRCODE = 'no_data_found'; END IF;"
             " RETURN moved; END $$"),
         QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_move_child FROM PUBLIC"),
+        // A machine two classes share learns which class's child each setting is.
+        QStringLiteral("DROP FUNCTION quintarlow_practice_for(text[])"),
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_practice_for(keys text[]) RETURNS TABLE (player_key text,"
+            " tables text, ask_missed integer, path integer, answer_seconds integer, changed_ms"
+            " bigint, class text) SECURITY DEFINER LANGUAGE sql AS $$ SELECT p.player_key,"
+            " p.tables, p.ask_missed, p.path, p.answer_seconds, (extract(epoch FROM p.changed) *"
+            " 1000)::bigint, p.class FROM practice p WHERE p.player_key = ANY (keys) AND ((SELECT"
+            " quintarlow_caller_sees_all()) OR p.class = ANY (CAST((SELECT"
+            " quintarlow_caller_classes()) AS text[]))) $$"),
+        QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_practice_for FROM PUBLIC"),
+        grantAgain(QStringLiteral("quintarlow_practice_for")),
     };
 }
 

@@ -198,11 +198,10 @@ bool exchangePracticeSettings(QSqlDatabase& server, QSqlDatabase& local, const Q
                                                     ? QVariant(className)
                                                     : mine.value(7)})))
             return false;
-    const QVariant here = keptClass(classKey(className));
     const QHash<QString, QStringList> players = localPlayers(local);
     QSqlQuery schools = runStatement(
         server,
-        QStringLiteral("SELECT player_key, %1, changed_ms FROM quintarlow_practice_for(?)")
+        QStringLiteral("SELECT player_key, %1, changed_ms, class FROM quintarlow_practice_for(?)")
             .arg(PracticeColumns),
         {textArray(players.keys())});
     if (failed(schools) || !exec(local, QStringLiteral("BEGIN IMMEDIATE")))
@@ -212,6 +211,8 @@ bool exchangePracticeSettings(QSqlDatabase& server, QSqlDatabase& local, const Q
         const QString key = schools.value(0).toString();
         const PracticeSettings school = practiceSettingsFrom(schools, 1);
         const QVariant changedMs = schools.value(5);
+        // Kept as the class's child the school says, so two classes' Toms stay two here.
+        const QVariant here = keptClass(schools.value(6).toString());
         // Only a change later than this machine's own replaces it; the file keeps no row for
         // the game's own settings.
         done = !failed(runStatement(local,

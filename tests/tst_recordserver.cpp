@@ -249,19 +249,23 @@ class TestRecordServer : public QObject {
         server.className = className;
         return server;
     }
-    // A school with classes 4B and 5A, a machine of 4B's, their teachers and the head.
+    // A school with classes 4B and 5A, a machine of each and of both, their teachers, a teacher
+    // of both and the head.
     ServerSettings schoolDatabase(std::optional<int> keepDays = std::nullopt) {
         const ServerSettings server = newDatabase();
         QString error;
         setUpSchoolServer(openServer(server), {"4B", "5A"}, keepDays, &error);
         if (std::exchange(m_loginsJoined, true))
             return server;
-        for (const char* grant : {"quintarlow_machines, quintarlow_class_4b TO pc_4b",
-                                  "quintarlow_machines, quintarlow_class_5a TO pc_5a",
-                                  "quintarlow_teachers, quintarlow_class_4b TO "
-                                  "teacher_4b",
-                                  "quintarlow_teachers, quintarlow_class_5a TO teacher_5a",
-                                  "quintarlow_school TO head"})
+        for (const char* grant :
+             {"quintarlow_machines, quintarlow_class_4b TO pc_4b",
+              "quintarlow_machines, quintarlow_class_5a TO pc_5a",
+              "quintarlow_teachers, quintarlow_class_4b TO "
+              "teacher_4b",
+              "quintarlow_teachers, quintarlow_class_5a TO teacher_5a", "quintarlow_school TO head",
+              "quintarlow_machines, quintarlow_class_4b, quintarlow_class_5a TO pc_both",
+              "quintarlow_teachers, quintarlow_class_4b, quintarlow_class_5a TO "
+              "teacher_both"})
             QSqlQuery(m_admin).exec(QLatin1String("GRANT ") + QLatin1String(grant));
         return server;
     }
@@ -349,7 +353,8 @@ private Q_SLOTS:
         QVERIFY(m_postgres->start());
         m_admin = openServer(m_postgres->settings(QStringLiteral("postgres")));
         QVERIFY2(m_admin.isOpen(), qPrintable(m_admin.lastError().text()));
-        for (const char* login : {"pc_4b", "pc_5a", "teacher_4b", "teacher_5a", "head"})
+        for (const char* login :
+             {"pc_4b", "pc_5a", "teacher_4b", "teacher_5a", "head", "pc_both", "teacher_both"})
             QVERIFY(QSqlQuery(m_admin).exec(QLatin1String("CREATE ROLE ") + QLatin1String(login) +
                                             QLatin1String(" LOGIN")));
     }
@@ -860,36 +865,16 @@ private Q_SLOTS:
     // A child moved to another class keeps their answers, counts and settings, on the word of
     // a teacher of both classes or the school's only, and never onto a child of that name.
     void aChildMovesToAnotherClass_data() {
-        QTest::addColumn<QString>("login");
-        QTest::addColumn<QString>("child");
-        QTest::addColumn<QString>("refusal"); // empty: moved
-        QTest::newRow("by a teacher of both") << "teacher_both"
-                                              << " ANN" << QString();
-        QTest::newRow("by the school") << "head"
-                                       << "Ann" << QString();
-        QTest::newRow("by a teacher of one") << "teacher_4b"
-                                             << "Ann"
-                                             << "teaches not both";
-        QTest::newRow("by a machine of both") << "pc_both"
-                                              << "Ann"
-                                              << "permission denied";
-        QTest::newRow("onto that name") << "head"
-                                        << "Tom"
-                                        << "is in \"5A\" already";
-        QTest::newRow("nobody of that name") << "head"
-                                             << "Cy"
-                                             << "no child of that name";
+        QTest::addColumn<QStringList>("move"); // the login, the child, the refusal (none: moved)
+        for (const char* move : {"teacher_both| ANN|", "head|Ann|",
+                                 "teacher_4b|Ann|teaches not both", "pc_both|Ann|permission denied",
+                                 "head|Tom|is in \"5A\" already", "head|Cy|no child of that name"})
+            QTest::newRow(move) << QString::fromUtf8(move).split('|');
     }
     void aChildMovesToAnotherClass() {
-        QFETCH(QString, login);
-        QFETCH(QString, child);
-        QFETCH(QString, refusal);
+        QFETCH(QStringList, move);
+        const QString refusal = move[2];
         const ServerSettings server = schoolDatabase();
-        QSqlQuery(m_admin).exec(
-            "DO $$ BEGIN IF to_regrole('pc_both') IS NULL THEN CREATE ROLE pc_both LOGIN IN ROLE"
-            " quintarlow_machines, quintarlow_class_4b, quintarlow_class_5a; CREATE ROLE"
-            " teacher_both LOGIN IN ROLE quintarlow_teachers, quintarlow_class_4b,"
-            " quintarlow_class_5a; END IF; END $$");
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         for (const auto& [player, className] :
              {std::pair{"Ann", "4B"}, {"ann", "4B"}, {"Tom", "4B"}, {"Tom", "5A"}})
@@ -899,7 +884,7 @@ private Q_SLOTS:
         QVERIFY(recordOf(as(server, "teacher_4b"))
                     ->setPracticeSettings("Ann", {{7}, false, false, 20}));
         const QString said =
-            moveSchoolChild(openServer(as(server, login)), child, "4B", "5A", &error);
+            moveSchoolChild(openServer(as(server, move[0])), move[1], "4B", "5A", &error);
         QCOMPARE(said.isEmpty(), !refusal.isEmpty());
         QVERIFY2(error.contains(refusal), qPrintable(error));
         // Ann's answers, their counts and her settings, in one class.
@@ -953,6 +938,20 @@ private Q_SLOTS:
         QCOMPARE(rows(openServer(server), kept.arg(", class")), QStringList{settings + "|4b"});
         // What the game draws by, also when the server cannot be reached.
         QCOMPARE(drawnBy(local, "CY"), settings);
+    }
+
+    // A machine two classes share keeps each class's Tom's settings, as the school has them.
+    void aSharedMachineKeepsEachClasssSettings() {
+        const ServerSettings server = schoolDatabase();
+        for (const auto& [classKey, tables] : {std::pair{"4b", 3}, {"5a", 5}})
+            QVERIFY(recordOf(as(server, "head"))
+                        ->setPracticeSettings(childOfClass("Tom", classKey), {{tables}}));
+        LocalRecord local;
+        local.addAnswer(local.addGame("Tom", "Di"), 1, 56, "right", "Tom");
+        QStringList said;
+        QCOMPARE(round(*sender(local, as(server, "pc_both", "4B"), &said)), SyncStatus::Sent);
+        QCOMPARE(rows(local.db(), "SELECT class, tables FROM practice ORDER BY class"),
+                 QStringList({"4b|3", "5a|5"}));
     }
 
     // A machine nobody plays on still asks each minute, so the next game there starts with the
