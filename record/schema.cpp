@@ -719,6 +719,17 @@ QStringList movingAChild() {
             " quintarlow_caller_classes()) AS text[]))) $$"),
         QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_practice_for FROM PUBLIC"),
         grantAgain(QStringLiteral("quintarlow_practice_for")),
+        // ... and which class forgot each child ('*': the whole school).
+        QStringLiteral("DROP FUNCTION quintarlow_forgotten_among(text[])"),
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_forgotten_among(hashes text[]) RETURNS TABLE (player_hash"
+            " text, forgotten_ms bigint, class text) SECURITY DEFINER LANGUAGE sql AS $$ SELECT h,"
+            " (extract(epoch FROM f.forgotten) * 1000)::bigint, f.class FROM unnest(hashes) h"
+            " JOIN forgotten f ON f.player_hash = quintarlow_keyed(h) WHERE f.class = '*' OR"
+            " (SELECT quintarlow_caller_sees_all()) OR f.class = ANY (CAST((SELECT"
+            " quintarlow_caller_classes()) AS text[])) $$"),
+        QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_forgotten_among FROM PUBLIC"),
+        grantAgain(QStringLiteral("quintarlow_forgotten_among")),
     };
 }
 

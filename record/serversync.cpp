@@ -129,7 +129,8 @@ bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
         byHash.insert(forgottenHash(player.key()), player.key());
     QSqlQuery forgotten = runStatement(
         server,
-        QStringLiteral("SELECT player_hash, forgotten_ms FROM quintarlow_forgotten_among(?)"),
+        QStringLiteral(
+            "SELECT player_hash, forgotten_ms, class FROM quintarlow_forgotten_among(?)"),
         {textArray(byHash.keys())});
     if (failed(forgotten))
         return false;
@@ -149,10 +150,14 @@ bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
     QStringList gone; // the spellings whose rows went
     while (done && forgotten.next()) {
         const qint64 at = forgotten.value(1).toLongLong();
+        // That class's child, and what was kept of no class; every class's for the school's.
+        const QString inClass = QStringLiteral(" AND (? = '*' OR class IN (?, ''))");
+        const QVariant forgot = forgotten.value(2);
         for (const QString& spelling : players.value(byHash.value(forgotten.value(0).toString()))) {
             QSqlQuery answers = runStatement(
-                local, QStringLiteral("DELETE FROM answers WHERE player = ? AND played_ms < ?"),
-                {spelling, at});
+                local,
+                QStringLiteral("DELETE FROM answers WHERE player = ? AND played_ms < ?") + inClass,
+                {spelling, at, forgot, forgot});
             if (answers.numRowsAffected() > 0)
                 gone.append(spelling);
             done =
@@ -160,16 +165,19 @@ bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
                 !failed(runStatement(local,
                                      QStringLiteral("DELETE FROM games WHERE (blue = ? OR red = ?) "
                                                     "AND %1 < ?")
-                                         .arg(startedMs),
-                                     {spelling, spelling, at})) &&
+                                             .arg(startedMs) +
+                                         inClass,
+                                     {spelling, spelling, at, forgot, forgot})) &&
                 !failed(runStatement(local,
                                      QStringLiteral("DELETE FROM practice WHERE player_key = ? AND "
-                                                    "changed_ms < ?"),
-                                     {playerKey(spelling), at})) &&
+                                                    "changed_ms < ?") +
+                                         inClass,
+                                     {playerKey(spelling), at, forgot, forgot})) &&
                 !failed(runStatement(local,
                                      QStringLiteral("DELETE FROM school_facts WHERE "
-                                                    "player_key = ?"),
-                                     {playerKey(spelling)}));
+                                                    "player_key = ?") +
+                                         inClass,
+                                     {playerKey(spelling), forgot, forgot}));
         }
     }
     if (!commitIf(local, done))

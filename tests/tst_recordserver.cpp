@@ -940,18 +940,27 @@ private Q_SLOTS:
         QCOMPARE(drawnBy(local, "CY"), settings);
     }
 
-    // A machine two classes share keeps each class's Tom's settings, as the school has them.
-    void aSharedMachineKeepsEachClasssSettings() {
+    // A machine two classes share keeps each class's Tom: the settings the school has for each,
+    // and what is left when one class's Tom is forgotten.
+    void aSharedMachineKeepsEachClasssTom() {
         const ServerSettings server = schoolDatabase();
         for (const auto& [classKey, tables] : {std::pair{"4b", 3}, {"5a", 5}})
             QVERIFY(recordOf(as(server, "head"))
                         ->setPracticeSettings(childOfClass("Tom", classKey), {{tables}}));
         LocalRecord local;
-        local.addAnswer(local.addGame("Tom", "Di"), 1, 56, "right", "Tom");
+        for (const char* classKey : {"4b", "5a"}) {
+            local.addAnswer(local.addGame("Tom", "Di"), 1, 56, "right", "Tom");
+            runStatement(local.db(), "UPDATE answers SET class = ? WHERE class = ''", {classKey});
+        }
         QStringList said;
-        QCOMPARE(round(*sender(local, as(server, "pc_both", "4B"), &said)), SyncStatus::Sent);
-        QCOMPARE(rows(local.db(), "SELECT class, tables FROM practice ORDER BY class"),
-                 QStringList({"4b|3", "5a|5"}));
+        const auto sending = sender(local, as(server, "pc_both", "4B"), &said);
+        const QString kept = "SELECT class, tables FROM practice ORDER BY class";
+        QCOMPARE(round(*sending), SyncStatus::Sent);
+        QCOMPARE(rows(local.db(), kept), QStringList({"4b|3", "5a|5"}));
+        QCOMPARE(recordOf(as(server, "head"))->forgetPlayer(childOfClass("Tom", "4b")), 1);
+        QCOMPARE(round(*sending, &RecordSender::minuteTick), SyncStatus::Sent);
+        QCOMPARE(rows(local.db(), kept) + rows(local.db(), "SELECT class FROM answers"),
+                 QStringList({"5a|5", "5a"}));
     }
 
     // A machine nobody plays on still asks each minute, so the next game there starts with the
