@@ -41,10 +41,9 @@ QString keptName(RecordReader& record, const QString& asked) {
     QStringList names;
     for (const PlayerSummary& summary : record.players())
         names.append(summary.name);
-    for (const QString& name : names)
-        if (sameName(name, asked))
-            return name;
-    fail(unknownPlayerText(asked, names));
+    if (const QStringList found = childrenNamed(asked, names); found.size() == 1)
+        return found.front();
+    fail(notOneChildText(asked, names));
     return {};
 }
 
@@ -52,9 +51,10 @@ int exportRecord(const QString& fileName, const QString& player) {
     const ReadRecord record(SqliteRecord::Damaged::Refuse);
     if (!record.reader())
         return cannotOpen(record, QStringLiteral("Nothing was changed"));
-    if (!player.isEmpty() && keptName(*record.reader(), player).isEmpty())
+    const QString kept = player.isEmpty() ? player : keptName(*record.reader(), player);
+    if (!player.isEmpty() && kept.isEmpty())
         return 1;
-    const std::vector<AnswerRow> rows = record.reader()->answers(player);
+    const std::vector<AnswerRow> rows = record.reader()->answers(kept);
     if (!record.reader()->readError().isEmpty())
         return fail(record.reader()->readError());
     if (const QString failure =
@@ -105,7 +105,7 @@ int forgetPlayer(const QString& asked, bool sure) {
         return 1;
     if (!sure) {
         std::printf("Delete every answer and game of %s from the practice record? [y/N] ",
-                    qPrintable(name));
+                    qPrintable(shownName(name)));
         std::fflush(stdout);
         std::string reply;
         std::getline(std::cin, reply);
@@ -118,9 +118,10 @@ int forgetPlayer(const QString& asked, bool sure) {
     if (deleted < 0)
         return fail(QStringLiteral("cannot delete %1 from the practice record: it could not be "
                                    "changed. Nothing was deleted; close the game and try again.")
-                        .arg(name));
+                        .arg(shownName(name)));
     say(QStringLiteral("Deleted %1 of %2.")
-            .arg(counted(deleted, QStringLiteral("answer"), QStringLiteral("answers")), name));
+            .arg(counted(deleted, QStringLiteral("answer"), QStringLiteral("answers")),
+                 shownName(name)));
     return 0;
 }
 
@@ -150,6 +151,10 @@ int onTheServer(const QString& what,
     for (const QString& line : std::as_const(said))
         say(line);
     return 0;
+}
+
+QStringList saidOrNothing(const QString& said) {
+    return said.isEmpty() ? QStringList() : QStringList{said};
 }
 
 int setUpServer(const QString& classes, const QString& keepDays, bool keepDaysGiven) {
@@ -193,14 +198,25 @@ RecordCommands::RecordCommands(QCommandLineParser& parser)
       m_keepDays(QStringLiteral("keep-days"),
                  QStringLiteral("With --setup-school-server: delete answers older than this "
                                 "(0: keep them until forgotten)."),
-                 QStringLiteral("N")) {
+                 QStringLiteral("N")),
+      m_move(QStringLiteral("move-player"),
+             QStringLiteral("Move a child to another class on the school's record server, with "
+                            "their answers and settings (a teacher of both classes)."),
+             QStringLiteral("NAME")),
+      m_fromClass(QStringLiteral("from-class"),
+                  QStringLiteral("With --move-player: the class the child is in."),
+                  QStringLiteral("CLASS")),
+      m_toClass(QStringLiteral("to-class"),
+                QStringLiteral("With --move-player: the class the child moves to."),
+                QStringLiteral("CLASS")) {
     parser.addOptions({m_export, m_player, m_import, m_forget, m_yes, m_noRecord, m_setup,
-                       m_classes, m_expire, m_keepDays});
+                       m_classes, m_expire, m_keepDays, m_move, m_fromClass, m_toClass});
 }
 
 std::optional<int> RecordCommands::run(const QCommandLineParser& parser) const {
     // A name of blanks is a player's name; a file name of blanks is a slip.
-    for (const QCommandLineOption* option : {&m_export, &m_import, &m_forget, &m_player})
+    for (const QCommandLineOption* option :
+         {&m_export, &m_import, &m_forget, &m_player, &m_move, &m_fromClass, &m_toClass})
         if (parser.isSet(*option) &&
             (option == &m_export || option == &m_import ? parser.value(*option).trimmed()
                                                         : parser.value(*option))
@@ -219,9 +235,18 @@ std::optional<int> RecordCommands::run(const QCommandLineParser& parser) const {
     if (parser.isSet(m_expire))
         return onTheServer(QStringLiteral("expire answers on"),
                            [](const QSqlDatabase& db, QString* error) {
-                               const QString said = expireSchoolRecord(db, error);
-                               return said.isEmpty() ? QStringList() : QStringList{said};
+                               return saidOrNothing(expireSchoolRecord(db, error));
                            });
+    if (parser.isSet(m_move)) {
+        if (!parser.isSet(m_fromClass) || !parser.isSet(m_toClass))
+            return fail(QStringLiteral("--move-player needs --from-class and --to-class"));
+        return onTheServer(
+            QStringLiteral("move a child on"), [&](const QSqlDatabase& db, QString* error) {
+                return saidOrNothing(moveSchoolChild(db, parser.value(m_move),
+                                                     parser.value(m_fromClass),
+                                                     parser.value(m_toClass), error));
+            });
+    }
     return std::nullopt;
 }
 

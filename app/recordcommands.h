@@ -11,7 +11,7 @@ class QCommandLineParser;
 namespace quintarlow {
 
 // The practice record's command-line options: export, import, forgetting a player, playing
-// without a record, and setting up a school's server.
+// without a record, setting up a school's server and moving a child to another class there.
 class RecordCommands {
 public:
     explicit RecordCommands(QCommandLineParser& parser);
@@ -32,6 +32,9 @@ private:
     QCommandLineOption m_classes;
     QCommandLineOption m_expire;
     QCommandLineOption m_keepDays;
+    QCommandLineOption m_move;
+    QCommandLineOption m_fromClass;
+    QCommandLineOption m_toClass;
 };
 
 } // namespace quintarlow

@@ -169,13 +169,14 @@ int runReportCommand(const QStringList& arguments) {
     }
     if (parser.isSet(player)) {
         const QString asked = parser.value(player);
-        const auto known =
+        const QStringList known = childrenNamed(asked, names);
+        if (known.size() != 1)
+            return fail(notOneChildText(asked, names));
+        const auto child =
             std::find_if(summaries.begin(), summaries.end(), [&](const PlayerSummary& summary) {
-                return sameName(summary.name, asked);
+                return summary.name == known.front();
             });
-        if (known == summaries.end())
-            return fail(unknownPlayerText(asked, names));
-        return write(target, pagesOf({*known}).front());
+        return write(target, pagesOf({*child}).front());
     }
     return write(target, pagesOf(summaries).back());
 }

@@ -67,12 +67,29 @@ QString withoutRefusedCharacters(const QString& name) {
         QString::fromUcs4(reinterpret_cast<const char32_t*>(kept.constData()), kept.size()));
 }
 
+// A unit separator: a control character, which the rule for names refuses.
+constexpr QChar ClassMark(0x1F);
+
 QString nameKey(const QString& name) {
-    return composedName(name.trimmed().toCaseFolded());
+    const auto [plain, classKey] = classChild(name);
+    return childOfClass(composedName(plain.trimmed().toCaseFolded()), classKey);
+}
+
+QString childOfClass(const QString& name, const QString& classKey) {
+    return classKey.isEmpty() ? name : name + ClassMark + classKey;
+}
+
+ClassChild classChild(const QString& child) {
+    const qsizetype mark = child.lastIndexOf(ClassMark);
+    if (mark < 0)
+        return {child, {}};
+    return {child.left(mark), child.mid(mark + 1)};
 }
 
 QString shownName(const QString& name) {
-    return name.trimmed().isEmpty() ? QStringLiteral("“%1”").arg(name) : name;
+    const auto [plain, classKey] = classChild(name);
+    const QString shown = plain.trimmed().isEmpty() ? QStringLiteral("“%1”").arg(plain) : plain;
+    return classKey.isEmpty() ? shown : QStringLiteral("%1 (%2)").arg(shown, classKey.toUpper());
 }
 
 bool sameName(const QString& x, const QString& y) {
@@ -98,6 +115,33 @@ QStringList closeNames(const QString& asked, const QStringList& names) {
     for (const auto& [distance, name] : close)
         found.append(name);
     return found;
+}
+
+QStringList childrenNamed(const QString& asked, const QStringList& names) {
+    QStringList exactly;
+    QStringList byName;
+    for (const QString& name : names) {
+        if (sameName(name, asked) || sameName(shownName(name), asked))
+            exactly.append(name);
+        else if (sameName(classChild(name).name, asked))
+            byName.append(name);
+    }
+    return exactly.isEmpty() ? byName : exactly;
+}
+
+QString notOneChildText(const QString& asked, const QStringList& names) {
+    QStringList shown;
+    for (const QString& name : names)
+        shown.append(shownName(name));
+    const QStringList found = childrenNamed(asked, names);
+    if (found.isEmpty())
+        return unknownPlayerText(asked, shown);
+    QStringList those;
+    for (const QString& name : found)
+        those.append(shownName(name));
+    return QStringLiteral("“%1” is a child of more than one class: “%2”. Name one of them as "
+                          "shown and try again.")
+        .arg(asked, those.join(QStringLiteral("”, “")));
 }
 
 QString unknownPlayerText(const QString& asked, const QStringList& names) {

@@ -267,7 +267,8 @@ QString daysHeading(const ReportPage& page) {
 QString reportFileName(const ReportPage& page) {
     // A name kept before names had a length limit could make a file name longer than a disk
     // allows: it is cut, with a mark of the whole name so that two such names stay two files.
-    QString player = withoutRefusedCharacters(page.player);
+    QString player = withoutRefusedCharacters(
+        classChild(page.player).classKey.isEmpty() ? page.player : shownName(page.player));
     if (const QList<uint> characters = player.toUcs4(); characters.size() > MaximumNameLength)
         player = QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()),
                                    MaximumNameLength) +

@@ -1,5 +1,7 @@
 #include "record/recordchoice.h"
 
+#include "record/recordrows.h"
+
 #include <QMetaObject>
 
 namespace quintarlow {
@@ -53,6 +55,10 @@ PlayRecord::PlayRecord(bool wanted, qint64 fluencyMs) {
         return;
     m_kept = SqliteRecord::openForPlay(SqliteRecord::defaultFolder());
     m_kept->setFluencyMs(fluencyMs);
+    QString problem;
+    if (const ServerSettings server = ServerSettings::forThisMachine(&problem);
+        problem.isEmpty() && server.isSet())
+        m_kept->playInClass(classKey(server.className));
     m_sender = RecordSender::forThisMachine(m_kept->fileName());
     if (!m_sender)
         return;

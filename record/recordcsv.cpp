@@ -2,9 +2,11 @@
 
 #include "core/outcomewords.h"
 #include "core/playernames.h"
+#include "record/recordrows.h"
 
 #include <QStringList>
 #include <QUuid>
+#include <algorithm>
 #include <cstdlib>
 
 namespace quintarlow {
@@ -217,6 +219,9 @@ std::vector<QStringList> csvCells(const QByteArray& file) {
 }
 
 QByteArray answersToCsv(const std::vector<AnswerRow>& rows) {
+    // The class column only where some answer has a class: a file of no school stays as before.
+    const bool classes = std::any_of(rows.begin(), rows.end(),
+                                     [](const AnswerRow& row) { return !row.className.isEmpty(); });
     std::vector<QStringList> lines;
     for (const AnswerRow& row : rows) {
         lines.push_back({row.answerId, row.player, isoWithOffset(row.playedAt), row.gameId,
@@ -224,8 +229,13 @@ QByteArray answersToCsv(const std::vector<AnswerRow>& rows) {
                          QString::number(row.product),
                          row.answered ? QString::number(*row.answered) : QString(),
                          outcomeName(row.outcome), QString::number(row.ms)});
+        if (classes)
+            lines.back().append(row.className);
     }
-    return csvTable(QString(CsvHeader).split(QLatin1Char(',')), lines);
+    QString header = CsvHeader;
+    if (classes)
+        header += CsvClassColumn;
+    return csvTable(header.split(QLatin1Char(',')), lines);
 }
 
 CsvReading answersFromCsv(const QByteArray& file) {
@@ -247,19 +257,25 @@ CsvReading answersFromCsv(const QByteArray& file) {
     while (records.size() > 1 && records.back().wellFormed &&
            records.back().fields == QStringList{QString()})
         records.pop_back();
-    if (records.empty() || records.front().fields.join(QLatin1Char(',')) != CsvHeader)
+    const QString header =
+        records.empty() ? QString() : records.front().fields.join(QLatin1Char(','));
+    if (header != CsvHeader && header != CsvHeader + CsvClassColumn)
         return {{}, QStringLiteral("line 1: the header is not \"%1\"").arg(CsvHeader)};
+    const qsizetype columns = records.front().fields.size();
     CsvReading reading;
     for (std::size_t index = 1; index < records.size(); ++index) {
         const Record& record = records[index];
         QString problem;
         if (!record.wellFormed)
             problem = QStringLiteral("garbled quotes");
-        else if (record.fields.size() != 11)
-            problem = QStringLiteral("%1 fields instead of 11").arg(record.fields.size());
+        else if (record.fields.size() != columns)
+            problem =
+                QStringLiteral("%1 fields instead of %2").arg(record.fields.size()).arg(columns);
         std::optional<AnswerRow> row;
         if (problem.isEmpty())
             row = rowFrom(record.fields, problem);
+        if (row && columns > 11)
+            row->className = classKey(record.fields[11]);
         if (!row)
             return {{}, QStringLiteral("line %1: %2").arg(record.firstLine).arg(problem)};
         reading.rows.push_back(*row);

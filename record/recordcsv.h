@@ -14,6 +14,9 @@ namespace quintarlow {
 // takes that apostrophe away again. A file without the byte-order mark reads the same.
 inline constexpr QLatin1String CsvHeader{
     "answer_id,player,played_at,game,turn,a,b,product,answered,outcome,ms"};
+// A record that knows the classes answers were played in writes one more column, so that two
+// children of one name in two classes stay two; a file without it reads as before.
+inline constexpr QLatin1String CsvClassColumn{",class"};
 
 // The outcome's word (see OutcomeWords), and the outcome of a word; none for an unknown word.
 QString outcomeName(Outcome outcome);

@@ -23,10 +23,11 @@ struct AnswerRow {
     std::optional<int> answered; // none on a time-out
     Outcome outcome = Outcome::Right;
     qint64 ms = 0;
+    QString className = {}; // the class's key; empty where no class is known
 };
 
 struct PlayerSummary {
-    QString name;
+    QString name; // a child of a class (childOfClass) where two classes have that name
     int games = 0;
     int answers = 0;
     int right = 0;

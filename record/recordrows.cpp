@@ -4,6 +4,9 @@
 #include "record/recordcsv.h"
 #include "record/sqliterecord.h"
 
+#include "core/playernames.h"
+
+#include <QCryptographicHash>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
@@ -90,6 +93,7 @@ std::optional<AnswerRow> answerRowFrom(const QSqlQuery& query, QString* error) {
         row.answered = query.value(8).toInt();
     row.outcome = *outcome;
     row.ms = query.value(10).toLongLong();
+    row.className = query.value(11).toString();
     return row;
 }
 
@@ -114,7 +118,12 @@ FactsOfEach::FactsOfEach(const std::vector<QString>& players) : each(players.siz
 const std::vector<std::size_t>& FactsOfEach::takers(const QString& spelling) {
     auto found = m_bySpelling.find(spelling);
     if (found == m_bySpelling.end()) {
+        // A child of a class is also the child of that name asked for in any class.
         std::vector<std::size_t> slots = m_byKey.value(playerKey(spelling));
+        if (const ClassChild child = classChild(spelling); !child.classKey.isEmpty()) {
+            const std::vector<std::size_t> anyClass = m_byKey.value(playerKey(child.name));
+            slots.insert(slots.end(), anyClass.begin(), anyClass.end());
+        }
         slots.insert(slots.end(), m_everyone.begin(), m_everyone.end());
         found = m_bySpelling.insert(spelling, std::move(slots));
     }
@@ -193,35 +202,66 @@ QVariantList answerValues(const AnswerRow& row) {
             row.product,
             row.answered ? QVariant(*row.answered) : QVariant(QMetaType(QMetaType::Int)),
             outcomeName(row.outcome),
-            row.ms};
+            row.ms,
+            keptClass(row.className)};
 }
 
 QString playerFilter(const QSqlDatabase& db, const QString& player, QVariantList* values) {
     if (player.isEmpty())
         return {};
     const QString key = playerKey(player);
+    const QString inClass = classChild(player).classKey;
     QStringList marks;
     QSqlQuery names(db);
     names.setForwardOnly(true);
     names.exec(QStringLiteral("SELECT DISTINCT player FROM player_games"));
     while (names.next()) {
-        if (playerKey(names.value(0).toString()) == key) {
+        if (playerKey(childOfClass(names.value(0).toString(), inClass)) == key) {
             values->append(names.value(0));
             marks.append(QStringLiteral("?"));
         }
     }
     if (marks.isEmpty())
         return QStringLiteral(" WHERE 0 = 1");
-    return QStringLiteral(" WHERE player IN (%1)").arg(marks.join(QStringLiteral(", ")));
+    if (!inClass.isEmpty())
+        values->append(inClass);
+    return QStringLiteral(" WHERE player IN (%1)%2")
+        .arg(marks.join(QStringLiteral(", ")),
+             inClass.isEmpty() ? QString() : QStringLiteral(" AND class IN (?, '')"));
 }
 
-void PlayerMerge::add(const QString& name, int answers, int right, qint64 lastMs,
-                      const QString& lastAt, const QString& gameIds, int alone, int wonAlone) {
-    const QString key = playerKey(name);
+QString classKey(const QString& className) {
+    // PostgreSQL's btrim() takes blanks only.
+    qsizetype first = 0;
+    qsizetype last = className.size();
+    while (first < last && className[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && className[last - 1] == QLatin1Char(' '))
+        --last;
+    const QString lowered = className.mid(first, last - first).toLower();
+    QString key;
+    bool printableAscii = true;
+    for (const char32_t c : lowered.toUcs4()) {
+        printableAscii = printableAscii && c >= U' ' && c <= U'~';
+        key += (c >= U'a' && c <= U'z') || (c >= U'0' && c <= U'9') ? QChar(c) : QLatin1Char('_');
+    }
+    if (key.isEmpty() || (printableAscii && key.size() <= 46))
+        return key;
+    return key.left(37) + QLatin1Char('_') +
+           QString::fromLatin1(
+               QCryptographicHash::hash(lowered.toUtf8(), QCryptographicHash::Md5).toHex().left(8));
+}
+
+void PlayerMerge::add(const QString& name, const QString& classKey, int answers, int right,
+                      qint64 lastMs, const QString& lastAt, const QString& gameIds, int alone,
+                      int wonAlone) {
+    const QString key = playerKey(childOfClass(name, classKey));
     if (!m_byKey.contains(key)) {
         m_byKey.insert(key, m_summaries.size());
         m_summaries.push_back({});
+        m_classes.push_back(classKey);
     }
+    m_classesOfName[playerKey(name)].insert(classKey);
     PlayerSummary& summary = m_summaries[m_byKey.value(key)];
     summary.answers += answers;
     summary.right += right;
@@ -239,10 +279,13 @@ void PlayerMerge::add(const QString& name, int answers, int right, qint64 lastMs
 std::vector<PlayerSummary>
 PlayerMerge::players(const std::function<bool(const QString& key)>& hasPracticeSettings) const {
     std::vector<PlayerSummary> summaries = m_summaries;
-    for (PlayerSummary& summary : summaries) {
-        const QString key = playerKey(summary.name);
+    for (std::size_t i = 0; i < summaries.size(); ++i) {
+        PlayerSummary& summary = summaries[i];
+        const QString key = playerKey(childOfClass(summary.name, m_classes[i]));
+        if (m_classesOfName.value(playerKey(summary.name)).size() > 1)
+            summary.name = childOfClass(summary.name, m_classes[i]);
         summary.games = static_cast<int>(m_games.value(key).size());
-        summary.hasPracticeSettings = hasPracticeSettings(key);
+        summary.hasPracticeSettings = hasPracticeSettings(playerKey(summary.name));
     }
     std::stable_sort(
         summaries.begin(), summaries.end(),

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QSet>
 #include <QString>
+#include <QVariant>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -33,7 +34,7 @@ QVariantList practiceValues(const PracticeSettings& settings);
 
 // The columns answerRowFrom reads, in its order.
 inline constexpr QLatin1String AnswerColumns{
-    "answer_id, player, played_at, game_id, turn, a, b, product, answered, outcome, ms"};
+    "answer_id, player, played_at, game_id, turn, a, b, product, answered, outcome, ms, class"};
 // None for a row whose outcome is no known word; `error` then says which row.
 std::optional<AnswerRow> answerRowFrom(const QSqlQuery& query, QString* error);
 // The same of the statistics' five columns: a, b, outcome, ms, played_at (its first ten
@@ -75,31 +76,45 @@ QString textArray(const QStringList& texts);
 // One answer row added, with answerValues(row) for its places.
 inline constexpr QLatin1String InsertAnswer{
     "INSERT INTO answers (answer_id, player, played_at, played_ms, game_id, turn, a, b, product,"
-    " answered, outcome, ms) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"};
+    " answered, outcome, ms, class) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"};
 QVariantList answerValues(const AnswerRow& row);
 
-// Which rows are one player's (everyone's for an empty name): a name may have been typed with
-// other capitals or spaces around it, so the spellings kept are found first, and the rows then
-// read through the index on the name rather than by looking at every row.
+// Which rows are one player's (everyone's for an empty name; a child of a class, that class's
+// and those of no class, kept before the file knew classes): a name may have been typed with other
+// capitals or spaces around it, so the spellings kept are found first, and the rows then read
+// through the index on the name rather than by looking at every row.
 QString playerFilter(const QSqlDatabase& db, const QString& player, QVariantList* values);
 
-// The player list from one line per spelling of a name, as the database counts them: a class's
-// year is 100,000 answers, too many to hand over one by one for a list of names.
+// A class's name as the school's server keys its rows and role: trimmed, lower case, other
+// characters than ASCII letters and digits as "_"; a name of other letters, or too long for a
+// role, keeps its beginning and a hash of the whole name.
+QString classKey(const QString& className);
+// A class's key as a column keeps it: no class is an empty text, never a null, which the
+// columns refuse.
+inline QVariant keptClass(const QString& classKey) {
+    return classKey.isEmpty() ? QVariant(QStringLiteral("")) : QVariant(classKey);
+}
+
+// The player list from one line per spelling of a name and class, as the database counts them:
+// a class's year is 100,000 answers, too many to hand over one by one for a list of names.
 class PlayerMerge {
 public:
-    // gameIds: the spelling's games, comma-separated; of them, `alone` against the computer,
-    // `wonAlone` won.
-    void add(const QString& name, int answers, int right, qint64 lastMs, const QString& lastAt,
-             const QString& gameIds, int alone = 0, int wonAlone = 0);
-    // The one who played last first.
+    // gameIds: the spelling's games, comma-separated; classKey empty where no class is known; of
+    // the games, `alone` against the computer, `wonAlone` won.
+    void add(const QString& name, const QString& classKey, int answers, int right, qint64 lastMs,
+             const QString& lastAt, const QString& gameIds, int alone = 0, int wonAlone = 0);
+    // The one who played last first. A name found in two classes is two children, each named
+    // with their class (childOfClass); `key` is the name's key, or the child's.
     std::vector<PlayerSummary>
     players(const std::function<bool(const QString& key)>& hasPracticeSettings) const;
 
 private:
     std::vector<PlayerSummary> m_summaries;
+    std::vector<QString> m_classes; // of each summary
     QHash<QString, std::size_t> m_byKey;
     QHash<QString, qint64> m_lastMs;
     QHash<QString, QSet<QString>> m_games;
+    QHash<QString, QSet<QString>> m_classesOfName;
 };
 
 } // namespace quintarlow

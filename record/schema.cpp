@@ -186,6 +186,15 @@ QStringList serverClasses() {
     };
 }
 
+// A function made again loses its rights: the roles set up already get them back.
+QString grantAgain(const QString& functions) {
+    return QStringLiteral("DO $$ DECLARE r text; BEGIN FOREACH r IN ARRAY"
+                          " ARRAY['quintarlow_machines', 'quintarlow_teachers'] LOOP IF EXISTS"
+                          " (SELECT 1 FROM pg_roles WHERE rolname = r) THEN EXECUTE format('GRANT"
+                          " EXECUTE ON FUNCTION %1 TO %I', r); END IF; END LOOP; END $$")
+        .arg(functions);
+}
+
 // Each child's answers per game, as a class's list of children sums them.
 QString perGame(const QString& answers) {
     return QStringLiteral("SELECT class, player_key, player, game_id, count(*),"
@@ -276,12 +285,7 @@ QStringList childrenPerGame() {
         QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_practice_for,"
                        " quintarlow_offer_practice, quintarlow_count_added,"
                        " quintarlow_count_removed FROM PUBLIC"),
-        // The functions made again lost their rights: the roles set up already get them back.
-        QStringLiteral(
-            "DO $$ DECLARE r text; BEGIN FOREACH r IN ARRAY ARRAY['quintarlow_machines',"
-            " 'quintarlow_teachers'] LOOP IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = r)"
-            " THEN EXECUTE format('GRANT EXECUTE ON FUNCTION quintarlow_practice_for,"
-            " quintarlow_offer_practice TO %I', r); END IF; END LOOP; END $$"),
+        grantAgain(QStringLiteral("quintarlow_practice_for, quintarlow_offer_practice")),
     };
 }
 
@@ -304,11 +308,7 @@ QStringList factsFromOtherMachines() {
                            " AND EXISTS (SELECT 1 FROM answers here WHERE here.player_key ="
                            " a.player_key AND here.machine = session_user) GROUP BY player_key $$"),
         QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_facts_for FROM PUBLIC"),
-        QStringLiteral(
-            "DO $$ DECLARE r text; BEGIN FOREACH r IN ARRAY ARRAY['quintarlow_machines',"
-            " 'quintarlow_teachers'] LOOP IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = r)"
-            " THEN EXECUTE format('GRANT EXECUTE ON FUNCTION quintarlow_facts_for TO %I', r);"
-            " END IF; END LOOP; END $$"),
+        grantAgain(QStringLiteral("quintarlow_facts_for")),
     };
 }
 
@@ -628,6 +628,141 @@ QStringList eachClassItsRole() {
     };
 }
 
+// A child is a child of a class on the machine too: two Toms of two classes sharing a machine
+// keep their answers, settings and the school's facts apart. What the file kept before is of no
+// class, as it was; a machine sends it for the class its settings name, as before.
+QStringList childOfAClassHere() {
+    const auto keyedByClass = [](const char* table, const char* columns, const char* kept) {
+        return QStringList{
+            QStringLiteral("CREATE TABLE %1_by_class (class TEXT NOT NULL DEFAULT '',"
+                           " player_key TEXT NOT NULL, %2, PRIMARY KEY (class, player_key))")
+                .arg(QLatin1String(table), QLatin1String(columns)),
+            QStringLiteral("INSERT INTO %1_by_class (player_key, %2) SELECT player_key, %2 FROM %1")
+                .arg(QLatin1String(table), QLatin1String(kept)),
+            QStringLiteral("DROP TABLE %1").arg(QLatin1String(table)),
+            QStringLiteral("ALTER TABLE %1_by_class RENAME TO %1").arg(QLatin1String(table))};
+    };
+    return QStringList{
+               QStringLiteral("ALTER TABLE answers ADD COLUMN class TEXT NOT NULL DEFAULT ''"),
+               QStringLiteral("ALTER TABLE games ADD COLUMN class TEXT NOT NULL DEFAULT ''"),
+               QStringLiteral("ALTER TABLE player_games ADD COLUMN class TEXT NOT NULL DEFAULT ''"),
+               QStringLiteral("DROP TRIGGER answer_counted"),
+               QStringLiteral(
+                   "CREATE TRIGGER answer_counted AFTER INSERT ON answers BEGIN"
+                   " INSERT INTO player_games (player, game_id, answers, right_answers, last_ms,"
+                   " last_at, class) VALUES (new.player, new.game_id, 1, new.outcome = 'right',"
+                   " new.played_ms, new.played_at, new.class) ON CONFLICT (player, game_id) DO"
+                   " UPDATE SET answers = answers + 1, right_answers = right_answers +"
+                   " excluded.right_answers, last_at = CASE WHEN excluded.last_ms > last_ms THEN"
+                   " excluded.last_at ELSE last_at END, last_ms = MAX(last_ms, excluded.last_ms);"
+                   " END")} +
+           keyedByClass("practice",
+                        "player TEXT NOT NULL, tables TEXT NOT NULL, ask_missed INTEGER NOT NULL,"
+                        " changed_ms BIGINT NOT NULL DEFAULT 0, path INTEGER NOT NULL DEFAULT 0,"
+                        " answer_seconds INTEGER NOT NULL DEFAULT 20",
+                        "player, tables, ask_missed, changed_ms, path, answer_seconds") +
+           keyedByClass("school_facts", "facts TEXT NOT NULL", "facts");
+}
+
+// A teacher of two classes forgets one class's child of a name, not the other's: the machines
+// of that class alone are told.
+QStringList forgetInOneClass() {
+    return {
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_forget_in_class(hash text, class_name text) RETURNS void"
+            " SECURITY DEFINER LANGUAGE plpgsql AS $$ BEGIN IF coalesce(class_name, '') = ''"
+            " THEN PERFORM quintarlow_forget(hash); RETURN; END IF; INSERT INTO forgotten"
+            " (class, player_hash, forgotten) VALUES (quintarlow_caller_class(class_name),"
+            " quintarlow_keyed(hash), now()) ON CONFLICT (class, player_hash) DO UPDATE SET"
+            " forgotten = now(); ANALYZE answers, games, practice, player_games; END $$"),
+        QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_forget_in_class FROM PUBLIC"),
+    };
+}
+
+// A child who changes class keeps their answers and settings: a teacher of both classes, the
+// school, or the tables' owners move them, never a machine, and never onto a child of the same
+// name there already. The counts per game move with them; the games stay with the class they
+// were played in.
+QStringList movingAChild() {
+    return {
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_move_child(key text, from_class text, to_class text)"
+            " RETURNS bigint SECURITY DEFINER LANGUAGE plpgsql AS $$ DECLARE f text :="
+            " quintarlow_class_key(from_class); t text := quintarlow_class_key(to_class);"
+            " classes text[] := quintarlow_caller_classes(); moved bigint; BEGIN"
+            " IF NOT (quintarlow_caller_sees_all() OR pg_catalog.pg_has_role(session_user,"
+            " 'quintarlow_records', 'MEMBER') OR (pg_catalog.pg_has_role(session_user,"
+            " 'quintarlow_teachers', 'MEMBER') AND f = ANY (classes) AND t = ANY (classes)))"
+            " THEN RAISE EXCEPTION 'the login % teaches not both \"%\" and \"%\"',"
+            " session_user, from_class, to_class USING ERRCODE = 'insufficient_privilege';"
+            " END IF; IF f = t OR t = '' THEN RAISE EXCEPTION 'no other class to move to'"
+            " USING ERRCODE = 'invalid_parameter_value'; END IF; IF EXISTS (SELECT 1 FROM"
+            " answers WHERE class = t AND player_key = key) OR EXISTS (SELECT 1 FROM practice"
+            " WHERE class = t AND player_key = key) THEN RAISE EXCEPTION 'a child of that name"
+            " is in \"%\" already', to_class USING ERRCODE = 'unique_violation'; END IF;"
+            " UPDATE answers SET class = t WHERE class = f AND player_key = key;"
+            " GET DIAGNOSTICS moved = ROW_COUNT; UPDATE player_games SET class = t WHERE"
+            " class = f AND player_key = key; UPDATE practice SET class = t WHERE class = f AND"
+            " player_key = key; IF moved = 0 AND NOT FOUND THEN RAISE EXCEPTION 'no child of"
+            " that name in \"%\"', from_class USING ERRCODE = 'no_data_found'; END IF;"
+            " RETURN moved; END $$"),
+        QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_move_child FROM PUBLIC"),
+        // A machine two classes share learns which class's child each setting is.
+        QStringLiteral("DROP FUNCTION quintarlow_practice_for(text[])"),
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_practice_for(keys text[]) RETURNS TABLE (player_key text,"
+            " tables text, ask_missed integer, path integer, answer_seconds integer, changed_ms"
+            " bigint, class text) SECURITY DEFINER LANGUAGE sql AS $$ SELECT p.player_key,"
+            " p.tables, p.ask_missed, p.path, p.answer_seconds, (extract(epoch FROM p.changed) *"
+            " 1000)::bigint, p.class FROM practice p WHERE p.player_key = ANY (keys) AND ((SELECT"
+            " quintarlow_caller_sees_all()) OR p.class = ANY (CAST((SELECT"
+            " quintarlow_caller_classes()) AS text[]))) $$"),
+        QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_practice_for FROM PUBLIC"),
+        grantAgain(QStringLiteral("quintarlow_practice_for")),
+        // ... and which class forgot each child ('*': the whole school).
+        QStringLiteral("DROP FUNCTION quintarlow_forgotten_among(text[])"),
+        QStringLiteral(
+            "CREATE FUNCTION quintarlow_forgotten_among(hashes text[]) RETURNS TABLE (player_hash"
+            " text, forgotten_ms bigint, class text) SECURITY DEFINER LANGUAGE sql AS $$ SELECT h,"
+            " (extract(epoch FROM f.forgotten) * 1000)::bigint, f.class FROM unnest(hashes) h"
+            " JOIN forgotten f ON f.player_hash = quintarlow_keyed(h) WHERE f.class = '*' OR"
+            " (SELECT quintarlow_caller_sees_all()) OR f.class = ANY (CAST((SELECT"
+            " quintarlow_caller_classes()) AS text[])) $$"),
+        QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_forgotten_among FROM PUBLIC"),
+        grantAgain(QStringLiteral("quintarlow_forgotten_among")),
+    };
+}
+
+// Names compare on the server as on the machines: trimmed of every blank, folded as Unicode's
+// simple case folding does (PostgreSQL's lower() by ICU's root locale, then the few letters
+// where folding and lowering part: a final sigma, a long s, the Greek letter variants; a dotted
+// capital I stays), composed. Keys kept before by lower(btrim()) are made again by it. Where
+// the server has no ICU or stores no UTF-8, names compare as before.
+QStringList oneKeyForAName() {
+    const QString key = QStringLiteral(
+        "coalesce((SELECT normalize(translate(string_agg(lower(part COLLATE \"und-x-icu\"), 'İ'"
+        " ORDER BY n), 'ςϐϑϕϖϰϱϵſẛιͅ', 'σβθφπκρεsṡιι'), NFC) FROM unnest(string_to_array("
+        "btrim(name, E' \\u00a0\\u1680\\u2000\\u2001\\u2002\\u2003\\u2004\\u2005\\u2006"
+        "\\u2007\\u2008\\u2009\\u200a\\u2028\\u2029\\u202f\\u205f\\u3000\\t\\n\\u000b"
+        "\\f\\r\\u0085'), 'İ')) WITH ORDINALITY AS parts(part, n)), '')");
+    QStringList steps{
+        QStringLiteral(
+            "DO $do$ BEGIN IF pg_catalog.getdatabaseencoding() = 'UTF8' AND EXISTS (SELECT 1 FROM"
+            " pg_catalog.pg_collation WHERE collname = 'und-x-icu') THEN EXECUTE $f$CREATE FUNCTION"
+            " quintarlow_name_key(name text) RETURNS text IMMUTABLE LANGUAGE sql RETURN %1$f$; ELSE"
+            " EXECUTE $f$CREATE FUNCTION quintarlow_name_key(name text) RETURNS text IMMUTABLE"
+            " LANGUAGE sql RETURN lower(btrim(name))$f$; END IF; END $do$")
+            .arg(key)};
+    for (const char* table : {"answers", "player_games"})
+        steps << QStringLiteral("UPDATE %1 SET player_key = quintarlow_name_key(player) WHERE"
+                                " player_key <> quintarlow_name_key(player)")
+                     .arg(QLatin1String(table));
+    return steps << QStringLiteral(
+               "UPDATE practice p SET player_key = quintarlow_name_key(player) WHERE player_key"
+               " <> quintarlow_name_key(player) AND NOT EXISTS (SELECT 1 FROM practice q WHERE"
+               " q.class = p.class AND q.player_key = quintarlow_name_key(p.player))");
+}
+
 // A function that runs as the tables' owner must find the tables it names and never an
 // object a caller made: a temporary table, view or function named like one of ours would
 // otherwise run with the owner's rights. Every function of ours searches the tables' schema,
@@ -762,9 +897,15 @@ const std::vector<Migration>& migrations() {
          {},
          serverDecidesTheCaller() + onlyWhatTheGameMakes() + forgottenIsGone() +
              eachClassItsRole() + QStringList{pinSearchPaths()}},
+        // A child of a class here: the file keeps each answer's class, and the server forgets in
+        // one class, moves a child to another and keys names as the machines do.
+        {10,
+         {},
+         childOfAClassHere(),
+         forgetInOneClass() + movingAChild() + oneKeyForAName() + QStringList{pinSearchPaths()}},
         // Playing alone: how well the computer plays each child, kept by this machine only; the
         // server marks a game against the computer as the file does.
-        {10,
+        {11,
          {},
          {QStringLiteral("ALTER TABLE practice ADD COLUMN opponent INTEGER NOT NULL DEFAULT 1")},
          gamesAgainstTheComputer() + QStringList{pinSearchPaths()}},

@@ -1,5 +1,6 @@
 #include "record/schoolsetup.h"
 
+#include "core/playernames.h"
 #include "record/recordrows.h"
 #include "record/schema.h"
 
@@ -31,6 +32,13 @@ const QStringList machineFunctions{
     QStringLiteral("quintarlow_facts_for"),
 };
 
+// What a teacher calls besides: forgetting reaches the machines of the teacher's classes.
+const QStringList teacherFunctions{
+    QStringLiteral("quintarlow_forget"),
+    QStringLiteral("quintarlow_forget_in_class"),
+    QStringLiteral("quintarlow_move_child"),
+};
+
 using Rights = std::map<QString, QSet<QString>>; // table or function: privileges
 
 Rights rightsOf(const QString& role) {
@@ -43,8 +51,7 @@ Rights rightsOf(const QString& role) {
         // The window, the export and the report read; forgetting deletes; the practice editor
         // sets; importing a file goes through the machines' own function. Row-level security
         // narrows all of it to the teacher's classes.
-        for (const QString& function :
-             machineFunctions + QStringList{QStringLiteral("quintarlow_forget")})
+        for (const QString& function : machineFunctions + teacherFunctions)
             rights[function] = {QStringLiteral("EXECUTE")};
         rights[QStringLiteral("answers")] = {QStringLiteral("SELECT"), QStringLiteral("DELETE")};
         rights[QStringLiteral("answer_rows")] = {QStringLiteral("SELECT")};
@@ -127,8 +134,7 @@ public:
         }
         const Rights wanted = rightsOf(name);
         QStringList objects = tables;
-        for (const QString& function :
-             machineFunctions + QStringList{QStringLiteral("quintarlow_forget")})
+        for (const QString& function : machineFunctions + teacherFunctions)
             objects.append(function);
         for (const QString& object : std::as_const(objects)) {
             const bool isFunction = object.startsWith(QLatin1String("quintarlow_"));
@@ -318,6 +324,19 @@ QString expireSchoolRecord(const QSqlDatabase& db, QString* error) {
         .arg(expired.value(2).toLongLong())
         .arg(expired.value(3).toLongLong())
         .arg(expired.value(0).toInt());
+}
+
+QString moveSchoolChild(const QSqlDatabase& db, const QString& name, const QString& fromClass,
+                        const QString& toClass, QString* error) {
+    QSqlQuery moved = runStatement(db, QStringLiteral("SELECT quintarlow_move_child(?, ?, ?)"),
+                                   {nameKey(name), fromClass, toClass});
+    if (!moved.next()) {
+        *error = moved.lastError().databaseText().simplified();
+        return {};
+    }
+    return QStringLiteral("Moved %1 from %2 to %3, with %4 answers.")
+        .arg(name, fromClass, toClass)
+        .arg(moved.value(0).toLongLong());
 }
 
 } // namespace quintarlow

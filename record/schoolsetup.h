@@ -23,4 +23,11 @@ QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes
 // with *error saying why not.
 QString expireSchoolRecord(const QSqlDatabase& db, QString* error);
 
+// Moves the child of that name from one class to the other, with their answers and settings,
+// on the word of a teacher of both classes or the school's. Returns one line saying so, or
+// empty with *error saying why not (no such child, one of that name in the other class, or a
+// login that may not).
+QString moveSchoolChild(const QSqlDatabase& db, const QString& name, const QString& fromClass,
+                        const QString& toClass, QString* error);
+
 } // namespace quintarlow

@@ -1,5 +1,6 @@
 #include "record/serverrecord.h"
 
+#include "core/playernames.h"
 #include "record/recordcsv.h"
 #include "record/recordrows.h"
 #include "record/schema.h"
@@ -84,15 +85,16 @@ QSqlQuery ServerRecord::read(const QString& sql, const QVariantList& values) {
 std::vector<PlayerSummary> ServerRecord::players() {
     // From the counts the server keeps per child and game, which grow with the games rather
     // than with every answer; only each spelling's last time is turned into text.
-    QSqlQuery query =
-        read(QStringLiteral("SELECT player, sum(answers), sum(rights),"
-                            " (extract(epoch FROM max(last_played)) * 1000)::bigint,"
-                            " (array_agg(last_offset ORDER BY last_played DESC))[1],"
-                            " string_agg(game_id::text, ',') FROM player_games GROUP BY player"));
+    QSqlQuery query = read(QStringLiteral("SELECT player, sum(answers), sum(rights),"
+                                          " (extract(epoch FROM max(last_played)) * 1000)::bigint,"
+                                          " (array_agg(last_offset ORDER BY last_played DESC))[1],"
+                                          " string_agg(game_id::text, ','), class FROM player_games"
+                                          " GROUP BY class, player"));
     PlayerMerge merge;
     while (query.next()) {
         const qint64 lastMs = query.value(3).toLongLong();
-        merge.add(query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt(), lastMs,
+        merge.add(query.value(0).toString(), query.value(6).toString(), query.value(1).toInt(),
+                  query.value(2).toInt(), lastMs,
                   isoWithOffset(
                       QDateTime::fromMSecsSinceEpoch(lastMs, QTimeZone(query.value(4).toInt()))),
                   query.value(5).toString());
@@ -102,11 +104,13 @@ std::vector<PlayerSummary> ServerRecord::players() {
     QSet<QString> withSettings;
     // The server keeps settings put back to the game's own as a row, so machines learn of it.
     QSqlQuery settings =
-        read(QStringLiteral("SELECT player_key FROM practice WHERE tables <> '' OR ask_missed <> 0"
-                            " OR path <> 0 OR answer_seconds <> %1")
+        read(QStringLiteral("SELECT player_key, class FROM practice WHERE tables <> '' OR"
+                            " ask_missed <> 0 OR path <> 0 OR answer_seconds <> %1")
                  .arg(AnswerSeconds));
     while (settings.next())
-        withSettings.insert(settings.value(0).toString());
+        withSettings.unite(
+            {settings.value(0).toString(),
+             childOfClass(settings.value(0).toString(), settings.value(1).toString())});
     return merge.players(
         [&withSettings](const QString& key) { return withSettings.contains(key); });
 }
@@ -145,49 +149,63 @@ ServerRecord::factAnswersOfEach(const std::vector<QString>& players) {
     QStringList keys;
     bool everyone = false;
     for (const QString& player : players) {
-        keys.append(playerKey(player));
+        keys.append(playerKey(classChild(player).name));
         everyone = everyone || player.isEmpty();
     }
     FactsOfEach facts(players);
     if (!everyone) {
         QSqlQuery query = read(QStringLiteral("SELECT player_key, ") + packedFactAnswers() +
-                                   QStringLiteral(" FROM answers WHERE player_key ="
-                                                  " ANY (?::text[]) GROUP BY player_key"),
+                                   QStringLiteral(", class FROM answers WHERE player_key ="
+                                                  " ANY (?::text[]) GROUP BY class, player_key"),
                                {textArray(keys)});
         while (query.next())
-            facts.addPacked(query.value(0).toString(), query.value(1).toByteArray(), &m_readError);
+            facts.addPacked(childOfClass(query.value(0).toString(), query.value(2).toString()),
+                            query.value(1).toByteArray(), &m_readError);
         return std::move(facts.each);
     }
     QSqlQuery query =
-        read(QStringLiteral("SELECT a, b, outcome, ms, %1, player_key FROM answers").arg(LocalDay) +
+        read(QStringLiteral("SELECT a, b, outcome, ms, %1, player_key, class FROM answers")
+                 .arg(LocalDay) +
              inPlayOrder);
     while (query.next())
-        facts.add(query.value(5).toString(), query, &m_readError);
+        facts.add(childOfClass(query.value(5).toString(), query.value(6).toString()), query,
+                  &m_readError);
     return std::move(facts.each);
 }
 
 int ServerRecord::forgetPlayer(const QString& name) {
-    const QString key = playerKey(name);
+    const ClassChild child = classChild(name);
+    const QString key = playerKey(child.name);
+    QVariantList gameMarks{key, key, key, key};
+    QVariantList childMarks;
+    const QString ofChild = childRows(name, &childMarks);
+    const QString inClass = child.classKey.isEmpty() ? QString() : QStringLiteral(" AND class = ?");
+    if (!inClass.isEmpty())
+        gameMarks.append(child.classKey);
     QSqlDatabase database = db();
     if (!database.transaction())
         return -1;
     // Games by every spelling the child's answers were kept under, or by the name itself.
     QSqlQuery games = runStatement(
         database,
-        QStringLiteral("DELETE FROM games WHERE lower(btrim(blue)) = ? OR lower(btrim(red)) = ?"
+        QStringLiteral("DELETE FROM games WHERE (quintarlow_name_key(blue) = ? OR"
+                       " quintarlow_name_key(red) = ?"
                        " OR blue IN (SELECT player FROM answers WHERE player_key = ?)"
-                       " OR red IN (SELECT player FROM answers WHERE player_key = ?)"),
-        {key, key, key, key});
+                       " OR red IN (SELECT player FROM answers WHERE player_key = ?))") +
+            inClass,
+        gameMarks);
     QSqlQuery answers =
-        runStatement(database, QStringLiteral("DELETE FROM answers WHERE player_key = ?"), {key});
+        runStatement(database, QStringLiteral("DELETE FROM answers WHERE ") + ofChild, childMarks);
     QSqlQuery practice =
-        runStatement(database, QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key});
+        runStatement(database, QStringLiteral("DELETE FROM practice WHERE ") + ofChild, childMarks);
     bool done = !failed(games) && !failed(answers) && !failed(practice);
-    // Machines are told only of a child this teacher could see: one of another class stays.
+    // Machines are told only of a child this teacher could see: one of another class stays,
+    // and so does the child of that name in the teacher's other class.
     if (done &&
         games.numRowsAffected() + answers.numRowsAffected() + practice.numRowsAffected() > 0)
-        done = !failed(runStatement(database, QStringLiteral("SELECT quintarlow_forget(?)"),
-                                    {forgottenHash(name)}));
+        done = !failed(runStatement(database,
+                                    QStringLiteral("SELECT quintarlow_forget_in_class(?, ?)"),
+                                    {forgottenHash(child.name), child.classKey}));
     if (!done || !database.commit()) {
         database.rollback();
         return -1;
@@ -196,15 +214,17 @@ int ServerRecord::forgetPlayer(const QString& name) {
 }
 
 PracticeSettings ServerRecord::practiceSettings(const QString& name) {
-    QSqlQuery query =
-        read(QStringLiteral("SELECT %1 FROM practice WHERE player_key = ?").arg(PracticeColumns),
-             {playerKey(name)});
+    QVariantList values;
+    QSqlQuery query = read(QStringLiteral("SELECT %1 FROM practice WHERE ").arg(PracticeColumns) +
+                               childRows(name, &values),
+                           values);
     if (!query.next())
         return {};
     return practiceSettingsFrom(query, 0);
 }
 
-bool ServerRecord::setPracticeSettings(const QString& name, const PracticeSettings& settings) {
+bool ServerRecord::setPracticeSettings(const QString& child, const PracticeSettings& settings) {
+    const auto [name, inClass] = classChild(child);
     const QString key = playerKey(name);
     // Settings back to the default are kept as such, so that machines learn of the change. A
     // child who has not played yet belongs to the class named in this machine's settings, or
@@ -213,15 +233,16 @@ bool ServerRecord::setPracticeSettings(const QString& name, const PracticeSettin
         db(),
         QStringLiteral("INSERT INTO practice (player_key, player, tables, ask_missed, path, "
                        "answer_seconds, class,"
-                       " changed) VALUES (?, ?, ?, ?, ?, ?, coalesce((SELECT class FROM answers "
-                       "WHERE player_key = ?"
+                       " changed) VALUES (?, ?, ?, ?, ?, ?, coalesce(nullif(?, ''), (SELECT class"
+                       " FROM answers WHERE player_key = ?"
                        " ORDER BY played DESC LIMIT 1), nullif(quintarlow_class_key(?), ''),"
                        " (SELECT c[1] FROM (SELECT quintarlow_my_classes() AS c) m"
                        " WHERE cardinality(c) = 1), ''), now()) ON CONFLICT (class, player_key)"
                        " DO UPDATE SET player = excluded.player, tables = excluded.tables,"
                        " ask_missed = excluded.ask_missed, path = excluded.path,"
                        " answer_seconds = excluded.answer_seconds, changed = excluded.changed"),
-        QVariantList{key, name} + practiceValues(settings) + QVariantList{key, m_className}));
+        QVariantList{key, name} + practiceValues(settings) +
+            QVariantList{inClass, key, m_className}));
 }
 
 int ServerRecord::keepDays() {
@@ -238,11 +259,19 @@ SqliteRecord::Merge ServerRecord::importAnswers(const std::vector<AnswerRow>& ro
     return {write.added, write.skipped, {}};
 }
 
+QString ServerRecord::childRows(const QString& child, QVariantList* values) {
+    const auto [name, inClass] = classChild(child);
+    values->append(playerKey(name));
+    if (inClass.isEmpty())
+        return QStringLiteral("player_key = ?");
+    values->append(inClass);
+    return QStringLiteral("player_key = ? AND class = ?");
+}
+
 QString ServerRecord::keyFilter(const QString& player, QVariantList* values) {
     if (player.trimmed().isEmpty())
         return {};
-    values->append(playerKey(player));
-    return QStringLiteral(" WHERE player_key = ?");
+    return QStringLiteral(" WHERE ") + childRows(player, values);
 }
 
 } // namespace quintarlow

@@ -51,6 +51,8 @@ private:
     ServerRecord(QString connection, QString className);
     // One child's rows by the key names compare by (everyone's for an empty name).
     static QString keyFilter(const QString& player, QVariantList* values);
+    // A child's rows by the name's key, and by the class for a child of a class.
+    static QString childRows(const QString& child, QVariantList* values);
     QSqlDatabase db() const;
     // Runs one statement with its values; a failed read is remembered for readError().
     QSqlQuery read(const QString& sql, const QVariantList& values = {});

@@ -66,7 +66,7 @@ bool failed(const QSqlQuery& query) {
 // never sent.
 bool readUnsent(QSqlDatabase& local, Batch& batch) {
     QSqlQuery games = runStatement(
-        local, QStringLiteral("SELECT g.game_id, blue, red, winner, started_at, g.ended_at, "
+        local, QStringLiteral("SELECT g.game_id, blue, red, winner, started_at, g.ended_at, class, "
                               "against_computer FROM "
                               "games g LEFT JOIN server_sent_games s ON s.game_id = g.game_id "
                               "WHERE s.game_id IS NULL OR s.ended_at IS NOT g.ended_at LIMIT %1")
@@ -74,7 +74,7 @@ bool readUnsent(QSqlDatabase& local, Batch& batch) {
     while (games.next())
         batch.games.push_back({games.value(0).toString(), games.value(1).toString(),
                                games.value(2).toString(), games.value(3), games.value(4).toString(),
-                               games.value(5), games.value(6).toBool()});
+                               games.value(5), games.value(6).toString(), games.value(7).toBool()});
     QSqlQuery answers =
         runStatement(local, QStringLiteral("SELECT %1 FROM answers LEFT JOIN server_sent s USING "
                                            "(answer_id) WHERE s.answer_id IS NULL ORDER BY "
@@ -129,7 +129,8 @@ bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
         byHash.insert(forgottenHash(player.key()), player.key());
     QSqlQuery forgotten = runStatement(
         server,
-        QStringLiteral("SELECT player_hash, forgotten_ms FROM quintarlow_forgotten_among(?)"),
+        QStringLiteral(
+            "SELECT player_hash, forgotten_ms, class FROM quintarlow_forgotten_among(?)"),
         {textArray(byHash.keys())});
     if (failed(forgotten))
         return false;
@@ -149,10 +150,14 @@ bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
     QStringList gone; // the spellings whose rows went
     while (done && forgotten.next()) {
         const qint64 at = forgotten.value(1).toLongLong();
+        // That class's child, and what was kept of no class; every class's for the school's.
+        const QString inClass = QStringLiteral(" AND (? = '*' OR class IN (?, ''))");
+        const QVariant forgot = forgotten.value(2);
         for (const QString& spelling : players.value(byHash.value(forgotten.value(0).toString()))) {
             QSqlQuery answers = runStatement(
-                local, QStringLiteral("DELETE FROM answers WHERE player = ? AND played_ms < ?"),
-                {spelling, at});
+                local,
+                QStringLiteral("DELETE FROM answers WHERE player = ? AND played_ms < ?") + inClass,
+                {spelling, at, forgot, forgot});
             if (answers.numRowsAffected() > 0)
                 gone.append(spelling);
             done =
@@ -160,16 +165,19 @@ bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
                 !failed(runStatement(local,
                                      QStringLiteral("DELETE FROM games WHERE (blue = ? OR red = ?) "
                                                     "AND %1 < ?")
-                                         .arg(startedMs),
-                                     {spelling, spelling, at})) &&
+                                             .arg(startedMs) +
+                                         inClass,
+                                     {spelling, spelling, at, forgot, forgot})) &&
                 !failed(runStatement(local,
                                      QStringLiteral("DELETE FROM practice WHERE player_key = ? AND "
-                                                    "changed_ms < ?"),
-                                     {playerKey(spelling), at})) &&
+                                                    "changed_ms < ?") +
+                                         inClass,
+                                     {playerKey(spelling), at, forgot, forgot})) &&
                 !failed(runStatement(local,
                                      QStringLiteral("DELETE FROM school_facts WHERE "
-                                                    "player_key = ?"),
-                                     {playerKey(spelling)}));
+                                                    "player_key = ?") +
+                                         inClass,
+                                     {playerKey(spelling), forgot, forgot}));
         }
     }
     if (!commitIf(local, done))
@@ -185,20 +193,23 @@ bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
 // machine's are offered (the server keeps them if they are later), then the server's are
 // kept here for the players this machine knows, also for when the server cannot be reached.
 bool exchangePracticeSettings(QSqlDatabase& server, QSqlDatabase& local, const QString& className) {
-    QSqlQuery mine = runStatement(local, QStringLiteral("SELECT player_key, player, %1, changed_ms"
-                                                        " FROM practice WHERE changed_ms > 0")
+    // Settings kept before the file knew classes are the class's this machine names.
+    QSqlQuery mine = runStatement(local, QStringLiteral("SELECT player_key, player, %1, changed_ms,"
+                                                        " class FROM practice WHERE changed_ms > 0")
                                              .arg(PracticeColumns));
     while (mine.next())
         if (failed(runStatement(
                 server, QStringLiteral("SELECT quintarlow_offer_practice(?, ?, ?, ?, ?, ?, ?, ?)"),
                 QVariantList{mine.value(0), mine.value(1)} +
                     practiceValues(practiceSettingsFrom(mine, 2)) +
-                    QVariantList{mine.value(6), className})))
+                    QVariantList{mine.value(6), mine.value(7).toString().isEmpty()
+                                                    ? QVariant(className)
+                                                    : mine.value(7)})))
             return false;
     const QHash<QString, QStringList> players = localPlayers(local);
     QSqlQuery schools = runStatement(
         server,
-        QStringLiteral("SELECT player_key, %1, changed_ms FROM quintarlow_practice_for(?)")
+        QStringLiteral("SELECT player_key, %1, changed_ms, class FROM quintarlow_practice_for(?)")
             .arg(PracticeColumns),
         {textArray(players.keys())});
     if (failed(schools) || !exec(local, QStringLiteral("BEGIN IMMEDIATE")))
@@ -208,20 +219,23 @@ bool exchangePracticeSettings(QSqlDatabase& server, QSqlDatabase& local, const Q
         const QString key = schools.value(0).toString();
         const PracticeSettings school = practiceSettingsFrom(schools, 1);
         const QVariant changedMs = schools.value(5);
+        // Kept as the class's child the school says, so two classes' Toms stay two here.
+        const QVariant here = keptClass(schools.value(6).toString());
         // Only a change later than this machine's own replaces it; the file keeps no row for
         // the game's own settings.
         done = !failed(runStatement(local,
                                     QStringLiteral("DELETE FROM practice WHERE player_key = ? AND "
-                                                   "changed_ms < ?"),
-                                    {key, changedMs})) &&
+                                                   "class IN (?, '') AND changed_ms < ?"),
+                                    {key, here, changedMs})) &&
                (school.isDefault() ||
                 !failed(runStatement(
                     local,
-                    QStringLiteral("INSERT OR IGNORE INTO practice (player_key, player, "
-                                   "%1, changed_ms) VALUES (?, ?, ?, ?, ?, ?, ?)")
+                    QStringLiteral("INSERT INTO practice (player_key, player, %1, changed_ms,"
+                                   " class) SELECT ?, ?, ?, ?, ?, ?, ?, ? WHERE NOT EXISTS (SELECT"
+                                   " 1 FROM practice WHERE player_key = ? AND class IN (?, ''))")
                         .arg(PracticeColumns),
                     QVariantList{key, players.value(key).value(0, key)} + practiceValues(school) +
-                        QVariantList{changedMs})));
+                        QVariantList{changedMs, here, key, here})));
     }
     return commitIf(local, done);
 }
@@ -230,11 +244,11 @@ bool exchangePracticeSettings(QSqlDatabase& server, QSqlDatabase& local, const Q
 // their answers (missed facts asked again, the path), so that a child's plan reads every
 // machine's answers. Replaced whole at each contact, so what the school forgot or no longer
 // keeps goes from here too.
-bool takeOtherMachinesFacts(QSqlDatabase& server, QSqlDatabase& local) {
+bool takeOtherMachinesFacts(QSqlDatabase& server, QSqlDatabase& local, const QString& className) {
     QStringList practising;
     QSqlQuery keys = runStatement(
-        local,
-        QStringLiteral("SELECT player_key FROM practice WHERE ask_missed <> 0 OR path <> 0"));
+        local, QStringLiteral(
+                   "SELECT DISTINCT player_key FROM practice WHERE ask_missed <> 0 OR path <> 0"));
     while (keys.next())
         practising.append(keys.value(0).toString());
     QSqlQuery facts(server);
@@ -249,8 +263,10 @@ bool takeOtherMachinesFacts(QSqlDatabase& server, QSqlDatabase& local) {
         return false;
     bool done = !failed(runStatement(local, QStringLiteral("DELETE FROM school_facts")));
     while (done && facts.isActive() && facts.next())
-        done = !failed(runStatement(local, QStringLiteral("INSERT INTO school_facts VALUES (?, ?)"),
-                                    {facts.value(0), facts.value(1)}));
+        done = !failed(runStatement(
+            local,
+            QStringLiteral("INSERT INTO school_facts (player_key, facts, class) VALUES (?, ?, ?)"),
+            {facts.value(0), facts.value(1), keptClass(classKey(className))}));
     return commitIf(local, done);
 }
 
@@ -318,7 +334,7 @@ SyncStatus sendUnsent(const QString& localDatabase, const ServerSettings& settin
             return SyncStatus::LocalUnreadable;
     }
     return exchangePracticeSettings(server.db(), local.db(), settings.className) &&
-                   takeOtherMachinesFacts(server.db(), local.db())
+                   takeOtherMachinesFacts(server.db(), local.db(), settings.className)
                ? SyncStatus::Sent
                : serverFailure(server.db());
 }

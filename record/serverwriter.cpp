@@ -34,7 +34,8 @@ ServerWrite writeToServer(const QSqlDatabase& server, const std::vector<GameRow>
     for (auto row = games.begin(); done && row != games.end(); ++row) {
         for (const QVariant& value :
              {QVariant(row->gameId), QVariant(row->blue), QVariant(row->red), row->winner,
-              QVariant(row->startedAt), row->endedAt, QVariant(className),
+              QVariant(row->startedAt), row->endedAt,
+              QVariant(row->className.isEmpty() ? className : row->className),
               QVariant(row->againstComputer)})
             game.addBindValue(value);
         done = game.exec();
@@ -46,7 +47,8 @@ ServerWrite writeToServer(const QSqlDatabase& server, const std::vector<GameRow>
               QVariant(row->gameId), QVariant(row->turn), QVariant(row->a), QVariant(row->b),
               QVariant(row->product),
               row->answered ? QVariant(*row->answered) : QVariant(QMetaType(QMetaType::Int)),
-              QVariant(outcomeName(row->outcome)), QVariant(row->ms), QVariant(className)})
+              QVariant(outcomeName(row->outcome)), QVariant(row->ms),
+              QVariant(row->className.isEmpty() ? className : row->className)})
             answer.addBindValue(value);
         done = answer.exec() && answer.next();
         (done && answer.value(0).toBool() ? write.added : write.skipped)++;

@@ -17,7 +17,8 @@ struct GameRow {
     QString red;
     QVariant winner; // null while it is played, or left unfinished
     QString startedAt;
-    QVariant endedAt; // null while it is played
+    QVariant endedAt;  // null while it is played
+    QString className; // the class it was played in; empty when not known
     bool againstComputer = false;
 };
 
@@ -29,8 +30,8 @@ struct ServerWrite {
 
 // The one way answers and games reach a school's server, from a machine's sending round as
 // from a teacher's import: through the server's own functions, in one transaction, each row
-// carrying the class it was played in. A game sent again once ended gets its winner and end;
-// an answer the server holds already is skipped.
+// carrying the class it was played in (`className` for a row that does not say). A game sent again
+// once ended gets its winner and end; an answer the server holds already is skipped.
 ServerWrite writeToServer(const QSqlDatabase& server, const std::vector<GameRow>& games,
                           const std::vector<AnswerRow>& answers, const QString& className);
 

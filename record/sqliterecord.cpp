@@ -199,11 +199,15 @@ std::vector<Outcome> recentOutcomesOf(QSqlDatabase& db, const QString& player) {
 
 // A child's answers here with the facts the school's other machines sent of them, by day:
 // within a day the others' come first, since a day is all they carry.
-std::vector<FactAnswer> everyMachinesAnswers(QSqlDatabase& db, const QString& player) {
-    std::vector<FactAnswer> answers = factAnswersOf(db, player).answers;
-    QSqlQuery school =
-        runStatement(db, QStringLiteral("SELECT facts FROM school_facts WHERE player_key = ?"),
-                     {playerKey(player)});
+std::vector<FactAnswer> everyMachinesAnswers(QSqlDatabase& db, const QString& player,
+                                             const QString& classKey) {
+    std::vector<FactAnswer> answers = factAnswersOf(db, childOfClass(player, classKey)).answers;
+    // Where no class is known, what the school sent of a class's child of that name.
+    QSqlQuery school = runStatement(
+        db,
+        QStringLiteral("SELECT facts FROM school_facts WHERE player_key = ? AND (class IN (?, '')"
+                       " OR ? = '') ORDER BY class = ? DESC"),
+        {playerKey(player), keptClass(classKey), keptClass(classKey), keptClass(classKey)});
     if (!school.next())
         return answers;
     FactsOfEach others({player});
@@ -222,12 +226,13 @@ struct EachReading {
 };
 EachReading factAnswersOfEachIn(QSqlDatabase& db, const std::vector<QString>& players) {
     QSqlQuery query =
-        runStatement(db, QStringLiteral("SELECT a, b, outcome, ms, played_at, player FROM answers"
-                                        " ORDER BY played_ms, rowid"));
+        runStatement(db, QStringLiteral("SELECT a, b, outcome, ms, played_at, player, class FROM"
+                                        " answers ORDER BY played_ms, rowid"));
     FactsOfEach facts(players);
     EachReading reading;
     while (query.next())
-        facts.add(query.value(5).toString(), query, &reading.error);
+        facts.add(childOfClass(query.value(5).toString(), query.value(6).toString()), query,
+                  &reading.error);
     reading.each = std::move(facts.each);
     return reading;
 }
@@ -704,17 +709,39 @@ QString recordFile(const QString& folder) {
 
 // The practice settings kept for `keys` (every player's when empty). A player without a row
 // plays with the defaults.
+// Keyed by the child: the name's key, and the class where one is kept.
 QHash<QString, PracticeSettings> keptSettings(QSqlDatabase& db, const QStringList& keys = {}) {
     QHash<QString, PracticeSettings> settings;
-    QSqlQuery query = runStatement(
-        db, QStringLiteral("SELECT player_key, opponent, %1 FROM practice").arg(PracticeColumns));
+    QSqlQuery query =
+        runStatement(db, QStringLiteral("SELECT player_key, opponent, %1, class FROM practice")
+                             .arg(PracticeColumns));
     while (query.next())
         if (keys.isEmpty() || keys.contains(query.value(0).toString())) {
             PracticeSettings kept = practiceSettingsFrom(query, 2);
             kept.opponent = ComputerLevel(std::clamp(query.value(1).toInt(), 0, 2));
-            settings.insert(query.value(0).toString(), kept);
+            settings.insert(childOfClass(query.value(0).toString(), query.value(6).toString()),
+                            kept);
         }
     return settings;
+}
+
+// A child's settings: those of their class (a child of a class, or else `classKey`), or else
+// those kept of no class, as a file kept them before it knew classes; where no class is known,
+// a class's child of that name.
+PracticeSettings settingsOfChild(const QHash<QString, PracticeSettings>& kept,
+                                 const QString& player, const QString& classKey) {
+    const auto [name, inClass] = classChild(player);
+    const QString mine = inClass.isEmpty() ? classKey : inClass;
+    if (const auto found = kept.constFind(playerKey(childOfClass(name, mine)));
+        found != kept.constEnd())
+        return *found;
+    if (const auto found = kept.constFind(playerKey(name)); found != kept.constEnd())
+        return *found;
+    // A record that plays in no class takes what a class keeps of that name.
+    for (auto found = kept.constBegin(); mine.isEmpty() && found != kept.constEnd(); ++found)
+        if (classChild(found.key()).name == playerKey(name))
+            return *found;
+    return {};
 }
 
 } // namespace
@@ -803,26 +830,24 @@ QString SqliteRecord::fileName() const {
 
 void SqliteRecord::planGame() {
     m_writer->later([this, game = m_gameId, players = m_gamePlayers, fluency = m_fluencyMs.load(),
-                     today = m_gameDay](QSqlDatabase& db) {
+                     today = m_gameDay, classKey = m_classKey](QSqlDatabase& db) {
         const QStringList keys{playerKey(players[0]), playerKey(players[1])};
         const QHash<QString, PracticeSettings> settings = keptSettings(db, keys);
         QHash<QString, PracticePlan> plans;
         for (const QString& player : players) {
-            const PracticeSettings kept = settings.value(playerKey(player));
+            const PracticeSettings kept = settingsOfChild(settings, player, classKey);
             PracticePlan plan =
                 needsAnswers(kept)
-                    ? planFromAnswers(kept, everyMachinesAnswers(db, player), fluency, today)
+                    ? planFromAnswers(kept, everyMachinesAnswers(db, player, classKey), fluency,
+                                      today)
                     : startingPlan(kept);
             plan.recentOutcomes = recentOutcomesOf(db, player);
             plans.insert(playerKey(player), plan);
         }
         std::lock_guard lock(m_settingsLock);
-        for (const QString& key : keys) {
-            if (settings.contains(key))
-                m_settings.insert(key, settings.value(key));
-            else
-                m_settings.remove(key);
-        }
+        m_settings.removeIf(
+            [&keys](const auto& kept) { return keys.contains(classChild(kept.key()).name); });
+        m_settings.insert(settings);
         if (m_plansGame == game)
             m_gamePlans = plans;
     });
@@ -847,7 +872,7 @@ void SqliteRecord::startGame(const QString& blue, const QString& red, const QDat
         m_plansGame = m_gameId;
         for (const QString& player : {blue, red})
             m_gamePlans.insert(playerKey(player),
-                               startingPlan(m_settings.value(playerKey(player))));
+                               startingPlan(settingsOfChild(m_settings, player, m_classKey)));
     }
     // The settings as the file holds them now: the Practice Record window or --practice may
     // have changed them, or forgotten the player, since the last game. Read before the game's
@@ -855,13 +880,14 @@ void SqliteRecord::startGame(const QString& blue, const QString& red, const QDat
     m_gamePlayers = {blue, red};
     m_gameDay = at.date();
     planGame();
-    m_writer->post([game = m_gameId, blue, red, at = isoWithOffset(at), alone](QSqlDatabase& db) {
+    m_writer->post([game = m_gameId, blue, red, at = isoWithOffset(at), alone,
+                    classKey = m_classKey](QSqlDatabase& db) {
         return inTransaction(db, [&] {
             return failureOf(
                 runStatement(db,
                              QStringLiteral("INSERT INTO games (game_id, blue, red, started_at,"
-                                            " against_computer) VALUES (?, ?, ?, ?, ?)"),
-                             {game, blue, red, at, int(alone)}));
+                                            " against_computer, class) VALUES (?, ?, ?, ?, ?, ?)"),
+                             {game, blue, red, at, int(alone), keptClass(classKey)}));
         });
     });
 }
@@ -871,7 +897,7 @@ void SqliteRecord::answerJudged(const JudgedAnswer& answer) {
         return;
     const AnswerRow row{newId(),         answer.player,  answer.judgedAt, m_gameId,
                         ++m_turn,        answer.a,       answer.b,        answer.a * answer.b,
-                        answer.answered, answer.outcome, answer.ms};
+                        answer.answered, answer.outcome, answer.ms,       m_classKey};
     // Another program may have added it already from the answers kept aside while locked.
     m_writer->post(
         [row](QSqlDatabase& db) {
@@ -905,7 +931,7 @@ PracticePlan SqliteRecord::practicePlan(const QString& player) const {
     const QString key = playerKey(player);
     if (const auto plan = m_gamePlans.constFind(key); plan != m_gamePlans.constEnd())
         return *plan;
-    return {m_settings.value(key), {}};
+    return {settingsOfChild(m_settings, player, m_classKey), {}};
 }
 
 std::vector<AnswerRow> SqliteRecord::answers(const QString& player) {
@@ -935,26 +961,41 @@ std::vector<AnswerRow> SqliteRecord::answers(const QString& player) {
 std::vector<PlayerSummary> SqliteRecord::players() {
     // One line per spelling of a name. (SQLite takes last_at from the row that holds the MAX.)
     const auto merge = m_writer->call<PlayerMerge>([](QSqlDatabase& db) {
-        QSqlQuery query =
-            runStatement(db, QStringLiteral("SELECT player, SUM(answers), SUM(right_answers),"
-                                            " MAX(last_ms), last_at, GROUP_CONCAT(p.game_id),"
-                                            " SUM(g.against_computer), SUM(g.against_computer"
-                                            " AND g.winner = player) FROM player_games p"
-                                            " LEFT JOIN games g USING (game_id) GROUP BY player"));
+        QSqlQuery query = runStatement(
+            db, QStringLiteral("SELECT player, SUM(answers), SUM(right_answers),"
+                               " MAX(last_ms), last_at, GROUP_CONCAT(p.game_id),"
+                               " p.class, SUM(g.against_computer), SUM(g.against_computer"
+                               " AND g.winner = player) FROM player_games p"
+                               " LEFT JOIN games g USING (game_id)"
+                               " GROUP BY p.class, player"));
         PlayerMerge found;
         while (query.next())
-            found.add(query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt(),
-                      query.value(3).toLongLong(), query.value(4).toString(),
-                      query.value(5).toString(), query.value(6).toInt(), query.value(7).toInt());
+            found.add(query.value(0).toString(), query.value(6).toString(), query.value(1).toInt(),
+                      query.value(2).toInt(), query.value(3).toLongLong(),
+                      query.value(4).toString(), query.value(5).toString(), query.value(7).toInt(),
+                      query.value(8).toInt());
         return found;
     });
     std::lock_guard lock(m_settingsLock);
-    return merge.players([this](const QString& key) { return m_settings.contains(key); });
+    return merge.players([this](const QString& key) {
+        // A child listed by name alone may have settings of their one class.
+        return m_settings.contains(key) ||
+               std::any_of(m_settings.keyBegin(), m_settings.keyEnd(),
+                           [&key](const QString& kept) { return classChild(kept).name == key; });
+    });
 }
 
-int SqliteRecord::forgetPlayer(const QString& name) {
-    const QString key = playerKey(name);
-    const int deleted = m_writer->call<int>([&key, &name, file = fileName()](QSqlDatabase& db) {
+int SqliteRecord::forgetPlayer(const QString& child) {
+    const QString key = playerKey(child);
+    const auto [name, inClass] = classChild(child);
+    // A child of a class: that class's rows only.
+    const QString ofClass = inClass.isEmpty() ? QString() : QStringLiteral(" AND class = ?");
+    const auto andClass = [&inClass](QVariantList values) {
+        if (!inClass.isEmpty())
+            values.append(inClass);
+        return values;
+    };
+    const int deleted = m_writer->call<int>([&, file = fileName()](QSqlDatabase& db) {
         int answers = 0;
         QSet<QString> spellings{name};
         const auto failure = inTransaction(db, [&]() -> std::optional<Failure> {
@@ -962,24 +1003,27 @@ int SqliteRecord::forgetPlayer(const QString& name) {
                                                               " SELECT blue FROM games UNION"
                                                               " SELECT red FROM games"));
             while (names.next())
-                if (playerKey(names.value(0).toString()) == key)
+                if (playerKey(childOfClass(names.value(0).toString(), inClass)) == key)
                     spellings.insert(names.value(0).toString());
             for (const QString& spelling : spellings) {
                 QSqlQuery gone = runStatement(
-                    db, QStringLiteral("DELETE FROM answers WHERE player = ?"), {spelling});
+                    db, QStringLiteral("DELETE FROM answers WHERE player = ?") + ofClass,
+                    andClass({spelling}));
                 if (auto failure = failureOf(gone))
                     return failure;
                 answers += gone.numRowsAffected();
                 if (auto failure = failureOf(runStatement(
-                        db, QStringLiteral("DELETE FROM games WHERE blue = ? OR red = ?"),
-                        {spelling, spelling})))
+                        db,
+                        QStringLiteral("DELETE FROM games WHERE (blue = ? OR red = ?)") + ofClass,
+                        andClass({spelling, spelling}))))
                     return failure;
             }
             for (const QLatin1String table :
                  {QLatin1String("practice"), QLatin1String("school_facts")})
                 if (auto failure = failureOf(runStatement(
-                        db, QStringLiteral("DELETE FROM %1 WHERE player_key = ?").arg(table),
-                        {key})))
+                        db,
+                        QStringLiteral("DELETE FROM %1 WHERE player_key = ?").arg(table) + ofClass,
+                        andClass({playerKey(name)}))))
                     return failure;
             return std::optional<Failure>();
         });
@@ -999,25 +1043,28 @@ int SqliteRecord::forgetPlayer(const QString& name) {
 
 PracticeSettings SqliteRecord::practiceSettings(const QString& name) {
     std::lock_guard lock(m_settingsLock);
-    return m_settings.value(playerKey(name));
+    return settingsOfChild(m_settings, name, {});
 }
 
-bool SqliteRecord::setPracticeSettings(const QString& name, const PracticeSettings& settings) {
-    const QString key = playerKey(name);
+bool SqliteRecord::setPracticeSettings(const QString& child, const PracticeSettings& settings) {
+    const QString key = playerKey(child);
+    const auto [name, inClass] = classChild(child);
     const bool saved = m_writer->call<bool>([&](QSqlDatabase& db) {
         return !inTransaction(db, [&]() -> std::optional<Failure> {
             if (auto failure = failureOf(runStatement(
-                    db, QStringLiteral("DELETE FROM practice WHERE player_key = ?"), {key})))
+                    db, QStringLiteral("DELETE FROM practice WHERE player_key = ? AND class = ?"),
+                    {playerKey(name), keptClass(inClass)})))
                 return failure;
             if (settings.isDefault())
                 return std::nullopt;
             return failureOf(runStatement(
                 db,
-                QStringLiteral("INSERT INTO practice (player_key, player, opponent,"
-                               " %1, changed_ms) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
+                QStringLiteral("INSERT INTO practice (player_key, player, opponent, %1,"
+                               " changed_ms, class) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
                     .arg(PracticeColumns),
-                QVariantList{key, name, int(settings.opponent)} + practiceValues(settings) +
-                    QVariantList{QDateTime::currentMSecsSinceEpoch()}));
+                QVariantList{playerKey(name), name, int(settings.opponent)} +
+                    practiceValues(settings) +
+                    QVariantList{QDateTime::currentMSecsSinceEpoch(), keptClass(inClass)}));
         });
     });
     if (saved) {

@@ -84,6 +84,9 @@ public:
     // this one, while nobody has answered yet): the sending process keeps the school's settings
     // and the other machines' facts in the file.
     void reloadSettings();
+    // The class whose children play here now (its key; empty where no class is named): their
+    // answers and games are kept as that class's, and their settings are that class's child's.
+    void playInClass(const QString& classKey) { m_classKey = classKey; }
     // The fluency time the facts to practise are judged by, as the progress window shows them.
     void setFluencyMs(qint64 ms) { m_fluencyMs = ms; }
 
@@ -95,6 +98,7 @@ private:
     void planGame();
     void startGame(const QString& blue, const QString& red, const QDateTime& at, bool alone);
 
+    QString m_classKey;
     QString m_gameId;    // the game being played, empty between games
     QString m_readError; // of the last read, on the reader's thread
     int m_turn = 0;

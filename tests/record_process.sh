@@ -221,15 +221,19 @@ odd)
     } >"$csv"
     "$game" --import-record "$csv" >/dev/null || failed "import failed"
     # A record from before ids had one form, holding the same answers again in capitals and
-    # braces: brought up to date, it keeps each once.
-    sqlite3 "$record/record.sqlite" "INSERT INTO answers SELECT '{' || upper(answer_id) || '}',
+    # braces: brought up to date, it keeps each once. (Before classes, too: their columns go, and
+    # a trigger of that name stands for the one that counted without them.)
+    before_classes="DROP TRIGGER answer_counted; ALTER TABLE answers DROP COLUMN class;
+        ALTER TABLE games DROP COLUMN class; ALTER TABLE player_games DROP COLUMN class;
+        CREATE TRIGGER answer_counted AFTER INSERT ON answers BEGIN SELECT 1; END;"
+    sqlite3 "$record/record.sqlite" "$before_classes INSERT INTO answers SELECT '{' || upper(answer_id) || '}',
         player, played_at, played_ms, upper(game_id), turn, a, b, product, answered, outcome, ms
         FROM answers; ALTER TABLE games DROP COLUMN against_computer;
         ALTER TABLE practice DROP COLUMN opponent; PRAGMA user_version = 6"
     [[ $(exported | grep -c .) -eq 3 ]] || failed "an answer is kept twice under two spellings"
     # And names kept before the rule for names: Zoë with a combining diaeresis, Rosa with a
     # zero-width joiner, a name of 1000 letters. The first two become the players they look like.
-    sqlite3 "$record/record.sqlite" "INSERT INTO answers SELECT '6' || substr(answer_id, 2),
+    sqlite3 "$record/record.sqlite" "$before_classes INSERT INTO answers SELECT '6' || substr(answer_id, 2),
         'Zo' || char(101, 776), played_at, played_ms, game_id, turn, a, b, product, answered,
         outcome, ms FROM answers WHERE player = 'Ben' UNION ALL SELECT '7' || substr(answer_id, 2),
         'Ro' || char(8205) || 'sa', played_at, played_ms, game_id, turn, a, b, product, answered,

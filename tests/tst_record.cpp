@@ -1,5 +1,6 @@
 #include "boardfixture.h"
 #include "core/boardlayout.h"
+#include "core/playernames.h"
 #include "record/recordcsv.h"
 #include "record/sqliterecord.h"
 
@@ -185,6 +186,31 @@ private Q_SLOTS:
         QCOMPARE(record->players().size(), 1u);
     }
 
+    // A machine two classes share keeps each class's Tom: their answers, list and settings.
+    void eachClassItsTomOnOneMachine() {
+        QTemporaryDir dir;
+        auto record = openIn(dir);
+        for (const auto& [classKey, answered] : {std::pair{"4b", 12}, std::pair{"5a", 13}}) {
+            record->playInClass(QLatin1String(classKey));
+            record->gameStarted(QStringLiteral("Tom"), QStringLiteral("Ann"),
+                                QDateTime::currentDateTime());
+            record->answerJudged(judged(QStringLiteral("Tom"), 3, 4, answered));
+            record->gameFinished(QString(), QDateTime::currentDateTime());
+            QVERIFY(record->setPracticeSettings(childOfClass("Tom", QLatin1String(classKey)),
+                                                {{answered - 9}, false, false, 20}));
+        }
+        QStringList seen;
+        for (const PlayerSummary& player : record->players())
+            seen << shownName(player.name) + QStringLiteral(" %1").arg(player.hasPracticeSettings);
+        QCOMPARE(seen, QStringList({"Tom (5A) 1", "Tom (4B) 1"}));
+        const std::vector<AnswerRow> fours = record->answers(childOfClass("Tom", "4b"));
+        QCOMPARE(fours.size(), 1u);
+        QCOMPARE(*fours.front().answered, 12);
+        QCOMPARE(record->practicePlan("TOM").settings.tables, std::vector<int>{4});
+        record->playInClass(QStringLiteral("4b"));
+        QCOMPARE(record->practicePlan("TOM").settings.tables, std::vector<int>{3});
+    }
+
     // The class view's one read of every child finds each name's answers as that name's own
     // read does, whatever capitals and spaces they were kept under.
     void everyChildInOneRead() {
@@ -230,7 +256,8 @@ private Q_SLOTS:
         QTest::newRow("a game alone, lost")
             << QStringList{"INSERT INTO games VALUES ('8a4e2d1c-2222-4f4f-8a8a-123456789abc', ' "
                            "aNN ',"
-                           " 'The Computer', 'The Computer', '2026-12-08T09:00:00+01:00', NULL, 1)"}
+                           " 'The Computer', 'The Computer', '2026-12-08T09:00:00+01:00', NULL, 1, "
+                           "'')"}
             << QStringList{" aNN  2 3 2 2026-12-08T09:00:00+01:00 1 alone, 0 won",
                            "Bo 1 1 0 2026-12-07T10:02:00+01:00"};
         QTest::newRow("a file from before the list was kept")
@@ -240,6 +267,8 @@ private Q_SLOTS:
                            "DROP TABLE school_facts",
                            "ALTER TABLE games DROP COLUMN against_computer",
                            "ALTER TABLE practice DROP COLUMN opponent",
+                           "ALTER TABLE games DROP COLUMN class",
+                           "ALTER TABLE answers DROP COLUMN class",
                            "PRAGMA user_version = 4"}
             << QStringList{" aNN  2 3 2 2026-12-08T09:00:00+01:00",
                            "Bo 1 1 0 2026-12-07T10:02:00+01:00"};
