@@ -12,8 +12,8 @@ void WrappingButton::paintEvent(QPaintEvent*) {
     const QString caption = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(captionRect(), Qt::AlignCenter | Qt::TextWordWrap, caption);
 }
 
