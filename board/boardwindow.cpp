@@ -220,11 +220,11 @@ void BoardWindow::buildKeyboardAccess() {
         [this] { return tr("%n seconds left", nullptr, std::max(game.secondsLeft(), 0)); });
     // One pass of arg: a name is data, and one holding "%1" must not take anything.
     blueName->setSpokenName([this] {
-        return (false ? tr("Blue player, %1, to move") : tr("Blue player, %1"))
+        return (blueBlinkTimer.isActive() ? tr("Blue player, %1, to move") : tr("Blue player, %1"))
             .arg(blueName->caption());
     });
     redName->setSpokenName([this] {
-        return (false ? tr("Red player, %1, to move") : tr("Red player, %1"))
+        return (redBlinkTimer.isActive() ? tr("Red player, %1, to move") : tr("Red player, %1"))
             .arg(redName->caption());
     });
     nameStrip->setAccessibleRole(QAccessible::NoRole);
