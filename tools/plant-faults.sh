@@ -19,7 +19,7 @@ faults=(
 'core/game.cpp%s/\n\s*resetClock\(\);\n(\s*m_messagesShown = true;\n\s*if \(right\))/\n$1/%clock not stopped by an answer'
 'core/game.cpp%s/squareKind\(square\) != SquareKind::Numbered/squareKind(square) == SquareKind::Free/%corner click not refused'
 'board/boardwindow.cpp%s/\n\s*index = boardIndexInFrontOf\(index\);/\n        return;/%shadow strip click ignored instead of answering'
-'core/game.cpp%s/Q_EMIT played\(Cue::Wrong\);\n(\s*m_messages\[0\] = Texts::YouWereWrong)/$1/%wrong answer plays no sound'
+'core/game.cpp%s/Q_EMIT played\(Cue::Wrong\);\n(\s*m_messages\[0\] = Texts::youWereWrong\(\))/$1/%wrong answer plays no sound'
 'screens/winner.cpp%s/setCaption\(game.name\(winner\)\)/setCaption(game.name(otherPlayer(winner)))/%winner screen shows the loser'"'"'s name'
 'core/game.cpp%s/if \(m_question\)\n(\s*)refuseDuringQuestion\(\);/if (m_question) {\n$1Q_EMIT played(Cue::Wrong);\n$1refuseDuringQuestion();\n    }/%FREE picture during a question refused like a corner, with the error sound'
 'core/game.cpp%s/\n\s*m_toMove = otherPlayer\(m_toMove\);(\n\s*Q_EMIT said\(Texts::correctAnswerSpeech)/$1/%turn does not pass after the pop-up'
