@@ -36,6 +36,7 @@ namespace {
 
 const QString FluencyKey = QStringLiteral("fluencyMs");
 const QString TermStartKey = QStringLiteral("termStart");
+const QString PeriodKey = QStringLiteral("period");
 
 // A status swatch beside its words in the legend.
 class Swatch final : public QWidget {
@@ -97,6 +98,11 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     title->setStyleSheet(QStringLiteral("color: #0000c0;"));
     top->addWidget(title);
     top->addStretch();
+    // The period last shown: a teacher preparing an evening opens the window many times.
+    const int keptPeriod = progressSettings().value(PeriodKey, static_cast<int>(period)).toInt();
+    for (Period each : Periods)
+        if (static_cast<int>(each) == keptPeriod)
+            period = each;
     auto* periodLabel = new QLabel(QStringLiteral("&Show"), this);
     periodChooser = new QComboBox(this);
     for (Period each : Periods)
@@ -115,7 +121,7 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     termStartEdit->setMaximumDate(today);
     termStartEdit->setAccessibleName(QStringLiteral("The term began on"));
     termStartEdit->setToolTip(QStringLiteral("The day this term began"));
-    termStartEdit->setVisible(false);
+    termStartEdit->setVisible(period == Period::ThisTerm);
     top->addWidget(termStartEdit);
     top->addSpacing(12);
     auto* fluencyLabel = new QLabel(QStringLiteral("&Known when right within"), this);
@@ -419,6 +425,7 @@ void ProgressWindow::setPeriod(Period chosen) {
     if (chosen == period)
         return;
     period = chosen;
+    progressSettings().setValue(PeriodKey, static_cast<int>(period));
     periodChooser->setCurrentIndex(periodChooser->findData(static_cast<int>(period)));
     termStartEdit->setVisible(period == Period::ThisTerm);
     if (everyoneRead) {

@@ -239,6 +239,7 @@ faults=(
 'record/schema.cpp%s/normalize\(translate\((.*?)\x27σβθφπκρεsṡιι\x27\), NFC\)/(translate($1\x27σβθφπκρεsṡιι\x27))/s%the server keys a decomposed name apart from its composed spelling'
 'record/serversync.cpp%s/keptClass\(schools\.value\(6\)\.toString\(\)\)/keptClass(QString())/%a machine two classes share keeps one Tom'"'"'s settings from the school'
 'record/serversync.cpp%s/AND \(\? = \x27\*\x27 OR class IN/AND (? <> \x27\x27 OR class IN/%a class'"'"'s forgetting deletes every class'"'"'s child of that name on a shared machine'
+'progress/progresswindow.cpp%s/\n\s*progressSettings\(\).setValue\(PeriodKey, static_cast<int>\(period\)\);//%the window forgets the period last shown'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
