@@ -83,7 +83,7 @@ int runPracticeCommand(const QStringList& arguments, RecordEditor* record,
     if (!parser.isSet(Practice))
         return refuse(err, QStringLiteral("--tables, --ask-missed, --path, --seconds and "
                                           "--opponent need --practice NAME"));
-    const QString name = composedName(parser.value(Practice).trimmed());
+    QString name = composedName(parser.value(Practice).trimmed());
     if (name.isEmpty())
         return refuse(err, QStringLiteral("--practice needs a player's name"));
     if (const QString problem = nameProblem(name); !problem.isEmpty())
@@ -118,6 +118,13 @@ int runPracticeCommand(const QStringList& arguments, RecordEditor* record,
                                .arg(parser.value(Opponent)));
     if (!record)
         return refuse(err, QStringLiteral("no practice record to keep settings in"));
+    // "Tom (4B)" names one of two classes' Toms, as the list shows them; a plain "Tom" naming
+    // both would keep settings for the wrong child.
+    const QStringList children = childrenNamed(name, knownNames);
+    if (children.size() > 1)
+        return refuse(err, notOneChildText(name, knownNames));
+    if (children.size() == 1 && !classChild(children.front()).classKey.isEmpty())
+        name = children.front();
     // A mistyped name would otherwise keep settings for a child who never plays.
     const bool known = std::any_of(knownNames.begin(), knownNames.end(),
                                    [&](const QString& kept) { return sameName(kept, name); }) ||
@@ -139,11 +146,12 @@ int runPracticeCommand(const QStringList& arguments, RecordEditor* record,
         if (parser.isSet(Opponent))
             settings.opponent = ComputerLevel(opponent);
         if (!record->setPracticeSettings(name, settings))
-            return refuse(err,
-                          QStringLiteral("could not keep the practice settings of %1").arg(name));
+            return refuse(
+                err,
+                QStringLiteral("could not keep the practice settings of %1").arg(shownName(name)));
     }
     const PracticeSettings kept = record->practiceSettings(name);
-    out << name << ": --tables " << tablesText(kept.tables) << " --ask-missed "
+    out << shownName(name) << ": --tables " << tablesText(kept.tables) << " --ask-missed "
         << onOff(kept.askMissed) << " --path " << onOff(kept.path) << " --seconds "
         << kept.answerSeconds << " --opponent " << OpponentWords[int(kept.opponent)] << '\n';
     out.flush();

@@ -1,4 +1,5 @@
 #include "app/practicecommand.h"
+#include "core/playernames.h"
 #include "record/recordreader.h"
 
 #include <QTest>
@@ -55,6 +56,11 @@ private Q_SLOTS:
         row("a player the record lists", {"--practice", "bo"}, "bo all off off 20 level");
         row("a new player", {"--practice", "Cy", "--new", "--opponent", "easy"},
             "Cy all off off 20 easy");
+        row("a child of one of two classes", {"--practice", "tom (4b)", "--tables", "3"},
+            "Tom_(4B) 3 off off 20 level");
+        row("a name two classes' children share", {"--practice", "Tom", "--tables", "3"},
+            "! quintarlow: “Tom” is a child of more than one class: “Tom (4B)”, “Tom (5A)”. Name "
+            "one of them as shown and try again.\n");
         row("a name never seen", {"--practice", "Cy", "--tables", "3"},
             "! quintarlow: the record has never seen Cy: check the spelling, or add --new for a "
             "player who has not played yet\n");
@@ -94,10 +100,13 @@ private Q_SLOTS:
         QTextStream outStream(&out), errStream(&err);
         arguments.prepend(QStringLiteral("quintarlow"));
         QVERIFY(isPracticeCommand(arguments));
-        const int status =
-            runPracticeCommand(arguments, record == QLatin1String("none") ? nullptr : &settings,
-                               {QStringLiteral(" BO")}, outStream, errStream);
-        const QStringList kept = printed.split(QLatin1Char(' '));
+        const int status = runPracticeCommand(
+            arguments, record == QLatin1String("none") ? nullptr : &settings,
+            {QStringLiteral(" BO"), childOfClass(QStringLiteral("Tom"), QStringLiteral("4b")),
+             childOfClass(QStringLiteral("Tom"), QStringLiteral("5a"))},
+            outStream, errStream);
+        QStringList kept = printed.split(QLatin1Char(' '));
+        kept[0].replace(QLatin1Char('_'), QLatin1Char(' ')); // a name as shown, with its class
         if (!status)
             printed = QStringLiteral("%1: --tables %2 --ask-missed %3 --path %4 --seconds %5 "
                                      "--opponent %6\n")
