@@ -169,7 +169,8 @@ QString factList(const std::vector<Fact>& facts) {
     return named.join(QLatin1Char(' '));
 }
 
-std::vector<Child> simulate(Way way, const Cell& cell, quint32 seed, int traceDays) {
+std::vector<Child> simulate(Way way, const Cell& cell, quint32 seed, int traceDays,
+                            std::size_t tracedSeat = 0) {
     ModelParameters model;
     model.s = cell.noise;
     model.latencyF = cell.latencyF;
@@ -196,7 +197,7 @@ std::vector<Child> simulate(Way way, const Cell& cell, quint32 seed, int traceDa
                                         : teachersChoice(child.history, cell.fluencyMs);
                 const PracticePlan plan =
                     planFromAnswers(settings, child.history, cell.fluencyMs, day);
-                const bool tracing = seat == 0 && traceDays > 0;
+                const bool tracing = seat == tracedSeat && traceDays > 0;
                 const PathGrid places =
                     tracing ? pathGrid(child.history, cell.fluencyMs, day) : PathGrid{};
                 if (tracing)
@@ -237,6 +238,10 @@ std::vector<Child> simulate(Way way, const Cell& cell, quint32 seed, int traceDa
                 child.stall = child.everKnown.count() > before ? 0 : child.stall + 1;
                 child.longestStall = std::max(child.longestStall, child.stall);
             }
+            if (traceDays > 0 && &child == &children[tracedSeat])
+                std::printf("  known the next morning: %zu; ever known %zu; days without a "
+                            "new one: %d\n",
+                            known.count(), child.everKnown.count(), child.stall);
             if (budget == Budgets.end())
                 continue;
             AtBudget& at = child.at[std::size_t(budget - Budgets.begin())];
@@ -273,7 +278,7 @@ QString quartiles(std::vector<double> values) {
 
 constexpr const char* Usage =
     "usage: quintarlow_learnsim [--quick] [--seed S] [--seeds N] [--cell NAME] [--way WAY]\n"
-    "                           [--trace DAYS]\n"
+    "                           [--trace DAYS [--child N]]\n"
     "A simulated class of 30 children plays one game a school day; for each cell of the grid\n"
     "and each way of drawing (uniform, chosen, path) it prints, over every child of every seed\n"
     "(median [quartiles]): the facts of 144 expected to be recalled 30 days after the last\n"
@@ -286,8 +291,9 @@ constexpr const char* Usage =
     "  --quick      3 seeds\n"
     "  --cell NAME  only the grid cells whose name holds NAME (e.g. base, noise, fluency)\n"
     "  --way WAY    only the ways whose name holds WAY\n"
-    "  --trace DAYS one child on the path (the first of seed S, base cell): each question and\n"
-    "               why it was asked\n";
+    "  --trace DAYS one child on the path (the first of seed S, base cell): each question,\n"
+    "               why it was asked, and the facts known the next morning\n"
+    "  --child N    trace child N (0 to 29) instead\n";
 
 } // namespace
 
@@ -295,7 +301,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QStringList arguments = app.arguments();
     arguments.removeFirst();
-    int firstSeed = FirstJudgingSeed, seeds = JudgingSeeds, traceDays = 0;
+    int firstSeed = FirstJudgingSeed, seeds = JudgingSeeds, traceDays = 0, tracedChild = 0;
     QString onlyCell, onlyWay;
     const auto refuse = [](const QString& why) {
         std::fprintf(stderr, "quintarlow_learnsim: %s (try --help)\n", qPrintable(why));
@@ -311,9 +317,9 @@ int main(int argc, char** argv) {
             seeds = QuickSeeds;
             continue;
         }
-        const bool number = option == QLatin1String("--seed") ||
-                            option == QLatin1String("--seeds") ||
-                            option == QLatin1String("--trace");
+        const bool number =
+            option == QLatin1String("--seed") || option == QLatin1String("--seeds") ||
+            option == QLatin1String("--trace") || option == QLatin1String("--child");
         if (!number && option != QLatin1String("--cell") && option != QLatin1String("--way"))
             return refuse(QStringLiteral("unknown option %1").arg(option));
         if (at + 1 >= arguments.size())
@@ -321,7 +327,10 @@ int main(int argc, char** argv) {
         const QString value = arguments[++at];
         bool valid = true;
         const int count = value.toInt(&valid);
-        if (number && (!valid || count < (option == QLatin1String("--seed") ? 0 : 1)))
+        const bool fromZero =
+            option == QLatin1String("--seed") || option == QLatin1String("--child");
+        if (number && (!valid || count < (fromZero ? 0 : 1) ||
+                       (option == QLatin1String("--child") && count >= ClassSize)))
             return refuse(QStringLiteral("%1 takes a whole number, not %2").arg(option, value));
         if (option == QLatin1String("--seed"))
             firstSeed = count;
@@ -329,13 +338,16 @@ int main(int argc, char** argv) {
             seeds = count;
         else if (option == QLatin1String("--trace"))
             traceDays = count;
+        else if (option == QLatin1String("--child"))
+            tracedChild = count;
         else
             (option == QLatin1String("--cell") ? onlyCell : onlyWay) = value;
     }
     if (traceDays > 0) {
-        std::printf("One child on the learning path, seed %d: what each game asked and why\n",
-                    firstSeed);
-        simulate(Way::Path, grid().front(), quint32(firstSeed), traceDays);
+        std::printf("Child %d of seed %d on the learning path: what each game asked and why\n",
+                    tracedChild, firstSeed);
+        simulate(Way::Path, grid().front(), quint32(firstSeed), traceDays,
+                 std::size_t(tracedChild));
         return 0;
     }
     std::printf("seeds %d to %d, %d children each; recalled: expected facts of 144 recalled %d "

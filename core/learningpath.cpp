@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 
 namespace quintarlow {
 
@@ -42,6 +43,13 @@ namespace quintarlow {
 //   colleagues); with about three known facts between two unknown ones a game holds two or
 //   three unknown questions, and three facts keeps each coming back daily. With six, the
 //   children of the simulated class went longer without a new known fact and kept no more.
+// - NarrowAfterDays 3, StalledKnownsBetween 3: a slow child whose facts being learned each came up
+//   once a day or every other day missed them every morning for weeks (in the simulated class,
+//   16 school days without a new known fact for the median child, 31 for the longest). One fact
+//   asked three or four times a game, between known ones, is recalled the next day sooner; the
+//   same fact each day (not the three in turn), or neither sticks. Fewer knowns between, or
+//   none, ended stalls a few days sooner but crammed facts that were then forgotten: under
+//   four in five facts called known were recalled a month later.
 // - OwnPaceTimes 2: a child who reads or clicks slowly answers even their surest facts in 4 or
 //   5 s; held to a fixed 3 s (or 6 s) such a child never moved on. Twice their own quick time
 //   asks of every child the same fluency relative to their pace.
@@ -119,6 +127,8 @@ PathGrid pathGrid(const std::vector<FactAnswer>& history, qint64 chosenFluencyMs
         } else if (answer.ms <= fluencyMs && (!place.due.isValid() || answer.day >= place.due)) {
             place.box = std::min(place.box + 1, HighestBox);
             place.due = answer.day.addDays(ReviewDays[place.box - 1]);
+            if (!place.wasKnown && place.box >= KnownBox)
+                place.firstKnown = answer.day;
             place.wasKnown = place.wasKnown || place.box >= KnownBox;
         }
         place.stage = FactStage::Learning;
@@ -153,6 +163,19 @@ int knownsBetween(const std::vector<FactAnswer>& history, const PathGrid& grid) 
     // k = (target - other) / (known - target).
     const double wanted = std::ceil((TargetShareRight - other) / (known - TargetShareRight));
     return std::clamp(int(wanted), 1, MostKnownsBetween);
+}
+
+int daysWithoutNewKnown(const std::vector<FactAnswer>& history, const PathGrid& grid) {
+    QDate lastNew;
+    for (const auto& row : grid)
+        for (const FactPlace& place : row)
+            if (place.firstKnown.isValid() && (!lastNew.isValid() || place.firstKnown > lastNew))
+                lastNew = place.firstKnown;
+    std::set<QDate> days;
+    for (const FactAnswer& answer : history)
+        if (!lastNew.isValid() || answer.day > lastNew)
+            days.insert(answer.day);
+    return int(days.size());
 }
 
 std::vector<std::vector<Fact>> pathSets(const std::vector<int>& tables) {
@@ -311,6 +334,17 @@ PracticePlan planFromAnswers(const PracticeSettings& settings,
         plan.path = pathPlan(grid, settings.tables, today);
         plan.path.day = today;
         plan.path.knownsBetween = knownsBetween(history, grid);
+        std::vector<Fact>& unknowns = plan.path.unknowns;
+        if (!unknowns.empty() && daysWithoutNewKnown(history, grid) >= NarrowAfterDays) {
+            const auto nearer = [&](const Fact& one, const Fact& other) {
+                const int oneBox = placeOf(grid, one).box, otherBox = placeOf(grid, other).box;
+                return oneBox != otherBox ? oneBox > otherBox
+                                          : std::pair(one.a * one.b, one.a) <
+                                                std::pair(other.a * other.b, other.a);
+            };
+            unknowns = {*std::min_element(unknowns.begin(), unknowns.end(), nearer)};
+            plan.path.knownsBetween = std::min(plan.path.knownsBetween, StalledKnownsBetween);
+        }
     }
     return plan;
 }

@@ -37,6 +37,7 @@ struct FactPlace {
     QDate due;      // the day it comes back; invalid until it is first answered fluently
     QDate lastSeen; // the day it was last asked
     bool wasKnown = false; // known on some day, even if missed since
+    QDate firstKnown;      // the day it first became known
 };
 
 // Indexed [a - 1][b - 1].
@@ -63,6 +64,15 @@ int knownsBetween(const std::vector<FactAnswer>& history, const PathGrid& grid);
 inline constexpr double TargetShareRight = 0.8;
 inline constexpr int RecentAnswers = 60;
 inline constexpr int MostKnownsBetween = 6;
+
+// The days the child has played since a fact last became known for the first time (every day
+// they played while none has). From NarrowAfterDays of them on, the path learns only the fact
+// nearest to known (a fluent day behind it, else the smallest product) and asks it after at
+// most StalledKnownsBetween known ones, so that it comes back often enough within one game to
+// be recalled the next day.
+int daysWithoutNewKnown(const std::vector<FactAnswer>& history, const PathGrid& grid);
+inline constexpr int NarrowAfterDays = 3;
+inline constexpr int StalledKnownsBetween = 3;
 
 // The path's sets, in order: one per table, holding the facts that table adds to the tables
 // before it. The tables come in the order a teacher builds them up (1, 2, 5, 10; 3, 9, 4; 6, 8,

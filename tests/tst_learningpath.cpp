@@ -188,6 +188,30 @@ private Q_SLOTS:
         QCOMPARE(text(plan.due), due);
     }
 
+    // A child who has gone NarrowAfterDays days without a new known fact learns one fact, the
+    // one nearest to known, with at most StalledKnownsBetween known ones between.
+    void narrowedWhenStalled() {
+        struct Case {
+            const char *ones, *twoOnes; // 1 x 1's answers (known on day 1), 2 x 1's
+            int today;
+            const char* unknowns;
+            int knowns;
+        };
+        for (const Case& child :
+             {Case{"0:R1000 1:R1000 2:W1 3:W1", "", 4, "1x2 2x1 1x3", 4},
+              Case{"0:R1000 1:R1000 2:W1 3:W1 4:W1", "", 5, "1x2", 3},
+              Case{"0:R1000 1:R1000 2:W1 3:W1 4:W1", "4:R1000", 5, "2x1", 3},
+              Case{"0:R1000 1:R1000 2:W1 3:W1 4:W1", "3:R1000 4:R1000", 5, "1x2 1x3 3x1", 3}}) {
+            auto history = answersTo({1, 1}, child.ones);
+            for (const FactAnswer& answer : answersTo({2, 1}, child.twoOnes))
+                history.push_back(answer);
+            const PathPlan plan =
+                planFromAnswers({{}, false, true}, history, 6000, Monday.addDays(child.today)).path;
+            QCOMPARE(text(plan.unknowns), QString(child.unknowns));
+            QCOMPARE(plan.knownsBetween, child.knowns);
+        }
+    }
+
     // U: an unknown fact, D: a due one, K: another known one; and the due facts in the order
     // they were first asked (one in three the most recently due, the others longest due first).
     void draw_data() {
@@ -288,20 +312,13 @@ private Q_SLOTS:
 
     // Which children the class view names as not moved on: the two weeks' edges, and known as
     // the child is shown it (the path's on it, the grid's off it).
-    void stalled_data() {
-        QTest::addColumn<QString>("fact");  // 7 x 8's answers
-        QTest::addColumn<QString>("other"); // 3 x 4's
-        QTest::addColumn<bool>("ones");     // the 1s known on days 0 and 1
-        QTest::addColumn<QList<int>>("tables");
-        QTest::addColumn<bool>("path");
-        QTest::addColumn<int>("today"); // the two weeks run from today - 13
-        QTest::addColumn<bool>("stalled");
+    void stalled() {
         struct Row {
-            const char *name, *fact, *other;
-            bool ones;
+            const char *name, *fact, *other; // 7 x 8's answers, 3 x 4's
+            bool ones;                       // the 1s known on days 0 and 1
             QList<int> tables;
             bool path;
-            int today;
+            int today; // the two weeks run from today - 13
             bool stalled;
         };
         const Row rows[]{
@@ -318,27 +335,21 @@ private Q_SLOTS:
             {"every fact of the tables known", "20:W1", "", true, {1}, true, 25, false},
             {"more tables to learn", "20:W1", "", true, {1, 7}, true, 25, true},
         };
-        for (const Row& row : rows)
-            QTest::newRow(row.name) << QString(row.fact) << QString(row.other) << row.ones
-                                    << row.tables << row.path << row.today << row.stalled;
-    }
-    void stalled() {
-        QFETCH(QString, fact);
-        QFETCH(QString, other);
-        QFETCH(bool, ones);
-        QFETCH(QList<int>, tables);
-        QFETCH(bool, path);
-        QFETCH(int, today);
-        std::vector<FactAnswer> history = ones ? ::setsKnown(1) : std::vector<FactAnswer>{};
-        for (const auto& [facts, script] : {std::pair{Fact{7, 8}, fact}, {Fact{3, 4}, other}})
-            for (const FactAnswer& answer : answersTo(facts, script))
-                history.push_back(answer);
-        std::stable_sort(history.begin(), history.end(),
-                         [](const FactAnswer& x, const FactAnswer& y) { return x.day < y.day; });
-        PracticeSettings settings;
-        settings.tables = {tables.begin(), tables.end()};
-        settings.path = path;
-        QTEST(hasStalled(history, 6000, Monday.addDays(today), settings), "stalled");
+        for (const Row& row : rows) {
+            std::vector<FactAnswer> history = row.ones ? ::setsKnown(1) : std::vector<FactAnswer>{};
+            for (const auto& [fact, script] :
+                 {std::pair{Fact{7, 8}, row.fact}, {Fact{3, 4}, row.other}})
+                for (const FactAnswer& answer : answersTo(fact, script))
+                    history.push_back(answer);
+            std::stable_sort(
+                history.begin(), history.end(),
+                [](const FactAnswer& x, const FactAnswer& y) { return x.day < y.day; });
+            PracticeSettings settings;
+            settings.tables = {row.tables.begin(), row.tables.end()};
+            settings.path = row.path;
+            QVERIFY2(hasStalled(history, 6000, Monday.addDays(row.today), settings) == row.stalled,
+                     row.name);
+        }
     }
 };
 

@@ -122,6 +122,10 @@ faults=(
 'core/learningpath.cpp%s/\(path.unknowns.empty\(\) \|\| knownsWanted\)/path.unknowns.empty()/%no known fact asked to make up the share right when none is due'
 'core/learningpath.cpp%s/return std::find\(memory.heldProducts.begin\(\), memory.heldProducts.end\(\), product\) !=\n\s*memory.heldProducts.end\(\);/return 0;/%the path asks for squares the child already holds as readily as for others'
 'core/learningpath.cpp%s/if \(memory.previous && memory.previous->a \* memory.previous->b == product\)\n\s*return 2;//%the path asks the same product twice in a row'
+'core/learningpath.cpp%s/daysWithoutNewKnown\(history, grid\) >= NarrowAfterDays/daysWithoutNewKnown(history, grid) > NarrowAfterDays/%a child stalled three days still learns three facts at once'
+'core/learningpath.cpp%s/plan.path.knownsBetween = std::min\(plan.path.knownsBetween, StalledKnownsBetween\);//%a stalled child still gets as many known facts between as before'
+'core/learningpath.cpp%s/return oneBox != otherBox \? oneBox > otherBox/return oneBox != otherBox ? oneBox < otherBox/%a stalled child learns a fact never fluent before one fluent once'
+'core/learningpath.cpp%s/place.firstKnown = answer.day;//%a newly known fact does not end a stall'
 'core/game.cpp%s/memory.heldProducts.push_back\(squareProduct\(square\)\);/;/%the draw is not told which squares the player holds'
 
 'core/savedfile.cpp%s/file.error\(\) != QFileDevice::NoError \|\| !file.flush\(\)/false/%a write the disk had no room for is reported done'
