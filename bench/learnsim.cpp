@@ -76,8 +76,10 @@ const std::vector<Cell>& grid() {
     return cells;
 }
 
-enum class Way { Uniform, TodaysBest, Path };
-constexpr std::array AllWays = {Way::Uniform, Way::TodaysBest, Way::Path};
+// Knowing: a scheduler that reads each child's true memory (no game can), as a bound on what
+// choosing questions by a fitted memory could reach; run only when asked for by name.
+enum class Way { Uniform, TodaysBest, Path, Knowing };
+constexpr std::array AllWays = {Way::Uniform, Way::TodaysBest, Way::Path, Way::Knowing};
 const char* wayName(Way way) {
     switch (way) {
     case Way::Uniform:
@@ -86,6 +88,8 @@ const char* wayName(Way way) {
         return "chosen table + missed";
     case Way::Path:
         return "path";
+    case Way::Knowing:
+        return "knowing the memory";
     }
     return "";
 }
@@ -150,6 +154,44 @@ PracticeSettings teachersChoice(const std::vector<FactAnswer>& history, qint64 f
     return {{}, true};
 }
 
+// The knowing scheduler's question: the largest expected gain in the recall DaysAfter days on,
+// among the facts recalled now with at least TargetShareRight while the child's share right is
+// below it (any fact while none is); never the previous question.
+Fact knowingChoice(Child& child, const Cell& cell, const ModelParameters& model,
+                   const std::optional<Fact>& previous) {
+    const double later = child.now + model.h * 86400 * DaysAfter;
+    const bool rightWanted = double(child.rights) < TargetShareRight * child.questions;
+    Fact best{1, 1};
+    double bestGain = -1, bestAny = -1;
+    Fact bestOfAny{1, 1};
+    for (int a = 1; a <= FactorCount; ++a)
+        for (int b = 1; b <= FactorCount; ++b) {
+            const Fact fact{a, b};
+            if (fact == previous)
+                continue;
+            const FactMemory& memory = memoryOf(child, cell, fact);
+            const double beta = child.beta + factEase(a, b);
+            const auto recall = [&](const FactMemory& one, double at) {
+                return one.practised() ? recallProbability(one.activation(at, beta), model) : 0.0;
+            };
+            const double now = recall(memory, child.now);
+            FactMemory right = memory, missed = memory;
+            right.practise(child.now, beta, model, true);
+            missed.practise(child.now, beta, model, false);
+            const double gain = now * recall(right, later) + (1 - now) * recall(missed, later) -
+                                recall(memory, later);
+            if (gain > bestAny) {
+                bestAny = gain;
+                bestOfAny = fact;
+            }
+            if ((!rightWanted || now >= TargetShareRight) && gain > bestGain) {
+                bestGain = gain;
+                best = fact;
+            }
+        }
+    return bestGain >= 0 ? best : bestOfAny;
+}
+
 QString why(const PathPlan& path, const Fact& fact, const PathGrid& places) {
     const auto in = [&](const std::vector<Fact>& facts) {
         return std::find(facts.begin(), facts.end(), fact) != facts.end();
@@ -192,9 +234,9 @@ std::vector<Child> simulate(Way way, const Cell& cell, quint32 seed, int traceDa
             for (std::size_t seat = pair; seat < pair + 2; ++seat) {
                 Child& child = children[seat];
                 const PracticeSettings settings =
-                    way == Way::Uniform ? PracticeSettings{}
-                    : way == Way::Path  ? PracticeSettings{{}, false, true}
-                                        : teachersChoice(child.history, cell.fluencyMs);
+                    way == Way::Uniform || way == Way::Knowing ? PracticeSettings{}
+                    : way == Way::Path                         ? PracticeSettings{{}, false, true}
+                                       : teachersChoice(child.history, cell.fluencyMs);
                 const PracticePlan plan =
                     planFromAnswers(settings, child.history, cell.fluencyMs, day);
                 const bool tracing = seat == tracedSeat && traceDays > 0;
@@ -207,7 +249,11 @@ std::vector<Child> simulate(Way way, const Cell& cell, quint32 seed, int traceDa
                                 plan.path.known.size());
                 DrawMemory drawn;
                 for (int question = 0; question < questions; ++question) {
-                    const Fact fact = drawQuestion(plan, drawn, random);
+                    const Fact fact = way == Way::Knowing
+                                          ? knowingChoice(child, cell, model, drawn.previous)
+                                          : drawQuestion(plan, drawn, random);
+                    if (way == Way::Knowing)
+                        drawn.previous = fact;
                     const double m = activationOf(child, cell, fact, child.now);
                     const bool recalled = memoryOf(child, cell, fact).practised() &&
                                           random.generateDouble() < recallProbability(m, model);
@@ -290,7 +336,8 @@ constexpr const char* Usage =
     "  --seeds N    seeds from S (default 10)\n"
     "  --quick      3 seeds\n"
     "  --cell NAME  only the grid cells whose name holds NAME (e.g. base, noise, fluency)\n"
-    "  --way WAY    only the ways whose name holds WAY\n"
+    "  --way WAY    only the ways whose name holds WAY; --way knowing runs a scheduler that\n"
+    "               reads each child's memory (a bound no game can reach; slow)\n"
     "  --trace DAYS one child on the path (the first of seed S, base cell): each question,\n"
     "               why it was asked, and the facts known the next morning\n"
     "  --child N    trace child N (0 to 29) instead\n";
@@ -360,7 +407,8 @@ int main(int argc, char** argv) {
         if (!QLatin1String(cell.name).contains(onlyCell))
             continue;
         for (Way way : AllWays) {
-            if (!QLatin1String(wayName(way)).contains(onlyWay))
+            if (!QLatin1String(wayName(way)).contains(onlyWay) ||
+                (way == Way::Knowing && !onlyWay.startsWith(QLatin1String("know"))))
                 continue;
             std::array<std::vector<double>, Budgets.size()> recalled, right, knownRecalled;
             std::vector<double> stalls;
