@@ -43,13 +43,15 @@ namespace quintarlow {
 //   colleagues); with about three known facts between two unknown ones a game holds two or
 //   three unknown questions, and three facts keeps each coming back daily. With six, the
 //   children of the simulated class went longer without a new known fact and kept no more.
-// - NarrowAfterDays 3, StalledKnownsBetween 3: a slow child whose facts being learned each came up
-//   once a day or every other day missed them every morning for weeks (in the simulated class,
-//   16 school days without a new known fact for the median child, 31 for the longest). One fact
-//   asked three or four times a game, between known ones, is recalled the next day sooner; the
-//   same fact each day (not the three in turn), or neither sticks. Fewer knowns between, or
-//   none, ended stalls a few days sooner but crammed facts that were then forgotten: under
-//   four in five facts called known were recalled a month later.
+// - NarrowAfterDays 3, StalledKnownsBetween 3: a slow child whose facts being learned each
+//   came up once a day or every other day missed them every morning for weeks (in the
+//   simulated class, 16 school days without a new known fact for the median child, 31 for the
+//   longest). One fact asked two to four times a game, between known ones, is recalled the
+//   next day sooner. Of equals the smallest product, the same fact from day to day (taking
+//   the one asked longest ago, two facts took turns; in the simulated class it made no
+//   difference).
+//   Fewer knowns between, or none, ended stalls a few days sooner but crammed facts that were
+//   then forgotten: under four in five facts called known were recalled a month later.
 // - OwnPaceTimes 2: a child who reads or clicks slowly answers even their surest facts in 4 or
 //   5 s; held to a fixed 3 s (or 6 s) such a child never moved on. Twice their own quick time
 //   asks of every child the same fluency relative to their pace.
