@@ -33,6 +33,7 @@ constexpr int DaysAfter = 30;                  // from the last practice to the 
 constexpr int FirstJudgingSeed = 1001;
 constexpr int JudgingSeeds = 10;
 constexpr int QuickSeeds = 3;
+constexpr int TooLongStall = 10; // two school weeks without a newly known fact
 // The strategy order a teacher following today's best chooses tables in.
 constexpr std::array<int, FactorCount> TeachingOrder = {1, 2, 5, 10, 3, 9, 4, 6, 8, 7, 11, 12};
 
@@ -329,8 +330,9 @@ constexpr const char* Usage =
     "and each way of drawing (uniform, chosen, path) it prints, over every child of every seed\n"
     "(median [quartiles]): the facts of 144 expected to be recalled 30 days after the last\n"
     "practice and the share of questions answered right, after 60, 120 and 180 school days;\n"
-    "the longest run of school days without a newly known fact (median, and the longest of\n"
-    "any child); and the share of the facts the game calls known that are recalled 30 days\n"
+    "the longest run of school days without a newly known fact (median, the longest of any\n"
+    "child, and how many children went 10 or more); and the share of the facts the game calls "
+    "known that are recalled 30 days\n"
     "later.\n"
     "  --seed S     first seed (default 1001: seeds below 1001 were used for tuning)\n"
     "  --seeds N    seeds from S (default 10)\n"
@@ -400,8 +402,11 @@ int main(int argc, char** argv) {
     std::printf("seeds %d to %d, %d children each; recalled: expected facts of 144 recalled %d "
                 "days after the last practice; known: the game's\n\n",
                 firstSeed, firstSeed + seeds - 1, ClassSize, DaysAfter);
-    std::printf("| cell | way | recalled at 60 | at 120 | at 180 | right %% at 60 | at 120 | at "
-                "180 | longest stall, days (max) | known recalled %% at 120 | at 180 |\n");
+    std::printf(
+        "| cell | way | recalled at 60 | at 120 | at 180 | right %% at 60 | at 120 | at "
+        "180 | longest stall, days (max; children at %d or more) | known recalled %% at 120 | "
+        "at 180 |\n",
+        TooLongStall);
     std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
     for (const Cell& cell : grid()) {
         if (!QLatin1String(cell.name).contains(onlyCell))
@@ -423,12 +428,14 @@ int main(int argc, char** argv) {
                             knownRecalled[b].push_back(100.0 * at.knownRecalled / at.known);
                     }
                 }
-            std::printf("| %s | %s | %s | %s | %s | %s | %s | %s | %s (%.0f) | %s | %s |\n",
+            const auto tooLong = std::count_if(stalls.begin(), stalls.end(),
+                                               [](double days) { return days >= TooLongStall; });
+            std::printf("| %s | %s | %s | %s | %s | %s | %s | %s | %s (%.0f; %td) | %s | %s |\n",
                         cell.name, wayName(way), qPrintable(quartiles(recalled[0])),
                         qPrintable(quartiles(recalled[1])), qPrintable(quartiles(recalled[2])),
                         qPrintable(quartiles(right[0])), qPrintable(quartiles(right[1])),
                         qPrintable(quartiles(right[2])), qPrintable(quartiles(stalls)),
-                        *std::max_element(stalls.begin(), stalls.end()),
+                        *std::max_element(stalls.begin(), stalls.end()), tooLong,
                         qPrintable(quartiles(knownRecalled[1])),
                         qPrintable(quartiles(knownRecalled[2])));
             std::fflush(stdout);
