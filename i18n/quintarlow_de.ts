@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Names</name>
+    <message>
+        <source>The Computer</source>
+        <translation>Der Computer</translation>
+    </message>
+    <message>
+        <source>Red Player - Enter Name Here</source>
+        <translation>Rot - schreib deinen Namen</translation>
+    </message>
+    <message>
+        <source>Blue Player - Enter Name Here</source>
+        <translation>Blau - schreib deinen Namen</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
@@ -206,6 +221,83 @@
     <message>
         <source>Correct Answer</source>
         <translation>Richtige Antwort</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::NameEntry</name>
+    <message>
+        <source>%1 CHARACTERS MAX</source>
+        <translation>HÖCHSTENS %1 ZEICHEN</translation>
+    </message>
+    <message>
+        <source>The Red player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+Please type it again.</source>
+        <translation>Der Name von Spieler Rot hat %1 Zeichen, mehr als %2.<byte value="xd"/>
+Bitte schreib ihn noch einmal.</translation>
+    </message>
+    <message>
+        <source>The Blue player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+Please type it again.</source>
+        <translation>Der Name von Spieler Blau hat %1 Zeichen, mehr als %2.<byte value="xd"/>
+Bitte schreib ihn noch einmal.</translation>
+    </message>
+    <message>
+        <source>The Red player&apos;s name holds a control or invisible character (U+%1).<byte value="xd"/>
+Please type it again.</source>
+        <translation>Im Namen von Spieler Rot steckt ein Steuerzeichen oder ein unsichtbares Zeichen (U+%1).<byte value="xd"/>
+Bitte schreib ihn noch einmal.</translation>
+    </message>
+    <message>
+        <source>The Blue player&apos;s name holds a control or invisible character (U+%1).<byte value="xd"/>
+Please type it again.</source>
+        <translation>Im Namen von Spieler Blau steckt ein Steuerzeichen oder ein unsichtbares Zeichen (U+%1).<byte value="xd"/>
+Bitte schreib ihn noch einmal.</translation>
+    </message>
+    <message>
+        <source>START PLAYING</source>
+        <translation>LOS GEHT&apos;S!</translation>
+    </message>
+    <message>
+        <source>Play against the computer</source>
+        <translation>Gegen den Computer spielen</translation>
+    </message>
+    <message>
+        <source>Red is a guest (not recorded)</source>
+        <translation>Rot ist Gast (kein Eintrag)</translation>
+    </message>
+    <message>
+        <source>Red is a guest, not recorded</source>
+        <translation>Rot ist Gast, ohne Eintrag</translation>
+    </message>
+    <message>
+        <source>Red player&apos;s name</source>
+        <translation>Name von Spieler Rot</translation>
+    </message>
+    <message>
+        <source>Blue player&apos;s name</source>
+        <translation>Name von Spieler Blau</translation>
+    </message>
+    <message>
+        <source>WELCOME</source>
+        <translation>WILLKOMMEN</translation>
+    </message>
+    <message>
+        <source>The same name cannot be entered for both players!<byte value="xd"/>
+please enter another name, or play against the computer.</source>
+        <translation>Beide Spieler können nicht denselben Namen haben!<byte value="xd"/>
+Bitte schreib einen anderen Namen oder spiel gegen den Computer.</translation>
+    </message>
+    <message>
+        <source>A name must be entered for the Blue player!<byte value="xd"/>
+please retry.</source>
+        <translation>Spieler Blau braucht einen Namen!<byte value="xd"/>
+Versuch es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Names must be entered for both players!<byte value="xd"/>
+please retry.</source>
+        <translation>Beide Spieler brauchen einen Namen!<byte value="xd"/>
+Versuch es noch einmal.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Names</name>
+    <message>
+        <source>The Computer</source>
+        <translation>El ordenador</translation>
+    </message>
+    <message>
+        <source>Red Player - Enter Name Here</source>
+        <translation>Rojo - escribe aquí tu nombre</translation>
+    </message>
+    <message>
+        <source>Blue Player - Enter Name Here</source>
+        <translation>Azul - escribe aquí tu nombre</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
@@ -206,6 +221,83 @@
     <message>
         <source>Correct Answer</source>
         <translation>Respuesta correcta</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::NameEntry</name>
+    <message>
+        <source>%1 CHARACTERS MAX</source>
+        <translation>MÁXIMO %1 CARACTERES</translation>
+    </message>
+    <message>
+        <source>The Red player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+Please type it again.</source>
+        <translation>El nombre del jugador rojo tiene %1 caracteres, más de %2.<byte value="xd"/>
+Escríbelo otra vez, por favor.</translation>
+    </message>
+    <message>
+        <source>The Blue player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+Please type it again.</source>
+        <translation>El nombre del jugador azul tiene %1 caracteres, más de %2.<byte value="xd"/>
+Escríbelo otra vez, por favor.</translation>
+    </message>
+    <message>
+        <source>The Red player&apos;s name holds a control or invisible character (U+%1).<byte value="xd"/>
+Please type it again.</source>
+        <translation>El nombre del jugador rojo tiene un carácter de control o invisible (U+%1).<byte value="xd"/>
+Escríbelo otra vez, por favor.</translation>
+    </message>
+    <message>
+        <source>The Blue player&apos;s name holds a control or invisible character (U+%1).<byte value="xd"/>
+Please type it again.</source>
+        <translation>El nombre del jugador azul tiene un carácter de control o invisible (U+%1).<byte value="xd"/>
+Escríbelo otra vez, por favor.</translation>
+    </message>
+    <message>
+        <source>START PLAYING</source>
+        <translation>¡A JUGAR!</translation>
+    </message>
+    <message>
+        <source>Play against the computer</source>
+        <translation>Jugar contra el ordenador</translation>
+    </message>
+    <message>
+        <source>Red is a guest (not recorded)</source>
+        <translation>Rojo: invitado, no se guarda</translation>
+    </message>
+    <message>
+        <source>Red is a guest, not recorded</source>
+        <translation>Rojo es invitado, no se guarda</translation>
+    </message>
+    <message>
+        <source>Red player&apos;s name</source>
+        <translation>Nombre del jugador rojo</translation>
+    </message>
+    <message>
+        <source>Blue player&apos;s name</source>
+        <translation>Nombre del jugador azul</translation>
+    </message>
+    <message>
+        <source>WELCOME</source>
+        <translation>BIENVENIDOS</translation>
+    </message>
+    <message>
+        <source>The same name cannot be entered for both players!<byte value="xd"/>
+please enter another name, or play against the computer.</source>
+        <translation>¡Los dos jugadores no pueden tener el mismo nombre!<byte value="xd"/>
+Escribe otro nombre o juega contra el ordenador.</translation>
+    </message>
+    <message>
+        <source>A name must be entered for the Blue player!<byte value="xd"/>
+please retry.</source>
+        <translation>¡El jugador azul necesita un nombre!<byte value="xd"/>
+Inténtalo otra vez.</translation>
+    </message>
+    <message>
+        <source>Names must be entered for both players!<byte value="xd"/>
+please retry.</source>
+        <translation>¡Los dos jugadores necesitan un nombre!<byte value="xd"/>
+Inténtalo otra vez.</translation>
     </message>
 </context>
 <context>

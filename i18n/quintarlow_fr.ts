@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Names</name>
+    <message>
+        <source>The Computer</source>
+        <translation>L&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Red Player - Enter Name Here</source>
+        <translation>Rouge - écris ton prénom ici</translation>
+    </message>
+    <message>
+        <source>Blue Player - Enter Name Here</source>
+        <translation>Bleu - écris ton prénom ici</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
@@ -206,6 +221,83 @@
     <message>
         <source>Correct Answer</source>
         <translation>Bonne réponse</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::NameEntry</name>
+    <message>
+        <source>%1 CHARACTERS MAX</source>
+        <translation>%1 CARACTÈRES AU PLUS</translation>
+    </message>
+    <message>
+        <source>The Red player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+Please type it again.</source>
+        <translation>Le prénom du joueur rouge a %1 caractères, plus de %2.<byte value="xd"/>
+Écris-le encore une fois, s&apos;il te plaît.</translation>
+    </message>
+    <message>
+        <source>The Blue player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+Please type it again.</source>
+        <translation>Le prénom du joueur bleu a %1 caractères, plus de %2.<byte value="xd"/>
+Écris-le encore une fois, s&apos;il te plaît.</translation>
+    </message>
+    <message>
+        <source>The Red player&apos;s name holds a control or invisible character (U+%1).<byte value="xd"/>
+Please type it again.</source>
+        <translation>Le prénom du joueur rouge contient un caractère de contrôle ou invisible (U+%1).<byte value="xd"/>
+Écris-le encore une fois, s&apos;il te plaît.</translation>
+    </message>
+    <message>
+        <source>The Blue player&apos;s name holds a control or invisible character (U+%1).<byte value="xd"/>
+Please type it again.</source>
+        <translation>Le prénom du joueur bleu contient un caractère de contrôle ou invisible (U+%1).<byte value="xd"/>
+Écris-le encore une fois, s&apos;il te plaît.</translation>
+    </message>
+    <message>
+        <source>START PLAYING</source>
+        <translation>C&apos;EST PARTI !</translation>
+    </message>
+    <message>
+        <source>Play against the computer</source>
+        <translation>Jouer contre l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Red is a guest (not recorded)</source>
+        <translation>Rouge est invité (non noté)</translation>
+    </message>
+    <message>
+        <source>Red is a guest, not recorded</source>
+        <translation>Rouge est invité, non noté</translation>
+    </message>
+    <message>
+        <source>Red player&apos;s name</source>
+        <translation>Prénom du joueur rouge</translation>
+    </message>
+    <message>
+        <source>Blue player&apos;s name</source>
+        <translation>Prénom du joueur bleu</translation>
+    </message>
+    <message>
+        <source>WELCOME</source>
+        <translation>BIENVENUE</translation>
+    </message>
+    <message>
+        <source>The same name cannot be entered for both players!<byte value="xd"/>
+please enter another name, or play against the computer.</source>
+        <translation>Les deux joueurs ne peuvent pas avoir le même prénom !<byte value="xd"/>
+Écris un autre prénom, ou joue contre l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>A name must be entered for the Blue player!<byte value="xd"/>
+please retry.</source>
+        <translation>Le joueur bleu doit écrire son prénom !<byte value="xd"/>
+Réessaie.</translation>
+    </message>
+    <message>
+        <source>Names must be entered for both players!<byte value="xd"/>
+please retry.</source>
+        <translation>Les deux joueurs doivent écrire leur prénom !<byte value="xd"/>
+Réessaie.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Names</name>
+    <message>
+        <source>The Computer</source>
+        <translation>Il computer</translation>
+    </message>
+    <message>
+        <source>Red Player - Enter Name Here</source>
+        <translation>Rosso - scrivi qui il tuo nome</translation>
+    </message>
+    <message>
+        <source>Blue Player - Enter Name Here</source>
+        <translation>Blu - scrivi qui il tuo nome</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
@@ -206,6 +221,83 @@
     <message>
         <source>Correct Answer</source>
         <translation>Risposta giusta</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::NameEntry</name>
+    <message>
+        <source>%1 CHARACTERS MAX</source>
+        <translation>MASSIMO %1 CARATTERI</translation>
+    </message>
+    <message>
+        <source>The Red player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+Please type it again.</source>
+        <translation>Il nome del giocatore rosso ha %1 caratteri, più di %2.<byte value="xd"/>
+Scrivilo di nuovo, per favore.</translation>
+    </message>
+    <message>
+        <source>The Blue player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+Please type it again.</source>
+        <translation>Il nome del giocatore blu ha %1 caratteri, più di %2.<byte value="xd"/>
+Scrivilo di nuovo, per favore.</translation>
+    </message>
+    <message>
+        <source>The Red player&apos;s name holds a control or invisible character (U+%1).<byte value="xd"/>
+Please type it again.</source>
+        <translation>Il nome del giocatore rosso contiene un carattere di controllo o invisibile (U+%1).<byte value="xd"/>
+Scrivilo di nuovo, per favore.</translation>
+    </message>
+    <message>
+        <source>The Blue player&apos;s name holds a control or invisible character (U+%1).<byte value="xd"/>
+Please type it again.</source>
+        <translation>Il nome del giocatore blu contiene un carattere di controllo o invisibile (U+%1).<byte value="xd"/>
+Scrivilo di nuovo, per favore.</translation>
+    </message>
+    <message>
+        <source>START PLAYING</source>
+        <translation>GIOCHIAMO!</translation>
+    </message>
+    <message>
+        <source>Play against the computer</source>
+        <translation>Gioca contro il computer</translation>
+    </message>
+    <message>
+        <source>Red is a guest (not recorded)</source>
+        <translation>Rosso è ospite (non salvato)</translation>
+    </message>
+    <message>
+        <source>Red is a guest, not recorded</source>
+        <translation>Rosso è ospite, non salvato</translation>
+    </message>
+    <message>
+        <source>Red player&apos;s name</source>
+        <translation>Nome del giocatore rosso</translation>
+    </message>
+    <message>
+        <source>Blue player&apos;s name</source>
+        <translation>Nome del giocatore blu</translation>
+    </message>
+    <message>
+        <source>WELCOME</source>
+        <translation>BENVENUTI</translation>
+    </message>
+    <message>
+        <source>The same name cannot be entered for both players!<byte value="xd"/>
+please enter another name, or play against the computer.</source>
+        <translation>I due giocatori non possono avere lo stesso nome!<byte value="xd"/>
+Scrivi un altro nome, oppure gioca contro il computer.</translation>
+    </message>
+    <message>
+        <source>A name must be entered for the Blue player!<byte value="xd"/>
+please retry.</source>
+        <translation>Il giocatore blu deve scrivere il suo nome!<byte value="xd"/>
+Riprova.</translation>
+    </message>
+    <message>
+        <source>Names must be entered for both players!<byte value="xd"/>
+please retry.</source>
+        <translation>Tutti e due i giocatori devono scrivere il loro nome!<byte value="xd"/>
+Riprova.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO">
 <context>
+    <name>Names</name>
+    <message>
+        <source>The Computer</source>
+        <translation>Datamaskinen</translation>
+    </message>
+    <message>
+        <source>Red Player - Enter Name Here</source>
+        <translation>Rød - skriv navnet ditt her</translation>
+    </message>
+    <message>
+        <source>Blue Player - Enter Name Here</source>
+        <translation>Blå - skriv navnet ditt her</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
@@ -206,6 +221,83 @@
     <message>
         <source>Correct Answer</source>
         <translation>Riktig svar</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::NameEntry</name>
+    <message>
+        <source>%1 CHARACTERS MAX</source>
+        <translation>HØYST %1 TEGN</translation>
+    </message>
+    <message>
+        <source>The Red player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+Please type it again.</source>
+        <translation>Navnet til rød spiller har %1 tegn, mer enn %2.<byte value="xd"/>
+Skriv det på nytt.</translation>
+    </message>
+    <message>
+        <source>The Blue player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+Please type it again.</source>
+        <translation>Navnet til blå spiller har %1 tegn, mer enn %2.<byte value="xd"/>
+Skriv det på nytt.</translation>
+    </message>
+    <message>
+        <source>The Red player&apos;s name holds a control or invisible character (U+%1).<byte value="xd"/>
+Please type it again.</source>
+        <translation>Navnet til rød spiller har et kontrolltegn eller et usynlig tegn (U+%1).<byte value="xd"/>
+Skriv det på nytt.</translation>
+    </message>
+    <message>
+        <source>The Blue player&apos;s name holds a control or invisible character (U+%1).<byte value="xd"/>
+Please type it again.</source>
+        <translation>Navnet til blå spiller har et kontrolltegn eller et usynlig tegn (U+%1).<byte value="xd"/>
+Skriv det på nytt.</translation>
+    </message>
+    <message>
+        <source>START PLAYING</source>
+        <translation>LA OSS SPILLE!</translation>
+    </message>
+    <message>
+        <source>Play against the computer</source>
+        <translation>Spill mot datamaskinen</translation>
+    </message>
+    <message>
+        <source>Red is a guest (not recorded)</source>
+        <translation>Rød er gjest (lagres ikke)</translation>
+    </message>
+    <message>
+        <source>Red is a guest, not recorded</source>
+        <translation>Rød er gjest, lagres ikke</translation>
+    </message>
+    <message>
+        <source>Red player&apos;s name</source>
+        <translation>Navnet til rød spiller</translation>
+    </message>
+    <message>
+        <source>Blue player&apos;s name</source>
+        <translation>Navnet til blå spiller</translation>
+    </message>
+    <message>
+        <source>WELCOME</source>
+        <translation>VELKOMMEN</translation>
+    </message>
+    <message>
+        <source>The same name cannot be entered for both players!<byte value="xd"/>
+please enter another name, or play against the computer.</source>
+        <translation>Begge spillerne kan ikke ha samme navn!<byte value="xd"/>
+Skriv et annet navn, eller spill mot datamaskinen.</translation>
+    </message>
+    <message>
+        <source>A name must be entered for the Blue player!<byte value="xd"/>
+please retry.</source>
+        <translation>Blå spiller må skrive navnet sitt!<byte value="xd"/>
+Prøv igjen.</translation>
+    </message>
+    <message>
+        <source>Names must be entered for both players!<byte value="xd"/>
+please retry.</source>
+        <translation>Begge spillerne må skrive navnet sitt!<byte value="xd"/>
+Prøv igjen.</translation>
     </message>
 </context>
 <context>
