@@ -57,13 +57,17 @@ NameFault nameFault(const QString& name) {
     return {NameFault::Kind::None, 0, characters.size()};
 }
 
+QString codePointText(uint character) {
+    return QStringLiteral("U+") +
+           QString::number(character, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
 QString nameProblem(const QString& name) {
     const NameFault fault = nameFault(name);
     switch (fault.kind) {
     case NameFault::Kind::RefusedCharacter:
-        return QStringLiteral("holds a control or invisible character (U+%1)")
-            .arg(
-                QString::number(fault.character, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+        return QStringLiteral("holds a control or invisible character (%1)")
+            .arg(codePointText(fault.character));
     case NameFault::Kind::TooLong:
         return QStringLiteral("has %1 characters, more than %2")
             .arg(fault.length)

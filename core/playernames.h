@@ -21,6 +21,8 @@ struct NameFault {
     qsizetype length = 0; // characters once composed
 };
 NameFault nameFault(const QString& name);
+// A character as Unicode writes it: "U+200D".
+QString codePointText(uint character);
 // The name as it is kept: composed.
 QString composedName(const QString& name);
 // The name without the characters the rule refuses, composed: how a name kept before the rule

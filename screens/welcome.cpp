@@ -51,10 +51,10 @@ QString nameFaultText(Player colour, const NameFault& fault) {
                                     "%2.\r\nPlease type it again."))
             .arg(QLocale().toString(fault.length), QLocale().toString(MaximumNameLength));
     return (red ? NameEntry::tr("The Red player's name holds a control or invisible character "
-                                "(U+%1).\r\nPlease type it again.")
+                                "(%1).\r\nPlease type it again.")
                 : NameEntry::tr("The Blue player's name holds a control or invisible character "
-                                "(U+%1).\r\nPlease type it again."))
-        .arg(QString::number(fault.character, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+                                "(%1).\r\nPlease type it again."))
+        .arg(codePointText(fault.character));
 }
 
 } // namespace
