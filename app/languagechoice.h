@@ -5,11 +5,10 @@
 
 namespace quintarlow {
 
-// The languages in which every text of the game is written and said. German, Spanish, French,
-// Italian and Norwegian Bokmål are translated screen by screen in i18n/ and join once their
-// last screen is: a child is never handed a game half in another language.
+// The languages in which every text of the game's screens and voice is written and said (i18n/).
 inline QStringList readyLanguages() {
-    return {QStringLiteral("en")};
+    return {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("es"),
+            QStringLiteral("fr"), QStringLiteral("it"), QStringLiteral("nb")};
 }
 
 // What the desktop says, before Qt starts, of the language its user reads.

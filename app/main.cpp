@@ -1,3 +1,4 @@
+#include "app/commandtext.h"
 #include "app/datafolder.h"
 #include "app/gamelanguage.h"
 #include "app/heaparenas.h"
@@ -91,7 +92,7 @@ std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[],
     translations.install();
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Two-player spoken multiplication game: four in a line wins."));
+        CommandText::tr("Two-player spoken multiplication game: four in a line wins."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const RecordCommands recordCommands(parser);
@@ -99,7 +100,7 @@ std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[],
     addReportOptions(parser);
     const QCommandLineOption progress(
         QStringLiteral("progress"),
-        QStringLiteral("Open the Practice Record: which facts each player knows."));
+        CommandText::tr("Open the Practice Record: which facts each player knows."));
     parser.addOption(progress);
     // Read before the parser, so that its help is in the language; here so that it is known.
     parser.addOption(
@@ -110,10 +111,11 @@ std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[],
     const QStringList own = withoutQtOptions(QCoreApplication::arguments());
     const bool parsed = parser.parse(own);
     if (!parsed || parser.positionalArguments().size() > 0) {
-        const QString why = parsed ? QStringLiteral("Unexpected argument '%1'.")
+        const QString why = parsed ? CommandText::tr("Unexpected argument '%1'.")
                                          .arg(parser.positionalArguments().constFirst())
                                    : parser.errorText().split(QLatin1Char('\n')).constFirst();
-        std::fprintf(stderr, "quintarlow: %s See quintarlow --help.\n", qPrintable(why));
+        std::fprintf(stderr, "quintarlow: %s\n",
+                     qPrintable(CommandText::tr("%1 See quintarlow --help.").arg(why)));
         return 2;
     }
     if (parser.isSet(help))
@@ -131,19 +133,22 @@ std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[],
         RecordEditor* record = school.editor();
         std::unique_ptr<SqliteRecord> kept;
         if (!record && !school.fromServer()) {
-            err << "quintarlow: cannot open the practice record: " << school.error()
-                << ". Nothing was changed. " << school.advice() << Qt::endl;
+            err << "quintarlow: "
+                << CommandText::tr("cannot open the practice record: %1. Nothing was changed. %2")
+                       .arg(school.error(), school.advice())
+                << Qt::endl;
             return 1;
         }
         if (!record) {
             QString error, advice;
             kept = openKeptRecord(&error, SqliteRecord::Damaged::MoveAside, &advice);
             record = kept.get();
-            err << "quintarlow: " << school.error()
-                << (kept ? QStringLiteral("; kept on this computer until it can be reached")
-                         : QStringLiteral("; nor can the practice record on this computer be "
-                                          "opened: %1. %2")
-                               .arg(error, advice))
+            err << "quintarlow: "
+                << (kept ? CommandText::tr("%1; kept on this computer until it can be reached")
+                               .arg(school.error())
+                         : CommandText::tr("%1; nor can the practice record on this computer be "
+                                           "opened: %2. %3")
+                               .arg(school.error(), error, advice))
                 << Qt::endl;
         }
         QStringList names;
@@ -183,8 +188,9 @@ void enterDataFolder() {
         QDir::currentPath(), QCoreApplication::applicationDirPath(),
         QStringLiteral(QUINTARLOW_INSTALLED_DATA), QStringLiteral(QUINTARLOW_SOURCE_DATA));
     if (choice.folder.isEmpty()) {
-        std::fprintf(stderr, "quintarlow: no pictures or sounds in %s; playing without them\n",
-                     qPrintable(choice.tried.join(QStringLiteral(", "))));
+        std::fprintf(stderr, "quintarlow: %s\n",
+                     qPrintable(CommandText::tr("no pictures or sounds in %1; playing without them")
+                                    .arg(choice.tried.join(QStringLiteral(", ")))));
         return;
     }
     QDir::setCurrent(choice.folder);

@@ -1,5 +1,7 @@
 #include "app/practicecommand.h"
 
+#include "app/commandtext.h"
+
 #include "core/namecheck.h"
 #include "core/playernames.h"
 #include "core/practicetext.h"
@@ -37,30 +39,30 @@ int refuse(QTextStream& err, const QString& why) {
 } // namespace
 
 void addPracticeOptions(QCommandLineParser& parser) {
-    parser.addOption({Practice, QStringLiteral("Print NAME's practice settings, or set them."),
+    parser.addOption({Practice, CommandText::tr("Print NAME's practice settings, or set them."),
                       QStringLiteral("NAME")});
     parser.addOption({Tables,
-                      QStringLiteral("The tables NAME practises: like 3,4,6, or all (with "
-                                     "--practice)."),
+                      CommandText::tr("The tables NAME practises: like 3,4,6, or all (with "
+                                      "--practice)."),
                       QStringLiteral("LIST")});
     parser.addOption({AskMissed,
-                      QStringLiteral("Ask NAME's missed facts again: on or off (with "
-                                     "--practice)."),
+                      CommandText::tr("Ask NAME's missed facts again: on or off (with "
+                                      "--practice)."),
                       QStringLiteral("on|off")});
     parser.addOption({Path,
-                      QStringLiteral("NAME follows a learning path over the tables: on or off "
-                                     "(with --practice)."),
+                      CommandText::tr("NAME follows a learning path over the tables: on or off "
+                                      "(with --practice)."),
                       QStringLiteral("on|off")});
     parser.addOption({Seconds,
-                      QStringLiteral("The seconds NAME has to answer, 20 to 90 (with "
-                                     "--practice)."),
+                      CommandText::tr("The seconds NAME has to answer, 20 to 90 (with "
+                                      "--practice)."),
                       QStringLiteral("N")});
     parser.addOption({Opponent,
-                      QStringLiteral("How well the computer plays NAME alone: easy, level (NAME's "
-                                     "own) or hard (with --practice)."),
+                      CommandText::tr("How well the computer plays NAME alone: easy, level (NAME's "
+                                      "own) or hard (with --practice)."),
                       QStringLiteral("easy|level|hard")});
-    parser.addOption({New, QStringLiteral("NAME is a new player, not yet in the record (with "
-                                          "--practice).")});
+    parser.addOption({New, CommandText::tr("NAME is a new player, not yet in the record (with "
+                                           "--practice).")});
 }
 
 bool isPracticeCommand(const QStringList& arguments) {
@@ -79,17 +81,24 @@ int runPracticeCommand(const QStringList& arguments, RecordEditor* record,
         return refuse(err, parser.errorText().split(QLatin1Char('\n')).first());
     if (!parser.positionalArguments().isEmpty())
         return refuse(
-            err, QStringLiteral("unexpected \"%1\"").arg(parser.positionalArguments().first()));
+            err, CommandText::tr("unexpected \"%1\"").arg(parser.positionalArguments().first()));
     if (!parser.isSet(Practice))
-        return refuse(err, QStringLiteral("--tables, --ask-missed, --path, --seconds and "
-                                          "--opponent need --practice NAME"));
+        return refuse(err, CommandText::tr("--tables, --ask-missed, --path, --seconds and "
+                                           "--opponent need --practice NAME"));
     QString name = composedName(parser.value(Practice).trimmed());
     if (name.isEmpty())
-        return refuse(err, QStringLiteral("--practice needs a player's name"));
-    if (const QString problem = nameProblem(name); !problem.isEmpty())
-        return refuse(err, QStringLiteral("the name %1; a player's name has at most %2 "
-                                          "characters and no control or invisible ones")
-                               .arg(problem)
+        return refuse(err, CommandText::tr("--practice needs a player's name"));
+    if (const NameFault fault = nameFault(name); fault.kind == NameFault::Kind::TooLong)
+        return refuse(err, CommandText::tr("the name has %1 characters, more than %2; a player's "
+                                           "name has at most %2 characters and no control or "
+                                           "invisible ones")
+                               .arg(fault.length)
+                               .arg(MaximumNameLength));
+    else if (fault.kind == NameFault::Kind::RefusedCharacter)
+        return refuse(err, CommandText::tr("the name holds a control or invisible character (%1); "
+                                           "a player's name has at most %2 characters and no "
+                                           "control or invisible ones")
+                               .arg(codePointText(fault.character))
                                .arg(MaximumNameLength));
     const TableList tables = parseTables(parser.value(Tables));
     if (parser.isSet(Tables) && !tables.error.isEmpty())
@@ -100,7 +109,7 @@ int runPracticeCommand(const QStringList& arguments, RecordEditor* record,
         if (!parser.isSet(*option))
             continue;
         if (said != onOff(true) && said != onOff(false))
-            return refuse(err, QStringLiteral("--%1 takes on or off, not \"%2\"")
+            return refuse(err, CommandText::tr("--%1 takes on or off, not \"%2\"")
                                    .arg(*option, parser.value(*option)));
         *chosen = said == onOff(true);
     }
@@ -108,16 +117,16 @@ int runPracticeCommand(const QStringList& arguments, RecordEditor* record,
     const int seconds = parser.value(Seconds).trimmed().toInt(&isNumber);
     if (parser.isSet(Seconds) &&
         (!isNumber || seconds < AnswerSeconds || seconds > MostAnswerSeconds))
-        return refuse(err, QStringLiteral("--seconds takes a number from %1 to %2, not \"%3\"")
+        return refuse(err, CommandText::tr("--seconds takes a number from %1 to %2, not \"%3\"")
                                .arg(AnswerSeconds)
                                .arg(MostAnswerSeconds)
                                .arg(parser.value(Seconds)));
     const qsizetype opponent = OpponentWords.indexOf(parser.value(Opponent).trimmed().toLower());
     if (parser.isSet(Opponent) && opponent < 0)
-        return refuse(err, QStringLiteral("--opponent takes easy, level or hard, not \"%1\"")
+        return refuse(err, CommandText::tr("--opponent takes easy, level or hard, not \"%1\"")
                                .arg(parser.value(Opponent)));
     if (!record)
-        return refuse(err, QStringLiteral("no practice record to keep settings in"));
+        return refuse(err, CommandText::tr("no practice record to keep settings in"));
     // "Tom (4B)" names one of two classes' Toms, as the list shows them; a plain "Tom" naming
     // both would keep settings for the wrong child.
     const QStringList children = childrenNamed(name, knownNames);
@@ -130,8 +139,8 @@ int runPracticeCommand(const QStringList& arguments, RecordEditor* record,
                                    [&](const QString& kept) { return sameName(kept, name); }) ||
                        !record->practiceSettings(name).isDefault();
     if (!known && !parser.isSet(New))
-        return refuse(err, QStringLiteral("the record has never seen %1: check the spelling, or "
-                                          "add --new for a player who has not played yet")
+        return refuse(err, CommandText::tr("the record has never seen %1: check the spelling, or "
+                                           "add --new for a player who has not played yet")
                                .arg(name));
 
     if (parser.isSet(Tables) || askMissed || path || parser.isSet(Seconds) ||
@@ -148,7 +157,7 @@ int runPracticeCommand(const QStringList& arguments, RecordEditor* record,
         if (!record->setPracticeSettings(name, settings))
             return refuse(
                 err,
-                QStringLiteral("could not keep the practice settings of %1").arg(shownName(name)));
+                CommandText::tr("could not keep the practice settings of %1").arg(shownName(name)));
     }
     const PracticeSettings kept = record->practiceSettings(name);
     out << shownName(name) << ": --tables " << tablesText(kept.tables) << " --ask-missed "

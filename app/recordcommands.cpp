@@ -1,5 +1,7 @@
 #include "app/recordcommands.h"
 
+#include "app/commandtext.h"
+
 #include "core/playernames.h"
 #include "core/savedfile.h"
 #include "progress/progresswindow.h"
@@ -31,7 +33,7 @@ void say(const QString& text) {
 
 // What to do when the record will not open, after why and before the next step for that cause.
 int cannotOpen(const ReadRecord& record, const QString& whatNot) {
-    return fail(QStringLiteral("cannot open the practice record: %1. %2. %3")
+    return fail(CommandText::tr("cannot open the practice record: %1. %2. %3")
                     .arg(record.error(), whatNot, record.advice()));
 }
 
@@ -50,7 +52,7 @@ QString keptName(RecordReader& record, const QString& asked) {
 int exportRecord(const QString& fileName, const QString& player) {
     const ReadRecord record(SqliteRecord::Damaged::Refuse);
     if (!record.reader())
-        return cannotOpen(record, QStringLiteral("Nothing was changed"));
+        return cannotOpen(record, CommandText::tr("Nothing was changed"));
     const QString kept = player.isEmpty() ? player : keptName(*record.reader(), player);
     if (!player.isEmpty() && kept.isEmpty())
         return 1;
@@ -60,37 +62,38 @@ int exportRecord(const QString& fileName, const QString& player) {
     if (const QString failure =
             writeWholeFile(fileName, answersToCsv(rows), SqliteRecord::defaultFolder());
         !failure.isEmpty())
-        return fail(QStringLiteral("cannot write %1: %2. Nothing was exported; choose another "
-                                   "file and try again.")
+        return fail(CommandText::tr("cannot write %1: %2. Nothing was exported; choose another "
+                                    "file and try again.")
                         .arg(fileName, failure));
-    say(QStringLiteral("Exported %1 to %2.")
-            .arg(counted(static_cast<qint64>(rows.size()), QStringLiteral("answer"),
-                         QStringLiteral("answers")),
-                 fileName));
+    const auto exported = static_cast<qint64>(rows.size());
+    say(englishPlural(CommandText::tr("Exported %Ln answer(s) to %1.", nullptr, int(exported)),
+                      exported)
+            .arg(fileName));
     return 0;
 }
 
 int importRecord(const QString& fileName) {
     // Opening a pipe would wait for a writer, and a device may never end.
     if (const QString kind = notAFile(fileName); !kind.isEmpty())
-        return fail(QStringLiteral("cannot read %1: it is %2, not a file; nothing imported. "
-                                   "Import a CSV file the game exported.")
+        return fail(CommandText::tr("cannot read %1: it is %2, not a file; nothing imported. "
+                                    "Import a CSV file the game exported.")
                         .arg(fileName, kind));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot read %1: %2").arg(fileName, file.errorString()));
+        return fail(CommandText::tr("cannot read %1: %2").arg(fileName, file.errorString()));
     const CsvReading reading = answersFromCsv(file.readAll());
     if (!reading.error.isEmpty())
-        return fail(QStringLiteral("%1 %2; nothing imported").arg(fileName, reading.error));
+        return fail(CommandText::tr("%1 %2; nothing imported").arg(fileName, reading.error));
     const ReadRecord record(SqliteRecord::Damaged::MoveAside);
     if (!record.reader())
-        return cannotOpen(record, QStringLiteral("Nothing imported"));
+        return cannotOpen(record, CommandText::tr("Nothing imported"));
     const RecordMerge merge = record.editor()->importAnswers(reading.rows);
     if (!merge.error.isEmpty())
         return fail(
-            QStringLiteral("cannot import %1: %2. Nothing imported.").arg(fileName, merge.error));
-    say(QStringLiteral("Added %1, skipped %2 already kept.")
-            .arg(counted(merge.added, QStringLiteral("answer"), QStringLiteral("answers")))
+            CommandText::tr("cannot import %1: %2. Nothing imported.").arg(fileName, merge.error));
+    say(englishPlural(CommandText::tr("Added %Ln answer(s), skipped %L1 already kept.", nullptr,
+                                      int(merge.added)),
+                      merge.added)
             .arg(merge.skipped));
     return 0;
 }
@@ -99,41 +102,41 @@ int forgetPlayer(const QString& asked, bool sure) {
     // On the school's server where one is set: every machine then forgets the child too.
     const ReadRecord record(SqliteRecord::Damaged::Refuse);
     if (!record.reader())
-        return cannotOpen(record, QStringLiteral("Nothing was changed"));
+        return cannotOpen(record, CommandText::tr("Nothing was changed"));
     const QString name = keptName(*record.reader(), asked);
     if (name.isEmpty())
         return 1;
     if (!sure) {
-        std::printf("Delete every answer and game of %s from the practice record? [y/N] ",
-                    qPrintable(shownName(name)));
+        std::printf("%s ", qPrintable(CommandText::tr("Delete every answer and game of %1 from "
+                                                      "the practice record? [y/N]")
+                                          .arg(shownName(name))));
         std::fflush(stdout);
         std::string reply;
         std::getline(std::cin, reply);
         if (reply.empty() || (reply[0] != 'y' && reply[0] != 'Y')) {
-            say(QStringLiteral("Nothing deleted."));
+            say(CommandText::tr("Nothing deleted."));
             return 0;
         }
     }
     const int deleted = record.editor()->forgetPlayer(name);
     if (deleted < 0)
-        return fail(QStringLiteral("cannot delete %1 from the practice record: it could not be "
-                                   "changed. Nothing was deleted; close the game and try again.")
+        return fail(CommandText::tr("cannot delete %1 from the practice record: it could not be "
+                                    "changed. Nothing was deleted; close the game and try again.")
                         .arg(shownName(name)));
-    say(QStringLiteral("Deleted %1 of %2.")
-            .arg(counted(deleted, QStringLiteral("answer"), QStringLiteral("answers")),
-                 shownName(name)));
+    say(englishPlural(CommandText::tr("Deleted %Ln answer(s) of %1.", nullptr, deleted), deleted)
+            .arg(shownName(name)));
     return 0;
 }
 
 // Runs `work` on the school's server named in [record], as the login named there, and says
-// what it did, one line each.
-int onTheServer(const QString& what,
+// what it did, one line each; `cannot` is said with the server's error when it fails.
+int onTheServer(const QString& cannot,
                 const std::function<QStringList(const QSqlDatabase&, QString*)>& work) {
     QString problem;
     const ServerSettings server = ServerSettings::forThisMachine(&problem);
     if (!problem.isEmpty() || !server.isSet())
-        return fail(problem.isEmpty() ? QStringLiteral("no school's record server is set in "
-                                                       "[record] (see the README, For schools)")
+        return fail(problem.isEmpty() ? CommandText::tr("no school's record server is set in "
+                                                        "[record] (see the README, For schools)")
                                       : problem);
     const QString connection = QStringLiteral("quintarlow-setup");
     QStringList said;
@@ -147,7 +150,7 @@ int onTheServer(const QString& what,
     }
     QSqlDatabase::removeDatabase(connection);
     if (said.isEmpty())
-        return fail(QStringLiteral("cannot %1 the school's record server: ").arg(what) + error);
+        return fail(cannot.arg(error));
     for (const QString& line : std::as_const(said))
         say(line);
     return 0;
@@ -161,53 +164,55 @@ int setUpServer(const QString& classes, const QString& keepDays, bool keepDaysGi
     bool number = true;
     const int days = keepDays.toInt(&number);
     if (keepDaysGiven && (!number || days < 0))
-        return fail(QStringLiteral("--keep-days needs a number of days (0: until forgotten)"));
-    return onTheServer(QStringLiteral("set up"), [&](const QSqlDatabase& db, QString* error) {
-        return setUpSchoolServer(db, classes.split(QLatin1Char(','), Qt::SkipEmptyParts),
-                                 keepDaysGiven ? std::optional<int>(days) : std::nullopt, error);
-    });
+        return fail(CommandText::tr("--keep-days needs a number of days (0: until forgotten)"));
+    return onTheServer(CommandText::tr("cannot set up the school's record server: %1"),
+                       [&](const QSqlDatabase& db, QString* error) {
+                           return setUpSchoolServer(
+                               db, classes.split(QLatin1Char(','), Qt::SkipEmptyParts),
+                               keepDaysGiven ? std::optional<int>(days) : std::nullopt, error);
+                       });
 }
 
 } // namespace
 
 RecordCommands::RecordCommands(QCommandLineParser& parser)
     : m_export(QStringLiteral("export-record"),
-               QStringLiteral("Write the practice record (or one player's part) as CSV."),
+               CommandText::tr("Write the practice record (or one player's part) as CSV."),
                QStringLiteral("FILE")),
       m_player(QStringLiteral("player"),
-               QStringLiteral("With --export-record or --report: only this player."),
+               CommandText::tr("With --export-record or --report: only this player."),
                QStringLiteral("NAME")),
       m_import(QStringLiteral("import-record"),
-               QStringLiteral("Add the answers of a CSV file exported on another computer."),
+               CommandText::tr("Add the answers of a CSV file exported on another computer."),
                QStringLiteral("FILE")),
       m_forget(QStringLiteral("forget-player"),
-               QStringLiteral("Delete a player's answers and games from the practice record."),
+               CommandText::tr("Delete a player's answers and games from the practice record."),
                QStringLiteral("NAME")),
-      m_yes(QStringLiteral("yes"), QStringLiteral("With --forget-player: do not ask first.")),
+      m_yes(QStringLiteral("yes"), CommandText::tr("With --forget-player: do not ask first.")),
       m_noRecord(QStringLiteral("no-record"),
-                 QStringLiteral("Play without reading or writing the practice record.")),
+                 CommandText::tr("Play without reading or writing the practice record.")),
       m_setup(QStringLiteral("setup-school-server"),
-              QStringLiteral("Set up the school's record server named in [record]: tables, "
-                             "roles and their rights (run as the tables' owner).")),
+              CommandText::tr("Set up the school's record server named in [record]: tables, "
+                              "roles and their rights (run as the tables' owner).")),
       m_classes(QStringLiteral("classes"),
-                QStringLiteral("With --setup-school-server: a role for each of these classes."),
+                CommandText::tr("With --setup-school-server: a role for each of these classes."),
                 QStringLiteral("LIST")),
       m_expire(QStringLiteral("expire-school-record"),
-               QStringLiteral("Delete from the school's record server what it no longer keeps "
-                              "(run as the tables' owner, from a timer).")),
+               CommandText::tr("Delete from the school's record server what it no longer keeps "
+                               "(run as the tables' owner, from a timer).")),
       m_keepDays(QStringLiteral("keep-days"),
-                 QStringLiteral("With --setup-school-server: delete answers older than this "
-                                "(0: keep them until forgotten)."),
+                 CommandText::tr("With --setup-school-server: delete answers older than this "
+                                 "(0: keep them until forgotten)."),
                  QStringLiteral("N")),
       m_move(QStringLiteral("move-player"),
-             QStringLiteral("Move a child to another class on the school's record server, with "
-                            "their answers and settings (a teacher of both classes)."),
+             CommandText::tr("Move a child to another class on the school's record server, with "
+                             "their answers and settings (a teacher of both classes)."),
              QStringLiteral("NAME")),
       m_fromClass(QStringLiteral("from-class"),
-                  QStringLiteral("With --move-player: the class the child is in."),
+                  CommandText::tr("With --move-player: the class the child is in."),
                   QStringLiteral("CLASS")),
       m_toClass(QStringLiteral("to-class"),
-                QStringLiteral("With --move-player: the class the child moves to."),
+                CommandText::tr("With --move-player: the class the child moves to."),
                 QStringLiteral("CLASS")) {
     parser.addOptions({m_export, m_player, m_import, m_forget, m_yes, m_noRecord, m_setup,
                        m_classes, m_expire, m_keepDays, m_move, m_fromClass, m_toClass});
@@ -221,7 +226,7 @@ std::optional<int> RecordCommands::run(const QCommandLineParser& parser) const {
             (option == &m_export || option == &m_import ? parser.value(*option).trimmed()
                                                         : parser.value(*option))
                 .isEmpty())
-            return fail(QStringLiteral("--%1 needs a %2")
+            return fail(CommandText::tr("--%1 needs a %2")
                             .arg(option->names().constFirst(), option->valueName()));
     if (parser.isSet(m_export))
         return exportRecord(parser.value(m_export), parser.value(m_player));
@@ -233,19 +238,20 @@ std::optional<int> RecordCommands::run(const QCommandLineParser& parser) const {
         return setUpServer(parser.value(m_classes), parser.value(m_keepDays),
                            parser.isSet(m_keepDays));
     if (parser.isSet(m_expire))
-        return onTheServer(QStringLiteral("expire answers on"),
-                           [](const QSqlDatabase& db, QString* error) {
-                               return saidOrNothing(expireSchoolRecord(db, error));
-                           });
+        return onTheServer(
+            CommandText::tr("cannot expire answers on the school's record server: %1"),
+            [](const QSqlDatabase& db, QString* error) {
+                return saidOrNothing(expireSchoolRecord(db, error));
+            });
     if (parser.isSet(m_move)) {
         if (!parser.isSet(m_fromClass) || !parser.isSet(m_toClass))
-            return fail(QStringLiteral("--move-player needs --from-class and --to-class"));
-        return onTheServer(
-            QStringLiteral("move a child on"), [&](const QSqlDatabase& db, QString* error) {
-                return saidOrNothing(moveSchoolChild(db, parser.value(m_move),
-                                                     parser.value(m_fromClass),
-                                                     parser.value(m_toClass), error));
-            });
+            return fail(CommandText::tr("--move-player needs --from-class and --to-class"));
+        return onTheServer(CommandText::tr("cannot move a child on the school's record server: %1"),
+                           [&](const QSqlDatabase& db, QString* error) {
+                               return saidOrNothing(moveSchoolChild(
+                                   db, parser.value(m_move), parser.value(m_fromClass),
+                                   parser.value(m_toClass), error));
+                           });
     }
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #include "app/reportcommand.h"
 
+#include "app/commandtext.h"
+
 #include "app/recordcommands.h"
 #include "core/playernames.h"
 #include "core/savedfile.h"
@@ -14,30 +16,34 @@ namespace quintarlow {
 
 namespace {
 
-const QCommandLineOption ReportOption(QStringLiteral("report"),
-                                      QStringLiteral("Write the practice record's report as a "
-                                                     "PDF (the class's, or --player's; with --all "
-                                                     "one per player into a folder)."),
-                                      QStringLiteral("FILE|FOLDER"));
-const QCommandLineOption DaysOption(QStringLiteral("days"),
-                                    QStringLiteral("With --report: only the last N days."),
-                                    QStringLiteral("N"));
-const QCommandLineOption FromOption(QStringLiteral("from"),
-                                    QStringLiteral("With --report: from this day (YYYY-MM-DD)."),
-                                    QStringLiteral("DATE"));
-const QCommandLineOption ToOption(QStringLiteral("to"),
-                                  QStringLiteral("With --report: up to this day (YYYY-MM-DD)."),
-                                  QStringLiteral("DATE"));
-const QCommandLineOption BookOption(QStringLiteral("all-in-one"),
-                                    QStringLiteral("With --report: the class sheet and every "
-                                                   "child's page in one PDF to print."));
-const QCommandLineOption SummaryOption(QStringLiteral("summary"),
-                                       QStringLiteral("Write the class sheet, a line per child, "
-                                                      "as CSV for a spreadsheet."),
-                                       QStringLiteral("FILE"));
-const QCommandLineOption AllOption(QStringLiteral("all"),
-                                   QStringLiteral("With --report: every player's report and the "
-                                                  "class's, each in a file of its own."));
+// Made once the translations are in, so that --help shows them.
+struct ReportOptions {
+    QCommandLineOption report{QStringLiteral("report"),
+                              CommandText::tr("Write the practice record's report as a PDF (the "
+                                              "class's, or --player's; with --all one per "
+                                              "player into a folder)."),
+                              QStringLiteral("FILE|FOLDER")};
+    QCommandLineOption days{QStringLiteral("days"),
+                            CommandText::tr("With --report: only the last N days."),
+                            QStringLiteral("N")};
+    QCommandLineOption from{QStringLiteral("from"),
+                            CommandText::tr("With --report: from this day (YYYY-MM-DD)."),
+                            QStringLiteral("DATE")};
+    QCommandLineOption to{QStringLiteral("to"),
+                          CommandText::tr("With --report: up to this day (YYYY-MM-DD)."),
+                          QStringLiteral("DATE")};
+    QCommandLineOption book{QStringLiteral("all-in-one"),
+                            CommandText::tr("With --report: the class sheet and every child's "
+                                            "page in one PDF to print.")};
+    QCommandLineOption summary{QStringLiteral("summary"),
+                               CommandText::tr("Write the class sheet, a line per child, as CSV "
+                                               "for a spreadsheet."),
+                               QStringLiteral("FILE")};
+    QCommandLineOption all{QStringLiteral("all"),
+                           CommandText::tr("With --report: every player's report and the "
+                                           "class's, each in a file of its own.")};
+    QList<QCommandLineOption> list() const { return {report, days, from, to, all, book, summary}; }
+};
 
 int fail(const QString& why) {
     std::fprintf(stderr, "quintarlow: %s\n", qPrintable(why));
@@ -47,8 +53,7 @@ int fail(const QString& why) {
 } // namespace
 
 void addReportOptions(QCommandLineParser& parser) {
-    parser.addOptions(
-        {ReportOption, DaysOption, FromOption, ToOption, AllOption, BookOption, SummaryOption});
+    parser.addOptions(ReportOptions().list());
 }
 
 bool isReportCommand(int argc, char* argv[]) {
@@ -64,46 +69,49 @@ bool isReportCommand(int argc, char* argv[]) {
 int runReportCommand(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption player(QStringLiteral("player"), {}, QStringLiteral("NAME"));
-    parser.addOptions({ReportOption, DaysOption, FromOption, ToOption, AllOption, BookOption,
-                       SummaryOption, player});
+    const ReportOptions options;
+    parser.addOptions(options.list() << player);
     // A mistyped option is said as the game's own command line says it.
     if (!parser.parse(arguments)) {
-        fail(parser.errorText().split(QLatin1Char('\n')).constFirst() +
-             QStringLiteral(" See quintarlow --help."));
+        fail(CommandText::tr("%1 See quintarlow --help.")
+                 .arg(parser.errorText().split(QLatin1Char('\n')).constFirst()));
         return 2;
     }
-    const QString target = parser.value(ReportOption).trimmed();
-    const QString summary = parser.value(SummaryOption).trimmed();
+    const QString target = parser.value(options.report).trimmed();
+    const QString summary = parser.value(options.summary).trimmed();
     if (target.isEmpty() && summary.isEmpty())
-        return fail(QStringLiteral("--report needs a FILE (or a FOLDER with --all)"));
-    if ((parser.isSet(BookOption) || !summary.isEmpty()) &&
-        (parser.isSet(AllOption) || parser.isSet(player)))
-        return fail(QStringLiteral("--all-in-one and --summary are of the whole class: leave out "
-                                   "--all and --player"));
-    if (parser.isSet(AllOption) && parser.isSet(player))
-        return fail(QStringLiteral("--all writes every player's report: leave out --player"));
+        return fail(CommandText::tr("--report needs a FILE (or a FOLDER with --all)"));
+    if ((parser.isSet(options.book) || !summary.isEmpty()) &&
+        (parser.isSet(options.all) || parser.isSet(player)))
+        return fail(CommandText::tr("--all-in-one and --summary are of the whole class: leave out "
+                                    "--all and --player"));
+    if (parser.isSet(options.all) && parser.isSet(player))
+        return fail(CommandText::tr("--all writes every player's report: leave out --player"));
     const QDate today = QDate::currentDate();
     DaySpan span = periodSpan(Period::All, today);
-    if (parser.isSet(DaysOption)) {
-        if (parser.isSet(FromOption) || parser.isSet(ToOption))
-            return fail(QStringLiteral("--days counts back from today: leave out --from and --to"));
+    if (parser.isSet(options.days)) {
+        if (parser.isSet(options.from) || parser.isSet(options.to))
+            return fail(
+                CommandText::tr("--days counts back from today: leave out --from and --to"));
         bool number = false;
-        const int days = parser.value(DaysOption).toInt(&number);
+        const int days = parser.value(options.days).toInt(&number);
         if (!number || days < 1)
-            return fail(QStringLiteral("--days needs a number of days, 1 or more, such as "
-                                       "--days 30"));
+            return fail(CommandText::tr("--days needs a number of days, 1 or more, such as "
+                                        "--days 30"));
         span = {today.addDays(1 - days), today,
-                days == 1 ? QStringLiteral("today")
-                          : QStringLiteral("in the last %1 days").arg(days)};
-    } else if (parser.isSet(FromOption) || parser.isSet(ToOption)) {
-        const QDate from = QDate::fromString(parser.value(FromOption), Qt::ISODate);
-        const QDate to =
-            parser.isSet(ToOption) ? QDate::fromString(parser.value(ToOption), Qt::ISODate) : today;
+                days == 1 ? CommandText::tr("today")
+                          : englishPlural(CommandText::tr("in the last %Ln day(s)", nullptr, days),
+                                          days)};
+    } else if (parser.isSet(options.from) || parser.isSet(options.to)) {
+        const QDate from = QDate::fromString(parser.value(options.from), Qt::ISODate);
+        const QDate to = parser.isSet(options.to)
+                             ? QDate::fromString(parser.value(options.to), Qt::ISODate)
+                             : today;
         if (!from.isValid() || !to.isValid())
-            return fail(QStringLiteral("--from and --to need days written as 2027-03-01, and "
-                                       "--from is needed"));
+            return fail(CommandText::tr("--from and --to need days written as 2027-03-01, and "
+                                        "--from is needed"));
         if (from > to)
-            return fail(QStringLiteral("--from must not come after --to"));
+            return fail(CommandText::tr("--from must not come after --to"));
         span = daysBetween(from, to);
     }
 
@@ -111,11 +119,11 @@ int runReportCommand(const QStringList& arguments) {
     const ReadRecord record(SqliteRecord::Damaged::Refuse);
     RecordReader* reader = record.reader();
     if (!reader)
-        return fail(QStringLiteral("cannot open the practice record: %1. Nothing was written. %2")
+        return fail(CommandText::tr("cannot open the practice record: %1. Nothing was written. %2")
                         .arg(record.error(), record.advice()));
     const std::vector<PlayerSummary> summaries = reader->players();
     if (!reader->readError().isEmpty())
-        return fail(QStringLiteral("cannot read the practice record: %1. Nothing was written.")
+        return fail(CommandText::tr("cannot read the practice record: %1. Nothing was written.")
                         .arg(reader->readError()));
     QStringList names;
     for (const PlayerSummary& summary : summaries)
@@ -129,10 +137,10 @@ int runReportCommand(const QStringList& arguments) {
     };
     const auto told = [](const QString& path, const QString& failure) {
         if (!failure.isEmpty())
-            return fail(QStringLiteral("cannot write %1: %2. Nothing was written; choose another "
-                                       "file and try again.")
+            return fail(CommandText::tr("cannot write %1: %2. Nothing was written; choose another "
+                                        "file and try again.")
                             .arg(path, failure));
-        std::printf("Wrote %s.\n", qPrintable(path));
+        std::printf("%s\n", qPrintable(CommandText::tr("Wrote %1.").arg(path)));
         return 0;
     };
     const auto write = [&told](const QString& path, const ReportPage& page) {
@@ -140,8 +148,8 @@ int runReportCommand(const QStringList& arguments) {
     };
 
     if (names.isEmpty())
-        return fail(QStringLiteral("nobody has played yet, so there is no report to write."));
-    if (!summary.isEmpty() || parser.isSet(BookOption)) {
+        return fail(CommandText::tr("nobody has played yet, so there is no report to write."));
+    if (!summary.isEmpty() || parser.isSet(options.book)) {
         const std::vector<ReportPage> pages = pagesOf(summaries);
         if (!summary.isEmpty()) {
             if (const int status =
@@ -150,21 +158,22 @@ int runReportCommand(const QStringList& arguments) {
                 status != 0 || target.isEmpty())
                 return status;
         }
-        if (!parser.isSet(BookOption))
+        if (!parser.isSet(options.book))
             return write(target, pages.back());
         return told(target, saveReportBook(target, pages, SqliteRecord::defaultFolder()));
     }
-    if (parser.isSet(AllOption)) {
+    if (parser.isSet(options.all)) {
         const std::vector<ReportPage> pages = pagesOf(summaries);
         if (const QString failure = saveReports(target, pages, SqliteRecord::defaultFolder());
             !failure.isEmpty())
-            return fail(QStringLiteral("cannot write every report: %1. Choose another folder "
-                                       "and try again.")
+            return fail(CommandText::tr("cannot write every report: %1. Choose another folder "
+                                        "and try again.")
                             .arg(failure));
-        std::printf("Wrote %s into %s.\n",
-                    qPrintable(counted(static_cast<qint64>(pages.size()), QStringLiteral("report"),
-                                       QStringLiteral("reports"))),
-                    qPrintable(target));
+        const auto written = static_cast<qint64>(pages.size());
+        std::printf("%s\n", qPrintable(englishPlural(CommandText::tr("Wrote %Ln report(s) into %1.",
+                                                                     nullptr, int(written)),
+                                                     written)
+                                           .arg(target)));
         return 0;
     }
     if (parser.isSet(player)) {

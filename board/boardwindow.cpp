@@ -326,7 +326,7 @@ bool BoardWindow::eventFilter(QObject* watched, QEvent* event) {
 void BoardWindow::connectGame() {
     connect(&game, &Game::gameBegan, this, [this] {
         blueName->setCaption(game.name(Player::Blue));
-        redName->setCaption(game.name(Player::Red));
+        redName->setCaption(game.shownName(Player::Red));
         show();
     });
     connect(&game, &Game::questionAsked, this, [this] {

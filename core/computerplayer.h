@@ -2,6 +2,7 @@
 
 #include "core/fact.h"
 
+#include <QCoreApplication>
 #include <QLatin1String>
 #include <cstddef>
 #include <random>
@@ -11,6 +12,10 @@ namespace quintarlow {
 
 // The Red player's name while the computer plays; a child reads it as the computer.
 inline constexpr QLatin1String ComputerName{"The Computer"};
+// The same, as a child reads it: the record keeps the one above in every language.
+inline QString computerShownName() {
+    return QCoreApplication::translate("Names", "The Computer");
+}
 
 // What the record keeps for a guest playing Red (a parent, a visiting friend), whose answers
 // are never reported: no guest's name is kept.

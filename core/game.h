@@ -48,6 +48,10 @@ public:
     Stage stage() const { return m_stage; }
     Player toMove() const { return m_toMove; }
     QString name(Player player) const { return player == Player::Red ? m_redName : m_blueName; }
+    // The name as the screens show it: the computer's in the language played.
+    QString shownName(Player player) const {
+        return player == Player::Red && m_againstComputer ? computerShownName() : name(player);
+    }
     Player owner(int square) const { return m_owners[static_cast<std::size_t>(square)]; }
     // The pending question; none between questions.
     std::optional<Fact> question() const { return m_question; }

@@ -47,16 +47,34 @@ QString composedName(const QString& name) {
     return name.normalized(QString::NormalizationForm_C);
 }
 
-QString nameProblem(const QString& name) {
+NameFault nameFault(const QString& name) {
     const QList<uint> characters = composedName(name).toUcs4();
     for (const uint character : characters)
         if (refused(character))
-            return QStringLiteral("holds a control or invisible character (U+%1)")
-                .arg(QString::number(character, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+            return {NameFault::Kind::RefusedCharacter, character, characters.size()};
     if (characters.size() > MaximumNameLength)
+        return {NameFault::Kind::TooLong, 0, characters.size()};
+    return {NameFault::Kind::None, 0, characters.size()};
+}
+
+QString codePointText(uint character) {
+    return QStringLiteral("U+") +
+           QString::number(character, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+QString nameProblem(const QString& name) {
+    const NameFault fault = nameFault(name);
+    switch (fault.kind) {
+    case NameFault::Kind::RefusedCharacter:
+        return QStringLiteral("holds a control or invisible character (%1)")
+            .arg(codePointText(fault.character));
+    case NameFault::Kind::TooLong:
         return QStringLiteral("has %1 characters, more than %2")
-            .arg(characters.size())
+            .arg(fault.length)
             .arg(MaximumNameLength);
+    case NameFault::Kind::None:
+        break;
+    }
     return {};
 }
 

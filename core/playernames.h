@@ -14,6 +14,15 @@ namespace quintarlow {
 // look the same. Why `name` breaks the rule, in words that follow "the name"; empty when it
 // does not.
 QString nameProblem(const QString& name);
+// The same, for a sentence of its own: which part of the rule `name` breaks, and by what.
+struct NameFault {
+    enum class Kind { None, RefusedCharacter, TooLong } kind = Kind::None;
+    uint character = 0;   // the first one refused
+    qsizetype length = 0; // characters once composed
+};
+NameFault nameFault(const QString& name);
+// A character as Unicode writes it: "U+200D".
+QString codePointText(uint character);
 // The name as it is kept: composed.
 QString composedName(const QString& name);
 // The name without the characters the rule refuses, composed: how a name kept before the rule

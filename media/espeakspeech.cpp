@@ -32,17 +32,19 @@ public:
 
     std::mutex& lock() override { return m_lock; }
 
+    QString whatIsMissing() const override {
+        return QStringLiteral("eSpeak NG has no voice for \"%1\" (install the package "
+                              "espeak-ng-data)")
+            .arg(m_language);
+    }
+
     bool load() override {
         if (std::exchange(m_tried, true))
             return m_sampleRate > 0;
         const int sampleRate =
             espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
-        if (sampleRate <= 0 || espeak_SetVoiceByName(qPrintable(m_language)) != EE_OK) {
-            qWarning("Speech: eSpeak NG has no voice for \"%s\"; the game stays silent. Install "
-                     "the package espeak-ng-data.",
-                     qPrintable(m_language));
+        if (sampleRate <= 0 || espeak_SetVoiceByName(qPrintable(m_language)) != EE_OK)
             return false;
-        }
         espeak_SetSynthCallback(&collect);
         m_sampleRate = sampleRate;
         return true;

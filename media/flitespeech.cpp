@@ -130,17 +130,19 @@ class FliteEngine final : public VoiceEngine {
 public:
     std::mutex& lock() override { return m_lock; }
 
+    QString whatIsMissing() const override {
+        return QStringLiteral("the flite voice cmu_us_kal16 could not be loaded (the package "
+                              "libflite1)");
+    }
+
     bool load() override {
         if (std::exchange(m_tried, true))
             return m_voice.has_value();
         flite_init();
         LoadedVoice loaded;
         loaded.voice = register_cmu_us_kal16(nullptr);
-        if (!loaded.voice) {
-            qWarning("Speech: the flite voice cmu_us_kal16 could not be loaded; the game stays "
-                     "silent.");
+        if (!loaded.voice)
             return false;
-        }
         loaded.progress = new_audio_streaming_info();
         loaded.progress->asc = &stopWhenAsked;
         loaded.progress->userdata = nullptr;

@@ -22,6 +22,8 @@ public:
     virtual std::mutex& lock() = 0;
     // Loads the voice on its first call; false when it cannot be, and the game stays silent.
     virtual bool load() = 0;
+    // When load() fails: what is missing and which package brings it.
+    virtual QString whatIsMissing() const = 0;
     // The phrases said, each followed by exactly its pause in silence; empty when stopped.
     virtual PcmSound say(const Utterance& phrases, std::stop_token stop) = 0;
     // Called once the voice's level has been worked out, which reads most of its data.
@@ -31,6 +33,8 @@ public:
 
     // The gain that brings the voice to the game's level, worked out on first use.
     std::optional<double> gainDb;
+    // A voice that cannot be loaded is said once on stderr, however many texts go unsaid.
+    bool missingTold = false;
 };
 
 } // namespace quintarlow

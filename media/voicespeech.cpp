@@ -171,8 +171,14 @@ double voiceGainDb(VoiceEngine& engine) {
 // Loads the voice and works out its gain on first use; nothing when it cannot be loaded. Called
 // with the engine's lock held.
 std::optional<double> loadedGain(VoiceEngine& engine) {
-    if (!engine.load())
+    if (!engine.load()) {
+        // Silent rather than another language's voice: English would read a German text with
+        // English sounds and numbers, which a child learning the tables in German must not hear.
+        if (!std::exchange(engine.missingTold, true))
+            qWarning("Speech: %s; the game shows its texts and stays silent.",
+                     qPrintable(engine.whatIsMissing()));
         return std::nullopt;
+    }
     if (!engine.gainDb) {
         engine.gainDb = voiceGainDb(engine);
         engine.levelWorkedOut();

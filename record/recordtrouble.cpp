@@ -1,5 +1,6 @@
 #include "record/recordtrouble.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSettings>
 
@@ -19,12 +20,18 @@ void RecordTrouble::cannotWrite(const QString& why, const QDateTime& at) {
         return;
     said = true;
     const QString line =
-        QStringLiteral("On %1 the game could not write the practice record (%2), so the answers "
-                       "played since then are not kept. Make room on the disk or let the game "
-                       "write to its folder, then play again.")
-            .arg(QLocale().toString(at, QStringLiteral("d MMMM yyyy 'at' HH:mm")), why);
+        QCoreApplication::translate("RecordTrouble",
+                                    "On %1 the game could not write the practice record (%2), so "
+                                    "the answers played since then are not kept. Make room on "
+                                    "the disk or let the game write to its folder, then play "
+                                    "again.")
+            .arg(QLocale().toString(
+                     at, QCoreApplication::translate("RecordTrouble", "d MMMM yyyy 'at' HH:mm")),
+                 why);
     settings().setValue(TroubleKey, line);
-    notify(QStringLiteral("Quintarlow! is not keeping its practice record"), line);
+    notify(QCoreApplication::translate("RecordTrouble",
+                                       "Quintarlow! is not keeping its practice record"),
+           line);
 }
 
 void RecordTrouble::recordOpened() {

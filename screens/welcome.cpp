@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -29,7 +30,7 @@ QLineEdit* makeNameBox(QWidget* parent, const QRect& twips, const QString& text,
     auto* box = new QLineEdit(text, parent);
     box->setGeometry(twipsToPixels(twips));
     box->setMaxLength(MaximumNameLength);
-    box->setToolTip(QStringLiteral("30 CHARACTERS MAX"));
+    box->setToolTip(NameEntry::tr("%1 CHARACTERS MAX").arg(QLocale().toString(MaximumNameLength)));
     box->setFont(gameFont(Face::MsSansSerif, 18, Bold));
     QPalette colours = box->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
@@ -38,6 +39,22 @@ QLineEdit* makeNameBox(QWidget* parent, const QRect& twips, const QString& text,
     }
     box->setPalette(colours);
     return box;
+}
+
+// Each colour and fault a whole sentence, as a translation words it.
+QString nameFaultText(Player colour, const NameFault& fault) {
+    const bool red = colour == Player::Red;
+    if (fault.kind == NameFault::Kind::TooLong)
+        return (red ? NameEntry::tr("The Red player's name has %1 characters, more than "
+                                    "%2.\r\nPlease type it again.")
+                    : NameEntry::tr("The Blue player's name has %1 characters, more than "
+                                    "%2.\r\nPlease type it again."))
+            .arg(QLocale().toString(fault.length), QLocale().toString(MaximumNameLength));
+    return (red ? NameEntry::tr("The Red player's name holds a control or invisible character "
+                                "(%1).\r\nPlease type it again.")
+                : NameEntry::tr("The Blue player's name holds a control or invisible character "
+                                "(%1).\r\nPlease type it again."))
+        .arg(codePointText(fault.character));
 }
 
 } // namespace
@@ -50,23 +67,24 @@ NameEntry::NameEntry(ScreenSet& screens)
                              .gameIcon = true}),
       screens(screens) {
 
-    startButton = new QPushButton(QStringLiteral("START PLAYING"), this);
+    startButton = new QPushButton(tr("START PLAYING"), this);
     startButton->setGeometry(twipsToPixels(QRect(4080, 4560, 3855, 495)));
     startButton->setFont(gameFont(Face::MsSansSerif, 13.5, Bold));
-    redNameBox = makeNameBox(this, {1380, 2160, 9255, 555}, RedNamePlaceholder, Colour::Red);
-    blueNameBox = makeNameBox(this, {1380, 3120, 9255, 555}, BlueNamePlaceholder, Colour::DarkBlue);
+    redNameBox = makeNameBox(this, {1380, 2160, 9255, 555}, redNamePlaceholder(), Colour::Red);
+    blueNameBox =
+        makeNameBox(this, {1380, 3120, 9255, 555}, blueNamePlaceholder(), Colour::DarkBlue);
     for (std::size_t index = 0; index < titleLetters.size(); ++index)
         titleLetters[index] = new AnimatedGif(this, {LetterLefts[index], 120, 1125, 1335});
-    computerChoice = new QCheckBox(QStringLiteral("Play against the computer"), this);
+    computerChoice = new QCheckBox(tr("Play against the computer"), this);
     computerChoice->setGeometry(twipsToPixels(QRect(1380, 3840, 4900, 495)));
-    guestChoice = new QCheckBox(QStringLiteral("Red is a guest (not recorded)"), this);
+    guestChoice = new QCheckBox(tr("Red is a guest (not recorded)"), this);
     guestChoice->setGeometry(twipsToPixels(QRect(6380, 3840, 4255, 495)));
-    guestChoice->setAccessibleName(QStringLiteral("Red is a guest, not recorded"));
+    guestChoice->setAccessibleName(tr("Red is a guest, not recorded"));
     for (QCheckBox* choice : {computerChoice, guestChoice})
         choice->setFont(gameFont(Face::MsSansSerif, 13.5, Bold));
-    redNameBox->setAccessibleName(QStringLiteral("Red player's name"));
-    blueNameBox->setAccessibleName(QStringLiteral("Blue player's name"));
-    computerChoice->setAccessibleName(QStringLiteral("Play against the computer"));
+    redNameBox->setAccessibleName(tr("Red player's name"));
+    blueNameBox->setAccessibleName(tr("Blue player's name"));
+    computerChoice->setAccessibleName(computerChoice->text());
     setTabOrder(redNameBox, blueNameBox);
     setTabOrder(blueNameBox, computerChoice);
     setTabOrder(computerChoice, guestChoice);
@@ -104,9 +122,9 @@ void NameEntry::startLetters() {
 // Only a click clears a box that still shows its default text; Tab leaves it standing.
 bool NameEntry::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == redNameBox && redNameBox->text() == RedNamePlaceholder)
+        if (watched == redNameBox && redNameBox->text() == redNamePlaceholder())
             redNameBox->clear();
-        else if (watched == blueNameBox && blueNameBox->text() == BlueNamePlaceholder)
+        else if (watched == blueNameBox && blueNameBox->text() == blueNamePlaceholder())
             blueNameBox->clear();
     }
     if (event->type() == QEvent::KeyPress && (watched == redNameBox || watched == blueNameBox)) {
@@ -120,7 +138,7 @@ bool NameEntry::eventFilter(QObject* watched, QEvent* event) {
         // Typing into an untouched default text replaces it, as after Tab.
         auto* box = static_cast<QLineEdit*>(watched);
         const bool untouched =
-            box->text() == (box == redNameBox ? RedNamePlaceholder : BlueNamePlaceholder);
+            box->text() == (box == redNameBox ? redNamePlaceholder() : blueNamePlaceholder());
         if (untouched && !box->hasSelectedText() && !key->text().isEmpty() &&
             key->text()[0].isPrint())
             box->selectAll();
@@ -133,7 +151,7 @@ bool NameEntry::eventFilter(QObject* watched, QEvent* event) {
 void NameEntry::chooseComputer(bool chosen) {
     if (chosen)
         m_redTyped = redNameBox->text();
-    redNameBox->setText(chosen ? QString(ComputerName) : m_redTyped);
+    redNameBox->setText(chosen ? computerShownName() : m_redTyped);
     redNameBox->setEnabled(!chosen);
     guestChoice->setEnabled(!chosen);
     if (chosen && redNameBox->hasFocus())
@@ -142,14 +160,11 @@ void NameEntry::chooseComputer(bool chosen) {
 
 void NameEntry::startPlaying() {
     const bool alone = computerChoice->isChecked();
-    for (const auto& [box, colour] : {std::pair{redNameBox, "Red"}, {blueNameBox, "Blue"}})
-        if (const QString problem = nameProblem(box->text());
-            !problem.isEmpty() && !(alone && box == redNameBox)) {
-            screens.services().dialogs.warn(this,
-                                            QStringLiteral("The %1 player's name %2.\r\nPlease "
-                                                           "type it again.")
-                                                .arg(QLatin1String(colour), problem),
-                                            QStringLiteral("WELCOME"));
+    for (const auto& [box, colour] :
+         {std::pair{redNameBox, Player::Red}, {blueNameBox, Player::Blue}})
+        if (const NameFault fault = nameFault(box->text());
+            fault.kind != NameFault::Kind::None && !(alone && box == redNameBox)) {
+            screens.services().dialogs.warn(this, nameFaultText(colour, fault), tr("WELCOME"));
             box->setFocus();
             return;
         }
@@ -160,11 +175,11 @@ void NameEntry::startPlaying() {
         screens.services().dialogs.warn(
             this,
             problem == NamesProblem::Same
-                ? QStringLiteral("The same name cannot be entered for both players!\r\nplease "
-                                 "enter another name, or play against the computer.")
-            : alone ? QStringLiteral("A name must be entered for the Blue player!\r\nplease retry.")
-                    : QStringLiteral("Names must be entered for both players!\r\nplease retry."),
-            QStringLiteral("WELCOME"));
+                ? tr("The same name cannot be entered for both players!\r\nplease enter another "
+                     "name, or play against the computer.")
+            : alone ? tr("A name must be entered for the Blue player!\r\nplease retry.")
+                    : tr("Names must be entered for both players!\r\nplease retry."),
+            tr("WELCOME"));
         return;
     }
     if (alone)
@@ -178,10 +193,10 @@ void NameEntry::startPlaying() {
 
 // The choice of the computer stays as it was last set.
 void NameEntry::showForNewPlayers() {
-    m_redTyped = RedNamePlaceholder;
+    m_redTyped = redNamePlaceholder();
     if (!computerChoice->isChecked())
-        redNameBox->setText(RedNamePlaceholder);
-    blueNameBox->setText(BlueNamePlaceholder);
+        redNameBox->setText(redNamePlaceholder());
+    blueNameBox->setText(blueNamePlaceholder());
     startLetters();
     show();
     (computerChoice->isChecked() ? blueNameBox : redNameBox)->setFocus();

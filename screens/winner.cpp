@@ -91,7 +91,7 @@ void WinnerWindow::onLoad() {
 void WinnerWindow::drawWinner() {
     const Player winner = game.winner();
     winnerName->setBackColour(winner == Player::Blue ? Colour::Blue : Colour::Red);
-    winnerName->setCaption(game.name(winner));
+    winnerName->setCaption(game.shownName(winner));
     headline->setCaption(Texts::weHaveAWinner());
     for (AnimatedGif* fireworks : {leftFireworks, rightFireworks}) {
         fireworks->setPictureFile(QStringLiteral("gif/fireworks.gif"));

@@ -33,4 +33,7 @@ refused report --report
 refused dayz --report x.pdf --dayz 3
 "$game" -platform offscreen -style=fusion --reverse -qwindowtitle Q --version >/dev/null ||
     failed "Qt's own options refused"
+# In another language Qt's own words of the help are in it too, beside the game's.
+"$game" --language de --help | grep -c "Zeigt Hilfe zu den Kommandozeilenoptionen\|Einmaleins" |
+    grep -qx 2 || failed "--help not in German"
 echo "passed"

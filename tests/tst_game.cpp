@@ -125,7 +125,7 @@ private:
 
     void typeNames() {
         static const QStringList names{
-            "", RedNamePlaceholder, BlueNamePlaceholder, " Ana ", "ana", "Ben", "<b>x</b>"};
+            "", redNamePlaceholder(), blueNamePlaceholder(), " Ana ", "ana", "Ben", "<b>x</b>"};
         const QString typedBlue = names[uniform(0, int(names.size()) - 1)];
         const QString typedRed = names[uniform(0, int(names.size()) - 1)];
         const bool accepted = played->game.start(typedBlue, typedRed);

@@ -214,17 +214,15 @@ private Q_SLOTS:
         (welcome.show(), activate(welcome), key(welcome, Qt::Key_Tab), key(welcome, Qt::Key_Tab));
         QCOMPARE(welcome.focusWidget(), control<QCheckBox>(welcome, "computerChoice"));
         key(welcome, Qt::Key_Space);
-        for (const QString& shown : {QString(ComputerName), QString(RedNamePlaceholder)}) {
+        for (const QString& shown : {QString(ComputerName), redNamePlaceholder()}) {
             QCOMPARE(std::pair(control<QLineEdit>(welcome, "redNameBox")->text(),
                                control<QLineEdit>(welcome, "redNameBox")->isEnabled()),
                      std::pair(shown, shown != ComputerName));
             key(welcome, Qt::Key_C, Qt::AltModifier);
         }
-        for (const char* typed : {"", "the Computer ", "Ben"})
-            (control<QLineEdit>(welcome, "blueNameBox")->setText(QString()),
-             control<QLineEdit>(welcome, "blueNameBox")->setFocus(),
-             QTest::keyClicks(control<QLineEdit>(welcome, "blueNameBox"), typed),
-             key(welcome, Qt::Key_Return));
+        for (const char* typed : {"", "the Computer ", "Be\u200Dn", "Ben"})
+            (control<QLineEdit>(welcome, "blueNameBox")->setText(QString::fromUtf8(typed)),
+             control<QLineEdit>(welcome, "blueNameBox")->setFocus(), key(welcome, Qt::Key_Return));
         QCOMPARE(control<VbLabel>(board, "redName")->caption(), ComputerName);
         Game& model = game.screens.game();
         (model.leave(), model.playAgainSamePlayers(), model.leave(), model.playAgainNewPlayers());
@@ -234,6 +232,8 @@ private Q_SLOTS:
                               "retry.",
                               "WELCOME: The same name cannot be entered for both players!\r\n"
                               "please enter another name, or play against the computer.",
+                              "WELCOME: The Blue player's name holds a control or invisible "
+                              "character (U+200D).\r\nPlease type it again.",
                               "start alone: Ben", "finish: ", "start alone: Ben", "finish: ",
                               "say: four in a row,,across, up and down or diagonally wins,, you "
                               "have 20 seconds to answer,, blue goes first"}));
@@ -521,18 +521,27 @@ private Q_SLOTS:
                     if (state == QLatin1String("long-names") && label->caption().size() == 30)
                         QVERIFY2(label->captionFont().pixelSize() >= 11, qPrintable(where));
                 }
-                for (QAbstractButton* button : screen->findChildren<QAbstractButton*>()) {
-                    const QString text = QString(button->text()).remove(QLatin1Char('&'));
-                    const QFontMetrics metrics(button->font());
-                    const auto* wrapping = qobject_cast<WrappingButton*>(button);
+                // A name box shows the whole of its default text, as a button its caption.
+                for (QWidget* widget : screen->findChildren<QWidget*>()) {
+                    const auto* button = qobject_cast<QAbstractButton*>(widget);
+                    const auto* box = qobject_cast<QLineEdit*>(widget);
+                    if (!button && !box)
+                        continue;
+                    const QString text =
+                        button ? QString(button->text()).remove(QLatin1Char('&')) : box->text();
+                    QVERIFY2(button || text == redNamePlaceholder() ||
+                                 text == blueNamePlaceholder(),
+                             qPrintable(QStringLiteral("cut: ") + text));
+                    const QFontMetrics metrics(widget->font());
+                    const auto* wrapping = qobject_cast<WrappingButton*>(widget);
                     const QRect room =
-                        wrapping ? wrapping->captionRect() : button->rect().adjusted(4, 0, -4, 0);
+                        wrapping ? wrapping->captionRect() : widget->rect().adjusted(4, 0, -4, 0);
                     const QRect needed =
                         wrapping
                             ? metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, text)
                             : QRect(0, 0,
                                     metrics.horizontalAdvance(text) +
-                                        (qobject_cast<QCheckBox*>(button) ? 24 : 0),
+                                        (qobject_cast<QCheckBox*>(widget) ? 24 : 0),
                                     metrics.height());
                     QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
                              qPrintable(state + QLatin1Char(' ') + text));

@@ -6,6 +6,7 @@
 #include "testwav.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <csignal>
@@ -92,6 +93,22 @@ private Q_SLOTS:
         }
         QVERIFY2(std::abs(voicedLevelDbfs(all) - sounds) <= 1.0,
                  qPrintable(u"%1 dB against %2 dB"_s.arg(voicedLevelDbfs(all)).arg(sounds)));
+    }
+
+    // Without its voice the game goes on silent, and says once on stderr what to install.
+    void aMissingVoiceIsSaidOnceAndTheGameGoesOnSilent() {
+        struct MissingVoice final : VoiceEngine {
+            std::mutex m_lock;
+            std::mutex& lock() override { return m_lock; }
+            bool load() override { return false; }
+            QString whatIsMissing() const override { return u"no voice for \"de\""_s; }
+            PcmSound say(const Utterance&, std::stop_token) override { return {}; }
+        } missing;
+        QTest::ignoreMessage(QtWarningMsg, "Speech: no voice for \"de\"; the game shows its texts "
+                                           "and stays silent.");
+        QTest::failOnWarning(QRegularExpression(u"^Speech:"_s));
+        for (const QString& text : {Texts::question(7, 8), Texts::correct()})
+            QVERIFY(synthesiseSpeech(missing, text).samples.empty());
     }
 
     void aNewTextCutsOffTheLastWithinFiftyMilliseconds() {
