@@ -5,6 +5,7 @@
 #include "record/recordrows.h"
 #include "record/schema.h"
 #include "record/serverwriter.h"
+#include "record/sqlsteps.h"
 
 #include <QDateTime>
 #include <QSet>
@@ -18,10 +19,6 @@
 namespace quintarlow {
 
 namespace {
-
-bool failed(const QSqlQuery& query) {
-    return query.lastError().type() != QSqlError::NoError;
-}
 
 // What the server said, on one line; a broken connection's text may name the host, so it is
 // only said to be broken.

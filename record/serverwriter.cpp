@@ -2,6 +2,7 @@
 
 #include "record/recordcsv.h"
 #include "record/sqliterecord.h"
+#include "record/sqlsteps.h"
 
 #include <QCryptographicHash>
 #include <QSqlDatabase>
@@ -9,14 +10,6 @@
 #include <QSqlQuery>
 
 namespace quintarlow {
-
-namespace {
-
-bool exec(const QSqlDatabase& db, const QString& statement) {
-    return QSqlQuery(db).exec(statement);
-}
-
-} // namespace
 
 ServerWrite writeToServer(const QSqlDatabase& server, const std::vector<GameRow>& games,
                           const std::vector<AnswerRow>& answers, const QString& className) {
