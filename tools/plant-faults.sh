@@ -242,6 +242,9 @@ faults=(
 'progress/progresswindow.cpp%s/\n\s*progressSettings\(\).setValue\(PeriodKey, static_cast<int>\(period\)\);//%the window forgets the period last shown'
 'app/practicecommand.cpp%s/if \(children.size\(\) > 1\)\n\s*return refuse\(err, notOneChildText\(name, knownNames\)\);\n//%--practice with a name two classes share does not ask which child is meant'
 'app/practicecommand.cpp%s/\n\s*name = children.front\(\);/;/%--practice does not read a child named with their class'
+'core/questiondraw.cpp%s/while \(previousWasMissed && /while (false \&\& /%a missed fact the tables reach is asked twice running'
+'app/platformchoice.cpp%s/ \|\|\n\s*!environment.waylandDisplay.isEmpty\(\)//%a Wayland desktop that names only its WAYLAND_DISPLAY gets no XWayland'
+'app/languagechoice.cpp%s/ \|\| language == QLatin1String\("nn"\)//%a Nynorsk desktop gets English, not Bokmål'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
