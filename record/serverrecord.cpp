@@ -248,12 +248,11 @@ int ServerRecord::keepDays() {
 }
 
 SqliteRecord::Merge ServerRecord::importAnswers(const std::vector<AnswerRow>& rows) {
-    const ServerWrite write = writeToServer(db(), {}, rows, m_className);
+    RecordMerge write = writeToServer(db(), {}, rows, m_className);
     if (!write.error.isEmpty())
-        return {
-            0, 0,
-            QStringLiteral("the school's record server refused the answers (%1)").arg(write.error)};
-    return {write.added, write.skipped, {}};
+        write.error =
+            QStringLiteral("the school's record server refused the answers (%1)").arg(write.error);
+    return write;
 }
 
 QString ServerRecord::childRows(const QString& child, QVariantList* values) {

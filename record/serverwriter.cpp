@@ -11,9 +11,9 @@
 
 namespace quintarlow {
 
-ServerWrite writeToServer(const QSqlDatabase& server, const std::vector<GameRow>& games,
+RecordMerge writeToServer(const QSqlDatabase& server, const std::vector<GameRow>& games,
                           const std::vector<AnswerRow>& answers, const QString& className) {
-    ServerWrite write;
+    RecordMerge write;
     QSqlQuery game(server);
     QSqlQuery answer(server);
     // Answers alone (an imported file) need no game's function, nor its newest form.
