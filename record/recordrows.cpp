@@ -17,17 +17,6 @@
 
 namespace quintarlow {
 
-QSqlQuery runStatement(const QSqlDatabase& db, const QString& sql, const QVariantList& values) {
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        return query;
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    query.exec();
-    return query;
-}
-
 QString keptTablesText(const std::vector<int>& tables) {
     QStringList numbers;
     for (int table : tables)

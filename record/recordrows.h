@@ -1,6 +1,7 @@
 #pragma once
 
 #include "record/recordreader.h"
+#include "record/sqlsteps.h"
 
 #include <QHash>
 #include <QSet>
@@ -17,10 +18,6 @@ namespace quintarlow {
 
 // The record's rows as the local file and a school's server both keep them, read and written
 // the same way by either.
-
-// Runs one statement with its values; the query, to read from or check. Every read here goes
-// through its rows once. A statement that cannot be prepared keeps the driver's reason.
-QSqlQuery runStatement(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});
 
 // A player's practice tables as kept: "3,4,6"; empty for every table.
 QString keptTablesText(const std::vector<int>& tables);

@@ -2,6 +2,7 @@
 
 #include "core/playernames.h"
 #include "record/recordrows.h"
+#include "record/sqlsteps.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -19,26 +20,17 @@ bool isPostgres(const QSqlDatabase& db) {
 // Any number: every Quintarlow! program migrating the same server waits on this lock.
 constexpr qint64 migrationLock = 0x51756e746172;
 
-bool run(const QSqlDatabase& db, const QString& statement, QString* error) {
-    QSqlQuery query(db);
-    if (query.exec(statement))
-        return true;
-    if (error)
-        *error = query.lastError().databaseText();
-    return false;
-}
-
 bool writeVersion(const QSqlDatabase& db, int from, int to, QString* error) {
     if (!isPostgres(db))
-        return run(db, QStringLiteral("PRAGMA user_version = %1").arg(to), error);
+        return exec(db, QStringLiteral("PRAGMA user_version = %1").arg(to), error);
     if (from == 0 &&
-        !run(db, QStringLiteral("CREATE TABLE schema_version (version INTEGER NOT NULL)"), error))
+        !exec(db, QStringLiteral("CREATE TABLE schema_version (version INTEGER NOT NULL)"), error))
         return false;
-    return run(db,
-               from == 0
-                   ? QStringLiteral("INSERT INTO schema_version (version) VALUES (%1)").arg(to)
-                   : QStringLiteral("UPDATE schema_version SET version = %1").arg(to),
-               error);
+    return exec(db,
+                from == 0
+                    ? QStringLiteral("INSERT INTO schema_version (version) VALUES (%1)").arg(to)
+                    : QStringLiteral("UPDATE schema_version SET version = %1").arg(to),
+                error);
 }
 
 // Takes the database for this program alone until COMMIT or ROLLBACK. SQLite's IMMEDIATE takes
@@ -46,9 +38,9 @@ bool writeVersion(const QSqlDatabase& db, int from, int to, QString* error) {
 // second program wait until the first has committed its tables.
 bool beginAlone(const QSqlDatabase& db, QString* error) {
     if (!isPostgres(db))
-        return run(db, QStringLiteral("BEGIN IMMEDIATE"), error);
-    return run(db, QStringLiteral("BEGIN"), error) &&
-           run(db, QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(migrationLock), error);
+        return exec(db, QStringLiteral("BEGIN IMMEDIATE"), error);
+    return exec(db, QStringLiteral("BEGIN"), error) &&
+           exec(db, QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(migrationLock), error);
 }
 
 QString newerRecord(int stored) {
@@ -955,7 +947,7 @@ QString upgrade(const QSqlDatabase& db) {
     // Another program may have set them up while this one waited.
     stored = storedVersion(db);
     if (stored < 0 || stored > newestVersion()) {
-        run(db, QStringLiteral("ROLLBACK"), nullptr);
+        exec(db, QStringLiteral("ROLLBACK"), nullptr);
         return stored < 0 ? QStringLiteral("the record's version cannot be read")
                           : newerRecord(stored);
     }
@@ -966,7 +958,7 @@ QString upgrade(const QSqlDatabase& db) {
         for (const QStringList* statements :
              {&migration.statements, isPostgres(db) ? &migration.serverOnly : &migration.localOnly})
             for (const QString& statement : *statements)
-                done = done && run(db, statement, &error);
+                done = done && exec(db, statement, &error);
         if (done && !isPostgres(db) && migration.localCode) {
             error = migration.localCode(db);
             done = error.isEmpty();
@@ -974,10 +966,10 @@ QString upgrade(const QSqlDatabase& db) {
     }
     done = done &&
            (stored == newestVersion() || writeVersion(db, stored, newestVersion(), &error)) &&
-           run(db, QStringLiteral("COMMIT"), &error);
+           exec(db, QStringLiteral("COMMIT"), &error);
     if (done)
         return {};
-    run(db, QStringLiteral("ROLLBACK"), nullptr);
+    exec(db, QStringLiteral("ROLLBACK"), nullptr);
     return QStringLiteral("the record's tables cannot be set up: %1").arg(error);
 }
 

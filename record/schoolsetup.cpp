@@ -3,6 +3,7 @@
 #include "core/playernames.h"
 #include "record/recordrows.h"
 #include "record/schema.h"
+#include "record/sqlsteps.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -85,14 +86,11 @@ public:
             query.exec(sql);
         else
             query = runStatement(m_db, sql, values);
-        if (query.lastError().isValid() && m_error.isEmpty())
-            m_error = query.lastError().databaseText().simplified();
-        return !query.lastError().isValid();
+        return noted(query);
     }
     QVariant value(const QString& sql, const QVariantList& values = {}) {
         QSqlQuery query = runStatement(m_db, sql, values);
-        if (query.lastError().isValid() && m_error.isEmpty())
-            m_error = query.lastError().databaseText().simplified();
+        noted(query);
         return query.next() ? query.value(0) : QVariant();
     }
     QSet<QString> granted(const QString& role, const QString& object, bool isFunction) {
@@ -240,6 +238,13 @@ public:
     const QString& error() const { return m_error; }
 
 private:
+    // Whether the statement was done; the first failure is the one said.
+    bool noted(const QSqlQuery& query) {
+        if (failed(query) && m_error.isEmpty())
+            m_error = query.lastError().databaseText().simplified();
+        return !failed(query);
+    }
+
     QSqlDatabase m_db;
     QStringList m_said;
     QString m_error;
@@ -295,7 +300,7 @@ QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes
     }
     if (!setup.error().isEmpty() || !setup.run(QStringLiteral("COMMIT"))) {
         *error = setup.error();
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        exec(db, QStringLiteral("ROLLBACK"));
         return {};
     }
     QStringList said = setup.said();

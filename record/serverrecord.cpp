@@ -5,6 +5,7 @@
 #include "record/recordrows.h"
 #include "record/schema.h"
 #include "record/serverwriter.h"
+#include "record/sqlsteps.h"
 
 #include <QDateTime>
 #include <QSet>
@@ -18,10 +19,6 @@
 namespace quintarlow {
 
 namespace {
-
-bool failed(const QSqlQuery& query) {
-    return query.lastError().type() != QSqlError::NoError;
-}
 
 // What the server said, on one line; a broken connection's text may name the host, so it is
 // only said to be broken.
@@ -251,12 +248,11 @@ int ServerRecord::keepDays() {
 }
 
 SqliteRecord::Merge ServerRecord::importAnswers(const std::vector<AnswerRow>& rows) {
-    const ServerWrite write = writeToServer(db(), {}, rows, m_className);
+    RecordMerge write = writeToServer(db(), {}, rows, m_className);
     if (!write.error.isEmpty())
-        return {
-            0, 0,
-            QStringLiteral("the school's record server refused the answers (%1)").arg(write.error)};
-    return {write.added, write.skipped, {}};
+        write.error =
+            QStringLiteral("the school's record server refused the answers (%1)").arg(write.error);
+    return write;
 }
 
 QString ServerRecord::childRows(const QString& child, QVariantList* values) {

@@ -4,6 +4,7 @@
 #include "record/schema.h"
 #include "record/serverwriter.h"
 #include "record/sqliterecord.h"
+#include "record/sqlsteps.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -44,20 +45,12 @@ struct Batch {
     bool empty() const { return games.empty() && answers.empty(); }
 };
 
-bool exec(QSqlDatabase& db, const QString& statement) {
-    return QSqlQuery(db).exec(statement);
-}
-
 // Ends a transaction on the local file: kept when every step was done, otherwise undone.
 bool commitIf(QSqlDatabase& local, bool done) {
     if (done && exec(local, QStringLiteral("COMMIT")))
         return true;
     exec(local, QStringLiteral("ROLLBACK"));
     return false;
-}
-
-bool failed(const QSqlQuery& query) {
-    return query.lastError().isValid();
 }
 
 // A game is sent again once it has ended, so the server learns its winner and end. The marks

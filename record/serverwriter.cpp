@@ -2,6 +2,7 @@
 
 #include "record/recordcsv.h"
 #include "record/sqliterecord.h"
+#include "record/sqlsteps.h"
 
 #include <QCryptographicHash>
 #include <QSqlDatabase>
@@ -10,17 +11,9 @@
 
 namespace quintarlow {
 
-namespace {
-
-bool exec(const QSqlDatabase& db, const QString& statement) {
-    return QSqlQuery(db).exec(statement);
-}
-
-} // namespace
-
-ServerWrite writeToServer(const QSqlDatabase& server, const std::vector<GameRow>& games,
+RecordMerge writeToServer(const QSqlDatabase& server, const std::vector<GameRow>& games,
                           const std::vector<AnswerRow>& answers, const QString& className) {
-    ServerWrite write;
+    RecordMerge write;
     QSqlQuery game(server);
     QSqlQuery answer(server);
     // Answers alone (an imported file) need no game's function, nor its newest form.

@@ -22,17 +22,12 @@ struct GameRow {
     bool againstComputer = false;
 };
 
-struct ServerWrite {
-    int added = 0;
-    int skipped = 0; // answers the server held already
-    QString error;   // the server's words when it refused; nothing was added then
-};
-
 // The one way answers and games reach a school's server, from a machine's sending round as
 // from a teacher's import: through the server's own functions, in one transaction, each row
 // carrying the class it was played in (`className` for a row that does not say). A game sent again
-// once ended gets its winner and end; an answer the server holds already is skipped.
-ServerWrite writeToServer(const QSqlDatabase& server, const std::vector<GameRow>& games,
+// once ended gets its winner and end; an answer the server holds already is skipped. On a
+// refusal, the server's words and nothing added.
+RecordMerge writeToServer(const QSqlDatabase& server, const std::vector<GameRow>& games,
                           const std::vector<AnswerRow>& answers, const QString& className);
 
 // What a server keeps of a forgotten player: the SHA-256 of the name as names compare.

@@ -16,6 +16,8 @@ class QSqlDatabase;
 
 namespace quintarlow {
 
+class SqliteWriter;
+
 // The practice record in one SQLite file. The board's reports only queue their row: a
 // worker thread with its own connection writes them in order, one transaction each, so the
 // board never waits for the disk. Reading and the other changes wait for their answer.
@@ -90,10 +92,8 @@ public:
     // The fluency time the facts to practise are judged by, as the progress window shows them.
     void setFluencyMs(qint64 ms) { m_fluencyMs = ms; }
 
-    class Writer;
-
 private:
-    explicit SqliteRecord(std::unique_ptr<Writer> writer);
+    explicit SqliteRecord(std::unique_ptr<SqliteWriter> writer);
     // Works out the game's plans from the file, in the background.
     void planGame();
     void startGame(const QString& blue, const QString& red, const QDateTime& at, bool alone);
@@ -113,7 +113,7 @@ private:
     QDate m_gameDay;
     std::atomic<qint64> m_fluencyMs = DefaultFluencyMs;
     // Last, so that it ends first: its jobs use the members above.
-    std::unique_ptr<Writer> m_writer;
+    std::unique_ptr<SqliteWriter> m_writer;
 };
 
 // Names compare trimmed and ignoring case.

@@ -48,6 +48,27 @@ std::unique_ptr<SqliteRecord> openIn(const QTemporaryDir& dir) {
     return record;
 }
 
+// Runs `statements` on the record's file as another program would; the first column of the
+// last one's rows.
+QStringList onFile(const QTemporaryDir& dir, const QStringList& statements) {
+    QStringList column;
+    {
+        QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "edit");
+        file.setDatabaseName(folderIn(dir) + QStringLiteral("/record.sqlite"));
+        file.open();
+        for (const QString& statement : statements) {
+            QSqlQuery query(file);
+            if (!query.exec(statement))
+                column = QStringList{QStringLiteral("failed: ") + statement};
+            else
+                for (column.clear(); query.next();)
+                    column.append(query.value(0).toString());
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("edit"));
+    return column;
+}
+
 JudgedAnswer judged(const QString& player, int a, int b, std::optional<int> answered) {
     const Outcome outcome = !answered            ? Outcome::Timeout
                             : *answered == a * b ? Outcome::Right
@@ -58,6 +79,11 @@ JudgedAnswer judged(const QString& player, int a, int b, std::optional<int> answ
 const QByteArray GoodLine =
     "3f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11,Ben,2026-12-07T10:00:00.000+01:00,"
     "8a4e2d1c-1111-4f4f-8a8a-123456789abc,1,3,4,12,12,right,2500\r\n";
+
+// The answer GoodLine holds, for a test to change what it needs.
+AnswerRow goodRow() {
+    return answersFromCsv(CsvHeader.latin1() + QByteArray("\r\n") + GoodLine).rows.at(0);
+}
 
 } // namespace
 
@@ -279,18 +305,13 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const auto answer = [](const char* player, const char* game, const char* at,
                                Outcome outcome) {
-            static int turn = 0;
-            return AnswerRow{QUuid::createUuid().toString(QUuid::WithoutBraces),
-                             player,
-                             QDateTime::fromString(at, Qt::ISODate),
-                             game,
-                             ++turn,
-                             3,
-                             4,
-                             12,
-                             outcome == Outcome::Timeout ? std::nullopt : std::optional(12),
-                             outcome,
-                             1500};
+            AnswerRow row = goodRow();
+            std::tie(row.answerId, row.player, row.gameId, row.playedAt, row.outcome,
+                     row.answered) =
+                std::tuple(QUuid::createUuid().toString(QUuid::WithoutBraces), QString(player),
+                           QString(game), QDateTime::fromString(at, Qt::ISODate), outcome,
+                           outcome == Outcome::Timeout ? std::nullopt : std::optional(12));
+            return row;
         };
         const char* first = "8a4e2d1c-1111-4f4f-8a8a-123456789abc";
         const char* second = "8a4e2d1c-2222-4f4f-8a8a-123456789abc";
@@ -302,14 +323,7 @@ private Q_SLOTS:
                           answer(" aNN ", second, "2026-12-08T09:00:00+01:00", Outcome::Right)})
                      .added,
                  4);
-        {
-            QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "edit");
-            file.setDatabaseName(folderIn(dir) + QStringLiteral("/record.sqlite"));
-            QVERIFY(file.open());
-            for (const QString& statement : statements)
-                QVERIFY2(QSqlQuery(file).exec(statement), qPrintable(statement));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("edit"));
+        QVERIFY(!onFile(dir, statements).join(' ').startsWith(QLatin1String("failed")));
         QStringList seen;
         for (const PlayerSummary& player : openIn(dir)->players())
             seen.append(QString::asprintf("%s %d %d %d %s", qPrintable(player.name), player.games,
@@ -354,20 +368,11 @@ private Q_SLOTS:
             exported = answersToCsv(record->answers(QString()));
             QCOMPARE(record->answers(names.first()).size(), 1u);
         }
-        {
-            QSqlDatabase games = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "games");
-            games.setDatabaseName(folderIn(first) + QStringLiteral("/record.sqlite"));
-            QVERIFY(games.open());
-            QSqlQuery won(QStringLiteral("SELECT winner FROM games WHERE winner IS NOT NULL"),
-                          games);
-            QVERIFY(won.next());
-            QCOMPARE(won.value(0).toString(), names.first());
-            QSqlQuery alone("SELECT group_concat(blue || red) FROM games WHERE against_computer",
-                            games);
-            QCOMPARE(alone.next() ? alone.value(0).toString() : QString(),
-                     names.first() + ComputerName);
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("games"));
+        QCOMPARE(onFile(first, {"SELECT winner FROM games WHERE winner IS NOT NULL"}),
+                 QStringList{names.first()});
+        QCOMPARE(
+            onFile(first, {"SELECT group_concat(blue || red) FROM games WHERE against_computer"}),
+            QStringList{names.first() + ComputerName});
         const CsvReading reading = answersFromCsv(exported);
         QCOMPARE(reading.error, QString());
         QStringList players;
@@ -398,8 +403,7 @@ private Q_SLOTS:
     void cellsNoSpreadsheetRuns() {
         QFETCH(QString, name);
         QFETCH(QByteArray, cell);
-        AnswerRow row =
-            answersFromCsv(CsvHeader.latin1() + QByteArray("\r\n") + GoodLine).rows.at(0);
+        AnswerRow row = goodRow();
         row.player = name;
         const QByteArray csv = answersToCsv({row});
         QVERIFY(csv.startsWith("\xEF\xBB\xBF" + QByteArray(CsvHeader.latin1()) + "\r\n"));
@@ -420,14 +424,8 @@ private Q_SLOTS:
         record->answerJudged(judged(QStringLiteral("Ben"), 3, 4, 12));
         record->answerJudged(judged(QStringLiteral("Rosa"), 3, 5, std::nullopt));
         record->waitUntilWritten();
-        {
-            QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "edit");
-            file.setDatabaseName(folderIn(dir) + QStringLiteral("/record.sqlite"));
-            QVERIFY(file.open());
-            QVERIFY(QSqlQuery(file).exec(
-                QStringLiteral("UPDATE answers SET outcome = 'nearly' WHERE player = 'Rosa'")));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("edit"));
+        QCOMPARE(onFile(dir, {"UPDATE answers SET outcome = 'nearly' WHERE player = 'Rosa'"}),
+                 QStringList());
         const std::vector<AnswerRow> rows = record->answers(QString());
         QCOMPARE(rows.size(), 1u);
         QVERIFY2(record->readError().contains(QLatin1String("\"nearly\"")),
@@ -570,9 +568,11 @@ private Q_SLOTS:
     }
 };
 
-// `write FOLDER COUNT`: one game of COUNT answers as fast as the board could report them; says
-// on stderr, as the game does, when the record cannot be opened.
-int writeAnswers(int argc, char* argv[]) {
+// Another program at the record in FOLDER, saying on stderr, as the game does, when it cannot
+// open it: `write FOLDER COUNT` plays one game of COUNT answers as fast as the board could
+// report them; `sevens FOLDER NAME` and `forget FOLDER NAME` do what the Practice Record window
+// does.
+int otherProgram(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QString error;
     auto record = SqliteRecord::open(QString::fromLocal8Bit(argv[2]), &error);
@@ -580,31 +580,24 @@ int writeAnswers(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
+    const QString nameOrCount = QString::fromLocal8Bit(argv[3]);
+    if (qstrcmp(argv[1], "write") != 0)
+        return (qstrcmp(argv[1], "forget") == 0
+                    ? record->forgetPlayer(nameOrCount) >= 0
+                    : record->setPracticeSettings(nameOrCount, {{7}, false}))
+                   ? 0
+                   : 1;
     const QString player = QStringLiteral("Writer %1").arg(QCoreApplication::applicationPid());
     record->gameStarted(player, QStringLiteral("Other"), QDateTime::currentDateTime());
-    for (int answer = 0; answer < std::atoi(argv[3]); ++answer)
+    for (int answer = 0; answer < nameOrCount.toInt(); ++answer)
         record->answerJudged(judged(player, 2, 5, 10));
     record->gameFinished(player, QDateTime::currentDateTime());
     return 0;
 }
 
-// `sevens FOLDER NAME` and `forget FOLDER NAME`: what the Practice Record window does.
-int changePractice(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    QString error;
-    auto record = SqliteRecord::open(QString::fromLocal8Bit(argv[2]), &error);
-    const QString name = QString::fromLocal8Bit(argv[3]);
-    const bool done = record && (qstrcmp(argv[1], "forget") == 0
-                                     ? record->forgetPlayer(name) >= 0
-                                     : record->setPracticeSettings(name, {{7}, false}));
-    return done ? 0 : 1;
-}
-
 int main(int argc, char* argv[]) {
-    if (argc == 4 && qstrcmp(argv[1], "write") == 0)
-        return writeAnswers(argc, argv);
-    if (argc == 4 && (qstrcmp(argv[1], "sevens") == 0 || qstrcmp(argv[1], "forget") == 0))
-        return changePractice(argc, argv);
+    if (argc == 4 && QByteArrayList{"write", "sevens", "forget"}.contains(argv[1]))
+        return otherProgram(argc, argv);
     QApplication app(argc, argv);
     RecordTest test;
     return QTest::qExec(&test, argc, argv);
