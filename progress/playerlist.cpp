@@ -212,7 +212,7 @@ void PlayerList::setFigures(const QString& name, const ChildLine& line) {
         {KnowsColumn, line.known},
         {UsualColumn, line.usualMs.value_or(-1)},
         {PractiseColumn, cells[SheetPractise]},
-        {MovedOnColumn, int(line.movedOn)},
+        {MovedOnColumn, line.movingOn ? int(*line.movingOn) : -1},
     }};
     for (int row = 0; row < model->rowCount(); ++row) {
         if (model->item(row, NameColumn)->data(NameRole) != key)

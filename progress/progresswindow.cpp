@@ -359,19 +359,16 @@ void ProgressWindow::readEveryone() {
     }
     // Worked out while nobody waits, so that choosing the class shows it at once.
     classShown = classPage(children, fluency, shown, QStringList(names.begin(), names.end()));
-    findStalled();
+    stalled.clear();
     for (std::size_t child = 0; child < names.size(); ++child) {
-        classShown->sheet.push_back(childLine(pages[child], stalled));
+        const MovingOn moving =
+            movingOn(children[child], fluency, today, settingsOf(names[child]).tables);
+        if (moving == MovingOn::Stalled)
+            stalled.append(names[child]);
+        classShown->sheet.push_back(childLine(pages[child], moving));
         players->setFigures(names[child], classShown->sheet.back());
     }
-    players->setFigures({}, childLine(*classShown, stalled));
-}
-
-void ProgressWindow::findStalled() {
-    stalled.clear();
-    for (const QString& name : names)
-        if (hasStalled(historyOf(name), fluency, today, settingsOf(name)))
-            stalled.append(name);
+    players->setFigures({}, childLine(*classShown));
 }
 
 PracticeSettings ProgressWindow::settingsOf(const QString& name) {

@@ -80,8 +80,6 @@ private:
     // Every player's answers not read yet, in one read of the record.
     void readHistories();
     PracticeSettings settingsOf(const QString& name);
-    // The children who have not moved on, from everyone's answers read.
-    void findStalled();
     void practiceSaved(const QString& name, bool ownSettings);
     // Where the shown child stands on the learning path, or who in the class has not moved on.
     void showMovingOn();

@@ -110,19 +110,35 @@ ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint6
     return page;
 }
 
-ChildLine childLine(const ReportPage& page, const QStringList& stalled) {
+ChildLine childLine(const ReportPage& page, std::optional<MovingOn> movingOn) {
     ChildLine line{.name = page.player,
                    .known = knownFacts(page.grid),
                    .missed = missedFacts(page.grid),
                    .answers = page.answers,
                    .rights = page.rights,
                    .usualMs = page.usualMs,
-                   .trend = page.trend};
+                   .trend = page.trend,
+                   .movingOn = movingOn};
     for (const FactToPractise& fact : page.facts)
         if (line.toPractise.size() < 3)
             line.toPractise.push_back(fact.fact);
-    line.movedOn = !stalled.contains(page.player);
     return line;
+}
+
+QString movingOnWord(MovingOn movingOn) {
+    switch (movingOn) {
+    case MovingOn::Stalled:
+        return QStringLiteral("no");
+    case MovingOn::TooSoon:
+        return QStringLiteral("too soon");
+    case MovingOn::NotPlayed:
+        return QStringLiteral("not played");
+    case MovingOn::MovedOn:
+        break;
+    case MovingOn::AllKnown:
+        return QStringLiteral("knows all");
+    }
+    return QStringLiteral("yes");
 }
 
 QStringList sheetCells(const ChildLine& line) {
@@ -139,7 +155,7 @@ QStringList sheetCells(const ChildLine& line) {
             line.usualMs ? QStringLiteral("%1 s").arg(secondsText(*line.usualMs)) : QString(),
             word.isEmpty() ? QStringLiteral("too few to tell") : word,
             facts.join(QStringLiteral(", ")),
-            line.movedOn ? QStringLiteral("yes") : QStringLiteral("no")};
+            line.movingOn ? movingOnWord(*line.movingOn) : QString()};
 }
 
 namespace {
@@ -174,6 +190,7 @@ everyPage(const std::vector<PlayerSummary>& players,
           RecordEditor& editor, const PageChoices& choices) {
     std::vector<ReportPage> pages;
     std::vector<std::vector<FactAnswer>> children;
+    std::vector<MovingOn> movings;
     QStringList stalled;
     for (const PlayerSummary& player : players) {
         const QString& name = player.name;
@@ -186,7 +203,8 @@ everyPage(const std::vector<PlayerSummary>& players,
         pages.back().wonAlone = player.wonAlone;
         if (settings.path)
             pages.back().movingOn = pathLine(name, all, choices.fluencyMs, choices.today, settings);
-        if (hasStalled(all, choices.fluencyMs, choices.today, settings))
+        movings.push_back(movingOn(all, choices.fluencyMs, choices.today, settings.tables));
+        if (movings.back() == MovingOn::Stalled)
             stalled.append(name);
     }
     QStringList names;
@@ -195,7 +213,7 @@ everyPage(const std::vector<PlayerSummary>& players,
     pages.push_back(classPage(children, choices.fluencyMs, choices.span, names));
     pages.back().movingOn = stalledSentence(stalled);
     for (std::size_t child = 0; child + 1 < pages.size(); ++child)
-        pages.back().sheet.push_back(childLine(pages[child], stalled));
+        pages.back().sheet.push_back(childLine(pages[child], movings[child]));
     for (ReportPage& page : pages)
         page.keepDays = choices.keepDays;
     return pages;

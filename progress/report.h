@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/factstats.h"
+#include "core/movingon.h"
 #include "record/practicerecord.h"
 #include "record/recordreader.h"
 
@@ -25,8 +26,8 @@ struct ChildLine {
     int rights = 0;
     std::optional<qint64> usualMs; // the median time of the right answers
     Trend trend;
-    std::vector<Fact> toPractise; // worst first, at most three
-    bool movedOn = true;          // false: played in the last two weeks and no fact became known
+    std::vector<Fact> toPractise;     // worst first, at most three
+    std::optional<MovingOn> movingOn; // none on the class's line
 };
 
 // What the window shows and the one-page report prints for one player (or the whole class).
@@ -62,8 +63,8 @@ ReportPage playerPage(const QString& player, const std::vector<FactAnswer>& hist
 // The class's page from each child's answers: each fact judged per child.
 ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint64 fluencyMs,
                      const DaySpan& span = {}, const QStringList& names = {});
-// A child's line from their page; `stalled` names the children who have not moved on.
-ChildLine childLine(const ReportPage& page, const QStringList& stalled);
+// A child's line from their page, with whether they moved on in the last two weeks.
+ChildLine childLine(const ReportPage& page, std::optional<MovingOn> movingOn = {});
 // A line's cells in the sheet's columns, as the PDF prints them and the spreadsheet gets them.
 enum SheetColumn {
     SheetChild,
@@ -76,6 +77,8 @@ enum SheetColumn {
     SheetMovedOn
 };
 QStringList sheetCells(const ChildLine& line);
+// "yes", "no", "too soon", "not played", "knows all": the sheet's words for moving on.
+QString movingOnWord(MovingOn movingOn);
 // The class sheet for a spreadsheet: a header, then a line per child, with the export's safe
 // cells.
 QByteArray sheetCsv(const std::vector<ChildLine>& sheet);

@@ -286,48 +286,51 @@ private Q_SLOTS:
         QCOMPARE(summary.fresh, 121);
     }
 
-    // Which children the class view names as not moved on: the two weeks' edges, and known as
-    // the child is shown it (the path's on it, the grid's off it).
+    // Where a child stands on moving on: the two weeks' edges, a child who began in them, and
+    // known as the grid colours it, on the learning path too.
     void stalled_data() {
         QTest::addColumn<QString>("fact");  // 7 x 8's answers
         QTest::addColumn<QString>("other"); // 3 x 4's
         QTest::addColumn<bool>("ones");     // the 1s known on days 0 and 1
         QTest::addColumn<QList<int>>("tables");
-        QTest::addColumn<bool>("path");
         QTest::addColumn<int>("today"); // the two weeks run from today - 13
-        QTest::addColumn<bool>("stalled");
+        QTest::addColumn<MovingOn>("state");
         struct Row {
             const char *name, *fact, *other;
             bool ones;
             QList<int> tables;
-            bool path;
             int today;
-            bool stalled;
+            MovingOn state;
         };
+        using enum MovingOn;
         const Row rows[]{
-            {"a fact known in them", "0:W1 20:R1000 21:R1000", "", false, {}, true, 25, false},
-            {"nothing new known in them", "0:W1 20:W1 21:R9000", "", false, {}, true, 25, true},
-            {"known the day before them", "10:R1 11:R1", "0:W1 20:W1", false, {}, true, 25, true},
-            {"known on their first day", "10:R1 11:R1", "0:W1 20:W1", false, {}, true, 24, false},
-            {"not played in them", "0:W1 5:W1", "", false, {}, true, 19, false},
-            {"played on their first day", "0:W1 6:W1", "", false, {}, true, 19, true},
-            {"began in them", "12:W1 20:W1", "", false, {}, true, 25, false},
-            {"began the day before them", "11:W1 20:W1", "", false, {}, true, 25, true},
-            {"off the path, known in one day", "0:W1 20:R1 20:R1", "", false, {}, false, 25, false},
-            {"on the path, one day is not", "0:W1 20:R1 20:R1", "", false, {}, true, 25, true},
-            {"every fact of the tables known", "20:W1", "", true, {1}, true, 25, false},
-            {"more tables to learn", "20:W1", "", true, {1, 7}, true, 25, true},
+            {"a fact known in them", "0:W1 20:R1000 21:R1000", "", false, {}, 25, MovedOn},
+            {"nothing new known in them", "0:W1 20:W1 21:R9000", "", false, {}, 25, Stalled},
+            {"known the day before them", "10:R1 11:R1", "0:W1 20:W1", false, {}, 25, Stalled},
+            {"known on their first day", "10:R1 11:R1", "0:W1 20:W1", false, {}, 24, MovedOn},
+            {"not played in them", "0:W1 5:W1", "", false, {}, 19, NotPlayed},
+            {"played on their first day", "0:W1 6:W1", "", false, {}, 19, Stalled},
+            {"began in them, only missed", "12:W1", "", false, {}, 25, TooSoon},
+            {"began the day before them", "11:W1 20:W1", "", false, {}, 25, Stalled},
+            {"known in one day, as the grid shows it",
+             "0:W1 20:R1 20:R1",
+             "",
+             false,
+             {},
+             25,
+             MovedOn},
+            {"every fact of the tables known", "20:W1", "", true, {1}, 25, AllKnown},
+            {"more tables to learn", "20:W1", "", true, {1, 7}, 25, Stalled},
         };
         for (const Row& row : rows)
             QTest::newRow(row.name) << QString(row.fact) << QString(row.other) << row.ones
-                                    << row.tables << row.path << row.today << row.stalled;
+                                    << row.tables << row.today << row.state;
     }
     void stalled() {
         QFETCH(QString, fact);
         QFETCH(QString, other);
         QFETCH(bool, ones);
         QFETCH(QList<int>, tables);
-        QFETCH(bool, path);
         QFETCH(int, today);
         std::vector<FactAnswer> history = ones ? ::setsKnown(1) : std::vector<FactAnswer>{};
         for (const auto& [facts, script] : {std::pair{Fact{7, 8}, fact}, {Fact{3, 4}, other}})
@@ -335,10 +338,8 @@ private Q_SLOTS:
                 history.push_back(answer);
         std::stable_sort(history.begin(), history.end(),
                          [](const FactAnswer& x, const FactAnswer& y) { return x.day < y.day; });
-        PracticeSettings settings;
-        settings.tables = {tables.begin(), tables.end()};
-        settings.path = path;
-        QTEST(hasStalled(history, 6000, Monday.addDays(today), settings), "stalled");
+        QTEST(movingOn(history, 6000, Monday.addDays(today), {tables.begin(), tables.end()}),
+              "state");
     }
 };
 
