@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTableView>
@@ -143,9 +144,18 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     auto* content = new QWidget(pages);
     auto* columns = new QHBoxLayout(content);
     columns->setContentsMargins(0, 0, 0, 0);
-    columns->addWidget(makeSidePanel(), 37);
-    columns->addWidget(makeGridPanel(), 38);
-    columns->addWidget(makeRightPanel(), 25);
+    // The right column as wide as the chart's two axes and legend need.
+    columns->addWidget(makeSidePanel(), 34);
+    columns->addWidget(makeGridPanel(), 36);
+    // The column with the most words scrolls where a small screen cannot hold them all (the
+    // class's facts most missed name their children), rather than squeeze its parts over
+    // each other.
+    auto* scroller = new QScrollArea(content);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setWidget(makeRightPanel());
+    columns->addWidget(scroller, 30);
     pages->addWidget(content);
     noticeLabel = plainLabel(pages);
     noticeLabel->setAlignment(Qt::AlignCenter);
@@ -206,6 +216,7 @@ QWidget* ProgressWindow::makeGridPanel() {
     auto* panel = new QWidget(this);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2); // a netbook's 600 lines hold the whole column
     gridTitle = heading({}, panel);
     gridTitle->setTextFormat(Qt::PlainText);
     layout->addWidget(gridTitle);
@@ -213,7 +224,7 @@ QWidget* ProgressWindow::makeGridPanel() {
     summary->setFont(gameFont(Face::Arial, 9, Bold));
     layout->addWidget(summary);
     gridView = new FactGridView(panel);
-    gridView->setMinimumSize(300, 300);
+    gridView->setMinimumSize(250, 250); // room below it for the legend on a 600-line screen
     layout->addWidget(gridView, 1);
     auto* legend = new QGridLayout;
     legend->setHorizontalSpacing(6);
@@ -240,7 +251,9 @@ QWidget* ProgressWindow::makeRightPanel() {
     auto* panel = new QWidget(this);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2); // a netbook's 600 lines hold the whole column
     movingOnHeading = heading({}, panel);
+    movingOnHeading->setWordWrap(true); // the headings must not widen the window
     layout->addWidget(movingOnHeading);
     movingOnLabel = plainLabel(panel);
     movingOnLabel->setObjectName(QStringLiteral("movingOn"));
@@ -254,6 +267,7 @@ QWidget* ProgressWindow::makeRightPanel() {
     movingOnLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(movingOnLabel);
     practiseHeading = heading(QStringLiteral("Facts to practise"), panel);
+    practiseHeading->setWordWrap(true);
     layout->addWidget(practiseHeading);
     practiseLabel = plainLabel(panel);
     practiseLabel->setFont(gameFont(Face::Arial, 10, Bold));
@@ -271,12 +285,12 @@ QWidget* ProgressWindow::makeRightPanel() {
     chart->legend()->setAlignment(Qt::AlignBottom);
     chartView = new QChartView(chart, panel);
     chartView->setRenderHint(QPainter::Antialiasing);
-    chartView->setMinimumHeight(200);
+    chartView->setMinimumHeight(150);
     chartView->installEventFilter(this);
     chartView->setAccessibleName(QStringLiteral("Share right and usual time per day"));
     layout->addWidget(chartView, 1);
     trendLabel = plainLabel(panel);
-    trendLabel->setFont(gameFont(Face::Arial, 9, Bold));
+    trendLabel->setFont(gameFont(Face::Arial, 8.5, Bold));
     layout->addWidget(trendLabel);
     return panel;
 }
@@ -466,16 +480,14 @@ void ProgressWindow::redraw() {
     summary->setText(summaryLine(page));
     gridView->setGrid(page.grid);
     cellWords->setText(
-        (wholeClass
-             ? QStringLiteral("Each child is judged on their own answers; a cell's colour is what "
-                              "most children show, its number how many keep missing it. Rows: "
-                              "first factor; columns: second. ")
-             : QStringLiteral("The number in a cell: the seconds its right answers usually "
-                              "take, of its last three tries, the same tries its colour is judged "
-                              "on. Rows: first factor; columns: second. An orange star: "
-                              "the player has practice settings of their own. ")) +
-        QStringLiteral("Colours: where each fact stood at the period's end, from the last tries "
-                       "up to then, even those before it.") +
+        (wholeClass ? QStringLiteral("Each child is judged on their own answers: a cell has the "
+                                     "colour most children show, its number how many keep "
+                                     "missing it. ")
+                    : QStringLiteral("A cell's number: the seconds its right answers usually take "
+                                     "in its last three tries, which its colour is judged on. An "
+                                     "orange star: practice settings of their own. ")) +
+        QStringLiteral("Rows: first factor; columns: second. Colours: where each fact stood at "
+                       "the period's end, even from tries before it.") +
         (keepDays > 0 ? QLatin1Char(' ') + keepingSentence(keepDays) : QString()));
     showMovingOn();
     practiseHeading->setText(wholeClass ? QStringLiteral("Facts most children miss")
@@ -516,6 +528,12 @@ void ProgressWindow::showMovingOn() {
 
 void ProgressWindow::drawChart() {
     showProgress(*chart, page.days, chartView->width());
+    // Smaller than the paper's: the window's chart is a third of a netbook's width, and an axis
+    // label that does not fit is cut to "1…".
+    const QFont small = gameFont(Face::Arial, 7.5);
+    for (QAbstractAxis* axis : chart->axes())
+        axis->setLabelsFont(small);
+    chart->legend()->setFont(small);
 }
 
 void ProgressWindow::paintEvent(QPaintEvent* event) {
