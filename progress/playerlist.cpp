@@ -2,6 +2,7 @@
 
 #include "core/playernames.h"
 #include "progress/progresskit.h"
+#include "progress/progressmodel.h"
 #include "widgets/fonts.h"
 
 #include <QHeaderView>
