@@ -147,6 +147,7 @@ PlayerList::PlayerList(QWidget* parent) : QWidget(parent) {
     table->setFont(gameFont(Face::Arial, 9));
     table->horizontalHeader()->setFont(gameFont(Face::Arial, 9, Bold));
     table->setAccessibleName(QStringLiteral("Players"));
+    table->setObjectName(QStringLiteral("players"));
     label->setBuddy(table);
     layout->addWidget(table, 1);
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

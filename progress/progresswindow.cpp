@@ -13,6 +13,7 @@
 #include "progress/reportdevices.h"
 #include "record/recordtrouble.h"
 #include "widgets/fonts.h"
+#include "widgets/screenwindow.h"
 
 #include <QApplication>
 #include <QChartView>
@@ -167,6 +168,16 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     connect(printButton, &QPushButton::clicked, this, &ProgressWindow::printAsked);
     connect(forgetButton, &QPushButton::clicked, this, &ProgressWindow::forgetAsked);
     connect(players, &PlayerList::chosen, this, &ProgressWindow::showPlayer);
+    nameControls({{periodChooser, "period"},
+                  {termStartEdit, "termStart"},
+                  {fluencyChooser, "fluency"},
+                  {noticeLabel, "notice"},
+                  {gridView, "factGrid"},
+                  {movingOnLabel, "movingOn"},
+                  {saveButton, "saveButton"},
+                  {saveAllButton, "saveAllButton"},
+                  {printButton, "printButton"},
+                  {forgetButton, "forgetButton"}});
     connect(practiceEditor, &PracticeEditor::saved, this, &ProgressWindow::practiceSaved);
     // Most of the screen it opens on, from a netbook's 1024 x 600 (where the frame and a panel
     // must fit as well) to a desktop's, where a fixed small window leaves the grid tiny.
@@ -247,7 +258,6 @@ QWidget* ProgressWindow::makeRightPanel() {
     movingOnHeading->setWordWrap(true); // the headings must not widen the window
     layout->addWidget(movingOnHeading);
     movingOnLabel = plainLabel(panel);
-    movingOnLabel->setObjectName(QStringLiteral("movingOn"));
     movingOnLabel->setFont(gameFont(Face::Arial, 10, Bold));
     movingOnLabel->setFocusPolicy(Qt::StrongFocus);
     movingOnLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard |

@@ -43,35 +43,29 @@ public:
     void reload();
     // Shows a player's facts; an empty name shows the whole class.
     void showPlayer(const QString& name);
-    void setFluencyMs(int ms);
-    void setPeriod(Period period);
-
     QString shownPlayer() const { return player; }
-    int fluencyMs() const { return model.fluencyMs(); }
-    // The line shown instead of the grid for an empty or unreadable record; empty otherwise.
-    QString notice() const;
-    const std::vector<FactToPractise>& practiseList() const { return page.facts; }
-    FactGridView& grid() { return *gridView; }
-    PlayerList& playerList() { return *players; }
+    // The page shown, as Save Report… writes it.
     const ReportPage& reportPage() const { return page; }
-    // The children the class view names as not moved on, once everyone's answers are read.
-    const QStringList& stalledChildren() const { return model.stalledChildren(); }
-
-public Q_SLOTS:
-    void saveReportAsked();
-    // Every player's report and the class's into a folder, as `quintarlow --report --all`.
-    void saveAllReportsAsked();
-    void printAsked();
-    void forgetAsked();
     // Reads every player's answers: the class view and the list's columns of who needs help.
     // Run once the window is up, so that it opens as fast as one player can be shown.
     void readEveryone();
+
+    // Its controls are its own: tests and tools find them by their object names.
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void setFluencyMs(int ms);
+    void setPeriod(Period period);
+    // The line shown instead of the grid for an empty or unreadable record; empty otherwise.
+    QString notice() const;
+    void saveReportAsked();
+    // Every player's report and the class's into a folder, as `quintarlow --report --all`.
+    void saveAllReportsAsked();
+    void printAsked();
+    void forgetAsked();
     // The list's figures, once everyone's answers are read.
     void showEveryone();
     void practiceSaved(const QString& name, bool ownSettings);

@@ -2,7 +2,6 @@
 #include "fakes.h"
 #include "media/notifier.h"
 #include "progress/factgridview.h"
-#include "progress/playerlist.h"
 #include "progress/progresschart.h"
 #include "progress/progresswindow.h"
 #include "progress/reportdevices.h"
@@ -50,7 +49,8 @@ public:
 };
 
 QString cellName(ProgressWindow& window, int a, int b) {
-    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(&window.grid());
+    QAccessibleInterface* grid =
+        QAccessible::queryAccessibleInterface(control<FactGridView>(window, "factGrid"));
     QAccessibleInterface* cell = grid->tableInterface()->cellAt(a - 1, b - 1);
     return cell ? cell->text(QAccessible::Name) : QStringLiteral("no cell");
 }
@@ -116,7 +116,11 @@ private Q_SLOTS:
         QFETCH(int, a);
         QFETCH(int, b);
         QTEST(cellName(window, a, b), "name");
-        QCOMPARE(window.grid().model()->index(a - 1, b - 1).data(Qt::ToolTipRole).toString(),
+        QCOMPARE(control<FactGridView>(window, "factGrid")
+                     ->model()
+                     ->index(a - 1, b - 1)
+                     .data(Qt::ToolTipRole)
+                     .toString(),
                  cellName(window, a, b));
     }
 
@@ -132,7 +136,7 @@ private Q_SLOTS:
         QVERIFY(
             summaryLine(window.reportPage())
                 .endsWith(QStringLiteral(" Played alone against the computer: 3 games, 2 won.")));
-        window.saveReportAsked();
+        control(window, "saveButton")->click();
         QVERIFY2(dialogs.asked.isEmpty(), qPrintable(dialogs.asked.join(QLatin1Char('\n'))));
         QCOMPARE(devices.offered.size(), 1);
         QVERIFY(devices.offered[0].endsWith(QStringLiteral("Practice Record - <b>Zoë<-b>.pdf")));
@@ -158,7 +162,7 @@ private Q_SLOTS:
 
         // A folder that is not there: the user is told, and no file appears.
         devices.path = folder.filePath(QStringLiteral("gone/report.pdf"));
-        window.saveReportAsked();
+        control(window, "saveButton")->click();
         QCOMPARE(dialogs.asked.size(), 1);
         QVERIFY(dialogs.asked[0].startsWith(
             QStringLiteral("Save Report: The report could not be saved")));
@@ -250,7 +254,7 @@ private Q_SLOTS:
                        opponentBox->currentIndex()),
                  kept);
         // Only the chosen player is starred, and only while they have settings.
-        const auto* names = window.findChild<QTableView*>()->model();
+        const auto* names = control<QTableView>(window, "players")->model();
         for (int row = 0; row < names->rowCount(); ++row) {
             const QModelIndex name = names->index(row, 0);
             const bool starred = !name.data(Qt::DecorationRole).isNull();
@@ -266,9 +270,9 @@ private Q_SLOTS:
         FakeReportDevices devices;
         ProgressWindow window({record, record, dialogs, devices});
         window.showPlayer(QStringLiteral("Leo"));
-        window.forgetAsked();
+        control(window, "forgetButton")->click();
         QVERIFY(record.forgotten.isEmpty());
-        window.forgetAsked();
+        control(window, "forgetButton")->click();
         QCOMPARE(record.forgotten, QStringList{QStringLiteral("Leo")});
         QCOMPARE(dialogs.asked.size(), 2);
         // Enter must not delete a child's record: No is the default, and what goes is named.
@@ -286,14 +290,16 @@ private Q_SLOTS:
         FakeReportDevices devices;
         {
             ProgressWindow window({record, record, dialogs, devices});
-            QCOMPARE(window.fluencyMs(), DefaultFluencyMs);
+            auto* chooser = control<QComboBox>(window, "fluency");
+            QCOMPARE(chooser->currentData(), DefaultFluencyMs);
             window.showPlayer(QStringLiteral("Leo"));
-            window.setFluencyMs(3000);
+            chooser->setCurrentIndex(chooser->findData(3000));
             QVERIFY(cellName(window, 7, 8).startsWith(QStringLiteral("7 times 8: right but slow")));
         }
         ProgressWindow window({record, record, dialogs, devices});
-        QCOMPARE(window.fluencyMs(), 3000);
-        window.setFluencyMs(DefaultFluencyMs);
+        auto* chooser = control<QComboBox>(window, "fluency");
+        QCOMPARE(chooser->currentData(), 3000);
+        chooser->setCurrentIndex(chooser->findData(DefaultFluencyMs));
     }
 
     // The list shows each child's line in its columns, starts with who needs help most and
@@ -311,8 +317,11 @@ private Q_SLOTS:
         const auto row = [&window](int at) {
             QStringList cells;
             for (int column = 0; column < 9; ++column)
-                cells.append(
-                    window->playerList().view().model()->index(at, column).data().toString());
+                cells.append(control<QTableView>(*window, "players")
+                                 ->model()
+                                 ->index(at, column)
+                                 .data()
+                                 .toString());
             return cells.join(QLatin1Char(' '));
         };
         window.emplace(ProgressServices{record, record, dialogs, devices});
@@ -321,11 +330,13 @@ private Q_SLOTS:
         QCOMPARE(row(0) + " / " + row(1), "Class 11 9 % 3 too few to tell 0 0.9 s " + practise +
                                               "– / Ann 9 0 % 3 too few to tell 0 – " + practise +
                                               "not played");
-        window->playerList().view().sortByColumn(1, Qt::AscendingOrder); // the fewest answers
+        control<QTableView>(*window, "players")
+            ->sortByColumn(1, Qt::AscendingOrder); // fewest answers
         window.emplace(ProgressServices{record, record, dialogs, devices});
         window->readEveryone();
         QCOMPARE(row(1), QStringLiteral("Ben 2 50 % 0 too few to tell 0 0.9 s 8 × 9 too soon"));
-        window->playerList().view().sortByColumn(3, Qt::DescendingOrder); // as at first
+        control<QTableView>(*window, "players")
+            ->sortByColumn(3, Qt::DescendingOrder); // as at first
     }
 
     // Which days of the chart get a label: level labels that fit, the last day always.
@@ -395,13 +406,11 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         FakeReportDevices devices;
         ProgressWindow window({record, record, dialogs, devices});
-        QTEST(window.notice().left(failure.isEmpty() ? 22 : 1000), "notice");
-        QVERIFY(!window.grid().isVisibleTo(&window));
-        window.forgetAsked();
-        window.saveReportAsked();
-        QVERIFY(dialogs.asked.isEmpty());
-        QVERIFY(devices.offered.isEmpty());
-        QVERIFY(record.forgotten.isEmpty());
+        QTEST(control<QLabel>(window, "notice")->text().left(failure.isEmpty() ? 22 : 1000),
+              "notice");
+        QVERIFY(!control<FactGridView>(window, "factGrid")->isVisibleTo(&window));
+        for (const char* name : {"forgetButton", "saveButton", "saveAllButton", "printButton"})
+            QVERIFY(!control(window, name)->isEnabled());
         QCOMPARE(record.rows.size(), kept);
     }
 };
