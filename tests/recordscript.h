@@ -40,4 +40,15 @@ inline MemoryRecord twoChildren() {
     return record;
 }
 
+// Ann missed three facts a lot two months ago; Ben played a little today.
+inline MemoryRecord annAndBen() {
+    MemoryRecord record;
+    const QDateTime today(QDate::currentDate(), QTime(0, 0, 1));
+    for (const char* fact : {"2x3", "4x5", "6x7"})
+        play(record, QStringLiteral("Ann"), fact + QStringLiteral(" W900 W900 W900"),
+             today.addDays(-60));
+    play(record, QStringLiteral("Ben"), QStringLiteral("8x9 W900 R900"), today);
+    return record;
+}
+
 } // namespace quintarlow::testing

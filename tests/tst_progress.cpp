@@ -305,12 +305,7 @@ private Q_SLOTS:
     // The list shows each child's line in its columns, starts with who needs help most and
     // keeps the sort chosen for the next time.
     void theListShowsTheLines() {
-        MemoryRecord record;
-        const QDateTime today(QDate::currentDate(), QTime(0, 0, 1));
-        for (const char* fact : {"2x3", "4x5", "6x7"})
-            play(record, QStringLiteral("Ann"), fact + QStringLiteral(" W900 W900 W900"),
-                 today.addDays(-60));
-        play(record, QStringLiteral("Ben"), QStringLiteral("8x9 W900 R900"), today);
+        MemoryRecord record = annAndBen();
         ScriptedDialogs dialogs;
         FakeReportDevices devices;
         std::optional<ProgressWindow> window;

@@ -69,13 +69,7 @@ private Q_SLOTS:
 
     // Every figure follows the period, the class's line too, and the period is remembered.
     void linesFollowThePeriod() {
-        MemoryRecord record;
-        const QDateTime today(QDate::currentDate(), QTime(0, 0, 1));
-        // Ann played a lot two months ago; Ben a little today.
-        for (const char* fact : {"2x3", "4x5", "6x7"})
-            play(record, QStringLiteral("Ann"), fact + QStringLiteral(" W900 W900 W900"),
-                 today.addDays(-60));
-        play(record, QStringLiteral("Ben"), QStringLiteral("8x9 W900 R900"), today);
+        MemoryRecord record = annAndBen();
         ProgressModel model(record, record);
         model.reload();
         const QString missed = QStringLiteral("too few to tell 2 × 3, 4 × 5, 6 × 7");
