@@ -444,8 +444,10 @@ void ProgressWindow::drawChart() {
     // label that does not fit is cut to "1…".
     const QFont small = gameFont(Face::Arial, 7.5);
     for (QAbstractAxis* axis : chart->axes())
-        axis->setLabelsFont(small);
-    chart->legend()->setFont(small);
+        if (axis->labelsFont() != small) // once: a font set lays the chart out again
+            axis->setLabelsFont(small);
+    if (chart->legend()->font() != small)
+        chart->legend()->setFont(small);
 }
 
 void ProgressWindow::paintEvent(QPaintEvent* event) {
