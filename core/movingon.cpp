@@ -7,13 +7,12 @@
 namespace quintarlow {
 
 // Why two weeks: ten school days of a game a day, about a hundred questions. On the path the
-// few facts being learned come back every day or two and a fact is known after fluent answers
-// on two days, so a child who learns at all gets a fact there within a few days. With the
-// game's own draw a hundred questions ask about half of the 144 facts, enough to turn some
-// fact the child nearly knows into a known one. A week would name children who only missed a
-// few days' play. A child who did not play in those days is not named: that shows as the day
-// they last played, and other practice settings would not change it. Nor is a child who began
-// within them: there is nothing yet to compare with.
+// few facts being learned come back every day or two, so a child who learns at all turns one
+// of them green within a few days. With the game's own draw a hundred questions ask about half
+// of the 144 facts, enough to turn some fact the child nearly knows into a known one. A week would
+// name children who only missed a few days' play. A child who did not play in those days is not
+// named: that shows as the day they last played, and other practice settings would not change it.
+// Nor is a child who began within them: there is nothing yet to compare with.
 
 namespace {
 
@@ -25,45 +24,37 @@ std::vector<Fact> practisedFacts(const std::vector<int>& tables) {
     return facts;
 }
 
-// Which facts are known after `history`, judged as the child is shown them.
+// Which facts are known after `history`.
 std::vector<bool> known(const std::vector<Fact>& facts, const std::vector<FactAnswer>& history,
-                        qint64 fluencyMs, const QDate& day, bool onPath) {
+                        qint64 fluencyMs) {
+    const FactGrid grid = factGrid(history, fluencyMs);
     std::vector<bool> isKnown;
-    if (onPath) {
-        const PathGrid grid = pathGrid(history, fluencyMs, day);
-        for (const Fact& fact : facts) {
-            const FactStage stage = grid[fact.a - 1][fact.b - 1].stage;
-            isKnown.push_back(stage == FactStage::Known || stage == FactStage::Due);
-        }
-    } else {
-        const FactGrid grid = factGrid(history, fluencyMs);
-        for (const Fact& fact : facts)
-            isKnown.push_back(grid[fact.a - 1][fact.b - 1].status == FactStatus::Known);
-    }
+    for (const Fact& fact : facts)
+        isKnown.push_back(grid[fact.a - 1][fact.b - 1].status == FactStatus::Known);
     return isKnown;
 }
 
 } // namespace
 
-bool hasStalled(const std::vector<FactAnswer>& history, qint64 fluencyMs, const QDate& today,
-                const PracticeSettings& settings) {
+MovingOn movingOn(const std::vector<FactAnswer>& history, qint64 fluencyMs, const QDate& today,
+                  const std::vector<int>& tables) {
     const QDate since = today.addDays(1 - StalledDays);
     const auto firstInThem =
         std::find_if(history.begin(), history.end(), [&](const FactAnswer& answer) {
             return answer.day >= since && answer.day <= today;
         });
-    if (firstInThem == history.end() || firstInThem == history.begin())
-        return false;
-    const std::vector<Fact> facts = practisedFacts(settings.tables);
-    const std::vector<FactAnswer> before(history.begin(), firstInThem);
-    const std::vector<bool> then = known(facts, before, fluencyMs, since, settings.path);
-    const std::vector<bool> now = known(facts, history, fluencyMs, today, settings.path);
+    if (firstInThem == history.end())
+        return MovingOn::NotPlayed;
+    const std::vector<Fact> facts = practisedFacts(tables);
+    const std::vector<bool> then =
+        known(facts, std::vector<FactAnswer>(history.begin(), firstInThem), fluencyMs);
+    const std::vector<bool> now = known(facts, history, fluencyMs);
     if (std::all_of(now.begin(), now.end(), [](bool isKnown) { return isKnown; }))
-        return false;
+        return MovingOn::AllKnown;
     for (std::size_t fact = 0; fact < facts.size(); ++fact)
         if (now[fact] && !then[fact])
-            return false;
-    return true;
+            return MovingOn::MovedOn;
+    return firstInThem == history.begin() ? MovingOn::TooSoon : MovingOn::Stalled;
 }
 
 } // namespace quintarlow

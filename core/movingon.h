@@ -14,12 +14,19 @@ namespace quintarlow {
 // How long a child plays without moving on before they are named (see movingon.cpp for why).
 inline constexpr int StalledDays = 14;
 
-// Whether the child played on some day of the StalledDays up to `today` and no fact became
-// known in them. Known is what the child is shown: on the learning path the path's known (fluent
-// on two days), off it the grid's (right within `fluencyMs` in two of the last three tries).
-// Never stalled: a child who did not play in those days, one whose first answer falls in them,
-// and one who knows every fact of the tables they practise.
-bool hasStalled(const std::vector<FactAnswer>& history, qint64 fluencyMs, const QDate& today,
-                const PracticeSettings& settings);
+// Where a child stands over the StalledDays up to today, in the order a teacher looks at them.
+enum class MovingOn {
+    Stalled,   // played in them, began before them, and no fact became known
+    TooSoon,   // began in them and knows no fact yet: nothing to compare with
+    NotPlayed, // did not play in them
+    MovedOn,   // a fact became known in them
+    AllKnown,  // knows every fact of the tables they practise
+};
+
+// Known is the grid's green (right within `fluencyMs` in two of the last three tries), on the
+// learning path as off it: the same "knows" as every count the window and report show.
+// `tables` are those the child practises, empty for all.
+MovingOn movingOn(const std::vector<FactAnswer>& history, qint64 fluencyMs, const QDate& today,
+                  const std::vector<int>& tables);
 
 } // namespace quintarlow

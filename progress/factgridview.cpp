@@ -84,7 +84,7 @@ FactGridView::FactGridView(QWidget* parent) : QTableView(parent), cells(this) {
         header->setSectionResizeMode(QHeaderView::Stretch);
         // Twelve rows and the header within the view's least height, so that on a small
         // screen the last row is squeezed rather than cut off.
-        header->setMinimumSectionSize(22);
+        header->setMinimumSectionSize(19);
         header->setSectionsClickable(false);
         header->setHighlightSections(false);
     }

@@ -2,6 +2,7 @@
 
 #include "core/playernames.h"
 #include "progress/progresskit.h"
+#include "progress/progressmodel.h"
 #include "widgets/fonts.h"
 
 #include <QHeaderView>
@@ -146,6 +147,7 @@ PlayerList::PlayerList(QWidget* parent) : QWidget(parent) {
     table->setFont(gameFont(Face::Arial, 9));
     table->horizontalHeader()->setFont(gameFont(Face::Arial, 9, Bold));
     table->setAccessibleName(QStringLiteral("Players"));
+    table->setObjectName(QStringLiteral("players"));
     label->setBuddy(table);
     layout->addWidget(table, 1);
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -212,7 +214,7 @@ void PlayerList::setFigures(const QString& name, const ChildLine& line) {
         {KnowsColumn, line.known},
         {UsualColumn, line.usualMs.value_or(-1)},
         {PractiseColumn, cells[SheetPractise]},
-        {MovedOnColumn, int(line.movedOn)},
+        {MovedOnColumn, line.movingOn ? int(*line.movingOn) : -1},
     }};
     for (int row = 0; row < model->rowCount(); ++row) {
         if (model->item(row, NameColumn)->data(NameRole) != key)

@@ -29,7 +29,6 @@ public:
     void markPractice(const QString& name, bool hasSettings);
     // A player's line of the class sheet for the period shown, an empty name the class's.
     void setFigures(const QString& name, const ChildLine& line);
-    QTableView& view() { return *table; }
 
 Q_SIGNALS:
     // An empty name: the whole class.

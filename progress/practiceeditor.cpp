@@ -53,11 +53,6 @@ PracticeEditor::PracticeEditor(RecordEditor& record, Dialogs& dialogs, QWidget* 
     allTablesButton->setToolTip(QStringLiteral("Every table from 1 to 12, as in any game"));
     askMissedBox = new QCheckBox(QStringLiteral("Ask again what I &miss"), this);
     askMissedBox->setAccessibleName(QStringLiteral("Ask again what I miss"));
-    more->addWidget(allTablesButton);
-    more->addWidget(askMissedBox);
-    more->addStretch();
-    layout->addLayout(more, 2, 1);
-    auto* pace = new QHBoxLayout;
     pathBox = new QCheckBox(QStringLiteral("Follow the learning pat&h"), this);
     pathBox->setAccessibleName(QStringLiteral("Follow the learning path"));
     pathBox->setToolTip(QStringLiteral("A few new facts at a time among known ones, each known "
@@ -73,8 +68,13 @@ PracticeEditor::PracticeEditor(RecordEditor& record, Dialogs& dialogs, QWidget* 
         QStringLiteral("The seconds this child has for each question; the other player keeps "
                        "their own"));
     secondsLabel->setBuddy(secondsBox);
-    pace->addWidget(pathBox);
-    pace->addSpacing(12);
+    // Three short rows rather than two long ones: the panel must fit a netbook's screen.
+    more->addWidget(allTablesButton);
+    more->addWidget(askMissedBox);
+    more->addWidget(pathBox);
+    more->addStretch();
+    layout->addLayout(more, 2, 1);
+    auto* pace = new QHBoxLayout;
     pace->addWidget(secondsLabel);
     pace->addWidget(secondsBox);
     pace->addSpacing(12);

@@ -27,8 +27,4 @@ QPushButton* button(const QString& text, QWidget* parent) {
     return button;
 }
 
-QSettings progressSettings() {
-    return QSettings(QStringLiteral("quintarlow"), QStringLiteral("progress"));
-}
-
 } // namespace quintarlow

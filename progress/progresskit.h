@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSettings>
 #include <QString>
 
 class QLabel;
@@ -16,7 +15,5 @@ QLabel* heading(const QString& text, QWidget* parent);
 // Words that wrap and are never read as markup: player names are data.
 QLabel* plainLabel(QWidget* parent);
 QPushButton* button(const QString& text, QWidget* parent);
-// ~/.config/quintarlow/progress.conf: the window's choices, apart from any game setting.
-QSettings progressSettings();
 
 } // namespace quintarlow

@@ -13,6 +13,7 @@
 #include "progress/reportdevices.h"
 #include "record/recordtrouble.h"
 #include "widgets/fonts.h"
+#include "widgets/screenwindow.h"
 
 #include <QApplication>
 #include <QChartView>
@@ -24,6 +25,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTableView>
@@ -33,10 +35,6 @@
 namespace quintarlow {
 
 namespace {
-
-const QString FluencyKey = QStringLiteral("fluencyMs");
-const QString TermStartKey = QStringLiteral("termStart");
-const QString PeriodKey = QStringLiteral("period");
 
 // A status swatch beside its words in the legend.
 class Swatch final : public QWidget {
@@ -80,7 +78,7 @@ QString pathWords(const PathSummary& path, int known) {
 } // namespace
 
 ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
-    : QWidget(parent), services(services) {
+    : QWidget(parent), services(services), model(services.reader, services.editor) {
     setWindowTitle(QStringLiteral("Practice Record"));
     setObjectName(QStringLiteral("progress"));
     setFont(gameFont(Face::Arial, 10));
@@ -88,7 +86,6 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     cheerful.setColor(QPalette::Window, QColor(255, 250, 205));
     setPalette(cheerful);
     setAutoFillBackground(true);
-    fluency = chosenFluencyMs();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 6, 10, 8);
@@ -98,37 +95,29 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     title->setStyleSheet(QStringLiteral("color: #0000c0;"));
     top->addWidget(title);
     top->addStretch();
-    // The period last shown: a teacher preparing an evening opens the window many times.
-    const int keptPeriod = progressSettings().value(PeriodKey, static_cast<int>(period)).toInt();
-    for (Period each : Periods)
-        if (static_cast<int>(each) == keptPeriod)
-            period = each;
     auto* periodLabel = new QLabel(QStringLiteral("&Show"), this);
     periodChooser = new QComboBox(this);
     for (Period each : Periods)
         periodChooser->addItem(periodName(each), static_cast<int>(each));
-    periodChooser->setCurrentIndex(periodChooser->findData(static_cast<int>(period)));
+    periodChooser->setCurrentIndex(periodChooser->findData(static_cast<int>(model.period())));
     periodLabel->setBuddy(periodChooser);
     periodChooser->setAccessibleName(QStringLiteral("Show"));
     top->addWidget(periodLabel);
     top->addWidget(periodChooser);
-    // Set once: terms start on different days in every school.
-    const QDate termStart = progressSettings().value(TermStartKey).toDate();
-    termStartEdit = new QDateEdit(
-        termStart.isValid() ? termStart : periodSpan(Period::SchoolYear, today).from, this);
+    termStartEdit = new QDateEdit(model.termStart(), this);
     termStartEdit->setDisplayFormat(QStringLiteral("d MMM yyyy"));
     termStartEdit->setCalendarPopup(true);
-    termStartEdit->setMaximumDate(today);
+    termStartEdit->setMaximumDate(model.today());
     termStartEdit->setAccessibleName(QStringLiteral("The term began on"));
     termStartEdit->setToolTip(QStringLiteral("The day this term began"));
-    termStartEdit->setVisible(period == Period::ThisTerm);
+    termStartEdit->setVisible(model.period() == Period::ThisTerm);
     top->addWidget(termStartEdit);
     top->addSpacing(12);
     auto* fluencyLabel = new QLabel(QStringLiteral("&Known when right within"), this);
     fluencyChooser = new QComboBox(this);
     for (int ms : FluencyChoicesMs)
         fluencyChooser->addItem(QStringLiteral("%1 seconds").arg(ms / 1000), ms);
-    fluencyChooser->setCurrentIndex(fluencyChooser->findData(fluency));
+    fluencyChooser->setCurrentIndex(fluencyChooser->findData(model.fluencyMs()));
     fluencyLabel->setBuddy(fluencyChooser);
     fluencyChooser->setAccessibleName(QStringLiteral("Known when right within"));
     top->addWidget(fluencyLabel);
@@ -143,9 +132,18 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     auto* content = new QWidget(pages);
     auto* columns = new QHBoxLayout(content);
     columns->setContentsMargins(0, 0, 0, 0);
-    columns->addWidget(makeSidePanel(), 37);
-    columns->addWidget(makeGridPanel(), 38);
-    columns->addWidget(makeRightPanel(), 25);
+    // The right column as wide as the chart's two axes and legend need.
+    columns->addWidget(makeSidePanel(), 34);
+    columns->addWidget(makeGridPanel(), 36);
+    // The column with the most words scrolls where a small screen cannot hold them all (the
+    // class's facts most missed name their children), rather than squeeze its parts over
+    // each other.
+    auto* scroller = new QScrollArea(content);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setWidget(makeRightPanel());
+    columns->addWidget(scroller, 30);
     pages->addWidget(content);
     noticeLabel = plainLabel(pages);
     noticeLabel->setAlignment(Qt::AlignCenter);
@@ -158,7 +156,11 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     connect(periodChooser, &QComboBox::currentIndexChanged, this, [this](int index) {
         setPeriod(static_cast<Period>(periodChooser->itemData(index).toInt()));
     });
-    connect(termStartEdit, &QDateEdit::dateChanged, this, &ProgressWindow::setTermStart);
+    connect(termStartEdit, &QDateEdit::dateChanged, this, [this](QDate start) {
+        model.setTermStart(start);
+        showEveryone();
+        redraw();
+    });
     connect(fluencyChooser, &QComboBox::currentIndexChanged, this,
             [this](int index) { setFluencyMs(fluencyChooser->itemData(index).toInt()); });
     connect(saveButton, &QPushButton::clicked, this, &ProgressWindow::saveReportAsked);
@@ -166,6 +168,16 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     connect(printButton, &QPushButton::clicked, this, &ProgressWindow::printAsked);
     connect(forgetButton, &QPushButton::clicked, this, &ProgressWindow::forgetAsked);
     connect(players, &PlayerList::chosen, this, &ProgressWindow::showPlayer);
+    nameControls({{periodChooser, "period"},
+                  {termStartEdit, "termStart"},
+                  {fluencyChooser, "fluency"},
+                  {noticeLabel, "notice"},
+                  {gridView, "factGrid"},
+                  {movingOnLabel, "movingOn"},
+                  {saveButton, "saveButton"},
+                  {saveAllButton, "saveAllButton"},
+                  {printButton, "printButton"},
+                  {forgetButton, "forgetButton"}});
     connect(practiceEditor, &PracticeEditor::saved, this, &ProgressWindow::practiceSaved);
     // Most of the screen it opens on, from a netbook's 1024 x 600 (where the frame and a panel
     // must fit as well) to a desktop's, where a fixed small window leaves the grid tiny.
@@ -206,6 +218,7 @@ QWidget* ProgressWindow::makeGridPanel() {
     auto* panel = new QWidget(this);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2); // a netbook's 600 lines hold the whole column
     gridTitle = heading({}, panel);
     gridTitle->setTextFormat(Qt::PlainText);
     layout->addWidget(gridTitle);
@@ -213,12 +226,12 @@ QWidget* ProgressWindow::makeGridPanel() {
     summary->setFont(gameFont(Face::Arial, 9, Bold));
     layout->addWidget(summary);
     gridView = new FactGridView(panel);
-    gridView->setMinimumSize(300, 300);
+    gridView->setMinimumSize(250, 250); // room below it for the legend on a 600-line screen
     layout->addWidget(gridView, 1);
     auto* legend = new QGridLayout;
     legend->setHorizontalSpacing(6);
     legend->setVerticalSpacing(2);
-    const auto entries = legendEntries(fluency);
+    const auto entries = legendEntries(model.fluencyMs());
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
         auto* words = plainLabel(panel);
         words->setObjectName(QStringLiteral("legend%1").arg(i));
@@ -240,10 +253,11 @@ QWidget* ProgressWindow::makeRightPanel() {
     auto* panel = new QWidget(this);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2); // a netbook's 600 lines hold the whole column
     movingOnHeading = heading({}, panel);
+    movingOnHeading->setWordWrap(true); // the headings must not widen the window
     layout->addWidget(movingOnHeading);
     movingOnLabel = plainLabel(panel);
-    movingOnLabel->setObjectName(QStringLiteral("movingOn"));
     movingOnLabel->setFont(gameFont(Face::Arial, 10, Bold));
     movingOnLabel->setFocusPolicy(Qt::StrongFocus);
     movingOnLabel->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
@@ -254,6 +268,7 @@ QWidget* ProgressWindow::makeRightPanel() {
     movingOnLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(movingOnLabel);
     practiseHeading = heading(QStringLiteral("Facts to practise"), panel);
+    practiseHeading->setWordWrap(true);
     layout->addWidget(practiseHeading);
     practiseLabel = plainLabel(panel);
     practiseLabel->setFont(gameFont(Face::Arial, 10, Bold));
@@ -271,35 +286,26 @@ QWidget* ProgressWindow::makeRightPanel() {
     chart->legend()->setAlignment(Qt::AlignBottom);
     chartView = new QChartView(chart, panel);
     chartView->setRenderHint(QPainter::Antialiasing);
-    chartView->setMinimumHeight(200);
+    chartView->setMinimumHeight(150);
     chartView->installEventFilter(this);
     chartView->setAccessibleName(QStringLiteral("Share right and usual time per day"));
     layout->addWidget(chartView, 1);
     trendLabel = plainLabel(panel);
-    trendLabel->setFont(gameFont(Face::Arial, 9, Bold));
+    trendLabel->setFont(gameFont(Face::Arial, 8.5, Bold));
     layout->addWidget(trendLabel);
     return panel;
 }
 
 void ProgressWindow::reload() {
-    history.clear();
-    names.clear();
-    withSettings.clear();
-    stalled.clear();
-    everyoneRead = false;
-    classShown.reset();
+    model.reload();
     troubleLabel->setText(RecordTrouble::lastTrouble());
     troubleLabel->setVisible(!troubleLabel->text().isEmpty());
-    summaries.clear();
-    if (services.reader.readError().isEmpty())
-        summaries = services.reader.players();
-    const QString failure = services.reader.readError();
-    keepDays = failure.isEmpty() ? services.reader.keepDays() : 0;
-    const bool usable = failure.isEmpty() && !summaries.empty();
+    const QString& failure = model.readError();
+    const bool usable = failure.isEmpty() && !model.players().empty();
     for (QPushButton* b : {saveButton, saveAllButton, printButton, forgetButton})
         b->setEnabled(usable);
     if (!failure.isEmpty()) {
-        const QString advice = services.reader.readAdvice();
+        const QString advice = model.readAdvice();
         noticeLabel->setText(
             QStringLiteral("The practice record could not be read, so there is nothing to show. "
                            "Nothing in it was changed or deleted.%1\n\n%2")
@@ -307,7 +313,7 @@ void ProgressWindow::reload() {
         pages->setCurrentWidget(noticeLabel);
         return;
     }
-    if (summaries.empty()) {
+    if (model.players().empty()) {
         noticeLabel->setText(
             QStringLiteral("Nobody has played yet.\n\nThe record fills by itself: every answer "
                            "in a game of Quintarlow! is kept here. Play a game, then open the "
@@ -316,86 +322,33 @@ void ProgressWindow::reload() {
         return;
     }
     pages->setCurrentIndex(0);
-    for (const PlayerSummary& summary : summaries) {
-        names.push_back(summary.name);
-        if (summary.hasPracticeSettings)
-            withSettings.insert(summary.name);
-    }
-    players->setPlayers(summaries);
-    showPlayer(summaries.front().name);
-}
-
-const std::vector<FactAnswer>& ProgressWindow::historyOf(const QString& name) {
-    auto found = history.find(name);
-    if (found == history.end())
-        found = history.emplace(name, services.reader.factAnswers(name)).first;
-    return found->second;
-}
-
-void ProgressWindow::readHistories() {
-    std::vector<QString> unread;
-    for (const QString& name : names)
-        if (!history.contains(name))
-            unread.push_back(name);
-    if (unread.empty())
-        return;
-    auto each = services.reader.factAnswersOfEach(unread);
-    each.resize(unread.size());
-    for (std::size_t i = 0; i < unread.size(); ++i)
-        history.emplace(unread[i], std::move(each[i]));
+    players->setPlayers(model.players());
+    showPlayer(model.players().front().name);
 }
 
 void ProgressWindow::readEveryone() {
-    if (everyoneRead || names.empty())
+    model.readEveryone();
+    showEveryone();
+}
+
+void ProgressWindow::showEveryone() {
+    if (!model.everyoneIsRead())
         return;
-    everyoneRead = true;
-    readHistories();
-    const DaySpan shown = span();
-    std::vector<std::vector<FactAnswer>> children;
-    std::vector<ReportPage> pages;
-    for (const QString& name : names) {
-        children.push_back(historyOf(name));
-        pages.push_back(playerPage(name, children.back(), fluency, shown));
-    }
-    // Worked out while nobody waits, so that choosing the class shows it at once.
-    classShown = classPage(children, fluency, shown, QStringList(names.begin(), names.end()));
-    findStalled();
-    for (std::size_t child = 0; child < names.size(); ++child) {
-        classShown->sheet.push_back(childLine(pages[child], stalled));
-        players->setFigures(names[child], classShown->sheet.back());
-    }
-    players->setFigures({}, childLine(*classShown, stalled));
-}
-
-void ProgressWindow::findStalled() {
-    stalled.clear();
-    for (const QString& name : names)
-        if (hasStalled(historyOf(name), fluency, today, settingsOf(name)))
-            stalled.append(name);
-}
-
-PracticeSettings ProgressWindow::settingsOf(const QString& name) {
-    // Only the players the list marks have any: the others are not asked one by one.
-    return withSettings.contains(name) ? services.editor.practiceSettings(name)
-                                       : PracticeSettings{};
+    const ReportPage& wholeClass = model.classPage();
+    for (const ChildLine& line : wholeClass.sheet)
+        players->setFigures(line.name, line);
+    players->setFigures({}, childLine(wholeClass));
 }
 
 void ProgressWindow::practiceSaved(const QString& name, bool ownSettings) {
     players->markPractice(name, ownSettings);
-    if (ownSettings)
-        withSettings.insert(name);
-    else
-        withSettings.erase(name);
-    // Whether the child moved on is judged by the path once they are on it.
-    if (everyoneRead) {
-        everyoneRead = false;
-        readEveryone();
-    }
+    model.practiceChanged(name, ownSettings);
+    showEveryone();
     redraw();
 }
 
 void ProgressWindow::showPlayer(const QString& name) {
-    if (names.empty())
+    if (model.players().empty())
         return;
     player = name;
     // The list follows, so the keyboard and the window agree on who is shown.
@@ -405,81 +358,50 @@ void ProgressWindow::showPlayer(const QString& name) {
 }
 
 void ProgressWindow::setFluencyMs(int ms) {
-    if (ms == fluency)
+    if (ms == model.fluencyMs())
         return;
-    fluency = ms;
-    progressSettings().setValue(FluencyKey, ms);
+    model.setFluencyMs(ms);
     fluencyChooser->setCurrentIndex(fluencyChooser->findData(ms));
-    const auto entries = legendEntries(fluency);
+    const auto entries = legendEntries(ms);
     for (int i = 0; i < static_cast<int>(entries.size()); ++i)
         if (auto* words = findChild<QLabel*>(QStringLiteral("legend%1").arg(i)))
             words->setText(entries[i].words);
-    if (everyoneRead) {
-        everyoneRead = false;
-        readEveryone();
-    }
+    showEveryone();
     redraw();
 }
 
 void ProgressWindow::setPeriod(Period chosen) {
-    if (chosen == period)
+    if (chosen == model.period())
         return;
-    period = chosen;
-    progressSettings().setValue(PeriodKey, static_cast<int>(period));
-    periodChooser->setCurrentIndex(periodChooser->findData(static_cast<int>(period)));
-    termStartEdit->setVisible(period == Period::ThisTerm);
-    if (everyoneRead) {
-        everyoneRead = false;
-        readEveryone();
-    }
-    redraw();
-}
-
-DaySpan ProgressWindow::span() const {
-    return periodSpan(period, today, termStartEdit->date());
-}
-
-void ProgressWindow::setTermStart(QDate start) {
-    progressSettings().setValue(TermStartKey, start);
-    if (period != Period::ThisTerm)
-        return;
-    everyoneRead = false;
-    readEveryone();
+    model.setPeriod(chosen);
+    periodChooser->setCurrentIndex(periodChooser->findData(static_cast<int>(chosen)));
+    termStartEdit->setVisible(chosen == Period::ThisTerm);
+    showEveryone();
     redraw();
 }
 
 void ProgressWindow::redraw() {
-    if (names.empty())
+    if (model.players().empty())
         return;
     const bool wholeClass = player.isEmpty();
-    if (wholeClass) {
-        readEveryone();
-        page = *classShown;
-    } else {
-        page = playerPage(player, historyOf(player), fluency, span());
-        page.practice = practiceSentence(practiceEditor->settings());
-        for (const PlayerSummary& summary : summaries)
-            if (summary.name == player)
-                std::tie(page.gamesAlone, page.wonAlone) =
-                    std::pair(summary.gamesAlone, summary.wonAlone);
-    }
-    page.keepDays = keepDays;
+    const bool everyoneWasRead = model.everyoneIsRead();
+    page = model.pageOf(player, practiceEditor->settings());
+    if (!everyoneWasRead)
+        showEveryone();
     forgetButton->setEnabled(!wholeClass);
     gridTitle->setText(shownName(page.player));
     summary->setText(summaryLine(page));
     gridView->setGrid(page.grid);
     cellWords->setText(
-        (wholeClass
-             ? QStringLiteral("Each child is judged on their own answers; a cell's colour is what "
-                              "most children show, its number how many keep missing it. Rows: "
-                              "first factor; columns: second. ")
-             : QStringLiteral("The number in a cell: the seconds its right answers usually "
-                              "take, of its last three tries, the same tries its colour is judged "
-                              "on. Rows: first factor; columns: second. An orange star: "
-                              "the player has practice settings of their own. ")) +
-        QStringLiteral("Colours: where each fact stood at the period's end, from the last tries "
-                       "up to then, even those before it.") +
-        (keepDays > 0 ? QLatin1Char(' ') + keepingSentence(keepDays) : QString()));
+        (wholeClass ? QStringLiteral("Each child is judged on their own answers: a cell has the "
+                                     "colour most children show, its number how many keep "
+                                     "missing it. ")
+                    : QStringLiteral("A cell's number: the seconds its right answers usually take "
+                                     "in its last three tries, which its colour is judged on. An "
+                                     "orange star: practice settings of their own. ")) +
+        QStringLiteral("Rows: first factor; columns: second. Colours: where each fact stood at "
+                       "the period's end, even from tries before it.") +
+        (page.keepDays > 0 ? QLatin1Char(' ') + keepingSentence(page.keepDays) : QString()));
     showMovingOn();
     practiseHeading->setText(wholeClass ? QStringLiteral("Facts most children miss")
                                         : QStringLiteral("Facts to practise"));
@@ -499,17 +421,16 @@ void ProgressWindow::redraw() {
 void ProgressWindow::showMovingOn() {
     const PracticeSettings& settings = practiceEditor->settings();
     if (player.isEmpty()) {
-        page.movingOn = stalledSentence(stalled);
         movingOnHeading->setText(QStringLiteral("Moving on"));
         movingOnLabel->setText(page.movingOn);
     } else if (settings.path) {
         // From every answer the child gave, whatever the period: the path is the child's own.
-        const std::vector<FactAnswer>& all = historyOf(player);
-        const PathSummary path = pathSummary(all, fluency, today, settings.tables);
-        page.movingOn = pathLine(player, all, fluency, today, settings);
+        const std::vector<FactAnswer>& all = model.historyOf(player);
+        const QDate today = model.today();
+        const PathSummary path = pathSummary(all, model.fluencyMs(), today, settings.tables);
         movingOnHeading->setText(QStringLiteral("Learning path, from all answers"));
         movingOnLabel->setText(
-            pathWords(path, knownFacts(factGrid(all, fluency, DaySpan{{}, today, {}}))));
+            pathWords(path, knownFacts(factGrid(all, model.fluencyMs(), DaySpan{{}, today, {}}))));
     } else {
         movingOnHeading->setText(QStringLiteral("Learning path"));
         movingOnLabel->setText(QStringLiteral("Not on the learning path: tick \"Follow the "
@@ -519,6 +440,14 @@ void ProgressWindow::showMovingOn() {
 
 void ProgressWindow::drawChart() {
     showProgress(*chart, page.days, chartView->width());
+    // Smaller than the paper's: the window's chart is a third of a netbook's width, and an axis
+    // label that does not fit is cut to "1…".
+    const QFont small = gameFont(Face::Arial, 7.5);
+    for (QAbstractAxis* axis : chart->axes())
+        if (axis->labelsFont() != small) // once: a font set lays the chart out again
+            axis->setLabelsFont(small);
+    if (chart->legend()->font() != small)
+        chart->legend()->setFont(small);
 }
 
 void ProgressWindow::paintEvent(QPaintEvent* event) {
@@ -532,7 +461,7 @@ void ProgressWindow::paintEvent(QPaintEvent* event) {
 
 bool ProgressWindow::eventFilter(QObject* watched, QEvent* event) {
     // How many days get a label depends on the chart's width.
-    if (watched == chartView && event->type() == QEvent::Resize && !names.empty())
+    if (watched == chartView && event->type() == QEvent::Resize && !model.players().empty())
         drawChart();
     return QWidget::eventFilter(watched, event);
 }
@@ -564,10 +493,7 @@ void ProgressWindow::saveAllReportsAsked() {
         this, QDir::home().filePath(QStringLiteral("Practice Records")));
     if (folder.isEmpty())
         return;
-    readHistories();
-    const QString failure = saveReports(
-        folder, everyPage(summaries, [&](const QString& name) { return historyOf(name); },
-                          services.editor, {fluency, span(), today, keepDays}));
+    const QString failure = saveReports(folder, model.everyPage());
     if (!failure.isEmpty())
         services.dialogs.warn(this,
                               QStringLiteral("Not every report could be saved: %1. Choose "
@@ -584,10 +510,10 @@ void ProgressWindow::printAsked() {
 }
 
 void ProgressWindow::forgetAsked() {
-    if (player.isEmpty() || names.empty())
+    if (player.isEmpty() || model.players().empty())
         return;
     const QString name = player;
-    const auto answers = static_cast<qint64>(historyOf(name).size());
+    const auto answers = static_cast<qint64>(model.historyOf(name).size());
     if (!services.dialogs.askToDelete(
             this,
             QStringLiteral("Forget %1? All %2 that %1 gave are deleted from the practice record "
@@ -606,14 +532,6 @@ void ProgressWindow::forgetAsked() {
     }
     reload();
     readEveryone();
-}
-
-int chosenFluencyMs() {
-    const int fluency = progressSettings().value(FluencyKey, DefaultFluencyMs).toInt();
-    if (std::find(FluencyChoicesMs.begin(), FluencyChoicesMs.end(), fluency) ==
-        FluencyChoicesMs.end())
-        return DefaultFluencyMs;
-    return fluency;
 }
 
 int runProgressWindow(RecordReader& reader, RecordEditor& editor, Dialogs& dialogs,

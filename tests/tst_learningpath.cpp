@@ -310,30 +310,35 @@ private Q_SLOTS:
         QCOMPARE(summary.fresh, 121);
     }
 
-    // Which children the class view names as not moved on: the two weeks' edges, and known as
-    // the child is shown it (the path's on it, the grid's off it).
+    // Where a child stands on moving on: the two weeks' edges, a child who began in them, and
+    // known as the grid colours it, on the learning path too.
     void stalled() {
         struct Row {
             const char *name, *fact, *other; // 7 x 8's answers, 3 x 4's
             bool ones;                       // the 1s known on days 0 and 1
             QList<int> tables;
-            bool path;
             int today; // the two weeks run from today - 13
-            bool stalled;
+            MovingOn state;
         };
+        using enum MovingOn;
         const Row rows[]{
-            {"a fact known in them", "0:W1 20:R1000 21:R1000", "", false, {}, true, 25, false},
-            {"nothing new known in them", "0:W1 20:W1 21:R9000", "", false, {}, true, 25, true},
-            {"known the day before them", "10:R1 11:R1", "0:W1 20:W1", false, {}, true, 25, true},
-            {"known on their first day", "10:R1 11:R1", "0:W1 20:W1", false, {}, true, 24, false},
-            {"not played in them", "0:W1 5:W1", "", false, {}, true, 19, false},
-            {"played on their first day", "0:W1 6:W1", "", false, {}, true, 19, true},
-            {"began in them", "12:W1 20:W1", "", false, {}, true, 25, false},
-            {"began the day before them", "11:W1 20:W1", "", false, {}, true, 25, true},
-            {"off the path, known in one day", "0:W1 20:R1 20:R1", "", false, {}, false, 25, false},
-            {"on the path, one day is not", "0:W1 20:R1 20:R1", "", false, {}, true, 25, true},
-            {"every fact of the tables known", "20:W1", "", true, {1}, true, 25, false},
-            {"more tables to learn", "20:W1", "", true, {1, 7}, true, 25, true},
+            {"a fact known in them", "0:W1 20:R1000 21:R1000", "", false, {}, 25, MovedOn},
+            {"nothing new known in them", "0:W1 20:W1 21:R9000", "", false, {}, 25, Stalled},
+            {"known the day before them", "10:R1 11:R1", "0:W1 20:W1", false, {}, 25, Stalled},
+            {"known on their first day", "10:R1 11:R1", "0:W1 20:W1", false, {}, 24, MovedOn},
+            {"not played in them", "0:W1 5:W1", "", false, {}, 19, NotPlayed},
+            {"played on their first day", "0:W1 6:W1", "", false, {}, 19, Stalled},
+            {"began in them, only missed", "12:W1", "", false, {}, 25, TooSoon},
+            {"began the day before them", "11:W1 20:W1", "", false, {}, 25, Stalled},
+            {"known in one day, as the grid shows it",
+             "0:W1 20:R1 20:R1",
+             "",
+             false,
+             {},
+             25,
+             MovedOn},
+            {"every fact of the tables known", "20:W1", "", true, {1}, 25, AllKnown},
+            {"more tables to learn", "20:W1", "", true, {1, 7}, 25, Stalled},
         };
         for (const Row& row : rows) {
             std::vector<FactAnswer> history = row.ones ? ::setsKnown(1) : std::vector<FactAnswer>{};
@@ -344,10 +349,8 @@ private Q_SLOTS:
             std::stable_sort(
                 history.begin(), history.end(),
                 [](const FactAnswer& x, const FactAnswer& y) { return x.day < y.day; });
-            PracticeSettings settings;
-            settings.tables = {row.tables.begin(), row.tables.end()};
-            settings.path = row.path;
-            QVERIFY2(hasStalled(history, 6000, Monday.addDays(row.today), settings) == row.stalled,
+            QVERIFY2(movingOn(history, 6000, Monday.addDays(row.today),
+                              {row.tables.begin(), row.tables.end()}) == row.state,
                      row.name);
         }
     }

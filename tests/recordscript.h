@@ -1,0 +1,54 @@
+#pragma once
+
+#include "record/memoryrecord.h"
+
+#include <QTimeZone>
+
+namespace quintarlow::testing {
+
+// "7x8 R2400 W1000 T": one player's answers to one fact, a minute apart from 1 December on.
+inline void play(MemoryRecord& record, const QString& player, const QString& script,
+                 const QDateTime& from = QDateTime(QDate(2026, 12, 1), QTime(9, 0),
+                                                   QTimeZone(3600))) {
+    const QStringList tokens = script.split(QLatin1Char(' '));
+    const int a = tokens[0].section(QLatin1Char('x'), 0, 0).toInt();
+    const int b = tokens[0].section(QLatin1Char('x'), 1, 1).toInt();
+    for (const QString& token : tokens.mid(1)) {
+        AnswerRow row;
+        row.answerId = QString::number(record.rows.size());
+        row.player = player;
+        row.playedAt = from.addSecs(60 * static_cast<int>(record.rows.size()));
+        row.gameId = player;
+        row.a = a;
+        row.b = b;
+        row.product = a * b;
+        row.outcome = token[0] == QLatin1Char('R')   ? Outcome::Right
+                      : token[0] == QLatin1Char('W') ? Outcome::Wrong
+                                                     : Outcome::Timeout;
+        row.ms = row.outcome == Outcome::Timeout ? 20000 : token.mid(1).toLongLong();
+        record.rows.push_back(row);
+    }
+}
+
+// Two children; Zoë played last, and her name would be markup if it were ever read as such.
+inline MemoryRecord twoChildren() {
+    MemoryRecord record;
+    play(record, QStringLiteral("Leo"), QStringLiteral("7x8 R2000 R2400 R2400 W1000 R3200"));
+    play(record, QStringLiteral("Leo"), QStringLiteral("3x4 T"));
+    play(record, QStringLiteral("<b>Zoë</b>"), QStringLiteral("7x8 W900 W800 R9000"));
+    play(record, QStringLiteral("<b>Zoë</b>"), QStringLiteral("2x2 R1000 R1000"));
+    return record;
+}
+
+// Ann missed three facts a lot two months ago; Ben played a little today.
+inline MemoryRecord annAndBen() {
+    MemoryRecord record;
+    const QDateTime today(QDate::currentDate(), QTime(0, 0, 1));
+    for (const char* fact : {"2x3", "4x5", "6x7"})
+        play(record, QStringLiteral("Ann"), fact + QStringLiteral(" W900 W900 W900"),
+             today.addDays(-60));
+    play(record, QStringLiteral("Ben"), QStringLiteral("8x9 W900 R900"), today);
+    return record;
+}
+
+} // namespace quintarlow::testing
