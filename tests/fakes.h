@@ -85,6 +85,8 @@ struct RecordLog final : PracticeRecord {
         entries.append(QLatin1String("finish: ") + winner);
     }
     PracticePlan practicePlan(const QString&) const override { return {}; }
+    QStringList names;
+    QStringList playerNames() const override { return names; }
 };
 
 // Draws the factors a test queued, and 7 once they run out, whatever the player's plan.

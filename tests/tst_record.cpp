@@ -154,6 +154,11 @@ private Q_SLOTS:
         QCOMPARE(record->answers(QStringLiteral("BEN ")).size(), 2u);
         QCOMPARE(record->practicePlan(QStringLiteral("ben")).settings,
                  (PracticeSettings{{3, 4}, true, true, 40, ComputerLevel::Hard}));
+        // The names offered on the name entry: those with answers, then each name a game starts
+        // with, never the computer's.
+        QCOMPARE(record->playerNames(), (QStringList{"Ben", "Rosa"}));
+        record->gameStartedAgainstComputer("Mia", QDateTime::currentDateTime());
+        QCOMPARE(record->playerNames(), (QStringList{"Ben", "Rosa", "Mia"}));
         // Ben's misses are asked again from the window's facts to practise, weakest first.
         record->gameStarted(QStringLiteral("Ben"), QStringLiteral("Rosa"),
                             QDateTime::currentDateTime());

@@ -242,6 +242,11 @@ faults=(
 'progress/progresswindow.cpp%s/\n\s*progressSettings\(\).setValue\(PeriodKey, static_cast<int>\(period\)\);//%the window forgets the period last shown'
 'app/practicecommand.cpp%s/if \(children.size\(\) > 1\)\n\s*return refuse\(err, notOneChildText\(name, knownNames\)\);\n//%--practice with a name two classes share does not ask which child is meant'
 'app/practicecommand.cpp%s/\n\s*name = children.front\(\);/;/%--practice does not read a child named with their class'
+'screens/welcome.cpp%s/if \(watched == nameCompleter->popup\(\)\)/if (false)/%with the names offered open, Enter, Tab and Alt keys are lost'
+'screens/welcome.cpp%s/nameCompleter->setCaseSensitivity\(Qt::CaseInsensitive\);//%a name offered only when typed with its capitals'
+'record/sqliterecord.cpp%s/names\.append\(query\.value\(0\)\.toString\(\)\);/;/%the name boxes never offered the record'"'"'s names'
+'record/sqliterecord.cpp%s/player != ComputerName && player != GuestName/player != GuestName/%the computer'"'"'s name offered as a player'"'"'s'
+'screens/welcome.cpp%s/QApplication::sendEvent\(target, &click\);/;/%a click beside the names offered only closes the list'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
