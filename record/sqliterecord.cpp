@@ -2,6 +2,7 @@
 
 #include "record/schema.h"
 
+#include "core/gamesummary.h"
 #include "core/learningpath.h"
 #include "core/playernames.h"
 #include "core/savedfile.h"
@@ -849,12 +850,13 @@ void SqliteRecord::planGame() {
         QHash<QString, PracticePlan> plans;
         for (const QString& player : players) {
             const PracticeSettings kept = settingsOfChild(settings, player, classKey);
-            PracticePlan plan =
-                needsAnswers(kept)
-                    ? planFromAnswers(kept, everyMachinesAnswers(db, player, classKey), fluency,
-                                      today)
-                    : startingPlan(kept);
+            std::vector<FactAnswer> answers = everyMachinesAnswers(db, player, classKey);
+            PracticePlan plan = needsAnswers(kept) ? planFromAnswers(kept, answers, fluency, today)
+                                                   : startingPlan(kept);
             plan.recentOutcomes = recentOutcomesOf(db, player);
+            // For what the game tells the child at its end.
+            plan.kept =
+                std::make_shared<const KeptHistory>(KeptHistory{std::move(answers), fluency});
             plans.insert(playerKey(player), plan);
         }
         std::lock_guard lock(m_settingsLock);

@@ -1,5 +1,6 @@
 #include "boardfixture.h"
 #include "core/boardlayout.h"
+#include "core/gamesummary.h"
 #include "core/playernames.h"
 #include "record/recordcsv.h"
 #include "record/sqliterecord.h"
@@ -171,6 +172,7 @@ private Q_SLOTS:
         QCOMPARE(record->practicePlan(QStringLiteral("Ben")).recentOutcomes,
                  (std::vector{Outcome::Right, Outcome::Timeout}));
         QCOMPARE(record->practicePlan(QStringLiteral("Ben")).path.unknowns.front(), (Fact{3, 4}));
+        QCOMPARE(record->practicePlan(QStringLiteral("Ben")).kept->answers.size(), 2u);
         QVERIFY(record->practicePlan(QStringLiteral("Rosa")).missed.empty());
         // Forgotten while the record stays open, with answers waiting beside it: no file there
         // keeps her name, and Ben's answers still wait.
