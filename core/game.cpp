@@ -361,16 +361,19 @@ std::vector<GameSummary> Game::summaries() const {
     return told;
 }
 
-// A line of the board for each child; the voice says them one after the other.
+// A line of the board for each child, or both for a child alone, whose summary then reads at
+// the message lines' own size; the voice says them one after the other.
 void Game::tellSummaries() {
     if (m_summaries.empty() || (m_stage != Stage::Won && m_stage != Stage::Menu))
         return;
     QStringList spoken;
-    for (std::size_t line = 0; line < m_messages.size(); ++line) {
-        m_messages[line] = line < m_summaries.size() ? shownSummary(m_summaries[line]) : QString();
-        if (line < m_summaries.size())
-            spoken.append(spokenSummary(m_summaries[line]));
-    }
+    for (const GameSummary& summary : m_summaries)
+        spoken.append(spokenSummary(summary));
+    const QString comma = QStringLiteral(", ");
+    const QStringList first = shownSummary(m_summaries.front());
+    m_messages = m_summaries.size() == 1
+                     ? std::array{first.front(), first.mid(1).join(comma)}
+                     : std::array{first.join(comma), shownSummary(m_summaries.back()).join(comma)};
     m_messagesShown = true;
     Q_EMIT said(spoken.join(QLatin1String(",, ")));
     Q_EMIT summaryTold();

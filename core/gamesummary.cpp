@@ -64,12 +64,11 @@ GameSummary summariseGame(const QString& name, const KeptHistory& before,
 }
 
 // One pass of arg: a name is data, and one holding "%2" must not take a count.
-QString shownSummary(const GameSummary& summary) {
-    return (QStringList{QCoreApplication::translate("Texts", "%1: %2 of %3 right")
-                            .arg(summary.name, QString::number(summary.right),
-                                 QString::number(summary.asked))} +
-            summaryParts(summary, false))
-        .join(QLatin1String(", "));
+QStringList shownSummary(const GameSummary& summary) {
+    return QStringList{QCoreApplication::translate("Texts", "%1: %2 of %3 right")
+                           .arg(summary.name, QString::number(summary.right),
+                                QString::number(summary.asked))} +
+           summaryParts(summary, false);
 }
 
 QString spokenSummary(const GameSummary& summary) {

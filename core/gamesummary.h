@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace quintarlow {
@@ -34,9 +35,9 @@ GameSummary summariseGame(const QString& name, const KeptHistory& before,
                           const std::vector<FactAnswer>& game, const PracticeSettings& settings,
                           const QDate& today);
 
-// "Maya: 7 of 9 right, 2 new facts known, learning the 5s", as the board shows it, and as the
-// voice says it.
-QString shownSummary(const GameSummary& summary);
+// "Maya: 7 of 9 right", "2 new facts known", "learning the 5s": as the board shows it, in parts
+// that go on one line or over two; and as the voice says it.
+QStringList shownSummary(const GameSummary& summary);
 QString spokenSummary(const GameSummary& summary);
 
 } // namespace quintarlow

@@ -466,7 +466,8 @@ private Q_SLOTS:
             }
         QFETCH(QString, name);
         QFETCH(PracticeSettings, settings);
-        QTEST(shownSummary(summariseGame(name, {made[0]}, made[1], settings, QDate::currentDate())),
+        QTEST(shownSummary(summariseGame(name, {made[0]}, made[1], settings, QDate::currentDate()))
+                  .join(", "),
               "shown");
     }
 

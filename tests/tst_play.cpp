@@ -251,6 +251,7 @@ private Q_SLOTS:
         game.record.names = {"Benjamin", "Rosa"};
         game.record.keepsPlayers = true;
         NameEntry& welcome = game.screens.welcome();
+        const BoardWindow& board = game.screens.board();
         (welcome.show(), activate(welcome));
         auto* offered = control<QLineEdit>(welcome, "blueNameBox")->completer()->popup();
         auto* guest = control<QCheckBox>(welcome, "guestChoice");
@@ -277,7 +278,7 @@ private Q_SLOTS:
         for (int tick = 0; tick < 10; ++tick)
             model.announcementTick();
         // Told on the board, and heard with the draw button; the guest is told nothing.
-        QCOMPARE(control(game.screens.board(), "askButton")->accessibleDescription(),
+        QCOMPARE(control(board, "askButton")->accessibleDescription(),
                  "bE: 4 of 4 right, 0 new facts known");
         QCOMPARE(game.record.entries.first() + game.record.entries.last(),
                  "start: bE / A guestfinish: A guest");
