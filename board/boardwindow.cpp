@@ -369,6 +369,7 @@ void BoardWindow::connectGame() {
         drawButtons();
     });
     connect(&game, &Game::won, this, &BoardWindow::drawWin);
+    connect(&game, &Game::summaryTold, this, &BoardWindow::drawMessages);
     connect(&game, &Game::menuOpened, this, [this] {
         titleBanner->stopAnimation();
         freePicture->stopAnimation();

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QDate>
+#include <memory>
 #include <vector>
 
 namespace quintarlow {
+
+struct KeptHistory;
 
 // One multiplication fact as the game asks it: 7 x 8 and 8 x 7 are separate facts, because a
 // child may know one and not the other.
@@ -58,6 +61,9 @@ struct PracticePlan {
     int answerSeconds = AnswerSeconds;
     PathPlan path{}; // empty until the child's answers are read, and off the path
     std::vector<Outcome> recentOutcomes{}; // the child's last answers, oldest first
+    // What the record keeps of the child, for what the game tells them at its end; none for a
+    // player it keeps nothing of, and until it has read them.
+    std::shared_ptr<const KeptHistory> kept{};
 };
 
 } // namespace quintarlow

@@ -14,6 +14,8 @@ namespace {
 constexpr int ComputerTickMs = 500;
 // About 1.5 s after the board is ready for it, so that the verdict's speech has begun.
 constexpr int ComputerAsksAtTick = 3;
+// Once the winner's words (about six seconds from the second tick) have been said.
+constexpr int SummaryAtTick = 10;
 
 } // namespace
 
@@ -183,6 +185,9 @@ bool Game::lineOfFourFor(Player player) {
 void Game::reportAnswer(std::optional<int> answered, Outcome outcome) {
     if (computerPlays() || (m_redIsGuest && m_toMove == Player::Red))
         return;
+    (m_toMove == Player::Blue ? m_blueAnswers : m_redAnswers)
+        .push_back({m_question->a, m_question->b, outcome, m_questionShown.elapsed(),
+                    QDate::currentDate()});
     Q_EMIT answerJudged(name(m_toMove), *m_question, answered, outcome, m_questionShown.elapsed());
 }
 
@@ -260,12 +265,22 @@ void Game::resetClock() {
 }
 
 void Game::announcementTick() {
+    if (!m_announcementClock.isActive())
+        return;
     if (m_announcementTicks != 1) {
-        ++m_announcementTicks;
+        if (++m_announcementTicks < SummaryAtTick)
+            return;
+        m_announcementTicks = 0;
+        m_announcementClock.stop();
+        tellSummaries();
         return;
     }
     // A replay before the second tick has emptied it: the voice is handed nothing to say.
     Q_EMIT said(m_announcement);
+    if (!m_summaries.empty()) {
+        ++m_announcementTicks;
+        return;
+    }
     m_announcementTicks = 0;
     m_announcementClock.stop();
 }
@@ -275,6 +290,7 @@ void Game::leave() {
         return;
     endGame(QString());
     m_stage = Stage::Menu;
+    tellSummaries();
     Q_EMIT menuOpened();
 }
 
@@ -287,6 +303,7 @@ void Game::resetBoard(Stage stage) {
     m_messages = {Texts::blueGoesFirst(), QString()};
     m_messagesShown = true;
     m_announcement.clear();
+    m_summaries.clear();
     resetClock();
     Q_EMIT boardReset();
 }
@@ -320,7 +337,46 @@ void Game::endGame(const QString& winnerName) {
     if (!m_gameRunning)
         return;
     m_gameRunning = false;
+    // Worked out before the record hears of the end, which lets go of the game's plans then.
+    m_summaries = summaries();
+    m_blueAnswers.clear();
+    m_redAnswers.clear();
     Q_EMIT gameEnded(winnerName);
+}
+
+// Each child the record keeps who answered in the game: never the computer nor a guest, whose
+// answers are not reported.
+std::vector<GameSummary> Game::summaries() const {
+    std::vector<GameSummary> told;
+    for (const Player player : {Player::Blue, Player::Red}) {
+        const std::vector<FactAnswer>& answers =
+            player == Player::Blue ? m_blueAnswers : m_redAnswers;
+        if (answers.empty())
+            continue;
+        const PracticePlan plan = m_planOf(name(player));
+        if (plan.kept)
+            told.push_back(summariseGame(name(player), *plan.kept, answers, plan.settings,
+                                         QDate::currentDate()));
+    }
+    return told;
+}
+
+// A line of the board for each child, or both for a child alone, whose summary then reads at
+// the message lines' own size; the voice says them one after the other.
+void Game::tellSummaries() {
+    if (m_summaries.empty() || (m_stage != Stage::Won && m_stage != Stage::Menu))
+        return;
+    QStringList spoken;
+    for (const GameSummary& summary : m_summaries)
+        spoken.append(spokenSummary(summary));
+    const QString comma = QStringLiteral(", ");
+    const QStringList first = shownSummary(m_summaries.front());
+    m_messages = m_summaries.size() == 1
+                     ? std::array{first.front(), first.mid(1).join(comma)}
+                     : std::array{first.join(comma), shownSummary(m_summaries.back()).join(comma)};
+    m_messagesShown = true;
+    Q_EMIT said(spoken.join(QLatin1String(",, ")));
+    Q_EMIT summaryTold();
 }
 
 } // namespace quintarlow

@@ -5,6 +5,7 @@
 #include "core/computerplayer.h"
 #include "core/cue.h"
 #include "core/fact.h"
+#include "core/gamesummary.h"
 #include "core/questiondraw.h"
 
 #include <QElapsedTimer>
@@ -99,9 +100,11 @@ public Q_SLOTS:
     // The player quits: a game still running ends unfinished, and every clock stops.
     void quit();
 
-    void answerClockTick();  // one second of the answer clock
-    void revealTick();       // one second of the correct answer's reveal, nine in all
-    void announcementTick(); // the winner is congratulated at the second tick
+    void answerClockTick(); // one second of the answer clock
+    void revealTick();      // one second of the correct answer's reveal, nine in all
+    // The winner is congratulated at the second tick, and the children told what they did at
+    // the tenth.
+    void announcementTick();
     // Half a second of the computer's turn: it asks at the third tick after the board is ready
     // for it, and answers once it has thought.
     void computerTick();
@@ -129,6 +132,9 @@ Q_SIGNALS:
     void revealEnded();
     void won();
     void menuOpened();
+    // What each child did in the game just ended is in the message lines: after the winner's
+    // words, or as the replays are offered.
+    void summaryTold();
     // A replay put the board back to its start; new players are asked for their names.
     void boardReset();
     void namesWanted();
@@ -146,6 +152,8 @@ private:
     bool lineOfFourFor(Player player);
     void reportAnswer(std::optional<int> answered, Outcome outcome);
     void endGame(const QString& winnerName);
+    std::vector<GameSummary> summaries() const;
+    void tellSummaries();
     void resetBoard(Stage stage);
 
     PlanOf m_planOf;
@@ -168,6 +176,10 @@ private:
     QString m_announcement;
     int m_announcementTicks = 0;
     QElapsedTimer m_questionShown;
+    // This game's answers of each player the record keeps, and what they are told of it.
+    std::vector<FactAnswer> m_blueAnswers;
+    std::vector<FactAnswer> m_redAnswers;
+    std::vector<GameSummary> m_summaries;
     DrawMemory m_blueDraw; // what the draw remembers of each player between their questions
     DrawMemory m_redDraw;
     QTimer m_answerClock;

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -43,6 +44,10 @@ public:
     // How this player's questions are drawn, as the record knew it when the game started;
     // answered from memory, so asking costs a turn nothing.
     virtual PracticePlan practicePlan(const QString& player) const = 0;
+    // The players' names the record holds, for the name boxes to offer as a child types, so that
+    // a typo does not start a new child. Answered from memory, never by waiting for the record:
+    // none until it has read them.
+    virtual QStringList playerNames() const { return {}; }
 };
 
 // Plays without keeping anything: --no-record, and a record that could not be opened.

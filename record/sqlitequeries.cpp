@@ -3,6 +3,7 @@
 #include "record/recordcsv.h"
 #include "record/sqliterecord.h"
 
+#include "core/gamesummary.h"
 #include "core/learningpath.h"
 #include "core/playernames.h"
 
@@ -156,6 +157,15 @@ PracticeSettings settingsOfChild(const QHash<QString, PracticeSettings>& kept,
     return {};
 }
 
+QStringList keptNames(QSqlDatabase& db) {
+    QStringList names;
+    QSqlQuery query = runStatement(
+        db, QStringLiteral("SELECT DISTINCT player FROM player_games ORDER BY player"));
+    while (query.next())
+        names.append(query.value(0).toString());
+    return names;
+}
+
 QHash<QString, PracticePlan> gamePlans(QSqlDatabase& db, const QStringList& players,
                                        const QHash<QString, PracticeSettings>& settings,
                                        const QString& classKey, qint64 fluencyMs,
@@ -163,11 +173,12 @@ QHash<QString, PracticePlan> gamePlans(QSqlDatabase& db, const QStringList& play
     QHash<QString, PracticePlan> plans;
     for (const QString& player : players) {
         const PracticeSettings kept = settingsOfChild(settings, player, classKey);
-        PracticePlan plan = needsAnswers(kept)
-                                ? planFromAnswers(kept, everyMachinesAnswers(db, player, classKey),
-                                                  fluencyMs, today)
-                                : startingPlan(kept);
+        std::vector<FactAnswer> answers = everyMachinesAnswers(db, player, classKey);
+        PracticePlan plan = needsAnswers(kept) ? planFromAnswers(kept, answers, fluencyMs, today)
+                                               : startingPlan(kept);
         plan.recentOutcomes = recentOutcomesOf(db, player);
+        // For what the game tells the child at its end.
+        plan.kept = std::make_shared<const KeptHistory>(KeptHistory{std::move(answers), fluencyMs});
         plans.insert(playerKey(player), plan);
     }
     return plans;

@@ -59,6 +59,9 @@ PracticeSettings settingsOfChild(const QHash<QString, PracticeSettings>& kept,
 // The plans the two players of a game start with, by their keys: from their settings in
 // `settings`, and where the settings ask for it from their answers here and on the school's
 // other machines.
+// Every spelling of a name that has answers kept.
+QStringList keptNames(QSqlDatabase& db);
+
 QHash<QString, PracticePlan> gamePlans(QSqlDatabase& db, const QStringList& players,
                                        const QHash<QString, PracticeSettings>& settings,
                                        const QString& classKey, qint64 fluencyMs,

@@ -63,6 +63,7 @@ std::unique_ptr<SqliteRecord> SqliteRecord::open(const QString& folder, QString*
     std::unique_ptr<SqliteRecord> record(new SqliteRecord(std::move(writer)));
     record->m_settings = record->m_writer->call<QHash<QString, PracticeSettings>>(
         [](QSqlDatabase& db) { return keptSettings(db); });
+    record->m_playerNames = record->m_writer->call<QStringList>(keptNames);
     return record;
 }
 
@@ -82,8 +83,10 @@ void SqliteRecord::startOpening() {
 void SqliteRecord::reloadSettings() {
     m_writer->later([this](QSqlDatabase& db) {
         auto settings = keptSettings(db);
+        QStringList names = keptNames(db);
         std::lock_guard lock(m_settingsLock);
         m_settings = std::move(settings);
+        m_playerNames = std::move(names);
     });
     // A child new to this machine meets the school's settings in the game the round was sent
     // for, as long as nobody has answered yet.
@@ -160,6 +163,9 @@ void SqliteRecord::startGame(const QString& blue, const QString& red, const QDat
     {
         // Until the record has read this game's settings, the ones known last.
         std::lock_guard lock(m_settingsLock);
+        for (const QString& player : {blue, red})
+            if (player != ComputerName && player != GuestName && !m_playerNames.contains(player))
+                m_playerNames.append(player);
         m_gamePlans.clear();
         m_plansGame = m_gameId;
         for (const QString& player : {blue, red})
@@ -211,6 +217,11 @@ PracticePlan SqliteRecord::practicePlan(const QString& player) const {
     if (const auto plan = m_gamePlans.constFind(key); plan != m_gamePlans.constEnd())
         return *plan;
     return {settingsOfChild(m_settings, player, m_classKey), {}};
+}
+
+QStringList SqliteRecord::playerNames() const {
+    std::lock_guard lock(m_settingsLock);
+    return m_playerNames;
 }
 
 std::vector<AnswerRow> SqliteRecord::answers(const QString& player) {

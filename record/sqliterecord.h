@@ -49,6 +49,7 @@ public:
     void answerJudged(const JudgedAnswer& answer) override;
     void gameFinished(const QString& winner, const QDateTime& at) override;
     PracticePlan practicePlan(const QString& player) const override;
+    QStringList playerNames() const override;
 
     std::vector<PlayerSummary> players() override;
     std::vector<AnswerRow> answers(const QString& player) override;
@@ -104,6 +105,7 @@ private:
     int m_turn = 0;
     mutable std::mutex m_settingsLock; // the settings are read on the board's thread
     QHash<QString, PracticeSettings> m_settings;
+    QStringList m_playerNames; // read with the settings, and every name a game started with
     // The players' plans as the game being played started with them: a change made meanwhile
     // applies from the next game on. Their facts to practise arrive from the record's thread
     // moments after the start; until then a question is drawn from the settings alone.

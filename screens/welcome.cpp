@@ -5,18 +5,23 @@
 #include "core/playernames.h"
 #include "media/animatedgif.h"
 #include "media/dialogs.h"
+#include "record/practicerecord.h"
 #include "screens/screenset.h"
 #include "widgets/fonts.h"
 #include "widgets/keyboard.h"
 #include "widgets/vblabel.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
+#include <QCompleter>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStringListModel>
 
 namespace quintarlow {
 
@@ -100,8 +105,18 @@ NameEntry::NameEntry(ScreenSet& screens)
                   {computerChoice, "computerChoice"},
                   {guestChoice, "guestChoice"}});
 
-    redNameBox->installEventFilter(this);
-    blueNameBox->installEventFilter(this);
+    knownNames = new QStringListModel(this);
+    nameCompleter = new QCompleter(knownNames, this);
+    nameCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+    for (QLineEdit* box : {redNameBox, blueNameBox}) {
+        box->setCompleter(nameCompleter);
+        box->setAccessibleDescription(
+            QStringLiteral("Names played before are offered as you type: Down arrow to choose."));
+        box->installEventFilter(this);
+    }
+    nameCompleter->popup()->setFont(gameFont(Face::MsSansSerif, 13.5, Bold));
+    // After the completer's own filter, so that this one sees the keys first.
+    nameCompleter->popup()->installEventFilter(this);
     connect(startButton, &QPushButton::clicked, this, &NameEntry::startPlaying);
     connect(&screens.game(), &Game::namesWanted, this, &NameEntry::showForNewPlayers);
     centreOnScreen();
@@ -119,8 +134,19 @@ void NameEntry::startLetters() {
         letter->startAnimation();
 }
 
-// Only a click clears a box that still shows its default text; Tab leaves it standing.
 bool NameEntry::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == nameCompleter->popup()) {
+        if (event->type() == QEvent::MouseButtonPress)
+            return pressBesideOfferedNames(*static_cast<QMouseEvent*>(event));
+        return event->type() == QEvent::KeyPress &&
+               keyOnOfferedNames(*static_cast<QKeyEvent*>(event));
+    }
+    // What the record has read by now: it is never waited for.
+    if (event->type() == QEvent::FocusIn && (watched == redNameBox || watched == blueNameBox))
+        if (const QStringList names = screens.services().record.playerNames();
+            names != knownNames->stringList())
+            knownNames->setStringList(names);
+    // Only a click clears a box that still shows its default text; Tab leaves it standing.
     if (event->type() == QEvent::MouseButtonPress) {
         if (watched == redNameBox && redNameBox->text() == redNamePlaceholder())
             redNameBox->clear();
@@ -144,6 +170,44 @@ bool NameEntry::eventFilter(QObject* watched, QEvent* event) {
             box->selectAll();
     }
     return ScreenWindow::eventFilter(watched, event);
+}
+
+// A choice made with the arrows is already in the box, so Enter starts with what it shows. (The
+// Alt shortcuts reach their buttons before the list sees them.)
+bool NameEntry::keyOnOfferedNames(const QKeyEvent& key) {
+    const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    if (!enter && key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab)
+        return false;
+    nameCompleter->popup()->hide();
+    if (key.isAutoRepeat())
+        return true;
+    if (enter)
+        startButton->click();
+    else
+        focusNextPrevChild(key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier));
+    return true;
+}
+
+// The list would take a press beside it only to close, and Qt drops the release that follows:
+// the whole click goes at once to what it was on, so that one click on START PLAYING starts.
+bool NameEntry::pressBesideOfferedNames(const QMouseEvent& press) {
+    QWidget* offered = nameCompleter->popup();
+    if (offered->rect().contains(press.position().toPoint()))
+        return false;
+    offered->hide();
+    const QPointF at = press.globalPosition();
+    QWidget* target = QApplication::widgetAt(at.toPoint());
+    if (!target || target->window() != this)
+        return true;
+    if (target->focusPolicy() & Qt::ClickFocus)
+        target->setFocus(Qt::MouseFocusReason);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, target->mapFromGlobal(at), at, press.button(),
+                          type == QEvent::MouseButtonPress ? press.buttons() : Qt::NoButton,
+                          press.modifiers());
+        QApplication::sendEvent(target, &click);
+    }
+    return true;
 }
 
 // The Red box, disabled, cannot be typed in and is left out of Tab while it shows the

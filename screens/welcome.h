@@ -4,9 +4,13 @@
 
 #include <array>
 
+class QKeyEvent;
+class QMouseEvent;
 class QCheckBox;
+class QCompleter;
 class QLineEdit;
 class QPushButton;
+class QStringListModel;
 
 namespace quintarlow {
 
@@ -32,6 +36,10 @@ protected:
 private:
     void startLetters();
     void chooseComputer(bool chosen);
+    // The list of names offered takes the keys and clicks while it shows: Enter still starts,
+    // Tab still moves on, and a click still lands.
+    bool keyOnOfferedNames(const QKeyEvent& key);
+    bool pressBesideOfferedNames(const QMouseEvent& press);
     QPushButton* startButton = nullptr; // "START PLAYING"
     QLineEdit* redNameBox = nullptr;
     QLineEdit* blueNameBox = nullptr;
@@ -40,6 +48,9 @@ private:
     // Red plays, but is never recorded: a parent or a visiting friend.
     QCheckBox* guestChoice = nullptr;
     std::array<AnimatedGif*, 10> titleLetters{};
+    // The names the record holds, offered in both boxes as a child types.
+    QStringListModel* knownNames = nullptr;
+    QCompleter* nameCompleter = nullptr;
     ScreenSet& screens;
     QString m_redTyped; // what the Red box held before the computer took it
 };

@@ -84,7 +84,15 @@ struct RecordLog final : PracticeRecord {
     void gameFinished(const QString& winner, const QDateTime&) override {
         entries.append(QLatin1String("finish: ") + winner);
     }
-    PracticePlan practicePlan(const QString&) const override { return {}; }
+    bool keepsPlayers = false; // none of whose answers it holds yet
+    PracticePlan practicePlan(const QString&) const override {
+        PracticePlan plan;
+        if (keepsPlayers)
+            plan.kept = std::make_shared<const KeptHistory>();
+        return plan;
+    }
+    QStringList names;
+    QStringList playerNames() const override { return names; }
 };
 
 // Draws the factors a test queued, and 7 once they run out, whatever the player's plan.

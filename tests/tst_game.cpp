@@ -20,6 +20,7 @@ struct Played {
     std::deque<int> factors;
     int answerSeconds = AnswerSeconds;
     ComputerLevel opponent = ComputerLevel::Level;
+    bool kept = false; // the record keeps the players, none of whose answers it holds yet
     QStringList said, played, reports, planFor;
     std::vector<int> held; // the products the player asked holds, as the draw was told
     Game game{[this](const QString& player) {
@@ -27,6 +28,8 @@ struct Played {
                   PracticePlan plan;
                   plan.answerSeconds = answerSeconds;
                   plan.settings.opponent = opponent;
+                  if (kept)
+                      plan.kept = std::make_shared<const KeptHistory>();
                   return plan;
               },
               [this](const PracticePlan&, DrawMemory& memory) {
@@ -378,32 +381,94 @@ private Q_SLOTS:
             QVERIFY2(player.seen[part] > 0, part);
     }
 
-    // Two ticks after a win the winner is congratulated; a replay before that leaves the voice
-    // nothing to say at the second tick, which cuts nothing off.
+    // Two ticks after a win the winner is congratulated, and at the tenth each child the record
+    // keeps hears and reads what they did; a replay before that leaves the voice nothing to say
+    // at the second tick, which cuts nothing off, and tells nobody anything. A game left by the
+    // menu tells at once.
     void congratulation_data() {
-        QTest::addColumn<bool>("replayFirst");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("after the win") << false
-                                       << "attention! attention! we have a winner! "
-                                          "congratulations to the,, blue, player";
-        QTest::newRow("replayed before it") << true << "";
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<QStringList>("said");
+        QTest::addColumn<QString>("shown");
+        const QString told = "Ben,, %1 of %1 right,, 0 new facts known,, Rosa,, 2 of 2 right,, 0 "
+                             "new facts known";
+        QTest::newRow("won") << "won"
+                             << QStringList{"attention! attention! we have a winner! "
+                                            "congratulations to the,, blue, player",
+                                            told.arg(3)}
+                             << "Ben: 3 of 3 right, 0 new facts known";
+        QTest::newRow("replayed first")
+            << "replayed" << QStringList{"blue goes first", ""} << "BLUE GOES FIRST";
+        QTest::newRow("left") << "left" << QStringList{told.arg(2)}
+                              << "Ben: 2 of 2 right, 0 new facts known";
     }
     void congratulation() {
-        QFETCH(bool, replayFirst);
+        QFETCH(QString, ending);
         Played played;
+        played.kept = true;
         QVERIFY(played.game.start(QStringLiteral("Ben"), QStringLiteral("Rosa")));
         // Blue takes row 3 with the FREE square while Red answers in row 1.
-        for (int square : {25, 9, 26, 10, 27})
+        for (int square : {25, 9, 26, 10})
             played.claim(square);
-        const std::vector<int> blueHeld{squareCaption(25).toInt(), squareCaption(26).toInt()};
-        QCOMPARE(played.held, blueHeld);
-        QCOMPARE(played.game.stage(), Stage::Won);
+        // Red's draw was told the products Red holds.
+        QCOMPARE(played.held, std::vector{squareCaption(9).toInt()});
+        if (ending == "left")
+            (played.said.clear(), played.game.leave());
+        else
+            (played.claim(27), played.said.clear());
+        QCOMPARE(played.game.stage(), ending == "left" ? Stage::Menu : Stage::Won);
         played.game.announcementTick();
-        if (replayFirst)
+        if (ending == "replayed")
             played.game.playAgainSamePlayers();
+        for (int tick = 1; tick < 9; ++tick)
+            played.game.announcementTick();
+        const QStringList beforeTheTenth = played.said;
         played.game.announcementTick();
-        QTEST(played.said.last(), "said");
+        QTEST(played.said, "said");
+        QCOMPARE(beforeTheTenth, played.said.mid(0, ending == "won" ? 1 : 2));
+        QTEST(played.game.messages()[0], "shown");
         QVERIFY(!played.game.announcementPending());
+    }
+
+    // What a child is told of a game from their answers before it and in it (each "2x3 R 1": 2 x
+    // 3 right, W wrong, a day ago; "1s": each fact of the 1s), as the learning path counts facts
+    // known: fluent on two days.
+    void summaryOfAGame_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("answers"); // before the game, in it
+        QTest::addColumn<PracticeSettings>("settings");
+        QTest::addColumn<QString>("shown");
+        const PracticeSettings path{{}, false, true}, all;
+        QTest::newRow("a first game") << "Maya" << QStringList{"", "3x4 R 0, 5x6 W 0"} << all
+                                      << "Maya: 1 of 2 right, 0 new facts known";
+        QTest::newRow("fluent on a second day")
+            << "Maya" << QStringList{"2x3 R 1", "2x3 R 0, 2x4 R 0"} << path
+            << "Maya: 2 of 2 right, 1 new fact known, learning the 1s";
+        QTest::newRow("the 1s known") << "Maya" << QStringList{"1s R 2, 1s R 1", "2x2 W 0"} << path
+                                      << "Maya: 0 of 1 right, 0 new facts known, learning the 2s";
+        QTest::newRow("tables chosen")
+            << "Ben %2" << QStringList{"3x4 R 1", "3x4 R 0"} << PracticeSettings{{3, 4}}
+            << "Ben %2: 1 of 1 right, 1 new fact known, practising the tables 3, 4";
+    }
+    void summaryOfAGame() {
+        QFETCH(QStringList, answers);
+        std::array<std::vector<FactAnswer>, 2> made;
+        for (std::size_t when = 0; when < made.size(); ++when)
+            for (const QString& answer : answers[int(when)].split(", ", Qt::SkipEmptyParts)) {
+                const QStringList part = answer.split(' '), factors = part[0].split('x');
+                const auto add = [&](int a, int b) {
+                    made[when].push_back({a, b, part[1] == "W" ? Outcome::Wrong : Outcome::Right,
+                                          1000, QDate::currentDate().addDays(-part[2].toInt())});
+                };
+                for (int n = 1; part[0] == "1s" && n <= 12; ++n)
+                    (add(1, n), add(n, 1));
+                if (factors.size() == 2)
+                    add(factors[0].toInt(), factors[1].toInt());
+            }
+        QFETCH(QString, name);
+        QFETCH(PracticeSettings, settings);
+        QTEST(shownSummary(summariseGame(name, {made[0]}, made[1], settings, QDate::currentDate()))
+                  .join(", "),
+              "shown");
     }
 
     // Red practises the 3s and has 7 x 8 asked again; Blue has no settings. Forty wrong

@@ -1,5 +1,6 @@
 #include "boardfixture.h"
 #include "core/boardlayout.h"
+#include "core/gamesummary.h"
 #include "core/playernames.h"
 #include "record/recordcsv.h"
 #include "record/sqliterecord.h"
@@ -180,6 +181,11 @@ private Q_SLOTS:
         QCOMPARE(record->answers(QStringLiteral("BEN ")).size(), 2u);
         QCOMPARE(record->practicePlan(QStringLiteral("ben")).settings,
                  (PracticeSettings{{3, 4}, true, true, 40, ComputerLevel::Hard}));
+        // The names offered on the name entry: those with answers, then each name a game starts
+        // with, never the computer's.
+        QCOMPARE(record->playerNames(), (QStringList{"Ben", "Rosa"}));
+        record->gameStartedAgainstComputer("Mia", QDateTime::currentDateTime());
+        QCOMPARE(record->playerNames(), (QStringList{"Ben", "Rosa", "Mia"}));
         // Ben's misses are asked again from the window's facts to practise, weakest first.
         record->gameStarted(QStringLiteral("Ben"), QStringLiteral("Rosa"),
                             QDateTime::currentDateTime());
@@ -192,6 +198,7 @@ private Q_SLOTS:
         QCOMPARE(record->practicePlan(QStringLiteral("Ben")).recentOutcomes,
                  (std::vector{Outcome::Right, Outcome::Timeout}));
         QCOMPARE(record->practicePlan(QStringLiteral("Ben")).path.unknowns.front(), (Fact{3, 4}));
+        QCOMPARE(record->practicePlan(QStringLiteral("Ben")).kept->answers.size(), 2u);
         QVERIFY(record->practicePlan(QStringLiteral("Rosa")).missed.empty());
         // Forgotten while the record stays open, with answers waiting beside it: no file there
         // keeps her name, and Ben's answers still wait.

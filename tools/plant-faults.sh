@@ -255,6 +255,17 @@ faults=(
 'app/languagechoice.cpp%s/ \|\| language == QLatin1String\("nn"\)//%a Nynorsk desktop gets English, not Bokmål'
 'core/movingon.cpp%s/\? MovingOn::TooSoon :/? MovingOn::MovedOn :/%a child who began in the two weeks and knows no fact yet has moved on'
 'progress/reportpage.cpp%s/return QStringLiteral\("too soon"\);/return QStringLiteral("yes");/%the class sheet says "yes" for a child with nothing yet to judge'
+'screens/welcome.cpp%s/if \(watched == nameCompleter->popup\(\)\)/if (false)/%with the names offered open, Enter and Tab are lost'
+'screens/welcome.cpp%s/nameCompleter->setCaseSensitivity\(Qt::CaseInsensitive\);//%a name offered only when typed with its capitals'
+'record/sqliterecord.cpp%s/names\.append\(query\.value\(0\)\.toString\(\)\);/;/%the name boxes never offered the record'"'"'s names'
+'record/sqliterecord.cpp%s/player != ComputerName && player != GuestName/player != GuestName/%the computer'"'"'s name offered as a player'"'"'s'
+'screens/welcome.cpp%s/QApplication::sendEvent\(target, &click\);/;/%a click beside the names offered only closes the list'
+'core/gamesummary.cpp%s/isKnown\(now\[a\]\[b\]\) && !isKnown\(then\[a\]\[b\]\)/isKnown(now[a][b])/%facts known before the game told as newly known'
+'core/gamesummary.cpp%s/\.arg\(summary\.name, QString::number\(summary\.right\),\n\s*QString::number\(summary\.asked\)\)/.arg(summary.name).arg(summary.right).arg(summary.asked)/%a name holding %2 takes the count in the summary shown'
+'core/game.cpp%s/constexpr int SummaryAtTick = 10;/constexpr int SummaryAtTick = 4;/%what the children did told over the winner'"'"'s congratulation'
+'core/game.cpp%s/\n\s*tellSummaries\(\);\n(\s*Q_EMIT menuOpened)/\n$1/%a game left by the menu tells nobody what they did'
+'record/sqliterecord.cpp%s/KeptHistory\{std::move\(answers\), fluency\}/KeptHistory{}/%the summary told without the child'"'"'s answers before the game'
+'board/boardwindow.cpp%s/\n\s*connect\(&game, &Game::summaryTold, this, &BoardWindow::drawMessages\);//%what the children did never shown on the board'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
