@@ -1,5 +1,6 @@
 #include "core/gamesummary.h"
 
+#include "core/factstats.h"
 #include "core/learningpath.h"
 
 #include <QCoreApplication>
@@ -52,11 +53,13 @@ GameSummary summariseGame(const QString& name, const KeptHistory& before,
         summary.right += answer.outcome == Outcome::Right;
     std::vector<FactAnswer> after = before.answers;
     after.insert(after.end(), game.begin(), game.end());
-    const PathGrid then = pathGrid(before.answers, before.fluencyMs, today);
-    const PathGrid now = pathGrid(after, before.fluencyMs, today);
+    // Known as the Practice Record's grid colours it, so the child hears what the window shows.
+    const FactGrid then = factGrid(before.answers, before.fluencyMs);
+    const FactGrid now = factGrid(after, before.fluencyMs);
     for (std::size_t a = 0; a < now.size(); ++a)
         for (std::size_t b = 0; b < now[a].size(); ++b)
-            summary.newlyKnown += isKnown(now[a][b]) && !isKnown(then[a][b]);
+            summary.newlyKnown +=
+                now[a][b].status == FactStatus::Known && then[a][b].status != FactStatus::Known;
     if (settings.path)
         summary.learningTable =
             pathSummary(after, before.fluencyMs, today, settings.tables).currentTable;
