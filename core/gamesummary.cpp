@@ -10,10 +10,6 @@ namespace quintarlow {
 
 namespace {
 
-bool isKnown(const FactPlace& place) {
-    return place.stage == FactStage::Known || place.stage == FactStage::Due;
-}
-
 QString numbers(const std::vector<int>& tables) {
     QStringList named;
     for (int table : tables)
