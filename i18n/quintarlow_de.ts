@@ -129,6 +129,38 @@
         <source>attention! attention! we have a winner! congratulations to the,, blue, player</source>
         <translation>achtung! achtung! wir haben einen sieger! herzlichen glückwunsch,, blau, hat gewonnen</translation>
     </message>
+    <message>
+        <source>1 new fact known</source>
+        <translation>1 Aufgabe neu gelernt</translation>
+    </message>
+    <message>
+        <source>%1 new facts known</source>
+        <translation>%1 Aufgaben neu gelernt</translation>
+    </message>
+    <message>
+        <source>every table learned</source>
+        <translation>alle Reihen gelernt</translation>
+    </message>
+    <message>
+        <source>learning the %1 times table</source>
+        <translation>lernt die %1er-Reihe</translation>
+    </message>
+    <message>
+        <source>learning the %1s</source>
+        <translation>lernt die %1er-Reihe</translation>
+    </message>
+    <message>
+        <source>practising the tables %1</source>
+        <translation>übt die Reihen %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 right</source>
+        <translation>%1: %2 von %3 richtig</translation>
+    </message>
+    <message>
+        <source>%1,, %2 of %3 right</source>
+        <translation>%1,, %2 von %3 richtig</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

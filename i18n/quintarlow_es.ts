@@ -129,6 +129,38 @@
         <source>attention! attention! we have a winner! congratulations to the,, blue, player</source>
         <translation>¡atención! ¡atención! ¡tenemos un ganador! enhorabuena,, al jugador, azul</translation>
     </message>
+    <message>
+        <source>1 new fact known</source>
+        <translation>1 multiplicación nueva aprendida</translation>
+    </message>
+    <message>
+        <source>%1 new facts known</source>
+        <translation>%1 multiplicaciones nuevas aprendidas</translation>
+    </message>
+    <message>
+        <source>every table learned</source>
+        <translation>todas las tablas aprendidas</translation>
+    </message>
+    <message>
+        <source>learning the %1 times table</source>
+        <translation>aprende la tabla del %1</translation>
+    </message>
+    <message>
+        <source>learning the %1s</source>
+        <translation>aprende la tabla del %1</translation>
+    </message>
+    <message>
+        <source>practising the tables %1</source>
+        <translation>practica las tablas %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 right</source>
+        <translation>%1: %2 de %3 bien</translation>
+    </message>
+    <message>
+        <source>%1,, %2 of %3 right</source>
+        <translation>%1,, %2 de %3 bien</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -129,6 +129,38 @@
         <source>attention! attention! we have a winner! congratulations to the,, blue, player</source>
         <translation>attention ! attention ! nous avons un gagnant ! bravo,, au joueur, bleu</translation>
     </message>
+    <message>
+        <source>1 new fact known</source>
+        <translation>1 nouveau calcul appris</translation>
+    </message>
+    <message>
+        <source>%1 new facts known</source>
+        <translation>%1 nouveaux calculs appris</translation>
+    </message>
+    <message>
+        <source>every table learned</source>
+        <translation>toutes les tables apprises</translation>
+    </message>
+    <message>
+        <source>learning the %1 times table</source>
+        <translation>apprend la table de %1</translation>
+    </message>
+    <message>
+        <source>learning the %1s</source>
+        <translation>apprend la table de %1</translation>
+    </message>
+    <message>
+        <source>practising the tables %1</source>
+        <translation>s&apos;entraîne aux tables %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 right</source>
+        <translation>%1 : %2 sur %3 justes</translation>
+    </message>
+    <message>
+        <source>%1,, %2 of %3 right</source>
+        <translation>%1,, %2 sur %3 justes</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

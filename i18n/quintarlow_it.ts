@@ -129,6 +129,38 @@
         <source>attention! attention! we have a winner! congratulations to the,, blue, player</source>
         <translation>attenzione! attenzione! abbiamo un vincitore! complimenti,, al giocatore, blu</translation>
     </message>
+    <message>
+        <source>1 new fact known</source>
+        <translation>1 nuova moltiplicazione imparata</translation>
+    </message>
+    <message>
+        <source>%1 new facts known</source>
+        <translation>%1 nuove moltiplicazioni imparate</translation>
+    </message>
+    <message>
+        <source>every table learned</source>
+        <translation>tutte le tabelline imparate</translation>
+    </message>
+    <message>
+        <source>learning the %1 times table</source>
+        <translation>impara le moltiplicazioni per %1</translation>
+    </message>
+    <message>
+        <source>learning the %1s</source>
+        <translation>impara le moltiplicazioni per %1</translation>
+    </message>
+    <message>
+        <source>practising the tables %1</source>
+        <translation>si esercita con le tabelline %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 right</source>
+        <translation>%1: %2 su %3 giuste</translation>
+    </message>
+    <message>
+        <source>%1,, %2 of %3 right</source>
+        <translation>%1,, %2 su %3 giuste</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -129,6 +129,38 @@
         <source>attention! attention! we have a winner! congratulations to the,, blue, player</source>
         <translation>obs! obs! vi har en vinner! gratulerer til,, blå, spiller</translation>
     </message>
+    <message>
+        <source>1 new fact known</source>
+        <translation>1 nytt gangestykke lært</translation>
+    </message>
+    <message>
+        <source>%1 new facts known</source>
+        <translation>%1 nye gangestykker lært</translation>
+    </message>
+    <message>
+        <source>every table learned</source>
+        <translation>alle gangetabellene lært</translation>
+    </message>
+    <message>
+        <source>learning the %1 times table</source>
+        <translation>lærer %1-gangen</translation>
+    </message>
+    <message>
+        <source>learning the %1s</source>
+        <translation>lærer %1-gangen</translation>
+    </message>
+    <message>
+        <source>practising the tables %1</source>
+        <translation>øver på gangetabellene %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 right</source>
+        <translation>%1: %2 av %3 riktige</translation>
+    </message>
+    <message>
+        <source>%1,, %2 of %3 right</source>
+        <translation>%1,, %2 av %3 riktige</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
