@@ -877,10 +877,18 @@ private Q_SLOTS:
         const QString refusal = move[2];
         const ServerSettings server = schoolDatabase();
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
-        for (const auto& [player, className] :
-             {std::pair{"Ann", "4B"}, {"ann", "4B"}, {"Tom", "4B"}, {"Tom", "5A"}})
-            QCOMPARE(writeToServer(openServer(server), {}, {answer(player, now)}, className).added,
-                     1);
+        // Ann played alone, then against Tom.
+        const QString at = isoWithOffset(QDateTime::currentDateTime());
+        const std::vector<GameRow> games{
+            {QUuid::createUuid().toString(), "Ann", "Cy", "Ann", at, at, "4b", true},
+            {QUuid::createUuid().toString(), "Ann", "Tom", "Ann", at, at, "4b"}};
+        QCOMPARE(writeToServer(openServer(server), games, {}, "4B").error, QString());
+        for (const auto& [player, className, game] :
+             {std::tuple{"Ann", "4B", 0}, {"ann", "4B", 1}, {"Tom", "4B", 1}, {"Tom", "5A", 1}}) {
+            AnswerRow row = answer(player, now);
+            row.gameId = games[game].gameId;
+            QCOMPARE(writeToServer(openServer(server), {}, {row}, className).added, 1);
+        }
         QString error;
         QVERIFY(recordOf(as(server, "teacher_4b"))
                     ->setPracticeSettings("Ann", {{7}, false, false, 20}));
@@ -888,13 +896,15 @@ private Q_SLOTS:
             moveSchoolChild(openServer(as(server, move[0])), move[1], "4B", "5A", &error);
         QCOMPARE(said.isEmpty(), !refusal.isEmpty());
         QVERIFY2(error.contains(refusal), qPrintable(error));
-        // Ann's answers, their counts and her settings, in one class.
+        // Ann's answers, their counts and her settings, in one class, with her game alone; the
+        // game of two stays where Tom is.
         QCOMPARE(rows(openServer(server),
-                      "SELECT string_agg(DISTINCT class, ','), count(*) FROM (SELECT class FROM"
+                      "SELECT string_agg(DISTINCT class, ','), count(*), (SELECT string_agg(class,"
+                      " ',' ORDER BY against_computer) FROM games) FROM (SELECT class FROM"
                       " answers WHERE player_key = 'ann' UNION ALL SELECT class FROM player_games"
                       " WHERE player_key = 'ann' UNION ALL SELECT class FROM practice WHERE"
                       " player_key = 'ann') kept"),
-                 QStringList{refusal.isEmpty() ? "5a|5" : "4b|5"});
+                 QStringList{refusal.isEmpty() ? "5a|5|4b,5a" : "4b|5|4b,4b"});
     }
 
     // The server keys a name as the machines do, whatever the letters.
@@ -942,12 +952,16 @@ private Q_SLOTS:
     }
 
     // A machine two classes share keeps each class's Tom: the settings the school has for each,
-    // and what is left when one class's Tom is forgotten.
+    // the facts other machines saw of each, and what is left when one class's Tom is forgotten.
     void aSharedMachineKeepsEachClasssTom() {
         const ServerSettings server = schoolDatabase();
-        for (const auto& [classKey, tables] : {std::pair{"4b", 3}, {"5a", 5}})
+        for (const auto& [classKey, tables] : {std::pair{"4b", 3}, {"5a", 5}}) {
             QVERIFY(recordOf(as(server, "head"))
-                        ->setPracticeSettings(childOfClass("Tom", classKey), {{tables}}));
+                        ->setPracticeSettings(childOfClass("Tom", classKey), {{tables}, true}));
+            AnswerRow elsewhere = answer("Tom", QDateTime::currentMSecsSinceEpoch());
+            std::tie(elsewhere.a, elsewhere.product) = std::pair{tables, tables * elsewhere.b};
+            QCOMPARE(writeToServer(openServer(server), {}, {elsewhere}, classKey).added, 1);
+        }
         LocalRecord local;
         for (const char* classKey : {"4b", "5a"}) {
             local.addAnswer(local.addGame("Tom", "Di"), 1, 56, "right", "Tom");
@@ -957,8 +971,10 @@ private Q_SLOTS:
         const auto sending = sender(local, as(server, "pc_both", "4B"), &said);
         const QString kept = "SELECT class, tables FROM practice ORDER BY class";
         QCOMPARE(round(*sending), SyncStatus::Sent);
-        QCOMPARE(rows(local.db(), kept), QStringList({"4b|3", "5a|5"}));
-        QCOMPARE(recordOf(as(server, "head"))->forgetPlayer(childOfClass("Tom", "4b")), 1);
+        QCOMPARE(rows(local.db(), kept) + rows(local.db(), "SELECT class, substr(facts, 1, 1) FROM"
+                                                           " school_facts ORDER BY class"),
+                 QStringList({"4b|3", "5a|5", "4b|3", "5a|5"}));
+        QCOMPARE(recordOf(as(server, "head"))->forgetPlayer(childOfClass("Tom", "4b")), 2);
         QCOMPARE(round(*sending, &RecordSender::minuteTick), SyncStatus::Sent);
         QCOMPARE(rows(local.db(), kept) + rows(local.db(), "SELECT class FROM answers"),
                  QStringList({"5a|5", "5a"}));
