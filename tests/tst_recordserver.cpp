@@ -205,10 +205,11 @@ std::vector<AnswerRow> classAnswers() {
 QStringList listed(const std::vector<PlayerSummary>& players) {
     QStringList lines;
     for (const PlayerSummary& player : players)
-        lines.append(QString::asprintf("%s %d games %d answers %d right, last %s",
+        lines.append(QString::asprintf("%s %d games %d answers %d right, last %s, %d alone, %d won",
                                        qPrintable(player.name), player.games, player.answers,
                                        player.right,
-                                       qPrintable(player.lastPlayed.toString(Qt::ISODateWithMs))));
+                                       qPrintable(player.lastPlayed.toString(Qt::ISODateWithMs)),
+                                       player.gamesAlone, player.wonAlone));
     return lines;
 }
 
@@ -463,7 +464,7 @@ private Q_SLOTS:
     void answersAndGamesReachTheServer() {
         const ServerSettings server = newDatabase();
         LocalRecord local;
-        const QString game = local.addGame();
+        const QString game = local.addGame(zoe);
         QSqlQuery(local.db()).exec(QStringLiteral("UPDATE games SET against_computer = 1"));
         local.addAnswer(game, 1, 56, QStringLiteral("right"));
         local.addAnswer(game, 2, 54, QStringLiteral("wrong"));
@@ -473,9 +474,8 @@ private Q_SLOTS:
         QCOMPARE(round(*sending), SyncStatus::Sent);
 
         // The game ends after it was first sent: its winner and end follow.
-        QSqlQuery(local.db())
-            .exec(QStringLiteral("UPDATE games SET winner = 'Bo', "
-                                 "ended_at = '2026-12-07T10:05:00+01:00'"));
+        runStatement(local.db(),
+                     "UPDATE games SET winner = ?, ended_at = '2026-12-07T10:05:00+01:00'", {zoe});
         local.addAnswer(game, 4, 56, QStringLiteral("right"));
         QCOMPARE(round(*sending), SyncStatus::Sent);
 
@@ -488,8 +488,14 @@ private Q_SLOTS:
                  rows(local.db(), everyAnswer.arg("answers")));
         QCOMPARE(rows(db, QStringLiteral("SELECT game_id::text, blue, red, winner, ended_at = "
                                          "'2026-12-07T09:05:00Z', against_computer FROM games")),
-                 QStringList{game + QLatin1String("|Ann|Bo|Bo|true|true")});
+                 QStringList{game + "|" + zoe + "|Bo|" + zoe + "|true|true"});
         QCOMPARE(said, QStringList());
+        // Played alone and won, in the list and the report, as this machine's file says it.
+        QString error;
+        const QStringList list = listed(recordOf(server)->players());
+        QVERIFY(list.value(0).endsWith(" 1 alone, 1 won"));
+        QCOMPARE(list,
+                 listed(SqliteRecord::open(QFileInfo(local.path()).path(), &error)->players()));
     }
 
     void answersPlayedWhileTheServerIsDownArriveOnceInOrder() {
