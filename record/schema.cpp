@@ -760,6 +760,9 @@ QStringList factsAndGamesOfTheChildsClass() {
                            " player_key $$"),
         QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_facts_for FROM PUBLIC"),
         grantAgain(QStringLiteral("quintarlow_facts_for")),
+        // A class's list counts each child's games alone from the few games of that kind.
+        QStringLiteral("CREATE INDEX games_against_computer ON games (game_id) WHERE"
+                       " against_computer"),
         moveChildFunction(
             QStringLiteral("CREATE OR REPLACE FUNCTION"),
             QStringLiteral(" UPDATE games SET class = t WHERE class = f AND against_computer AND"
