@@ -668,13 +668,15 @@ a password in the file @ $school|password=s3cret @  @  @ require @ 1
                          "Answers are now kept 30 days.",
                          "Gave quintarlow_teachers DELETE, SELECT on answers."})
             QVERIFY2(first.contains(line), qPrintable(error + first.join('\n')));
-        // As the earlier hand-typed set-up had it: every machine read every answer; and as
-        // a copy of the database has it: every login makes temporary tables.
+        // As the earlier hand-typed set-up had it: every machine read every answer; as a copy
+        // of the database has it: every login makes temporary tables; and as PostgreSQL before
+        // 15 made the schema: every login makes functions there.
         const QString temporary = "GRANT TEMPORARY ON DATABASE " + db.databaseName() + " TO ";
         QVERIFY(QSqlQuery(db).exec("GRANT SELECT ON answers TO quintarlow_machines"));
-        QVERIFY(QSqlQuery(db).exec(temporary + "PUBLIC"));
+        QVERIFY(QSqlQuery(db).exec(temporary + "PUBLIC; GRANT CREATE ON SCHEMA public TO PUBLIC"));
         QCOMPARE(setUpSchoolServer(db, {"4B", " 5 a"}, 30, &error),
                  QStringList({"Took TEMPORARY and CONNECT on the database from PUBLIC.",
+                              "Took CREATE on the schema public from PUBLIC.",
                               "Took SELECT on answers from quintarlow_machines."}));
         QCOMPARE(setUpSchoolServer(db, {"4b"}, 30, &error),
                  QStringList{"Everything was set up already; nothing changed."});
