@@ -673,31 +673,38 @@ QStringList forgetInOneClass() {
 
 // A child who changes class keeps their answers and settings: a teacher of both classes, the
 // school, or the tables' owners move them, never a machine, and never onto a child of the same
-// name there already. The counts per game move with them; the games stay with the class they
-// were played in.
+// name there already. The counts per game move with them, and `alsoMoved` runs after them.
+QString moveChildFunction(const QString& create, const QString& alsoMoved) {
+    return create +
+           QStringLiteral(
+               " quintarlow_move_child(key text, from_class text, to_class text)"
+               " RETURNS bigint SECURITY DEFINER LANGUAGE plpgsql AS $$ DECLARE f text :="
+               " quintarlow_class_key(from_class); t text := quintarlow_class_key(to_class);"
+               " classes text[] := quintarlow_caller_classes(); moved bigint; BEGIN"
+               " IF NOT (quintarlow_caller_sees_all() OR pg_catalog.pg_has_role(session_user,"
+               " 'quintarlow_records', 'MEMBER') OR (pg_catalog.pg_has_role(session_user,"
+               " 'quintarlow_teachers', 'MEMBER') AND f = ANY (classes) AND t = ANY (classes)))"
+               " THEN RAISE EXCEPTION 'the login % teaches not both \"%\" and \"%\"',"
+               " session_user, from_class, to_class USING ERRCODE = 'insufficient_privilege';"
+               " END IF; IF f = t OR t = '' THEN RAISE EXCEPTION 'no other class to move to'"
+               " USING ERRCODE = 'invalid_parameter_value'; END IF; IF EXISTS (SELECT 1 FROM"
+               " answers WHERE class = t AND player_key = key) OR EXISTS (SELECT 1 FROM practice"
+               " WHERE class = t AND player_key = key) THEN RAISE EXCEPTION 'a child of that name"
+               " is in \"%\" already', to_class USING ERRCODE = 'unique_violation'; END IF;"
+               " UPDATE answers SET class = t WHERE class = f AND player_key = key;"
+               " GET DIAGNOSTICS moved = ROW_COUNT; UPDATE player_games SET class = t WHERE"
+               " class = f AND player_key = key;") +
+           alsoMoved +
+           QStringLiteral(
+               " UPDATE practice SET class = t WHERE class = f AND player_key = key; IF moved = 0"
+               " AND NOT FOUND THEN RAISE EXCEPTION 'no child of that name in \"%\"',"
+               " from_class USING ERRCODE = 'no_data_found'; END IF; RETURN moved; END $$");
+}
+
+// The games stay with the class they were played in.
 QStringList movingAChild() {
     return {
-        QStringLiteral(
-            "CREATE FUNCTION quintarlow_move_child(key text, from_class text, to_class text)"
-            " RETURNS bigint SECURITY DEFINER LANGUAGE plpgsql AS $$ DECLARE f text :="
-            " quintarlow_class_key(from_class); t text := quintarlow_class_key(to_class);"
-            " classes text[] := quintarlow_caller_classes(); moved bigint; BEGIN"
-            " IF NOT (quintarlow_caller_sees_all() OR pg_catalog.pg_has_role(session_user,"
-            " 'quintarlow_records', 'MEMBER') OR (pg_catalog.pg_has_role(session_user,"
-            " 'quintarlow_teachers', 'MEMBER') AND f = ANY (classes) AND t = ANY (classes)))"
-            " THEN RAISE EXCEPTION 'the login % teaches not both \"%\" and \"%\"',"
-            " session_user, from_class, to_class USING ERRCODE = 'insufficient_privilege';"
-            " END IF; IF f = t OR t = '' THEN RAISE EXCEPTION 'no other class to move to'"
-            " USING ERRCODE = 'invalid_parameter_value'; END IF; IF EXISTS (SELECT 1 FROM"
-            " answers WHERE class = t AND player_key = key) OR EXISTS (SELECT 1 FROM practice"
-            " WHERE class = t AND player_key = key) THEN RAISE EXCEPTION 'a child of that name"
-            " is in \"%\" already', to_class USING ERRCODE = 'unique_violation'; END IF;"
-            " UPDATE answers SET class = t WHERE class = f AND player_key = key;"
-            " GET DIAGNOSTICS moved = ROW_COUNT; UPDATE player_games SET class = t WHERE"
-            " class = f AND player_key = key; UPDATE practice SET class = t WHERE class = f AND"
-            " player_key = key; IF moved = 0 AND NOT FOUND THEN RAISE EXCEPTION 'no child of"
-            " that name in \"%\"', from_class USING ERRCODE = 'no_data_found'; END IF;"
-            " RETURN moved; END $$"),
+        moveChildFunction(QStringLiteral("CREATE FUNCTION"), {}),
         QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_move_child FROM PUBLIC"),
         // A machine two classes share learns which class's child each setting is.
         QStringLiteral("DROP FUNCTION quintarlow_practice_for(text[])"),
@@ -722,6 +729,37 @@ QStringList movingAChild() {
             " quintarlow_caller_classes()) AS text[])) $$"),
         QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_forgotten_among FROM PUBLIC"),
         grantAgain(QStringLiteral("quintarlow_forgotten_among")),
+    };
+}
+
+// A machine two classes share keeps each class's child's facts apart: each comes with the class
+// it was played in. A moved child's games against the computer that are over go with them, so
+// the new class's teachers see what they played alone; a game of two stays with the class it
+// was played in, where the other child's record needs it, and so does one still being played,
+// whose machine ends it there.
+QStringList factsAndGamesOfTheChildsClass() {
+    return {
+        QStringLiteral("DROP FUNCTION quintarlow_facts_for(text[])"),
+        QStringLiteral("CREATE FUNCTION quintarlow_facts_for(keys text[]) RETURNS TABLE"
+                       " (player_key text, facts text, class text) SECURITY DEFINER LANGUAGE sql"
+                       " AS $$ SELECT player_key, ") +
+            packedFactAnswers() +
+            QStringLiteral(", a.class FROM answers a WHERE player_key = ANY (keys) AND a.class ="
+                           " ANY (CAST((SELECT quintarlow_caller_classes()) AS text[])) AND"
+                           " machine IS DISTINCT FROM session_user AND EXISTS (SELECT 1 FROM"
+                           " answers here WHERE here.player_key = a.player_key AND here.class ="
+                           " a.class AND here.machine = session_user) GROUP BY a.class,"
+                           " player_key $$"),
+        QStringLiteral("REVOKE EXECUTE ON FUNCTION quintarlow_facts_for FROM PUBLIC"),
+        grantAgain(QStringLiteral("quintarlow_facts_for")),
+        // A class's list counts each child's games alone from the few games of that kind.
+        QStringLiteral("CREATE INDEX games_against_computer ON games (game_id) WHERE"
+                       " against_computer"),
+        moveChildFunction(
+            QStringLiteral("CREATE OR REPLACE FUNCTION"),
+            QStringLiteral(" UPDATE games SET class = t WHERE class = f AND against_computer AND"
+                           " ended_at IS NOT NULL AND game_id IN (SELECT game_id FROM"
+                           " player_games WHERE class = t AND player_key = key);")),
     };
 }
 
@@ -901,6 +939,8 @@ const std::vector<Migration>& migrations() {
          {},
          {QStringLiteral("ALTER TABLE practice ADD COLUMN opponent INTEGER NOT NULL DEFAULT 1")},
          gamesAgainstTheComputer() + QStringList{pinSearchPaths()}},
+        // Two classes sharing a machine: each class's child's facts; a moved child's games alone.
+        {12, {}, {}, factsAndGamesOfTheChildsClass() + QStringList{pinSearchPaths()}},
     };
     return all;
 }

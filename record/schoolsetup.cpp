@@ -183,6 +183,25 @@ public:
         say(QStringLiteral("Took TEMPORARY and CONNECT on the database from PUBLIC."));
     }
 
+    // Nor may PUBLIC make tables or functions beside ours, as PostgreSQL before 15 let every
+    // login do in the schema public (and a database upgraded from one still does): a function
+    // a machine made there, named like ours, would stop every later set-up, which cannot change
+    // what it does not own.
+    void closeSchemaToPublic() {
+        const QString held =
+            QStringLiteral("SELECT has_schema_privilege('public', current_schema(), 'CREATE')");
+        if (!value(held).toBool())
+            return;
+        const QString schema =
+            value(QStringLiteral("SELECT quote_ident(current_schema())")).toString();
+        run(QStringLiteral("REVOKE CREATE ON SCHEMA %1 FROM PUBLIC").arg(schema));
+        if (value(held).toBool())
+            refuse(QStringLiteral("every login may still make tables and functions in the schema "
+                                  "%1; its owner must run REVOKE CREATE ON SCHEMA %1 FROM PUBLIC")
+                       .arg(schema));
+        say(QStringLiteral("Took CREATE on the schema %1 from PUBLIC.").arg(schema));
+    }
+
     // The tables and functions made by this login (or an earlier set-up) go to the role that
     // owns them; this login stays a member so that later versions can change them.
     void giveToRecords() {
@@ -266,6 +285,7 @@ QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes
                       .arg(schema::newestVersion()));
     setup.run(QStringLiteral("BEGIN"));
     setup.closeToPublic();
+    setup.closeSchemaToPublic();
     setup.giveToRecords();
     QStringList roles{machines, teachers, school};
     // The server's own rule names each class's role, as it keys the class's rows.

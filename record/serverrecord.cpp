@@ -81,12 +81,16 @@ QSqlQuery ServerRecord::read(const QString& sql, const QVariantList& values) {
 
 std::vector<PlayerSummary> ServerRecord::players() {
     // From the counts the server keeps per child and game, which grow with the games rather
-    // than with every answer; only each spelling's last time is turned into text.
-    QSqlQuery query = read(QStringLiteral("SELECT player, sum(answers), sum(rights),"
-                                          " (extract(epoch FROM max(last_played)) * 1000)::bigint,"
-                                          " (array_agg(last_offset ORDER BY last_played DESC))[1],"
-                                          " string_agg(game_id::text, ','), class FROM player_games"
-                                          " GROUP BY class, player"));
+    // than with every answer; only each spelling's last time is turned into text. The games
+    // against the computer count as the file counts them (those the child answered in), read
+    // from an index of those games alone rather than from every game of the school.
+    QSqlQuery query = read(QStringLiteral(
+        "SELECT p.player, sum(p.answers), sum(p.rights), (extract(epoch FROM"
+        " max(p.last_played)) * 1000)::bigint, (array_agg(p.last_offset ORDER BY p.last_played"
+        " DESC))[1], string_agg(p.game_id::text, ','), p.class, count(*) FILTER (WHERE"
+        " g.against_computer), count(*) FILTER (WHERE g.against_computer AND g.winner ="
+        " p.player) FROM player_games p LEFT JOIN games g ON g.game_id = p.game_id AND"
+        " g.against_computer GROUP BY p.class, p.player"));
     PlayerMerge merge;
     while (query.next()) {
         const qint64 lastMs = query.value(3).toLongLong();
@@ -94,7 +98,7 @@ std::vector<PlayerSummary> ServerRecord::players() {
                   query.value(2).toInt(), lastMs,
                   isoWithOffset(
                       QDateTime::fromMSecsSinceEpoch(lastMs, QTimeZone(query.value(4).toInt()))),
-                  query.value(5).toString());
+                  query.value(5).toString(), query.value(7).toInt(), query.value(8).toInt());
     }
     if (!m_readError.isEmpty())
         return {};

@@ -236,8 +236,9 @@ bool exchangePracticeSettings(QSqlDatabase& server, QSqlDatabase& local, const Q
 // What the school's other machines sent of the children whose questions here are drawn from
 // their answers (missed facts asked again, the path), so that a child's plan reads every
 // machine's answers. Replaced whole at each contact, so what the school forgot or no longer
-// keeps goes from here too.
-bool takeOtherMachinesFacts(QSqlDatabase& server, QSqlDatabase& local, const QString& className) {
+// keeps goes from here too. Each is kept as the class's child the school says, so that on a
+// machine two classes share, a Tom of 4B never plans from what a Tom of 5A answered.
+bool takeOtherMachinesFacts(QSqlDatabase& server, QSqlDatabase& local) {
     QStringList practising;
     QSqlQuery keys = runStatement(
         local, QStringLiteral(
@@ -247,7 +248,7 @@ bool takeOtherMachinesFacts(QSqlDatabase& server, QSqlDatabase& local, const QSt
     QSqlQuery facts(server);
     if (!practising.isEmpty()) {
         facts = runStatement(
-            server, QStringLiteral("SELECT player_key, facts FROM quintarlow_facts_for(?)"),
+            server, QStringLiteral("SELECT player_key, facts, class FROM quintarlow_facts_for(?)"),
             {textArray(practising)});
         if (failed(facts))
             return false;
@@ -259,7 +260,7 @@ bool takeOtherMachinesFacts(QSqlDatabase& server, QSqlDatabase& local, const QSt
         done = !failed(runStatement(
             local,
             QStringLiteral("INSERT INTO school_facts (player_key, facts, class) VALUES (?, ?, ?)"),
-            {facts.value(0), facts.value(1), keptClass(classKey(className))}));
+            {facts.value(0), facts.value(1), keptClass(facts.value(2).toString())}));
     return commitIf(local, done);
 }
 
@@ -327,7 +328,7 @@ SyncStatus sendUnsent(const QString& localDatabase, const ServerSettings& settin
             return SyncStatus::LocalUnreadable;
     }
     return exchangePracticeSettings(server.db(), local.db(), settings.className) &&
-                   takeOtherMachinesFacts(server.db(), local.db(), settings.className)
+                   takeOtherMachinesFacts(server.db(), local.db())
                ? SyncStatus::Sent
                : serverFailure(server.db());
 }
