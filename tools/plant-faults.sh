@@ -257,7 +257,7 @@ faults=(
 'progress/reportpage.cpp%s/return QStringLiteral\("too soon"\);/return QStringLiteral("yes");/%the class sheet says "yes" for a child with nothing yet to judge'
 'screens/welcome.cpp%s/if \(watched == nameCompleter->popup\(\)\)/if (false)/%with the names offered open, Enter and Tab are lost'
 'screens/welcome.cpp%s/nameCompleter->setCaseSensitivity\(Qt::CaseInsensitive\);//%a name offered only when typed with its capitals'
-'record/sqliterecord.cpp%s/names\.append\(query\.value\(0\)\.toString\(\)\);/;/%the name boxes never offered the record'"'"'s names'
+'record/sqlitequeries.cpp%s/names\.append\(query\.value\(0\)\.toString\(\)\);/;/%the name boxes never offered the record'"'"'s names'
 'record/sqliterecord.cpp%s/player != ComputerName && player != GuestName/player != GuestName/%the computer'"'"'s name offered as a player'"'"'s'
 'screens/welcome.cpp%s/QApplication::sendEvent\(target, &click\);/;/%a click beside the names offered only closes the list'
 'core/gamesummary.cpp%s/ && then\[a\]\[b\].status != FactStatus::Known//%facts known before the game told as newly known'
