@@ -83,7 +83,7 @@ faults=(
 'progress/reportpage.cpp%s/if \(settings.path\)\n(\s*)pages.back\(\).movingOn/if (false)\n$1pages.back().movingOn/%--report leaves out where a child on the path stands'
 'record/recordrows.cpp%s/number\(field\[3\]\)/number(field[0])/%the class view reads the time of each answer on a school'"'"'s server wrongly'
 'record/schema.cpp%s/ AND machine IS DISTINCT FROM session_user//g%a machine counts its own answers twice in a child'"'"'s plan'
-'record/sqlitequeries.cpp%s/planFromAnswers\(kept, everyMachinesAnswers\(db, player, classKey\)/planFromAnswers(kept, factAnswersOf(db, player).answers/%a child'"'"'s plan reads only this machine'"'"'s answers'
+'record/sqlitequeries.cpp%s/answers = everyMachinesAnswers\(db, player, classKey\)/answers = factAnswersOf(db, player).answers/%a child'"'"'s plan reads only this machine'"'"'s answers'
 'record/sqliterecord.cpp%s/m_turn == 0\)\n\s*planGame\(\);/m_turn == 0) {}/%a child new to a machine plays their first game there without the teacher'"'"'s settings'
 'record/schema.cpp%s/here.machine = session_user/here.machine IS NOT NULL/g%a machine'"'"'s login reads the facts of children who never played on it'
 'core/factstats.cpp%s/recentRights >= 2 && recentRightsFluent/recentRights >= 1 \&\& recentRightsFluent/%a fact is known after one fluent answer'
