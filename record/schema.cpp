@@ -798,6 +798,20 @@ QStringList oneKeyForAName() {
 // otherwise run with the owner's rights. Every function of ours searches the tables' schema,
 // then pg_temp last. (Those with a RETURN body were bound to their objects when made.) Run
 // again after each step that makes functions.
+// The server keys a child by the name itself: a key sent beside the name is the caller's word,
+// and a machine could file one child's answers or settings under another's key.
+QStringList keyedByTheirNames() {
+    QStringList steps{QStringLiteral(
+        "CREATE FUNCTION quintarlow_keyed_by_name() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN"
+        " NEW.player_key := quintarlow_name_key(NEW.player); RETURN NEW; END $$")};
+    for (const char* table : {"answers", "practice"})
+        steps << QStringLiteral("CREATE TRIGGER keyed_by_name BEFORE INSERT OR UPDATE OF player,"
+                                " player_key ON %1 FOR EACH ROW EXECUTE FUNCTION"
+                                " quintarlow_keyed_by_name()")
+                     .arg(QLatin1String(table));
+    return steps;
+}
+
 QString pinSearchPaths() {
     return QStringLiteral(
         "DO $$ DECLARE f regprocedure; BEGIN FOR f IN SELECT p.oid FROM pg_catalog.pg_proc p"
@@ -940,7 +954,10 @@ const std::vector<Migration>& migrations() {
          {QStringLiteral("ALTER TABLE practice ADD COLUMN opponent INTEGER NOT NULL DEFAULT 1")},
          gamesAgainstTheComputer() + QStringList{pinSearchPaths()}},
         // Two classes sharing a machine: each class's child's facts; a moved child's games alone.
-        {12, {}, {}, factsAndGamesOfTheChildsClass() + QStringList{pinSearchPaths()}},
+        {12,
+         {},
+         {},
+         factsAndGamesOfTheChildsClass() + keyedByTheirNames() + QStringList{pinSearchPaths()}},
     };
     return all;
 }
