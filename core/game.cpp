@@ -83,9 +83,15 @@ void Game::askForPlayerToMove() {
     const PracticePlan plan = m_planOf(m_againstComputer ? m_blueName : name(m_toMove));
     DrawMemory& memory = blue ? m_blueDraw : m_redDraw;
     memory.heldProducts.clear();
-    for (int square = 0; square < BoardSquareCount; ++square)
-        if (m_owners[std::size_t(square)] == m_toMove && squareKind(square) == SquareKind::Numbered)
+    // The computer counts the child's squares as held too: told only its own, the draw steers it
+    // onto the child's squares, and it takes them back turn after turn while nobody wins.
+    const bool computer = computerPlays();
+    for (int square = 0; square < BoardSquareCount; ++square) {
+        const Player owner = m_owners[std::size_t(square)];
+        if ((owner == m_toMove || (computer && owner != Player::Nobody)) &&
+            squareKind(square) == SquareKind::Numbered)
             memory.heldProducts.push_back(squareProduct(square));
+    }
     const Fact drawn = m_draw(plan, memory);
     m_question = drawn;
     m_lastQuestion = drawn;

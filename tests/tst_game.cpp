@@ -550,6 +550,10 @@ private Q_SLOTS:
                     (game.ask(), game.choose(target), game.chooseFreePicture(),
                      game.computerTick());
                 QCOMPARE(played.said.size() + played.played.size() - heard, 1); // the question
+                // The computer's draw is told the child's squares as held, not to retake them.
+                for (int square : {25, 26, 27})
+                    QCOMPARE(std::ranges::count(played.held, squareProduct(square)),
+                             int(game.owner(square) == Player::Blue));
                 QCOMPARE(ticks, 3);
                 for (ticks = 0; game.stage() == Stage::Asking && ticks < 40; ++ticks)
                     (game.choose(target), game.computerTick());
