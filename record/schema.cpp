@@ -793,25 +793,31 @@ QStringList oneKeyForAName() {
                " q.class = p.class AND q.player_key = quintarlow_name_key(p.player))");
 }
 
+// The server keys a child by the name itself: a key sent beside the name is the caller's word,
+// and a machine could file one child's answers or settings under another's key. Answers arrive
+// only through quintarlow_add_answer, which now keys them itself (a trigger on every row would
+// slow a district's bulk loads); teachers write settings directly, so those get a trigger.
+QStringList keyedByTheirNames() {
+    QStringList steps;
+    for (QString step : serverDecidesTheCaller())
+        if (step.contains(QLatin1String("FUNCTION quintarlow_add_answer(")))
+            steps << step.replace(
+                QLatin1String("VALUES (id, player, key,"),
+                QLatin1String("VALUES (id, player, quintarlow_name_key(player),"));
+    steps << QStringLiteral("CREATE FUNCTION quintarlow_keyed_by_name() RETURNS trigger LANGUAGE"
+                            " plpgsql AS $$ BEGIN NEW.player_key :="
+                            " quintarlow_name_key(NEW.player); RETURN NEW; END $$")
+          << QStringLiteral("CREATE TRIGGER keyed_by_name BEFORE INSERT OR UPDATE OF player,"
+                            " player_key ON practice FOR EACH ROW EXECUTE FUNCTION"
+                            " quintarlow_keyed_by_name()");
+    return steps;
+}
+
 // A function that runs as the tables' owner must find the tables it names and never an
 // object a caller made: a temporary table, view or function named like one of ours would
 // otherwise run with the owner's rights. Every function of ours searches the tables' schema,
 // then pg_temp last. (Those with a RETURN body were bound to their objects when made.) Run
 // again after each step that makes functions.
-// The server keys a child by the name itself: a key sent beside the name is the caller's word,
-// and a machine could file one child's answers or settings under another's key.
-QStringList keyedByTheirNames() {
-    QStringList steps{QStringLiteral(
-        "CREATE FUNCTION quintarlow_keyed_by_name() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN"
-        " NEW.player_key := quintarlow_name_key(NEW.player); RETURN NEW; END $$")};
-    for (const char* table : {"answers", "practice"})
-        steps << QStringLiteral("CREATE TRIGGER keyed_by_name BEFORE INSERT OR UPDATE OF player,"
-                                " player_key ON %1 FOR EACH ROW EXECUTE FUNCTION"
-                                " quintarlow_keyed_by_name()")
-                     .arg(QLatin1String(table));
-    return steps;
-}
-
 QString pinSearchPaths() {
     return QStringLiteral(
         "DO $$ DECLARE f regprocedure; BEGIN FOR f IN SELECT p.oid FROM pg_catalog.pg_proc p"

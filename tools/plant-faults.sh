@@ -274,7 +274,8 @@ faults=(
 'record/recordrows.cpp%s/QCryptographicHash::hash\(lowered\.toUtf8\(\)/QCryptographicHash::hash(className.toUtf8()/%a machine keys a class of Cyrillic capitals apart from the server'"'"'s role'
 'record/serverrecord.cpp%s/count\(\*\) FILTER \(WHERE"\n(\s*)" g\.against_computer\)/count(*) FILTER (WHERE"\n$1" false)/%a teacher on the server never sees the games played alone'
 'record/schoolsetup.cpp%s/\n\s*run\(QStringLiteral\("REVOKE CREATE ON SCHEMA .1 FROM PUBLIC"\)\.arg\(schema\)\);//%set-up leaves every login making functions in the schema public'
-'record/schema.cpp%s/factsAndGamesOfTheChildsClass\(\) \+ keyedByTheirNames\(\) \+/factsAndGamesOfTheChildsClass() +/%the server files an answer under the key its machine sent'
+'record/schema.cpp%s/QLatin1String\("VALUES \(id, player, quintarlow_name_key\(player\),"\)/QLatin1String("VALUES (id, player, key,")/%the server files an answer under the key its machine sent'
+'record/schema.cpp%s/BEFORE INSERT OR UPDATE OF player,/AFTER INSERT OR UPDATE OF player,/%the server files a teacher'"'"'s setting under the key sent beside the name'
 'core/game.cpp%s/\(computer && owner != Player::Nobody\)/(computer \&\& false)/%the computer'"'"'s draw steered onto the child'"'"'s squares'
 )
 
