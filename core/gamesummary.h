@@ -22,7 +22,7 @@ struct GameSummary {
     QString name;
     int asked = 0;
     int right = 0;
-    int newlyKnown = 0; // facts known after the game (as the learning path counts them) not before
+    int newlyKnown = 0; // facts the Practice Record calls known after the game, not before
     // On the path, the table being learned (0 once every one is); else none.
     int learningTable = 0;
     std::vector<int> tables; // the chosen tables practised off the path; empty: all

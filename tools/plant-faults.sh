@@ -4,6 +4,10 @@
 # shows as "NOT CAUGHT". Usage: tools/plant-faults.sh [build-dir] [fault-number ...]
 # Slow tests that no fault below reaches are left out; FAULT_CTEST_ARGS overrides that, and
 # FAULT_TARGETS="tst_a tst_b" builds only those targets.
+# FAULT_QUICK=1 asks only whether each fault is caught: it first builds and runs the one test
+# that caught it last time (tools/fault-catchers.txt, kept up to date by every run), and runs
+# the whole suite, up to its first failure, only when that test no longer catches it; a whole
+# run then takes hours fewer.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$top/build-faults}")
@@ -280,11 +284,38 @@ faults=(
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
-targets=(${FAULT_TARGETS:+--target $FAULT_TARGETS})
+catchers=$top/tools/fault-catchers.txt
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-/work}
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || exit 1
 backup=$(mktemp -d)
 trap 'rm -rf "$backup"' EXIT
+touch "$catchers"
+
+# Builds (the given targets) and runs ctest with the given arguments; prints the failing test
+# functions, or the failing ctest names for tests that are not Qt Test programs, or nothing.
+build_and_test() {
+    local build_targets=$1
+    shift
+    cmake --build "$build" -j2 ${build_targets:+--target $build_targets} >"$backup/build.log" 2>&1 ||
+        { echo "BUILD FAILED"; return; }
+    (cd "$build" && ctest --output-on-failure --timeout 120 "$@") >"$backup/test.log" 2>&1
+    local failed
+    failed=$(grep -oE '^FAIL!  : [A-Za-z]+::[A-Za-z_]+' "$backup/test.log" | sed 's/^FAIL!  : //' |
+                 sort -u | paste -sd' ')
+    [ -z "$failed" ] && failed=$(grep -oE '[0-9]+ - [A-Za-z_]+ \(Failed\)' "$backup/test.log" | paste -sd' ')
+    echo "$failed"
+}
+
+# The ctest name that failed first in the last run, kept beside the fault's description so
+# that new faults and renumbering do not mix the lines up.
+remember_catcher() {
+    local what=$1 name
+    name=$(grep -oE '[0-9]+ - [A-Za-z_]+ \(Failed\)' "$backup/test.log" | head -1 | sed -E 's/^[0-9]+ - (\S+) .*/\1/')
+    [ -z "$name" ] && return
+    awk -F'\t' -v what="$what" '$2 != what' "$catchers" >"$backup/catchers"
+    printf '%s\t%s\n' "$name" "$what" >>"$backup/catchers"
+    sort -t'	' -k2 "$backup/catchers" >"$catchers"
+}
 
 selected=("$@")
 [ ${#selected[@]} -eq 0 ] && selected=($(seq 1 ${#faults[@]}))
@@ -292,17 +323,27 @@ for number in "${selected[@]}"; do
     IFS='%' read -r file change what <<<"${faults[number - 1]}"
     cp "$file" "$backup/original"
     perl -0pi -e "$change" "$file"
+    result=""
     if cmp -s "$file" "$backup/original"; then
         result="PATTERN NOT FOUND"
-    elif ! cmake --build "$build" -j2 "${targets[@]}" >"$backup/build.log" 2>&1; then
-        result="BUILD FAILED"
+    elif [ -n "${FAULT_QUICK:-}" ]; then
+        catcher=$(awk -F'\t' -v what="$what" '$2 == what { print $1; exit }' "$catchers")
+        if [ -n "$catcher" ]; then
+            target=""
+            [[ $catcher == tst_* && $catcher != tst_installed ]] && target=$catcher
+            result=$(build_and_test "$target" -R "^$catcher\$")
+            [ -n "$result" ] && [ "$result" != "BUILD FAILED" ] && result="$result (quick)"
+        fi
+        if [ -z "$result" ]; then
+            result=$(build_and_test "" --stop-on-failure "${ctest_args[@]}")
+            [ -n "$result" ] && [ "$result" != "BUILD FAILED" ] && remember_catcher "$what"
+        fi
     else
-        (cd "$build" && ctest --output-on-failure --timeout 120 "${ctest_args[@]}") >"$backup/test.log" 2>&1
-        result=$(grep -oE '^FAIL!  : [A-Za-z]+::[A-Za-z_]+' "$backup/test.log" | sed 's/^FAIL!  : //' |
-                     sort -u | paste -sd' ')
-        [ -z "$result" ] && result=$(grep -oE '[0-9]+ - [A-Za-z_]+ \(Failed\)' "$backup/test.log" | paste -sd' ')
-        [ -z "$result" ] && result="NOT CAUGHT"
+        result=$(build_and_test "${FAULT_TARGETS:-}" "${ctest_args[@]}")
+        [ -n "$result" ] && [ "$result" != "BUILD FAILED" ] && [ -z "${FAULT_TARGETS:-}" ] &&
+            remember_catcher "$what"
     fi
+    [ -z "$result" ] && result="NOT CAUGHT"
     cp "$backup/original" "$file" # a fresh time stamp: the next build drops the fault
     printf '%2d. %s (%s): %s\n' "$number" "$what" "$file" "$result"
 done
