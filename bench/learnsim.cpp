@@ -404,8 +404,9 @@ constexpr const char* Usage =
     "  --way WAY    only the ways whose name holds WAY; --way knowing runs the path with\n"
     "               the child's true memory choosing the fact learned and when it is asked\n"
     "               (no game can), at four mixes of known facts between\n"
-    "  --trace DAYS one child on the path (the first of seed S, base cell): each question,\n"
-    "               why it was asked, and the facts known the next morning\n"
+    "  --trace DAYS one child on the path (the first of seed S, base cell; with --way knowing,\n"
+    "               on that scheduler): each question, why it was asked, and the facts known\n"
+    "               the next morning\n"
     "  --child N    trace child N (0 to 29) instead\n";
 
 } // namespace
