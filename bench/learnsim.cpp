@@ -275,6 +275,8 @@ std::vector<Child> simulate(Way way, const Cell& cell, quint32 seed, int traceDa
                                 qPrintable(factList(plan.path.unknowns)), plan.path.due.size(),
                                 plan.path.known.size());
                 DrawMemory drawn;
+                // The knowing scheduler's questions count among the day's reviews from the first.
+                drawn.reviewedOn = plan.path.day;
                 for (int question = 0; question < questions; ++question) {
                     const std::optional<Fact> promotion =
                         way == Way::Knowing
