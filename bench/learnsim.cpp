@@ -155,42 +155,65 @@ PracticeSettings teachersChoice(const std::vector<FactAnswer>& history, qint64 f
     return {{}, true};
 }
 
-// The knowing scheduler's question: the largest expected gain in the recall DaysAfter days on,
-// among the facts recalled now with at least TargetShareRight while the child's share right is
-// below it (any fact while none is); never the previous question.
-Fact knowingChoice(Child& child, const Cell& cell, const ModelParameters& model,
-                   const std::optional<Fact>& previous) {
-    const double later = child.now + model.h * 86400 * DaysAfter;
-    const bool rightWanted = double(child.rights) < TargetShareRight * child.questions;
-    Fact best{1, 1};
-    double bestGain = -1, bestAny = -1;
-    Fact bestOfAny{1, 1};
+// The knowing scheduler: the path's reviews and mix, with what no game has, the child's true
+// memory, used where a stall ends. It learns one fact at a time, the one never known that the
+// child is likeliest to recall now (the easiest new one when none is practised), from any table;
+// and while no fact has become known today, it asks a fact fluent on an earlier day as soon as
+// a fluent answer, which makes it known by the game's rule, is likely (PromoteChance), once a
+// day each. How many known facts come between two questions on the fact being learned is its
+// one setting (KnowingMixes, at most the path's own mix): fewer end stalls sooner and cram.
+constexpr double PromoteChance = 0.5;
+constexpr std::array KnowingMixes = {MostKnownsBetween, 3, 2, 1};
+
+std::optional<Fact> knowingPromotion(Child& child, const Cell& cell, const ModelParameters& model,
+                                     const QDate& today, const std::vector<Fact>& askedToday) {
+    const PathGrid places = pathGrid(child.history, cell.fluencyMs, today);
+    const double gateSeconds = double(fluencyGate(child.history, cell.fluencyMs)) / 1000;
+    std::optional<Fact> best;
+    double bestChance = PromoteChance;
     for (int a = 1; a <= FactorCount; ++a)
         for (int b = 1; b <= FactorCount; ++b) {
+            const FactPlace& place = places[a - 1][b - 1];
+            if (place.firstKnown == today)
+                return std::nullopt;
             const Fact fact{a, b};
-            if (fact == previous)
+            if (place.wasKnown || place.box == 0 || place.due > today ||
+                std::find(askedToday.begin(), askedToday.end(), fact) != askedToday.end())
                 continue;
-            const FactMemory& memory = memoryOf(child, cell, fact);
-            const double beta = child.beta + factEase(a, b);
-            const auto recall = [&](const FactMemory& one, double at) {
-                return one.practised() ? recallProbability(one.activation(at, beta), model) : 0.0;
-            };
-            const double now = recall(memory, child.now);
-            FactMemory right = memory, missed = memory;
-            right.practise(child.now, beta, model, true);
-            missed.practise(child.now, beta, model, false);
-            const double gain = now * recall(right, later) + (1 - now) * recall(missed, later) -
-                                recall(memory, later);
-            if (gain > bestAny) {
-                bestAny = gain;
-                bestOfAny = fact;
-            }
-            if ((!rightWanted || now >= TargetShareRight) && gain > bestGain) {
-                bestGain = gain;
+            const double m = activationOf(child, cell, fact, child.now);
+            if (recallSeconds(m, model) <= gateSeconds &&
+                recallProbability(m, model) >= bestChance) {
+                bestChance = recallProbability(m, model);
                 best = fact;
             }
         }
-    return bestGain >= 0 ? best : bestOfAny;
+    return best;
+}
+
+// The fact the knowing scheduler learns (none once all have been known).
+std::vector<Fact> knowingUnknown(Child& child, const Cell& cell, const ModelParameters& model,
+                                 const QDate& today) {
+    const PathGrid places = pathGrid(child.history, cell.fluencyMs, today);
+    Fact best{1, 1};
+    double bestRank = -2;
+    for (int a = 1; a <= FactorCount; ++a)
+        for (int b = 1; b <= FactorCount; ++b) {
+            const FactPlace& place = places[a - 1][b - 1];
+            if (place.wasKnown)
+                continue;
+            const Fact fact{a, b};
+            const double beta = child.beta + factEase(a, b);
+            const FactMemory& memory = memoryOf(child, cell, fact);
+            // Unpractised facts rank below every practised one, the easiest first.
+            const double rank = memory.practised()
+                                    ? recallProbability(memory.activation(child.now, beta), model)
+                                    : -1 + (factEase(a, b) + 1) / 10 - a * b / 1e4;
+            if (rank > bestRank) {
+                bestRank = rank;
+                best = fact;
+            }
+        }
+    return bestRank > -2 ? std::vector<Fact>{best} : std::vector<Fact>{};
 }
 
 QString why(const PathPlan& path, const Fact& fact, const PathGrid& places) {
@@ -213,7 +236,7 @@ QString factList(const std::vector<Fact>& facts) {
 }
 
 std::vector<Child> simulate(Way way, const Cell& cell, quint32 seed, int traceDays,
-                            std::size_t tracedSeat = 0) {
+                            std::size_t tracedSeat = 0, int knowingMix = MostKnownsBetween) {
     ModelParameters model;
     model.s = cell.noise;
     model.latencyF = cell.latencyF;
@@ -235,11 +258,14 @@ std::vector<Child> simulate(Way way, const Cell& cell, quint32 seed, int traceDa
             for (std::size_t seat = pair; seat < pair + 2; ++seat) {
                 Child& child = children[seat];
                 const PracticeSettings settings =
-                    way == Way::Uniform || way == Way::Knowing ? PracticeSettings{}
-                    : way == Way::Path                         ? PracticeSettings{{}, false, true}
-                                       : teachersChoice(child.history, cell.fluencyMs);
-                const PracticePlan plan =
-                    planFromAnswers(settings, child.history, cell.fluencyMs, day);
+                    way == Way::Uniform      ? PracticeSettings{}
+                    : way == Way::TodaysBest ? teachersChoice(child.history, cell.fluencyMs)
+                                             : PracticeSettings{{}, false, true};
+                PracticePlan plan = planFromAnswers(settings, child.history, cell.fluencyMs, day);
+                if (way == Way::Knowing) {
+                    plan.path.unknowns = knowingUnknown(child, cell, model, day);
+                    plan.path.knownsBetween = std::min(plan.path.knownsBetween, knowingMix);
+                }
                 const bool tracing = seat == tracedSeat && traceDays > 0;
                 const PathGrid places =
                     tracing ? pathGrid(child.history, cell.fluencyMs, day) : PathGrid{};
@@ -249,12 +275,21 @@ std::vector<Child> simulate(Way way, const Cell& cell, quint32 seed, int traceDa
                                 qPrintable(factList(plan.path.unknowns)), plan.path.due.size(),
                                 plan.path.known.size());
                 DrawMemory drawn;
+                // The knowing scheduler's questions count among the day's reviews from the first.
+                drawn.reviewedOn = plan.path.day;
                 for (int question = 0; question < questions; ++question) {
-                    const Fact fact = way == Way::Knowing
-                                          ? knowingChoice(child, cell, model, drawn.previous)
-                                          : drawQuestion(plan, drawn, random);
-                    if (way == Way::Knowing)
+                    const std::optional<Fact> promotion =
+                        way == Way::Knowing
+                            ? knowingPromotion(child, cell, model, day, drawn.reviewed)
+                            : std::nullopt;
+                    Fact fact;
+                    if (promotion) {
+                        fact = *promotion;
                         drawn.previous = fact;
+                        drawn.reviewed.push_back(fact);
+                    } else {
+                        fact = drawQuestion(plan, drawn, random);
+                    }
                     const double m = activationOf(child, cell, fact, child.now);
                     const bool recalled = memoryOf(child, cell, fact).practised() &&
                                           random.generateDouble() < recallProbability(m, model);
@@ -323,6 +358,36 @@ QString quartiles(std::vector<double> values) {
     return QStringLiteral("%1 [%2, %3]").arg(at(0.5), at(0.25), at(0.75));
 }
 
+// One row of the grid's table: every child of every seed.
+void printRow(const Cell& cell, Way way, int knowingMix, int firstSeed, int seeds) {
+    std::array<std::vector<double>, Budgets.size()> recalled, right, knownRecalled;
+    std::vector<double> stalls;
+    for (int seed = firstSeed; seed < firstSeed + seeds; ++seed)
+        for (const Child& child : simulate(way, cell, quint32(seed), 0, 0, knowingMix)) {
+            stalls.push_back(child.longestStall);
+            for (std::size_t b = 0; b < Budgets.size(); ++b) {
+                const AtBudget& at = child.at[b];
+                recalled[b].push_back(at.recalledLater);
+                right[b].push_back(100.0 * at.rights / std::max(at.questions, 1));
+                if (at.known > 0)
+                    knownRecalled[b].push_back(100.0 * at.knownRecalled / at.known);
+            }
+        }
+    const auto tooLong = std::count_if(stalls.begin(), stalls.end(),
+                                       [](double days) { return days >= TooLongStall; });
+    const QString name = way == Way::Knowing ? QStringLiteral("%1, at most %2 known between")
+                                                   .arg(QLatin1String(wayName(way)))
+                                                   .arg(knowingMix)
+                                             : QLatin1String(wayName(way));
+    std::printf("| %s | %s | %s | %s | %s | %s | %s | %s | %s (%.0f; %td) | %s | %s |\n", cell.name,
+                qPrintable(name), qPrintable(quartiles(recalled[0])),
+                qPrintable(quartiles(recalled[1])), qPrintable(quartiles(recalled[2])),
+                qPrintable(quartiles(right[0])), qPrintable(quartiles(right[1])),
+                qPrintable(quartiles(right[2])), qPrintable(quartiles(stalls)),
+                *std::max_element(stalls.begin(), stalls.end()), tooLong,
+                qPrintable(quartiles(knownRecalled[1])), qPrintable(quartiles(knownRecalled[2])));
+}
+
 constexpr const char* Usage =
     "usage: quintarlow_learnsim [--quick] [--seed S] [--seeds N] [--cell NAME] [--way WAY]\n"
     "                           [--trace DAYS [--child N]]\n"
@@ -338,10 +403,12 @@ constexpr const char* Usage =
     "  --seeds N    seeds from S (default 10)\n"
     "  --quick      3 seeds\n"
     "  --cell NAME  only the grid cells whose name holds NAME (e.g. base, noise, fluency)\n"
-    "  --way WAY    only the ways whose name holds WAY; --way knowing runs a scheduler that\n"
-    "               reads each child's memory (a bound no game can reach; slow)\n"
-    "  --trace DAYS one child on the path (the first of seed S, base cell): each question,\n"
-    "               why it was asked, and the facts known the next morning\n"
+    "  --way WAY    only the ways whose name holds WAY; --way knowing runs the path with\n"
+    "               the child's true memory choosing the fact learned and when it is asked\n"
+    "               (no game can), at four mixes of known facts between\n"
+    "  --trace DAYS one child on the path (the first of seed S, base cell; with --way knowing,\n"
+    "               on that scheduler): each question, why it was asked, and the facts known\n"
+    "               the next morning\n"
     "  --child N    trace child N (0 to 29) instead\n";
 
 } // namespace
@@ -395,8 +462,8 @@ int main(int argc, char** argv) {
     if (traceDays > 0) {
         std::printf("Child %d of seed %d on the learning path: what each game asked and why\n",
                     tracedChild, firstSeed);
-        simulate(Way::Path, grid().front(), quint32(firstSeed), traceDays,
-                 std::size_t(tracedChild));
+        simulate(onlyWay.startsWith(QLatin1String("know")) ? Way::Knowing : Way::Path,
+                 grid().front(), quint32(firstSeed), traceDays, std::size_t(tracedChild));
         return 0;
     }
     std::printf("seeds %d to %d, %d children each; recalled: expected facts of 144 recalled %d "
@@ -415,30 +482,12 @@ int main(int argc, char** argv) {
             if (!QLatin1String(wayName(way)).contains(onlyWay) ||
                 (way == Way::Knowing && !onlyWay.startsWith(QLatin1String("know"))))
                 continue;
-            std::array<std::vector<double>, Budgets.size()> recalled, right, knownRecalled;
-            std::vector<double> stalls;
-            for (int seed = firstSeed; seed < firstSeed + seeds; ++seed)
-                for (const Child& child : simulate(way, cell, quint32(seed), 0)) {
-                    stalls.push_back(child.longestStall);
-                    for (std::size_t b = 0; b < Budgets.size(); ++b) {
-                        const AtBudget& at = child.at[b];
-                        recalled[b].push_back(at.recalledLater);
-                        right[b].push_back(100.0 * at.rights / std::max(at.questions, 1));
-                        if (at.known > 0)
-                            knownRecalled[b].push_back(100.0 * at.knownRecalled / at.known);
-                    }
-                }
-            const auto tooLong = std::count_if(stalls.begin(), stalls.end(),
-                                               [](double days) { return days >= TooLongStall; });
-            std::printf("| %s | %s | %s | %s | %s | %s | %s | %s | %s (%.0f; %td) | %s | %s |\n",
-                        cell.name, wayName(way), qPrintable(quartiles(recalled[0])),
-                        qPrintable(quartiles(recalled[1])), qPrintable(quartiles(recalled[2])),
-                        qPrintable(quartiles(right[0])), qPrintable(quartiles(right[1])),
-                        qPrintable(quartiles(right[2])), qPrintable(quartiles(stalls)),
-                        *std::max_element(stalls.begin(), stalls.end()), tooLong,
-                        qPrintable(quartiles(knownRecalled[1])),
-                        qPrintable(quartiles(knownRecalled[2])));
-            std::fflush(stdout);
+            for (int mix : KnowingMixes) {
+                if (way != Way::Knowing && mix != MostKnownsBetween)
+                    continue;
+                printRow(cell, way, mix, firstSeed, seeds);
+                std::fflush(stdout);
+            }
         }
     }
     return 0;
