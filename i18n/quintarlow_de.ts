@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <source>%Ln try</source>
+        <translation><numerusform>%Ln Versuch</numerusform><numerusform>%Ln Versuche</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tries</source>
+        <translation><numerusform>%Ln Versuch</numerusform><numerusform>%Ln Versuche</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln knows it</source>
+        <translation><numerusform>%Ln kann sie</numerusform><numerusform>%Ln können sie</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln know it</source>
+        <translation><numerusform>%Ln kann sie</numerusform><numerusform>%Ln können sie</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keeps missing it</source>
+        <translation><numerusform>%Ln hat sie oft falsch</numerusform><numerusform>%Ln haben sie oft falsch</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keep missing it</source>
+        <translation><numerusform>%Ln hat sie oft falsch</numerusform><numerusform>%Ln haben sie oft falsch</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) keeps missing it</source>
+        <translation><numerusform>%1 × %2 = %3: %4 von %Ln Kind hat sie oft falsch</numerusform><numerusform>%1 × %2 = %3: %4 von %Ln Kindern hat sie oft falsch</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) keep missing it</source>
+        <translation><numerusform>%1 × %2 = %3: %4 von %Ln Kind haben sie oft falsch</numerusform><numerusform>%1 × %2 = %3: %4 von %Ln Kindern haben sie oft falsch</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) is still learning it</source>
+        <translation><numerusform>%1 × %2 = %3: %4 von %Ln Kind lernt sie noch</numerusform><numerusform>%1 × %2 = %3: %4 von %Ln Kindern lernt sie noch</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) are still learning it</source>
+        <translation><numerusform>%1 × %2 = %3: %4 von %Ln Kind lernen sie noch</numerusform><numerusform>%1 × %2 = %3: %4 von %Ln Kindern lernen sie noch</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answer(s) %1, %2 % right by %3.</source>
+        <translation><numerusform>%Ln Antwort von %3 %1, %2 % richtig.</numerusform><numerusform>%Ln Antworten von %3 %1, %2 % richtig.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln child(ren)</source>
+        <translation><numerusform>%Ln Kind</numerusform><numerusform>%Ln Kindern</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answer(s) %1, %2 % right.</source>
+        <translation><numerusform>%Ln Antwort %1, %2 % richtig.</numerusform><numerusform>%Ln Antworten %1, %2 % richtig.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Played alone against the computer: %Ln game(s), %1 won.</source>
+        <translation><numerusform>Allein gegen den Computer gespielt: %Ln Spiel, %1 gewonnen.</numerusform><numerusform>Allein gegen den Computer gespielt: %Ln Spiele, %1 gewonnen.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers are kept for %Ln day(s), then deleted.</source>
+        <translation><numerusform>Antworten werden %Ln Tag lang aufbewahrt und dann gelöscht.</numerusform><numerusform>Antworten werden %Ln Tage lang aufbewahrt und dann gelöscht.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Forget %1? All %Ln answer(s) that %1 gave are deleted from the practice record on this computer. This cannot be undone.</source>
+        <translation><numerusform>%1 vergessen? Die %Ln Antwort von %1 wird aus dem Übungsheft auf diesem Computer gelöscht. Das lässt sich nicht rückgängig machen.</numerusform><numerusform>%1 vergessen? Alle %Ln Antworten von %1 werden aus dem Übungsheft auf diesem Computer gelöscht. Das lässt sich nicht rückgängig machen.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln learning it</source>
+        <translation><numerusform>%Ln lernt sie noch</numerusform><numerusform>%Ln lernen sie noch</numerusform></translation>
+    </message>
+</context>
+<context>
     <name>Names</name>
     <message>
         <source>The Computer</source>
@@ -23,8 +94,8 @@
         <translation>Am %1 konnte das Spiel das Übungsheft nicht schreiben (%2), darum fehlen die Antworten, die seitdem gespielt wurden. Schaffe Platz auf der Festplatte oder lass das Spiel in seinen Ordner schreiben, dann spiel noch einmal.</translation>
     </message>
     <message>
-        <source>d MMMM yyyy &apos;at&apos; HH:mm</source>
-        <translation>d. MMMM yyyy &apos;um&apos; HH:mm</translation>
+        <source>d MMMM yyyy 'at' HH:mm</source>
+        <translation>d. MMMM yyyy 'um' HH:mm</translation>
     </message>
     <message>
         <source>Quintarlow! is not keeping its practice record</source>
@@ -34,8 +105,8 @@
 <context>
     <name>Texts</name>
     <message>
-        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
-        <translation>willkommen bei quintarlow,, gebt eure Namen ein, und los geht&apos;s!</translation>
+        <source>welcome to quintarlow,, enter your names and we'll get started!</source>
+        <translation>willkommen bei quintarlow,, gebt eure Namen ein, und los geht's!</translation>
     </message>
     <message>
         <source>FOUR IN A ROW,,ACROSS, UP AND DOWN OR DIAGONALLY WINS,, you have %1 seconds to answer,, blue goes FIRST</source>
@@ -98,11 +169,11 @@
         <translation>%1, das ist richtig, blau bekommt das Feld. , jetzt ist, rot dran</translation>
     </message>
     <message>
-        <source>IT&apos;S RED&apos;s TURN</source>
+        <source>IT'S RED's TURN</source>
         <translation>ROT IST DRAN</translation>
     </message>
     <message>
-        <source>IT&apos;S BLUE&apos;s TURN</source>
+        <source>IT'S BLUE's TURN</source>
         <translation>BLAU IST DRAN</translation>
     </message>
     <message>
@@ -165,7 +236,7 @@
 <context>
     <name>main</name>
     <message>
-        <source>Play in LANGUAGE (%1), not the desktop&apos;s.</source>
+        <source>Play in LANGUAGE (%1), not the desktop's.</source>
         <translation>In der Sprache LANGUAGE spielen (%1), nicht in der des Desktops.</translation>
     </message>
 </context>
@@ -274,7 +345,7 @@
         <translation>Das Übungsheft öffnen: welche Aufgaben jedes Kind kann.</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
+        <source>Unexpected argument '%1'.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
@@ -298,7 +369,7 @@
         <translation>keine Bilder oder Klänge in %1; es wird ohne sie gespielt</translation>
     </message>
     <message>
-        <source>Print NAME&apos;s practice settings, or set them.</source>
+        <source>Print NAME's practice settings, or set them.</source>
         <translation>Die Übungseinstellungen von NAME zeigen oder festlegen.</translation>
     </message>
     <message>
@@ -306,7 +377,7 @@
         <translation>Die Reihen, die NAME übt: etwa 3,4,6 oder all (mit --practice).</translation>
     </message>
     <message>
-        <source>Ask NAME&apos;s missed facts again: on or off (with --practice).</source>
+        <source>Ask NAME's missed facts again: on or off (with --practice).</source>
         <translation>Die Aufgaben, die NAME falsch hatte, noch einmal fragen: on oder off (mit --practice).</translation>
     </message>
     <message>
@@ -318,7 +389,7 @@
         <translation>Die Sekunden, die NAME zum Antworten hat, 20 bis 90 (mit --practice).</translation>
     </message>
     <message>
-        <source>How well the computer plays NAME alone: easy, level (NAME&apos;s own) or hard (with --practice).</source>
+        <source>How well the computer plays NAME alone: easy, level (NAME's own) or hard (with --practice).</source>
         <translation>Wie gut der Computer gegen NAME allein spielt: easy, level (wie NAME) oder hard (mit --practice).</translation>
     </message>
     <message>
@@ -326,7 +397,7 @@
         <translation>NAME ist ein neues Kind, noch nicht im Übungsheft (mit --practice).</translation>
     </message>
     <message>
-        <source>unexpected &quot;%1&quot;</source>
+        <source>unexpected "%1"</source>
         <translation>unerwartet: „%1“</translation>
     </message>
     <message>
@@ -334,27 +405,27 @@
         <translation>--tables, --ask-missed, --path, --seconds und --opponent brauchen --practice NAME</translation>
     </message>
     <message>
-        <source>--practice needs a player&apos;s name</source>
+        <source>--practice needs a player's name</source>
         <translation>--practice braucht den Namen eines Kindes</translation>
     </message>
     <message>
-        <source>the name has %1 characters, more than %2; a player&apos;s name has at most %2 characters and no control or invisible ones</source>
+        <source>the name has %1 characters, more than %2; a player's name has at most %2 characters and no control or invisible ones</source>
         <translation>der Name hat %1 Zeichen, mehr als %2; ein Name hat höchstens %2 Zeichen und keine Steuerzeichen oder unsichtbaren Zeichen</translation>
     </message>
     <message>
-        <source>the name holds a control or invisible character (%1); a player&apos;s name has at most %2 characters and no control or invisible ones</source>
+        <source>the name holds a control or invisible character (%1); a player's name has at most %2 characters and no control or invisible ones</source>
         <translation>im Namen steckt ein Steuerzeichen oder ein unsichtbares Zeichen (%1); ein Name hat höchstens %2 Zeichen und keine Steuerzeichen oder unsichtbaren Zeichen</translation>
     </message>
     <message>
-        <source>--%1 takes on or off, not &quot;%2&quot;</source>
+        <source>--%1 takes on or off, not "%2"</source>
         <translation>--%1 nimmt on oder off, nicht „%2“</translation>
     </message>
     <message>
-        <source>--seconds takes a number from %1 to %2, not &quot;%3&quot;</source>
+        <source>--seconds takes a number from %1 to %2, not "%3"</source>
         <translation>--seconds nimmt eine Zahl von %1 bis %2, nicht „%3“</translation>
     </message>
     <message>
-        <source>--opponent takes easy, level or hard, not &quot;%1&quot;</source>
+        <source>--opponent takes easy, level or hard, not "%1"</source>
         <translation>--opponent nimmt easy, level oder hard, nicht „%1“</translation>
     </message>
     <message>
@@ -435,7 +506,7 @@
         </translation>
     </message>
     <message>
-        <source>no school&apos;s record server is set in [record] (see the README, For schools)</source>
+        <source>no school's record server is set in [record] (see the README, For schools)</source>
         <translation>unter [record] ist kein Server der Schule eingetragen (siehe README, For schools)</translation>
     </message>
     <message>
@@ -443,11 +514,11 @@
         <translation>--keep-days braucht eine Zahl von Tagen (0: bis zum Vergessen)</translation>
     </message>
     <message>
-        <source>cannot set up the school&apos;s record server: %1</source>
+        <source>cannot set up the school's record server: %1</source>
         <translation>der Server der Schule lässt sich nicht einrichten: %1</translation>
     </message>
     <message>
-        <source>Write the practice record (or one player&apos;s part) as CSV.</source>
+        <source>Write the practice record (or one player's part) as CSV.</source>
         <translation>Das Übungsheft (oder den Teil eines Kindes) als CSV schreiben.</translation>
     </message>
     <message>
@@ -459,7 +530,7 @@
         <translation>Die Antworten einer CSV-Datei hinzufügen, die auf einem anderen Computer exportiert wurde.</translation>
     </message>
     <message>
-        <source>Delete a player&apos;s answers and games from the practice record.</source>
+        <source>Delete a player's answers and games from the practice record.</source>
         <translation>Die Antworten und Spiele eines Kindes aus dem Übungsheft löschen.</translation>
     </message>
     <message>
@@ -471,7 +542,7 @@
         <translation>Spielen, ohne das Übungsheft zu lesen oder zu schreiben.</translation>
     </message>
     <message>
-        <source>Set up the school&apos;s record server named in [record]: tables, roles and their rights (run as the tables&apos; owner).</source>
+        <source>Set up the school's record server named in [record]: tables, roles and their rights (run as the tables' owner).</source>
         <translation>Den unter [record] genannten Server der Schule einrichten: Tabellen, Rollen und ihre Rechte (als Eigentümer der Tabellen ausführen).</translation>
     </message>
     <message>
@@ -479,7 +550,7 @@
         <translation>Mit --setup-school-server: eine Rolle für jede dieser Klassen.</translation>
     </message>
     <message>
-        <source>Delete from the school&apos;s record server what it no longer keeps (run as the tables&apos; owner, from a timer).</source>
+        <source>Delete from the school's record server what it no longer keeps (run as the tables' owner, from a timer).</source>
         <translation>Vom Server der Schule löschen, was er nicht mehr aufbewahrt (als Eigentümer der Tabellen ausführen, von einem Timer).</translation>
     </message>
     <message>
@@ -487,7 +558,7 @@
         <translation>Mit --setup-school-server: ältere Antworten löschen (0: bis zum Vergessen aufbewahren).</translation>
     </message>
     <message>
-        <source>Move a child to another class on the school&apos;s record server, with their answers and settings (a teacher of both classes).</source>
+        <source>Move a child to another class on the school's record server, with their answers and settings (a teacher of both classes).</source>
         <translation>Ein Kind auf dem Server der Schule in eine andere Klasse verschieben, mit seinen Antworten und Einstellungen (eine Lehrkraft beider Klassen).</translation>
     </message>
     <message>
@@ -503,7 +574,7 @@
         <translation>--%1 braucht ein %2</translation>
     </message>
     <message>
-        <source>cannot expire answers on the school&apos;s record server: %1</source>
+        <source>cannot expire answers on the school's record server: %1</source>
         <translation>alte Antworten auf dem Server der Schule lassen sich nicht löschen: %1</translation>
     </message>
     <message>
@@ -511,11 +582,11 @@
         <translation>--move-player braucht --from-class und --to-class</translation>
     </message>
     <message>
-        <source>cannot move a child on the school&apos;s record server: %1</source>
+        <source>cannot move a child on the school's record server: %1</source>
         <translation>das Kind lässt sich auf dem Server der Schule nicht verschieben: %1</translation>
     </message>
     <message>
-        <source>Write the practice record&apos;s report as a PDF (the class&apos;s, or --player&apos;s; with --all one per player into a folder).</source>
+        <source>Write the practice record's report as a PDF (the class's, or --player's; with --all one per player into a folder).</source>
         <translation>Den Bericht des Übungshefts als PDF schreiben (den der Klasse oder von --player; mit --all einen je Kind in einen Ordner).</translation>
     </message>
     <message>
@@ -531,7 +602,7 @@
         <translation>Mit --report: bis zu diesem Tag (JJJJ-MM-TT).</translation>
     </message>
     <message>
-        <source>With --report: the class sheet and every child&apos;s page in one PDF to print.</source>
+        <source>With --report: the class sheet and every child's page in one PDF to print.</source>
         <translation>Mit --report: die Klassenübersicht und die Seite jedes Kindes in einem PDF zum Drucken.</translation>
     </message>
     <message>
@@ -539,7 +610,7 @@
         <translation>Die Klassenübersicht, eine Zeile je Kind, als CSV für eine Tabellenkalkulation schreiben.</translation>
     </message>
     <message>
-        <source>With --report: every player&apos;s report and the class&apos;s, each in a file of its own.</source>
+        <source>With --report: every player's report and the class's, each in a file of its own.</source>
         <translation>Mit --report: den Bericht jedes Kindes und den der Klasse, jeden in einer eigenen Datei.</translation>
     </message>
     <message>
@@ -551,7 +622,7 @@
         <translation>--all-in-one und --summary gelten für die ganze Klasse: lass --all und --player weg</translation>
     </message>
     <message>
-        <source>--all writes every player&apos;s report: leave out --player</source>
+        <source>--all writes every player's report: leave out --player</source>
         <translation>--all schreibt den Bericht jedes Kindes: lass --player weg</translation>
     </message>
     <message>
@@ -621,26 +692,208 @@
     </message>
 </context>
 <context>
+    <name>quintarlow::FactGridModel</name>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 mal</translation>
+    </message>
+    <message>
+        <source>times %1</source>
+        <translation>mal %1</translation>
+    </message>
+    <message>
+        <source>Facts, rows the first factor, columns the second</source>
+        <translation>Aufgaben, Zeilen die erste Zahl, Spalten die zweite</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::FactWords</name>
+    <message>
+        <source>right</source>
+        <comment>a try</comment>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <comment>a try</comment>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <comment>a try</comment>
+        <translation>zu spät</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <comment>a fact</comment>
+        <translation>noch nicht gefragt</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <comment>a fact</comment>
+        <translation>gekonnt</translation>
+    </message>
+    <message>
+        <source>right but slow</source>
+        <comment>a fact</comment>
+        <translation>richtig, aber langsam</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <comment>a fact</comment>
+        <translation>oft falsch</translation>
+    </message>
+    <message>
+        <source>%1 times %2: %3</source>
+        <translation>%1 mal %2: %3</translation>
+    </message>
+    <message>
+        <source>%L1 right</source>
+        <comment>tries</comment>
+        <translation>%L1 richtig</translation>
+    </message>
+    <message>
+        <source>%1; children: %2, %3, %4; %5, %6</source>
+        <translation>%1; Kinder: %2, %3, %4; %5, %6</translation>
+    </message>
+    <message>
+        <source>; missing it: %1</source>
+        <translation>; oft falsch: %1</translation>
+    </message>
+    <message>
+        <source>usually answered in %1 seconds</source>
+        <translation>meist in %1 Sekunden beantwortet</translation>
+    </message>
+    <message>
+        <source>last %L1: %2</source>
+        <translation>die letzten %L1: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %L2 more</source>
+        <translation>%1 und %L2 weitere</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a fact and who misses it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>this week</source>
+        <translation>diese Woche</translation>
+    </message>
+    <message>
+        <source>in the last 30 days</source>
+        <translation>in den letzten 30 Tagen</translation>
+    </message>
+    <message>
+        <source>this term</source>
+        <translation>in diesem Halbjahr</translation>
+    </message>
+    <message>
+        <source>this school year</source>
+        <translation>in diesem Schuljahr</translation>
+    </message>
+    <message>
+        <source>since the first game</source>
+        <translation>seit dem ersten Spiel</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a date's format</comment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <comment>a day</comment>
+        <translation>am %1</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>vom %1 bis %2</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>a date's format</comment>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <comment>answers</comment>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>faster</source>
+        <comment>answers</comment>
+        <translation>schneller</translation>
+    </message>
+    <message>
+        <source>slower</source>
+        <comment>answers</comment>
+        <translation>langsamer</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <comment>answers' speed</comment>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>Too few right answers %1 to say whether answers get faster.</source>
+        <translation>%1 zu wenige richtige Antworten, um zu sagen, ob es schneller wird.</translation>
+    </message>
+    <message>
+        <source>Answers got faster %1: %2 s → %3 s.</source>
+        <translation>Die Antworten wurden %1 schneller: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>Answers got slower %1: %2 s → %3 s.</source>
+        <translation>Die Antworten wurden %1 langsamer: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>Answers stayed about as fast %1: %2 s → %3 s.</source>
+        <translation>Die Antworten blieben %1 etwa gleich schnell: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: missed its only try</source>
+        <translation>%1 × %2 = %3: beim einzigen Versuch falsch</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right once so far, in %4 seconds</source>
+        <translation>%1 × %2 = %3: bisher einmal richtig, in %4 Sekunden</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: missed %4 of the last %5</source>
+        <translation>%1 × %2 = %3: %4 der letzten %5 falsch</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right %4 of the last %4, usually in %5 seconds</source>
+        <translation>%1 × %2 = %3: die letzten %4 richtig, meist in %5 Sekunden</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right %4 of the last %4</source>
+        <translation>%1 × %2 = %3: die letzten %4 richtig</translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::NameEntry</name>
     <message>
         <source>%1 CHARACTERS MAX</source>
         <translation>HÖCHSTENS %1 ZEICHEN</translation>
     </message>
     <message>
-        <source>The Red player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+        <source>The Red player's name has %1 characters, more than %2.<byte value="xd" />
 Please type it again.</source>
-        <translation>Der Name von Spieler Rot hat %1 Zeichen, mehr als %2.<byte value="xd"/>
+        <translation>Der Name von Spieler Rot hat %1 Zeichen, mehr als %2.<byte value="xd" />
 Bitte schreib ihn noch einmal.</translation>
     </message>
     <message>
-        <source>The Blue player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+        <source>The Blue player's name has %1 characters, more than %2.<byte value="xd" />
 Please type it again.</source>
-        <translation>Der Name von Spieler Blau hat %1 Zeichen, mehr als %2.<byte value="xd"/>
+        <translation>Der Name von Spieler Blau hat %1 Zeichen, mehr als %2.<byte value="xd" />
 Bitte schreib ihn noch einmal.</translation>
     </message>
     <message>
         <source>START PLAYING</source>
-        <translation>LOS GEHT&apos;S!</translation>
+        <translation>LOS GEHT'S!</translation>
     </message>
     <message>
         <source>Play against the computer</source>
@@ -655,11 +908,11 @@ Bitte schreib ihn noch einmal.</translation>
         <translation>Rot ist Gast, ohne Eintrag</translation>
     </message>
     <message>
-        <source>Red player&apos;s name</source>
+        <source>Red player's name</source>
         <translation>Name von Spieler Rot</translation>
     </message>
     <message>
-        <source>Blue player&apos;s name</source>
+        <source>Blue player's name</source>
         <translation>Name von Spieler Blau</translation>
     </message>
     <message>
@@ -667,34 +920,661 @@ Bitte schreib ihn noch einmal.</translation>
         <translation>WILLKOMMEN</translation>
     </message>
     <message>
-        <source>The same name cannot be entered for both players!<byte value="xd"/>
+        <source>The same name cannot be entered for both players!<byte value="xd" />
 please enter another name, or play against the computer.</source>
-        <translation>Beide Spieler können nicht denselben Namen haben!<byte value="xd"/>
+        <translation>Beide Spieler können nicht denselben Namen haben!<byte value="xd" />
 Bitte schreib einen anderen Namen oder spiel gegen den Computer.</translation>
     </message>
     <message>
-        <source>A name must be entered for the Blue player!<byte value="xd"/>
+        <source>A name must be entered for the Blue player!<byte value="xd" />
 please retry.</source>
-        <translation>Spieler Blau braucht einen Namen!<byte value="xd"/>
+        <translation>Spieler Blau braucht einen Namen!<byte value="xd" />
 Versuch es noch einmal.</translation>
     </message>
     <message>
-        <source>Names must be entered for both players!<byte value="xd"/>
+        <source>Names must be entered for both players!<byte value="xd" />
 please retry.</source>
-        <translation>Beide Spieler brauchen einen Namen!<byte value="xd"/>
+        <translation>Beide Spieler brauchen einen Namen!<byte value="xd" />
 Versuch es noch einmal.</translation>
     </message>
     <message>
-        <source>The Red player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
+        <source>The Red player's name holds a control or invisible character (%1).<byte value="xd" />
 Please type it again.</source>
-        <translation>Im Namen von Spieler Rot steckt ein Steuerzeichen oder ein unsichtbares Zeichen (%1).<byte value="xd"/>
+        <translation>Im Namen von Spieler Rot steckt ein Steuerzeichen oder ein unsichtbares Zeichen (%1).<byte value="xd" />
 Bitte schreib ihn noch einmal.</translation>
     </message>
     <message>
-        <source>The Blue player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
+        <source>The Blue player's name holds a control or invisible character (%1).<byte value="xd" />
 Please type it again.</source>
-        <translation>Im Namen von Spieler Blau steckt ein Steuerzeichen oder ein unsichtbares Zeichen (%1).<byte value="xd"/>
+        <translation>Im Namen von Spieler Blau steckt ein Steuerzeichen oder ein unsichtbares Zeichen (%1).<byte value="xd" />
 Bitte schreib ihn noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PlayerList</name>
+    <message>
+        <source>%1, has practice settings of their own</source>
+        <translation>%1, hat eigene Übungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Has practice settings of their own</source>
+        <translation>Hat eigene Übungseinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Kinder</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Knows</source>
+        <translation>Kann</translation>
+    </message>
+    <message>
+        <source>Usually</source>
+        <translation>Meist</translation>
+    </message>
+    <message>
+        <source>To practise</source>
+        <translation>Zu üben</translation>
+    </message>
+    <message>
+        <source>Moved on</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation>Zuletzt</translation>
+    </message>
+    <message>
+        <source>How many answers in the period shown</source>
+        <translation>Wie viele Antworten im gezeigten Zeitraum</translation>
+    </message>
+    <message>
+        <source>How many facts the player keeps missing at the end of the period shown</source>
+        <translation>Wie viele Aufgaben das Kind am Ende des Zeitraums noch oft falsch hat</translation>
+    </message>
+    <message>
+        <source>Whether right answers got faster or slower in the period shown; slower first</source>
+        <translation>Ob richtige Antworten im Zeitraum schneller oder langsamer wurden; langsamer zuerst</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Kinder</translation>
+    </message>
+    <message>
+        <source>d MMM yy</source>
+        <comment>a date's format</comment>
+        <translation>d.M.yy</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <comment>the row of the whole class</comment>
+        <translation>Klasse</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PracticeEditor</name>
+    <message>
+        <source>Practice settings</source>
+        <translation>Übungseinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Tables:</source>
+        <translation>&amp;Reihen:</translation>
+    </message>
+    <message>
+        <source>The %1s</source>
+        <translation>Die %1er-Reihe</translation>
+    </message>
+    <message>
+        <source>Practise the %1s</source>
+        <translation>Die %1er-Reihe üben</translation>
+    </message>
+    <message>
+        <source>&amp;All tables</source>
+        <translation>&amp;Alle Reihen</translation>
+    </message>
+    <message>
+        <source>All tables</source>
+        <translation>Alle Reihen</translation>
+    </message>
+    <message>
+        <source>Every table from 1 to 12, as in any game</source>
+        <translation>Alle Reihen von 1 bis 12, wie in jedem Spiel</translation>
+    </message>
+    <message>
+        <source>Ask again what I &amp;miss</source>
+        <translation>Was ich falsch habe, &amp;nochmal fragen</translation>
+    </message>
+    <message>
+        <source>Ask again what I miss</source>
+        <translation>Was ich falsch habe, nochmal fragen</translation>
+    </message>
+    <message>
+        <source>Follow the learning pat&amp;h</source>
+        <translation>Dem &amp;Lernweg folgen</translation>
+    </message>
+    <message>
+        <source>Follow the learning path</source>
+        <translation>Dem Lernweg folgen</translation>
+    </message>
+    <message>
+        <source>A few new facts at a time among known ones, each known fact back on its day of review, the tables in the order they build on each other (or the tables chosen)</source>
+        <translation>Immer ein paar neue Aufgaben zwischen gekonnten, jede gekonnte Aufgabe kommt an ihrem Wiederholungstag zurück, die Reihen in der Reihenfolge, in der sie aufeinander aufbauen (oder die gewählten Reihen)</translation>
+    </message>
+    <message>
+        <source>Time to a&amp;nswer:</source>
+        <translation>&amp;Zeit zum Antworten:</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> Sekunden</translation>
+    </message>
+    <message>
+        <source>Time to answer</source>
+        <translation>Zeit zum Antworten</translation>
+    </message>
+    <message>
+        <source>The seconds this child has for each question; the other player keeps their own</source>
+        <translation>Die Sekunden, die dieses Kind für jede Frage hat; das andere Kind behält seine eigenen</translation>
+    </message>
+    <message>
+        <source>The &amp;computer plays:</source>
+        <translation>Der &amp;Computer spielt:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>At the child's level</source>
+        <translation>Wie das Kind</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>The computer plays</source>
+        <translation>Der Computer spielt</translation>
+    </message>
+    <message>
+        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child's level as often as the child was in their last 50 answers</source>
+        <translation>Wenn dieses Kind allein spielt: leicht ist etwa jedes zweite Mal richtig und langsam, schwer neun von zehn Mal und schnell, wie das Kind so oft richtig wie das Kind in seinen letzten 50 Antworten</translation>
+    </message>
+    <message>
+        <source>The practice settings of %1 could not be saved: the record could not be changed. Close the window and try again; if it keeps failing, see the README, Practice record.</source>
+        <translation>Die Übungseinstellungen von %1 konnten nicht gespeichert werden: das Übungsheft ließ sich nicht ändern. Schließen Sie das Fenster und versuchen Sie es noch einmal; klappt es weiter nicht, siehe README, Practice record.</translation>
+    </message>
+    <message>
+        <source>Practice Settings</source>
+        <translation>Übungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Settings are made for one player: choose a player above.</source>
+        <translation>Einstellungen gelten für ein Kind: Wählen Sie oben ein Kind.</translation>
+    </message>
+    <message>
+        <source>Every table from 1 to 12, as in any game. Changes count from the next game.</source>
+        <translation>Alle Reihen von 1 bis 12, wie in jedem Spiel. Änderungen gelten ab dem nächsten Spiel.</translation>
+    </message>
+    <message>
+        <source> Changes count from the next game.</source>
+        <translation> Änderungen gelten ab dem nächsten Spiel.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PracticeWords</name>
+    <message>
+        <source>the list of tables is empty (give tables like 3,4,6 or all)</source>
+        <translation>die Liste der Reihen ist leer (Reihen wie 3,4,6 oder all angeben)</translation>
+    </message>
+    <message>
+        <source>"%1" has an empty entry</source>
+        <translation>„%1“ hat einen leeren Eintrag</translation>
+    </message>
+    <message>
+        <source>"%1" is not a table from 1 to 12</source>
+        <translation>„%1“ ist keine Reihe von 1 bis 12</translation>
+    </message>
+    <message>
+        <source>following the learning path</source>
+        <translation>folgt dem Lernweg</translation>
+    </message>
+    <message>
+        <source>following the learning path over %1</source>
+        <translation>folgt dem Lernweg über %1</translation>
+    </message>
+    <message>
+        <source>practising %1</source>
+        <translation>übt %1</translation>
+    </message>
+    <message>
+        <source>missed facts asked again</source>
+        <translation>falsche Aufgaben werden nochmal gefragt</translation>
+    </message>
+    <message>
+        <source>%1 seconds to answer</source>
+        <translation>%1 Sekunden zum Antworten</translation>
+    </message>
+    <message>
+        <source>an easy computer</source>
+        <translation>ein leichter Computer</translation>
+    </message>
+    <message>
+        <source>a hard computer</source>
+        <translation>ein schwerer Computer</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last of a list</comment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>a times table: the 7s</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <comment>times tables</comment>
+        <translation>die Reihen %1</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ProgressWindow</name>
+    <message>
+        <source>Knows %1 of 144 facts; %2 being learned, %3 new.</source>
+        <translation>Kann %1 von 144 Aufgaben; %2 werden gelernt, %3 neu.</translation>
+    </message>
+    <message>
+        <source>Every table of the path is learned.</source>
+        <translation>Alle Reihen des Lernwegs sind gelernt.</translation>
+    </message>
+    <message>
+        <source>Learning the %1s, the last table of the path.</source>
+        <translation>Lernt die %1er-Reihe, die letzte des Lernwegs.</translation>
+    </message>
+    <message>
+        <source>Learning the %1s; the %2s come next.</source>
+        <translation>Lernt die %1er-Reihe; danach kommt die %2er-Reihe.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise again today.</source>
+        <translation>Heute nichts zu wiederholen.</translation>
+    </message>
+    <message>
+        <source>To practise again today: %1.</source>
+        <translation>Heute zu wiederholen: %1.</translation>
+    </message>
+    <message>
+        <source>Practice Record</source>
+        <translation>Übungsheft</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Zeigen</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <comment>a date's format</comment>
+        <translation>d. MMM yyyy</translation>
+    </message>
+    <message>
+        <source>The term began on</source>
+        <translation>Das Halbjahr begann am</translation>
+    </message>
+    <message>
+        <source>The day this term began</source>
+        <translation>Der Tag, an dem dieses Halbjahr begann</translation>
+    </message>
+    <message>
+        <source>&amp;Known when right within</source>
+        <translation>&amp;Gekonnt, wenn richtig in</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Known when right within</source>
+        <translation>Gekonnt, wenn richtig in</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report…</source>
+        <translation>Bericht &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>Save A&amp;ll…</source>
+        <translation>&amp;Alle speichern…</translation>
+    </message>
+    <message>
+        <source>Every player's report and the class's, each a PDF of its own in one folder</source>
+        <translation>Der Bericht jedes Kindes und der Klasse, jeder als eigene PDF in einem Ordner</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>&amp;Forget player…</source>
+        <translation>Kind &amp;vergessen…</translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation>Zu üben</translation>
+    </message>
+    <message>
+        <source>Share right and usual time per day</source>
+        <translation>Anteil richtig und übliche Zeit pro Tag</translation>
+    </message>
+    <message>
+        <source>The practice record could not be read, so there is nothing to show. Nothing in it was changed or deleted.%1
+
+%2</source>
+        <translation>Das Übungsheft konnte nicht gelesen werden, daher gibt es nichts zu zeigen. Nichts darin wurde geändert oder gelöscht.%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Nobody has played yet.
+
+The record fills by itself: every answer in a game of Quintarlow! is kept here. Play a game, then open the Practice Record again to see which facts each player knows.</source>
+        <translation>Noch hat niemand gespielt.
+
+Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hier aufbewahrt. Spielen Sie ein Spiel und öffnen Sie dann das Übungsheft wieder, um zu sehen, welche Aufgaben jedes Kind kann.</translation>
+    </message>
+    <message>
+        <source>Each child is judged on their own answers: a cell has the colour most children show, its number how many keep missing it. </source>
+        <translation>Jedes Kind zählt mit seinen eigenen Antworten: Ein Feld hat die Farbe der meisten Kinder, seine Zahl sagt, wie viele es oft falsch haben. </translation>
+    </message>
+    <message>
+        <source>A cell's number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
+        <translation>Die Zahl in einem Feld: die Sekunden, die richtige Antworten bei den letzten drei Versuchen meist brauchen; danach richtet sich die Farbe. Ein oranger Stern: eigene Übungseinstellungen. </translation>
+    </message>
+    <message>
+        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period's end, even from tries before it.</source>
+        <translation>Zeilen: erste Zahl; Spalten: zweite. Farben: wie jede Aufgabe am Ende des Zeitraums stand, auch aus früheren Versuchen.</translation>
+    </message>
+    <message>
+        <source>Facts most children miss</source>
+        <translation>Was die meisten oft falsch haben</translation>
+    </message>
+    <message>
+        <source>None: every fact asked lately is known.</source>
+        <translation>Nichts: Alle zuletzt gefragten Aufgaben sitzen.</translation>
+    </message>
+    <message>
+        <source>Bars: the share right. Line: the seconds right answers usually took; lower is faster. </source>
+        <translation>Balken: Anteil richtig. Linie: Sekunden, die richtige Antworten meist brauchten; tiefer ist schneller. </translation>
+    </message>
+    <message>
+        <source>Moving on</source>
+        <translation>Vorankommen</translation>
+    </message>
+    <message>
+        <source>Learning path, from all answers</source>
+        <translation>Lernweg, aus allen Antworten</translation>
+    </message>
+    <message>
+        <source>Learning path</source>
+        <translation>Lernweg</translation>
+    </message>
+    <message>
+        <source>Not on the learning path: tick "Follow the learning path" under Practice settings.</source>
+        <translation>Nicht auf dem Lernweg: „Dem Lernweg folgen“ unter Übungseinstellungen ankreuzen.</translation>
+    </message>
+    <message>
+        <source>The report could not be saved: %1. Choose another folder and try again.</source>
+        <translation>Der Bericht konnte nicht gespeichert werden: %1. Wählen Sie einen anderen Ordner und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>Practice Records</source>
+        <translation>Übungshefte</translation>
+    </message>
+    <message>
+        <source>Not every report could be saved: %1. Choose another folder and try again.</source>
+        <translation>Nicht jeder Bericht konnte gespeichert werden: %1. Wählen Sie einen anderen Ordner und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Save All Reports</source>
+        <translation>Alle Berichte speichern</translation>
+    </message>
+    <message>
+        <source>Forget Player</source>
+        <translation>Kind vergessen</translation>
+    </message>
+    <message>
+        <source>%1 could not be forgotten: the record could not be changed. Nothing was deleted; close the window and try again.</source>
+        <translation>%1 konnte nicht vergessen werden: Das Übungsheft ließ sich nicht ändern. Nichts wurde gelöscht; schließen Sie das Fenster und versuchen Sie es noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ProgressWords</name>
+    <message>
+        <source>The whole class</source>
+        <translation>Die ganze Klasse</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>too soon</source>
+        <translation>zu früh</translation>
+    </message>
+    <message>
+        <source>not played</source>
+        <translation>nicht gespielt</translation>
+    </message>
+    <message>
+        <source>knows all</source>
+        <translation>kann alle</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>too few to tell</source>
+        <translation>zu wenige</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Knows (of 144)</source>
+        <translation>Kann (von 144)</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Usually answers in</source>
+        <translation>Antwortet meist in</translation>
+    </message>
+    <message>
+        <source>Answer times</source>
+        <translation>Antwortzeiten</translation>
+    </message>
+    <message>
+        <source>To practise</source>
+        <translation>Zu üben</translation>
+    </message>
+    <message>
+        <source>Moved on, last two weeks</source>
+        <translation>Weiter in 2 Wochen</translation>
+    </message>
+    <message>
+        <source>Knows %L1 of 144 facts.</source>
+        <translation>Kann %L1 von 144 Aufgaben.</translation>
+    </message>
+    <message>
+        <source>No answers %1.</source>
+        <translation>Keine Antworten %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise: every fact asked lately is known.</source>
+        <translation>Nichts zu üben: Alle zuletzt gefragten Aufgaben sitzen.</translation>
+    </message>
+    <message>
+        <source>Practise %1.</source>
+        <translation>Üben: %1.</translation>
+    </message>
+    <message>
+        <source>Every child who played in the last two weeks moved on: a fact became known to each.</source>
+        <translation>Jedes Kind, das in den letzten zwei Wochen gespielt hat, ist vorangekommen: Jedes kann eine Aufgabe mehr.</translation>
+    </message>
+    <message>
+        <source>Not moved on for two weeks (played, and no fact became known): %1.</source>
+        <translation>Seit zwei Wochen nicht vorangekommen (gespielt, aber keine Aufgabe neu gekonnt): %1.</translation>
+    </message>
+    <message>
+        <source>Known: right within %1 s in 2 of the last 3 tries. Usually: the middle time of right answers.</source>
+        <translation>Gekonnt: in 2 der letzten 3 Versuche richtig in höchstens %1 s. Meist: die mittlere Zeit richtiger Antworten.</translation>
+    </message>
+    <message>
+        <source>No play %1</source>
+        <translation>Kein Spiel %1</translation>
+    </message>
+    <message>
+        <source>Day by day, %1</source>
+        <translation>Tag für Tag, %1</translation>
+    </message>
+    <message>
+        <source>Week by week, %1</source>
+        <translation>Woche für Woche, %1</translation>
+    </message>
+    <message>
+        <source>Practice Record - %1.pdf</source>
+        <translation>Übungsheft - %1.pdf</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>right (%)</source>
+        <translation>richtig (%)</translation>
+    </message>
+    <message>
+        <source>time (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a date's format</comment>
+        <translation>d. MMM</translation>
+    </message>
+    <message>
+        <source>The class, child by child, %1</source>
+        <translation>Die Klasse, Kind für Kind, %1</translation>
+    </message>
+    <message>
+        <source>Quintarlow! Practice Record</source>
+        <translation>Quintarlow! Übungsheft</translation>
+    </message>
+    <message>
+        <source>Answers from %1 to %2. </source>
+        <translation>Antworten vom %1 bis %2. </translation>
+    </message>
+    <message>
+        <source>A cell's colour is what most children show; its number, how many keep missing it.</source>
+        <translation>Die Farbe eines Feldes ist die der meisten Kinder; seine Zahl, wie viele es oft falsch haben.</translation>
+    </message>
+    <message>
+        <source>The number in a cell: the seconds its right answers usually take, of its last three tries.</source>
+        <translation>Die Zahl in einem Feld: die Sekunden, die richtige Antworten meist brauchen, aus den letzten drei Versuchen.</translation>
+    </message>
+    <message>
+        <source>Facts most children miss</source>
+        <translation>Was die meisten oft falsch haben</translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation>Zu üben</translation>
+    </message>
+    <message>
+        <source>None: every fact asked lately is known.</source>
+        <translation>Nichts: Alle zuletzt gefragten Aufgaben sitzen.</translation>
+    </message>
+    <message>
+        <source>Practice Record: %1</source>
+        <translation>Übungsheft: %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save All Reports In</source>
+        <translation>Alle Berichte speichern in</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Bericht drucken</translation>
+    </message>
+    <message>
+        <source>✓ green: known, right at least 2 of the last 3 times, each within %1 s</source>
+        <translation>✓ grün: gekonnt, mindestens 2 der letzten 3 Male richtig, jeweils in %1 s</translation>
+    </message>
+    <message>
+        <source>~ yellow, dotted: right but slow, or not yet right twice</source>
+        <translation>~ gelb, gepunktet: richtig, aber langsam, oder noch nicht zweimal richtig</translation>
+    </message>
+    <message>
+        <source>✗ red, striped: missed, wrong or too late more often than right</source>
+        <translation>✗ rot, gestreift: öfter falsch oder zu spät als richtig</translation>
+    </message>
+    <message>
+        <source>white: not asked yet</source>
+        <translation>weiß: noch nicht gefragt</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <source>%Ln try</source>
+        <translation><numerusform>%Ln intento</numerusform><numerusform>%Ln intentos</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tries</source>
+        <translation><numerusform>%Ln intento</numerusform><numerusform>%Ln intentos</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln knows it</source>
+        <translation><numerusform>%Ln la sabe</numerusform><numerusform>%Ln la saben</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln know it</source>
+        <translation><numerusform>%Ln la sabe</numerusform><numerusform>%Ln la saben</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keeps missing it</source>
+        <translation><numerusform>%Ln la sigue fallando</numerusform><numerusform>%Ln la siguen fallando</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keep missing it</source>
+        <translation><numerusform>%Ln la sigue fallando</numerusform><numerusform>%Ln la siguen fallando</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) keeps missing it</source>
+        <translation><numerusform>%1 × %2 = %3: %4 de %Ln niño la sigue fallando</numerusform><numerusform>%1 × %2 = %3: %4 de %Ln niños la sigue fallando</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) keep missing it</source>
+        <translation><numerusform>%1 × %2 = %3: %4 de %Ln niño la siguen fallando</numerusform><numerusform>%1 × %2 = %3: %4 de %Ln niños la siguen fallando</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) is still learning it</source>
+        <translation><numerusform>%1 × %2 = %3: %4 de %Ln niño la está aprendiendo</numerusform><numerusform>%1 × %2 = %3: %4 de %Ln niños la está aprendiendo</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) are still learning it</source>
+        <translation><numerusform>%1 × %2 = %3: %4 de %Ln niño la están aprendiendo</numerusform><numerusform>%1 × %2 = %3: %4 de %Ln niños la están aprendiendo</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answer(s) %1, %2 % right by %3.</source>
+        <translation><numerusform>%Ln respuesta de %3 %1, %2 % correctas.</numerusform><numerusform>%Ln respuestas de %3 %1, %2 % correctas.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln child(ren)</source>
+        <translation><numerusform>%Ln niño</numerusform><numerusform>%Ln niños</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answer(s) %1, %2 % right.</source>
+        <translation><numerusform>%Ln respuesta %1, %2 % correctas.</numerusform><numerusform>%Ln respuestas %1, %2 % correctas.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Played alone against the computer: %Ln game(s), %1 won.</source>
+        <translation><numerusform>Jugó solo contra el ordenador: %Ln partida, %1 ganadas.</numerusform><numerusform>Jugó solo contra el ordenador: %Ln partidas, %1 ganadas.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers are kept for %Ln day(s), then deleted.</source>
+        <translation><numerusform>Las respuestas se guardan %Ln día y luego se borran.</numerusform><numerusform>Las respuestas se guardan %Ln días y luego se borran.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Forget %1? All %Ln answer(s) that %1 gave are deleted from the practice record on this computer. This cannot be undone.</source>
+        <translation><numerusform>¿Olvidar a %1? Se borra de este ordenador la %Ln respuesta que dio %1. No se puede deshacer.</numerusform><numerusform>¿Olvidar a %1? Se borran de este ordenador las %Ln respuestas que dio %1. No se puede deshacer.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln learning it</source>
+        <translation><numerusform>%Ln la está aprendiendo</numerusform><numerusform>%Ln la están aprendiendo</numerusform></translation>
+    </message>
+</context>
+<context>
     <name>Names</name>
     <message>
         <source>The Computer</source>
@@ -23,8 +94,8 @@
         <translation>El %1 el juego no pudo escribir el registro de práctica (%2), así que las respuestas jugadas desde entonces no se guardan. Haz sitio en el disco o deja que el juego escriba en su carpeta, y vuelve a jugar.</translation>
     </message>
     <message>
-        <source>d MMMM yyyy &apos;at&apos; HH:mm</source>
-        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy &apos;a las&apos; HH:mm</translation>
+        <source>d MMMM yyyy 'at' HH:mm</source>
+        <translation>d 'de' MMMM 'de' yyyy 'a las' HH:mm</translation>
     </message>
     <message>
         <source>Quintarlow! is not keeping its practice record</source>
@@ -34,7 +105,7 @@
 <context>
     <name>Texts</name>
     <message>
-        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
+        <source>welcome to quintarlow,, enter your names and we'll get started!</source>
         <translation>bienvenidos a quintarlow,, escribid vuestros nombres y empezamos!</translation>
     </message>
     <message>
@@ -98,11 +169,11 @@
         <translation>%1, es correcto, la casilla es para azul. , ahora le toca, a rojo</translation>
     </message>
     <message>
-        <source>IT&apos;S RED&apos;s TURN</source>
+        <source>IT'S RED's TURN</source>
         <translation>LE TOCA A ROJO</translation>
     </message>
     <message>
-        <source>IT&apos;S BLUE&apos;s TURN</source>
+        <source>IT'S BLUE's TURN</source>
         <translation>LE TOCA A AZUL</translation>
     </message>
     <message>
@@ -165,7 +236,7 @@
 <context>
     <name>main</name>
     <message>
-        <source>Play in LANGUAGE (%1), not the desktop&apos;s.</source>
+        <source>Play in LANGUAGE (%1), not the desktop's.</source>
         <translation>Jugar en el idioma LANGUAGE (%1), no en el del escritorio.</translation>
     </message>
 </context>
@@ -274,7 +345,7 @@
         <translation>Abrir el registro de práctica: qué multiplicaciones sabe cada jugador.</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
+        <source>Unexpected argument '%1'.</source>
         <translation>Argumento inesperado «%1».</translation>
     </message>
     <message>
@@ -298,7 +369,7 @@
         <translation>no hay imágenes ni sonidos en %1; se juega sin ellos</translation>
     </message>
     <message>
-        <source>Print NAME&apos;s practice settings, or set them.</source>
+        <source>Print NAME's practice settings, or set them.</source>
         <translation>Mostrar los ajustes de práctica de NAME, o cambiarlos.</translation>
     </message>
     <message>
@@ -306,7 +377,7 @@
         <translation>Las tablas que practica NAME: como 3,4,6, o all (con --practice).</translation>
     </message>
     <message>
-        <source>Ask NAME&apos;s missed facts again: on or off (with --practice).</source>
+        <source>Ask NAME's missed facts again: on or off (with --practice).</source>
         <translation>Volver a preguntar a NAME lo que falló: on u off (con --practice).</translation>
     </message>
     <message>
@@ -318,7 +389,7 @@
         <translation>Los segundos que tiene NAME para responder, de 20 a 90 (con --practice).</translation>
     </message>
     <message>
-        <source>How well the computer plays NAME alone: easy, level (NAME&apos;s own) or hard (with --practice).</source>
+        <source>How well the computer plays NAME alone: easy, level (NAME's own) or hard (with --practice).</source>
         <translation>Lo bien que juega el ordenador contra NAME a solas: easy, level (como NAME) o hard (con --practice).</translation>
     </message>
     <message>
@@ -326,7 +397,7 @@
         <translation>NAME es un jugador nuevo, aún no está en el registro (con --practice).</translation>
     </message>
     <message>
-        <source>unexpected &quot;%1&quot;</source>
+        <source>unexpected "%1"</source>
         <translation>inesperado: «%1»</translation>
     </message>
     <message>
@@ -334,27 +405,27 @@
         <translation>--tables, --ask-missed, --path, --seconds y --opponent necesitan --practice NAME</translation>
     </message>
     <message>
-        <source>--practice needs a player&apos;s name</source>
+        <source>--practice needs a player's name</source>
         <translation>--practice necesita el nombre de un jugador</translation>
     </message>
     <message>
-        <source>the name has %1 characters, more than %2; a player&apos;s name has at most %2 characters and no control or invisible ones</source>
+        <source>the name has %1 characters, more than %2; a player's name has at most %2 characters and no control or invisible ones</source>
         <translation>el nombre tiene %1 caracteres, más de %2; un nombre tiene como máximo %2 caracteres y ninguno de control ni invisible</translation>
     </message>
     <message>
-        <source>the name holds a control or invisible character (%1); a player&apos;s name has at most %2 characters and no control or invisible ones</source>
+        <source>the name holds a control or invisible character (%1); a player's name has at most %2 characters and no control or invisible ones</source>
         <translation>el nombre tiene un carácter de control o invisible (%1); un nombre tiene como máximo %2 caracteres y ninguno de control ni invisible</translation>
     </message>
     <message>
-        <source>--%1 takes on or off, not &quot;%2&quot;</source>
+        <source>--%1 takes on or off, not "%2"</source>
         <translation>--%1 admite on u off, no «%2»</translation>
     </message>
     <message>
-        <source>--seconds takes a number from %1 to %2, not &quot;%3&quot;</source>
+        <source>--seconds takes a number from %1 to %2, not "%3"</source>
         <translation>--seconds admite un número de %1 a %2, no «%3»</translation>
     </message>
     <message>
-        <source>--opponent takes easy, level or hard, not &quot;%1&quot;</source>
+        <source>--opponent takes easy, level or hard, not "%1"</source>
         <translation>--opponent admite easy, level o hard, no «%1»</translation>
     </message>
     <message>
@@ -435,7 +506,7 @@
         </translation>
     </message>
     <message>
-        <source>no school&apos;s record server is set in [record] (see the README, For schools)</source>
+        <source>no school's record server is set in [record] (see the README, For schools)</source>
         <translation>no hay ningún servidor de la escuela en [record] (véase el README, For schools)</translation>
     </message>
     <message>
@@ -443,11 +514,11 @@
         <translation>--keep-days necesita un número de días (0: hasta que se olvide)</translation>
     </message>
     <message>
-        <source>cannot set up the school&apos;s record server: %1</source>
+        <source>cannot set up the school's record server: %1</source>
         <translation>no se puede preparar el servidor de la escuela: %1</translation>
     </message>
     <message>
-        <source>Write the practice record (or one player&apos;s part) as CSV.</source>
+        <source>Write the practice record (or one player's part) as CSV.</source>
         <translation>Escribir el registro de práctica (o la parte de un jugador) en CSV.</translation>
     </message>
     <message>
@@ -459,7 +530,7 @@
         <translation>Añadir las respuestas de un archivo CSV exportado en otro ordenador.</translation>
     </message>
     <message>
-        <source>Delete a player&apos;s answers and games from the practice record.</source>
+        <source>Delete a player's answers and games from the practice record.</source>
         <translation>Borrar las respuestas y partidas de un jugador del registro de práctica.</translation>
     </message>
     <message>
@@ -471,7 +542,7 @@
         <translation>Jugar sin leer ni escribir el registro de práctica.</translation>
     </message>
     <message>
-        <source>Set up the school&apos;s record server named in [record]: tables, roles and their rights (run as the tables&apos; owner).</source>
+        <source>Set up the school's record server named in [record]: tables, roles and their rights (run as the tables' owner).</source>
         <translation>Preparar el servidor de la escuela indicado en [record]: tablas, roles y sus permisos (ejecutar como dueño de las tablas).</translation>
     </message>
     <message>
@@ -479,7 +550,7 @@
         <translation>Con --setup-school-server: un rol para cada una de estas clases.</translation>
     </message>
     <message>
-        <source>Delete from the school&apos;s record server what it no longer keeps (run as the tables&apos; owner, from a timer).</source>
+        <source>Delete from the school's record server what it no longer keeps (run as the tables' owner, from a timer).</source>
         <translation>Borrar del servidor de la escuela lo que ya no guarda (ejecutar como dueño de las tablas, desde un temporizador).</translation>
     </message>
     <message>
@@ -487,7 +558,7 @@
         <translation>Con --setup-school-server: borrar las respuestas más antiguas (0: guardarlas hasta que se olviden).</translation>
     </message>
     <message>
-        <source>Move a child to another class on the school&apos;s record server, with their answers and settings (a teacher of both classes).</source>
+        <source>Move a child to another class on the school's record server, with their answers and settings (a teacher of both classes).</source>
         <translation>Pasar a un niño a otra clase en el servidor de la escuela, con sus respuestas y ajustes (un docente de las dos clases).</translation>
     </message>
     <message>
@@ -503,7 +574,7 @@
         <translation>--%1 necesita un %2</translation>
     </message>
     <message>
-        <source>cannot expire answers on the school&apos;s record server: %1</source>
+        <source>cannot expire answers on the school's record server: %1</source>
         <translation>no se pueden borrar las respuestas caducadas del servidor de la escuela: %1</translation>
     </message>
     <message>
@@ -511,11 +582,11 @@
         <translation>--move-player necesita --from-class y --to-class</translation>
     </message>
     <message>
-        <source>cannot move a child on the school&apos;s record server: %1</source>
+        <source>cannot move a child on the school's record server: %1</source>
         <translation>no se puede cambiar de clase al niño en el servidor de la escuela: %1</translation>
     </message>
     <message>
-        <source>Write the practice record&apos;s report as a PDF (the class&apos;s, or --player&apos;s; with --all one per player into a folder).</source>
+        <source>Write the practice record's report as a PDF (the class's, or --player's; with --all one per player into a folder).</source>
         <translation>Escribir el informe del registro de práctica en PDF (el de la clase, o el de --player; con --all uno por jugador en una carpeta).</translation>
     </message>
     <message>
@@ -531,7 +602,7 @@
         <translation>Con --report: hasta este día (AAAA-MM-DD).</translation>
     </message>
     <message>
-        <source>With --report: the class sheet and every child&apos;s page in one PDF to print.</source>
+        <source>With --report: the class sheet and every child's page in one PDF to print.</source>
         <translation>Con --report: la hoja de la clase y la página de cada niño en un solo PDF para imprimir.</translation>
     </message>
     <message>
@@ -539,7 +610,7 @@
         <translation>Escribir la hoja de la clase, una línea por niño, en CSV para una hoja de cálculo.</translation>
     </message>
     <message>
-        <source>With --report: every player&apos;s report and the class&apos;s, each in a file of its own.</source>
+        <source>With --report: every player's report and the class's, each in a file of its own.</source>
         <translation>Con --report: el informe de cada jugador y el de la clase, cada uno en su propio archivo.</translation>
     </message>
     <message>
@@ -551,7 +622,7 @@
         <translation>--all-in-one y --summary son de toda la clase: quita --all y --player</translation>
     </message>
     <message>
-        <source>--all writes every player&apos;s report: leave out --player</source>
+        <source>--all writes every player's report: leave out --player</source>
         <translation>--all escribe el informe de cada jugador: quita --player</translation>
     </message>
     <message>
@@ -621,21 +692,203 @@
     </message>
 </context>
 <context>
+    <name>quintarlow::FactGridModel</name>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 por</translation>
+    </message>
+    <message>
+        <source>times %1</source>
+        <translation>por %1</translation>
+    </message>
+    <message>
+        <source>Facts, rows the first factor, columns the second</source>
+        <translation>Multiplicaciones, filas el primer factor, columnas el segundo</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::FactWords</name>
+    <message>
+        <source>right</source>
+        <comment>a try</comment>
+        <translation>bien</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <comment>a try</comment>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <comment>a try</comment>
+        <translation>sin tiempo</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <comment>a fact</comment>
+        <translation>aún no preguntada</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <comment>a fact</comment>
+        <translation>sabida</translation>
+    </message>
+    <message>
+        <source>right but slow</source>
+        <comment>a fact</comment>
+        <translation>bien pero lenta</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <comment>a fact</comment>
+        <translation>fallada</translation>
+    </message>
+    <message>
+        <source>%1 times %2: %3</source>
+        <translation>%1 por %2: %3</translation>
+    </message>
+    <message>
+        <source>%L1 right</source>
+        <comment>tries</comment>
+        <translation>%L1 bien</translation>
+    </message>
+    <message>
+        <source>%1; children: %2, %3, %4; %5, %6</source>
+        <translation>%1; niños: %2, %3, %4; %5, %6</translation>
+    </message>
+    <message>
+        <source>; missing it: %1</source>
+        <translation>; la fallan: %1</translation>
+    </message>
+    <message>
+        <source>usually answered in %1 seconds</source>
+        <translation>casi siempre respondida en %1 segundos</translation>
+    </message>
+    <message>
+        <source>last %L1: %2</source>
+        <translation>últimas %L1: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %L2 more</source>
+        <translation>%1 y %L2 más</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a fact and who misses it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>this week</source>
+        <translation>esta semana</translation>
+    </message>
+    <message>
+        <source>in the last 30 days</source>
+        <translation>en los últimos 30 días</translation>
+    </message>
+    <message>
+        <source>this term</source>
+        <translation>este trimestre</translation>
+    </message>
+    <message>
+        <source>this school year</source>
+        <translation>este curso</translation>
+    </message>
+    <message>
+        <source>since the first game</source>
+        <translation>desde la primera partida</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a date's format</comment>
+        <translation>d 'de' MMMM 'de' yyyy</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <comment>a day</comment>
+        <translation>el %1</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>a date's format</comment>
+        <translation>d 'de' MMMM</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <comment>answers</comment>
+        <translation>todas</translation>
+    </message>
+    <message>
+        <source>faster</source>
+        <comment>answers</comment>
+        <translation>más rápido</translation>
+    </message>
+    <message>
+        <source>slower</source>
+        <comment>answers</comment>
+        <translation>más lento</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <comment>answers' speed</comment>
+        <translation>igual</translation>
+    </message>
+    <message>
+        <source>Too few right answers %1 to say whether answers get faster.</source>
+        <translation>Muy pocas respuestas correctas %1 para saber si responde más rápido.</translation>
+    </message>
+    <message>
+        <source>Answers got faster %1: %2 s → %3 s.</source>
+        <translation>Las respuestas fueron más rápidas %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>Answers got slower %1: %2 s → %3 s.</source>
+        <translation>Las respuestas fueron más lentas %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>Answers stayed about as fast %1: %2 s → %3 s.</source>
+        <translation>Las respuestas siguieron casi igual de rápidas %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: missed its only try</source>
+        <translation>%1 × %2 = %3: falló su único intento</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right once so far, in %4 seconds</source>
+        <translation>%1 × %2 = %3: bien una vez hasta ahora, en %4 segundos</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: missed %4 of the last %5</source>
+        <translation>%1 × %2 = %3: falló %4 de las últimas %5</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right %4 of the last %4, usually in %5 seconds</source>
+        <translation>%1 × %2 = %3: bien las últimas %4, casi siempre en %5 segundos</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right %4 of the last %4</source>
+        <translation>%1 × %2 = %3: bien las últimas %4</translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::NameEntry</name>
     <message>
         <source>%1 CHARACTERS MAX</source>
         <translation>MÁXIMO %1 CARACTERES</translation>
     </message>
     <message>
-        <source>The Red player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+        <source>The Red player's name has %1 characters, more than %2.<byte value="xd" />
 Please type it again.</source>
-        <translation>El nombre del jugador rojo tiene %1 caracteres, más de %2.<byte value="xd"/>
+        <translation>El nombre del jugador rojo tiene %1 caracteres, más de %2.<byte value="xd" />
 Escríbelo otra vez, por favor.</translation>
     </message>
     <message>
-        <source>The Blue player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+        <source>The Blue player's name has %1 characters, more than %2.<byte value="xd" />
 Please type it again.</source>
-        <translation>El nombre del jugador azul tiene %1 caracteres, más de %2.<byte value="xd"/>
+        <translation>El nombre del jugador azul tiene %1 caracteres, más de %2.<byte value="xd" />
 Escríbelo otra vez, por favor.</translation>
     </message>
     <message>
@@ -655,11 +908,11 @@ Escríbelo otra vez, por favor.</translation>
         <translation>Rojo es invitado, no se guarda</translation>
     </message>
     <message>
-        <source>Red player&apos;s name</source>
+        <source>Red player's name</source>
         <translation>Nombre del jugador rojo</translation>
     </message>
     <message>
-        <source>Blue player&apos;s name</source>
+        <source>Blue player's name</source>
         <translation>Nombre del jugador azul</translation>
     </message>
     <message>
@@ -667,34 +920,661 @@ Escríbelo otra vez, por favor.</translation>
         <translation>BIENVENIDOS</translation>
     </message>
     <message>
-        <source>The same name cannot be entered for both players!<byte value="xd"/>
+        <source>The same name cannot be entered for both players!<byte value="xd" />
 please enter another name, or play against the computer.</source>
-        <translation>¡Los dos jugadores no pueden tener el mismo nombre!<byte value="xd"/>
+        <translation>¡Los dos jugadores no pueden tener el mismo nombre!<byte value="xd" />
 Escribe otro nombre o juega contra el ordenador.</translation>
     </message>
     <message>
-        <source>A name must be entered for the Blue player!<byte value="xd"/>
+        <source>A name must be entered for the Blue player!<byte value="xd" />
 please retry.</source>
-        <translation>¡El jugador azul necesita un nombre!<byte value="xd"/>
+        <translation>¡El jugador azul necesita un nombre!<byte value="xd" />
 Inténtalo otra vez.</translation>
     </message>
     <message>
-        <source>Names must be entered for both players!<byte value="xd"/>
+        <source>Names must be entered for both players!<byte value="xd" />
 please retry.</source>
-        <translation>¡Los dos jugadores necesitan un nombre!<byte value="xd"/>
+        <translation>¡Los dos jugadores necesitan un nombre!<byte value="xd" />
 Inténtalo otra vez.</translation>
     </message>
     <message>
-        <source>The Red player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
+        <source>The Red player's name holds a control or invisible character (%1).<byte value="xd" />
 Please type it again.</source>
-        <translation>El nombre del jugador rojo tiene un carácter de control o invisible (%1).<byte value="xd"/>
+        <translation>El nombre del jugador rojo tiene un carácter de control o invisible (%1).<byte value="xd" />
 Escríbelo otra vez, por favor.</translation>
     </message>
     <message>
-        <source>The Blue player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
+        <source>The Blue player's name holds a control or invisible character (%1).<byte value="xd" />
 Please type it again.</source>
-        <translation>El nombre del jugador azul tiene un carácter de control o invisible (%1).<byte value="xd"/>
+        <translation>El nombre del jugador azul tiene un carácter de control o invisible (%1).<byte value="xd" />
 Escríbelo otra vez, por favor.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PlayerList</name>
+    <message>
+        <source>%1, has practice settings of their own</source>
+        <translation>%1, tiene sus propios ajustes de práctica</translation>
+    </message>
+    <message>
+        <source>Has practice settings of their own</source>
+        <translation>Tiene sus propios ajustes de práctica</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Jugadores</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Falla</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Ritmo</translation>
+    </message>
+    <message>
+        <source>Knows</source>
+        <translation>Sabe</translation>
+    </message>
+    <message>
+        <source>Usually</source>
+        <translation>Suele</translation>
+    </message>
+    <message>
+        <source>To practise</source>
+        <translation>A practicar</translation>
+    </message>
+    <message>
+        <source>Moved on</source>
+        <translation>Avanza</translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation>Último día</translation>
+    </message>
+    <message>
+        <source>How many answers in the period shown</source>
+        <translation>Cuántas respuestas en el periodo mostrado</translation>
+    </message>
+    <message>
+        <source>How many facts the player keeps missing at the end of the period shown</source>
+        <translation>Cuántas multiplicaciones sigue fallando al final del periodo mostrado</translation>
+    </message>
+    <message>
+        <source>Whether right answers got faster or slower in the period shown; slower first</source>
+        <translation>Si las respuestas correctas fueron más rápidas o más lentas en el periodo; las más lentas primero</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>d MMM yy</source>
+        <comment>a date's format</comment>
+        <translation>d/M/yy</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <comment>the row of the whole class</comment>
+        <translation>Clase</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PracticeEditor</name>
+    <message>
+        <source>Practice settings</source>
+        <translation>Ajustes de práctica</translation>
+    </message>
+    <message>
+        <source>&amp;Tables:</source>
+        <translation>&amp;Tablas:</translation>
+    </message>
+    <message>
+        <source>The %1s</source>
+        <translation>La tabla del %1</translation>
+    </message>
+    <message>
+        <source>Practise the %1s</source>
+        <translation>Practicar la tabla del %1</translation>
+    </message>
+    <message>
+        <source>&amp;All tables</source>
+        <translation>&amp;Todas las tablas</translation>
+    </message>
+    <message>
+        <source>All tables</source>
+        <translation>Todas las tablas</translation>
+    </message>
+    <message>
+        <source>Every table from 1 to 12, as in any game</source>
+        <translation>Todas las tablas del 1 al 12, como en cualquier partida</translation>
+    </message>
+    <message>
+        <source>Ask again what I &amp;miss</source>
+        <translation>Volver a preguntar lo que &amp;fallo</translation>
+    </message>
+    <message>
+        <source>Ask again what I miss</source>
+        <translation>Volver a preguntar lo que fallo</translation>
+    </message>
+    <message>
+        <source>Follow the learning pat&amp;h</source>
+        <translation>Seguir el &amp;camino de aprendizaje</translation>
+    </message>
+    <message>
+        <source>Follow the learning path</source>
+        <translation>Seguir el camino de aprendizaje</translation>
+    </message>
+    <message>
+        <source>A few new facts at a time among known ones, each known fact back on its day of review, the tables in the order they build on each other (or the tables chosen)</source>
+        <translation>Unas pocas multiplicaciones nuevas entre las ya sabidas, cada una sabida vuelve el día de repaso, las tablas en el orden en que se apoyan unas en otras (o las tablas elegidas)</translation>
+    </message>
+    <message>
+        <source>Time to a&amp;nswer:</source>
+        <translation>&amp;Tiempo para responder:</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> segundos</translation>
+    </message>
+    <message>
+        <source>Time to answer</source>
+        <translation>Tiempo para responder</translation>
+    </message>
+    <message>
+        <source>The seconds this child has for each question; the other player keeps their own</source>
+        <translation>Los segundos que tiene este niño para cada pregunta; el otro jugador mantiene los suyos</translation>
+    </message>
+    <message>
+        <source>The &amp;computer plays:</source>
+        <translation>El &amp;ordenador juega:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>At the child's level</source>
+        <translation>Al nivel del niño</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>The computer plays</source>
+        <translation>El ordenador juega</translation>
+    </message>
+    <message>
+        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child's level as often as the child was in their last 50 answers</source>
+        <translation>Cuando este niño juega solo: fácil acierta la mitad de las veces y es lento, difícil nueve de cada diez y rápido, al nivel del niño tanto como el niño en sus últimas 50 respuestas</translation>
+    </message>
+    <message>
+        <source>The practice settings of %1 could not be saved: the record could not be changed. Close the window and try again; if it keeps failing, see the README, Practice record.</source>
+        <translation>No se pudieron guardar los ajustes de práctica de %1: no se pudo cambiar el registro. Cierre la ventana y vuelva a intentarlo; si sigue fallando, vea el README, Practice record.</translation>
+    </message>
+    <message>
+        <source>Practice Settings</source>
+        <translation>Ajustes de práctica</translation>
+    </message>
+    <message>
+        <source>Settings are made for one player: choose a player above.</source>
+        <translation>Los ajustes son para un jugador: elija uno arriba.</translation>
+    </message>
+    <message>
+        <source>Every table from 1 to 12, as in any game. Changes count from the next game.</source>
+        <translation>Todas las tablas del 1 al 12, como en cualquier partida. Los cambios cuentan desde la próxima partida.</translation>
+    </message>
+    <message>
+        <source> Changes count from the next game.</source>
+        <translation> Los cambios cuentan desde la próxima partida.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PracticeWords</name>
+    <message>
+        <source>the list of tables is empty (give tables like 3,4,6 or all)</source>
+        <translation>la lista de tablas está vacía (indique tablas como 3,4,6 o all)</translation>
+    </message>
+    <message>
+        <source>"%1" has an empty entry</source>
+        <translation>«%1» tiene una entrada vacía</translation>
+    </message>
+    <message>
+        <source>"%1" is not a table from 1 to 12</source>
+        <translation>«%1» no es una tabla del 1 al 12</translation>
+    </message>
+    <message>
+        <source>following the learning path</source>
+        <translation>sigue el camino de aprendizaje</translation>
+    </message>
+    <message>
+        <source>following the learning path over %1</source>
+        <translation>sigue el camino de aprendizaje por %1</translation>
+    </message>
+    <message>
+        <source>practising %1</source>
+        <translation>practica %1</translation>
+    </message>
+    <message>
+        <source>missed facts asked again</source>
+        <translation>se repiten las falladas</translation>
+    </message>
+    <message>
+        <source>%1 seconds to answer</source>
+        <translation>%1 segundos para responder</translation>
+    </message>
+    <message>
+        <source>an easy computer</source>
+        <translation>un ordenador fácil</translation>
+    </message>
+    <message>
+        <source>a hard computer</source>
+        <translation>un ordenador difícil</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last of a list</comment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>a times table: the 7s</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <comment>times tables</comment>
+        <translation>las tablas del %1</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ProgressWindow</name>
+    <message>
+        <source>Knows %1 of 144 facts; %2 being learned, %3 new.</source>
+        <translation>Sabe %1 de 144 multiplicaciones; %2 en aprendizaje, %3 nuevas.</translation>
+    </message>
+    <message>
+        <source>Every table of the path is learned.</source>
+        <translation>Todas las tablas del camino están aprendidas.</translation>
+    </message>
+    <message>
+        <source>Learning the %1s, the last table of the path.</source>
+        <translation>Aprende la tabla del %1, la última del camino.</translation>
+    </message>
+    <message>
+        <source>Learning the %1s; the %2s come next.</source>
+        <translation>Aprende la tabla del %1; después viene la del %2.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise again today.</source>
+        <translation>Hoy no hay nada que repasar.</translation>
+    </message>
+    <message>
+        <source>To practise again today: %1.</source>
+        <translation>Para repasar hoy: %1.</translation>
+    </message>
+    <message>
+        <source>Practice Record</source>
+        <translation>Registro de práctica</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <comment>a date's format</comment>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>The term began on</source>
+        <translation>El trimestre empezó el</translation>
+    </message>
+    <message>
+        <source>The day this term began</source>
+        <translation>El día en que empezó este trimestre</translation>
+    </message>
+    <message>
+        <source>&amp;Known when right within</source>
+        <translation>&amp;Sabida si bien en</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>Known when right within</source>
+        <translation>Sabida si bien en</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report…</source>
+        <translation>&amp;Guardar informe…</translation>
+    </message>
+    <message>
+        <source>Save A&amp;ll…</source>
+        <translation>Guardar &amp;todos…</translation>
+    </message>
+    <message>
+        <source>Every player's report and the class's, each a PDF of its own in one folder</source>
+        <translation>El informe de cada jugador y el de la clase, cada uno un PDF en una carpeta</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>&amp;Forget player…</source>
+        <translation>&amp;Olvidar jugador…</translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation>Para practicar</translation>
+    </message>
+    <message>
+        <source>Share right and usual time per day</source>
+        <translation>Parte bien y tiempo habitual por día</translation>
+    </message>
+    <message>
+        <source>The practice record could not be read, so there is nothing to show. Nothing in it was changed or deleted.%1
+
+%2</source>
+        <translation>No se pudo leer el registro de práctica, así que no hay nada que mostrar. No se cambió ni se borró nada.%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Nobody has played yet.
+
+The record fills by itself: every answer in a game of Quintarlow! is kept here. Play a game, then open the Practice Record again to see which facts each player knows.</source>
+        <translation>Aún no ha jugado nadie.
+
+El registro se llena solo: cada respuesta de una partida de Quintarlow! se guarda aquí. Juegue una partida y vuelva a abrir el registro para ver qué multiplicaciones sabe cada jugador.</translation>
+    </message>
+    <message>
+        <source>Each child is judged on their own answers: a cell has the colour most children show, its number how many keep missing it. </source>
+        <translation>Cada niño cuenta con sus propias respuestas: una casilla tiene el color de la mayoría, su número cuántos la siguen fallando. </translation>
+    </message>
+    <message>
+        <source>A cell's number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
+        <translation>El número de una casilla: los segundos que suelen tardar sus respuestas correctas en los tres últimos intentos, según los que se da el color. Una estrella naranja: ajustes de práctica propios. </translation>
+    </message>
+    <message>
+        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period's end, even from tries before it.</source>
+        <translation>Filas: primer factor; columnas: segundo. Colores: cómo estaba cada multiplicación al final del periodo, incluso por intentos anteriores.</translation>
+    </message>
+    <message>
+        <source>Facts most children miss</source>
+        <translation>Lo que más niños fallan</translation>
+    </message>
+    <message>
+        <source>None: every fact asked lately is known.</source>
+        <translation>Nada: todas las preguntadas últimamente se saben.</translation>
+    </message>
+    <message>
+        <source>Bars: the share right. Line: the seconds right answers usually took; lower is faster. </source>
+        <translation>Barras: la parte bien. Línea: los segundos que solían tardar las correctas; más abajo es más rápido. </translation>
+    </message>
+    <message>
+        <source>Moving on</source>
+        <translation>Avanzar</translation>
+    </message>
+    <message>
+        <source>Learning path, from all answers</source>
+        <translation>Camino de aprendizaje, con todas las respuestas</translation>
+    </message>
+    <message>
+        <source>Learning path</source>
+        <translation>Camino de aprendizaje</translation>
+    </message>
+    <message>
+        <source>Not on the learning path: tick "Follow the learning path" under Practice settings.</source>
+        <translation>No sigue el camino de aprendizaje: marque «Seguir el camino de aprendizaje» en Ajustes de práctica.</translation>
+    </message>
+    <message>
+        <source>The report could not be saved: %1. Choose another folder and try again.</source>
+        <translation>No se pudo guardar el informe: %1. Elija otra carpeta y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>Practice Records</source>
+        <translation>Registros de práctica</translation>
+    </message>
+    <message>
+        <source>Not every report could be saved: %1. Choose another folder and try again.</source>
+        <translation>No se pudieron guardar todos los informes: %1. Elija otra carpeta y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Save All Reports</source>
+        <translation>Guardar todos los informes</translation>
+    </message>
+    <message>
+        <source>Forget Player</source>
+        <translation>Olvidar jugador</translation>
+    </message>
+    <message>
+        <source>%1 could not be forgotten: the record could not be changed. Nothing was deleted; close the window and try again.</source>
+        <translation>No se pudo olvidar a %1: no se pudo cambiar el registro. No se borró nada; cierre la ventana y vuelva a intentarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ProgressWords</name>
+    <message>
+        <source>The whole class</source>
+        <translation>Toda la clase</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>too soon</source>
+        <translation>muy pronto</translation>
+    </message>
+    <message>
+        <source>not played</source>
+        <translation>no ha jugado</translation>
+    </message>
+    <message>
+        <source>knows all</source>
+        <translation>las sabe todas</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>too few to tell</source>
+        <translation>muy pocas</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Niño</translation>
+    </message>
+    <message>
+        <source>Knows (of 144)</source>
+        <translation>Sabe (de 144)</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Usually answers in</source>
+        <translation>Suele responder en</translation>
+    </message>
+    <message>
+        <source>Answer times</source>
+        <translation>Tiempos</translation>
+    </message>
+    <message>
+        <source>To practise</source>
+        <translation>A practicar</translation>
+    </message>
+    <message>
+        <source>Moved on, last two weeks</source>
+        <translation>Avanzó en 2 semanas</translation>
+    </message>
+    <message>
+        <source>Knows %L1 of 144 facts.</source>
+        <translation>Sabe %L1 de 144 multiplicaciones.</translation>
+    </message>
+    <message>
+        <source>No answers %1.</source>
+        <translation>Ninguna respuesta %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise: every fact asked lately is known.</source>
+        <translation>Nada que practicar: todas las preguntadas últimamente se saben.</translation>
+    </message>
+    <message>
+        <source>Practise %1.</source>
+        <translation>Practicar: %1.</translation>
+    </message>
+    <message>
+        <source>Every child who played in the last two weeks moved on: a fact became known to each.</source>
+        <translation>Cada niño que jugó en las dos últimas semanas avanzó: cada uno sabe una multiplicación más.</translation>
+    </message>
+    <message>
+        <source>Not moved on for two weeks (played, and no fact became known): %1.</source>
+        <translation>Sin avanzar en dos semanas (jugó y no aprendió ninguna multiplicación nueva): %1.</translation>
+    </message>
+    <message>
+        <source>Known: right within %1 s in 2 of the last 3 tries. Usually: the middle time of right answers.</source>
+        <translation>Sabida: bien en %1 s o menos en 2 de los 3 últimos intentos. Suele: el tiempo medio de las correctas.</translation>
+    </message>
+    <message>
+        <source>No play %1</source>
+        <translation>Sin partidas %1</translation>
+    </message>
+    <message>
+        <source>Day by day, %1</source>
+        <translation>Día a día, %1</translation>
+    </message>
+    <message>
+        <source>Week by week, %1</source>
+        <translation>Semana a semana, %1</translation>
+    </message>
+    <message>
+        <source>Practice Record - %1.pdf</source>
+        <translation>Registro de práctica - %1.pdf</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>right (%)</source>
+        <translation>bien (%)</translation>
+    </message>
+    <message>
+        <source>time (s)</source>
+        <translation>tiempo (s)</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a date's format</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>The class, child by child, %1</source>
+        <translation>La clase, niño a niño, %1</translation>
+    </message>
+    <message>
+        <source>Quintarlow! Practice Record</source>
+        <translation>Quintarlow! Registro de práctica</translation>
+    </message>
+    <message>
+        <source>Answers from %1 to %2. </source>
+        <translation>Respuestas del %1 al %2. </translation>
+    </message>
+    <message>
+        <source>A cell's colour is what most children show; its number, how many keep missing it.</source>
+        <translation>El color de una casilla es el de la mayoría; su número, cuántos la siguen fallando.</translation>
+    </message>
+    <message>
+        <source>The number in a cell: the seconds its right answers usually take, of its last three tries.</source>
+        <translation>El número de una casilla: los segundos que suelen tardar sus respuestas correctas, de los tres últimos intentos.</translation>
+    </message>
+    <message>
+        <source>Facts most children miss</source>
+        <translation>Lo que más niños fallan</translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation>Para practicar</translation>
+    </message>
+    <message>
+        <source>None: every fact asked lately is known.</source>
+        <translation>Nada: todas las preguntadas últimamente se saben.</translation>
+    </message>
+    <message>
+        <source>Practice Record: %1</source>
+        <translation>Registro de práctica: %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save All Reports In</source>
+        <translation>Guardar todos los informes en</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Imprimir informe</translation>
+    </message>
+    <message>
+        <source>✓ green: known, right at least 2 of the last 3 times, each within %1 s</source>
+        <translation>✓ verde: sabida, bien al menos 2 de las 3 últimas veces, cada una en %1 s</translation>
+    </message>
+    <message>
+        <source>~ yellow, dotted: right but slow, or not yet right twice</source>
+        <translation>~ amarillo, punteado: bien pero lenta, o aún no bien dos veces</translation>
+    </message>
+    <message>
+        <source>✗ red, striped: missed, wrong or too late more often than right</source>
+        <translation>✗ rojo, rayado: más veces mal o sin tiempo que bien</translation>
+    </message>
+    <message>
+        <source>white: not asked yet</source>
+        <translation>blanco: aún no preguntada</translation>
     </message>
 </context>
 <context>

@@ -2,10 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <source>%Ln try</source>
+        <translation><numerusform>%Ln essai</numerusform><numerusform>%Ln essais</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tries</source>
+        <translation><numerusform>%Ln essai</numerusform><numerusform>%Ln essais</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln knows it</source>
+        <translation><numerusform>%Ln la connaît</numerusform><numerusform>%Ln la connaissent</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln know it</source>
+        <translation><numerusform>%Ln la connaît</numerusform><numerusform>%Ln la connaissent</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keeps missing it</source>
+        <translation><numerusform>%Ln se trompe encore</numerusform><numerusform>%Ln se trompent encore</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keep missing it</source>
+        <translation><numerusform>%Ln se trompe encore</numerusform><numerusform>%Ln se trompent encore</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) keeps missing it</source>
+        <translation><numerusform>%1 × %2 = %3 : %4 enfant sur %Ln se trompe encore</numerusform><numerusform>%1 × %2 = %3 : %4 enfant sur %Ln se trompe encore</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) keep missing it</source>
+        <translation><numerusform>%1 × %2 = %3 : %4 enfants sur %Ln se trompent encore</numerusform><numerusform>%1 × %2 = %3 : %4 enfants sur %Ln se trompent encore</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) is still learning it</source>
+        <translation><numerusform>%1 × %2 = %3 : %4 enfant sur %Ln l'apprend encore</numerusform><numerusform>%1 × %2 = %3 : %4 enfant sur %Ln l'apprend encore</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) are still learning it</source>
+        <translation><numerusform>%1 × %2 = %3 : %4 enfants sur %Ln l'apprennent encore</numerusform><numerusform>%1 × %2 = %3 : %4 enfants sur %Ln l'apprennent encore</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answer(s) %1, %2 % right by %3.</source>
+        <translation><numerusform>%Ln réponse de %3 %1, %2 % justes.</numerusform><numerusform>%Ln réponses de %3 %1, %2 % justes.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln child(ren)</source>
+        <translation><numerusform>%Ln enfant</numerusform><numerusform>%Ln enfants</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answer(s) %1, %2 % right.</source>
+        <translation><numerusform>%Ln réponse %1, %2 % justes.</numerusform><numerusform>%Ln réponses %1, %2 % justes.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Played alone against the computer: %Ln game(s), %1 won.</source>
+        <translation><numerusform>Seul contre l'ordinateur : %Ln partie, %1 gagnée(s).</numerusform><numerusform>Seul contre l'ordinateur : %Ln parties, %1 gagnée(s).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers are kept for %Ln day(s), then deleted.</source>
+        <translation><numerusform>Les réponses sont gardées %Ln jour, puis effacées.</numerusform><numerusform>Les réponses sont gardées %Ln jours, puis effacées.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Forget %1? All %Ln answer(s) that %1 gave are deleted from the practice record on this computer. This cannot be undone.</source>
+        <translation><numerusform>Oublier %1 ? La réponse (%Ln) de %1 est effacée du carnet de cet ordinateur. Impossible de revenir en arrière.</numerusform><numerusform>Oublier %1 ? Les %Ln réponses de %1 sont effacées du carnet de cet ordinateur. Impossible de revenir en arrière.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln learning it</source>
+        <translation><numerusform>%Ln l'apprend encore</numerusform><numerusform>%Ln l'apprennent encore</numerusform></translation>
+    </message>
+</context>
+<context>
     <name>Names</name>
     <message>
         <source>The Computer</source>
-        <translation>L&apos;ordinateur</translation>
+        <translation>L'ordinateur</translation>
     </message>
     <message>
         <source>Red Player - Enter Name Here</source>
@@ -20,22 +91,22 @@
     <name>RecordTrouble</name>
     <message>
         <source>On %1 the game could not write the practice record (%2), so the answers played since then are not kept. Make room on the disk or let the game write to its folder, then play again.</source>
-        <translation>Le %1, le jeu n&apos;a pas pu écrire le carnet d&apos;entraînement (%2) : les réponses jouées depuis ne sont pas gardées. Libère de la place sur le disque ou laisse le jeu écrire dans son dossier, puis rejoue.</translation>
+        <translation>Le %1, le jeu n'a pas pu écrire le carnet d'entraînement (%2) : les réponses jouées depuis ne sont pas gardées. Libère de la place sur le disque ou laisse le jeu écrire dans son dossier, puis rejoue.</translation>
     </message>
     <message>
-        <source>d MMMM yyyy &apos;at&apos; HH:mm</source>
-        <translation>d MMMM yyyy &apos;à&apos; HH:mm</translation>
+        <source>d MMMM yyyy 'at' HH:mm</source>
+        <translation>d MMMM yyyy 'à' HH:mm</translation>
     </message>
     <message>
         <source>Quintarlow! is not keeping its practice record</source>
-        <translation>Quintarlow! ne garde plus son carnet d&apos;entraînement</translation>
+        <translation>Quintarlow! ne garde plus son carnet d'entraînement</translation>
     </message>
 </context>
 <context>
     <name>Texts</name>
     <message>
-        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
-        <translation>bienvenue dans quintarlow,, entrez vos noms et c&apos;est parti !</translation>
+        <source>welcome to quintarlow,, enter your names and we'll get started!</source>
+        <translation>bienvenue dans quintarlow,, entrez vos noms et c'est parti !</translation>
     </message>
     <message>
         <source>FOUR IN A ROW,,ACROSS, UP AND DOWN OR DIAGONALLY WINS,, you have %1 seconds to answer,, blue goes FIRST</source>
@@ -59,11 +130,11 @@
     </message>
     <message>
         <source>CORRECT</source>
-        <translation>C&apos;EST JUSTE</translation>
+        <translation>C'EST JUSTE</translation>
     </message>
     <message>
         <source>YOU WERE WRONG</source>
-        <translation>C&apos;EST FAUX</translation>
+        <translation>C'EST FAUX</translation>
     </message>
     <message>
         <source>WE HAVE A WINNER</source>
@@ -79,7 +150,7 @@
     </message>
     <message>
         <source>that is not a valid selection,, try again,, %1, times, %2</source>
-        <translation>ce choix n&apos;est pas valable,, essaie encore,, %1, fois, %2</translation>
+        <translation>ce choix n'est pas valable,, essaie encore,, %1, fois, %2</translation>
     </message>
     <message>
         <source>red,, generate your multipliers</source>
@@ -91,35 +162,35 @@
     </message>
     <message>
         <source>%1, that is correct, red gets the square. , it is, blues turn</source>
-        <translation>%1, c&apos;est juste, rouge prend la case. , c&apos;est au tour, de bleu</translation>
+        <translation>%1, c'est juste, rouge prend la case. , c'est au tour, de bleu</translation>
     </message>
     <message>
         <source>%1, that is correct, blue gets the square. , it is, reds turn</source>
-        <translation>%1, c&apos;est juste, bleu prend la case. , c&apos;est au tour, de rouge</translation>
+        <translation>%1, c'est juste, bleu prend la case. , c'est au tour, de rouge</translation>
     </message>
     <message>
-        <source>IT&apos;S RED&apos;s TURN</source>
+        <source>IT'S RED's TURN</source>
         <translation>AU TOUR DE ROUGE</translation>
     </message>
     <message>
-        <source>IT&apos;S BLUE&apos;s TURN</source>
+        <source>IT'S BLUE's TURN</source>
         <translation>AU TOUR DE BLEU</translation>
     </message>
     <message>
         <source>you are out of time.  the correct answer was,, %1, it is, REDs turn.</source>
-        <translation>le temps est écoulé.  la bonne réponse était,, %1, c&apos;est au tour, de ROUGE.</translation>
+        <translation>le temps est écoulé.  la bonne réponse était,, %1, c'est au tour, de ROUGE.</translation>
     </message>
     <message>
         <source>you are out of time.  the correct answer was,, %1, it is, BLUEs turn.</source>
-        <translation>le temps est écoulé.  la bonne réponse était,, %1, c&apos;est au tour, de BLEU.</translation>
+        <translation>le temps est écoulé.  la bonne réponse était,, %1, c'est au tour, de BLEU.</translation>
     </message>
     <message>
         <source>%1  that is wrong.  the correct answer was,, %2, it is, REDs turn.</source>
-        <translation>%1  c&apos;est faux.  la bonne réponse était,, %2, c&apos;est au tour, de ROUGE.</translation>
+        <translation>%1  c'est faux.  la bonne réponse était,, %2, c'est au tour, de ROUGE.</translation>
     </message>
     <message>
         <source>%1  that is wrong.  the correct answer was,, %2, it is, BLUEs turn.</source>
-        <translation>%1  c&apos;est faux.  la bonne réponse était,, %2, c&apos;est au tour, de BLEU.</translation>
+        <translation>%1  c'est faux.  la bonne réponse était,, %2, c'est au tour, de BLEU.</translation>
     </message>
     <message>
         <source>attention! attention! we have a winner! congratulations to the,, red, player</source>
@@ -151,7 +222,7 @@
     </message>
     <message>
         <source>practising the tables %1</source>
-        <translation>s&apos;entraîne aux tables %1</translation>
+        <translation>s'entraîne aux tables %1</translation>
     </message>
     <message>
         <source>%1: %2 of %3 right</source>
@@ -165,7 +236,7 @@
 <context>
     <name>main</name>
     <message>
-        <source>Play in LANGUAGE (%1), not the desktop&apos;s.</source>
+        <source>Play in LANGUAGE (%1), not the desktop's.</source>
         <translation>Jouer dans la langue LANGUAGE (%1), et non celle du bureau.</translation>
     </message>
 </context>
@@ -271,10 +342,10 @@
     </message>
     <message>
         <source>Open the Practice Record: which facts each player knows.</source>
-        <translation>Ouvrir le carnet d&apos;entraînement : les multiplications que chaque joueur connaît.</translation>
+        <translation>Ouvrir le carnet d'entraînement : les multiplications que chaque joueur connaît.</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
+        <source>Unexpected argument '%1'.</source>
         <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
@@ -283,30 +354,30 @@
     </message>
     <message>
         <source>cannot open the practice record: %1. Nothing was changed. %2</source>
-        <translation>impossible d&apos;ouvrir le carnet d&apos;entraînement : %1. Rien n&apos;a été modifié. %2</translation>
+        <translation>impossible d'ouvrir le carnet d'entraînement : %1. Rien n'a été modifié. %2</translation>
     </message>
     <message>
         <source>%1; kept on this computer until it can be reached</source>
-        <translation>%1 ; conservé sur cet ordinateur jusqu&apos;à ce qu&apos;il soit joignable</translation>
+        <translation>%1 ; conservé sur cet ordinateur jusqu'à ce qu'il soit joignable</translation>
     </message>
     <message>
         <source>%1; nor can the practice record on this computer be opened: %2. %3</source>
-        <translation>%1 ; le carnet d&apos;entraînement de cet ordinateur ne peut pas non plus être ouvert : %2. %3</translation>
+        <translation>%1 ; le carnet d'entraînement de cet ordinateur ne peut pas non plus être ouvert : %2. %3</translation>
     </message>
     <message>
         <source>no pictures or sounds in %1; playing without them</source>
-        <translation>pas d&apos;images ni de sons dans %1 ; la partie se joue sans eux</translation>
+        <translation>pas d'images ni de sons dans %1 ; la partie se joue sans eux</translation>
     </message>
     <message>
-        <source>Print NAME&apos;s practice settings, or set them.</source>
-        <translation>Afficher les réglages d&apos;entraînement de NAME, ou les changer.</translation>
+        <source>Print NAME's practice settings, or set them.</source>
+        <translation>Afficher les réglages d'entraînement de NAME, ou les changer.</translation>
     </message>
     <message>
         <source>The tables NAME practises: like 3,4,6, or all (with --practice).</source>
         <translation>Les tables que NAME travaille : comme 3,4,6, ou all (avec --practice).</translation>
     </message>
     <message>
-        <source>Ask NAME&apos;s missed facts again: on or off (with --practice).</source>
+        <source>Ask NAME's missed facts again: on or off (with --practice).</source>
         <translation>Reposer à NAME les multiplications ratées : on ou off (avec --practice).</translation>
     </message>
     <message>
@@ -318,15 +389,15 @@
         <translation>Les secondes dont NAME dispose pour répondre, de 20 à 90 (avec --practice).</translation>
     </message>
     <message>
-        <source>How well the computer plays NAME alone: easy, level (NAME&apos;s own) or hard (with --practice).</source>
-        <translation>Le niveau de l&apos;ordinateur contre NAME seul : easy, level (celui de NAME) ou hard (avec --practice).</translation>
+        <source>How well the computer plays NAME alone: easy, level (NAME's own) or hard (with --practice).</source>
+        <translation>Le niveau de l'ordinateur contre NAME seul : easy, level (celui de NAME) ou hard (avec --practice).</translation>
     </message>
     <message>
         <source>NAME is a new player, not yet in the record (with --practice).</source>
         <translation>NAME est un nouveau joueur, pas encore dans le carnet (avec --practice).</translation>
     </message>
     <message>
-        <source>unexpected &quot;%1&quot;</source>
+        <source>unexpected "%1"</source>
         <translation>inattendu : « %1 »</translation>
     </message>
     <message>
@@ -334,52 +405,52 @@
         <translation>--tables, --ask-missed, --path, --seconds et --opponent demandent --practice NAME</translation>
     </message>
     <message>
-        <source>--practice needs a player&apos;s name</source>
-        <translation>--practice demande le prénom d&apos;un joueur</translation>
+        <source>--practice needs a player's name</source>
+        <translation>--practice demande le prénom d'un joueur</translation>
     </message>
     <message>
-        <source>the name has %1 characters, more than %2; a player&apos;s name has at most %2 characters and no control or invisible ones</source>
+        <source>the name has %1 characters, more than %2; a player's name has at most %2 characters and no control or invisible ones</source>
         <translation>le prénom a %1 caractères, plus de %2 ; un prénom a au plus %2 caractères et aucun caractère de contrôle ou invisible</translation>
     </message>
     <message>
-        <source>the name holds a control or invisible character (%1); a player&apos;s name has at most %2 characters and no control or invisible ones</source>
+        <source>the name holds a control or invisible character (%1); a player's name has at most %2 characters and no control or invisible ones</source>
         <translation>le prénom contient un caractère de contrôle ou invisible (%1) ; un prénom a au plus %2 caractères et aucun caractère de contrôle ou invisible</translation>
     </message>
     <message>
-        <source>--%1 takes on or off, not &quot;%2&quot;</source>
+        <source>--%1 takes on or off, not "%2"</source>
         <translation>--%1 prend on ou off, pas « %2 »</translation>
     </message>
     <message>
-        <source>--seconds takes a number from %1 to %2, not &quot;%3&quot;</source>
+        <source>--seconds takes a number from %1 to %2, not "%3"</source>
         <translation>--seconds prend un nombre de %1 à %2, pas « %3 »</translation>
     </message>
     <message>
-        <source>--opponent takes easy, level or hard, not &quot;%1&quot;</source>
+        <source>--opponent takes easy, level or hard, not "%1"</source>
         <translation>--opponent prend easy, level ou hard, pas « %1 »</translation>
     </message>
     <message>
         <source>no practice record to keep settings in</source>
-        <translation>pas de carnet d&apos;entraînement où garder les réglages</translation>
+        <translation>pas de carnet d'entraînement où garder les réglages</translation>
     </message>
     <message>
         <source>the record has never seen %1: check the spelling, or add --new for a player who has not played yet</source>
-        <translation>%1 n&apos;est pas dans le carnet : vérifie l&apos;orthographe, ou ajoute --new pour un joueur qui n&apos;a pas encore joué</translation>
+        <translation>%1 n'est pas dans le carnet : vérifie l'orthographe, ou ajoute --new pour un joueur qui n'a pas encore joué</translation>
     </message>
     <message>
         <source>could not keep the practice settings of %1</source>
-        <translation>impossible de garder les réglages d&apos;entraînement de %1</translation>
+        <translation>impossible de garder les réglages d'entraînement de %1</translation>
     </message>
     <message>
         <source>cannot open the practice record: %1. %2. %3</source>
-        <translation>impossible d&apos;ouvrir le carnet d&apos;entraînement : %1. %2. %3</translation>
+        <translation>impossible d'ouvrir le carnet d'entraînement : %1. %2. %3</translation>
     </message>
     <message>
         <source>Nothing was changed</source>
-        <translation>Rien n&apos;a été modifié</translation>
+        <translation>Rien n'a été modifié</translation>
     </message>
     <message>
         <source>cannot write %1: %2. Nothing was exported; choose another file and try again.</source>
-        <translation>impossible d&apos;écrire %1 : %2. Rien n&apos;a été exporté ; choisis un autre fichier et réessaie.</translation>
+        <translation>impossible d'écrire %1 : %2. Rien n'a été exporté ; choisis un autre fichier et réessaie.</translation>
     </message>
     <message numerus="yes">
         <source>Exported %Ln answer(s) to %1.</source>
@@ -390,7 +461,7 @@
     </message>
     <message>
         <source>cannot read %1: it is %2, not a file; nothing imported. Import a CSV file the game exported.</source>
-        <translation>impossible de lire %1 : c&apos;est %2, pas un fichier ; rien n&apos;a été importé. Importe un fichier CSV exporté par le jeu.</translation>
+        <translation>impossible de lire %1 : c'est %2, pas un fichier ; rien n'a été importé. Importe un fichier CSV exporté par le jeu.</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
@@ -398,15 +469,15 @@
     </message>
     <message>
         <source>%1 %2; nothing imported</source>
-        <translation>%1 %2 ; rien n&apos;a été importé</translation>
+        <translation>%1 %2 ; rien n'a été importé</translation>
     </message>
     <message>
         <source>Nothing imported</source>
-        <translation>Rien n&apos;a été importé</translation>
+        <translation>Rien n'a été importé</translation>
     </message>
     <message>
         <source>cannot import %1: %2. Nothing imported.</source>
-        <translation>impossible d&apos;importer %1 : %2. Rien n&apos;a été importé.</translation>
+        <translation>impossible d'importer %1 : %2. Rien n'a été importé.</translation>
     </message>
     <message numerus="yes">
         <source>Added %Ln answer(s), skipped %L1 already kept.</source>
@@ -417,15 +488,15 @@
     </message>
     <message>
         <source>Delete every answer and game of %1 from the practice record? [y/N]</source>
-        <translation>Effacer toutes les réponses et parties de %1 du carnet d&apos;entraînement ? [y/N]</translation>
+        <translation>Effacer toutes les réponses et parties de %1 du carnet d'entraînement ? [y/N]</translation>
     </message>
     <message>
         <source>Nothing deleted.</source>
-        <translation>Rien n&apos;a été effacé.</translation>
+        <translation>Rien n'a été effacé.</translation>
     </message>
     <message>
         <source>cannot delete %1 from the practice record: it could not be changed. Nothing was deleted; close the game and try again.</source>
-        <translation>impossible d&apos;effacer %1 du carnet d&apos;entraînement : il n&apos;a pas pu être modifié. Rien n&apos;a été effacé ; ferme le jeu et réessaie.</translation>
+        <translation>impossible d'effacer %1 du carnet d'entraînement : il n'a pas pu être modifié. Rien n'a été effacé ; ferme le jeu et réessaie.</translation>
     </message>
     <message numerus="yes">
         <source>Deleted %Ln answer(s) of %1.</source>
@@ -435,20 +506,20 @@
         </translation>
     </message>
     <message>
-        <source>no school&apos;s record server is set in [record] (see the README, For schools)</source>
-        <translation>aucun serveur de l&apos;école n&apos;est indiqué dans [record] (voir le README, For schools)</translation>
+        <source>no school's record server is set in [record] (see the README, For schools)</source>
+        <translation>aucun serveur de l'école n'est indiqué dans [record] (voir le README, For schools)</translation>
     </message>
     <message>
         <source>--keep-days needs a number of days (0: until forgotten)</source>
-        <translation>--keep-days demande un nombre de jours (0 : jusqu&apos;à l&apos;oubli)</translation>
+        <translation>--keep-days demande un nombre de jours (0 : jusqu'à l'oubli)</translation>
     </message>
     <message>
-        <source>cannot set up the school&apos;s record server: %1</source>
-        <translation>impossible de préparer le serveur de l&apos;école : %1</translation>
+        <source>cannot set up the school's record server: %1</source>
+        <translation>impossible de préparer le serveur de l'école : %1</translation>
     </message>
     <message>
-        <source>Write the practice record (or one player&apos;s part) as CSV.</source>
-        <translation>Écrire le carnet d&apos;entraînement (ou la partie d&apos;un joueur) en CSV.</translation>
+        <source>Write the practice record (or one player's part) as CSV.</source>
+        <translation>Écrire le carnet d'entraînement (ou la partie d'un joueur) en CSV.</translation>
     </message>
     <message>
         <source>With --export-record or --report: only this player.</source>
@@ -456,11 +527,11 @@
     </message>
     <message>
         <source>Add the answers of a CSV file exported on another computer.</source>
-        <translation>Ajouter les réponses d&apos;un fichier CSV exporté sur un autre ordinateur.</translation>
+        <translation>Ajouter les réponses d'un fichier CSV exporté sur un autre ordinateur.</translation>
     </message>
     <message>
-        <source>Delete a player&apos;s answers and games from the practice record.</source>
-        <translation>Effacer les réponses et parties d&apos;un joueur du carnet d&apos;entraînement.</translation>
+        <source>Delete a player's answers and games from the practice record.</source>
+        <translation>Effacer les réponses et parties d'un joueur du carnet d'entraînement.</translation>
     </message>
     <message>
         <source>With --forget-player: do not ask first.</source>
@@ -468,55 +539,55 @@
     </message>
     <message>
         <source>Play without reading or writing the practice record.</source>
-        <translation>Jouer sans lire ni écrire le carnet d&apos;entraînement.</translation>
+        <translation>Jouer sans lire ni écrire le carnet d'entraînement.</translation>
     </message>
     <message>
-        <source>Set up the school&apos;s record server named in [record]: tables, roles and their rights (run as the tables&apos; owner).</source>
-        <translation>Préparer le serveur de l&apos;école indiqué dans [record] : tables, rôles et leurs droits (à lancer comme propriétaire des tables).</translation>
+        <source>Set up the school's record server named in [record]: tables, roles and their rights (run as the tables' owner).</source>
+        <translation>Préparer le serveur de l'école indiqué dans [record] : tables, rôles et leurs droits (à lancer comme propriétaire des tables).</translation>
     </message>
     <message>
         <source>With --setup-school-server: a role for each of these classes.</source>
         <translation>Avec --setup-school-server : un rôle pour chacune de ces classes.</translation>
     </message>
     <message>
-        <source>Delete from the school&apos;s record server what it no longer keeps (run as the tables&apos; owner, from a timer).</source>
-        <translation>Effacer du serveur de l&apos;école ce qu&apos;il ne garde plus (à lancer comme propriétaire des tables, par un minuteur).</translation>
+        <source>Delete from the school's record server what it no longer keeps (run as the tables' owner, from a timer).</source>
+        <translation>Effacer du serveur de l'école ce qu'il ne garde plus (à lancer comme propriétaire des tables, par un minuteur).</translation>
     </message>
     <message>
         <source>With --setup-school-server: delete answers older than this (0: keep them until forgotten).</source>
-        <translation>Avec --setup-school-server : effacer les réponses plus anciennes (0 : les garder jusqu&apos;à l&apos;oubli).</translation>
+        <translation>Avec --setup-school-server : effacer les réponses plus anciennes (0 : les garder jusqu'à l'oubli).</translation>
     </message>
     <message>
-        <source>Move a child to another class on the school&apos;s record server, with their answers and settings (a teacher of both classes).</source>
-        <translation>Changer un enfant de classe sur le serveur de l&apos;école, avec ses réponses et réglages (un enseignant des deux classes).</translation>
+        <source>Move a child to another class on the school's record server, with their answers and settings (a teacher of both classes).</source>
+        <translation>Changer un enfant de classe sur le serveur de l'école, avec ses réponses et réglages (un enseignant des deux classes).</translation>
     </message>
     <message>
         <source>With --move-player: the class the child is in.</source>
-        <translation>Avec --move-player : la classe où est l&apos;enfant.</translation>
+        <translation>Avec --move-player : la classe où est l'enfant.</translation>
     </message>
     <message>
         <source>With --move-player: the class the child moves to.</source>
-        <translation>Avec --move-player : la classe où va l&apos;enfant.</translation>
+        <translation>Avec --move-player : la classe où va l'enfant.</translation>
     </message>
     <message>
         <source>--%1 needs a %2</source>
         <translation>--%1 demande un %2</translation>
     </message>
     <message>
-        <source>cannot expire answers on the school&apos;s record server: %1</source>
-        <translation>impossible d&apos;effacer les réponses périmées du serveur de l&apos;école : %1</translation>
+        <source>cannot expire answers on the school's record server: %1</source>
+        <translation>impossible d'effacer les réponses périmées du serveur de l'école : %1</translation>
     </message>
     <message>
         <source>--move-player needs --from-class and --to-class</source>
         <translation>--move-player demande --from-class et --to-class</translation>
     </message>
     <message>
-        <source>cannot move a child on the school&apos;s record server: %1</source>
-        <translation>impossible de changer l&apos;enfant de classe sur le serveur de l&apos;école : %1</translation>
+        <source>cannot move a child on the school's record server: %1</source>
+        <translation>impossible de changer l'enfant de classe sur le serveur de l'école : %1</translation>
     </message>
     <message>
-        <source>Write the practice record&apos;s report as a PDF (the class&apos;s, or --player&apos;s; with --all one per player into a folder).</source>
-        <translation>Écrire le bilan du carnet d&apos;entraînement en PDF (celui de la classe, ou de --player ; avec --all un par joueur dans un dossier).</translation>
+        <source>Write the practice record's report as a PDF (the class's, or --player's; with --all one per player into a folder).</source>
+        <translation>Écrire le bilan du carnet d'entraînement en PDF (celui de la classe, ou de --player ; avec --all un par joueur dans un dossier).</translation>
     </message>
     <message>
         <source>With --report: only the last N days.</source>
@@ -528,10 +599,10 @@
     </message>
     <message>
         <source>With --report: up to this day (YYYY-MM-DD).</source>
-        <translation>Avec --report : jusqu&apos;à ce jour (AAAA-MM-JJ).</translation>
+        <translation>Avec --report : jusqu'à ce jour (AAAA-MM-JJ).</translation>
     </message>
     <message>
-        <source>With --report: the class sheet and every child&apos;s page in one PDF to print.</source>
+        <source>With --report: the class sheet and every child's page in one PDF to print.</source>
         <translation>Avec --report : la feuille de la classe et la page de chaque enfant dans un seul PDF à imprimer.</translation>
     </message>
     <message>
@@ -539,7 +610,7 @@
         <translation>Écrire la feuille de la classe, une ligne par enfant, en CSV pour un tableur.</translation>
     </message>
     <message>
-        <source>With --report: every player&apos;s report and the class&apos;s, each in a file of its own.</source>
+        <source>With --report: every player's report and the class's, each in a file of its own.</source>
         <translation>Avec --report : le bilan de chaque joueur et celui de la classe, chacun dans son propre fichier.</translation>
     </message>
     <message>
@@ -551,12 +622,12 @@
         <translation>--all-in-one et --summary portent sur toute la classe : enlève --all et --player</translation>
     </message>
     <message>
-        <source>--all writes every player&apos;s report: leave out --player</source>
+        <source>--all writes every player's report: leave out --player</source>
         <translation>--all écrit le bilan de chaque joueur : enlève --player</translation>
     </message>
     <message>
         <source>--days counts back from today: leave out --from and --to</source>
-        <translation>--days compte à rebours depuis aujourd&apos;hui : enlève --from et --to</translation>
+        <translation>--days compte à rebours depuis aujourd'hui : enlève --from et --to</translation>
     </message>
     <message>
         <source>--days needs a number of days, 1 or more, such as --days 30</source>
@@ -564,7 +635,7 @@
     </message>
     <message>
         <source>today</source>
-        <translation>aujourd&apos;hui</translation>
+        <translation>aujourd'hui</translation>
     </message>
     <message numerus="yes">
         <source>in the last %Ln day(s)</source>
@@ -583,15 +654,15 @@
     </message>
     <message>
         <source>cannot open the practice record: %1. Nothing was written. %2</source>
-        <translation>impossible d&apos;ouvrir le carnet d&apos;entraînement : %1. Rien n&apos;a été écrit. %2</translation>
+        <translation>impossible d'ouvrir le carnet d'entraînement : %1. Rien n'a été écrit. %2</translation>
     </message>
     <message>
         <source>cannot read the practice record: %1. Nothing was written.</source>
-        <translation>impossible de lire le carnet d&apos;entraînement : %1. Rien n&apos;a été écrit.</translation>
+        <translation>impossible de lire le carnet d'entraînement : %1. Rien n'a été écrit.</translation>
     </message>
     <message>
         <source>cannot write %1: %2. Nothing was written; choose another file and try again.</source>
-        <translation>impossible d&apos;écrire %1 : %2. Rien n&apos;a été écrit ; choisis un autre fichier et réessaie.</translation>
+        <translation>impossible d'écrire %1 : %2. Rien n'a été écrit ; choisis un autre fichier et réessaie.</translation>
     </message>
     <message>
         <source>Wrote %1.</source>
@@ -599,11 +670,11 @@
     </message>
     <message>
         <source>nobody has played yet, so there is no report to write.</source>
-        <translation>personne n&apos;a encore joué, il n&apos;y a donc pas de bilan à écrire.</translation>
+        <translation>personne n'a encore joué, il n'y a donc pas de bilan à écrire.</translation>
     </message>
     <message>
         <source>cannot write every report: %1. Choose another folder and try again.</source>
-        <translation>impossible d&apos;écrire tous les bilans : %1. Choisis un autre dossier et réessaie.</translation>
+        <translation>impossible d'écrire tous les bilans : %1. Choisis un autre dossier et réessaie.</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %Ln report(s) into %1.</source>
@@ -621,30 +692,212 @@
     </message>
 </context>
 <context>
+    <name>quintarlow::FactGridModel</name>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 fois</translation>
+    </message>
+    <message>
+        <source>times %1</source>
+        <translation>fois %1</translation>
+    </message>
+    <message>
+        <source>Facts, rows the first factor, columns the second</source>
+        <translation>Multiplications, lignes le premier facteur, colonnes le second</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::FactWords</name>
+    <message>
+        <source>right</source>
+        <comment>a try</comment>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <comment>a try</comment>
+        <translation>fausse</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <comment>a try</comment>
+        <translation>trop tard</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <comment>a fact</comment>
+        <translation>pas encore posée</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <comment>a fact</comment>
+        <translation>sue</translation>
+    </message>
+    <message>
+        <source>right but slow</source>
+        <comment>a fact</comment>
+        <translation>juste mais lente</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <comment>a fact</comment>
+        <translation>ratée</translation>
+    </message>
+    <message>
+        <source>%1 times %2: %3</source>
+        <translation>%1 fois %2 : %3</translation>
+    </message>
+    <message>
+        <source>%L1 right</source>
+        <comment>tries</comment>
+        <translation>%L1 justes</translation>
+    </message>
+    <message>
+        <source>%1; children: %2, %3, %4; %5, %6</source>
+        <translation>%1 ; enfants : %2, %3, %4 ; %5, %6</translation>
+    </message>
+    <message>
+        <source>; missing it: %1</source>
+        <translation> ; se trompent : %1</translation>
+    </message>
+    <message>
+        <source>usually answered in %1 seconds</source>
+        <translation>en général répondue en %1 secondes</translation>
+    </message>
+    <message>
+        <source>last %L1: %2</source>
+        <translation>%L1 dernières : %2</translation>
+    </message>
+    <message>
+        <source>%1 and %L2 more</source>
+        <translation>%1 et %L2 autres</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a fact and who misses it</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>this week</source>
+        <translation>cette semaine</translation>
+    </message>
+    <message>
+        <source>in the last 30 days</source>
+        <translation>ces 30 derniers jours</translation>
+    </message>
+    <message>
+        <source>this term</source>
+        <translation>ce trimestre</translation>
+    </message>
+    <message>
+        <source>this school year</source>
+        <translation>cette année scolaire</translation>
+    </message>
+    <message>
+        <source>since the first game</source>
+        <translation>depuis la première partie</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a date's format</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <comment>a day</comment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>a date's format</comment>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <comment>answers</comment>
+        <translation>toutes</translation>
+    </message>
+    <message>
+        <source>faster</source>
+        <comment>answers</comment>
+        <translation>plus rapide</translation>
+    </message>
+    <message>
+        <source>slower</source>
+        <comment>answers</comment>
+        <translation>plus lent</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <comment>answers' speed</comment>
+        <translation>pareil</translation>
+    </message>
+    <message>
+        <source>Too few right answers %1 to say whether answers get faster.</source>
+        <translation>Trop peu de bonnes réponses %1 pour dire si les réponses s'accélèrent.</translation>
+    </message>
+    <message>
+        <source>Answers got faster %1: %2 s → %3 s.</source>
+        <translation>Les réponses ont été plus rapides %1 : %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>Answers got slower %1: %2 s → %3 s.</source>
+        <translation>Les réponses ont été plus lentes %1 : %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>Answers stayed about as fast %1: %2 s → %3 s.</source>
+        <translation>Les réponses sont restées à peu près aussi rapides %1 : %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: missed its only try</source>
+        <translation>%1 × %2 = %3 : ratée au seul essai</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right once so far, in %4 seconds</source>
+        <translation>%1 × %2 = %3 : juste une fois pour l'instant, en %4 secondes</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: missed %4 of the last %5</source>
+        <translation>%1 × %2 = %3 : ratée %4 fois sur les %5 dernières</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right %4 of the last %4, usually in %5 seconds</source>
+        <translation>%1 × %2 = %3 : juste les %4 dernières fois, en général en %5 secondes</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right %4 of the last %4</source>
+        <translation>%1 × %2 = %3 : juste les %4 dernières fois</translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::NameEntry</name>
     <message>
         <source>%1 CHARACTERS MAX</source>
         <translation>%1 CARACTÈRES AU PLUS</translation>
     </message>
     <message>
-        <source>The Red player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+        <source>The Red player's name has %1 characters, more than %2.<byte value="xd" />
 Please type it again.</source>
-        <translation>Le prénom du joueur rouge a %1 caractères, plus de %2.<byte value="xd"/>
-Écris-le encore une fois, s&apos;il te plaît.</translation>
+        <translation>Le prénom du joueur rouge a %1 caractères, plus de %2.<byte value="xd" />
+Écris-le encore une fois, s'il te plaît.</translation>
     </message>
     <message>
-        <source>The Blue player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+        <source>The Blue player's name has %1 characters, more than %2.<byte value="xd" />
 Please type it again.</source>
-        <translation>Le prénom du joueur bleu a %1 caractères, plus de %2.<byte value="xd"/>
-Écris-le encore une fois, s&apos;il te plaît.</translation>
+        <translation>Le prénom du joueur bleu a %1 caractères, plus de %2.<byte value="xd" />
+Écris-le encore une fois, s'il te plaît.</translation>
     </message>
     <message>
         <source>START PLAYING</source>
-        <translation>C&apos;EST PARTI !</translation>
+        <translation>C'EST PARTI !</translation>
     </message>
     <message>
         <source>Play against the computer</source>
-        <translation>Jouer contre l&apos;ordinateur</translation>
+        <translation>Jouer contre l'ordinateur</translation>
     </message>
     <message>
         <source>Red is a guest (not recorded)</source>
@@ -655,11 +908,11 @@ Please type it again.</source>
         <translation>Rouge est invité, non noté</translation>
     </message>
     <message>
-        <source>Red player&apos;s name</source>
+        <source>Red player's name</source>
         <translation>Prénom du joueur rouge</translation>
     </message>
     <message>
-        <source>Blue player&apos;s name</source>
+        <source>Blue player's name</source>
         <translation>Prénom du joueur bleu</translation>
     </message>
     <message>
@@ -667,34 +920,661 @@ Please type it again.</source>
         <translation>BIENVENUE</translation>
     </message>
     <message>
-        <source>The same name cannot be entered for both players!<byte value="xd"/>
+        <source>The same name cannot be entered for both players!<byte value="xd" />
 please enter another name, or play against the computer.</source>
-        <translation>Les deux joueurs ne peuvent pas avoir le même prénom !<byte value="xd"/>
-Écris un autre prénom, ou joue contre l&apos;ordinateur.</translation>
+        <translation>Les deux joueurs ne peuvent pas avoir le même prénom !<byte value="xd" />
+Écris un autre prénom, ou joue contre l'ordinateur.</translation>
     </message>
     <message>
-        <source>A name must be entered for the Blue player!<byte value="xd"/>
+        <source>A name must be entered for the Blue player!<byte value="xd" />
 please retry.</source>
-        <translation>Le joueur bleu doit écrire son prénom !<byte value="xd"/>
+        <translation>Le joueur bleu doit écrire son prénom !<byte value="xd" />
 Réessaie.</translation>
     </message>
     <message>
-        <source>Names must be entered for both players!<byte value="xd"/>
+        <source>Names must be entered for both players!<byte value="xd" />
 please retry.</source>
-        <translation>Les deux joueurs doivent écrire leur prénom !<byte value="xd"/>
+        <translation>Les deux joueurs doivent écrire leur prénom !<byte value="xd" />
 Réessaie.</translation>
     </message>
     <message>
-        <source>The Red player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
+        <source>The Red player's name holds a control or invisible character (%1).<byte value="xd" />
 Please type it again.</source>
-        <translation>Le prénom du joueur rouge contient un caractère de contrôle ou invisible (%1).<byte value="xd"/>
-Écris-le encore une fois, s&apos;il te plaît.</translation>
+        <translation>Le prénom du joueur rouge contient un caractère de contrôle ou invisible (%1).<byte value="xd" />
+Écris-le encore une fois, s'il te plaît.</translation>
     </message>
     <message>
-        <source>The Blue player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
+        <source>The Blue player's name holds a control or invisible character (%1).<byte value="xd" />
 Please type it again.</source>
-        <translation>Le prénom du joueur bleu contient un caractère de contrôle ou invisible (%1).<byte value="xd"/>
-Écris-le encore une fois, s&apos;il te plaît.</translation>
+        <translation>Le prénom du joueur bleu contient un caractère de contrôle ou invisible (%1).<byte value="xd" />
+Écris-le encore une fois, s'il te plaît.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PlayerList</name>
+    <message>
+        <source>%1, has practice settings of their own</source>
+        <translation>%1, a ses propres réglages d'entraînement</translation>
+    </message>
+    <message>
+        <source>Has practice settings of their own</source>
+        <translation>A ses propres réglages d'entraînement</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Joueurs</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Réponses</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Justes</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Ratées</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Rythme</translation>
+    </message>
+    <message>
+        <source>Knows</source>
+        <translation>Sait</translation>
+    </message>
+    <message>
+        <source>Usually</source>
+        <translation>En général</translation>
+    </message>
+    <message>
+        <source>To practise</source>
+        <translation>À revoir</translation>
+    </message>
+    <message>
+        <source>Moved on</source>
+        <translation>Progresse</translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation>Dernière fois</translation>
+    </message>
+    <message>
+        <source>How many answers in the period shown</source>
+        <translation>Combien de réponses sur la période affichée</translation>
+    </message>
+    <message>
+        <source>How many facts the player keeps missing at the end of the period shown</source>
+        <translation>Combien de multiplications l'enfant rate encore à la fin de la période affichée</translation>
+    </message>
+    <message>
+        <source>Whether right answers got faster or slower in the period shown; slower first</source>
+        <translation>Si les bonnes réponses sont devenues plus rapides ou plus lentes sur la période ; les plus lentes d'abord</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>d MMM yy</source>
+        <comment>a date's format</comment>
+        <translation>d/M/yy</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <comment>the row of the whole class</comment>
+        <translation>Classe</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PracticeEditor</name>
+    <message>
+        <source>Practice settings</source>
+        <translation>Réglages d'entraînement</translation>
+    </message>
+    <message>
+        <source>&amp;Tables:</source>
+        <translation>&amp;Tables :</translation>
+    </message>
+    <message>
+        <source>The %1s</source>
+        <translation>La table de %1</translation>
+    </message>
+    <message>
+        <source>Practise the %1s</source>
+        <translation>Réviser la table de %1</translation>
+    </message>
+    <message>
+        <source>&amp;All tables</source>
+        <translation>&amp;Toutes les tables</translation>
+    </message>
+    <message>
+        <source>All tables</source>
+        <translation>Toutes les tables</translation>
+    </message>
+    <message>
+        <source>Every table from 1 to 12, as in any game</source>
+        <translation>Toutes les tables de 1 à 12, comme dans toute partie</translation>
+    </message>
+    <message>
+        <source>Ask again what I &amp;miss</source>
+        <translation>Redemander ce que je &amp;rate</translation>
+    </message>
+    <message>
+        <source>Ask again what I miss</source>
+        <translation>Redemander ce que je rate</translation>
+    </message>
+    <message>
+        <source>Follow the learning pat&amp;h</source>
+        <translation>Suivre le &amp;parcours</translation>
+    </message>
+    <message>
+        <source>Follow the learning path</source>
+        <translation>Suivre le parcours</translation>
+    </message>
+    <message>
+        <source>A few new facts at a time among known ones, each known fact back on its day of review, the tables in the order they build on each other (or the tables chosen)</source>
+        <translation>Quelques nouvelles multiplications à la fois parmi les connues, chaque multiplication sue revient le jour de sa révision, les tables dans l'ordre où elles s'appuient les unes sur les autres (ou les tables choisies)</translation>
+    </message>
+    <message>
+        <source>Time to a&amp;nswer:</source>
+        <translation>&amp;Temps pour répondre :</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> secondes</translation>
+    </message>
+    <message>
+        <source>Time to answer</source>
+        <translation>Temps pour répondre</translation>
+    </message>
+    <message>
+        <source>The seconds this child has for each question; the other player keeps their own</source>
+        <translation>Les secondes de cet enfant pour chaque question ; l'autre joueur garde les siennes</translation>
+    </message>
+    <message>
+        <source>The &amp;computer plays:</source>
+        <translation>L'&amp;ordinateur joue :</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>At the child's level</source>
+        <translation>Au niveau de l'enfant</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>The computer plays</source>
+        <translation>L'ordinateur joue</translation>
+    </message>
+    <message>
+        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child's level as often as the child was in their last 50 answers</source>
+        <translation>Quand cet enfant joue seul : facile a juste une fois sur deux et lentement, difficile neuf fois sur dix et vite, au niveau de l'enfant aussi souvent que l'enfant dans ses 50 dernières réponses</translation>
+    </message>
+    <message>
+        <source>The practice settings of %1 could not be saved: the record could not be changed. Close the window and try again; if it keeps failing, see the README, Practice record.</source>
+        <translation>Les réglages d'entraînement de %1 n'ont pas pu être enregistrés : le carnet n'a pas pu être modifié. Fermez la fenêtre et réessayez ; si cela échoue encore, voyez le README, Practice record.</translation>
+    </message>
+    <message>
+        <source>Practice Settings</source>
+        <translation>Réglages d'entraînement</translation>
+    </message>
+    <message>
+        <source>Settings are made for one player: choose a player above.</source>
+        <translation>Les réglages valent pour un joueur : choisissez-en un ci-dessus.</translation>
+    </message>
+    <message>
+        <source>Every table from 1 to 12, as in any game. Changes count from the next game.</source>
+        <translation>Toutes les tables de 1 à 12, comme dans toute partie. Les changements valent dès la prochaine partie.</translation>
+    </message>
+    <message>
+        <source> Changes count from the next game.</source>
+        <translation> Les changements valent dès la prochaine partie.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PracticeWords</name>
+    <message>
+        <source>the list of tables is empty (give tables like 3,4,6 or all)</source>
+        <translation>la liste des tables est vide (donnez des tables comme 3,4,6 ou all)</translation>
+    </message>
+    <message>
+        <source>"%1" has an empty entry</source>
+        <translation>« %1 » contient une entrée vide</translation>
+    </message>
+    <message>
+        <source>"%1" is not a table from 1 to 12</source>
+        <translation>« %1 » n'est pas une table de 1 à 12</translation>
+    </message>
+    <message>
+        <source>following the learning path</source>
+        <translation>suit le parcours</translation>
+    </message>
+    <message>
+        <source>following the learning path over %1</source>
+        <translation>suit le parcours sur %1</translation>
+    </message>
+    <message>
+        <source>practising %1</source>
+        <translation>révise %1</translation>
+    </message>
+    <message>
+        <source>missed facts asked again</source>
+        <translation>les multiplications ratées sont redemandées</translation>
+    </message>
+    <message>
+        <source>%1 seconds to answer</source>
+        <translation>%1 secondes pour répondre</translation>
+    </message>
+    <message>
+        <source>an easy computer</source>
+        <translation>un ordinateur facile</translation>
+    </message>
+    <message>
+        <source>a hard computer</source>
+        <translation>un ordinateur difficile</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last of a list</comment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>a times table: the 7s</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <comment>times tables</comment>
+        <translation>les tables de %1</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ProgressWindow</name>
+    <message>
+        <source>Knows %1 of 144 facts; %2 being learned, %3 new.</source>
+        <translation>Sait %1 multiplications sur 144 ; %2 en cours, %3 nouvelles.</translation>
+    </message>
+    <message>
+        <source>Every table of the path is learned.</source>
+        <translation>Toutes les tables du parcours sont apprises.</translation>
+    </message>
+    <message>
+        <source>Learning the %1s, the last table of the path.</source>
+        <translation>Apprend la table de %1, la dernière du parcours.</translation>
+    </message>
+    <message>
+        <source>Learning the %1s; the %2s come next.</source>
+        <translation>Apprend la table de %1 ; ensuite vient celle de %2.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise again today.</source>
+        <translation>Rien à revoir aujourd'hui.</translation>
+    </message>
+    <message>
+        <source>To practise again today: %1.</source>
+        <translation>À revoir aujourd'hui : %1.</translation>
+    </message>
+    <message>
+        <source>Practice Record</source>
+        <translation>Carnet d'entraînement</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Afficher</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <comment>a date's format</comment>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>The term began on</source>
+        <translation>Le trimestre a commencé le</translation>
+    </message>
+    <message>
+        <source>The day this term began</source>
+        <translation>Le jour où ce trimestre a commencé</translation>
+    </message>
+    <message>
+        <source>&amp;Known when right within</source>
+        <translation>&amp;Sue si juste en</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>Known when right within</source>
+        <translation>Sue si juste en</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report…</source>
+        <translation>&amp;Enregistrer le bilan…</translation>
+    </message>
+    <message>
+        <source>Save A&amp;ll…</source>
+        <translation>&amp;Tout enregistrer…</translation>
+    </message>
+    <message>
+        <source>Every player's report and the class's, each a PDF of its own in one folder</source>
+        <translation>Le bilan de chaque joueur et celui de la classe, chacun en PDF dans un dossier</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>Im&amp;primer…</translation>
+    </message>
+    <message>
+        <source>&amp;Forget player…</source>
+        <translation>&amp;Oublier le joueur…</translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation>À revoir</translation>
+    </message>
+    <message>
+        <source>Share right and usual time per day</source>
+        <translation>Part de justes et temps habituel par jour</translation>
+    </message>
+    <message>
+        <source>The practice record could not be read, so there is nothing to show. Nothing in it was changed or deleted.%1
+
+%2</source>
+        <translation>Le carnet d'entraînement n'a pas pu être lu, il n'y a donc rien à afficher. Rien n'y a été modifié ni effacé.%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Nobody has played yet.
+
+The record fills by itself: every answer in a game of Quintarlow! is kept here. Play a game, then open the Practice Record again to see which facts each player knows.</source>
+        <translation>Personne n'a encore joué.
+
+Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y est gardée. Jouez une partie, puis rouvrez le carnet pour voir quelles multiplications chaque joueur connaît.</translation>
+    </message>
+    <message>
+        <source>Each child is judged on their own answers: a cell has the colour most children show, its number how many keep missing it. </source>
+        <translation>Chaque enfant est jugé sur ses propres réponses : une case a la couleur de la plupart des enfants, son nombre dit combien la ratent encore. </translation>
+    </message>
+    <message>
+        <source>A cell's number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
+        <translation>Le nombre d'une case : les secondes que prennent en général ses bonnes réponses sur les trois derniers essais, qui décident de sa couleur. Une étoile orange : des réglages d'entraînement propres. </translation>
+    </message>
+    <message>
+        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period's end, even from tries before it.</source>
+        <translation>Lignes : premier facteur ; colonnes : second. Couleurs : où en était chaque multiplication à la fin de la période, même d'après des essais antérieurs.</translation>
+    </message>
+    <message>
+        <source>Facts most children miss</source>
+        <translation>Ce que la plupart ratent</translation>
+    </message>
+    <message>
+        <source>None: every fact asked lately is known.</source>
+        <translation>Rien : toutes les multiplications posées récemment sont sues.</translation>
+    </message>
+    <message>
+        <source>Bars: the share right. Line: the seconds right answers usually took; lower is faster. </source>
+        <translation>Barres : la part de justes. Ligne : les secondes des bonnes réponses en général ; plus bas, c'est plus rapide. </translation>
+    </message>
+    <message>
+        <source>Moving on</source>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>Learning path, from all answers</source>
+        <translation>Parcours, d'après toutes les réponses</translation>
+    </message>
+    <message>
+        <source>Learning path</source>
+        <translation>Parcours</translation>
+    </message>
+    <message>
+        <source>Not on the learning path: tick "Follow the learning path" under Practice settings.</source>
+        <translation>Pas sur le parcours : cochez « Suivre le parcours » dans Réglages d'entraînement.</translation>
+    </message>
+    <message>
+        <source>The report could not be saved: %1. Choose another folder and try again.</source>
+        <translation>Le bilan n'a pas pu être enregistré : %1. Choisissez un autre dossier et réessayez.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Enregistrer le bilan</translation>
+    </message>
+    <message>
+        <source>Practice Records</source>
+        <translation>Carnets d'entraînement</translation>
+    </message>
+    <message>
+        <source>Not every report could be saved: %1. Choose another folder and try again.</source>
+        <translation>Tous les bilans n'ont pas pu être enregistrés : %1. Choisissez un autre dossier et réessayez.</translation>
+    </message>
+    <message>
+        <source>Save All Reports</source>
+        <translation>Enregistrer tous les bilans</translation>
+    </message>
+    <message>
+        <source>Forget Player</source>
+        <translation>Oublier le joueur</translation>
+    </message>
+    <message>
+        <source>%1 could not be forgotten: the record could not be changed. Nothing was deleted; close the window and try again.</source>
+        <translation>%1 n'a pas pu être oublié : le carnet n'a pas pu être modifié. Rien n'a été effacé ; fermez la fenêtre et réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ProgressWords</name>
+    <message>
+        <source>The whole class</source>
+        <translation>Toute la classe</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>too soon</source>
+        <translation>trop tôt</translation>
+    </message>
+    <message>
+        <source>not played</source>
+        <translation>pas joué</translation>
+    </message>
+    <message>
+        <source>knows all</source>
+        <translation>sait tout</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>too few to tell</source>
+        <translation>trop peu</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Enfant</translation>
+    </message>
+    <message>
+        <source>Knows (of 144)</source>
+        <translation>Sait (sur 144)</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Réponses</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Justes</translation>
+    </message>
+    <message>
+        <source>Usually answers in</source>
+        <translation>Répond en général en</translation>
+    </message>
+    <message>
+        <source>Answer times</source>
+        <translation>Temps de réponse</translation>
+    </message>
+    <message>
+        <source>To practise</source>
+        <translation>À revoir</translation>
+    </message>
+    <message>
+        <source>Moved on, last two weeks</source>
+        <translation>Progrès en 2 semaines</translation>
+    </message>
+    <message>
+        <source>Knows %L1 of 144 facts.</source>
+        <translation>Sait %L1 multiplications sur 144.</translation>
+    </message>
+    <message>
+        <source>No answers %1.</source>
+        <translation>Aucune réponse %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise: every fact asked lately is known.</source>
+        <translation>Rien à revoir : toutes les multiplications posées récemment sont sues.</translation>
+    </message>
+    <message>
+        <source>Practise %1.</source>
+        <translation>À revoir : %1.</translation>
+    </message>
+    <message>
+        <source>Every child who played in the last two weeks moved on: a fact became known to each.</source>
+        <translation>Chaque enfant qui a joué ces deux dernières semaines a progressé : chacun sait une multiplication de plus.</translation>
+    </message>
+    <message>
+        <source>Not moved on for two weeks (played, and no fact became known): %1.</source>
+        <translation>Sans progrès depuis deux semaines (a joué, sans nouvelle multiplication sue) : %1.</translation>
+    </message>
+    <message>
+        <source>Known: right within %1 s in 2 of the last 3 tries. Usually: the middle time of right answers.</source>
+        <translation>Sue : juste en %1 s au plus sur 2 des 3 derniers essais. En général : le temps médian des bonnes réponses.</translation>
+    </message>
+    <message>
+        <source>No play %1</source>
+        <translation>Pas de partie %1</translation>
+    </message>
+    <message>
+        <source>Day by day, %1</source>
+        <translation>Jour par jour, %1</translation>
+    </message>
+    <message>
+        <source>Week by week, %1</source>
+        <translation>Semaine par semaine, %1</translation>
+    </message>
+    <message>
+        <source>Practice Record - %1.pdf</source>
+        <translation>Carnet d'entraînement - %1.pdf</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>right (%)</source>
+        <translation>justes (%)</translation>
+    </message>
+    <message>
+        <source>time (s)</source>
+        <translation>temps (s)</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a date's format</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>The class, child by child, %1</source>
+        <translation>La classe, enfant par enfant, %1</translation>
+    </message>
+    <message>
+        <source>Quintarlow! Practice Record</source>
+        <translation>Quintarlow! Carnet d'entraînement</translation>
+    </message>
+    <message>
+        <source>Answers from %1 to %2. </source>
+        <translation>Réponses du %1 au %2. </translation>
+    </message>
+    <message>
+        <source>A cell's colour is what most children show; its number, how many keep missing it.</source>
+        <translation>La couleur d'une case est celle de la plupart des enfants ; son nombre, combien la ratent encore.</translation>
+    </message>
+    <message>
+        <source>The number in a cell: the seconds its right answers usually take, of its last three tries.</source>
+        <translation>Le nombre d'une case : les secondes que prennent en général ses bonnes réponses, sur les trois derniers essais.</translation>
+    </message>
+    <message>
+        <source>Facts most children miss</source>
+        <translation>Ce que la plupart ratent</translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation>À revoir</translation>
+    </message>
+    <message>
+        <source>None: every fact asked lately is known.</source>
+        <translation>Rien : toutes les multiplications posées récemment sont sues.</translation>
+    </message>
+    <message>
+        <source>Practice Record: %1</source>
+        <translation>Carnet d'entraînement : %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Enregistrer le bilan</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save All Reports In</source>
+        <translation>Enregistrer tous les bilans dans</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Imprimer le bilan</translation>
+    </message>
+    <message>
+        <source>✓ green: known, right at least 2 of the last 3 times, each within %1 s</source>
+        <translation>✓ vert : sue, juste au moins 2 des 3 dernières fois, chaque fois en %1 s</translation>
+    </message>
+    <message>
+        <source>~ yellow, dotted: right but slow, or not yet right twice</source>
+        <translation>~ jaune, pointillé : juste mais lente, ou pas encore juste deux fois</translation>
+    </message>
+    <message>
+        <source>✗ red, striped: missed, wrong or too late more often than right</source>
+        <translation>✗ rouge, rayé : plus souvent fausse ou trop tard que juste</translation>
+    </message>
+    <message>
+        <source>white: not asked yet</source>
+        <translation>blanc : pas encore posée</translation>
     </message>
 </context>
 <context>
@@ -712,11 +1592,11 @@ Please type it again.</source>
     <name>quintarlow::SplashScreen</name>
     <message>
         <source>Made by the Quintarlow! team</source>
-        <translation>Par l&apos;équipe de Quintarlow!</translation>
+        <translation>Par l'équipe de Quintarlow!</translation>
     </message>
     <message>
         <source>Voice by Flite, made with Qt</source>
-        <translation>Voix d&apos;eSpeak NG, fait avec Qt</translation>
+        <translation>Voix d'eSpeak NG, fait avec Qt</translation>
     </message>
     <message>
         <source>Game Loading Please Wait.....</source>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <source>%Ln try</source>
+        <translation><numerusform>%Ln tentativo</numerusform><numerusform>%Ln tentativi</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tries</source>
+        <translation><numerusform>%Ln tentativo</numerusform><numerusform>%Ln tentativi</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln knows it</source>
+        <translation><numerusform>%Ln la sa</numerusform><numerusform>%Ln la sanno</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln know it</source>
+        <translation><numerusform>%Ln la sa</numerusform><numerusform>%Ln la sanno</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keeps missing it</source>
+        <translation><numerusform>%Ln la sbaglia ancora</numerusform><numerusform>%Ln la sbagliano ancora</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keep missing it</source>
+        <translation><numerusform>%Ln la sbaglia ancora</numerusform><numerusform>%Ln la sbagliano ancora</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) keeps missing it</source>
+        <translation><numerusform>%1 × %2 = %3: %4 bambino su %Ln la sbaglia ancora</numerusform><numerusform>%1 × %2 = %3: %4 bambino su %Ln la sbaglia ancora</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) keep missing it</source>
+        <translation><numerusform>%1 × %2 = %3: %4 bambini su %Ln la sbagliano ancora</numerusform><numerusform>%1 × %2 = %3: %4 bambini su %Ln la sbagliano ancora</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) is still learning it</source>
+        <translation><numerusform>%1 × %2 = %3: %4 bambino su %Ln la sta ancora imparando</numerusform><numerusform>%1 × %2 = %3: %4 bambino su %Ln la sta ancora imparando</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) are still learning it</source>
+        <translation><numerusform>%1 × %2 = %3: %4 bambini su %Ln la stanno ancora imparando</numerusform><numerusform>%1 × %2 = %3: %4 bambini su %Ln la stanno ancora imparando</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answer(s) %1, %2 % right by %3.</source>
+        <translation><numerusform>%Ln risposta di %3 %1, %2 % giuste.</numerusform><numerusform>%Ln risposte di %3 %1, %2 % giuste.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln child(ren)</source>
+        <translation><numerusform>%Ln bambino</numerusform><numerusform>%Ln bambini</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answer(s) %1, %2 % right.</source>
+        <translation><numerusform>%Ln risposta %1, %2 % giuste.</numerusform><numerusform>%Ln risposte %1, %2 % giuste.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Played alone against the computer: %Ln game(s), %1 won.</source>
+        <translation><numerusform>Da solo contro il computer: %Ln partita, %1 vinte.</numerusform><numerusform>Da solo contro il computer: %Ln partite, %1 vinte.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers are kept for %Ln day(s), then deleted.</source>
+        <translation><numerusform>Le risposte restano %Ln giorno, poi vengono cancellate.</numerusform><numerusform>Le risposte restano %Ln giorni, poi vengono cancellate.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Forget %1? All %Ln answer(s) that %1 gave are deleted from the practice record on this computer. This cannot be undone.</source>
+        <translation><numerusform>Dimenticare %1? La %Ln risposta di %1 viene cancellata dal quaderno di questo computer. Non si può annullare.</numerusform><numerusform>Dimenticare %1? Tutte le %Ln risposte di %1 vengono cancellate dal quaderno di questo computer. Non si può annullare.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln learning it</source>
+        <translation><numerusform>%Ln la sta imparando</numerusform><numerusform>%Ln la stanno imparando</numerusform></translation>
+    </message>
+</context>
+<context>
     <name>Names</name>
     <message>
         <source>The Computer</source>
@@ -23,8 +94,8 @@
         <translation>Il %1 il gioco non ha potuto scrivere il registro degli esercizi (%2), quindi le risposte date da allora non sono salvate. Libera spazio sul disco o lascia che il gioco scriva nella sua cartella, poi gioca di nuovo.</translation>
     </message>
     <message>
-        <source>d MMMM yyyy &apos;at&apos; HH:mm</source>
-        <translation>d MMMM yyyy &apos;alle&apos; HH:mm</translation>
+        <source>d MMMM yyyy 'at' HH:mm</source>
+        <translation>d MMMM yyyy 'alle' HH:mm</translation>
     </message>
     <message>
         <source>Quintarlow! is not keeping its practice record</source>
@@ -34,7 +105,7 @@
 <context>
     <name>Texts</name>
     <message>
-        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
+        <source>welcome to quintarlow,, enter your names and we'll get started!</source>
         <translation>benvenuti a quintarlow,, scrivete i vostri nomi e cominciamo!</translation>
     </message>
     <message>
@@ -98,11 +169,11 @@
         <translation>%1, è giusto, la casella va al blu. , ora tocca, al rosso</translation>
     </message>
     <message>
-        <source>IT&apos;S RED&apos;s TURN</source>
+        <source>IT'S RED's TURN</source>
         <translation>TOCCA AL ROSSO</translation>
     </message>
     <message>
-        <source>IT&apos;S BLUE&apos;s TURN</source>
+        <source>IT'S BLUE's TURN</source>
         <translation>TOCCA AL BLU</translation>
     </message>
     <message>
@@ -165,7 +236,7 @@
 <context>
     <name>main</name>
     <message>
-        <source>Play in LANGUAGE (%1), not the desktop&apos;s.</source>
+        <source>Play in LANGUAGE (%1), not the desktop's.</source>
         <translation>Giocare nella lingua LANGUAGE (%1), non in quella del desktop.</translation>
     </message>
 </context>
@@ -274,7 +345,7 @@
         <translation>Aprire il registro degli esercizi: quali tabelline sa ogni giocatore.</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
+        <source>Unexpected argument '%1'.</source>
         <translation>Argomento inatteso «%1».</translation>
     </message>
     <message>
@@ -298,7 +369,7 @@
         <translation>nessuna immagine né suono in %1; si gioca senza</translation>
     </message>
     <message>
-        <source>Print NAME&apos;s practice settings, or set them.</source>
+        <source>Print NAME's practice settings, or set them.</source>
         <translation>Mostrare le impostazioni di esercizio di NAME, o cambiarle.</translation>
     </message>
     <message>
@@ -306,7 +377,7 @@
         <translation>Le tabelline che NAME esercita: come 3,4,6, o all (con --practice).</translation>
     </message>
     <message>
-        <source>Ask NAME&apos;s missed facts again: on or off (with --practice).</source>
+        <source>Ask NAME's missed facts again: on or off (with --practice).</source>
         <translation>Richiedere a NAME le tabelline sbagliate: on o off (con --practice).</translation>
     </message>
     <message>
@@ -318,7 +389,7 @@
         <translation>I secondi che NAME ha per rispondere, da 20 a 90 (con --practice).</translation>
     </message>
     <message>
-        <source>How well the computer plays NAME alone: easy, level (NAME&apos;s own) or hard (with --practice).</source>
+        <source>How well the computer plays NAME alone: easy, level (NAME's own) or hard (with --practice).</source>
         <translation>Quanto bene gioca il computer contro NAME da solo: easy, level (come NAME) o hard (con --practice).</translation>
     </message>
     <message>
@@ -326,7 +397,7 @@
         <translation>NAME è un giocatore nuovo, non ancora nel registro (con --practice).</translation>
     </message>
     <message>
-        <source>unexpected &quot;%1&quot;</source>
+        <source>unexpected "%1"</source>
         <translation>inatteso: «%1»</translation>
     </message>
     <message>
@@ -334,27 +405,27 @@
         <translation>--tables, --ask-missed, --path, --seconds e --opponent richiedono --practice NAME</translation>
     </message>
     <message>
-        <source>--practice needs a player&apos;s name</source>
+        <source>--practice needs a player's name</source>
         <translation>--practice richiede il nome di un giocatore</translation>
     </message>
     <message>
-        <source>the name has %1 characters, more than %2; a player&apos;s name has at most %2 characters and no control or invisible ones</source>
+        <source>the name has %1 characters, more than %2; a player's name has at most %2 characters and no control or invisible ones</source>
         <translation>il nome ha %1 caratteri, più di %2; un nome ha al massimo %2 caratteri e nessuno di controllo o invisibile</translation>
     </message>
     <message>
-        <source>the name holds a control or invisible character (%1); a player&apos;s name has at most %2 characters and no control or invisible ones</source>
+        <source>the name holds a control or invisible character (%1); a player's name has at most %2 characters and no control or invisible ones</source>
         <translation>il nome contiene un carattere di controllo o invisibile (%1); un nome ha al massimo %2 caratteri e nessuno di controllo o invisibile</translation>
     </message>
     <message>
-        <source>--%1 takes on or off, not &quot;%2&quot;</source>
+        <source>--%1 takes on or off, not "%2"</source>
         <translation>--%1 accetta on o off, non «%2»</translation>
     </message>
     <message>
-        <source>--seconds takes a number from %1 to %2, not &quot;%3&quot;</source>
+        <source>--seconds takes a number from %1 to %2, not "%3"</source>
         <translation>--seconds accetta un numero da %1 a %2, non «%3»</translation>
     </message>
     <message>
-        <source>--opponent takes easy, level or hard, not &quot;%1&quot;</source>
+        <source>--opponent takes easy, level or hard, not "%1"</source>
         <translation>--opponent accetta easy, level o hard, non «%1»</translation>
     </message>
     <message>
@@ -435,7 +506,7 @@
         </translation>
     </message>
     <message>
-        <source>no school&apos;s record server is set in [record] (see the README, For schools)</source>
+        <source>no school's record server is set in [record] (see the README, For schools)</source>
         <translation>nessun server della scuola è indicato in [record] (vedi il README, For schools)</translation>
     </message>
     <message>
@@ -443,11 +514,11 @@
         <translation>--keep-days richiede un numero di giorni (0: finché non viene dimenticato)</translation>
     </message>
     <message>
-        <source>cannot set up the school&apos;s record server: %1</source>
+        <source>cannot set up the school's record server: %1</source>
         <translation>impossibile preparare il server della scuola: %1</translation>
     </message>
     <message>
-        <source>Write the practice record (or one player&apos;s part) as CSV.</source>
+        <source>Write the practice record (or one player's part) as CSV.</source>
         <translation>Scrivere il registro degli esercizi (o la parte di un giocatore) in CSV.</translation>
     </message>
     <message>
@@ -459,7 +530,7 @@
         <translation>Aggiungere le risposte di un file CSV esportato su un altro computer.</translation>
     </message>
     <message>
-        <source>Delete a player&apos;s answers and games from the practice record.</source>
+        <source>Delete a player's answers and games from the practice record.</source>
         <translation>Cancellare le risposte e le partite di un giocatore dal registro degli esercizi.</translation>
     </message>
     <message>
@@ -471,7 +542,7 @@
         <translation>Giocare senza leggere né scrivere il registro degli esercizi.</translation>
     </message>
     <message>
-        <source>Set up the school&apos;s record server named in [record]: tables, roles and their rights (run as the tables&apos; owner).</source>
+        <source>Set up the school's record server named in [record]: tables, roles and their rights (run as the tables' owner).</source>
         <translation>Preparare il server della scuola indicato in [record]: tabelle, ruoli e loro diritti (da eseguire come proprietario delle tabelle).</translation>
     </message>
     <message>
@@ -479,7 +550,7 @@
         <translation>Con --setup-school-server: un ruolo per ciascuna di queste classi.</translation>
     </message>
     <message>
-        <source>Delete from the school&apos;s record server what it no longer keeps (run as the tables&apos; owner, from a timer).</source>
+        <source>Delete from the school's record server what it no longer keeps (run as the tables' owner, from a timer).</source>
         <translation>Cancellare dal server della scuola ciò che non conserva più (da eseguire come proprietario delle tabelle, da un timer).</translation>
     </message>
     <message>
@@ -487,8 +558,8 @@
         <translation>Con --setup-school-server: cancellare le risposte più vecchie (0: conservarle finché non vengono dimenticate).</translation>
     </message>
     <message>
-        <source>Move a child to another class on the school&apos;s record server, with their answers and settings (a teacher of both classes).</source>
-        <translation>Spostare un bambino in un&apos;altra classe sul server della scuola, con le sue risposte e impostazioni (un insegnante di entrambe le classi).</translation>
+        <source>Move a child to another class on the school's record server, with their answers and settings (a teacher of both classes).</source>
+        <translation>Spostare un bambino in un'altra classe sul server della scuola, con le sue risposte e impostazioni (un insegnante di entrambe le classi).</translation>
     </message>
     <message>
         <source>With --move-player: the class the child is in.</source>
@@ -503,7 +574,7 @@
         <translation>--%1 richiede un %2</translation>
     </message>
     <message>
-        <source>cannot expire answers on the school&apos;s record server: %1</source>
+        <source>cannot expire answers on the school's record server: %1</source>
         <translation>impossibile cancellare le risposte scadute dal server della scuola: %1</translation>
     </message>
     <message>
@@ -511,11 +582,11 @@
         <translation>--move-player richiede --from-class e --to-class</translation>
     </message>
     <message>
-        <source>cannot move a child on the school&apos;s record server: %1</source>
+        <source>cannot move a child on the school's record server: %1</source>
         <translation>impossibile spostare il bambino sul server della scuola: %1</translation>
     </message>
     <message>
-        <source>Write the practice record&apos;s report as a PDF (the class&apos;s, or --player&apos;s; with --all one per player into a folder).</source>
+        <source>Write the practice record's report as a PDF (the class's, or --player's; with --all one per player into a folder).</source>
         <translation>Scrivere la relazione del registro degli esercizi in PDF (quella della classe, o di --player; con --all una per giocatore in una cartella).</translation>
     </message>
     <message>
@@ -531,7 +602,7 @@
         <translation>Con --report: fino a questo giorno (AAAA-MM-GG).</translation>
     </message>
     <message>
-        <source>With --report: the class sheet and every child&apos;s page in one PDF to print.</source>
+        <source>With --report: the class sheet and every child's page in one PDF to print.</source>
         <translation>Con --report: il foglio della classe e la pagina di ogni bambino in un solo PDF da stampare.</translation>
     </message>
     <message>
@@ -539,7 +610,7 @@
         <translation>Scrivere il foglio della classe, una riga per bambino, in CSV per un foglio di calcolo.</translation>
     </message>
     <message>
-        <source>With --report: every player&apos;s report and the class&apos;s, each in a file of its own.</source>
+        <source>With --report: every player's report and the class's, each in a file of its own.</source>
         <translation>Con --report: la relazione di ogni giocatore e quella della classe, ognuna in un file a sé.</translation>
     </message>
     <message>
@@ -551,12 +622,12 @@
         <translation>--all-in-one e --summary riguardano tutta la classe: togli --all e --player</translation>
     </message>
     <message>
-        <source>--all writes every player&apos;s report: leave out --player</source>
+        <source>--all writes every player's report: leave out --player</source>
         <translation>--all scrive la relazione di ogni giocatore: togli --player</translation>
     </message>
     <message>
         <source>--days counts back from today: leave out --from and --to</source>
-        <translation>--days conta all&apos;indietro da oggi: togli --from e --to</translation>
+        <translation>--days conta all'indietro da oggi: togli --from e --to</translation>
     </message>
     <message>
         <source>--days needs a number of days, 1 or more, such as --days 30</source>
@@ -569,7 +640,7 @@
     <message numerus="yes">
         <source>in the last %Ln day(s)</source>
         <translation>
-            <numerusform>nell&apos;ultimo giorno</numerusform>
+            <numerusform>nell'ultimo giorno</numerusform>
             <numerusform>negli ultimi %Ln giorni</numerusform>
         </translation>
     </message>
@@ -599,11 +670,11 @@
     </message>
     <message>
         <source>nobody has played yet, so there is no report to write.</source>
-        <translation>nessuno ha ancora giocato, quindi non c&apos;è nessuna relazione da scrivere.</translation>
+        <translation>nessuno ha ancora giocato, quindi non c'è nessuna relazione da scrivere.</translation>
     </message>
     <message>
         <source>cannot write every report: %1. Choose another folder and try again.</source>
-        <translation>impossibile scrivere tutte le relazioni: %1. Scegli un&apos;altra cartella e riprova.</translation>
+        <translation>impossibile scrivere tutte le relazioni: %1. Scegli un'altra cartella e riprova.</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %Ln report(s) into %1.</source>
@@ -621,21 +692,203 @@
     </message>
 </context>
 <context>
+    <name>quintarlow::FactGridModel</name>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 per</translation>
+    </message>
+    <message>
+        <source>times %1</source>
+        <translation>per %1</translation>
+    </message>
+    <message>
+        <source>Facts, rows the first factor, columns the second</source>
+        <translation>Moltiplicazioni, righe il primo fattore, colonne il secondo</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::FactWords</name>
+    <message>
+        <source>right</source>
+        <comment>a try</comment>
+        <translation>giusta</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <comment>a try</comment>
+        <translation>sbagliata</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <comment>a try</comment>
+        <translation>tempo scaduto</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <comment>a fact</comment>
+        <translation>non ancora chiesta</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <comment>a fact</comment>
+        <translation>saputa</translation>
+    </message>
+    <message>
+        <source>right but slow</source>
+        <comment>a fact</comment>
+        <translation>giusta ma lenta</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <comment>a fact</comment>
+        <translation>sbagliata</translation>
+    </message>
+    <message>
+        <source>%1 times %2: %3</source>
+        <translation>%1 per %2: %3</translation>
+    </message>
+    <message>
+        <source>%L1 right</source>
+        <comment>tries</comment>
+        <translation>%L1 giuste</translation>
+    </message>
+    <message>
+        <source>%1; children: %2, %3, %4; %5, %6</source>
+        <translation>%1; bambini: %2, %3, %4; %5, %6</translation>
+    </message>
+    <message>
+        <source>; missing it: %1</source>
+        <translation>; la sbagliano: %1</translation>
+    </message>
+    <message>
+        <source>usually answered in %1 seconds</source>
+        <translation>di solito risposta in %1 secondi</translation>
+    </message>
+    <message>
+        <source>last %L1: %2</source>
+        <translation>ultime %L1: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %L2 more</source>
+        <translation>%1 e altri %L2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a fact and who misses it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>this week</source>
+        <translation>questa settimana</translation>
+    </message>
+    <message>
+        <source>in the last 30 days</source>
+        <translation>negli ultimi 30 giorni</translation>
+    </message>
+    <message>
+        <source>this term</source>
+        <translation>in questo quadrimestre</translation>
+    </message>
+    <message>
+        <source>this school year</source>
+        <translation>in quest'anno scolastico</translation>
+    </message>
+    <message>
+        <source>since the first game</source>
+        <translation>dalla prima partita</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a date's format</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <comment>a day</comment>
+        <translation>il %1</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>a date's format</comment>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <comment>answers</comment>
+        <translation>tutte</translation>
+    </message>
+    <message>
+        <source>faster</source>
+        <comment>answers</comment>
+        <translation>più veloce</translation>
+    </message>
+    <message>
+        <source>slower</source>
+        <comment>answers</comment>
+        <translation>più lento</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <comment>answers' speed</comment>
+        <translation>uguale</translation>
+    </message>
+    <message>
+        <source>Too few right answers %1 to say whether answers get faster.</source>
+        <translation>Troppo poche risposte giuste %1 per dire se diventa più veloce.</translation>
+    </message>
+    <message>
+        <source>Answers got faster %1: %2 s → %3 s.</source>
+        <translation>Le risposte sono diventate più veloci %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>Answers got slower %1: %2 s → %3 s.</source>
+        <translation>Le risposte sono diventate più lente %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>Answers stayed about as fast %1: %2 s → %3 s.</source>
+        <translation>Le risposte sono rimaste veloci più o meno uguale %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: missed its only try</source>
+        <translation>%1 × %2 = %3: sbagliata all'unico tentativo</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right once so far, in %4 seconds</source>
+        <translation>%1 × %2 = %3: giusta una volta finora, in %4 secondi</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: missed %4 of the last %5</source>
+        <translation>%1 × %2 = %3: sbagliata %4 delle ultime %5</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right %4 of the last %4, usually in %5 seconds</source>
+        <translation>%1 × %2 = %3: giusta le ultime %4, di solito in %5 secondi</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right %4 of the last %4</source>
+        <translation>%1 × %2 = %3: giusta le ultime %4</translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::NameEntry</name>
     <message>
         <source>%1 CHARACTERS MAX</source>
         <translation>MASSIMO %1 CARATTERI</translation>
     </message>
     <message>
-        <source>The Red player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+        <source>The Red player's name has %1 characters, more than %2.<byte value="xd" />
 Please type it again.</source>
-        <translation>Il nome del giocatore rosso ha %1 caratteri, più di %2.<byte value="xd"/>
+        <translation>Il nome del giocatore rosso ha %1 caratteri, più di %2.<byte value="xd" />
 Scrivilo di nuovo, per favore.</translation>
     </message>
     <message>
-        <source>The Blue player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+        <source>The Blue player's name has %1 characters, more than %2.<byte value="xd" />
 Please type it again.</source>
-        <translation>Il nome del giocatore blu ha %1 caratteri, più di %2.<byte value="xd"/>
+        <translation>Il nome del giocatore blu ha %1 caratteri, più di %2.<byte value="xd" />
 Scrivilo di nuovo, per favore.</translation>
     </message>
     <message>
@@ -655,11 +908,11 @@ Scrivilo di nuovo, per favore.</translation>
         <translation>Rosso è ospite, non salvato</translation>
     </message>
     <message>
-        <source>Red player&apos;s name</source>
+        <source>Red player's name</source>
         <translation>Nome del giocatore rosso</translation>
     </message>
     <message>
-        <source>Blue player&apos;s name</source>
+        <source>Blue player's name</source>
         <translation>Nome del giocatore blu</translation>
     </message>
     <message>
@@ -667,34 +920,661 @@ Scrivilo di nuovo, per favore.</translation>
         <translation>BENVENUTI</translation>
     </message>
     <message>
-        <source>The same name cannot be entered for both players!<byte value="xd"/>
+        <source>The same name cannot be entered for both players!<byte value="xd" />
 please enter another name, or play against the computer.</source>
-        <translation>I due giocatori non possono avere lo stesso nome!<byte value="xd"/>
+        <translation>I due giocatori non possono avere lo stesso nome!<byte value="xd" />
 Scrivi un altro nome, oppure gioca contro il computer.</translation>
     </message>
     <message>
-        <source>A name must be entered for the Blue player!<byte value="xd"/>
+        <source>A name must be entered for the Blue player!<byte value="xd" />
 please retry.</source>
-        <translation>Il giocatore blu deve scrivere il suo nome!<byte value="xd"/>
+        <translation>Il giocatore blu deve scrivere il suo nome!<byte value="xd" />
 Riprova.</translation>
     </message>
     <message>
-        <source>Names must be entered for both players!<byte value="xd"/>
+        <source>Names must be entered for both players!<byte value="xd" />
 please retry.</source>
-        <translation>Tutti e due i giocatori devono scrivere il loro nome!<byte value="xd"/>
+        <translation>Tutti e due i giocatori devono scrivere il loro nome!<byte value="xd" />
 Riprova.</translation>
     </message>
     <message>
-        <source>The Red player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
+        <source>The Red player's name holds a control or invisible character (%1).<byte value="xd" />
 Please type it again.</source>
-        <translation>Il nome del giocatore rosso contiene un carattere di controllo o invisibile (%1).<byte value="xd"/>
+        <translation>Il nome del giocatore rosso contiene un carattere di controllo o invisibile (%1).<byte value="xd" />
 Scrivilo di nuovo, per favore.</translation>
     </message>
     <message>
-        <source>The Blue player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
+        <source>The Blue player's name holds a control or invisible character (%1).<byte value="xd" />
 Please type it again.</source>
-        <translation>Il nome del giocatore blu contiene un carattere di controllo o invisibile (%1).<byte value="xd"/>
+        <translation>Il nome del giocatore blu contiene un carattere di controllo o invisibile (%1).<byte value="xd" />
 Scrivilo di nuovo, per favore.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PlayerList</name>
+    <message>
+        <source>%1, has practice settings of their own</source>
+        <translation>%1, ha impostazioni di esercizio proprie</translation>
+    </message>
+    <message>
+        <source>Has practice settings of their own</source>
+        <translation>Ha impostazioni di esercizio proprie</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Giocatori</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Risposte</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Giuste</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Sbaglia</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Ritmo</translation>
+    </message>
+    <message>
+        <source>Knows</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <source>Usually</source>
+        <translation>Di solito</translation>
+    </message>
+    <message>
+        <source>To practise</source>
+        <translation>Da ripassare</translation>
+    </message>
+    <message>
+        <source>Moved on</source>
+        <translation>Avanza</translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation>Ultima volta</translation>
+    </message>
+    <message>
+        <source>How many answers in the period shown</source>
+        <translation>Quante risposte nel periodo mostrato</translation>
+    </message>
+    <message>
+        <source>How many facts the player keeps missing at the end of the period shown</source>
+        <translation>Quante moltiplicazioni sbaglia ancora alla fine del periodo mostrato</translation>
+    </message>
+    <message>
+        <source>Whether right answers got faster or slower in the period shown; slower first</source>
+        <translation>Se le risposte giuste sono diventate più veloci o più lente nel periodo; prima le più lente</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Giocatori</translation>
+    </message>
+    <message>
+        <source>d MMM yy</source>
+        <comment>a date's format</comment>
+        <translation>d/M/yy</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <comment>the row of the whole class</comment>
+        <translation>Classe</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PracticeEditor</name>
+    <message>
+        <source>Practice settings</source>
+        <translation>Impostazioni di esercizio</translation>
+    </message>
+    <message>
+        <source>&amp;Tables:</source>
+        <translation>&amp;Tabelline:</translation>
+    </message>
+    <message>
+        <source>The %1s</source>
+        <translation>La tabellina del %1</translation>
+    </message>
+    <message>
+        <source>Practise the %1s</source>
+        <translation>Ripassare la tabellina del %1</translation>
+    </message>
+    <message>
+        <source>&amp;All tables</source>
+        <translation>&amp;Tutte le tabelline</translation>
+    </message>
+    <message>
+        <source>All tables</source>
+        <translation>Tutte le tabelline</translation>
+    </message>
+    <message>
+        <source>Every table from 1 to 12, as in any game</source>
+        <translation>Tutte le tabelline dall'1 al 12, come in ogni partita</translation>
+    </message>
+    <message>
+        <source>Ask again what I &amp;miss</source>
+        <translation>Richiedere ciò che &amp;sbaglio</translation>
+    </message>
+    <message>
+        <source>Ask again what I miss</source>
+        <translation>Richiedere ciò che sbaglio</translation>
+    </message>
+    <message>
+        <source>Follow the learning pat&amp;h</source>
+        <translation>Seguire il &amp;percorso</translation>
+    </message>
+    <message>
+        <source>Follow the learning path</source>
+        <translation>Seguire il percorso</translation>
+    </message>
+    <message>
+        <source>A few new facts at a time among known ones, each known fact back on its day of review, the tables in the order they build on each other (or the tables chosen)</source>
+        <translation>Poche moltiplicazioni nuove alla volta tra quelle sapute, ognuna saputa torna nel suo giorno di ripasso, le tabelline nell'ordine in cui si appoggiano l'una sull'altra (o quelle scelte)</translation>
+    </message>
+    <message>
+        <source>Time to a&amp;nswer:</source>
+        <translation>&amp;Tempo per rispondere:</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> secondi</translation>
+    </message>
+    <message>
+        <source>Time to answer</source>
+        <translation>Tempo per rispondere</translation>
+    </message>
+    <message>
+        <source>The seconds this child has for each question; the other player keeps their own</source>
+        <translation>I secondi che questo bambino ha per ogni domanda; l'altro giocatore tiene i suoi</translation>
+    </message>
+    <message>
+        <source>The &amp;computer plays:</source>
+        <translation>Il &amp;computer gioca:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>At the child's level</source>
+        <translation>Al livello del bambino</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>The computer plays</source>
+        <translation>Il computer gioca</translation>
+    </message>
+    <message>
+        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child's level as often as the child was in their last 50 answers</source>
+        <translation>Quando questo bambino gioca da solo: facile è giusto circa metà delle volte e lento, difficile nove volte su dieci e veloce, al livello del bambino quanto il bambino nelle sue ultime 50 risposte</translation>
+    </message>
+    <message>
+        <source>The practice settings of %1 could not be saved: the record could not be changed. Close the window and try again; if it keeps failing, see the README, Practice record.</source>
+        <translation>Le impostazioni di esercizio di %1 non sono state salvate: il quaderno non si è potuto modificare. Chiudi la finestra e riprova; se continua a non riuscire, vedi il README, Practice record.</translation>
+    </message>
+    <message>
+        <source>Practice Settings</source>
+        <translation>Impostazioni di esercizio</translation>
+    </message>
+    <message>
+        <source>Settings are made for one player: choose a player above.</source>
+        <translation>Le impostazioni valgono per un giocatore: scegline uno sopra.</translation>
+    </message>
+    <message>
+        <source>Every table from 1 to 12, as in any game. Changes count from the next game.</source>
+        <translation>Tutte le tabelline dall'1 al 12, come in ogni partita. Le modifiche valgono dalla prossima partita.</translation>
+    </message>
+    <message>
+        <source> Changes count from the next game.</source>
+        <translation> Le modifiche valgono dalla prossima partita.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PracticeWords</name>
+    <message>
+        <source>the list of tables is empty (give tables like 3,4,6 or all)</source>
+        <translation>l'elenco delle tabelline è vuoto (indica tabelline come 3,4,6 o all)</translation>
+    </message>
+    <message>
+        <source>"%1" has an empty entry</source>
+        <translation>«%1» ha una voce vuota</translation>
+    </message>
+    <message>
+        <source>"%1" is not a table from 1 to 12</source>
+        <translation>«%1» non è una tabellina dall'1 al 12</translation>
+    </message>
+    <message>
+        <source>following the learning path</source>
+        <translation>segue il percorso</translation>
+    </message>
+    <message>
+        <source>following the learning path over %1</source>
+        <translation>segue il percorso su %1</translation>
+    </message>
+    <message>
+        <source>practising %1</source>
+        <translation>ripassa %1</translation>
+    </message>
+    <message>
+        <source>missed facts asked again</source>
+        <translation>le moltiplicazioni sbagliate vengono richieste</translation>
+    </message>
+    <message>
+        <source>%1 seconds to answer</source>
+        <translation>%1 secondi per rispondere</translation>
+    </message>
+    <message>
+        <source>an easy computer</source>
+        <translation>un computer facile</translation>
+    </message>
+    <message>
+        <source>a hard computer</source>
+        <translation>un computer difficile</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last of a list</comment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>a times table: the 7s</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <comment>times tables</comment>
+        <translation>le tabelline del %1</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ProgressWindow</name>
+    <message>
+        <source>Knows %1 of 144 facts; %2 being learned, %3 new.</source>
+        <translation>Sa %1 moltiplicazioni su 144; %2 in corso, %3 nuove.</translation>
+    </message>
+    <message>
+        <source>Every table of the path is learned.</source>
+        <translation>Tutte le tabelline del percorso sono imparate.</translation>
+    </message>
+    <message>
+        <source>Learning the %1s, the last table of the path.</source>
+        <translation>Impara la tabellina del %1, l'ultima del percorso.</translation>
+    </message>
+    <message>
+        <source>Learning the %1s; the %2s come next.</source>
+        <translation>Impara la tabellina del %1; poi viene quella del %2.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise again today.</source>
+        <translation>Oggi niente da ripassare.</translation>
+    </message>
+    <message>
+        <source>To practise again today: %1.</source>
+        <translation>Da ripassare oggi: %1.</translation>
+    </message>
+    <message>
+        <source>Practice Record</source>
+        <translation>Quaderno degli esercizi</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostra</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <comment>a date's format</comment>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>The term began on</source>
+        <translation>Il quadrimestre è iniziato il</translation>
+    </message>
+    <message>
+        <source>The day this term began</source>
+        <translation>Il giorno in cui è iniziato questo quadrimestre</translation>
+    </message>
+    <message>
+        <source>&amp;Known when right within</source>
+        <translation>&amp;Saputa se giusta in</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondi</translation>
+    </message>
+    <message>
+        <source>Known when right within</source>
+        <translation>Saputa se giusta in</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report…</source>
+        <translation>&amp;Salva resoconto…</translation>
+    </message>
+    <message>
+        <source>Save A&amp;ll…</source>
+        <translation>Salva &amp;tutti…</translation>
+    </message>
+    <message>
+        <source>Every player's report and the class's, each a PDF of its own in one folder</source>
+        <translation>Il resoconto di ogni giocatore e quello della classe, ognuno un PDF in una cartella</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>S&amp;tampa…</translation>
+    </message>
+    <message>
+        <source>&amp;Forget player…</source>
+        <translation>&amp;Dimentica giocatore…</translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation>Da ripassare</translation>
+    </message>
+    <message>
+        <source>Share right and usual time per day</source>
+        <translation>Quota giuste e tempo abituale al giorno</translation>
+    </message>
+    <message>
+        <source>The practice record could not be read, so there is nothing to show. Nothing in it was changed or deleted.%1
+
+%2</source>
+        <translation>Il quaderno degli esercizi non si è potuto leggere, quindi non c'è nulla da mostrare. Nulla è stato modificato o cancellato.%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Nobody has played yet.
+
+The record fills by itself: every answer in a game of Quintarlow! is kept here. Play a game, then open the Practice Record again to see which facts each player knows.</source>
+        <translation>Nessuno ha ancora giocato.
+
+Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene tenuta qui. Gioca una partita, poi riapri il quaderno per vedere quali moltiplicazioni sa ogni giocatore.</translation>
+    </message>
+    <message>
+        <source>Each child is judged on their own answers: a cell has the colour most children show, its number how many keep missing it. </source>
+        <translation>Ogni bambino conta con le sue risposte: una casella ha il colore della maggior parte, il suo numero quanti la sbagliano ancora. </translation>
+    </message>
+    <message>
+        <source>A cell's number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
+        <translation>Il numero di una casella: i secondi che di solito servono alle risposte giuste negli ultimi tre tentativi, su cui si decide il colore. Una stella arancione: impostazioni di esercizio proprie. </translation>
+    </message>
+    <message>
+        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period's end, even from tries before it.</source>
+        <translation>Righe: primo fattore; colonne: secondo. Colori: com'era ogni moltiplicazione alla fine del periodo, anche da tentativi precedenti.</translation>
+    </message>
+    <message>
+        <source>Facts most children miss</source>
+        <translation>Ciò che i più sbagliano</translation>
+    </message>
+    <message>
+        <source>None: every fact asked lately is known.</source>
+        <translation>Niente: tutte quelle chieste di recente sono sapute.</translation>
+    </message>
+    <message>
+        <source>Bars: the share right. Line: the seconds right answers usually took; lower is faster. </source>
+        <translation>Barre: la quota giuste. Linea: i secondi che di solito servivano alle giuste; più in basso è più veloce. </translation>
+    </message>
+    <message>
+        <source>Moving on</source>
+        <translation>Progressi</translation>
+    </message>
+    <message>
+        <source>Learning path, from all answers</source>
+        <translation>Percorso, da tutte le risposte</translation>
+    </message>
+    <message>
+        <source>Learning path</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source>Not on the learning path: tick "Follow the learning path" under Practice settings.</source>
+        <translation>Non segue il percorso: spunta «Seguire il percorso» in Impostazioni di esercizio.</translation>
+    </message>
+    <message>
+        <source>The report could not be saved: %1. Choose another folder and try again.</source>
+        <translation>Il resoconto non si è potuto salvare: %1. Scegli un'altra cartella e riprova.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Salva resoconto</translation>
+    </message>
+    <message>
+        <source>Practice Records</source>
+        <translation>Quaderni degli esercizi</translation>
+    </message>
+    <message>
+        <source>Not every report could be saved: %1. Choose another folder and try again.</source>
+        <translation>Non tutti i resoconti si sono potuti salvare: %1. Scegli un'altra cartella e riprova.</translation>
+    </message>
+    <message>
+        <source>Save All Reports</source>
+        <translation>Salva tutti i resoconti</translation>
+    </message>
+    <message>
+        <source>Forget Player</source>
+        <translation>Dimentica giocatore</translation>
+    </message>
+    <message>
+        <source>%1 could not be forgotten: the record could not be changed. Nothing was deleted; close the window and try again.</source>
+        <translation>Non è stato possibile dimenticare %1: il quaderno non si è potuto modificare. Nulla è stato cancellato; chiudi la finestra e riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ProgressWords</name>
+    <message>
+        <source>The whole class</source>
+        <translation>Tutta la classe</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>too soon</source>
+        <translation>troppo presto</translation>
+    </message>
+    <message>
+        <source>not played</source>
+        <translation>non ha giocato</translation>
+    </message>
+    <message>
+        <source>knows all</source>
+        <translation>le sa tutte</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>too few to tell</source>
+        <translation>troppo poche</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Bambino</translation>
+    </message>
+    <message>
+        <source>Knows (of 144)</source>
+        <translation>Sa (su 144)</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Risposte</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Giuste</translation>
+    </message>
+    <message>
+        <source>Usually answers in</source>
+        <translation>Di solito risponde in</translation>
+    </message>
+    <message>
+        <source>Answer times</source>
+        <translation>Tempi di risposta</translation>
+    </message>
+    <message>
+        <source>To practise</source>
+        <translation>Da ripassare</translation>
+    </message>
+    <message>
+        <source>Moved on, last two weeks</source>
+        <translation>Avanzato in 2 settimane</translation>
+    </message>
+    <message>
+        <source>Knows %L1 of 144 facts.</source>
+        <translation>Sa %L1 moltiplicazioni su 144.</translation>
+    </message>
+    <message>
+        <source>No answers %1.</source>
+        <translation>Nessuna risposta %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise: every fact asked lately is known.</source>
+        <translation>Niente da ripassare: tutte quelle chieste di recente sono sapute.</translation>
+    </message>
+    <message>
+        <source>Practise %1.</source>
+        <translation>Da ripassare: %1.</translation>
+    </message>
+    <message>
+        <source>Every child who played in the last two weeks moved on: a fact became known to each.</source>
+        <translation>Ogni bambino che ha giocato nelle ultime due settimane è avanzato: ognuno sa una moltiplicazione in più.</translation>
+    </message>
+    <message>
+        <source>Not moved on for two weeks (played, and no fact became known): %1.</source>
+        <translation>Fermi da due settimane (hanno giocato, nessuna moltiplicazione nuova saputa): %1.</translation>
+    </message>
+    <message>
+        <source>Known: right within %1 s in 2 of the last 3 tries. Usually: the middle time of right answers.</source>
+        <translation>Saputa: giusta entro %1 s in 2 degli ultimi 3 tentativi. Di solito: il tempo medio delle giuste.</translation>
+    </message>
+    <message>
+        <source>No play %1</source>
+        <translation>Nessuna partita %1</translation>
+    </message>
+    <message>
+        <source>Day by day, %1</source>
+        <translation>Giorno per giorno, %1</translation>
+    </message>
+    <message>
+        <source>Week by week, %1</source>
+        <translation>Settimana per settimana, %1</translation>
+    </message>
+    <message>
+        <source>Practice Record - %1.pdf</source>
+        <translation>Quaderno degli esercizi - %1.pdf</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>right (%)</source>
+        <translation>giuste (%)</translation>
+    </message>
+    <message>
+        <source>time (s)</source>
+        <translation>tempo (s)</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a date's format</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>The class, child by child, %1</source>
+        <translation>La classe, bambino per bambino, %1</translation>
+    </message>
+    <message>
+        <source>Quintarlow! Practice Record</source>
+        <translation>Quintarlow! Quaderno degli esercizi</translation>
+    </message>
+    <message>
+        <source>Answers from %1 to %2. </source>
+        <translation>Risposte dal %1 al %2. </translation>
+    </message>
+    <message>
+        <source>A cell's colour is what most children show; its number, how many keep missing it.</source>
+        <translation>Il colore di una casella è quello della maggior parte; il numero, quanti la sbagliano ancora.</translation>
+    </message>
+    <message>
+        <source>The number in a cell: the seconds its right answers usually take, of its last three tries.</source>
+        <translation>Il numero di una casella: i secondi che di solito servono alle risposte giuste, negli ultimi tre tentativi.</translation>
+    </message>
+    <message>
+        <source>Facts most children miss</source>
+        <translation>Ciò che i più sbagliano</translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation>Da ripassare</translation>
+    </message>
+    <message>
+        <source>None: every fact asked lately is known.</source>
+        <translation>Niente: tutte quelle chieste di recente sono sapute.</translation>
+    </message>
+    <message>
+        <source>Practice Record: %1</source>
+        <translation>Quaderno degli esercizi: %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>la cartella %1 non si può creare</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Salva resoconto</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documenti PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save All Reports In</source>
+        <translation>Salva tutti i resoconti in</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Stampa resoconto</translation>
+    </message>
+    <message>
+        <source>✓ green: known, right at least 2 of the last 3 times, each within %1 s</source>
+        <translation>✓ verde: saputa, giusta almeno 2 delle ultime 3 volte, ognuna entro %1 s</translation>
+    </message>
+    <message>
+        <source>~ yellow, dotted: right but slow, or not yet right twice</source>
+        <translation>~ giallo, a puntini: giusta ma lenta, o non ancora giusta due volte</translation>
+    </message>
+    <message>
+        <source>✗ red, striped: missed, wrong or too late more often than right</source>
+        <translation>✗ rosso, a righe: più spesso sbagliata o in ritardo che giusta</translation>
+    </message>
+    <message>
+        <source>white: not asked yet</source>
+        <translation>bianco: non ancora chiesta</translation>
     </message>
 </context>
 <context>

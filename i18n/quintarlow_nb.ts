@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO">
 <context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <source>%Ln try</source>
+        <translation><numerusform>%Ln forsøk</numerusform><numerusform>%Ln forsøk</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tries</source>
+        <translation><numerusform>%Ln forsøk</numerusform><numerusform>%Ln forsøk</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln knows it</source>
+        <translation><numerusform>%Ln kan det</numerusform><numerusform>%Ln kan det</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln know it</source>
+        <translation><numerusform>%Ln kan det</numerusform><numerusform>%Ln kan det</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keeps missing it</source>
+        <translation><numerusform>%Ln bommer fortsatt</numerusform><numerusform>%Ln bommer fortsatt</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keep missing it</source>
+        <translation><numerusform>%Ln bommer fortsatt</numerusform><numerusform>%Ln bommer fortsatt</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) keeps missing it</source>
+        <translation><numerusform>%1 × %2 = %3: %4 av %Ln barn bommer fortsatt</numerusform><numerusform>%1 × %2 = %3: %4 av %Ln barn bommer fortsatt</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) keep missing it</source>
+        <translation><numerusform>%1 × %2 = %3: %4 av %Ln barn bommer fortsatt</numerusform><numerusform>%1 × %2 = %3: %4 av %Ln barn bommer fortsatt</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) is still learning it</source>
+        <translation><numerusform>%1 × %2 = %3: %4 av %Ln barn lærer det ennå</numerusform><numerusform>%1 × %2 = %3: %4 av %Ln barn lærer det ennå</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) are still learning it</source>
+        <translation><numerusform>%1 × %2 = %3: %4 av %Ln barn lærer det ennå</numerusform><numerusform>%1 × %2 = %3: %4 av %Ln barn lærer det ennå</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answer(s) %1, %2 % right by %3.</source>
+        <translation><numerusform>%Ln svar fra %3 %1, %2 % riktige.</numerusform><numerusform>%Ln svar fra %3 %1, %2 % riktige.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln child(ren)</source>
+        <translation><numerusform>%Ln barn</numerusform><numerusform>%Ln barn</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answer(s) %1, %2 % right.</source>
+        <translation><numerusform>%Ln svar %1, %2 % riktige.</numerusform><numerusform>%Ln svar %1, %2 % riktige.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Played alone against the computer: %Ln game(s), %1 won.</source>
+        <translation><numerusform>Spilte alene mot datamaskinen: %Ln spill, %1 vunnet.</numerusform><numerusform>Spilte alene mot datamaskinen: %Ln spill, %1 vunnet.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers are kept for %Ln day(s), then deleted.</source>
+        <translation><numerusform>Svarene tas vare på i %Ln dag og slettes så.</numerusform><numerusform>Svarene tas vare på i %Ln dager og slettes så.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Forget %1? All %Ln answer(s) that %1 gave are deleted from the practice record on this computer. This cannot be undone.</source>
+        <translation><numerusform>Glemme %1? Alle %Ln svar fra %1 slettes fra øvingsboka på denne datamaskinen. Det kan ikke angres.</numerusform><numerusform>Glemme %1? Alle %Ln svar fra %1 slettes fra øvingsboka på denne datamaskinen. Det kan ikke angres.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln learning it</source>
+        <translation><numerusform>%Ln lærer det ennå</numerusform><numerusform>%Ln lærer det ennå</numerusform></translation>
+    </message>
+</context>
+<context>
     <name>Names</name>
     <message>
         <source>The Computer</source>
@@ -23,8 +94,8 @@
         <translation>%1 kunne ikke spillet skrive øvingsloggen (%2), så svarene som er spilt siden da, er ikke lagret. Lag plass på disken eller la spillet skrive i mappen sin, og spill så igjen.</translation>
     </message>
     <message>
-        <source>d MMMM yyyy &apos;at&apos; HH:mm</source>
-        <translation>d. MMMM yyyy &apos;kl.&apos; HH:mm</translation>
+        <source>d MMMM yyyy 'at' HH:mm</source>
+        <translation>d. MMMM yyyy 'kl.' HH:mm</translation>
     </message>
     <message>
         <source>Quintarlow! is not keeping its practice record</source>
@@ -34,7 +105,7 @@
 <context>
     <name>Texts</name>
     <message>
-        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
+        <source>welcome to quintarlow,, enter your names and we'll get started!</source>
         <translation>velkommen til quintarlow,, skriv inn navnene deres, så setter vi i gang!</translation>
     </message>
     <message>
@@ -98,11 +169,11 @@
         <translation>%1, det er riktig, blå får ruten. , nå er det, rød sin tur</translation>
     </message>
     <message>
-        <source>IT&apos;S RED&apos;s TURN</source>
+        <source>IT'S RED's TURN</source>
         <translation>RØD SIN TUR</translation>
     </message>
     <message>
-        <source>IT&apos;S BLUE&apos;s TURN</source>
+        <source>IT'S BLUE's TURN</source>
         <translation>BLÅ SIN TUR</translation>
     </message>
     <message>
@@ -165,7 +236,7 @@
 <context>
     <name>main</name>
     <message>
-        <source>Play in LANGUAGE (%1), not the desktop&apos;s.</source>
+        <source>Play in LANGUAGE (%1), not the desktop's.</source>
         <translation>Spill på språket LANGUAGE (%1), ikke skrivebordets.</translation>
     </message>
 </context>
@@ -274,7 +345,7 @@
         <translation>Åpne øvingsloggen: hvilke gangestykker hver spiller kan.</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
+        <source>Unexpected argument '%1'.</source>
         <translation>Uventet argument «%1».</translation>
     </message>
     <message>
@@ -298,7 +369,7 @@
         <translation>ingen bilder eller lyder i %1; spiller uten dem</translation>
     </message>
     <message>
-        <source>Print NAME&apos;s practice settings, or set them.</source>
+        <source>Print NAME's practice settings, or set them.</source>
         <translation>Vis øvingsinnstillingene til NAME, eller endre dem.</translation>
     </message>
     <message>
@@ -306,7 +377,7 @@
         <translation>Gangetabellene NAME øver på: som 3,4,6, eller all (med --practice).</translation>
     </message>
     <message>
-        <source>Ask NAME&apos;s missed facts again: on or off (with --practice).</source>
+        <source>Ask NAME's missed facts again: on or off (with --practice).</source>
         <translation>Spør NAME igjen om gangestykkene som ble feil: on eller off (med --practice).</translation>
     </message>
     <message>
@@ -318,7 +389,7 @@
         <translation>Sekundene NAME har til å svare, 20 til 90 (med --practice).</translation>
     </message>
     <message>
-        <source>How well the computer plays NAME alone: easy, level (NAME&apos;s own) or hard (with --practice).</source>
+        <source>How well the computer plays NAME alone: easy, level (NAME's own) or hard (with --practice).</source>
         <translation>Hvor godt datamaskinen spiller mot NAME alene: easy, level (som NAME) eller hard (med --practice).</translation>
     </message>
     <message>
@@ -326,7 +397,7 @@
         <translation>NAME er en ny spiller, ikke i loggen ennå (med --practice).</translation>
     </message>
     <message>
-        <source>unexpected &quot;%1&quot;</source>
+        <source>unexpected "%1"</source>
         <translation>uventet: «%1»</translation>
     </message>
     <message>
@@ -334,27 +405,27 @@
         <translation>--tables, --ask-missed, --path, --seconds og --opponent trenger --practice NAME</translation>
     </message>
     <message>
-        <source>--practice needs a player&apos;s name</source>
+        <source>--practice needs a player's name</source>
         <translation>--practice trenger navnet til en spiller</translation>
     </message>
     <message>
-        <source>the name has %1 characters, more than %2; a player&apos;s name has at most %2 characters and no control or invisible ones</source>
+        <source>the name has %1 characters, more than %2; a player's name has at most %2 characters and no control or invisible ones</source>
         <translation>navnet har %1 tegn, mer enn %2; et navn har høyst %2 tegn og ingen kontrolltegn eller usynlige tegn</translation>
     </message>
     <message>
-        <source>the name holds a control or invisible character (%1); a player&apos;s name has at most %2 characters and no control or invisible ones</source>
+        <source>the name holds a control or invisible character (%1); a player's name has at most %2 characters and no control or invisible ones</source>
         <translation>navnet har et kontrolltegn eller et usynlig tegn (%1); et navn har høyst %2 tegn og ingen kontrolltegn eller usynlige tegn</translation>
     </message>
     <message>
-        <source>--%1 takes on or off, not &quot;%2&quot;</source>
+        <source>--%1 takes on or off, not "%2"</source>
         <translation>--%1 tar on eller off, ikke «%2»</translation>
     </message>
     <message>
-        <source>--seconds takes a number from %1 to %2, not &quot;%3&quot;</source>
+        <source>--seconds takes a number from %1 to %2, not "%3"</source>
         <translation>--seconds tar et tall fra %1 til %2, ikke «%3»</translation>
     </message>
     <message>
-        <source>--opponent takes easy, level or hard, not &quot;%1&quot;</source>
+        <source>--opponent takes easy, level or hard, not "%1"</source>
         <translation>--opponent tar easy, level eller hard, ikke «%1»</translation>
     </message>
     <message>
@@ -435,7 +506,7 @@
         </translation>
     </message>
     <message>
-        <source>no school&apos;s record server is set in [record] (see the README, For schools)</source>
+        <source>no school's record server is set in [record] (see the README, For schools)</source>
         <translation>ingen skoletjener er satt i [record] (se README, For schools)</translation>
     </message>
     <message>
@@ -443,11 +514,11 @@
         <translation>--keep-days trenger et antall dager (0: til det glemmes)</translation>
     </message>
     <message>
-        <source>cannot set up the school&apos;s record server: %1</source>
+        <source>cannot set up the school's record server: %1</source>
         <translation>kan ikke sette opp skoletjeneren: %1</translation>
     </message>
     <message>
-        <source>Write the practice record (or one player&apos;s part) as CSV.</source>
+        <source>Write the practice record (or one player's part) as CSV.</source>
         <translation>Skriv øvingsloggen (eller delen til én spiller) som CSV.</translation>
     </message>
     <message>
@@ -459,7 +530,7 @@
         <translation>Legg til svarene fra en CSV-fil eksportert på en annen datamaskin.</translation>
     </message>
     <message>
-        <source>Delete a player&apos;s answers and games from the practice record.</source>
+        <source>Delete a player's answers and games from the practice record.</source>
         <translation>Slett svarene og spillene til en spiller fra øvingsloggen.</translation>
     </message>
     <message>
@@ -471,7 +542,7 @@
         <translation>Spill uten å lese eller skrive øvingsloggen.</translation>
     </message>
     <message>
-        <source>Set up the school&apos;s record server named in [record]: tables, roles and their rights (run as the tables&apos; owner).</source>
+        <source>Set up the school's record server named in [record]: tables, roles and their rights (run as the tables' owner).</source>
         <translation>Sett opp skoletjeneren som er oppgitt i [record]: tabeller, roller og rettighetene deres (kjør som eier av tabellene).</translation>
     </message>
     <message>
@@ -479,7 +550,7 @@
         <translation>Med --setup-school-server: en rolle for hver av disse klassene.</translation>
     </message>
     <message>
-        <source>Delete from the school&apos;s record server what it no longer keeps (run as the tables&apos; owner, from a timer).</source>
+        <source>Delete from the school's record server what it no longer keeps (run as the tables' owner, from a timer).</source>
         <translation>Slett fra skoletjeneren det den ikke lenger tar vare på (kjør som eier av tabellene, fra en tidtaker).</translation>
     </message>
     <message>
@@ -487,7 +558,7 @@
         <translation>Med --setup-school-server: slett svar som er eldre enn dette (0: behold dem til de glemmes).</translation>
     </message>
     <message>
-        <source>Move a child to another class on the school&apos;s record server, with their answers and settings (a teacher of both classes).</source>
+        <source>Move a child to another class on the school's record server, with their answers and settings (a teacher of both classes).</source>
         <translation>Flytt et barn til en annen klasse på skoletjeneren, med svarene og innstillingene (en lærer i begge klassene).</translation>
     </message>
     <message>
@@ -503,7 +574,7 @@
         <translation>--%1 trenger en %2</translation>
     </message>
     <message>
-        <source>cannot expire answers on the school&apos;s record server: %1</source>
+        <source>cannot expire answers on the school's record server: %1</source>
         <translation>kan ikke slette utløpte svar på skoletjeneren: %1</translation>
     </message>
     <message>
@@ -511,11 +582,11 @@
         <translation>--move-player trenger --from-class og --to-class</translation>
     </message>
     <message>
-        <source>cannot move a child on the school&apos;s record server: %1</source>
+        <source>cannot move a child on the school's record server: %1</source>
         <translation>kan ikke flytte barnet på skoletjeneren: %1</translation>
     </message>
     <message>
-        <source>Write the practice record&apos;s report as a PDF (the class&apos;s, or --player&apos;s; with --all one per player into a folder).</source>
+        <source>Write the practice record's report as a PDF (the class's, or --player's; with --all one per player into a folder).</source>
         <translation>Skriv rapporten fra øvingsloggen som PDF (klassens, eller for --player; med --all én per spiller i en mappe).</translation>
     </message>
     <message>
@@ -531,7 +602,7 @@
         <translation>Med --report: til og med denne dagen (ÅÅÅÅ-MM-DD).</translation>
     </message>
     <message>
-        <source>With --report: the class sheet and every child&apos;s page in one PDF to print.</source>
+        <source>With --report: the class sheet and every child's page in one PDF to print.</source>
         <translation>Med --report: klasseoversikten og siden til hvert barn i én PDF til utskrift.</translation>
     </message>
     <message>
@@ -539,7 +610,7 @@
         <translation>Skriv klasseoversikten, én linje per barn, som CSV for et regneark.</translation>
     </message>
     <message>
-        <source>With --report: every player&apos;s report and the class&apos;s, each in a file of its own.</source>
+        <source>With --report: every player's report and the class's, each in a file of its own.</source>
         <translation>Med --report: rapporten for hver spiller og for klassen, hver i sin egen fil.</translation>
     </message>
     <message>
@@ -551,7 +622,7 @@
         <translation>--all-in-one og --summary gjelder hele klassen: utelat --all og --player</translation>
     </message>
     <message>
-        <source>--all writes every player&apos;s report: leave out --player</source>
+        <source>--all writes every player's report: leave out --player</source>
         <translation>--all skriver rapporten for hver spiller: utelat --player</translation>
     </message>
     <message>
@@ -621,21 +692,203 @@
     </message>
 </context>
 <context>
+    <name>quintarlow::FactGridModel</name>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 ganger</translation>
+    </message>
+    <message>
+        <source>times %1</source>
+        <translation>ganger %1</translation>
+    </message>
+    <message>
+        <source>Facts, rows the first factor, columns the second</source>
+        <translation>Gangestykker, rader første faktor, kolonner andre</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::FactWords</name>
+    <message>
+        <source>right</source>
+        <comment>a try</comment>
+        <translation>riktig</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <comment>a try</comment>
+        <translation>feil</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <comment>a try</comment>
+        <translation>for sent</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <comment>a fact</comment>
+        <translation>ikke spurt ennå</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <comment>a fact</comment>
+        <translation>kan det</translation>
+    </message>
+    <message>
+        <source>right but slow</source>
+        <comment>a fact</comment>
+        <translation>riktig, men sakte</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <comment>a fact</comment>
+        <translation>bommet</translation>
+    </message>
+    <message>
+        <source>%1 times %2: %3</source>
+        <translation>%1 ganger %2: %3</translation>
+    </message>
+    <message>
+        <source>%L1 right</source>
+        <comment>tries</comment>
+        <translation>%L1 riktige</translation>
+    </message>
+    <message>
+        <source>%1; children: %2, %3, %4; %5, %6</source>
+        <translation>%1; barn: %2, %3, %4; %5, %6</translation>
+    </message>
+    <message>
+        <source>; missing it: %1</source>
+        <translation>; bommer: %1</translation>
+    </message>
+    <message>
+        <source>usually answered in %1 seconds</source>
+        <translation>som regel svart på %1 sekunder</translation>
+    </message>
+    <message>
+        <source>last %L1: %2</source>
+        <translation>siste %L1: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %L2 more</source>
+        <translation>%1 og %L2 til</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a fact and who misses it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>this week</source>
+        <translation>denne uka</translation>
+    </message>
+    <message>
+        <source>in the last 30 days</source>
+        <translation>de siste 30 dagene</translation>
+    </message>
+    <message>
+        <source>this term</source>
+        <translation>dette halvåret</translation>
+    </message>
+    <message>
+        <source>this school year</source>
+        <translation>dette skoleåret</translation>
+    </message>
+    <message>
+        <source>since the first game</source>
+        <translation>siden første spill</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a date's format</comment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <comment>a day</comment>
+        <translation>den %1</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>fra %1 til %2</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>a date's format</comment>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <comment>answers</comment>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>faster</source>
+        <comment>answers</comment>
+        <translation>raskere</translation>
+    </message>
+    <message>
+        <source>slower</source>
+        <comment>answers</comment>
+        <translation>saktere</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <comment>answers' speed</comment>
+        <translation>likt</translation>
+    </message>
+    <message>
+        <source>Too few right answers %1 to say whether answers get faster.</source>
+        <translation>For få riktige svar %1 til å si om svarene går raskere.</translation>
+    </message>
+    <message>
+        <source>Answers got faster %1: %2 s → %3 s.</source>
+        <translation>Svarene ble raskere %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>Answers got slower %1: %2 s → %3 s.</source>
+        <translation>Svarene ble saktere %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>Answers stayed about as fast %1: %2 s → %3 s.</source>
+        <translation>Svarene gikk omtrent like fort %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: missed its only try</source>
+        <translation>%1 × %2 = %3: feil på eneste forsøk</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right once so far, in %4 seconds</source>
+        <translation>%1 × %2 = %3: riktig én gang så langt, på %4 sekunder</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: missed %4 of the last %5</source>
+        <translation>%1 × %2 = %3: feil på %4 av de siste %5</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right %4 of the last %4, usually in %5 seconds</source>
+        <translation>%1 × %2 = %3: riktig de siste %4, som regel på %5 sekunder</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right %4 of the last %4</source>
+        <translation>%1 × %2 = %3: riktig de siste %4</translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::NameEntry</name>
     <message>
         <source>%1 CHARACTERS MAX</source>
         <translation>HØYST %1 TEGN</translation>
     </message>
     <message>
-        <source>The Red player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+        <source>The Red player's name has %1 characters, more than %2.<byte value="xd" />
 Please type it again.</source>
-        <translation>Navnet til rød spiller har %1 tegn, mer enn %2.<byte value="xd"/>
+        <translation>Navnet til rød spiller har %1 tegn, mer enn %2.<byte value="xd" />
 Skriv det på nytt.</translation>
     </message>
     <message>
-        <source>The Blue player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
+        <source>The Blue player's name has %1 characters, more than %2.<byte value="xd" />
 Please type it again.</source>
-        <translation>Navnet til blå spiller har %1 tegn, mer enn %2.<byte value="xd"/>
+        <translation>Navnet til blå spiller har %1 tegn, mer enn %2.<byte value="xd" />
 Skriv det på nytt.</translation>
     </message>
     <message>
@@ -655,11 +908,11 @@ Skriv det på nytt.</translation>
         <translation>Rød er gjest, lagres ikke</translation>
     </message>
     <message>
-        <source>Red player&apos;s name</source>
+        <source>Red player's name</source>
         <translation>Navnet til rød spiller</translation>
     </message>
     <message>
-        <source>Blue player&apos;s name</source>
+        <source>Blue player's name</source>
         <translation>Navnet til blå spiller</translation>
     </message>
     <message>
@@ -667,34 +920,661 @@ Skriv det på nytt.</translation>
         <translation>VELKOMMEN</translation>
     </message>
     <message>
-        <source>The same name cannot be entered for both players!<byte value="xd"/>
+        <source>The same name cannot be entered for both players!<byte value="xd" />
 please enter another name, or play against the computer.</source>
-        <translation>Begge spillerne kan ikke ha samme navn!<byte value="xd"/>
+        <translation>Begge spillerne kan ikke ha samme navn!<byte value="xd" />
 Skriv et annet navn, eller spill mot datamaskinen.</translation>
     </message>
     <message>
-        <source>A name must be entered for the Blue player!<byte value="xd"/>
+        <source>A name must be entered for the Blue player!<byte value="xd" />
 please retry.</source>
-        <translation>Blå spiller må skrive navnet sitt!<byte value="xd"/>
+        <translation>Blå spiller må skrive navnet sitt!<byte value="xd" />
 Prøv igjen.</translation>
     </message>
     <message>
-        <source>Names must be entered for both players!<byte value="xd"/>
+        <source>Names must be entered for both players!<byte value="xd" />
 please retry.</source>
-        <translation>Begge spillerne må skrive navnet sitt!<byte value="xd"/>
+        <translation>Begge spillerne må skrive navnet sitt!<byte value="xd" />
 Prøv igjen.</translation>
     </message>
     <message>
-        <source>The Red player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
+        <source>The Red player's name holds a control or invisible character (%1).<byte value="xd" />
 Please type it again.</source>
-        <translation>Navnet til rød spiller har et kontrolltegn eller et usynlig tegn (%1).<byte value="xd"/>
+        <translation>Navnet til rød spiller har et kontrolltegn eller et usynlig tegn (%1).<byte value="xd" />
 Skriv det på nytt.</translation>
     </message>
     <message>
-        <source>The Blue player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
+        <source>The Blue player's name holds a control or invisible character (%1).<byte value="xd" />
 Please type it again.</source>
-        <translation>Navnet til blå spiller har et kontrolltegn eller et usynlig tegn (%1).<byte value="xd"/>
+        <translation>Navnet til blå spiller har et kontrolltegn eller et usynlig tegn (%1).<byte value="xd" />
 Skriv det på nytt.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PlayerList</name>
+    <message>
+        <source>%1, has practice settings of their own</source>
+        <translation>%1, har egne øvingsinnstillinger</translation>
+    </message>
+    <message>
+        <source>Has practice settings of their own</source>
+        <translation>Har egne øvingsinnstillinger</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Spillere</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Svar</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Riktige</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Bommer</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Knows</source>
+        <translation>Kan</translation>
+    </message>
+    <message>
+        <source>Usually</source>
+        <translation>Vanligvis</translation>
+    </message>
+    <message>
+        <source>To practise</source>
+        <translation>Å øve på</translation>
+    </message>
+    <message>
+        <source>Moved on</source>
+        <translation>Framgang</translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation>Sist spilt</translation>
+    </message>
+    <message>
+        <source>How many answers in the period shown</source>
+        <translation>Hvor mange svar i perioden som vises</translation>
+    </message>
+    <message>
+        <source>How many facts the player keeps missing at the end of the period shown</source>
+        <translation>Hvor mange gangestykker barnet fortsatt bommer på ved slutten av perioden</translation>
+    </message>
+    <message>
+        <source>Whether right answers got faster or slower in the period shown; slower first</source>
+        <translation>Om riktige svar gikk raskere eller saktere i perioden; saktere først</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spillere</translation>
+    </message>
+    <message>
+        <source>d MMM yy</source>
+        <comment>a date's format</comment>
+        <translation>d.M.yy</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <comment>the row of the whole class</comment>
+        <translation>Klassen</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PracticeEditor</name>
+    <message>
+        <source>Practice settings</source>
+        <translation>Øvingsinnstillinger</translation>
+    </message>
+    <message>
+        <source>&amp;Tables:</source>
+        <translation>&amp;Gangetabeller:</translation>
+    </message>
+    <message>
+        <source>The %1s</source>
+        <translation>%1-gangen</translation>
+    </message>
+    <message>
+        <source>Practise the %1s</source>
+        <translation>Øv på %1-gangen</translation>
+    </message>
+    <message>
+        <source>&amp;All tables</source>
+        <translation>&amp;Alle gangetabeller</translation>
+    </message>
+    <message>
+        <source>All tables</source>
+        <translation>Alle gangetabeller</translation>
+    </message>
+    <message>
+        <source>Every table from 1 to 12, as in any game</source>
+        <translation>Alle gangetabeller fra 1 til 12, som i ethvert spill</translation>
+    </message>
+    <message>
+        <source>Ask again what I &amp;miss</source>
+        <translation>Spør igjen om det jeg &amp;bommer på</translation>
+    </message>
+    <message>
+        <source>Ask again what I miss</source>
+        <translation>Spør igjen om det jeg bommer på</translation>
+    </message>
+    <message>
+        <source>Follow the learning pat&amp;h</source>
+        <translation>Følg &amp;læringsstien</translation>
+    </message>
+    <message>
+        <source>Follow the learning path</source>
+        <translation>Følg læringsstien</translation>
+    </message>
+    <message>
+        <source>A few new facts at a time among known ones, each known fact back on its day of review, the tables in the order they build on each other (or the tables chosen)</source>
+        <translation>Noen få nye gangestykker om gangen blant de kjente, hvert kjent stykke kommer tilbake på repetisjonsdagen sin, gangetabellene i den rekkefølgen de bygger på hverandre (eller de valgte)</translation>
+    </message>
+    <message>
+        <source>Time to a&amp;nswer:</source>
+        <translation>&amp;Tid til å svare:</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> sekunder</translation>
+    </message>
+    <message>
+        <source>Time to answer</source>
+        <translation>Tid til å svare</translation>
+    </message>
+    <message>
+        <source>The seconds this child has for each question; the other player keeps their own</source>
+        <translation>Sekundene dette barnet har på hvert spørsmål; den andre spilleren beholder sine</translation>
+    </message>
+    <message>
+        <source>The &amp;computer plays:</source>
+        <translation>&amp;Datamaskinen spiller:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Lett</translation>
+    </message>
+    <message>
+        <source>At the child's level</source>
+        <translation>På barnets nivå</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Vanskelig</translation>
+    </message>
+    <message>
+        <source>The computer plays</source>
+        <translation>Datamaskinen spiller</translation>
+    </message>
+    <message>
+        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child's level as often as the child was in their last 50 answers</source>
+        <translation>Når dette barnet spiller alene: lett svarer riktig omtrent halvparten av gangene og sakte, vanskelig ni av ti ganger og raskt, barnets nivå like ofte som barnet i de siste 50 svarene</translation>
+    </message>
+    <message>
+        <source>The practice settings of %1 could not be saved: the record could not be changed. Close the window and try again; if it keeps failing, see the README, Practice record.</source>
+        <translation>Øvingsinnstillingene til %1 kunne ikke lagres: øvingsboka kunne ikke endres. Lukk vinduet og prøv igjen; hvis det fortsatt ikke går, se README, Practice record.</translation>
+    </message>
+    <message>
+        <source>Practice Settings</source>
+        <translation>Øvingsinnstillinger</translation>
+    </message>
+    <message>
+        <source>Settings are made for one player: choose a player above.</source>
+        <translation>Innstillinger gjelder én spiller: velg en spiller over.</translation>
+    </message>
+    <message>
+        <source>Every table from 1 to 12, as in any game. Changes count from the next game.</source>
+        <translation>Alle gangetabeller fra 1 til 12, som i ethvert spill. Endringer gjelder fra neste spill.</translation>
+    </message>
+    <message>
+        <source> Changes count from the next game.</source>
+        <translation> Endringer gjelder fra neste spill.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PracticeWords</name>
+    <message>
+        <source>the list of tables is empty (give tables like 3,4,6 or all)</source>
+        <translation>lista over gangetabeller er tom (oppgi tabeller som 3,4,6 eller all)</translation>
+    </message>
+    <message>
+        <source>"%1" has an empty entry</source>
+        <translation>«%1» har en tom oppføring</translation>
+    </message>
+    <message>
+        <source>"%1" is not a table from 1 to 12</source>
+        <translation>«%1» er ikke en gangetabell fra 1 til 12</translation>
+    </message>
+    <message>
+        <source>following the learning path</source>
+        <translation>følger læringsstien</translation>
+    </message>
+    <message>
+        <source>following the learning path over %1</source>
+        <translation>følger læringsstien over %1</translation>
+    </message>
+    <message>
+        <source>practising %1</source>
+        <translation>øver på %1</translation>
+    </message>
+    <message>
+        <source>missed facts asked again</source>
+        <translation>bommede stykker spørres igjen</translation>
+    </message>
+    <message>
+        <source>%1 seconds to answer</source>
+        <translation>%1 sekunder på å svare</translation>
+    </message>
+    <message>
+        <source>an easy computer</source>
+        <translation>en lett datamaskin</translation>
+    </message>
+    <message>
+        <source>a hard computer</source>
+        <translation>en vanskelig datamaskin</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last of a list</comment>
+        <translation>%1 og %2</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>a times table: the 7s</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <comment>times tables</comment>
+        <translation>gangetabellene %1</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ProgressWindow</name>
+    <message>
+        <source>Knows %1 of 144 facts; %2 being learned, %3 new.</source>
+        <translation>Kan %1 av 144 gangestykker; %2 læres nå, %3 nye.</translation>
+    </message>
+    <message>
+        <source>Every table of the path is learned.</source>
+        <translation>Alle gangetabellene på stien er lært.</translation>
+    </message>
+    <message>
+        <source>Learning the %1s, the last table of the path.</source>
+        <translation>Lærer %1-gangen, den siste på stien.</translation>
+    </message>
+    <message>
+        <source>Learning the %1s; the %2s come next.</source>
+        <translation>Lærer %1-gangen; så kommer %2-gangen.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise again today.</source>
+        <translation>Ingenting å øve på igjen i dag.</translation>
+    </message>
+    <message>
+        <source>To practise again today: %1.</source>
+        <translation>Å øve på igjen i dag: %1.</translation>
+    </message>
+    <message>
+        <source>Practice Record</source>
+        <translation>Øvingsbok</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Vis</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Vis</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <comment>a date's format</comment>
+        <translation>d. MMM yyyy</translation>
+    </message>
+    <message>
+        <source>The term began on</source>
+        <translation>Halvåret begynte</translation>
+    </message>
+    <message>
+        <source>The day this term began</source>
+        <translation>Dagen dette halvåret begynte</translation>
+    </message>
+    <message>
+        <source>&amp;Known when right within</source>
+        <translation>&amp;Kan det når riktig innen</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 sekunder</translation>
+    </message>
+    <message>
+        <source>Known when right within</source>
+        <translation>Kan det når riktig innen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report…</source>
+        <translation>&amp;Lagre rapport…</translation>
+    </message>
+    <message>
+        <source>Save A&amp;ll…</source>
+        <translation>Lagre &amp;alle…</translation>
+    </message>
+    <message>
+        <source>Every player's report and the class's, each a PDF of its own in one folder</source>
+        <translation>Rapporten til hver spiller og klassens, hver sin PDF i én mappe</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>Skriv &amp;ut…</translation>
+    </message>
+    <message>
+        <source>&amp;Forget player…</source>
+        <translation>&amp;Glem spiller…</translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation>Å øve på</translation>
+    </message>
+    <message>
+        <source>Share right and usual time per day</source>
+        <translation>Andel riktige og vanlig tid per dag</translation>
+    </message>
+    <message>
+        <source>The practice record could not be read, so there is nothing to show. Nothing in it was changed or deleted.%1
+
+%2</source>
+        <translation>Øvingsboka kunne ikke leses, så det er ingenting å vise. Ingenting i den ble endret eller slettet.%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Nobody has played yet.
+
+The record fills by itself: every answer in a game of Quintarlow! is kept here. Play a game, then open the Practice Record again to see which facts each player knows.</source>
+        <translation>Ingen har spilt ennå.
+
+Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill et spill, og åpne så øvingsboka igjen for å se hvilke gangestykker hver spiller kan.</translation>
+    </message>
+    <message>
+        <source>Each child is judged on their own answers: a cell has the colour most children show, its number how many keep missing it. </source>
+        <translation>Hvert barn vurderes ut fra egne svar: en rute har fargen de fleste barna har, tallet hvor mange som fortsatt bommer. </translation>
+    </message>
+    <message>
+        <source>A cell's number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
+        <translation>Tallet i en rute: sekundene riktige svar vanligvis tar i de tre siste forsøkene, som fargen vurderes ut fra. En oransje stjerne: egne øvingsinnstillinger. </translation>
+    </message>
+    <message>
+        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period's end, even from tries before it.</source>
+        <translation>Rader: første faktor; kolonner: andre. Farger: hvordan hvert stykke sto ved periodens slutt, også fra tidligere forsøk.</translation>
+    </message>
+    <message>
+        <source>Facts most children miss</source>
+        <translation>Det flest bommer på</translation>
+    </message>
+    <message>
+        <source>None: every fact asked lately is known.</source>
+        <translation>Ingenting: alle stykker spurt i det siste kan barnet.</translation>
+    </message>
+    <message>
+        <source>Bars: the share right. Line: the seconds right answers usually took; lower is faster. </source>
+        <translation>Søyler: andelen riktige. Linje: sekundene riktige svar vanligvis tok; lavere er raskere. </translation>
+    </message>
+    <message>
+        <source>Moving on</source>
+        <translation>Framgang</translation>
+    </message>
+    <message>
+        <source>Learning path, from all answers</source>
+        <translation>Læringssti, fra alle svar</translation>
+    </message>
+    <message>
+        <source>Learning path</source>
+        <translation>Læringssti</translation>
+    </message>
+    <message>
+        <source>Not on the learning path: tick "Follow the learning path" under Practice settings.</source>
+        <translation>Ikke på læringsstien: kryss av for «Følg læringsstien» under Øvingsinnstillinger.</translation>
+    </message>
+    <message>
+        <source>The report could not be saved: %1. Choose another folder and try again.</source>
+        <translation>Rapporten kunne ikke lagres: %1. Velg en annen mappe og prøv igjen.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Lagre rapport</translation>
+    </message>
+    <message>
+        <source>Practice Records</source>
+        <translation>Øvingsbøker</translation>
+    </message>
+    <message>
+        <source>Not every report could be saved: %1. Choose another folder and try again.</source>
+        <translation>Ikke alle rapportene kunne lagres: %1. Velg en annen mappe og prøv igjen.</translation>
+    </message>
+    <message>
+        <source>Save All Reports</source>
+        <translation>Lagre alle rapporter</translation>
+    </message>
+    <message>
+        <source>Forget Player</source>
+        <translation>Glem spiller</translation>
+    </message>
+    <message>
+        <source>%1 could not be forgotten: the record could not be changed. Nothing was deleted; close the window and try again.</source>
+        <translation>%1 kunne ikke glemmes: øvingsboka kunne ikke endres. Ingenting ble slettet; lukk vinduet og prøv igjen.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ProgressWords</name>
+    <message>
+        <source>The whole class</source>
+        <translation>Hele klassen</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nei</translation>
+    </message>
+    <message>
+        <source>too soon</source>
+        <translation>for tidlig</translation>
+    </message>
+    <message>
+        <source>not played</source>
+        <translation>ikke spilt</translation>
+    </message>
+    <message>
+        <source>knows all</source>
+        <translation>kan alle</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>too few to tell</source>
+        <translation>for få</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Barn</translation>
+    </message>
+    <message>
+        <source>Knows (of 144)</source>
+        <translation>Kan (av 144)</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Svar</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Riktige</translation>
+    </message>
+    <message>
+        <source>Usually answers in</source>
+        <translation>Svarer vanligvis på</translation>
+    </message>
+    <message>
+        <source>Answer times</source>
+        <translation>Svartider</translation>
+    </message>
+    <message>
+        <source>To practise</source>
+        <translation>Å øve på</translation>
+    </message>
+    <message>
+        <source>Moved on, last two weeks</source>
+        <translation>Framgang siste 2 uker</translation>
+    </message>
+    <message>
+        <source>Knows %L1 of 144 facts.</source>
+        <translation>Kan %L1 av 144 gangestykker.</translation>
+    </message>
+    <message>
+        <source>No answers %1.</source>
+        <translation>Ingen svar %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise: every fact asked lately is known.</source>
+        <translation>Ingenting å øve på: alle stykker spurt i det siste kan barnet.</translation>
+    </message>
+    <message>
+        <source>Practise %1.</source>
+        <translation>Øv på %1.</translation>
+    </message>
+    <message>
+        <source>Every child who played in the last two weeks moved on: a fact became known to each.</source>
+        <translation>Hvert barn som har spilt de siste to ukene har hatt framgang: hvert kan et nytt gangestykke.</translation>
+    </message>
+    <message>
+        <source>Not moved on for two weeks (played, and no fact became known): %1.</source>
+        <translation>Ingen framgang på to uker (har spilt, men kan ikke noe nytt stykke): %1.</translation>
+    </message>
+    <message>
+        <source>Known: right within %1 s in 2 of the last 3 tries. Usually: the middle time of right answers.</source>
+        <translation>Kan det: riktig innen %1 s i 2 av de 3 siste forsøkene. Vanligvis: midterste tid for riktige svar.</translation>
+    </message>
+    <message>
+        <source>No play %1</source>
+        <translation>Ikke spilt %1</translation>
+    </message>
+    <message>
+        <source>Day by day, %1</source>
+        <translation>Dag for dag, %1</translation>
+    </message>
+    <message>
+        <source>Week by week, %1</source>
+        <translation>Uke for uke, %1</translation>
+    </message>
+    <message>
+        <source>Practice Record - %1.pdf</source>
+        <translation>Øvingsbok - %1.pdf</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klassen</translation>
+    </message>
+    <message>
+        <source>right (%)</source>
+        <translation>riktige (%)</translation>
+    </message>
+    <message>
+        <source>time (s)</source>
+        <translation>tid (s)</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a date's format</comment>
+        <translation>d. MMM</translation>
+    </message>
+    <message>
+        <source>The class, child by child, %1</source>
+        <translation>Klassen, barn for barn, %1</translation>
+    </message>
+    <message>
+        <source>Quintarlow! Practice Record</source>
+        <translation>Quintarlow! Øvingsbok</translation>
+    </message>
+    <message>
+        <source>Answers from %1 to %2. </source>
+        <translation>Svar fra %1 til %2. </translation>
+    </message>
+    <message>
+        <source>A cell's colour is what most children show; its number, how many keep missing it.</source>
+        <translation>Fargen i en rute er den de fleste barna har; tallet, hvor mange som fortsatt bommer.</translation>
+    </message>
+    <message>
+        <source>The number in a cell: the seconds its right answers usually take, of its last three tries.</source>
+        <translation>Tallet i en rute: sekundene riktige svar vanligvis tar, av de tre siste forsøkene.</translation>
+    </message>
+    <message>
+        <source>Facts most children miss</source>
+        <translation>Det flest bommer på</translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation>Å øve på</translation>
+    </message>
+    <message>
+        <source>None: every fact asked lately is known.</source>
+        <translation>Ingenting: alle stykker spurt i det siste kan barnet.</translation>
+    </message>
+    <message>
+        <source>Practice Record: %1</source>
+        <translation>Øvingsbok: %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>mappen %1 kan ikke lages</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Lagre rapport</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-dokumenter (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save All Reports In</source>
+        <translation>Lagre alle rapporter i</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Skriv ut rapport</translation>
+    </message>
+    <message>
+        <source>✓ green: known, right at least 2 of the last 3 times, each within %1 s</source>
+        <translation>✓ grønn: kan det, riktig minst 2 av de 3 siste gangene, hver innen %1 s</translation>
+    </message>
+    <message>
+        <source>~ yellow, dotted: right but slow, or not yet right twice</source>
+        <translation>~ gul, prikket: riktig, men sakte, eller ikke riktig to ganger ennå</translation>
+    </message>
+    <message>
+        <source>✗ red, striped: missed, wrong or too late more often than right</source>
+        <translation>✗ rød, stripete: oftere feil eller for sent enn riktig</translation>
+    </message>
+    <message>
+        <source>white: not asked yet</source>
+        <translation>hvit: ikke spurt ennå</translation>
     </message>
 </context>
 <context>
