@@ -11,8 +11,8 @@ namespace quintarlow {
 // diaeresis is the Zoë there is; it has at most MaximumNameLength characters (code points) once
 // composed; and it holds no control character (NUL, tab, a line break) and no invisible format
 // character (a zero-width joiner or space, a direction mark), which would make two names that
-// look the same. Why `name` breaks the rule, in words that follow "the name"; empty when it
-// does not.
+// look the same. Why `name` breaks the rule, as an imported file's line says it ("player has 31
+// characters, more than 30"); empty when it does not.
 QString nameProblem(const QString& name);
 // The same, for a sentence of its own: which part of the rule `name` breaks, and by what.
 struct NameFault {

@@ -874,6 +874,25 @@
     </message>
 </context>
 <context>
+    <name>quintarlow::MediaWords</name>
+    <message>
+        <source>Quintarlow!: the sound %1 is missing or damaged; a short beep plays instead.</source>
+        <translation>Quintarlow!: Der Klang %1 fehlt oder ist beschädigt; stattdessen ertönt ein kurzer Piepton.</translation>
+    </message>
+    <message>
+        <source>eSpeak NG has no voice for "%1" (install the package espeak-ng-data)</source>
+        <translation>eSpeak NG hat keine Stimme für „%1“ (installieren Sie das Paket espeak-ng-data)</translation>
+    </message>
+    <message>
+        <source>Speech: %1; the game shows its texts and stays silent.</source>
+        <translation>Sprache: %1; das Spiel zeigt seine Texte und bleibt stumm.</translation>
+    </message>
+    <message>
+        <source>Quintarlow!: the picture %1 is missing or damaged; the game goes on without it.</source>
+        <translation>Quintarlow!: Das Bild %1 fehlt oder ist beschädigt; das Spiel geht ohne es weiter.</translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::NameEntry</name>
     <message>
         <source>%1 CHARACTERS MAX</source>
@@ -948,6 +967,41 @@ Bitte schreib ihn noch einmal.</translation>
 Please type it again.</source>
         <translation>Im Namen von Spieler Blau steckt ein Steuerzeichen oder ein unsichtbares Zeichen (%1).<byte value="xd" />
 Bitte schreib ihn noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::NameWords</name>
+    <message>
+        <source>player holds a control or invisible character (%1)</source>
+        <translation>player enthält ein Steuer- oder unsichtbares Zeichen (%1)</translation>
+    </message>
+    <message>
+        <source>player has %1 characters, more than %2</source>
+        <translation>player hat %1 Zeichen, mehr als %2</translation>
+    </message>
+    <message>
+        <source>“%1” is a child of more than one class: “%2”. Name one of them as shown and try again.</source>
+        <translation>„%1“ ist ein Kind in mehr als einer Klasse: „%2“. Nennen Sie eines davon wie gezeigt und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>nobody called “%1” is in the practice record.</source>
+        <translation>niemand namens „%1“ steht im Übungsheft.</translation>
+    </message>
+    <message>
+        <source> Did you mean “%1”? Check the spelling and try again.</source>
+        <translation> Meinten Sie „%1“? Prüfen Sie die Schreibweise und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source> Nobody has played yet.</source>
+        <translation> Noch hat niemand gespielt.</translation>
+    </message>
+    <message>
+        <source> The players are “%1” and %L2 more. Check the spelling and try again.</source>
+        <translation> Die Kinder sind „%1“ und %L2 weitere. Prüfen Sie die Schreibweise und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source> The players are “%1”. Check the spelling and try again.</source>
+        <translation> Die Kinder sind „%1“. Prüfen Sie die Schreibweise und versuchen Sie es noch einmal.</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1629,301 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
     <message>
         <source>white: not asked yet</source>
         <translation>weiß: noch nicht gefragt</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::RecordWords</name>
+    <message>
+        <source>the record holds an answer (%1) with the unknown outcome "%2"</source>
+        <translation>das Heft enthält eine Antwort (%1) mit dem unbekannten Ergebnis „%2“</translation>
+    </message>
+    <message>
+        <source>no id read</source>
+        <translation>keine ID gelesen</translation>
+    </message>
+    <message>
+        <source>The settings are kept in /etc/xdg/quintarlow/quintarlow.conf and ~/.config/quintarlow/quintarlow.conf.</source>
+        <translation>Die Einstellungen stehen in /etc/xdg/quintarlow/quintarlow.conf und ~/.config/quintarlow/quintarlow.conf.</translation>
+    </message>
+    <message>
+        <source>See the README, For schools.</source>
+        <translation>Siehe README, For schools.</translation>
+    </message>
+    <message>
+        <source>the record is at version %1, newer than this program knows (%2)</source>
+        <translation>das Heft hat Version %1, neuer als dieses Programm kennt (%2)</translation>
+    </message>
+    <message>
+        <source>the record's tables cannot be set up: %1</source>
+        <translation>die Tabellen des Hefts lassen sich nicht anlegen: %1</translation>
+    </message>
+    <message>
+        <source>the record's version cannot be read</source>
+        <translation>die Version des Hefts lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>the record's write-ahead log could not be emptied while another program reads the record</source>
+        <translation>das Write-Ahead-Log des Hefts ließ sich nicht leeren, während ein anderes Programm das Heft liest</translation>
+    </message>
+    <message>
+        <source>locked by another program for more than %1 s</source>
+        <translation>seit mehr als %1 s von einem anderen Programm gesperrt</translation>
+    </message>
+    <message>
+        <source>Try again once the other program (a game, an import, a backup) is done with it.</source>
+        <translation>Versuchen Sie es noch einmal, wenn das andere Programm (ein Spiel, ein Import, eine Sicherung) fertig ist.</translation>
+    </message>
+    <message>
+        <source>damaged and cannot be moved aside</source>
+        <translation>beschädigt und lässt sich nicht beiseitelegen</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>beschädigt</translation>
+    </message>
+    <message>
+        <source>no write-ahead log: %1</source>
+        <translation>kein Write-Ahead-Log: %1</translation>
+    </message>
+    <message>
+        <source>it is a practice record of a newer version of Quintarlow! (its version %1; this one knows up to %2)</source>
+        <translation>es ist ein Übungsheft einer neueren Version von Quintarlow! (seine Version %1; diese kennt bis %2)</translation>
+    </message>
+    <message>
+        <source>Use the newer Quintarlow! that wrote it (its --export-record writes a file this version imports), or move the file aside to start a fresh record.</source>
+        <translation>Nutzen Sie das neuere Quintarlow!, das es geschrieben hat (sein --export-record schreibt eine Datei, die diese Version einliest), oder legen Sie die Datei beiseite, um ein neues Heft zu beginnen.</translation>
+    </message>
+    <message>
+        <source>it is another program's SQLite database (tables %1), not a practice record</source>
+        <translation>es ist die SQLite-Datenbank eines anderen Programms (Tabellen %1), kein Übungsheft</translation>
+    </message>
+    <message>
+        <source>Move that file out of the folder %1 (the game then starts a fresh record there), or put the practice record back.</source>
+        <translation>Verschieben Sie diese Datei aus dem Ordner %1 (das Spiel beginnt dort dann ein neues Heft), oder legen Sie das Übungsheft zurück.</translation>
+    </message>
+    <message>
+        <source>the record server's settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
+        <translation>die Servereinstellungen unter [record] enthalten einen password-Schlüssel, den das Spiel nicht benutzt: Entfernen Sie die Zeile und legen Sie das Passwort in die Datei, die passfile= nennt (siehe README, For schools)</translation>
+    </message>
+    <message>
+        <source>the record server's settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
+        <translation>die Servereinstellungen unter [record] enthalten ein port=, das keine Portnummer (1 bis 65535) ist: Korrigieren Sie es (siehe README, For schools)</translation>
+    </message>
+    <message>
+        <source>the record server's settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
+        <translation>die Servereinstellungen unter [record] enthalten ein sslmode=, das keines von %1 ist: Korrigieren Sie es (siehe README, For schools)</translation>
+    </message>
+    <message>
+        <source>the file named by passfile= in [record] is ignored, since others than its owner may read it (PostgreSQL takes only a file of mode 0600): make it private with chmod 600</source>
+        <translation>die Datei, die passfile= unter [record] nennt, wird übergangen, weil außer ihrem Besitzer auch andere sie lesen dürfen (PostgreSQL nimmt nur eine Datei mit Modus 0600): Machen Sie sie mit chmod 600 privat</translation>
+    </message>
+    <message>
+        <source>the school's record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
+        <translation>der Schulserver fragt nach einem Passwort, und keines wurde gefunden: Fügen Sie die Zeile host:port:database:user:password der Datei hinzu, die passfile= unter [record] nennt (oder ~/.pgpass)</translation>
+    </message>
+    <message>
+        <source>the school's record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
+        <translation>der Schulserver hat die Anmeldung abgelehnt (Authentifizierung fehlgeschlagen): Prüfen Sie user= unter [record] und das Passwort in der passfile</translation>
+    </message>
+    <message>
+        <source>the school's record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
+        <translation>der Schulserver lässt von hier niemanden als diesen Benutzer herein: Seine pg_hba.conf braucht eine Zeile für diesen Computer</translation>
+    </message>
+    <message>
+        <source>the school's record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
+        <translation>der Schulserver hat keine Datenbank mit dem Namen, den database= unter [record] angibt: Korrigieren Sie ihn, oder richten Sie den Server ein</translation>
+    </message>
+    <message>
+        <source>the school's record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
+        <translation>der Schulserver kennt keinen Benutzer mit dem Namen, den user= unter [record] angibt: Korrigieren Sie ihn, oder fragen Sie nach dieser Anmeldung</translation>
+    </message>
+    <message>
+        <source>the encrypted connection to the school's record server failed: check sslmode= and sslrootcert= in [record]</source>
+        <translation>die verschlüsselte Verbindung zum Schulserver ist fehlgeschlagen: Prüfen Sie sslmode= und sslrootcert= unter [record]</translation>
+    </message>
+    <message>
+        <source>the school's record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
+        <translation>der Schulserver ist nicht erreichbar: Prüfen Sie, dass er läuft und dass host= und port= unter [record] ihn nennen</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server is reachable again; kept answers are sent</source>
+        <translation>quintarlow: der Schulserver ist wieder erreichbar; aufbewahrte Antworten werden gesendet</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server cannot be reached; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: der Schulserver ist nicht erreichbar; Antworten werden auf diesem Computer aufbewahrt und später gesendet</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
+        <translation>quintarlow: der Schulserver hat ein neueres Heft, als diese Version des Spiels kennt; Antworten werden auf diesem Computer aufbewahrt</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server refused the answers; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: der Schulserver hat die Antworten abgelehnt; Antworten werden auf diesem Computer aufbewahrt und später gesendet</translation>
+    </message>
+    <message>
+        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school's record server</source>
+        <translation>quintarlow: das Heft auf diesem Computer lässt sich nicht lesen, daher wird nichts an den Schulserver gesendet</translation>
+    </message>
+    <message>
+        <source>quintarlow: answers cannot be sent to the school's record server; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: Antworten lassen sich nicht an den Schulserver senden; sie werden auf diesem Computer aufbewahrt und später gesendet</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>der Ordner %1 lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>See the README, Practice record.</source>
+        <translation>Siehe README, Practice record.</translation>
+    </message>
+    <message>
+        <source>the practice record is locked by another program (another import, a game, a backup) for more than %1 s. Try again once it is done</source>
+        <translation>das Übungsheft ist seit mehr als %1 s von einem anderen Programm gesperrt (ein anderer Import, ein Spiel, eine Sicherung). Versuchen Sie es noch einmal, wenn es fertig ist</translation>
+    </message>
+    <message>
+        <source>Made the role %1.</source>
+        <translation>Rolle %1 angelegt.</translation>
+    </message>
+    <message>
+        <source>Let %1 connect to the database.</source>
+        <translation>%1 darf sich mit der Datenbank verbinden.</translation>
+    </message>
+    <message>
+        <source>Took TEMPORARY and CONNECT on the database from PUBLIC.</source>
+        <translation>TEMPORARY und CONNECT auf der Datenbank PUBLIC entzogen.</translation>
+    </message>
+    <message>
+        <source>Gave the tables and functions to %1.</source>
+        <translation>Tabellen und Funktionen an %1 übergeben.</translation>
+    </message>
+    <message>
+        <source>Made %1 a member of %2.</source>
+        <translation>%1 zum Mitglied von %2 gemacht.</translation>
+    </message>
+    <message>
+        <source>Brought the tables from version %1 to %2.</source>
+        <translation>Tabellen von Version %1 auf %2 gebracht.</translation>
+    </message>
+    <message>
+        <source>the classes "%1" and "%2" would share the role %3; name them apart by a letter or digit</source>
+        <translation>die Klassen „%1“ und „%2“ hätten dieselbe Rolle %3; unterscheiden Sie sie durch einen Buchstaben oder eine Ziffer</translation>
+    </message>
+    <message>
+        <source>Answers are now kept %1 days.</source>
+        <translation>Antworten werden jetzt %1 Tage aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Answers are now kept until a child is forgotten.</source>
+        <translation>Antworten werden jetzt aufbewahrt, bis ein Kind vergessen wird.</translation>
+    </message>
+    <message>
+        <source>Everything was set up already; nothing changed.</source>
+        <translation>Alles war schon eingerichtet; nichts geändert.</translation>
+    </message>
+    <message>
+        <source>the tables are at version %1, this program's at %2: run --setup-school-server first</source>
+        <translation>die Tabellen haben Version %1, dieses Programm %2: Führen Sie zuerst --setup-school-server aus</translation>
+    </message>
+    <message>
+        <source>Answers are kept until a child is forgotten; nothing expired.</source>
+        <translation>Antworten werden aufbewahrt, bis ein Kind vergessen wird; nichts ist abgelaufen.</translation>
+    </message>
+    <message>
+        <source>Deleted what is older than %4 days: answers %1, games %2, settings %3.</source>
+        <translation>Gelöscht, was älter als %4 Tage ist: Antworten %1, Spiele %2, Einstellungen %3.</translation>
+    </message>
+    <message>
+        <source>the connection broke</source>
+        <translation>die Verbindung ist abgebrochen</translation>
+    </message>
+    <message>
+        <source>the school's record server holds a newer record than this version of the game knows</source>
+        <translation>der Schulserver hat ein neueres Heft, als diese Version des Spiels kennt</translation>
+    </message>
+    <message>
+        <source>the school's record server cannot be read</source>
+        <translation>der Schulserver lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>the school's record server has no practice record this version of the game can read</source>
+        <translation>der Schulserver hat kein Übungsheft, das diese Version des Spiels lesen kann</translation>
+    </message>
+    <message>
+        <source>the school's record server cannot be read (%1)</source>
+        <translation>der Schulserver lässt sich nicht lesen (%1)</translation>
+    </message>
+    <message>
+        <source>the school's record server refused the answers (%1)</source>
+        <translation>der Schulserver hat die Antworten abgelehnt (%1)</translation>
+    </message>
+    <message>
+        <source>answer_id is not a UUID</source>
+        <translation>answer_id ist keine UUID</translation>
+    </message>
+    <message>
+        <source>player is empty</source>
+        <translation>player ist leer</translation>
+    </message>
+    <message>
+        <source>played_at is not a date and time with its offset</source>
+        <translation>played_at ist kein Datum mit Uhrzeit und Zeitzonen-Abstand</translation>
+    </message>
+    <message>
+        <source>game is not a UUID</source>
+        <translation>game ist keine UUID</translation>
+    </message>
+    <message>
+        <source>turn, a, b or product is not a number in range</source>
+        <translation>turn, a, b oder product ist keine Zahl im erlaubten Bereich</translation>
+    </message>
+    <message>
+        <source>product is not a times b</source>
+        <translation>product ist nicht a mal b</translation>
+    </message>
+    <message>
+        <source>answered is not a number from 1 to 144</source>
+        <translation>answered ist keine Zahl von 1 bis 144</translation>
+    </message>
+    <message>
+        <source>outcome is not right, wrong or timeout</source>
+        <translation>outcome ist nicht right, wrong oder timeout</translation>
+    </message>
+    <message>
+        <source>answered and outcome do not agree</source>
+        <translation>answered und outcome passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>ms is not a number in range</source>
+        <translation>ms ist keine Zahl im erlaubten Bereich</translation>
+    </message>
+    <message>
+        <source>line 1: the file begins with two byte-order marks; save it again as UTF-8 with one (or none)</source>
+        <translation>Zeile 1: die Datei beginnt mit zwei Byte-Order-Marks; speichern Sie sie erneut als UTF-8 mit einer (oder keiner)</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text; save it again as UTF-8</source>
+        <translation>die Datei ist kein UTF-8-Text; speichern Sie sie erneut als UTF-8</translation>
+    </message>
+    <message>
+        <source>line 1: the lines end in a carriage return alone; save it again with CR LF or LF line ends</source>
+        <translation>Zeile 1: die Zeilen enden nur mit einem Wagenrücklauf; speichern Sie sie erneut mit CR-LF- oder LF-Zeilenenden</translation>
+    </message>
+    <message>
+        <source>line 1: the header is not "%1"</source>
+        <translation>Zeile 1: die Kopfzeile ist nicht „%1“</translation>
+    </message>
+    <message>
+        <source>garbled quotes</source>
+        <translation>verstümmelte Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>%1 fields instead of %2</source>
+        <translation>%1 Felder statt %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>

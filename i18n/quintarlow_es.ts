@@ -874,6 +874,25 @@
     </message>
 </context>
 <context>
+    <name>quintarlow::MediaWords</name>
+    <message>
+        <source>Quintarlow!: the sound %1 is missing or damaged; a short beep plays instead.</source>
+        <translation>Quintarlow!: el sonido %1 falta o está dañado; suena un pitido corto en su lugar.</translation>
+    </message>
+    <message>
+        <source>eSpeak NG has no voice for "%1" (install the package espeak-ng-data)</source>
+        <translation>eSpeak NG no tiene voz para «%1» (instale el paquete espeak-ng-data)</translation>
+    </message>
+    <message>
+        <source>Speech: %1; the game shows its texts and stays silent.</source>
+        <translation>Voz: %1; el juego muestra sus textos y se queda en silencio.</translation>
+    </message>
+    <message>
+        <source>Quintarlow!: the picture %1 is missing or damaged; the game goes on without it.</source>
+        <translation>Quintarlow!: la imagen %1 falta o está dañada; el juego sigue sin ella.</translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::NameEntry</name>
     <message>
         <source>%1 CHARACTERS MAX</source>
@@ -948,6 +967,41 @@ Escríbelo otra vez, por favor.</translation>
 Please type it again.</source>
         <translation>El nombre del jugador azul tiene un carácter de control o invisible (%1).<byte value="xd" />
 Escríbelo otra vez, por favor.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::NameWords</name>
+    <message>
+        <source>player holds a control or invisible character (%1)</source>
+        <translation>player contiene un carácter de control o invisible (%1)</translation>
+    </message>
+    <message>
+        <source>player has %1 characters, more than %2</source>
+        <translation>player tiene %1 caracteres, más de %2</translation>
+    </message>
+    <message>
+        <source>“%1” is a child of more than one class: “%2”. Name one of them as shown and try again.</source>
+        <translation>«%1» es un niño de más de una clase: «%2». Indique uno de ellos tal como se muestra y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>nobody called “%1” is in the practice record.</source>
+        <translation>nadie llamado «%1» está en el registro de práctica.</translation>
+    </message>
+    <message>
+        <source> Did you mean “%1”? Check the spelling and try again.</source>
+        <translation> ¿Quería decir «%1»? Compruebe cómo se escribe y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source> Nobody has played yet.</source>
+        <translation> Aún no ha jugado nadie.</translation>
+    </message>
+    <message>
+        <source> The players are “%1” and %L2 more. Check the spelling and try again.</source>
+        <translation> Los jugadores son «%1» y %L2 más. Compruebe cómo se escribe y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source> The players are “%1”. Check the spelling and try again.</source>
+        <translation> Los jugadores son «%1». Compruebe cómo se escribe y vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1629,301 @@ El registro se llena solo: cada respuesta de una partida de Quintarlow! se guard
     <message>
         <source>white: not asked yet</source>
         <translation>blanco: aún no preguntada</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::RecordWords</name>
+    <message>
+        <source>the record holds an answer (%1) with the unknown outcome "%2"</source>
+        <translation>el registro tiene una respuesta (%1) con el resultado desconocido «%2»</translation>
+    </message>
+    <message>
+        <source>no id read</source>
+        <translation>sin id leído</translation>
+    </message>
+    <message>
+        <source>The settings are kept in /etc/xdg/quintarlow/quintarlow.conf and ~/.config/quintarlow/quintarlow.conf.</source>
+        <translation>Los ajustes están en /etc/xdg/quintarlow/quintarlow.conf y ~/.config/quintarlow/quintarlow.conf.</translation>
+    </message>
+    <message>
+        <source>See the README, For schools.</source>
+        <translation>Vea el README, For schools.</translation>
+    </message>
+    <message>
+        <source>the record is at version %1, newer than this program knows (%2)</source>
+        <translation>el registro está en la versión %1, más nueva de la que conoce este programa (%2)</translation>
+    </message>
+    <message>
+        <source>the record's tables cannot be set up: %1</source>
+        <translation>no se pueden preparar las tablas del registro: %1</translation>
+    </message>
+    <message>
+        <source>the record's version cannot be read</source>
+        <translation>no se puede leer la versión del registro</translation>
+    </message>
+    <message>
+        <source>the record's write-ahead log could not be emptied while another program reads the record</source>
+        <translation>no se pudo vaciar el registro de escritura anticipada mientras otro programa lee el registro</translation>
+    </message>
+    <message>
+        <source>locked by another program for more than %1 s</source>
+        <translation>bloqueado por otro programa durante más de %1 s</translation>
+    </message>
+    <message>
+        <source>Try again once the other program (a game, an import, a backup) is done with it.</source>
+        <translation>Vuelva a intentarlo cuando el otro programa (una partida, una importación, una copia) termine.</translation>
+    </message>
+    <message>
+        <source>damaged and cannot be moved aside</source>
+        <translation>dañado y no se puede apartar</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>dañado</translation>
+    </message>
+    <message>
+        <source>no write-ahead log: %1</source>
+        <translation>sin registro de escritura anticipada: %1</translation>
+    </message>
+    <message>
+        <source>it is a practice record of a newer version of Quintarlow! (its version %1; this one knows up to %2)</source>
+        <translation>es un registro de práctica de una versión más nueva de Quintarlow! (su versión %1; esta conoce hasta la %2)</translation>
+    </message>
+    <message>
+        <source>Use the newer Quintarlow! that wrote it (its --export-record writes a file this version imports), or move the file aside to start a fresh record.</source>
+        <translation>Use el Quintarlow! más nuevo que lo escribió (su --export-record escribe un archivo que esta versión importa), o aparte el archivo para empezar un registro nuevo.</translation>
+    </message>
+    <message>
+        <source>it is another program's SQLite database (tables %1), not a practice record</source>
+        <translation>es la base de datos SQLite de otro programa (tablas %1), no un registro de práctica</translation>
+    </message>
+    <message>
+        <source>Move that file out of the folder %1 (the game then starts a fresh record there), or put the practice record back.</source>
+        <translation>Saque ese archivo de la carpeta %1 (el juego empezará ahí un registro nuevo), o vuelva a poner el registro de práctica.</translation>
+    </message>
+    <message>
+        <source>the record server's settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
+        <translation>los ajustes del servidor en [record] tienen una clave password, que el juego se niega a usar: quite esa línea y ponga la contraseña en el archivo que indica passfile= (vea el README, For schools)</translation>
+    </message>
+    <message>
+        <source>the record server's settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
+        <translation>los ajustes del servidor en [record] tienen un port= que no es un número de puerto (1 a 65535): corríjalo (vea el README, For schools)</translation>
+    </message>
+    <message>
+        <source>the record server's settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
+        <translation>los ajustes del servidor en [record] tienen un sslmode= que no es ninguno de %1: corríjalo (vea el README, For schools)</translation>
+    </message>
+    <message>
+        <source>the file named by passfile= in [record] is ignored, since others than its owner may read it (PostgreSQL takes only a file of mode 0600): make it private with chmod 600</source>
+        <translation>el archivo que indica passfile= en [record] se ignora, porque otros además de su dueño pueden leerlo (PostgreSQL solo acepta un archivo de modo 0600): hágalo privado con chmod 600</translation>
+    </message>
+    <message>
+        <source>the school's record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
+        <translation>el servidor de la escuela pide una contraseña y no se encontró ninguna: añada la línea host:port:database:user:password al archivo que indica passfile= en [record] (o ~/.pgpass)</translation>
+    </message>
+    <message>
+        <source>the school's record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
+        <translation>el servidor de la escuela rechazó el inicio de sesión (falló la autenticación): compruebe user= en [record] y la contraseña en el passfile</translation>
+    </message>
+    <message>
+        <source>the school's record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
+        <translation>el servidor de la escuela no deja entrar a nadie desde aquí como ese usuario: su pg_hba.conf necesita una línea para este ordenador</translation>
+    </message>
+    <message>
+        <source>the school's record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
+        <translation>el servidor de la escuela no tiene ninguna base de datos con el nombre que da database= en [record]: corríjalo, o prepare el servidor</translation>
+    </message>
+    <message>
+        <source>the school's record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
+        <translation>el servidor de la escuela no conoce ningún usuario con el nombre que da user= en [record]: corríjalo, o pida ese usuario</translation>
+    </message>
+    <message>
+        <source>the encrypted connection to the school's record server failed: check sslmode= and sslrootcert= in [record]</source>
+        <translation>falló la conexión cifrada con el servidor de la escuela: compruebe sslmode= y sslrootcert= en [record]</translation>
+    </message>
+    <message>
+        <source>the school's record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
+        <translation>no se puede llegar al servidor de la escuela: compruebe que funciona y que host= y port= en [record] lo indican</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server is reachable again; kept answers are sent</source>
+        <translation>quintarlow: el servidor de la escuela vuelve a estar disponible; se envían las respuestas guardadas</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server cannot be reached; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: no se puede llegar al servidor de la escuela; las respuestas se guardan en este ordenador y se envían después</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
+        <translation>quintarlow: el servidor de la escuela tiene un registro más nuevo del que conoce esta versión del juego; las respuestas se guardan en este ordenador</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server refused the answers; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: el servidor de la escuela rechazó las respuestas; las respuestas se guardan en este ordenador y se envían después</translation>
+    </message>
+    <message>
+        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school's record server</source>
+        <translation>quintarlow: no se puede leer el registro de este ordenador, así que no se envía nada al servidor de la escuela</translation>
+    </message>
+    <message>
+        <source>quintarlow: answers cannot be sent to the school's record server; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: no se pueden enviar las respuestas al servidor de la escuela; se guardan en este ordenador y se envían después</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>See the README, Practice record.</source>
+        <translation>Vea el README, Practice record.</translation>
+    </message>
+    <message>
+        <source>the practice record is locked by another program (another import, a game, a backup) for more than %1 s. Try again once it is done</source>
+        <translation>el registro de práctica está bloqueado por otro programa (otra importación, una partida, una copia) desde hace más de %1 s. Vuelva a intentarlo cuando termine</translation>
+    </message>
+    <message>
+        <source>Made the role %1.</source>
+        <translation>Creado el rol %1.</translation>
+    </message>
+    <message>
+        <source>Let %1 connect to the database.</source>
+        <translation>%1 puede conectarse a la base de datos.</translation>
+    </message>
+    <message>
+        <source>Took TEMPORARY and CONNECT on the database from PUBLIC.</source>
+        <translation>Quitados TEMPORARY y CONNECT de la base de datos a PUBLIC.</translation>
+    </message>
+    <message>
+        <source>Gave the tables and functions to %1.</source>
+        <translation>Tablas y funciones dadas a %1.</translation>
+    </message>
+    <message>
+        <source>Made %1 a member of %2.</source>
+        <translation>%1 es ahora miembro de %2.</translation>
+    </message>
+    <message>
+        <source>Brought the tables from version %1 to %2.</source>
+        <translation>Tablas llevadas de la versión %1 a la %2.</translation>
+    </message>
+    <message>
+        <source>the classes "%1" and "%2" would share the role %3; name them apart by a letter or digit</source>
+        <translation>las clases «%1» y «%2» compartirían el rol %3; distíngalas con una letra o un número</translation>
+    </message>
+    <message>
+        <source>Answers are now kept %1 days.</source>
+        <translation>Las respuestas se guardan ahora %1 días.</translation>
+    </message>
+    <message>
+        <source>Answers are now kept until a child is forgotten.</source>
+        <translation>Las respuestas se guardan ahora hasta que se olvida a un niño.</translation>
+    </message>
+    <message>
+        <source>Everything was set up already; nothing changed.</source>
+        <translation>Todo estaba ya preparado; no cambió nada.</translation>
+    </message>
+    <message>
+        <source>the tables are at version %1, this program's at %2: run --setup-school-server first</source>
+        <translation>las tablas están en la versión %1 y este programa en la %2: ejecute primero --setup-school-server</translation>
+    </message>
+    <message>
+        <source>Answers are kept until a child is forgotten; nothing expired.</source>
+        <translation>Las respuestas se guardan hasta que se olvida a un niño; no caducó nada.</translation>
+    </message>
+    <message>
+        <source>Deleted what is older than %4 days: answers %1, games %2, settings %3.</source>
+        <translation>Borrado lo que tiene más de %4 días: respuestas %1, partidas %2, ajustes %3.</translation>
+    </message>
+    <message>
+        <source>the connection broke</source>
+        <translation>se cortó la conexión</translation>
+    </message>
+    <message>
+        <source>the school's record server holds a newer record than this version of the game knows</source>
+        <translation>el servidor de la escuela tiene un registro más nuevo del que conoce esta versión del juego</translation>
+    </message>
+    <message>
+        <source>the school's record server cannot be read</source>
+        <translation>no se puede leer el servidor de la escuela</translation>
+    </message>
+    <message>
+        <source>the school's record server has no practice record this version of the game can read</source>
+        <translation>el servidor de la escuela no tiene un registro que esta versión del juego pueda leer</translation>
+    </message>
+    <message>
+        <source>the school's record server cannot be read (%1)</source>
+        <translation>no se puede leer el servidor de la escuela (%1)</translation>
+    </message>
+    <message>
+        <source>the school's record server refused the answers (%1)</source>
+        <translation>el servidor de la escuela rechazó las respuestas (%1)</translation>
+    </message>
+    <message>
+        <source>answer_id is not a UUID</source>
+        <translation>answer_id no es un UUID</translation>
+    </message>
+    <message>
+        <source>player is empty</source>
+        <translation>player está vacío</translation>
+    </message>
+    <message>
+        <source>played_at is not a date and time with its offset</source>
+        <translation>played_at no es una fecha y hora con su desfase</translation>
+    </message>
+    <message>
+        <source>game is not a UUID</source>
+        <translation>game no es un UUID</translation>
+    </message>
+    <message>
+        <source>turn, a, b or product is not a number in range</source>
+        <translation>turn, a, b o product no es un número en el rango</translation>
+    </message>
+    <message>
+        <source>product is not a times b</source>
+        <translation>product no es a por b</translation>
+    </message>
+    <message>
+        <source>answered is not a number from 1 to 144</source>
+        <translation>answered no es un número del 1 al 144</translation>
+    </message>
+    <message>
+        <source>outcome is not right, wrong or timeout</source>
+        <translation>outcome no es right, wrong ni timeout</translation>
+    </message>
+    <message>
+        <source>answered and outcome do not agree</source>
+        <translation>answered y outcome no concuerdan</translation>
+    </message>
+    <message>
+        <source>ms is not a number in range</source>
+        <translation>ms no es un número en el rango</translation>
+    </message>
+    <message>
+        <source>line 1: the file begins with two byte-order marks; save it again as UTF-8 with one (or none)</source>
+        <translation>línea 1: el archivo empieza con dos marcas de orden de bytes; guárdelo de nuevo como UTF-8 con una (o ninguna)</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text; save it again as UTF-8</source>
+        <translation>el archivo no es texto UTF-8; guárdelo de nuevo como UTF-8</translation>
+    </message>
+    <message>
+        <source>line 1: the lines end in a carriage return alone; save it again with CR LF or LF line ends</source>
+        <translation>línea 1: las líneas terminan solo con un retorno de carro; guárdelo de nuevo con finales CR LF o LF</translation>
+    </message>
+    <message>
+        <source>line 1: the header is not "%1"</source>
+        <translation>línea 1: la cabecera no es «%1»</translation>
+    </message>
+    <message>
+        <source>garbled quotes</source>
+        <translation>comillas rotas</translation>
+    </message>
+    <message>
+        <source>%1 fields instead of %2</source>
+        <translation>%1 campos en lugar de %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
     </message>
 </context>
 <context>

@@ -874,6 +874,25 @@
     </message>
 </context>
 <context>
+    <name>quintarlow::MediaWords</name>
+    <message>
+        <source>Quintarlow!: the sound %1 is missing or damaged; a short beep plays instead.</source>
+        <translation>Quintarlow! : le son %1 manque ou est endommagé ; un bip court le remplace.</translation>
+    </message>
+    <message>
+        <source>eSpeak NG has no voice for "%1" (install the package espeak-ng-data)</source>
+        <translation>eSpeak NG n'a pas de voix pour « %1 » (installez le paquet espeak-ng-data)</translation>
+    </message>
+    <message>
+        <source>Speech: %1; the game shows its texts and stays silent.</source>
+        <translation>Voix : %1 ; le jeu affiche ses textes et reste muet.</translation>
+    </message>
+    <message>
+        <source>Quintarlow!: the picture %1 is missing or damaged; the game goes on without it.</source>
+        <translation>Quintarlow! : l'image %1 manque ou est endommagée ; le jeu continue sans elle.</translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::NameEntry</name>
     <message>
         <source>%1 CHARACTERS MAX</source>
@@ -948,6 +967,41 @@ Please type it again.</source>
 Please type it again.</source>
         <translation>Le prénom du joueur bleu contient un caractère de contrôle ou invisible (%1).<byte value="xd" />
 Écris-le encore une fois, s'il te plaît.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::NameWords</name>
+    <message>
+        <source>player holds a control or invisible character (%1)</source>
+        <translation>player contient un caractère de contrôle ou invisible (%1)</translation>
+    </message>
+    <message>
+        <source>player has %1 characters, more than %2</source>
+        <translation>player a %1 caractères, plus de %2</translation>
+    </message>
+    <message>
+        <source>“%1” is a child of more than one class: “%2”. Name one of them as shown and try again.</source>
+        <translation>« %1 » est un enfant de plus d'une classe : « %2 ». Nommez l'un d'eux comme affiché et réessayez.</translation>
+    </message>
+    <message>
+        <source>nobody called “%1” is in the practice record.</source>
+        <translation>personne du nom de « %1 » n'est dans le carnet d'entraînement.</translation>
+    </message>
+    <message>
+        <source> Did you mean “%1”? Check the spelling and try again.</source>
+        <translation> Vouliez-vous dire « %1 » ? Vérifiez l'orthographe et réessayez.</translation>
+    </message>
+    <message>
+        <source> Nobody has played yet.</source>
+        <translation> Personne n'a encore joué.</translation>
+    </message>
+    <message>
+        <source> The players are “%1” and %L2 more. Check the spelling and try again.</source>
+        <translation> Les joueurs sont « %1 » et %L2 autres. Vérifiez l'orthographe et réessayez.</translation>
+    </message>
+    <message>
+        <source> The players are “%1”. Check the spelling and try again.</source>
+        <translation> Les joueurs sont « %1 ». Vérifiez l'orthographe et réessayez.</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1629,301 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
     <message>
         <source>white: not asked yet</source>
         <translation>blanc : pas encore posée</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::RecordWords</name>
+    <message>
+        <source>the record holds an answer (%1) with the unknown outcome "%2"</source>
+        <translation>le carnet contient une réponse (%1) au résultat inconnu « %2 »</translation>
+    </message>
+    <message>
+        <source>no id read</source>
+        <translation>aucun identifiant lu</translation>
+    </message>
+    <message>
+        <source>The settings are kept in /etc/xdg/quintarlow/quintarlow.conf and ~/.config/quintarlow/quintarlow.conf.</source>
+        <translation>Les réglages sont dans /etc/xdg/quintarlow/quintarlow.conf et ~/.config/quintarlow/quintarlow.conf.</translation>
+    </message>
+    <message>
+        <source>See the README, For schools.</source>
+        <translation>Voyez le README, For schools.</translation>
+    </message>
+    <message>
+        <source>the record is at version %1, newer than this program knows (%2)</source>
+        <translation>le carnet est en version %1, plus récente que ce que ce programme connaît (%2)</translation>
+    </message>
+    <message>
+        <source>the record's tables cannot be set up: %1</source>
+        <translation>les tables du carnet ne peuvent pas être créées : %1</translation>
+    </message>
+    <message>
+        <source>the record's version cannot be read</source>
+        <translation>la version du carnet ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>the record's write-ahead log could not be emptied while another program reads the record</source>
+        <translation>le journal d'écriture anticipée du carnet n'a pas pu être vidé pendant qu'un autre programme le lit</translation>
+    </message>
+    <message>
+        <source>locked by another program for more than %1 s</source>
+        <translation>verrouillé par un autre programme depuis plus de %1 s</translation>
+    </message>
+    <message>
+        <source>Try again once the other program (a game, an import, a backup) is done with it.</source>
+        <translation>Réessayez quand l'autre programme (une partie, une importation, une sauvegarde) aura fini.</translation>
+    </message>
+    <message>
+        <source>damaged and cannot be moved aside</source>
+        <translation>endommagé et impossible à mettre de côté</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>endommagé</translation>
+    </message>
+    <message>
+        <source>no write-ahead log: %1</source>
+        <translation>pas de journal d'écriture anticipée : %1</translation>
+    </message>
+    <message>
+        <source>it is a practice record of a newer version of Quintarlow! (its version %1; this one knows up to %2)</source>
+        <translation>c'est un carnet d'une version plus récente de Quintarlow! (sa version %1 ; celle-ci connaît jusqu'à %2)</translation>
+    </message>
+    <message>
+        <source>Use the newer Quintarlow! that wrote it (its --export-record writes a file this version imports), or move the file aside to start a fresh record.</source>
+        <translation>Utilisez le Quintarlow! plus récent qui l'a écrit (son --export-record écrit un fichier que cette version importe), ou mettez le fichier de côté pour commencer un nouveau carnet.</translation>
+    </message>
+    <message>
+        <source>it is another program's SQLite database (tables %1), not a practice record</source>
+        <translation>c'est la base SQLite d'un autre programme (tables %1), pas un carnet d'entraînement</translation>
+    </message>
+    <message>
+        <source>Move that file out of the folder %1 (the game then starts a fresh record there), or put the practice record back.</source>
+        <translation>Sortez ce fichier du dossier %1 (le jeu y commencera un nouveau carnet), ou remettez le carnet d'entraînement.</translation>
+    </message>
+    <message>
+        <source>the record server's settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
+        <translation>les réglages du serveur dans [record] contiennent une clé password, que le jeu refuse d'utiliser : retirez cette ligne et mettez le mot de passe dans le fichier désigné par passfile= (voyez le README, For schools)</translation>
+    </message>
+    <message>
+        <source>the record server's settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
+        <translation>les réglages du serveur dans [record] contiennent un port= qui n'est pas un numéro de port (1 à 65535) : corrigez-le (voyez le README, For schools)</translation>
+    </message>
+    <message>
+        <source>the record server's settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
+        <translation>les réglages du serveur dans [record] contiennent un sslmode= qui n'est aucun de %1 : corrigez-le (voyez le README, For schools)</translation>
+    </message>
+    <message>
+        <source>the file named by passfile= in [record] is ignored, since others than its owner may read it (PostgreSQL takes only a file of mode 0600): make it private with chmod 600</source>
+        <translation>le fichier désigné par passfile= dans [record] est ignoré, car d'autres que son propriétaire peuvent le lire (PostgreSQL ne prend qu'un fichier de mode 0600) : rendez-le privé avec chmod 600</translation>
+    </message>
+    <message>
+        <source>the school's record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
+        <translation>le serveur de l'école demande un mot de passe et aucun n'a été trouvé : ajoutez la ligne host:port:database:user:password au fichier désigné par passfile= dans [record] (ou ~/.pgpass)</translation>
+    </message>
+    <message>
+        <source>the school's record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
+        <translation>le serveur de l'école a refusé la connexion (échec d'authentification) : vérifiez user= dans [record] et le mot de passe dans le passfile</translation>
+    </message>
+    <message>
+        <source>the school's record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
+        <translation>le serveur de l'école ne laisse personne se connecter d'ici sous cet utilisateur : son pg_hba.conf doit avoir une ligne pour cet ordinateur</translation>
+    </message>
+    <message>
+        <source>the school's record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
+        <translation>le serveur de l'école n'a pas de base du nom que donne database= dans [record] : corrigez-le, ou installez le serveur</translation>
+    </message>
+    <message>
+        <source>the school's record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
+        <translation>le serveur de l'école ne connaît aucun utilisateur du nom que donne user= dans [record] : corrigez-le, ou demandez cet identifiant</translation>
+    </message>
+    <message>
+        <source>the encrypted connection to the school's record server failed: check sslmode= and sslrootcert= in [record]</source>
+        <translation>la connexion chiffrée au serveur de l'école a échoué : vérifiez sslmode= et sslrootcert= dans [record]</translation>
+    </message>
+    <message>
+        <source>the school's record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
+        <translation>le serveur de l'école est injoignable : vérifiez qu'il tourne et que host= et port= dans [record] le désignent</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server is reachable again; kept answers are sent</source>
+        <translation>quintarlow : le serveur de l'école est de nouveau joignable ; les réponses gardées sont envoyées</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server cannot be reached; answers are kept on this computer and sent later</source>
+        <translation>quintarlow : le serveur de l'école est injoignable ; les réponses sont gardées sur cet ordinateur et envoyées plus tard</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
+        <translation>quintarlow : le serveur de l'école a un carnet plus récent que ce que connaît cette version du jeu ; les réponses sont gardées sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server refused the answers; answers are kept on this computer and sent later</source>
+        <translation>quintarlow : le serveur de l'école a refusé les réponses ; les réponses sont gardées sur cet ordinateur et envoyées plus tard</translation>
+    </message>
+    <message>
+        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school's record server</source>
+        <translation>quintarlow : le carnet de cet ordinateur ne peut pas être lu, rien n'est donc envoyé au serveur de l'école</translation>
+    </message>
+    <message>
+        <source>quintarlow: answers cannot be sent to the school's record server; answers are kept on this computer and sent later</source>
+        <translation>quintarlow : les réponses ne peuvent pas être envoyées au serveur de l'école ; elles sont gardées sur cet ordinateur et envoyées plus tard</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>See the README, Practice record.</source>
+        <translation>Voyez le README, Practice record.</translation>
+    </message>
+    <message>
+        <source>the practice record is locked by another program (another import, a game, a backup) for more than %1 s. Try again once it is done</source>
+        <translation>le carnet d'entraînement est verrouillé par un autre programme (une autre importation, une partie, une sauvegarde) depuis plus de %1 s. Réessayez quand il aura fini</translation>
+    </message>
+    <message>
+        <source>Made the role %1.</source>
+        <translation>Rôle %1 créé.</translation>
+    </message>
+    <message>
+        <source>Let %1 connect to the database.</source>
+        <translation>%1 peut se connecter à la base.</translation>
+    </message>
+    <message>
+        <source>Took TEMPORARY and CONNECT on the database from PUBLIC.</source>
+        <translation>TEMPORARY et CONNECT sur la base retirés à PUBLIC.</translation>
+    </message>
+    <message>
+        <source>Gave the tables and functions to %1.</source>
+        <translation>Tables et fonctions données à %1.</translation>
+    </message>
+    <message>
+        <source>Made %1 a member of %2.</source>
+        <translation>%1 est maintenant membre de %2.</translation>
+    </message>
+    <message>
+        <source>Brought the tables from version %1 to %2.</source>
+        <translation>Tables passées de la version %1 à %2.</translation>
+    </message>
+    <message>
+        <source>the classes "%1" and "%2" would share the role %3; name them apart by a letter or digit</source>
+        <translation>les classes « %1 » et « %2 » partageraient le rôle %3 ; distinguez-les par une lettre ou un chiffre</translation>
+    </message>
+    <message>
+        <source>Answers are now kept %1 days.</source>
+        <translation>Les réponses sont maintenant gardées %1 jours.</translation>
+    </message>
+    <message>
+        <source>Answers are now kept until a child is forgotten.</source>
+        <translation>Les réponses sont maintenant gardées jusqu'à ce qu'un enfant soit oublié.</translation>
+    </message>
+    <message>
+        <source>Everything was set up already; nothing changed.</source>
+        <translation>Tout était déjà en place ; rien n'a changé.</translation>
+    </message>
+    <message>
+        <source>the tables are at version %1, this program's at %2: run --setup-school-server first</source>
+        <translation>les tables sont en version %1, ce programme en %2 : lancez d'abord --setup-school-server</translation>
+    </message>
+    <message>
+        <source>Answers are kept until a child is forgotten; nothing expired.</source>
+        <translation>Les réponses sont gardées jusqu'à ce qu'un enfant soit oublié ; rien n'a expiré.</translation>
+    </message>
+    <message>
+        <source>Deleted what is older than %4 days: answers %1, games %2, settings %3.</source>
+        <translation>Effacé ce qui a plus de %4 jours : réponses %1, parties %2, réglages %3.</translation>
+    </message>
+    <message>
+        <source>the connection broke</source>
+        <translation>la connexion a été coupée</translation>
+    </message>
+    <message>
+        <source>the school's record server holds a newer record than this version of the game knows</source>
+        <translation>le serveur de l'école a un carnet plus récent que ce que connaît cette version du jeu</translation>
+    </message>
+    <message>
+        <source>the school's record server cannot be read</source>
+        <translation>le serveur de l'école ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the school's record server has no practice record this version of the game can read</source>
+        <translation>le serveur de l'école n'a pas de carnet que cette version du jeu sache lire</translation>
+    </message>
+    <message>
+        <source>the school's record server cannot be read (%1)</source>
+        <translation>le serveur de l'école ne peut pas être lu (%1)</translation>
+    </message>
+    <message>
+        <source>the school's record server refused the answers (%1)</source>
+        <translation>le serveur de l'école a refusé les réponses (%1)</translation>
+    </message>
+    <message>
+        <source>answer_id is not a UUID</source>
+        <translation>answer_id n'est pas un UUID</translation>
+    </message>
+    <message>
+        <source>player is empty</source>
+        <translation>player est vide</translation>
+    </message>
+    <message>
+        <source>played_at is not a date and time with its offset</source>
+        <translation>played_at n'est pas une date et heure avec son décalage</translation>
+    </message>
+    <message>
+        <source>game is not a UUID</source>
+        <translation>game n'est pas un UUID</translation>
+    </message>
+    <message>
+        <source>turn, a, b or product is not a number in range</source>
+        <translation>turn, a, b ou product n'est pas un nombre dans les limites</translation>
+    </message>
+    <message>
+        <source>product is not a times b</source>
+        <translation>product n'est pas a fois b</translation>
+    </message>
+    <message>
+        <source>answered is not a number from 1 to 144</source>
+        <translation>answered n'est pas un nombre de 1 à 144</translation>
+    </message>
+    <message>
+        <source>outcome is not right, wrong or timeout</source>
+        <translation>outcome n'est pas right, wrong ou timeout</translation>
+    </message>
+    <message>
+        <source>answered and outcome do not agree</source>
+        <translation>answered et outcome ne concordent pas</translation>
+    </message>
+    <message>
+        <source>ms is not a number in range</source>
+        <translation>ms n'est pas un nombre dans les limites</translation>
+    </message>
+    <message>
+        <source>line 1: the file begins with two byte-order marks; save it again as UTF-8 with one (or none)</source>
+        <translation>ligne 1 : le fichier commence par deux indicateurs d'ordre des octets ; enregistrez-le à nouveau en UTF-8 avec un seul (ou aucun)</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text; save it again as UTF-8</source>
+        <translation>le fichier n'est pas du texte UTF-8 ; enregistrez-le à nouveau en UTF-8</translation>
+    </message>
+    <message>
+        <source>line 1: the lines end in a carriage return alone; save it again with CR LF or LF line ends</source>
+        <translation>ligne 1 : les lignes finissent par un retour chariot seul ; enregistrez-le à nouveau avec des fins de ligne CR LF ou LF</translation>
+    </message>
+    <message>
+        <source>line 1: the header is not "%1"</source>
+        <translation>ligne 1 : l'en-tête n'est pas « %1 »</translation>
+    </message>
+    <message>
+        <source>garbled quotes</source>
+        <translation>guillemets mal formés</translation>
+    </message>
+    <message>
+        <source>%1 fields instead of %2</source>
+        <translation>%1 champs au lieu de %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
     </message>
 </context>
 <context>

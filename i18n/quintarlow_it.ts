@@ -874,6 +874,25 @@
     </message>
 </context>
 <context>
+    <name>quintarlow::MediaWords</name>
+    <message>
+        <source>Quintarlow!: the sound %1 is missing or damaged; a short beep plays instead.</source>
+        <translation>Quintarlow!: il suono %1 manca o è danneggiato; al suo posto suona un breve bip.</translation>
+    </message>
+    <message>
+        <source>eSpeak NG has no voice for "%1" (install the package espeak-ng-data)</source>
+        <translation>eSpeak NG non ha una voce per «%1» (installa il pacchetto espeak-ng-data)</translation>
+    </message>
+    <message>
+        <source>Speech: %1; the game shows its texts and stays silent.</source>
+        <translation>Voce: %1; il gioco mostra i suoi testi e resta muto.</translation>
+    </message>
+    <message>
+        <source>Quintarlow!: the picture %1 is missing or damaged; the game goes on without it.</source>
+        <translation>Quintarlow!: l'immagine %1 manca o è danneggiata; il gioco va avanti senza.</translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::NameEntry</name>
     <message>
         <source>%1 CHARACTERS MAX</source>
@@ -948,6 +967,41 @@ Scrivilo di nuovo, per favore.</translation>
 Please type it again.</source>
         <translation>Il nome del giocatore blu contiene un carattere di controllo o invisibile (%1).<byte value="xd" />
 Scrivilo di nuovo, per favore.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::NameWords</name>
+    <message>
+        <source>player holds a control or invisible character (%1)</source>
+        <translation>player contiene un carattere di controllo o invisibile (%1)</translation>
+    </message>
+    <message>
+        <source>player has %1 characters, more than %2</source>
+        <translation>player ha %1 caratteri, più di %2</translation>
+    </message>
+    <message>
+        <source>“%1” is a child of more than one class: “%2”. Name one of them as shown and try again.</source>
+        <translation>«%1» è un bambino di più classi: «%2». Indicane uno come mostrato e riprova.</translation>
+    </message>
+    <message>
+        <source>nobody called “%1” is in the practice record.</source>
+        <translation>nessuno di nome «%1» è nel quaderno degli esercizi.</translation>
+    </message>
+    <message>
+        <source> Did you mean “%1”? Check the spelling and try again.</source>
+        <translation> Intendevi «%1»? Controlla come è scritto e riprova.</translation>
+    </message>
+    <message>
+        <source> Nobody has played yet.</source>
+        <translation> Nessuno ha ancora giocato.</translation>
+    </message>
+    <message>
+        <source> The players are “%1” and %L2 more. Check the spelling and try again.</source>
+        <translation> I giocatori sono «%1» e altri %L2. Controlla come è scritto e riprova.</translation>
+    </message>
+    <message>
+        <source> The players are “%1”. Check the spelling and try again.</source>
+        <translation> I giocatori sono «%1». Controlla come è scritto e riprova.</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1629,301 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
     <message>
         <source>white: not asked yet</source>
         <translation>bianco: non ancora chiesta</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::RecordWords</name>
+    <message>
+        <source>the record holds an answer (%1) with the unknown outcome "%2"</source>
+        <translation>il quaderno contiene una risposta (%1) con l'esito sconosciuto «%2»</translation>
+    </message>
+    <message>
+        <source>no id read</source>
+        <translation>nessun id letto</translation>
+    </message>
+    <message>
+        <source>The settings are kept in /etc/xdg/quintarlow/quintarlow.conf and ~/.config/quintarlow/quintarlow.conf.</source>
+        <translation>Le impostazioni sono in /etc/xdg/quintarlow/quintarlow.conf e ~/.config/quintarlow/quintarlow.conf.</translation>
+    </message>
+    <message>
+        <source>See the README, For schools.</source>
+        <translation>Vedi il README, For schools.</translation>
+    </message>
+    <message>
+        <source>the record is at version %1, newer than this program knows (%2)</source>
+        <translation>il quaderno è alla versione %1, più nuova di quella che questo programma conosce (%2)</translation>
+    </message>
+    <message>
+        <source>the record's tables cannot be set up: %1</source>
+        <translation>le tabelle del quaderno non si possono preparare: %1</translation>
+    </message>
+    <message>
+        <source>the record's version cannot be read</source>
+        <translation>la versione del quaderno non si può leggere</translation>
+    </message>
+    <message>
+        <source>the record's write-ahead log could not be emptied while another program reads the record</source>
+        <translation>il log write-ahead del quaderno non si è potuto svuotare mentre un altro programma lo legge</translation>
+    </message>
+    <message>
+        <source>locked by another program for more than %1 s</source>
+        <translation>bloccato da un altro programma per più di %1 s</translation>
+    </message>
+    <message>
+        <source>Try again once the other program (a game, an import, a backup) is done with it.</source>
+        <translation>Riprova quando l'altro programma (una partita, un'importazione, un backup) avrà finito.</translation>
+    </message>
+    <message>
+        <source>damaged and cannot be moved aside</source>
+        <translation>danneggiato e non si può spostare</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>danneggiato</translation>
+    </message>
+    <message>
+        <source>no write-ahead log: %1</source>
+        <translation>nessun log write-ahead: %1</translation>
+    </message>
+    <message>
+        <source>it is a practice record of a newer version of Quintarlow! (its version %1; this one knows up to %2)</source>
+        <translation>è un quaderno di una versione più nuova di Quintarlow! (versione %1; questa conosce fino alla %2)</translation>
+    </message>
+    <message>
+        <source>Use the newer Quintarlow! that wrote it (its --export-record writes a file this version imports), or move the file aside to start a fresh record.</source>
+        <translation>Usa il Quintarlow! più nuovo che l'ha scritto (il suo --export-record scrive un file che questa versione importa), o sposta il file per iniziare un quaderno nuovo.</translation>
+    </message>
+    <message>
+        <source>it is another program's SQLite database (tables %1), not a practice record</source>
+        <translation>è il database SQLite di un altro programma (tabelle %1), non un quaderno degli esercizi</translation>
+    </message>
+    <message>
+        <source>Move that file out of the folder %1 (the game then starts a fresh record there), or put the practice record back.</source>
+        <translation>Sposta quel file fuori dalla cartella %1 (il gioco vi inizierà un quaderno nuovo), o rimetti il quaderno degli esercizi.</translation>
+    </message>
+    <message>
+        <source>the record server's settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
+        <translation>le impostazioni del server in [record] contengono una chiave password, che il gioco non usa: togli quella riga e metti la password nel file indicato da passfile= (vedi il README, For schools)</translation>
+    </message>
+    <message>
+        <source>the record server's settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
+        <translation>le impostazioni del server in [record] contengono un port= che non è un numero di porta (da 1 a 65535): correggilo (vedi il README, For schools)</translation>
+    </message>
+    <message>
+        <source>the record server's settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
+        <translation>le impostazioni del server in [record] contengono un sslmode= che non è nessuno di %1: correggilo (vedi il README, For schools)</translation>
+    </message>
+    <message>
+        <source>the file named by passfile= in [record] is ignored, since others than its owner may read it (PostgreSQL takes only a file of mode 0600): make it private with chmod 600</source>
+        <translation>il file indicato da passfile= in [record] viene ignorato, perché altri oltre al proprietario possono leggerlo (PostgreSQL accetta solo un file di modo 0600): rendilo privato con chmod 600</translation>
+    </message>
+    <message>
+        <source>the school's record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
+        <translation>il server della scuola chiede una password e non ne è stata trovata nessuna: aggiungi la riga host:port:database:user:password al file indicato da passfile= in [record] (o ~/.pgpass)</translation>
+    </message>
+    <message>
+        <source>the school's record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
+        <translation>il server della scuola ha rifiutato l'accesso (autenticazione fallita): controlla user= in [record] e la password nel passfile</translation>
+    </message>
+    <message>
+        <source>the school's record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
+        <translation>il server della scuola non fa entrare nessuno da qui con quell'utente: il suo pg_hba.conf deve avere una riga per questo computer</translation>
+    </message>
+    <message>
+        <source>the school's record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
+        <translation>il server della scuola non ha un database con il nome dato da database= in [record]: correggilo, o prepara il server</translation>
+    </message>
+    <message>
+        <source>the school's record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
+        <translation>il server della scuola non conosce nessun utente con il nome dato da user= in [record]: correggilo, o chiedi quell'accesso</translation>
+    </message>
+    <message>
+        <source>the encrypted connection to the school's record server failed: check sslmode= and sslrootcert= in [record]</source>
+        <translation>la connessione cifrata al server della scuola non è riuscita: controlla sslmode= e sslrootcert= in [record]</translation>
+    </message>
+    <message>
+        <source>the school's record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
+        <translation>il server della scuola non è raggiungibile: controlla che sia acceso e che host= e port= in [record] lo indichino</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server is reachable again; kept answers are sent</source>
+        <translation>quintarlow: il server della scuola è di nuovo raggiungibile; le risposte conservate vengono inviate</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server cannot be reached; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: il server della scuola non è raggiungibile; le risposte restano su questo computer e vengono inviate dopo</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
+        <translation>quintarlow: il server della scuola ha un quaderno più nuovo di quello che questa versione del gioco conosce; le risposte restano su questo computer</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server refused the answers; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: il server della scuola ha rifiutato le risposte; le risposte restano su questo computer e vengono inviate dopo</translation>
+    </message>
+    <message>
+        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school's record server</source>
+        <translation>quintarlow: il quaderno su questo computer non si può leggere, quindi nulla viene inviato al server della scuola</translation>
+    </message>
+    <message>
+        <source>quintarlow: answers cannot be sent to the school's record server; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: le risposte non si possono inviare al server della scuola; restano su questo computer e vengono inviate dopo</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>See the README, Practice record.</source>
+        <translation>Vedi il README, Practice record.</translation>
+    </message>
+    <message>
+        <source>the practice record is locked by another program (another import, a game, a backup) for more than %1 s. Try again once it is done</source>
+        <translation>il quaderno degli esercizi è bloccato da un altro programma (un'altra importazione, una partita, un backup) da più di %1 s. Riprova quando avrà finito</translation>
+    </message>
+    <message>
+        <source>Made the role %1.</source>
+        <translation>Creato il ruolo %1.</translation>
+    </message>
+    <message>
+        <source>Let %1 connect to the database.</source>
+        <translation>%1 può collegarsi al database.</translation>
+    </message>
+    <message>
+        <source>Took TEMPORARY and CONNECT on the database from PUBLIC.</source>
+        <translation>Tolti TEMPORARY e CONNECT sul database a PUBLIC.</translation>
+    </message>
+    <message>
+        <source>Gave the tables and functions to %1.</source>
+        <translation>Tabelle e funzioni date a %1.</translation>
+    </message>
+    <message>
+        <source>Made %1 a member of %2.</source>
+        <translation>%1 è ora membro di %2.</translation>
+    </message>
+    <message>
+        <source>Brought the tables from version %1 to %2.</source>
+        <translation>Tabelle portate dalla versione %1 alla %2.</translation>
+    </message>
+    <message>
+        <source>the classes "%1" and "%2" would share the role %3; name them apart by a letter or digit</source>
+        <translation>le classi «%1» e «%2» condividerebbero il ruolo %3; distinguile con una lettera o una cifra</translation>
+    </message>
+    <message>
+        <source>Answers are now kept %1 days.</source>
+        <translation>Le risposte ora restano %1 giorni.</translation>
+    </message>
+    <message>
+        <source>Answers are now kept until a child is forgotten.</source>
+        <translation>Le risposte ora restano finché un bambino non viene dimenticato.</translation>
+    </message>
+    <message>
+        <source>Everything was set up already; nothing changed.</source>
+        <translation>Era già tutto pronto; non è cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>the tables are at version %1, this program's at %2: run --setup-school-server first</source>
+        <translation>le tabelle sono alla versione %1, questo programma alla %2: esegui prima --setup-school-server</translation>
+    </message>
+    <message>
+        <source>Answers are kept until a child is forgotten; nothing expired.</source>
+        <translation>Le risposte restano finché un bambino non viene dimenticato; non è scaduto nulla.</translation>
+    </message>
+    <message>
+        <source>Deleted what is older than %4 days: answers %1, games %2, settings %3.</source>
+        <translation>Cancellato ciò che ha più di %4 giorni: risposte %1, partite %2, impostazioni %3.</translation>
+    </message>
+    <message>
+        <source>the connection broke</source>
+        <translation>la connessione si è interrotta</translation>
+    </message>
+    <message>
+        <source>the school's record server holds a newer record than this version of the game knows</source>
+        <translation>il server della scuola ha un quaderno più nuovo di quello che questa versione del gioco conosce</translation>
+    </message>
+    <message>
+        <source>the school's record server cannot be read</source>
+        <translation>il server della scuola non si può leggere</translation>
+    </message>
+    <message>
+        <source>the school's record server has no practice record this version of the game can read</source>
+        <translation>il server della scuola non ha un quaderno che questa versione del gioco sappia leggere</translation>
+    </message>
+    <message>
+        <source>the school's record server cannot be read (%1)</source>
+        <translation>il server della scuola non si può leggere (%1)</translation>
+    </message>
+    <message>
+        <source>the school's record server refused the answers (%1)</source>
+        <translation>il server della scuola ha rifiutato le risposte (%1)</translation>
+    </message>
+    <message>
+        <source>answer_id is not a UUID</source>
+        <translation>answer_id non è un UUID</translation>
+    </message>
+    <message>
+        <source>player is empty</source>
+        <translation>player è vuoto</translation>
+    </message>
+    <message>
+        <source>played_at is not a date and time with its offset</source>
+        <translation>played_at non è una data e ora con il suo scostamento</translation>
+    </message>
+    <message>
+        <source>game is not a UUID</source>
+        <translation>game non è un UUID</translation>
+    </message>
+    <message>
+        <source>turn, a, b or product is not a number in range</source>
+        <translation>turn, a, b o product non è un numero nell'intervallo</translation>
+    </message>
+    <message>
+        <source>product is not a times b</source>
+        <translation>product non è a per b</translation>
+    </message>
+    <message>
+        <source>answered is not a number from 1 to 144</source>
+        <translation>answered non è un numero da 1 a 144</translation>
+    </message>
+    <message>
+        <source>outcome is not right, wrong or timeout</source>
+        <translation>outcome non è right, wrong o timeout</translation>
+    </message>
+    <message>
+        <source>answered and outcome do not agree</source>
+        <translation>answered e outcome non concordano</translation>
+    </message>
+    <message>
+        <source>ms is not a number in range</source>
+        <translation>ms non è un numero nell'intervallo</translation>
+    </message>
+    <message>
+        <source>line 1: the file begins with two byte-order marks; save it again as UTF-8 with one (or none)</source>
+        <translation>riga 1: il file inizia con due byte-order mark; salvalo di nuovo come UTF-8 con uno (o nessuno)</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text; save it again as UTF-8</source>
+        <translation>il file non è testo UTF-8; salvalo di nuovo come UTF-8</translation>
+    </message>
+    <message>
+        <source>line 1: the lines end in a carriage return alone; save it again with CR LF or LF line ends</source>
+        <translation>riga 1: le righe finiscono con un solo ritorno a capo; salvalo di nuovo con fine riga CR LF o LF</translation>
+    </message>
+    <message>
+        <source>line 1: the header is not "%1"</source>
+        <translation>riga 1: l'intestazione non è «%1»</translation>
+    </message>
+    <message>
+        <source>garbled quotes</source>
+        <translation>virgolette malformate</translation>
+    </message>
+    <message>
+        <source>%1 fields instead of %2</source>
+        <translation>%1 campi invece di %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
     </message>
 </context>
 <context>

@@ -874,6 +874,25 @@
     </message>
 </context>
 <context>
+    <name>quintarlow::MediaWords</name>
+    <message>
+        <source>Quintarlow!: the sound %1 is missing or damaged; a short beep plays instead.</source>
+        <translation>Quintarlow!: lyden %1 mangler eller er skadet; et kort pip spilles i stedet.</translation>
+    </message>
+    <message>
+        <source>eSpeak NG has no voice for "%1" (install the package espeak-ng-data)</source>
+        <translation>eSpeak NG har ingen stemme for «%1» (installer pakken espeak-ng-data)</translation>
+    </message>
+    <message>
+        <source>Speech: %1; the game shows its texts and stays silent.</source>
+        <translation>Tale: %1; spillet viser tekstene og er stille.</translation>
+    </message>
+    <message>
+        <source>Quintarlow!: the picture %1 is missing or damaged; the game goes on without it.</source>
+        <translation>Quintarlow!: bildet %1 mangler eller er skadet; spillet fortsetter uten det.</translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::NameEntry</name>
     <message>
         <source>%1 CHARACTERS MAX</source>
@@ -948,6 +967,41 @@ Skriv det på nytt.</translation>
 Please type it again.</source>
         <translation>Navnet til blå spiller har et kontrolltegn eller et usynlig tegn (%1).<byte value="xd" />
 Skriv det på nytt.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::NameWords</name>
+    <message>
+        <source>player holds a control or invisible character (%1)</source>
+        <translation>player inneholder et kontrolltegn eller usynlig tegn (%1)</translation>
+    </message>
+    <message>
+        <source>player has %1 characters, more than %2</source>
+        <translation>player har %1 tegn, mer enn %2</translation>
+    </message>
+    <message>
+        <source>“%1” is a child of more than one class: “%2”. Name one of them as shown and try again.</source>
+        <translation>«%1» er et barn i mer enn én klasse: «%2». Oppgi ett av dem slik det vises, og prøv igjen.</translation>
+    </message>
+    <message>
+        <source>nobody called “%1” is in the practice record.</source>
+        <translation>ingen som heter «%1» står i øvingsboka.</translation>
+    </message>
+    <message>
+        <source> Did you mean “%1”? Check the spelling and try again.</source>
+        <translation> Mente du «%1»? Sjekk stavemåten og prøv igjen.</translation>
+    </message>
+    <message>
+        <source> Nobody has played yet.</source>
+        <translation> Ingen har spilt ennå.</translation>
+    </message>
+    <message>
+        <source> The players are “%1” and %L2 more. Check the spelling and try again.</source>
+        <translation> Spillerne er «%1» og %L2 til. Sjekk stavemåten og prøv igjen.</translation>
+    </message>
+    <message>
+        <source> The players are “%1”. Check the spelling and try again.</source>
+        <translation> Spillerne er «%1». Sjekk stavemåten og prøv igjen.</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1629,301 @@ Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill 
     <message>
         <source>white: not asked yet</source>
         <translation>hvit: ikke spurt ennå</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::RecordWords</name>
+    <message>
+        <source>the record holds an answer (%1) with the unknown outcome "%2"</source>
+        <translation>boka har et svar (%1) med det ukjente utfallet «%2»</translation>
+    </message>
+    <message>
+        <source>no id read</source>
+        <translation>ingen id lest</translation>
+    </message>
+    <message>
+        <source>The settings are kept in /etc/xdg/quintarlow/quintarlow.conf and ~/.config/quintarlow/quintarlow.conf.</source>
+        <translation>Innstillingene ligger i /etc/xdg/quintarlow/quintarlow.conf og ~/.config/quintarlow/quintarlow.conf.</translation>
+    </message>
+    <message>
+        <source>See the README, For schools.</source>
+        <translation>Se README, For schools.</translation>
+    </message>
+    <message>
+        <source>the record is at version %1, newer than this program knows (%2)</source>
+        <translation>boka har versjon %1, nyere enn dette programmet kjenner (%2)</translation>
+    </message>
+    <message>
+        <source>the record's tables cannot be set up: %1</source>
+        <translation>tabellene i boka kan ikke settes opp: %1</translation>
+    </message>
+    <message>
+        <source>the record's version cannot be read</source>
+        <translation>versjonen til boka kan ikke leses</translation>
+    </message>
+    <message>
+        <source>the record's write-ahead log could not be emptied while another program reads the record</source>
+        <translation>boka sin write-ahead-logg kunne ikke tømmes mens et annet program leser den</translation>
+    </message>
+    <message>
+        <source>locked by another program for more than %1 s</source>
+        <translation>låst av et annet program i mer enn %1 s</translation>
+    </message>
+    <message>
+        <source>Try again once the other program (a game, an import, a backup) is done with it.</source>
+        <translation>Prøv igjen når det andre programmet (et spill, en import, en sikkerhetskopi) er ferdig.</translation>
+    </message>
+    <message>
+        <source>damaged and cannot be moved aside</source>
+        <translation>skadet og kan ikke flyttes unna</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>skadet</translation>
+    </message>
+    <message>
+        <source>no write-ahead log: %1</source>
+        <translation>ingen write-ahead-logg: %1</translation>
+    </message>
+    <message>
+        <source>it is a practice record of a newer version of Quintarlow! (its version %1; this one knows up to %2)</source>
+        <translation>det er en øvingsbok fra en nyere versjon av Quintarlow! (versjon %1; denne kjenner opp til %2)</translation>
+    </message>
+    <message>
+        <source>Use the newer Quintarlow! that wrote it (its --export-record writes a file this version imports), or move the file aside to start a fresh record.</source>
+        <translation>Bruk den nyere Quintarlow! som skrev den (dens --export-record skriver en fil denne versjonen importerer), eller flytt filen unna for å begynne en ny bok.</translation>
+    </message>
+    <message>
+        <source>it is another program's SQLite database (tables %1), not a practice record</source>
+        <translation>det er et annet programs SQLite-database (tabeller %1), ikke en øvingsbok</translation>
+    </message>
+    <message>
+        <source>Move that file out of the folder %1 (the game then starts a fresh record there), or put the practice record back.</source>
+        <translation>Flytt den filen ut av mappen %1 (spillet begynner da en ny bok der), eller legg øvingsboka tilbake.</translation>
+    </message>
+    <message>
+        <source>the record server's settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
+        <translation>serverinnstillingene under [record] har en password-nøkkel, som spillet nekter å bruke: fjern linjen og legg passordet i filen passfile= peker på (se README, For schools)</translation>
+    </message>
+    <message>
+        <source>the record server's settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
+        <translation>serverinnstillingene under [record] har en port= som ikke er et portnummer (1 til 65535): rett det (se README, For schools)</translation>
+    </message>
+    <message>
+        <source>the record server's settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
+        <translation>serverinnstillingene under [record] har en sslmode= som ikke er noen av %1: rett det (se README, For schools)</translation>
+    </message>
+    <message>
+        <source>the file named by passfile= in [record] is ignored, since others than its owner may read it (PostgreSQL takes only a file of mode 0600): make it private with chmod 600</source>
+        <translation>filen passfile= under [record] peker på, blir oversett, fordi andre enn eieren kan lese den (PostgreSQL tar bare en fil med modus 0600): gjør den privat med chmod 600</translation>
+    </message>
+    <message>
+        <source>the school's record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
+        <translation>skolens server ber om et passord, og ingen ble funnet: legg linjen host:port:database:user:password til filen passfile= under [record] peker på (eller ~/.pgpass)</translation>
+    </message>
+    <message>
+        <source>the school's record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
+        <translation>skolens server avviste innloggingen (autentisering mislyktes): sjekk user= under [record] og passordet i passfile</translation>
+    </message>
+    <message>
+        <source>the school's record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
+        <translation>skolens server slipper ingen inn herfra som den brukeren: pg_hba.conf trenger en linje for denne datamaskinen</translation>
+    </message>
+    <message>
+        <source>the school's record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
+        <translation>skolens server har ingen database med navnet database= under [record] oppgir: rett det, eller sett opp serveren</translation>
+    </message>
+    <message>
+        <source>the school's record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
+        <translation>skolens server kjenner ingen bruker med navnet user= under [record] oppgir: rett det, eller be om den innloggingen</translation>
+    </message>
+    <message>
+        <source>the encrypted connection to the school's record server failed: check sslmode= and sslrootcert= in [record]</source>
+        <translation>den krypterte forbindelsen til skolens server mislyktes: sjekk sslmode= og sslrootcert= under [record]</translation>
+    </message>
+    <message>
+        <source>the school's record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
+        <translation>skolens server kan ikke nås: sjekk at den kjører, og at host= og port= under [record] peker på den</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server is reachable again; kept answers are sent</source>
+        <translation>quintarlow: skolens server kan nås igjen; lagrede svar sendes</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server cannot be reached; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: skolens server kan ikke nås; svarene lagres på denne datamaskinen og sendes senere</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
+        <translation>quintarlow: skolens server har en nyere bok enn denne versjonen av spillet kjenner; svarene lagres på denne datamaskinen</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school's record server refused the answers; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: skolens server avviste svarene; svarene lagres på denne datamaskinen og sendes senere</translation>
+    </message>
+    <message>
+        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school's record server</source>
+        <translation>quintarlow: boka på denne datamaskinen kan ikke leses, så ingenting sendes til skolens server</translation>
+    </message>
+    <message>
+        <source>quintarlow: answers cannot be sent to the school's record server; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: svar kan ikke sendes til skolens server; de lagres på denne datamaskinen og sendes senere</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>kan ikke lage mappen %1</translation>
+    </message>
+    <message>
+        <source>See the README, Practice record.</source>
+        <translation>Se README, Practice record.</translation>
+    </message>
+    <message>
+        <source>the practice record is locked by another program (another import, a game, a backup) for more than %1 s. Try again once it is done</source>
+        <translation>øvingsboka er låst av et annet program (en annen import, et spill, en sikkerhetskopi) i mer enn %1 s. Prøv igjen når det er ferdig</translation>
+    </message>
+    <message>
+        <source>Made the role %1.</source>
+        <translation>Laget rollen %1.</translation>
+    </message>
+    <message>
+        <source>Let %1 connect to the database.</source>
+        <translation>%1 kan koble til databasen.</translation>
+    </message>
+    <message>
+        <source>Took TEMPORARY and CONNECT on the database from PUBLIC.</source>
+        <translation>Fjernet TEMPORARY og CONNECT på databasen fra PUBLIC.</translation>
+    </message>
+    <message>
+        <source>Gave the tables and functions to %1.</source>
+        <translation>Ga tabellene og funksjonene til %1.</translation>
+    </message>
+    <message>
+        <source>Made %1 a member of %2.</source>
+        <translation>Gjorde %1 til medlem av %2.</translation>
+    </message>
+    <message>
+        <source>Brought the tables from version %1 to %2.</source>
+        <translation>Oppdaterte tabellene fra versjon %1 til %2.</translation>
+    </message>
+    <message>
+        <source>the classes "%1" and "%2" would share the role %3; name them apart by a letter or digit</source>
+        <translation>klassene «%1» og «%2» ville fått samme rolle %3; skill dem med en bokstav eller et siffer</translation>
+    </message>
+    <message>
+        <source>Answers are now kept %1 days.</source>
+        <translation>Svarene tas nå vare på i %1 dager.</translation>
+    </message>
+    <message>
+        <source>Answers are now kept until a child is forgotten.</source>
+        <translation>Svarene tas nå vare på til et barn glemmes.</translation>
+    </message>
+    <message>
+        <source>Everything was set up already; nothing changed.</source>
+        <translation>Alt var satt opp allerede; ingenting endret.</translation>
+    </message>
+    <message>
+        <source>the tables are at version %1, this program's at %2: run --setup-school-server first</source>
+        <translation>tabellene har versjon %1, dette programmet %2: kjør --setup-school-server først</translation>
+    </message>
+    <message>
+        <source>Answers are kept until a child is forgotten; nothing expired.</source>
+        <translation>Svarene tas vare på til et barn glemmes; ingenting er utløpt.</translation>
+    </message>
+    <message>
+        <source>Deleted what is older than %4 days: answers %1, games %2, settings %3.</source>
+        <translation>Slettet det som er eldre enn %4 dager: svar %1, spill %2, innstillinger %3.</translation>
+    </message>
+    <message>
+        <source>the connection broke</source>
+        <translation>forbindelsen brøt</translation>
+    </message>
+    <message>
+        <source>the school's record server holds a newer record than this version of the game knows</source>
+        <translation>skolens server har en nyere bok enn denne versjonen av spillet kjenner</translation>
+    </message>
+    <message>
+        <source>the school's record server cannot be read</source>
+        <translation>skolens server kan ikke leses</translation>
+    </message>
+    <message>
+        <source>the school's record server has no practice record this version of the game can read</source>
+        <translation>skolens server har ingen øvingsbok denne versjonen av spillet kan lese</translation>
+    </message>
+    <message>
+        <source>the school's record server cannot be read (%1)</source>
+        <translation>skolens server kan ikke leses (%1)</translation>
+    </message>
+    <message>
+        <source>the school's record server refused the answers (%1)</source>
+        <translation>skolens server avviste svarene (%1)</translation>
+    </message>
+    <message>
+        <source>answer_id is not a UUID</source>
+        <translation>answer_id er ikke en UUID</translation>
+    </message>
+    <message>
+        <source>player is empty</source>
+        <translation>player er tom</translation>
+    </message>
+    <message>
+        <source>played_at is not a date and time with its offset</source>
+        <translation>played_at er ikke dato og klokkeslett med tidsforskyvning</translation>
+    </message>
+    <message>
+        <source>game is not a UUID</source>
+        <translation>game er ikke en UUID</translation>
+    </message>
+    <message>
+        <source>turn, a, b or product is not a number in range</source>
+        <translation>turn, a, b eller product er ikke et tall i gyldig område</translation>
+    </message>
+    <message>
+        <source>product is not a times b</source>
+        <translation>product er ikke a ganger b</translation>
+    </message>
+    <message>
+        <source>answered is not a number from 1 to 144</source>
+        <translation>answered er ikke et tall fra 1 til 144</translation>
+    </message>
+    <message>
+        <source>outcome is not right, wrong or timeout</source>
+        <translation>outcome er ikke right, wrong eller timeout</translation>
+    </message>
+    <message>
+        <source>answered and outcome do not agree</source>
+        <translation>answered og outcome stemmer ikke overens</translation>
+    </message>
+    <message>
+        <source>ms is not a number in range</source>
+        <translation>ms er ikke et tall i gyldig område</translation>
+    </message>
+    <message>
+        <source>line 1: the file begins with two byte-order marks; save it again as UTF-8 with one (or none)</source>
+        <translation>linje 1: filen begynner med to byte-rekkefølgemerker; lagre den på nytt som UTF-8 med ett (eller ingen)</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text; save it again as UTF-8</source>
+        <translation>filen er ikke UTF-8-tekst; lagre den på nytt som UTF-8</translation>
+    </message>
+    <message>
+        <source>line 1: the lines end in a carriage return alone; save it again with CR LF or LF line ends</source>
+        <translation>linje 1: linjene slutter med bare vognretur; lagre den på nytt med CR LF- eller LF-linjeslutt</translation>
+    </message>
+    <message>
+        <source>line 1: the header is not "%1"</source>
+        <translation>linje 1: overskriften er ikke «%1»</translation>
+    </message>
+    <message>
+        <source>garbled quotes</source>
+        <translation>ødelagte anførselstegn</translation>
+    </message>
+    <message>
+        <source>%1 fields instead of %2</source>
+        <translation>%1 felt i stedet for %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linje %1: %2</translation>
     </message>
 </context>
 <context>
