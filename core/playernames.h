@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/computerplayer.h"
 #include "core/namecheck.h"
 
 #include <QStringList>
@@ -61,12 +62,14 @@ QString notOneChildText(const QString& asked, const QStringList& names);
 // names there are, and what to do next.
 QString unknownPlayerText(const QString& asked, const QStringList& names);
 
-// Two names the record takes for one player would merge two children's answers.
+// Two names the record takes for one player would merge two children's answers. Against the
+// computer, a child who types its name as they read it ("Der Computer") is taken for it too.
 enum class NamesProblem { None, Missing, Same };
 inline NamesProblem namesProblem(const QString& redName, const QString& blueName) {
     if (!namesGiven(redName, blueName))
         return NamesProblem::Missing;
-    return sameName(redName, blueName) ? NamesProblem::Same : NamesProblem::None;
+    const bool computers = redName == ComputerName && sameName(computerShownName(), blueName);
+    return sameName(redName, blueName) || computers ? NamesProblem::Same : NamesProblem::None;
 }
 
 } // namespace quintarlow

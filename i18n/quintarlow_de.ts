@@ -5,71 +5,122 @@
     <name>Counts</name>
     <message numerus="yes">
         <source>%Ln try</source>
-        <translation><numerusform>%Ln Versuch</numerusform><numerusform>%Ln Versuche</numerusform></translation>
+        <translation>
+            <numerusform>%Ln Versuch</numerusform>
+            <numerusform>%Ln Versuche</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln tries</source>
-        <translation><numerusform>%Ln Versuch</numerusform><numerusform>%Ln Versuche</numerusform></translation>
+        <translation>
+            <numerusform>%Ln Versuch</numerusform>
+            <numerusform>%Ln Versuche</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln knows it</source>
-        <translation><numerusform>%Ln kann sie</numerusform><numerusform>%Ln können sie</numerusform></translation>
+        <translation>
+            <numerusform>%Ln kann sie</numerusform>
+            <numerusform>%Ln können sie</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln know it</source>
-        <translation><numerusform>%Ln kann sie</numerusform><numerusform>%Ln können sie</numerusform></translation>
+        <translation>
+            <numerusform>%Ln kann sie</numerusform>
+            <numerusform>%Ln können sie</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln keeps missing it</source>
-        <translation><numerusform>%Ln hat sie oft falsch</numerusform><numerusform>%Ln haben sie oft falsch</numerusform></translation>
+        <translation>
+            <numerusform>%Ln hat sie oft falsch</numerusform>
+            <numerusform>%Ln haben sie oft falsch</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln keep missing it</source>
-        <translation><numerusform>%Ln hat sie oft falsch</numerusform><numerusform>%Ln haben sie oft falsch</numerusform></translation>
+        <translation>
+            <numerusform>%Ln hat sie oft falsch</numerusform>
+            <numerusform>%Ln haben sie oft falsch</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) keeps missing it</source>
-        <translation><numerusform>%1 × %2 = %3: %4 von %Ln Kind hat sie oft falsch</numerusform><numerusform>%1 × %2 = %3: %4 von %Ln Kindern hat sie oft falsch</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 von %Ln Kind hat sie oft falsch</numerusform>
+            <numerusform>%1 × %2 = %3: %4 von %Ln Kindern hat sie oft falsch</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) keep missing it</source>
-        <translation><numerusform>%1 × %2 = %3: %4 von %Ln Kind haben sie oft falsch</numerusform><numerusform>%1 × %2 = %3: %4 von %Ln Kindern haben sie oft falsch</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 von %Ln Kind haben sie oft falsch</numerusform>
+            <numerusform>%1 × %2 = %3: %4 von %Ln Kindern haben sie oft falsch</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) is still learning it</source>
-        <translation><numerusform>%1 × %2 = %3: %4 von %Ln Kind lernt sie noch</numerusform><numerusform>%1 × %2 = %3: %4 von %Ln Kindern lernt sie noch</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 von %Ln Kind lernt sie noch</numerusform>
+            <numerusform>%1 × %2 = %3: %4 von %Ln Kindern lernt sie noch</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) are still learning it</source>
-        <translation><numerusform>%1 × %2 = %3: %4 von %Ln Kind lernen sie noch</numerusform><numerusform>%1 × %2 = %3: %4 von %Ln Kindern lernen sie noch</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 von %Ln Kind lernen sie noch</numerusform>
+            <numerusform>%1 × %2 = %3: %4 von %Ln Kindern lernen sie noch</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln answer(s) %1, %2 % right by %3.</source>
-        <translation><numerusform>%Ln Antwort von %3 %1, %2 % richtig.</numerusform><numerusform>%Ln Antworten von %3 %1, %2 % richtig.</numerusform></translation>
+        <translation>
+            <numerusform>%Ln Antwort von %3 %1, %2 % richtig.</numerusform>
+            <numerusform>%Ln Antworten von %3 %1, %2 % richtig.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln child(ren)</source>
-        <translation><numerusform>%Ln Kind</numerusform><numerusform>%Ln Kindern</numerusform></translation>
+        <translation>
+            <numerusform>%Ln Kind</numerusform>
+            <numerusform>%Ln Kindern</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln answer(s) %1, %2 % right.</source>
-        <translation><numerusform>%Ln Antwort %1, %2 % richtig.</numerusform><numerusform>%Ln Antworten %1, %2 % richtig.</numerusform></translation>
+        <translation>
+            <numerusform>%Ln Antwort %1, %2 % richtig.</numerusform>
+            <numerusform>%Ln Antworten %1, %2 % richtig.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Played alone against the computer: %Ln game(s), %1 won.</source>
-        <translation><numerusform>Allein gegen den Computer gespielt: %Ln Spiel, %1 gewonnen.</numerusform><numerusform>Allein gegen den Computer gespielt: %Ln Spiele, %1 gewonnen.</numerusform></translation>
+        <translation>
+            <numerusform>Allein gegen den Computer gespielt: %Ln Spiel, %1 gewonnen.</numerusform>
+            <numerusform>Allein gegen den Computer gespielt: %Ln Spiele, %1 gewonnen.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Answers are kept for %Ln day(s), then deleted.</source>
-        <translation><numerusform>Antworten werden %Ln Tag lang aufbewahrt und dann gelöscht.</numerusform><numerusform>Antworten werden %Ln Tage lang aufbewahrt und dann gelöscht.</numerusform></translation>
+        <translation>
+            <numerusform>Antworten werden %Ln Tag lang aufbewahrt und dann gelöscht.</numerusform>
+            <numerusform>Antworten werden %Ln Tage lang aufbewahrt und dann gelöscht.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Forget %1? All %Ln answer(s) that %1 gave are deleted from the practice record on this computer. This cannot be undone.</source>
-        <translation><numerusform>%1 vergessen? Die %Ln Antwort von %1 wird aus dem Übungsheft auf diesem Computer gelöscht. Das lässt sich nicht rückgängig machen.</numerusform><numerusform>%1 vergessen? Alle %Ln Antworten von %1 werden aus dem Übungsheft auf diesem Computer gelöscht. Das lässt sich nicht rückgängig machen.</numerusform></translation>
+        <translation>
+            <numerusform>%1 vergessen? Die %Ln Antwort von %1 wird aus dem Übungsheft auf diesem Computer gelöscht. Das lässt sich nicht rückgängig machen.</numerusform>
+            <numerusform>%1 vergessen? Alle %Ln Antworten von %1 werden aus dem Übungsheft auf diesem Computer gelöscht. Das lässt sich nicht rückgängig machen.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln learning it</source>
-        <translation><numerusform>%Ln lernt sie noch</numerusform><numerusform>%Ln lernen sie noch</numerusform></translation>
+        <translation>
+            <numerusform>%Ln lernt sie noch</numerusform>
+            <numerusform>%Ln lernen sie noch</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -94,8 +145,8 @@
         <translation>Am %1 konnte das Spiel das Übungsheft nicht schreiben (%2), darum fehlen die Antworten, die seitdem gespielt wurden. Schaffe Platz auf der Festplatte oder lass das Spiel in seinen Ordner schreiben, dann spiel noch einmal.</translation>
     </message>
     <message>
-        <source>d MMMM yyyy 'at' HH:mm</source>
-        <translation>d. MMMM yyyy 'um' HH:mm</translation>
+        <source>d MMMM yyyy &apos;at&apos; HH:mm</source>
+        <translation>d. MMMM yyyy &apos;um&apos; HH:mm</translation>
     </message>
     <message>
         <source>Quintarlow! is not keeping its practice record</source>
@@ -105,8 +156,8 @@
 <context>
     <name>Texts</name>
     <message>
-        <source>welcome to quintarlow,, enter your names and we'll get started!</source>
-        <translation>willkommen bei quintarlow,, gebt eure Namen ein, und los geht's!</translation>
+        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
+        <translation>willkommen bei quintarlow,, gebt eure Namen ein, und los geht&apos;s!</translation>
     </message>
     <message>
         <source>FOUR IN A ROW,,ACROSS, UP AND DOWN OR DIAGONALLY WINS,, you have %1 seconds to answer,, blue goes FIRST</source>
@@ -169,11 +220,11 @@
         <translation>%1, das ist richtig, blau bekommt das Feld. , jetzt ist, rot dran</translation>
     </message>
     <message>
-        <source>IT'S RED's TURN</source>
+        <source>IT&apos;S RED&apos;s TURN</source>
         <translation>ROT IST DRAN</translation>
     </message>
     <message>
-        <source>IT'S BLUE's TURN</source>
+        <source>IT&apos;S BLUE&apos;s TURN</source>
         <translation>BLAU IST DRAN</translation>
     </message>
     <message>
@@ -236,7 +287,7 @@
 <context>
     <name>main</name>
     <message>
-        <source>Play in LANGUAGE (%1), not the desktop's.</source>
+        <source>Play in LANGUAGE (%1), not the desktop&apos;s.</source>
         <translation>In der Sprache LANGUAGE spielen (%1), nicht in der des Desktops.</translation>
     </message>
 </context>
@@ -345,7 +396,7 @@
         <translation>Das Übungsheft öffnen: welche Aufgaben jedes Kind kann.</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
+        <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
@@ -369,7 +420,7 @@
         <translation>keine Bilder oder Klänge in %1; es wird ohne sie gespielt</translation>
     </message>
     <message>
-        <source>Print NAME's practice settings, or set them.</source>
+        <source>Print NAME&apos;s practice settings, or set them.</source>
         <translation>Die Übungseinstellungen von NAME zeigen oder festlegen.</translation>
     </message>
     <message>
@@ -377,7 +428,7 @@
         <translation>Die Reihen, die NAME übt: etwa 3,4,6 oder all (mit --practice).</translation>
     </message>
     <message>
-        <source>Ask NAME's missed facts again: on or off (with --practice).</source>
+        <source>Ask NAME&apos;s missed facts again: on or off (with --practice).</source>
         <translation>Die Aufgaben, die NAME falsch hatte, noch einmal fragen: on oder off (mit --practice).</translation>
     </message>
     <message>
@@ -389,7 +440,7 @@
         <translation>Die Sekunden, die NAME zum Antworten hat, 20 bis 90 (mit --practice).</translation>
     </message>
     <message>
-        <source>How well the computer plays NAME alone: easy, level (NAME's own) or hard (with --practice).</source>
+        <source>How well the computer plays NAME alone: easy, level (NAME&apos;s own) or hard (with --practice).</source>
         <translation>Wie gut der Computer gegen NAME allein spielt: easy, level (wie NAME) oder hard (mit --practice).</translation>
     </message>
     <message>
@@ -397,7 +448,7 @@
         <translation>NAME ist ein neues Kind, noch nicht im Übungsheft (mit --practice).</translation>
     </message>
     <message>
-        <source>unexpected "%1"</source>
+        <source>unexpected &quot;%1&quot;</source>
         <translation>unerwartet: „%1“</translation>
     </message>
     <message>
@@ -405,27 +456,27 @@
         <translation>--tables, --ask-missed, --path, --seconds und --opponent brauchen --practice NAME</translation>
     </message>
     <message>
-        <source>--practice needs a player's name</source>
+        <source>--practice needs a player&apos;s name</source>
         <translation>--practice braucht den Namen eines Kindes</translation>
     </message>
     <message>
-        <source>the name has %1 characters, more than %2; a player's name has at most %2 characters and no control or invisible ones</source>
+        <source>the name has %1 characters, more than %2; a player&apos;s name has at most %2 characters and no control or invisible ones</source>
         <translation>der Name hat %1 Zeichen, mehr als %2; ein Name hat höchstens %2 Zeichen und keine Steuerzeichen oder unsichtbaren Zeichen</translation>
     </message>
     <message>
-        <source>the name holds a control or invisible character (%1); a player's name has at most %2 characters and no control or invisible ones</source>
+        <source>the name holds a control or invisible character (%1); a player&apos;s name has at most %2 characters and no control or invisible ones</source>
         <translation>im Namen steckt ein Steuerzeichen oder ein unsichtbares Zeichen (%1); ein Name hat höchstens %2 Zeichen und keine Steuerzeichen oder unsichtbaren Zeichen</translation>
     </message>
     <message>
-        <source>--%1 takes on or off, not "%2"</source>
+        <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <translation>--%1 nimmt on oder off, nicht „%2“</translation>
     </message>
     <message>
-        <source>--seconds takes a number from %1 to %2, not "%3"</source>
+        <source>--seconds takes a number from %1 to %2, not &quot;%3&quot;</source>
         <translation>--seconds nimmt eine Zahl von %1 bis %2, nicht „%3“</translation>
     </message>
     <message>
-        <source>--opponent takes easy, level or hard, not "%1"</source>
+        <source>--opponent takes easy, level or hard, not &quot;%1&quot;</source>
         <translation>--opponent nimmt easy, level oder hard, nicht „%1“</translation>
     </message>
     <message>
@@ -506,7 +557,7 @@
         </translation>
     </message>
     <message>
-        <source>no school's record server is set in [record] (see the README, For schools)</source>
+        <source>no school&apos;s record server is set in [record] (see the README, For schools)</source>
         <translation>unter [record] ist kein Server der Schule eingetragen (siehe README, For schools)</translation>
     </message>
     <message>
@@ -514,11 +565,11 @@
         <translation>--keep-days braucht eine Zahl von Tagen (0: bis zum Vergessen)</translation>
     </message>
     <message>
-        <source>cannot set up the school's record server: %1</source>
+        <source>cannot set up the school&apos;s record server: %1</source>
         <translation>der Server der Schule lässt sich nicht einrichten: %1</translation>
     </message>
     <message>
-        <source>Write the practice record (or one player's part) as CSV.</source>
+        <source>Write the practice record (or one player&apos;s part) as CSV.</source>
         <translation>Das Übungsheft (oder den Teil eines Kindes) als CSV schreiben.</translation>
     </message>
     <message>
@@ -530,7 +581,7 @@
         <translation>Die Antworten einer CSV-Datei hinzufügen, die auf einem anderen Computer exportiert wurde.</translation>
     </message>
     <message>
-        <source>Delete a player's answers and games from the practice record.</source>
+        <source>Delete a player&apos;s answers and games from the practice record.</source>
         <translation>Die Antworten und Spiele eines Kindes aus dem Übungsheft löschen.</translation>
     </message>
     <message>
@@ -542,7 +593,7 @@
         <translation>Spielen, ohne das Übungsheft zu lesen oder zu schreiben.</translation>
     </message>
     <message>
-        <source>Set up the school's record server named in [record]: tables, roles and their rights (run as the tables' owner).</source>
+        <source>Set up the school&apos;s record server named in [record]: tables, roles and their rights (run as the tables&apos; owner).</source>
         <translation>Den unter [record] genannten Server der Schule einrichten: Tabellen, Rollen und ihre Rechte (als Eigentümer der Tabellen ausführen).</translation>
     </message>
     <message>
@@ -550,7 +601,7 @@
         <translation>Mit --setup-school-server: eine Rolle für jede dieser Klassen.</translation>
     </message>
     <message>
-        <source>Delete from the school's record server what it no longer keeps (run as the tables' owner, from a timer).</source>
+        <source>Delete from the school&apos;s record server what it no longer keeps (run as the tables&apos; owner, from a timer).</source>
         <translation>Vom Server der Schule löschen, was er nicht mehr aufbewahrt (als Eigentümer der Tabellen ausführen, von einem Timer).</translation>
     </message>
     <message>
@@ -558,7 +609,7 @@
         <translation>Mit --setup-school-server: ältere Antworten löschen (0: bis zum Vergessen aufbewahren).</translation>
     </message>
     <message>
-        <source>Move a child to another class on the school's record server, with their answers and settings (a teacher of both classes).</source>
+        <source>Move a child to another class on the school&apos;s record server, with their answers and settings (a teacher of both classes).</source>
         <translation>Ein Kind auf dem Server der Schule in eine andere Klasse verschieben, mit seinen Antworten und Einstellungen (eine Lehrkraft beider Klassen).</translation>
     </message>
     <message>
@@ -574,7 +625,7 @@
         <translation>--%1 braucht ein %2</translation>
     </message>
     <message>
-        <source>cannot expire answers on the school's record server: %1</source>
+        <source>cannot expire answers on the school&apos;s record server: %1</source>
         <translation>alte Antworten auf dem Server der Schule lassen sich nicht löschen: %1</translation>
     </message>
     <message>
@@ -582,11 +633,11 @@
         <translation>--move-player braucht --from-class und --to-class</translation>
     </message>
     <message>
-        <source>cannot move a child on the school's record server: %1</source>
+        <source>cannot move a child on the school&apos;s record server: %1</source>
         <translation>das Kind lässt sich auf dem Server der Schule nicht verschieben: %1</translation>
     </message>
     <message>
-        <source>Write the practice record's report as a PDF (the class's, or --player's; with --all one per player into a folder).</source>
+        <source>Write the practice record&apos;s report as a PDF (the class&apos;s, or --player&apos;s; with --all one per player into a folder).</source>
         <translation>Den Bericht des Übungshefts als PDF schreiben (den der Klasse oder von --player; mit --all einen je Kind in einen Ordner).</translation>
     </message>
     <message>
@@ -602,7 +653,7 @@
         <translation>Mit --report: bis zu diesem Tag (JJJJ-MM-TT).</translation>
     </message>
     <message>
-        <source>With --report: the class sheet and every child's page in one PDF to print.</source>
+        <source>With --report: the class sheet and every child&apos;s page in one PDF to print.</source>
         <translation>Mit --report: die Klassenübersicht und die Seite jedes Kindes in einem PDF zum Drucken.</translation>
     </message>
     <message>
@@ -610,7 +661,7 @@
         <translation>Die Klassenübersicht, eine Zeile je Kind, als CSV für eine Tabellenkalkulation schreiben.</translation>
     </message>
     <message>
-        <source>With --report: every player's report and the class's, each in a file of its own.</source>
+        <source>With --report: every player&apos;s report and the class&apos;s, each in a file of its own.</source>
         <translation>Mit --report: den Bericht jedes Kindes und den der Klasse, jeden in einer eigenen Datei.</translation>
     </message>
     <message>
@@ -622,7 +673,7 @@
         <translation>--all-in-one und --summary gelten für die ganze Klasse: lass --all und --player weg</translation>
     </message>
     <message>
-        <source>--all writes every player's report: leave out --player</source>
+        <source>--all writes every player&apos;s report: leave out --player</source>
         <translation>--all schreibt den Bericht jedes Kindes: lass --player weg</translation>
     </message>
     <message>
@@ -799,7 +850,7 @@
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d. MMMM yyyy</translation>
     </message>
     <message>
@@ -813,7 +864,7 @@
     </message>
     <message>
         <source>d MMMM</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d. MMMM</translation>
     </message>
     <message>
@@ -833,7 +884,7 @@
     </message>
     <message>
         <source>same</source>
-        <comment>answers' speed</comment>
+        <comment>answers&apos; speed</comment>
         <translation>gleich</translation>
     </message>
     <message>
@@ -880,7 +931,7 @@
         <translation>Quintarlow!: Der Klang %1 fehlt oder ist beschädigt; stattdessen ertönt ein kurzer Piepton.</translation>
     </message>
     <message>
-        <source>eSpeak NG has no voice for "%1" (install the package espeak-ng-data)</source>
+        <source>eSpeak NG has no voice for &quot;%1&quot; (install the package espeak-ng-data)</source>
         <translation>eSpeak NG hat keine Stimme für „%1“ (installieren Sie das Paket espeak-ng-data)</translation>
     </message>
     <message>
@@ -899,20 +950,20 @@
         <translation>HÖCHSTENS %1 ZEICHEN</translation>
     </message>
     <message>
-        <source>The Red player's name has %1 characters, more than %2.<byte value="xd" />
+        <source>The Red player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
 Please type it again.</source>
-        <translation>Der Name von Spieler Rot hat %1 Zeichen, mehr als %2.<byte value="xd" />
+        <translation>Der Name von Spieler Rot hat %1 Zeichen, mehr als %2.<byte value="xd"/>
 Bitte schreib ihn noch einmal.</translation>
     </message>
     <message>
-        <source>The Blue player's name has %1 characters, more than %2.<byte value="xd" />
+        <source>The Blue player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
 Please type it again.</source>
-        <translation>Der Name von Spieler Blau hat %1 Zeichen, mehr als %2.<byte value="xd" />
+        <translation>Der Name von Spieler Blau hat %1 Zeichen, mehr als %2.<byte value="xd"/>
 Bitte schreib ihn noch einmal.</translation>
     </message>
     <message>
         <source>START PLAYING</source>
-        <translation>LOS GEHT'S!</translation>
+        <translation>LOS GEHT&apos;S!</translation>
     </message>
     <message>
         <source>Play against the computer</source>
@@ -927,11 +978,11 @@ Bitte schreib ihn noch einmal.</translation>
         <translation>Rot ist Gast, ohne Eintrag</translation>
     </message>
     <message>
-        <source>Red player's name</source>
+        <source>Red player&apos;s name</source>
         <translation>Name von Spieler Rot</translation>
     </message>
     <message>
-        <source>Blue player's name</source>
+        <source>Blue player&apos;s name</source>
         <translation>Name von Spieler Blau</translation>
     </message>
     <message>
@@ -939,33 +990,33 @@ Bitte schreib ihn noch einmal.</translation>
         <translation>WILLKOMMEN</translation>
     </message>
     <message>
-        <source>The same name cannot be entered for both players!<byte value="xd" />
+        <source>The same name cannot be entered for both players!<byte value="xd"/>
 please enter another name, or play against the computer.</source>
-        <translation>Beide Spieler können nicht denselben Namen haben!<byte value="xd" />
+        <translation>Beide Spieler können nicht denselben Namen haben!<byte value="xd"/>
 Bitte schreib einen anderen Namen oder spiel gegen den Computer.</translation>
     </message>
     <message>
-        <source>A name must be entered for the Blue player!<byte value="xd" />
+        <source>A name must be entered for the Blue player!<byte value="xd"/>
 please retry.</source>
-        <translation>Spieler Blau braucht einen Namen!<byte value="xd" />
+        <translation>Spieler Blau braucht einen Namen!<byte value="xd"/>
 Versuch es noch einmal.</translation>
     </message>
     <message>
-        <source>Names must be entered for both players!<byte value="xd" />
+        <source>Names must be entered for both players!<byte value="xd"/>
 please retry.</source>
-        <translation>Beide Spieler brauchen einen Namen!<byte value="xd" />
+        <translation>Beide Spieler brauchen einen Namen!<byte value="xd"/>
 Versuch es noch einmal.</translation>
     </message>
     <message>
-        <source>The Red player's name holds a control or invisible character (%1).<byte value="xd" />
+        <source>The Red player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
 Please type it again.</source>
-        <translation>Im Namen von Spieler Rot steckt ein Steuerzeichen oder ein unsichtbares Zeichen (%1).<byte value="xd" />
+        <translation>Im Namen von Spieler Rot steckt ein Steuerzeichen oder ein unsichtbares Zeichen (%1).<byte value="xd"/>
 Bitte schreib ihn noch einmal.</translation>
     </message>
     <message>
-        <source>The Blue player's name holds a control or invisible character (%1).<byte value="xd" />
+        <source>The Blue player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
 Please type it again.</source>
-        <translation>Im Namen von Spieler Blau steckt ein Steuerzeichen oder ein unsichtbares Zeichen (%1).<byte value="xd" />
+        <translation>Im Namen von Spieler Blau steckt ein Steuerzeichen oder ein unsichtbares Zeichen (%1).<byte value="xd"/>
 Bitte schreib ihn noch einmal.</translation>
     </message>
 </context>
@@ -1076,7 +1127,7 @@ Bitte schreib ihn noch einmal.</translation>
     </message>
     <message>
         <source>d MMM yy</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d.M.yy</translation>
     </message>
     <message>
@@ -1160,7 +1211,7 @@ Bitte schreib ihn noch einmal.</translation>
         <translation>Leicht</translation>
     </message>
     <message>
-        <source>At the child's level</source>
+        <source>At the child&apos;s level</source>
         <translation>Wie das Kind</translation>
     </message>
     <message>
@@ -1172,7 +1223,7 @@ Bitte schreib ihn noch einmal.</translation>
         <translation>Der Computer spielt</translation>
     </message>
     <message>
-        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child's level as often as the child was in their last 50 answers</source>
+        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child&apos;s level as often as the child was in their last 50 answers</source>
         <translation>Wenn dieses Kind allein spielt: leicht ist etwa jedes zweite Mal richtig und langsam, schwer neun von zehn Mal und schnell, wie das Kind so oft richtig wie das Kind in seinen letzten 50 Antworten</translation>
     </message>
     <message>
@@ -1203,11 +1254,11 @@ Bitte schreib ihn noch einmal.</translation>
         <translation>die Liste der Reihen ist leer (Reihen wie 3,4,6 oder all angeben)</translation>
     </message>
     <message>
-        <source>"%1" has an empty entry</source>
+        <source>&quot;%1&quot; has an empty entry</source>
         <translation>„%1“ hat einen leeren Eintrag</translation>
     </message>
     <message>
-        <source>"%1" is not a table from 1 to 12</source>
+        <source>&quot;%1&quot; is not a table from 1 to 12</source>
         <translation>„%1“ ist keine Reihe von 1 bis 12</translation>
     </message>
     <message>
@@ -1294,7 +1345,7 @@ Bitte schreib ihn noch einmal.</translation>
     </message>
     <message>
         <source>d MMM yyyy</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d. MMM yyyy</translation>
     </message>
     <message>
@@ -1326,7 +1377,7 @@ Bitte schreib ihn noch einmal.</translation>
         <translation>&amp;Alle speichern…</translation>
     </message>
     <message>
-        <source>Every player's report and the class's, each a PDF of its own in one folder</source>
+        <source>Every player&apos;s report and the class&apos;s, each a PDF of its own in one folder</source>
         <translation>Der Bericht jedes Kindes und der Klasse, jeder als eigene PDF in einem Ordner</translation>
     </message>
     <message>
@@ -1366,11 +1417,11 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
         <translation>Jedes Kind zählt mit seinen eigenen Antworten: Ein Feld hat die Farbe der meisten Kinder, seine Zahl sagt, wie viele es oft falsch haben. </translation>
     </message>
     <message>
-        <source>A cell's number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
+        <source>A cell&apos;s number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
         <translation>Die Zahl in einem Feld: die Sekunden, die richtige Antworten bei den letzten drei Versuchen meist brauchen; danach richtet sich die Farbe. Ein oranger Stern: eigene Übungseinstellungen. </translation>
     </message>
     <message>
-        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period's end, even from tries before it.</source>
+        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period&apos;s end, even from tries before it.</source>
         <translation>Zeilen: erste Zahl; Spalten: zweite. Farben: wie jede Aufgabe am Ende des Zeitraums stand, auch aus früheren Versuchen.</translation>
     </message>
     <message>
@@ -1398,7 +1449,7 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
         <translation>Lernweg</translation>
     </message>
     <message>
-        <source>Not on the learning path: tick "Follow the learning path" under Practice settings.</source>
+        <source>Not on the learning path: tick &quot;Follow the learning path&quot; under Practice settings.</source>
         <translation>Nicht auf dem Lernweg: „Dem Lernweg folgen“ unter Übungseinstellungen ankreuzen.</translation>
     </message>
     <message>
@@ -1555,7 +1606,7 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
     </message>
     <message>
         <source>d MMM</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d. MMM</translation>
     </message>
     <message>
@@ -1571,7 +1622,7 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
         <translation>Antworten vom %1 bis %2. </translation>
     </message>
     <message>
-        <source>A cell's colour is what most children show; its number, how many keep missing it.</source>
+        <source>A cell&apos;s colour is what most children show; its number, how many keep missing it.</source>
         <translation>Die Farbe eines Feldes ist die der meisten Kinder; seine Zahl, wie viele es oft falsch haben.</translation>
     </message>
     <message>
@@ -1634,7 +1685,7 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
 <context>
     <name>quintarlow::RecordWords</name>
     <message>
-        <source>the record holds an answer (%1) with the unknown outcome "%2"</source>
+        <source>the record holds an answer (%1) with the unknown outcome &quot;%2&quot;</source>
         <translation>das Heft enthält eine Antwort (%1) mit dem unbekannten Ergebnis „%2“</translation>
     </message>
     <message>
@@ -1654,15 +1705,15 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
         <translation>das Heft hat Version %1, neuer als dieses Programm kennt (%2)</translation>
     </message>
     <message>
-        <source>the record's tables cannot be set up: %1</source>
+        <source>the record&apos;s tables cannot be set up: %1</source>
         <translation>die Tabellen des Hefts lassen sich nicht anlegen: %1</translation>
     </message>
     <message>
-        <source>the record's version cannot be read</source>
+        <source>the record&apos;s version cannot be read</source>
         <translation>die Version des Hefts lässt sich nicht lesen</translation>
     </message>
     <message>
-        <source>the record's write-ahead log could not be emptied while another program reads the record</source>
+        <source>the record&apos;s write-ahead log could not be emptied while another program reads the record</source>
         <translation>das Write-Ahead-Log des Hefts ließ sich nicht leeren, während ein anderes Programm das Heft liest</translation>
     </message>
     <message>
@@ -1694,7 +1745,7 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
         <translation>Nutzen Sie das neuere Quintarlow!, das es geschrieben hat (sein --export-record schreibt eine Datei, die diese Version einliest), oder legen Sie die Datei beiseite, um ein neues Heft zu beginnen.</translation>
     </message>
     <message>
-        <source>it is another program's SQLite database (tables %1), not a practice record</source>
+        <source>it is another program&apos;s SQLite database (tables %1), not a practice record</source>
         <translation>es ist die SQLite-Datenbank eines anderen Programms (Tabellen %1), kein Übungsheft</translation>
     </message>
     <message>
@@ -1702,15 +1753,15 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
         <translation>Verschieben Sie diese Datei aus dem Ordner %1 (das Spiel beginnt dort dann ein neues Heft), oder legen Sie das Übungsheft zurück.</translation>
     </message>
     <message>
-        <source>the record server's settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
+        <source>the record server&apos;s settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
         <translation>die Servereinstellungen unter [record] enthalten einen password-Schlüssel, den das Spiel nicht benutzt: Entfernen Sie die Zeile und legen Sie das Passwort in die Datei, die passfile= nennt (siehe README, For schools)</translation>
     </message>
     <message>
-        <source>the record server's settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
+        <source>the record server&apos;s settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
         <translation>die Servereinstellungen unter [record] enthalten ein port=, das keine Portnummer (1 bis 65535) ist: Korrigieren Sie es (siehe README, For schools)</translation>
     </message>
     <message>
-        <source>the record server's settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
+        <source>the record server&apos;s settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
         <translation>die Servereinstellungen unter [record] enthalten ein sslmode=, das keines von %1 ist: Korrigieren Sie es (siehe README, For schools)</translation>
     </message>
     <message>
@@ -1718,55 +1769,55 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
         <translation>die Datei, die passfile= unter [record] nennt, wird übergangen, weil außer ihrem Besitzer auch andere sie lesen dürfen (PostgreSQL nimmt nur eine Datei mit Modus 0600): Machen Sie sie mit chmod 600 privat</translation>
     </message>
     <message>
-        <source>the school's record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
+        <source>the school&apos;s record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
         <translation>der Schulserver fragt nach einem Passwort, und keines wurde gefunden: Fügen Sie die Zeile host:port:database:user:password der Datei hinzu, die passfile= unter [record] nennt (oder ~/.pgpass)</translation>
     </message>
     <message>
-        <source>the school's record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
+        <source>the school&apos;s record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
         <translation>der Schulserver hat die Anmeldung abgelehnt (Authentifizierung fehlgeschlagen): Prüfen Sie user= unter [record] und das Passwort in der passfile</translation>
     </message>
     <message>
-        <source>the school's record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
+        <source>the school&apos;s record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
         <translation>der Schulserver lässt von hier niemanden als diesen Benutzer herein: Seine pg_hba.conf braucht eine Zeile für diesen Computer</translation>
     </message>
     <message>
-        <source>the school's record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
+        <source>the school&apos;s record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
         <translation>der Schulserver hat keine Datenbank mit dem Namen, den database= unter [record] angibt: Korrigieren Sie ihn, oder richten Sie den Server ein</translation>
     </message>
     <message>
-        <source>the school's record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
+        <source>the school&apos;s record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
         <translation>der Schulserver kennt keinen Benutzer mit dem Namen, den user= unter [record] angibt: Korrigieren Sie ihn, oder fragen Sie nach dieser Anmeldung</translation>
     </message>
     <message>
-        <source>the encrypted connection to the school's record server failed: check sslmode= and sslrootcert= in [record]</source>
+        <source>the encrypted connection to the school&apos;s record server failed: check sslmode= and sslrootcert= in [record]</source>
         <translation>die verschlüsselte Verbindung zum Schulserver ist fehlgeschlagen: Prüfen Sie sslmode= und sslrootcert= unter [record]</translation>
     </message>
     <message>
-        <source>the school's record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
+        <source>the school&apos;s record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
         <translation>der Schulserver ist nicht erreichbar: Prüfen Sie, dass er läuft und dass host= und port= unter [record] ihn nennen</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server is reachable again; kept answers are sent</source>
+        <source>quintarlow: the school&apos;s record server is reachable again; kept answers are sent</source>
         <translation>quintarlow: der Schulserver ist wieder erreichbar; aufbewahrte Antworten werden gesendet</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server cannot be reached; answers are kept on this computer and sent later</source>
+        <source>quintarlow: the school&apos;s record server cannot be reached; answers are kept on this computer and sent later</source>
         <translation>quintarlow: der Schulserver ist nicht erreichbar; Antworten werden auf diesem Computer aufbewahrt und später gesendet</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
+        <source>quintarlow: the school&apos;s record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
         <translation>quintarlow: der Schulserver hat ein neueres Heft, als diese Version des Spiels kennt; Antworten werden auf diesem Computer aufbewahrt</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server refused the answers; answers are kept on this computer and sent later</source>
+        <source>quintarlow: the school&apos;s record server refused the answers; answers are kept on this computer and sent later</source>
         <translation>quintarlow: der Schulserver hat die Antworten abgelehnt; Antworten werden auf diesem Computer aufbewahrt und später gesendet</translation>
     </message>
     <message>
-        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school's record server</source>
+        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school&apos;s record server</source>
         <translation>quintarlow: das Heft auf diesem Computer lässt sich nicht lesen, daher wird nichts an den Schulserver gesendet</translation>
     </message>
     <message>
-        <source>quintarlow: answers cannot be sent to the school's record server; answers are kept on this computer and sent later</source>
+        <source>quintarlow: answers cannot be sent to the school&apos;s record server; answers are kept on this computer and sent later</source>
         <translation>quintarlow: Antworten lassen sich nicht an den Schulserver senden; sie werden auf diesem Computer aufbewahrt und später gesendet</translation>
     </message>
     <message>
@@ -1806,7 +1857,7 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
         <translation>Tabellen von Version %1 auf %2 gebracht.</translation>
     </message>
     <message>
-        <source>the classes "%1" and "%2" would share the role %3; name them apart by a letter or digit</source>
+        <source>the classes &quot;%1&quot; and &quot;%2&quot; would share the role %3; name them apart by a letter or digit</source>
         <translation>die Klassen „%1“ und „%2“ hätten dieselbe Rolle %3; unterscheiden Sie sie durch einen Buchstaben oder eine Ziffer</translation>
     </message>
     <message>
@@ -1822,7 +1873,7 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
         <translation>Alles war schon eingerichtet; nichts geändert.</translation>
     </message>
     <message>
-        <source>the tables are at version %1, this program's at %2: run --setup-school-server first</source>
+        <source>the tables are at version %1, this program&apos;s at %2: run --setup-school-server first</source>
         <translation>die Tabellen haben Version %1, dieses Programm %2: Führen Sie zuerst --setup-school-server aus</translation>
     </message>
     <message>
@@ -1838,23 +1889,23 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
         <translation>die Verbindung ist abgebrochen</translation>
     </message>
     <message>
-        <source>the school's record server holds a newer record than this version of the game knows</source>
+        <source>the school&apos;s record server holds a newer record than this version of the game knows</source>
         <translation>der Schulserver hat ein neueres Heft, als diese Version des Spiels kennt</translation>
     </message>
     <message>
-        <source>the school's record server cannot be read</source>
+        <source>the school&apos;s record server cannot be read</source>
         <translation>der Schulserver lässt sich nicht lesen</translation>
     </message>
     <message>
-        <source>the school's record server has no practice record this version of the game can read</source>
+        <source>the school&apos;s record server has no practice record this version of the game can read</source>
         <translation>der Schulserver hat kein Übungsheft, das diese Version des Spiels lesen kann</translation>
     </message>
     <message>
-        <source>the school's record server cannot be read (%1)</source>
+        <source>the school&apos;s record server cannot be read (%1)</source>
         <translation>der Schulserver lässt sich nicht lesen (%1)</translation>
     </message>
     <message>
-        <source>the school's record server refused the answers (%1)</source>
+        <source>the school&apos;s record server refused the answers (%1)</source>
         <translation>der Schulserver hat die Antworten abgelehnt (%1)</translation>
     </message>
     <message>
@@ -1910,7 +1961,7 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
         <translation>Zeile 1: die Zeilen enden nur mit einem Wagenrücklauf; speichern Sie sie erneut mit CR-LF- oder LF-Zeilenenden</translation>
     </message>
     <message>
-        <source>line 1: the header is not "%1"</source>
+        <source>line 1: the header is not &quot;%1&quot;</source>
         <translation>Zeile 1: die Kopfzeile ist nicht „%1“</translation>
     </message>
     <message>

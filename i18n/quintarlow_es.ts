@@ -5,71 +5,122 @@
     <name>Counts</name>
     <message numerus="yes">
         <source>%Ln try</source>
-        <translation><numerusform>%Ln intento</numerusform><numerusform>%Ln intentos</numerusform></translation>
+        <translation>
+            <numerusform>%Ln intento</numerusform>
+            <numerusform>%Ln intentos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln tries</source>
-        <translation><numerusform>%Ln intento</numerusform><numerusform>%Ln intentos</numerusform></translation>
+        <translation>
+            <numerusform>%Ln intento</numerusform>
+            <numerusform>%Ln intentos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln knows it</source>
-        <translation><numerusform>%Ln la sabe</numerusform><numerusform>%Ln la saben</numerusform></translation>
+        <translation>
+            <numerusform>%Ln la sabe</numerusform>
+            <numerusform>%Ln la saben</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln know it</source>
-        <translation><numerusform>%Ln la sabe</numerusform><numerusform>%Ln la saben</numerusform></translation>
+        <translation>
+            <numerusform>%Ln la sabe</numerusform>
+            <numerusform>%Ln la saben</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln keeps missing it</source>
-        <translation><numerusform>%Ln la sigue fallando</numerusform><numerusform>%Ln la siguen fallando</numerusform></translation>
+        <translation>
+            <numerusform>%Ln la sigue fallando</numerusform>
+            <numerusform>%Ln la siguen fallando</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln keep missing it</source>
-        <translation><numerusform>%Ln la sigue fallando</numerusform><numerusform>%Ln la siguen fallando</numerusform></translation>
+        <translation>
+            <numerusform>%Ln la sigue fallando</numerusform>
+            <numerusform>%Ln la siguen fallando</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) keeps missing it</source>
-        <translation><numerusform>%1 × %2 = %3: %4 de %Ln niño la sigue fallando</numerusform><numerusform>%1 × %2 = %3: %4 de %Ln niños la sigue fallando</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 de %Ln niño la sigue fallando</numerusform>
+            <numerusform>%1 × %2 = %3: %4 de %Ln niños la sigue fallando</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) keep missing it</source>
-        <translation><numerusform>%1 × %2 = %3: %4 de %Ln niño la siguen fallando</numerusform><numerusform>%1 × %2 = %3: %4 de %Ln niños la siguen fallando</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 de %Ln niño la siguen fallando</numerusform>
+            <numerusform>%1 × %2 = %3: %4 de %Ln niños la siguen fallando</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) is still learning it</source>
-        <translation><numerusform>%1 × %2 = %3: %4 de %Ln niño la está aprendiendo</numerusform><numerusform>%1 × %2 = %3: %4 de %Ln niños la está aprendiendo</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 de %Ln niño la está aprendiendo</numerusform>
+            <numerusform>%1 × %2 = %3: %4 de %Ln niños la está aprendiendo</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) are still learning it</source>
-        <translation><numerusform>%1 × %2 = %3: %4 de %Ln niño la están aprendiendo</numerusform><numerusform>%1 × %2 = %3: %4 de %Ln niños la están aprendiendo</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 de %Ln niño la están aprendiendo</numerusform>
+            <numerusform>%1 × %2 = %3: %4 de %Ln niños la están aprendiendo</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln answer(s) %1, %2 % right by %3.</source>
-        <translation><numerusform>%Ln respuesta de %3 %1, %2 % correctas.</numerusform><numerusform>%Ln respuestas de %3 %1, %2 % correctas.</numerusform></translation>
+        <translation>
+            <numerusform>%Ln respuesta de %3 %1, %2 % correctas.</numerusform>
+            <numerusform>%Ln respuestas de %3 %1, %2 % correctas.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln child(ren)</source>
-        <translation><numerusform>%Ln niño</numerusform><numerusform>%Ln niños</numerusform></translation>
+        <translation>
+            <numerusform>%Ln niño</numerusform>
+            <numerusform>%Ln niños</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln answer(s) %1, %2 % right.</source>
-        <translation><numerusform>%Ln respuesta %1, %2 % correctas.</numerusform><numerusform>%Ln respuestas %1, %2 % correctas.</numerusform></translation>
+        <translation>
+            <numerusform>%Ln respuesta %1, %2 % correctas.</numerusform>
+            <numerusform>%Ln respuestas %1, %2 % correctas.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Played alone against the computer: %Ln game(s), %1 won.</source>
-        <translation><numerusform>Jugó solo contra el ordenador: %Ln partida, %1 ganadas.</numerusform><numerusform>Jugó solo contra el ordenador: %Ln partidas, %1 ganadas.</numerusform></translation>
+        <translation>
+            <numerusform>Jugó solo contra el ordenador: %Ln partida, %1 ganadas.</numerusform>
+            <numerusform>Jugó solo contra el ordenador: %Ln partidas, %1 ganadas.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Answers are kept for %Ln day(s), then deleted.</source>
-        <translation><numerusform>Las respuestas se guardan %Ln día y luego se borran.</numerusform><numerusform>Las respuestas se guardan %Ln días y luego se borran.</numerusform></translation>
+        <translation>
+            <numerusform>Las respuestas se guardan %Ln día y luego se borran.</numerusform>
+            <numerusform>Las respuestas se guardan %Ln días y luego se borran.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Forget %1? All %Ln answer(s) that %1 gave are deleted from the practice record on this computer. This cannot be undone.</source>
-        <translation><numerusform>¿Olvidar a %1? Se borra de este ordenador la %Ln respuesta que dio %1. No se puede deshacer.</numerusform><numerusform>¿Olvidar a %1? Se borran de este ordenador las %Ln respuestas que dio %1. No se puede deshacer.</numerusform></translation>
+        <translation>
+            <numerusform>¿Olvidar a %1? Se borra de este ordenador la %Ln respuesta que dio %1. No se puede deshacer.</numerusform>
+            <numerusform>¿Olvidar a %1? Se borran de este ordenador las %Ln respuestas que dio %1. No se puede deshacer.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln learning it</source>
-        <translation><numerusform>%Ln la está aprendiendo</numerusform><numerusform>%Ln la están aprendiendo</numerusform></translation>
+        <translation>
+            <numerusform>%Ln la está aprendiendo</numerusform>
+            <numerusform>%Ln la están aprendiendo</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -94,8 +145,8 @@
         <translation>El %1 el juego no pudo escribir el registro de práctica (%2), así que las respuestas jugadas desde entonces no se guardan. Haz sitio en el disco o deja que el juego escriba en su carpeta, y vuelve a jugar.</translation>
     </message>
     <message>
-        <source>d MMMM yyyy 'at' HH:mm</source>
-        <translation>d 'de' MMMM 'de' yyyy 'a las' HH:mm</translation>
+        <source>d MMMM yyyy &apos;at&apos; HH:mm</source>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy &apos;a las&apos; HH:mm</translation>
     </message>
     <message>
         <source>Quintarlow! is not keeping its practice record</source>
@@ -105,7 +156,7 @@
 <context>
     <name>Texts</name>
     <message>
-        <source>welcome to quintarlow,, enter your names and we'll get started!</source>
+        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
         <translation>bienvenidos a quintarlow,, escribid vuestros nombres y empezamos!</translation>
     </message>
     <message>
@@ -169,11 +220,11 @@
         <translation>%1, es correcto, la casilla es para azul. , ahora le toca, a rojo</translation>
     </message>
     <message>
-        <source>IT'S RED's TURN</source>
+        <source>IT&apos;S RED&apos;s TURN</source>
         <translation>LE TOCA A ROJO</translation>
     </message>
     <message>
-        <source>IT'S BLUE's TURN</source>
+        <source>IT&apos;S BLUE&apos;s TURN</source>
         <translation>LE TOCA A AZUL</translation>
     </message>
     <message>
@@ -236,7 +287,7 @@
 <context>
     <name>main</name>
     <message>
-        <source>Play in LANGUAGE (%1), not the desktop's.</source>
+        <source>Play in LANGUAGE (%1), not the desktop&apos;s.</source>
         <translation>Jugar en el idioma LANGUAGE (%1), no en el del escritorio.</translation>
     </message>
 </context>
@@ -345,7 +396,7 @@
         <translation>Abrir el registro de práctica: qué multiplicaciones sabe cada jugador.</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
+        <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado «%1».</translation>
     </message>
     <message>
@@ -369,7 +420,7 @@
         <translation>no hay imágenes ni sonidos en %1; se juega sin ellos</translation>
     </message>
     <message>
-        <source>Print NAME's practice settings, or set them.</source>
+        <source>Print NAME&apos;s practice settings, or set them.</source>
         <translation>Mostrar los ajustes de práctica de NAME, o cambiarlos.</translation>
     </message>
     <message>
@@ -377,7 +428,7 @@
         <translation>Las tablas que practica NAME: como 3,4,6, o all (con --practice).</translation>
     </message>
     <message>
-        <source>Ask NAME's missed facts again: on or off (with --practice).</source>
+        <source>Ask NAME&apos;s missed facts again: on or off (with --practice).</source>
         <translation>Volver a preguntar a NAME lo que falló: on u off (con --practice).</translation>
     </message>
     <message>
@@ -389,7 +440,7 @@
         <translation>Los segundos que tiene NAME para responder, de 20 a 90 (con --practice).</translation>
     </message>
     <message>
-        <source>How well the computer plays NAME alone: easy, level (NAME's own) or hard (with --practice).</source>
+        <source>How well the computer plays NAME alone: easy, level (NAME&apos;s own) or hard (with --practice).</source>
         <translation>Lo bien que juega el ordenador contra NAME a solas: easy, level (como NAME) o hard (con --practice).</translation>
     </message>
     <message>
@@ -397,7 +448,7 @@
         <translation>NAME es un jugador nuevo, aún no está en el registro (con --practice).</translation>
     </message>
     <message>
-        <source>unexpected "%1"</source>
+        <source>unexpected &quot;%1&quot;</source>
         <translation>inesperado: «%1»</translation>
     </message>
     <message>
@@ -405,27 +456,27 @@
         <translation>--tables, --ask-missed, --path, --seconds y --opponent necesitan --practice NAME</translation>
     </message>
     <message>
-        <source>--practice needs a player's name</source>
+        <source>--practice needs a player&apos;s name</source>
         <translation>--practice necesita el nombre de un jugador</translation>
     </message>
     <message>
-        <source>the name has %1 characters, more than %2; a player's name has at most %2 characters and no control or invisible ones</source>
+        <source>the name has %1 characters, more than %2; a player&apos;s name has at most %2 characters and no control or invisible ones</source>
         <translation>el nombre tiene %1 caracteres, más de %2; un nombre tiene como máximo %2 caracteres y ninguno de control ni invisible</translation>
     </message>
     <message>
-        <source>the name holds a control or invisible character (%1); a player's name has at most %2 characters and no control or invisible ones</source>
+        <source>the name holds a control or invisible character (%1); a player&apos;s name has at most %2 characters and no control or invisible ones</source>
         <translation>el nombre tiene un carácter de control o invisible (%1); un nombre tiene como máximo %2 caracteres y ninguno de control ni invisible</translation>
     </message>
     <message>
-        <source>--%1 takes on or off, not "%2"</source>
+        <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <translation>--%1 admite on u off, no «%2»</translation>
     </message>
     <message>
-        <source>--seconds takes a number from %1 to %2, not "%3"</source>
+        <source>--seconds takes a number from %1 to %2, not &quot;%3&quot;</source>
         <translation>--seconds admite un número de %1 a %2, no «%3»</translation>
     </message>
     <message>
-        <source>--opponent takes easy, level or hard, not "%1"</source>
+        <source>--opponent takes easy, level or hard, not &quot;%1&quot;</source>
         <translation>--opponent admite easy, level o hard, no «%1»</translation>
     </message>
     <message>
@@ -506,7 +557,7 @@
         </translation>
     </message>
     <message>
-        <source>no school's record server is set in [record] (see the README, For schools)</source>
+        <source>no school&apos;s record server is set in [record] (see the README, For schools)</source>
         <translation>no hay ningún servidor de la escuela en [record] (véase el README, For schools)</translation>
     </message>
     <message>
@@ -514,11 +565,11 @@
         <translation>--keep-days necesita un número de días (0: hasta que se olvide)</translation>
     </message>
     <message>
-        <source>cannot set up the school's record server: %1</source>
+        <source>cannot set up the school&apos;s record server: %1</source>
         <translation>no se puede preparar el servidor de la escuela: %1</translation>
     </message>
     <message>
-        <source>Write the practice record (or one player's part) as CSV.</source>
+        <source>Write the practice record (or one player&apos;s part) as CSV.</source>
         <translation>Escribir el registro de práctica (o la parte de un jugador) en CSV.</translation>
     </message>
     <message>
@@ -530,7 +581,7 @@
         <translation>Añadir las respuestas de un archivo CSV exportado en otro ordenador.</translation>
     </message>
     <message>
-        <source>Delete a player's answers and games from the practice record.</source>
+        <source>Delete a player&apos;s answers and games from the practice record.</source>
         <translation>Borrar las respuestas y partidas de un jugador del registro de práctica.</translation>
     </message>
     <message>
@@ -542,7 +593,7 @@
         <translation>Jugar sin leer ni escribir el registro de práctica.</translation>
     </message>
     <message>
-        <source>Set up the school's record server named in [record]: tables, roles and their rights (run as the tables' owner).</source>
+        <source>Set up the school&apos;s record server named in [record]: tables, roles and their rights (run as the tables&apos; owner).</source>
         <translation>Preparar el servidor de la escuela indicado en [record]: tablas, roles y sus permisos (ejecutar como dueño de las tablas).</translation>
     </message>
     <message>
@@ -550,7 +601,7 @@
         <translation>Con --setup-school-server: un rol para cada una de estas clases.</translation>
     </message>
     <message>
-        <source>Delete from the school's record server what it no longer keeps (run as the tables' owner, from a timer).</source>
+        <source>Delete from the school&apos;s record server what it no longer keeps (run as the tables&apos; owner, from a timer).</source>
         <translation>Borrar del servidor de la escuela lo que ya no guarda (ejecutar como dueño de las tablas, desde un temporizador).</translation>
     </message>
     <message>
@@ -558,7 +609,7 @@
         <translation>Con --setup-school-server: borrar las respuestas más antiguas (0: guardarlas hasta que se olviden).</translation>
     </message>
     <message>
-        <source>Move a child to another class on the school's record server, with their answers and settings (a teacher of both classes).</source>
+        <source>Move a child to another class on the school&apos;s record server, with their answers and settings (a teacher of both classes).</source>
         <translation>Pasar a un niño a otra clase en el servidor de la escuela, con sus respuestas y ajustes (un docente de las dos clases).</translation>
     </message>
     <message>
@@ -574,7 +625,7 @@
         <translation>--%1 necesita un %2</translation>
     </message>
     <message>
-        <source>cannot expire answers on the school's record server: %1</source>
+        <source>cannot expire answers on the school&apos;s record server: %1</source>
         <translation>no se pueden borrar las respuestas caducadas del servidor de la escuela: %1</translation>
     </message>
     <message>
@@ -582,11 +633,11 @@
         <translation>--move-player necesita --from-class y --to-class</translation>
     </message>
     <message>
-        <source>cannot move a child on the school's record server: %1</source>
+        <source>cannot move a child on the school&apos;s record server: %1</source>
         <translation>no se puede cambiar de clase al niño en el servidor de la escuela: %1</translation>
     </message>
     <message>
-        <source>Write the practice record's report as a PDF (the class's, or --player's; with --all one per player into a folder).</source>
+        <source>Write the practice record&apos;s report as a PDF (the class&apos;s, or --player&apos;s; with --all one per player into a folder).</source>
         <translation>Escribir el informe del registro de práctica en PDF (el de la clase, o el de --player; con --all uno por jugador en una carpeta).</translation>
     </message>
     <message>
@@ -602,7 +653,7 @@
         <translation>Con --report: hasta este día (AAAA-MM-DD).</translation>
     </message>
     <message>
-        <source>With --report: the class sheet and every child's page in one PDF to print.</source>
+        <source>With --report: the class sheet and every child&apos;s page in one PDF to print.</source>
         <translation>Con --report: la hoja de la clase y la página de cada niño en un solo PDF para imprimir.</translation>
     </message>
     <message>
@@ -610,7 +661,7 @@
         <translation>Escribir la hoja de la clase, una línea por niño, en CSV para una hoja de cálculo.</translation>
     </message>
     <message>
-        <source>With --report: every player's report and the class's, each in a file of its own.</source>
+        <source>With --report: every player&apos;s report and the class&apos;s, each in a file of its own.</source>
         <translation>Con --report: el informe de cada jugador y el de la clase, cada uno en su propio archivo.</translation>
     </message>
     <message>
@@ -622,7 +673,7 @@
         <translation>--all-in-one y --summary son de toda la clase: quita --all y --player</translation>
     </message>
     <message>
-        <source>--all writes every player's report: leave out --player</source>
+        <source>--all writes every player&apos;s report: leave out --player</source>
         <translation>--all escribe el informe de cada jugador: quita --player</translation>
     </message>
     <message>
@@ -799,8 +850,8 @@
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <comment>a date's format</comment>
-        <translation>d 'de' MMMM 'de' yyyy</translation>
+        <comment>a date&apos;s format</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
     <message>
         <source>on %1</source>
@@ -813,8 +864,8 @@
     </message>
     <message>
         <source>d MMMM</source>
-        <comment>a date's format</comment>
-        <translation>d 'de' MMMM</translation>
+        <comment>a date&apos;s format</comment>
+        <translation>d &apos;de&apos; MMMM</translation>
     </message>
     <message>
         <source>all</source>
@@ -833,7 +884,7 @@
     </message>
     <message>
         <source>same</source>
-        <comment>answers' speed</comment>
+        <comment>answers&apos; speed</comment>
         <translation>igual</translation>
     </message>
     <message>
@@ -880,7 +931,7 @@
         <translation>Quintarlow!: el sonido %1 falta o está dañado; suena un pitido corto en su lugar.</translation>
     </message>
     <message>
-        <source>eSpeak NG has no voice for "%1" (install the package espeak-ng-data)</source>
+        <source>eSpeak NG has no voice for &quot;%1&quot; (install the package espeak-ng-data)</source>
         <translation>eSpeak NG no tiene voz para «%1» (instale el paquete espeak-ng-data)</translation>
     </message>
     <message>
@@ -899,15 +950,15 @@
         <translation>MÁXIMO %1 CARACTERES</translation>
     </message>
     <message>
-        <source>The Red player's name has %1 characters, more than %2.<byte value="xd" />
+        <source>The Red player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
 Please type it again.</source>
-        <translation>El nombre del jugador rojo tiene %1 caracteres, más de %2.<byte value="xd" />
+        <translation>El nombre del jugador rojo tiene %1 caracteres, más de %2.<byte value="xd"/>
 Escríbelo otra vez, por favor.</translation>
     </message>
     <message>
-        <source>The Blue player's name has %1 characters, more than %2.<byte value="xd" />
+        <source>The Blue player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
 Please type it again.</source>
-        <translation>El nombre del jugador azul tiene %1 caracteres, más de %2.<byte value="xd" />
+        <translation>El nombre del jugador azul tiene %1 caracteres, más de %2.<byte value="xd"/>
 Escríbelo otra vez, por favor.</translation>
     </message>
     <message>
@@ -927,11 +978,11 @@ Escríbelo otra vez, por favor.</translation>
         <translation>Rojo es invitado, no se guarda</translation>
     </message>
     <message>
-        <source>Red player's name</source>
+        <source>Red player&apos;s name</source>
         <translation>Nombre del jugador rojo</translation>
     </message>
     <message>
-        <source>Blue player's name</source>
+        <source>Blue player&apos;s name</source>
         <translation>Nombre del jugador azul</translation>
     </message>
     <message>
@@ -939,33 +990,33 @@ Escríbelo otra vez, por favor.</translation>
         <translation>BIENVENIDOS</translation>
     </message>
     <message>
-        <source>The same name cannot be entered for both players!<byte value="xd" />
+        <source>The same name cannot be entered for both players!<byte value="xd"/>
 please enter another name, or play against the computer.</source>
-        <translation>¡Los dos jugadores no pueden tener el mismo nombre!<byte value="xd" />
+        <translation>¡Los dos jugadores no pueden tener el mismo nombre!<byte value="xd"/>
 Escribe otro nombre o juega contra el ordenador.</translation>
     </message>
     <message>
-        <source>A name must be entered for the Blue player!<byte value="xd" />
+        <source>A name must be entered for the Blue player!<byte value="xd"/>
 please retry.</source>
-        <translation>¡El jugador azul necesita un nombre!<byte value="xd" />
+        <translation>¡El jugador azul necesita un nombre!<byte value="xd"/>
 Inténtalo otra vez.</translation>
     </message>
     <message>
-        <source>Names must be entered for both players!<byte value="xd" />
+        <source>Names must be entered for both players!<byte value="xd"/>
 please retry.</source>
-        <translation>¡Los dos jugadores necesitan un nombre!<byte value="xd" />
+        <translation>¡Los dos jugadores necesitan un nombre!<byte value="xd"/>
 Inténtalo otra vez.</translation>
     </message>
     <message>
-        <source>The Red player's name holds a control or invisible character (%1).<byte value="xd" />
+        <source>The Red player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
 Please type it again.</source>
-        <translation>El nombre del jugador rojo tiene un carácter de control o invisible (%1).<byte value="xd" />
+        <translation>El nombre del jugador rojo tiene un carácter de control o invisible (%1).<byte value="xd"/>
 Escríbelo otra vez, por favor.</translation>
     </message>
     <message>
-        <source>The Blue player's name holds a control or invisible character (%1).<byte value="xd" />
+        <source>The Blue player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
 Please type it again.</source>
-        <translation>El nombre del jugador azul tiene un carácter de control o invisible (%1).<byte value="xd" />
+        <translation>El nombre del jugador azul tiene un carácter de control o invisible (%1).<byte value="xd"/>
 Escríbelo otra vez, por favor.</translation>
     </message>
 </context>
@@ -1076,7 +1127,7 @@ Escríbelo otra vez, por favor.</translation>
     </message>
     <message>
         <source>d MMM yy</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d/M/yy</translation>
     </message>
     <message>
@@ -1160,7 +1211,7 @@ Escríbelo otra vez, por favor.</translation>
         <translation>Fácil</translation>
     </message>
     <message>
-        <source>At the child's level</source>
+        <source>At the child&apos;s level</source>
         <translation>Al nivel del niño</translation>
     </message>
     <message>
@@ -1172,7 +1223,7 @@ Escríbelo otra vez, por favor.</translation>
         <translation>El ordenador juega</translation>
     </message>
     <message>
-        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child's level as often as the child was in their last 50 answers</source>
+        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child&apos;s level as often as the child was in their last 50 answers</source>
         <translation>Cuando este niño juega solo: fácil acierta la mitad de las veces y es lento, difícil nueve de cada diez y rápido, al nivel del niño tanto como el niño en sus últimas 50 respuestas</translation>
     </message>
     <message>
@@ -1203,11 +1254,11 @@ Escríbelo otra vez, por favor.</translation>
         <translation>la lista de tablas está vacía (indique tablas como 3,4,6 o all)</translation>
     </message>
     <message>
-        <source>"%1" has an empty entry</source>
+        <source>&quot;%1&quot; has an empty entry</source>
         <translation>«%1» tiene una entrada vacía</translation>
     </message>
     <message>
-        <source>"%1" is not a table from 1 to 12</source>
+        <source>&quot;%1&quot; is not a table from 1 to 12</source>
         <translation>«%1» no es una tabla del 1 al 12</translation>
     </message>
     <message>
@@ -1294,7 +1345,7 @@ Escríbelo otra vez, por favor.</translation>
     </message>
     <message>
         <source>d MMM yyyy</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d MMM yyyy</translation>
     </message>
     <message>
@@ -1326,7 +1377,7 @@ Escríbelo otra vez, por favor.</translation>
         <translation>Guardar &amp;todos…</translation>
     </message>
     <message>
-        <source>Every player's report and the class's, each a PDF of its own in one folder</source>
+        <source>Every player&apos;s report and the class&apos;s, each a PDF of its own in one folder</source>
         <translation>El informe de cada jugador y el de la clase, cada uno un PDF en una carpeta</translation>
     </message>
     <message>
@@ -1366,11 +1417,11 @@ El registro se llena solo: cada respuesta de una partida de Quintarlow! se guard
         <translation>Cada niño cuenta con sus propias respuestas: una casilla tiene el color de la mayoría, su número cuántos la siguen fallando. </translation>
     </message>
     <message>
-        <source>A cell's number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
+        <source>A cell&apos;s number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
         <translation>El número de una casilla: los segundos que suelen tardar sus respuestas correctas en los tres últimos intentos, según los que se da el color. Una estrella naranja: ajustes de práctica propios. </translation>
     </message>
     <message>
-        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period's end, even from tries before it.</source>
+        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period&apos;s end, even from tries before it.</source>
         <translation>Filas: primer factor; columnas: segundo. Colores: cómo estaba cada multiplicación al final del periodo, incluso por intentos anteriores.</translation>
     </message>
     <message>
@@ -1398,7 +1449,7 @@ El registro se llena solo: cada respuesta de una partida de Quintarlow! se guard
         <translation>Camino de aprendizaje</translation>
     </message>
     <message>
-        <source>Not on the learning path: tick "Follow the learning path" under Practice settings.</source>
+        <source>Not on the learning path: tick &quot;Follow the learning path&quot; under Practice settings.</source>
         <translation>No sigue el camino de aprendizaje: marque «Seguir el camino de aprendizaje» en Ajustes de práctica.</translation>
     </message>
     <message>
@@ -1555,7 +1606,7 @@ El registro se llena solo: cada respuesta de una partida de Quintarlow! se guard
     </message>
     <message>
         <source>d MMM</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d MMM</translation>
     </message>
     <message>
@@ -1571,7 +1622,7 @@ El registro se llena solo: cada respuesta de una partida de Quintarlow! se guard
         <translation>Respuestas del %1 al %2. </translation>
     </message>
     <message>
-        <source>A cell's colour is what most children show; its number, how many keep missing it.</source>
+        <source>A cell&apos;s colour is what most children show; its number, how many keep missing it.</source>
         <translation>El color de una casilla es el de la mayoría; su número, cuántos la siguen fallando.</translation>
     </message>
     <message>
@@ -1634,7 +1685,7 @@ El registro se llena solo: cada respuesta de una partida de Quintarlow! se guard
 <context>
     <name>quintarlow::RecordWords</name>
     <message>
-        <source>the record holds an answer (%1) with the unknown outcome "%2"</source>
+        <source>the record holds an answer (%1) with the unknown outcome &quot;%2&quot;</source>
         <translation>el registro tiene una respuesta (%1) con el resultado desconocido «%2»</translation>
     </message>
     <message>
@@ -1654,15 +1705,15 @@ El registro se llena solo: cada respuesta de una partida de Quintarlow! se guard
         <translation>el registro está en la versión %1, más nueva de la que conoce este programa (%2)</translation>
     </message>
     <message>
-        <source>the record's tables cannot be set up: %1</source>
+        <source>the record&apos;s tables cannot be set up: %1</source>
         <translation>no se pueden preparar las tablas del registro: %1</translation>
     </message>
     <message>
-        <source>the record's version cannot be read</source>
+        <source>the record&apos;s version cannot be read</source>
         <translation>no se puede leer la versión del registro</translation>
     </message>
     <message>
-        <source>the record's write-ahead log could not be emptied while another program reads the record</source>
+        <source>the record&apos;s write-ahead log could not be emptied while another program reads the record</source>
         <translation>no se pudo vaciar el registro de escritura anticipada mientras otro programa lee el registro</translation>
     </message>
     <message>
@@ -1694,7 +1745,7 @@ El registro se llena solo: cada respuesta de una partida de Quintarlow! se guard
         <translation>Use el Quintarlow! más nuevo que lo escribió (su --export-record escribe un archivo que esta versión importa), o aparte el archivo para empezar un registro nuevo.</translation>
     </message>
     <message>
-        <source>it is another program's SQLite database (tables %1), not a practice record</source>
+        <source>it is another program&apos;s SQLite database (tables %1), not a practice record</source>
         <translation>es la base de datos SQLite de otro programa (tablas %1), no un registro de práctica</translation>
     </message>
     <message>
@@ -1702,15 +1753,15 @@ El registro se llena solo: cada respuesta de una partida de Quintarlow! se guard
         <translation>Saque ese archivo de la carpeta %1 (el juego empezará ahí un registro nuevo), o vuelva a poner el registro de práctica.</translation>
     </message>
     <message>
-        <source>the record server's settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
+        <source>the record server&apos;s settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
         <translation>los ajustes del servidor en [record] tienen una clave password, que el juego se niega a usar: quite esa línea y ponga la contraseña en el archivo que indica passfile= (vea el README, For schools)</translation>
     </message>
     <message>
-        <source>the record server's settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
+        <source>the record server&apos;s settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
         <translation>los ajustes del servidor en [record] tienen un port= que no es un número de puerto (1 a 65535): corríjalo (vea el README, For schools)</translation>
     </message>
     <message>
-        <source>the record server's settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
+        <source>the record server&apos;s settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
         <translation>los ajustes del servidor en [record] tienen un sslmode= que no es ninguno de %1: corríjalo (vea el README, For schools)</translation>
     </message>
     <message>
@@ -1718,55 +1769,55 @@ El registro se llena solo: cada respuesta de una partida de Quintarlow! se guard
         <translation>el archivo que indica passfile= en [record] se ignora, porque otros además de su dueño pueden leerlo (PostgreSQL solo acepta un archivo de modo 0600): hágalo privado con chmod 600</translation>
     </message>
     <message>
-        <source>the school's record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
+        <source>the school&apos;s record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
         <translation>el servidor de la escuela pide una contraseña y no se encontró ninguna: añada la línea host:port:database:user:password al archivo que indica passfile= en [record] (o ~/.pgpass)</translation>
     </message>
     <message>
-        <source>the school's record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
+        <source>the school&apos;s record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
         <translation>el servidor de la escuela rechazó el inicio de sesión (falló la autenticación): compruebe user= en [record] y la contraseña en el passfile</translation>
     </message>
     <message>
-        <source>the school's record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
+        <source>the school&apos;s record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
         <translation>el servidor de la escuela no deja entrar a nadie desde aquí como ese usuario: su pg_hba.conf necesita una línea para este ordenador</translation>
     </message>
     <message>
-        <source>the school's record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
+        <source>the school&apos;s record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
         <translation>el servidor de la escuela no tiene ninguna base de datos con el nombre que da database= en [record]: corríjalo, o prepare el servidor</translation>
     </message>
     <message>
-        <source>the school's record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
+        <source>the school&apos;s record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
         <translation>el servidor de la escuela no conoce ningún usuario con el nombre que da user= en [record]: corríjalo, o pida ese usuario</translation>
     </message>
     <message>
-        <source>the encrypted connection to the school's record server failed: check sslmode= and sslrootcert= in [record]</source>
+        <source>the encrypted connection to the school&apos;s record server failed: check sslmode= and sslrootcert= in [record]</source>
         <translation>falló la conexión cifrada con el servidor de la escuela: compruebe sslmode= y sslrootcert= en [record]</translation>
     </message>
     <message>
-        <source>the school's record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
+        <source>the school&apos;s record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
         <translation>no se puede llegar al servidor de la escuela: compruebe que funciona y que host= y port= en [record] lo indican</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server is reachable again; kept answers are sent</source>
+        <source>quintarlow: the school&apos;s record server is reachable again; kept answers are sent</source>
         <translation>quintarlow: el servidor de la escuela vuelve a estar disponible; se envían las respuestas guardadas</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server cannot be reached; answers are kept on this computer and sent later</source>
+        <source>quintarlow: the school&apos;s record server cannot be reached; answers are kept on this computer and sent later</source>
         <translation>quintarlow: no se puede llegar al servidor de la escuela; las respuestas se guardan en este ordenador y se envían después</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
+        <source>quintarlow: the school&apos;s record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
         <translation>quintarlow: el servidor de la escuela tiene un registro más nuevo del que conoce esta versión del juego; las respuestas se guardan en este ordenador</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server refused the answers; answers are kept on this computer and sent later</source>
+        <source>quintarlow: the school&apos;s record server refused the answers; answers are kept on this computer and sent later</source>
         <translation>quintarlow: el servidor de la escuela rechazó las respuestas; las respuestas se guardan en este ordenador y se envían después</translation>
     </message>
     <message>
-        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school's record server</source>
+        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school&apos;s record server</source>
         <translation>quintarlow: no se puede leer el registro de este ordenador, así que no se envía nada al servidor de la escuela</translation>
     </message>
     <message>
-        <source>quintarlow: answers cannot be sent to the school's record server; answers are kept on this computer and sent later</source>
+        <source>quintarlow: answers cannot be sent to the school&apos;s record server; answers are kept on this computer and sent later</source>
         <translation>quintarlow: no se pueden enviar las respuestas al servidor de la escuela; se guardan en este ordenador y se envían después</translation>
     </message>
     <message>
@@ -1806,7 +1857,7 @@ El registro se llena solo: cada respuesta de una partida de Quintarlow! se guard
         <translation>Tablas llevadas de la versión %1 a la %2.</translation>
     </message>
     <message>
-        <source>the classes "%1" and "%2" would share the role %3; name them apart by a letter or digit</source>
+        <source>the classes &quot;%1&quot; and &quot;%2&quot; would share the role %3; name them apart by a letter or digit</source>
         <translation>las clases «%1» y «%2» compartirían el rol %3; distíngalas con una letra o un número</translation>
     </message>
     <message>
@@ -1822,7 +1873,7 @@ El registro se llena solo: cada respuesta de una partida de Quintarlow! se guard
         <translation>Todo estaba ya preparado; no cambió nada.</translation>
     </message>
     <message>
-        <source>the tables are at version %1, this program's at %2: run --setup-school-server first</source>
+        <source>the tables are at version %1, this program&apos;s at %2: run --setup-school-server first</source>
         <translation>las tablas están en la versión %1 y este programa en la %2: ejecute primero --setup-school-server</translation>
     </message>
     <message>
@@ -1838,23 +1889,23 @@ El registro se llena solo: cada respuesta de una partida de Quintarlow! se guard
         <translation>se cortó la conexión</translation>
     </message>
     <message>
-        <source>the school's record server holds a newer record than this version of the game knows</source>
+        <source>the school&apos;s record server holds a newer record than this version of the game knows</source>
         <translation>el servidor de la escuela tiene un registro más nuevo del que conoce esta versión del juego</translation>
     </message>
     <message>
-        <source>the school's record server cannot be read</source>
+        <source>the school&apos;s record server cannot be read</source>
         <translation>no se puede leer el servidor de la escuela</translation>
     </message>
     <message>
-        <source>the school's record server has no practice record this version of the game can read</source>
+        <source>the school&apos;s record server has no practice record this version of the game can read</source>
         <translation>el servidor de la escuela no tiene un registro que esta versión del juego pueda leer</translation>
     </message>
     <message>
-        <source>the school's record server cannot be read (%1)</source>
+        <source>the school&apos;s record server cannot be read (%1)</source>
         <translation>no se puede leer el servidor de la escuela (%1)</translation>
     </message>
     <message>
-        <source>the school's record server refused the answers (%1)</source>
+        <source>the school&apos;s record server refused the answers (%1)</source>
         <translation>el servidor de la escuela rechazó las respuestas (%1)</translation>
     </message>
     <message>
@@ -1910,7 +1961,7 @@ El registro se llena solo: cada respuesta de una partida de Quintarlow! se guard
         <translation>línea 1: las líneas terminan solo con un retorno de carro; guárdelo de nuevo con finales CR LF o LF</translation>
     </message>
     <message>
-        <source>line 1: the header is not "%1"</source>
+        <source>line 1: the header is not &quot;%1&quot;</source>
         <translation>línea 1: la cabecera no es «%1»</translation>
     </message>
     <message>

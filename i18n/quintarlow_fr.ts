@@ -5,78 +5,129 @@
     <name>Counts</name>
     <message numerus="yes">
         <source>%Ln try</source>
-        <translation><numerusform>%Ln essai</numerusform><numerusform>%Ln essais</numerusform></translation>
+        <translation>
+            <numerusform>%Ln essai</numerusform>
+            <numerusform>%Ln essais</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln tries</source>
-        <translation><numerusform>%Ln essai</numerusform><numerusform>%Ln essais</numerusform></translation>
+        <translation>
+            <numerusform>%Ln essai</numerusform>
+            <numerusform>%Ln essais</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln knows it</source>
-        <translation><numerusform>%Ln la connaît</numerusform><numerusform>%Ln la connaissent</numerusform></translation>
+        <translation>
+            <numerusform>%Ln la connaît</numerusform>
+            <numerusform>%Ln la connaissent</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln know it</source>
-        <translation><numerusform>%Ln la connaît</numerusform><numerusform>%Ln la connaissent</numerusform></translation>
+        <translation>
+            <numerusform>%Ln la connaît</numerusform>
+            <numerusform>%Ln la connaissent</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln keeps missing it</source>
-        <translation><numerusform>%Ln se trompe encore</numerusform><numerusform>%Ln se trompent encore</numerusform></translation>
+        <translation>
+            <numerusform>%Ln se trompe encore</numerusform>
+            <numerusform>%Ln se trompent encore</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln keep missing it</source>
-        <translation><numerusform>%Ln se trompe encore</numerusform><numerusform>%Ln se trompent encore</numerusform></translation>
+        <translation>
+            <numerusform>%Ln se trompe encore</numerusform>
+            <numerusform>%Ln se trompent encore</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) keeps missing it</source>
-        <translation><numerusform>%1 × %2 = %3 : %4 enfant sur %Ln se trompe encore</numerusform><numerusform>%1 × %2 = %3 : %4 enfant sur %Ln se trompe encore</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3 : %4 enfant sur %Ln se trompe encore</numerusform>
+            <numerusform>%1 × %2 = %3 : %4 enfant sur %Ln se trompe encore</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) keep missing it</source>
-        <translation><numerusform>%1 × %2 = %3 : %4 enfants sur %Ln se trompent encore</numerusform><numerusform>%1 × %2 = %3 : %4 enfants sur %Ln se trompent encore</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3 : %4 enfants sur %Ln se trompent encore</numerusform>
+            <numerusform>%1 × %2 = %3 : %4 enfants sur %Ln se trompent encore</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) is still learning it</source>
-        <translation><numerusform>%1 × %2 = %3 : %4 enfant sur %Ln l'apprend encore</numerusform><numerusform>%1 × %2 = %3 : %4 enfant sur %Ln l'apprend encore</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3 : %4 enfant sur %Ln l&apos;apprend encore</numerusform>
+            <numerusform>%1 × %2 = %3 : %4 enfant sur %Ln l&apos;apprend encore</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) are still learning it</source>
-        <translation><numerusform>%1 × %2 = %3 : %4 enfants sur %Ln l'apprennent encore</numerusform><numerusform>%1 × %2 = %3 : %4 enfants sur %Ln l'apprennent encore</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3 : %4 enfants sur %Ln l&apos;apprennent encore</numerusform>
+            <numerusform>%1 × %2 = %3 : %4 enfants sur %Ln l&apos;apprennent encore</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln answer(s) %1, %2 % right by %3.</source>
-        <translation><numerusform>%Ln réponse de %3 %1, %2 % justes.</numerusform><numerusform>%Ln réponses de %3 %1, %2 % justes.</numerusform></translation>
+        <translation>
+            <numerusform>%Ln réponse de %3 %1, %2 % justes.</numerusform>
+            <numerusform>%Ln réponses de %3 %1, %2 % justes.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln child(ren)</source>
-        <translation><numerusform>%Ln enfant</numerusform><numerusform>%Ln enfants</numerusform></translation>
+        <translation>
+            <numerusform>%Ln enfant</numerusform>
+            <numerusform>%Ln enfants</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln answer(s) %1, %2 % right.</source>
-        <translation><numerusform>%Ln réponse %1, %2 % justes.</numerusform><numerusform>%Ln réponses %1, %2 % justes.</numerusform></translation>
+        <translation>
+            <numerusform>%Ln réponse %1, %2 % justes.</numerusform>
+            <numerusform>%Ln réponses %1, %2 % justes.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Played alone against the computer: %Ln game(s), %1 won.</source>
-        <translation><numerusform>Seul contre l'ordinateur : %Ln partie, %1 gagnée(s).</numerusform><numerusform>Seul contre l'ordinateur : %Ln parties, %1 gagnée(s).</numerusform></translation>
+        <translation>
+            <numerusform>Seul contre l&apos;ordinateur : %Ln partie, %1 gagnée(s).</numerusform>
+            <numerusform>Seul contre l&apos;ordinateur : %Ln parties, %1 gagnée(s).</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Answers are kept for %Ln day(s), then deleted.</source>
-        <translation><numerusform>Les réponses sont gardées %Ln jour, puis effacées.</numerusform><numerusform>Les réponses sont gardées %Ln jours, puis effacées.</numerusform></translation>
+        <translation>
+            <numerusform>Les réponses sont gardées %Ln jour, puis effacées.</numerusform>
+            <numerusform>Les réponses sont gardées %Ln jours, puis effacées.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Forget %1? All %Ln answer(s) that %1 gave are deleted from the practice record on this computer. This cannot be undone.</source>
-        <translation><numerusform>Oublier %1 ? La réponse (%Ln) de %1 est effacée du carnet de cet ordinateur. Impossible de revenir en arrière.</numerusform><numerusform>Oublier %1 ? Les %Ln réponses de %1 sont effacées du carnet de cet ordinateur. Impossible de revenir en arrière.</numerusform></translation>
+        <translation>
+            <numerusform>Oublier %1 ? La réponse (%Ln) de %1 est effacée du carnet de cet ordinateur. Impossible de revenir en arrière.</numerusform>
+            <numerusform>Oublier %1 ? Les %Ln réponses de %1 sont effacées du carnet de cet ordinateur. Impossible de revenir en arrière.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln learning it</source>
-        <translation><numerusform>%Ln l'apprend encore</numerusform><numerusform>%Ln l'apprennent encore</numerusform></translation>
+        <translation>
+            <numerusform>%Ln l&apos;apprend encore</numerusform>
+            <numerusform>%Ln l&apos;apprennent encore</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Names</name>
     <message>
         <source>The Computer</source>
-        <translation>L'ordinateur</translation>
+        <translation>L&apos;ordinateur</translation>
     </message>
     <message>
         <source>Red Player - Enter Name Here</source>
@@ -91,22 +142,22 @@
     <name>RecordTrouble</name>
     <message>
         <source>On %1 the game could not write the practice record (%2), so the answers played since then are not kept. Make room on the disk or let the game write to its folder, then play again.</source>
-        <translation>Le %1, le jeu n'a pas pu écrire le carnet d'entraînement (%2) : les réponses jouées depuis ne sont pas gardées. Libère de la place sur le disque ou laisse le jeu écrire dans son dossier, puis rejoue.</translation>
+        <translation>Le %1, le jeu n&apos;a pas pu écrire le carnet d&apos;entraînement (%2) : les réponses jouées depuis ne sont pas gardées. Libère de la place sur le disque ou laisse le jeu écrire dans son dossier, puis rejoue.</translation>
     </message>
     <message>
-        <source>d MMMM yyyy 'at' HH:mm</source>
-        <translation>d MMMM yyyy 'à' HH:mm</translation>
+        <source>d MMMM yyyy &apos;at&apos; HH:mm</source>
+        <translation>d MMMM yyyy &apos;à&apos; HH:mm</translation>
     </message>
     <message>
         <source>Quintarlow! is not keeping its practice record</source>
-        <translation>Quintarlow! ne garde plus son carnet d'entraînement</translation>
+        <translation>Quintarlow! ne garde plus son carnet d&apos;entraînement</translation>
     </message>
 </context>
 <context>
     <name>Texts</name>
     <message>
-        <source>welcome to quintarlow,, enter your names and we'll get started!</source>
-        <translation>bienvenue dans quintarlow,, entrez vos noms et c'est parti !</translation>
+        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
+        <translation>bienvenue dans quintarlow,, entrez vos noms et c&apos;est parti !</translation>
     </message>
     <message>
         <source>FOUR IN A ROW,,ACROSS, UP AND DOWN OR DIAGONALLY WINS,, you have %1 seconds to answer,, blue goes FIRST</source>
@@ -130,11 +181,11 @@
     </message>
     <message>
         <source>CORRECT</source>
-        <translation>C'EST JUSTE</translation>
+        <translation>C&apos;EST JUSTE</translation>
     </message>
     <message>
         <source>YOU WERE WRONG</source>
-        <translation>C'EST FAUX</translation>
+        <translation>C&apos;EST FAUX</translation>
     </message>
     <message>
         <source>WE HAVE A WINNER</source>
@@ -150,7 +201,7 @@
     </message>
     <message>
         <source>that is not a valid selection,, try again,, %1, times, %2</source>
-        <translation>ce choix n'est pas valable,, essaie encore,, %1, fois, %2</translation>
+        <translation>ce choix n&apos;est pas valable,, essaie encore,, %1, fois, %2</translation>
     </message>
     <message>
         <source>red,, generate your multipliers</source>
@@ -162,35 +213,35 @@
     </message>
     <message>
         <source>%1, that is correct, red gets the square. , it is, blues turn</source>
-        <translation>%1, c'est juste, rouge prend la case. , c'est au tour, de bleu</translation>
+        <translation>%1, c&apos;est juste, rouge prend la case. , c&apos;est au tour, de bleu</translation>
     </message>
     <message>
         <source>%1, that is correct, blue gets the square. , it is, reds turn</source>
-        <translation>%1, c'est juste, bleu prend la case. , c'est au tour, de rouge</translation>
+        <translation>%1, c&apos;est juste, bleu prend la case. , c&apos;est au tour, de rouge</translation>
     </message>
     <message>
-        <source>IT'S RED's TURN</source>
+        <source>IT&apos;S RED&apos;s TURN</source>
         <translation>AU TOUR DE ROUGE</translation>
     </message>
     <message>
-        <source>IT'S BLUE's TURN</source>
+        <source>IT&apos;S BLUE&apos;s TURN</source>
         <translation>AU TOUR DE BLEU</translation>
     </message>
     <message>
         <source>you are out of time.  the correct answer was,, %1, it is, REDs turn.</source>
-        <translation>le temps est écoulé.  la bonne réponse était,, %1, c'est au tour, de ROUGE.</translation>
+        <translation>le temps est écoulé.  la bonne réponse était,, %1, c&apos;est au tour, de ROUGE.</translation>
     </message>
     <message>
         <source>you are out of time.  the correct answer was,, %1, it is, BLUEs turn.</source>
-        <translation>le temps est écoulé.  la bonne réponse était,, %1, c'est au tour, de BLEU.</translation>
+        <translation>le temps est écoulé.  la bonne réponse était,, %1, c&apos;est au tour, de BLEU.</translation>
     </message>
     <message>
         <source>%1  that is wrong.  the correct answer was,, %2, it is, REDs turn.</source>
-        <translation>%1  c'est faux.  la bonne réponse était,, %2, c'est au tour, de ROUGE.</translation>
+        <translation>%1  c&apos;est faux.  la bonne réponse était,, %2, c&apos;est au tour, de ROUGE.</translation>
     </message>
     <message>
         <source>%1  that is wrong.  the correct answer was,, %2, it is, BLUEs turn.</source>
-        <translation>%1  c'est faux.  la bonne réponse était,, %2, c'est au tour, de BLEU.</translation>
+        <translation>%1  c&apos;est faux.  la bonne réponse était,, %2, c&apos;est au tour, de BLEU.</translation>
     </message>
     <message>
         <source>attention! attention! we have a winner! congratulations to the,, red, player</source>
@@ -222,7 +273,7 @@
     </message>
     <message>
         <source>practising the tables %1</source>
-        <translation>s'entraîne aux tables %1</translation>
+        <translation>s&apos;entraîne aux tables %1</translation>
     </message>
     <message>
         <source>%1: %2 of %3 right</source>
@@ -236,7 +287,7 @@
 <context>
     <name>main</name>
     <message>
-        <source>Play in LANGUAGE (%1), not the desktop's.</source>
+        <source>Play in LANGUAGE (%1), not the desktop&apos;s.</source>
         <translation>Jouer dans la langue LANGUAGE (%1), et non celle du bureau.</translation>
     </message>
 </context>
@@ -342,10 +393,10 @@
     </message>
     <message>
         <source>Open the Practice Record: which facts each player knows.</source>
-        <translation>Ouvrir le carnet d'entraînement : les multiplications que chaque joueur connaît.</translation>
+        <translation>Ouvrir le carnet d&apos;entraînement : les multiplications que chaque joueur connaît.</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
+        <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
@@ -354,30 +405,30 @@
     </message>
     <message>
         <source>cannot open the practice record: %1. Nothing was changed. %2</source>
-        <translation>impossible d'ouvrir le carnet d'entraînement : %1. Rien n'a été modifié. %2</translation>
+        <translation>impossible d&apos;ouvrir le carnet d&apos;entraînement : %1. Rien n&apos;a été modifié. %2</translation>
     </message>
     <message>
         <source>%1; kept on this computer until it can be reached</source>
-        <translation>%1 ; conservé sur cet ordinateur jusqu'à ce qu'il soit joignable</translation>
+        <translation>%1 ; conservé sur cet ordinateur jusqu&apos;à ce qu&apos;il soit joignable</translation>
     </message>
     <message>
         <source>%1; nor can the practice record on this computer be opened: %2. %3</source>
-        <translation>%1 ; le carnet d'entraînement de cet ordinateur ne peut pas non plus être ouvert : %2. %3</translation>
+        <translation>%1 ; le carnet d&apos;entraînement de cet ordinateur ne peut pas non plus être ouvert : %2. %3</translation>
     </message>
     <message>
         <source>no pictures or sounds in %1; playing without them</source>
-        <translation>pas d'images ni de sons dans %1 ; la partie se joue sans eux</translation>
+        <translation>pas d&apos;images ni de sons dans %1 ; la partie se joue sans eux</translation>
     </message>
     <message>
-        <source>Print NAME's practice settings, or set them.</source>
-        <translation>Afficher les réglages d'entraînement de NAME, ou les changer.</translation>
+        <source>Print NAME&apos;s practice settings, or set them.</source>
+        <translation>Afficher les réglages d&apos;entraînement de NAME, ou les changer.</translation>
     </message>
     <message>
         <source>The tables NAME practises: like 3,4,6, or all (with --practice).</source>
         <translation>Les tables que NAME travaille : comme 3,4,6, ou all (avec --practice).</translation>
     </message>
     <message>
-        <source>Ask NAME's missed facts again: on or off (with --practice).</source>
+        <source>Ask NAME&apos;s missed facts again: on or off (with --practice).</source>
         <translation>Reposer à NAME les multiplications ratées : on ou off (avec --practice).</translation>
     </message>
     <message>
@@ -389,15 +440,15 @@
         <translation>Les secondes dont NAME dispose pour répondre, de 20 à 90 (avec --practice).</translation>
     </message>
     <message>
-        <source>How well the computer plays NAME alone: easy, level (NAME's own) or hard (with --practice).</source>
-        <translation>Le niveau de l'ordinateur contre NAME seul : easy, level (celui de NAME) ou hard (avec --practice).</translation>
+        <source>How well the computer plays NAME alone: easy, level (NAME&apos;s own) or hard (with --practice).</source>
+        <translation>Le niveau de l&apos;ordinateur contre NAME seul : easy, level (celui de NAME) ou hard (avec --practice).</translation>
     </message>
     <message>
         <source>NAME is a new player, not yet in the record (with --practice).</source>
         <translation>NAME est un nouveau joueur, pas encore dans le carnet (avec --practice).</translation>
     </message>
     <message>
-        <source>unexpected "%1"</source>
+        <source>unexpected &quot;%1&quot;</source>
         <translation>inattendu : « %1 »</translation>
     </message>
     <message>
@@ -405,52 +456,52 @@
         <translation>--tables, --ask-missed, --path, --seconds et --opponent demandent --practice NAME</translation>
     </message>
     <message>
-        <source>--practice needs a player's name</source>
-        <translation>--practice demande le prénom d'un joueur</translation>
+        <source>--practice needs a player&apos;s name</source>
+        <translation>--practice demande le prénom d&apos;un joueur</translation>
     </message>
     <message>
-        <source>the name has %1 characters, more than %2; a player's name has at most %2 characters and no control or invisible ones</source>
+        <source>the name has %1 characters, more than %2; a player&apos;s name has at most %2 characters and no control or invisible ones</source>
         <translation>le prénom a %1 caractères, plus de %2 ; un prénom a au plus %2 caractères et aucun caractère de contrôle ou invisible</translation>
     </message>
     <message>
-        <source>the name holds a control or invisible character (%1); a player's name has at most %2 characters and no control or invisible ones</source>
+        <source>the name holds a control or invisible character (%1); a player&apos;s name has at most %2 characters and no control or invisible ones</source>
         <translation>le prénom contient un caractère de contrôle ou invisible (%1) ; un prénom a au plus %2 caractères et aucun caractère de contrôle ou invisible</translation>
     </message>
     <message>
-        <source>--%1 takes on or off, not "%2"</source>
+        <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <translation>--%1 prend on ou off, pas « %2 »</translation>
     </message>
     <message>
-        <source>--seconds takes a number from %1 to %2, not "%3"</source>
+        <source>--seconds takes a number from %1 to %2, not &quot;%3&quot;</source>
         <translation>--seconds prend un nombre de %1 à %2, pas « %3 »</translation>
     </message>
     <message>
-        <source>--opponent takes easy, level or hard, not "%1"</source>
+        <source>--opponent takes easy, level or hard, not &quot;%1&quot;</source>
         <translation>--opponent prend easy, level ou hard, pas « %1 »</translation>
     </message>
     <message>
         <source>no practice record to keep settings in</source>
-        <translation>pas de carnet d'entraînement où garder les réglages</translation>
+        <translation>pas de carnet d&apos;entraînement où garder les réglages</translation>
     </message>
     <message>
         <source>the record has never seen %1: check the spelling, or add --new for a player who has not played yet</source>
-        <translation>%1 n'est pas dans le carnet : vérifie l'orthographe, ou ajoute --new pour un joueur qui n'a pas encore joué</translation>
+        <translation>%1 n&apos;est pas dans le carnet : vérifie l&apos;orthographe, ou ajoute --new pour un joueur qui n&apos;a pas encore joué</translation>
     </message>
     <message>
         <source>could not keep the practice settings of %1</source>
-        <translation>impossible de garder les réglages d'entraînement de %1</translation>
+        <translation>impossible de garder les réglages d&apos;entraînement de %1</translation>
     </message>
     <message>
         <source>cannot open the practice record: %1. %2. %3</source>
-        <translation>impossible d'ouvrir le carnet d'entraînement : %1. %2. %3</translation>
+        <translation>impossible d&apos;ouvrir le carnet d&apos;entraînement : %1. %2. %3</translation>
     </message>
     <message>
         <source>Nothing was changed</source>
-        <translation>Rien n'a été modifié</translation>
+        <translation>Rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>cannot write %1: %2. Nothing was exported; choose another file and try again.</source>
-        <translation>impossible d'écrire %1 : %2. Rien n'a été exporté ; choisis un autre fichier et réessaie.</translation>
+        <translation>impossible d&apos;écrire %1 : %2. Rien n&apos;a été exporté ; choisis un autre fichier et réessaie.</translation>
     </message>
     <message numerus="yes">
         <source>Exported %Ln answer(s) to %1.</source>
@@ -461,7 +512,7 @@
     </message>
     <message>
         <source>cannot read %1: it is %2, not a file; nothing imported. Import a CSV file the game exported.</source>
-        <translation>impossible de lire %1 : c'est %2, pas un fichier ; rien n'a été importé. Importe un fichier CSV exporté par le jeu.</translation>
+        <translation>impossible de lire %1 : c&apos;est %2, pas un fichier ; rien n&apos;a été importé. Importe un fichier CSV exporté par le jeu.</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
@@ -469,15 +520,15 @@
     </message>
     <message>
         <source>%1 %2; nothing imported</source>
-        <translation>%1 %2 ; rien n'a été importé</translation>
+        <translation>%1 %2 ; rien n&apos;a été importé</translation>
     </message>
     <message>
         <source>Nothing imported</source>
-        <translation>Rien n'a été importé</translation>
+        <translation>Rien n&apos;a été importé</translation>
     </message>
     <message>
         <source>cannot import %1: %2. Nothing imported.</source>
-        <translation>impossible d'importer %1 : %2. Rien n'a été importé.</translation>
+        <translation>impossible d&apos;importer %1 : %2. Rien n&apos;a été importé.</translation>
     </message>
     <message numerus="yes">
         <source>Added %Ln answer(s), skipped %L1 already kept.</source>
@@ -488,15 +539,15 @@
     </message>
     <message>
         <source>Delete every answer and game of %1 from the practice record? [y/N]</source>
-        <translation>Effacer toutes les réponses et parties de %1 du carnet d'entraînement ? [y/N]</translation>
+        <translation>Effacer toutes les réponses et parties de %1 du carnet d&apos;entraînement ? [y/N]</translation>
     </message>
     <message>
         <source>Nothing deleted.</source>
-        <translation>Rien n'a été effacé.</translation>
+        <translation>Rien n&apos;a été effacé.</translation>
     </message>
     <message>
         <source>cannot delete %1 from the practice record: it could not be changed. Nothing was deleted; close the game and try again.</source>
-        <translation>impossible d'effacer %1 du carnet d'entraînement : il n'a pas pu être modifié. Rien n'a été effacé ; ferme le jeu et réessaie.</translation>
+        <translation>impossible d&apos;effacer %1 du carnet d&apos;entraînement : il n&apos;a pas pu être modifié. Rien n&apos;a été effacé ; ferme le jeu et réessaie.</translation>
     </message>
     <message numerus="yes">
         <source>Deleted %Ln answer(s) of %1.</source>
@@ -506,20 +557,20 @@
         </translation>
     </message>
     <message>
-        <source>no school's record server is set in [record] (see the README, For schools)</source>
-        <translation>aucun serveur de l'école n'est indiqué dans [record] (voir le README, For schools)</translation>
+        <source>no school&apos;s record server is set in [record] (see the README, For schools)</source>
+        <translation>aucun serveur de l&apos;école n&apos;est indiqué dans [record] (voir le README, For schools)</translation>
     </message>
     <message>
         <source>--keep-days needs a number of days (0: until forgotten)</source>
-        <translation>--keep-days demande un nombre de jours (0 : jusqu'à l'oubli)</translation>
+        <translation>--keep-days demande un nombre de jours (0 : jusqu&apos;à l&apos;oubli)</translation>
     </message>
     <message>
-        <source>cannot set up the school's record server: %1</source>
-        <translation>impossible de préparer le serveur de l'école : %1</translation>
+        <source>cannot set up the school&apos;s record server: %1</source>
+        <translation>impossible de préparer le serveur de l&apos;école : %1</translation>
     </message>
     <message>
-        <source>Write the practice record (or one player's part) as CSV.</source>
-        <translation>Écrire le carnet d'entraînement (ou la partie d'un joueur) en CSV.</translation>
+        <source>Write the practice record (or one player&apos;s part) as CSV.</source>
+        <translation>Écrire le carnet d&apos;entraînement (ou la partie d&apos;un joueur) en CSV.</translation>
     </message>
     <message>
         <source>With --export-record or --report: only this player.</source>
@@ -527,11 +578,11 @@
     </message>
     <message>
         <source>Add the answers of a CSV file exported on another computer.</source>
-        <translation>Ajouter les réponses d'un fichier CSV exporté sur un autre ordinateur.</translation>
+        <translation>Ajouter les réponses d&apos;un fichier CSV exporté sur un autre ordinateur.</translation>
     </message>
     <message>
-        <source>Delete a player's answers and games from the practice record.</source>
-        <translation>Effacer les réponses et parties d'un joueur du carnet d'entraînement.</translation>
+        <source>Delete a player&apos;s answers and games from the practice record.</source>
+        <translation>Effacer les réponses et parties d&apos;un joueur du carnet d&apos;entraînement.</translation>
     </message>
     <message>
         <source>With --forget-player: do not ask first.</source>
@@ -539,55 +590,55 @@
     </message>
     <message>
         <source>Play without reading or writing the practice record.</source>
-        <translation>Jouer sans lire ni écrire le carnet d'entraînement.</translation>
+        <translation>Jouer sans lire ni écrire le carnet d&apos;entraînement.</translation>
     </message>
     <message>
-        <source>Set up the school's record server named in [record]: tables, roles and their rights (run as the tables' owner).</source>
-        <translation>Préparer le serveur de l'école indiqué dans [record] : tables, rôles et leurs droits (à lancer comme propriétaire des tables).</translation>
+        <source>Set up the school&apos;s record server named in [record]: tables, roles and their rights (run as the tables&apos; owner).</source>
+        <translation>Préparer le serveur de l&apos;école indiqué dans [record] : tables, rôles et leurs droits (à lancer comme propriétaire des tables).</translation>
     </message>
     <message>
         <source>With --setup-school-server: a role for each of these classes.</source>
         <translation>Avec --setup-school-server : un rôle pour chacune de ces classes.</translation>
     </message>
     <message>
-        <source>Delete from the school's record server what it no longer keeps (run as the tables' owner, from a timer).</source>
-        <translation>Effacer du serveur de l'école ce qu'il ne garde plus (à lancer comme propriétaire des tables, par un minuteur).</translation>
+        <source>Delete from the school&apos;s record server what it no longer keeps (run as the tables&apos; owner, from a timer).</source>
+        <translation>Effacer du serveur de l&apos;école ce qu&apos;il ne garde plus (à lancer comme propriétaire des tables, par un minuteur).</translation>
     </message>
     <message>
         <source>With --setup-school-server: delete answers older than this (0: keep them until forgotten).</source>
-        <translation>Avec --setup-school-server : effacer les réponses plus anciennes (0 : les garder jusqu'à l'oubli).</translation>
+        <translation>Avec --setup-school-server : effacer les réponses plus anciennes (0 : les garder jusqu&apos;à l&apos;oubli).</translation>
     </message>
     <message>
-        <source>Move a child to another class on the school's record server, with their answers and settings (a teacher of both classes).</source>
-        <translation>Changer un enfant de classe sur le serveur de l'école, avec ses réponses et réglages (un enseignant des deux classes).</translation>
+        <source>Move a child to another class on the school&apos;s record server, with their answers and settings (a teacher of both classes).</source>
+        <translation>Changer un enfant de classe sur le serveur de l&apos;école, avec ses réponses et réglages (un enseignant des deux classes).</translation>
     </message>
     <message>
         <source>With --move-player: the class the child is in.</source>
-        <translation>Avec --move-player : la classe où est l'enfant.</translation>
+        <translation>Avec --move-player : la classe où est l&apos;enfant.</translation>
     </message>
     <message>
         <source>With --move-player: the class the child moves to.</source>
-        <translation>Avec --move-player : la classe où va l'enfant.</translation>
+        <translation>Avec --move-player : la classe où va l&apos;enfant.</translation>
     </message>
     <message>
         <source>--%1 needs a %2</source>
         <translation>--%1 demande un %2</translation>
     </message>
     <message>
-        <source>cannot expire answers on the school's record server: %1</source>
-        <translation>impossible d'effacer les réponses périmées du serveur de l'école : %1</translation>
+        <source>cannot expire answers on the school&apos;s record server: %1</source>
+        <translation>impossible d&apos;effacer les réponses périmées du serveur de l&apos;école : %1</translation>
     </message>
     <message>
         <source>--move-player needs --from-class and --to-class</source>
         <translation>--move-player demande --from-class et --to-class</translation>
     </message>
     <message>
-        <source>cannot move a child on the school's record server: %1</source>
-        <translation>impossible de changer l'enfant de classe sur le serveur de l'école : %1</translation>
+        <source>cannot move a child on the school&apos;s record server: %1</source>
+        <translation>impossible de changer l&apos;enfant de classe sur le serveur de l&apos;école : %1</translation>
     </message>
     <message>
-        <source>Write the practice record's report as a PDF (the class's, or --player's; with --all one per player into a folder).</source>
-        <translation>Écrire le bilan du carnet d'entraînement en PDF (celui de la classe, ou de --player ; avec --all un par joueur dans un dossier).</translation>
+        <source>Write the practice record&apos;s report as a PDF (the class&apos;s, or --player&apos;s; with --all one per player into a folder).</source>
+        <translation>Écrire le bilan du carnet d&apos;entraînement en PDF (celui de la classe, ou de --player ; avec --all un par joueur dans un dossier).</translation>
     </message>
     <message>
         <source>With --report: only the last N days.</source>
@@ -599,10 +650,10 @@
     </message>
     <message>
         <source>With --report: up to this day (YYYY-MM-DD).</source>
-        <translation>Avec --report : jusqu'à ce jour (AAAA-MM-JJ).</translation>
+        <translation>Avec --report : jusqu&apos;à ce jour (AAAA-MM-JJ).</translation>
     </message>
     <message>
-        <source>With --report: the class sheet and every child's page in one PDF to print.</source>
+        <source>With --report: the class sheet and every child&apos;s page in one PDF to print.</source>
         <translation>Avec --report : la feuille de la classe et la page de chaque enfant dans un seul PDF à imprimer.</translation>
     </message>
     <message>
@@ -610,7 +661,7 @@
         <translation>Écrire la feuille de la classe, une ligne par enfant, en CSV pour un tableur.</translation>
     </message>
     <message>
-        <source>With --report: every player's report and the class's, each in a file of its own.</source>
+        <source>With --report: every player&apos;s report and the class&apos;s, each in a file of its own.</source>
         <translation>Avec --report : le bilan de chaque joueur et celui de la classe, chacun dans son propre fichier.</translation>
     </message>
     <message>
@@ -622,12 +673,12 @@
         <translation>--all-in-one et --summary portent sur toute la classe : enlève --all et --player</translation>
     </message>
     <message>
-        <source>--all writes every player's report: leave out --player</source>
+        <source>--all writes every player&apos;s report: leave out --player</source>
         <translation>--all écrit le bilan de chaque joueur : enlève --player</translation>
     </message>
     <message>
         <source>--days counts back from today: leave out --from and --to</source>
-        <translation>--days compte à rebours depuis aujourd'hui : enlève --from et --to</translation>
+        <translation>--days compte à rebours depuis aujourd&apos;hui : enlève --from et --to</translation>
     </message>
     <message>
         <source>--days needs a number of days, 1 or more, such as --days 30</source>
@@ -635,7 +686,7 @@
     </message>
     <message>
         <source>today</source>
-        <translation>aujourd'hui</translation>
+        <translation>aujourd&apos;hui</translation>
     </message>
     <message numerus="yes">
         <source>in the last %Ln day(s)</source>
@@ -654,15 +705,15 @@
     </message>
     <message>
         <source>cannot open the practice record: %1. Nothing was written. %2</source>
-        <translation>impossible d'ouvrir le carnet d'entraînement : %1. Rien n'a été écrit. %2</translation>
+        <translation>impossible d&apos;ouvrir le carnet d&apos;entraînement : %1. Rien n&apos;a été écrit. %2</translation>
     </message>
     <message>
         <source>cannot read the practice record: %1. Nothing was written.</source>
-        <translation>impossible de lire le carnet d'entraînement : %1. Rien n'a été écrit.</translation>
+        <translation>impossible de lire le carnet d&apos;entraînement : %1. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>cannot write %1: %2. Nothing was written; choose another file and try again.</source>
-        <translation>impossible d'écrire %1 : %2. Rien n'a été écrit ; choisis un autre fichier et réessaie.</translation>
+        <translation>impossible d&apos;écrire %1 : %2. Rien n&apos;a été écrit ; choisis un autre fichier et réessaie.</translation>
     </message>
     <message>
         <source>Wrote %1.</source>
@@ -670,11 +721,11 @@
     </message>
     <message>
         <source>nobody has played yet, so there is no report to write.</source>
-        <translation>personne n'a encore joué, il n'y a donc pas de bilan à écrire.</translation>
+        <translation>personne n&apos;a encore joué, il n&apos;y a donc pas de bilan à écrire.</translation>
     </message>
     <message>
         <source>cannot write every report: %1. Choose another folder and try again.</source>
-        <translation>impossible d'écrire tous les bilans : %1. Choisis un autre dossier et réessaie.</translation>
+        <translation>impossible d&apos;écrire tous les bilans : %1. Choisis un autre dossier et réessaie.</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %Ln report(s) into %1.</source>
@@ -799,7 +850,7 @@
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d MMMM yyyy</translation>
     </message>
     <message>
@@ -813,7 +864,7 @@
     </message>
     <message>
         <source>d MMMM</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d MMMM</translation>
     </message>
     <message>
@@ -833,12 +884,12 @@
     </message>
     <message>
         <source>same</source>
-        <comment>answers' speed</comment>
+        <comment>answers&apos; speed</comment>
         <translation>pareil</translation>
     </message>
     <message>
         <source>Too few right answers %1 to say whether answers get faster.</source>
-        <translation>Trop peu de bonnes réponses %1 pour dire si les réponses s'accélèrent.</translation>
+        <translation>Trop peu de bonnes réponses %1 pour dire si les réponses s&apos;accélèrent.</translation>
     </message>
     <message>
         <source>Answers got faster %1: %2 s → %3 s.</source>
@@ -858,7 +909,7 @@
     </message>
     <message>
         <source>%1 × %2 = %3: right once so far, in %4 seconds</source>
-        <translation>%1 × %2 = %3 : juste une fois pour l'instant, en %4 secondes</translation>
+        <translation>%1 × %2 = %3 : juste une fois pour l&apos;instant, en %4 secondes</translation>
     </message>
     <message>
         <source>%1 × %2 = %3: missed %4 of the last %5</source>
@@ -880,8 +931,8 @@
         <translation>Quintarlow! : le son %1 manque ou est endommagé ; un bip court le remplace.</translation>
     </message>
     <message>
-        <source>eSpeak NG has no voice for "%1" (install the package espeak-ng-data)</source>
-        <translation>eSpeak NG n'a pas de voix pour « %1 » (installez le paquet espeak-ng-data)</translation>
+        <source>eSpeak NG has no voice for &quot;%1&quot; (install the package espeak-ng-data)</source>
+        <translation>eSpeak NG n&apos;a pas de voix pour « %1 » (installez le paquet espeak-ng-data)</translation>
     </message>
     <message>
         <source>Speech: %1; the game shows its texts and stays silent.</source>
@@ -889,7 +940,7 @@
     </message>
     <message>
         <source>Quintarlow!: the picture %1 is missing or damaged; the game goes on without it.</source>
-        <translation>Quintarlow! : l'image %1 manque ou est endommagée ; le jeu continue sans elle.</translation>
+        <translation>Quintarlow! : l&apos;image %1 manque ou est endommagée ; le jeu continue sans elle.</translation>
     </message>
 </context>
 <context>
@@ -899,24 +950,24 @@
         <translation>%1 CARACTÈRES AU PLUS</translation>
     </message>
     <message>
-        <source>The Red player's name has %1 characters, more than %2.<byte value="xd" />
+        <source>The Red player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
 Please type it again.</source>
-        <translation>Le prénom du joueur rouge a %1 caractères, plus de %2.<byte value="xd" />
-Écris-le encore une fois, s'il te plaît.</translation>
+        <translation>Le prénom du joueur rouge a %1 caractères, plus de %2.<byte value="xd"/>
+Écris-le encore une fois, s&apos;il te plaît.</translation>
     </message>
     <message>
-        <source>The Blue player's name has %1 characters, more than %2.<byte value="xd" />
+        <source>The Blue player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
 Please type it again.</source>
-        <translation>Le prénom du joueur bleu a %1 caractères, plus de %2.<byte value="xd" />
-Écris-le encore une fois, s'il te plaît.</translation>
+        <translation>Le prénom du joueur bleu a %1 caractères, plus de %2.<byte value="xd"/>
+Écris-le encore une fois, s&apos;il te plaît.</translation>
     </message>
     <message>
         <source>START PLAYING</source>
-        <translation>C'EST PARTI !</translation>
+        <translation>C&apos;EST PARTI !</translation>
     </message>
     <message>
         <source>Play against the computer</source>
-        <translation>Jouer contre l'ordinateur</translation>
+        <translation>Jouer contre l&apos;ordinateur</translation>
     </message>
     <message>
         <source>Red is a guest (not recorded)</source>
@@ -927,11 +978,11 @@ Please type it again.</source>
         <translation>Rouge est invité, non noté</translation>
     </message>
     <message>
-        <source>Red player's name</source>
+        <source>Red player&apos;s name</source>
         <translation>Prénom du joueur rouge</translation>
     </message>
     <message>
-        <source>Blue player's name</source>
+        <source>Blue player&apos;s name</source>
         <translation>Prénom du joueur bleu</translation>
     </message>
     <message>
@@ -939,34 +990,34 @@ Please type it again.</source>
         <translation>BIENVENUE</translation>
     </message>
     <message>
-        <source>The same name cannot be entered for both players!<byte value="xd" />
+        <source>The same name cannot be entered for both players!<byte value="xd"/>
 please enter another name, or play against the computer.</source>
-        <translation>Les deux joueurs ne peuvent pas avoir le même prénom !<byte value="xd" />
-Écris un autre prénom, ou joue contre l'ordinateur.</translation>
+        <translation>Les deux joueurs ne peuvent pas avoir le même prénom !<byte value="xd"/>
+Écris un autre prénom, ou joue contre l&apos;ordinateur.</translation>
     </message>
     <message>
-        <source>A name must be entered for the Blue player!<byte value="xd" />
+        <source>A name must be entered for the Blue player!<byte value="xd"/>
 please retry.</source>
-        <translation>Le joueur bleu doit écrire son prénom !<byte value="xd" />
+        <translation>Le joueur bleu doit écrire son prénom !<byte value="xd"/>
 Réessaie.</translation>
     </message>
     <message>
-        <source>Names must be entered for both players!<byte value="xd" />
+        <source>Names must be entered for both players!<byte value="xd"/>
 please retry.</source>
-        <translation>Les deux joueurs doivent écrire leur prénom !<byte value="xd" />
+        <translation>Les deux joueurs doivent écrire leur prénom !<byte value="xd"/>
 Réessaie.</translation>
     </message>
     <message>
-        <source>The Red player's name holds a control or invisible character (%1).<byte value="xd" />
+        <source>The Red player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
 Please type it again.</source>
-        <translation>Le prénom du joueur rouge contient un caractère de contrôle ou invisible (%1).<byte value="xd" />
-Écris-le encore une fois, s'il te plaît.</translation>
+        <translation>Le prénom du joueur rouge contient un caractère de contrôle ou invisible (%1).<byte value="xd"/>
+Écris-le encore une fois, s&apos;il te plaît.</translation>
     </message>
     <message>
-        <source>The Blue player's name holds a control or invisible character (%1).<byte value="xd" />
+        <source>The Blue player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
 Please type it again.</source>
-        <translation>Le prénom du joueur bleu contient un caractère de contrôle ou invisible (%1).<byte value="xd" />
-Écris-le encore une fois, s'il te plaît.</translation>
+        <translation>Le prénom du joueur bleu contient un caractère de contrôle ou invisible (%1).<byte value="xd"/>
+Écris-le encore une fois, s&apos;il te plaît.</translation>
     </message>
 </context>
 <context>
@@ -981,38 +1032,38 @@ Please type it again.</source>
     </message>
     <message>
         <source>“%1” is a child of more than one class: “%2”. Name one of them as shown and try again.</source>
-        <translation>« %1 » est un enfant de plus d'une classe : « %2 ». Nommez l'un d'eux comme affiché et réessayez.</translation>
+        <translation>« %1 » est un enfant de plus d&apos;une classe : « %2 ». Nommez l&apos;un d&apos;eux comme affiché et réessayez.</translation>
     </message>
     <message>
         <source>nobody called “%1” is in the practice record.</source>
-        <translation>personne du nom de « %1 » n'est dans le carnet d'entraînement.</translation>
+        <translation>personne du nom de « %1 » n&apos;est dans le carnet d&apos;entraînement.</translation>
     </message>
     <message>
         <source> Did you mean “%1”? Check the spelling and try again.</source>
-        <translation> Vouliez-vous dire « %1 » ? Vérifiez l'orthographe et réessayez.</translation>
+        <translation> Vouliez-vous dire « %1 » ? Vérifiez l&apos;orthographe et réessayez.</translation>
     </message>
     <message>
         <source> Nobody has played yet.</source>
-        <translation> Personne n'a encore joué.</translation>
+        <translation> Personne n&apos;a encore joué.</translation>
     </message>
     <message>
         <source> The players are “%1” and %L2 more. Check the spelling and try again.</source>
-        <translation> Les joueurs sont « %1 » et %L2 autres. Vérifiez l'orthographe et réessayez.</translation>
+        <translation> Les joueurs sont « %1 » et %L2 autres. Vérifiez l&apos;orthographe et réessayez.</translation>
     </message>
     <message>
         <source> The players are “%1”. Check the spelling and try again.</source>
-        <translation> Les joueurs sont « %1 ». Vérifiez l'orthographe et réessayez.</translation>
+        <translation> Les joueurs sont « %1 ». Vérifiez l&apos;orthographe et réessayez.</translation>
     </message>
 </context>
 <context>
     <name>quintarlow::PlayerList</name>
     <message>
         <source>%1, has practice settings of their own</source>
-        <translation>%1, a ses propres réglages d'entraînement</translation>
+        <translation>%1, a ses propres réglages d&apos;entraînement</translation>
     </message>
     <message>
         <source>Has practice settings of their own</source>
-        <translation>A ses propres réglages d'entraînement</translation>
+        <translation>A ses propres réglages d&apos;entraînement</translation>
     </message>
     <message>
         <source>&amp;Players</source>
@@ -1064,11 +1115,11 @@ Please type it again.</source>
     </message>
     <message>
         <source>How many facts the player keeps missing at the end of the period shown</source>
-        <translation>Combien de multiplications l'enfant rate encore à la fin de la période affichée</translation>
+        <translation>Combien de multiplications l&apos;enfant rate encore à la fin de la période affichée</translation>
     </message>
     <message>
         <source>Whether right answers got faster or slower in the period shown; slower first</source>
-        <translation>Si les bonnes réponses sont devenues plus rapides ou plus lentes sur la période ; les plus lentes d'abord</translation>
+        <translation>Si les bonnes réponses sont devenues plus rapides ou plus lentes sur la période ; les plus lentes d&apos;abord</translation>
     </message>
     <message>
         <source>Players</source>
@@ -1076,7 +1127,7 @@ Please type it again.</source>
     </message>
     <message>
         <source>d MMM yy</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d/M/yy</translation>
     </message>
     <message>
@@ -1089,7 +1140,7 @@ Please type it again.</source>
     <name>quintarlow::PracticeEditor</name>
     <message>
         <source>Practice settings</source>
-        <translation>Réglages d'entraînement</translation>
+        <translation>Réglages d&apos;entraînement</translation>
     </message>
     <message>
         <source>&amp;Tables:</source>
@@ -1133,7 +1184,7 @@ Please type it again.</source>
     </message>
     <message>
         <source>A few new facts at a time among known ones, each known fact back on its day of review, the tables in the order they build on each other (or the tables chosen)</source>
-        <translation>Quelques nouvelles multiplications à la fois parmi les connues, chaque multiplication sue revient le jour de sa révision, les tables dans l'ordre où elles s'appuient les unes sur les autres (ou les tables choisies)</translation>
+        <translation>Quelques nouvelles multiplications à la fois parmi les connues, chaque multiplication sue revient le jour de sa révision, les tables dans l&apos;ordre où elles s&apos;appuient les unes sur les autres (ou les tables choisies)</translation>
     </message>
     <message>
         <source>Time to a&amp;nswer:</source>
@@ -1149,19 +1200,19 @@ Please type it again.</source>
     </message>
     <message>
         <source>The seconds this child has for each question; the other player keeps their own</source>
-        <translation>Les secondes de cet enfant pour chaque question ; l'autre joueur garde les siennes</translation>
+        <translation>Les secondes de cet enfant pour chaque question ; l&apos;autre joueur garde les siennes</translation>
     </message>
     <message>
         <source>The &amp;computer plays:</source>
-        <translation>L'&amp;ordinateur joue :</translation>
+        <translation>L&apos;&amp;ordinateur joue :</translation>
     </message>
     <message>
         <source>Easy</source>
         <translation>Facile</translation>
     </message>
     <message>
-        <source>At the child's level</source>
-        <translation>Au niveau de l'enfant</translation>
+        <source>At the child&apos;s level</source>
+        <translation>Au niveau de l&apos;enfant</translation>
     </message>
     <message>
         <source>Hard</source>
@@ -1169,19 +1220,19 @@ Please type it again.</source>
     </message>
     <message>
         <source>The computer plays</source>
-        <translation>L'ordinateur joue</translation>
+        <translation>L&apos;ordinateur joue</translation>
     </message>
     <message>
-        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child's level as often as the child was in their last 50 answers</source>
-        <translation>Quand cet enfant joue seul : facile a juste une fois sur deux et lentement, difficile neuf fois sur dix et vite, au niveau de l'enfant aussi souvent que l'enfant dans ses 50 dernières réponses</translation>
+        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child&apos;s level as often as the child was in their last 50 answers</source>
+        <translation>Quand cet enfant joue seul : facile a juste une fois sur deux et lentement, difficile neuf fois sur dix et vite, au niveau de l&apos;enfant aussi souvent que l&apos;enfant dans ses 50 dernières réponses</translation>
     </message>
     <message>
         <source>The practice settings of %1 could not be saved: the record could not be changed. Close the window and try again; if it keeps failing, see the README, Practice record.</source>
-        <translation>Les réglages d'entraînement de %1 n'ont pas pu être enregistrés : le carnet n'a pas pu être modifié. Fermez la fenêtre et réessayez ; si cela échoue encore, voyez le README, Practice record.</translation>
+        <translation>Les réglages d&apos;entraînement de %1 n&apos;ont pas pu être enregistrés : le carnet n&apos;a pas pu être modifié. Fermez la fenêtre et réessayez ; si cela échoue encore, voyez le README, Practice record.</translation>
     </message>
     <message>
         <source>Practice Settings</source>
-        <translation>Réglages d'entraînement</translation>
+        <translation>Réglages d&apos;entraînement</translation>
     </message>
     <message>
         <source>Settings are made for one player: choose a player above.</source>
@@ -1203,12 +1254,12 @@ Please type it again.</source>
         <translation>la liste des tables est vide (donnez des tables comme 3,4,6 ou all)</translation>
     </message>
     <message>
-        <source>"%1" has an empty entry</source>
+        <source>&quot;%1&quot; has an empty entry</source>
         <translation>« %1 » contient une entrée vide</translation>
     </message>
     <message>
-        <source>"%1" is not a table from 1 to 12</source>
-        <translation>« %1 » n'est pas une table de 1 à 12</translation>
+        <source>&quot;%1&quot; is not a table from 1 to 12</source>
+        <translation>« %1 » n&apos;est pas une table de 1 à 12</translation>
     </message>
     <message>
         <source>following the learning path</source>
@@ -1274,15 +1325,15 @@ Please type it again.</source>
     </message>
     <message>
         <source>Nothing to practise again today.</source>
-        <translation>Rien à revoir aujourd'hui.</translation>
+        <translation>Rien à revoir aujourd&apos;hui.</translation>
     </message>
     <message>
         <source>To practise again today: %1.</source>
-        <translation>À revoir aujourd'hui : %1.</translation>
+        <translation>À revoir aujourd&apos;hui : %1.</translation>
     </message>
     <message>
         <source>Practice Record</source>
-        <translation>Carnet d'entraînement</translation>
+        <translation>Carnet d&apos;entraînement</translation>
     </message>
     <message>
         <source>&amp;Show</source>
@@ -1294,7 +1345,7 @@ Please type it again.</source>
     </message>
     <message>
         <source>d MMM yyyy</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d MMM yyyy</translation>
     </message>
     <message>
@@ -1326,7 +1377,7 @@ Please type it again.</source>
         <translation>&amp;Tout enregistrer…</translation>
     </message>
     <message>
-        <source>Every player's report and the class's, each a PDF of its own in one folder</source>
+        <source>Every player&apos;s report and the class&apos;s, each a PDF of its own in one folder</source>
         <translation>Le bilan de chaque joueur et celui de la classe, chacun en PDF dans un dossier</translation>
     </message>
     <message>
@@ -1349,7 +1400,7 @@ Please type it again.</source>
         <source>The practice record could not be read, so there is nothing to show. Nothing in it was changed or deleted.%1
 
 %2</source>
-        <translation>Le carnet d'entraînement n'a pas pu être lu, il n'y a donc rien à afficher. Rien n'y a été modifié ni effacé.%1
+        <translation>Le carnet d&apos;entraînement n&apos;a pas pu être lu, il n&apos;y a donc rien à afficher. Rien n&apos;y a été modifié ni effacé.%1
 
 %2</translation>
     </message>
@@ -1357,21 +1408,21 @@ Please type it again.</source>
         <source>Nobody has played yet.
 
 The record fills by itself: every answer in a game of Quintarlow! is kept here. Play a game, then open the Practice Record again to see which facts each player knows.</source>
-        <translation>Personne n'a encore joué.
+        <translation>Personne n&apos;a encore joué.
 
-Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y est gardée. Jouez une partie, puis rouvrez le carnet pour voir quelles multiplications chaque joueur connaît.</translation>
+Le carnet se remplit tout seul : chaque réponse d&apos;une partie de Quintarlow! y est gardée. Jouez une partie, puis rouvrez le carnet pour voir quelles multiplications chaque joueur connaît.</translation>
     </message>
     <message>
         <source>Each child is judged on their own answers: a cell has the colour most children show, its number how many keep missing it. </source>
         <translation>Chaque enfant est jugé sur ses propres réponses : une case a la couleur de la plupart des enfants, son nombre dit combien la ratent encore. </translation>
     </message>
     <message>
-        <source>A cell's number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
-        <translation>Le nombre d'une case : les secondes que prennent en général ses bonnes réponses sur les trois derniers essais, qui décident de sa couleur. Une étoile orange : des réglages d'entraînement propres. </translation>
+        <source>A cell&apos;s number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
+        <translation>Le nombre d&apos;une case : les secondes que prennent en général ses bonnes réponses sur les trois derniers essais, qui décident de sa couleur. Une étoile orange : des réglages d&apos;entraînement propres. </translation>
     </message>
     <message>
-        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period's end, even from tries before it.</source>
-        <translation>Lignes : premier facteur ; colonnes : second. Couleurs : où en était chaque multiplication à la fin de la période, même d'après des essais antérieurs.</translation>
+        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period&apos;s end, even from tries before it.</source>
+        <translation>Lignes : premier facteur ; colonnes : second. Couleurs : où en était chaque multiplication à la fin de la période, même d&apos;après des essais antérieurs.</translation>
     </message>
     <message>
         <source>Facts most children miss</source>
@@ -1383,7 +1434,7 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
     </message>
     <message>
         <source>Bars: the share right. Line: the seconds right answers usually took; lower is faster. </source>
-        <translation>Barres : la part de justes. Ligne : les secondes des bonnes réponses en général ; plus bas, c'est plus rapide. </translation>
+        <translation>Barres : la part de justes. Ligne : les secondes des bonnes réponses en général ; plus bas, c&apos;est plus rapide. </translation>
     </message>
     <message>
         <source>Moving on</source>
@@ -1391,19 +1442,19 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
     </message>
     <message>
         <source>Learning path, from all answers</source>
-        <translation>Parcours, d'après toutes les réponses</translation>
+        <translation>Parcours, d&apos;après toutes les réponses</translation>
     </message>
     <message>
         <source>Learning path</source>
         <translation>Parcours</translation>
     </message>
     <message>
-        <source>Not on the learning path: tick "Follow the learning path" under Practice settings.</source>
-        <translation>Pas sur le parcours : cochez « Suivre le parcours » dans Réglages d'entraînement.</translation>
+        <source>Not on the learning path: tick &quot;Follow the learning path&quot; under Practice settings.</source>
+        <translation>Pas sur le parcours : cochez « Suivre le parcours » dans Réglages d&apos;entraînement.</translation>
     </message>
     <message>
         <source>The report could not be saved: %1. Choose another folder and try again.</source>
-        <translation>Le bilan n'a pas pu être enregistré : %1. Choisissez un autre dossier et réessayez.</translation>
+        <translation>Le bilan n&apos;a pas pu être enregistré : %1. Choisissez un autre dossier et réessayez.</translation>
     </message>
     <message>
         <source>Save Report</source>
@@ -1411,11 +1462,11 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
     </message>
     <message>
         <source>Practice Records</source>
-        <translation>Carnets d'entraînement</translation>
+        <translation>Carnets d&apos;entraînement</translation>
     </message>
     <message>
         <source>Not every report could be saved: %1. Choose another folder and try again.</source>
-        <translation>Tous les bilans n'ont pas pu être enregistrés : %1. Choisissez un autre dossier et réessayez.</translation>
+        <translation>Tous les bilans n&apos;ont pas pu être enregistrés : %1. Choisissez un autre dossier et réessayez.</translation>
     </message>
     <message>
         <source>Save All Reports</source>
@@ -1427,7 +1478,7 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
     </message>
     <message>
         <source>%1 could not be forgotten: the record could not be changed. Nothing was deleted; close the window and try again.</source>
-        <translation>%1 n'a pas pu être oublié : le carnet n'a pas pu être modifié. Rien n'a été effacé ; fermez la fenêtre et réessayez.</translation>
+        <translation>%1 n&apos;a pas pu être oublié : le carnet n&apos;a pas pu être modifié. Rien n&apos;a été effacé ; fermez la fenêtre et réessayez.</translation>
     </message>
 </context>
 <context>
@@ -1539,7 +1590,7 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
     </message>
     <message>
         <source>Practice Record - %1.pdf</source>
-        <translation>Carnet d'entraînement - %1.pdf</translation>
+        <translation>Carnet d&apos;entraînement - %1.pdf</translation>
     </message>
     <message>
         <source>Class</source>
@@ -1555,7 +1606,7 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
     </message>
     <message>
         <source>d MMM</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d MMM</translation>
     </message>
     <message>
@@ -1564,19 +1615,19 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
     </message>
     <message>
         <source>Quintarlow! Practice Record</source>
-        <translation>Quintarlow! Carnet d'entraînement</translation>
+        <translation>Quintarlow! Carnet d&apos;entraînement</translation>
     </message>
     <message>
         <source>Answers from %1 to %2. </source>
         <translation>Réponses du %1 au %2. </translation>
     </message>
     <message>
-        <source>A cell's colour is what most children show; its number, how many keep missing it.</source>
-        <translation>La couleur d'une case est celle de la plupart des enfants ; son nombre, combien la ratent encore.</translation>
+        <source>A cell&apos;s colour is what most children show; its number, how many keep missing it.</source>
+        <translation>La couleur d&apos;une case est celle de la plupart des enfants ; son nombre, combien la ratent encore.</translation>
     </message>
     <message>
         <source>The number in a cell: the seconds its right answers usually take, of its last three tries.</source>
-        <translation>Le nombre d'une case : les secondes que prennent en général ses bonnes réponses, sur les trois derniers essais.</translation>
+        <translation>Le nombre d&apos;une case : les secondes que prennent en général ses bonnes réponses, sur les trois derniers essais.</translation>
     </message>
     <message>
         <source>Facts most children miss</source>
@@ -1592,7 +1643,7 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
     </message>
     <message>
         <source>Practice Record: %1</source>
-        <translation>Carnet d'entraînement : %1</translation>
+        <translation>Carnet d&apos;entraînement : %1</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
@@ -1634,7 +1685,7 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
 <context>
     <name>quintarlow::RecordWords</name>
     <message>
-        <source>the record holds an answer (%1) with the unknown outcome "%2"</source>
+        <source>the record holds an answer (%1) with the unknown outcome &quot;%2&quot;</source>
         <translation>le carnet contient une réponse (%1) au résultat inconnu « %2 »</translation>
     </message>
     <message>
@@ -1654,16 +1705,16 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
         <translation>le carnet est en version %1, plus récente que ce que ce programme connaît (%2)</translation>
     </message>
     <message>
-        <source>the record's tables cannot be set up: %1</source>
+        <source>the record&apos;s tables cannot be set up: %1</source>
         <translation>les tables du carnet ne peuvent pas être créées : %1</translation>
     </message>
     <message>
-        <source>the record's version cannot be read</source>
+        <source>the record&apos;s version cannot be read</source>
         <translation>la version du carnet ne peut pas être lue</translation>
     </message>
     <message>
-        <source>the record's write-ahead log could not be emptied while another program reads the record</source>
-        <translation>le journal d'écriture anticipée du carnet n'a pas pu être vidé pendant qu'un autre programme le lit</translation>
+        <source>the record&apos;s write-ahead log could not be emptied while another program reads the record</source>
+        <translation>le journal d&apos;écriture anticipée du carnet n&apos;a pas pu être vidé pendant qu&apos;un autre programme le lit</translation>
     </message>
     <message>
         <source>locked by another program for more than %1 s</source>
@@ -1671,7 +1722,7 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
     </message>
     <message>
         <source>Try again once the other program (a game, an import, a backup) is done with it.</source>
-        <translation>Réessayez quand l'autre programme (une partie, une importation, une sauvegarde) aura fini.</translation>
+        <translation>Réessayez quand l&apos;autre programme (une partie, une importation, une sauvegarde) aura fini.</translation>
     </message>
     <message>
         <source>damaged and cannot be moved aside</source>
@@ -1683,91 +1734,91 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
     </message>
     <message>
         <source>no write-ahead log: %1</source>
-        <translation>pas de journal d'écriture anticipée : %1</translation>
+        <translation>pas de journal d&apos;écriture anticipée : %1</translation>
     </message>
     <message>
         <source>it is a practice record of a newer version of Quintarlow! (its version %1; this one knows up to %2)</source>
-        <translation>c'est un carnet d'une version plus récente de Quintarlow! (sa version %1 ; celle-ci connaît jusqu'à %2)</translation>
+        <translation>c&apos;est un carnet d&apos;une version plus récente de Quintarlow! (sa version %1 ; celle-ci connaît jusqu&apos;à %2)</translation>
     </message>
     <message>
         <source>Use the newer Quintarlow! that wrote it (its --export-record writes a file this version imports), or move the file aside to start a fresh record.</source>
-        <translation>Utilisez le Quintarlow! plus récent qui l'a écrit (son --export-record écrit un fichier que cette version importe), ou mettez le fichier de côté pour commencer un nouveau carnet.</translation>
+        <translation>Utilisez le Quintarlow! plus récent qui l&apos;a écrit (son --export-record écrit un fichier que cette version importe), ou mettez le fichier de côté pour commencer un nouveau carnet.</translation>
     </message>
     <message>
-        <source>it is another program's SQLite database (tables %1), not a practice record</source>
-        <translation>c'est la base SQLite d'un autre programme (tables %1), pas un carnet d'entraînement</translation>
+        <source>it is another program&apos;s SQLite database (tables %1), not a practice record</source>
+        <translation>c&apos;est la base SQLite d&apos;un autre programme (tables %1), pas un carnet d&apos;entraînement</translation>
     </message>
     <message>
         <source>Move that file out of the folder %1 (the game then starts a fresh record there), or put the practice record back.</source>
-        <translation>Sortez ce fichier du dossier %1 (le jeu y commencera un nouveau carnet), ou remettez le carnet d'entraînement.</translation>
+        <translation>Sortez ce fichier du dossier %1 (le jeu y commencera un nouveau carnet), ou remettez le carnet d&apos;entraînement.</translation>
     </message>
     <message>
-        <source>the record server's settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
-        <translation>les réglages du serveur dans [record] contiennent une clé password, que le jeu refuse d'utiliser : retirez cette ligne et mettez le mot de passe dans le fichier désigné par passfile= (voyez le README, For schools)</translation>
+        <source>the record server&apos;s settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
+        <translation>les réglages du serveur dans [record] contiennent une clé password, que le jeu refuse d&apos;utiliser : retirez cette ligne et mettez le mot de passe dans le fichier désigné par passfile= (voyez le README, For schools)</translation>
     </message>
     <message>
-        <source>the record server's settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
-        <translation>les réglages du serveur dans [record] contiennent un port= qui n'est pas un numéro de port (1 à 65535) : corrigez-le (voyez le README, For schools)</translation>
+        <source>the record server&apos;s settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
+        <translation>les réglages du serveur dans [record] contiennent un port= qui n&apos;est pas un numéro de port (1 à 65535) : corrigez-le (voyez le README, For schools)</translation>
     </message>
     <message>
-        <source>the record server's settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
-        <translation>les réglages du serveur dans [record] contiennent un sslmode= qui n'est aucun de %1 : corrigez-le (voyez le README, For schools)</translation>
+        <source>the record server&apos;s settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
+        <translation>les réglages du serveur dans [record] contiennent un sslmode= qui n&apos;est aucun de %1 : corrigez-le (voyez le README, For schools)</translation>
     </message>
     <message>
         <source>the file named by passfile= in [record] is ignored, since others than its owner may read it (PostgreSQL takes only a file of mode 0600): make it private with chmod 600</source>
-        <translation>le fichier désigné par passfile= dans [record] est ignoré, car d'autres que son propriétaire peuvent le lire (PostgreSQL ne prend qu'un fichier de mode 0600) : rendez-le privé avec chmod 600</translation>
+        <translation>le fichier désigné par passfile= dans [record] est ignoré, car d&apos;autres que son propriétaire peuvent le lire (PostgreSQL ne prend qu&apos;un fichier de mode 0600) : rendez-le privé avec chmod 600</translation>
     </message>
     <message>
-        <source>the school's record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
-        <translation>le serveur de l'école demande un mot de passe et aucun n'a été trouvé : ajoutez la ligne host:port:database:user:password au fichier désigné par passfile= dans [record] (ou ~/.pgpass)</translation>
+        <source>the school&apos;s record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
+        <translation>le serveur de l&apos;école demande un mot de passe et aucun n&apos;a été trouvé : ajoutez la ligne host:port:database:user:password au fichier désigné par passfile= dans [record] (ou ~/.pgpass)</translation>
     </message>
     <message>
-        <source>the school's record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
-        <translation>le serveur de l'école a refusé la connexion (échec d'authentification) : vérifiez user= dans [record] et le mot de passe dans le passfile</translation>
+        <source>the school&apos;s record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
+        <translation>le serveur de l&apos;école a refusé la connexion (échec d&apos;authentification) : vérifiez user= dans [record] et le mot de passe dans le passfile</translation>
     </message>
     <message>
-        <source>the school's record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
-        <translation>le serveur de l'école ne laisse personne se connecter d'ici sous cet utilisateur : son pg_hba.conf doit avoir une ligne pour cet ordinateur</translation>
+        <source>the school&apos;s record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
+        <translation>le serveur de l&apos;école ne laisse personne se connecter d&apos;ici sous cet utilisateur : son pg_hba.conf doit avoir une ligne pour cet ordinateur</translation>
     </message>
     <message>
-        <source>the school's record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
-        <translation>le serveur de l'école n'a pas de base du nom que donne database= dans [record] : corrigez-le, ou installez le serveur</translation>
+        <source>the school&apos;s record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
+        <translation>le serveur de l&apos;école n&apos;a pas de base du nom que donne database= dans [record] : corrigez-le, ou installez le serveur</translation>
     </message>
     <message>
-        <source>the school's record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
-        <translation>le serveur de l'école ne connaît aucun utilisateur du nom que donne user= dans [record] : corrigez-le, ou demandez cet identifiant</translation>
+        <source>the school&apos;s record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
+        <translation>le serveur de l&apos;école ne connaît aucun utilisateur du nom que donne user= dans [record] : corrigez-le, ou demandez cet identifiant</translation>
     </message>
     <message>
-        <source>the encrypted connection to the school's record server failed: check sslmode= and sslrootcert= in [record]</source>
-        <translation>la connexion chiffrée au serveur de l'école a échoué : vérifiez sslmode= et sslrootcert= dans [record]</translation>
+        <source>the encrypted connection to the school&apos;s record server failed: check sslmode= and sslrootcert= in [record]</source>
+        <translation>la connexion chiffrée au serveur de l&apos;école a échoué : vérifiez sslmode= et sslrootcert= dans [record]</translation>
     </message>
     <message>
-        <source>the school's record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
-        <translation>le serveur de l'école est injoignable : vérifiez qu'il tourne et que host= et port= dans [record] le désignent</translation>
+        <source>the school&apos;s record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
+        <translation>le serveur de l&apos;école est injoignable : vérifiez qu&apos;il tourne et que host= et port= dans [record] le désignent</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server is reachable again; kept answers are sent</source>
-        <translation>quintarlow : le serveur de l'école est de nouveau joignable ; les réponses gardées sont envoyées</translation>
+        <source>quintarlow: the school&apos;s record server is reachable again; kept answers are sent</source>
+        <translation>quintarlow : le serveur de l&apos;école est de nouveau joignable ; les réponses gardées sont envoyées</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server cannot be reached; answers are kept on this computer and sent later</source>
-        <translation>quintarlow : le serveur de l'école est injoignable ; les réponses sont gardées sur cet ordinateur et envoyées plus tard</translation>
+        <source>quintarlow: the school&apos;s record server cannot be reached; answers are kept on this computer and sent later</source>
+        <translation>quintarlow : le serveur de l&apos;école est injoignable ; les réponses sont gardées sur cet ordinateur et envoyées plus tard</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
-        <translation>quintarlow : le serveur de l'école a un carnet plus récent que ce que connaît cette version du jeu ; les réponses sont gardées sur cet ordinateur</translation>
+        <source>quintarlow: the school&apos;s record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
+        <translation>quintarlow : le serveur de l&apos;école a un carnet plus récent que ce que connaît cette version du jeu ; les réponses sont gardées sur cet ordinateur</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server refused the answers; answers are kept on this computer and sent later</source>
-        <translation>quintarlow : le serveur de l'école a refusé les réponses ; les réponses sont gardées sur cet ordinateur et envoyées plus tard</translation>
+        <source>quintarlow: the school&apos;s record server refused the answers; answers are kept on this computer and sent later</source>
+        <translation>quintarlow : le serveur de l&apos;école a refusé les réponses ; les réponses sont gardées sur cet ordinateur et envoyées plus tard</translation>
     </message>
     <message>
-        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school's record server</source>
-        <translation>quintarlow : le carnet de cet ordinateur ne peut pas être lu, rien n'est donc envoyé au serveur de l'école</translation>
+        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school&apos;s record server</source>
+        <translation>quintarlow : le carnet de cet ordinateur ne peut pas être lu, rien n&apos;est donc envoyé au serveur de l&apos;école</translation>
     </message>
     <message>
-        <source>quintarlow: answers cannot be sent to the school's record server; answers are kept on this computer and sent later</source>
-        <translation>quintarlow : les réponses ne peuvent pas être envoyées au serveur de l'école ; elles sont gardées sur cet ordinateur et envoyées plus tard</translation>
+        <source>quintarlow: answers cannot be sent to the school&apos;s record server; answers are kept on this computer and sent later</source>
+        <translation>quintarlow : les réponses ne peuvent pas être envoyées au serveur de l&apos;école ; elles sont gardées sur cet ordinateur et envoyées plus tard</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
@@ -1779,7 +1830,7 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
     </message>
     <message>
         <source>the practice record is locked by another program (another import, a game, a backup) for more than %1 s. Try again once it is done</source>
-        <translation>le carnet d'entraînement est verrouillé par un autre programme (une autre importation, une partie, une sauvegarde) depuis plus de %1 s. Réessayez quand il aura fini</translation>
+        <translation>le carnet d&apos;entraînement est verrouillé par un autre programme (une autre importation, une partie, une sauvegarde) depuis plus de %1 s. Réessayez quand il aura fini</translation>
     </message>
     <message>
         <source>Made the role %1.</source>
@@ -1806,7 +1857,7 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
         <translation>Tables passées de la version %1 à %2.</translation>
     </message>
     <message>
-        <source>the classes "%1" and "%2" would share the role %3; name them apart by a letter or digit</source>
+        <source>the classes &quot;%1&quot; and &quot;%2&quot; would share the role %3; name them apart by a letter or digit</source>
         <translation>les classes « %1 » et « %2 » partageraient le rôle %3 ; distinguez-les par une lettre ou un chiffre</translation>
     </message>
     <message>
@@ -1815,19 +1866,19 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
     </message>
     <message>
         <source>Answers are now kept until a child is forgotten.</source>
-        <translation>Les réponses sont maintenant gardées jusqu'à ce qu'un enfant soit oublié.</translation>
+        <translation>Les réponses sont maintenant gardées jusqu&apos;à ce qu&apos;un enfant soit oublié.</translation>
     </message>
     <message>
         <source>Everything was set up already; nothing changed.</source>
-        <translation>Tout était déjà en place ; rien n'a changé.</translation>
+        <translation>Tout était déjà en place ; rien n&apos;a changé.</translation>
     </message>
     <message>
-        <source>the tables are at version %1, this program's at %2: run --setup-school-server first</source>
-        <translation>les tables sont en version %1, ce programme en %2 : lancez d'abord --setup-school-server</translation>
+        <source>the tables are at version %1, this program&apos;s at %2: run --setup-school-server first</source>
+        <translation>les tables sont en version %1, ce programme en %2 : lancez d&apos;abord --setup-school-server</translation>
     </message>
     <message>
         <source>Answers are kept until a child is forgotten; nothing expired.</source>
-        <translation>Les réponses sont gardées jusqu'à ce qu'un enfant soit oublié ; rien n'a expiré.</translation>
+        <translation>Les réponses sont gardées jusqu&apos;à ce qu&apos;un enfant soit oublié ; rien n&apos;a expiré.</translation>
     </message>
     <message>
         <source>Deleted what is older than %4 days: answers %1, games %2, settings %3.</source>
@@ -1838,28 +1889,28 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
         <translation>la connexion a été coupée</translation>
     </message>
     <message>
-        <source>the school's record server holds a newer record than this version of the game knows</source>
-        <translation>le serveur de l'école a un carnet plus récent que ce que connaît cette version du jeu</translation>
+        <source>the school&apos;s record server holds a newer record than this version of the game knows</source>
+        <translation>le serveur de l&apos;école a un carnet plus récent que ce que connaît cette version du jeu</translation>
     </message>
     <message>
-        <source>the school's record server cannot be read</source>
-        <translation>le serveur de l'école ne peut pas être lu</translation>
+        <source>the school&apos;s record server cannot be read</source>
+        <translation>le serveur de l&apos;école ne peut pas être lu</translation>
     </message>
     <message>
-        <source>the school's record server has no practice record this version of the game can read</source>
-        <translation>le serveur de l'école n'a pas de carnet que cette version du jeu sache lire</translation>
+        <source>the school&apos;s record server has no practice record this version of the game can read</source>
+        <translation>le serveur de l&apos;école n&apos;a pas de carnet que cette version du jeu sache lire</translation>
     </message>
     <message>
-        <source>the school's record server cannot be read (%1)</source>
-        <translation>le serveur de l'école ne peut pas être lu (%1)</translation>
+        <source>the school&apos;s record server cannot be read (%1)</source>
+        <translation>le serveur de l&apos;école ne peut pas être lu (%1)</translation>
     </message>
     <message>
-        <source>the school's record server refused the answers (%1)</source>
-        <translation>le serveur de l'école a refusé les réponses (%1)</translation>
+        <source>the school&apos;s record server refused the answers (%1)</source>
+        <translation>le serveur de l&apos;école a refusé les réponses (%1)</translation>
     </message>
     <message>
         <source>answer_id is not a UUID</source>
-        <translation>answer_id n'est pas un UUID</translation>
+        <translation>answer_id n&apos;est pas un UUID</translation>
     </message>
     <message>
         <source>player is empty</source>
@@ -1867,27 +1918,27 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
     </message>
     <message>
         <source>played_at is not a date and time with its offset</source>
-        <translation>played_at n'est pas une date et heure avec son décalage</translation>
+        <translation>played_at n&apos;est pas une date et heure avec son décalage</translation>
     </message>
     <message>
         <source>game is not a UUID</source>
-        <translation>game n'est pas un UUID</translation>
+        <translation>game n&apos;est pas un UUID</translation>
     </message>
     <message>
         <source>turn, a, b or product is not a number in range</source>
-        <translation>turn, a, b ou product n'est pas un nombre dans les limites</translation>
+        <translation>turn, a, b ou product n&apos;est pas un nombre dans les limites</translation>
     </message>
     <message>
         <source>product is not a times b</source>
-        <translation>product n'est pas a fois b</translation>
+        <translation>product n&apos;est pas a fois b</translation>
     </message>
     <message>
         <source>answered is not a number from 1 to 144</source>
-        <translation>answered n'est pas un nombre de 1 à 144</translation>
+        <translation>answered n&apos;est pas un nombre de 1 à 144</translation>
     </message>
     <message>
         <source>outcome is not right, wrong or timeout</source>
-        <translation>outcome n'est pas right, wrong ou timeout</translation>
+        <translation>outcome n&apos;est pas right, wrong ou timeout</translation>
     </message>
     <message>
         <source>answered and outcome do not agree</source>
@@ -1895,23 +1946,23 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
     </message>
     <message>
         <source>ms is not a number in range</source>
-        <translation>ms n'est pas un nombre dans les limites</translation>
+        <translation>ms n&apos;est pas un nombre dans les limites</translation>
     </message>
     <message>
         <source>line 1: the file begins with two byte-order marks; save it again as UTF-8 with one (or none)</source>
-        <translation>ligne 1 : le fichier commence par deux indicateurs d'ordre des octets ; enregistrez-le à nouveau en UTF-8 avec un seul (ou aucun)</translation>
+        <translation>ligne 1 : le fichier commence par deux indicateurs d&apos;ordre des octets ; enregistrez-le à nouveau en UTF-8 avec un seul (ou aucun)</translation>
     </message>
     <message>
         <source>the file is not UTF-8 text; save it again as UTF-8</source>
-        <translation>le fichier n'est pas du texte UTF-8 ; enregistrez-le à nouveau en UTF-8</translation>
+        <translation>le fichier n&apos;est pas du texte UTF-8 ; enregistrez-le à nouveau en UTF-8</translation>
     </message>
     <message>
         <source>line 1: the lines end in a carriage return alone; save it again with CR LF or LF line ends</source>
         <translation>ligne 1 : les lignes finissent par un retour chariot seul ; enregistrez-le à nouveau avec des fins de ligne CR LF ou LF</translation>
     </message>
     <message>
-        <source>line 1: the header is not "%1"</source>
-        <translation>ligne 1 : l'en-tête n'est pas « %1 »</translation>
+        <source>line 1: the header is not &quot;%1&quot;</source>
+        <translation>ligne 1 : l&apos;en-tête n&apos;est pas « %1 »</translation>
     </message>
     <message>
         <source>garbled quotes</source>
@@ -1941,11 +1992,11 @@ Le carnet se remplit tout seul : chaque réponse d'une partie de Quintarlow! y e
     <name>quintarlow::SplashScreen</name>
     <message>
         <source>Made by the Quintarlow! team</source>
-        <translation>Par l'équipe de Quintarlow!</translation>
+        <translation>Par l&apos;équipe de Quintarlow!</translation>
     </message>
     <message>
         <source>Voice by Flite, made with Qt</source>
-        <translation>Voix d'eSpeak NG, fait avec Qt</translation>
+        <translation>Voix d&apos;eSpeak NG, fait avec Qt</translation>
     </message>
     <message>
         <source>Game Loading Please Wait.....</source>

@@ -5,71 +5,122 @@
     <name>Counts</name>
     <message numerus="yes">
         <source>%Ln try</source>
-        <translation><numerusform>%Ln tentativo</numerusform><numerusform>%Ln tentativi</numerusform></translation>
+        <translation>
+            <numerusform>%Ln tentativo</numerusform>
+            <numerusform>%Ln tentativi</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln tries</source>
-        <translation><numerusform>%Ln tentativo</numerusform><numerusform>%Ln tentativi</numerusform></translation>
+        <translation>
+            <numerusform>%Ln tentativo</numerusform>
+            <numerusform>%Ln tentativi</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln knows it</source>
-        <translation><numerusform>%Ln la sa</numerusform><numerusform>%Ln la sanno</numerusform></translation>
+        <translation>
+            <numerusform>%Ln la sa</numerusform>
+            <numerusform>%Ln la sanno</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln know it</source>
-        <translation><numerusform>%Ln la sa</numerusform><numerusform>%Ln la sanno</numerusform></translation>
+        <translation>
+            <numerusform>%Ln la sa</numerusform>
+            <numerusform>%Ln la sanno</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln keeps missing it</source>
-        <translation><numerusform>%Ln la sbaglia ancora</numerusform><numerusform>%Ln la sbagliano ancora</numerusform></translation>
+        <translation>
+            <numerusform>%Ln la sbaglia ancora</numerusform>
+            <numerusform>%Ln la sbagliano ancora</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln keep missing it</source>
-        <translation><numerusform>%Ln la sbaglia ancora</numerusform><numerusform>%Ln la sbagliano ancora</numerusform></translation>
+        <translation>
+            <numerusform>%Ln la sbaglia ancora</numerusform>
+            <numerusform>%Ln la sbagliano ancora</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) keeps missing it</source>
-        <translation><numerusform>%1 × %2 = %3: %4 bambino su %Ln la sbaglia ancora</numerusform><numerusform>%1 × %2 = %3: %4 bambino su %Ln la sbaglia ancora</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 bambino su %Ln la sbaglia ancora</numerusform>
+            <numerusform>%1 × %2 = %3: %4 bambino su %Ln la sbaglia ancora</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) keep missing it</source>
-        <translation><numerusform>%1 × %2 = %3: %4 bambini su %Ln la sbagliano ancora</numerusform><numerusform>%1 × %2 = %3: %4 bambini su %Ln la sbagliano ancora</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 bambini su %Ln la sbagliano ancora</numerusform>
+            <numerusform>%1 × %2 = %3: %4 bambini su %Ln la sbagliano ancora</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) is still learning it</source>
-        <translation><numerusform>%1 × %2 = %3: %4 bambino su %Ln la sta ancora imparando</numerusform><numerusform>%1 × %2 = %3: %4 bambino su %Ln la sta ancora imparando</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 bambino su %Ln la sta ancora imparando</numerusform>
+            <numerusform>%1 × %2 = %3: %4 bambino su %Ln la sta ancora imparando</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) are still learning it</source>
-        <translation><numerusform>%1 × %2 = %3: %4 bambini su %Ln la stanno ancora imparando</numerusform><numerusform>%1 × %2 = %3: %4 bambini su %Ln la stanno ancora imparando</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 bambini su %Ln la stanno ancora imparando</numerusform>
+            <numerusform>%1 × %2 = %3: %4 bambini su %Ln la stanno ancora imparando</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln answer(s) %1, %2 % right by %3.</source>
-        <translation><numerusform>%Ln risposta di %3 %1, %2 % giuste.</numerusform><numerusform>%Ln risposte di %3 %1, %2 % giuste.</numerusform></translation>
+        <translation>
+            <numerusform>%Ln risposta di %3 %1, %2 % giuste.</numerusform>
+            <numerusform>%Ln risposte di %3 %1, %2 % giuste.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln child(ren)</source>
-        <translation><numerusform>%Ln bambino</numerusform><numerusform>%Ln bambini</numerusform></translation>
+        <translation>
+            <numerusform>%Ln bambino</numerusform>
+            <numerusform>%Ln bambini</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln answer(s) %1, %2 % right.</source>
-        <translation><numerusform>%Ln risposta %1, %2 % giuste.</numerusform><numerusform>%Ln risposte %1, %2 % giuste.</numerusform></translation>
+        <translation>
+            <numerusform>%Ln risposta %1, %2 % giuste.</numerusform>
+            <numerusform>%Ln risposte %1, %2 % giuste.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Played alone against the computer: %Ln game(s), %1 won.</source>
-        <translation><numerusform>Da solo contro il computer: %Ln partita, %1 vinte.</numerusform><numerusform>Da solo contro il computer: %Ln partite, %1 vinte.</numerusform></translation>
+        <translation>
+            <numerusform>Da solo contro il computer: %Ln partita, %1 vinte.</numerusform>
+            <numerusform>Da solo contro il computer: %Ln partite, %1 vinte.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Answers are kept for %Ln day(s), then deleted.</source>
-        <translation><numerusform>Le risposte restano %Ln giorno, poi vengono cancellate.</numerusform><numerusform>Le risposte restano %Ln giorni, poi vengono cancellate.</numerusform></translation>
+        <translation>
+            <numerusform>Le risposte restano %Ln giorno, poi vengono cancellate.</numerusform>
+            <numerusform>Le risposte restano %Ln giorni, poi vengono cancellate.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Forget %1? All %Ln answer(s) that %1 gave are deleted from the practice record on this computer. This cannot be undone.</source>
-        <translation><numerusform>Dimenticare %1? La %Ln risposta di %1 viene cancellata dal quaderno di questo computer. Non si può annullare.</numerusform><numerusform>Dimenticare %1? Tutte le %Ln risposte di %1 vengono cancellate dal quaderno di questo computer. Non si può annullare.</numerusform></translation>
+        <translation>
+            <numerusform>Dimenticare %1? La %Ln risposta di %1 viene cancellata dal quaderno di questo computer. Non si può annullare.</numerusform>
+            <numerusform>Dimenticare %1? Tutte le %Ln risposte di %1 vengono cancellate dal quaderno di questo computer. Non si può annullare.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln learning it</source>
-        <translation><numerusform>%Ln la sta imparando</numerusform><numerusform>%Ln la stanno imparando</numerusform></translation>
+        <translation>
+            <numerusform>%Ln la sta imparando</numerusform>
+            <numerusform>%Ln la stanno imparando</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -94,8 +145,8 @@
         <translation>Il %1 il gioco non ha potuto scrivere il registro degli esercizi (%2), quindi le risposte date da allora non sono salvate. Libera spazio sul disco o lascia che il gioco scriva nella sua cartella, poi gioca di nuovo.</translation>
     </message>
     <message>
-        <source>d MMMM yyyy 'at' HH:mm</source>
-        <translation>d MMMM yyyy 'alle' HH:mm</translation>
+        <source>d MMMM yyyy &apos;at&apos; HH:mm</source>
+        <translation>d MMMM yyyy &apos;alle&apos; HH:mm</translation>
     </message>
     <message>
         <source>Quintarlow! is not keeping its practice record</source>
@@ -105,7 +156,7 @@
 <context>
     <name>Texts</name>
     <message>
-        <source>welcome to quintarlow,, enter your names and we'll get started!</source>
+        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
         <translation>benvenuti a quintarlow,, scrivete i vostri nomi e cominciamo!</translation>
     </message>
     <message>
@@ -169,11 +220,11 @@
         <translation>%1, è giusto, la casella va al blu. , ora tocca, al rosso</translation>
     </message>
     <message>
-        <source>IT'S RED's TURN</source>
+        <source>IT&apos;S RED&apos;s TURN</source>
         <translation>TOCCA AL ROSSO</translation>
     </message>
     <message>
-        <source>IT'S BLUE's TURN</source>
+        <source>IT&apos;S BLUE&apos;s TURN</source>
         <translation>TOCCA AL BLU</translation>
     </message>
     <message>
@@ -236,7 +287,7 @@
 <context>
     <name>main</name>
     <message>
-        <source>Play in LANGUAGE (%1), not the desktop's.</source>
+        <source>Play in LANGUAGE (%1), not the desktop&apos;s.</source>
         <translation>Giocare nella lingua LANGUAGE (%1), non in quella del desktop.</translation>
     </message>
 </context>
@@ -345,7 +396,7 @@
         <translation>Aprire il registro degli esercizi: quali tabelline sa ogni giocatore.</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
+        <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argomento inatteso «%1».</translation>
     </message>
     <message>
@@ -369,7 +420,7 @@
         <translation>nessuna immagine né suono in %1; si gioca senza</translation>
     </message>
     <message>
-        <source>Print NAME's practice settings, or set them.</source>
+        <source>Print NAME&apos;s practice settings, or set them.</source>
         <translation>Mostrare le impostazioni di esercizio di NAME, o cambiarle.</translation>
     </message>
     <message>
@@ -377,7 +428,7 @@
         <translation>Le tabelline che NAME esercita: come 3,4,6, o all (con --practice).</translation>
     </message>
     <message>
-        <source>Ask NAME's missed facts again: on or off (with --practice).</source>
+        <source>Ask NAME&apos;s missed facts again: on or off (with --practice).</source>
         <translation>Richiedere a NAME le tabelline sbagliate: on o off (con --practice).</translation>
     </message>
     <message>
@@ -389,7 +440,7 @@
         <translation>I secondi che NAME ha per rispondere, da 20 a 90 (con --practice).</translation>
     </message>
     <message>
-        <source>How well the computer plays NAME alone: easy, level (NAME's own) or hard (with --practice).</source>
+        <source>How well the computer plays NAME alone: easy, level (NAME&apos;s own) or hard (with --practice).</source>
         <translation>Quanto bene gioca il computer contro NAME da solo: easy, level (come NAME) o hard (con --practice).</translation>
     </message>
     <message>
@@ -397,7 +448,7 @@
         <translation>NAME è un giocatore nuovo, non ancora nel registro (con --practice).</translation>
     </message>
     <message>
-        <source>unexpected "%1"</source>
+        <source>unexpected &quot;%1&quot;</source>
         <translation>inatteso: «%1»</translation>
     </message>
     <message>
@@ -405,27 +456,27 @@
         <translation>--tables, --ask-missed, --path, --seconds e --opponent richiedono --practice NAME</translation>
     </message>
     <message>
-        <source>--practice needs a player's name</source>
+        <source>--practice needs a player&apos;s name</source>
         <translation>--practice richiede il nome di un giocatore</translation>
     </message>
     <message>
-        <source>the name has %1 characters, more than %2; a player's name has at most %2 characters and no control or invisible ones</source>
+        <source>the name has %1 characters, more than %2; a player&apos;s name has at most %2 characters and no control or invisible ones</source>
         <translation>il nome ha %1 caratteri, più di %2; un nome ha al massimo %2 caratteri e nessuno di controllo o invisibile</translation>
     </message>
     <message>
-        <source>the name holds a control or invisible character (%1); a player's name has at most %2 characters and no control or invisible ones</source>
+        <source>the name holds a control or invisible character (%1); a player&apos;s name has at most %2 characters and no control or invisible ones</source>
         <translation>il nome contiene un carattere di controllo o invisibile (%1); un nome ha al massimo %2 caratteri e nessuno di controllo o invisibile</translation>
     </message>
     <message>
-        <source>--%1 takes on or off, not "%2"</source>
+        <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <translation>--%1 accetta on o off, non «%2»</translation>
     </message>
     <message>
-        <source>--seconds takes a number from %1 to %2, not "%3"</source>
+        <source>--seconds takes a number from %1 to %2, not &quot;%3&quot;</source>
         <translation>--seconds accetta un numero da %1 a %2, non «%3»</translation>
     </message>
     <message>
-        <source>--opponent takes easy, level or hard, not "%1"</source>
+        <source>--opponent takes easy, level or hard, not &quot;%1&quot;</source>
         <translation>--opponent accetta easy, level o hard, non «%1»</translation>
     </message>
     <message>
@@ -506,7 +557,7 @@
         </translation>
     </message>
     <message>
-        <source>no school's record server is set in [record] (see the README, For schools)</source>
+        <source>no school&apos;s record server is set in [record] (see the README, For schools)</source>
         <translation>nessun server della scuola è indicato in [record] (vedi il README, For schools)</translation>
     </message>
     <message>
@@ -514,11 +565,11 @@
         <translation>--keep-days richiede un numero di giorni (0: finché non viene dimenticato)</translation>
     </message>
     <message>
-        <source>cannot set up the school's record server: %1</source>
+        <source>cannot set up the school&apos;s record server: %1</source>
         <translation>impossibile preparare il server della scuola: %1</translation>
     </message>
     <message>
-        <source>Write the practice record (or one player's part) as CSV.</source>
+        <source>Write the practice record (or one player&apos;s part) as CSV.</source>
         <translation>Scrivere il registro degli esercizi (o la parte di un giocatore) in CSV.</translation>
     </message>
     <message>
@@ -530,7 +581,7 @@
         <translation>Aggiungere le risposte di un file CSV esportato su un altro computer.</translation>
     </message>
     <message>
-        <source>Delete a player's answers and games from the practice record.</source>
+        <source>Delete a player&apos;s answers and games from the practice record.</source>
         <translation>Cancellare le risposte e le partite di un giocatore dal registro degli esercizi.</translation>
     </message>
     <message>
@@ -542,7 +593,7 @@
         <translation>Giocare senza leggere né scrivere il registro degli esercizi.</translation>
     </message>
     <message>
-        <source>Set up the school's record server named in [record]: tables, roles and their rights (run as the tables' owner).</source>
+        <source>Set up the school&apos;s record server named in [record]: tables, roles and their rights (run as the tables&apos; owner).</source>
         <translation>Preparare il server della scuola indicato in [record]: tabelle, ruoli e loro diritti (da eseguire come proprietario delle tabelle).</translation>
     </message>
     <message>
@@ -550,7 +601,7 @@
         <translation>Con --setup-school-server: un ruolo per ciascuna di queste classi.</translation>
     </message>
     <message>
-        <source>Delete from the school's record server what it no longer keeps (run as the tables' owner, from a timer).</source>
+        <source>Delete from the school&apos;s record server what it no longer keeps (run as the tables&apos; owner, from a timer).</source>
         <translation>Cancellare dal server della scuola ciò che non conserva più (da eseguire come proprietario delle tabelle, da un timer).</translation>
     </message>
     <message>
@@ -558,8 +609,8 @@
         <translation>Con --setup-school-server: cancellare le risposte più vecchie (0: conservarle finché non vengono dimenticate).</translation>
     </message>
     <message>
-        <source>Move a child to another class on the school's record server, with their answers and settings (a teacher of both classes).</source>
-        <translation>Spostare un bambino in un'altra classe sul server della scuola, con le sue risposte e impostazioni (un insegnante di entrambe le classi).</translation>
+        <source>Move a child to another class on the school&apos;s record server, with their answers and settings (a teacher of both classes).</source>
+        <translation>Spostare un bambino in un&apos;altra classe sul server della scuola, con le sue risposte e impostazioni (un insegnante di entrambe le classi).</translation>
     </message>
     <message>
         <source>With --move-player: the class the child is in.</source>
@@ -574,7 +625,7 @@
         <translation>--%1 richiede un %2</translation>
     </message>
     <message>
-        <source>cannot expire answers on the school's record server: %1</source>
+        <source>cannot expire answers on the school&apos;s record server: %1</source>
         <translation>impossibile cancellare le risposte scadute dal server della scuola: %1</translation>
     </message>
     <message>
@@ -582,11 +633,11 @@
         <translation>--move-player richiede --from-class e --to-class</translation>
     </message>
     <message>
-        <source>cannot move a child on the school's record server: %1</source>
+        <source>cannot move a child on the school&apos;s record server: %1</source>
         <translation>impossibile spostare il bambino sul server della scuola: %1</translation>
     </message>
     <message>
-        <source>Write the practice record's report as a PDF (the class's, or --player's; with --all one per player into a folder).</source>
+        <source>Write the practice record&apos;s report as a PDF (the class&apos;s, or --player&apos;s; with --all one per player into a folder).</source>
         <translation>Scrivere la relazione del registro degli esercizi in PDF (quella della classe, o di --player; con --all una per giocatore in una cartella).</translation>
     </message>
     <message>
@@ -602,7 +653,7 @@
         <translation>Con --report: fino a questo giorno (AAAA-MM-GG).</translation>
     </message>
     <message>
-        <source>With --report: the class sheet and every child's page in one PDF to print.</source>
+        <source>With --report: the class sheet and every child&apos;s page in one PDF to print.</source>
         <translation>Con --report: il foglio della classe e la pagina di ogni bambino in un solo PDF da stampare.</translation>
     </message>
     <message>
@@ -610,7 +661,7 @@
         <translation>Scrivere il foglio della classe, una riga per bambino, in CSV per un foglio di calcolo.</translation>
     </message>
     <message>
-        <source>With --report: every player's report and the class's, each in a file of its own.</source>
+        <source>With --report: every player&apos;s report and the class&apos;s, each in a file of its own.</source>
         <translation>Con --report: la relazione di ogni giocatore e quella della classe, ognuna in un file a sé.</translation>
     </message>
     <message>
@@ -622,12 +673,12 @@
         <translation>--all-in-one e --summary riguardano tutta la classe: togli --all e --player</translation>
     </message>
     <message>
-        <source>--all writes every player's report: leave out --player</source>
+        <source>--all writes every player&apos;s report: leave out --player</source>
         <translation>--all scrive la relazione di ogni giocatore: togli --player</translation>
     </message>
     <message>
         <source>--days counts back from today: leave out --from and --to</source>
-        <translation>--days conta all'indietro da oggi: togli --from e --to</translation>
+        <translation>--days conta all&apos;indietro da oggi: togli --from e --to</translation>
     </message>
     <message>
         <source>--days needs a number of days, 1 or more, such as --days 30</source>
@@ -640,7 +691,7 @@
     <message numerus="yes">
         <source>in the last %Ln day(s)</source>
         <translation>
-            <numerusform>nell'ultimo giorno</numerusform>
+            <numerusform>nell&apos;ultimo giorno</numerusform>
             <numerusform>negli ultimi %Ln giorni</numerusform>
         </translation>
     </message>
@@ -670,11 +721,11 @@
     </message>
     <message>
         <source>nobody has played yet, so there is no report to write.</source>
-        <translation>nessuno ha ancora giocato, quindi non c'è nessuna relazione da scrivere.</translation>
+        <translation>nessuno ha ancora giocato, quindi non c&apos;è nessuna relazione da scrivere.</translation>
     </message>
     <message>
         <source>cannot write every report: %1. Choose another folder and try again.</source>
-        <translation>impossibile scrivere tutte le relazioni: %1. Scegli un'altra cartella e riprova.</translation>
+        <translation>impossibile scrivere tutte le relazioni: %1. Scegli un&apos;altra cartella e riprova.</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %Ln report(s) into %1.</source>
@@ -791,7 +842,7 @@
     </message>
     <message>
         <source>this school year</source>
-        <translation>in quest'anno scolastico</translation>
+        <translation>in quest&apos;anno scolastico</translation>
     </message>
     <message>
         <source>since the first game</source>
@@ -799,7 +850,7 @@
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d MMMM yyyy</translation>
     </message>
     <message>
@@ -813,7 +864,7 @@
     </message>
     <message>
         <source>d MMMM</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d MMMM</translation>
     </message>
     <message>
@@ -833,7 +884,7 @@
     </message>
     <message>
         <source>same</source>
-        <comment>answers' speed</comment>
+        <comment>answers&apos; speed</comment>
         <translation>uguale</translation>
     </message>
     <message>
@@ -854,7 +905,7 @@
     </message>
     <message>
         <source>%1 × %2 = %3: missed its only try</source>
-        <translation>%1 × %2 = %3: sbagliata all'unico tentativo</translation>
+        <translation>%1 × %2 = %3: sbagliata all&apos;unico tentativo</translation>
     </message>
     <message>
         <source>%1 × %2 = %3: right once so far, in %4 seconds</source>
@@ -880,7 +931,7 @@
         <translation>Quintarlow!: il suono %1 manca o è danneggiato; al suo posto suona un breve bip.</translation>
     </message>
     <message>
-        <source>eSpeak NG has no voice for "%1" (install the package espeak-ng-data)</source>
+        <source>eSpeak NG has no voice for &quot;%1&quot; (install the package espeak-ng-data)</source>
         <translation>eSpeak NG non ha una voce per «%1» (installa il pacchetto espeak-ng-data)</translation>
     </message>
     <message>
@@ -889,7 +940,7 @@
     </message>
     <message>
         <source>Quintarlow!: the picture %1 is missing or damaged; the game goes on without it.</source>
-        <translation>Quintarlow!: l'immagine %1 manca o è danneggiata; il gioco va avanti senza.</translation>
+        <translation>Quintarlow!: l&apos;immagine %1 manca o è danneggiata; il gioco va avanti senza.</translation>
     </message>
 </context>
 <context>
@@ -899,15 +950,15 @@
         <translation>MASSIMO %1 CARATTERI</translation>
     </message>
     <message>
-        <source>The Red player's name has %1 characters, more than %2.<byte value="xd" />
+        <source>The Red player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
 Please type it again.</source>
-        <translation>Il nome del giocatore rosso ha %1 caratteri, più di %2.<byte value="xd" />
+        <translation>Il nome del giocatore rosso ha %1 caratteri, più di %2.<byte value="xd"/>
 Scrivilo di nuovo, per favore.</translation>
     </message>
     <message>
-        <source>The Blue player's name has %1 characters, more than %2.<byte value="xd" />
+        <source>The Blue player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
 Please type it again.</source>
-        <translation>Il nome del giocatore blu ha %1 caratteri, più di %2.<byte value="xd" />
+        <translation>Il nome del giocatore blu ha %1 caratteri, più di %2.<byte value="xd"/>
 Scrivilo di nuovo, per favore.</translation>
     </message>
     <message>
@@ -927,11 +978,11 @@ Scrivilo di nuovo, per favore.</translation>
         <translation>Rosso è ospite, non salvato</translation>
     </message>
     <message>
-        <source>Red player's name</source>
+        <source>Red player&apos;s name</source>
         <translation>Nome del giocatore rosso</translation>
     </message>
     <message>
-        <source>Blue player's name</source>
+        <source>Blue player&apos;s name</source>
         <translation>Nome del giocatore blu</translation>
     </message>
     <message>
@@ -939,33 +990,33 @@ Scrivilo di nuovo, per favore.</translation>
         <translation>BENVENUTI</translation>
     </message>
     <message>
-        <source>The same name cannot be entered for both players!<byte value="xd" />
+        <source>The same name cannot be entered for both players!<byte value="xd"/>
 please enter another name, or play against the computer.</source>
-        <translation>I due giocatori non possono avere lo stesso nome!<byte value="xd" />
+        <translation>I due giocatori non possono avere lo stesso nome!<byte value="xd"/>
 Scrivi un altro nome, oppure gioca contro il computer.</translation>
     </message>
     <message>
-        <source>A name must be entered for the Blue player!<byte value="xd" />
+        <source>A name must be entered for the Blue player!<byte value="xd"/>
 please retry.</source>
-        <translation>Il giocatore blu deve scrivere il suo nome!<byte value="xd" />
+        <translation>Il giocatore blu deve scrivere il suo nome!<byte value="xd"/>
 Riprova.</translation>
     </message>
     <message>
-        <source>Names must be entered for both players!<byte value="xd" />
+        <source>Names must be entered for both players!<byte value="xd"/>
 please retry.</source>
-        <translation>Tutti e due i giocatori devono scrivere il loro nome!<byte value="xd" />
+        <translation>Tutti e due i giocatori devono scrivere il loro nome!<byte value="xd"/>
 Riprova.</translation>
     </message>
     <message>
-        <source>The Red player's name holds a control or invisible character (%1).<byte value="xd" />
+        <source>The Red player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
 Please type it again.</source>
-        <translation>Il nome del giocatore rosso contiene un carattere di controllo o invisibile (%1).<byte value="xd" />
+        <translation>Il nome del giocatore rosso contiene un carattere di controllo o invisibile (%1).<byte value="xd"/>
 Scrivilo di nuovo, per favore.</translation>
     </message>
     <message>
-        <source>The Blue player's name holds a control or invisible character (%1).<byte value="xd" />
+        <source>The Blue player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
 Please type it again.</source>
-        <translation>Il nome del giocatore blu contiene un carattere di controllo o invisibile (%1).<byte value="xd" />
+        <translation>Il nome del giocatore blu contiene un carattere di controllo o invisibile (%1).<byte value="xd"/>
 Scrivilo di nuovo, per favore.</translation>
     </message>
 </context>
@@ -1076,7 +1127,7 @@ Scrivilo di nuovo, per favore.</translation>
     </message>
     <message>
         <source>d MMM yy</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d/M/yy</translation>
     </message>
     <message>
@@ -1113,7 +1164,7 @@ Scrivilo di nuovo, per favore.</translation>
     </message>
     <message>
         <source>Every table from 1 to 12, as in any game</source>
-        <translation>Tutte le tabelline dall'1 al 12, come in ogni partita</translation>
+        <translation>Tutte le tabelline dall&apos;1 al 12, come in ogni partita</translation>
     </message>
     <message>
         <source>Ask again what I &amp;miss</source>
@@ -1133,7 +1184,7 @@ Scrivilo di nuovo, per favore.</translation>
     </message>
     <message>
         <source>A few new facts at a time among known ones, each known fact back on its day of review, the tables in the order they build on each other (or the tables chosen)</source>
-        <translation>Poche moltiplicazioni nuove alla volta tra quelle sapute, ognuna saputa torna nel suo giorno di ripasso, le tabelline nell'ordine in cui si appoggiano l'una sull'altra (o quelle scelte)</translation>
+        <translation>Poche moltiplicazioni nuove alla volta tra quelle sapute, ognuna saputa torna nel suo giorno di ripasso, le tabelline nell&apos;ordine in cui si appoggiano l&apos;una sull&apos;altra (o quelle scelte)</translation>
     </message>
     <message>
         <source>Time to a&amp;nswer:</source>
@@ -1149,7 +1200,7 @@ Scrivilo di nuovo, per favore.</translation>
     </message>
     <message>
         <source>The seconds this child has for each question; the other player keeps their own</source>
-        <translation>I secondi che questo bambino ha per ogni domanda; l'altro giocatore tiene i suoi</translation>
+        <translation>I secondi che questo bambino ha per ogni domanda; l&apos;altro giocatore tiene i suoi</translation>
     </message>
     <message>
         <source>The &amp;computer plays:</source>
@@ -1160,7 +1211,7 @@ Scrivilo di nuovo, per favore.</translation>
         <translation>Facile</translation>
     </message>
     <message>
-        <source>At the child's level</source>
+        <source>At the child&apos;s level</source>
         <translation>Al livello del bambino</translation>
     </message>
     <message>
@@ -1172,7 +1223,7 @@ Scrivilo di nuovo, per favore.</translation>
         <translation>Il computer gioca</translation>
     </message>
     <message>
-        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child's level as often as the child was in their last 50 answers</source>
+        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child&apos;s level as often as the child was in their last 50 answers</source>
         <translation>Quando questo bambino gioca da solo: facile è giusto circa metà delle volte e lento, difficile nove volte su dieci e veloce, al livello del bambino quanto il bambino nelle sue ultime 50 risposte</translation>
     </message>
     <message>
@@ -1189,7 +1240,7 @@ Scrivilo di nuovo, per favore.</translation>
     </message>
     <message>
         <source>Every table from 1 to 12, as in any game. Changes count from the next game.</source>
-        <translation>Tutte le tabelline dall'1 al 12, come in ogni partita. Le modifiche valgono dalla prossima partita.</translation>
+        <translation>Tutte le tabelline dall&apos;1 al 12, come in ogni partita. Le modifiche valgono dalla prossima partita.</translation>
     </message>
     <message>
         <source> Changes count from the next game.</source>
@@ -1200,15 +1251,15 @@ Scrivilo di nuovo, per favore.</translation>
     <name>quintarlow::PracticeWords</name>
     <message>
         <source>the list of tables is empty (give tables like 3,4,6 or all)</source>
-        <translation>l'elenco delle tabelline è vuoto (indica tabelline come 3,4,6 o all)</translation>
+        <translation>l&apos;elenco delle tabelline è vuoto (indica tabelline come 3,4,6 o all)</translation>
     </message>
     <message>
-        <source>"%1" has an empty entry</source>
+        <source>&quot;%1&quot; has an empty entry</source>
         <translation>«%1» ha una voce vuota</translation>
     </message>
     <message>
-        <source>"%1" is not a table from 1 to 12</source>
-        <translation>«%1» non è una tabellina dall'1 al 12</translation>
+        <source>&quot;%1&quot; is not a table from 1 to 12</source>
+        <translation>«%1» non è una tabellina dall&apos;1 al 12</translation>
     </message>
     <message>
         <source>following the learning path</source>
@@ -1266,7 +1317,7 @@ Scrivilo di nuovo, per favore.</translation>
     </message>
     <message>
         <source>Learning the %1s, the last table of the path.</source>
-        <translation>Impara la tabellina del %1, l'ultima del percorso.</translation>
+        <translation>Impara la tabellina del %1, l&apos;ultima del percorso.</translation>
     </message>
     <message>
         <source>Learning the %1s; the %2s come next.</source>
@@ -1294,7 +1345,7 @@ Scrivilo di nuovo, per favore.</translation>
     </message>
     <message>
         <source>d MMM yyyy</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d MMM yyyy</translation>
     </message>
     <message>
@@ -1326,7 +1377,7 @@ Scrivilo di nuovo, per favore.</translation>
         <translation>Salva &amp;tutti…</translation>
     </message>
     <message>
-        <source>Every player's report and the class's, each a PDF of its own in one folder</source>
+        <source>Every player&apos;s report and the class&apos;s, each a PDF of its own in one folder</source>
         <translation>Il resoconto di ogni giocatore e quello della classe, ognuno un PDF in una cartella</translation>
     </message>
     <message>
@@ -1349,7 +1400,7 @@ Scrivilo di nuovo, per favore.</translation>
         <source>The practice record could not be read, so there is nothing to show. Nothing in it was changed or deleted.%1
 
 %2</source>
-        <translation>Il quaderno degli esercizi non si è potuto leggere, quindi non c'è nulla da mostrare. Nulla è stato modificato o cancellato.%1
+        <translation>Il quaderno degli esercizi non si è potuto leggere, quindi non c&apos;è nulla da mostrare. Nulla è stato modificato o cancellato.%1
 
 %2</translation>
     </message>
@@ -1366,12 +1417,12 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
         <translation>Ogni bambino conta con le sue risposte: una casella ha il colore della maggior parte, il suo numero quanti la sbagliano ancora. </translation>
     </message>
     <message>
-        <source>A cell's number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
+        <source>A cell&apos;s number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
         <translation>Il numero di una casella: i secondi che di solito servono alle risposte giuste negli ultimi tre tentativi, su cui si decide il colore. Una stella arancione: impostazioni di esercizio proprie. </translation>
     </message>
     <message>
-        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period's end, even from tries before it.</source>
-        <translation>Righe: primo fattore; colonne: secondo. Colori: com'era ogni moltiplicazione alla fine del periodo, anche da tentativi precedenti.</translation>
+        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period&apos;s end, even from tries before it.</source>
+        <translation>Righe: primo fattore; colonne: secondo. Colori: com&apos;era ogni moltiplicazione alla fine del periodo, anche da tentativi precedenti.</translation>
     </message>
     <message>
         <source>Facts most children miss</source>
@@ -1398,12 +1449,12 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
         <translation>Percorso</translation>
     </message>
     <message>
-        <source>Not on the learning path: tick "Follow the learning path" under Practice settings.</source>
+        <source>Not on the learning path: tick &quot;Follow the learning path&quot; under Practice settings.</source>
         <translation>Non segue il percorso: spunta «Seguire il percorso» in Impostazioni di esercizio.</translation>
     </message>
     <message>
         <source>The report could not be saved: %1. Choose another folder and try again.</source>
-        <translation>Il resoconto non si è potuto salvare: %1. Scegli un'altra cartella e riprova.</translation>
+        <translation>Il resoconto non si è potuto salvare: %1. Scegli un&apos;altra cartella e riprova.</translation>
     </message>
     <message>
         <source>Save Report</source>
@@ -1415,7 +1466,7 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
     </message>
     <message>
         <source>Not every report could be saved: %1. Choose another folder and try again.</source>
-        <translation>Non tutti i resoconti si sono potuti salvare: %1. Scegli un'altra cartella e riprova.</translation>
+        <translation>Non tutti i resoconti si sono potuti salvare: %1. Scegli un&apos;altra cartella e riprova.</translation>
     </message>
     <message>
         <source>Save All Reports</source>
@@ -1555,7 +1606,7 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
     </message>
     <message>
         <source>d MMM</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d MMM</translation>
     </message>
     <message>
@@ -1571,7 +1622,7 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
         <translation>Risposte dal %1 al %2. </translation>
     </message>
     <message>
-        <source>A cell's colour is what most children show; its number, how many keep missing it.</source>
+        <source>A cell&apos;s colour is what most children show; its number, how many keep missing it.</source>
         <translation>Il colore di una casella è quello della maggior parte; il numero, quanti la sbagliano ancora.</translation>
     </message>
     <message>
@@ -1634,8 +1685,8 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
 <context>
     <name>quintarlow::RecordWords</name>
     <message>
-        <source>the record holds an answer (%1) with the unknown outcome "%2"</source>
-        <translation>il quaderno contiene una risposta (%1) con l'esito sconosciuto «%2»</translation>
+        <source>the record holds an answer (%1) with the unknown outcome &quot;%2&quot;</source>
+        <translation>il quaderno contiene una risposta (%1) con l&apos;esito sconosciuto «%2»</translation>
     </message>
     <message>
         <source>no id read</source>
@@ -1654,15 +1705,15 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
         <translation>il quaderno è alla versione %1, più nuova di quella che questo programma conosce (%2)</translation>
     </message>
     <message>
-        <source>the record's tables cannot be set up: %1</source>
+        <source>the record&apos;s tables cannot be set up: %1</source>
         <translation>le tabelle del quaderno non si possono preparare: %1</translation>
     </message>
     <message>
-        <source>the record's version cannot be read</source>
+        <source>the record&apos;s version cannot be read</source>
         <translation>la versione del quaderno non si può leggere</translation>
     </message>
     <message>
-        <source>the record's write-ahead log could not be emptied while another program reads the record</source>
+        <source>the record&apos;s write-ahead log could not be emptied while another program reads the record</source>
         <translation>il log write-ahead del quaderno non si è potuto svuotare mentre un altro programma lo legge</translation>
     </message>
     <message>
@@ -1671,7 +1722,7 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
     </message>
     <message>
         <source>Try again once the other program (a game, an import, a backup) is done with it.</source>
-        <translation>Riprova quando l'altro programma (una partita, un'importazione, un backup) avrà finito.</translation>
+        <translation>Riprova quando l&apos;altro programma (una partita, un&apos;importazione, un backup) avrà finito.</translation>
     </message>
     <message>
         <source>damaged and cannot be moved aside</source>
@@ -1691,10 +1742,10 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
     </message>
     <message>
         <source>Use the newer Quintarlow! that wrote it (its --export-record writes a file this version imports), or move the file aside to start a fresh record.</source>
-        <translation>Usa il Quintarlow! più nuovo che l'ha scritto (il suo --export-record scrive un file che questa versione importa), o sposta il file per iniziare un quaderno nuovo.</translation>
+        <translation>Usa il Quintarlow! più nuovo che l&apos;ha scritto (il suo --export-record scrive un file che questa versione importa), o sposta il file per iniziare un quaderno nuovo.</translation>
     </message>
     <message>
-        <source>it is another program's SQLite database (tables %1), not a practice record</source>
+        <source>it is another program&apos;s SQLite database (tables %1), not a practice record</source>
         <translation>è il database SQLite di un altro programma (tabelle %1), non un quaderno degli esercizi</translation>
     </message>
     <message>
@@ -1702,15 +1753,15 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
         <translation>Sposta quel file fuori dalla cartella %1 (il gioco vi inizierà un quaderno nuovo), o rimetti il quaderno degli esercizi.</translation>
     </message>
     <message>
-        <source>the record server's settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
+        <source>the record server&apos;s settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
         <translation>le impostazioni del server in [record] contengono una chiave password, che il gioco non usa: togli quella riga e metti la password nel file indicato da passfile= (vedi il README, For schools)</translation>
     </message>
     <message>
-        <source>the record server's settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
+        <source>the record server&apos;s settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
         <translation>le impostazioni del server in [record] contengono un port= che non è un numero di porta (da 1 a 65535): correggilo (vedi il README, For schools)</translation>
     </message>
     <message>
-        <source>the record server's settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
+        <source>the record server&apos;s settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
         <translation>le impostazioni del server in [record] contengono un sslmode= che non è nessuno di %1: correggilo (vedi il README, For schools)</translation>
     </message>
     <message>
@@ -1718,55 +1769,55 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
         <translation>il file indicato da passfile= in [record] viene ignorato, perché altri oltre al proprietario possono leggerlo (PostgreSQL accetta solo un file di modo 0600): rendilo privato con chmod 600</translation>
     </message>
     <message>
-        <source>the school's record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
+        <source>the school&apos;s record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
         <translation>il server della scuola chiede una password e non ne è stata trovata nessuna: aggiungi la riga host:port:database:user:password al file indicato da passfile= in [record] (o ~/.pgpass)</translation>
     </message>
     <message>
-        <source>the school's record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
-        <translation>il server della scuola ha rifiutato l'accesso (autenticazione fallita): controlla user= in [record] e la password nel passfile</translation>
+        <source>the school&apos;s record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
+        <translation>il server della scuola ha rifiutato l&apos;accesso (autenticazione fallita): controlla user= in [record] e la password nel passfile</translation>
     </message>
     <message>
-        <source>the school's record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
-        <translation>il server della scuola non fa entrare nessuno da qui con quell'utente: il suo pg_hba.conf deve avere una riga per questo computer</translation>
+        <source>the school&apos;s record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
+        <translation>il server della scuola non fa entrare nessuno da qui con quell&apos;utente: il suo pg_hba.conf deve avere una riga per questo computer</translation>
     </message>
     <message>
-        <source>the school's record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
+        <source>the school&apos;s record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
         <translation>il server della scuola non ha un database con il nome dato da database= in [record]: correggilo, o prepara il server</translation>
     </message>
     <message>
-        <source>the school's record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
-        <translation>il server della scuola non conosce nessun utente con il nome dato da user= in [record]: correggilo, o chiedi quell'accesso</translation>
+        <source>the school&apos;s record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
+        <translation>il server della scuola non conosce nessun utente con il nome dato da user= in [record]: correggilo, o chiedi quell&apos;accesso</translation>
     </message>
     <message>
-        <source>the encrypted connection to the school's record server failed: check sslmode= and sslrootcert= in [record]</source>
+        <source>the encrypted connection to the school&apos;s record server failed: check sslmode= and sslrootcert= in [record]</source>
         <translation>la connessione cifrata al server della scuola non è riuscita: controlla sslmode= e sslrootcert= in [record]</translation>
     </message>
     <message>
-        <source>the school's record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
+        <source>the school&apos;s record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
         <translation>il server della scuola non è raggiungibile: controlla che sia acceso e che host= e port= in [record] lo indichino</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server is reachable again; kept answers are sent</source>
+        <source>quintarlow: the school&apos;s record server is reachable again; kept answers are sent</source>
         <translation>quintarlow: il server della scuola è di nuovo raggiungibile; le risposte conservate vengono inviate</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server cannot be reached; answers are kept on this computer and sent later</source>
+        <source>quintarlow: the school&apos;s record server cannot be reached; answers are kept on this computer and sent later</source>
         <translation>quintarlow: il server della scuola non è raggiungibile; le risposte restano su questo computer e vengono inviate dopo</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
+        <source>quintarlow: the school&apos;s record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
         <translation>quintarlow: il server della scuola ha un quaderno più nuovo di quello che questa versione del gioco conosce; le risposte restano su questo computer</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server refused the answers; answers are kept on this computer and sent later</source>
+        <source>quintarlow: the school&apos;s record server refused the answers; answers are kept on this computer and sent later</source>
         <translation>quintarlow: il server della scuola ha rifiutato le risposte; le risposte restano su questo computer e vengono inviate dopo</translation>
     </message>
     <message>
-        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school's record server</source>
+        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school&apos;s record server</source>
         <translation>quintarlow: il quaderno su questo computer non si può leggere, quindi nulla viene inviato al server della scuola</translation>
     </message>
     <message>
-        <source>quintarlow: answers cannot be sent to the school's record server; answers are kept on this computer and sent later</source>
+        <source>quintarlow: answers cannot be sent to the school&apos;s record server; answers are kept on this computer and sent later</source>
         <translation>quintarlow: le risposte non si possono inviare al server della scuola; restano su questo computer e vengono inviate dopo</translation>
     </message>
     <message>
@@ -1779,7 +1830,7 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
     </message>
     <message>
         <source>the practice record is locked by another program (another import, a game, a backup) for more than %1 s. Try again once it is done</source>
-        <translation>il quaderno degli esercizi è bloccato da un altro programma (un'altra importazione, una partita, un backup) da più di %1 s. Riprova quando avrà finito</translation>
+        <translation>il quaderno degli esercizi è bloccato da un altro programma (un&apos;altra importazione, una partita, un backup) da più di %1 s. Riprova quando avrà finito</translation>
     </message>
     <message>
         <source>Made the role %1.</source>
@@ -1806,7 +1857,7 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
         <translation>Tabelle portate dalla versione %1 alla %2.</translation>
     </message>
     <message>
-        <source>the classes "%1" and "%2" would share the role %3; name them apart by a letter or digit</source>
+        <source>the classes &quot;%1&quot; and &quot;%2&quot; would share the role %3; name them apart by a letter or digit</source>
         <translation>le classi «%1» e «%2» condividerebbero il ruolo %3; distinguile con una lettera o una cifra</translation>
     </message>
     <message>
@@ -1822,7 +1873,7 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
         <translation>Era già tutto pronto; non è cambiato nulla.</translation>
     </message>
     <message>
-        <source>the tables are at version %1, this program's at %2: run --setup-school-server first</source>
+        <source>the tables are at version %1, this program&apos;s at %2: run --setup-school-server first</source>
         <translation>le tabelle sono alla versione %1, questo programma alla %2: esegui prima --setup-school-server</translation>
     </message>
     <message>
@@ -1838,23 +1889,23 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
         <translation>la connessione si è interrotta</translation>
     </message>
     <message>
-        <source>the school's record server holds a newer record than this version of the game knows</source>
+        <source>the school&apos;s record server holds a newer record than this version of the game knows</source>
         <translation>il server della scuola ha un quaderno più nuovo di quello che questa versione del gioco conosce</translation>
     </message>
     <message>
-        <source>the school's record server cannot be read</source>
+        <source>the school&apos;s record server cannot be read</source>
         <translation>il server della scuola non si può leggere</translation>
     </message>
     <message>
-        <source>the school's record server has no practice record this version of the game can read</source>
+        <source>the school&apos;s record server has no practice record this version of the game can read</source>
         <translation>il server della scuola non ha un quaderno che questa versione del gioco sappia leggere</translation>
     </message>
     <message>
-        <source>the school's record server cannot be read (%1)</source>
+        <source>the school&apos;s record server cannot be read (%1)</source>
         <translation>il server della scuola non si può leggere (%1)</translation>
     </message>
     <message>
-        <source>the school's record server refused the answers (%1)</source>
+        <source>the school&apos;s record server refused the answers (%1)</source>
         <translation>il server della scuola ha rifiutato le risposte (%1)</translation>
     </message>
     <message>
@@ -1875,7 +1926,7 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
     </message>
     <message>
         <source>turn, a, b or product is not a number in range</source>
-        <translation>turn, a, b o product non è un numero nell'intervallo</translation>
+        <translation>turn, a, b o product non è un numero nell&apos;intervallo</translation>
     </message>
     <message>
         <source>product is not a times b</source>
@@ -1895,7 +1946,7 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
     </message>
     <message>
         <source>ms is not a number in range</source>
-        <translation>ms non è un numero nell'intervallo</translation>
+        <translation>ms non è un numero nell&apos;intervallo</translation>
     </message>
     <message>
         <source>line 1: the file begins with two byte-order marks; save it again as UTF-8 with one (or none)</source>
@@ -1910,8 +1961,8 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
         <translation>riga 1: le righe finiscono con un solo ritorno a capo; salvalo di nuovo con fine riga CR LF o LF</translation>
     </message>
     <message>
-        <source>line 1: the header is not "%1"</source>
-        <translation>riga 1: l'intestazione non è «%1»</translation>
+        <source>line 1: the header is not &quot;%1&quot;</source>
+        <translation>riga 1: l&apos;intestazione non è «%1»</translation>
     </message>
     <message>
         <source>garbled quotes</source>

@@ -5,71 +5,122 @@
     <name>Counts</name>
     <message numerus="yes">
         <source>%Ln try</source>
-        <translation><numerusform>%Ln forsøk</numerusform><numerusform>%Ln forsøk</numerusform></translation>
+        <translation>
+            <numerusform>%Ln forsøk</numerusform>
+            <numerusform>%Ln forsøk</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln tries</source>
-        <translation><numerusform>%Ln forsøk</numerusform><numerusform>%Ln forsøk</numerusform></translation>
+        <translation>
+            <numerusform>%Ln forsøk</numerusform>
+            <numerusform>%Ln forsøk</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln knows it</source>
-        <translation><numerusform>%Ln kan det</numerusform><numerusform>%Ln kan det</numerusform></translation>
+        <translation>
+            <numerusform>%Ln kan det</numerusform>
+            <numerusform>%Ln kan det</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln know it</source>
-        <translation><numerusform>%Ln kan det</numerusform><numerusform>%Ln kan det</numerusform></translation>
+        <translation>
+            <numerusform>%Ln kan det</numerusform>
+            <numerusform>%Ln kan det</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln keeps missing it</source>
-        <translation><numerusform>%Ln bommer fortsatt</numerusform><numerusform>%Ln bommer fortsatt</numerusform></translation>
+        <translation>
+            <numerusform>%Ln bommer fortsatt</numerusform>
+            <numerusform>%Ln bommer fortsatt</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln keep missing it</source>
-        <translation><numerusform>%Ln bommer fortsatt</numerusform><numerusform>%Ln bommer fortsatt</numerusform></translation>
+        <translation>
+            <numerusform>%Ln bommer fortsatt</numerusform>
+            <numerusform>%Ln bommer fortsatt</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) keeps missing it</source>
-        <translation><numerusform>%1 × %2 = %3: %4 av %Ln barn bommer fortsatt</numerusform><numerusform>%1 × %2 = %3: %4 av %Ln barn bommer fortsatt</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 av %Ln barn bommer fortsatt</numerusform>
+            <numerusform>%1 × %2 = %3: %4 av %Ln barn bommer fortsatt</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) keep missing it</source>
-        <translation><numerusform>%1 × %2 = %3: %4 av %Ln barn bommer fortsatt</numerusform><numerusform>%1 × %2 = %3: %4 av %Ln barn bommer fortsatt</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 av %Ln barn bommer fortsatt</numerusform>
+            <numerusform>%1 × %2 = %3: %4 av %Ln barn bommer fortsatt</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) is still learning it</source>
-        <translation><numerusform>%1 × %2 = %3: %4 av %Ln barn lærer det ennå</numerusform><numerusform>%1 × %2 = %3: %4 av %Ln barn lærer det ennå</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 av %Ln barn lærer det ennå</numerusform>
+            <numerusform>%1 × %2 = %3: %4 av %Ln barn lærer det ennå</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 × %2 = %3: %4 of %Ln child(ren) are still learning it</source>
-        <translation><numerusform>%1 × %2 = %3: %4 av %Ln barn lærer det ennå</numerusform><numerusform>%1 × %2 = %3: %4 av %Ln barn lærer det ennå</numerusform></translation>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 av %Ln barn lærer det ennå</numerusform>
+            <numerusform>%1 × %2 = %3: %4 av %Ln barn lærer det ennå</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln answer(s) %1, %2 % right by %3.</source>
-        <translation><numerusform>%Ln svar fra %3 %1, %2 % riktige.</numerusform><numerusform>%Ln svar fra %3 %1, %2 % riktige.</numerusform></translation>
+        <translation>
+            <numerusform>%Ln svar fra %3 %1, %2 % riktige.</numerusform>
+            <numerusform>%Ln svar fra %3 %1, %2 % riktige.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln child(ren)</source>
-        <translation><numerusform>%Ln barn</numerusform><numerusform>%Ln barn</numerusform></translation>
+        <translation>
+            <numerusform>%Ln barn</numerusform>
+            <numerusform>%Ln barn</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln answer(s) %1, %2 % right.</source>
-        <translation><numerusform>%Ln svar %1, %2 % riktige.</numerusform><numerusform>%Ln svar %1, %2 % riktige.</numerusform></translation>
+        <translation>
+            <numerusform>%Ln svar %1, %2 % riktige.</numerusform>
+            <numerusform>%Ln svar %1, %2 % riktige.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Played alone against the computer: %Ln game(s), %1 won.</source>
-        <translation><numerusform>Spilte alene mot datamaskinen: %Ln spill, %1 vunnet.</numerusform><numerusform>Spilte alene mot datamaskinen: %Ln spill, %1 vunnet.</numerusform></translation>
+        <translation>
+            <numerusform>Spilte alene mot datamaskinen: %Ln spill, %1 vunnet.</numerusform>
+            <numerusform>Spilte alene mot datamaskinen: %Ln spill, %1 vunnet.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Answers are kept for %Ln day(s), then deleted.</source>
-        <translation><numerusform>Svarene tas vare på i %Ln dag og slettes så.</numerusform><numerusform>Svarene tas vare på i %Ln dager og slettes så.</numerusform></translation>
+        <translation>
+            <numerusform>Svarene tas vare på i %Ln dag og slettes så.</numerusform>
+            <numerusform>Svarene tas vare på i %Ln dager og slettes så.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Forget %1? All %Ln answer(s) that %1 gave are deleted from the practice record on this computer. This cannot be undone.</source>
-        <translation><numerusform>Glemme %1? Alle %Ln svar fra %1 slettes fra øvingsboka på denne datamaskinen. Det kan ikke angres.</numerusform><numerusform>Glemme %1? Alle %Ln svar fra %1 slettes fra øvingsboka på denne datamaskinen. Det kan ikke angres.</numerusform></translation>
+        <translation>
+            <numerusform>Glemme %1? Alle %Ln svar fra %1 slettes fra øvingsboka på denne datamaskinen. Det kan ikke angres.</numerusform>
+            <numerusform>Glemme %1? Alle %Ln svar fra %1 slettes fra øvingsboka på denne datamaskinen. Det kan ikke angres.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln learning it</source>
-        <translation><numerusform>%Ln lærer det ennå</numerusform><numerusform>%Ln lærer det ennå</numerusform></translation>
+        <translation>
+            <numerusform>%Ln lærer det ennå</numerusform>
+            <numerusform>%Ln lærer det ennå</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -94,8 +145,8 @@
         <translation>%1 kunne ikke spillet skrive øvingsloggen (%2), så svarene som er spilt siden da, er ikke lagret. Lag plass på disken eller la spillet skrive i mappen sin, og spill så igjen.</translation>
     </message>
     <message>
-        <source>d MMMM yyyy 'at' HH:mm</source>
-        <translation>d. MMMM yyyy 'kl.' HH:mm</translation>
+        <source>d MMMM yyyy &apos;at&apos; HH:mm</source>
+        <translation>d. MMMM yyyy &apos;kl.&apos; HH:mm</translation>
     </message>
     <message>
         <source>Quintarlow! is not keeping its practice record</source>
@@ -105,7 +156,7 @@
 <context>
     <name>Texts</name>
     <message>
-        <source>welcome to quintarlow,, enter your names and we'll get started!</source>
+        <source>welcome to quintarlow,, enter your names and we&apos;ll get started!</source>
         <translation>velkommen til quintarlow,, skriv inn navnene deres, så setter vi i gang!</translation>
     </message>
     <message>
@@ -169,11 +220,11 @@
         <translation>%1, det er riktig, blå får ruten. , nå er det, rød sin tur</translation>
     </message>
     <message>
-        <source>IT'S RED's TURN</source>
+        <source>IT&apos;S RED&apos;s TURN</source>
         <translation>RØD SIN TUR</translation>
     </message>
     <message>
-        <source>IT'S BLUE's TURN</source>
+        <source>IT&apos;S BLUE&apos;s TURN</source>
         <translation>BLÅ SIN TUR</translation>
     </message>
     <message>
@@ -236,7 +287,7 @@
 <context>
     <name>main</name>
     <message>
-        <source>Play in LANGUAGE (%1), not the desktop's.</source>
+        <source>Play in LANGUAGE (%1), not the desktop&apos;s.</source>
         <translation>Spill på språket LANGUAGE (%1), ikke skrivebordets.</translation>
     </message>
 </context>
@@ -345,7 +396,7 @@
         <translation>Åpne øvingsloggen: hvilke gangestykker hver spiller kan.</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
+        <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Uventet argument «%1».</translation>
     </message>
     <message>
@@ -369,7 +420,7 @@
         <translation>ingen bilder eller lyder i %1; spiller uten dem</translation>
     </message>
     <message>
-        <source>Print NAME's practice settings, or set them.</source>
+        <source>Print NAME&apos;s practice settings, or set them.</source>
         <translation>Vis øvingsinnstillingene til NAME, eller endre dem.</translation>
     </message>
     <message>
@@ -377,7 +428,7 @@
         <translation>Gangetabellene NAME øver på: som 3,4,6, eller all (med --practice).</translation>
     </message>
     <message>
-        <source>Ask NAME's missed facts again: on or off (with --practice).</source>
+        <source>Ask NAME&apos;s missed facts again: on or off (with --practice).</source>
         <translation>Spør NAME igjen om gangestykkene som ble feil: on eller off (med --practice).</translation>
     </message>
     <message>
@@ -389,7 +440,7 @@
         <translation>Sekundene NAME har til å svare, 20 til 90 (med --practice).</translation>
     </message>
     <message>
-        <source>How well the computer plays NAME alone: easy, level (NAME's own) or hard (with --practice).</source>
+        <source>How well the computer plays NAME alone: easy, level (NAME&apos;s own) or hard (with --practice).</source>
         <translation>Hvor godt datamaskinen spiller mot NAME alene: easy, level (som NAME) eller hard (med --practice).</translation>
     </message>
     <message>
@@ -397,7 +448,7 @@
         <translation>NAME er en ny spiller, ikke i loggen ennå (med --practice).</translation>
     </message>
     <message>
-        <source>unexpected "%1"</source>
+        <source>unexpected &quot;%1&quot;</source>
         <translation>uventet: «%1»</translation>
     </message>
     <message>
@@ -405,27 +456,27 @@
         <translation>--tables, --ask-missed, --path, --seconds og --opponent trenger --practice NAME</translation>
     </message>
     <message>
-        <source>--practice needs a player's name</source>
+        <source>--practice needs a player&apos;s name</source>
         <translation>--practice trenger navnet til en spiller</translation>
     </message>
     <message>
-        <source>the name has %1 characters, more than %2; a player's name has at most %2 characters and no control or invisible ones</source>
+        <source>the name has %1 characters, more than %2; a player&apos;s name has at most %2 characters and no control or invisible ones</source>
         <translation>navnet har %1 tegn, mer enn %2; et navn har høyst %2 tegn og ingen kontrolltegn eller usynlige tegn</translation>
     </message>
     <message>
-        <source>the name holds a control or invisible character (%1); a player's name has at most %2 characters and no control or invisible ones</source>
+        <source>the name holds a control or invisible character (%1); a player&apos;s name has at most %2 characters and no control or invisible ones</source>
         <translation>navnet har et kontrolltegn eller et usynlig tegn (%1); et navn har høyst %2 tegn og ingen kontrolltegn eller usynlige tegn</translation>
     </message>
     <message>
-        <source>--%1 takes on or off, not "%2"</source>
+        <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <translation>--%1 tar on eller off, ikke «%2»</translation>
     </message>
     <message>
-        <source>--seconds takes a number from %1 to %2, not "%3"</source>
+        <source>--seconds takes a number from %1 to %2, not &quot;%3&quot;</source>
         <translation>--seconds tar et tall fra %1 til %2, ikke «%3»</translation>
     </message>
     <message>
-        <source>--opponent takes easy, level or hard, not "%1"</source>
+        <source>--opponent takes easy, level or hard, not &quot;%1&quot;</source>
         <translation>--opponent tar easy, level eller hard, ikke «%1»</translation>
     </message>
     <message>
@@ -506,7 +557,7 @@
         </translation>
     </message>
     <message>
-        <source>no school's record server is set in [record] (see the README, For schools)</source>
+        <source>no school&apos;s record server is set in [record] (see the README, For schools)</source>
         <translation>ingen skoletjener er satt i [record] (se README, For schools)</translation>
     </message>
     <message>
@@ -514,11 +565,11 @@
         <translation>--keep-days trenger et antall dager (0: til det glemmes)</translation>
     </message>
     <message>
-        <source>cannot set up the school's record server: %1</source>
+        <source>cannot set up the school&apos;s record server: %1</source>
         <translation>kan ikke sette opp skoletjeneren: %1</translation>
     </message>
     <message>
-        <source>Write the practice record (or one player's part) as CSV.</source>
+        <source>Write the practice record (or one player&apos;s part) as CSV.</source>
         <translation>Skriv øvingsloggen (eller delen til én spiller) som CSV.</translation>
     </message>
     <message>
@@ -530,7 +581,7 @@
         <translation>Legg til svarene fra en CSV-fil eksportert på en annen datamaskin.</translation>
     </message>
     <message>
-        <source>Delete a player's answers and games from the practice record.</source>
+        <source>Delete a player&apos;s answers and games from the practice record.</source>
         <translation>Slett svarene og spillene til en spiller fra øvingsloggen.</translation>
     </message>
     <message>
@@ -542,7 +593,7 @@
         <translation>Spill uten å lese eller skrive øvingsloggen.</translation>
     </message>
     <message>
-        <source>Set up the school's record server named in [record]: tables, roles and their rights (run as the tables' owner).</source>
+        <source>Set up the school&apos;s record server named in [record]: tables, roles and their rights (run as the tables&apos; owner).</source>
         <translation>Sett opp skoletjeneren som er oppgitt i [record]: tabeller, roller og rettighetene deres (kjør som eier av tabellene).</translation>
     </message>
     <message>
@@ -550,7 +601,7 @@
         <translation>Med --setup-school-server: en rolle for hver av disse klassene.</translation>
     </message>
     <message>
-        <source>Delete from the school's record server what it no longer keeps (run as the tables' owner, from a timer).</source>
+        <source>Delete from the school&apos;s record server what it no longer keeps (run as the tables&apos; owner, from a timer).</source>
         <translation>Slett fra skoletjeneren det den ikke lenger tar vare på (kjør som eier av tabellene, fra en tidtaker).</translation>
     </message>
     <message>
@@ -558,7 +609,7 @@
         <translation>Med --setup-school-server: slett svar som er eldre enn dette (0: behold dem til de glemmes).</translation>
     </message>
     <message>
-        <source>Move a child to another class on the school's record server, with their answers and settings (a teacher of both classes).</source>
+        <source>Move a child to another class on the school&apos;s record server, with their answers and settings (a teacher of both classes).</source>
         <translation>Flytt et barn til en annen klasse på skoletjeneren, med svarene og innstillingene (en lærer i begge klassene).</translation>
     </message>
     <message>
@@ -574,7 +625,7 @@
         <translation>--%1 trenger en %2</translation>
     </message>
     <message>
-        <source>cannot expire answers on the school's record server: %1</source>
+        <source>cannot expire answers on the school&apos;s record server: %1</source>
         <translation>kan ikke slette utløpte svar på skoletjeneren: %1</translation>
     </message>
     <message>
@@ -582,11 +633,11 @@
         <translation>--move-player trenger --from-class og --to-class</translation>
     </message>
     <message>
-        <source>cannot move a child on the school's record server: %1</source>
+        <source>cannot move a child on the school&apos;s record server: %1</source>
         <translation>kan ikke flytte barnet på skoletjeneren: %1</translation>
     </message>
     <message>
-        <source>Write the practice record's report as a PDF (the class's, or --player's; with --all one per player into a folder).</source>
+        <source>Write the practice record&apos;s report as a PDF (the class&apos;s, or --player&apos;s; with --all one per player into a folder).</source>
         <translation>Skriv rapporten fra øvingsloggen som PDF (klassens, eller for --player; med --all én per spiller i en mappe).</translation>
     </message>
     <message>
@@ -602,7 +653,7 @@
         <translation>Med --report: til og med denne dagen (ÅÅÅÅ-MM-DD).</translation>
     </message>
     <message>
-        <source>With --report: the class sheet and every child's page in one PDF to print.</source>
+        <source>With --report: the class sheet and every child&apos;s page in one PDF to print.</source>
         <translation>Med --report: klasseoversikten og siden til hvert barn i én PDF til utskrift.</translation>
     </message>
     <message>
@@ -610,7 +661,7 @@
         <translation>Skriv klasseoversikten, én linje per barn, som CSV for et regneark.</translation>
     </message>
     <message>
-        <source>With --report: every player's report and the class's, each in a file of its own.</source>
+        <source>With --report: every player&apos;s report and the class&apos;s, each in a file of its own.</source>
         <translation>Med --report: rapporten for hver spiller og for klassen, hver i sin egen fil.</translation>
     </message>
     <message>
@@ -622,7 +673,7 @@
         <translation>--all-in-one og --summary gjelder hele klassen: utelat --all og --player</translation>
     </message>
     <message>
-        <source>--all writes every player's report: leave out --player</source>
+        <source>--all writes every player&apos;s report: leave out --player</source>
         <translation>--all skriver rapporten for hver spiller: utelat --player</translation>
     </message>
     <message>
@@ -799,7 +850,7 @@
     </message>
     <message>
         <source>d MMMM yyyy</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d. MMMM yyyy</translation>
     </message>
     <message>
@@ -813,7 +864,7 @@
     </message>
     <message>
         <source>d MMMM</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d. MMMM</translation>
     </message>
     <message>
@@ -833,7 +884,7 @@
     </message>
     <message>
         <source>same</source>
-        <comment>answers' speed</comment>
+        <comment>answers&apos; speed</comment>
         <translation>likt</translation>
     </message>
     <message>
@@ -880,7 +931,7 @@
         <translation>Quintarlow!: lyden %1 mangler eller er skadet; et kort pip spilles i stedet.</translation>
     </message>
     <message>
-        <source>eSpeak NG has no voice for "%1" (install the package espeak-ng-data)</source>
+        <source>eSpeak NG has no voice for &quot;%1&quot; (install the package espeak-ng-data)</source>
         <translation>eSpeak NG har ingen stemme for «%1» (installer pakken espeak-ng-data)</translation>
     </message>
     <message>
@@ -899,15 +950,15 @@
         <translation>HØYST %1 TEGN</translation>
     </message>
     <message>
-        <source>The Red player's name has %1 characters, more than %2.<byte value="xd" />
+        <source>The Red player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
 Please type it again.</source>
-        <translation>Navnet til rød spiller har %1 tegn, mer enn %2.<byte value="xd" />
+        <translation>Navnet til rød spiller har %1 tegn, mer enn %2.<byte value="xd"/>
 Skriv det på nytt.</translation>
     </message>
     <message>
-        <source>The Blue player's name has %1 characters, more than %2.<byte value="xd" />
+        <source>The Blue player&apos;s name has %1 characters, more than %2.<byte value="xd"/>
 Please type it again.</source>
-        <translation>Navnet til blå spiller har %1 tegn, mer enn %2.<byte value="xd" />
+        <translation>Navnet til blå spiller har %1 tegn, mer enn %2.<byte value="xd"/>
 Skriv det på nytt.</translation>
     </message>
     <message>
@@ -927,11 +978,11 @@ Skriv det på nytt.</translation>
         <translation>Rød er gjest, lagres ikke</translation>
     </message>
     <message>
-        <source>Red player's name</source>
+        <source>Red player&apos;s name</source>
         <translation>Navnet til rød spiller</translation>
     </message>
     <message>
-        <source>Blue player's name</source>
+        <source>Blue player&apos;s name</source>
         <translation>Navnet til blå spiller</translation>
     </message>
     <message>
@@ -939,33 +990,33 @@ Skriv det på nytt.</translation>
         <translation>VELKOMMEN</translation>
     </message>
     <message>
-        <source>The same name cannot be entered for both players!<byte value="xd" />
+        <source>The same name cannot be entered for both players!<byte value="xd"/>
 please enter another name, or play against the computer.</source>
-        <translation>Begge spillerne kan ikke ha samme navn!<byte value="xd" />
+        <translation>Begge spillerne kan ikke ha samme navn!<byte value="xd"/>
 Skriv et annet navn, eller spill mot datamaskinen.</translation>
     </message>
     <message>
-        <source>A name must be entered for the Blue player!<byte value="xd" />
+        <source>A name must be entered for the Blue player!<byte value="xd"/>
 please retry.</source>
-        <translation>Blå spiller må skrive navnet sitt!<byte value="xd" />
+        <translation>Blå spiller må skrive navnet sitt!<byte value="xd"/>
 Prøv igjen.</translation>
     </message>
     <message>
-        <source>Names must be entered for both players!<byte value="xd" />
+        <source>Names must be entered for both players!<byte value="xd"/>
 please retry.</source>
-        <translation>Begge spillerne må skrive navnet sitt!<byte value="xd" />
+        <translation>Begge spillerne må skrive navnet sitt!<byte value="xd"/>
 Prøv igjen.</translation>
     </message>
     <message>
-        <source>The Red player's name holds a control or invisible character (%1).<byte value="xd" />
+        <source>The Red player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
 Please type it again.</source>
-        <translation>Navnet til rød spiller har et kontrolltegn eller et usynlig tegn (%1).<byte value="xd" />
+        <translation>Navnet til rød spiller har et kontrolltegn eller et usynlig tegn (%1).<byte value="xd"/>
 Skriv det på nytt.</translation>
     </message>
     <message>
-        <source>The Blue player's name holds a control or invisible character (%1).<byte value="xd" />
+        <source>The Blue player&apos;s name holds a control or invisible character (%1).<byte value="xd"/>
 Please type it again.</source>
-        <translation>Navnet til blå spiller har et kontrolltegn eller et usynlig tegn (%1).<byte value="xd" />
+        <translation>Navnet til blå spiller har et kontrolltegn eller et usynlig tegn (%1).<byte value="xd"/>
 Skriv det på nytt.</translation>
     </message>
 </context>
@@ -1076,7 +1127,7 @@ Skriv det på nytt.</translation>
     </message>
     <message>
         <source>d MMM yy</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d.M.yy</translation>
     </message>
     <message>
@@ -1160,7 +1211,7 @@ Skriv det på nytt.</translation>
         <translation>Lett</translation>
     </message>
     <message>
-        <source>At the child's level</source>
+        <source>At the child&apos;s level</source>
         <translation>På barnets nivå</translation>
     </message>
     <message>
@@ -1172,7 +1223,7 @@ Skriv det på nytt.</translation>
         <translation>Datamaskinen spiller</translation>
     </message>
     <message>
-        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child's level as often as the child was in their last 50 answers</source>
+        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child&apos;s level as often as the child was in their last 50 answers</source>
         <translation>Når dette barnet spiller alene: lett svarer riktig omtrent halvparten av gangene og sakte, vanskelig ni av ti ganger og raskt, barnets nivå like ofte som barnet i de siste 50 svarene</translation>
     </message>
     <message>
@@ -1203,11 +1254,11 @@ Skriv det på nytt.</translation>
         <translation>lista over gangetabeller er tom (oppgi tabeller som 3,4,6 eller all)</translation>
     </message>
     <message>
-        <source>"%1" has an empty entry</source>
+        <source>&quot;%1&quot; has an empty entry</source>
         <translation>«%1» har en tom oppføring</translation>
     </message>
     <message>
-        <source>"%1" is not a table from 1 to 12</source>
+        <source>&quot;%1&quot; is not a table from 1 to 12</source>
         <translation>«%1» er ikke en gangetabell fra 1 til 12</translation>
     </message>
     <message>
@@ -1294,7 +1345,7 @@ Skriv det på nytt.</translation>
     </message>
     <message>
         <source>d MMM yyyy</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d. MMM yyyy</translation>
     </message>
     <message>
@@ -1326,7 +1377,7 @@ Skriv det på nytt.</translation>
         <translation>Lagre &amp;alle…</translation>
     </message>
     <message>
-        <source>Every player's report and the class's, each a PDF of its own in one folder</source>
+        <source>Every player&apos;s report and the class&apos;s, each a PDF of its own in one folder</source>
         <translation>Rapporten til hver spiller og klassens, hver sin PDF i én mappe</translation>
     </message>
     <message>
@@ -1366,11 +1417,11 @@ Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill 
         <translation>Hvert barn vurderes ut fra egne svar: en rute har fargen de fleste barna har, tallet hvor mange som fortsatt bommer. </translation>
     </message>
     <message>
-        <source>A cell's number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
+        <source>A cell&apos;s number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
         <translation>Tallet i en rute: sekundene riktige svar vanligvis tar i de tre siste forsøkene, som fargen vurderes ut fra. En oransje stjerne: egne øvingsinnstillinger. </translation>
     </message>
     <message>
-        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period's end, even from tries before it.</source>
+        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period&apos;s end, even from tries before it.</source>
         <translation>Rader: første faktor; kolonner: andre. Farger: hvordan hvert stykke sto ved periodens slutt, også fra tidligere forsøk.</translation>
     </message>
     <message>
@@ -1398,7 +1449,7 @@ Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill 
         <translation>Læringssti</translation>
     </message>
     <message>
-        <source>Not on the learning path: tick "Follow the learning path" under Practice settings.</source>
+        <source>Not on the learning path: tick &quot;Follow the learning path&quot; under Practice settings.</source>
         <translation>Ikke på læringsstien: kryss av for «Følg læringsstien» under Øvingsinnstillinger.</translation>
     </message>
     <message>
@@ -1555,7 +1606,7 @@ Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill 
     </message>
     <message>
         <source>d MMM</source>
-        <comment>a date's format</comment>
+        <comment>a date&apos;s format</comment>
         <translation>d. MMM</translation>
     </message>
     <message>
@@ -1571,7 +1622,7 @@ Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill 
         <translation>Svar fra %1 til %2. </translation>
     </message>
     <message>
-        <source>A cell's colour is what most children show; its number, how many keep missing it.</source>
+        <source>A cell&apos;s colour is what most children show; its number, how many keep missing it.</source>
         <translation>Fargen i en rute er den de fleste barna har; tallet, hvor mange som fortsatt bommer.</translation>
     </message>
     <message>
@@ -1634,7 +1685,7 @@ Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill 
 <context>
     <name>quintarlow::RecordWords</name>
     <message>
-        <source>the record holds an answer (%1) with the unknown outcome "%2"</source>
+        <source>the record holds an answer (%1) with the unknown outcome &quot;%2&quot;</source>
         <translation>boka har et svar (%1) med det ukjente utfallet «%2»</translation>
     </message>
     <message>
@@ -1654,15 +1705,15 @@ Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill 
         <translation>boka har versjon %1, nyere enn dette programmet kjenner (%2)</translation>
     </message>
     <message>
-        <source>the record's tables cannot be set up: %1</source>
+        <source>the record&apos;s tables cannot be set up: %1</source>
         <translation>tabellene i boka kan ikke settes opp: %1</translation>
     </message>
     <message>
-        <source>the record's version cannot be read</source>
+        <source>the record&apos;s version cannot be read</source>
         <translation>versjonen til boka kan ikke leses</translation>
     </message>
     <message>
-        <source>the record's write-ahead log could not be emptied while another program reads the record</source>
+        <source>the record&apos;s write-ahead log could not be emptied while another program reads the record</source>
         <translation>boka sin write-ahead-logg kunne ikke tømmes mens et annet program leser den</translation>
     </message>
     <message>
@@ -1694,7 +1745,7 @@ Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill 
         <translation>Bruk den nyere Quintarlow! som skrev den (dens --export-record skriver en fil denne versjonen importerer), eller flytt filen unna for å begynne en ny bok.</translation>
     </message>
     <message>
-        <source>it is another program's SQLite database (tables %1), not a practice record</source>
+        <source>it is another program&apos;s SQLite database (tables %1), not a practice record</source>
         <translation>det er et annet programs SQLite-database (tabeller %1), ikke en øvingsbok</translation>
     </message>
     <message>
@@ -1702,15 +1753,15 @@ Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill 
         <translation>Flytt den filen ut av mappen %1 (spillet begynner da en ny bok der), eller legg øvingsboka tilbake.</translation>
     </message>
     <message>
-        <source>the record server's settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
+        <source>the record server&apos;s settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
         <translation>serverinnstillingene under [record] har en password-nøkkel, som spillet nekter å bruke: fjern linjen og legg passordet i filen passfile= peker på (se README, For schools)</translation>
     </message>
     <message>
-        <source>the record server's settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
+        <source>the record server&apos;s settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
         <translation>serverinnstillingene under [record] har en port= som ikke er et portnummer (1 til 65535): rett det (se README, For schools)</translation>
     </message>
     <message>
-        <source>the record server's settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
+        <source>the record server&apos;s settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
         <translation>serverinnstillingene under [record] har en sslmode= som ikke er noen av %1: rett det (se README, For schools)</translation>
     </message>
     <message>
@@ -1718,55 +1769,55 @@ Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill 
         <translation>filen passfile= under [record] peker på, blir oversett, fordi andre enn eieren kan lese den (PostgreSQL tar bare en fil med modus 0600): gjør den privat med chmod 600</translation>
     </message>
     <message>
-        <source>the school's record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
+        <source>the school&apos;s record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
         <translation>skolens server ber om et passord, og ingen ble funnet: legg linjen host:port:database:user:password til filen passfile= under [record] peker på (eller ~/.pgpass)</translation>
     </message>
     <message>
-        <source>the school's record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
+        <source>the school&apos;s record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
         <translation>skolens server avviste innloggingen (autentisering mislyktes): sjekk user= under [record] og passordet i passfile</translation>
     </message>
     <message>
-        <source>the school's record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
+        <source>the school&apos;s record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
         <translation>skolens server slipper ingen inn herfra som den brukeren: pg_hba.conf trenger en linje for denne datamaskinen</translation>
     </message>
     <message>
-        <source>the school's record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
+        <source>the school&apos;s record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
         <translation>skolens server har ingen database med navnet database= under [record] oppgir: rett det, eller sett opp serveren</translation>
     </message>
     <message>
-        <source>the school's record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
+        <source>the school&apos;s record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
         <translation>skolens server kjenner ingen bruker med navnet user= under [record] oppgir: rett det, eller be om den innloggingen</translation>
     </message>
     <message>
-        <source>the encrypted connection to the school's record server failed: check sslmode= and sslrootcert= in [record]</source>
+        <source>the encrypted connection to the school&apos;s record server failed: check sslmode= and sslrootcert= in [record]</source>
         <translation>den krypterte forbindelsen til skolens server mislyktes: sjekk sslmode= og sslrootcert= under [record]</translation>
     </message>
     <message>
-        <source>the school's record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
+        <source>the school&apos;s record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
         <translation>skolens server kan ikke nås: sjekk at den kjører, og at host= og port= under [record] peker på den</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server is reachable again; kept answers are sent</source>
+        <source>quintarlow: the school&apos;s record server is reachable again; kept answers are sent</source>
         <translation>quintarlow: skolens server kan nås igjen; lagrede svar sendes</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server cannot be reached; answers are kept on this computer and sent later</source>
+        <source>quintarlow: the school&apos;s record server cannot be reached; answers are kept on this computer and sent later</source>
         <translation>quintarlow: skolens server kan ikke nås; svarene lagres på denne datamaskinen og sendes senere</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
+        <source>quintarlow: the school&apos;s record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
         <translation>quintarlow: skolens server har en nyere bok enn denne versjonen av spillet kjenner; svarene lagres på denne datamaskinen</translation>
     </message>
     <message>
-        <source>quintarlow: the school's record server refused the answers; answers are kept on this computer and sent later</source>
+        <source>quintarlow: the school&apos;s record server refused the answers; answers are kept on this computer and sent later</source>
         <translation>quintarlow: skolens server avviste svarene; svarene lagres på denne datamaskinen og sendes senere</translation>
     </message>
     <message>
-        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school's record server</source>
+        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school&apos;s record server</source>
         <translation>quintarlow: boka på denne datamaskinen kan ikke leses, så ingenting sendes til skolens server</translation>
     </message>
     <message>
-        <source>quintarlow: answers cannot be sent to the school's record server; answers are kept on this computer and sent later</source>
+        <source>quintarlow: answers cannot be sent to the school&apos;s record server; answers are kept on this computer and sent later</source>
         <translation>quintarlow: svar kan ikke sendes til skolens server; de lagres på denne datamaskinen og sendes senere</translation>
     </message>
     <message>
@@ -1806,7 +1857,7 @@ Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill 
         <translation>Oppdaterte tabellene fra versjon %1 til %2.</translation>
     </message>
     <message>
-        <source>the classes "%1" and "%2" would share the role %3; name them apart by a letter or digit</source>
+        <source>the classes &quot;%1&quot; and &quot;%2&quot; would share the role %3; name them apart by a letter or digit</source>
         <translation>klassene «%1» og «%2» ville fått samme rolle %3; skill dem med en bokstav eller et siffer</translation>
     </message>
     <message>
@@ -1822,7 +1873,7 @@ Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill 
         <translation>Alt var satt opp allerede; ingenting endret.</translation>
     </message>
     <message>
-        <source>the tables are at version %1, this program's at %2: run --setup-school-server first</source>
+        <source>the tables are at version %1, this program&apos;s at %2: run --setup-school-server first</source>
         <translation>tabellene har versjon %1, dette programmet %2: kjør --setup-school-server først</translation>
     </message>
     <message>
@@ -1838,23 +1889,23 @@ Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill 
         <translation>forbindelsen brøt</translation>
     </message>
     <message>
-        <source>the school's record server holds a newer record than this version of the game knows</source>
+        <source>the school&apos;s record server holds a newer record than this version of the game knows</source>
         <translation>skolens server har en nyere bok enn denne versjonen av spillet kjenner</translation>
     </message>
     <message>
-        <source>the school's record server cannot be read</source>
+        <source>the school&apos;s record server cannot be read</source>
         <translation>skolens server kan ikke leses</translation>
     </message>
     <message>
-        <source>the school's record server has no practice record this version of the game can read</source>
+        <source>the school&apos;s record server has no practice record this version of the game can read</source>
         <translation>skolens server har ingen øvingsbok denne versjonen av spillet kan lese</translation>
     </message>
     <message>
-        <source>the school's record server cannot be read (%1)</source>
+        <source>the school&apos;s record server cannot be read (%1)</source>
         <translation>skolens server kan ikke leses (%1)</translation>
     </message>
     <message>
-        <source>the school's record server refused the answers (%1)</source>
+        <source>the school&apos;s record server refused the answers (%1)</source>
         <translation>skolens server avviste svarene (%1)</translation>
     </message>
     <message>
@@ -1910,7 +1961,7 @@ Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill 
         <translation>linje 1: linjene slutter med bare vognretur; lagre den på nytt med CR LF- eller LF-linjeslutt</translation>
     </message>
     <message>
-        <source>line 1: the header is not "%1"</source>
+        <source>line 1: the header is not &quot;%1&quot;</source>
         <translation>linje 1: overskriften er ikke «%1»</translation>
     </message>
     <message>

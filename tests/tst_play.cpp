@@ -222,9 +222,18 @@ private Q_SLOTS:
                      std::pair(shown, shown != ComputerName));
             key(welcome, Qt::Key_C, Qt::AltModifier);
         }
-        for (const char* typed : {"", "the Computer ", "Be\u200Dn", "Ben"})
+        QTranslator german; // the computer's name as a German child reads it
+        QVERIFY(german.load("quintarlow_de", QUINTARLOW_TRANSLATIONS));
+        for (auto [typed, inGerman] : {std::pair{"", false},
+                                       {"the Computer ", false},
+                                       {" der computer", true},
+                                       {"Be\u200Dn", false},
+                                       {"Ben", false}}) {
+            (inGerman && QCoreApplication::installTranslator(&german));
             (control<QLineEdit>(welcome, "blueNameBox")->setText(QString::fromUtf8(typed)),
              control<QLineEdit>(welcome, "blueNameBox")->setFocus(), key(welcome, Qt::Key_Return));
+            QCoreApplication::removeTranslator(&german);
+        }
         QCOMPARE(control<VbLabel>(board, "redName")->caption(), ComputerName);
         Game& model = game.screens.game();
         (model.leave(), model.playAgainSamePlayers(), model.leave(), model.playAgainNewPlayers());
@@ -234,6 +243,8 @@ private Q_SLOTS:
                               "retry.",
                               "WELCOME: The same name cannot be entered for both players!\r\n"
                               "please enter another name, or play against the computer.",
+                              "WILLKOMMEN: Beide Spieler können nicht denselben Namen haben!\r\n"
+                              "Bitte schreib einen anderen Namen oder spiel gegen den Computer.",
                               "WELCOME: The Blue player's name holds a control or invisible "
                               "character (U+200D).\r\nPlease type it again.",
                               "start alone: Ben", "finish: ", "start alone: Ben", "finish: ",
