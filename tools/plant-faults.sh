@@ -280,6 +280,7 @@ faults=(
 'core/playernames.h%s/const bool computers = redName == ComputerName \&\&/const bool computers = false \&\&/%a German child typing "Der Computer" plays under the computer'"'"'s name'
 'app/reportcommand.cpp%s/ << player << language\);/ << player);/%--report refuses --language'
 'progress/reportpage.cpp%s/ProgressWords::tr\("Practise /QStringLiteral("Practise /%a report'"'"'s facts to practise left in English in German'
+'i18n/quintarlow_de.ts%s/>Kind &amp;vergessen…</>Dieses Kind mit allen seinen Antworten aus dem Übungsheft für immer &amp;vergessen…</%a German button that widens the Practice Record past a netbook'"'"'s screen'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
