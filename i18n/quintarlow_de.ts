@@ -1623,11 +1623,11 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
     </message>
     <message>
         <source>A cell&apos;s colour is what most children show; its number, how many keep missing it.</source>
-        <translation>Die Farbe eines Feldes ist die der meisten Kinder; seine Zahl, wie viele es oft falsch haben.</translation>
+        <translation>Farbe eines Feldes: die der meisten Kinder; Zahl: wie viele es oft falsch haben.</translation>
     </message>
     <message>
         <source>The number in a cell: the seconds its right answers usually take, of its last three tries.</source>
-        <translation>Die Zahl in einem Feld: die Sekunden, die richtige Antworten meist brauchen, aus den letzten drei Versuchen.</translation>
+        <translation>Zahl im Feld: Sekunden, die richtige Antworten meist brauchen (letzte drei Versuche).</translation>
     </message>
     <message>
         <source>Facts most children miss</source>

@@ -1627,7 +1627,7 @@ El registro se llena solo: cada respuesta de una partida de Quintarlow! se guard
     </message>
     <message>
         <source>The number in a cell: the seconds its right answers usually take, of its last three tries.</source>
-        <translation>El número de una casilla: los segundos que suelen tardar sus respuestas correctas, de los tres últimos intentos.</translation>
+        <translation>Número de la casilla: segundos que suele tardar en acertar (últimos tres intentos).</translation>
     </message>
     <message>
         <source>Facts most children miss</source>

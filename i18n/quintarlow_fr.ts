@@ -1623,11 +1623,11 @@ Le carnet se remplit tout seul : chaque réponse d&apos;une partie de Quintarlow
     </message>
     <message>
         <source>A cell&apos;s colour is what most children show; its number, how many keep missing it.</source>
-        <translation>La couleur d&apos;une case est celle de la plupart des enfants ; son nombre, combien la ratent encore.</translation>
+        <translation>Couleur d&apos;une case : celle de la plupart ; nombre : combien la ratent encore.</translation>
     </message>
     <message>
         <source>The number in a cell: the seconds its right answers usually take, of its last three tries.</source>
-        <translation>Le nombre d&apos;une case : les secondes que prennent en général ses bonnes réponses, sur les trois derniers essais.</translation>
+        <translation>Nombre d&apos;une case : secondes habituelles des bonnes réponses (trois derniers essais).</translation>
     </message>
     <message>
         <source>Facts most children miss</source>

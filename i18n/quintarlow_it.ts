@@ -1623,11 +1623,11 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
     </message>
     <message>
         <source>A cell&apos;s colour is what most children show; its number, how many keep missing it.</source>
-        <translation>Il colore di una casella è quello della maggior parte; il numero, quanti la sbagliano ancora.</translation>
+        <translation>Colore della casella: quello dei più; numero: quanti la sbagliano ancora.</translation>
     </message>
     <message>
         <source>The number in a cell: the seconds its right answers usually take, of its last three tries.</source>
-        <translation>Il numero di una casella: i secondi che di solito servono alle risposte giuste, negli ultimi tre tentativi.</translation>
+        <translation>Numero nella casella: secondi di solito per le giuste (ultimi tre tentativi).</translation>
     </message>
     <message>
         <source>Facts most children miss</source>

@@ -1627,7 +1627,7 @@ Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill 
     </message>
     <message>
         <source>The number in a cell: the seconds its right answers usually take, of its last three tries.</source>
-        <translation>Tallet i en rute: sekundene riktige svar vanligvis tar, av de tre siste forsøkene.</translation>
+        <translation>Tallet i en rute: vanlig tid for riktige svar i sekunder (tre siste forsøk).</translation>
     </message>
     <message>
         <source>Facts most children miss</source>
