@@ -1538,7 +1538,7 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
     </message>
     <message>
         <source>Answer times</source>
-        <translation>Antwortzeiten</translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>To practise</source>
