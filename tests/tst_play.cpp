@@ -15,7 +15,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 #include <functional>
 #include <map>
 
@@ -222,17 +221,14 @@ private Q_SLOTS:
                      std::pair(shown, shown != ComputerName));
             key(welcome, Qt::Key_C, Qt::AltModifier);
         }
-        QTranslator german; // the computer's name as a German child reads it
-        QVERIFY(german.load("quintarlow_de", QUINTARLOW_TRANSLATIONS));
         for (auto [typed, inGerman] : {std::pair{"", false},
                                        {"the Computer ", false},
                                        {" der computer", true},
                                        {"Be\u200Dn", false},
                                        {"Ben", false}}) {
-            (inGerman && QCoreApplication::installTranslator(&german));
+            const InLanguage translation(inGerman ? "de" : "en"); // the computer's name as read
             (control<QLineEdit>(welcome, "blueNameBox")->setText(QString::fromUtf8(typed)),
              control<QLineEdit>(welcome, "blueNameBox")->setFocus(), key(welcome, Qt::Key_Return));
-            QCoreApplication::removeTranslator(&german);
         }
         QCOMPARE(control<VbLabel>(board, "redName")->caption(), ComputerName);
         Game& model = game.screens.game();
@@ -531,19 +527,11 @@ private Q_SLOTS:
     }
 
     // Every caption and button text fits its control, in each language the game ships.
-    void captionsKeepClearOfTheirEdges_data() {
-        QTest::addColumn<QString>("language");
-        for (const char* language : {"en", "de", "es", "fr", "it", "nb"})
-            QTest::newRow(language) << QString::fromLatin1(language);
-    }
+    void captionsKeepClearOfTheirEdges_data() { addLanguageRows(); }
     void captionsKeepClearOfTheirEdges() {
         QFETCH(QString, language);
-        QTranslator translation;
-        if (language != QLatin1String("en")) {
-            QVERIFY(translation.load(QStringLiteral("quintarlow_") + language,
-                                     QStringLiteral(QUINTARLOW_TRANSLATIONS)));
-            QCoreApplication::installTranslator(&translation);
-        }
+        const InLanguage translation(language);
+        QVERIFY(translation.loaded);
         forEachTellingState([](const QString& state, const QList<ScreenWindow*>& screens) {
             for (ScreenWindow* screen : screens) {
                 for (VbLabel* label : screen->findChildren<VbLabel*>()) {
@@ -586,7 +574,6 @@ private Q_SLOTS:
                 }
             }
         });
-        QCoreApplication::removeTranslator(&translation);
     }
 
     // Behind the screen over it the board's buttons keep their look: ready after a wrong answer,

@@ -16,7 +16,6 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 
 using namespace quintarlow;
 using namespace quintarlow::testing;
@@ -328,17 +327,11 @@ private Q_SLOTS:
 
     // On a netbook's 1024 x 600, less a panel, the window fits in every language the game ships,
     // and each button, one-line label and list shows its whole text: none squeezed below it.
-    void captionsFitANetbook_data() {
-        QTest::addColumn<QString>("language");
-        for (const char* language : {"en", "de", "es", "fr", "it", "nb"})
-            QTest::newRow(language) << QString::fromLatin1(language);
-    }
+    void captionsFitANetbook_data() { addLanguageRows(); }
     void captionsFitANetbook() {
         QFETCH(QString, language);
-        QTranslator translation;
-        QVERIFY(language == "en" ||
-                translation.load("quintarlow_" + language, QUINTARLOW_TRANSLATIONS));
-        QCoreApplication::installTranslator(&translation);
+        const InLanguage translation(language);
+        QVERIFY(translation.loaded);
         MemoryRecord record = annAndBen();
         ScriptedDialogs dialogs;
         FakeReportDevices devices;
@@ -358,7 +351,6 @@ private Q_SLOTS:
                                                              qobject_cast<QComboBox*>(widget)))
                 QVERIFY2(widget->width() >= needed, qPrintable(widget->objectName() + text));
         }
-        QCoreApplication::removeTranslator(&translation);
     }
 
     // Which days of the chart get a label: level labels that fit, the last day always.
