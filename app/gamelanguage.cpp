@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QSettings>
 
 namespace quintarlow {
@@ -35,6 +36,10 @@ LanguageChoice askedLanguage(int argc, char* argv[]) {
 GameTranslations::GameTranslations(const QString& language, const QStringList& folders) {
     if (language == QLatin1String("en"))
         return;
+    // Numbers and dates as the language writes them, unless the desktop's region already does
+    // ("de" asked on an Austrian desktop keeps Austria's months).
+    if (QLocale().language() != QLocale(language).language())
+        QLocale::setDefault(QLocale(language));
     const QString file = QStringLiteral("quintarlow_") + language;
     m_complete = std::any_of(folders.begin(), folders.end(),
                              [&](const QString& folder) { return m_game->load(file, folder); });

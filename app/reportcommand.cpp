@@ -69,8 +69,10 @@ bool isReportCommand(int argc, char* argv[]) {
 int runReportCommand(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption player(QStringLiteral("player"), {}, QStringLiteral("NAME"));
+    // Read and acted on before any application object; known here so it is no mistake.
+    const QCommandLineOption language(QStringLiteral("language"), {}, QStringLiteral("LANGUAGE"));
     const ReportOptions options;
-    parser.addOptions(options.list() << player);
+    parser.addOptions(options.list() << player << language);
     // A mistyped option is said as the game's own command line says it.
     if (!parser.parse(arguments)) {
         fail(CommandText::tr("%1 See quintarlow --help.")

@@ -1,5 +1,6 @@
 #include "core/factstats.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <limits>
@@ -8,6 +9,11 @@
 #include <tuple>
 
 namespace quintarlow {
+
+// The words of the Practice Record's grid, lists and sentences, for the window and the reports.
+struct FactWords {
+    Q_DECLARE_TR_FUNCTIONS(quintarlow::FactWords)
+};
 
 namespace {
 
@@ -89,30 +95,43 @@ int missesOf(const FactStats& stats) {
 }
 
 QString practiseText(Fact fact, const FactStats& stats) {
-    const QString sum =
-        QStringLiteral("%1 × %2 = %3: ").arg(fact.a).arg(fact.b).arg(fact.a * fact.b);
+    const QString product = QLocale().toString(fact.a * fact.b);
     const int shown = static_cast<int>(judgedTries(stats).size());
     const int misses = missesOf(stats);
+    const auto sentence = [&](const char* text) {
+        return FactWords::tr(text).arg(fact.a).arg(fact.b).arg(product);
+    };
     if (shown == 1)
-        return sum + (misses == 1 ? QStringLiteral("missed its only try")
-                                  : QStringLiteral("right once so far, in %1 seconds")
-                                        .arg(secondsText(stats.medianRightMs.value_or(0))));
+        return misses == 1
+                   ? sentence(QT_TRANSLATE_NOOP("quintarlow::FactWords",
+                                                "%1 × %2 = %3: missed its only try"))
+                   : sentence(QT_TRANSLATE_NOOP("quintarlow::FactWords",
+                                                "%1 × %2 = %3: right once so far, in %4 seconds"))
+                         .arg(secondsText(stats.medianRightMs.value_or(0)));
     if (misses > 0)
-        return sum + QStringLiteral("missed %1 of the last %2").arg(misses).arg(shown);
-    QString text = sum + QStringLiteral("right %1 of the last %1").arg(shown);
+        return sentence(QT_TRANSLATE_NOOP("quintarlow::FactWords",
+                                          "%1 × %2 = %3: missed %4 of the last %5"))
+            .arg(misses)
+            .arg(shown);
     if (stats.medianRightMs)
-        text += QStringLiteral(", usually in %1 seconds").arg(secondsText(*stats.medianRightMs));
-    return text;
+        return sentence(QT_TRANSLATE_NOOP(
+                            "quintarlow::FactWords",
+                            "%1 × %2 = %3: right %4 of the last %4, usually in %5 seconds"))
+            .arg(shown)
+            .arg(secondsText(*stats.medianRightMs));
+    return sentence(
+               QT_TRANSLATE_NOOP("quintarlow::FactWords", "%1 × %2 = %3: right %4 of the last %4"))
+        .arg(shown);
 }
 
 QString outcomeWord(Outcome outcome) {
     switch (outcome) {
     case Outcome::Right:
-        return QStringLiteral("right");
+        return FactWords::tr("right", "a try");
     case Outcome::Wrong:
-        return QStringLiteral("wrong");
+        return FactWords::tr("wrong", "a try");
     case Outcome::Timeout:
-        return QStringLiteral("timed out");
+        return FactWords::tr("timed out", "a try");
     }
     return {};
 }
@@ -231,13 +250,13 @@ std::vector<DayProgress> dailyProgress(const std::vector<FactAnswer>& history) {
 QString statusWords(FactStatus status) {
     switch (status) {
     case FactStatus::NotAsked:
-        return QStringLiteral("not asked yet");
+        return FactWords::tr("not asked yet", "a fact");
     case FactStatus::Known:
-        return QStringLiteral("known");
+        return FactWords::tr("known", "a fact");
     case FactStatus::Slow:
-        return QStringLiteral("right but slow");
+        return FactWords::tr("right but slow", "a fact");
     case FactStatus::Missed:
-        return QStringLiteral("missed");
+        return FactWords::tr("missed", "a fact");
     }
     return {};
 }
@@ -249,38 +268,46 @@ QString cellText(const FactStats& stats) {
 }
 
 QString secondsText(qint64 ms) {
-    return QString::number(static_cast<double>(ms) / 1000.0, 'f', 1);
+    return QLocale().toString(static_cast<double>(ms) / 1000.0, 'f', 1);
 }
 
 QString factDescription(Fact fact, const FactStats& stats) {
-    QString text =
-        QStringLiteral("%1 times %2: %3").arg(fact.a).arg(fact.b).arg(statusWords(stats.status));
+    // Read out item by item, so each item is a phrase of its own, joined as a list.
+    QStringList items{
+        FactWords::tr("%1 times %2: %3").arg(fact.a).arg(fact.b).arg(statusWords(stats.status))};
     if (stats.tries == 0)
+        return items.front();
+    const QString tries =
+        counted(stats.tries, stats.tries == 1 ? QT_TRANSLATE_N_NOOP("Counts", "%Ln try")
+                                              : QT_TRANSLATE_N_NOOP("Counts", "%Ln tries"));
+    const QString rights = FactWords::tr("%L1 right", "tries").arg(stats.rights);
+    if (const ChildCounts& c = stats.children; c.asked() > 0) {
+        QString text =
+            FactWords::tr("%1; children: %2, %3, %4; %5, %6")
+                .arg(items.front(),
+                     counted(c.know, c.know == 1 ? QT_TRANSLATE_N_NOOP("Counts", "%Ln knows it")
+                                                 : QT_TRANSLATE_N_NOOP("Counts", "%Ln know it")),
+                     counted(c.learning, QT_TRANSLATE_N_NOOP("Counts", "%Ln learning it")),
+                     counted(c.missing, c.missing == 1
+                                            ? QT_TRANSLATE_N_NOOP("Counts", "%Ln keeps missing it")
+                                            : QT_TRANSLATE_N_NOOP("Counts", "%Ln keep missing it")),
+                     tries, rights);
+        if (!c.missingNames.isEmpty())
+            text +=
+                FactWords::tr("; missing it: %1").arg(c.missingNames.join(QStringLiteral(", ")));
         return text;
-    if (const ChildCounts& c = stats.children; c.asked() > 0)
-        return text +
-               QStringLiteral(
-                   "; children: %1 %2 it, %3 learning it, %4 %5 missing it; %6, %7 right")
-                   .arg(c.know)
-                   .arg(c.know == 1 ? QStringLiteral("knows") : QStringLiteral("know"))
-                   .arg(c.learning)
-                   .arg(c.missing)
-                   .arg(c.missing == 1 ? QStringLiteral("keeps") : QStringLiteral("keep"))
-                   .arg(counted(stats.tries, QStringLiteral("try"), QStringLiteral("tries")))
-                   .arg(stats.rights) +
-               (c.missingNames.isEmpty() ? QString()
-                                         : QStringLiteral("; missing it: %1")
-                                               .arg(c.missingNames.join(QStringLiteral(", "))));
+    }
     if (stats.medianRightMs)
-        text += QStringLiteral(", usually answered in %1 seconds")
-                    .arg(secondsText(*stats.medianRightMs));
-    text +=
-        QStringLiteral(", ") + counted(stats.tries, QStringLiteral("try"), QStringLiteral("tries"));
-    text += QStringLiteral(", %1 right, last %2: ").arg(stats.rights).arg(stats.lastFive.size());
+        items.append(
+            FactWords::tr("usually answered in %1 seconds").arg(secondsText(*stats.medianRightMs)));
     QStringList words;
     for (Outcome outcome : stats.lastFive)
         words.append(outcomeWord(outcome));
-    return text + words.join(QStringLiteral(", "));
+    items << tries << rights
+          << FactWords::tr("last %L1: %2")
+                 .arg(stats.lastFive.size())
+                 .arg(words.join(QStringLiteral(", ")));
+    return items.join(QStringLiteral(", "));
 }
 
 } // namespace quintarlow
@@ -330,14 +357,12 @@ FactGrid classGrid(const std::vector<FactGrid>& children, const QStringList& nam
 }
 
 namespace {
-// ": Ann, Ben, Cat and 2 more": enough to act on, short enough for a line.
+// "Ann, Ben, Cat and 2 more": enough to act on, short enough for a line.
 QString namedFew(const QStringList& names) {
     constexpr int Named = 4;
-    if (names.isEmpty())
-        return {};
     if (names.size() <= Named)
-        return QStringLiteral(": ") + names.join(QStringLiteral(", "));
-    return QStringLiteral(": %1 and %2 more")
+        return names.join(QStringLiteral(", "));
+    return FactWords::tr("%1 and %L2 more")
         .arg(names.first(Named).join(QStringLiteral(", ")))
         .arg(names.size() - Named);
 }
@@ -360,19 +385,27 @@ std::vector<FactToPractise> factsMostMissed(const FactGrid& grid, int count) {
         if (std::ssize(facts) >= count)
             break;
         const ChildCounts& c = grid[f.a - 1][f.b - 1].children;
-        QString text = QStringLiteral("%1 × %2 = %3: ").arg(f.a).arg(f.b).arg(f.a * f.b);
-        const QString of =
-            QStringLiteral("%1 of %2 ")
-                .arg(c.missing > 0 ? c.missing : c.learning)
-                .arg(counted(c.asked(), QStringLiteral("child"), QStringLiteral("children")));
-        if (c.missing > 0)
-            text += of +
-                    (c.missing == 1 ? QStringLiteral("keeps missing it")
-                                    : QStringLiteral("keep missing it")) +
-                    namedFew(c.missingNames);
-        else
-            text += of + (c.learning == 1 ? QStringLiteral("is still learning it")
-                                          : QStringLiteral("are still learning it"));
+        // The verb agrees with the first count and the noun with the second: English has a
+        // text for each case, other languages their forms of the count of children.
+        const int some = c.missing > 0 ? c.missing : c.learning;
+        const bool one = some == 1;
+        const char* sentence =
+            c.missing > 0
+                ? (one ? QT_TRANSLATE_N_NOOP("Counts", "%1 × %2 = %3: %4 of %Ln child(ren) keeps "
+                                                       "missing it")
+                       : QT_TRANSLATE_N_NOOP("Counts", "%1 × %2 = %3: %4 of %Ln child(ren) keep "
+                                                       "missing it"))
+                : (one ? QT_TRANSLATE_N_NOOP("Counts", "%1 × %2 = %3: %4 of %Ln child(ren) is "
+                                                       "still learning it")
+                       : QT_TRANSLATE_N_NOOP("Counts", "%1 × %2 = %3: %4 of %Ln child(ren) are "
+                                                       "still learning it"));
+        QString text = counted(c.asked(), sentence)
+                           .arg(f.a)
+                           .arg(f.b)
+                           .arg(QLocale().toString(f.a * f.b), QLocale().toString(some));
+        if (c.missing > 0 && !c.missingNames.isEmpty())
+            text = FactWords::tr("%1: %2", "a fact and who misses it")
+                       .arg(text, namedFew(c.missingNames));
         facts.push_back({f, text});
     }
     return facts;
@@ -409,37 +442,40 @@ DaySpan periodSpan(Period period, QDate today, QDate termStart) {
     const QDate schoolYear(today.month() >= 9 ? today.year() : today.year() - 1, 9, 1);
     switch (period) {
     case Period::ThisWeek:
-        return {today.addDays(1 - today.dayOfWeek()), today, QStringLiteral("this week")};
+        return {today.addDays(1 - today.dayOfWeek()), today, FactWords::tr("this week")};
     case Period::Last30Days:
-        return {today.addDays(-29), today, QStringLiteral("in the last 30 days")};
+        return {today.addDays(-29), today, FactWords::tr("in the last 30 days")};
     case Period::ThisTerm:
         // A start set for a term yet to come, or last year's, is not this term's.
         return {termStart.isValid() && termStart <= today && termStart >= schoolYear ? termStart
                                                                                      : schoolYear,
-                today, QStringLiteral("this term")};
+                today, FactWords::tr("this term")};
     case Period::SchoolYear:
-        return {schoolYear, today, QStringLiteral("this school year")};
+        return {schoolYear, today, FactWords::tr("this school year")};
     case Period::All:
         break;
     }
-    return {{}, {}, QStringLiteral("since the first game")};
+    return {{}, {}, FactWords::tr("since the first game")};
 }
 
 DaySpan daysBetween(QDate from, QDate to) {
     const QLocale locale;
-    const QString last = locale.toString(to, QStringLiteral("d MMMM yyyy"));
+    // The day's order and the month's name as the language writes a date; English keeps its
+    // "2 March 2027".
+    const QString withYear = FactWords::tr("d MMMM yyyy", "a date's format");
+    const QString last = locale.toString(to, withYear);
     if (from == to)
-        return {from, to, QStringLiteral("on %1").arg(last)};
-    return {
-        from, to,
-        QStringLiteral("from %1 to %2")
-            .arg(locale.toString(from, from.year() == to.year() ? QStringLiteral("d MMMM")
-                                                                : QStringLiteral("d MMMM yyyy")),
-                 last)};
+        return {from, to, FactWords::tr("on %1", "a day").arg(last)};
+    return {from, to,
+            FactWords::tr("from %1 to %2")
+                .arg(locale.toString(from, from.year() == to.year()
+                                               ? FactWords::tr("d MMMM", "a date's format")
+                                               : withYear),
+                     last)};
 }
 
 QString periodName(Period period) {
-    return period == Period::All ? QStringLiteral("all")
+    return period == Period::All ? FactWords::tr("all", "answers")
                                  : periodSpan(period, QDate(2000, 1, 1)).words;
 }
 
@@ -486,22 +522,24 @@ QString trendWord(const Trend& trend) {
         return {};
     const double change = trend.change();
     if (change <= -SameWithin)
-        return QStringLiteral("faster");
+        return FactWords::tr("faster", "answers");
     if (change >= SameWithin)
-        return QStringLiteral("slower");
-    return QStringLiteral("same");
+        return FactWords::tr("slower", "answers");
+    return FactWords::tr("same", "answers' speed");
 }
 
 QString trendSentence(const Trend& trend) {
-    const QString word = trendWord(trend);
-    if (word.isEmpty())
-        return QStringLiteral("Too few right answers %1 to say whether answers get faster.")
+    if (!trend.earlierMs || !trend.laterMs)
+        return FactWords::tr("Too few right answers %1 to say whether answers get faster.")
             .arg(trend.words);
-    const QString times = QStringLiteral("%1 s → %2 s")
-                              .arg(secondsText(*trend.earlierMs), secondsText(*trend.laterMs));
-    if (word == QLatin1String("same"))
-        return QStringLiteral("Answers stayed about as fast %1: %2.").arg(trend.words, times);
-    return QStringLiteral("Answers got %1 %2: %3.").arg(word, trend.words, times);
+    const QString earlier = secondsText(*trend.earlierMs);
+    const QString later = secondsText(*trend.laterMs);
+    const double change = trend.change();
+    const QString sentence =
+        change <= -SameWithin  ? FactWords::tr("Answers got faster %1: %2 s → %3 s.")
+        : change >= SameWithin ? FactWords::tr("Answers got slower %1: %2 s → %3 s.")
+                               : FactWords::tr("Answers stayed about as fast %1: %2 s → %3 s.");
+    return sentence.arg(trend.words, earlier, later);
 }
 
 std::optional<qint64> medianRightMs(const std::vector<FactAnswer>& history) {
@@ -512,8 +550,11 @@ std::optional<qint64> medianRightMs(const std::vector<FactAnswer>& history) {
     return median(rightMs);
 }
 
-QString counted(qint64 count, const QString& one, const QString& many) {
-    return QStringLiteral("%1 %2").arg(QLocale().toString(count), count == 1 ? one : many);
+QString counted(qint64 count, const char* text) {
+    const bool one = count == 1;
+    return QCoreApplication::translate("Counts", text, nullptr, static_cast<int>(count))
+        .replace(QLatin1String("(s)"), one ? QString() : QStringLiteral("s"))
+        .replace(QLatin1String("(ren)"), one ? QString() : QStringLiteral("ren"));
 }
 
 } // namespace quintarlow

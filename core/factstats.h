@@ -133,8 +133,10 @@ QString trendSentence(const Trend& trend);
 // The median time of the right answers in a history; none without one.
 std::optional<qint64> medianRightMs(const std::vector<FactAnswer>& history);
 
-// "1 answer", "3 answers": a count with its noun, in the singular for one.
-QString counted(qint64 count, const QString& one, const QString& many);
+// "1 answer", "3 answers": `text` is marked QT_TRANSLATE_N_NOOP("Counts", "%Ln answer(s)") and
+// each translation holds the forms of its language; English, shown without a translation
+// file, takes "answer" or "answers" here ("(s)", and "(ren)" for children).
+QString counted(qint64 count, const char* text);
 
 // One day (or week) of the progress chart: none of either is left out, so that the chart's
 // gaps are the days nobody played.

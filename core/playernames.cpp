@@ -5,6 +5,11 @@
 
 namespace quintarlow {
 
+// A name's faults and a name not found, as the command line says them.
+struct NameWords {
+    Q_DECLARE_TR_FUNCTIONS(quintarlow::NameWords)
+};
+
 namespace {
 
 QString key(const QString& name) {
@@ -66,10 +71,10 @@ QString nameProblem(const QString& name) {
     const NameFault fault = nameFault(name);
     switch (fault.kind) {
     case NameFault::Kind::RefusedCharacter:
-        return QStringLiteral("holds a control or invisible character (%1)")
+        return NameWords::tr("player holds a control or invisible character (%1)")
             .arg(codePointText(fault.character));
     case NameFault::Kind::TooLong:
-        return QStringLiteral("has %1 characters, more than %2")
+        return NameWords::tr("player has %1 characters, more than %2")
             .arg(fault.length)
             .arg(MaximumNameLength);
     case NameFault::Kind::None:
@@ -157,24 +162,27 @@ QString notOneChildText(const QString& asked, const QStringList& names) {
     QStringList those;
     for (const QString& name : found)
         those.append(shownName(name));
-    return QStringLiteral("“%1” is a child of more than one class: “%2”. Name one of them as "
-                          "shown and try again.")
+    return NameWords::tr("“%1” is a child of more than one class: “%2”. Name one of them as "
+                         "shown and try again.")
         .arg(asked, those.join(QStringLiteral("”, “")));
 }
 
 QString unknownPlayerText(const QString& asked, const QStringList& names) {
-    QString text = QStringLiteral("nobody called “%1” is in the practice record.").arg(asked);
+    QString text = NameWords::tr("nobody called “%1” is in the practice record.").arg(asked);
     const QStringList close = closeNames(asked, names);
     if (!close.isEmpty())
-        return text + QStringLiteral(" Did you mean “%1”? Check the spelling and try again.")
+        return text + NameWords::tr(" Did you mean “%1”? Check the spelling and try again.")
                           .arg(close.mid(0, 5).join(QStringLiteral("”, “")));
     if (names.isEmpty())
-        return text + QStringLiteral(" Nobody has played yet.");
-    text +=
-        QStringLiteral(" The players are “%1”").arg(names.mid(0, 12).join(QStringLiteral("”, “")));
+        return text + NameWords::tr(" Nobody has played yet.");
+    const QString listed = names.mid(0, 12).join(QStringLiteral("”, “"));
     if (names.size() > 12)
-        text += QStringLiteral(" and %1 more").arg(names.size() - 12);
-    return text + QStringLiteral(". Check the spelling and try again.");
+        return text + NameWords::tr(" The players are “%1” and %L2 more. Check the spelling and "
+                                    "try again.")
+                          .arg(listed)
+                          .arg(names.size() - 12);
+    return text +
+           NameWords::tr(" The players are “%1”. Check the spelling and try again.").arg(listed);
 }
 
 } // namespace quintarlow

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/computerplayer.h"
 #include "core/namecheck.h"
 
 #include <QStringList>
@@ -11,8 +12,8 @@ namespace quintarlow {
 // diaeresis is the Zoë there is; it has at most MaximumNameLength characters (code points) once
 // composed; and it holds no control character (NUL, tab, a line break) and no invisible format
 // character (a zero-width joiner or space, a direction mark), which would make two names that
-// look the same. Why `name` breaks the rule, in words that follow "the name"; empty when it
-// does not.
+// look the same. Why `name` breaks the rule, as an imported file's line says it ("player has 31
+// characters, more than 30"); empty when it does not.
 QString nameProblem(const QString& name);
 // The same, for a sentence of its own: which part of the rule `name` breaks, and by what.
 struct NameFault {
@@ -61,12 +62,14 @@ QString notOneChildText(const QString& asked, const QStringList& names);
 // names there are, and what to do next.
 QString unknownPlayerText(const QString& asked, const QStringList& names);
 
-// Two names the record takes for one player would merge two children's answers.
+// Two names the record takes for one player would merge two children's answers. Against the
+// computer, a child who types its name as they read it ("Der Computer") is taken for it too.
 enum class NamesProblem { None, Missing, Same };
 inline NamesProblem namesProblem(const QString& redName, const QString& blueName) {
     if (!namesGiven(redName, blueName))
         return NamesProblem::Missing;
-    return sameName(redName, blueName) ? NamesProblem::Same : NamesProblem::None;
+    const bool computers = redName == ComputerName && sameName(computerShownName(), blueName);
+    return sameName(redName, blueName) || computers ? NamesProblem::Same : NamesProblem::None;
 }
 
 } // namespace quintarlow

@@ -2,6 +2,128 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <source>%Ln try</source>
+        <translation>
+            <numerusform>%Ln intento</numerusform>
+            <numerusform>%Ln intentos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tries</source>
+        <translation>
+            <numerusform>%Ln intento</numerusform>
+            <numerusform>%Ln intentos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln knows it</source>
+        <translation>
+            <numerusform>%Ln la sabe</numerusform>
+            <numerusform>%Ln la saben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln know it</source>
+        <translation>
+            <numerusform>%Ln la sabe</numerusform>
+            <numerusform>%Ln la saben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keeps missing it</source>
+        <translation>
+            <numerusform>%Ln la sigue fallando</numerusform>
+            <numerusform>%Ln la siguen fallando</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keep missing it</source>
+        <translation>
+            <numerusform>%Ln la sigue fallando</numerusform>
+            <numerusform>%Ln la siguen fallando</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) keeps missing it</source>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 de %Ln niño la sigue fallando</numerusform>
+            <numerusform>%1 × %2 = %3: %4 de %Ln niños la sigue fallando</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) keep missing it</source>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 de %Ln niño la siguen fallando</numerusform>
+            <numerusform>%1 × %2 = %3: %4 de %Ln niños la siguen fallando</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) is still learning it</source>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 de %Ln niño la está aprendiendo</numerusform>
+            <numerusform>%1 × %2 = %3: %4 de %Ln niños la está aprendiendo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) are still learning it</source>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 de %Ln niño la están aprendiendo</numerusform>
+            <numerusform>%1 × %2 = %3: %4 de %Ln niños la están aprendiendo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answer(s) %1, %2 % right by %3.</source>
+        <translation>
+            <numerusform>%Ln respuesta de %3 %1, %2 % correctas.</numerusform>
+            <numerusform>%Ln respuestas de %3 %1, %2 % correctas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln child(ren)</source>
+        <translation>
+            <numerusform>%Ln niño</numerusform>
+            <numerusform>%Ln niños</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answer(s) %1, %2 % right.</source>
+        <translation>
+            <numerusform>%Ln respuesta %1, %2 % correctas.</numerusform>
+            <numerusform>%Ln respuestas %1, %2 % correctas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Played alone against the computer: %Ln game(s), %1 won.</source>
+        <translation>
+            <numerusform>Jugó solo contra el ordenador: %Ln partida, %1 ganadas.</numerusform>
+            <numerusform>Jugó solo contra el ordenador: %Ln partidas, %1 ganadas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers are kept for %Ln day(s), then deleted.</source>
+        <translation>
+            <numerusform>Las respuestas se guardan %Ln día y luego se borran.</numerusform>
+            <numerusform>Las respuestas se guardan %Ln días y luego se borran.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Forget %1? All %Ln answer(s) that %1 gave are deleted from the practice record on this computer. This cannot be undone.</source>
+        <translation>
+            <numerusform>¿Olvidar a %1? Se borra de este ordenador la %Ln respuesta que dio %1. No se puede deshacer.</numerusform>
+            <numerusform>¿Olvidar a %1? Se borran de este ordenador las %Ln respuestas que dio %1. No se puede deshacer.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln learning it</source>
+        <translation>
+            <numerusform>%Ln la está aprendiendo</numerusform>
+            <numerusform>%Ln la están aprendiendo</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Names</name>
     <message>
         <source>The Computer</source>
@@ -621,6 +743,207 @@
     </message>
 </context>
 <context>
+    <name>quintarlow::FactGridModel</name>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 por</translation>
+    </message>
+    <message>
+        <source>times %1</source>
+        <translation>por %1</translation>
+    </message>
+    <message>
+        <source>Facts, rows the first factor, columns the second</source>
+        <translation>Multiplicaciones, filas el primer factor, columnas el segundo</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::FactWords</name>
+    <message>
+        <source>right</source>
+        <comment>a try</comment>
+        <translation>bien</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <comment>a try</comment>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <comment>a try</comment>
+        <translation>sin tiempo</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <comment>a fact</comment>
+        <translation>aún no preguntada</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <comment>a fact</comment>
+        <translation>sabida</translation>
+    </message>
+    <message>
+        <source>right but slow</source>
+        <comment>a fact</comment>
+        <translation>bien pero lenta</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <comment>a fact</comment>
+        <translation>fallada</translation>
+    </message>
+    <message>
+        <source>%1 times %2: %3</source>
+        <translation>%1 por %2: %3</translation>
+    </message>
+    <message>
+        <source>%L1 right</source>
+        <comment>tries</comment>
+        <translation>%L1 bien</translation>
+    </message>
+    <message>
+        <source>%1; children: %2, %3, %4; %5, %6</source>
+        <translation>%1; niños: %2, %3, %4; %5, %6</translation>
+    </message>
+    <message>
+        <source>; missing it: %1</source>
+        <translation>; la fallan: %1</translation>
+    </message>
+    <message>
+        <source>usually answered in %1 seconds</source>
+        <translation>casi siempre respondida en %1 segundos</translation>
+    </message>
+    <message>
+        <source>last %L1: %2</source>
+        <translation>últimas %L1: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %L2 more</source>
+        <translation>%1 y %L2 más</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a fact and who misses it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>this week</source>
+        <translation>esta semana</translation>
+    </message>
+    <message>
+        <source>in the last 30 days</source>
+        <translation>en los últimos 30 días</translation>
+    </message>
+    <message>
+        <source>this term</source>
+        <translation>este trimestre</translation>
+    </message>
+    <message>
+        <source>this school year</source>
+        <translation>este curso</translation>
+    </message>
+    <message>
+        <source>since the first game</source>
+        <translation>desde la primera partida</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a date&apos;s format</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <comment>a day</comment>
+        <translation>el %1</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>a date&apos;s format</comment>
+        <translation>d &apos;de&apos; MMMM</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <comment>answers</comment>
+        <translation>todas</translation>
+    </message>
+    <message>
+        <source>faster</source>
+        <comment>answers</comment>
+        <translation>más rápido</translation>
+    </message>
+    <message>
+        <source>slower</source>
+        <comment>answers</comment>
+        <translation>más lento</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <comment>answers&apos; speed</comment>
+        <translation>igual</translation>
+    </message>
+    <message>
+        <source>Too few right answers %1 to say whether answers get faster.</source>
+        <translation>Muy pocas respuestas correctas %1 para saber si responde más rápido.</translation>
+    </message>
+    <message>
+        <source>Answers got faster %1: %2 s → %3 s.</source>
+        <translation>Las respuestas fueron más rápidas %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>Answers got slower %1: %2 s → %3 s.</source>
+        <translation>Las respuestas fueron más lentas %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>Answers stayed about as fast %1: %2 s → %3 s.</source>
+        <translation>Las respuestas siguieron casi igual de rápidas %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: missed its only try</source>
+        <translation>%1 × %2 = %3: falló su único intento</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right once so far, in %4 seconds</source>
+        <translation>%1 × %2 = %3: bien una vez hasta ahora, en %4 segundos</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: missed %4 of the last %5</source>
+        <translation>%1 × %2 = %3: falló %4 de las últimas %5</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right %4 of the last %4, usually in %5 seconds</source>
+        <translation>%1 × %2 = %3: bien las últimas %4, casi siempre en %5 segundos</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right %4 of the last %4</source>
+        <translation>%1 × %2 = %3: bien las últimas %4</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::MediaWords</name>
+    <message>
+        <source>Quintarlow!: the sound %1 is missing or damaged; a short beep plays instead.</source>
+        <translation>Quintarlow!: el sonido %1 falta o está dañado; suena un pitido corto en su lugar.</translation>
+    </message>
+    <message>
+        <source>eSpeak NG has no voice for &quot;%1&quot; (install the package espeak-ng-data)</source>
+        <translation>eSpeak NG no tiene voz para «%1» (instale el paquete espeak-ng-data)</translation>
+    </message>
+    <message>
+        <source>Speech: %1; the game shows its texts and stays silent.</source>
+        <translation>Voz: %1; el juego muestra sus textos y se queda en silencio.</translation>
+    </message>
+    <message>
+        <source>Quintarlow!: the picture %1 is missing or damaged; the game goes on without it.</source>
+        <translation>Quintarlow!: la imagen %1 falta o está dañada; el juego sigue sin ella.</translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::NameEntry</name>
     <message>
         <source>%1 CHARACTERS MAX</source>
@@ -695,6 +1018,963 @@ Escríbelo otra vez, por favor.</translation>
 Please type it again.</source>
         <translation>El nombre del jugador azul tiene un carácter de control o invisible (%1).<byte value="xd"/>
 Escríbelo otra vez, por favor.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::NameWords</name>
+    <message>
+        <source>player holds a control or invisible character (%1)</source>
+        <translation>player contiene un carácter de control o invisible (%1)</translation>
+    </message>
+    <message>
+        <source>player has %1 characters, more than %2</source>
+        <translation>player tiene %1 caracteres, más de %2</translation>
+    </message>
+    <message>
+        <source>“%1” is a child of more than one class: “%2”. Name one of them as shown and try again.</source>
+        <translation>«%1» es un niño de más de una clase: «%2». Indique uno de ellos tal como se muestra y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>nobody called “%1” is in the practice record.</source>
+        <translation>nadie llamado «%1» está en el registro de práctica.</translation>
+    </message>
+    <message>
+        <source> Did you mean “%1”? Check the spelling and try again.</source>
+        <translation> ¿Quería decir «%1»? Compruebe cómo se escribe y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source> Nobody has played yet.</source>
+        <translation> Aún no ha jugado nadie.</translation>
+    </message>
+    <message>
+        <source> The players are “%1” and %L2 more. Check the spelling and try again.</source>
+        <translation> Los jugadores son «%1» y %L2 más. Compruebe cómo se escribe y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source> The players are “%1”. Check the spelling and try again.</source>
+        <translation> Los jugadores son «%1». Compruebe cómo se escribe y vuelva a intentarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PlayerList</name>
+    <message>
+        <source>%1, has practice settings of their own</source>
+        <translation>%1, tiene sus propios ajustes de práctica</translation>
+    </message>
+    <message>
+        <source>Has practice settings of their own</source>
+        <translation>Tiene sus propios ajustes de práctica</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Jugadores</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Falla</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Ritmo</translation>
+    </message>
+    <message>
+        <source>Knows</source>
+        <translation>Sabe</translation>
+    </message>
+    <message>
+        <source>Usually</source>
+        <translation>Suele</translation>
+    </message>
+    <message>
+        <source>To practise</source>
+        <translation>A practicar</translation>
+    </message>
+    <message>
+        <source>Moved on</source>
+        <translation>Avanza</translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation>Último día</translation>
+    </message>
+    <message>
+        <source>How many answers in the period shown</source>
+        <translation>Cuántas respuestas en el periodo mostrado</translation>
+    </message>
+    <message>
+        <source>How many facts the player keeps missing at the end of the period shown</source>
+        <translation>Cuántas multiplicaciones sigue fallando al final del periodo mostrado</translation>
+    </message>
+    <message>
+        <source>Whether right answers got faster or slower in the period shown; slower first</source>
+        <translation>Si las respuestas correctas fueron más rápidas o más lentas en el periodo; las más lentas primero</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>d MMM yy</source>
+        <comment>a date&apos;s format</comment>
+        <translation>d/M/yy</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <comment>the row of the whole class</comment>
+        <translation>Clase</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PracticeEditor</name>
+    <message>
+        <source>Practice settings</source>
+        <translation>Ajustes de práctica</translation>
+    </message>
+    <message>
+        <source>&amp;Tables:</source>
+        <translation>&amp;Tablas:</translation>
+    </message>
+    <message>
+        <source>The %1s</source>
+        <translation>La tabla del %1</translation>
+    </message>
+    <message>
+        <source>Practise the %1s</source>
+        <translation>Practicar la tabla del %1</translation>
+    </message>
+    <message>
+        <source>&amp;All tables</source>
+        <translation>&amp;Todas las tablas</translation>
+    </message>
+    <message>
+        <source>All tables</source>
+        <translation>Todas las tablas</translation>
+    </message>
+    <message>
+        <source>Every table from 1 to 12, as in any game</source>
+        <translation>Todas las tablas del 1 al 12, como en cualquier partida</translation>
+    </message>
+    <message>
+        <source>Ask again what I &amp;miss</source>
+        <translation>Volver a preguntar lo que &amp;fallo</translation>
+    </message>
+    <message>
+        <source>Ask again what I miss</source>
+        <translation>Volver a preguntar lo que fallo</translation>
+    </message>
+    <message>
+        <source>Follow the learning pat&amp;h</source>
+        <translation>Seguir el &amp;camino de aprendizaje</translation>
+    </message>
+    <message>
+        <source>Follow the learning path</source>
+        <translation>Seguir el camino de aprendizaje</translation>
+    </message>
+    <message>
+        <source>A few new facts at a time among known ones, each known fact back on its day of review, the tables in the order they build on each other (or the tables chosen)</source>
+        <translation>Unas pocas multiplicaciones nuevas entre las ya sabidas, cada una sabida vuelve el día de repaso, las tablas en el orden en que se apoyan unas en otras (o las tablas elegidas)</translation>
+    </message>
+    <message>
+        <source>Time to a&amp;nswer:</source>
+        <translation>&amp;Tiempo para responder:</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> segundos</translation>
+    </message>
+    <message>
+        <source>Time to answer</source>
+        <translation>Tiempo para responder</translation>
+    </message>
+    <message>
+        <source>The seconds this child has for each question; the other player keeps their own</source>
+        <translation>Los segundos que tiene este niño para cada pregunta; el otro jugador mantiene los suyos</translation>
+    </message>
+    <message>
+        <source>The &amp;computer plays:</source>
+        <translation>El &amp;ordenador juega:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>At the child&apos;s level</source>
+        <translation>Al nivel del niño</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>The computer plays</source>
+        <translation>El ordenador juega</translation>
+    </message>
+    <message>
+        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child&apos;s level as often as the child was in their last 50 answers</source>
+        <translation>Cuando este niño juega solo: fácil acierta la mitad de las veces y es lento, difícil nueve de cada diez y rápido, al nivel del niño tanto como el niño en sus últimas 50 respuestas</translation>
+    </message>
+    <message>
+        <source>The practice settings of %1 could not be saved: the record could not be changed. Close the window and try again; if it keeps failing, see the README, Practice record.</source>
+        <translation>No se pudieron guardar los ajustes de práctica de %1: no se pudo cambiar el registro. Cierre la ventana y vuelva a intentarlo; si sigue fallando, vea el README, Practice record.</translation>
+    </message>
+    <message>
+        <source>Practice Settings</source>
+        <translation>Ajustes de práctica</translation>
+    </message>
+    <message>
+        <source>Settings are made for one player: choose a player above.</source>
+        <translation>Los ajustes son para un jugador: elija uno arriba.</translation>
+    </message>
+    <message>
+        <source>Every table from 1 to 12, as in any game. Changes count from the next game.</source>
+        <translation>Todas las tablas del 1 al 12, como en cualquier partida. Los cambios cuentan desde la próxima partida.</translation>
+    </message>
+    <message>
+        <source> Changes count from the next game.</source>
+        <translation> Los cambios cuentan desde la próxima partida.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PracticeWords</name>
+    <message>
+        <source>the list of tables is empty (give tables like 3,4,6 or all)</source>
+        <translation>la lista de tablas está vacía (indique tablas como 3,4,6 o all)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has an empty entry</source>
+        <translation>«%1» tiene una entrada vacía</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a table from 1 to 12</source>
+        <translation>«%1» no es una tabla del 1 al 12</translation>
+    </message>
+    <message>
+        <source>following the learning path</source>
+        <translation>sigue el camino de aprendizaje</translation>
+    </message>
+    <message>
+        <source>following the learning path over %1</source>
+        <translation>sigue el camino de aprendizaje por %1</translation>
+    </message>
+    <message>
+        <source>practising %1</source>
+        <translation>practica %1</translation>
+    </message>
+    <message>
+        <source>missed facts asked again</source>
+        <translation>se repiten las falladas</translation>
+    </message>
+    <message>
+        <source>%1 seconds to answer</source>
+        <translation>%1 segundos para responder</translation>
+    </message>
+    <message>
+        <source>an easy computer</source>
+        <translation>un ordenador fácil</translation>
+    </message>
+    <message>
+        <source>a hard computer</source>
+        <translation>un ordenador difícil</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last of a list</comment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>a times table: the 7s</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <comment>times tables</comment>
+        <translation>las tablas del %1</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ProgressWindow</name>
+    <message>
+        <source>Knows %1 of 144 facts; %2 being learned, %3 new.</source>
+        <translation>Sabe %1 de 144 multiplicaciones; %2 en aprendizaje, %3 nuevas.</translation>
+    </message>
+    <message>
+        <source>Every table of the path is learned.</source>
+        <translation>Todas las tablas del camino están aprendidas.</translation>
+    </message>
+    <message>
+        <source>Learning the %1s, the last table of the path.</source>
+        <translation>Aprende la tabla del %1, la última del camino.</translation>
+    </message>
+    <message>
+        <source>Learning the %1s; the %2s come next.</source>
+        <translation>Aprende la tabla del %1; después viene la del %2.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise again today.</source>
+        <translation>Hoy no hay nada que repasar.</translation>
+    </message>
+    <message>
+        <source>To practise again today: %1.</source>
+        <translation>Para repasar hoy: %1.</translation>
+    </message>
+    <message>
+        <source>Practice Record</source>
+        <translation>Registro de práctica</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <comment>a date&apos;s format</comment>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>The term began on</source>
+        <translation>El trimestre empezó el</translation>
+    </message>
+    <message>
+        <source>The day this term began</source>
+        <translation>El día en que empezó este trimestre</translation>
+    </message>
+    <message>
+        <source>&amp;Known when right within</source>
+        <translation>&amp;Sabida si bien en</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>Known when right within</source>
+        <translation>Sabida si bien en</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report…</source>
+        <translation>&amp;Guardar informe…</translation>
+    </message>
+    <message>
+        <source>Save A&amp;ll…</source>
+        <translation>Guardar &amp;todos…</translation>
+    </message>
+    <message>
+        <source>Every player&apos;s report and the class&apos;s, each a PDF of its own in one folder</source>
+        <translation>El informe de cada jugador y el de la clase, cada uno un PDF en una carpeta</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>&amp;Forget player…</source>
+        <translation>&amp;Olvidar jugador…</translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation>Para practicar</translation>
+    </message>
+    <message>
+        <source>Share right and usual time per day</source>
+        <translation>Parte bien y tiempo habitual por día</translation>
+    </message>
+    <message>
+        <source>The practice record could not be read, so there is nothing to show. Nothing in it was changed or deleted.%1
+
+%2</source>
+        <translation>No se pudo leer el registro de práctica, así que no hay nada que mostrar. No se cambió ni se borró nada.%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Nobody has played yet.
+
+The record fills by itself: every answer in a game of Quintarlow! is kept here. Play a game, then open the Practice Record again to see which facts each player knows.</source>
+        <translation>Aún no ha jugado nadie.
+
+El registro se llena solo: cada respuesta de una partida de Quintarlow! se guarda aquí. Juegue una partida y vuelva a abrir el registro para ver qué multiplicaciones sabe cada jugador.</translation>
+    </message>
+    <message>
+        <source>Each child is judged on their own answers: a cell has the colour most children show, its number how many keep missing it. </source>
+        <translation>Cada niño cuenta con sus propias respuestas: una casilla tiene el color de la mayoría, su número cuántos la siguen fallando. </translation>
+    </message>
+    <message>
+        <source>A cell&apos;s number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
+        <translation>El número de una casilla: los segundos que suelen tardar sus respuestas correctas en los tres últimos intentos, según los que se da el color. Una estrella naranja: ajustes de práctica propios. </translation>
+    </message>
+    <message>
+        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period&apos;s end, even from tries before it.</source>
+        <translation>Filas: primer factor; columnas: segundo. Colores: cómo estaba cada multiplicación al final del periodo, incluso por intentos anteriores.</translation>
+    </message>
+    <message>
+        <source>Facts most children miss</source>
+        <translation>Lo que más niños fallan</translation>
+    </message>
+    <message>
+        <source>None: every fact asked lately is known.</source>
+        <translation>Nada: todas las preguntadas últimamente se saben.</translation>
+    </message>
+    <message>
+        <source>Bars: the share right. Line: the seconds right answers usually took; lower is faster. </source>
+        <translation>Barras: la parte bien. Línea: los segundos que solían tardar las correctas; más abajo es más rápido. </translation>
+    </message>
+    <message>
+        <source>Moving on</source>
+        <translation>Avanzar</translation>
+    </message>
+    <message>
+        <source>Learning path, from all answers</source>
+        <translation>Camino de aprendizaje, con todas las respuestas</translation>
+    </message>
+    <message>
+        <source>Learning path</source>
+        <translation>Camino de aprendizaje</translation>
+    </message>
+    <message>
+        <source>Not on the learning path: tick &quot;Follow the learning path&quot; under Practice settings.</source>
+        <translation>No sigue el camino de aprendizaje: marque «Seguir el camino de aprendizaje» en Ajustes de práctica.</translation>
+    </message>
+    <message>
+        <source>The report could not be saved: %1. Choose another folder and try again.</source>
+        <translation>No se pudo guardar el informe: %1. Elija otra carpeta y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>Practice Records</source>
+        <translation>Registros de práctica</translation>
+    </message>
+    <message>
+        <source>Not every report could be saved: %1. Choose another folder and try again.</source>
+        <translation>No se pudieron guardar todos los informes: %1. Elija otra carpeta y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Save All Reports</source>
+        <translation>Guardar todos los informes</translation>
+    </message>
+    <message>
+        <source>Forget Player</source>
+        <translation>Olvidar jugador</translation>
+    </message>
+    <message>
+        <source>%1 could not be forgotten: the record could not be changed. Nothing was deleted; close the window and try again.</source>
+        <translation>No se pudo olvidar a %1: no se pudo cambiar el registro. No se borró nada; cierre la ventana y vuelva a intentarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ProgressWords</name>
+    <message>
+        <source>The whole class</source>
+        <translation>Toda la clase</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>too soon</source>
+        <translation>muy pronto</translation>
+    </message>
+    <message>
+        <source>not played</source>
+        <translation>no ha jugado</translation>
+    </message>
+    <message>
+        <source>knows all</source>
+        <translation>las sabe todas</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>too few to tell</source>
+        <translation>muy pocas</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Niño</translation>
+    </message>
+    <message>
+        <source>Knows (of 144)</source>
+        <translation>Sabe (de 144)</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Usually answers in</source>
+        <translation>Suele responder en</translation>
+    </message>
+    <message>
+        <source>Answer times</source>
+        <translation>Tiempos</translation>
+    </message>
+    <message>
+        <source>To practise</source>
+        <translation>A practicar</translation>
+    </message>
+    <message>
+        <source>Moved on, last two weeks</source>
+        <translation>Avanzó en 2 semanas</translation>
+    </message>
+    <message>
+        <source>Knows %L1 of 144 facts.</source>
+        <translation>Sabe %L1 de 144 multiplicaciones.</translation>
+    </message>
+    <message>
+        <source>No answers %1.</source>
+        <translation>Ninguna respuesta %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise: every fact asked lately is known.</source>
+        <translation>Nada que practicar: todas las preguntadas últimamente se saben.</translation>
+    </message>
+    <message>
+        <source>Practise %1.</source>
+        <translation>Practicar: %1.</translation>
+    </message>
+    <message>
+        <source>Every child who played in the last two weeks moved on: a fact became known to each.</source>
+        <translation>Cada niño que jugó en las dos últimas semanas avanzó: cada uno sabe una multiplicación más.</translation>
+    </message>
+    <message>
+        <source>Not moved on for two weeks (played, and no fact became known): %1.</source>
+        <translation>Sin avanzar en dos semanas (jugó y no aprendió ninguna multiplicación nueva): %1.</translation>
+    </message>
+    <message>
+        <source>Known: right within %1 s in 2 of the last 3 tries. Usually: the middle time of right answers.</source>
+        <translation>Sabida: bien en %1 s o menos en 2 de los 3 últimos intentos. Suele: el tiempo medio de las correctas.</translation>
+    </message>
+    <message>
+        <source>No play %1</source>
+        <translation>Sin partidas %1</translation>
+    </message>
+    <message>
+        <source>Day by day, %1</source>
+        <translation>Día a día, %1</translation>
+    </message>
+    <message>
+        <source>Week by week, %1</source>
+        <translation>Semana a semana, %1</translation>
+    </message>
+    <message>
+        <source>Practice Record - %1.pdf</source>
+        <translation>Registro de práctica - %1.pdf</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>right (%)</source>
+        <translation>bien (%)</translation>
+    </message>
+    <message>
+        <source>time (s)</source>
+        <translation>tiempo (s)</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a date&apos;s format</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>The class, child by child, %1</source>
+        <translation>La clase, niño a niño, %1</translation>
+    </message>
+    <message>
+        <source>Quintarlow! Practice Record</source>
+        <translation>Quintarlow! Registro de práctica</translation>
+    </message>
+    <message>
+        <source>Answers from %1 to %2. </source>
+        <translation>Respuestas del %1 al %2. </translation>
+    </message>
+    <message>
+        <source>A cell&apos;s colour is what most children show; its number, how many keep missing it.</source>
+        <translation>El color de una casilla es el de la mayoría; su número, cuántos la siguen fallando.</translation>
+    </message>
+    <message>
+        <source>The number in a cell: the seconds its right answers usually take, of its last three tries.</source>
+        <translation>Número de la casilla: segundos que suele tardar en acertar (últimos tres intentos).</translation>
+    </message>
+    <message>
+        <source>Facts most children miss</source>
+        <translation>Lo que más niños fallan</translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation>Para practicar</translation>
+    </message>
+    <message>
+        <source>None: every fact asked lately is known.</source>
+        <translation>Nada: todas las preguntadas últimamente se saben.</translation>
+    </message>
+    <message>
+        <source>Practice Record: %1</source>
+        <translation>Registro de práctica: %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save All Reports In</source>
+        <translation>Guardar todos los informes en</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Imprimir informe</translation>
+    </message>
+    <message>
+        <source>✓ green: known, right at least 2 of the last 3 times, each within %1 s</source>
+        <translation>✓ verde: sabida, bien al menos 2 de las 3 últimas veces, cada una en %1 s</translation>
+    </message>
+    <message>
+        <source>~ yellow, dotted: right but slow, or not yet right twice</source>
+        <translation>~ amarillo, punteado: bien pero lenta, o aún no bien dos veces</translation>
+    </message>
+    <message>
+        <source>✗ red, striped: missed, wrong or too late more often than right</source>
+        <translation>✗ rojo, rayado: más veces mal o sin tiempo que bien</translation>
+    </message>
+    <message>
+        <source>white: not asked yet</source>
+        <translation>blanco: aún no preguntada</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::RecordWords</name>
+    <message>
+        <source>the record holds an answer (%1) with the unknown outcome &quot;%2&quot;</source>
+        <translation>el registro tiene una respuesta (%1) con el resultado desconocido «%2»</translation>
+    </message>
+    <message>
+        <source>no id read</source>
+        <translation>sin id leído</translation>
+    </message>
+    <message>
+        <source>The settings are kept in /etc/xdg/quintarlow/quintarlow.conf and ~/.config/quintarlow/quintarlow.conf.</source>
+        <translation>Los ajustes están en /etc/xdg/quintarlow/quintarlow.conf y ~/.config/quintarlow/quintarlow.conf.</translation>
+    </message>
+    <message>
+        <source>See the README, For schools.</source>
+        <translation>Vea el README, For schools.</translation>
+    </message>
+    <message>
+        <source>the record is at version %1, newer than this program knows (%2)</source>
+        <translation>el registro está en la versión %1, más nueva de la que conoce este programa (%2)</translation>
+    </message>
+    <message>
+        <source>the record&apos;s tables cannot be set up: %1</source>
+        <translation>no se pueden preparar las tablas del registro: %1</translation>
+    </message>
+    <message>
+        <source>the record&apos;s version cannot be read</source>
+        <translation>no se puede leer la versión del registro</translation>
+    </message>
+    <message>
+        <source>the record&apos;s write-ahead log could not be emptied while another program reads the record</source>
+        <translation>no se pudo vaciar el registro de escritura anticipada mientras otro programa lee el registro</translation>
+    </message>
+    <message>
+        <source>locked by another program for more than %1 s</source>
+        <translation>bloqueado por otro programa durante más de %1 s</translation>
+    </message>
+    <message>
+        <source>Try again once the other program (a game, an import, a backup) is done with it.</source>
+        <translation>Vuelva a intentarlo cuando el otro programa (una partida, una importación, una copia) termine.</translation>
+    </message>
+    <message>
+        <source>damaged and cannot be moved aside</source>
+        <translation>dañado y no se puede apartar</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>dañado</translation>
+    </message>
+    <message>
+        <source>no write-ahead log: %1</source>
+        <translation>sin registro de escritura anticipada: %1</translation>
+    </message>
+    <message>
+        <source>it is a practice record of a newer version of Quintarlow! (its version %1; this one knows up to %2)</source>
+        <translation>es un registro de práctica de una versión más nueva de Quintarlow! (su versión %1; esta conoce hasta la %2)</translation>
+    </message>
+    <message>
+        <source>Use the newer Quintarlow! that wrote it (its --export-record writes a file this version imports), or move the file aside to start a fresh record.</source>
+        <translation>Use el Quintarlow! más nuevo que lo escribió (su --export-record escribe un archivo que esta versión importa), o aparte el archivo para empezar un registro nuevo.</translation>
+    </message>
+    <message>
+        <source>it is another program&apos;s SQLite database (tables %1), not a practice record</source>
+        <translation>es la base de datos SQLite de otro programa (tablas %1), no un registro de práctica</translation>
+    </message>
+    <message>
+        <source>Move that file out of the folder %1 (the game then starts a fresh record there), or put the practice record back.</source>
+        <translation>Saque ese archivo de la carpeta %1 (el juego empezará ahí un registro nuevo), o vuelva a poner el registro de práctica.</translation>
+    </message>
+    <message>
+        <source>the record server&apos;s settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
+        <translation>los ajustes del servidor en [record] tienen una clave password, que el juego se niega a usar: quite esa línea y ponga la contraseña en el archivo que indica passfile= (vea el README, For schools)</translation>
+    </message>
+    <message>
+        <source>the record server&apos;s settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
+        <translation>los ajustes del servidor en [record] tienen un port= que no es un número de puerto (1 a 65535): corríjalo (vea el README, For schools)</translation>
+    </message>
+    <message>
+        <source>the record server&apos;s settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
+        <translation>los ajustes del servidor en [record] tienen un sslmode= que no es ninguno de %1: corríjalo (vea el README, For schools)</translation>
+    </message>
+    <message>
+        <source>the file named by passfile= in [record] is ignored, since others than its owner may read it (PostgreSQL takes only a file of mode 0600): make it private with chmod 600</source>
+        <translation>el archivo que indica passfile= en [record] se ignora, porque otros además de su dueño pueden leerlo (PostgreSQL solo acepta un archivo de modo 0600): hágalo privado con chmod 600</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
+        <translation>el servidor de la escuela pide una contraseña y no se encontró ninguna: añada la línea host:port:database:user:password al archivo que indica passfile= en [record] (o ~/.pgpass)</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
+        <translation>el servidor de la escuela rechazó el inicio de sesión (falló la autenticación): compruebe user= en [record] y la contraseña en el passfile</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
+        <translation>el servidor de la escuela no deja entrar a nadie desde aquí como ese usuario: su pg_hba.conf necesita una línea para este ordenador</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
+        <translation>el servidor de la escuela no tiene ninguna base de datos con el nombre que da database= en [record]: corríjalo, o prepare el servidor</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
+        <translation>el servidor de la escuela no conoce ningún usuario con el nombre que da user= en [record]: corríjalo, o pida ese usuario</translation>
+    </message>
+    <message>
+        <source>the encrypted connection to the school&apos;s record server failed: check sslmode= and sslrootcert= in [record]</source>
+        <translation>falló la conexión cifrada con el servidor de la escuela: compruebe sslmode= y sslrootcert= en [record]</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
+        <translation>no se puede llegar al servidor de la escuela: compruebe que funciona y que host= y port= en [record] lo indican</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school&apos;s record server is reachable again; kept answers are sent</source>
+        <translation>quintarlow: el servidor de la escuela vuelve a estar disponible; se envían las respuestas guardadas</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school&apos;s record server cannot be reached; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: no se puede llegar al servidor de la escuela; las respuestas se guardan en este ordenador y se envían después</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school&apos;s record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
+        <translation>quintarlow: el servidor de la escuela tiene un registro más nuevo del que conoce esta versión del juego; las respuestas se guardan en este ordenador</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school&apos;s record server refused the answers; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: el servidor de la escuela rechazó las respuestas; las respuestas se guardan en este ordenador y se envían después</translation>
+    </message>
+    <message>
+        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school&apos;s record server</source>
+        <translation>quintarlow: no se puede leer el registro de este ordenador, así que no se envía nada al servidor de la escuela</translation>
+    </message>
+    <message>
+        <source>quintarlow: answers cannot be sent to the school&apos;s record server; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: no se pueden enviar las respuestas al servidor de la escuela; se guardan en este ordenador y se envían después</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>See the README, Practice record.</source>
+        <translation>Vea el README, Practice record.</translation>
+    </message>
+    <message>
+        <source>the practice record is locked by another program (another import, a game, a backup) for more than %1 s. Try again once it is done</source>
+        <translation>el registro de práctica está bloqueado por otro programa (otra importación, una partida, una copia) desde hace más de %1 s. Vuelva a intentarlo cuando termine</translation>
+    </message>
+    <message>
+        <source>Made the role %1.</source>
+        <translation>Creado el rol %1.</translation>
+    </message>
+    <message>
+        <source>Let %1 connect to the database.</source>
+        <translation>%1 puede conectarse a la base de datos.</translation>
+    </message>
+    <message>
+        <source>Took TEMPORARY and CONNECT on the database from PUBLIC.</source>
+        <translation>Quitados TEMPORARY y CONNECT de la base de datos a PUBLIC.</translation>
+    </message>
+    <message>
+        <source>Gave the tables and functions to %1.</source>
+        <translation>Tablas y funciones dadas a %1.</translation>
+    </message>
+    <message>
+        <source>Made %1 a member of %2.</source>
+        <translation>%1 es ahora miembro de %2.</translation>
+    </message>
+    <message>
+        <source>Brought the tables from version %1 to %2.</source>
+        <translation>Tablas llevadas de la versión %1 a la %2.</translation>
+    </message>
+    <message>
+        <source>the classes &quot;%1&quot; and &quot;%2&quot; would share the role %3; name them apart by a letter or digit</source>
+        <translation>las clases «%1» y «%2» compartirían el rol %3; distíngalas con una letra o un número</translation>
+    </message>
+    <message>
+        <source>Answers are now kept %1 days.</source>
+        <translation>Las respuestas se guardan ahora %1 días.</translation>
+    </message>
+    <message>
+        <source>Answers are now kept until a child is forgotten.</source>
+        <translation>Las respuestas se guardan ahora hasta que se olvida a un niño.</translation>
+    </message>
+    <message>
+        <source>Everything was set up already; nothing changed.</source>
+        <translation>Todo estaba ya preparado; no cambió nada.</translation>
+    </message>
+    <message>
+        <source>the tables are at version %1, this program&apos;s at %2: run --setup-school-server first</source>
+        <translation>las tablas están en la versión %1 y este programa en la %2: ejecute primero --setup-school-server</translation>
+    </message>
+    <message>
+        <source>Answers are kept until a child is forgotten; nothing expired.</source>
+        <translation>Las respuestas se guardan hasta que se olvida a un niño; no caducó nada.</translation>
+    </message>
+    <message>
+        <source>Deleted what is older than %4 days: answers %1, games %2, settings %3.</source>
+        <translation>Borrado lo que tiene más de %4 días: respuestas %1, partidas %2, ajustes %3.</translation>
+    </message>
+    <message>
+        <source>the connection broke</source>
+        <translation>se cortó la conexión</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server holds a newer record than this version of the game knows</source>
+        <translation>el servidor de la escuela tiene un registro más nuevo del que conoce esta versión del juego</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server cannot be read</source>
+        <translation>no se puede leer el servidor de la escuela</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server has no practice record this version of the game can read</source>
+        <translation>el servidor de la escuela no tiene un registro que esta versión del juego pueda leer</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server cannot be read (%1)</source>
+        <translation>no se puede leer el servidor de la escuela (%1)</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server refused the answers (%1)</source>
+        <translation>el servidor de la escuela rechazó las respuestas (%1)</translation>
+    </message>
+    <message>
+        <source>answer_id is not a UUID</source>
+        <translation>answer_id no es un UUID</translation>
+    </message>
+    <message>
+        <source>player is empty</source>
+        <translation>player está vacío</translation>
+    </message>
+    <message>
+        <source>played_at is not a date and time with its offset</source>
+        <translation>played_at no es una fecha y hora con su desfase</translation>
+    </message>
+    <message>
+        <source>game is not a UUID</source>
+        <translation>game no es un UUID</translation>
+    </message>
+    <message>
+        <source>turn, a, b or product is not a number in range</source>
+        <translation>turn, a, b o product no es un número en el rango</translation>
+    </message>
+    <message>
+        <source>product is not a times b</source>
+        <translation>product no es a por b</translation>
+    </message>
+    <message>
+        <source>answered is not a number from 1 to 144</source>
+        <translation>answered no es un número del 1 al 144</translation>
+    </message>
+    <message>
+        <source>outcome is not right, wrong or timeout</source>
+        <translation>outcome no es right, wrong ni timeout</translation>
+    </message>
+    <message>
+        <source>answered and outcome do not agree</source>
+        <translation>answered y outcome no concuerdan</translation>
+    </message>
+    <message>
+        <source>ms is not a number in range</source>
+        <translation>ms no es un número en el rango</translation>
+    </message>
+    <message>
+        <source>line 1: the file begins with two byte-order marks; save it again as UTF-8 with one (or none)</source>
+        <translation>línea 1: el archivo empieza con dos marcas de orden de bytes; guárdelo de nuevo como UTF-8 con una (o ninguna)</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text; save it again as UTF-8</source>
+        <translation>el archivo no es texto UTF-8; guárdelo de nuevo como UTF-8</translation>
+    </message>
+    <message>
+        <source>line 1: the lines end in a carriage return alone; save it again with CR LF or LF line ends</source>
+        <translation>línea 1: las líneas terminan solo con un retorno de carro; guárdelo de nuevo con finales CR LF o LF</translation>
+    </message>
+    <message>
+        <source>line 1: the header is not &quot;%1&quot;</source>
+        <translation>línea 1: la cabecera no es «%1»</translation>
+    </message>
+    <message>
+        <source>garbled quotes</source>
+        <translation>comillas rotas</translation>
+    </message>
+    <message>
+        <source>%1 fields instead of %2</source>
+        <translation>%1 campos en lugar de %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
     </message>
 </context>
 <context>

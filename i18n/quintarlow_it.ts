@@ -2,6 +2,128 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <source>%Ln try</source>
+        <translation>
+            <numerusform>%Ln tentativo</numerusform>
+            <numerusform>%Ln tentativi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tries</source>
+        <translation>
+            <numerusform>%Ln tentativo</numerusform>
+            <numerusform>%Ln tentativi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln knows it</source>
+        <translation>
+            <numerusform>%Ln la sa</numerusform>
+            <numerusform>%Ln la sanno</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln know it</source>
+        <translation>
+            <numerusform>%Ln la sa</numerusform>
+            <numerusform>%Ln la sanno</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keeps missing it</source>
+        <translation>
+            <numerusform>%Ln la sbaglia ancora</numerusform>
+            <numerusform>%Ln la sbagliano ancora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keep missing it</source>
+        <translation>
+            <numerusform>%Ln la sbaglia ancora</numerusform>
+            <numerusform>%Ln la sbagliano ancora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) keeps missing it</source>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 bambino su %Ln la sbaglia ancora</numerusform>
+            <numerusform>%1 × %2 = %3: %4 bambino su %Ln la sbaglia ancora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) keep missing it</source>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 bambini su %Ln la sbagliano ancora</numerusform>
+            <numerusform>%1 × %2 = %3: %4 bambini su %Ln la sbagliano ancora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) is still learning it</source>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 bambino su %Ln la sta ancora imparando</numerusform>
+            <numerusform>%1 × %2 = %3: %4 bambino su %Ln la sta ancora imparando</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) are still learning it</source>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 bambini su %Ln la stanno ancora imparando</numerusform>
+            <numerusform>%1 × %2 = %3: %4 bambini su %Ln la stanno ancora imparando</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answer(s) %1, %2 % right by %3.</source>
+        <translation>
+            <numerusform>%Ln risposta di %3 %1, %2 % giuste.</numerusform>
+            <numerusform>%Ln risposte di %3 %1, %2 % giuste.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln child(ren)</source>
+        <translation>
+            <numerusform>%Ln bambino</numerusform>
+            <numerusform>%Ln bambini</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answer(s) %1, %2 % right.</source>
+        <translation>
+            <numerusform>%Ln risposta %1, %2 % giuste.</numerusform>
+            <numerusform>%Ln risposte %1, %2 % giuste.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Played alone against the computer: %Ln game(s), %1 won.</source>
+        <translation>
+            <numerusform>Da solo contro il computer: %Ln partita, %1 vinte.</numerusform>
+            <numerusform>Da solo contro il computer: %Ln partite, %1 vinte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers are kept for %Ln day(s), then deleted.</source>
+        <translation>
+            <numerusform>Le risposte restano %Ln giorno, poi vengono cancellate.</numerusform>
+            <numerusform>Le risposte restano %Ln giorni, poi vengono cancellate.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Forget %1? All %Ln answer(s) that %1 gave are deleted from the practice record on this computer. This cannot be undone.</source>
+        <translation>
+            <numerusform>Dimenticare %1? La %Ln risposta di %1 viene cancellata dal quaderno di questo computer. Non si può annullare.</numerusform>
+            <numerusform>Dimenticare %1? Tutte le %Ln risposte di %1 vengono cancellate dal quaderno di questo computer. Non si può annullare.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln learning it</source>
+        <translation>
+            <numerusform>%Ln la sta imparando</numerusform>
+            <numerusform>%Ln la stanno imparando</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Names</name>
     <message>
         <source>The Computer</source>
@@ -621,6 +743,207 @@
     </message>
 </context>
 <context>
+    <name>quintarlow::FactGridModel</name>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 per</translation>
+    </message>
+    <message>
+        <source>times %1</source>
+        <translation>per %1</translation>
+    </message>
+    <message>
+        <source>Facts, rows the first factor, columns the second</source>
+        <translation>Moltiplicazioni, righe il primo fattore, colonne il secondo</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::FactWords</name>
+    <message>
+        <source>right</source>
+        <comment>a try</comment>
+        <translation>giusta</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <comment>a try</comment>
+        <translation>sbagliata</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <comment>a try</comment>
+        <translation>tempo scaduto</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <comment>a fact</comment>
+        <translation>non ancora chiesta</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <comment>a fact</comment>
+        <translation>saputa</translation>
+    </message>
+    <message>
+        <source>right but slow</source>
+        <comment>a fact</comment>
+        <translation>giusta ma lenta</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <comment>a fact</comment>
+        <translation>sbagliata</translation>
+    </message>
+    <message>
+        <source>%1 times %2: %3</source>
+        <translation>%1 per %2: %3</translation>
+    </message>
+    <message>
+        <source>%L1 right</source>
+        <comment>tries</comment>
+        <translation>%L1 giuste</translation>
+    </message>
+    <message>
+        <source>%1; children: %2, %3, %4; %5, %6</source>
+        <translation>%1; bambini: %2, %3, %4; %5, %6</translation>
+    </message>
+    <message>
+        <source>; missing it: %1</source>
+        <translation>; la sbagliano: %1</translation>
+    </message>
+    <message>
+        <source>usually answered in %1 seconds</source>
+        <translation>di solito risposta in %1 secondi</translation>
+    </message>
+    <message>
+        <source>last %L1: %2</source>
+        <translation>ultime %L1: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %L2 more</source>
+        <translation>%1 e altri %L2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a fact and who misses it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>this week</source>
+        <translation>questa settimana</translation>
+    </message>
+    <message>
+        <source>in the last 30 days</source>
+        <translation>negli ultimi 30 giorni</translation>
+    </message>
+    <message>
+        <source>this term</source>
+        <translation>in questo quadrimestre</translation>
+    </message>
+    <message>
+        <source>this school year</source>
+        <translation>in quest&apos;anno scolastico</translation>
+    </message>
+    <message>
+        <source>since the first game</source>
+        <translation>dalla prima partita</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a date&apos;s format</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <comment>a day</comment>
+        <translation>il %1</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>a date&apos;s format</comment>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <comment>answers</comment>
+        <translation>tutte</translation>
+    </message>
+    <message>
+        <source>faster</source>
+        <comment>answers</comment>
+        <translation>più veloce</translation>
+    </message>
+    <message>
+        <source>slower</source>
+        <comment>answers</comment>
+        <translation>più lento</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <comment>answers&apos; speed</comment>
+        <translation>uguale</translation>
+    </message>
+    <message>
+        <source>Too few right answers %1 to say whether answers get faster.</source>
+        <translation>Troppo poche risposte giuste %1 per dire se diventa più veloce.</translation>
+    </message>
+    <message>
+        <source>Answers got faster %1: %2 s → %3 s.</source>
+        <translation>Le risposte sono diventate più veloci %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>Answers got slower %1: %2 s → %3 s.</source>
+        <translation>Le risposte sono diventate più lente %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>Answers stayed about as fast %1: %2 s → %3 s.</source>
+        <translation>Le risposte sono rimaste veloci più o meno uguale %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: missed its only try</source>
+        <translation>%1 × %2 = %3: sbagliata all&apos;unico tentativo</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right once so far, in %4 seconds</source>
+        <translation>%1 × %2 = %3: giusta una volta finora, in %4 secondi</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: missed %4 of the last %5</source>
+        <translation>%1 × %2 = %3: sbagliata %4 delle ultime %5</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right %4 of the last %4, usually in %5 seconds</source>
+        <translation>%1 × %2 = %3: giusta le ultime %4, di solito in %5 secondi</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right %4 of the last %4</source>
+        <translation>%1 × %2 = %3: giusta le ultime %4</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::MediaWords</name>
+    <message>
+        <source>Quintarlow!: the sound %1 is missing or damaged; a short beep plays instead.</source>
+        <translation>Quintarlow!: il suono %1 manca o è danneggiato; al suo posto suona un breve bip.</translation>
+    </message>
+    <message>
+        <source>eSpeak NG has no voice for &quot;%1&quot; (install the package espeak-ng-data)</source>
+        <translation>eSpeak NG non ha una voce per «%1» (installa il pacchetto espeak-ng-data)</translation>
+    </message>
+    <message>
+        <source>Speech: %1; the game shows its texts and stays silent.</source>
+        <translation>Voce: %1; il gioco mostra i suoi testi e resta muto.</translation>
+    </message>
+    <message>
+        <source>Quintarlow!: the picture %1 is missing or damaged; the game goes on without it.</source>
+        <translation>Quintarlow!: l&apos;immagine %1 manca o è danneggiata; il gioco va avanti senza.</translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::NameEntry</name>
     <message>
         <source>%1 CHARACTERS MAX</source>
@@ -695,6 +1018,963 @@ Scrivilo di nuovo, per favore.</translation>
 Please type it again.</source>
         <translation>Il nome del giocatore blu contiene un carattere di controllo o invisibile (%1).<byte value="xd"/>
 Scrivilo di nuovo, per favore.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::NameWords</name>
+    <message>
+        <source>player holds a control or invisible character (%1)</source>
+        <translation>player contiene un carattere di controllo o invisibile (%1)</translation>
+    </message>
+    <message>
+        <source>player has %1 characters, more than %2</source>
+        <translation>player ha %1 caratteri, più di %2</translation>
+    </message>
+    <message>
+        <source>“%1” is a child of more than one class: “%2”. Name one of them as shown and try again.</source>
+        <translation>«%1» è un bambino di più classi: «%2». Indicane uno come mostrato e riprova.</translation>
+    </message>
+    <message>
+        <source>nobody called “%1” is in the practice record.</source>
+        <translation>nessuno di nome «%1» è nel quaderno degli esercizi.</translation>
+    </message>
+    <message>
+        <source> Did you mean “%1”? Check the spelling and try again.</source>
+        <translation> Intendevi «%1»? Controlla come è scritto e riprova.</translation>
+    </message>
+    <message>
+        <source> Nobody has played yet.</source>
+        <translation> Nessuno ha ancora giocato.</translation>
+    </message>
+    <message>
+        <source> The players are “%1” and %L2 more. Check the spelling and try again.</source>
+        <translation> I giocatori sono «%1» e altri %L2. Controlla come è scritto e riprova.</translation>
+    </message>
+    <message>
+        <source> The players are “%1”. Check the spelling and try again.</source>
+        <translation> I giocatori sono «%1». Controlla come è scritto e riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PlayerList</name>
+    <message>
+        <source>%1, has practice settings of their own</source>
+        <translation>%1, ha impostazioni di esercizio proprie</translation>
+    </message>
+    <message>
+        <source>Has practice settings of their own</source>
+        <translation>Ha impostazioni di esercizio proprie</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Giocatori</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Risposte</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Giuste</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Sbaglia</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Ritmo</translation>
+    </message>
+    <message>
+        <source>Knows</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <source>Usually</source>
+        <translation>Di solito</translation>
+    </message>
+    <message>
+        <source>To practise</source>
+        <translation>Da ripassare</translation>
+    </message>
+    <message>
+        <source>Moved on</source>
+        <translation>Avanza</translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation>Ultima volta</translation>
+    </message>
+    <message>
+        <source>How many answers in the period shown</source>
+        <translation>Quante risposte nel periodo mostrato</translation>
+    </message>
+    <message>
+        <source>How many facts the player keeps missing at the end of the period shown</source>
+        <translation>Quante moltiplicazioni sbaglia ancora alla fine del periodo mostrato</translation>
+    </message>
+    <message>
+        <source>Whether right answers got faster or slower in the period shown; slower first</source>
+        <translation>Se le risposte giuste sono diventate più veloci o più lente nel periodo; prima le più lente</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Giocatori</translation>
+    </message>
+    <message>
+        <source>d MMM yy</source>
+        <comment>a date&apos;s format</comment>
+        <translation>d/M/yy</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <comment>the row of the whole class</comment>
+        <translation>Classe</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PracticeEditor</name>
+    <message>
+        <source>Practice settings</source>
+        <translation>Impostazioni di esercizio</translation>
+    </message>
+    <message>
+        <source>&amp;Tables:</source>
+        <translation>&amp;Tabelline:</translation>
+    </message>
+    <message>
+        <source>The %1s</source>
+        <translation>La tabellina del %1</translation>
+    </message>
+    <message>
+        <source>Practise the %1s</source>
+        <translation>Ripassare la tabellina del %1</translation>
+    </message>
+    <message>
+        <source>&amp;All tables</source>
+        <translation>&amp;Tutte le tabelline</translation>
+    </message>
+    <message>
+        <source>All tables</source>
+        <translation>Tutte le tabelline</translation>
+    </message>
+    <message>
+        <source>Every table from 1 to 12, as in any game</source>
+        <translation>Tutte le tabelline dall&apos;1 al 12, come in ogni partita</translation>
+    </message>
+    <message>
+        <source>Ask again what I &amp;miss</source>
+        <translation>Richiedere ciò che &amp;sbaglio</translation>
+    </message>
+    <message>
+        <source>Ask again what I miss</source>
+        <translation>Richiedere ciò che sbaglio</translation>
+    </message>
+    <message>
+        <source>Follow the learning pat&amp;h</source>
+        <translation>Seguire il &amp;percorso</translation>
+    </message>
+    <message>
+        <source>Follow the learning path</source>
+        <translation>Seguire il percorso</translation>
+    </message>
+    <message>
+        <source>A few new facts at a time among known ones, each known fact back on its day of review, the tables in the order they build on each other (or the tables chosen)</source>
+        <translation>Poche moltiplicazioni nuove alla volta tra quelle sapute, ognuna saputa torna nel suo giorno di ripasso, le tabelline nell&apos;ordine in cui si appoggiano l&apos;una sull&apos;altra (o quelle scelte)</translation>
+    </message>
+    <message>
+        <source>Time to a&amp;nswer:</source>
+        <translation>&amp;Tempo per rispondere:</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> secondi</translation>
+    </message>
+    <message>
+        <source>Time to answer</source>
+        <translation>Tempo per rispondere</translation>
+    </message>
+    <message>
+        <source>The seconds this child has for each question; the other player keeps their own</source>
+        <translation>I secondi che questo bambino ha per ogni domanda; l&apos;altro giocatore tiene i suoi</translation>
+    </message>
+    <message>
+        <source>The &amp;computer plays:</source>
+        <translation>Il &amp;computer gioca:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>At the child&apos;s level</source>
+        <translation>Al livello del bambino</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>The computer plays</source>
+        <translation>Il computer gioca</translation>
+    </message>
+    <message>
+        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child&apos;s level as often as the child was in their last 50 answers</source>
+        <translation>Quando questo bambino gioca da solo: facile è giusto circa metà delle volte e lento, difficile nove volte su dieci e veloce, al livello del bambino quanto il bambino nelle sue ultime 50 risposte</translation>
+    </message>
+    <message>
+        <source>The practice settings of %1 could not be saved: the record could not be changed. Close the window and try again; if it keeps failing, see the README, Practice record.</source>
+        <translation>Le impostazioni di esercizio di %1 non sono state salvate: il quaderno non si è potuto modificare. Chiudi la finestra e riprova; se continua a non riuscire, vedi il README, Practice record.</translation>
+    </message>
+    <message>
+        <source>Practice Settings</source>
+        <translation>Impostazioni di esercizio</translation>
+    </message>
+    <message>
+        <source>Settings are made for one player: choose a player above.</source>
+        <translation>Le impostazioni valgono per un giocatore: scegline uno sopra.</translation>
+    </message>
+    <message>
+        <source>Every table from 1 to 12, as in any game. Changes count from the next game.</source>
+        <translation>Tutte le tabelline dall&apos;1 al 12, come in ogni partita. Le modifiche valgono dalla prossima partita.</translation>
+    </message>
+    <message>
+        <source> Changes count from the next game.</source>
+        <translation> Le modifiche valgono dalla prossima partita.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PracticeWords</name>
+    <message>
+        <source>the list of tables is empty (give tables like 3,4,6 or all)</source>
+        <translation>l&apos;elenco delle tabelline è vuoto (indica tabelline come 3,4,6 o all)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has an empty entry</source>
+        <translation>«%1» ha una voce vuota</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a table from 1 to 12</source>
+        <translation>«%1» non è una tabellina dall&apos;1 al 12</translation>
+    </message>
+    <message>
+        <source>following the learning path</source>
+        <translation>segue il percorso</translation>
+    </message>
+    <message>
+        <source>following the learning path over %1</source>
+        <translation>segue il percorso su %1</translation>
+    </message>
+    <message>
+        <source>practising %1</source>
+        <translation>ripassa %1</translation>
+    </message>
+    <message>
+        <source>missed facts asked again</source>
+        <translation>le moltiplicazioni sbagliate vengono richieste</translation>
+    </message>
+    <message>
+        <source>%1 seconds to answer</source>
+        <translation>%1 secondi per rispondere</translation>
+    </message>
+    <message>
+        <source>an easy computer</source>
+        <translation>un computer facile</translation>
+    </message>
+    <message>
+        <source>a hard computer</source>
+        <translation>un computer difficile</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last of a list</comment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>a times table: the 7s</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <comment>times tables</comment>
+        <translation>le tabelline del %1</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ProgressWindow</name>
+    <message>
+        <source>Knows %1 of 144 facts; %2 being learned, %3 new.</source>
+        <translation>Sa %1 moltiplicazioni su 144; %2 in corso, %3 nuove.</translation>
+    </message>
+    <message>
+        <source>Every table of the path is learned.</source>
+        <translation>Tutte le tabelline del percorso sono imparate.</translation>
+    </message>
+    <message>
+        <source>Learning the %1s, the last table of the path.</source>
+        <translation>Impara la tabellina del %1, l&apos;ultima del percorso.</translation>
+    </message>
+    <message>
+        <source>Learning the %1s; the %2s come next.</source>
+        <translation>Impara la tabellina del %1; poi viene quella del %2.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise again today.</source>
+        <translation>Oggi niente da ripassare.</translation>
+    </message>
+    <message>
+        <source>To practise again today: %1.</source>
+        <translation>Da ripassare oggi: %1.</translation>
+    </message>
+    <message>
+        <source>Practice Record</source>
+        <translation>Quaderno degli esercizi</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostra</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <comment>a date&apos;s format</comment>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>The term began on</source>
+        <translation>Il quadrimestre è iniziato il</translation>
+    </message>
+    <message>
+        <source>The day this term began</source>
+        <translation>Il giorno in cui è iniziato questo quadrimestre</translation>
+    </message>
+    <message>
+        <source>&amp;Known when right within</source>
+        <translation>&amp;Saputa se giusta in</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondi</translation>
+    </message>
+    <message>
+        <source>Known when right within</source>
+        <translation>Saputa se giusta in</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report…</source>
+        <translation>&amp;Salva resoconto…</translation>
+    </message>
+    <message>
+        <source>Save A&amp;ll…</source>
+        <translation>Salva &amp;tutti…</translation>
+    </message>
+    <message>
+        <source>Every player&apos;s report and the class&apos;s, each a PDF of its own in one folder</source>
+        <translation>Il resoconto di ogni giocatore e quello della classe, ognuno un PDF in una cartella</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>S&amp;tampa…</translation>
+    </message>
+    <message>
+        <source>&amp;Forget player…</source>
+        <translation>&amp;Dimentica giocatore…</translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation>Da ripassare</translation>
+    </message>
+    <message>
+        <source>Share right and usual time per day</source>
+        <translation>Quota giuste e tempo abituale al giorno</translation>
+    </message>
+    <message>
+        <source>The practice record could not be read, so there is nothing to show. Nothing in it was changed or deleted.%1
+
+%2</source>
+        <translation>Il quaderno degli esercizi non si è potuto leggere, quindi non c&apos;è nulla da mostrare. Nulla è stato modificato o cancellato.%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Nobody has played yet.
+
+The record fills by itself: every answer in a game of Quintarlow! is kept here. Play a game, then open the Practice Record again to see which facts each player knows.</source>
+        <translation>Nessuno ha ancora giocato.
+
+Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene tenuta qui. Gioca una partita, poi riapri il quaderno per vedere quali moltiplicazioni sa ogni giocatore.</translation>
+    </message>
+    <message>
+        <source>Each child is judged on their own answers: a cell has the colour most children show, its number how many keep missing it. </source>
+        <translation>Ogni bambino conta con le sue risposte: una casella ha il colore della maggior parte, il suo numero quanti la sbagliano ancora. </translation>
+    </message>
+    <message>
+        <source>A cell&apos;s number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
+        <translation>Il numero di una casella: i secondi che di solito servono alle risposte giuste negli ultimi tre tentativi, su cui si decide il colore. Una stella arancione: impostazioni di esercizio proprie. </translation>
+    </message>
+    <message>
+        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period&apos;s end, even from tries before it.</source>
+        <translation>Righe: primo fattore; colonne: secondo. Colori: com&apos;era ogni moltiplicazione alla fine del periodo, anche da tentativi precedenti.</translation>
+    </message>
+    <message>
+        <source>Facts most children miss</source>
+        <translation>Ciò che i più sbagliano</translation>
+    </message>
+    <message>
+        <source>None: every fact asked lately is known.</source>
+        <translation>Niente: tutte quelle chieste di recente sono sapute.</translation>
+    </message>
+    <message>
+        <source>Bars: the share right. Line: the seconds right answers usually took; lower is faster. </source>
+        <translation>Barre: la quota giuste. Linea: i secondi che di solito servivano alle giuste; più in basso è più veloce. </translation>
+    </message>
+    <message>
+        <source>Moving on</source>
+        <translation>Progressi</translation>
+    </message>
+    <message>
+        <source>Learning path, from all answers</source>
+        <translation>Percorso, da tutte le risposte</translation>
+    </message>
+    <message>
+        <source>Learning path</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source>Not on the learning path: tick &quot;Follow the learning path&quot; under Practice settings.</source>
+        <translation>Non segue il percorso: spunta «Seguire il percorso» in Impostazioni di esercizio.</translation>
+    </message>
+    <message>
+        <source>The report could not be saved: %1. Choose another folder and try again.</source>
+        <translation>Il resoconto non si è potuto salvare: %1. Scegli un&apos;altra cartella e riprova.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Salva resoconto</translation>
+    </message>
+    <message>
+        <source>Practice Records</source>
+        <translation>Quaderni degli esercizi</translation>
+    </message>
+    <message>
+        <source>Not every report could be saved: %1. Choose another folder and try again.</source>
+        <translation>Non tutti i resoconti si sono potuti salvare: %1. Scegli un&apos;altra cartella e riprova.</translation>
+    </message>
+    <message>
+        <source>Save All Reports</source>
+        <translation>Salva tutti i resoconti</translation>
+    </message>
+    <message>
+        <source>Forget Player</source>
+        <translation>Dimentica giocatore</translation>
+    </message>
+    <message>
+        <source>%1 could not be forgotten: the record could not be changed. Nothing was deleted; close the window and try again.</source>
+        <translation>Non è stato possibile dimenticare %1: il quaderno non si è potuto modificare. Nulla è stato cancellato; chiudi la finestra e riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ProgressWords</name>
+    <message>
+        <source>The whole class</source>
+        <translation>Tutta la classe</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>too soon</source>
+        <translation>troppo presto</translation>
+    </message>
+    <message>
+        <source>not played</source>
+        <translation>non ha giocato</translation>
+    </message>
+    <message>
+        <source>knows all</source>
+        <translation>le sa tutte</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>too few to tell</source>
+        <translation>troppo poche</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Bambino</translation>
+    </message>
+    <message>
+        <source>Knows (of 144)</source>
+        <translation>Sa (su 144)</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Risposte</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Giuste</translation>
+    </message>
+    <message>
+        <source>Usually answers in</source>
+        <translation>Di solito risponde in</translation>
+    </message>
+    <message>
+        <source>Answer times</source>
+        <translation>Tempi di risposta</translation>
+    </message>
+    <message>
+        <source>To practise</source>
+        <translation>Da ripassare</translation>
+    </message>
+    <message>
+        <source>Moved on, last two weeks</source>
+        <translation>Avanzato in 2 settimane</translation>
+    </message>
+    <message>
+        <source>Knows %L1 of 144 facts.</source>
+        <translation>Sa %L1 moltiplicazioni su 144.</translation>
+    </message>
+    <message>
+        <source>No answers %1.</source>
+        <translation>Nessuna risposta %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise: every fact asked lately is known.</source>
+        <translation>Niente da ripassare: tutte quelle chieste di recente sono sapute.</translation>
+    </message>
+    <message>
+        <source>Practise %1.</source>
+        <translation>Da ripassare: %1.</translation>
+    </message>
+    <message>
+        <source>Every child who played in the last two weeks moved on: a fact became known to each.</source>
+        <translation>Ogni bambino che ha giocato nelle ultime due settimane è avanzato: ognuno sa una moltiplicazione in più.</translation>
+    </message>
+    <message>
+        <source>Not moved on for two weeks (played, and no fact became known): %1.</source>
+        <translation>Fermi da due settimane (hanno giocato, nessuna moltiplicazione nuova saputa): %1.</translation>
+    </message>
+    <message>
+        <source>Known: right within %1 s in 2 of the last 3 tries. Usually: the middle time of right answers.</source>
+        <translation>Saputa: giusta entro %1 s in 2 degli ultimi 3 tentativi. Di solito: il tempo medio delle giuste.</translation>
+    </message>
+    <message>
+        <source>No play %1</source>
+        <translation>Nessuna partita %1</translation>
+    </message>
+    <message>
+        <source>Day by day, %1</source>
+        <translation>Giorno per giorno, %1</translation>
+    </message>
+    <message>
+        <source>Week by week, %1</source>
+        <translation>Settimana per settimana, %1</translation>
+    </message>
+    <message>
+        <source>Practice Record - %1.pdf</source>
+        <translation>Quaderno degli esercizi - %1.pdf</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>right (%)</source>
+        <translation>giuste (%)</translation>
+    </message>
+    <message>
+        <source>time (s)</source>
+        <translation>tempo (s)</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a date&apos;s format</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>The class, child by child, %1</source>
+        <translation>La classe, bambino per bambino, %1</translation>
+    </message>
+    <message>
+        <source>Quintarlow! Practice Record</source>
+        <translation>Quintarlow! Quaderno degli esercizi</translation>
+    </message>
+    <message>
+        <source>Answers from %1 to %2. </source>
+        <translation>Risposte dal %1 al %2. </translation>
+    </message>
+    <message>
+        <source>A cell&apos;s colour is what most children show; its number, how many keep missing it.</source>
+        <translation>Colore della casella: quello dei più; numero: quanti la sbagliano ancora.</translation>
+    </message>
+    <message>
+        <source>The number in a cell: the seconds its right answers usually take, of its last three tries.</source>
+        <translation>Numero nella casella: secondi di solito per le giuste (ultimi tre tentativi).</translation>
+    </message>
+    <message>
+        <source>Facts most children miss</source>
+        <translation>Ciò che i più sbagliano</translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation>Da ripassare</translation>
+    </message>
+    <message>
+        <source>None: every fact asked lately is known.</source>
+        <translation>Niente: tutte quelle chieste di recente sono sapute.</translation>
+    </message>
+    <message>
+        <source>Practice Record: %1</source>
+        <translation>Quaderno degli esercizi: %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>la cartella %1 non si può creare</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Salva resoconto</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documenti PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save All Reports In</source>
+        <translation>Salva tutti i resoconti in</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Stampa resoconto</translation>
+    </message>
+    <message>
+        <source>✓ green: known, right at least 2 of the last 3 times, each within %1 s</source>
+        <translation>✓ verde: saputa, giusta almeno 2 delle ultime 3 volte, ognuna entro %1 s</translation>
+    </message>
+    <message>
+        <source>~ yellow, dotted: right but slow, or not yet right twice</source>
+        <translation>~ giallo, a puntini: giusta ma lenta, o non ancora giusta due volte</translation>
+    </message>
+    <message>
+        <source>✗ red, striped: missed, wrong or too late more often than right</source>
+        <translation>✗ rosso, a righe: più spesso sbagliata o in ritardo che giusta</translation>
+    </message>
+    <message>
+        <source>white: not asked yet</source>
+        <translation>bianco: non ancora chiesta</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::RecordWords</name>
+    <message>
+        <source>the record holds an answer (%1) with the unknown outcome &quot;%2&quot;</source>
+        <translation>il quaderno contiene una risposta (%1) con l&apos;esito sconosciuto «%2»</translation>
+    </message>
+    <message>
+        <source>no id read</source>
+        <translation>nessun id letto</translation>
+    </message>
+    <message>
+        <source>The settings are kept in /etc/xdg/quintarlow/quintarlow.conf and ~/.config/quintarlow/quintarlow.conf.</source>
+        <translation>Le impostazioni sono in /etc/xdg/quintarlow/quintarlow.conf e ~/.config/quintarlow/quintarlow.conf.</translation>
+    </message>
+    <message>
+        <source>See the README, For schools.</source>
+        <translation>Vedi il README, For schools.</translation>
+    </message>
+    <message>
+        <source>the record is at version %1, newer than this program knows (%2)</source>
+        <translation>il quaderno è alla versione %1, più nuova di quella che questo programma conosce (%2)</translation>
+    </message>
+    <message>
+        <source>the record&apos;s tables cannot be set up: %1</source>
+        <translation>le tabelle del quaderno non si possono preparare: %1</translation>
+    </message>
+    <message>
+        <source>the record&apos;s version cannot be read</source>
+        <translation>la versione del quaderno non si può leggere</translation>
+    </message>
+    <message>
+        <source>the record&apos;s write-ahead log could not be emptied while another program reads the record</source>
+        <translation>il log write-ahead del quaderno non si è potuto svuotare mentre un altro programma lo legge</translation>
+    </message>
+    <message>
+        <source>locked by another program for more than %1 s</source>
+        <translation>bloccato da un altro programma per più di %1 s</translation>
+    </message>
+    <message>
+        <source>Try again once the other program (a game, an import, a backup) is done with it.</source>
+        <translation>Riprova quando l&apos;altro programma (una partita, un&apos;importazione, un backup) avrà finito.</translation>
+    </message>
+    <message>
+        <source>damaged and cannot be moved aside</source>
+        <translation>danneggiato e non si può spostare</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>danneggiato</translation>
+    </message>
+    <message>
+        <source>no write-ahead log: %1</source>
+        <translation>nessun log write-ahead: %1</translation>
+    </message>
+    <message>
+        <source>it is a practice record of a newer version of Quintarlow! (its version %1; this one knows up to %2)</source>
+        <translation>è un quaderno di una versione più nuova di Quintarlow! (versione %1; questa conosce fino alla %2)</translation>
+    </message>
+    <message>
+        <source>Use the newer Quintarlow! that wrote it (its --export-record writes a file this version imports), or move the file aside to start a fresh record.</source>
+        <translation>Usa il Quintarlow! più nuovo che l&apos;ha scritto (il suo --export-record scrive un file che questa versione importa), o sposta il file per iniziare un quaderno nuovo.</translation>
+    </message>
+    <message>
+        <source>it is another program&apos;s SQLite database (tables %1), not a practice record</source>
+        <translation>è il database SQLite di un altro programma (tabelle %1), non un quaderno degli esercizi</translation>
+    </message>
+    <message>
+        <source>Move that file out of the folder %1 (the game then starts a fresh record there), or put the practice record back.</source>
+        <translation>Sposta quel file fuori dalla cartella %1 (il gioco vi inizierà un quaderno nuovo), o rimetti il quaderno degli esercizi.</translation>
+    </message>
+    <message>
+        <source>the record server&apos;s settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
+        <translation>le impostazioni del server in [record] contengono una chiave password, che il gioco non usa: togli quella riga e metti la password nel file indicato da passfile= (vedi il README, For schools)</translation>
+    </message>
+    <message>
+        <source>the record server&apos;s settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
+        <translation>le impostazioni del server in [record] contengono un port= che non è un numero di porta (da 1 a 65535): correggilo (vedi il README, For schools)</translation>
+    </message>
+    <message>
+        <source>the record server&apos;s settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
+        <translation>le impostazioni del server in [record] contengono un sslmode= che non è nessuno di %1: correggilo (vedi il README, For schools)</translation>
+    </message>
+    <message>
+        <source>the file named by passfile= in [record] is ignored, since others than its owner may read it (PostgreSQL takes only a file of mode 0600): make it private with chmod 600</source>
+        <translation>il file indicato da passfile= in [record] viene ignorato, perché altri oltre al proprietario possono leggerlo (PostgreSQL accetta solo un file di modo 0600): rendilo privato con chmod 600</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
+        <translation>il server della scuola chiede una password e non ne è stata trovata nessuna: aggiungi la riga host:port:database:user:password al file indicato da passfile= in [record] (o ~/.pgpass)</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
+        <translation>il server della scuola ha rifiutato l&apos;accesso (autenticazione fallita): controlla user= in [record] e la password nel passfile</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
+        <translation>il server della scuola non fa entrare nessuno da qui con quell&apos;utente: il suo pg_hba.conf deve avere una riga per questo computer</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
+        <translation>il server della scuola non ha un database con il nome dato da database= in [record]: correggilo, o prepara il server</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
+        <translation>il server della scuola non conosce nessun utente con il nome dato da user= in [record]: correggilo, o chiedi quell&apos;accesso</translation>
+    </message>
+    <message>
+        <source>the encrypted connection to the school&apos;s record server failed: check sslmode= and sslrootcert= in [record]</source>
+        <translation>la connessione cifrata al server della scuola non è riuscita: controlla sslmode= e sslrootcert= in [record]</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
+        <translation>il server della scuola non è raggiungibile: controlla che sia acceso e che host= e port= in [record] lo indichino</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school&apos;s record server is reachable again; kept answers are sent</source>
+        <translation>quintarlow: il server della scuola è di nuovo raggiungibile; le risposte conservate vengono inviate</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school&apos;s record server cannot be reached; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: il server della scuola non è raggiungibile; le risposte restano su questo computer e vengono inviate dopo</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school&apos;s record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
+        <translation>quintarlow: il server della scuola ha un quaderno più nuovo di quello che questa versione del gioco conosce; le risposte restano su questo computer</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school&apos;s record server refused the answers; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: il server della scuola ha rifiutato le risposte; le risposte restano su questo computer e vengono inviate dopo</translation>
+    </message>
+    <message>
+        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school&apos;s record server</source>
+        <translation>quintarlow: il quaderno su questo computer non si può leggere, quindi nulla viene inviato al server della scuola</translation>
+    </message>
+    <message>
+        <source>quintarlow: answers cannot be sent to the school&apos;s record server; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: le risposte non si possono inviare al server della scuola; restano su questo computer e vengono inviate dopo</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>See the README, Practice record.</source>
+        <translation>Vedi il README, Practice record.</translation>
+    </message>
+    <message>
+        <source>the practice record is locked by another program (another import, a game, a backup) for more than %1 s. Try again once it is done</source>
+        <translation>il quaderno degli esercizi è bloccato da un altro programma (un&apos;altra importazione, una partita, un backup) da più di %1 s. Riprova quando avrà finito</translation>
+    </message>
+    <message>
+        <source>Made the role %1.</source>
+        <translation>Creato il ruolo %1.</translation>
+    </message>
+    <message>
+        <source>Let %1 connect to the database.</source>
+        <translation>%1 può collegarsi al database.</translation>
+    </message>
+    <message>
+        <source>Took TEMPORARY and CONNECT on the database from PUBLIC.</source>
+        <translation>Tolti TEMPORARY e CONNECT sul database a PUBLIC.</translation>
+    </message>
+    <message>
+        <source>Gave the tables and functions to %1.</source>
+        <translation>Tabelle e funzioni date a %1.</translation>
+    </message>
+    <message>
+        <source>Made %1 a member of %2.</source>
+        <translation>%1 è ora membro di %2.</translation>
+    </message>
+    <message>
+        <source>Brought the tables from version %1 to %2.</source>
+        <translation>Tabelle portate dalla versione %1 alla %2.</translation>
+    </message>
+    <message>
+        <source>the classes &quot;%1&quot; and &quot;%2&quot; would share the role %3; name them apart by a letter or digit</source>
+        <translation>le classi «%1» e «%2» condividerebbero il ruolo %3; distinguile con una lettera o una cifra</translation>
+    </message>
+    <message>
+        <source>Answers are now kept %1 days.</source>
+        <translation>Le risposte ora restano %1 giorni.</translation>
+    </message>
+    <message>
+        <source>Answers are now kept until a child is forgotten.</source>
+        <translation>Le risposte ora restano finché un bambino non viene dimenticato.</translation>
+    </message>
+    <message>
+        <source>Everything was set up already; nothing changed.</source>
+        <translation>Era già tutto pronto; non è cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>the tables are at version %1, this program&apos;s at %2: run --setup-school-server first</source>
+        <translation>le tabelle sono alla versione %1, questo programma alla %2: esegui prima --setup-school-server</translation>
+    </message>
+    <message>
+        <source>Answers are kept until a child is forgotten; nothing expired.</source>
+        <translation>Le risposte restano finché un bambino non viene dimenticato; non è scaduto nulla.</translation>
+    </message>
+    <message>
+        <source>Deleted what is older than %4 days: answers %1, games %2, settings %3.</source>
+        <translation>Cancellato ciò che ha più di %4 giorni: risposte %1, partite %2, impostazioni %3.</translation>
+    </message>
+    <message>
+        <source>the connection broke</source>
+        <translation>la connessione si è interrotta</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server holds a newer record than this version of the game knows</source>
+        <translation>il server della scuola ha un quaderno più nuovo di quello che questa versione del gioco conosce</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server cannot be read</source>
+        <translation>il server della scuola non si può leggere</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server has no practice record this version of the game can read</source>
+        <translation>il server della scuola non ha un quaderno che questa versione del gioco sappia leggere</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server cannot be read (%1)</source>
+        <translation>il server della scuola non si può leggere (%1)</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server refused the answers (%1)</source>
+        <translation>il server della scuola ha rifiutato le risposte (%1)</translation>
+    </message>
+    <message>
+        <source>answer_id is not a UUID</source>
+        <translation>answer_id non è un UUID</translation>
+    </message>
+    <message>
+        <source>player is empty</source>
+        <translation>player è vuoto</translation>
+    </message>
+    <message>
+        <source>played_at is not a date and time with its offset</source>
+        <translation>played_at non è una data e ora con il suo scostamento</translation>
+    </message>
+    <message>
+        <source>game is not a UUID</source>
+        <translation>game non è un UUID</translation>
+    </message>
+    <message>
+        <source>turn, a, b or product is not a number in range</source>
+        <translation>turn, a, b o product non è un numero nell&apos;intervallo</translation>
+    </message>
+    <message>
+        <source>product is not a times b</source>
+        <translation>product non è a per b</translation>
+    </message>
+    <message>
+        <source>answered is not a number from 1 to 144</source>
+        <translation>answered non è un numero da 1 a 144</translation>
+    </message>
+    <message>
+        <source>outcome is not right, wrong or timeout</source>
+        <translation>outcome non è right, wrong o timeout</translation>
+    </message>
+    <message>
+        <source>answered and outcome do not agree</source>
+        <translation>answered e outcome non concordano</translation>
+    </message>
+    <message>
+        <source>ms is not a number in range</source>
+        <translation>ms non è un numero nell&apos;intervallo</translation>
+    </message>
+    <message>
+        <source>line 1: the file begins with two byte-order marks; save it again as UTF-8 with one (or none)</source>
+        <translation>riga 1: il file inizia con due byte-order mark; salvalo di nuovo come UTF-8 con uno (o nessuno)</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text; save it again as UTF-8</source>
+        <translation>il file non è testo UTF-8; salvalo di nuovo come UTF-8</translation>
+    </message>
+    <message>
+        <source>line 1: the lines end in a carriage return alone; save it again with CR LF or LF line ends</source>
+        <translation>riga 1: le righe finiscono con un solo ritorno a capo; salvalo di nuovo con fine riga CR LF o LF</translation>
+    </message>
+    <message>
+        <source>line 1: the header is not &quot;%1&quot;</source>
+        <translation>riga 1: l&apos;intestazione non è «%1»</translation>
+    </message>
+    <message>
+        <source>garbled quotes</source>
+        <translation>virgolette malformate</translation>
+    </message>
+    <message>
+        <source>%1 fields instead of %2</source>
+        <translation>%1 campi invece di %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,128 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb_NO">
 <context>
+    <name>Counts</name>
+    <message numerus="yes">
+        <source>%Ln try</source>
+        <translation>
+            <numerusform>%Ln forsøk</numerusform>
+            <numerusform>%Ln forsøk</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tries</source>
+        <translation>
+            <numerusform>%Ln forsøk</numerusform>
+            <numerusform>%Ln forsøk</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln knows it</source>
+        <translation>
+            <numerusform>%Ln kan det</numerusform>
+            <numerusform>%Ln kan det</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln know it</source>
+        <translation>
+            <numerusform>%Ln kan det</numerusform>
+            <numerusform>%Ln kan det</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keeps missing it</source>
+        <translation>
+            <numerusform>%Ln bommer fortsatt</numerusform>
+            <numerusform>%Ln bommer fortsatt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln keep missing it</source>
+        <translation>
+            <numerusform>%Ln bommer fortsatt</numerusform>
+            <numerusform>%Ln bommer fortsatt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) keeps missing it</source>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 av %Ln barn bommer fortsatt</numerusform>
+            <numerusform>%1 × %2 = %3: %4 av %Ln barn bommer fortsatt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) keep missing it</source>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 av %Ln barn bommer fortsatt</numerusform>
+            <numerusform>%1 × %2 = %3: %4 av %Ln barn bommer fortsatt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) is still learning it</source>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 av %Ln barn lærer det ennå</numerusform>
+            <numerusform>%1 × %2 = %3: %4 av %Ln barn lærer det ennå</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 × %2 = %3: %4 of %Ln child(ren) are still learning it</source>
+        <translation>
+            <numerusform>%1 × %2 = %3: %4 av %Ln barn lærer det ennå</numerusform>
+            <numerusform>%1 × %2 = %3: %4 av %Ln barn lærer det ennå</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answer(s) %1, %2 % right by %3.</source>
+        <translation>
+            <numerusform>%Ln svar fra %3 %1, %2 % riktige.</numerusform>
+            <numerusform>%Ln svar fra %3 %1, %2 % riktige.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln child(ren)</source>
+        <translation>
+            <numerusform>%Ln barn</numerusform>
+            <numerusform>%Ln barn</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln answer(s) %1, %2 % right.</source>
+        <translation>
+            <numerusform>%Ln svar %1, %2 % riktige.</numerusform>
+            <numerusform>%Ln svar %1, %2 % riktige.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Played alone against the computer: %Ln game(s), %1 won.</source>
+        <translation>
+            <numerusform>Spilte alene mot datamaskinen: %Ln spill, %1 vunnet.</numerusform>
+            <numerusform>Spilte alene mot datamaskinen: %Ln spill, %1 vunnet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Answers are kept for %Ln day(s), then deleted.</source>
+        <translation>
+            <numerusform>Svarene tas vare på i %Ln dag og slettes så.</numerusform>
+            <numerusform>Svarene tas vare på i %Ln dager og slettes så.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Forget %1? All %Ln answer(s) that %1 gave are deleted from the practice record on this computer. This cannot be undone.</source>
+        <translation>
+            <numerusform>Glemme %1? Alle %Ln svar fra %1 slettes fra øvingsboka på denne datamaskinen. Det kan ikke angres.</numerusform>
+            <numerusform>Glemme %1? Alle %Ln svar fra %1 slettes fra øvingsboka på denne datamaskinen. Det kan ikke angres.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln learning it</source>
+        <translation>
+            <numerusform>%Ln lærer det ennå</numerusform>
+            <numerusform>%Ln lærer det ennå</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Names</name>
     <message>
         <source>The Computer</source>
@@ -621,6 +743,207 @@
     </message>
 </context>
 <context>
+    <name>quintarlow::FactGridModel</name>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 ganger</translation>
+    </message>
+    <message>
+        <source>times %1</source>
+        <translation>ganger %1</translation>
+    </message>
+    <message>
+        <source>Facts, rows the first factor, columns the second</source>
+        <translation>Gangestykker, rader første faktor, kolonner andre</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::FactWords</name>
+    <message>
+        <source>right</source>
+        <comment>a try</comment>
+        <translation>riktig</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <comment>a try</comment>
+        <translation>feil</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <comment>a try</comment>
+        <translation>for sent</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <comment>a fact</comment>
+        <translation>ikke spurt ennå</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <comment>a fact</comment>
+        <translation>kan det</translation>
+    </message>
+    <message>
+        <source>right but slow</source>
+        <comment>a fact</comment>
+        <translation>riktig, men sakte</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <comment>a fact</comment>
+        <translation>bommet</translation>
+    </message>
+    <message>
+        <source>%1 times %2: %3</source>
+        <translation>%1 ganger %2: %3</translation>
+    </message>
+    <message>
+        <source>%L1 right</source>
+        <comment>tries</comment>
+        <translation>%L1 riktige</translation>
+    </message>
+    <message>
+        <source>%1; children: %2, %3, %4; %5, %6</source>
+        <translation>%1; barn: %2, %3, %4; %5, %6</translation>
+    </message>
+    <message>
+        <source>; missing it: %1</source>
+        <translation>; bommer: %1</translation>
+    </message>
+    <message>
+        <source>usually answered in %1 seconds</source>
+        <translation>som regel svart på %1 sekunder</translation>
+    </message>
+    <message>
+        <source>last %L1: %2</source>
+        <translation>siste %L1: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %L2 more</source>
+        <translation>%1 og %L2 til</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a fact and who misses it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>this week</source>
+        <translation>denne uka</translation>
+    </message>
+    <message>
+        <source>in the last 30 days</source>
+        <translation>de siste 30 dagene</translation>
+    </message>
+    <message>
+        <source>this term</source>
+        <translation>dette halvåret</translation>
+    </message>
+    <message>
+        <source>this school year</source>
+        <translation>dette skoleåret</translation>
+    </message>
+    <message>
+        <source>since the first game</source>
+        <translation>siden første spill</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>a date&apos;s format</comment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <comment>a day</comment>
+        <translation>den %1</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>fra %1 til %2</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>a date&apos;s format</comment>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <comment>answers</comment>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>faster</source>
+        <comment>answers</comment>
+        <translation>raskere</translation>
+    </message>
+    <message>
+        <source>slower</source>
+        <comment>answers</comment>
+        <translation>saktere</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <comment>answers&apos; speed</comment>
+        <translation>likt</translation>
+    </message>
+    <message>
+        <source>Too few right answers %1 to say whether answers get faster.</source>
+        <translation>For få riktige svar %1 til å si om svarene går raskere.</translation>
+    </message>
+    <message>
+        <source>Answers got faster %1: %2 s → %3 s.</source>
+        <translation>Svarene ble raskere %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>Answers got slower %1: %2 s → %3 s.</source>
+        <translation>Svarene ble saktere %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>Answers stayed about as fast %1: %2 s → %3 s.</source>
+        <translation>Svarene gikk omtrent like fort %1: %2 s → %3 s.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: missed its only try</source>
+        <translation>%1 × %2 = %3: feil på eneste forsøk</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right once so far, in %4 seconds</source>
+        <translation>%1 × %2 = %3: riktig én gang så langt, på %4 sekunder</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: missed %4 of the last %5</source>
+        <translation>%1 × %2 = %3: feil på %4 av de siste %5</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right %4 of the last %4, usually in %5 seconds</source>
+        <translation>%1 × %2 = %3: riktig de siste %4, som regel på %5 sekunder</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3: right %4 of the last %4</source>
+        <translation>%1 × %2 = %3: riktig de siste %4</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::MediaWords</name>
+    <message>
+        <source>Quintarlow!: the sound %1 is missing or damaged; a short beep plays instead.</source>
+        <translation>Quintarlow!: lyden %1 mangler eller er skadet; et kort pip spilles i stedet.</translation>
+    </message>
+    <message>
+        <source>eSpeak NG has no voice for &quot;%1&quot; (install the package espeak-ng-data)</source>
+        <translation>eSpeak NG har ingen stemme for «%1» (installer pakken espeak-ng-data)</translation>
+    </message>
+    <message>
+        <source>Speech: %1; the game shows its texts and stays silent.</source>
+        <translation>Tale: %1; spillet viser tekstene og er stille.</translation>
+    </message>
+    <message>
+        <source>Quintarlow!: the picture %1 is missing or damaged; the game goes on without it.</source>
+        <translation>Quintarlow!: bildet %1 mangler eller er skadet; spillet fortsetter uten det.</translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::NameEntry</name>
     <message>
         <source>%1 CHARACTERS MAX</source>
@@ -695,6 +1018,963 @@ Skriv det på nytt.</translation>
 Please type it again.</source>
         <translation>Navnet til blå spiller har et kontrolltegn eller et usynlig tegn (%1).<byte value="xd"/>
 Skriv det på nytt.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::NameWords</name>
+    <message>
+        <source>player holds a control or invisible character (%1)</source>
+        <translation>player inneholder et kontrolltegn eller usynlig tegn (%1)</translation>
+    </message>
+    <message>
+        <source>player has %1 characters, more than %2</source>
+        <translation>player har %1 tegn, mer enn %2</translation>
+    </message>
+    <message>
+        <source>“%1” is a child of more than one class: “%2”. Name one of them as shown and try again.</source>
+        <translation>«%1» er et barn i mer enn én klasse: «%2». Oppgi ett av dem slik det vises, og prøv igjen.</translation>
+    </message>
+    <message>
+        <source>nobody called “%1” is in the practice record.</source>
+        <translation>ingen som heter «%1» står i øvingsboka.</translation>
+    </message>
+    <message>
+        <source> Did you mean “%1”? Check the spelling and try again.</source>
+        <translation> Mente du «%1»? Sjekk stavemåten og prøv igjen.</translation>
+    </message>
+    <message>
+        <source> Nobody has played yet.</source>
+        <translation> Ingen har spilt ennå.</translation>
+    </message>
+    <message>
+        <source> The players are “%1” and %L2 more. Check the spelling and try again.</source>
+        <translation> Spillerne er «%1» og %L2 til. Sjekk stavemåten og prøv igjen.</translation>
+    </message>
+    <message>
+        <source> The players are “%1”. Check the spelling and try again.</source>
+        <translation> Spillerne er «%1». Sjekk stavemåten og prøv igjen.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PlayerList</name>
+    <message>
+        <source>%1, has practice settings of their own</source>
+        <translation>%1, har egne øvingsinnstillinger</translation>
+    </message>
+    <message>
+        <source>Has practice settings of their own</source>
+        <translation>Har egne øvingsinnstillinger</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Spillere</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Svar</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Riktige</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Bommer</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Knows</source>
+        <translation>Kan</translation>
+    </message>
+    <message>
+        <source>Usually</source>
+        <translation>Vanligvis</translation>
+    </message>
+    <message>
+        <source>To practise</source>
+        <translation>Å øve på</translation>
+    </message>
+    <message>
+        <source>Moved on</source>
+        <translation>Framgang</translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation>Sist spilt</translation>
+    </message>
+    <message>
+        <source>How many answers in the period shown</source>
+        <translation>Hvor mange svar i perioden som vises</translation>
+    </message>
+    <message>
+        <source>How many facts the player keeps missing at the end of the period shown</source>
+        <translation>Hvor mange gangestykker barnet fortsatt bommer på ved slutten av perioden</translation>
+    </message>
+    <message>
+        <source>Whether right answers got faster or slower in the period shown; slower first</source>
+        <translation>Om riktige svar gikk raskere eller saktere i perioden; saktere først</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spillere</translation>
+    </message>
+    <message>
+        <source>d MMM yy</source>
+        <comment>a date&apos;s format</comment>
+        <translation>d.M.yy</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <comment>the row of the whole class</comment>
+        <translation>Klassen</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PracticeEditor</name>
+    <message>
+        <source>Practice settings</source>
+        <translation>Øvingsinnstillinger</translation>
+    </message>
+    <message>
+        <source>&amp;Tables:</source>
+        <translation>&amp;Gangetabeller:</translation>
+    </message>
+    <message>
+        <source>The %1s</source>
+        <translation>%1-gangen</translation>
+    </message>
+    <message>
+        <source>Practise the %1s</source>
+        <translation>Øv på %1-gangen</translation>
+    </message>
+    <message>
+        <source>&amp;All tables</source>
+        <translation>&amp;Alle gangetabeller</translation>
+    </message>
+    <message>
+        <source>All tables</source>
+        <translation>Alle gangetabeller</translation>
+    </message>
+    <message>
+        <source>Every table from 1 to 12, as in any game</source>
+        <translation>Alle gangetabeller fra 1 til 12, som i ethvert spill</translation>
+    </message>
+    <message>
+        <source>Ask again what I &amp;miss</source>
+        <translation>Spør igjen om det jeg &amp;bommer på</translation>
+    </message>
+    <message>
+        <source>Ask again what I miss</source>
+        <translation>Spør igjen om det jeg bommer på</translation>
+    </message>
+    <message>
+        <source>Follow the learning pat&amp;h</source>
+        <translation>Følg &amp;læringsstien</translation>
+    </message>
+    <message>
+        <source>Follow the learning path</source>
+        <translation>Følg læringsstien</translation>
+    </message>
+    <message>
+        <source>A few new facts at a time among known ones, each known fact back on its day of review, the tables in the order they build on each other (or the tables chosen)</source>
+        <translation>Noen få nye gangestykker om gangen blant de kjente, hvert kjent stykke kommer tilbake på repetisjonsdagen sin, gangetabellene i den rekkefølgen de bygger på hverandre (eller de valgte)</translation>
+    </message>
+    <message>
+        <source>Time to a&amp;nswer:</source>
+        <translation>&amp;Tid til å svare:</translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> sekunder</translation>
+    </message>
+    <message>
+        <source>Time to answer</source>
+        <translation>Tid til å svare</translation>
+    </message>
+    <message>
+        <source>The seconds this child has for each question; the other player keeps their own</source>
+        <translation>Sekundene dette barnet har på hvert spørsmål; den andre spilleren beholder sine</translation>
+    </message>
+    <message>
+        <source>The &amp;computer plays:</source>
+        <translation>&amp;Datamaskinen spiller:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Lett</translation>
+    </message>
+    <message>
+        <source>At the child&apos;s level</source>
+        <translation>På barnets nivå</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Vanskelig</translation>
+    </message>
+    <message>
+        <source>The computer plays</source>
+        <translation>Datamaskinen spiller</translation>
+    </message>
+    <message>
+        <source>When this child plays alone: easy is right about half the time and slow, hard nine times in ten and quick, the child&apos;s level as often as the child was in their last 50 answers</source>
+        <translation>Når dette barnet spiller alene: lett svarer riktig omtrent halvparten av gangene og sakte, vanskelig ni av ti ganger og raskt, barnets nivå like ofte som barnet i de siste 50 svarene</translation>
+    </message>
+    <message>
+        <source>The practice settings of %1 could not be saved: the record could not be changed. Close the window and try again; if it keeps failing, see the README, Practice record.</source>
+        <translation>Øvingsinnstillingene til %1 kunne ikke lagres: øvingsboka kunne ikke endres. Lukk vinduet og prøv igjen; hvis det fortsatt ikke går, se README, Practice record.</translation>
+    </message>
+    <message>
+        <source>Practice Settings</source>
+        <translation>Øvingsinnstillinger</translation>
+    </message>
+    <message>
+        <source>Settings are made for one player: choose a player above.</source>
+        <translation>Innstillinger gjelder én spiller: velg en spiller over.</translation>
+    </message>
+    <message>
+        <source>Every table from 1 to 12, as in any game. Changes count from the next game.</source>
+        <translation>Alle gangetabeller fra 1 til 12, som i ethvert spill. Endringer gjelder fra neste spill.</translation>
+    </message>
+    <message>
+        <source> Changes count from the next game.</source>
+        <translation> Endringer gjelder fra neste spill.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::PracticeWords</name>
+    <message>
+        <source>the list of tables is empty (give tables like 3,4,6 or all)</source>
+        <translation>lista over gangetabeller er tom (oppgi tabeller som 3,4,6 eller all)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has an empty entry</source>
+        <translation>«%1» har en tom oppføring</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a table from 1 to 12</source>
+        <translation>«%1» er ikke en gangetabell fra 1 til 12</translation>
+    </message>
+    <message>
+        <source>following the learning path</source>
+        <translation>følger læringsstien</translation>
+    </message>
+    <message>
+        <source>following the learning path over %1</source>
+        <translation>følger læringsstien over %1</translation>
+    </message>
+    <message>
+        <source>practising %1</source>
+        <translation>øver på %1</translation>
+    </message>
+    <message>
+        <source>missed facts asked again</source>
+        <translation>bommede stykker spørres igjen</translation>
+    </message>
+    <message>
+        <source>%1 seconds to answer</source>
+        <translation>%1 sekunder på å svare</translation>
+    </message>
+    <message>
+        <source>an easy computer</source>
+        <translation>en lett datamaskin</translation>
+    </message>
+    <message>
+        <source>a hard computer</source>
+        <translation>en vanskelig datamaskin</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last of a list</comment>
+        <translation>%1 og %2</translation>
+    </message>
+    <message>
+        <source>%1s</source>
+        <comment>a times table: the 7s</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <comment>times tables</comment>
+        <translation>gangetabellene %1</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ProgressWindow</name>
+    <message>
+        <source>Knows %1 of 144 facts; %2 being learned, %3 new.</source>
+        <translation>Kan %1 av 144 gangestykker; %2 læres nå, %3 nye.</translation>
+    </message>
+    <message>
+        <source>Every table of the path is learned.</source>
+        <translation>Alle gangetabellene på stien er lært.</translation>
+    </message>
+    <message>
+        <source>Learning the %1s, the last table of the path.</source>
+        <translation>Lærer %1-gangen, den siste på stien.</translation>
+    </message>
+    <message>
+        <source>Learning the %1s; the %2s come next.</source>
+        <translation>Lærer %1-gangen; så kommer %2-gangen.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise again today.</source>
+        <translation>Ingenting å øve på igjen i dag.</translation>
+    </message>
+    <message>
+        <source>To practise again today: %1.</source>
+        <translation>Å øve på igjen i dag: %1.</translation>
+    </message>
+    <message>
+        <source>Practice Record</source>
+        <translation>Øvingsbok</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Vis</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Vis</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <comment>a date&apos;s format</comment>
+        <translation>d. MMM yyyy</translation>
+    </message>
+    <message>
+        <source>The term began on</source>
+        <translation>Halvåret begynte</translation>
+    </message>
+    <message>
+        <source>The day this term began</source>
+        <translation>Dagen dette halvåret begynte</translation>
+    </message>
+    <message>
+        <source>&amp;Known when right within</source>
+        <translation>&amp;Kan det når riktig innen</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 sekunder</translation>
+    </message>
+    <message>
+        <source>Known when right within</source>
+        <translation>Kan det når riktig innen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Report…</source>
+        <translation>&amp;Lagre rapport…</translation>
+    </message>
+    <message>
+        <source>Save A&amp;ll…</source>
+        <translation>Lagre &amp;alle…</translation>
+    </message>
+    <message>
+        <source>Every player&apos;s report and the class&apos;s, each a PDF of its own in one folder</source>
+        <translation>Rapporten til hver spiller og klassens, hver sin PDF i én mappe</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>Skriv &amp;ut…</translation>
+    </message>
+    <message>
+        <source>&amp;Forget player…</source>
+        <translation>&amp;Glem spiller…</translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation>Å øve på</translation>
+    </message>
+    <message>
+        <source>Share right and usual time per day</source>
+        <translation>Andel riktige og vanlig tid per dag</translation>
+    </message>
+    <message>
+        <source>The practice record could not be read, so there is nothing to show. Nothing in it was changed or deleted.%1
+
+%2</source>
+        <translation>Øvingsboka kunne ikke leses, så det er ingenting å vise. Ingenting i den ble endret eller slettet.%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Nobody has played yet.
+
+The record fills by itself: every answer in a game of Quintarlow! is kept here. Play a game, then open the Practice Record again to see which facts each player knows.</source>
+        <translation>Ingen har spilt ennå.
+
+Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill et spill, og åpne så øvingsboka igjen for å se hvilke gangestykker hver spiller kan.</translation>
+    </message>
+    <message>
+        <source>Each child is judged on their own answers: a cell has the colour most children show, its number how many keep missing it. </source>
+        <translation>Hvert barn vurderes ut fra egne svar: en rute har fargen de fleste barna har, tallet hvor mange som fortsatt bommer. </translation>
+    </message>
+    <message>
+        <source>A cell&apos;s number: the seconds its right answers usually take in its last three tries, which its colour is judged on. An orange star: practice settings of their own. </source>
+        <translation>Tallet i en rute: sekundene riktige svar vanligvis tar i de tre siste forsøkene, som fargen vurderes ut fra. En oransje stjerne: egne øvingsinnstillinger. </translation>
+    </message>
+    <message>
+        <source>Rows: first factor; columns: second. Colours: where each fact stood at the period&apos;s end, even from tries before it.</source>
+        <translation>Rader: første faktor; kolonner: andre. Farger: hvordan hvert stykke sto ved periodens slutt, også fra tidligere forsøk.</translation>
+    </message>
+    <message>
+        <source>Facts most children miss</source>
+        <translation>Det flest bommer på</translation>
+    </message>
+    <message>
+        <source>None: every fact asked lately is known.</source>
+        <translation>Ingenting: alle stykker spurt i det siste kan barnet.</translation>
+    </message>
+    <message>
+        <source>Bars: the share right. Line: the seconds right answers usually took; lower is faster. </source>
+        <translation>Søyler: andelen riktige. Linje: sekundene riktige svar vanligvis tok; lavere er raskere. </translation>
+    </message>
+    <message>
+        <source>Moving on</source>
+        <translation>Framgang</translation>
+    </message>
+    <message>
+        <source>Learning path, from all answers</source>
+        <translation>Læringssti, fra alle svar</translation>
+    </message>
+    <message>
+        <source>Learning path</source>
+        <translation>Læringssti</translation>
+    </message>
+    <message>
+        <source>Not on the learning path: tick &quot;Follow the learning path&quot; under Practice settings.</source>
+        <translation>Ikke på læringsstien: kryss av for «Følg læringsstien» under Øvingsinnstillinger.</translation>
+    </message>
+    <message>
+        <source>The report could not be saved: %1. Choose another folder and try again.</source>
+        <translation>Rapporten kunne ikke lagres: %1. Velg en annen mappe og prøv igjen.</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Lagre rapport</translation>
+    </message>
+    <message>
+        <source>Practice Records</source>
+        <translation>Øvingsbøker</translation>
+    </message>
+    <message>
+        <source>Not every report could be saved: %1. Choose another folder and try again.</source>
+        <translation>Ikke alle rapportene kunne lagres: %1. Velg en annen mappe og prøv igjen.</translation>
+    </message>
+    <message>
+        <source>Save All Reports</source>
+        <translation>Lagre alle rapporter</translation>
+    </message>
+    <message>
+        <source>Forget Player</source>
+        <translation>Glem spiller</translation>
+    </message>
+    <message>
+        <source>%1 could not be forgotten: the record could not be changed. Nothing was deleted; close the window and try again.</source>
+        <translation>%1 kunne ikke glemmes: øvingsboka kunne ikke endres. Ingenting ble slettet; lukk vinduet og prøv igjen.</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::ProgressWords</name>
+    <message>
+        <source>The whole class</source>
+        <translation>Hele klassen</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nei</translation>
+    </message>
+    <message>
+        <source>too soon</source>
+        <translation>for tidlig</translation>
+    </message>
+    <message>
+        <source>not played</source>
+        <translation>ikke spilt</translation>
+    </message>
+    <message>
+        <source>knows all</source>
+        <translation>kan alle</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>too few to tell</source>
+        <translation>for få</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Barn</translation>
+    </message>
+    <message>
+        <source>Knows (of 144)</source>
+        <translation>Kan (av 144)</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Svar</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Riktige</translation>
+    </message>
+    <message>
+        <source>Usually answers in</source>
+        <translation>Svarer vanligvis på</translation>
+    </message>
+    <message>
+        <source>Answer times</source>
+        <translation>Svartider</translation>
+    </message>
+    <message>
+        <source>To practise</source>
+        <translation>Å øve på</translation>
+    </message>
+    <message>
+        <source>Moved on, last two weeks</source>
+        <translation>Framgang siste 2 uker</translation>
+    </message>
+    <message>
+        <source>Knows %L1 of 144 facts.</source>
+        <translation>Kan %L1 av 144 gangestykker.</translation>
+    </message>
+    <message>
+        <source>No answers %1.</source>
+        <translation>Ingen svar %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise: every fact asked lately is known.</source>
+        <translation>Ingenting å øve på: alle stykker spurt i det siste kan barnet.</translation>
+    </message>
+    <message>
+        <source>Practise %1.</source>
+        <translation>Øv på %1.</translation>
+    </message>
+    <message>
+        <source>Every child who played in the last two weeks moved on: a fact became known to each.</source>
+        <translation>Hvert barn som har spilt de siste to ukene har hatt framgang: hvert kan et nytt gangestykke.</translation>
+    </message>
+    <message>
+        <source>Not moved on for two weeks (played, and no fact became known): %1.</source>
+        <translation>Ingen framgang på to uker (har spilt, men kan ikke noe nytt stykke): %1.</translation>
+    </message>
+    <message>
+        <source>Known: right within %1 s in 2 of the last 3 tries. Usually: the middle time of right answers.</source>
+        <translation>Kan det: riktig innen %1 s i 2 av de 3 siste forsøkene. Vanligvis: midterste tid for riktige svar.</translation>
+    </message>
+    <message>
+        <source>No play %1</source>
+        <translation>Ikke spilt %1</translation>
+    </message>
+    <message>
+        <source>Day by day, %1</source>
+        <translation>Dag for dag, %1</translation>
+    </message>
+    <message>
+        <source>Week by week, %1</source>
+        <translation>Uke for uke, %1</translation>
+    </message>
+    <message>
+        <source>Practice Record - %1.pdf</source>
+        <translation>Øvingsbok - %1.pdf</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klassen</translation>
+    </message>
+    <message>
+        <source>right (%)</source>
+        <translation>riktige (%)</translation>
+    </message>
+    <message>
+        <source>time (s)</source>
+        <translation>tid (s)</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a date&apos;s format</comment>
+        <translation>d. MMM</translation>
+    </message>
+    <message>
+        <source>The class, child by child, %1</source>
+        <translation>Klassen, barn for barn, %1</translation>
+    </message>
+    <message>
+        <source>Quintarlow! Practice Record</source>
+        <translation>Quintarlow! Øvingsbok</translation>
+    </message>
+    <message>
+        <source>Answers from %1 to %2. </source>
+        <translation>Svar fra %1 til %2. </translation>
+    </message>
+    <message>
+        <source>A cell&apos;s colour is what most children show; its number, how many keep missing it.</source>
+        <translation>Fargen i en rute er den de fleste barna har; tallet, hvor mange som fortsatt bommer.</translation>
+    </message>
+    <message>
+        <source>The number in a cell: the seconds its right answers usually take, of its last three tries.</source>
+        <translation>Tallet i en rute: vanlig tid for riktige svar i sekunder (tre siste forsøk).</translation>
+    </message>
+    <message>
+        <source>Facts most children miss</source>
+        <translation>Det flest bommer på</translation>
+    </message>
+    <message>
+        <source>Facts to practise</source>
+        <translation>Å øve på</translation>
+    </message>
+    <message>
+        <source>None: every fact asked lately is known.</source>
+        <translation>Ingenting: alle stykker spurt i det siste kan barnet.</translation>
+    </message>
+    <message>
+        <source>Practice Record: %1</source>
+        <translation>Øvingsbok: %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>mappen %1 kan ikke lages</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Lagre rapport</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-dokumenter (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save All Reports In</source>
+        <translation>Lagre alle rapporter i</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Skriv ut rapport</translation>
+    </message>
+    <message>
+        <source>✓ green: known, right at least 2 of the last 3 times, each within %1 s</source>
+        <translation>✓ grønn: kan det, riktig minst 2 av de 3 siste gangene, hver innen %1 s</translation>
+    </message>
+    <message>
+        <source>~ yellow, dotted: right but slow, or not yet right twice</source>
+        <translation>~ gul, prikket: riktig, men sakte, eller ikke riktig to ganger ennå</translation>
+    </message>
+    <message>
+        <source>✗ red, striped: missed, wrong or too late more often than right</source>
+        <translation>✗ rød, stripete: oftere feil eller for sent enn riktig</translation>
+    </message>
+    <message>
+        <source>white: not asked yet</source>
+        <translation>hvit: ikke spurt ennå</translation>
+    </message>
+</context>
+<context>
+    <name>quintarlow::RecordWords</name>
+    <message>
+        <source>the record holds an answer (%1) with the unknown outcome &quot;%2&quot;</source>
+        <translation>boka har et svar (%1) med det ukjente utfallet «%2»</translation>
+    </message>
+    <message>
+        <source>no id read</source>
+        <translation>ingen id lest</translation>
+    </message>
+    <message>
+        <source>The settings are kept in /etc/xdg/quintarlow/quintarlow.conf and ~/.config/quintarlow/quintarlow.conf.</source>
+        <translation>Innstillingene ligger i /etc/xdg/quintarlow/quintarlow.conf og ~/.config/quintarlow/quintarlow.conf.</translation>
+    </message>
+    <message>
+        <source>See the README, For schools.</source>
+        <translation>Se README, For schools.</translation>
+    </message>
+    <message>
+        <source>the record is at version %1, newer than this program knows (%2)</source>
+        <translation>boka har versjon %1, nyere enn dette programmet kjenner (%2)</translation>
+    </message>
+    <message>
+        <source>the record&apos;s tables cannot be set up: %1</source>
+        <translation>tabellene i boka kan ikke settes opp: %1</translation>
+    </message>
+    <message>
+        <source>the record&apos;s version cannot be read</source>
+        <translation>versjonen til boka kan ikke leses</translation>
+    </message>
+    <message>
+        <source>the record&apos;s write-ahead log could not be emptied while another program reads the record</source>
+        <translation>boka sin write-ahead-logg kunne ikke tømmes mens et annet program leser den</translation>
+    </message>
+    <message>
+        <source>locked by another program for more than %1 s</source>
+        <translation>låst av et annet program i mer enn %1 s</translation>
+    </message>
+    <message>
+        <source>Try again once the other program (a game, an import, a backup) is done with it.</source>
+        <translation>Prøv igjen når det andre programmet (et spill, en import, en sikkerhetskopi) er ferdig.</translation>
+    </message>
+    <message>
+        <source>damaged and cannot be moved aside</source>
+        <translation>skadet og kan ikke flyttes unna</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>skadet</translation>
+    </message>
+    <message>
+        <source>no write-ahead log: %1</source>
+        <translation>ingen write-ahead-logg: %1</translation>
+    </message>
+    <message>
+        <source>it is a practice record of a newer version of Quintarlow! (its version %1; this one knows up to %2)</source>
+        <translation>det er en øvingsbok fra en nyere versjon av Quintarlow! (versjon %1; denne kjenner opp til %2)</translation>
+    </message>
+    <message>
+        <source>Use the newer Quintarlow! that wrote it (its --export-record writes a file this version imports), or move the file aside to start a fresh record.</source>
+        <translation>Bruk den nyere Quintarlow! som skrev den (dens --export-record skriver en fil denne versjonen importerer), eller flytt filen unna for å begynne en ny bok.</translation>
+    </message>
+    <message>
+        <source>it is another program&apos;s SQLite database (tables %1), not a practice record</source>
+        <translation>det er et annet programs SQLite-database (tabeller %1), ikke en øvingsbok</translation>
+    </message>
+    <message>
+        <source>Move that file out of the folder %1 (the game then starts a fresh record there), or put the practice record back.</source>
+        <translation>Flytt den filen ut av mappen %1 (spillet begynner da en ny bok der), eller legg øvingsboka tilbake.</translation>
+    </message>
+    <message>
+        <source>the record server&apos;s settings in [record] hold a password key, which the game refuses to use: remove that line and put the password in the file named by passfile= (see the README, For schools)</source>
+        <translation>serverinnstillingene under [record] har en password-nøkkel, som spillet nekter å bruke: fjern linjen og legg passordet i filen passfile= peker på (se README, For schools)</translation>
+    </message>
+    <message>
+        <source>the record server&apos;s settings in [record] hold a port= that is not a port number (1 to 65535): correct it (see the README, For schools)</source>
+        <translation>serverinnstillingene under [record] har en port= som ikke er et portnummer (1 til 65535): rett det (se README, For schools)</translation>
+    </message>
+    <message>
+        <source>the record server&apos;s settings in [record] hold an sslmode= that is none of %1: correct it (see the README, For schools)</source>
+        <translation>serverinnstillingene under [record] har en sslmode= som ikke er noen av %1: rett det (se README, For schools)</translation>
+    </message>
+    <message>
+        <source>the file named by passfile= in [record] is ignored, since others than its owner may read it (PostgreSQL takes only a file of mode 0600): make it private with chmod 600</source>
+        <translation>filen passfile= under [record] peker på, blir oversett, fordi andre enn eieren kan lese den (PostgreSQL tar bare en fil med modus 0600): gjør den privat med chmod 600</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server asks for a password and none was found: add the line host:port:database:user:password to the file named by passfile= in [record] (or ~/.pgpass)</source>
+        <translation>skolens server ber om et passord, og ingen ble funnet: legg linjen host:port:database:user:password til filen passfile= under [record] peker på (eller ~/.pgpass)</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server refused the login (authentication failed): check user= in [record] and the password in the passfile</source>
+        <translation>skolens server avviste innloggingen (autentisering mislyktes): sjekk user= under [record] og passordet i passfile</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server lets no one log in from here as that user: its pg_hba.conf needs a line for this computer</source>
+        <translation>skolens server slipper ingen inn herfra som den brukeren: pg_hba.conf trenger en linje for denne datamaskinen</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server has no database of the name database= in [record] gives: correct it, or set the server up</source>
+        <translation>skolens server har ingen database med navnet database= under [record] oppgir: rett det, eller sett opp serveren</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server knows no user of the name user= in [record] gives: correct it, or ask for that login</source>
+        <translation>skolens server kjenner ingen bruker med navnet user= under [record] oppgir: rett det, eller be om den innloggingen</translation>
+    </message>
+    <message>
+        <source>the encrypted connection to the school&apos;s record server failed: check sslmode= and sslrootcert= in [record]</source>
+        <translation>den krypterte forbindelsen til skolens server mislyktes: sjekk sslmode= og sslrootcert= under [record]</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server cannot be reached: check that it runs and that host= and port= in [record] name it</source>
+        <translation>skolens server kan ikke nås: sjekk at den kjører, og at host= og port= under [record] peker på den</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school&apos;s record server is reachable again; kept answers are sent</source>
+        <translation>quintarlow: skolens server kan nås igjen; lagrede svar sendes</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school&apos;s record server cannot be reached; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: skolens server kan ikke nås; svarene lagres på denne datamaskinen og sendes senere</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school&apos;s record server holds a newer record than this version of the game knows; answers are kept on this computer</source>
+        <translation>quintarlow: skolens server har en nyere bok enn denne versjonen av spillet kjenner; svarene lagres på denne datamaskinen</translation>
+    </message>
+    <message>
+        <source>quintarlow: the school&apos;s record server refused the answers; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: skolens server avviste svarene; svarene lagres på denne datamaskinen og sendes senere</translation>
+    </message>
+    <message>
+        <source>quintarlow: the record on this computer cannot be read, so nothing is sent to the school&apos;s record server</source>
+        <translation>quintarlow: boka på denne datamaskinen kan ikke leses, så ingenting sendes til skolens server</translation>
+    </message>
+    <message>
+        <source>quintarlow: answers cannot be sent to the school&apos;s record server; answers are kept on this computer and sent later</source>
+        <translation>quintarlow: svar kan ikke sendes til skolens server; de lagres på denne datamaskinen og sendes senere</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>kan ikke lage mappen %1</translation>
+    </message>
+    <message>
+        <source>See the README, Practice record.</source>
+        <translation>Se README, Practice record.</translation>
+    </message>
+    <message>
+        <source>the practice record is locked by another program (another import, a game, a backup) for more than %1 s. Try again once it is done</source>
+        <translation>øvingsboka er låst av et annet program (en annen import, et spill, en sikkerhetskopi) i mer enn %1 s. Prøv igjen når det er ferdig</translation>
+    </message>
+    <message>
+        <source>Made the role %1.</source>
+        <translation>Laget rollen %1.</translation>
+    </message>
+    <message>
+        <source>Let %1 connect to the database.</source>
+        <translation>%1 kan koble til databasen.</translation>
+    </message>
+    <message>
+        <source>Took TEMPORARY and CONNECT on the database from PUBLIC.</source>
+        <translation>Fjernet TEMPORARY og CONNECT på databasen fra PUBLIC.</translation>
+    </message>
+    <message>
+        <source>Gave the tables and functions to %1.</source>
+        <translation>Ga tabellene og funksjonene til %1.</translation>
+    </message>
+    <message>
+        <source>Made %1 a member of %2.</source>
+        <translation>Gjorde %1 til medlem av %2.</translation>
+    </message>
+    <message>
+        <source>Brought the tables from version %1 to %2.</source>
+        <translation>Oppdaterte tabellene fra versjon %1 til %2.</translation>
+    </message>
+    <message>
+        <source>the classes &quot;%1&quot; and &quot;%2&quot; would share the role %3; name them apart by a letter or digit</source>
+        <translation>klassene «%1» og «%2» ville fått samme rolle %3; skill dem med en bokstav eller et siffer</translation>
+    </message>
+    <message>
+        <source>Answers are now kept %1 days.</source>
+        <translation>Svarene tas nå vare på i %1 dager.</translation>
+    </message>
+    <message>
+        <source>Answers are now kept until a child is forgotten.</source>
+        <translation>Svarene tas nå vare på til et barn glemmes.</translation>
+    </message>
+    <message>
+        <source>Everything was set up already; nothing changed.</source>
+        <translation>Alt var satt opp allerede; ingenting endret.</translation>
+    </message>
+    <message>
+        <source>the tables are at version %1, this program&apos;s at %2: run --setup-school-server first</source>
+        <translation>tabellene har versjon %1, dette programmet %2: kjør --setup-school-server først</translation>
+    </message>
+    <message>
+        <source>Answers are kept until a child is forgotten; nothing expired.</source>
+        <translation>Svarene tas vare på til et barn glemmes; ingenting er utløpt.</translation>
+    </message>
+    <message>
+        <source>Deleted what is older than %4 days: answers %1, games %2, settings %3.</source>
+        <translation>Slettet det som er eldre enn %4 dager: svar %1, spill %2, innstillinger %3.</translation>
+    </message>
+    <message>
+        <source>the connection broke</source>
+        <translation>forbindelsen brøt</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server holds a newer record than this version of the game knows</source>
+        <translation>skolens server har en nyere bok enn denne versjonen av spillet kjenner</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server cannot be read</source>
+        <translation>skolens server kan ikke leses</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server has no practice record this version of the game can read</source>
+        <translation>skolens server har ingen øvingsbok denne versjonen av spillet kan lese</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server cannot be read (%1)</source>
+        <translation>skolens server kan ikke leses (%1)</translation>
+    </message>
+    <message>
+        <source>the school&apos;s record server refused the answers (%1)</source>
+        <translation>skolens server avviste svarene (%1)</translation>
+    </message>
+    <message>
+        <source>answer_id is not a UUID</source>
+        <translation>answer_id er ikke en UUID</translation>
+    </message>
+    <message>
+        <source>player is empty</source>
+        <translation>player er tom</translation>
+    </message>
+    <message>
+        <source>played_at is not a date and time with its offset</source>
+        <translation>played_at er ikke dato og klokkeslett med tidsforskyvning</translation>
+    </message>
+    <message>
+        <source>game is not a UUID</source>
+        <translation>game er ikke en UUID</translation>
+    </message>
+    <message>
+        <source>turn, a, b or product is not a number in range</source>
+        <translation>turn, a, b eller product er ikke et tall i gyldig område</translation>
+    </message>
+    <message>
+        <source>product is not a times b</source>
+        <translation>product er ikke a ganger b</translation>
+    </message>
+    <message>
+        <source>answered is not a number from 1 to 144</source>
+        <translation>answered er ikke et tall fra 1 til 144</translation>
+    </message>
+    <message>
+        <source>outcome is not right, wrong or timeout</source>
+        <translation>outcome er ikke right, wrong eller timeout</translation>
+    </message>
+    <message>
+        <source>answered and outcome do not agree</source>
+        <translation>answered og outcome stemmer ikke overens</translation>
+    </message>
+    <message>
+        <source>ms is not a number in range</source>
+        <translation>ms er ikke et tall i gyldig område</translation>
+    </message>
+    <message>
+        <source>line 1: the file begins with two byte-order marks; save it again as UTF-8 with one (or none)</source>
+        <translation>linje 1: filen begynner med to byte-rekkefølgemerker; lagre den på nytt som UTF-8 med ett (eller ingen)</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text; save it again as UTF-8</source>
+        <translation>filen er ikke UTF-8-tekst; lagre den på nytt som UTF-8</translation>
+    </message>
+    <message>
+        <source>line 1: the lines end in a carriage return alone; save it again with CR LF or LF line ends</source>
+        <translation>linje 1: linjene slutter med bare vognretur; lagre den på nytt med CR LF- eller LF-linjeslutt</translation>
+    </message>
+    <message>
+        <source>line 1: the header is not &quot;%1&quot;</source>
+        <translation>linje 1: overskriften er ikke «%1»</translation>
+    </message>
+    <message>
+        <source>garbled quotes</source>
+        <translation>ødelagte anførselstegn</translation>
+    </message>
+    <message>
+        <source>%1 fields instead of %2</source>
+        <translation>%1 felt i stedet for %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linje %1: %2</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "media/animatedgif.h"
 
 #include "core/boardlayout.h"
+#include "media/mediawords.h"
 #include "media/unusablefile.h"
 
 #include <QHash>
@@ -66,7 +67,8 @@ AnimatedGif::AnimatedGif(QWidget* parent, const QRect& geometryTwips) : QWidget(
 AnimatedGif::~AnimatedGif() = default;
 
 void AnimatedGif::reportMissingPicture() const {
-    reportUnusableFile(m_file, "picture", "the game goes on without it");
+    reportUnusableFile(m_file, MediaWords::tr("Quintarlow!: the picture %1 is missing or damaged; "
+                                              "the game goes on without it."));
 }
 
 void AnimatedGif::setPictureFile(const QString& path) {

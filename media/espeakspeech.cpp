@@ -1,5 +1,7 @@
 #include "media/espeakspeech.h"
 
+#include "media/mediawords.h"
+
 #include <QtGlobal>
 
 #include <espeak-ng/speak_lib.h>
@@ -33,7 +35,7 @@ public:
     std::mutex& lock() override { return m_lock; }
 
     QString whatIsMissing() const override {
-        return QStringLiteral("eSpeak NG has no voice for \"%1\" (install the package "
+        return MediaWords::tr("eSpeak NG has no voice for \"%1\" (install the package "
                               "espeak-ng-data)")
             .arg(m_language);
     }

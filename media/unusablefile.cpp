@@ -7,7 +7,7 @@
 
 namespace quintarlow {
 
-void reportUnusableFile(const QString& fileName, const char* kind, const char* instead) {
+void reportUnusableFile(const QString& fileName, const QString& saying) {
     // Kept for the whole run, as the files are, and shared by every screen and the speech
     // threads: the one place that knows what has been said already.
     static std::mutex lock;
@@ -19,8 +19,7 @@ void reportUnusableFile(const QString& fileName, const char* kind, const char* i
             return;
         reported.insert(path);
     }
-    qWarning("Quintarlow!: the %s %s is missing or damaged; %s.", kind, qUtf8Printable(path),
-             instead);
+    qWarning("%s", qUtf8Printable(saying.arg(path)));
 }
 
 } // namespace quintarlow

@@ -3,6 +3,7 @@
 #include "core/spokentexts.h"
 #include "media/alsaoutput.h"
 #include "media/loudness.h"
+#include "media/mediawords.h"
 
 #include <QtGlobal>
 
@@ -175,8 +176,10 @@ std::optional<double> loadedGain(VoiceEngine& engine) {
         // Silent rather than another language's voice: English would read a German text with
         // English sounds and numbers, which a child learning the tables in German must not hear.
         if (!std::exchange(engine.missingTold, true))
-            qWarning("Speech: %s; the game shows its texts and stays silent.",
-                     qPrintable(engine.whatIsMissing()));
+            qWarning("%s",
+                     qUtf8Printable(MediaWords::tr("Speech: %1; the game shows its texts and stays "
+                                                   "silent.")
+                                        .arg(engine.whatIsMissing())));
         return std::nullopt;
     }
     if (!engine.gainDb) {

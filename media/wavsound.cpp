@@ -1,5 +1,6 @@
 #include "media/wavsound.h"
 
+#include "media/mediawords.h"
 #include "media/unusablefile.h"
 
 #include <QByteArray>
@@ -169,7 +170,8 @@ const PcmSound& defaultSound() {
 PcmSound readWavOrDefault(const QString& fileName, std::chrono::milliseconds longest) {
     if (std::optional<PcmSound> sound = readWavFile(fileName, longest))
         return std::move(*sound);
-    reportUnusableFile(fileName, "sound", "a short beep plays instead");
+    reportUnusableFile(fileName, MediaWords::tr("Quintarlow!: the sound %1 is missing or damaged; "
+                                                "a short beep plays instead."));
     return defaultSound();
 }
 

@@ -1,6 +1,7 @@
 #include "progress/factcell.h"
 
 #include "core/colours.h"
+#include "progress/reportpage.h"
 
 #include <QPainter>
 
@@ -84,13 +85,13 @@ std::vector<LegendEntry> legendEntries(qint64 fluencyMs) {
     const QString seconds = QString::number(fluencyMs / 1000);
     return {
         {FactStatus::Known,
-         QStringLiteral("✓ green: known, right at least 2 of the last 3 times, each within %1 s")
+         ProgressWords::tr("✓ green: known, right at least 2 of the last 3 times, each within %1 s")
              .arg(seconds)},
         {FactStatus::Slow,
-         QStringLiteral("~ yellow, dotted: right but slow, or not yet right twice")},
+         ProgressWords::tr("~ yellow, dotted: right but slow, or not yet right twice")},
         {FactStatus::Missed,
-         QStringLiteral("✗ red, striped: missed, wrong or too late more often than right")},
-        {FactStatus::NotAsked, QStringLiteral("white: not asked yet")},
+         ProgressWords::tr("✗ red, striped: missed, wrong or too late more often than right")},
+        {FactStatus::NotAsked, ProgressWords::tr("white: not asked yet")},
     };
 }
 

@@ -65,8 +65,8 @@ QVariant FactGridModel::headerData(int section, Qt::Orientation orientation, int
     if (role == Qt::DisplayRole)
         return QString::number(section + 1);
     if (role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
-        return orientation == Qt::Vertical ? QStringLiteral("%1 times").arg(section + 1)
-                                           : QStringLiteral("times %1").arg(section + 1);
+        return orientation == Qt::Vertical ? FactGridModel::tr("%1 times").arg(section + 1)
+                                           : FactGridModel::tr("times %1").arg(section + 1);
     return {};
 }
 
@@ -89,7 +89,7 @@ FactGridView::FactGridView(QWidget* parent) : QTableView(parent), cells(this) {
         header->setHighlightSections(false);
     }
     setCurrentIndex(cells.index(0, 0));
-    setAccessibleName(QStringLiteral("Facts, rows the first factor, columns the second"));
+    setAccessibleName(FactGridModel::tr("Facts, rows the first factor, columns the second"));
 }
 
 void FactGridView::setGrid(const FactGrid& grid) {

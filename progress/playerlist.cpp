@@ -95,10 +95,10 @@ void markPracticeOn(QStandardItem& name, bool hasSettings) {
     name.setData(hasSettings ? QVariant(practiceMark()) : QVariant(), Qt::DecorationRole);
     name.setData(
         hasSettings
-            ? QVariant(QStringLiteral("%1, has practice settings of their own").arg(name.text()))
+            ? QVariant(PlayerList::tr("%1, has practice settings of their own").arg(name.text()))
             : QVariant(),
         Qt::AccessibleTextRole);
-    name.setToolTip(hasSettings ? QStringLiteral("Has practice settings of their own") : QString());
+    name.setToolTip(hasSettings ? PlayerList::tr("Has practice settings of their own") : QString());
 }
 
 } // namespace
@@ -106,21 +106,21 @@ void markPracticeOn(QStandardItem& name, bool hasSettings) {
 PlayerList::PlayerList(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* label = heading(QStringLiteral("&Players"), this);
+    auto* label = heading(PlayerList::tr("&Players"), this);
     layout->addWidget(label);
     model = new QStandardItemModel(0, ColumnCount, this);
-    model->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Answers"),
-                                      QStringLiteral("Right"), QStringLiteral("Missing"),
-                                      QStringLiteral("Trend"), QStringLiteral("Knows"),
-                                      QStringLiteral("Usually"), QStringLiteral("To practise"),
-                                      QStringLiteral("Moved on"), QStringLiteral("Last played")});
+    model->setHorizontalHeaderLabels({PlayerList::tr("Name"), PlayerList::tr("Answers"),
+                                      PlayerList::tr("Right"), PlayerList::tr("Missing"),
+                                      PlayerList::tr("Trend"), PlayerList::tr("Knows"),
+                                      PlayerList::tr("Usually"), PlayerList::tr("To practise"),
+                                      PlayerList::tr("Moved on"), PlayerList::tr("Last played")});
     model->horizontalHeaderItem(AnswersColumn)
-        ->setToolTip(QStringLiteral("How many answers in the period shown"));
+        ->setToolTip(PlayerList::tr("How many answers in the period shown"));
     model->horizontalHeaderItem(MissingColumn)
-        ->setToolTip(QStringLiteral("How many facts the player keeps missing at the end of the "
+        ->setToolTip(PlayerList::tr("How many facts the player keeps missing at the end of the "
                                     "period shown"));
     model->horizontalHeaderItem(TrendColumn)
-        ->setToolTip(QStringLiteral("Whether right answers got faster or slower in the period "
+        ->setToolTip(PlayerList::tr("Whether right answers got faster or slower in the period "
                                     "shown; slower first"));
     // A column's first sort puts who needs help most on top: the fewest answers, the lowest
     // share right, the most facts missed, the times that slowed most, who played longest ago.
@@ -146,7 +146,7 @@ PlayerList::PlayerList(QWidget* parent) : QWidget(parent) {
     table->setWordWrap(false);
     table->setFont(gameFont(Face::Arial, 9));
     table->horizontalHeader()->setFont(gameFont(Face::Arial, 9, Bold));
-    table->setAccessibleName(QStringLiteral("Players"));
+    table->setAccessibleName(PlayerList::tr("Players"));
     table->setObjectName(QStringLiteral("players"));
     label->setBuddy(table);
     layout->addWidget(table, 1);
@@ -176,7 +176,8 @@ void PlayerList::setPlayers(const std::vector<PlayerSummary>& players) {
             cell({}, -1),
             cell({}, QString()),
             cell({}, -1),
-            cell(locale.toString(summary.lastPlayed.date(), QStringLiteral("d MMM yy")),
+            cell(locale.toString(summary.lastPlayed.date(),
+                                 PlayerList::tr("d MMM yy", "a date's format")),
                  summary.lastPlayed.toMSecsSinceEpoch())};
         row[NameColumn]->setData(key, NameRole);
         markPracticeOn(*row[NameColumn], summary.hasPracticeSettings);

@@ -19,7 +19,7 @@ public:
     explicit PlayerList(QWidget* parent = nullptr);
 
     // What the class's row is called.
-    static QString classEntry() { return QStringLiteral("Class"); }
+    static QString classEntry() { return tr("Class", "the row of the whole class"); }
 
     // The class's row and one row per player, the one who played last chosen first.
     void setPlayers(const std::vector<PlayerSummary>& players);

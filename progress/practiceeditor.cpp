@@ -22,8 +22,8 @@ PracticeEditor::PracticeEditor(RecordEditor& record, Dialogs& dialogs, QWidget* 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 4, 0, 4);
     layout->setVerticalSpacing(4);
-    layout->addWidget(heading(QStringLiteral("Practice settings"), this), 0, 0, 1, 2);
-    auto* tablesLabel = new QLabel(QStringLiteral("&Tables:"), this);
+    layout->addWidget(heading(PracticeEditor::tr("Practice settings"), this), 0, 0, 1, 2);
+    auto* tablesLabel = new QLabel(PracticeEditor::tr("&Tables:"), this);
     layout->addWidget(tablesLabel, 1, 0);
     // The label leads into the row, not onto a button: a label's key would press the 1s.
     auto* row = new QWidget(this);
@@ -34,8 +34,8 @@ PracticeEditor::PracticeEditor(RecordEditor& record, Dialogs& dialogs, QWidget* 
         auto* toggle = button(QString::number(table), row);
         toggle->setCheckable(true);
         toggle->setFixedWidth(24);
-        toggle->setAccessibleName(QStringLiteral("The %1s").arg(table));
-        toggle->setToolTip(QStringLiteral("Practise the %1s").arg(table));
+        toggle->setAccessibleName(PracticeEditor::tr("The %1s").arg(table));
+        toggle->setToolTip(PracticeEditor::tr("Practise the %1s").arg(table));
         connect(toggle, &QPushButton::clicked, this,
                 [this, table](bool chosen) { setTableChosen(table, chosen); });
         tables->addWidget(toggle);
@@ -47,26 +47,27 @@ PracticeEditor::PracticeEditor(RecordEditor& record, Dialogs& dialogs, QWidget* 
     tablesLabel->setBuddy(row);
     layout->addWidget(row, 1, 1);
     auto* more = new QHBoxLayout;
-    allTablesButton = button(QStringLiteral("&All tables"), this);
+    allTablesButton = button(PracticeEditor::tr("&All tables"), this);
     allTablesButton->setCheckable(true);
-    allTablesButton->setAccessibleName(QStringLiteral("All tables"));
-    allTablesButton->setToolTip(QStringLiteral("Every table from 1 to 12, as in any game"));
-    askMissedBox = new QCheckBox(QStringLiteral("Ask again what I &miss"), this);
-    askMissedBox->setAccessibleName(QStringLiteral("Ask again what I miss"));
-    pathBox = new QCheckBox(QStringLiteral("Follow the learning pat&h"), this);
-    pathBox->setAccessibleName(QStringLiteral("Follow the learning path"));
-    pathBox->setToolTip(QStringLiteral("A few new facts at a time among known ones, each known "
-                                       "fact back on its day of review, the tables in the order "
-                                       "they build on each other (or the tables chosen)"));
-    auto* secondsLabel = new QLabel(QStringLiteral("Time to a&nswer:"), this);
+    allTablesButton->setAccessibleName(PracticeEditor::tr("All tables"));
+    allTablesButton->setToolTip(PracticeEditor::tr("Every table from 1 to 12, as in any game"));
+    askMissedBox = new QCheckBox(PracticeEditor::tr("Ask again what I &miss"), this);
+    askMissedBox->setAccessibleName(PracticeEditor::tr("Ask again what I miss"));
+    pathBox = new QCheckBox(PracticeEditor::tr("Follow the learning pat&h"), this);
+    pathBox->setAccessibleName(PracticeEditor::tr("Follow the learning path"));
+    pathBox->setToolTip(
+        PracticeEditor::tr("A few new facts at a time among known ones, each known "
+                           "fact back on its day of review, the tables in the order "
+                           "they build on each other (or the tables chosen)"));
+    auto* secondsLabel = new QLabel(PracticeEditor::tr("Time to a&nswer:"), this);
     secondsBox = new QSpinBox(this);
     secondsBox->setRange(AnswerSeconds, MostAnswerSeconds);
     secondsBox->setSingleStep(5);
-    secondsBox->setSuffix(QStringLiteral(" seconds"));
-    secondsBox->setAccessibleName(QStringLiteral("Time to answer"));
+    secondsBox->setSuffix(PracticeEditor::tr(" seconds"));
+    secondsBox->setAccessibleName(PracticeEditor::tr("Time to answer"));
     secondsBox->setToolTip(
-        QStringLiteral("The seconds this child has for each question; the other player keeps "
-                       "their own"));
+        PracticeEditor::tr("The seconds this child has for each question; the other player keeps "
+                           "their own"));
     secondsLabel->setBuddy(secondsBox);
     // Three short rows rather than two long ones: the panel must fit a netbook's screen.
     more->addWidget(allTablesButton);
@@ -78,15 +79,15 @@ PracticeEditor::PracticeEditor(RecordEditor& record, Dialogs& dialogs, QWidget* 
     pace->addWidget(secondsLabel);
     pace->addWidget(secondsBox);
     pace->addSpacing(12);
-    auto* opponentLabel = new QLabel(QStringLiteral("The &computer plays:"), this);
+    auto* opponentLabel = new QLabel(PracticeEditor::tr("The &computer plays:"), this);
     opponentBox = new QComboBox(this);
-    opponentBox->addItems(
-        {QStringLiteral("Easy"), QStringLiteral("At the child's level"), QStringLiteral("Hard")});
-    opponentBox->setAccessibleName(QStringLiteral("The computer plays"));
+    opponentBox->addItems({PracticeEditor::tr("Easy"), PracticeEditor::tr("At the child's level"),
+                           PracticeEditor::tr("Hard")});
+    opponentBox->setAccessibleName(PracticeEditor::tr("The computer plays"));
     opponentBox->setToolTip(
-        QStringLiteral("When this child plays alone: easy is right about half the time and "
-                       "slow, hard nine times in ten and quick, the child's level as often as "
-                       "the child was in their last 50 answers"));
+        PracticeEditor::tr("When this child plays alone: easy is right about half the time and "
+                           "slow, hard nine times in ten and quick, the child's level as often as "
+                           "the child was in their last 50 answers"));
     opponentLabel->setBuddy(opponentBox);
     pace->addWidget(opponentLabel);
     pace->addWidget(opponentBox);
@@ -157,12 +158,12 @@ void PracticeEditor::save(const PracticeSettings& chosen) {
             Q_EMIT saved(player, !practice.isDefault());
         } else {
             dialogs.warn(this,
-                         QStringLiteral("The practice settings of %1 could not be saved: the "
-                                        "record could not be changed. Close the window and try "
-                                        "again; if it keeps failing, see the README, Practice "
-                                        "record.")
+                         PracticeEditor::tr("The practice settings of %1 could not be saved: the "
+                                            "record could not be changed. Close the window and try "
+                                            "again; if it keeps failing, see the README, Practice "
+                                            "record.")
                              .arg(player),
-                         QStringLiteral("Practice Settings"));
+                         PracticeEditor::tr("Practice Settings"));
         }
     }
     // On failure, and for the class, the controls go back to what the record holds.
@@ -203,11 +204,11 @@ void PracticeEditor::showSettings() {
     }
     const QString words = practiceSentence(practice);
     sentence->setText(
-        wholeClass ? QStringLiteral("Settings are made for one player: choose a player above.")
+        wholeClass ? PracticeEditor::tr("Settings are made for one player: choose a player above.")
         : words.isEmpty()
-            ? QStringLiteral("Every table from 1 to 12, as in any game. Changes count from the "
-                             "next game.")
-            : words + QStringLiteral(" Changes count from the next game."));
+            ? PracticeEditor::tr("Every table from 1 to 12, as in any game. Changes count from the "
+                                 "next game.")
+            : words + PracticeEditor::tr(" Changes count from the next game."));
 }
 
 } // namespace quintarlow

@@ -1,5 +1,7 @@
 #include "progress/progresschart.h"
 
+#include "progress/reportpage.h"
+
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -74,13 +76,13 @@ ChartParts buildChart(QChart& chart) {
         delete axis;
     }
     ChartParts parts;
-    parts.share = new QBarSet(QStringLiteral("right (%)"));
+    parts.share = new QBarSet(ProgressWords::tr("right (%)"));
     parts.share->setColor(QColor(0, 192, 0));
     parts.share->setBorderColor(QColor(0, 120, 0));
     auto* bars = new QBarSeries;
     bars->append(parts.share);
     parts.time = new QLineSeries;
-    parts.time->setName(QStringLiteral("time (s)"));
+    parts.time->setName(ProgressWords::tr("time (s)"));
     parts.time->setPen(QPen(QColor(0, 0, 192), 2.5));
     parts.time->setPointsVisible(true);
     chart.addSeries(bars);
@@ -132,7 +134,8 @@ void showProgress(QChart& chart, const std::vector<DayProgress>& days, int width
         shown.days->remove(label);
     shown.days->setRange(-0.5, std::max<double>(0.5, std::ssize(days) - 0.5));
     for (int x : labelledDays(static_cast<int>(days.size()), width))
-        shown.days->append(QLocale().toString(days[x].day, QStringLiteral("d MMM")), x);
+        shown.days->append(
+            QLocale().toString(days[x].day, ProgressWords::tr("d MMM", "a date's format")), x);
     shown.timeAxis->setRange(0, std::max(5.0, std::ceil(slowest)));
 }
 

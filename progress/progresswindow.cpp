@@ -57,21 +57,20 @@ private:
 // `known` is the grid's, so that the panel and the green cells never disagree.
 QString pathWords(const PathSummary& path, int known) {
     constexpr int NamedDue = 8; // the panel keeps its height: see makeRightPanel
-    QStringList lines{QStringLiteral("Knows %1 of 144 facts; %2 being learned, %3 new.")
+    QStringList lines{ProgressWindow::tr("Knows %1 of 144 facts; %2 being learned, %3 new.")
                           .arg(known)
                           .arg(path.learning)
                           .arg(path.fresh)};
-    lines.append(
-        path.currentTable == 0 ? QStringLiteral("Every table of the path is learned.")
-        : path.nextTable == 0
-            ? QStringLiteral("Learning the %1s, the last table of the path.").arg(path.currentTable)
-            : QStringLiteral("Learning the %1s; the %2s come next.")
-                  .arg(path.currentTable)
-                  .arg(path.nextTable));
-    lines.append(
-        path.due.empty()
-            ? QStringLiteral("Nothing to practise again today.")
-            : QStringLiteral("To practise again today: %1.").arg(factsText(path.due, NamedDue)));
+    lines.append(path.currentTable == 0 ? ProgressWindow::tr("Every table of the path is learned.")
+                 : path.nextTable == 0
+                     ? ProgressWindow::tr("Learning the %1s, the last table of the path.")
+                           .arg(path.currentTable)
+                     : ProgressWindow::tr("Learning the %1s; the %2s come next.")
+                           .arg(path.currentTable)
+                           .arg(path.nextTable));
+    lines.append(path.due.empty() ? ProgressWindow::tr("Nothing to practise again today.")
+                                  : ProgressWindow::tr("To practise again today: %1.")
+                                        .arg(factsText(path.due, NamedDue)));
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -79,7 +78,7 @@ QString pathWords(const PathSummary& path, int known) {
 
 ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     : QWidget(parent), services(services), model(services.reader, services.editor) {
-    setWindowTitle(QStringLiteral("Practice Record"));
+    setWindowTitle(ProgressWindow::tr("Practice Record"));
     setObjectName(QStringLiteral("progress"));
     setFont(gameFont(Face::Arial, 10));
     QPalette cheerful = palette();
@@ -90,36 +89,36 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 6, 10, 8);
     auto* top = new QHBoxLayout;
-    auto* title = new QLabel(QStringLiteral("Practice Record"), this);
+    auto* title = new QLabel(ProgressWindow::tr("Practice Record"), this);
     title->setFont(gameFont(Face::ComicSans, 20, Bold));
     title->setStyleSheet(QStringLiteral("color: #0000c0;"));
     top->addWidget(title);
     top->addStretch();
-    auto* periodLabel = new QLabel(QStringLiteral("&Show"), this);
+    auto* periodLabel = new QLabel(ProgressWindow::tr("&Show"), this);
     periodChooser = new QComboBox(this);
     for (Period each : Periods)
         periodChooser->addItem(periodName(each), static_cast<int>(each));
     periodChooser->setCurrentIndex(periodChooser->findData(static_cast<int>(model.period())));
     periodLabel->setBuddy(periodChooser);
-    periodChooser->setAccessibleName(QStringLiteral("Show"));
+    periodChooser->setAccessibleName(ProgressWindow::tr("Show"));
     top->addWidget(periodLabel);
     top->addWidget(periodChooser);
     termStartEdit = new QDateEdit(model.termStart(), this);
-    termStartEdit->setDisplayFormat(QStringLiteral("d MMM yyyy"));
+    termStartEdit->setDisplayFormat(tr("d MMM yyyy", "a date's format"));
     termStartEdit->setCalendarPopup(true);
     termStartEdit->setMaximumDate(model.today());
-    termStartEdit->setAccessibleName(QStringLiteral("The term began on"));
-    termStartEdit->setToolTip(QStringLiteral("The day this term began"));
+    termStartEdit->setAccessibleName(ProgressWindow::tr("The term began on"));
+    termStartEdit->setToolTip(ProgressWindow::tr("The day this term began"));
     termStartEdit->setVisible(model.period() == Period::ThisTerm);
     top->addWidget(termStartEdit);
     top->addSpacing(12);
-    auto* fluencyLabel = new QLabel(QStringLiteral("&Known when right within"), this);
+    auto* fluencyLabel = new QLabel(ProgressWindow::tr("&Known when right within"), this);
     fluencyChooser = new QComboBox(this);
     for (int ms : FluencyChoicesMs)
-        fluencyChooser->addItem(QStringLiteral("%1 seconds").arg(ms / 1000), ms);
+        fluencyChooser->addItem(ProgressWindow::tr("%1 seconds").arg(ms / 1000), ms);
     fluencyChooser->setCurrentIndex(fluencyChooser->findData(model.fluencyMs()));
     fluencyLabel->setBuddy(fluencyChooser);
-    fluencyChooser->setAccessibleName(QStringLiteral("Known when right within"));
+    fluencyChooser->setAccessibleName(ProgressWindow::tr("Known when right within"));
     top->addWidget(fluencyLabel);
     top->addWidget(fluencyChooser);
     layout->addLayout(top);
@@ -200,12 +199,13 @@ QWidget* ProgressWindow::makeSidePanel() {
     practiceEditor = new PracticeEditor(services.editor, services.dialogs, panel);
     layout->addWidget(practiceEditor);
     auto* buttons = new QHBoxLayout;
-    saveButton = button(QStringLiteral("&Save Report…"), panel);
-    saveAllButton = button(QStringLiteral("Save A&ll…"), panel);
-    saveAllButton->setToolTip(QStringLiteral("Every player's report and the class's, each a PDF "
-                                             "of its own in one folder"));
-    printButton = button(QStringLiteral("P&rint…"), panel);
-    forgetButton = button(QStringLiteral("&Forget player…"), panel);
+    saveButton = button(ProgressWindow::tr("&Save Report…"), panel);
+    saveAllButton = button(ProgressWindow::tr("Save A&ll…"), panel);
+    saveAllButton->setToolTip(
+        ProgressWindow::tr("Every player's report and the class's, each a PDF "
+                           "of its own in one folder"));
+    printButton = button(ProgressWindow::tr("P&rint…"), panel);
+    forgetButton = button(ProgressWindow::tr("&Forget player…"), panel);
     buttons->addWidget(saveButton);
     buttons->addWidget(saveAllButton);
     buttons->addWidget(printButton);
@@ -267,7 +267,7 @@ QWidget* ProgressWindow::makeRightPanel() {
     movingOnLabel->setMinimumHeight(5 * movingOnLabel->fontMetrics().lineSpacing());
     movingOnLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(movingOnLabel);
-    practiseHeading = heading(QStringLiteral("Facts to practise"), panel);
+    practiseHeading = heading(ProgressWindow::tr("Facts to practise"), panel);
     practiseHeading->setWordWrap(true);
     layout->addWidget(practiseHeading);
     practiseLabel = plainLabel(panel);
@@ -288,7 +288,7 @@ QWidget* ProgressWindow::makeRightPanel() {
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumHeight(150);
     chartView->installEventFilter(this);
-    chartView->setAccessibleName(QStringLiteral("Share right and usual time per day"));
+    chartView->setAccessibleName(ProgressWindow::tr("Share right and usual time per day"));
     layout->addWidget(chartView, 1);
     trendLabel = plainLabel(panel);
     trendLabel->setFont(gameFont(Face::Arial, 8.5, Bold));
@@ -307,17 +307,18 @@ void ProgressWindow::reload() {
     if (!failure.isEmpty()) {
         const QString advice = model.readAdvice();
         noticeLabel->setText(
-            QStringLiteral("The practice record could not be read, so there is nothing to show. "
-                           "Nothing in it was changed or deleted.%1\n\n%2")
+            ProgressWindow::tr(
+                "The practice record could not be read, so there is nothing to show. "
+                "Nothing in it was changed or deleted.%1\n\n%2")
                 .arg(advice.isEmpty() ? QString() : QLatin1Char(' ') + advice, failure));
         pages->setCurrentWidget(noticeLabel);
         return;
     }
     if (model.players().empty()) {
         noticeLabel->setText(
-            QStringLiteral("Nobody has played yet.\n\nThe record fills by itself: every answer "
-                           "in a game of Quintarlow! is kept here. Play a game, then open the "
-                           "Practice Record again to see which facts each player knows."));
+            ProgressWindow::tr("Nobody has played yet.\n\nThe record fills by itself: every answer "
+                               "in a game of Quintarlow! is kept here. Play a game, then open the "
+                               "Practice Record again to see which facts each player knows."));
         pages->setCurrentWidget(noticeLabel);
         return;
     }
@@ -393,27 +394,28 @@ void ProgressWindow::redraw() {
     summary->setText(summaryLine(page));
     gridView->setGrid(page.grid);
     cellWords->setText(
-        (wholeClass ? QStringLiteral("Each child is judged on their own answers: a cell has the "
-                                     "colour most children show, its number how many keep "
-                                     "missing it. ")
-                    : QStringLiteral("A cell's number: the seconds its right answers usually take "
-                                     "in its last three tries, which its colour is judged on. An "
-                                     "orange star: practice settings of their own. ")) +
-        QStringLiteral("Rows: first factor; columns: second. Colours: where each fact stood at "
-                       "the period's end, even from tries before it.") +
+        (wholeClass
+             ? ProgressWindow::tr("Each child is judged on their own answers: a cell has the "
+                                  "colour most children show, its number how many keep "
+                                  "missing it. ")
+             : ProgressWindow::tr("A cell's number: the seconds its right answers usually take "
+                                  "in its last three tries, which its colour is judged on. An "
+                                  "orange star: practice settings of their own. ")) +
+        ProgressWindow::tr("Rows: first factor; columns: second. Colours: where each fact stood at "
+                           "the period's end, even from tries before it.") +
         (page.keepDays > 0 ? QLatin1Char(' ') + keepingSentence(page.keepDays) : QString()));
     showMovingOn();
-    practiseHeading->setText(wholeClass ? QStringLiteral("Facts most children miss")
-                                        : QStringLiteral("Facts to practise"));
+    practiseHeading->setText(wholeClass ? ProgressWindow::tr("Facts most children miss")
+                                        : ProgressWindow::tr("Facts to practise"));
     QStringList lines;
     for (const FactToPractise& fact : page.facts)
         lines.append(fact.text);
     practiseLabel->setText(lines.isEmpty()
-                               ? QStringLiteral("None: every fact asked lately is known.")
+                               ? ProgressWindow::tr("None: every fact asked lately is known.")
                                : lines.join(QLatin1Char('\n')));
     daysLabel->setText(daysHeading(page));
-    trendLabel->setText(QStringLiteral("Bars: the share right. Line: the seconds right answers "
-                                       "usually took; lower is faster. ") +
+    trendLabel->setText(ProgressWindow::tr("Bars: the share right. Line: the seconds right answers "
+                                           "usually took; lower is faster. ") +
                         trendSentence(page.trend));
     drawChart();
 }
@@ -421,20 +423,20 @@ void ProgressWindow::redraw() {
 void ProgressWindow::showMovingOn() {
     const PracticeSettings& settings = practiceEditor->settings();
     if (player.isEmpty()) {
-        movingOnHeading->setText(QStringLiteral("Moving on"));
+        movingOnHeading->setText(ProgressWindow::tr("Moving on"));
         movingOnLabel->setText(page.movingOn);
     } else if (settings.path) {
         // From every answer the child gave, whatever the period: the path is the child's own.
         const std::vector<FactAnswer>& all = model.historyOf(player);
         const QDate today = model.today();
         const PathSummary path = pathSummary(all, model.fluencyMs(), today, settings.tables);
-        movingOnHeading->setText(QStringLiteral("Learning path, from all answers"));
+        movingOnHeading->setText(ProgressWindow::tr("Learning path, from all answers"));
         movingOnLabel->setText(
             pathWords(path, knownFacts(factGrid(all, model.fluencyMs(), DaySpan{{}, today, {}}))));
     } else {
-        movingOnHeading->setText(QStringLiteral("Learning path"));
-        movingOnLabel->setText(QStringLiteral("Not on the learning path: tick \"Follow the "
-                                              "learning path\" under Practice settings."));
+        movingOnHeading->setText(ProgressWindow::tr("Learning path"));
+        movingOnLabel->setText(ProgressWindow::tr("Not on the learning path: tick \"Follow the "
+                                                  "learning path\" under Practice settings."));
     }
 }
 
@@ -479,27 +481,28 @@ void ProgressWindow::saveReportAsked() {
         return;
     const QString failure = saveReport(path, page);
     if (!failure.isEmpty())
-        services.dialogs.warn(this,
-                              QStringLiteral("The report could not be saved: %1. Choose another "
-                                             "folder and try again.")
-                                  .arg(failure),
-                              QStringLiteral("Save Report"));
+        services.dialogs.warn(
+            this,
+            ProgressWindow::tr("The report could not be saved: %1. Choose another "
+                               "folder and try again.")
+                .arg(failure),
+            ProgressWindow::tr("Save Report"));
 }
 
 void ProgressWindow::saveAllReportsAsked() {
     if (!notice().isEmpty())
         return;
     const QString folder = services.devices.chooseReportFolder(
-        this, QDir::home().filePath(QStringLiteral("Practice Records")));
+        this, QDir::home().filePath(ProgressWindow::tr("Practice Records")));
     if (folder.isEmpty())
         return;
     const QString failure = saveReports(folder, model.everyPage());
     if (!failure.isEmpty())
         services.dialogs.warn(this,
-                              QStringLiteral("Not every report could be saved: %1. Choose "
-                                             "another folder and try again.")
+                              ProgressWindow::tr("Not every report could be saved: %1. Choose "
+                                                 "another folder and try again.")
                                   .arg(failure),
-                              QStringLiteral("Save All Reports"));
+                              ProgressWindow::tr("Save All Reports"));
 }
 
 void ProgressWindow::printAsked() {
@@ -516,18 +519,21 @@ void ProgressWindow::forgetAsked() {
     const auto answers = static_cast<qint64>(model.historyOf(name).size());
     if (!services.dialogs.askToDelete(
             this,
-            QStringLiteral("Forget %1? All %2 that %1 gave are deleted from the practice record "
-                           "on this computer. This cannot be undone.")
-                .arg(name, counted(answers, QStringLiteral("answer"), QStringLiteral("answers"))),
-            QStringLiteral("Forget Player")))
+            counted(answers, QT_TRANSLATE_N_NOOP("Counts", "Forget %1? All %Ln answer(s) that %1 "
+                                                           "gave are deleted from the practice "
+                                                           "record on this computer. This cannot "
+                                                           "be undone."))
+                .arg(name),
+            ProgressWindow::tr("Forget Player")))
         return;
     if (services.editor.forgetPlayer(name) < 0) {
-        services.dialogs.warn(this,
-                              QStringLiteral("%1 could not be forgotten: the record could not be "
-                                             "changed. Nothing was deleted; close the window and "
-                                             "try again.")
-                                  .arg(name),
-                              QStringLiteral("Forget Player"));
+        services.dialogs.warn(
+            this,
+            ProgressWindow::tr("%1 could not be forgotten: the record could not be "
+                               "changed. Nothing was deleted; close the window and "
+                               "try again.")
+                .arg(name),
+            ProgressWindow::tr("Forget Player"));
         return;
     }
     reload();

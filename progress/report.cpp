@@ -75,7 +75,7 @@ bool drawSheet(QPainter& painter, QPagedPaintDevice& device, const ReportPage& p
         painter.setPen(QColor(0, 0, 192));
         painter.setFont(pixelFont(Face::ComicSans, 22, Bold));
         painter.drawText(QRectF(Margin, y, PageWidth - 2 * Margin, 30), Qt::AlignLeft,
-                         QStringLiteral("The class, child by child, %1").arg(page.period));
+                         ProgressWords::tr("The class, child by child, %1").arg(page.period));
         y += 40;
         painter.setPen(Qt::black);
         painter.setFont(pixelFont(Face::Arial, 12, Bold));
@@ -123,7 +123,7 @@ void drawPage(QPainter& painter, const ReportPage& page, double height) {
     painter.setPen(QColor(0, 0, 192));
     painter.setFont(pixelFont(Face::ComicSans, 30, Bold));
     painter.drawText(QRectF(Margin, y, width, 40), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Quintarlow! Practice Record"));
+                     ProgressWords::tr("Quintarlow! Practice Record"));
     y += 46;
     painter.setPen(Qt::black);
     painter.setFont(pixelFont(Face::Arial, 20, Bold));
@@ -134,7 +134,7 @@ void drawPage(QPainter& painter, const ReportPage& page, double height) {
     const QLocale locale;
     painter.drawText(QRectF(Margin, y, width, 20), Qt::AlignLeft | Qt::AlignVCenter,
                      (page.answers == 0 ? QString()
-                                        : QStringLiteral("Answers from %1 to %2. ")
+                                        : ProgressWords::tr("Answers from %1 to %2. ")
                                               .arg(locale.toString(page.from, QLocale::LongFormat),
                                                    locale.toString(page.to, QLocale::LongFormat))));
     y += 22;
@@ -177,22 +177,22 @@ void drawPage(QPainter& painter, const ReportPage& page, double height) {
     painter.setFont(pixelFont(Face::Arial, 12, Italic));
     painter.drawText(QRectF(side, sideY, sideWidth, 34), Qt::TextWordWrap,
                      page.wholeClass
-                         ? QStringLiteral("A cell's colour is what most children show; its "
-                                          "number, how many keep missing it.")
-                         : QStringLiteral("The number in a cell: the seconds its right answers "
-                                          "usually take, of its last three tries."));
+                         ? ProgressWords::tr("A cell's colour is what most children show; its "
+                                             "number, how many keep missing it.")
+                         : ProgressWords::tr("The number in a cell: the seconds its right answers "
+                                             "usually take, of its last three tries."));
     sideY += 46;
     painter.setFont(pixelFont(Face::ComicSans, 18, Bold));
     painter.setPen(QColor(0, 0, 192));
     painter.drawText(QRectF(side, sideY, sideWidth, 24), Qt::AlignLeft,
-                     page.wholeClass ? QStringLiteral("Facts most children miss")
-                                     : QStringLiteral("Facts to practise"));
+                     page.wholeClass ? ProgressWords::tr("Facts most children miss")
+                                     : ProgressWords::tr("Facts to practise"));
     sideY += 28;
     painter.setPen(Qt::black);
     painter.setFont(pixelFont(Face::Arial, 13));
     if (page.facts.empty())
         painter.drawText(QRectF(side, sideY, sideWidth, 40), Qt::TextWordWrap,
-                         QStringLiteral("None: every fact asked lately is known."));
+                         ProgressWords::tr("None: every fact asked lately is known."));
     for (const FactToPractise& fact : page.facts) {
         painter.drawText(QRectF(side, sideY, sideWidth, 36), Qt::TextWordWrap, unbroken(fact.text));
         sideY += 36;
@@ -264,7 +264,7 @@ QString savePdf(const QString& path, std::span<const ReportPage> pages, const QS
             QPdfWriter writer(&device);
             writer.setPageSize(QPageSize(QPageSize::A4));
             writer.setResolution(300);
-            writer.setTitle(QStringLiteral("Practice Record: %1").arg(pages.front().player));
+            writer.setTitle(ProgressWords::tr("Practice Record: %1").arg(pages.front().player));
             writer.setCreator(QStringLiteral("Quintarlow!"));
             return drawReports(writer, pages);
         },
@@ -290,7 +290,7 @@ QString saveReports(const QString& folder, const std::vector<ReportPage>& pages,
     if (const QString refused = refusedTarget(folder, keptOutOf); !refused.isEmpty())
         return QStringLiteral("%1: %2").arg(folder, refused);
     if (!QDir().mkpath(folder))
-        return QStringLiteral("the folder %1 cannot be made").arg(folder);
+        return ProgressWords::tr("the folder %1 cannot be made").arg(folder);
     for (const ReportPage& page : pages) {
         const QString path = QDir(folder).filePath(reportFileName(page));
         if (const QString failure = saveReport(path, page, keptOutOf); !failure.isEmpty())

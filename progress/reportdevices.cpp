@@ -1,5 +1,7 @@
 #include "progress/reportdevices.h"
 
+#include "progress/reportpage.h"
+
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -7,12 +9,12 @@
 namespace quintarlow {
 
 QString DesktopReportDevices::chooseReportFile(QWidget* parent, const QString& suggested) {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Report"), suggested,
-                                        QStringLiteral("PDF documents (*.pdf)"));
+    return QFileDialog::getSaveFileName(parent, ProgressWords::tr("Save Report"), suggested,
+                                        ProgressWords::tr("PDF documents (*.pdf)"));
 }
 
 QString DesktopReportDevices::chooseReportFolder(QWidget* parent, const QString& suggested) {
-    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Save All Reports In"),
+    return QFileDialog::getExistingDirectory(parent, ProgressWords::tr("Save All Reports In"),
                                              suggested);
 }
 
@@ -21,7 +23,7 @@ bool DesktopReportDevices::print(QWidget* parent,
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Report"));
+    dialog.setWindowTitle(ProgressWords::tr("Print Report"));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     return draw(printer);

@@ -50,7 +50,7 @@ ReportPage classPage(const std::vector<std::vector<FactAnswer>>& children, qint6
                 gridNames.append(shownName(names[qsizetype(index)]));
         }
     }
-    ReportPage page = playerPage(QStringLiteral("The whole class"), everyone, fluencyMs, span);
+    ReportPage page = playerPage(ProgressWords::tr("The whole class"), everyone, fluencyMs, span);
     page.wholeClass = true;
     page.children = playedInSpan;
     page.grid = classGrid(grids, gridNames);
@@ -76,17 +76,17 @@ ChildLine childLine(const ReportPage& page, std::optional<MovingOn> movingOn) {
 QString movingOnWord(MovingOn movingOn) {
     switch (movingOn) {
     case MovingOn::Stalled:
-        return QStringLiteral("no");
+        return ProgressWords::tr("no");
     case MovingOn::TooSoon:
-        return QStringLiteral("too soon");
+        return ProgressWords::tr("too soon");
     case MovingOn::NotPlayed:
-        return QStringLiteral("not played");
+        return ProgressWords::tr("not played");
     case MovingOn::MovedOn:
         break;
     case MovingOn::AllKnown:
-        return QStringLiteral("knows all");
+        return ProgressWords::tr("knows all");
     }
-    return QStringLiteral("yes");
+    return ProgressWords::tr("yes");
 }
 
 QStringList sheetCells(const ChildLine& line) {
@@ -95,26 +95,27 @@ QStringList sheetCells(const ChildLine& line) {
         facts.append(QStringLiteral("%1 × %2").arg(fact.a).arg(fact.b));
     const QString word = trendWord(line.trend);
     return {shownName(line.name),
-            QString::number(line.known),
-            QString::number(line.answers),
+            QLocale().toString(line.known),
+            QLocale().toString(line.answers),
             line.answers > 0
                 ? QStringLiteral("%1 %").arg(qRound(100.0 * line.rights / line.answers))
                 : QString(),
-            line.usualMs ? QStringLiteral("%1 s").arg(secondsText(*line.usualMs)) : QString(),
-            word.isEmpty() ? QStringLiteral("too few to tell") : word,
+            line.usualMs ? ProgressWords::tr("%1 s", "seconds").arg(secondsText(*line.usualMs))
+                         : QString(),
+            word.isEmpty() ? ProgressWords::tr("too few to tell") : word,
             facts.join(QStringLiteral(", ")),
             line.movingOn ? movingOnWord(*line.movingOn) : QString()};
 }
 
 QStringList sheetHeader() {
-    return {QStringLiteral("Child"),
-            QStringLiteral("Knows (of 144)"),
-            QStringLiteral("Answers"),
-            QStringLiteral("Right"),
-            QStringLiteral("Usually answers in"),
-            QStringLiteral("Answer times"),
-            QStringLiteral("To practise"),
-            QStringLiteral("Moved on, last two weeks")};
+    return {ProgressWords::tr("Child"),
+            ProgressWords::tr("Knows (of 144)"),
+            ProgressWords::tr("Answers"),
+            ProgressWords::tr("Right"),
+            ProgressWords::tr("Usually answers in"),
+            ProgressWords::tr("Answer times"),
+            ProgressWords::tr("To practise"),
+            ProgressWords::tr("Moved on, last two weeks")};
 }
 
 QByteArray sheetCsv(const std::vector<ChildLine>& sheet) {
@@ -167,65 +168,73 @@ everyPage(const std::vector<PlayerSummary>& players,
 }
 
 QString summaryLine(const ReportPage& page) {
-    const QString knows =
-        page.wholeClass ? QString()
-                        : QStringLiteral("Knows %1 of 144 facts. ").arg(knownFacts(page.grid));
-    const QString alone =
-        page.gamesAlone == 0
-            ? QString()
-            : QStringLiteral(" Played alone against the computer: %1, %2 won.")
-                  .arg(counted(page.gamesAlone, QStringLiteral("game"), QStringLiteral("games")))
-                  .arg(page.wonAlone);
-    if (page.answers == 0)
-        return knows + QStringLiteral("No answers %1.").arg(page.period) + alone;
-    QString line =
-        knows + QStringLiteral("%1 %2, %3 % right")
-                    .arg(counted(page.answers, QStringLiteral("answer"), QStringLiteral("answers")),
-                         page.period)
-                    .arg(qRound(100.0 * page.rights / page.answers));
-    if (page.wholeClass)
-        line += QStringLiteral(" by ") +
-                counted(page.children, QStringLiteral("child"), QStringLiteral("children"));
-    line += QStringLiteral(". ") + trendSentence(page.trend);
-    QStringList weakest;
-    for (const FactToPractise& fact : page.facts)
-        if (weakest.size() < 3)
-            weakest.append(QStringLiteral("%1 × %2").arg(fact.fact.a).arg(fact.fact.b));
-    if (weakest.isEmpty())
-        return line + QStringLiteral(" Nothing to practise: every fact asked lately is known.") +
-               alone;
-    return line + QStringLiteral(" Practise ") + listed(weakest) + QLatin1Char('.') + alone;
+    QStringList sentences;
+    if (!page.wholeClass)
+        sentences.append(ProgressWords::tr("Knows %L1 of 144 facts.").arg(knownFacts(page.grid)));
+    if (page.answers == 0) {
+        sentences.append(ProgressWords::tr("No answers %1.").arg(page.period));
+    } else {
+        const int right = qRound(100.0 * page.rights / page.answers);
+        sentences.append(
+            page.wholeClass
+                ? counted(page.answers,
+                          QT_TRANSLATE_N_NOOP("Counts", "%Ln answer(s) %1, %2 % right by %3."))
+                      .arg(page.period)
+                      .arg(right)
+                      .arg(counted(page.children, QT_TRANSLATE_N_NOOP("Counts", "%Ln child(ren)")))
+                : counted(page.answers,
+                          QT_TRANSLATE_N_NOOP("Counts", "%Ln answer(s) %1, %2 % right."))
+                      .arg(page.period)
+                      .arg(right));
+        sentences.append(trendSentence(page.trend));
+        QStringList weakest;
+        for (const FactToPractise& fact : page.facts)
+            if (weakest.size() < 3)
+                weakest.append(QStringLiteral("%1 × %2").arg(fact.fact.a).arg(fact.fact.b));
+        sentences.append(
+            weakest.isEmpty()
+                ? ProgressWords::tr("Nothing to practise: every fact asked lately is known.")
+                : ProgressWords::tr("Practise %1.").arg(listed(weakest)));
+    }
+    if (page.gamesAlone > 0)
+        sentences.append(
+            counted(page.gamesAlone,
+                    QT_TRANSLATE_N_NOOP("Counts",
+                                        "Played alone against the computer: %Ln game(s), %1 won."))
+                .arg(QLocale().toString(page.wonAlone)));
+    return sentences.join(QLatin1Char(' '));
 }
 
 QString stalledSentence(const QStringList& names) {
     if (names.isEmpty())
-        return QStringLiteral("Every child who played in the last two weeks moved on: a fact "
-                              "became known to each.");
+        return ProgressWords::tr("Every child who played in the last two weeks moved on: a fact "
+                                 "became known to each.");
     QStringList shown;
     for (const QString& name : names)
         shown.append(shownName(name));
-    return QStringLiteral("Not moved on for two weeks (played, and no fact became known): %1.")
+    return ProgressWords::tr("Not moved on for two weeks (played, and no fact became known): %1.")
         .arg(listed(shown));
 }
 
 QString keyLine(qint64 fluencyMs) {
-    return QStringLiteral("Known: right within %1 s in 2 of the last 3 tries. Usually: the middle "
-                          "time of right answers.")
+    return ProgressWords::tr(
+               "Known: right within %1 s in 2 of the last 3 tries. Usually: the middle "
+               "time of right answers.")
         .arg(fluencyMs / 1000);
 }
 
 QString keepingSentence(int keepDays) {
     if (keepDays <= 0)
         return {};
-    return QStringLiteral("Answers are kept for %1, then deleted.")
-        .arg(counted(keepDays, QStringLiteral("day"), QStringLiteral("days")));
+    return counted(keepDays,
+                   QT_TRANSLATE_N_NOOP("Counts", "Answers are kept for %Ln day(s), then deleted."));
 }
 
 QString daysHeading(const ReportPage& page) {
     if (page.days.empty())
-        return QStringLiteral("No play %1").arg(page.period);
-    return (page.days.front().days == 1 ? QStringLiteral("Day by day, %1")
-                                        : QStringLiteral("Week by week, %1"))
+        return ProgressWords::tr("No play %1").arg(page.period);
+    return (page.days.front().days == 1 ? ProgressWords::tr("Day by day, %1")
+                                        : ProgressWords::tr("Week by week, %1"))
         .arg(page.period);
 }
 
@@ -238,8 +247,8 @@ QString reportFileName(const ReportPage& page) {
         player = QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()),
                                    MaximumNameLength) +
                  QStringLiteral("… %1").arg(qHash(page.player) & 0xffffff, 6, 16, QLatin1Char('0'));
-    QString name = QStringLiteral("Practice Record - %1.pdf")
-                       .arg(page.wholeClass ? QStringLiteral("Class") : player);
+    QString name = ProgressWords::tr("Practice Record - %1.pdf")
+                       .arg(page.wholeClass ? ProgressWords::tr("Class") : player);
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     return name;
 }

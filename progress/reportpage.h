@@ -5,12 +5,18 @@
 #include "record/practicerecord.h"
 #include "record/recordreader.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <functional>
 #include <optional>
 
 namespace quintarlow {
+
+// The words of the Practice Record's pages, reports and the window's parts that are not widgets.
+struct ProgressWords {
+    Q_DECLARE_TR_FUNCTIONS(quintarlow::ProgressWords)
+};
 
 class RecordEditor;
 

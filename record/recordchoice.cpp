@@ -1,6 +1,7 @@
 #include "record/recordchoice.h"
 
 #include "record/recordrows.h"
+#include "record/recordwords.h"
 
 #include <QMetaObject>
 
@@ -18,8 +19,8 @@ ReadRecord::ReadRecord(SqliteRecord::Damaged damaged) {
     // with one machine.
     if (!problem.isEmpty()) {
         m_error = problem;
-        m_advice = QStringLiteral("The settings are kept in /etc/xdg/quintarlow/quintarlow.conf "
-                                  "and ~/.config/quintarlow/quintarlow.conf.");
+        m_advice = RecordWords::tr("The settings are kept in /etc/xdg/quintarlow/quintarlow.conf "
+                                   "and ~/.config/quintarlow/quintarlow.conf.");
         return;
     }
     m_fromServer = server.isSet();
@@ -27,7 +28,7 @@ ReadRecord::ReadRecord(SqliteRecord::Damaged damaged) {
         m_server = ServerRecord::open(server, &m_error);
         // The error says what to do next about the server itself.
         if (!m_server)
-            m_advice = QStringLiteral("See the README, For schools.");
+            m_advice = RecordWords::tr("See the README, For schools.");
     } else
         m_file = openKeptRecord(&m_error, damaged, &m_advice);
 }

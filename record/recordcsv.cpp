@@ -3,6 +3,7 @@
 #include "core/outcomewords.h"
 #include "core/playernames.h"
 #include "record/recordrows.h"
+#include "record/recordwords.h"
 
 #include <QStringList>
 #include <QUuid>
@@ -141,27 +142,27 @@ std::optional<AnswerRow> rowFrom(const QStringList& f, QString& problem) {
     AnswerRow row;
     row.answerId = canonicalId(f[0]);
     if (row.answerId.isEmpty())
-        return bad(QStringLiteral("answer_id is not a UUID"));
+        return bad(RecordWords::tr("answer_id is not a UUID"));
     // Exactly as typed: a name of blanks, or with blanks around it, is a player too.
     row.player = composedName(unescaped(f[1]));
     if (row.player.isEmpty())
-        return bad(QStringLiteral("player is empty"));
+        return bad(RecordWords::tr("player is empty"));
     if (const QString problem = nameProblem(row.player); !problem.isEmpty())
-        return bad(QStringLiteral("player ") + problem);
+        return bad(problem);
     row.playedAt = QDateTime::fromString(f[2], Qt::ISODateWithMs);
     if (!row.playedAt.isValid() || row.playedAt.timeSpec() == Qt::LocalTime)
-        return bad(QStringLiteral("played_at is not a date and time with its offset"));
+        return bad(RecordWords::tr("played_at is not a date and time with its offset"));
     row.gameId = canonicalId(f[3]);
     if (row.gameId.isEmpty())
-        return bad(QStringLiteral("game is not a UUID"));
+        return bad(RecordWords::tr("game is not a UUID"));
     const auto turn = number(f[4], 1, 1000000);
     const auto a = number(f[5], 1, 12);
     const auto b = number(f[6], 1, 12);
     const auto product = number(f[7], 1, 144);
     if (!turn || !a || !b || !product)
-        return bad(QStringLiteral("turn, a, b or product is not a number in range"));
+        return bad(RecordWords::tr("turn, a, b or product is not a number in range"));
     if (*product != *a * *b)
-        return bad(QStringLiteral("product is not a times b"));
+        return bad(RecordWords::tr("product is not a times b"));
     row.turn = *turn;
     row.a = *a;
     row.b = *b;
@@ -169,21 +170,21 @@ std::optional<AnswerRow> rowFrom(const QStringList& f, QString& problem) {
     if (!f[8].isEmpty()) {
         row.answered = number(f[8], 1, 144);
         if (!row.answered)
-            return bad(QStringLiteral("answered is not a number from 1 to 144"));
+            return bad(RecordWords::tr("answered is not a number from 1 to 144"));
     }
     const auto outcome = outcomeOf(f[9]);
     if (!outcome)
-        return bad(QStringLiteral("outcome is not right, wrong or timeout"));
+        return bad(RecordWords::tr("outcome is not right, wrong or timeout"));
     row.outcome = *outcome;
     const bool consistent =
         row.outcome == Outcome::Timeout
             ? !row.answered
             : row.answered && ((*row.answered == row.product) == (row.outcome == Outcome::Right));
     if (!consistent)
-        return bad(QStringLiteral("answered and outcome do not agree"));
+        return bad(RecordWords::tr("answered and outcome do not agree"));
     const auto ms = number(f[10], 0, 24 * 3600 * 1000);
     if (!ms)
-        return bad(QStringLiteral("ms is not a number in range"));
+        return bad(RecordWords::tr("ms is not a number in range"));
     row.ms = *ms;
     return row;
 }
@@ -243,15 +244,15 @@ CsvReading answersFromCsv(const QByteArray& file) {
     const QByteArray csv = file.startsWith(bom) ? file.mid(bom.size()) : file;
     if (csv.startsWith(bom))
         return {{},
-                QStringLiteral("line 1: the file begins with two byte-order marks; save it "
-                               "again as UTF-8 with one (or none)")};
+                RecordWords::tr("line 1: the file begins with two byte-order marks; save it "
+                                "again as UTF-8 with one (or none)")};
     const QString text = QString::fromUtf8(csv);
     if (text.toUtf8() != csv)
-        return {{}, QStringLiteral("the file is not UTF-8 text; save it again as UTF-8")};
+        return {{}, RecordWords::tr("the file is not UTF-8 text; save it again as UTF-8")};
     if (text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
         return {{},
-                QStringLiteral("line 1: the lines end in a carriage return alone; save it "
-                               "again with CR LF or LF line ends")};
+                RecordWords::tr("line 1: the lines end in a carriage return alone; save it "
+                                "again with CR LF or LF line ends")};
     std::vector<Record> records = splitRecords(text);
     // An editor's blank last line holds no answer.
     while (records.size() > 1 && records.back().wellFormed &&
@@ -260,24 +261,24 @@ CsvReading answersFromCsv(const QByteArray& file) {
     const QString header =
         records.empty() ? QString() : records.front().fields.join(QLatin1Char(','));
     if (header != CsvHeader && header != CsvHeader + CsvClassColumn)
-        return {{}, QStringLiteral("line 1: the header is not \"%1\"").arg(CsvHeader)};
+        return {{}, RecordWords::tr("line 1: the header is not \"%1\"").arg(CsvHeader)};
     const qsizetype columns = records.front().fields.size();
     CsvReading reading;
     for (std::size_t index = 1; index < records.size(); ++index) {
         const Record& record = records[index];
         QString problem;
         if (!record.wellFormed)
-            problem = QStringLiteral("garbled quotes");
+            problem = RecordWords::tr("garbled quotes");
         else if (record.fields.size() != columns)
             problem =
-                QStringLiteral("%1 fields instead of %2").arg(record.fields.size()).arg(columns);
+                RecordWords::tr("%1 fields instead of %2").arg(record.fields.size()).arg(columns);
         std::optional<AnswerRow> row;
         if (problem.isEmpty())
             row = rowFrom(record.fields, problem);
         if (row && columns > 11)
             row->className = classKey(record.fields[11]);
         if (!row)
-            return {{}, QStringLiteral("line %1: %2").arg(record.firstLine).arg(problem)};
+            return {{}, RecordWords::tr("line %1: %2").arg(record.firstLine).arg(problem)};
         reading.rows.push_back(*row);
     }
     return reading;

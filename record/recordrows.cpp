@@ -2,6 +2,7 @@
 
 #include "core/outcomewords.h"
 #include "record/recordcsv.h"
+#include "record/recordwords.h"
 #include "record/sqliterecord.h"
 
 #include "core/playernames.h"
@@ -51,8 +52,8 @@ QVariantList practiceValues(const PracticeSettings& settings) {
 namespace {
 
 QString unknownOutcome(const QString& answerId, const QString& word) {
-    return QStringLiteral("the record holds an answer (%1) with the unknown outcome \"%2\"")
-        .arg(answerId.isEmpty() ? QStringLiteral("no id read") : answerId, word);
+    return RecordWords::tr("the record holds an answer (%1) with the unknown outcome \"%2\"")
+        .arg(answerId.isEmpty() ? RecordWords::tr("no id read") : answerId, word);
 }
 
 std::optional<Outcome> outcomeIn(const QSqlQuery& query, int column, int idColumn, QString* error) {

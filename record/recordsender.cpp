@@ -1,5 +1,7 @@
 #include "record/recordsender.h"
 
+#include "record/recordwords.h"
+
 #include <QCoreApplication>
 #include <QSqlDatabase>
 #include <csignal>
@@ -16,27 +18,26 @@ constexpr int minuteMs = 60'000;
 constexpr int roundLimitMs = 45'000;
 
 QString message(SyncStatus status) {
-    const QString kept = QStringLiteral("answers are kept on this computer and sent later");
     switch (status) {
     case SyncStatus::Sent:
-        return QStringLiteral("quintarlow: the school's record server is reachable again; kept "
-                              "answers are sent");
+        return RecordWords::tr("quintarlow: the school's record server is reachable again; kept "
+                               "answers are sent");
     case SyncStatus::Unreachable:
-        return QStringLiteral("quintarlow: the school's record server cannot be reached; ") + kept;
+        return RecordWords::tr("quintarlow: the school's record server cannot be reached; "
+                               "answers are kept on this computer and sent later");
     case SyncStatus::NewerServer:
-        return QStringLiteral("quintarlow: the school's record server holds a newer record than "
-                              "this version of the game knows; answers are kept on this "
-                              "computer");
+        return RecordWords::tr("quintarlow: the school's record server holds a newer record than "
+                               "this version of the game knows; answers are kept on this "
+                               "computer");
     case SyncStatus::Refused:
-        return QStringLiteral("quintarlow: the school's record server refused the answers; ") +
-               kept;
+        return RecordWords::tr("quintarlow: the school's record server refused the answers; "
+                               "answers are kept on this computer and sent later");
     case SyncStatus::LocalUnreadable:
-        return QStringLiteral("quintarlow: the record on this computer cannot be read, so "
-                              "nothing is sent to the school's record server");
+        return RecordWords::tr("quintarlow: the record on this computer cannot be read, so "
+                               "nothing is sent to the school's record server");
     case SyncStatus::NotStarted:
-        return QStringLiteral(
-                   "quintarlow: answers cannot be sent to the school's record server; ") +
-               kept;
+        return RecordWords::tr("quintarlow: answers cannot be sent to the school's record server; "
+                               "answers are kept on this computer and sent later");
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "core/playernames.h"
 #include "record/recordrows.h"
+#include "record/recordwords.h"
 #include "record/sqlsteps.h"
 
 #include <QSqlDatabase>
@@ -44,7 +45,7 @@ bool beginAlone(const QSqlDatabase& db, QString* error) {
 }
 
 QString newerRecord(int stored) {
-    return QStringLiteral("the record is at version %1, newer than this program knows (%2)")
+    return RecordWords::tr("the record is at version %1, newer than this program knows (%2)")
         .arg(stored)
         .arg(newestVersion());
 }
@@ -1006,12 +1007,12 @@ QString upgrade(const QSqlDatabase& db) {
 
     QString error;
     if (!beginAlone(db, &error))
-        return QStringLiteral("the record's tables cannot be set up: %1").arg(error);
+        return RecordWords::tr("the record's tables cannot be set up: %1").arg(error);
     // Another program may have set them up while this one waited.
     stored = storedVersion(db);
     if (stored < 0 || stored > newestVersion()) {
         exec(db, QStringLiteral("ROLLBACK"), nullptr);
-        return stored < 0 ? QStringLiteral("the record's version cannot be read")
+        return stored < 0 ? RecordWords::tr("the record's version cannot be read")
                           : newerRecord(stored);
     }
     bool done = true;
@@ -1033,7 +1034,7 @@ QString upgrade(const QSqlDatabase& db) {
     if (done)
         return {};
     exec(db, QStringLiteral("ROLLBACK"), nullptr);
-    return QStringLiteral("the record's tables cannot be set up: %1").arg(error);
+    return RecordWords::tr("the record's tables cannot be set up: %1").arg(error);
 }
 
 } // namespace quintarlow::schema

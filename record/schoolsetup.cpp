@@ -2,6 +2,7 @@
 
 #include "core/playernames.h"
 #include "record/recordrows.h"
+#include "record/recordwords.h"
 #include "record/schema.h"
 #include "record/sqlsteps.h"
 
@@ -116,7 +117,7 @@ public:
     void role(const QString& name) {
         if (!value(QStringLiteral("SELECT 1 FROM pg_roles WHERE rolname = ?"), {name}).isValid()) {
             run(QStringLiteral("CREATE ROLE %1 NOLOGIN").arg(name));
-            say(QStringLiteral("Made the role %1.").arg(name));
+            say(RecordWords::tr("Made the role %1.").arg(name));
         }
         // The classes and the school reach the tables through quintarlow_teachers.
         if ((name == machines || name == teachers) &&
@@ -128,7 +129,7 @@ public:
             run(QStringLiteral("GRANT CONNECT ON DATABASE \"%1\" TO %2")
                     .arg(m_db.databaseName(), name));
             run(QStringLiteral("GRANT USAGE ON SCHEMA public TO %1").arg(name));
-            say(QStringLiteral("Let %1 connect to the database.").arg(name));
+            say(RecordWords::tr("Let %1 connect to the database.").arg(name));
         }
         const Rights wanted = rightsOf(name);
         QStringList objects = tables;
@@ -180,7 +181,7 @@ public:
                                   "temporary tables in it; its owner must run REVOKE "
                                   "TEMPORARY, CONNECT ON DATABASE \"%1\" FROM PUBLIC")
                        .arg(m_db.databaseName()));
-        say(QStringLiteral("Took TEMPORARY and CONNECT on the database from PUBLIC."));
+        say(RecordWords::tr("Took TEMPORARY and CONNECT on the database from PUBLIC."));
     }
 
     // Nor may PUBLIC make tables or functions beside ours, as PostgreSQL before 15 let every
@@ -208,7 +209,7 @@ public:
         if (!value(QStringLiteral("SELECT 1 FROM pg_roles WHERE rolname = ?"), {records})
                  .isValid()) {
             run(QStringLiteral("CREATE ROLE %1 NOLOGIN NOCREATEROLE NOCREATEDB").arg(records));
-            say(QStringLiteral("Made the role %1.").arg(records));
+            say(RecordWords::tr("Made the role %1.").arg(records));
         }
         memberOf(value(QStringLiteral("SELECT current_user")).toString(), records);
         if (!value(QStringLiteral("SELECT has_schema_privilege(?, 'public', 'CREATE') AND "
@@ -235,7 +236,7 @@ public:
         for (const QString& object : std::as_const(objects))
             run(QStringLiteral("ALTER %1 OWNER TO %2").arg(object, records));
         if (!objects.isEmpty())
-            say(QStringLiteral("Gave the tables and functions to %1.").arg(records));
+            say(RecordWords::tr("Gave the tables and functions to %1.").arg(records));
     }
 
     void memberOf(const QString& member, const QString& group) {
@@ -245,7 +246,7 @@ public:
                 .isValid())
             return;
         run(QStringLiteral("GRANT %1 TO %2").arg(group, member));
-        say(QStringLiteral("Made %1 a member of %2.").arg(member, group));
+        say(RecordWords::tr("Made %1 a member of %2.").arg(member, group));
     }
 
     void say(const QString& line) { m_said.append(line); }
@@ -280,7 +281,7 @@ QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes
     }
     Setup setup(db);
     if (before != schema::newestVersion())
-        setup.say(QStringLiteral("Brought the tables from version %1 to %2.")
+        setup.say(RecordWords::tr("Brought the tables from version %1 to %2.")
                       .arg(before)
                       .arg(schema::newestVersion()));
     setup.run(QStringLiteral("BEGIN"));
@@ -300,8 +301,8 @@ QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes
         if (added)
             roles.append(role);
         else if (earlier->second.trimmed().compare(name.trimmed(), Qt::CaseInsensitive) != 0)
-            setup.refuse(QStringLiteral("the classes \"%1\" and \"%2\" would share the role %3; "
-                                        "name them apart by a letter or digit")
+            setup.refuse(RecordWords::tr("the classes \"%1\" and \"%2\" would share the role %3; "
+                                         "name them apart by a letter or digit")
                              .arg(earlier->second, name, role));
     }
     for (const QString& role : std::as_const(roles))
@@ -314,8 +315,8 @@ QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes
             setup.run(QStringLiteral("UPDATE school_settings SET keep_days = ?"),
                       {*keepDays > 0 ? QVariant(*keepDays) : QVariant(QMetaType(QMetaType::Int))});
             setup.say(*keepDays > 0
-                          ? QStringLiteral("Answers are now kept %1 days.").arg(*keepDays)
-                          : QStringLiteral("Answers are now kept until a child is forgotten."));
+                          ? RecordWords::tr("Answers are now kept %1 days.").arg(*keepDays)
+                          : RecordWords::tr("Answers are now kept until a child is forgotten."));
         }
     }
     if (!setup.error().isEmpty() || !setup.run(QStringLiteral("COMMIT"))) {
@@ -325,14 +326,14 @@ QStringList setUpSchoolServer(const QSqlDatabase& db, const QStringList& classes
     }
     QStringList said = setup.said();
     if (said.isEmpty())
-        said.append(QStringLiteral("Everything was set up already; nothing changed."));
+        said.append(RecordWords::tr("Everything was set up already; nothing changed."));
     return said;
 }
 
 QString expireSchoolRecord(const QSqlDatabase& db, QString* error) {
     if (const int version = schema::storedVersion(db); version != schema::newestVersion()) {
-        *error = QStringLiteral("the tables are at version %1, this program's at %2: run "
-                                "--setup-school-server first")
+        *error = RecordWords::tr("the tables are at version %1, this program's at %2: run "
+                                 "--setup-school-server first")
                      .arg(version)
                      .arg(schema::newestVersion());
         return {};
@@ -343,8 +344,8 @@ QString expireSchoolRecord(const QSqlDatabase& db, QString* error) {
         return {};
     }
     if (expired.isNull(0))
-        return QStringLiteral("Answers are kept until a child is forgotten; nothing expired.");
-    return QStringLiteral("Deleted what is older than %4 days: answers %1, games %2, settings %3.")
+        return RecordWords::tr("Answers are kept until a child is forgotten; nothing expired.");
+    return RecordWords::tr("Deleted what is older than %4 days: answers %1, games %2, settings %3.")
         .arg(expired.value(1).toLongLong())
         .arg(expired.value(2).toLongLong())
         .arg(expired.value(3).toLongLong())

@@ -3,6 +3,7 @@
 #include "core/playernames.h"
 #include "record/recordcsv.h"
 #include "record/recordrows.h"
+#include "record/recordwords.h"
 #include "record/schema.h"
 #include "record/serverwriter.h"
 #include "record/sqlsteps.h"
@@ -24,7 +25,7 @@ namespace {
 // only said to be broken.
 QString whyNot(const QSqlError& error) {
     if (error.type() == QSqlError::ConnectionError)
-        return QStringLiteral("the connection broke");
+        return RecordWords::tr("the connection broke");
     return error.databaseText().simplified();
 }
 
@@ -45,15 +46,15 @@ std::unique_ptr<ServerRecord> ServerRecord::open(const ServerSettings& settings,
     }
     const int version = schema::storedVersion(db);
     if (version > schema::newestVersion()) {
-        *error = QStringLiteral("the school's record server holds a newer record than this "
-                                "version of the game knows");
+        *error = RecordWords::tr("the school's record server holds a newer record than this "
+                                 "version of the game knows");
         return nullptr;
     }
     // A login that may only read cannot set up tables; it finds them there.
     if (version < schema::newestVersion() && !schema::upgrade(db).isEmpty()) {
-        *error = version < 0 ? QStringLiteral("the school's record server cannot be read")
-                             : QStringLiteral("the school's record server has no practice "
-                                              "record this version of the game can read");
+        *error = version < 0 ? RecordWords::tr("the school's record server cannot be read")
+                             : RecordWords::tr("the school's record server has no practice "
+                                               "record this version of the game can read");
         return nullptr;
     }
     return record;
@@ -73,7 +74,7 @@ QSqlDatabase ServerRecord::db() const {
 
 QSqlQuery ServerRecord::read(const QString& sql, const QVariantList& values) {
     QSqlQuery query = runStatement(db(), sql, values);
-    m_readError = failed(query) ? QStringLiteral("the school's record server cannot be read (%1)")
+    m_readError = failed(query) ? RecordWords::tr("the school's record server cannot be read (%1)")
                                       .arg(whyNot(query.lastError()))
                                 : QString();
     return query;
@@ -255,7 +256,7 @@ SqliteRecord::Merge ServerRecord::importAnswers(const std::vector<AnswerRow>& ro
     RecordMerge write = writeToServer(db(), {}, rows, m_className);
     if (!write.error.isEmpty())
         write.error =
-            QStringLiteral("the school's record server refused the answers (%1)").arg(write.error);
+            RecordWords::tr("the school's record server refused the answers (%1)").arg(write.error);
     return write;
 }
 

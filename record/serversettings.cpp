@@ -1,5 +1,7 @@
 #include "record/serversettings.h"
 
+#include "record/recordwords.h"
+
 #include <QFileInfo>
 #include <QSettings>
 #include <QSqlDatabase>
@@ -61,18 +63,21 @@ ServerSettings ServerSettings::read(QSettings& settings, QString* problem) {
                                       QStringLiteral("verify-ca"), QStringLiteral("verify-full")};
     QString wrong;
     if (holdsPassword)
-        wrong = QStringLiteral("hold a password key, which the game refuses to use: remove that "
-                               "line and put the password in the file named by passfile=");
+        wrong = RecordWords::tr("the record server's settings in [record] hold a password key, "
+                                "which the game refuses to use: remove that line and put the "
+                                "password in the file named by passfile= (see the README, For "
+                                "schools)");
     else if (!number || read.port < 0 || read.port > 65535)
-        wrong = QStringLiteral("hold a port= that is not a port number (1 to 65535): correct it");
+        wrong = RecordWords::tr("the record server's settings in [record] hold a port= that is not "
+                                "a port number (1 to 65535): correct it (see the README, For "
+                                "schools)");
     else if (!read.sslMode.isEmpty() && !sslModes.contains(read.sslMode))
-        wrong = QStringLiteral("hold an sslmode= that is none of %1: correct it")
+        wrong = RecordWords::tr("the record server's settings in [record] hold an sslmode= that is "
+                                "none of %1: correct it (see the README, For schools)")
                     .arg(sslModes.join(QStringLiteral(", ")));
     if (!wrong.isEmpty() && read.isSet()) {
         if (problem)
-            *problem = QStringLiteral("the record server's settings in [record] %1 (see the "
-                                      "README, For schools)")
-                           .arg(wrong);
+            *problem = wrong;
         return {};
     }
     return read;
@@ -147,35 +152,35 @@ bool ServerSettings::passfileIgnored() const {
 
 QString ServerSettings::whyNotOpen(const QSqlDatabase& db) const {
     if (passfileIgnored())
-        return QStringLiteral("the file named by passfile= in [record] is ignored, since others "
-                              "than its owner may read it (PostgreSQL takes only a file of mode "
-                              "0600): make it private with chmod 600");
+        return RecordWords::tr("the file named by passfile= in [record] is ignored, since others "
+                               "than its owner may read it (PostgreSQL takes only a file of mode "
+                               "0600): make it private with chmod 600");
     // libpq's words, matched but not repeated: they may name the host or the user.
     const QString said = db.lastError().databaseText() + db.lastError().driverText();
     const auto says = [&said](const char* words) {
         return said.contains(QLatin1String(words), Qt::CaseInsensitive);
     };
     if (says("no password supplied"))
-        return QStringLiteral("the school's record server asks for a password and none was "
-                              "found: add the line host:port:database:user:password to the file "
-                              "named by passfile= in [record] (or ~/.pgpass)");
+        return RecordWords::tr("the school's record server asks for a password and none was "
+                               "found: add the line host:port:database:user:password to the file "
+                               "named by passfile= in [record] (or ~/.pgpass)");
     if (says("authentication failed"))
-        return QStringLiteral("the school's record server refused the login (authentication "
-                              "failed): check user= in [record] and the password in the passfile");
+        return RecordWords::tr("the school's record server refused the login (authentication "
+                               "failed): check user= in [record] and the password in the passfile");
     if (says("pg_hba.conf"))
-        return QStringLiteral("the school's record server lets no one log in from here as that "
-                              "user: its pg_hba.conf needs a line for this computer");
+        return RecordWords::tr("the school's record server lets no one log in from here as that "
+                               "user: its pg_hba.conf needs a line for this computer");
     if (says("database") && says("does not exist"))
-        return QStringLiteral("the school's record server has no database of the name database= "
-                              "in [record] gives: correct it, or set the server up");
+        return RecordWords::tr("the school's record server has no database of the name database= "
+                               "in [record] gives: correct it, or set the server up");
     if (says("role") && says("does not exist"))
-        return QStringLiteral("the school's record server knows no user of the name user= in "
-                              "[record] gives: correct it, or ask for that login");
+        return RecordWords::tr("the school's record server knows no user of the name user= in "
+                               "[record] gives: correct it, or ask for that login");
     if (says("SSL") || says("certificate"))
-        return QStringLiteral("the encrypted connection to the school's record server failed: "
-                              "check sslmode= and sslrootcert= in [record]");
-    return QStringLiteral("the school's record server cannot be reached: check that it runs and "
-                          "that host= and port= in [record] name it");
+        return RecordWords::tr("the encrypted connection to the school's record server failed: "
+                               "check sslmode= and sslrootcert= in [record]");
+    return RecordWords::tr("the school's record server cannot be reached: check that it runs and "
+                           "that host= and port= in [record] name it");
 }
 
 } // namespace quintarlow

@@ -1,5 +1,6 @@
 #include "record/sqliterecord.h"
 
+#include "record/recordwords.h"
 #include "record/sqlitequeries.h"
 #include "record/sqlitewriter.h"
 
@@ -27,7 +28,7 @@ namespace {
 
 bool keptPrivate(const QString& folder, QString* error) {
     if (!QDir().mkpath(folder)) {
-        *error = QStringLiteral("cannot make the folder %1").arg(folder);
+        *error = RecordWords::tr("cannot make the folder %1").arg(folder);
         return false;
     }
     // The record is the child's own: nobody else on the computer may look in. Only others'
@@ -56,7 +57,7 @@ std::unique_ptr<SqliteRecord> SqliteRecord::open(const QString& folder, QString*
         *error = why;
         if (advice)
             *advice = writer->openAdvice().isEmpty()
-                          ? QStringLiteral("See the README, Practice record.")
+                          ? RecordWords::tr("See the README, Practice record.")
                           : writer->openAdvice();
         return nullptr;
     }
@@ -278,9 +279,9 @@ SqliteRecord::Merge SqliteRecord::importAnswers(const std::vector<AnswerRow>& ro
         if (const auto failure = inTransaction(db, [&] { return addNewRows(db, rows, merge); }))
             return Merge{0, 0,
                          failure->locked
-                             ? QStringLiteral("the practice record is locked by another program "
-                                              "(another import, a game, a backup) for more than "
-                                              "%1 s. Try again once it is done")
+                             ? RecordWords::tr("the practice record is locked by another program "
+                                               "(another import, a game, a backup) for more than "
+                                               "%1 s. Try again once it is done")
                                    .arg(BusyTimeoutMs / 1000)
                              : failure->what};
         return merge;

@@ -1,6 +1,7 @@
 #include "record/sqlitewriter.h"
 
 #include "record/recordcsv.h"
+#include "record/recordwords.h"
 #include "record/schema.h"
 #include "record/sqlitequeries.h"
 #include "record/sqliterecord.h"
@@ -66,8 +67,8 @@ QString forgetBesideTheRecord(const QSqlDatabase& db, const QString& recordFile,
     QStringList undone;
     QSqlQuery checkpoint = runStatement(db, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
     if (!checkpoint.next() || checkpoint.value(0).toInt() != 0)
-        undone << QStringLiteral("the record's write-ahead log could not be emptied while "
-                                 "another program reads the record");
+        undone << RecordWords::tr("the record's write-ahead log could not be emptied while "
+                                  "another program reads the record");
     checkpoint.finish();
     QSet<QString> keys;
     for (const QString& spelling : spellings)
@@ -223,7 +224,7 @@ void SqliteWriter::sayGivenUp(const QString& why) {
 }
 
 QString SqliteWriter::whyNot(const Failure& failure) {
-    return failure.locked ? QStringLiteral("locked by another program for more than %1 s")
+    return failure.locked ? RecordWords::tr("locked by another program for more than %1 s")
                                 .arg(BusyTimeoutMs / 1000)
                           : failure.what;
 }
@@ -340,8 +341,8 @@ void SqliteWriter::live(bool patient, const std::function<void(const QString&)>&
             m_openAdvice =
                 failure->damaged ? SqliteRecord::unreadableAdvice()
                 : failure->locked
-                    ? QStringLiteral("Try again once the other program (a game, an import, a "
-                                     "backup) is done with it.")
+                    ? RecordWords::tr("Try again once the other program (a game, an import, a "
+                                      "backup) is done with it.")
                     : failure->advice;
         opened(failure ? QStringLiteral("%1: %2").arg(m_file, whyNot(*failure)) : QString());
         serve(db);
@@ -397,7 +398,7 @@ std::optional<Failure> SqliteWriter::openFile(QSqlDatabase& db) {
                 .arg(m_file,
                      QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
         if (!QFile::rename(m_file, aside))
-            return Failure{QStringLiteral("damaged and cannot be moved aside")};
+            return Failure{RecordWords::tr("damaged and cannot be moved aside")};
         // A journal or write-ahead log left by the damaged file belongs to it, not to the
         // fresh one; the shared-memory index is rebuilt from the log.
         for (const QLatin1String suffix : {QLatin1String("-journal"), QLatin1String("-wal")})
@@ -437,7 +438,7 @@ std::optional<Failure> SqliteWriter::connect(QSqlDatabase& db) {
     // one at once, without waiting out the busy timeout.
     check.finish();
     if (!intact)
-        return Failure{QStringLiteral("damaged"), true};
+        return Failure{RecordWords::tr("damaged"), true};
     // Before anything is written, not even the journal's mode: a newer record stays as
     // that version left it, and a reading command leaves another program's file alone.
     if (auto failure = notThisProgramsRecord(db, !m_moveDamagedAside))
@@ -450,7 +451,8 @@ std::optional<Failure> SqliteWriter::connect(QSqlDatabase& db) {
         if (auto failure = failureOf(journal))
             return failure;
         if (!journal.next() || journal.value(0).toString() != QLatin1String("wal"))
-            return Failure{QStringLiteral("no write-ahead log: ") + journal.value(0).toString()};
+            return Failure{
+                RecordWords::tr("no write-ahead log: %1").arg(journal.value(0).toString())};
     }
     if (auto failure = failureOf(runStatement(db, QStringLiteral("PRAGMA synchronous = FULL"))))
         return failure;
@@ -468,14 +470,14 @@ std::optional<Failure> SqliteWriter::notThisProgramsRecord(QSqlDatabase& db,
     const int version = schema::storedVersion(db);
     if (version > schema::newestVersion())
         return Failure{
-            QStringLiteral("it is a practice record of a newer version of Quintarlow! (its "
-                           "version %1; this one knows up to %2)")
+            RecordWords::tr("it is a practice record of a newer version of Quintarlow! (its "
+                            "version %1; this one knows up to %2)")
                 .arg(version)
                 .arg(schema::newestVersion()),
             false, false,
-            QStringLiteral("Use the newer Quintarlow! that wrote it (its --export-record "
-                           "writes a file this version imports), or move the file aside to "
-                           "start a fresh record.")};
+            RecordWords::tr("Use the newer Quintarlow! that wrote it (its --export-record "
+                            "writes a file this version imports), or move the file aside to "
+                            "start a fresh record.")};
     if (!foreignRefused)
         return std::nullopt;
     QSqlQuery query = runStatement(db, QStringLiteral("SELECT name FROM sqlite_master WHERE"
@@ -487,12 +489,12 @@ std::optional<Failure> SqliteWriter::notThisProgramsRecord(QSqlDatabase& db,
     query.finish();
     if (tables.isEmpty() || (version > 0 && tables.contains(QLatin1String("answers"))))
         return std::nullopt;
-    return Failure{QStringLiteral("it is another program's SQLite database (tables %1), not "
-                                  "a practice record")
+    return Failure{RecordWords::tr("it is another program's SQLite database (tables %1), not "
+                                   "a practice record")
                        .arg(tables.mid(0, 5).join(QStringLiteral(", "))),
                    false, false,
-                   QStringLiteral("Move that file out of the folder %1 (the game then starts "
-                                  "a fresh record there), or put the practice record back.")
+                   RecordWords::tr("Move that file out of the folder %1 (the game then starts "
+                                   "a fresh record there), or put the practice record back.")
                        .arg(QFileInfo(m_file).path())};
 }
 

@@ -12,6 +12,8 @@
 
 #include <QPushButton>
 #include <QStringList>
+#include <QTest>
+#include <QTranslator>
 #include <deque>
 #include <memory>
 
@@ -145,6 +147,27 @@ inline VbLabel* square(const QWidget& board, int index) {
         qFatal("no square %d", index);
     return found;
 }
+
+#ifdef QUINTARLOW_TRANSLATIONS
+// A test table's rows: each language the game ships.
+inline void addLanguageRows() {
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"en", "de", "es", "fr", "it", "nb"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+// The game's translation into a language, put in for as long as it lives; English needs none.
+struct InLanguage {
+    QTranslator translation;
+    bool loaded;
+    explicit InLanguage(const QString& language)
+        : loaded(language == QLatin1String("en") ||
+                 translation.load(QStringLiteral("quintarlow_") + language,
+                                  QStringLiteral(QUINTARLOW_TRANSLATIONS))) {
+        QCoreApplication::installTranslator(&translation);
+    }
+    ~InLanguage() { QCoreApplication::removeTranslator(&translation); }
+};
+#endif
 
 inline void silenceOffscreenRaise() {
     static const QtMessageHandler qt = qInstallMessageHandler(

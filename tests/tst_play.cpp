@@ -15,7 +15,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 #include <functional>
 #include <map>
 
@@ -222,9 +221,15 @@ private Q_SLOTS:
                      std::pair(shown, shown != ComputerName));
             key(welcome, Qt::Key_C, Qt::AltModifier);
         }
-        for (const char* typed : {"", "the Computer ", "Be\u200Dn", "Ben"})
+        for (auto [typed, inGerman] : {std::pair{"", false},
+                                       {"the Computer ", false},
+                                       {" der computer", true},
+                                       {"Be\u200Dn", false},
+                                       {"Ben", false}}) {
+            const InLanguage translation(inGerman ? "de" : "en"); // the computer's name as read
             (control<QLineEdit>(welcome, "blueNameBox")->setText(QString::fromUtf8(typed)),
              control<QLineEdit>(welcome, "blueNameBox")->setFocus(), key(welcome, Qt::Key_Return));
+        }
         QCOMPARE(control<VbLabel>(board, "redName")->caption(), ComputerName);
         Game& model = game.screens.game();
         (model.leave(), model.playAgainSamePlayers(), model.leave(), model.playAgainNewPlayers());
@@ -234,6 +239,8 @@ private Q_SLOTS:
                               "retry.",
                               "WELCOME: The same name cannot be entered for both players!\r\n"
                               "please enter another name, or play against the computer.",
+                              "WILLKOMMEN: Beide Spieler können nicht denselben Namen haben!\r\n"
+                              "Bitte schreib einen anderen Namen oder spiel gegen den Computer.",
                               "WELCOME: The Blue player's name holds a control or invisible "
                               "character (U+200D).\r\nPlease type it again.",
                               "start alone: Ben", "finish: ", "start alone: Ben", "finish: ",
@@ -520,19 +527,11 @@ private Q_SLOTS:
     }
 
     // Every caption and button text fits its control, in each language the game ships.
-    void captionsKeepClearOfTheirEdges_data() {
-        QTest::addColumn<QString>("language");
-        for (const char* language : {"en", "de", "es", "fr", "it", "nb"})
-            QTest::newRow(language) << QString::fromLatin1(language);
-    }
+    void captionsKeepClearOfTheirEdges_data() { addLanguageRows(); }
     void captionsKeepClearOfTheirEdges() {
         QFETCH(QString, language);
-        QTranslator translation;
-        if (language != QLatin1String("en")) {
-            QVERIFY(translation.load(QStringLiteral("quintarlow_") + language,
-                                     QStringLiteral(QUINTARLOW_TRANSLATIONS)));
-            QCoreApplication::installTranslator(&translation);
-        }
+        const InLanguage translation(language);
+        QVERIFY(translation.loaded);
         forEachTellingState([](const QString& state, const QList<ScreenWindow*>& screens) {
             for (ScreenWindow* screen : screens) {
                 for (VbLabel* label : screen->findChildren<VbLabel*>()) {
@@ -575,7 +574,6 @@ private Q_SLOTS:
                 }
             }
         });
-        QCoreApplication::removeTranslator(&translation);
     }
 
     // Behind the screen over it the board's buttons keep their look: ready after a wrong answer,
