@@ -40,11 +40,10 @@ struct Played {
 
     Played() {
         QObject::connect(&game, &Game::said, [this](const QString& text) { said << text; });
-        QObject::connect(&game, &Game::played, [this](Cue cue) {
-            played << (cue == Cue::Right ? QStringLiteral("right") : QStringLiteral("wrong"));
-        });
+        QObject::connect(&game, &Game::played,
+                         [this](Cue cue) { played << (cue == Cue::Right ? "right" : "wrong"); });
         QObject::connect(&game, &Game::gameBegan, [this](const QString& blue, const QString& red) {
-            reports << QStringLiteral("start: ") + blue + QStringLiteral(" / ") + red;
+            reports << "start: " + blue + " / " + red;
         });
         QObject::connect(&game, &Game::answerJudged,
                          [this](const QString& player, Fact q, std::optional<int> answered,
@@ -54,9 +53,8 @@ struct Played {
                                  answered ? qPrintable(QString::number(*answered)) : "-",
                                  int(outcome));
                          });
-        QObject::connect(&game, &Game::gameEnded, [this](const QString& winner) {
-            reports << QStringLiteral("finish: ") + winner;
-        });
+        QObject::connect(&game, &Game::gameEnded,
+                         [this](const QString& winner) { reports << "finish: " + winner; });
     }
     // The next question asks for the product on `square`.
     void questionFor(int square) {
@@ -68,11 +66,7 @@ struct Played {
             }
     }
     // Asks for the product on `square` and answers it there.
-    void claim(int square) {
-        questionFor(square);
-        game.ask();
-        game.choose(square);
-    }
+    void claim(int square) { (questionFor(square), game.ask(), game.choose(square)); }
     int next() {
         const int factor = factors.empty() ? 7 : factors.front();
         if (!factors.empty())
@@ -277,11 +271,11 @@ private:
     }
 
     void expectBegin() {
-        expectedReports << QStringLiteral("start: ") + blue + QStringLiteral(" / ") + red;
+        expectedReports << "start: " + blue + " / " + red;
         running = true;
     }
     void expectEnd(const QString& winner) {
-        expectedReports << QStringLiteral("finish: ") + winner;
+        expectedReports << "finish: " + winner;
         running = false;
     }
     void expectAnswer(const QString& answered, const char* outcome) {
@@ -405,7 +399,7 @@ private Q_SLOTS:
         QFETCH(QString, ending);
         Played played;
         played.kept = true;
-        QVERIFY(played.game.start(QStringLiteral("Ben"), QStringLiteral("Rosa")));
+        QVERIFY(played.game.start("Ben", "Rosa"));
         // Blue takes row 3 with the FREE square while Red answers in row 1.
         for (int square : {25, 9, 26, 10})
             played.claim(square);
@@ -478,13 +472,12 @@ private Q_SLOTS:
         QRandomGenerator random(27);
         Game game(
             [](const QString& player) {
-                return player == QLatin1String("Rosa") ? PracticePlan{{{3}, true}, {{7, 8}}}
-                                                       : PracticePlan{};
+                return player == "Rosa" ? PracticePlan{{{3}, true}, {{7, 8}}} : PracticePlan{};
             },
             [&](const PracticePlan& plan, DrawMemory& memory) {
                 return drawQuestion(plan, memory, random);
             });
-        QVERIFY(game.start(QStringLiteral("Ben"), QStringLiteral("Rosa")));
+        QVERIFY(game.start("Ben", "Rosa"));
         std::map<Player, std::vector<Fact>> asked;
         for (int turn = 0; turn < 40; ++turn) {
             const Player asking = game.toMove();
