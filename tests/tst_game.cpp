@@ -113,10 +113,7 @@ private:
         expectedPlayed.clear();
         expectedReports.clear();
         played->answerSeconds = uniform(0, 1) ? AnswerSeconds : 40;
-        phase = Names;
-        owner = {};
-        blueToMove = true;
-        running = false;
+        std::tie(phase, owner, blueToMove, running) = std::tuple(Names, Owners{}, true, false);
         ++seen["games"];
     }
 
@@ -346,7 +343,8 @@ private:
     bool blueToMove = true, timedOut = false, running = false, winnerIsBlue = true;
     QString blue, red, fault, revealPrompt;
     QStringList expectedPlayed, expectedSaid, expectedReports;
-    std::array<int, 64> owner{}; // 0 nobody, 1 Blue, 2 Red
+    using Owners = std::array<int, 64>; // 0 nobody, 1 Blue, 2 Red
+    Owners owner{};
 };
 
 } // namespace

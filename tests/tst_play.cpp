@@ -577,12 +577,10 @@ private Q_SLOTS:
     void buttonsKeepTheirLookBehindTheScreenOverTheBoard_data() {
         QTest::addColumn<QString>("moment");
         QTest::addColumn<QString>("enabled"); // draw, new game, quit
-        QTest::newRow("wrong answer") << "wrong"
-                                      << "1 1 1";
-        QTest::newRow("time-out") << "time-out"
-                                  << "0 0 0";
-        QTest::newRow("win") << "win"
-                             << "0 1 1";
+        for (const auto& [name, moment, enabled] : {std::tuple{"wrong answer", "wrong", "1 1 1"},
+                                                    {"time-out", "time-out", "0 0 0"},
+                                                    {"win", "win", "0 1 1"}})
+            QTest::newRow(name) << moment << enabled;
     }
     void buttonsKeepTheirLookBehindTheScreenOverTheBoard() {
         QFETCH(QString, moment);

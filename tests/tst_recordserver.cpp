@@ -243,8 +243,7 @@ class TestRecordServer : public QObject {
     }
     static ServerSettings as(ServerSettings server, const QString& login,
                              const QString& className = {}) {
-        server.user = login;
-        server.className = className;
+        std::tie(server.user, server.className) = std::tie(login, className);
         return server;
     }
     // A school with classes 4B and 5A, a machine of each and of both, their teachers, a teacher
@@ -255,16 +254,11 @@ class TestRecordServer : public QObject {
         setUpSchoolServer(openServer(server), {"4B", "5A"}, keepDays, &error);
         if (std::exchange(m_loginsJoined, true))
             return server;
-        for (const char* grant :
-             {"quintarlow_machines, quintarlow_class_4b TO pc_4b",
-              "quintarlow_machines, quintarlow_class_5a TO pc_5a",
-              "quintarlow_teachers, quintarlow_class_4b TO "
-              "teacher_4b",
-              "quintarlow_teachers, quintarlow_class_5a TO teacher_5a", "quintarlow_school TO head",
-              "quintarlow_machines, quintarlow_class_4b, quintarlow_class_5a TO pc_both",
-              "quintarlow_teachers, quintarlow_class_4b, quintarlow_class_5a TO "
-              "teacher_both"})
-            QSqlQuery(m_admin).exec("GRANT " + QLatin1String(grant));
+        QSqlQuery(m_admin).exec(
+            "GRANT quintarlow_machines TO pc_4b, pc_5a, pc_both; GRANT quintarlow_teachers TO "
+            "teacher_4b, teacher_5a, teacher_both; GRANT quintarlow_school TO head; GRANT "
+            "quintarlow_class_4b TO pc_4b, teacher_4b, pc_both, teacher_both; GRANT "
+            "quintarlow_class_5a TO pc_5a, teacher_5a, pc_both, teacher_both");
         return server;
     }
     // Runs the statements as the login on a connection of its own, closed afterwards, and
@@ -276,7 +270,6 @@ class TestRecordServer : public QObject {
             QSqlDatabase db = as(server, login).open("attack");
             for (const QString& statement : statements)
                 got = rows(db, statement);
-            db.close();
         }
         QSqlDatabase::removeDatabase("attack");
         return got;
@@ -938,8 +931,9 @@ a password in the file @ $school|password=s3cret @  @  @ require @ 1
         QCOMPARE(drawnBy(local, "CY"), settings);
         if (machineChangeMs > 0)
             return;
-        // A machine nobody plays on still asks each minute, so the next game there starts with
-        // the teacher's new choice.
+        // A machine nobody plays on (once the game just drawn by is sent) still asks each minute,
+        // so the next game there starts with the teacher's new choice.
+        QCOMPARE(round(*sending), SyncStatus::Sent);
         QVERIFY(teacher->setPracticeSettings("Cy", {{}, false, true, 40}));
         QCOMPARE(round(*sending, &RecordSender::minuteTick), SyncStatus::Sent);
         QCOMPARE(drawnBy(local, "Cy"), "|0|1|40");
