@@ -241,6 +241,10 @@ private Q_SLOTS:
         // After its fact the list has nothing else to ask: a coin only every other time.
         QTest::newRow("missed, one fact") << PracticePlan{{{3}, true}, {{7, 8}}} << 1.0 / 3;
         QTest::newRow("missed, empty list") << PracticePlan{{{}, true}, {}} << 0.0;
+        // The 7s reach 7 x 8 too: the plain draw must not repeat it right after the list asked
+        // it. Which of them asked it cannot be told, so no share is promised.
+        QTest::newRow("missed, the tables reach it")
+            << PracticePlan{{{7}, true}, {{7, 8}}} << qQNaN();
     }
     void questionDraw() {
         QFETCH(PracticePlan, plan);
@@ -269,7 +273,10 @@ private Q_SLOTS:
             }
             previous = question;
         }
-
+        if (std::isnan(missedShare)) {
+            QVERIFY(fromList > 30000);
+            return;
+        }
         // Half of the plain questions lead with a chosen table, half follow with one.
         const auto share = [&](int x, auto factorOf) {
             const double plain =
@@ -293,22 +300,6 @@ private Q_SLOTS:
         const double bound = 3.3 * std::sqrt(missedShare * (1 - missedShare) / Draws);
         QVERIFY2(std::abs(double(fromList) / Draws - missedShare) <= bound,
                  qPrintable(QString::number(double(fromList) / Draws)));
-    }
-
-    // The 7s reach 7 x 8 too: the plain draw must not repeat it right after the list asked it.
-    void aMissedFactTheTablesReachIsNotAskedTwiceRunning() {
-        const PracticePlan plan{{{7}, true}, {{7, 8}}};
-        QRandomGenerator random(27);
-        DrawMemory memory;
-        int asked = 0;
-        Fact previous;
-        for (int draw = 0; draw < 100000; ++draw) {
-            const Fact question = drawQuestion(plan, memory, random);
-            QVERIFY(!(question == Fact{7, 8} && previous == question));
-            asked += question == Fact{7, 8};
-            previous = question;
-        }
-        QVERIFY(asked > 30000);
     }
 
     void tablesList_data() {

@@ -183,10 +183,8 @@ private:
             expectedPlayed << "right";
             owner[square] = blueToMove ? 1 : 2;
             phase = hasLine(owner[square]) ? Won : Waiting;
-            if (phase == Won) {
-                expectEnd(blueToMove ? blue : red);
-                winnerIsBlue = blueToMove;
-            }
+            if (phase == Won)
+                (expectEnd(blueToMove ? blue : red), winnerIsBlue = blueToMove);
             blueToMove = !blueToMove;
             ++seen[phase == Won ? "wins" : "claims"];
         }
@@ -326,9 +324,7 @@ private:
             {game.revealRunning() != (phase == Reveal), "the reveal runs wrongly"},
             {phase == Won && game.winner() != (winnerIsBlue ? Player::Blue : Player::Red),
              "wrong winner"},
-            {played->reports != expectedReports.mid(0, played->reports.size()) ||
-                 played->reports.size() != expectedReports.size(),
-             "reported wrongly"}};
+            {played->reports != expectedReports, "reported wrongly"}};
         for (const auto& [violated, rule] : rules)
             if (violated)
                 return rule + (": " + played->reports.join(" | "));

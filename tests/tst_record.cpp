@@ -165,7 +165,6 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(folderIn(dir)).permissions() & 0x0077, QFileDevice::Permissions());
         auto record = openIn(dir);
         const auto rows = record->answers(QString());
-        QCOMPARE(rows.size(), 3u);
         QStringList seen;
         for (const AnswerRow& row : rows)
             seen.append(QString::asprintf(
@@ -199,8 +198,8 @@ private Q_SLOTS:
         // keeps her name, and Ben's answers still wait.
         const QString file = folderIn(dir) + "/record.sqlite";
         QFile waiting(file + "-waiting.csv");
-        QVERIFY(waiting.open(QIODevice::WriteOnly));
-        waiting.write(answersToCsv(record->answers(QString())));
+        QVERIFY(waiting.open(QIODevice::WriteOnly) &&
+                waiting.write(answersToCsv(record->answers(QString()))) > 0);
         waiting.close();
         QCOMPARE(record->forgetPlayer("rosa"), 1);
         for (const char* suffix : {"", "-wal", "-waiting.csv"}) {
@@ -262,15 +261,12 @@ private Q_SLOTS:
             << QStringList{" aNN  2 3 2 2026-12-08T09:00:00+01:00 1 alone, 0 won",
                            "Bo 1 1 0 2026-12-07T10:02:00+01:00"};
         QTest::newRow("a file from before the list was kept")
-            << QStringList{"DROP TRIGGER answer_counted",
-                           "DROP TRIGGER answer_uncounted",
-                           "DROP TABLE player_games",
-                           "DROP TABLE school_facts",
-                           "ALTER TABLE games DROP COLUMN against_computer",
-                           "ALTER TABLE practice DROP COLUMN opponent",
-                           "ALTER TABLE games DROP COLUMN class",
-                           "ALTER TABLE answers DROP COLUMN class",
-                           "PRAGMA user_version = 4"}
+            << QString("DROP TRIGGER answer_counted; DROP TRIGGER answer_uncounted; DROP TABLE "
+                       "player_games; DROP TABLE school_facts; ALTER TABLE games DROP COLUMN "
+                       "against_computer; ALTER TABLE practice DROP COLUMN opponent; ALTER TABLE "
+                       "games DROP COLUMN class; ALTER TABLE answers DROP COLUMN class; PRAGMA "
+                       "user_version = 4")
+                   .split("; ")
             << QStringList{" aNN  2 3 2 2026-12-08T09:00:00+01:00",
                            "Bo 1 1 0 2026-12-07T10:02:00+01:00"};
     }

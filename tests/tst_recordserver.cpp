@@ -281,10 +281,16 @@ class TestRecordServer : public QObject {
         return writeToServer(openServer(server), games, answers, className).added ==
                int(answers.size());
     }
-    static AnswerRow answer(const QString& player, qint64 ms) {
+    // 6 x 7 at `ms`, where the clocks are `offset` seconds ahead of UTC; in game `game` (a game
+    // of its own when 0).
+    static AnswerRow answer(const QString& player, qint64 ms, Outcome outcome = Outcome::Right,
+                            int offset = 3600, int game = 0) {
         const auto id = [] { return QUuid::createUuid().toString(QUuid::WithoutBraces); };
-        const QDateTime at = QDateTime::fromMSecsSinceEpoch(ms, QTimeZone(3600));
-        return {id(), player, at, id(), 1, 6, 7, 42, 42, Outcome::Right, 2000};
+        const QDateTime at = QDateTime::fromMSecsSinceEpoch(ms, QTimeZone(offset));
+        const QString gameId =
+            game ? QStringLiteral("00000000-0000-4000-8000-%1").arg(game, 12, 10, QChar('0'))
+                 : id();
+        return {id(), player, at, gameId, 1, 6, 7, 42, 42, outcome, 2000};
     }
 
     // What the next game on the machine draws the player's questions by and times them with,
@@ -775,24 +781,16 @@ a password in the file @ $school|password=s3cret @  @  @ require @ 1
             schoolDatabase(keepDays > 0 ? std::optional(keepDays) : std::nullopt);
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         const qint64 day = 86'400'000;
-        const auto played = [&](const char* player, qint64 ms, int offset, Outcome outcome,
-                                int game) {
-            AnswerRow row = answer(player, ms);
-            row.playedAt = QDateTime::fromMSecsSinceEpoch(ms, QTimeZone(offset));
-            row.gameId = QStringLiteral("00000000-0000-4000-8000-%1").arg(game, 12, 10, QChar('0'));
-            row.outcome = outcome;
-            return row;
-        };
         // One game on both sides of 30 days; a game whose last answer was played in another
         // time zone; three spellings of one child; a child of the same name in another class.
         const std::vector<std::pair<QString, AnswerRow>> byClass{
-            {"4B", played("Ann", now - 31 * day, 3600, Outcome::Right, 1)},
-            {"4B", played("Ann", now - 29 * day, 3600, Outcome::Wrong, 1)},
-            {"4B", played("ann", now - 2 * day, -18000, Outcome::Right, 2)},
-            {"4B", played("Cy", now - 2 * day + 500, 3600, Outcome::Right, 2)},
-            {"4B", played("ann", now - 2 * day + 1000, 7200, Outcome::Timeout, 2)},
-            {"5A", played("Bo", now - day, 3600, Outcome::Right, 3)},
-            {"5A", played("ann", now - 5 * day, 0, Outcome::Wrong, 4)},
+            {"4B", answer("Ann", now - 31 * day, Outcome::Right, 3600, 1)},
+            {"4B", answer("Ann", now - 29 * day, Outcome::Wrong, 3600, 1)},
+            {"4B", answer("ann", now - 2 * day, Outcome::Right, -18000, 2)},
+            {"4B", answer("Cy", now - 2 * day + 500, Outcome::Right, 3600, 2)},
+            {"4B", answer("ann", now - 2 * day + 1000, Outcome::Timeout, 7200, 2)},
+            {"5A", answer("Bo", now - day, Outcome::Right, 3600, 3)},
+            {"5A", answer("ann", now - 5 * day, Outcome::Wrong, 0, 4)},
         };
         for (const auto& [className, row] : byClass)
             QVERIFY(sent(server, className, {row}));
@@ -1139,13 +1137,13 @@ teacher_5a @ INSERT INTO practice (player_key, player, tables, ask_missed, class
         const ServerSettings server = newDatabase();
         QSqlDatabase db = openServer(server);
         for (const schema::Migration& migration : schema::migrations())
-            for (const QStringList* statements : {&migration.statements, &migration.serverOnly})
-                for (const QString& statement :
-                     migration.version <= from ? *statements : QStringList{})
+            for (const QString& statement : migration.statements + migration.serverOnly)
+                if (migration.version <= from)
                     QVERIFY2(QSqlQuery(db).exec(statement), qPrintable(statement));
-        QVERIFY(QSqlQuery(db).exec("CREATE TABLE schema_version (version INTEGER NOT NULL)"));
         QVERIFY(
-            QSqlQuery(db).exec(QStringLiteral("INSERT INTO schema_version VALUES (%1)").arg(from)));
+            QSqlQuery(db).exec(QStringLiteral("CREATE TABLE schema_version (version INTEGER NOT "
+                                              "NULL); INSERT INTO schema_version VALUES (%1)")
+                                   .arg(from)));
         if (from == 2) {
             const QString before = QString(InsertAnswer).remove(", class").chopped(4) + ')';
             for (const AnswerRow& row : classAnswers())
@@ -1164,10 +1162,9 @@ teacher_5a @ INSERT INTO practice (player_key, player, tables, ask_missed, class
                                        "quintarlow_offer_practice TO quintarlow_machines"));
         }
         QVERIFY(QSqlQuery(db).exec("INSERT INTO practice (player_key, player, tables, ask_missed) "
-                                   "VALUES ('ann', 'Ann', '6,7', 1)"));
-        QVERIFY(
-            QSqlQuery(db).exec("INSERT INTO games VALUES ('00000000-0000-4000-8000-000000000010'"
-                               ", 'Ann', 'Bo', 'Bo', '2026-12-07T10:00:00.000+01:00', NULL)"));
+                                   "VALUES ('ann', 'Ann', '6,7', 1); INSERT INTO games VALUES ("
+                                   "'00000000-0000-4000-8000-000000000010', 'Ann', 'Bo', 'Bo', "
+                                   "'2026-12-07T10:00:00.000+01:00', NULL)"));
         const auto record = recordOf(server);
         std::vector<AnswerRow> sent = classAnswers();
         for (AnswerRow& row : sent)
