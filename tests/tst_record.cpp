@@ -439,16 +439,13 @@ private Q_SLOTS:
     // Two games on the same account write at once: every answer of both is kept.
     void twoGamesWritingAtOnce() {
         QTemporaryDir dir;
-        QList<QProcess*> writers;
-        for (int run = 0; run < 2; ++run) {
-            auto* writer = new QProcess(this);
-            writer->start(QCoreApplication::applicationFilePath(), {"write", folderIn(dir), "60"});
-            writers.append(writer);
-        }
-        for (QProcess* writer : writers) {
-            QVERIFY(writer->waitForFinished(60000));
-            QCOMPARE(writer->exitCode(), 0);
-            QCOMPARE(writer->readAllStandardError(), QByteArray());
+        QProcess writers[2];
+        for (QProcess& writer : writers)
+            writer.start(QCoreApplication::applicationFilePath(), {"write", folderIn(dir), "60"});
+        for (QProcess& writer : writers) {
+            QVERIFY(writer.waitForFinished(60000));
+            QCOMPARE(writer.exitCode(), 0);
+            QCOMPARE(writer.readAllStandardError(), QByteArray());
         }
         auto record = openIn(dir);
         QCOMPARE(record->answers(QString()).size(), 120u);
