@@ -40,8 +40,8 @@ struct BoardFixture {
 
     void enterNames() {
         NameEntry& welcome = game->screens.welcome();
-        control<QLineEdit>(welcome, "redNameBox")->setText(QStringLiteral("Rosa"));
-        control<QLineEdit>(welcome, "blueNameBox")->setText(QStringLiteral("Ben"));
+        control<QLineEdit>(welcome, "redNameBox")->setText("Rosa");
+        control<QLineEdit>(welcome, "blueNameBox")->setText("Ben");
         welcome.startPlaying();
     }
 

@@ -23,10 +23,8 @@ namespace quintarlow::testing {
 // played, "say: …" and "play: …".
 struct MediaLog final : Speech, SoundPlayer {
     QStringList entries;
-    void speak(const QString& text) override { entries.append(QLatin1String("say: ") + text); }
-    void playSoundFile(const QString& fileName) override {
-        entries.append(QLatin1String("play: ") + fileName);
-    }
+    void speak(const QString& text) override { entries.append("say: " + text); }
+    void playSoundFile(const QString& fileName) override { entries.append("play: " + fileName); }
 };
 
 class FixedWorkArea final : public WorkArea {
@@ -44,7 +42,7 @@ public:
     Dialogs* real = nullptr;
 
     bool askYesNo(QWidget* parent, const QString& prompt, const QString& title) override {
-        asked.append(title + QLatin1String(": ") + prompt);
+        asked.append(title + ": " + prompt);
         if (real)
             return real->askYesNo(parent, prompt, title);
         if (answers.empty())
@@ -57,10 +55,10 @@ public:
     bool askToDelete(QWidget* parent, const QString& prompt, const QString& title) override {
         if (real)
             return real->askToDelete(parent, prompt, title);
-        return askYesNo(parent, prompt, title + QLatin1String(" (No by default)"));
+        return askYesNo(parent, prompt, title + " (No by default)");
     }
     void warn(QWidget* parent, const QString& text, const QString& title) override {
-        asked.append(title + QLatin1String(": ") + text);
+        asked.append(title + ": " + text);
         if (real)
             real->warn(parent, text, title);
     }
@@ -72,10 +70,10 @@ public:
 struct RecordLog final : PracticeRecord {
     QStringList entries;
     void gameStarted(const QString& blue, const QString& red, const QDateTime&) override {
-        entries.append(QLatin1String("start: ") + blue + QLatin1String(" / ") + red);
+        entries.append("start: " + blue + " / " + red);
     }
     void gameStartedAgainstComputer(const QString& blue, const QDateTime&) override {
-        entries.append(QLatin1String("start alone: ") + blue);
+        entries.append("start alone: " + blue);
     }
     void answerJudged(const JudgedAnswer& answer) override {
         entries.append(QString::asprintf(
@@ -84,7 +82,7 @@ struct RecordLog final : PracticeRecord {
             qPrintable(outcomeName(answer.outcome))));
     }
     void gameFinished(const QString& winner, const QDateTime&) override {
-        entries.append(QLatin1String("finish: ") + winner);
+        entries.append("finish: " + winner);
     }
     bool keepsPlayers = false; // none of whose answers it holds yet
     PracticePlan practicePlan(const QString&) const override {
@@ -172,7 +170,7 @@ struct InLanguage {
 inline void silenceOffscreenRaise() {
     static const QtMessageHandler qt = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (!message.contains(QLatin1String("does not support raise")))
+            if (!message.contains("does not support raise"))
                 qt(type, context, message);
         });
 }

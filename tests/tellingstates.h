@@ -18,8 +18,8 @@ forEachTellingState(const std::function<void(const QString&, const QList<ScreenW
         splash.show();
         for (int tick = 0; tick < 4; ++tick)
             splash.onTick();
-        look(QStringLiteral("splash"), {&splash});
-        look(QStringLiteral("welcome"), {&game.screens.welcome()});
+        look("splash", {&splash});
+        look("welcome", {&game.screens.welcome()});
     }
     {
         BoardFixture fixture;
@@ -28,35 +28,34 @@ forEachTellingState(const std::function<void(const QString&, const QList<ScreenW
         fixture.ask(12, 9);
         for (int tick = 0; tick < 7; ++tick)
             fixture.model.answerClockTick();
-        look(QStringLiteral("board-question"), {&fixture.board});
+        look("board-question", {&fixture.board});
         fixture.board.clickSquare(boardIndexOfProduct(48));
-        look(QStringLiteral("popup"), {&fixture.board, &fixture.popup});
+        look("popup", {&fixture.board, &fixture.popup});
         fixture.runPopupToEnd();
         fixture.blueWins();
         fixture.board.onWinningLineTick();
-        look(QStringLiteral("won"), {&fixture.board, &fixture.winner});
+        look("won", {&fixture.board, &fixture.winner});
         control(fixture.winner, "samePlayersButton")->click();
         control(fixture.board, "newGameButton")->click();
-        look(QStringLiteral("menu"), {&fixture.board, &fixture.winner});
+        look("menu", {&fixture.board, &fixture.winner});
     }
     for (const bool longNames : {false, true}) {
         BoardFixture fixture(std::make_unique<Screens>(), !longNames);
         if (longNames) {
             NameEntry& welcome = fixture.game->screens.welcome();
             control<QLineEdit>(welcome, "redNameBox")->setText(QString(30, QLatin1Char('W')));
-            control<QLineEdit>(welcome, "blueNameBox")
-                ->setText(QStringLiteral("MMMMMMMMMMMMMM MMMMMMMMMMMMMMM"));
+            control<QLineEdit>(welcome, "blueNameBox")->setText("MMMMMMMMMMMMMM MMMMMMMMMMMMMMM");
             welcome.startPlaying();
         }
         for (int index : {55, 57, 58, 59, 60, 61, 62})
             fixture.claim(index);
         if (!longNames) {
-            look(QStringLiteral("three-digits"), {&fixture.board});
+            look("three-digits", {&fixture.board});
             continue;
         }
         for (int index : {25, 1, 26, 2, 27})
             fixture.claim(index);
-        look(QStringLiteral("long-names"), {&fixture.board, &fixture.winner});
+        look("long-names", {&fixture.board, &fixture.winner});
     }
 }
 

@@ -82,9 +82,9 @@ private Q_SLOTS:
     }
 
     void clockCaptions() {
-        QCOMPARE(clockCaption(20), QStringLiteral(":20"));
-        QCOMPARE(clockCaption(9), QStringLiteral(":09"));
-        QCOMPARE(clockCaption(-2), QStringLiteral(":-02"));
+        QCOMPARE(clockCaption(20), ":20");
+        QCOMPARE(clockCaption(9), ":09");
+        QCOMPARE(clockCaption(-2), ":-02");
         // The rules say both players' times when they differ (the game says one time as drawn).
         QVERIFY(
             Texts::rules(20, 60).contains("blue has 20 seconds and red has 60 seconds to answer"));
@@ -241,6 +241,10 @@ private Q_SLOTS:
         // After its fact the list has nothing else to ask: a coin only every other time.
         QTest::newRow("missed, one fact") << PracticePlan{{{3}, true}, {{7, 8}}} << 1.0 / 3;
         QTest::newRow("missed, empty list") << PracticePlan{{{}, true}, {}} << 0.0;
+        // The 7s reach 7 x 8 too: the plain draw must not repeat it right after the list asked
+        // it. Which of them asked it cannot be told, so no share is promised.
+        QTest::newRow("missed, the tables reach it")
+            << PracticePlan{{{7}, true}, {{7, 8}}} << qQNaN();
     }
     void questionDraw() {
         QFETCH(PracticePlan, plan);
@@ -269,7 +273,10 @@ private Q_SLOTS:
             }
             previous = question;
         }
-
+        if (std::isnan(missedShare)) {
+            QVERIFY(fromList > 30000);
+            return;
+        }
         // Half of the plain questions lead with a chosen table, half follow with one.
         const auto share = [&](int x, auto factorOf) {
             const double plain =
@@ -293,22 +300,6 @@ private Q_SLOTS:
         const double bound = 3.3 * std::sqrt(missedShare * (1 - missedShare) / Draws);
         QVERIFY2(std::abs(double(fromList) / Draws - missedShare) <= bound,
                  qPrintable(QString::number(double(fromList) / Draws)));
-    }
-
-    // The 7s reach 7 x 8 too: the plain draw must not repeat it right after the list asked it.
-    void aMissedFactTheTablesReachIsNotAskedTwiceRunning() {
-        const PracticePlan plan{{{7}, true}, {{7, 8}}};
-        QRandomGenerator random(27);
-        DrawMemory memory;
-        int asked = 0;
-        Fact previous;
-        for (int draw = 0; draw < 100000; ++draw) {
-            const Fact question = drawQuestion(plan, memory, random);
-            QVERIFY(!(question == Fact{7, 8} && previous == question));
-            asked += question == Fact{7, 8};
-            previous = question;
-        }
-        QVERIFY(asked > 30000);
     }
 
     void tablesList_data() {
@@ -336,28 +327,25 @@ private Q_SLOTS:
     void practiceWords_data() {
         QTest::addColumn<PracticeSettings>("settings");
         QTest::addColumn<QString>("words");
-        QTest::newRow("default") << PracticeSettings{} << "";
-        QTest::newRow("one table") << PracticeSettings{{3}, false} << "practising the 3s";
-        QTest::newRow("two and missed") << PracticeSettings{{3, 4}, true}
-                                        << "practising the 3s and 4s; missed facts asked again";
-        QTest::newRow("three") << PracticeSettings{{2, 5, 10}, false}
-                               << "practising the 2s, 5s and 10s";
-        QTest::newRow("missed only") << PracticeSettings{{}, true} << "missed facts asked again";
-        QTest::newRow("the path asks missed facts by itself")
-            << PracticeSettings{{}, true, true} << "following the learning path";
-        QTest::newRow("the path over tables, more time")
-            << PracticeSettings{{3, 4}, false, true, 40}
-            << "following the learning path over the 3s and 4s; 40 seconds to answer";
-        QTest::newRow("time, a hard computer")
-            << PracticeSettings{{}, false, false, 90, ComputerLevel::Hard}
-            << "90 seconds to answer; a hard computer";
-        QTest::newRow("an easy computer")
-            << PracticeSettings{{}, false, false, 20, ComputerLevel::Easy} << "an easy computer";
+        const auto row = [](const char* name, const PracticeSettings& settings, const char* words) {
+            QTest::newRow(name) << settings << words;
+        };
+        row("default", {}, "");
+        row("one table", {{3}, false}, "practising the 3s");
+        row("two and missed", {{3, 4}, true}, "practising the 3s and 4s; missed facts asked again");
+        row("three", {{2, 5, 10}, false}, "practising the 2s, 5s and 10s");
+        row("missed only", {{}, true}, "missed facts asked again");
+        row("the path asks missed facts by itself", {{}, true, true},
+            "following the learning path");
+        row("the path over tables, more time", {{3, 4}, false, true, 40},
+            "following the learning path over the 3s and 4s; 40 seconds to answer");
+        row("time, a hard computer", {{}, false, false, 90, ComputerLevel::Hard},
+            "90 seconds to answer; a hard computer");
+        row("an easy computer", {{}, false, false, 20, ComputerLevel::Easy}, "an easy computer");
     }
     void practiceWords() {
         QFETCH(PracticeSettings, settings);
-        QFETCH(QString, words);
-        QCOMPARE(quintarlow::practiceWords(settings), words);
+        QTEST(quintarlow::practiceWords(settings), "words");
     }
 
     // A name typed for a command that is nobody in the record: what the command says.
@@ -367,12 +355,9 @@ private Q_SLOTS:
         const QString close = QStringLiteral("nobody called “%1” is in the practice record. Did "
                                              "you mean “%2”? Check the spelling and try again.");
         QTest::newRow("a letter changed, and a name it holds")
-            << "Rosalynd"
-            << close.arg(QStringLiteral("Rosalynd"), QStringLiteral("Rosalind”, “Rosa"));
-        QTest::newRow("the closest first")
-            << "Rosal" << close.arg(QStringLiteral("Rosal"), QStringLiteral("Rosa”, “Rosalind"));
-        QTest::newRow("short names spare one letter")
-            << "Ban" << close.arg(QStringLiteral("Ban"), QStringLiteral("Ben"));
+            << "Rosalynd" << close.arg("Rosalynd", "Rosalind”, “Rosa");
+        QTest::newRow("the closest first") << "Rosal" << close.arg("Rosal", "Rosa”, “Rosalind");
+        QTest::newRow("short names spare one letter") << "Ban" << close.arg("Ban", "Ben");
         QTest::newRow("nothing close: the names there are")
             << "Xavier"
             << "nobody called “Xavier” is in the practice record. The players are “Rosalind”, "
@@ -380,10 +365,9 @@ private Q_SLOTS:
     }
     void unknownPlayer() {
         QFETCH(QString, asked);
-        const QStringList names = {QStringLiteral("Rosalind"), QStringLiteral("Ben"),
-                                   QStringLiteral("Rosa"), QStringLiteral("Bo")};
+        const QStringList names = {"Rosalind", "Ben", "Rosa", "Bo"};
         QTEST(unknownPlayerText(asked, names), "said");
-        QVERIFY(sameName(QStringLiteral(" ben "), QStringLiteral("Ben")));
+        QVERIFY(sameName(" ben ", "Ben"));
     }
 };
 

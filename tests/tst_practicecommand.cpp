@@ -94,32 +94,29 @@ private Q_SLOTS:
         QFETCH(QString, printed);
         SettingsRecord settings;
         const PracticeSettings before{{3}, true};
-        settings.kept[QStringLiteral("ana")] = before;
-        settings.refuses = record == QLatin1String("refuses");
+        settings.kept["ana"] = before;
+        settings.refuses = record == "refuses";
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
-        arguments.prepend(QStringLiteral("quintarlow"));
+        arguments.prepend("quintarlow");
         QVERIFY(isPracticeCommand(arguments));
         const int status = runPracticeCommand(
-            arguments, record == QLatin1String("none") ? nullptr : &settings,
-            {QStringLiteral(" BO"), childOfClass(QStringLiteral("Tom"), QStringLiteral("4b")),
-             childOfClass(QStringLiteral("Tom"), QStringLiteral("5a"))},
-            outStream, errStream);
+            arguments, record == "none" ? nullptr : &settings,
+            {" BO", childOfClass("Tom", "4b"), childOfClass("Tom", "5a")}, outStream, errStream);
         QStringList kept = printed.split(QLatin1Char(' '));
-        kept[0].replace(QLatin1Char('_'), QLatin1Char(' ')); // a name as shown, with its class
+        kept[0].replace('_', QLatin1Char(' ')); // a name as shown, with its class
         if (!status)
             printed = QStringLiteral("%1: --tables %2 --ask-missed %3 --path %4 --seconds %5 "
                                      "--opponent %6\n")
                           .arg(kept[0], kept[1], kept[2], kept[3], kept[4], kept[5]);
-        QCOMPARE(status ? QLatin1String("! ") + err : out + err, printed);
-        QVERIFY(!status || settings.kept[QStringLiteral("ana")] == before);
+        QCOMPARE(status ? "! " + err : out + err, printed);
+        QVERIFY(!status || settings.kept["ana"] == before);
     }
 
     // The game's own arguments do not start the command.
     void gameArgumentsAreNoCommand() {
-        QVERIFY(!isPracticeCommand({QStringLiteral("quintarlow")}));
-        QVERIFY(!isPracticeCommand({QStringLiteral("quintarlow"), QStringLiteral("-platform"),
-                                    QStringLiteral("offscreen")}));
+        QVERIFY(!isPracticeCommand({"quintarlow"}));
+        QVERIFY(!isPracticeCommand({"quintarlow", "-platform", "offscreen"}));
     }
 };
 

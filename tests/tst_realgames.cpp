@@ -108,9 +108,8 @@ private Q_SLOTS:
                     << file << bytes << lines << true << 2;
             };
             // The pictures' frames run out at the cut, which the animation may not reach.
-            row("cut in half", whole.left(whole.size() / 2),
-                file.endsWith(QLatin1String("WAV")) ? 1 : -1);
-            if (file.endsWith(QLatin1String(".gif"))) {
+            row("cut in half", whole.left(whole.size() / 2), file.endsWith("WAV") ? 1 : -1);
+            if (file.endsWith(".gif")) {
                 row("not a GIF", notAPicture, 1);
                 continue;
             }
@@ -127,13 +126,13 @@ private Q_SLOTS:
         QFETCH(int, games);
         QVERIFY(soundDevice ? device_.useCaptureDevice() : device_.useNoDevice());
         const QTemporaryDir data;
-        if (file != QLatin1String("*")) {
-            QVERIFY(QDir().mkpath(data.filePath(QStringLiteral("gif"))));
+        if (file != "*") {
+            QVERIFY(QDir().mkpath(data.filePath("gif")));
             for (const QString& each : dataFiles())
                 QVERIFY(
                     QFile::copy(QStringLiteral(QUINTARLOW_DATA "/") + each, data.filePath(each)));
         }
-        if (!file.isEmpty() && file != QLatin1String("*")) {
+        if (!file.isEmpty() && file != "*") {
             QFile damaged(data.filePath(file));
             QVERIFY(damaged.remove());
             if (!bytes.isNull())
@@ -182,7 +181,7 @@ private Q_SLOTS:
         // A sound that plays too long holds the whole game up.
         QVERIFY2(longestGame < 6000, qPrintable(QString::number(longestGame)));
         for (const QString& each : dataFiles()) {
-            const int expected = file == QLatin1String("*") || each == file ? lines : 0;
+            const int expected = file == "*" || each == file ? lines : 0;
             const qsizetype seen = warnings.filter(data.filePath(each)).size();
             QVERIFY2(expected < 0 ? seen <= 1 : seen == expected,
                      qPrintable(QStringLiteral("%1: %2 lines in\n").arg(each).arg(seen) +

@@ -92,7 +92,7 @@ class tst_Stacking : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        openbox.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        openbox.start("openbox", {"--sm-disable"});
         QTRY_VERIFY(desktop.hasProperty(desktop.root, "_NET_SUPPORTING_WM_CHECK"));
         // A window shown before the window manager takes requests is taken on without the focus.
         desktop.settle();
@@ -115,7 +115,7 @@ private Q_SLOTS:
         // has touched this one, and a busy desktop may leave it unfocused, so click its corner.
         desktop.clickAt(game.board.mapToGlobal(QPoint(1, 1)));
         QVERIFY(QTest::qWaitForWindowActive(&game.board));
-        if (opened == QLatin1String("winner")) {
+        if (opened == "winner") {
             game.blueWins();
         } else {
             game.ask(6, 7);
