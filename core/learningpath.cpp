@@ -3,6 +3,7 @@
 #include "core/practicetext.h"
 #include "core/questiondraw.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QStringList>
 #include <algorithm>
@@ -390,17 +391,27 @@ PathSummary pathSummary(const std::vector<FactAnswer>& history, qint64 fluencyMs
     return summary;
 }
 
+// The lines a parent reads of a child on the path, each a whole sentence in every language.
+struct PathWords {
+    Q_DECLARE_TR_FUNCTIONS(quintarlow::PathWords)
+};
+
 QString parentLine(const QString& name, const PathSummary& summary) {
     constexpr int NamedDue = 5; // a line a parent reads at a glance
-    // One pass: a name is data, and one holding "%2" must not take the count.
-    QString line =
-        QStringLiteral("%1 knows %2 of 144 facts").arg(name, QString::number(summary.known));
-    if (!summary.learnedThisWeek.empty())
-        line += QStringLiteral("; this week %1 learned %2")
-                    .arg(name, tablesWords(summary.learnedThisWeek));
-    if (!summary.due.empty())
-        line += QLatin1String("; to practise again today: ") + factsText(summary.due, NamedDue);
-    return line;
+    const QString known = QString::number(summary.known);
+    // One pass of arg: a name is data, and one holding "%2" must not take the count.
+    if (summary.learnedThisWeek.empty() && summary.due.empty())
+        return PathWords::tr("%1 knows %2 of 144 facts").arg(name, known);
+    if (summary.due.empty())
+        return PathWords::tr("%1 knows %2 of 144 facts; this week %1 learned %3")
+            .arg(name, known, tablesWords(summary.learnedThisWeek));
+    const QString due = factsText(summary.due, NamedDue);
+    if (summary.learnedThisWeek.empty())
+        return PathWords::tr("%1 knows %2 of 144 facts; to practise again today: %3")
+            .arg(name, known, due);
+    return PathWords::tr(
+               "%1 knows %2 of 144 facts; this week %1 learned %3; to practise again today: %4")
+        .arg(name, known, tablesWords(summary.learnedThisWeek), due);
 }
 
 QString factsText(const std::vector<Fact>& facts, int most) {
@@ -408,7 +419,7 @@ QString factsText(const std::vector<Fact>& facts, int most) {
     for (std::size_t fact = 0; fact < facts.size() && fact < std::size_t(most); ++fact)
         named.append(QStringLiteral("%1 × %2").arg(facts[fact].a).arg(facts[fact].b));
     if (facts.size() > std::size_t(most))
-        named.append(QStringLiteral("and %1 more").arg(facts.size() - most));
+        named.append(PathWords::tr("and %n more", nullptr, int(facts.size()) - most));
     return named.join(QLatin1String(", "));
 }
 

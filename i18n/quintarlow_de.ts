@@ -1056,6 +1056,32 @@ Bitte schreib ihn noch einmal.</translation>
     </message>
 </context>
 <context>
+    <name>quintarlow::PathWords</name>
+    <message>
+        <source>%1 knows %2 of 144 facts</source>
+        <translation>%1 kann %2 von 144 Aufgaben</translation>
+    </message>
+    <message>
+        <source>%1 knows %2 of 144 facts; this week %1 learned %3</source>
+        <translation>%1 kann %2 von 144 Aufgaben; diese Woche hat %1 %3 gelernt</translation>
+    </message>
+    <message>
+        <source>%1 knows %2 of 144 facts; to practise again today: %3</source>
+        <translation>%1 kann %2 von 144 Aufgaben; heute zu wiederholen: %3</translation>
+    </message>
+    <message>
+        <source>%1 knows %2 of 144 facts; this week %1 learned %3; to practise again today: %4</source>
+        <translation>%1 kann %2 von 144 Aufgaben; diese Woche hat %1 %3 gelernt; heute zu wiederholen: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::PlayerList</name>
     <message>
         <source>%1, has practice settings of their own</source>

@@ -1056,6 +1056,32 @@ Escríbelo otra vez, por favor.</translation>
     </message>
 </context>
 <context>
+    <name>quintarlow::PathWords</name>
+    <message>
+        <source>%1 knows %2 of 144 facts</source>
+        <translation>%1 sabe %2 de 144 multiplicaciones</translation>
+    </message>
+    <message>
+        <source>%1 knows %2 of 144 facts; this week %1 learned %3</source>
+        <translation>%1 sabe %2 de 144 multiplicaciones; esta semana %1 aprendió %3</translation>
+    </message>
+    <message>
+        <source>%1 knows %2 of 144 facts; to practise again today: %3</source>
+        <translation>%1 sabe %2 de 144 multiplicaciones; para repasar hoy: %3</translation>
+    </message>
+    <message>
+        <source>%1 knows %2 of 144 facts; this week %1 learned %3; to practise again today: %4</source>
+        <translation>%1 sabe %2 de 144 multiplicaciones; esta semana %1 aprendió %3; para repasar hoy: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::PlayerList</name>
     <message>
         <source>%1, has practice settings of their own</source>

@@ -1056,6 +1056,32 @@ Please type it again.</source>
     </message>
 </context>
 <context>
+    <name>quintarlow::PathWords</name>
+    <message>
+        <source>%1 knows %2 of 144 facts</source>
+        <translation>%1 sait %2 multiplications sur 144</translation>
+    </message>
+    <message>
+        <source>%1 knows %2 of 144 facts; this week %1 learned %3</source>
+        <translation>%1 sait %2 multiplications sur 144 ; cette semaine, %1 a appris %3</translation>
+    </message>
+    <message>
+        <source>%1 knows %2 of 144 facts; to practise again today: %3</source>
+        <translation>%1 sait %2 multiplications sur 144 ; à revoir aujourd&apos;hui : %3</translation>
+    </message>
+    <message>
+        <source>%1 knows %2 of 144 facts; this week %1 learned %3; to practise again today: %4</source>
+        <translation>%1 sait %2 multiplications sur 144 ; cette semaine, %1 a appris %3 ; à revoir aujourd&apos;hui : %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::PlayerList</name>
     <message>
         <source>%1, has practice settings of their own</source>

@@ -1056,6 +1056,32 @@ Scrivilo di nuovo, per favore.</translation>
     </message>
 </context>
 <context>
+    <name>quintarlow::PathWords</name>
+    <message>
+        <source>%1 knows %2 of 144 facts</source>
+        <translation>%1 sa %2 moltiplicazioni su 144</translation>
+    </message>
+    <message>
+        <source>%1 knows %2 of 144 facts; this week %1 learned %3</source>
+        <translation>%1 sa %2 moltiplicazioni su 144; questa settimana %1 ha imparato %3</translation>
+    </message>
+    <message>
+        <source>%1 knows %2 of 144 facts; to practise again today: %3</source>
+        <translation>%1 sa %2 moltiplicazioni su 144; da ripassare oggi: %3</translation>
+    </message>
+    <message>
+        <source>%1 knows %2 of 144 facts; this week %1 learned %3; to practise again today: %4</source>
+        <translation>%1 sa %2 moltiplicazioni su 144; questa settimana %1 ha imparato %3; da ripassare oggi: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e un&apos;altra</numerusform>
+            <numerusform>e altre %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::PlayerList</name>
     <message>
         <source>%1, has practice settings of their own</source>

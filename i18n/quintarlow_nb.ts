@@ -1056,6 +1056,32 @@ Skriv det på nytt.</translation>
     </message>
 </context>
 <context>
+    <name>quintarlow::PathWords</name>
+    <message>
+        <source>%1 knows %2 of 144 facts</source>
+        <translation>%1 kan %2 av 144 gangestykker</translation>
+    </message>
+    <message>
+        <source>%1 knows %2 of 144 facts; this week %1 learned %3</source>
+        <translation>%1 kan %2 av 144 gangestykker; denne uken har %1 lært %3</translation>
+    </message>
+    <message>
+        <source>%1 knows %2 of 144 facts; to practise again today: %3</source>
+        <translation>%1 kan %2 av 144 gangestykker; å øve på igjen i dag: %3</translation>
+    </message>
+    <message>
+        <source>%1 knows %2 of 144 facts; this week %1 learned %3; to practise again today: %4</source>
+        <translation>%1 kan %2 av 144 gangestykker; denne uken har %1 lært %3; å øve på igjen i dag: %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>og %n til</numerusform>
+            <numerusform>og %n til</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>quintarlow::PlayerList</name>
     <message>
         <source>%1, has practice settings of their own</source>

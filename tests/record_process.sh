@@ -184,9 +184,12 @@ report)
         echo "4f0b6f7e-2c55-4a43-9d0e-0d6f3a1e9b11,Ben,2026-12-07T10:00:05.000+01:00,8a4e2d1c-1111-4f4f-8a8a-123456789abc,2,7,8,56,54,wrong,4000"
     } >"$csv"
     "$game" --import-record "$csv" >/dev/null || failed "import failed"
+    "$game" --practice Ben --path on >/dev/null || failed "Ben not put on the learning path"
     env -u DISPLAY -u WAYLAND_DISPLAY "$game" --report "$XDG_DATA_HOME/ben.pdf" --player ben \
         --language de || failed "one child's report in German failed"
     pdftotext "$XDG_DATA_HOME/ben.pdf" - | grep -q "Üben: 7 × 8" || failed "not Ben's page in German"
+    pdftotext "$XDG_DATA_HOME/ben.pdf" - | grep -q "^Ben kann 0 von 144 Aufgaben" ||
+        failed "Ben's learning path not told in German"
     env -u DISPLAY -u WAYLAND_DISPLAY "$game" --report "$XDG_DATA_HOME/all" --all ||
         failed "--all failed"
     ls "$XDG_DATA_HOME/all"
