@@ -418,9 +418,10 @@ QString factsText(const std::vector<Fact>& facts, int most) {
     QStringList named;
     for (std::size_t fact = 0; fact < facts.size() && fact < std::size_t(most); ++fact)
         named.append(QStringLiteral("%1 × %2").arg(facts[fact].a).arg(facts[fact].b));
-    if (facts.size() > std::size_t(most))
-        named.append(PathWords::tr("and %n more", nullptr, int(facts.size()) - most));
-    return named.join(QLatin1String(", "));
+    const QString list = named.join(QLatin1String(", "));
+    if (facts.size() <= std::size_t(most))
+        return list;
+    return PathWords::tr("%1, and %n more", nullptr, int(facts.size()) - most).arg(list);
 }
 
 } // namespace quintarlow

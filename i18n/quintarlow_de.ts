@@ -1074,10 +1074,10 @@ Bitte schreib ihn noch einmal.</translation>
         <translation>%1 kann %2 von 144 Aufgaben; diese Woche hat %1 %3 gelernt; heute zu wiederholen: %4</translation>
     </message>
     <message numerus="yes">
-        <source>and %n more</source>
+        <source>%1, and %n more</source>
         <translation>
-            <numerusform>und %n weitere</numerusform>
-            <numerusform>und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
         </translation>
     </message>
 </context>

@@ -1074,10 +1074,10 @@ Escríbelo otra vez, por favor.</translation>
         <translation>%1 sabe %2 de 144 multiplicaciones; esta semana %1 aprendió %3; para repasar hoy: %4</translation>
     </message>
     <message numerus="yes">
-        <source>and %n more</source>
+        <source>%1, and %n more</source>
         <translation>
-            <numerusform>y %n más</numerusform>
-            <numerusform>y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
         </translation>
     </message>
 </context>

@@ -1074,10 +1074,10 @@ Please type it again.</source>
         <translation>%1 sait %2 multiplications sur 144 ; cette semaine, %1 a appris %3 ; à revoir aujourd&apos;hui : %4</translation>
     </message>
     <message numerus="yes">
-        <source>and %n more</source>
+        <source>%1, and %n more</source>
         <translation>
-            <numerusform>et %n autre</numerusform>
-            <numerusform>et %n autres</numerusform>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
         </translation>
     </message>
 </context>

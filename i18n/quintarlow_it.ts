@@ -1074,10 +1074,10 @@ Scrivilo di nuovo, per favore.</translation>
         <translation>%1 sa %2 moltiplicazioni su 144; questa settimana %1 ha imparato %3; da ripassare oggi: %4</translation>
     </message>
     <message numerus="yes">
-        <source>and %n more</source>
+        <source>%1, and %n more</source>
         <translation>
-            <numerusform>e un&apos;altra</numerusform>
-            <numerusform>e altre %n</numerusform>
+            <numerusform>%1 e un&apos;altra</numerusform>
+            <numerusform>%1 e altre %n</numerusform>
         </translation>
     </message>
 </context>

@@ -1074,10 +1074,10 @@ Skriv det på nytt.</translation>
         <translation>%1 kan %2 av 144 gangestykker; denne uken har %1 lært %3; å øve på igjen i dag: %4</translation>
     </message>
     <message numerus="yes">
-        <source>and %n more</source>
+        <source>%1, and %n more</source>
         <translation>
-            <numerusform>og %n til</numerusform>
-            <numerusform>og %n til</numerusform>
+            <numerusform>%1 og %n til</numerusform>
+            <numerusform>%1 og %n til</numerusform>
         </translation>
     </message>
 </context>
