@@ -48,6 +48,11 @@ GameTranslations::GameTranslations(const QString& language, const QStringList& f
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
+QString GameTranslations::beforeTheApplication(const char* commandText) const {
+    const QString translated = m_game->translate("quintarlow::CommandText", commandText);
+    return translated.isEmpty() ? QString::fromUtf8(commandText) : translated;
+}
+
 void GameTranslations::install() const {
     if (!m_qt->isEmpty())
         QCoreApplication::installTranslator(m_qt.get());

@@ -20,6 +20,9 @@ public:
     GameTranslations(const QString& language, const QStringList& folders);
     // Into the application object alive now: later texts are looked up in these first.
     void install() const;
+    // A text of the command line's (`quintarlow::CommandText`) said while no application
+    // object exists to install the translations into.
+    QString beforeTheApplication(const char* commandText) const;
     // False when the game's own file for a language other than English was not found.
     bool complete() const { return m_complete; }
 

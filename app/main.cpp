@@ -162,7 +162,7 @@ std::variant<int, GameOptions> answerWithoutDisplay(int argc, char* argv[],
 }
 
 // Must run before the application object exists: Qt picks its platform plugin there.
-void runThroughXWaylandOnWayland(int argc, char* argv[]) {
+void runThroughXWaylandOnWayland(int argc, char* argv[], const GameTranslations& translations) {
     QStringList arguments;
     for (int index = 0; index < argc; ++index)
         arguments.append(QString::fromLocal8Bit(argv[index]));
@@ -175,8 +175,11 @@ void runThroughXWaylandOnWayland(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
         break;
     case PlatformChoice::XWaylandMissing:
-        std::fprintf(stderr, "quintarlow: Wayland session without XWayland (DISPLAY is not "
-                             "set); the game's windows may not keep their places\n");
+        std::fprintf(stderr, "quintarlow: %s\n",
+                     qPrintable(translations.beforeTheApplication(QT_TRANSLATE_NOOP(
+                         "quintarlow::CommandText",
+                         "Wayland session without XWayland (DISPLAY is not set); the game's "
+                         "windows may not keep their places"))));
         break;
     case PlatformChoice::LeaveToQt:
         break;
@@ -271,7 +274,7 @@ int main(int argc, char* argv[]) {
     if (const int* status = std::get_if<int>(&answered))
         return *status;
     const GameOptions options = std::get<GameOptions>(answered);
-    runThroughXWaylandOnWayland(argc, argv);
+    runThroughXWaylandOnWayland(argc, argv, translations);
 
     QApplication app(argc, argv);
     translations.install();

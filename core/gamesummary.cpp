@@ -20,10 +20,12 @@ QString numbers(const std::vector<int>& tables) {
 // The parts after the name's, shown or (`spoken`) said.
 QStringList summaryParts(const GameSummary& summary, bool spoken) {
     QStringList parts;
-    parts.append(
-        summary.newlyKnown == 1
-            ? QCoreApplication::translate("Texts", "1 new fact known")
-            : QCoreApplication::translate("Texts", "%1 new facts known").arg(summary.newlyKnown));
+    // Two English texts, each a plural of its own: "0 new facts known" stays English, while a
+    // language whose zero is singular (French) says so.
+    parts.append(summary.newlyKnown == 1
+                     ? QCoreApplication::translate("Texts", "%n new fact known", nullptr, 1)
+                     : QCoreApplication::translate("Texts", "%n new facts known", nullptr,
+                                                   summary.newlyKnown));
     if (summary.onPath && summary.learningTable == 0)
         parts.append(QCoreApplication::translate("Texts", "every table learned"));
     else if (summary.onPath)

@@ -252,14 +252,6 @@
         <translation>achtung! achtung! wir haben einen sieger! herzlichen glückwunsch,, blau, hat gewonnen</translation>
     </message>
     <message>
-        <source>1 new fact known</source>
-        <translation>1 Aufgabe neu gelernt</translation>
-    </message>
-    <message>
-        <source>%1 new facts known</source>
-        <translation>%1 Aufgaben neu gelernt</translation>
-    </message>
-    <message>
         <source>every table learned</source>
         <translation>alle Reihen gelernt</translation>
     </message>
@@ -282,6 +274,20 @@
     <message>
         <source>%1,, %2 of %3 right</source>
         <translation>%1,, %2 von %3 richtig</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new fact known</source>
+        <translation>
+            <numerusform>%n Aufgabe neu gelernt</numerusform>
+            <numerusform>%n Aufgaben neu gelernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new facts known</source>
+        <translation>
+            <numerusform>%n Aufgabe neu gelernt</numerusform>
+            <numerusform>%n Aufgaben neu gelernt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -733,6 +739,10 @@
             <numerusform>%Ln Bericht in %1 geschrieben.</numerusform>
             <numerusform>%Ln Berichte in %1 geschrieben.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland (DISPLAY is not set); the game&apos;s windows may not keep their places</source>
+        <translation>Wayland-Sitzung ohne XWayland (DISPLAY ist nicht gesetzt); die Fenster des Spiels bleiben vielleicht nicht an ihrem Platz</translation>
     </message>
 </context>
 <context>
@@ -2001,6 +2011,52 @@ Das Heft füllt sich von selbst: Jede Antwort in einem Spiel Quintarlow! wird hi
     <message>
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; answers are kept on this computer</source>
+        <translation>%1; die Antworten bleiben auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>a school&apos;s record server is set, but Qt&apos;s PostgreSQL driver (Debian: libqt6sql6-psql) is not installed; answers are kept on this computer</source>
+        <translation>ein Schulserver ist eingetragen, aber Qts PostgreSQL-Treiber (Debian: libqt6sql6-psql) ist nicht installiert; die Antworten bleiben auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>erased %1, a damaged copy of the record that held the forgotten name</source>
+        <translation>%1 gelöscht, eine beschädigte Kopie des Übungshefts, die den vergessenen Namen enthielt</translation>
+    </message>
+    <message>
+        <source>no practice record (%1); playing without one</source>
+        <translation>kein Übungsheft (%1); es wird ohne gespielt</translation>
+    </message>
+    <message>
+        <source>the practice record %1 cannot be written (%2); playing on without it</source>
+        <translation>in das Übungsheft %1 kann nicht geschrieben werden (%2); es wird ohne weitergespielt</translation>
+    </message>
+    <message>
+        <source>cannot keep the waiting answers in %1: %2</source>
+        <translation>die wartenden Antworten können nicht in %1 aufbewahrt werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>added %n answers a game could not write while the practice record was locked</source>
+        <translation>
+            <numerusform>%n Antwort nachgetragen, die ein Spiel nicht schreiben konnte, solange das Übungsheft gesperrt war</numerusform>
+            <numerusform>%n Antworten nachgetragen, die ein Spiel nicht schreiben konnte, solange das Übungsheft gesperrt war</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the practice record %1 is locked by another program; the answers wait and are written once it is free</source>
+        <translation>das Übungsheft %1 ist von einem anderen Programm gesperrt; die Antworten warten und werden geschrieben, sobald es frei ist</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reports of this session were not written to the practice record %1</source>
+        <translation>
+            <numerusform>%n Meldung dieser Sitzung wurde nicht in das Übungsheft %1 geschrieben</numerusform>
+            <numerusform>%n Meldungen dieser Sitzung wurden nicht in das Übungsheft %1 geschrieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the practice record was damaged; kept it as %1 and started a fresh one</source>
+        <translation>das Übungsheft war beschädigt; es wurde als %1 aufbewahrt und ein neues begonnen</translation>
     </message>
 </context>
 <context>

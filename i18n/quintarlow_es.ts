@@ -252,14 +252,6 @@
         <translation>¡atención! ¡atención! ¡tenemos un ganador! enhorabuena,, al jugador, azul</translation>
     </message>
     <message>
-        <source>1 new fact known</source>
-        <translation>1 multiplicación nueva aprendida</translation>
-    </message>
-    <message>
-        <source>%1 new facts known</source>
-        <translation>%1 multiplicaciones nuevas aprendidas</translation>
-    </message>
-    <message>
         <source>every table learned</source>
         <translation>todas las tablas aprendidas</translation>
     </message>
@@ -282,6 +274,20 @@
     <message>
         <source>%1,, %2 of %3 right</source>
         <translation>%1,, %2 de %3 bien</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new fact known</source>
+        <translation>
+            <numerusform>%n multiplicación nueva aprendida</numerusform>
+            <numerusform>%n multiplicaciones nuevas aprendidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new facts known</source>
+        <translation>
+            <numerusform>%n multiplicación nueva aprendida</numerusform>
+            <numerusform>%n multiplicaciones nuevas aprendidas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -733,6 +739,10 @@
             <numerusform>Escrito %Ln informe en %1.</numerusform>
             <numerusform>Escritos %Ln informes en %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland (DISPLAY is not set); the game&apos;s windows may not keep their places</source>
+        <translation>sesión de Wayland sin XWayland (DISPLAY no está definido); puede que las ventanas del juego no se queden en su sitio</translation>
     </message>
 </context>
 <context>
@@ -2001,6 +2011,52 @@ El registro se llena solo: cada respuesta de una partida de Quintarlow! se guard
     <message>
         <source>line %1: %2</source>
         <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; answers are kept on this computer</source>
+        <translation>%1; las respuestas se guardan en este ordenador</translation>
+    </message>
+    <message>
+        <source>a school&apos;s record server is set, but Qt&apos;s PostgreSQL driver (Debian: libqt6sql6-psql) is not installed; answers are kept on this computer</source>
+        <translation>hay un servidor de la escuela configurado, pero el controlador PostgreSQL de Qt (Debian: libqt6sql6-psql) no está instalado; las respuestas se guardan en este ordenador</translation>
+    </message>
+    <message>
+        <source>erased %1, a damaged copy of the record that held the forgotten name</source>
+        <translation>borrado %1, una copia dañada del registro que contenía el nombre olvidado</translation>
+    </message>
+    <message>
+        <source>no practice record (%1); playing without one</source>
+        <translation>no hay registro de práctica (%1); se juega sin él</translation>
+    </message>
+    <message>
+        <source>the practice record %1 cannot be written (%2); playing on without it</source>
+        <translation>no se puede escribir en el registro de práctica %1 (%2); se sigue jugando sin él</translation>
+    </message>
+    <message>
+        <source>cannot keep the waiting answers in %1: %2</source>
+        <translation>no se pueden guardar las respuestas pendientes en %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>added %n answers a game could not write while the practice record was locked</source>
+        <translation>
+            <numerusform>añadida %n respuesta que una partida no pudo escribir mientras el registro de práctica estaba bloqueado</numerusform>
+            <numerusform>añadidas %n respuestas que una partida no pudo escribir mientras el registro de práctica estaba bloqueado</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the practice record %1 is locked by another program; the answers wait and are written once it is free</source>
+        <translation>el registro de práctica %1 está bloqueado por otro programa; las respuestas esperan y se escriben en cuanto quede libre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reports of this session were not written to the practice record %1</source>
+        <translation>
+            <numerusform>%n registro de esta sesión no se escribió en el registro de práctica %1</numerusform>
+            <numerusform>%n registros de esta sesión no se escribieron en el registro de práctica %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the practice record was damaged; kept it as %1 and started a fresh one</source>
+        <translation>el registro de práctica estaba dañado; se ha guardado como %1 y se ha empezado uno nuevo</translation>
     </message>
 </context>
 <context>

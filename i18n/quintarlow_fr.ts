@@ -252,14 +252,6 @@
         <translation>attention ! attention ! nous avons un gagnant ! bravo,, au joueur, bleu</translation>
     </message>
     <message>
-        <source>1 new fact known</source>
-        <translation>1 nouveau calcul appris</translation>
-    </message>
-    <message>
-        <source>%1 new facts known</source>
-        <translation>%1 nouveaux calculs appris</translation>
-    </message>
-    <message>
         <source>every table learned</source>
         <translation>toutes les tables apprises</translation>
     </message>
@@ -282,6 +274,20 @@
     <message>
         <source>%1,, %2 of %3 right</source>
         <translation>%1,, %2 sur %3 justes</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new fact known</source>
+        <translation>
+            <numerusform>%n nouveau calcul appris</numerusform>
+            <numerusform>%n nouveaux calculs appris</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new facts known</source>
+        <translation>
+            <numerusform>%n nouveau calcul appris</numerusform>
+            <numerusform>%n nouveaux calculs appris</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -733,6 +739,10 @@
             <numerusform>%Ln bilan écrit dans %1.</numerusform>
             <numerusform>%Ln bilans écrits dans %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland (DISPLAY is not set); the game&apos;s windows may not keep their places</source>
+        <translation>session Wayland sans XWayland (DISPLAY n&apos;est pas défini) ; les fenêtres du jeu risquent de ne pas rester à leur place</translation>
     </message>
 </context>
 <context>
@@ -2001,6 +2011,52 @@ Le carnet se remplit tout seul : chaque réponse d&apos;une partie de Quintarlow
     <message>
         <source>line %1: %2</source>
         <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1; answers are kept on this computer</source>
+        <translation>%1 ; les réponses sont gardées sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>a school&apos;s record server is set, but Qt&apos;s PostgreSQL driver (Debian: libqt6sql6-psql) is not installed; answers are kept on this computer</source>
+        <translation>un serveur de l&apos;école est indiqué, mais le pilote PostgreSQL de Qt (Debian : libqt6sql6-psql) n&apos;est pas installé ; les réponses sont gardées sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>erased %1, a damaged copy of the record that held the forgotten name</source>
+        <translation>%1 effacé, une copie endommagée du carnet qui contenait le nom oublié</translation>
+    </message>
+    <message>
+        <source>no practice record (%1); playing without one</source>
+        <translation>pas de carnet d&apos;entraînement (%1) ; la partie se joue sans lui</translation>
+    </message>
+    <message>
+        <source>the practice record %1 cannot be written (%2); playing on without it</source>
+        <translation>impossible d&apos;écrire dans le carnet d&apos;entraînement %1 (%2) ; la partie continue sans lui</translation>
+    </message>
+    <message>
+        <source>cannot keep the waiting answers in %1: %2</source>
+        <translation>impossible de garder les réponses en attente dans %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>added %n answers a game could not write while the practice record was locked</source>
+        <translation>
+            <numerusform>%n réponse ajoutée, qu&apos;une partie n&apos;avait pas pu écrire pendant que le carnet d&apos;entraînement était verrouillé</numerusform>
+            <numerusform>%n réponses ajoutées, qu&apos;une partie n&apos;avait pas pu écrire pendant que le carnet d&apos;entraînement était verrouillé</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the practice record %1 is locked by another program; the answers wait and are written once it is free</source>
+        <translation>le carnet d&apos;entraînement %1 est verrouillé par un autre programme ; les réponses attendent et seront écrites dès qu&apos;il sera libre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reports of this session were not written to the practice record %1</source>
+        <translation>
+            <numerusform>%n compte rendu de cette session n&apos;a pas été écrit dans le carnet d&apos;entraînement %1</numerusform>
+            <numerusform>%n comptes rendus de cette session n&apos;ont pas été écrits dans le carnet d&apos;entraînement %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the practice record was damaged; kept it as %1 and started a fresh one</source>
+        <translation>le carnet d&apos;entraînement était endommagé ; il a été gardé sous le nom %1 et un nouveau a été commencé</translation>
     </message>
 </context>
 <context>

@@ -252,14 +252,6 @@
         <translation>attenzione! attenzione! abbiamo un vincitore! complimenti,, al giocatore, blu</translation>
     </message>
     <message>
-        <source>1 new fact known</source>
-        <translation>1 nuova moltiplicazione imparata</translation>
-    </message>
-    <message>
-        <source>%1 new facts known</source>
-        <translation>%1 nuove moltiplicazioni imparate</translation>
-    </message>
-    <message>
         <source>every table learned</source>
         <translation>tutte le tabelline imparate</translation>
     </message>
@@ -282,6 +274,20 @@
     <message>
         <source>%1,, %2 of %3 right</source>
         <translation>%1,, %2 su %3 giuste</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new fact known</source>
+        <translation>
+            <numerusform>%n nuova moltiplicazione imparata</numerusform>
+            <numerusform>%n nuove moltiplicazioni imparate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new facts known</source>
+        <translation>
+            <numerusform>%n nuova moltiplicazione imparata</numerusform>
+            <numerusform>%n nuove moltiplicazioni imparate</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -733,6 +739,10 @@
             <numerusform>Scritta %Ln relazione in %1.</numerusform>
             <numerusform>Scritte %Ln relazioni in %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland (DISPLAY is not set); the game&apos;s windows may not keep their places</source>
+        <translation>sessione Wayland senza XWayland (DISPLAY non è impostato); le finestre del gioco potrebbero non restare al loro posto</translation>
     </message>
 </context>
 <context>
@@ -2001,6 +2011,52 @@ Il quaderno si riempie da solo: ogni risposta di una partita a Quintarlow! viene
     <message>
         <source>line %1: %2</source>
         <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; answers are kept on this computer</source>
+        <translation>%1; le risposte vengono conservate su questo computer</translation>
+    </message>
+    <message>
+        <source>a school&apos;s record server is set, but Qt&apos;s PostgreSQL driver (Debian: libqt6sql6-psql) is not installed; answers are kept on this computer</source>
+        <translation>è impostato un server della scuola, ma il driver PostgreSQL di Qt (Debian: libqt6sql6-psql) non è installato; le risposte vengono conservate su questo computer</translation>
+    </message>
+    <message>
+        <source>erased %1, a damaged copy of the record that held the forgotten name</source>
+        <translation>cancellato %1, una copia danneggiata del registro che conteneva il nome dimenticato</translation>
+    </message>
+    <message>
+        <source>no practice record (%1); playing without one</source>
+        <translation>nessun registro degli esercizi (%1); si gioca senza</translation>
+    </message>
+    <message>
+        <source>the practice record %1 cannot be written (%2); playing on without it</source>
+        <translation>impossibile scrivere nel registro degli esercizi %1 (%2); si continua a giocare senza</translation>
+    </message>
+    <message>
+        <source>cannot keep the waiting answers in %1: %2</source>
+        <translation>impossibile conservare le risposte in attesa in %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>added %n answers a game could not write while the practice record was locked</source>
+        <translation>
+            <numerusform>aggiunta %n risposta che una partita non aveva potuto scrivere mentre il registro degli esercizi era bloccato</numerusform>
+            <numerusform>aggiunte %n risposte che una partita non aveva potuto scrivere mentre il registro degli esercizi era bloccato</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the practice record %1 is locked by another program; the answers wait and are written once it is free</source>
+        <translation>il registro degli esercizi %1 è bloccato da un altro programma; le risposte aspettano e vengono scritte appena è libero</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reports of this session were not written to the practice record %1</source>
+        <translation>
+            <numerusform>%n resoconto di questa sessione non è stato scritto nel registro degli esercizi %1</numerusform>
+            <numerusform>%n resoconti di questa sessione non sono stati scritti nel registro degli esercizi %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the practice record was damaged; kept it as %1 and started a fresh one</source>
+        <translation>il registro degli esercizi era danneggiato; è stato conservato come %1 e ne è stato iniziato uno nuovo</translation>
     </message>
 </context>
 <context>

@@ -252,14 +252,6 @@
         <translation>obs! obs! vi har en vinner! gratulerer til,, blå, spiller</translation>
     </message>
     <message>
-        <source>1 new fact known</source>
-        <translation>1 nytt gangestykke lært</translation>
-    </message>
-    <message>
-        <source>%1 new facts known</source>
-        <translation>%1 nye gangestykker lært</translation>
-    </message>
-    <message>
         <source>every table learned</source>
         <translation>alle gangetabellene lært</translation>
     </message>
@@ -282,6 +274,20 @@
     <message>
         <source>%1,, %2 of %3 right</source>
         <translation>%1,, %2 av %3 riktige</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new fact known</source>
+        <translation>
+            <numerusform>%n nytt gangestykke lært</numerusform>
+            <numerusform>%n nye gangestykker lært</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new facts known</source>
+        <translation>
+            <numerusform>%n nytt gangestykke lært</numerusform>
+            <numerusform>%n nye gangestykker lært</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -733,6 +739,10 @@
             <numerusform>Skrev %Ln rapport i %1.</numerusform>
             <numerusform>Skrev %Ln rapporter i %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland (DISPLAY is not set); the game&apos;s windows may not keep their places</source>
+        <translation>Wayland-økt uten XWayland (DISPLAY er ikke satt); spillets vinduer blir kanskje ikke på plassen sin</translation>
     </message>
 </context>
 <context>
@@ -2001,6 +2011,52 @@ Boka fyller seg selv: hvert svar i et spill Quintarlow! tas vare på her. Spill 
     <message>
         <source>line %1: %2</source>
         <translation>linje %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; answers are kept on this computer</source>
+        <translation>%1; svarene lagres på denne datamaskinen</translation>
+    </message>
+    <message>
+        <source>a school&apos;s record server is set, but Qt&apos;s PostgreSQL driver (Debian: libqt6sql6-psql) is not installed; answers are kept on this computer</source>
+        <translation>en skoleserver er satt opp, men Qts PostgreSQL-driver (Debian: libqt6sql6-psql) er ikke installert; svarene lagres på denne datamaskinen</translation>
+    </message>
+    <message>
+        <source>erased %1, a damaged copy of the record that held the forgotten name</source>
+        <translation>slettet %1, en skadet kopi av loggen som inneholdt det glemte navnet</translation>
+    </message>
+    <message>
+        <source>no practice record (%1); playing without one</source>
+        <translation>ingen øvingslogg (%1); spiller uten</translation>
+    </message>
+    <message>
+        <source>the practice record %1 cannot be written (%2); playing on without it</source>
+        <translation>kan ikke skrive til øvingsloggen %1 (%2); spiller videre uten den</translation>
+    </message>
+    <message>
+        <source>cannot keep the waiting answers in %1: %2</source>
+        <translation>kan ikke ta vare på svarene som venter, i %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>added %n answers a game could not write while the practice record was locked</source>
+        <translation>
+            <numerusform>la til %n svar som et spill ikke kunne skrive mens øvingsloggen var låst</numerusform>
+            <numerusform>la til %n svar som et spill ikke kunne skrive mens øvingsloggen var låst</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the practice record %1 is locked by another program; the answers wait and are written once it is free</source>
+        <translation>øvingsloggen %1 er låst av et annet program; svarene venter og skrives så snart den er ledig</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reports of this session were not written to the practice record %1</source>
+        <translation>
+            <numerusform>%n melding fra denne økten ble ikke skrevet til øvingsloggen %1</numerusform>
+            <numerusform>%n meldinger fra denne økten ble ikke skrevet til øvingsloggen %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the practice record was damaged; kept it as %1 and started a fresh one</source>
+        <translation>øvingsloggen var skadet; den er tatt vare på som %1, og en ny er startet</translation>
     </message>
 </context>
 <context>

@@ -70,15 +70,14 @@ std::unique_ptr<RecordSender> RecordSender::forThisMachine(const QString& localD
     QString problem;
     ServerSettings server = ServerSettings::forThisMachine(&problem);
     if (!problem.isEmpty())
-        std::fprintf(stderr, "quintarlow: %s; answers are kept on this computer\n",
-                     qUtf8Printable(problem));
+        sayOnStderr(RecordWords::tr("%1; answers are kept on this computer").arg(problem));
     if (!server.isSet())
         return nullptr;
     // A recommendation of the package, not a requirement: a family never needs it.
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
-        std::fprintf(stderr, "quintarlow: a school's record server is set, but Qt's PostgreSQL "
-                             "driver (Debian: libqt6sql6-psql) is not installed; answers are "
-                             "kept on this computer\n");
+        sayOnStderr(RecordWords::tr("a school's record server is set, but Qt's PostgreSQL "
+                                    "driver (Debian: libqt6sql6-psql) is not installed; answers "
+                                    "are kept on this computer"));
         return nullptr;
     }
     return std::make_unique<RecordSender>(

@@ -1,6 +1,7 @@
 #include "record/serversync.h"
 
 #include "record/recordrows.h"
+#include "record/recordwords.h"
 #include "record/schema.h"
 #include "record/serverwriter.h"
 #include "record/sqliterecord.h"
@@ -13,7 +14,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
-#include <cstdio>
 
 namespace quintarlow {
 
@@ -178,7 +178,7 @@ bool forgetWhatTheSchoolForgot(QSqlDatabase& server, QSqlDatabase& local) {
     if (!gone.isEmpty())
         if (const QString undone = forgetBesideTheRecord(local, local.databaseName(), gone);
             !undone.isEmpty())
-            std::fprintf(stderr, "quintarlow: %s\n", qPrintable(undone));
+            sayOnStderr(undone);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "record/sqlitequeries.h"
 
 #include "record/recordcsv.h"
+#include "record/recordwords.h"
 #include "record/sqliterecord.h"
 
 #include "core/gamesummary.h"
@@ -14,7 +15,6 @@
 #include <QUuid>
 #include <QVariant>
 #include <algorithm>
-#include <cstdio>
 
 namespace quintarlow {
 
@@ -283,7 +283,7 @@ int forgetChild(QSqlDatabase& db, const QString& recordFile, const QString& chil
         return -1;
     if (const QString undone = forgetBesideTheRecord(db, recordFile, spellings.values());
         !undone.isEmpty())
-        std::fprintf(stderr, "quintarlow: %s\n", qPrintable(undone));
+        sayOnStderr(undone);
     return answers;
 }
 

@@ -18,7 +18,6 @@
 #include <QUrl>
 #include <QVariant>
 #include <algorithm>
-#include <cstdio>
 
 namespace quintarlow {
 
@@ -104,10 +103,9 @@ QString forgetBesideTheRecord(const QSqlDatabase& db, const QString& recordFile,
         if (const QString failure = eraseFile(copy.filePath()); !failure.isEmpty())
             undone << QStringLiteral("%1: %2").arg(copy.filePath(), failure);
         else
-            std::fprintf(stderr,
-                         "quintarlow: erased %s, a damaged copy of the record that held the "
-                         "forgotten name\n",
-                         qPrintable(copy.filePath()));
+            sayOnStderr(RecordWords::tr("erased %1, a damaged copy of the record that held the "
+                                        "forgotten name")
+                            .arg(copy.filePath()));
     }
     return undone.join(QStringLiteral("; "));
 }
@@ -149,8 +147,7 @@ void SqliteWriter::startInBackground() {
                 return;
             }
             m_givenUp = true;
-            std::fprintf(stderr, "quintarlow: no practice record (%s); playing without one\n",
-                         qPrintable(error));
+            sayOnStderr(RecordWords::tr("no practice record (%1); playing without one").arg(error));
             sayGivenUp(error);
         });
     });
@@ -180,10 +177,9 @@ void SqliteWriter::post(std::function<std::optional<Failure>(QSqlDatabase&)> wri
             m_stillLocked = failure->locked;
             m_lost += m_stillLocked ? 1 : 0;
             if (!m_stillLocked) {
-                std::fprintf(stderr,
-                             "quintarlow: the practice record %s cannot be written (%s); "
-                             "playing on without it\n",
-                             qPrintable(m_file), qPrintable(failure->what));
+                sayOnStderr(RecordWords::tr("the practice record %1 cannot be written (%2); "
+                                            "playing on without it")
+                                .arg(m_file, failure->what));
                 sayGivenUp(failure->what);
             }
         },
@@ -255,8 +251,8 @@ void SqliteWriter::keepAside() {
         return;
     if (const QString failure = writeWholeFile(keptAsideFile(), answersToCsv(waiting));
         !failure.isEmpty())
-        std::fprintf(stderr, "quintarlow: cannot keep the waiting answers in %s: %s\n",
-                     qPrintable(keptAsideFile()), qPrintable(failure));
+        sayOnStderr(RecordWords::tr("cannot keep the waiting answers in %1: %2")
+                        .arg(keptAsideFile(), failure));
     else
         m_keptAside = waiting.size();
 }
@@ -289,10 +285,9 @@ void SqliteWriter::addKeptAside(QSqlDatabase& db) {
         return;
     eraseFile(keptAsideFile());
     if (merge.added > 0)
-        std::fprintf(stderr,
-                     "quintarlow: added %d answers a game could not write while the practice "
-                     "record was locked\n",
-                     merge.added);
+        sayOnStderr(RecordWords::tr("added %n answers a game could not write while the "
+                                    "practice record was locked",
+                                    nullptr, merge.added));
 }
 
 // Tries `attempt` until it does not fail for a lock. Each try already waits out the busy
@@ -309,10 +304,9 @@ SqliteWriter::whenUnlocked(const std::function<std::optional<Failure>()>& attemp
         keepAside();
         if (!m_saidLocked) {
             m_saidLocked = true;
-            std::fprintf(stderr,
-                         "quintarlow: the practice record %s is locked by another program; "
-                         "the answers wait and are written once it is free\n",
-                         qPrintable(m_file));
+            sayOnStderr(RecordWords::tr("the practice record %1 is locked by another program; "
+                                        "the answers wait and are written once it is free")
+                            .arg(m_file));
         }
         std::unique_lock lock(m_lock);
         m_wake.wait_for(lock, pause, [this] { return m_stopping; });
@@ -350,10 +344,10 @@ void SqliteWriter::live(bool patient, const std::function<void(const QString&)>&
     }
     QSqlDatabase::removeDatabase(m_connection);
     if (m_lost > 0)
-        std::fprintf(stderr,
-                     "quintarlow: %d reports of this session were not written to the "
-                     "practice record %s\n",
-                     m_lost, qPrintable(m_file));
+        sayOnStderr(RecordWords::tr("%n reports of this session were not written to the "
+                                    "practice record %1",
+                                    nullptr, m_lost)
+                        .arg(m_file));
 }
 
 // Until told to stop, and then until the queue is empty: nothing reported is lost.
@@ -404,10 +398,9 @@ std::optional<Failure> SqliteWriter::openFile(QSqlDatabase& db) {
         for (const QLatin1String suffix : {QLatin1String("-journal"), QLatin1String("-wal")})
             QFile::rename(m_file + suffix, aside + suffix);
         QFile::remove(m_file + QStringLiteral("-shm"));
-        std::fprintf(stderr,
-                     "quintarlow: the practice record was damaged; kept it as %s and "
-                     "started a fresh one\n",
-                     qPrintable(aside));
+        sayOnStderr(RecordWords::tr("the practice record was damaged; kept it as %1 and "
+                                    "started a fresh one")
+                        .arg(aside));
         failure = connect(db);
     }
     if (failure)
