@@ -64,18 +64,19 @@ GameSummary summariseGame(const QString& name, const KeptHistory& before,
     return summary;
 }
 
-// One pass of arg: a name is data, and one holding "%2" must not take a count.
+// The count right is the plural's ("1 sur 1 juste", "2 sur 2 justes"); then one pass of arg: a
+// name is data, and one holding "%2" must not take a count.
 QStringList shownSummary(const GameSummary& summary) {
-    return QStringList{QCoreApplication::translate("Texts", "%1: %2 of %3 right")
-                           .arg(summary.name, QString::number(summary.right),
-                                QString::number(summary.asked))} +
+    return QStringList{
+               QCoreApplication::translate("Texts", "%1: %n of %2 right", nullptr, summary.right)
+                   .arg(summary.name, QString::number(summary.asked))} +
            summaryParts(summary, false);
 }
 
 QString spokenSummary(const GameSummary& summary) {
-    return (QStringList{QCoreApplication::translate("Texts", "%1,, %2 of %3 right")
-                            .arg(summary.name, QString::number(summary.right),
-                                 QString::number(summary.asked))} +
+    return (QStringList{
+                QCoreApplication::translate("Texts", "%1,, %n of %2 right", nullptr, summary.right)
+                    .arg(summary.name, QString::number(summary.asked))} +
             summaryParts(summary, true))
         .join(QLatin1String(",, "));
 }

@@ -267,14 +267,6 @@
         <source>practising the tables %1</source>
         <translation>übt die Reihen %1</translation>
     </message>
-    <message>
-        <source>%1: %2 of %3 right</source>
-        <translation>%1: %2 von %3 richtig</translation>
-    </message>
-    <message>
-        <source>%1,, %2 of %3 right</source>
-        <translation>%1,, %2 von %3 richtig</translation>
-    </message>
     <message numerus="yes">
         <source>%n new fact known</source>
         <translation>
@@ -287,6 +279,20 @@
         <translation>
             <numerusform>%n Aufgabe neu gelernt</numerusform>
             <numerusform>%n Aufgaben neu gelernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n of %2 right</source>
+        <translation>
+            <numerusform>%1: %n von %2 richtig</numerusform>
+            <numerusform>%1: %n von %2 richtig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1,, %n of %2 right</source>
+        <translation>
+            <numerusform>%1,, %n von %2 richtig</numerusform>
+            <numerusform>%1,, %n von %2 richtig</numerusform>
         </translation>
     </message>
 </context>
@@ -951,6 +957,10 @@
     <message>
         <source>Quintarlow!: the picture %1 is missing or damaged; the game goes on without it.</source>
         <translation>Quintarlow!: Das Bild %1 fehlt oder ist beschädigt; das Spiel geht ohne es weiter.</translation>
+    </message>
+    <message>
+        <source>eSpeak NG is not installed (install the package libespeak-ng1)</source>
+        <translation>eSpeak NG ist nicht installiert (installieren Sie das Paket libespeak-ng1)</translation>
     </message>
 </context>
 <context>

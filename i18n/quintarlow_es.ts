@@ -267,14 +267,6 @@
         <source>practising the tables %1</source>
         <translation>practica las tablas %1</translation>
     </message>
-    <message>
-        <source>%1: %2 of %3 right</source>
-        <translation>%1: %2 de %3 bien</translation>
-    </message>
-    <message>
-        <source>%1,, %2 of %3 right</source>
-        <translation>%1,, %2 de %3 bien</translation>
-    </message>
     <message numerus="yes">
         <source>%n new fact known</source>
         <translation>
@@ -287,6 +279,20 @@
         <translation>
             <numerusform>%n multiplicación nueva aprendida</numerusform>
             <numerusform>%n multiplicaciones nuevas aprendidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n of %2 right</source>
+        <translation>
+            <numerusform>%1: %n de %2 bien</numerusform>
+            <numerusform>%1: %n de %2 bien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1,, %n of %2 right</source>
+        <translation>
+            <numerusform>%1,, %n de %2 bien</numerusform>
+            <numerusform>%1,, %n de %2 bien</numerusform>
         </translation>
     </message>
 </context>
@@ -951,6 +957,10 @@
     <message>
         <source>Quintarlow!: the picture %1 is missing or damaged; the game goes on without it.</source>
         <translation>Quintarlow!: la imagen %1 falta o está dañada; el juego sigue sin ella.</translation>
+    </message>
+    <message>
+        <source>eSpeak NG is not installed (install the package libespeak-ng1)</source>
+        <translation>eSpeak NG no está instalado (instale el paquete libespeak-ng1)</translation>
     </message>
 </context>
 <context>

@@ -267,14 +267,6 @@
         <source>practising the tables %1</source>
         <translation>s&apos;entraîne aux tables %1</translation>
     </message>
-    <message>
-        <source>%1: %2 of %3 right</source>
-        <translation>%1 : %2 sur %3 justes</translation>
-    </message>
-    <message>
-        <source>%1,, %2 of %3 right</source>
-        <translation>%1,, %2 sur %3 justes</translation>
-    </message>
     <message numerus="yes">
         <source>%n new fact known</source>
         <translation>
@@ -287,6 +279,20 @@
         <translation>
             <numerusform>%n nouveau calcul appris</numerusform>
             <numerusform>%n nouveaux calculs appris</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n of %2 right</source>
+        <translation>
+            <numerusform>%1 : %n sur %2 juste</numerusform>
+            <numerusform>%1 : %n sur %2 justes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1,, %n of %2 right</source>
+        <translation>
+            <numerusform>%1,, %n sur %2 juste</numerusform>
+            <numerusform>%1,, %n sur %2 justes</numerusform>
         </translation>
     </message>
 </context>
@@ -951,6 +957,10 @@
     <message>
         <source>Quintarlow!: the picture %1 is missing or damaged; the game goes on without it.</source>
         <translation>Quintarlow! : l&apos;image %1 manque ou est endommagée ; le jeu continue sans elle.</translation>
+    </message>
+    <message>
+        <source>eSpeak NG is not installed (install the package libespeak-ng1)</source>
+        <translation>eSpeak NG n&apos;est pas installé (installez le paquet libespeak-ng1)</translation>
     </message>
 </context>
 <context>

@@ -267,14 +267,6 @@
         <source>practising the tables %1</source>
         <translation>si esercita con le tabelline %1</translation>
     </message>
-    <message>
-        <source>%1: %2 of %3 right</source>
-        <translation>%1: %2 su %3 giuste</translation>
-    </message>
-    <message>
-        <source>%1,, %2 of %3 right</source>
-        <translation>%1,, %2 su %3 giuste</translation>
-    </message>
     <message numerus="yes">
         <source>%n new fact known</source>
         <translation>
@@ -287,6 +279,20 @@
         <translation>
             <numerusform>%n nuova moltiplicazione imparata</numerusform>
             <numerusform>%n nuove moltiplicazioni imparate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n of %2 right</source>
+        <translation>
+            <numerusform>%1: %n su %2 giusta</numerusform>
+            <numerusform>%1: %n su %2 giuste</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1,, %n of %2 right</source>
+        <translation>
+            <numerusform>%1,, %n su %2 giusta</numerusform>
+            <numerusform>%1,, %n su %2 giuste</numerusform>
         </translation>
     </message>
 </context>
@@ -951,6 +957,10 @@
     <message>
         <source>Quintarlow!: the picture %1 is missing or damaged; the game goes on without it.</source>
         <translation>Quintarlow!: l&apos;immagine %1 manca o è danneggiata; il gioco va avanti senza.</translation>
+    </message>
+    <message>
+        <source>eSpeak NG is not installed (install the package libespeak-ng1)</source>
+        <translation>eSpeak NG non è installato (installa il pacchetto libespeak-ng1)</translation>
     </message>
 </context>
 <context>

@@ -267,14 +267,6 @@
         <source>practising the tables %1</source>
         <translation>øver på gangetabellene %1</translation>
     </message>
-    <message>
-        <source>%1: %2 of %3 right</source>
-        <translation>%1: %2 av %3 riktige</translation>
-    </message>
-    <message>
-        <source>%1,, %2 of %3 right</source>
-        <translation>%1,, %2 av %3 riktige</translation>
-    </message>
     <message numerus="yes">
         <source>%n new fact known</source>
         <translation>
@@ -287,6 +279,20 @@
         <translation>
             <numerusform>%n nytt gangestykke lært</numerusform>
             <numerusform>%n nye gangestykker lært</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n of %2 right</source>
+        <translation>
+            <numerusform>%1: %n av %2 riktig</numerusform>
+            <numerusform>%1: %n av %2 riktige</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1,, %n of %2 right</source>
+        <translation>
+            <numerusform>%1,, %n av %2 riktig</numerusform>
+            <numerusform>%1,, %n av %2 riktige</numerusform>
         </translation>
     </message>
 </context>
@@ -951,6 +957,10 @@
     <message>
         <source>Quintarlow!: the picture %1 is missing or damaged; the game goes on without it.</source>
         <translation>Quintarlow!: bildet %1 mangler eller er skadet; spillet fortsetter uten det.</translation>
+    </message>
+    <message>
+        <source>eSpeak NG is not installed (install the package libespeak-ng1)</source>
+        <translation>eSpeak NG er ikke installert (installer pakken libespeak-ng1)</translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,14 @@
 #include "media/desktopservices.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -64,10 +66,16 @@ int runMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
     QMessageBox box(icon, title, QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")),
                     buttons, parent);
     box.setTextFormat(Qt::PlainText);
-    // Wide enough for the window manager to show the whole title, "Start a New Game".
+    // Wide enough for the window manager to show the whole title, "Start a New Game" and its
+    // longer translations ("Commencer une nouvelle partie"): the title in a bold face, which
+    // title bars use, beside room for the title bar's buttons.
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int titleRoom = QFontMetrics(titleFont).horizontalAdvance(title) + 120;
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-        grid->addItem(new QSpacerItem(260, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                      grid->rowCount(), 0, 1, grid->columnCount());
+        grid->addItem(
+            new QSpacerItem(std::max(260, titleRoom), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+            grid->rowCount(), 0, 1, grid->columnCount());
     box.setDefaultButton(defaultButton);
     // Escape answers No where there is a No, as closing the box would.
     if (buttons.testFlag(QMessageBox::No))

@@ -1,3 +1,4 @@
+#include "core/gamesummary.h"
 #include "core/namecheck.h"
 #include "media/animatedgif.h"
 #include "screens/background.h"
@@ -568,6 +569,24 @@ private Q_SLOTS:
                 }
             }
         });
+    }
+
+    // The end-of-game line counts in each language's plurals: French and Norwegian say one
+    // right answer, and French no new fact, in the singular.
+    void summaryCountsInTheLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("en") << "en"
+                            << "Léa: 1 of 2 right, 0 new facts known";
+        QTest::newRow("fr") << "fr"
+                            << "Léa : 1 sur 2 juste, 0 nouveau calcul appris";
+        QTest::newRow("nb") << "nb"
+                            << "Léa: 1 av 2 riktig, 0 nye gangestykker lært";
+    }
+    void summaryCountsInTheLanguage() {
+        QFETCH(QString, language);
+        const InLanguage translation(language);
+        QTEST(shownSummary({.name = "Léa", .asked = 2, .right = 1}).join(", "), "shown");
     }
 
     // Behind the screen over it the board's buttons keep their look: ready after a wrong answer,
