@@ -7,11 +7,35 @@
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
+#include <dlfcn.h>
 #include <utility>
 
 namespace quintarlow {
 
 namespace {
+
+// eSpeak NG brings PulseAudio's client and a row of codecs with it: loaded only when a game
+// speaks another language, so that an English game starts without them.
+struct EspeakLibrary {
+    decltype(&espeak_Initialize) initialize = nullptr;
+    decltype(&espeak_SetVoiceByName) setVoiceByName = nullptr;
+    decltype(&espeak_SetSynthCallback) setSynthCallback = nullptr;
+    decltype(&espeak_Synth) synth = nullptr;
+
+    // The library stays loaded until the process ends: eSpeak keeps process-wide state.
+    bool load() {
+        void* library = dlopen("libespeak-ng.so.1", RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return false;
+        const auto find = [library]<typename Function>(Function& function, const char* name) {
+            function = reinterpret_cast<Function>(dlsym(library, name));
+            return function != nullptr;
+        };
+        return find(initialize, "espeak_Initialize") &&
+               find(setVoiceByName, "espeak_SetVoiceByName") &&
+               find(setSynthCallback, "espeak_SetSynthCallback") && find(synth, "espeak_Synth");
+    }
+};
 
 // Where eSpeak's samples go while it says one phrase, and whether to give up on it.
 struct Collected {
@@ -35,6 +59,9 @@ public:
     std::mutex& lock() override { return m_lock; }
 
     QString whatIsMissing() const override {
+        if (!m_libraryFound)
+            return MediaWords::tr("eSpeak NG is not installed (install the package "
+                                  "libespeak-ng1)");
         return MediaWords::tr("eSpeak NG has no voice for \"%1\" (install the package "
                               "espeak-ng-data)")
             .arg(m_language);
@@ -43,11 +70,14 @@ public:
     bool load() override {
         if (std::exchange(m_tried, true))
             return m_sampleRate > 0;
-        const int sampleRate =
-            espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
-        if (sampleRate <= 0 || espeak_SetVoiceByName(qPrintable(m_language)) != EE_OK)
+        m_libraryFound = m_espeak.load();
+        if (!m_libraryFound)
             return false;
-        espeak_SetSynthCallback(&collect);
+        const int sampleRate =
+            m_espeak.initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+        if (sampleRate <= 0 || m_espeak.setVoiceByName(qPrintable(m_language)) != EE_OK)
+            return false;
+        m_espeak.setSynthCallback(&collect);
         m_sampleRate = sampleRate;
         return true;
     }
@@ -63,8 +93,8 @@ public:
             Collected collected{&samples, &stop};
             const QByteArray text =
                 (phrase.pauseAfterMs > 0 ? phrase.text + QLatin1Char(',') : phrase.text).toUtf8();
-            espeak_Synth(text.constData(), std::size_t(text.size()) + 1, 0, POS_CHARACTER, 0,
-                         espeakCHARS_UTF8, nullptr, &collected);
+            m_espeak.synth(text.constData(), std::size_t(text.size()) + 1, 0, POS_CHARACTER, 0,
+                           espeakCHARS_UTF8, nullptr, &collected);
             if (stop.stop_requested())
                 return {};
             const auto first = std::find_if(samples.begin(), samples.end(),
@@ -83,7 +113,9 @@ public:
 private:
     QString m_language;
     std::mutex m_lock;
+    EspeakLibrary m_espeak;
     bool m_tried = false;
+    bool m_libraryFound = true;
     int m_sampleRate = 0;
 };
 

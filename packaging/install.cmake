@@ -65,10 +65,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/quintarlow/quintarlow)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded by name at run time, so no library dependency names them: the fonts, and the SQLite
-# driver that Qt SQL loads as a plugin for the practice record.
+# Loaded by name at run time, so no library dependency names them: the fonts, the SQLite
+# driver that Qt SQL loads as a plugin for the practice record, and eSpeak NG with its voices.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation2, fonts-comic-neue, fonts-urw-base35, fonts-dejavu-core, libqt6sql6-sqlite")
+    "fonts-liberation2, fonts-comic-neue, fonts-urw-base35, fonts-dejavu-core, libqt6sql6-sqlite, libespeak-ng1, espeak-ng-data")
 # A school's record server speaks PostgreSQL through this Qt SQL driver; a family never needs it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 set(CPACK_STRIP_FILES ON)
