@@ -29,22 +29,18 @@ struct MediaLog final : Speech, SoundPlayer {
 
 class FixedWorkArea final : public WorkArea {
 public:
-    QRect area{0, 24, 1280, 776};
-    QRect readWorkArea() const override { return area; }
+    QRect readWorkArea() const override { return {0, 24, 1280, 776}; }
 };
 
 // Answers the message boxes from a script (Yes when the script runs dry) and keeps what
-// was asked; or hands them to real ones once a test sets `real`.
+// was asked.
 class ScriptedDialogs final : public Dialogs {
 public:
     std::deque<bool> answers;
     QStringList asked;
-    Dialogs* real = nullptr;
 
-    bool askYesNo(QWidget* parent, const QString& prompt, const QString& title) override {
+    bool askYesNo(QWidget*, const QString& prompt, const QString& title) override {
         asked.append(title + ": " + prompt);
-        if (real)
-            return real->askYesNo(parent, prompt, title);
         if (answers.empty())
             return true;
         const bool answer = answers.front();
@@ -53,14 +49,10 @@ public:
     }
     // Said as "(No by default)" after the title, so that a test sees which default was offered.
     bool askToDelete(QWidget* parent, const QString& prompt, const QString& title) override {
-        if (real)
-            return real->askToDelete(parent, prompt, title);
         return askYesNo(parent, prompt, title + " (No by default)");
     }
-    void warn(QWidget* parent, const QString& text, const QString& title) override {
+    void warn(QWidget*, const QString& text, const QString& title) override {
         asked.append(title + ": " + text);
-        if (real)
-            real->warn(parent, text, title);
     }
 };
 
@@ -129,7 +121,6 @@ struct Screens {
                    ownRecord ? *ownRecord : record, std::ref(script)}) {}
 };
 
-// The offscreen platform warns at every raise of a window; long runs keep their logs readable.
 // A screen's control, found by its object name as a screen reader finds it by its own; none
 // found ends the run, for every use would crash on it.
 template <typename Control = QPushButton>
@@ -167,6 +158,7 @@ struct InLanguage {
 };
 #endif
 
+// The offscreen platform warns at every raise of a window; long runs keep their logs readable.
 inline void silenceOffscreenRaise() {
     static const QtMessageHandler qt = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext& context, const QString& message) {

@@ -51,34 +51,27 @@ bool contains(const Facts& facts, const Fact& fact) {
 class CoreTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Products ascend in reading order, and every question has its one square.
-    void everyQuestionHasOneSquare() {
+    // Products ascend in reading order and every question has its one square; each square has
+    // one shadow, down and to the right of it, where its strip shows.
+    void boardLayout() {
         int previous = 0;
-        for (int index = 0; index < BoardSquareCount; ++index) {
-            if (squareKind(index) != SquareKind::Numbered)
-                continue;
-            QVERIFY(squareCaption(index).toInt() > previous);
-            previous = squareCaption(index).toInt();
-        }
-        QCOMPARE(previous, 144);
-        for (int a = 1; a <= 12; ++a)
-            for (int b = 1; b <= 12; ++b)
-                QCOMPARE(squareCaption(boardIndexOfProduct(a * b)), QString::number(a * b));
-    }
-
-    void shadowsAreOnePerSquareAndLieBehindIt() {
         QSet<int> shadows;
         for (int index = 0; index < BoardSquareCount; ++index) {
             const int shadow = shadowIndexBehind(index);
             QVERIFY(isShadowIndex(shadow));
             QCOMPARE(boardIndexInFrontOf(shadow), index);
             shadows.insert(shadow);
-            // Down and to the right of its square, where its strip shows.
             const QPoint offset =
                 squareGeometryTwips(shadow).topLeft() - squareGeometryTwips(index).topLeft();
             QVERIFY(offset.x() > 0 && offset.y() > 0);
+            if (squareKind(index) == SquareKind::Numbered)
+                QVERIFY(squareProduct(index) > std::exchange(previous, squareProduct(index)));
         }
         QCOMPARE(shadows.size(), BoardSquareCount);
+        QCOMPARE(previous, 144);
+        for (int a = 1; a <= 12; ++a)
+            for (int b = 1; b <= 12; ++b)
+                QCOMPARE(squareCaption(boardIndexOfProduct(a * b)), QString::number(a * b));
     }
 
     void clockCaptions() {

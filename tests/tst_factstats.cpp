@@ -147,22 +147,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("description");
         QTest::addColumn<QString>("mostMissed"); // the first of the facts most children miss
         QTest::newRow("most answers right, most children missing")
-            << QStringList{QStringLiteral(
-                               "R1000 R1000 R1000 R1000 R1000 R1000 R1000 R1000 R1000 R1000"),
-                           QStringLiteral("W100 W100 R1000"), QStringLiteral("T W100")}
+            << QStringList{"R1000 R1000 R1000 R1000 R1000 R1000 R1000 R1000 R1000 R1000",
+                           "W100 W100 R1000", "T W100"}
             << "7 times 8: missed; children: 1 knows it, 0 learning it, 2 keep missing it; 15 "
                "tries, 11 right"
             << "7 × 8 = 56: 2 of 3 children keep missing it";
         QTest::newRow("a tie goes to the weaker")
-            << QStringList{QStringLiteral("R1000 R1000"), QStringLiteral("R9000"), QString()}
+            << QStringList{"R1000 R1000", "R9000", ""}
             << "7 times 8: right but slow; children: 1 knows it, 1 learning it, 0 keep missing "
                "it; 3 tries, 3 right"
             << "7 × 8 = 56: 1 of 2 children is still learning it";
-        QTest::newRow("everyone knows it")
-            << QStringList{QStringLiteral("R1000 R1000"), QStringLiteral("R2000 W100 R2000")}
-            << "7 times 8: known; children: 2 know it, 0 learning "
-               "it, 0 keep missing it; 5 tries, 4 right"
-            << "";
+        QTest::newRow("everyone knows it") << QStringList{"R1000 R1000", "R2000 W100 R2000"}
+                                           << "7 times 8: known; children: 2 know it, 0 learning "
+                                              "it, 0 keep missing it; 5 tries, 4 right"
+                                           << "";
     }
     void classCountsChildren() {
         QFETCH(QStringList, children);

@@ -15,9 +15,9 @@ namespace {
 const QDate Monday(2026, 11, 30);
 
 // "0:R2000 1:W3000 1:T": on Monday (day 0), right in 2 s; the next day wrong after 3 s, then
-// timed out.
-std::vector<FactAnswer> answersTo(Fact fact, const QString& script) {
-    std::vector<FactAnswer> answers;
+// timed out: added after `answers`.
+std::vector<FactAnswer> answersTo(Fact fact, const QString& script,
+                                  std::vector<FactAnswer> answers = {}) {
     for (const QString& token : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const auto day = token.section(QLatin1Char(':'), 0, 0).toInt();
         const QString said = token.section(QLatin1Char(':'), 1);
@@ -37,8 +37,7 @@ std::vector<FactAnswer> setsKnown(std::size_t sets) {
     const auto all = pathSets({});
     for (std::size_t set = 0; set < sets; ++set)
         for (const Fact& fact : all[set])
-            for (const FactAnswer& answer : answersTo(fact, QStringLiteral("0:R1000 1:R1000")))
-                answers.push_back(answer);
+            answers = answersTo(fact, QStringLiteral("0:R1000 1:R1000"), std::move(answers));
     return answers;
 }
 
@@ -90,8 +89,7 @@ private Q_SLOTS:
         auto history = answersTo({7, 8}, script);
         // Another fact's answers, and the turned-round fact's, are not this fact's.
         for (const Fact& other : {Fact{8, 7}, Fact{6, 8}})
-            for (const FactAnswer& answer : answersTo(other, QStringLiteral("0:R1 1:R1 2:W1")))
-                history.push_back(answer);
+            history = answersTo(other, QStringLiteral("0:R1 1:R1 2:W1"), std::move(history));
         QCOMPARE(pathGrid(history, 6000, Monday.addDays(today))[6][7].stage, stage);
     }
 
@@ -107,9 +105,9 @@ private Q_SLOTS:
         for (const Case& child : {Case{"R5000", "0:R9000 1:R9000", FactStage::Known, 1},
                                   Case{"R2000", "0:R9000 1:R9000", FactStage::Learning, 1},
                                   Case{"W1", "0:R1000 1:R1000", FactStage::Known, 5}}) {
-            auto history = answersTo({2, 2}, QStringLiteral("0:%1 ").arg(child.pace).repeated(10));
-            for (const FactAnswer& answer : answersTo({7, 8}, child.script))
-                history.push_back(answer);
+            const auto history =
+                answersTo({7, 8}, child.script,
+                          answersTo({2, 2}, QString("0:%1 ").arg(child.pace).repeated(10)));
             const PathGrid grid = pathGrid(history, 6000, Monday.addDays(2));
             QCOMPARE(grid[6][7].stage, child.stage);
             QCOMPARE(knownsBetween(history, grid), child.knowns);
@@ -177,10 +175,8 @@ private Q_SLOTS:
         QFETCH(QString, unknowns);
         QFETCH(int, known);
         QFETCH(QString, due);
-        auto history = ::setsKnown(std::size_t(setsKnown));
         const Fact asked{fact.section('x', 0, 0).toInt(), fact.section('x', 1).toInt()};
-        for (const FactAnswer& answer : answersTo(asked, script))
-            history.push_back(answer);
+        const auto history = answersTo(asked, script, ::setsKnown(std::size_t(setsKnown)));
         const QDate day = Monday.addDays(today);
         const PathPlan plan = pathPlan(pathGrid(history, 6000, day), {}, day);
         QCOMPARE(text(plan.unknowns), unknowns);
@@ -202,9 +198,7 @@ private Q_SLOTS:
               Case{"0:R1000 1:R1000 2:W1 3:W1 4:W1", "", 5, "1x2", 3},
               Case{"0:R1000 1:R1000 2:W1 3:W1 4:W1", "4:R1000", 5, "2x1", 3},
               Case{"0:R1000 1:R1000 2:W1 3:W1 4:W1", "3:R1000 4:R1000", 5, "1x2 1x3 3x1", 3}}) {
-            auto history = answersTo({1, 1}, child.ones);
-            for (const FactAnswer& answer : answersTo({2, 1}, child.twoOnes))
-                history.push_back(answer);
+            const auto history = answersTo({2, 1}, child.twoOnes, answersTo({1, 1}, child.ones));
             const PathPlan plan =
                 planFromAnswers({{}, false, true}, history, 6000, Monday.addDays(child.today)).path;
             QCOMPARE(text(plan.unknowns), QString(child.unknowns));
@@ -330,13 +324,7 @@ private Q_SLOTS:
             {"played on their first day", "0:W1 6:W1", "", false, {}, 19, Stalled},
             {"began in them, only missed", "12:W1", "", false, {}, 25, TooSoon},
             {"began the day before them", "11:W1 20:W1", "", false, {}, 25, Stalled},
-            {"known in one day, as the grid shows it",
-             "0:W1 20:R1 20:R1",
-             "",
-             false,
-             {},
-             25,
-             MovedOn},
+            {"known in a day, as in the grid", "0:W1 20:R1 20:R1", "", false, {}, 25, MovedOn},
             {"every fact of the tables known", "20:W1", "", true, {1}, 25, AllKnown},
             {"more tables to learn", "20:W1", "", true, {1, 7}, 25, Stalled},
         };
@@ -344,8 +332,7 @@ private Q_SLOTS:
             std::vector<FactAnswer> history = row.ones ? ::setsKnown(1) : std::vector<FactAnswer>{};
             for (const auto& [fact, script] :
                  {std::pair{Fact{7, 8}, row.fact}, {Fact{3, 4}, row.other}})
-                for (const FactAnswer& answer : answersTo(fact, script))
-                    history.push_back(answer);
+                history = answersTo(fact, script, std::move(history));
             std::stable_sort(
                 history.begin(), history.end(),
                 [](const FactAnswer& x, const FactAnswer& y) { return x.day < y.day; });

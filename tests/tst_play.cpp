@@ -354,19 +354,6 @@ private Q_SLOTS:
         }
     }
 
-    // The desktop may hand the focus to the board waiting behind the winner screen (a click on
-    // it, a window list): the board hands it on.
-    void waitingBoardHandsTheFocusOn() {
-        BoardFixture fixture;
-        fixture.blueWins();
-        NameEntry& elsewhere = fixture.game->screens.welcome();
-        elsewhere.show();
-        activate(elsewhere);
-        QEvent activated(QEvent::WindowActivate);
-        QApplication::sendEvent(&fixture.board, &activated);
-        QTRY_COMPARE(QApplication::activeWindow(), &fixture.winner);
-    }
-
     void accessibleNamesAndRoles() {
         BoardFixture fixture;
         BoardWindow& board = fixture.board;
@@ -505,22 +492,6 @@ private Q_SLOTS:
         }
     }
 
-    // The finish of every screen: a disabled board keeps its look, captions keep clear of their
-    // labels' edges and names stay readable in every telling state, the headline is opaque.
-    void boardButtonsLookTheSameOnADisabledBoard() {
-        BoardFixture fixture;
-        const auto looks = [&] {
-            QList<QImage> images;
-            for (QWidget* button :
-                 {control(fixture.board, "askButton"), control(fixture.board, "newGameButton")})
-                images.append(button->grab().toImage());
-            return images;
-        };
-        const QList<QImage> enabled = looks();
-        fixture.board.setEnabled(false);
-        QCOMPARE(looks(), enabled);
-    }
-
     // Every caption and button text fits its control, in each language the game ships.
     void captionsKeepClearOfTheirEdges_data() { addLanguageRows(); }
     void captionsKeepClearOfTheirEdges() {
@@ -589,8 +560,10 @@ private Q_SLOTS:
         QTEST(shownSummary({.name = "Léa", .asked = 2, .right = 1}).join(", "), "shown");
     }
 
-    // Behind the screen over it the board's buttons keep their look: ready after a wrong answer,
-    // grey after a time-out (its clock runs on), only the draw button grey after a win.
+    // The board behind the screen over it: its buttons keep their look, ready after a wrong
+    // answer as they looked before, grey after a time-out (its clock runs on), only the draw
+    // button grey after a win; it hands on the focus the desktop gives it, and close requests
+    // are answered.
     void buttonsKeepTheirLookBehindTheScreenOverTheBoard_data() {
         QTest::addColumn<QString>("moment");
         QTest::addColumn<QString>("enabled"); // draw, new game, quit
@@ -603,6 +576,13 @@ private Q_SLOTS:
         QFETCH(QString, moment);
         BoardFixture fixture;
         BoardWindow& board = fixture.board;
+        const auto looks = [&] {
+            QList<QImage> images;
+            for (const char* name : {"askButton", "newGameButton", "quitButton"})
+                images.append(control(board, name)->grab().toImage());
+            return images;
+        };
+        const QList<QImage> ready = looks();
         if (moment == "wrong") {
             fixture.answer(25, 26);
         } else if (moment == "win") {
@@ -617,6 +597,24 @@ private Q_SLOTS:
                                 control(board, "newGameButton")->isEnabledTo(&board),
                                 control(board, "quitButton")->isEnabledTo(&board)),
               "enabled");
+        QCOMPARE(looks() == ready, moment == "wrong");
+        if (moment == "win") {
+            // The desktop may hand the focus to the waiting board (a click on it, a window list):
+            // the board hands it on.
+            NameEntry& elsewhere = fixture.game->screens.welcome();
+            (elsewhere.show(), activate(elsewhere));
+            QEvent activated(QEvent::WindowActivate);
+            QApplication::sendEvent(&board, &activated);
+            QTRY_COMPARE(QApplication::activeWindow(), &fixture.winner);
+        }
+        if (moment != "wrong")
+            return;
+        // A close request from the desktop: the pop-up lets it pass, since it goes by itself;
+        // the board asks, and a No leaves it up.
+        fixture.game->dialogs.answers = {false};
+        for (ScreenWindow* closed : std::initializer_list<ScreenWindow*>{&fixture.popup, &board})
+            QVERIFY((closed->close(), closed->isVisible()));
+        QCOMPARE(fixture.game->dialogs.asked.size(), 1);
     }
 
     // The winner's headline hides the fireworks behind it; a replay puts every square back:
@@ -634,26 +632,6 @@ private Q_SLOTS:
                 QCOMPARE(numbered->backColour(), Colour::White);
                 QCOMPARE(numbered->borderStyle(), VbLabel::BorderStyle::FixedSingle);
             }
-    }
-
-    // A close request from the desktop: the pop-up lets it pass, since it goes by itself;
-    // elsewhere the player is asked, and a No leaves the window up.
-    void closeRequests_data() {
-        QTest::addColumn<bool>("popup");
-        QTest::addColumn<int>("asked");
-        QTest::newRow("pop-up") << true << 0;
-        QTest::newRow("board, answered No") << false << 1;
-    }
-    void closeRequests() {
-        QFETCH(bool, popup);
-        BoardFixture fixture;
-        fixture.answer(25, 26);
-        fixture.game->dialogs.answers = {false};
-        ScreenWindow& closed = popup ? static_cast<ScreenWindow&>(fixture.popup) : fixture.board;
-        QVERIFY(closed.isVisible());
-        closed.close();
-        QTEST(int(fixture.game->dialogs.asked.size()), "asked");
-        QVERIFY(closed.isVisible());
     }
 };
 

@@ -38,6 +38,15 @@ public:
     bool print(QWidget*, const std::function<bool(QPagedPaintDevice&)>&) override { return false; }
 };
 
+// A record of the test's own, with the dialogs and devices a window over it uses.
+struct Desk {
+    explicit Desk(MemoryRecord kept) : record(std::move(kept)) {}
+    MemoryRecord record;
+    ScriptedDialogs dialogs;
+    FakeReportDevices devices;
+    ProgressServices services() { return {record, record, dialogs, devices}; }
+};
+
 QString cellName(ProgressWindow& window, int a, int b) {
     QAccessibleInterface* grid =
         QAccessible::queryAccessibleInterface(control<FactGridView>(window, "factGrid"));
@@ -97,10 +106,8 @@ private Q_SLOTS:
     }
     void cellsTellScreenReaders() {
         QFETCH(QString, player);
-        MemoryRecord record = twoChildren();
-        ScriptedDialogs dialogs;
-        FakeReportDevices devices;
-        ProgressWindow window({record, record, dialogs, devices});
+        Desk desk{twoChildren()};
+        ProgressWindow window(desk.services());
         QCOMPARE(window.shownPlayer(), QStringLiteral("<b>Zoë</b>")); // played last
         window.showPlayer(player);
         QFETCH(int, a);
@@ -115,14 +122,13 @@ private Q_SLOTS:
     }
 
     void reportIsOnePageNamingPlayerAndWeakestFact() {
-        MemoryRecord record = twoChildren();
-        ScriptedDialogs dialogs;
-        FakeReportDevices devices;
+        Desk desk{twoChildren()};
+        auto& [record, dialogs, devices] = desk;
         QTemporaryDir folder;
         devices.path = folder.filePath(QStringLiteral("report.pdf"));
         record.setPracticeSettings(QStringLiteral("<b>Zoë</b>"), {{3, 4}, true});
         record.alone[QStringLiteral("<b>Zoë</b>")] = {3, 2};
-        ProgressWindow window({record, record, dialogs, devices});
+        ProgressWindow window(desk.services());
         QVERIFY(
             summaryLine(window.reportPage())
                 .endsWith(QStringLiteral(" Played alone against the computer: 3 games, 2 won.")));
@@ -190,10 +196,9 @@ private Q_SLOTS:
     void practiceSettingsAreSavedForTheChosenPlayer() {
         QFETCH(QString, player);
         QFETCH(bool, recordFails);
-        MemoryRecord record = twoChildren();
-        ScriptedDialogs dialogs;
-        FakeReportDevices devices;
-        ProgressWindow window({record, record, dialogs, devices});
+        Desk desk{twoChildren()};
+        auto& [record, dialogs, devices] = desk;
+        ProgressWindow window(desk.services());
         window.showPlayer(player);
         if (recordFails)
             record.failure = QStringLiteral("attempt to write a readonly database");
@@ -254,11 +259,10 @@ private Q_SLOTS:
     }
 
     void forgetAsksFirst() {
-        MemoryRecord record = twoChildren();
-        ScriptedDialogs dialogs;
+        Desk desk{twoChildren()};
+        auto& [record, dialogs, devices] = desk;
         dialogs.answers = {false, true};
-        FakeReportDevices devices;
-        ProgressWindow window({record, record, dialogs, devices});
+        ProgressWindow window(desk.services());
         window.showPlayer(QStringLiteral("Leo"));
         control(window, "forgetButton")->click();
         QVERIFY(record.forgotten.isEmpty());
@@ -275,18 +279,16 @@ private Q_SLOTS:
     }
 
     void fluencyTimeIsRemembered() {
-        MemoryRecord record = twoChildren();
-        ScriptedDialogs dialogs;
-        FakeReportDevices devices;
+        Desk desk{twoChildren()};
         {
-            ProgressWindow window({record, record, dialogs, devices});
+            ProgressWindow window(desk.services());
             auto* chooser = control<QComboBox>(window, "fluency");
             QCOMPARE(chooser->currentData(), DefaultFluencyMs);
             window.showPlayer(QStringLiteral("Leo"));
             chooser->setCurrentIndex(chooser->findData(3000));
             QVERIFY(cellName(window, 7, 8).startsWith(QStringLiteral("7 times 8: right but slow")));
         }
-        ProgressWindow window({record, record, dialogs, devices});
+        ProgressWindow window(desk.services());
         auto* chooser = control<QComboBox>(window, "fluency");
         QCOMPARE(chooser->currentData(), 3000);
         chooser->setCurrentIndex(chooser->findData(DefaultFluencyMs));
@@ -295,9 +297,7 @@ private Q_SLOTS:
     // The list shows each child's line in its columns, starts with who needs help most and
     // keeps the sort chosen for the next time.
     void theListShowsTheLines() {
-        MemoryRecord record = annAndBen();
-        ScriptedDialogs dialogs;
-        FakeReportDevices devices;
+        Desk desk{annAndBen()};
         std::optional<ProgressWindow> window;
         const auto row = [&window](int at) {
             QStringList cells;
@@ -309,7 +309,7 @@ private Q_SLOTS:
                                  .toString());
             return cells.join(QLatin1Char(' '));
         };
-        window.emplace(ProgressServices{record, record, dialogs, devices});
+        window.emplace(desk.services());
         window->readEveryone();
         const QString practise = QStringLiteral("2 × 3, 4 × 5, 6 × 7 ");
         const QString ann = "Ann 9 0 % 3 too few to tell 0 – " + practise + "not played";
@@ -317,7 +317,7 @@ private Q_SLOTS:
                  "Class 11 9 % 3 too few to tell 0 0.9 s " + practise + "– / " + ann);
         // The lowest share right first: not the order the list opens in.
         control<QTableView>(*window, "players")->sortByColumn(2, Qt::AscendingOrder);
-        window.emplace(ProgressServices{record, record, dialogs, devices});
+        window.emplace(desk.services());
         window->readEveryone();
         QCOMPARE(row(1) + " / " + row(2),
                  ann + " / Ben 2 50 % 0 too few to tell 0 0.9 s 8 × 9 too soon");
@@ -332,10 +332,8 @@ private Q_SLOTS:
         QFETCH(QString, language);
         const InLanguage translation(language);
         QVERIFY(translation.loaded);
-        MemoryRecord record = annAndBen();
-        ScriptedDialogs dialogs;
-        FakeReportDevices devices;
-        ProgressWindow window({record, record, dialogs, devices});
+        Desk desk{annAndBen()};
+        ProgressWindow window(desk.services());
         (window.resize(1024, 568), window.show(), window.readEveryone());
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.size().boundedTo({1024, 568}), window.size());
@@ -384,11 +382,9 @@ private Q_SLOTS:
         QVERIFY2(shown[0].startsWith("On 7 December 2026 at 10:14 the game could not write the "
                                      "practice record (database or disk is full)"),
                  qPrintable(shown[0]));
-        MemoryRecord record = twoChildren();
-        ScriptedDialogs dialogs;
-        FakeReportDevices devices;
+        Desk desk{twoChildren()};
         {
-            ProgressWindow window({record, record, dialogs, devices});
+            ProgressWindow window(desk.services());
             QStringList lines;
             for (auto* label : window.findChildren<QLabel*>())
                 if (label->isVisibleTo(&window))
@@ -411,13 +407,12 @@ private Q_SLOTS:
     }
     void nothingToShow() {
         QFETCH(QString, failure);
-        MemoryRecord record = failure.isEmpty() ? MemoryRecord() : twoChildren();
+        Desk desk{failure.isEmpty() ? MemoryRecord() : twoChildren()};
+        MemoryRecord& record = desk.record;
         record.failure = failure;
         record.advice = failure.isEmpty() ? QString() : QStringLiteral("Start the game once.");
         const auto kept = record.rows.size();
-        ScriptedDialogs dialogs;
-        FakeReportDevices devices;
-        ProgressWindow window({record, record, dialogs, devices});
+        ProgressWindow window(desk.services());
         QTEST(control<QLabel>(window, "notice")->text().left(failure.isEmpty() ? 22 : 1000),
               "notice");
         QVERIFY(!control<FactGridView>(window, "factGrid")->isVisibleTo(&window));
