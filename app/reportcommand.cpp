@@ -50,47 +50,23 @@ int fail(const QString& why) {
     return 1;
 }
 
-} // namespace
+// The command line read and checked: what to write, of whom, over which days.
+struct ReportRequest {
+    QString target;  // the PDF, or with --all the folder
+    QString summary; // the class sheet as CSV, or empty
+    bool book = false;
+    bool everyPlayer = false;
+    bool onePlayer = false;
+    QString player;
+    QDate today;
+    DaySpan span;
+};
 
-void addReportOptions(QCommandLineParser& parser) {
-    parser.addOptions(ReportOptions().list());
-}
-
-bool isReportCommand(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i)
-        for (const char* option : {"--report", "--summary"})
-            if (const std::size_t length = std::strlen(option);
-                std::strncmp(argv[i], option, length) == 0 &&
-                (argv[i][length] == '\0' || argv[i][length] == '='))
-                return true;
-    return false;
-}
-
-int runReportCommand(const QStringList& arguments) {
-    QCommandLineParser parser;
-    const QCommandLineOption player(QStringLiteral("player"), {}, QStringLiteral("NAME"));
-    // Read and acted on before any application object; known here so it is no mistake.
-    const QCommandLineOption language(QStringLiteral("language"), {}, QStringLiteral("LANGUAGE"));
-    const ReportOptions options;
-    parser.addOptions(options.list() << player << language);
-    // A mistyped option is said as the game's own command line says it.
-    if (!parser.parse(arguments)) {
-        fail(CommandText::tr("%1 See quintarlow --help.")
-                 .arg(parser.errorText().split(QLatin1Char('\n')).constFirst()));
-        return 2;
-    }
-    const QString target = parser.value(options.report).trimmed();
-    const QString summary = parser.value(options.summary).trimmed();
-    if (target.isEmpty() && summary.isEmpty())
-        return fail(CommandText::tr("--report needs a FILE (or a FOLDER with --all)"));
-    if ((parser.isSet(options.book) || !summary.isEmpty()) &&
-        (parser.isSet(options.all) || parser.isSet(player)))
-        return fail(CommandText::tr("--all-in-one and --summary are of the whole class: leave out "
-                                    "--all and --player"));
-    if (parser.isSet(options.all) && parser.isSet(player))
-        return fail(CommandText::tr("--all writes every player's report: leave out --player"));
-    const QDate today = QDate::currentDate();
-    DaySpan span = periodSpan(Period::All, today);
+// --days, or --from and --to, as the span of days the report covers; 0, or the exit status once
+// the mistake is told.
+int readSpan(const QCommandLineParser& parser, const ReportOptions& options, QDate today,
+             DaySpan& span) {
+    span = periodSpan(Period::All, today);
     if (parser.isSet(options.days)) {
         if (parser.isSet(options.from) || parser.isSet(options.to))
             return fail(
@@ -116,6 +92,137 @@ int runReportCommand(const QStringList& arguments) {
             return fail(CommandText::tr("--from must not come after --to"));
         span = daysBetween(from, to);
     }
+    return 0;
+}
+
+// 0, or the exit status once the mistake is told: 2 for an option the command does not know.
+int readRequest(const QStringList& arguments, ReportRequest& request) {
+    QCommandLineParser parser;
+    const QCommandLineOption player(QStringLiteral("player"), {}, QStringLiteral("NAME"));
+    // Read and acted on before any application object; known here so it is no mistake.
+    const QCommandLineOption language(QStringLiteral("language"), {}, QStringLiteral("LANGUAGE"));
+    const ReportOptions options;
+    parser.addOptions(options.list() << player << language);
+    // A mistyped option is said as the game's own command line says it.
+    if (!parser.parse(arguments)) {
+        fail(CommandText::tr("%1 See quintarlow --help.")
+                 .arg(parser.errorText().split(QLatin1Char('\n')).constFirst()));
+        return 2;
+    }
+    request.target = parser.value(options.report).trimmed();
+    request.summary = parser.value(options.summary).trimmed();
+    request.book = parser.isSet(options.book);
+    request.everyPlayer = parser.isSet(options.all);
+    request.onePlayer = parser.isSet(player);
+    request.player = parser.value(player);
+    if (request.target.isEmpty() && request.summary.isEmpty())
+        return fail(CommandText::tr("--report needs a FILE (or a FOLDER with --all)"));
+    if ((request.book || !request.summary.isEmpty()) && (request.everyPlayer || request.onePlayer))
+        return fail(CommandText::tr("--all-in-one and --summary are of the whole class: leave out "
+                                    "--all and --player"));
+    if (request.everyPlayer && request.onePlayer)
+        return fail(CommandText::tr("--all writes every player's report: leave out --player"));
+    request.today = QDate::currentDate();
+    return readSpan(parser, options, request.today, request.span);
+}
+
+// The pages as the window shows them, over the days asked for.
+class PageMaker {
+public:
+    // Reads the chosen fluency and the record's days kept at once, as the window does on opening.
+    PageMaker(RecordReader& reader, RecordEditor& editor, const ReportRequest& request)
+        : reader(reader), editor(editor), choices{chosenFluencyMs(), request.span, request.today,
+                                                  reader.keepDays()} {}
+
+    // Each player's page, then the class's.
+    std::vector<ReportPage> pagesOf(const std::vector<PlayerSummary>& players) const {
+        return everyPage(
+            players, [this](const QString& name) { return reader.factAnswers(name); }, editor,
+            choices);
+    }
+
+private:
+    RecordReader& reader;
+    RecordEditor& editor;
+    PageChoices choices;
+};
+
+// Says what was written, or why nothing was; the exit status.
+int told(const QString& path, const QString& failure) {
+    if (!failure.isEmpty())
+        return fail(CommandText::tr("cannot write %1: %2. Nothing was written; choose another "
+                                    "file and try again.")
+                        .arg(path, failure));
+    std::printf("%s\n", qPrintable(CommandText::tr("Wrote %1.").arg(path)));
+    return 0;
+}
+
+int writePage(const QString& path, const ReportPage& page) {
+    return told(path, saveReport(path, page, SqliteRecord::defaultFolder()));
+}
+
+// --summary, --all-in-one, or both: the class's sheet as CSV, then the report or the book.
+int writeClassSheets(const ReportRequest& request, const std::vector<ReportPage>& pages) {
+    if (!request.summary.isEmpty()) {
+        if (const int status =
+                told(request.summary, writeWholeFile(request.summary, sheetCsv(pages.back().sheet),
+                                                     SqliteRecord::defaultFolder()));
+            status != 0 || request.target.isEmpty())
+            return status;
+    }
+    if (!request.book)
+        return writePage(request.target, pages.back());
+    return told(request.target,
+                saveReportBook(request.target, pages, SqliteRecord::defaultFolder()));
+}
+
+// --all: every player's report and the class's into the folder.
+int writeEveryReport(const QString& folder, const std::vector<ReportPage>& pages) {
+    if (const QString failure = saveReports(folder, pages, SqliteRecord::defaultFolder());
+        !failure.isEmpty())
+        return fail(CommandText::tr("cannot write every report: %1. Choose another folder "
+                                    "and try again.")
+                        .arg(failure));
+    const auto written = static_cast<qint64>(pages.size());
+    std::printf("%s\n", qPrintable(englishPlural(CommandText::tr("Wrote %Ln report(s) into %1.",
+                                                                 nullptr, int(written)),
+                                                 written)
+                                       .arg(folder)));
+    return 0;
+}
+
+// --player: the one child the name points to, or why it points to none or several.
+int writeChildReport(const ReportRequest& request, const std::vector<PlayerSummary>& summaries,
+                     const QStringList& names, const PageMaker& pages) {
+    const QStringList known = childrenNamed(request.player, names);
+    if (known.size() != 1)
+        return fail(notOneChildText(request.player, names));
+    const auto child =
+        std::find_if(summaries.begin(), summaries.end(),
+                     [&](const PlayerSummary& summary) { return summary.name == known.front(); });
+    return writePage(request.target, pages.pagesOf({*child}).front());
+}
+
+} // namespace
+
+void addReportOptions(QCommandLineParser& parser) {
+    parser.addOptions(ReportOptions().list());
+}
+
+bool isReportCommand(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"--report", "--summary"})
+            if (const std::size_t length = std::strlen(option);
+                std::strncmp(argv[i], option, length) == 0 &&
+                (argv[i][length] == '\0' || argv[i][length] == '='))
+                return true;
+    return false;
+}
+
+int runReportCommand(const QStringList& arguments) {
+    ReportRequest request;
+    if (const int status = readRequest(arguments, request); status != 0)
+        return status;
 
     // Reading only: a damaged record is told of and left as it is for the game to deal with.
     const ReadRecord record(SqliteRecord::Damaged::Refuse);
@@ -130,66 +237,17 @@ int runReportCommand(const QStringList& arguments) {
     QStringList names;
     for (const PlayerSummary& summary : summaries)
         names.append(summary.name);
-
-    const int fluency = chosenFluencyMs();
-    const int keepDays = reader->keepDays();
-    const auto pagesOf = [&](const std::vector<PlayerSummary>& players) {
-        return everyPage(players, [&](const QString& name) { return reader->factAnswers(name); },
-                         *record.editor(), {fluency, span, today, keepDays});
-    };
-    const auto told = [](const QString& path, const QString& failure) {
-        if (!failure.isEmpty())
-            return fail(CommandText::tr("cannot write %1: %2. Nothing was written; choose another "
-                                        "file and try again.")
-                            .arg(path, failure));
-        std::printf("%s\n", qPrintable(CommandText::tr("Wrote %1.").arg(path)));
-        return 0;
-    };
-    const auto write = [&told](const QString& path, const ReportPage& page) {
-        return told(path, saveReport(path, page, SqliteRecord::defaultFolder()));
-    };
+    const PageMaker pages(*reader, *record.editor(), request);
 
     if (names.isEmpty())
         return fail(CommandText::tr("nobody has played yet, so there is no report to write."));
-    if (!summary.isEmpty() || parser.isSet(options.book)) {
-        const std::vector<ReportPage> pages = pagesOf(summaries);
-        if (!summary.isEmpty()) {
-            if (const int status =
-                    told(summary, writeWholeFile(summary, sheetCsv(pages.back().sheet),
-                                                 SqliteRecord::defaultFolder()));
-                status != 0 || target.isEmpty())
-                return status;
-        }
-        if (!parser.isSet(options.book))
-            return write(target, pages.back());
-        return told(target, saveReportBook(target, pages, SqliteRecord::defaultFolder()));
-    }
-    if (parser.isSet(options.all)) {
-        const std::vector<ReportPage> pages = pagesOf(summaries);
-        if (const QString failure = saveReports(target, pages, SqliteRecord::defaultFolder());
-            !failure.isEmpty())
-            return fail(CommandText::tr("cannot write every report: %1. Choose another folder "
-                                        "and try again.")
-                            .arg(failure));
-        const auto written = static_cast<qint64>(pages.size());
-        std::printf("%s\n", qPrintable(englishPlural(CommandText::tr("Wrote %Ln report(s) into %1.",
-                                                                     nullptr, int(written)),
-                                                     written)
-                                           .arg(target)));
-        return 0;
-    }
-    if (parser.isSet(player)) {
-        const QString asked = parser.value(player);
-        const QStringList known = childrenNamed(asked, names);
-        if (known.size() != 1)
-            return fail(notOneChildText(asked, names));
-        const auto child =
-            std::find_if(summaries.begin(), summaries.end(), [&](const PlayerSummary& summary) {
-                return summary.name == known.front();
-            });
-        return write(target, pagesOf({*child}).front());
-    }
-    return write(target, pagesOf(summaries).back());
+    if (!request.summary.isEmpty() || request.book)
+        return writeClassSheets(request, pages.pagesOf(summaries));
+    if (request.everyPlayer)
+        return writeEveryReport(request.target, pages.pagesOf(summaries));
+    if (request.onePlayer)
+        return writeChildReport(request, summaries, names, pages);
+    return writePage(request.target, pages.pagesOf(summaries).back());
 }
 
 } // namespace quintarlow

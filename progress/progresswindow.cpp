@@ -88,12 +88,48 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 6, 10, 8);
+    layout->addLayout(makeTopRow());
+    troubleLabel = plainLabel(this);
+    troubleLabel->setFont(gameFont(Face::Arial, 10, Bold));
+    troubleLabel->setStyleSheet(QStringLiteral("color: #b00000;"));
+    layout->addWidget(troubleLabel);
+    layout->addWidget(makePages(), 1);
+    connectControls();
+    nameControls({{periodChooser, "period"},
+                  {termStartEdit, "termStart"},
+                  {fluencyChooser, "fluency"},
+                  {noticeLabel, "notice"},
+                  {gridView, "factGrid"},
+                  {movingOnLabel, "movingOn"},
+                  {saveButton, "saveButton"},
+                  {saveAllButton, "saveAllButton"},
+                  {printButton, "printButton"},
+                  {forgetButton, "forgetButton"}});
+    connect(practiceEditor, &PracticeEditor::saved, this, &ProgressWindow::practiceSaved);
+    // Most of the screen it opens on, from a netbook's 1024 x 600 (where the frame and a panel
+    // must fit as well) to a desktop's, where a fixed small window leaves the grid tiny.
+    const QSize screenRoom = screen()->availableGeometry().size();
+    resize((screenRoom * 0.85)
+               .boundedTo(QSize(1600, 1000))
+               .expandedTo(QSize(1024, 600))
+               .boundedTo(screenRoom - QSize(0, 32)));
+    reload();
+}
+
+QLayout* ProgressWindow::makeTopRow() {
     auto* top = new QHBoxLayout;
     auto* title = new QLabel(ProgressWindow::tr("Practice Record"), this);
     title->setFont(gameFont(Face::ComicSans, 20, Bold));
     title->setStyleSheet(QStringLiteral("color: #0000c0;"));
     top->addWidget(title);
     top->addStretch();
+    addPeriodChoice(*top);
+    top->addSpacing(12);
+    addFluencyChoice(*top);
+    return top;
+}
+
+void ProgressWindow::addPeriodChoice(QBoxLayout& row) {
     auto* periodLabel = new QLabel(ProgressWindow::tr("&Show"), this);
     periodChooser = new QComboBox(this);
     for (Period each : Periods)
@@ -101,8 +137,8 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     periodChooser->setCurrentIndex(periodChooser->findData(static_cast<int>(model.period())));
     periodLabel->setBuddy(periodChooser);
     periodChooser->setAccessibleName(ProgressWindow::tr("Show"));
-    top->addWidget(periodLabel);
-    top->addWidget(periodChooser);
+    row.addWidget(periodLabel);
+    row.addWidget(periodChooser);
     termStartEdit = new QDateEdit(model.termStart(), this);
     termStartEdit->setDisplayFormat(tr("d MMM yyyy", "a date's format"));
     termStartEdit->setCalendarPopup(true);
@@ -110,8 +146,10 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     termStartEdit->setAccessibleName(ProgressWindow::tr("The term began on"));
     termStartEdit->setToolTip(ProgressWindow::tr("The day this term began"));
     termStartEdit->setVisible(model.period() == Period::ThisTerm);
-    top->addWidget(termStartEdit);
-    top->addSpacing(12);
+    row.addWidget(termStartEdit);
+}
+
+void ProgressWindow::addFluencyChoice(QBoxLayout& row) {
     auto* fluencyLabel = new QLabel(ProgressWindow::tr("&Known when right within"), this);
     fluencyChooser = new QComboBox(this);
     for (int ms : FluencyChoicesMs)
@@ -119,14 +157,11 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     fluencyChooser->setCurrentIndex(fluencyChooser->findData(model.fluencyMs()));
     fluencyLabel->setBuddy(fluencyChooser);
     fluencyChooser->setAccessibleName(ProgressWindow::tr("Known when right within"));
-    top->addWidget(fluencyLabel);
-    top->addWidget(fluencyChooser);
-    layout->addLayout(top);
-    troubleLabel = plainLabel(this);
-    troubleLabel->setFont(gameFont(Face::Arial, 10, Bold));
-    troubleLabel->setStyleSheet(QStringLiteral("color: #b00000;"));
-    layout->addWidget(troubleLabel);
+    row.addWidget(fluencyLabel);
+    row.addWidget(fluencyChooser);
+}
 
+QWidget* ProgressWindow::makePages() {
     pages = new QStackedWidget(this);
     auto* content = new QWidget(pages);
     auto* columns = new QHBoxLayout(content);
@@ -150,8 +185,10 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     noticeLabel->setStyleSheet(QStringLiteral("color: #0000c0;"));
     noticeLabel->setMargin(40);
     pages->addWidget(noticeLabel);
-    layout->addWidget(pages, 1);
+    return pages;
+}
 
+void ProgressWindow::connectControls() {
     connect(periodChooser, &QComboBox::currentIndexChanged, this, [this](int index) {
         setPeriod(static_cast<Period>(periodChooser->itemData(index).toInt()));
     });
@@ -167,25 +204,6 @@ ProgressWindow::ProgressWindow(ProgressServices services, QWidget* parent)
     connect(printButton, &QPushButton::clicked, this, &ProgressWindow::printAsked);
     connect(forgetButton, &QPushButton::clicked, this, &ProgressWindow::forgetAsked);
     connect(players, &PlayerList::chosen, this, &ProgressWindow::showPlayer);
-    nameControls({{periodChooser, "period"},
-                  {termStartEdit, "termStart"},
-                  {fluencyChooser, "fluency"},
-                  {noticeLabel, "notice"},
-                  {gridView, "factGrid"},
-                  {movingOnLabel, "movingOn"},
-                  {saveButton, "saveButton"},
-                  {saveAllButton, "saveAllButton"},
-                  {printButton, "printButton"},
-                  {forgetButton, "forgetButton"}});
-    connect(practiceEditor, &PracticeEditor::saved, this, &ProgressWindow::practiceSaved);
-    // Most of the screen it opens on, from a netbook's 1024 x 600 (where the frame and a panel
-    // must fit as well) to a desktop's, where a fixed small window leaves the grid tiny.
-    const QSize screenRoom = screen()->availableGeometry().size();
-    resize((screenRoom * 0.85)
-               .boundedTo(QSize(1600, 1000))
-               .expandedTo(QSize(1024, 600))
-               .boundedTo(screenRoom - QSize(0, 32)));
-    reload();
 }
 
 ProgressWindow::~ProgressWindow() = default;

@@ -5,11 +5,13 @@
 
 #include <QWidget>
 
+class QBoxLayout;
 class QChart;
 class QChartView;
 class QComboBox;
 class QDateEdit;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QStackedWidget;
 
@@ -73,9 +75,17 @@ private:
     void showMovingOn();
     void redraw();
     void drawChart();
+    // The parts of the window, each made once by the constructor, top to bottom and left to
+    // right: the order a keyboard's Tab goes through them.
+    QLayout* makeTopRow();
+    void addPeriodChoice(QBoxLayout& row);
+    void addFluencyChoice(QBoxLayout& row);
+    // The players, grid and chart, and the notice shown instead of them.
+    QWidget* makePages();
     QWidget* makeSidePanel();
     QWidget* makeGridPanel();
     QWidget* makeRightPanel();
+    void connectControls();
 
     ProgressServices services;
     ProgressModel model;
