@@ -128,9 +128,7 @@ private Q_SLOTS:
         const std::vector<ReportPage> pages = model.everyPage();
         const auto& listed = model.players();
         const ReportPage& reported = pages[std::size_t(
-            std::find_if(listed.begin(), listed.end(),
-                         [&](const PlayerSummary& row) { return row.name == player; }) -
-            listed.begin())];
+            std::ranges::find(listed, player, &PlayerSummary::name) - listed.begin())];
         QCOMPARE(reported.movingOn + summaryLine(reported), shown.movingOn + summaryLine(shown));
         QCOMPARE(sheetCsv(reported.sheet), sheetCsv(shown.sheet));
     }
