@@ -2,9 +2,16 @@
 
 #include "record/memoryrecord.h"
 
+#include <QTemporaryDir>
 #include <QTimeZone>
 
 namespace quintarlow::testing {
+
+// Whatever the code under test remembers goes to a folder of the test's own.
+struct OwnSettingsFolder {
+    OwnSettingsFolder() { qputenv("XDG_CONFIG_HOME", home.path().toUtf8()); }
+    QTemporaryDir home;
+};
 
 // "7x8 R2400 W1000 T": one player's answers to one fact, a minute apart from 1 December on.
 inline void play(MemoryRecord& record, const QString& player, const QString& script,
