@@ -2,9 +2,16 @@
 
 #include "record/memoryrecord.h"
 
+#include <QTemporaryDir>
 #include <QTimeZone>
 
 namespace quintarlow::testing {
+
+// Whatever the code under test remembers goes to a folder of the test's own.
+struct OwnSettingsFolder {
+    OwnSettingsFolder() { qputenv("XDG_CONFIG_HOME", home.path().toUtf8()); }
+    QTemporaryDir home;
+};
 
 // "7x8 R2400 W1000 T": one player's answers to one fact, a minute apart from 1 December on.
 inline void play(MemoryRecord& record, const QString& player, const QString& script,
@@ -14,19 +21,13 @@ inline void play(MemoryRecord& record, const QString& player, const QString& scr
     const int a = tokens[0].section(QLatin1Char('x'), 0, 0).toInt();
     const int b = tokens[0].section(QLatin1Char('x'), 1, 1).toInt();
     for (const QString& token : tokens.mid(1)) {
-        AnswerRow row;
-        row.answerId = QString::number(record.rows.size());
-        row.player = player;
-        row.playedAt = from.addSecs(60 * static_cast<int>(record.rows.size()));
-        row.gameId = player;
-        row.a = a;
-        row.b = b;
-        row.product = a * b;
-        row.outcome = token[0] == QLatin1Char('R')   ? Outcome::Right
-                      : token[0] == QLatin1Char('W') ? Outcome::Wrong
-                                                     : Outcome::Timeout;
-        row.ms = row.outcome == Outcome::Timeout ? 20000 : token.mid(1).toLongLong();
-        record.rows.push_back(row);
+        const Outcome outcome = token[0] == QLatin1Char('R')   ? Outcome::Right
+                                : token[0] == QLatin1Char('W') ? Outcome::Wrong
+                                                               : Outcome::Timeout;
+        const int made = static_cast<int>(record.rows.size());
+        record.rows.push_back({QString::number(made), player, from.addSecs(60 * made), player, 0, a,
+                               b, a * b, std::nullopt, outcome,
+                               outcome == Outcome::Timeout ? 20000 : token.mid(1).toLongLong()});
     }
 }
 

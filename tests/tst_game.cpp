@@ -15,6 +15,14 @@ using namespace quintarlow;
 
 namespace {
 
+// Factors whose product is `product`, the smaller first where there are several.
+Fact factorsOf(int product) {
+    int a = 1;
+    while (product % a != 0 || product / a > 12)
+        ++a;
+    return {a, product / a};
+}
+
 // A game over scripted factors and plans that keeps what it said, played and reported.
 struct Played {
     std::deque<int> factors;
@@ -58,12 +66,8 @@ struct Played {
     }
     // The next question asks for the product on `square`.
     void questionFor(int square) {
-        const int product = squareCaption(square).toInt();
-        for (int a = 1; a <= 12; ++a)
-            if (product % a == 0 && product / a <= 12) {
-                factors = {a, product / a};
-                break;
-            }
+        const Fact question = factorsOf(squareProduct(square));
+        factors = {question.a, question.b};
     }
     // Asks for the product on `square` and answers it there.
     void claim(int square) { (questionFor(square), game.ask(), game.choose(square)); }
@@ -75,8 +79,7 @@ struct Played {
     }
 };
 
-enum class Phase { Names, Waiting, Pending, Reveal, Won, Menu };
-using enum Phase;
+using enum Stage;
 
 // A player who does anything in any order: names, questions, any square, every clock, the
 // replays. The rules it expects are written here again, apart from the game's.
@@ -143,18 +146,13 @@ private:
     void ask() {
         // Half the questions fall on row 3 or column 4, so that lines of four get made.
         static const std::vector<int> lines{24, 25, 26, 27, 29, 30, 31, 4, 12, 20, 36, 44, 52};
-        int a = uniform(1, 12), b = uniform(1, 12);
-        if (uniform(0, 1))
-            for (const int product = squareCaption(lines[uniform(0, 12)]).toInt(); a <= 12; ++a)
-                if (product % a == 0 && product / a <= 12) {
-                    b = product / a;
-                    break;
-                }
+        auto [a, b] = uniform(0, 1) ? factorsOf(squareProduct(lines[uniform(0, 12)]))
+                                    : Fact{uniform(1, 12), uniform(1, 12)};
         played->factors = {a, b};
         act(QStringLiteral("ask %1x%2").arg(a).arg(b), [this] { played->game.ask(); });
         if (phase != Waiting)
             return;
-        std::tie(phase, product, clockTicks, timedOut) = std::tuple(Pending, a * b, 0, false);
+        std::tie(phase, product, clockTicks, timedOut) = std::tuple(Asking, a * b, 0, false);
         question = {a, b};
         expectedSaid << QStringLiteral("%1, times, %2").arg(a).arg(b);
         ++seen["questions"];
@@ -162,23 +160,21 @@ private:
 
     // Any square; half the time the right one, when the board has it.
     void choose() {
-        int square = uniform(0, 63);
-        if (uniform(0, 3))
-            for (int index = 0; index < 64; ++index)
-                if (squareCaption(index) == QString::number(product))
-                    square = index;
+        const int square = uniform(0, 3) && boardIndexOfProduct(product) >= 0
+                               ? boardIndexOfProduct(product)
+                               : uniform(0, 63);
         act(QStringLiteral("choose %1").arg(square), [&] { played->game.choose(square); });
         const bool special =
             square == 0 || square == 7 || square == 56 || square == 63 || square == 28;
-        if (phase == Waiting || (phase == Pending && special)) {
+        if (phase == Waiting || (phase == Asking && special)) {
             expectedPlayed << "wrong";
-        } else if (phase == Pending && squareCaption(square).toInt() != product) {
+        } else if (phase == Asking && squareCaption(square).toInt() != product) {
             expectAnswer(squareCaption(square), "1");
             expectedPlayed << "wrong";
             revealPrompt = squareCaption(square) + "  that is wrong. ";
-            std::tie(phase, revealTicks, timedOut) = std::tuple(Reveal, 0, false);
+            std::tie(phase, revealTicks, timedOut) = std::tuple(Revealing, 0, false);
             ++seen["wrong answers"];
-        } else if (phase == Pending) {
+        } else if (phase == Asking) {
             expectAnswer(squareCaption(square), "0");
             expectedPlayed << "right";
             owner[square] = blueToMove ? 1 : 2;
@@ -207,20 +203,20 @@ private:
     }
     void oneClockTick() {
         act("clock tick", [this] { played->game.answerClockTick(); });
-        if (phase == Pending || (phase == Reveal && timedOut))
+        if (phase == Asking || (phase == Revealing && timedOut))
             ++clockTicks;
-        if (phase == Pending && clockTicks == played->answerSeconds + 1) {
+        if (phase == Asking && clockTicks == played->answerSeconds + 1) {
             expectAnswer("-", "2");
             expectedPlayed << "wrong";
             revealPrompt = "you are out of time. ";
-            std::tie(phase, revealTicks, timedOut) = std::tuple(Reveal, 0, true);
+            std::tie(phase, revealTicks, timedOut) = std::tuple(Revealing, 0, true);
             ++seen["time-outs"];
         }
     }
 
     void revealTick() {
         act("reveal tick", [this] { played->game.revealTick(); });
-        if (phase != Reveal)
+        if (phase != Revealing)
             return;
         if (++revealTicks == 1) {
             blueToMove = !blueToMove;
@@ -299,10 +295,7 @@ private:
         if (!fault.isEmpty())
             return fault;
         const Game& game = played->game;
-        static const std::map<Phase, Stage> stages{
-            {Names, Stage::Names},      {Waiting, Stage::Waiting}, {Pending, Stage::Asking},
-            {Reveal, Stage::Revealing}, {Won, Stage::Won},         {Menu, Stage::Menu}};
-        if (game.stage() != stages.at(phase))
+        if (game.stage() != phase)
             return QString::asprintf("stage %d in phase %d", int(game.stage()), int(phase));
         for (int index = 0; index < 64; ++index)
             if (int(game.owner(index)) != owner[index])
@@ -317,11 +310,11 @@ private:
         const std::pair<bool, const char*> rules[]{
             {phase != Won && game.toMove() != (blueToMove ? Player::Blue : Player::Red),
              "the turn went to the wrong player"},
-            {game.clockRunning() != (phase == Pending || (phase == Reveal && timedOut)),
+            {game.clockRunning() != (phase == Asking || (phase == Revealing && timedOut)),
              "the clock runs without a question"},
-            {phase == Pending && game.secondsLeft() != played->answerSeconds - clockTicks,
+            {phase == Asking && game.secondsLeft() != played->answerSeconds - clockTicks,
              "the clock shows the wrong time"},
-            {game.revealRunning() != (phase == Reveal), "the reveal runs wrongly"},
+            {game.revealRunning() != (phase == Revealing), "the reveal runs wrongly"},
             {phase == Won && game.winner() != (winnerIsBlue ? Player::Blue : Player::Red),
              "wrong winner"},
             {played->reports != expectedReports, "reported wrongly"}};
@@ -333,7 +326,7 @@ private:
 
     std::mt19937 rng;
     std::unique_ptr<Played> played;
-    Phase phase = Names;
+    Stage phase = Names;
     int product = 0, clockTicks = 0, revealTicks = 0;
     Fact question;
     bool blueToMove = true, timedOut = false, running = false, winnerIsBlue = true;

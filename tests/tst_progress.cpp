@@ -28,12 +28,10 @@ public:
     QString path;
     QStringList offered;
     QString chooseReportFile(QWidget*, const QString& suggested) override {
-        offered.append(suggested);
-        return path;
+        return chooseReportFolder(nullptr, suggested);
     }
     QString chooseReportFolder(QWidget*, const QString& suggested) override {
-        offered.append(suggested);
-        return path;
+        return (offered.append(suggested), path);
     }
     bool print(QWidget*, const std::function<bool(QPagedPaintDevice&)>&) override { return false; }
 };
@@ -74,14 +72,9 @@ QAbstractButton* practiceControl(ProgressWindow& window, const QString& click) {
 // what it says and does when there is nothing to show or the record cannot be read.
 class ProgressTest : public QObject {
     Q_OBJECT
-    QTemporaryDir settingsHome;
+    OwnSettingsFolder settingsHome; // where the fluency time is remembered
 
 private Q_SLOTS:
-    void initTestCase() {
-        // The remembered fluency time goes to a folder of the test's own.
-        qputenv("XDG_CONFIG_HOME", settingsHome.path().toUtf8());
-    }
-
     void cellsTellScreenReaders_data() {
         QTest::addColumn<QString>("player");
         QTest::addColumn<int>("a");

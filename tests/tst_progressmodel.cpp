@@ -2,7 +2,6 @@
 #include "record/recordcsv.h"
 #include "recordscript.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quintarlow;
@@ -34,14 +33,9 @@ QString sheetText(ProgressModel& model) {
 // sheet through a CSV reader, and the window's pages against those --report makes.
 class ProgressModelTest : public QObject {
     Q_OBJECT
-    QTemporaryDir settingsHome;
+    OwnSettingsFolder settingsHome; // where the period chosen is remembered
 
 private Q_SLOTS:
-    void initTestCase() {
-        // The period chosen is remembered in a folder of the test's own.
-        qputenv("XDG_CONFIG_HOME", settingsHome.path().toUtf8());
-    }
-
     // A line per child, through a CSV reader and back; a name a spreadsheet would run as a
     // formula stays text.
     void classSheet() {
@@ -128,9 +122,7 @@ private Q_SLOTS:
         const std::vector<ReportPage> pages = model.everyPage();
         const auto& listed = model.players();
         const ReportPage& reported = pages[std::size_t(
-            std::find_if(listed.begin(), listed.end(),
-                         [&](const PlayerSummary& row) { return row.name == player; }) -
-            listed.begin())];
+            std::ranges::find(listed, player, &PlayerSummary::name) - listed.begin())];
         QCOMPARE(reported.movingOn + summaryLine(reported), shown.movingOn + summaryLine(shown));
         QCOMPARE(sheetCsv(reported.sheet), sheetCsv(shown.sheet));
     }
