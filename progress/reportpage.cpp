@@ -66,6 +66,7 @@ ChildLine childLine(const ReportPage& page, std::optional<MovingOn> movingOn) {
                    .rights = page.rights,
                    .usualMs = page.usualMs,
                    .trend = page.trend,
+                   .toPractise = {},
                    .movingOn = movingOn};
     for (const FactToPractise& fact : page.facts)
         if (line.toPractise.size() < 3)

@@ -105,18 +105,11 @@ NameEntry::NameEntry(ScreenSet& screens)
                   {computerChoice, "computerChoice"},
                   {guestChoice, "guestChoice"}});
 
-    knownNames = new QStringListModel(this);
-    nameCompleter = new QCompleter(knownNames, this);
-    nameCompleter->setCaseSensitivity(Qt::CaseInsensitive);
     for (QLineEdit* box : {redNameBox, blueNameBox}) {
-        box->setCompleter(nameCompleter);
         box->setAccessibleDescription(
             QStringLiteral("Names played before are offered as you type: Down arrow to choose."));
         box->installEventFilter(this);
     }
-    nameCompleter->popup()->setFont(gameFont(Face::MsSansSerif, 13.5, Bold));
-    // After the completer's own filter, so that this one sees the keys first.
-    nameCompleter->popup()->installEventFilter(this);
     connect(startButton, &QPushButton::clicked, this, &NameEntry::startPlaying);
     connect(&screens.game(), &Game::namesWanted, this, &NameEntry::showForNewPlayers);
     centreOnScreen();
@@ -135,7 +128,7 @@ void NameEntry::startLetters() {
 }
 
 bool NameEntry::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == nameCompleter->popup()) {
+    if (watched == offeredNames) {
         if (event->type() == QEvent::MouseButtonPress)
             return pressBesideOfferedNames(*static_cast<QMouseEvent*>(event));
         return event->type() == QEvent::KeyPress &&
@@ -143,9 +136,7 @@ bool NameEntry::eventFilter(QObject* watched, QEvent* event) {
     }
     // What the record has read by now: it is never waited for.
     if (event->type() == QEvent::FocusIn && (watched == redNameBox || watched == blueNameBox))
-        if (const QStringList names = screens.services().record.playerNames();
-            names != knownNames->stringList())
-            knownNames->setStringList(names);
+        offerNames(screens.services().record.playerNames());
     // Only a click clears a box that still shows its default text; Tab leaves it standing.
     if (event->type() == QEvent::MouseButtonPress) {
         if (watched == redNameBox && redNameBox->text() == redNamePlaceholder())
@@ -172,13 +163,35 @@ bool NameEntry::eventFilter(QObject* watched, QEvent* event) {
     return ScreenWindow::eventFilter(watched, event);
 }
 
+// The completion is made only once the record has a name to offer: its models and item view
+// bring about a megabyte of the toolkit's code into memory, which new players never need. Made
+// while a box takes the focus, before the box itself hears of it, so both are wired as usual.
+void NameEntry::offerNames(const QStringList& names) {
+    if (knownNames) {
+        if (names != knownNames->stringList())
+            knownNames->setStringList(names);
+        return;
+    }
+    if (names.isEmpty())
+        return;
+    knownNames = new QStringListModel(names, this);
+    nameCompleter = new QCompleter(knownNames, this);
+    nameCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+    for (QLineEdit* box : {redNameBox, blueNameBox})
+        box->setCompleter(nameCompleter);
+    offeredNames = nameCompleter->popup();
+    offeredNames->setFont(gameFont(Face::MsSansSerif, 13.5, Bold));
+    // After the completer's own filter, so that this one sees the keys first.
+    offeredNames->installEventFilter(this);
+}
+
 // A choice made with the arrows is already in the box, so Enter starts with what it shows. (The
 // Alt shortcuts reach their buttons before the list sees them.)
 bool NameEntry::keyOnOfferedNames(const QKeyEvent& key) {
     const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
     if (!enter && key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab)
         return false;
-    nameCompleter->popup()->hide();
+    offeredNames->hide();
     if (key.isAutoRepeat())
         return true;
     if (enter)
@@ -191,7 +204,7 @@ bool NameEntry::keyOnOfferedNames(const QKeyEvent& key) {
 // The list would take a press beside it only to close, and Qt drops the release that follows:
 // the whole click goes at once to what it was on, so that one click on START PLAYING starts.
 bool NameEntry::pressBesideOfferedNames(const QMouseEvent& press) {
-    QWidget* offered = nameCompleter->popup();
+    QWidget* offered = offeredNames;
     if (offered->rect().contains(press.position().toPoint()))
         return false;
     offered->hide();

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QAbstractItemView;
 class QKeyEvent;
 class QMouseEvent;
 class QCheckBox;
@@ -40,6 +41,7 @@ private:
     // Tab still moves on, and a click still lands.
     bool keyOnOfferedNames(const QKeyEvent& key);
     bool pressBesideOfferedNames(const QMouseEvent& press);
+    void offerNames(const QStringList& names);
     QPushButton* startButton = nullptr; // "START PLAYING"
     QLineEdit* redNameBox = nullptr;
     QLineEdit* blueNameBox = nullptr;
@@ -48,9 +50,11 @@ private:
     // Red plays, but is never recorded: a parent or a visiting friend.
     QCheckBox* guestChoice = nullptr;
     std::array<AnimatedGif*, 10> titleLetters{};
-    // The names the record holds, offered in both boxes as a child types.
+    // The names the record holds, offered in both boxes as a child types; none until the
+    // record has one.
     QStringListModel* knownNames = nullptr;
     QCompleter* nameCompleter = nullptr;
+    QAbstractItemView* offeredNames = nullptr; // the completer's list
     ScreenSet& screens;
     QString m_redTyped; // what the Red box held before the computer took it
 };
