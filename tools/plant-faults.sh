@@ -293,6 +293,7 @@ faults=(
 'i18n/quintarlow_fr.ts%s/(\x251 : \x25n sur \x252 juste)</$1s</%one right answer of a French game counted in the plural'
 'core/learningpath.cpp%s/4, 6, 8, 7, 11, 12\}/4, 6, 7, 8, 11, 12}/%the 7s, the hardest table, opened before the 8s'
 'record/recordcsv.cpp%s/ \|\| row\.playedAt\.timeSpec\(\) == Qt::LocalTime//%an imported time without its offset is read as the time of the importing computer'
+'record/schemafilesteps.cpp%s/(SELECT player_key, \x252 FROM \x251)"\)/$1 WHERE 0")/%a file from before classes loses its practice settings when brought up to date'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
