@@ -40,10 +40,6 @@ double chiSquare(const std::vector<int>& counts, const std::vector<double>& shar
 constexpr double ChiSquare11 = 31.264;   // 11 degrees of freedom: one factor's 12 values
 constexpr double ChiSquare143 = 201.002; // 143: the 144 pairs
 
-bool contains(const Facts& facts, const Fact& fact) {
-    return std::find(facts.begin(), facts.end(), fact) != facts.end();
-}
-
 } // namespace
 
 // The rules that need no screen: the board's layout, the four-in-a-line scan and the spoken
@@ -244,9 +240,7 @@ private Q_SLOTS:
         QFETCH(double, missedShare);
         constexpr int Draws = 100000;
         const std::vector<int>& tables = plan.settings.tables;
-        const auto inTables = [&](int x) {
-            return std::find(tables.begin(), tables.end(), x) != tables.end();
-        };
+        const auto inTables = [&](int x) { return std::ranges::find(tables, x) != tables.end(); };
         QRandomGenerator random(27);
         DrawMemory memory;
         std::vector<int> firsts(12), seconds(12), pairs(144);
@@ -258,7 +252,7 @@ private Q_SLOTS:
             ++firsts[question.a - 1];
             ++seconds[question.b - 1];
             ++pairs[(question.a - 1) * 12 + question.b - 1];
-            if (contains(plan.missed, question)) {
+            if (std::ranges::find(plan.missed, question) != plan.missed.end()) {
                 ++fromList;
                 QVERIFY(question != previous);
             } else {

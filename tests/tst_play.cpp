@@ -544,20 +544,15 @@ private Q_SLOTS:
 
     // The end-of-game line counts in each language's plurals: French and Norwegian say one
     // right answer, and French no new fact, in the singular.
-    void summaryCountsInTheLanguage_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("en") << "en"
-                            << "Léa: 1 of 2 right, 0 new facts known";
-        QTest::newRow("fr") << "fr"
-                            << "Léa : 1 sur 2 juste, 0 nouveau calcul appris";
-        QTest::newRow("nb") << "nb"
-                            << "Léa: 1 av 2 riktig, 0 nye gangestykker lært";
-    }
     void summaryCountsInTheLanguage() {
-        QFETCH(QString, language);
-        const InLanguage translation(language);
-        QTEST(shownSummary({.name = "Léa", .asked = 2, .right = 1}).join(", "), "shown");
+        for (const auto& [language, shown] :
+             {std::pair{"en", "Léa: 1 of 2 right, 0 new facts known"},
+              {"fr", "Léa : 1 sur 2 juste, 0 nouveau calcul appris"},
+              {"nb", "Léa: 1 av 2 riktig, 0 nye gangestykker lært"}}) {
+            const InLanguage translation(QString::fromLatin1(language));
+            QCOMPARE(shownSummary({.name = "Léa", .asked = 2, .right = 1}).join(", "),
+                     QString::fromUtf8(shown));
+        }
     }
 
     // The board behind the screen over it: its buttons keep their look, ready after a wrong

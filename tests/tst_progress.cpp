@@ -106,11 +106,8 @@ private Q_SLOTS:
         QFETCH(int, a);
         QFETCH(int, b);
         QTEST(cellName(window, a, b), "name");
-        QCOMPARE(control<FactGridView>(window, "factGrid")
-                     ->model()
-                     ->index(a - 1, b - 1)
-                     .data(Qt::ToolTipRole)
-                     .toString(),
+        const auto* grid = control<FactGridView>(window, "factGrid")->model();
+        QCOMPARE(grid->index(a - 1, b - 1).data(Qt::ToolTipRole).toString(),
                  cellName(window, a, b));
     }
 
@@ -130,15 +127,14 @@ private Q_SLOTS:
         QCOMPARE(devices.offered.size(), 1);
         QVERIFY(devices.offered[0].endsWith(QStringLiteral("Practice Record - <b>Zoë<-b>.pdf")));
 
-        QProcess info;
-        info.start(QStringLiteral("pdfinfo"), {devices.path});
-        QVERIFY(info.waitForFinished());
-        QVERIFY(info.readAllStandardOutput().contains("Pages:           1\n"));
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"),
-                   {QStringLiteral("-layout"), devices.path, QStringLiteral("-")});
-        QVERIFY(text.waitForFinished());
-        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        const auto output = [](const QString& program, const QStringList& arguments) {
+            QProcess run;
+            run.start(program, arguments);
+            return run.waitForFinished() ? QString::fromUtf8(run.readAllStandardOutput())
+                                         : QString();
+        };
+        QVERIFY(output("pdfinfo", {devices.path}).contains("Pages:           1\n"));
+        const QString page = output("pdftotext", {"-layout", devices.path, "-"});
         for (const char* expected :
              {"<b>Zoë</b>", "7 × 8 = 56: missed 2 of the last 3", "1 December 2026",
               "Knows 1 of 144 facts. 5 answers since the first game, 60 % right.",
@@ -197,10 +193,9 @@ private Q_SLOTS:
             record.failure = QStringLiteral("attempt to write a readonly database");
         auto* time = window.findChild<QSpinBox*>();
         QCOMPARE(time->accessibleName(), QStringLiteral("Time to answer"));
-        QComboBox* opponentBox = nullptr;
-        for (auto* box : window.findChildren<QComboBox*>())
-            opponentBox =
-                box->accessibleName() == QLatin1String("The computer plays") ? box : opponentBox;
+        const auto boxes = window.findChildren<QComboBox*>();
+        QComboBox* opponentBox = *std::ranges::find(boxes, QStringLiteral("The computer plays"),
+                                                    &QComboBox::accessibleName);
         QFETCH(QString, clicks);
         for (const QString& click : clicks.split(QLatin1Char(' '))) {
             if (click.front().isUpper()) {
@@ -271,20 +266,18 @@ private Q_SLOTS:
         QCOMPARE(record.players().size(), 1u);
     }
 
+    // The fluency time chosen colours the grid at once and is the next window's.
     void fluencyTimeIsRemembered() {
         Desk desk{twoChildren()};
-        {
+        for (const int chosen : {3000, DefaultFluencyMs}) {
             ProgressWindow window(desk.services());
             auto* chooser = control<QComboBox>(window, "fluency");
-            QCOMPARE(chooser->currentData(), DefaultFluencyMs);
+            QCOMPARE(chooser->currentData(), chosen == 3000 ? DefaultFluencyMs : 3000);
             window.showPlayer(QStringLiteral("Leo"));
-            chooser->setCurrentIndex(chooser->findData(3000));
-            QVERIFY(cellName(window, 7, 8).startsWith(QStringLiteral("7 times 8: right but slow")));
+            chooser->setCurrentIndex(chooser->findData(chosen));
+            QCOMPARE(cellName(window, 7, 8).startsWith(QStringLiteral("7 times 8: right but slow")),
+                     chosen == 3000);
         }
-        ProgressWindow window(desk.services());
-        auto* chooser = control<QComboBox>(window, "fluency");
-        QCOMPARE(chooser->currentData(), 3000);
-        chooser->setCurrentIndex(chooser->findData(DefaultFluencyMs));
     }
 
     // The list shows each child's line in its columns, starts with who needs help most and
@@ -293,13 +286,10 @@ private Q_SLOTS:
         Desk desk{annAndBen()};
         std::optional<ProgressWindow> window;
         const auto row = [&window](int at) {
+            const auto* list = control<QTableView>(*window, "players")->model();
             QStringList cells;
             for (int column = 0; column < 9; ++column)
-                cells.append(control<QTableView>(*window, "players")
-                                 ->model()
-                                 ->index(at, column)
-                                 .data()
-                                 .toString());
+                cells.append(list->index(at, column).data().toString());
             return cells.join(QLatin1Char(' '));
         };
         window.emplace(desk.services());
@@ -378,11 +368,10 @@ private Q_SLOTS:
         Desk desk{twoChildren()};
         {
             ProgressWindow window(desk.services());
-            QStringList lines;
-            for (auto* label : window.findChildren<QLabel*>())
-                if (label->isVisibleTo(&window))
-                    lines.append(label->text());
-            QVERIFY(lines.contains(RecordTrouble::lastTrouble()));
+            const auto labels = window.findChildren<QLabel*>();
+            QVERIFY(std::ranges::any_of(labels, [&window](const QLabel* label) {
+                return label->isVisibleTo(&window) && label->text() == RecordTrouble::lastTrouble();
+            }));
         }
         trouble.recordOpened();
         QVERIFY(RecordTrouble::lastTrouble().isEmpty());

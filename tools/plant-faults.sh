@@ -291,6 +291,11 @@ faults=(
 'record/schema.cpp%s/exec\(db, QStringLiteral\("BEGIN"\), error\) &&\n\s*exec\(db, QStringLiteral\("SELECT pg_advisory_xact_lock\(\x251\)"\)\.arg\(migrationLock\), error\);/exec(db, QStringLiteral("BEGIN"), error);/%two machines bringing an empty server up at once both make its tables'
 'core/learningpath.cpp%s/return PathWords::tr\("\x251 knows \x252 of 144 facts"\)/return QStringLiteral("\x251 knows \x252 of 144 facts")/%a child'"'"'s learning path told to a parent in English on a German report'
 'i18n/quintarlow_fr.ts%s/(\x251 : \x25n sur \x252 juste)</$1s</%one right answer of a French game counted in the plural'
+'core/learningpath.cpp%s/4, 6, 8, 7, 11, 12\}/4, 6, 7, 8, 11, 12}/%the 7s, the hardest table, opened before the 8s'
+'record/recordcsv.cpp%s/ \|\| row\.playedAt\.timeSpec\(\) == Qt::LocalTime//%an imported time without its offset is read as the time of the importing computer'
+'record/schemafilesteps.cpp%s/(SELECT player_key, \x252 FROM \x251)"\)/$1 WHERE 0")/%a file from before classes loses its practice settings when brought up to date'
+'progress/progressmodel.cpp%s/\n\s*progressSettings\(\)\.setValue\(FluencyKey, ms\);//%the fluency time chosen is forgotten with the window'
+'record/recordtrouble.cpp%s/\n\s*if \(said\)\n\s*return;//%a record the game cannot write is said on the desktop at every answer'
 )
 
 ctest_args=(${FAULT_CTEST_ARGS:--E exit_on_sig -LE soak})
