@@ -550,7 +550,7 @@ private Q_SLOTS:
               {"fr", "Léa : 1 sur 2 juste, 0 nouveau calcul appris"},
               {"nb", "Léa: 1 av 2 riktig, 0 nye gangestykker lært"}}) {
             const InLanguage translation(QString::fromLatin1(language));
-            QCOMPARE(shownSummary({.name = "Léa", .asked = 2, .right = 1}).join(", "),
+            QCOMPARE(shownSummary({.name = "Léa", .asked = 2, .right = 1, .tables = {}}).join(", "),
                      QString::fromUtf8(shown));
         }
     }
